@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+#include "Platform.h"
+#include "SchemaHost.h"
+
+class TForm_Keys final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
+  void LoadSchema();
+
+ private:
+  SchemaHost& host_;
+  MessageService& messages_;
+};

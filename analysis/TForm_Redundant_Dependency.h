@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+#include "Platform.h"
+#include "SchemaHost.h"
+
+class TForm_Redundant_Dependency final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm_Redundant_Dependency(SchemaHost& host, MessageService& messages,
+                                      QWidget* parent = nullptr);
+  void LoadSchema();
+  void AddDependencyRow(const Dependency& record);
+
+ private:
+  SchemaHost& host_;
+  MessageService& messages_;
+};

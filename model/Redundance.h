@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include "Schema.h"
+
+using DependencyReport = std::function<void(const Dependency& record)>;
+using AttributeReport = std::function<void(AttributeIndex attribute, const Dependency& record)>;
+
+// 1 if some record follows from the others, else 0. With a report every
+// redundant record is handed to it in list order, each judged against the
+// whole list. The list is not changed (apart from the `used` marks).
+int HasRedundantDependency(const DependencyList& dependencies, const DependencyReport& report = {});
+
+// 1 if some left-hand attribute of some record can go, else 0. With a report
+// every finding is handed to it, attributes ascending within a record and
+// records in list order. An attribute standing twice in a left-hand side is
+// reported (one copy can go).
+int HasRedundantAttribute(const DependencyList& dependencies, const AttributeReport& report = {});
+
+// Deletes redundant records one after another; later records are judged
+// against the list without the ones already deleted. Returns 1.
+int RemoveRedundantDependencies(DependencyList& dependencies);
+
+// Deletes redundant left-hand attributes, trying them in ascending order; each
+// deletion is seen by the following tests. Returns 1.
+int RemoveRedundantAttributes(DependencyList& dependencies);
+
+// Whether one record follows from the rest of the list.
+bool IsRedundantDependency(const DependencyList& dependencies, const Dependency& record);

@@ -1,0 +1,81 @@
+#pragma once
+
+// The toolkit's modal services as the windows use them. Windows receive these
+// interfaces in their constructors and never open a message box, file dialog
+// or printer themselves, so that tests can script every answer.
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+// The caption of the program's message boxes.
+inline const QString ProgramCaption = QStringLiteral("Schemario");
+
+enum class MessageButtons { Ok, YesNo, OkCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+class MessageService {
+ public:
+  virtual ~MessageService() = default;
+  // Shows a modal message box; an empty caption shows none.
+  virtual MessageAnswer Show(const QString& caption, const QString& text,
+                             MessageButtons buttons) = 0;
+
+  MessageAnswer Inform(const QString& text) {
+    return Show(ProgramCaption, text, MessageButtons::Ok);
+  }
+  bool AskYesNo(const QString& text) {
+    return Show(ProgramCaption, text, MessageButtons::YesNo) == MessageAnswer::Yes;
+  }
+  bool AskOkCancel(const QString& text) {
+    return Show(ProgramCaption, text, MessageButtons::OkCancel) == MessageAnswer::Ok;
+  }
+};
+
+// File dialogs. A filter is given in the program's stored form: pairs of
+// description and pattern separated by "|", for example "Schemario|*.DBC".
+class FileDialogService {
+ public:
+  virtual ~FileDialogService() = default;
+  // The chosen path, or nothing when the user cancels.
+  virtual std::optional<QString> GetOpenFileName(const QString& title, const QString& folder,
+                                                 const QString& filter) = 0;
+  virtual std::optional<QString> GetSaveFileName(const QString& title, const QString& folder,
+                                                 const QString& filter) = 0;
+};
+
+// A print job in progress; positions and sizes are in the printer's units.
+class PrinterCanvas {
+ public:
+  virtual ~PrinterCanvas() = default;
+  virtual void SetFont(int pointSize, bool bold) = 0;
+  virtual void DrawText(int x, int y, const QString& text) = 0;
+  virtual bool NewPage() = 0;
+  // Ends the job; false when the printer reported a failure.
+  virtual bool End() = 0;
+};
+
+enum class PrintDialogResult { Accepted, Cancelled, Failed };
+
+class PrintService {
+ public:
+  virtual ~PrintService() = default;
+  virtual PrintDialogResult ShowPrintDialog() = 0;
+  // Starts a job on the printer chosen in the dialog; null when it cannot.
+  virtual std::unique_ptr<PrinterCanvas> BeginJob() = 0;
+};
+
+// The toolkit's standard display of an unexpected error.
+class ErrorDisplay {
+ public:
+  virtual ~ErrorDisplay() = default;
+  virtual void ShowError(const QString& text) = 0;
+};
+
+// Pseudo-random numbers for the exercises.
+class RandomSource {
+ public:
+  virtual ~RandomSource() = default;
+  // A number in 0 .. range - 1; 0 when range is below 1.
+  virtual int Random(int range) = 0;
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QPrinter>
+#include <QRandomGenerator>
+
+#include "Platform.h"
+
+class QWidget;
+
+// Turns a stored filter ("Schemario|*.DBC") into the toolkit's form
+// ("Schemario (*.DBC)").
+QString ToolkitFilter(const QString& storedFilter);
+
+class QtMessageService final : public MessageService {
+ public:
+  MessageAnswer Show(const QString& caption, const QString& text, MessageButtons buttons) override;
+};
+
+class QtFileDialogService final : public FileDialogService {
+ public:
+  std::optional<QString> GetOpenFileName(const QString& title, const QString& folder,
+                                         const QString& filter) override;
+  std::optional<QString> GetSaveFileName(const QString& title, const QString& folder,
+                                         const QString& filter) override;
+};
+
+class QtPrintService final : public PrintService {
+ public:
+  QtPrintService();
+  PrintDialogResult ShowPrintDialog() override;
+  std::unique_ptr<PrinterCanvas> BeginJob() override;
+
+  // The printer the dialog configures; tests point it at a PDF file.
+  QPrinter& Printer() { return printer_; }
+
+ private:
+  QPrinter printer_;
+};
+
+class QtErrorDisplay final : public ErrorDisplay {
+ public:
+  void ShowError(const QString& text) override;
+};
+
+// Seeded from the current time in whole seconds.
+class QtRandomSource final : public RandomSource {
+ public:
+  QtRandomSource();
+  int Random(int range) override;
+
+ private:
+  QRandomGenerator generator_;
+};
+
+// One object holding the real services for the running program.
+struct QtPlatform {
+  QtMessageService messages;
+  QtFileDialogService files;
+  QtPrintService printing;
+  QtErrorDisplay errors;
+  QtRandomSource random;
+};

@@ -1,0 +1,113 @@
+#include "ScriptedPlatform.h"
+
+MessageAnswer ScriptedPlatform::Show(const QString& caption, const QString& text,
+                                     MessageButtons buttons) {
+  messages.push_back({caption, text, buttons});
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  if (answers.empty()) {
+    ++unansweredQuestions;
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+  }
+  const MessageAnswer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::optional<QString> ScriptedPlatform::NextPath() {
+  if (paths.empty()) return std::nullopt;
+  std::optional<QString> path = paths.front();
+  paths.pop_front();
+  return path;
+}
+
+std::optional<QString> ScriptedPlatform::GetOpenFileName(const QString& title,
+                                                         const QString& folder,
+                                                         const QString& filter) {
+  fileDialogs.push_back({false, title, folder, filter});
+  return NextPath();
+}
+
+std::optional<QString> ScriptedPlatform::GetSaveFileName(const QString& title,
+                                                         const QString& folder,
+                                                         const QString& filter) {
+  fileDialogs.push_back({true, title, folder, filter});
+  return NextPath();
+}
+
+namespace {
+
+class RecordingCanvas final : public PrinterCanvas {
+ public:
+  RecordingCanvas(std::vector<PrintOperation>& log, bool failEnd) : log_(log), failEnd_(failEnd) {}
+  void SetFont(int pointSize, bool bold) override {
+    log_.push_back({PrintOperation::Font, pointSize, bold ? 1 : 0, {}});
+  }
+  void DrawText(int x, int y, const QString& text) override {
+    log_.push_back({PrintOperation::Text, x, y, text});
+  }
+  bool NewPage() override {
+    log_.push_back({PrintOperation::NewPage, 0, 0, {}});
+    return true;
+  }
+  bool End() override {
+    log_.push_back({PrintOperation::End, 0, 0, {}});
+    return !failEnd_;
+  }
+
+ private:
+  std::vector<PrintOperation>& log_;
+  bool failEnd_;
+};
+
+}  // namespace
+
+PrintDialogResult ScriptedPlatform::ShowPrintDialog() {
+  ++printDialogs;
+  if (printDialogAnswers.empty()) return PrintDialogResult::Accepted;
+  const PrintDialogResult answer = printDialogAnswers.front();
+  printDialogAnswers.pop_front();
+  return answer;
+}
+
+std::unique_ptr<PrinterCanvas> ScriptedPlatform::BeginJob() {
+  if (failBeginJob) return nullptr;
+  return std::make_unique<RecordingCanvas>(printed, failEndJob);
+}
+
+void ScriptedPlatform::ShowError(const QString& text) {
+  errors.push_back(text);
+}
+
+int ScriptedPlatform::Random(int range) {
+  randomRanges.push_back(range);
+  if (range < 1) return 0;
+  int value = 0;
+  if (!randomValues.empty()) {
+    value = randomValues.front();
+    randomValues.pop_front();
+  }
+  return ((value % range) + range) % range;
+}
+
+std::vector<QString> ScriptedPlatform::MessageTexts() const {
+  std::vector<QString> texts;
+  for (const MessageCall& m : messages)
+    texts.push_back(m.text);
+  return texts;
+}
+
+void ScriptedPlatform::Reset() {
+  answers.clear();
+  messages.clear();
+  unansweredQuestions = 0;
+  paths.clear();
+  fileDialogs.clear();
+  printDialogAnswers.clear();
+  failBeginJob = false;
+  failEndJob = false;
+  printDialogs = 0;
+  printed.clear();
+  errors.clear();
+  randomValues.clear();
+  randomRanges.clear();
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+// A test double for every platform service: it records each call and answers
+// from queues that the test fills beforehand.
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+#include "Platform.h"
+
+struct MessageCall {
+  QString caption;
+  QString text;
+  MessageButtons buttons;
+};
+
+struct FileDialogCall {
+  bool save;
+  QString title;
+  QString folder;
+  QString filter;
+};
+
+struct PrintOperation {
+  enum Kind { Font, Text, NewPage, End } kind;
+  int x = 0;
+  int y = 0;  // for Font: x is the point size, y is 1 when bold
+  QString text;
+};
+
+class ScriptedPlatform final : public MessageService,
+                               public FileDialogService,
+                               public PrintService,
+                               public ErrorDisplay,
+                               public RandomSource {
+ public:
+  // Answers for Yes/No and OK/Cancel boxes. OK-only boxes take none. A
+  // question without a queued answer is counted in `unansweredQuestions` and
+  // declined.
+  std::deque<MessageAnswer> answers;
+  std::vector<MessageCall> messages;
+  int unansweredQuestions = 0;
+
+  // Paths the file dialogs return; nothing means the user cancelled. An
+  // empty queue cancels.
+  std::deque<std::optional<QString>> paths;
+  std::vector<FileDialogCall> fileDialogs;
+
+  std::deque<PrintDialogResult> printDialogAnswers;  // empty queue: Accepted
+  bool failBeginJob = false;
+  bool failEndJob = false;
+  int printDialogs = 0;
+  std::vector<PrintOperation> printed;
+
+  std::vector<QString> errors;
+
+  std::deque<int> randomValues;  // taken modulo the requested range; empty: 0
+  std::vector<int> randomRanges;
+
+  MessageAnswer Show(const QString& caption, const QString& text, MessageButtons buttons) override;
+  std::optional<QString> GetOpenFileName(const QString& title, const QString& folder,
+                                         const QString& filter) override;
+  std::optional<QString> GetSaveFileName(const QString& title, const QString& folder,
+                                         const QString& filter) override;
+  PrintDialogResult ShowPrintDialog() override;
+  std::unique_ptr<PrinterCanvas> BeginJob() override;
+  void ShowError(const QString& text) override;
+  int Random(int range) override;
+
+  // The texts of all message boxes shown so far, in order.
+  std::vector<QString> MessageTexts() const;
+  void Reset();
+
+ private:
+  std::optional<QString> NextPath();
+};

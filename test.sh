@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
+# runs the tests on the offscreen platform. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/ensure-packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DSCHEMARIO_SANITIZE=ON -DSCHEMARIO_WERROR=ON -DSCHEMARIO_TESTS=ON -DSCHEMARIO_BENCH=ON
+cmake --build build-test
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cd build-test
+ctest --output-on-failure -j "$(nproc)"

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+#include "Platform.h"
+#include "SchemaHost.h"
+
+class TForm_Test_Decomposition final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm_Test_Decomposition(SchemaHost& host, MessageService& messages,
+                                    QWidget* parent = nullptr);
+  void PrepareExercise();
+
+ private:
+  SchemaHost& host_;
+  MessageService& messages_;
+};

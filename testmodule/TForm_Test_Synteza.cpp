@@ -1,0 +1,5 @@
+#include "TForm_Test_Synteza.h"
+
+TForm_Test_Synteza::TForm_Test_Synteza(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form_Test_Synteza"));
+}

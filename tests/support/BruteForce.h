@@ -1,0 +1,107 @@
+#pragma once
+
+// Independent reference computations over all subsets, for property tests.
+// They use only the definitions, never the program's algorithms.
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "Schema.h"
+
+namespace brute {
+
+struct Fd {
+  std::uint32_t lhs;
+  int rhs;
+};
+
+inline std::vector<Fd> FromList(const DependencyList& list) {
+  std::vector<Fd> fds;
+  for (const Dependency& d : list) {
+    std::uint32_t lhs = 0;
+    for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i)
+      lhs |= 1u << d.lhs[i];
+    fds.push_back({lhs, static_cast<int>(d.rhs.attribute)});
+  }
+  return fds;
+}
+
+// Naive fixpoint: apply every dependency until nothing changes.
+inline std::uint32_t Closure(std::uint32_t set, const std::vector<Fd>& fds) {
+  for (;;) {
+    std::uint32_t next = set;
+    for (const Fd& f : fds) {
+      if ((f.lhs & set) == f.lhs) next |= 1u << f.rhs;
+    }
+    if (next == set) return set;
+    set = next;
+  }
+}
+
+inline bool Implies(const std::vector<Fd>& fds, std::uint32_t lhs, int rhs) {
+  return (Closure(lhs, fds) >> rhs) & 1u;
+}
+
+inline bool Equivalent(const std::vector<Fd>& a, const std::vector<Fd>& b) {
+  for (const Fd& f : a) {
+    if (!Implies(b, f.lhs, f.rhs)) return false;
+  }
+  for (const Fd& f : b) {
+    if (!Implies(a, f.lhs, f.rhs)) return false;
+  }
+  return true;
+}
+
+// Minimal keys of the relation over attributes 0..n-1, ascending by mask.
+inline std::vector<std::uint32_t> MinimalKeys(int n, const std::vector<Fd>& fds) {
+  const std::uint32_t all = (n == 32) ? ~0u : ((1u << n) - 1u);
+  std::vector<std::uint32_t> superkeys;
+  for (std::uint32_t s = 0; s <= all; ++s) {
+    if ((Closure(s, fds) & all) == all) superkeys.push_back(s);
+  }
+  std::vector<std::uint32_t> keys;
+  for (std::uint32_t s : superkeys) {
+    bool minimal = true;
+    for (std::uint32_t t : superkeys) {
+      if (t != s && (t & s) == t) {
+        minimal = false;
+        break;
+      }
+    }
+    if (minimal) keys.push_back(s);
+  }
+  return keys;
+}
+
+// A random schema of n attributes: between 0 and maxDeps dependencies, each
+// with a non-empty left-hand side of up to maxLhs distinct attributes.
+inline DependencyList RandomDependencies(std::mt19937& rng, int n, int maxDeps, int maxLhs) {
+  DependencyList list;
+  std::uniform_int_distribution<int> count(0, maxDeps);
+  std::uniform_int_distribution<int> attr(0, n - 1);
+  std::uniform_int_distribution<int> width(1, maxLhs);
+  const int deps = count(rng);
+  for (int d = 0; d < deps; ++d) {
+    std::vector<AttributeIndex> lhs;
+    const int w = width(rng);
+    std::uint32_t used = 0;
+    for (int k = 0; k < w; ++k) {
+      const int a = attr(rng);
+      if ((used >> a) & 1u) continue;
+      used |= 1u << a;
+      lhs.push_back(static_cast<AttributeIndex>(a));
+    }
+    list.push_back(NewDependency(lhs, static_cast<AttributeIndex>(attr(rng))));
+  }
+  return list;
+}
+
+inline AttributeTable GeneratedNames(int n) {
+  AttributeTable names;
+  for (int i = 0; i < n; ++i)
+    names[i] = std::string(1, static_cast<char>('A' + i));
+  return names;
+}
+
+}  // namespace brute

@@ -1,0 +1,32 @@
+#pragma once
+
+// Shared pieces of the window tests: the whole program's windows on the
+// scripted platform, and lookup of controls by name.
+
+#include <QByteArray>
+#include <QString>
+#include <QWidget>
+
+#include "ScriptedPlatform.h"
+#include "TForm_Main.h"
+#include "Workbench.h"
+
+struct TestBench {
+  ScriptedPlatform platform;
+  Workbench windows{platform, platform, platform, platform, platform};
+
+  TForm_Main& main() { return windows.Main(); }
+  Schema& schema() { return windows.Main().LiveSchema(); }
+};
+
+// The named child of a window; aborts the test program when it is missing,
+// since every later step would be meaningless.
+template <typename T>
+T* Find(QObject& root, const char* name) {
+  T* child = root.findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) qFatal("control %s not found", name);
+  return child;
+}
+
+void WriteFileBytes(const QString& path, const QByteArray& bytes);
+QByteArray ReadFileBytes(const QString& path);

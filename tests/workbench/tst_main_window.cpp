@@ -1,0 +1,438 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QtTest>
+
+#include "Data_statement.h"
+#include "GuiTestSupport.h"
+#include "SchemaText.h"
+#include "TForm_About.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("Schemario");
+
+QStringList Log(TForm_Main& main, const char* name) {
+  return Find<QPlainTextEdit>(main, name)->toPlainText().split(QLatin1Char('\n'));
+}
+
+void Trigger(TForm_Main& main, const char* action) {
+  Find<QAction>(main, action)->trigger();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+  // Opens the bytes as a schema file through the Open command.
+  void OpenBytes(TestBench& t, const QByteArray& bytes, const char* name = "s.dbc") {
+    WriteFileBytes(Path(name), bytes);
+    t.platform.paths.push_back(Path(name));
+    Trigger(t.main(), "a_open_file");
+  }
+
+ private slots:
+  void startUpCreatesEveryWindowOnceInOrder() {
+    TestBench t;
+    QStringList classes;
+    for (QWidget* w : t.windows.CreationOrder())
+      classes << w->metaObject()->className();
+    QCOMPARE(classes, QStringList({"TForm_Main",
+                                   "TForm_ABC_Input",
+                                   "TForm_Dep_Input",
+                                   "TForm_Keys",
+                                   "TForm_Redundant_Dependency",
+                                   "TForm_Redundant_Attributes",
+                                   "TForm_Decomposition_2",
+                                   "TForm_Synteza_2",
+                                   "TForm_About",
+                                   "TForm_MaxSet",
+                                   "TForm_Test",
+                                   "TForm_Test_Closure",
+                                   "TForm_Test_MaxSet",
+                                   "TForm_Test_Keys",
+                                   "TForm_Test_RedAtr",
+                                   "TForm_Test_RedDep",
+                                   "TForm_Test_Decomposition",
+                                   "TForm_Test_Synteza",
+                                   "TForm_Print",
+                                   "TFrame_Decomposition_Tree"}));
+    QCOMPARE(t.main().windowTitle(), kCaption);
+    QCOMPARE(t.schema().dirty, 0);
+    QCOMPARE(CountNames(t.schema().attributes), 0);
+    QVERIFY(!(t.main().windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(t.main().windowFlags() & Qt::WindowMinimizeButtonHint);
+  }
+
+  void actionsCarryCaptionsHintsAndShortcuts() {
+    TestBench t;
+    struct Expected {
+      const char* name;
+      const char* caption;
+      const char* hint;
+      QKeySequence shortcut;
+    };
+    const Expected expected[] = {
+        {"a_new", "&Novy", "Otevrit novy soubor", QKeySequence(QStringLiteral("Ctrl+N"))},
+        {"a_open_file", "&Otevri", "Otevri novy soubor", QKeySequence(QStringLiteral("Ctrl+O"))},
+        {"a_save_file", "&Uloz", "Uloz soubor", QKeySequence(QStringLiteral("Ctrl+S"))},
+        {"a_attributes", "Editovat &atributy", "Zadat nove atributy schematu", {}},
+        {"a_dependencies", "Editovat &zavislosti", "Zadat nove zavislosti", {}},
+        {"a_red_atributes", "&Redundantni atributy", "Urceni redundantnich atributu", {}},
+        {"a_red_dependencies", "Redundantni &zavislosti", "Urceni redundantnich zavislosti", {}},
+        {"a_keys", "Hledani &klicu", "Hledani klicu schematu", {}},
+        {"a_dekomposition", "Deko&mpozice", "Dekompozice", {}},
+        {"a_synthesis", "S&ynteza", "Synteza", {}},
+        {"a_maxset", "&Maximalni mnoziny", "", {}},
+        {"a_test", "&Testovaci modul", "Testovaci modul", QKeySequence(QStringLiteral("Ctrl+T"))},
+        {"a_about", "&O programu", "", {}},
+    };
+    for (const Expected& e : expected) {
+      QAction* action = Find<QAction>(t.main(), e.name);
+      QCOMPARE(action->text(), QString::fromLatin1(e.caption));
+      QCOMPARE(action->statusTip(), QString::fromLatin1(e.hint));
+      QCOMPARE(action->shortcut(), e.shortcut);
+    }
+  }
+
+  void toolBarOrderAndHints() {
+    TestBench t;
+    auto* bar = Find<QToolBar>(t.main(), "ToolBar1");
+    QStringList order;
+    for (QAction* a : bar->actions())
+      order << (a->isSeparator() ? "|" : a->objectName());
+    QCOMPARE(order,
+             QStringList({"a_new", "a_open_file", "a_save_file", "|", "a_attributes",
+                          "a_dependencies", "|", "a_red_atributes", "a_red_dependencies", "a_keys",
+                          "|", "a_dekomposition", "a_synthesis", "a_maxset", "|", "a_test"}));
+    // New, maximal sets and the test module show no hint.
+    QStringList hints;
+    for (QAction* a : bar->actions()) {
+      if (a->isSeparator()) continue;
+      QWidget* button = bar->widgetForAction(a);
+      QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+      QApplication::sendEvent(button, &help);
+      hints << (QToolTip::isVisible() ? QToolTip::text() : QString());
+      QToolTip::hideText();
+      QTRY_VERIFY(!QToolTip::isVisible());
+    }
+    QCOMPARE(hints, QStringList({"", "Otevri novy soubor", "Uloz soubor",
+                                 "Zadat nove atributy schematu", "Zadat nove zavislosti",
+                                 "Urceni redundantnich atributu", "Urceni redundantnich zavislosti",
+                                 "Hledani klicu schematu", "Dekompozice", "Synteza", "", ""}));
+  }
+
+  void menusInOrder() {
+    TestBench t;
+    QStringList menus;
+    for (QAction* a : t.main().menuBar()->actions())
+      menus << a->text();
+    QCOMPARE(menus, QStringList({"&Soubor", "&Data", "&Redundance", "&Algoritmy", "&Testovani",
+                                 "Napoveda"}));
+    const auto items = [&t](int menu) {
+      QStringList out;
+      for (QAction* a : t.main().menuBar()->actions()[menu]->menu()->actions()) {
+        out << (a->isSeparator() ? QStringLiteral("|") : a->text());
+      }
+      return out;
+    };
+    QCOMPARE(items(0), QStringList({"&Novy", "&Otevri", "&Uloz", "|", "&Konec"}));
+    QCOMPARE(items(1), QStringList({"Editovat &atributy", "Editovat &zavislosti"}));
+    QCOMPARE(items(2), QStringList({"&Redundantni atributy", "Redundantni &zavislosti"}));
+    QCOMPARE(items(3), QStringList({"Hledani &klicu", "|", "Deko&mpozice", "S&ynteza", "|",
+                                    "&Maximalni mnoziny"}));
+    QCOMPARE(items(4),
+             QStringList({"&Testovaci modul", "|", "&Uzaver", "&Klice", "&Maximalni mnoziny",
+                          "&Redundantni atributy", "Redundantni &zavislosti", "&Dekompozice"}));
+    QCOMPARE(items(5), QStringList({"&O programu"}));
+    QCOMPARE(Find<QAction>(t.main(), "Konec1")->statusTip(), QStringLiteral("Konec programu"));
+  }
+
+  void openListsTheSchemaAndComputesKeys() {
+    TestBench t;
+    OpenBytes(t, "A;B;C;D;:0 2 -3;3 -0;2 -1;0 1 -2;");
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(Log(t.main(), "Memo_ABC"), QStringList({"A", "B", "C", "D", "--------------"}));
+    QCOMPARE(Log(t.main(), "Memo_Dep"), QStringList({"A + C -> D", "D -> A", "C -> B", "A + B -> C",
+                                                     "----------------------"}));
+    QCOMPARE(KeyLetters(t.schema().keys), (std::vector<std::string>{"AC", "CD", "AB", "BD"}));
+    QCOMPARE(t.main().FileUnit().currentFileName(), Path("s.dbc"));
+    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
+    QCOMPARE(t.platform.fileDialogs[0].folder, QStringLiteral("../Soubory"));
+    QCOMPARE(t.platform.fileDialogs[0].filter, QString());
+  }
+
+  void openReplacesTheLogsAndAsksNothingTwice() {
+    TestBench t;
+    OpenBytes(t, "A;B;:0 -1;");
+    OpenBytes(t, "X;Y;Z;:");
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(Log(t.main(), "Memo_ABC"), QStringList({"X", "Y", "Z", "--------------"}));
+    QCOMPARE(Log(t.main(), "Memo_Dep"), QStringList({"----------------------"}));
+    QCOMPARE(KeyLetters(t.schema().keys), (std::vector<std::string>{"ABC"}));
+  }
+
+  void openWithUnsavedDataAsks() {
+    TestBench t;
+    OpenBytes(t, "A;B;:0 -1;");
+    t.schema().MarkDirty(1);
+    WriteFileBytes(Path("other.dbc"), "X;:");
+    t.platform.answers.push_back(MessageAnswer::Cancel);
+    Trigger(t.main(), "a_open_file");
+    QCOMPARE(t.platform.messages.size(), std::size_t{1});
+    QCOMPARE(t.platform.messages[0].caption, kCaption);
+    QCOMPARE(t.platform.messages[0].text, QStringLiteral("Neulozena data budou ztracena"));
+    QCOMPARE(t.platform.messages[0].buttons, MessageButtons::OkCancel);
+    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});  // only the first Open
+    QCOMPARE(t.schema().attributes[0], std::string("A"));
+    QCOMPARE(t.schema().dirty, 1);
+
+    t.platform.answers.push_back(MessageAnswer::Ok);
+    t.platform.paths.push_back(Path("other.dbc"));
+    Trigger(t.main(), "a_open_file");
+    QCOMPARE(t.schema().attributes[0], std::string("X"));
+    QCOMPARE(t.schema().dirty, 0);
+  }
+
+  void openRefusals_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("buttons");
+    QTest::newRow("upper-case extension")
+        << "s.DBC" << QByteArray("A;:") << "Zkousite otevrit spatny soubor. Chci priponu .dbc"
+        << int(MessageButtons::Ok);
+    QTest::newRow("no extension") << "s" << QByteArray("A;:")
+                                  << "Zkousite otevrit spatny soubor. Chci priponu .dbc"
+                                  << int(MessageButtons::Ok);
+    QTest::newRow("malformed") << "bad.dbc" << QByteArray("A;B;:0 -7;")
+                               << "Chyba pri otevirani souboru" << int(MessageButtons::OkCancel);
+    QTest::newRow("missing file") << "missing.dbc" << QByteArray() << "Chyba pri cteni ze souboru"
+                                  << int(MessageButtons::Ok);
+  }
+
+  void openRefusals() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(int, buttons);
+    TestBench t;
+    OpenBytes(t, "A;B;:0 -1;", "good.dbc");
+    const std::string before = DepsText(t.schema().dependencies);
+    if (!bytes.isEmpty()) WriteFileBytes(dir_.filePath(file), bytes);
+    t.platform.paths.push_back(dir_.filePath(file));
+    Trigger(t.main(), "a_open_file");
+    QCOMPARE(t.platform.messages.size(), std::size_t{1});
+    QCOMPARE(t.platform.messages[0].caption, kCaption);
+    QCOMPARE(t.platform.messages[0].text, message);
+    QCOMPARE(int(t.platform.messages[0].buttons), buttons);
+    QCOMPARE(t.schema().attributes[1], std::string("B"));
+    QCOMPARE(DepsText(t.schema().dependencies), before);
+    QCOMPARE(t.main().FileUnit().currentFileName(), Path("good.dbc"));
+    QCOMPARE(Log(t.main(), "Memo_ABC"), QStringList({"A", "B", "--------------"}));
+  }
+
+  void openCancelledChangesNothing() {
+    TestBench t;
+    Trigger(t.main(), "a_open_file");
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
+  }
+
+  void namesAreReadAndWrittenInTheCzechCharacterSet() {
+    TestBench t;
+    OpenBytes(t, QByteArray("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd;:"));
+    QCOMPARE(QString::fromStdString(t.schema().attributes[0]), QStringLiteral(u"žluťoučký"));
+    t.platform.paths.push_back(Path("back.dbc"));
+    t.platform.answers.push_back(MessageAnswer::Yes);
+    Trigger(t.main(), "a_save_file");
+    QCOMPARE(ReadFileBytes(Path("s.dbc")), QByteArray("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd;:"));
+  }
+
+  void saveWritesToTheOpenedFile() {
+    TestBench t;
+    OpenBytes(t, "A;B;C;:0 1 -2;2 -0;");
+    t.schema().MarkDirty(1);
+    WriteFileBytes(Path("s.dbc"), "overwritten");
+    Trigger(t.main(), "a_save_file");
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
+    QCOMPARE(ReadFileBytes(Path("s.dbc")), QByteArray("A;B;C;:0 1 -2;2 -0;"));
+    QCOMPARE(t.schema().dirty, 0);
+  }
+
+  void saveWithoutAFileAlwaysAsksForAName() {
+    TestBench t;
+    t.schema().SetAttributes(Names("AB"));
+    t.schema().ReplaceDependencies(Deps("A->B"));
+    t.schema().MarkDirty(1);
+    t.platform.paths.push_back(Path("first"));
+    Trigger(t.main(), "a_save_file");
+    QCOMPARE(ReadFileBytes(Path("first.dbc")), QByteArray("A;B;:0 -1;"));
+    QCOMPARE(t.schema().dirty, 0);
+    QCOMPARE(t.platform.fileDialogs.back().save, true);
+    QCOMPARE(t.platform.fileDialogs.back().filter, QStringLiteral("Schemario|*.DBC"));
+    QCOMPARE(t.platform.fileDialogs.back().folder, QStringLiteral("../Soubory"));
+
+    // Save As leaves the remembered name alone, so the dialog comes again.
+    t.schema().MarkDirty(1);
+    Trigger(t.main(), "a_save_file");
+    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{2});
+    QCOMPARE(t.schema().dirty, 1);  // cancelled: nothing stored
+  }
+
+  void saveAsNames_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("plain name") << "x"
+                                << "x.dbc";
+    QTest::newRow("with extension") << "y.dbc"
+                                    << "y.dbc";
+    QTest::newRow("upper-case extension") << "z.DBC"
+                                          << "z.DBC.dbc";
+    QTest::newRow("extension inside") << "w.dbc.bak"
+                                      << "w.dbc.bak";
+  }
+
+  void saveAsNames() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    TestBench t;
+    t.schema().SetAttributes(Names("A"));
+    t.platform.paths.push_back(dir_.filePath(chosen));
+    QCOMPARE(t.main().FileUnit().SaveSchemaAs(), 1);
+    QCOMPARE(ReadFileBytes(dir_.filePath(written)), QByteArray("A;:"));
+    QVERIFY(t.platform.messages.empty());
+  }
+
+  void saveAsOverExistingFileAsks() {
+    TestBench t;
+    t.schema().SetAttributes(Names("A"));
+    WriteFileBytes(Path("e.dbc"), "old");
+    t.platform.paths.push_back(Path("e.dbc"));
+    t.platform.answers.push_back(MessageAnswer::No);
+    QCOMPARE(t.main().FileUnit().SaveSchemaAs(), 0);
+    QCOMPARE(ReadFileBytes(Path("e.dbc")), QByteArray("old"));
+    QCOMPARE(t.platform.messages.back().text, QStringLiteral("Soubor existuje mam ho prepsat?"));
+    QCOMPARE(t.platform.messages.back().buttons, MessageButtons::YesNo);
+
+    // Choosing "e" would write e.dbc: the question is asked for that file.
+    t.platform.paths.push_back(Path("e"));
+    t.platform.answers.push_back(MessageAnswer::Yes);
+    QCOMPARE(t.main().FileUnit().SaveSchemaAs(), 1);
+    QCOMPARE(t.platform.messages.size(), std::size_t{2});
+    QCOMPARE(ReadFileBytes(Path("e.dbc")), QByteArray("A;:"));
+  }
+
+  void writeFailuresReportAndKeepTheOldFile() {
+    TestBench t;
+    t.schema().SetAttributes(Names("A"));
+    t.schema().MarkDirty(1);
+    t.platform.paths.push_back(Path("no-such-folder/x.dbc"));
+    Trigger(t.main(), "a_save_file");
+    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{"Tento soubor nejde otevrit"});
+    QCOMPARE(t.schema().dirty, 1);
+
+    t.platform.answers.push_back(MessageAnswer::Ok);  // unsaved data may go
+    OpenBytes(t, "A;:", "kept.dbc");
+    QFile::remove(Path("kept.dbc"));
+    QDir().mkdir(Path("kept.dbc"));  // a folder where the file was: it cannot be written
+    t.platform.messages.clear();
+    t.schema().MarkDirty(1);
+    Trigger(t.main(), "a_save_file");
+    QCOMPARE(t.platform.MessageTexts(),
+             std::vector<QString>{"Problem s otevrenim souboru pro zapis"});
+    QCOMPARE(t.schema().dirty, 1);
+  }
+
+  void newWithoutChangesClearsAtOnce() {
+    TestBench t;
+    OpenBytes(t, "A;B;:0 -1;");
+    Trigger(t.main(), "a_new");
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(CountNames(t.schema().attributes), 0);
+    QVERIFY(t.schema().dependencies.empty());
+    QVERIFY(t.schema().keys.empty());
+    QCOMPARE(Find<QPlainTextEdit>(t.main(), "Memo_ABC")->toPlainText(), QString());
+    QCOMPARE(Find<QPlainTextEdit>(t.main(), "Memo_Dep")->toPlainText(), QString());
+    QCOMPARE(t.main().FileUnit().currentFileName(), QString());
+  }
+
+  void newWithUnsavedData() {
+    TestBench t;
+    OpenBytes(t, "A;B;:0 -1;");
+    t.schema().MarkDirty(1);
+
+    // Yes, then the save dialog is cancelled: the schema stays.
+    t.platform.answers.push_back(MessageAnswer::Yes);
+    Trigger(t.main(), "a_new");
+    QCOMPARE(t.platform.messages.back().text, QStringLiteral("Prejete si data ulozit?"));
+    QCOMPARE(t.platform.messages.back().buttons, MessageButtons::YesNo);
+    QCOMPARE(t.schema().attributes[0], std::string("A"));
+    QCOMPARE(t.schema().dirty, 1);
+
+    // Yes and a name: written, then cleared.
+    t.platform.answers.push_back(MessageAnswer::Yes);
+    t.platform.paths.push_back(Path("saved.dbc"));
+    Trigger(t.main(), "a_new");
+    QCOMPARE(ReadFileBytes(Path("saved.dbc")), QByteArray("A;B;:0 -1;"));
+    QCOMPARE(CountNames(t.schema().attributes), 0);
+    QCOMPARE(t.schema().dirty, 0);
+
+    // No: cleared without saving.
+    OpenBytes(t, "C;:");
+    t.schema().MarkDirty(1);
+    t.platform.answers.push_back(MessageAnswer::No);
+    const std::size_t dialogs = t.platform.fileDialogs.size();
+    Trigger(t.main(), "a_new");
+    QCOMPARE(t.platform.fileDialogs.size(), dialogs);
+    QCOMPARE(CountNames(t.schema().attributes), 0);
+    QCOMPARE(t.schema().dirty, 0);
+  }
+
+  void redundancyCommandsOnAnEmptySchema() {
+    TestBench t;
+    Trigger(t.main(), "a_red_atributes");
+    Trigger(t.main(), "a_red_dependencies");
+    QCOMPARE(t.platform.MessageTexts(),
+             (std::vector<QString>{"Zadne redundantni atributy nejsou",
+                                   "Zadne redundantni zavislosti nejsou"}));
+    for (const MessageCall& m : t.platform.messages)
+      QCOMPARE(m.caption, kCaption);
+  }
+
+  void konecClosesLikeTheWindowFrame() {
+    TestBench t;
+    t.main().show();
+    OpenBytes(t, "A;B;:0 -1;");
+    t.schema().MarkDirty(1);
+    Trigger(t.main(), "Konec1");
+    QVERIFY(!t.main().isVisible());
+    QVERIFY(t.platform.messages.empty());
+    QVERIFY(t.schema().dependencies.empty());
+  }
+
+  void aboutShowsTitleAndVersion() {
+    TestBench t;
+    TForm_About& about = t.windows.About();
+    QCOMPARE(Find<QLabel>(about, "Label_Title")->text(), kCaption);
+    QCOMPARE(Find<QLabel>(about, "Label_Version")->text(), QStringLiteral("Verze 1.0"));
+    QVERIFY(about.isModal());
+  }
+
+ public:
+  MainWindowTest() { QVERIFY(dir_.isValid()); }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"

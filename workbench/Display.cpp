@@ -1,0 +1,70 @@
+#include "Display.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+
+#include "Data_statement.h"
+#include "Nf.h"
+#include "Platform.h"
+
+namespace colours {
+QColor Light3D() {
+  return QApplication::palette().color(QPalette::Midlight);
+}
+QColor ButtonFace() {
+  return QApplication::palette().color(QPalette::Button);
+}
+}  // namespace colours
+
+void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines)
+    memo.appendPlainText(ToText(line));
+}
+
+void AppendLine(QPlainTextEdit& memo, const QString& line) {
+  memo.appendPlainText(line);
+}
+
+QStringList MemoLines(const QPlainTextEdit& memo) {
+  const QString text = memo.toPlainText();
+  if (text.isEmpty() && memo.document()->blockCount() <= 1) return {};
+  return text.split(QLatin1Char('\n'));
+}
+
+void SetBackground(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Base, colour);
+  palette.setColor(QPalette::Window, colour);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+QColor Background(const QWidget& widget) {
+  return widget.palette().color(QPalette::Base);
+}
+
+void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
+                              const AttributeTable& names, QLineEdit& field,
+                              MessageService& messages) {
+  const AttributeSet nonPrime = MarkNonPrimeAttributes(keys);
+  field.clear();
+  field.setText(ToText(ShowDependency(dependency, names)));
+  switch (DependencyNormalForm(dependency, keys, nonPrime)) {
+    case NfViolates3NF:
+      SetBackground(field, colours::RowYellow);
+      field.setEnabled(true);
+      break;
+    case Nf3NFOnly:
+      SetBackground(field, colours::BcnfGreen);
+      field.setEnabled(true);
+      break;
+    case NfBCNF:
+      SetBackground(field, colours::ButtonFace());
+      field.setEnabled(false);
+      break;
+    default:
+      messages.Inform(QStringLiteral("Chyba pri obarvovani zavislosti"));
+  }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+// Helpers shared by every window that shows a schema: the program's colours,
+// text conversion and the coloured dependency field.
+
+#include <QColor>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "Schema.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+class MessageService;
+
+namespace colours {
+inline const QColor SelectedYellow(255, 255, 0);
+inline const QColor RowYellow(248, 230, 108);  // violates 3NF; stopped being redundant
+inline const QColor BcnfGreen(92, 242, 113);   // violates only BCNF
+inline const QColor SchemaOrange(244, 131, 20);
+inline const QColor WrongRed(255, 0, 0);
+inline const QColor White(255, 255, 255);
+// The system's light three-dimensional face colour.
+QColor Light3D();
+// The system's button face colour.
+QColor ButtonFace();
+}  // namespace colours
+
+// Model strings are UTF-8.
+inline QString ToText(const std::string& s) {
+  return QString::fromStdString(s);
+}
+inline std::string FromText(const QString& s) {
+  return s.toStdString();
+}
+
+// Appends the lines at the end of a log or memo, each as a line of its own.
+void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines);
+void AppendLine(QPlainTextEdit& memo, const QString& line);
+// The lines of a memo, in order; an empty memo has none.
+QStringList MemoLines(const QPlainTextEdit& memo);
+
+// Sets the background of a field (line edit, text, panel).
+void SetBackground(QWidget& widget, const QColor& colour);
+QColor Background(const QWidget& widget);
+
+// Shows one dependency in a one-line field, coloured and enabled by its
+// normal-form class: yellow and enabled when it violates 3NF, green and
+// enabled when it violates only BCNF, button face and disabled otherwise.
+void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
+                              const AttributeTable& names, QLineEdit& field,
+                              MessageService& messages);

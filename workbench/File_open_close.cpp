@@ -1,0 +1,140 @@
+#include "File_open_close.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "Display.h"
+#include "Platform.h"
+
+namespace {
+
+const char* const kFileCharset = "windows-1250";
+const QString kSaveFilter = QStringLiteral("Schemario|*.DBC");
+const QString kExtension = QStringLiteral(".dbc");
+
+}  // namespace
+
+std::optional<std::string> EncodeNameForFile(const QString& name) {
+  QStringEncoder encoder(kFileCharset);
+  const QByteArray bytes = encoder.encode(name);
+  if (encoder.hasError()) return std::nullopt;
+  return bytes.toStdString();
+}
+
+QString DecodeNameFromFile(const std::string& bytes) {
+  QStringDecoder decoder(kFileCharset);
+  return decoder.decode(QByteArray::fromStdString(bytes));
+}
+
+File_open_close::File_open_close(Schema& schema, MessageService& messages,
+                                 FileDialogService& dialogs)
+    : schema_(schema), messages_(messages), dialogs_(dialogs) {}
+
+void File_open_close::ForgetFileName(int flag) {
+  if (flag != 0) currentFileName_.clear();
+}
+
+bool File_open_close::WriteSchema(QIODevice& device, const DependencyList& dependencies,
+                                  const AttributeTable& names) {
+  const auto writeAll = [&device](const std::string& bytes) {
+    return device.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+           static_cast<qint64>(bytes.size());
+  };
+  bool ok = true;
+  for (const std::string& name : names) {
+    if (name.empty()) continue;
+    // The editors only accept names the character set can hold, so the
+    // replacement bytes of a failed conversion never reach a file in practice.
+    QStringEncoder encoder(kFileCharset);
+    const QByteArray bytes = encoder.encode(ToText(name));
+    if (!writeAll(EncodeNameEntry(bytes.toStdString()))) {
+      messages_.Inform(QStringLiteral("Chyba v zapisu do souboru"));
+      ok = false;
+    }
+  }
+  if (!writeAll(":")) ok = false;
+  for (const Dependency& d : dependencies) {
+    if (!writeAll(EncodeDependencyEntry(d))) {
+      messages_.Show(QString(), QStringLiteral("Error write"), MessageButtons::Ok);
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+int File_open_close::WriteFile(const QString& path, const QString& openFailure) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    messages_.Inform(openFailure);
+    return 0;
+  }
+  if (!WriteSchema(file, schema_.dependencies, schema_.attributes)) {
+    file.cancelWriting();
+    return 0;
+  }
+  if (!file.commit()) {
+    messages_.Inform(QStringLiteral("Chyba v zapisu do souboru"));
+    return 0;
+  }
+  return 1;
+}
+
+int File_open_close::SaveSchema() {
+  if (currentFileName_.isEmpty()) return SaveSchemaAs();
+  return WriteFile(currentFileName_, QStringLiteral("Problem s otevrenim souboru pro zapis"));
+}
+
+int File_open_close::SaveSchemaAs() {
+  std::optional<QString> chosen = dialogs_.GetSaveFileName(QString(), DefaultFolder, kSaveFilter);
+  if (!chosen) return 0;
+  QString path = *chosen;
+  if (!path.contains(kExtension)) path += kExtension;
+  // Asked about the file that will really be written, so that choosing "x"
+  // never overwrites an existing "x.dbc" unasked.
+  if (QFileInfo::exists(path) &&
+      !messages_.AskYesNo(QStringLiteral("Soubor existuje mam ho prepsat?"))) {
+    return 0;
+  }
+  return WriteFile(path, QStringLiteral("Tento soubor nejde otevrit"));
+}
+
+int File_open_close::ReadSchemaFile() {
+  std::optional<QString> chosen = dialogs_.GetOpenFileName(QString(), DefaultFolder, QString());
+  if (!chosen) return 0;
+  const QString path = *chosen;
+  const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+  if (dot < 0 || path.mid(dot) != kExtension) {
+    messages_.Inform(QStringLiteral("Zkousite otevrit spatny soubor. Chci priponu .dbc"));
+    return 0;
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    messages_.Inform(QStringLiteral("Chyba pri cteni ze souboru"));
+    return 0;
+  }
+  // A schema file is a few hundred bytes; anything this large is not one.
+  constexpr qint64 kLargestFile = 1 << 20;
+  const QByteArray bytes = file.read(kLargestFile + 1);
+  const bool readFailed = file.error() != QFileDevice::NoError;
+  file.close();
+  std::optional<DbcContents> contents;
+  if (!readFailed && bytes.size() <= kLargestFile) {
+    contents = ReadSchemaBytes(std::string_view(bytes.constData(), bytes.size()));
+  }
+  if (!contents) {
+    messages_.Show(ProgramCaption, QStringLiteral("Chyba pri otevirani souboru"),
+                   MessageButtons::OkCancel);
+    return 0;
+  }
+  AttributeTable names;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    names[i] = FromText(DecodeNameFromFile(contents->names[i]));
+  }
+  schema_.SetAttributes(names);
+  schema_.ReplaceDependencies(std::move(contents->dependencies));
+  currentFileName_ = path;
+  return 1;
+}

@@ -1,0 +1,445 @@
+#include "TForm_Main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "Data_statement.h"
+#include "Display.h"
+#include "Keys.h"
+#include "Redundance.h"
+#include "TForm_ABC_Input.h"
+#include "TForm_About.h"
+#include "TForm_Decomposition_2.h"
+#include "TForm_Dep_Input.h"
+#include "TForm_Keys.h"
+#include "TForm_MaxSet.h"
+#include "TForm_Redundant_Attributes.h"
+#include "TForm_Redundant_Dependency.h"
+#include "TForm_Synteza_2.h"
+#include "TForm_Test.h"
+#include "TForm_Test_Closure.h"
+#include "TForm_Test_Decomposition.h"
+#include "TForm_Test_Keys.h"
+#include "TForm_Test_MaxSet.h"
+#include "TForm_Test_RedAtr.h"
+#include "TForm_Test_RedDep.h"
+
+namespace {
+
+// A tool button picture: a short label on a coloured tile.
+QIcon TileIcon(const QString& label, const QColor& colour) {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(colour.darker(150));
+  painter.setBrush(colour);
+  painter.drawRoundedRect(QRectF(2.5, 2.5, 27, 27), 5, 5);
+  QFont font = painter.font();
+  font.setBold(true);
+  font.setPixelSize(label.size() > 1 ? 12 : 17);
+  painter.setFont(font);
+  painter.setPen(Qt::white);
+  painter.drawText(QRect(2, 2, 28, 28), Qt::AlignCenter, label);
+  return QIcon(pixmap);
+}
+
+// Keeps a tool button from showing its action's hint as a tooltip.
+class NoToolTip final : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::ToolTip; }
+};
+
+void ShowModeless(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+}  // namespace
+
+TForm_Main::TForm_Main(WindowDirectory& windows, MessageService& messages,
+                       FileDialogService& dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      windows_(windows),
+      messages_(messages),
+      file_(schema_, messages, dialogs) {
+  setObjectName(QStringLiteral("Form_Main"));
+  setWindowTitle(QStringLiteral("Schemario"));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  BuildActions();
+  BuildMenus();
+  BuildToolBar();
+  BuildLogs();
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  resize(640, 480);
+}
+
+QAction* TForm_Main::MakeAction(const char* name, const QString& caption, const QString& hint,
+                                const QKeySequence& shortcut, void (TForm_Main::*handler)()) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setToolTip(hint.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : hint);
+  action->setStatusTip(hint);
+  action->setShortcut(shortcut);
+  connect(action, &QAction::triggered, this, handler);
+  return action;
+}
+
+void TForm_Main::BuildActions() {
+  const QKeySequence none;
+  a_new = MakeAction("a_new", QStringLiteral("&Novy"), QStringLiteral("Otevrit novy soubor"),
+                     QKeySequence(Qt::CTRL | Qt::Key_N), &TForm_Main::a_newExecute);
+  a_open_file =
+      MakeAction("a_open_file", QStringLiteral("&Otevri"), QStringLiteral("Otevri novy soubor"),
+                 QKeySequence(Qt::CTRL | Qt::Key_O), &TForm_Main::a_open_fileExecute);
+  a_save_file = MakeAction("a_save_file", QStringLiteral("&Uloz"), QStringLiteral("Uloz soubor"),
+                           QKeySequence(Qt::CTRL | Qt::Key_S), &TForm_Main::a_save_fileExecute);
+  a_attributes = MakeAction("a_attributes", QStringLiteral("Editovat &atributy"),
+                            QStringLiteral("Zadat nove atributy schematu"), none,
+                            &TForm_Main::a_attributesExecute);
+  a_dependencies =
+      MakeAction("a_dependencies", QStringLiteral("Editovat &zavislosti"),
+                 QStringLiteral("Zadat nove zavislosti"), none, &TForm_Main::a_dependenciesExecute);
+  a_red_atributes = MakeAction("a_red_atributes", QStringLiteral("&Redundantni atributy"),
+                               QStringLiteral("Urceni redundantnich atributu"), none,
+                               &TForm_Main::a_red_atributesExecute);
+  a_red_dependencies = MakeAction("a_red_dependencies", QStringLiteral("Redundantni &zavislosti"),
+                                  QStringLiteral("Urceni redundantnich zavislosti"), none,
+                                  &TForm_Main::a_red_dependenciesExecute);
+  a_keys = MakeAction("a_keys", QStringLiteral("Hledani &klicu"),
+                      QStringLiteral("Hledani klicu schematu"), none, &TForm_Main::a_keysExecute);
+  a_dekomposition =
+      MakeAction("a_dekomposition", QStringLiteral("Deko&mpozice"), QStringLiteral("Dekompozice"),
+                 none, &TForm_Main::a_dekompositionExecute);
+  a_synthesis = MakeAction("a_synthesis", QStringLiteral("S&ynteza"), QStringLiteral("Synteza"),
+                           none, &TForm_Main::a_synthesisExecute);
+  a_maxset = MakeAction("a_maxset", QStringLiteral("&Maximalni mnoziny"), QString(), none,
+                        &TForm_Main::a_maxsetExecute);
+  a_test =
+      MakeAction("a_test", QStringLiteral("&Testovaci modul"), QStringLiteral("Testovaci modul"),
+                 QKeySequence(Qt::CTRL | Qt::Key_T), &TForm_Main::a_testExecute);
+  a_about = MakeAction("a_about", QStringLiteral("&O programu"), QString(), none,
+                       &TForm_Main::a_aboutExecute);
+  a_print_data =
+      MakeAction("a_print_data", QString(), QString(), none, &TForm_Main::a_print_dataExecute);
+  a_clear_data =
+      MakeAction("a_clear_data", QString(), QString(), none, &TForm_Main::a_clear_dataExecute);
+
+  QStyle* style = QApplication::style();
+  a_new->setIcon(style->standardIcon(QStyle::SP_FileIcon));
+  a_open_file->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
+  a_save_file->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+  const QColor data(46, 125, 50), redundancy(198, 40, 40), algorithms(21, 101, 192),
+      test(106, 27, 154);
+  a_attributes->setIcon(TileIcon(QStringLiteral("A"), data));
+  a_dependencies->setIcon(TileIcon(QStringLiteral("\u2192"), data));
+  a_red_atributes->setIcon(TileIcon(QStringLiteral("RA"), redundancy));
+  a_red_dependencies->setIcon(TileIcon(QStringLiteral("RZ"), redundancy));
+  a_keys->setIcon(TileIcon(QStringLiteral("K"), algorithms));
+  a_dekomposition->setIcon(TileIcon(QStringLiteral("D"), algorithms));
+  a_synthesis->setIcon(TileIcon(QStringLiteral("S"), algorithms));
+  a_maxset->setIcon(TileIcon(QStringLiteral("M"), algorithms));
+  a_test->setIcon(TileIcon(QStringLiteral("T"), test));
+  a_about->setIcon(style->standardIcon(QStyle::SP_MessageBoxInformation));
+}
+
+void TForm_Main::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+
+  QMenu* soubor = bar->addMenu(QStringLiteral("&Soubor"));
+  soubor->setObjectName(QStringLiteral("Soubor1"));
+  soubor->addAction(a_new);
+  soubor->addAction(a_open_file);
+  soubor->addAction(a_save_file);
+  soubor->addSeparator();
+  QAction* konec = soubor->addAction(QStringLiteral("&Konec"));
+  konec->setObjectName(QStringLiteral("Konec1"));
+  konec->setStatusTip(QStringLiteral("Konec programu"));
+  konec->setToolTip(QStringLiteral("Konec programu"));
+  connect(konec, &QAction::triggered, this, &TForm_Main::Konec1Click);
+
+  QMenu* dataMenu = bar->addMenu(QStringLiteral("&Data"));
+  dataMenu->setObjectName(QStringLiteral("Data1"));
+  dataMenu->addAction(a_attributes);
+  dataMenu->addAction(a_dependencies);
+
+  QMenu* redundance = bar->addMenu(QStringLiteral("&Redundance"));
+  redundance->setObjectName(QStringLiteral("Redundance1"));
+  redundance->addAction(a_red_atributes);
+  redundance->addAction(a_red_dependencies);
+
+  QMenu* algoritmy = bar->addMenu(QStringLiteral("&Algoritmy"));
+  algoritmy->setObjectName(QStringLiteral("Algoritmy1"));
+  algoritmy->addAction(a_keys);
+  algoritmy->addSeparator();
+  algoritmy->addAction(a_dekomposition);
+  algoritmy->addAction(a_synthesis);
+  algoritmy->addSeparator();
+  algoritmy->addAction(a_maxset);
+
+  QMenu* testovani = bar->addMenu(QStringLiteral("&Testovani"));
+  testovani->setObjectName(QStringLiteral("Testovani1"));
+  testovani->addAction(a_test);
+  testovani->addSeparator();
+  const struct {
+    const char* name;
+    const char* caption;
+    void (TForm_Main::*handler)();
+  } exercises[] = {
+      {"Uzaver1", "&Uzaver", &TForm_Main::Uzaver1Click},
+      {"Klice2", "&Klice", &TForm_Main::Klice2Click},
+      {"Maximalnimnoziny2", "&Maximalni mnoziny", &TForm_Main::Maximalnimnoziny2Click},
+      {"Redundantniatributy2", "&Redundantni atributy", &TForm_Main::Redundantniatributy2Click},
+      {"Redundantnizavislosti2", "Redundantni &zavislosti",
+       &TForm_Main::Redundantnizavislosti2Click},
+      {"Dekompozice1", "&Dekompozice", &TForm_Main::Dekompozice1Click},
+  };
+  for (const auto& item : exercises) {
+    QAction* action = testovani->addAction(QString::fromLatin1(item.caption));
+    action->setObjectName(QString::fromLatin1(item.name));
+    connect(action, &QAction::triggered, this, item.handler);
+  }
+
+  QMenu* napoveda = bar->addMenu(QStringLiteral("Napoveda"));
+  napoveda->setObjectName(QStringLiteral("Napoveda1"));
+  napoveda->addAction(a_about);
+}
+
+void TForm_Main::BuildToolBar() {
+  ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  ToolBar1->setMovable(false);
+  ToolBar1->setIconSize(QSize(24, 24));
+  const std::vector<QAction*> order = {a_new,       a_open_file,     a_save_file,
+                                       nullptr,     a_attributes,    a_dependencies,
+                                       nullptr,     a_red_atributes, a_red_dependencies,
+                                       a_keys,      nullptr,         a_dekomposition,
+                                       a_synthesis, a_maxset,        nullptr,
+                                       a_test};
+  auto* noToolTip = new NoToolTip(this);
+  for (QAction* action : order) {
+    if (action == nullptr) {
+      ToolBar1->addSeparator();
+      continue;
+    }
+    ToolBar1->addAction(action);
+    if (action == a_new || action == a_maxset || action == a_test) {
+      ToolBar1->widgetForAction(action)->installEventFilter(noToolTip);
+    }
+  }
+}
+
+void TForm_Main::BuildLogs() {
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("Panel1"));
+  auto* layout = new QHBoxLayout(central);
+
+  const auto makeLog = [central](const char* name, const QString& caption, QLayout* into,
+                                 int stretch) {
+    auto* column = new QVBoxLayout;
+    auto* label = new QLabel(caption, central);
+    auto* memo = new QPlainTextEdit(central);
+    memo->setObjectName(QString::fromLatin1(name));
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    label->setBuddy(memo);
+    column->addWidget(label);
+    column->addWidget(memo);
+    static_cast<QBoxLayout*>(into)->addLayout(column, stretch);
+    return memo;
+  };
+  Memo_ABC = makeLog("Memo_ABC", QStringLiteral("Atributy:"), layout, 1);
+  Memo_Dep = makeLog("Memo_Dep", QStringLiteral("Zavislosti:"), layout, 2);
+  setCentralWidget(central);
+}
+
+void TForm_Main::AppendAttributeLog(const std::vector<std::string>& lines) {
+  AppendLines(*Memo_ABC, lines);
+}
+
+void TForm_Main::AppendDependencyLog(const std::vector<std::string>& lines) {
+  AppendLines(*Memo_Dep, lines);
+}
+
+void TForm_Main::RecomputeKeys() {
+  schema_.keys = ComputeKeys(schema_.dependencies, schema_.attributes);
+}
+
+void TForm_Main::a_newExecute() {
+  if (schema_.dirty != 0 && messages_.AskYesNo(QStringLiteral("Prejete si data ulozit?")) &&
+      file_.SaveSchemaAs() == 0) {
+    return;
+  }
+  schema_.ClearSchema();
+  Memo_Dep->clear();
+  Memo_ABC->clear();
+  file_.ForgetFileName(1);
+  schema_.dirty = 0;
+}
+
+void TForm_Main::a_open_fileExecute() {
+  if (schema_.dirty != 0 &&
+      !messages_.AskOkCancel(QStringLiteral("Neulozena data budou ztracena"))) {
+    return;
+  }
+  if (file_.ReadSchemaFile() == 0) return;
+  RecomputeKeys();
+  Memo_ABC->clear();
+  Memo_Dep->clear();
+  a_print_data->trigger();
+  schema_.dirty = 0;
+}
+
+void TForm_Main::a_save_fileExecute() {
+  if (file_.SaveSchema() != 0) schema_.dirty = 0;
+}
+
+void TForm_Main::a_print_dataExecute() {
+  AppendAttributeLog(ListAttributeLines(schema_.attributes));
+  AppendDependencyLog(ListDependencyLines(schema_.dependencies, schema_.attributes));
+  AppendLine(*Memo_ABC, QString::fromLatin1(AttributeSeparator));
+  AppendLine(*Memo_Dep, QString::fromLatin1(DependencySeparator));
+}
+
+void TForm_Main::a_clear_dataExecute() {
+  schema_.ClearSchema();
+}
+
+void TForm_Main::a_attributesExecute() {
+  TForm_ABC_Input& editor = windows_.AbcInput();
+  editor.Prepare();
+  editor.exec();
+}
+
+void TForm_Main::a_dependenciesExecute() {
+  TForm_Dep_Input& editor = windows_.DepInput();
+  editor.Prepare();
+  editor.exec();
+}
+
+void TForm_Main::a_red_atributesExecute() {
+  TForm_Redundant_Attributes& window = windows_.RedundantAttributes();
+  window.LoadSchema();
+  const int found = HasRedundantAttribute(
+      schema_.dependencies, [&window](AttributeIndex attribute, const Dependency& record) {
+        window.AddAttributeRow(attribute, record);
+      });
+  if (found != 0) {
+    ShowModeless(window);
+  } else {
+    messages_.Inform(QStringLiteral("Zadne redundantni atributy nejsou"));
+  }
+}
+
+void TForm_Main::a_red_dependenciesExecute() {
+  TForm_Redundant_Dependency& window = windows_.RedundantDependency();
+  window.LoadSchema();
+  const int found = HasRedundantDependency(
+      schema_.dependencies,
+      [&window](const Dependency& record) { window.AddDependencyRow(record); });
+  if (found != 0) {
+    ShowModeless(window);
+  } else {
+    messages_.Inform(QStringLiteral("Zadne redundantni zavislosti nejsou"));
+  }
+}
+
+void TForm_Main::a_keysExecute() {
+  TForm_Keys& window = windows_.Keys();
+  window.LoadSchema();
+  ShowModeless(window);
+}
+
+void TForm_Main::a_dekompositionExecute() {
+  RecomputeKeys();
+  TForm_Decomposition_2& window = windows_.Decomposition();
+  window.LoadSchema();
+  ShowModeless(window);
+}
+
+void TForm_Main::a_synthesisExecute() {
+  DependencyList cover = CopyInsertingBehindHead(schema_.dependencies);
+  RecomputeKeys();
+  KeyList keys = CopyInsertingBehindHead(schema_.keys);
+  RemoveRedundantDependencies(cover);
+  RemoveRedundantAttributes(cover);
+  TForm_Synteza_2& window = windows_.Synteza();
+  window.LoadSchema(std::move(cover), std::move(keys));
+  ShowModeless(window);
+}
+
+void TForm_Main::a_maxsetExecute() {
+  TForm_MaxSet& window = windows_.MaxSet();
+  window.LoadSchema();
+  ShowModeless(window);
+}
+
+void TForm_Main::a_testExecute() {
+  ShowModeless(windows_.Test());
+}
+
+void TForm_Main::a_aboutExecute() {
+  windows_.About().exec();
+}
+
+void TForm_Main::Uzaver1Click() {
+  windows_.TestClosure().PrepareExercise();
+  ShowModeless(windows_.TestClosure());
+}
+
+void TForm_Main::Klice2Click() {
+  windows_.TestKeys().PrepareExercise();
+  ShowModeless(windows_.TestKeys());
+}
+
+void TForm_Main::Maximalnimnoziny2Click() {
+  windows_.TestMaxSet().PrepareExercise();
+  ShowModeless(windows_.TestMaxSet());
+}
+
+void TForm_Main::Redundantniatributy2Click() {
+  windows_.TestRedAtr().PrepareExercise();
+  ShowModeless(windows_.TestRedAtr());
+}
+
+void TForm_Main::Redundantnizavislosti2Click() {
+  windows_.TestRedDep().PrepareExercise();
+  ShowModeless(windows_.TestRedDep());
+}
+
+void TForm_Main::Dekompozice1Click() {
+  windows_.TestDecomposition().PrepareExercise();
+  ShowModeless(windows_.TestDecomposition());
+}
+
+void TForm_Main::Konec1Click() {
+  close();
+}
+
+void TForm_Main::FormClose() {
+  schema_.ClearSchema();
+}
+
+void TForm_Main::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+  // Closing the main window ends the program, whatever tool windows are open.
+  QCoreApplication::quit();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "File_open_close.h"
+#include "Platform.h"
+#include "Schema.h"
+#include "SchemaHost.h"
+#include "WindowDirectory.h"
+
+class QAction;
+class QPlainTextEdit;
+class QToolBar;
+
+// The workbench: owns the live schema, shows it in two logs and dispatches
+// every command.
+class TForm_Main final : public QMainWindow, public SchemaHost {
+  Q_OBJECT
+
+ public:
+  TForm_Main(WindowDirectory& windows, MessageService& messages, FileDialogService& dialogs,
+             QWidget* parent = nullptr);
+
+  Schema& LiveSchema() override { return schema_; }
+  void AppendAttributeLog(const std::vector<std::string>& lines) override;
+  void AppendDependencyLog(const std::vector<std::string>& lines) override;
+
+  File_open_close& FileUnit() { return file_; }
+
+  void a_newExecute();
+  void a_open_fileExecute();
+  void a_save_fileExecute();
+  void a_attributesExecute();
+  void a_dependenciesExecute();
+  void a_red_atributesExecute();
+  void a_red_dependenciesExecute();
+  void a_keysExecute();
+  void a_dekompositionExecute();
+  void a_synthesisExecute();
+  void a_maxsetExecute();
+  void a_testExecute();
+  void a_aboutExecute();
+  void a_print_dataExecute();
+  void a_clear_dataExecute();
+  void Konec1Click();
+  void Uzaver1Click();
+  void Klice2Click();
+  void Maximalnimnoziny2Click();
+  void Redundantniatributy2Click();
+  void Redundantnizavislosti2Click();
+  void Dekompozice1Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
+                      const QKeySequence& shortcut, void (TForm_Main::*handler)());
+  void BuildActions();
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildLogs();
+  void RecomputeKeys();
+  void FormClose();
+
+  WindowDirectory& windows_;
+  MessageService& messages_;
+  Schema schema_;
+  File_open_close file_;
+  QPlainTextEdit* Memo_ABC = nullptr;
+  QPlainTextEdit* Memo_Dep = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+
+  QAction* a_new = nullptr;
+  QAction* a_open_file = nullptr;
+  QAction* a_save_file = nullptr;
+  QAction* a_attributes = nullptr;
+  QAction* a_dependencies = nullptr;
+  QAction* a_red_atributes = nullptr;
+  QAction* a_red_dependencies = nullptr;
+  QAction* a_keys = nullptr;
+  QAction* a_dekomposition = nullptr;
+  QAction* a_synthesis = nullptr;
+  QAction* a_maxset = nullptr;
+  QAction* a_test = nullptr;
+  QAction* a_about = nullptr;
+  QAction* a_print_data = nullptr;
+  QAction* a_clear_data = nullptr;
+};
