@@ -66,4 +66,3 @@ BENCHMARK_CAPTURE(BM_RemoveRedundantAttributes, many_keys, ManyKeysSchema())
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_RedundancyTests, dense, DenseSchema())->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_MAIN();
