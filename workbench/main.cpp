@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "QtPlatform.h"
 #include "TForm_Main.h"
@@ -8,6 +9,11 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Schemario"));
   QApplication::setQuitOnLastWindowClosed(false);
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/schemario-%1.png").arg(size), QSize(size, size));
+  }
+  QApplication::setWindowIcon(icon);
 
   QtPlatform platform;
   Workbench workbench(platform.messages, platform.files, platform.printing, platform.errors,
