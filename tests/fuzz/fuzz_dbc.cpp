@@ -1,0 +1,36 @@
+// Feeds arbitrary bytes to the schema file reader. Whatever it accepts must
+// survive writing and reading again unchanged.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "DbcFormat.h"
+
+namespace {
+
+bool SameDependencies(const DependencyList& a, const DependencyList& b) {
+  if (a.size() != b.size()) return false;
+  auto it = b.begin();
+  for (const Dependency& d : a) {
+    if (d.lhs != it->lhs || d.Rhs() != it->Rhs()) return false;
+    ++it;
+  }
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const std::optional<DbcContents> first = ReadSchemaBytes(bytes);
+  if (!first) return 0;
+  const std::optional<DbcContents> second =
+      ReadSchemaBytes(WriteSchemaBytes(first->names, first->dependencies));
+  if (!second || second->names != first->names ||
+      !SameDependencies(first->dependencies, second->dependencies)) {
+    std::abort();
+  }
+  return 0;
+}
