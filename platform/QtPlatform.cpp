@@ -12,7 +12,10 @@ QString ToolkitFilter(const QString& storedFilter) {
   const QStringList parts = storedFilter.split(QLatin1Char('|'));
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    filters << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
+    // A double quote cannot occur in a file name pattern; the export filter
+    // carries one at its end, and left in place it would match no file.
+    const QString pattern = QString(parts[i + 1]).remove(QLatin1Char('"'));
+    filters << QStringLiteral("%1 (%2)").arg(parts[i], pattern);
   }
   return filters.join(QStringLiteral(";;"));
 }

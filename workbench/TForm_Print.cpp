@@ -1,10 +1,169 @@
 #include "TForm_Print.h"
 
+#include <QAction>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+#include "Display.h"
+#include "File_open_close.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("Schemario");
+const QString kPrintFailed = QStringLiteral("Nejde zobrazit tiskovy dialog");
+// The trailing double quote belongs to the stored filter.
+const QString kExportFilter = QStringLiteral("Text files (*.txt)|*.TXT\"");
+
+// Printer layout in printer units: the title once at the top of the first
+// page, then 47 lines a page at a fixed pitch.
+constexpr int kLeft = 150;
+constexpr int kTitleTop = 50;
+constexpr int kTitlePoints = 20;
+constexpr int kLinePoints = 12;
+constexpr int kFirstLineTop = 110;
+constexpr int kLinePitch = 30;
+constexpr int kLinesPerPage = 47;
+
+}  // namespace
+
 TForm_Print::TForm_Print(MessageService& messages, FileDialogService& files, PrintService& printing,
                          QWidget* parent)
-    : QWidget(parent), messages_(messages), files_(files), printing_(printing) {
+    : QDialog(parent), messages_(messages), files_(files), printing_(printing) {
   setObjectName(QStringLiteral("Form_Print"));
   setWindowTitle(QStringLiteral("Schemario - Tiskovy formular"));
+
+  a_print = new QAction(QStringLiteral("&Tisk"), this);
+  a_print->setObjectName(QStringLiteral("a_print"));
+  a_print->setStatusTip(QStringLiteral("Vytiskne data zobrazena ve formulari"));
+  a_print->setToolTip(a_print->statusTip());
+  connect(a_print, &QAction::triggered, this, &TForm_Print::a_printExecute);
+
+  a_export = new QAction(QStringLiteral("E&xport"), this);
+  a_export->setObjectName(QStringLiteral("a_export"));
+  a_export->setStatusTip(QStringLiteral("Ulozi data z formulare do formatu txt"));
+  a_export->setToolTip(a_export->statusTip());
+  connect(a_export, &QAction::triggered, this, &TForm_Print::a_exportExecute);
+
+  auto* menu = new QMenuBar(this);
+  menu->setObjectName(QStringLiteral("MainMenu1"));
+  menu->addAction(a_print);
+  menu->addAction(a_export);
+  QAction* zavri = menu->addAction(QStringLiteral("&Zavri"));
+  zavri->setObjectName(QStringLiteral("Zavri1"));
+  connect(zavri, &QAction::triggered, this, &TForm_Print::Zavri1Click);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setReadOnly(true);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  SetBackground(*Memo1, colours::Light3D());
+
+  Button_print = new QPushButton(QStringLiteral("&Vytisknout data"), this);
+  Button_print->setObjectName(QStringLiteral("Button_print"));
+  Button_print->setToolTip(a_print->statusTip());
+  Button_print->setAutoDefault(false);
+  connect(Button_print, &QPushButton::clicked, a_print, &QAction::trigger);
+
+  Button_export = new QPushButton(QStringLiteral("Vye&xportovat data"), this);
+  Button_export->setObjectName(QStringLiteral("Button_export"));
+  Button_export->setToolTip(a_export->statusTip());
+  Button_export->setAutoDefault(false);
+  connect(Button_export, &QPushButton::clicked, a_export, &QAction::trigger);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(Button_print);
+  buttons->addWidget(Button_export);
+  buttons->addStretch(1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setMenuBar(menu);
+  layout->addWidget(Memo1, 1);
+  layout->addLayout(buttons);
+  resize(560, 480);
 }
 
-void TForm_Print::AddReportLine(const QString&) {}
+void TForm_Print::AddReportLine(const QString& line) {
+  lines_.append(line);
+  AppendLine(*Memo1, line);
+}
+
+bool TForm_Print::PrintReport() {
+  std::unique_ptr<PrinterCanvas> canvas = printing_.BeginJob();
+  if (!canvas) return false;
+  canvas->SetFont(kTitlePoints, true);
+  canvas->DrawText(kLeft, kTitleTop, kTitle);
+  canvas->SetFont(kLinePoints, false);
+  for (qsizetype i = 0; i < lines_.size(); ++i) {
+    const int row = static_cast<int>(i % kLinesPerPage);
+    canvas->DrawText(kLeft, kFirstLineTop + kLinePitch * row, lines_[i]);
+    if (row == kLinesPerPage - 1 && i + 1 < lines_.size() && !canvas->NewPage()) {
+      canvas->End();
+      return false;
+    }
+  }
+  return canvas->End();
+}
+
+void TForm_Print::a_printExecute() {
+  switch (printing_.ShowPrintDialog()) {
+    case PrintDialogResult::Cancelled:
+      return;
+    case PrintDialogResult::Failed:
+      messages_.Show(QString(), kPrintFailed, MessageButtons::Ok);
+      return;
+    case PrintDialogResult::Accepted:
+      break;
+  }
+  if (!PrintReport()) messages_.Show(QString(), kPrintFailed, MessageButtons::Ok);
+}
+
+void TForm_Print::a_exportExecute() {
+  const std::optional<QString> chosen =
+      files_.GetSaveFileName(QStringLiteral("Export to txt"), DefaultFolder, kExportFilter);
+  if (!chosen) return;
+  const QString& path = *chosen;
+  if (QFileInfo::exists(path) &&
+      !messages_.AskYesNo(QStringLiteral("Soubor existuje mam ho prepsat?"))) {
+    return;
+  }
+  // Written beside the target and renamed over it at the end, so that a failed
+  // export leaves an existing file as it was.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    messages_.Inform(QStringLiteral("Tento soubor nejde otevrit"));
+    return;
+  }
+  // Report lines carry attribute names, which may hold Czech letters; the
+  // export is UTF-8, the usual encoding of text files here.
+  QByteArray bytes = kTitle.toUtf8();
+  bytes.append('\n');
+  for (const QString& line : lines_) {
+    bytes.append(line.toUtf8());
+    bytes.append('\n');
+  }
+  if (file.write(bytes) != bytes.size() || !file.commit()) {
+    file.cancelWriting();
+    messages_.Show(QString(), QStringLiteral("Soubor nejde ulozit"), MessageButtons::Ok);
+  }
+}
+
+void TForm_Print::Zavri1Click() {
+  reject();
+}
+
+void TForm_Print::FormClose() {
+  lines_.clear();
+  Memo1->clear();
+}
+
+void TForm_Print::done(int result) {
+  FormClose();
+  QDialog::done(result);
+}

@@ -1,19 +1,49 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
+#include <QStringList>
 
 #include "Platform.h"
 
-class TForm_Print final : public QWidget {
+class QAction;
+class QPlainTextEdit;
+class QPushButton;
+
+// The report viewer: the decomposition and synthesis reports are written into
+// it line by line, and the user prints them or exports them to a text file.
+class TForm_Print final : public QDialog {
   Q_OBJECT
 
  public:
   explicit TForm_Print(MessageService& messages, FileDialogService& files, PrintService& printing,
                        QWidget* parent = nullptr);
+
+  // Appends one line at the end of the report.
   void AddReportLine(const QString& line);
 
+  void a_printExecute();
+  void a_exportExecute();
+  void Zavri1Click();
+
+  // Every way of closing (Escape, the window frame, "&Zavri") empties the
+  // report, so that the next report starts from nothing.
+  void done(int result) override;
+
  private:
+  void FormClose();
+  // Sends the report to the printer; false when the job failed on the way.
+  bool PrintReport();
+
   MessageService& messages_;
   FileDialogService& files_;
   PrintService& printing_;
+
+  // The report as added, one entry a line; Memo1 shows exactly these lines.
+  QStringList lines_;
+
+  QPlainTextEdit* Memo1 = nullptr;
+  QPushButton* Button_print = nullptr;
+  QPushButton* Button_export = nullptr;
+  QAction* a_print = nullptr;
+  QAction* a_export = nullptr;
 };

@@ -1,0 +1,304 @@
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "Display.h"
+#include "GuiTestSupport.h"
+#include "QtPlatform.h"
+#include "TForm_Print.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("Schemario");
+
+// The printed operations as text, one entry each: "font 20 bold",
+// "text 150,50 Schemario", "page", "end".
+QStringList Operations(const ScriptedPlatform& platform) {
+  QStringList out;
+  for (const PrintOperation& op : platform.printed) {
+    switch (op.kind) {
+      case PrintOperation::Font:
+        out << QStringLiteral("font %1%2").arg(op.x).arg(op.y != 0 ? " bold" : "");
+        break;
+      case PrintOperation::Text:
+        out << QStringLiteral("text %1,%2 %3").arg(op.x).arg(op.y).arg(op.text);
+        break;
+      case PrintOperation::NewPage:
+        out << QStringLiteral("page");
+        break;
+      case PrintOperation::End:
+        out << QStringLiteral("end");
+        break;
+    }
+  }
+  return out;
+}
+
+// The operations a report of `count` lines named "line 0", "line 1", ...
+// must produce.
+QStringList ExpectedOperations(int count) {
+  QStringList out{"font 20 bold", "text 150,50 Schemario", "font 12"};
+  for (int i = 0; i < count; ++i) {
+    const int row = i % 47;
+    out << QStringLiteral("text 150,%1 line %2").arg(110 + 30 * row).arg(i);
+    if (row == 46 && i + 1 < count) out << QStringLiteral("page");
+  }
+  out << QStringLiteral("end");
+  return out;
+}
+
+void AddLines(TForm_Print& form, int count) {
+  for (int i = 0; i < count; ++i)
+    form.AddReportLine(QStringLiteral("line %1").arg(i));
+}
+
+// Page objects of a PDF file as Qt writes it: "/Type /Page" entries.
+int PdfPages(const QByteArray& pdf) {
+  static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
+  int pages = 0;
+  auto it = page.globalMatch(QString::fromLatin1(pdf));
+  while (it.hasNext()) {
+    it.next();
+    ++pages;
+  }
+  return pages;
+}
+
+}  // namespace
+
+class PrintWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+ private slots:
+  void controlsCaptionsAndMenu() {
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Schemario - Tiskovy formular"));
+    auto* memo = Find<QPlainTextEdit>(form, "Memo1");
+    QVERIFY(memo->isReadOnly());
+    QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(Background(*memo), colours::Light3D());
+    auto* print = Find<QPushButton>(form, "Button_print");
+    auto* exportButton = Find<QPushButton>(form, "Button_export");
+    QCOMPARE(print->text(), QStringLiteral("&Vytisknout data"));
+    QCOMPARE(print->toolTip(), QStringLiteral("Vytiskne data zobrazena ve formulari"));
+    QCOMPARE(exportButton->text(), QStringLiteral("Vye&xportovat data"));
+    QCOMPARE(exportButton->toolTip(), QStringLiteral("Ulozi data z formulare do formatu txt"));
+    QStringList menu;
+    for (QAction* a : Find<QMenuBar>(form, "MainMenu1")->actions())
+      menu << a->objectName() + "=" + a->text();
+    QCOMPARE(menu, QStringList({"a_print=&Tisk", "a_export=E&xport", "Zavri1=&Zavri"}));
+  }
+
+  void reportLinesAreShownInOrder() {
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    form.AddReportLine(QStringLiteral("R1 = { A B }"));
+    form.AddReportLine(QString());
+    form.AddReportLine(QStringLiteral("A -> B"));
+    QCOMPARE(MemoLines(*Find<QPlainTextEdit>(form, "Memo1")),
+             QStringList({"R1 = { A B }", "", "A -> B"}));
+  }
+
+  void closingEmptiesTheReport_data() {
+    QTest::addColumn<int>("way");
+    QTest::newRow("Zavri") << 0;
+    QTest::newRow("window frame") << 1;
+    QTest::newRow("Escape") << 2;
+  }
+
+  void closingEmptiesTheReport() {
+    QFETCH(int, way);
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    AddLines(form, 3);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    if (way == 0) Find<QAction>(form, "Zavri1")->trigger();
+    if (way == 1) form.close();
+    if (way == 2) QTest::keyClick(&form, Qt::Key_Escape);
+    QVERIFY(!form.isVisible());
+    auto* memo = Find<QPlainTextEdit>(form, "Memo1");
+    QCOMPARE(memo->toPlainText(), QString());
+
+    // Opened again, it shows only what is added afterwards, and prints and
+    // exports only that.
+    form.AddReportLine(QStringLiteral("line 0"));
+    QCOMPARE(MemoLines(*memo), QStringList({"line 0"}));
+    form.a_printExecute();
+    QCOMPARE(Operations(t.platform), ExpectedOperations(1));
+  }
+
+  void printingPlacesLinesOnPages_data() {
+    QTest::addColumn<int>("count");
+    QTest::newRow("empty report: title only") << 0;
+    QTest::newRow("one line") << 1;
+    QTest::newRow("47 lines fill page one") << 47;
+    QTest::newRow("48th line opens page two") << 48;
+    QTest::newRow("three pages") << 95;
+  }
+
+  void printingPlacesLinesOnPages() {
+    QFETCH(int, count);
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    AddLines(form, count);
+    Find<QPushButton>(form, "Button_print")->click();
+    QCOMPARE(t.platform.printDialogs, 1);
+    QCOMPARE(Operations(t.platform), ExpectedOperations(count));
+    QVERIFY(t.platform.messages.empty());
+  }
+
+  void printingFailures_data() {
+    QTest::addColumn<int>("dialog");
+    QTest::addColumn<bool>("failBegin");
+    QTest::addColumn<bool>("failEnd");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("dialog cancelled")
+        << int(PrintDialogResult::Cancelled) << false << false << false;
+    QTest::newRow("dialog failed") << int(PrintDialogResult::Failed) << false << false << true;
+    QTest::newRow("job cannot start") << int(PrintDialogResult::Accepted) << true << false << true;
+    QTest::newRow("job fails at the end")
+        << int(PrintDialogResult::Accepted) << false << true << true;
+  }
+
+  void printingFailures() {
+    QFETCH(int, dialog);
+    QFETCH(bool, failBegin);
+    QFETCH(bool, failEnd);
+    QFETCH(bool, reported);
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    AddLines(form, 2);
+    t.platform.printDialogAnswers.push_back(PrintDialogResult(dialog));
+    t.platform.failBeginJob = failBegin;
+    t.platform.failEndJob = failEnd;
+    Find<QAction>(form, "a_print")->trigger();
+    if (!reported) {
+      QVERIFY(t.platform.messages.empty());
+      QVERIFY(t.platform.printed.empty());
+      return;
+    }
+    QCOMPARE(t.platform.messages.size(), std::size_t{1});
+    QCOMPARE(t.platform.messages[0].caption, QString());
+    QCOMPARE(t.platform.messages[0].text, QStringLiteral("Nejde zobrazit tiskovy dialog"));
+    QCOMPARE(t.platform.messages[0].buttons, MessageButtons::Ok);
+    // The report stays for another attempt.
+    QCOMPARE(MemoLines(*Find<QPlainTextEdit>(form, "Memo1")).size(), 2);
+  }
+
+  void exportWritesTitleAndLinesWithLineFeeds() {
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    form.AddReportLine(QStringLiteral("R1 = { A B }"));
+    form.AddReportLine(QString());
+    form.AddReportLine(QStringLiteral(u"\u017elu\u0165ou\u010dk\u00fd -> k\u016f\u0148"));
+    t.platform.paths.push_back(Path("report"));
+    Find<QPushButton>(form, "Button_export")->click();
+    QVERIFY(t.platform.messages.empty());
+    // No extension is added, and the lines end in a bare line feed.
+    QCOMPARE(ReadFileBytes(Path("report")),
+             QByteArray("Schemario\nR1 = { A B }\n\n") +
+                 QStringLiteral(u"\u017elu\u0165ou\u010dk\u00fd -> k\u016f\u0148\n").toUtf8());
+    QVERIFY(!QFile::exists(Path("report.txt")));
+    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
+    const FileDialogCall& dialog = t.platform.fileDialogs[0];
+    QVERIFY(dialog.save);
+    QCOMPARE(dialog.title, QStringLiteral("Export to txt"));
+    QCOMPARE(dialog.folder, QStringLiteral("../Soubory"));
+    QCOMPARE(dialog.filter, QStringLiteral("Text files (*.txt)|*.TXT\""));
+  }
+
+  void exportOfAnEmptyReportHoldsTheTitleOnly() {
+    TestBench t;
+    t.platform.paths.push_back(Path("empty.txt"));
+    Find<QAction>(t.windows.Print(), "a_export")->trigger();
+    QCOMPARE(ReadFileBytes(Path("empty.txt")), QByteArray("Schemario\n"));
+  }
+
+  void exportOverAnExistingFileAsks() {
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    form.AddReportLine(QStringLiteral("new"));
+    WriteFileBytes(Path("old.txt"), "old contents");
+
+    t.platform.paths.push_back(Path("old.txt"));
+    t.platform.answers.push_back(MessageAnswer::No);
+    form.a_exportExecute();
+    QCOMPARE(ReadFileBytes(Path("old.txt")), QByteArray("old contents"));
+    QCOMPARE(t.platform.messages.size(), std::size_t{1});
+    QCOMPARE(t.platform.messages[0].caption, kCaption);
+    QCOMPARE(t.platform.messages[0].text, QStringLiteral("Soubor existuje mam ho prepsat?"));
+    QCOMPARE(t.platform.messages[0].buttons, MessageButtons::YesNo);
+
+    t.platform.paths.push_back(Path("old.txt"));
+    t.platform.answers.push_back(MessageAnswer::Yes);
+    form.a_exportExecute();
+    QCOMPARE(ReadFileBytes(Path("old.txt")), QByteArray("Schemario\nnew\n"));
+    QCOMPARE(t.platform.messages.size(), std::size_t{2});
+    QCOMPARE(t.platform.unansweredQuestions, 0);
+  }
+
+  void exportRefusals() {
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    form.AddReportLine(QStringLiteral("x"));
+
+    // Cancelled dialog: nothing happens.
+    form.a_exportExecute();
+    QVERIFY(t.platform.messages.empty());
+
+    // A folder that does not exist cannot take the file.
+    t.platform.paths.push_back(Path("no-such-folder/r.txt"));
+    form.a_exportExecute();
+    QCOMPARE(t.platform.messages.size(), std::size_t{1});
+    QCOMPARE(t.platform.messages[0].caption, kCaption);
+    QCOMPARE(t.platform.messages[0].text, QStringLiteral("Tento soubor nejde otevrit"));
+    QCOMPARE(t.platform.messages[0].buttons, MessageButtons::Ok);
+  }
+
+  void toolkitFilterDropsTheStrayQuote() {
+    QCOMPARE(ToolkitFilter(QStringLiteral("Text files (*.txt)|*.TXT\"")),
+             QStringLiteral("Text files (*.txt) (*.TXT)"));
+    QCOMPARE(ToolkitFilter(QStringLiteral("Schemario|*.DBC")), QStringLiteral("Schemario (*.DBC)"));
+  }
+
+  // The real printer path: the system print dialog, accepted as it comes up,
+  // then QPrinter writing a PDF file.
+  void realPrintToPdfHasTwoPagesFor48Lines() {
+    ScriptedPlatform platform;
+    QtPrintService printing;
+    const QString pdf = Path("report.pdf");
+    printing.Printer().setOutputFormat(QPrinter::PdfFormat);
+    printing.Printer().setOutputFileName(pdf);
+    TForm_Print form(platform, platform, printing);
+    AddLines(form, 48);
+    bool dialogSeen = false;
+    QTimer::singleShot(0, [&dialogSeen] {
+      auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      dialogSeen = true;
+      dialog->accept();
+    });
+    form.a_printExecute();
+    QVERIFY(dialogSeen);
+    QVERIFY(platform.messages.empty());
+    const QByteArray bytes = ReadFileBytes(pdf);
+    QVERIFY(bytes.startsWith("%PDF"));
+    QCOMPARE(PdfPages(bytes), 2);
+  }
+};
+
+QTEST_MAIN(PrintWindowTest)
+#include "tst_print_window.moc"
