@@ -1,0 +1,42 @@
+#pragma once
+
+// One schema of the decomposition and synthesis windows, and what both
+// windows compute for such a schema: its keys over its own attributes, its
+// normal form, and the dependencies the source schema implies inside it.
+
+#include <cstdint>
+
+#include "Schema.h"
+
+struct SubSchema {
+  AttributeSet member;
+  // Order is the display order of the rows and of the reports.
+  DependencyList dependencies;
+  KeyList keys;
+  // The weakest class of the dependencies (Nf.h); 0 = not computed.
+  std::uint32_t normalForm = 0;
+  // What the slot holds; each window gives the values its own meaning.
+  std::uint32_t state = 0;
+};
+
+// A name table for the key search over a sub-schema: "data" at every member
+// index and the empty string elsewhere, so that the key search sees exactly
+// the members as the schema's attributes.
+AttributeTable MemberNames(AttributeSet member);
+
+// The first key and then all keys of the record's own dependencies over its
+// members.
+KeyList FindSchemaKeys(const SubSchema& record);
+
+// Sets `normalForm` from the record's dependencies and keys: 2 if some
+// dependency violates 3NF, else 3 if some violates BCNF, else 4 (also when
+// there are no dependencies).
+void ComputeNormalForm(SubSchema& record);
+
+// Appends to the record's list every dependency X -> a with X a proper
+// subset of the members and a a member that `source` implies from X but the
+// list built so far does not. Subsets are taken by size, and within a size in
+// lexicographic order of the members' positions; the records appended for
+// one subset already count for the following ones. Appended records hold X in
+// ascending index order and have `used` = 1.
+void CompleteByProjection(SubSchema& record, const DependencyList& source);
