@@ -13,5 +13,7 @@ cmake --build build-test
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-cd build-test
-ctest --output-on-failure -j "$(nproc)"
+(cd build-test && ctest --output-on-failure -j "$(nproc)")
+
+# A short bounded run of the schema file fuzzer after the tests.
+tools/fuzz.sh 60

@@ -21,4 +21,5 @@ ensure_packages() {
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
                 fonts-dejavu-core)
 # What the tests and benchmarks need on top.
-TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
+               libclang-rt-14-dev)
