@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 
 #include "BruteForce.h"
 #include "Closure.h"
+#include "Decomposition.h"
 #include "Keys.h"
+#include "Nf.h"
 #include "SchemaText.h"
 #include "SubSchema.h"
 
@@ -180,6 +183,628 @@ TEST(CompleteByProjection, AppendsTheSameRecordsInTheSameOrderAsStated) {
     StatedCompletion(stated, source);
     EXPECT_EQ(DepsText(fast.dependencies), DepsText(stated.dependencies)) << DepsText(source);
   }
+}
+
+// Answers questions from a queue (an unanswered question is declined) and
+// records every text shown.
+struct ScriptedDialog final : DecompositionDialog {
+  std::deque<bool> answers;
+  std::vector<std::string> shown;
+
+  void Inform(const std::string& text) override { shown.push_back(text); }
+  bool AskOkCancel(const std::string& text) override { return Answer(text); }
+  bool AskYesNo(const std::string& text) override { return Answer(text); }
+
+ private:
+  bool Answer(const std::string& text) {
+    shown.push_back(text);
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+DecompositionState Loaded(const std::string& letters, const std::string& deps) {
+  DecompositionState state;
+  const AttributeTable names = Names(letters);
+  const DependencyList list = Deps(deps);
+  LoadDecomposition(state, names, list, ComputeKeys(list, names));
+  return state;
+}
+
+// The position of a dependency, written as in Deps, in a slot's list.
+int Position(const DecompositionState& state, int slot, const std::string& dep) {
+  int position = 0;
+  for (const Dependency& d : state.schemas[slot].dependencies) {
+    DependencyList one{d};
+    if (DepsText(one) == dep) return position;
+    ++position;
+  }
+  ADD_FAILURE() << dep << " not in slot " << slot;
+  return -1;
+}
+
+bool Split(DecompositionState& state, int slot, const std::string& dep, ScriptedDialog& dialog) {
+  return DecomposeSchema(state, Position(state, slot, dep), slot, dialog);
+}
+
+// Everything the window and the reports can show of the state.
+std::string Snapshot(const DecompositionState& state) {
+  std::string out;
+  for (int s = 0; s < DecompositionSlots; ++s) {
+    const SubSchema& r = state.schemas[s];
+    out += std::to_string(s) + ":" + std::to_string(r.state) + "/" + std::to_string(r.normalForm) +
+           "[" + state.numberText[s] + "]" + Letters(r.member) + "|" + DepsText(r.dependencies) +
+           "|";
+    for (const std::string& k : KeyLetters(r.keys))
+      out += k + ",";
+    out += "\n";
+  }
+  for (int k = 0; k < SplitNodes; ++k)
+    out += std::to_string(state.splitDependency[k]) + state.splitLabel[k] + ";";
+  out += std::to_string(state.schemaCounter) + "," + std::to_string(state.currentSlot) + "," +
+         std::to_string(state.projectionDone) + std::to_string(state.uncoveredDone) +
+         std::to_string(state.uncoveredPossible) + std::to_string(state.projectionPossible);
+  return out;
+}
+
+struct Expected {
+  int slot;
+  const char* members;
+  const char* deps;
+  std::vector<std::string> keys;
+  std::uint32_t normalForm;
+  const char* number;
+};
+
+void ExpectSlots(const DecompositionState& state, const std::vector<Expected>& expected) {
+  for (const Expected& e : expected) {
+    const SubSchema& r = state.schemas[e.slot];
+    SCOPED_TRACE("slot " + std::to_string(e.slot));
+    EXPECT_EQ(r.state, SlotPresent);
+    EXPECT_EQ(Letters(r.member), e.members);
+    EXPECT_EQ(DepsText(r.dependencies), e.deps);
+    EXPECT_EQ(KeyLetters(r.keys), e.keys);
+    EXPECT_EQ(r.normalForm, e.normalForm);
+    EXPECT_EQ(state.numberText[e.slot], e.number);
+  }
+}
+
+TEST(LoadDecomposition, TheRootIsACopyOfTheSchema) {
+  const AttributeTable names = Names("ABC");
+  DependencyList list = Deps("A->B; B->C");
+  const KeyList keys = ComputeKeys(list, names);
+  DecompositionState state;
+  state.schemaCounter = 9;
+  state.uncoveredPossible = 0;
+  LoadDecomposition(state, names, list, keys);
+  // The main window may free its lists while the window stays open.
+  list.clear();
+  ExpectSlots(state, {{0, "ABC", "A->B; B->C", {"A"}, 2, "0"}});
+  EXPECT_EQ(state.schemaCounter, 0);
+  EXPECT_EQ(state.uncoveredPossible, 1);
+  for (int s = 1; s < DecompositionSlots; ++s)
+    EXPECT_EQ(state.schemas[s].state, SlotEmpty);
+}
+
+TEST(LoadDecomposition, ASchemaWithoutDependenciesHasNoNormalForm) {
+  const DecompositionState state = Loaded("ABC", "");
+  EXPECT_EQ(state.schemas[0].normalForm, 0u);
+  EXPECT_EQ(SchemaFieldText(state, 0), "A; B; C; ");
+}
+
+TEST(DecomposeSchema, SplitsByTheChosenDependency) {
+  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  ScriptedDialog dialog;
+  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+  EXPECT_TRUE(dialog.shown.empty());
+  ExpectSlots(state, {{1, "BC", "B->C", {"B"}, 4, "1"}, {2, "AB", "A->B", {"A"}, 4, "2"}});
+  EXPECT_EQ(state.schemas[0].state, SlotDecomposed);
+  EXPECT_EQ(state.splitLabel[0], "B -> C");
+  EXPECT_EQ(state.splitDependency[0], 1);
+  EXPECT_EQ(state.schemaCounter, 2);
+  EXPECT_EQ(state.currentSlot, 2);
+  EXPECT_EQ(SchemaFieldText(state, 1), "B; C; ");
+}
+
+TEST(DecomposeSchema, SplitLabelRunsOnTheLeftChildsFurtherRightHandNames) {
+  DecompositionState state = Loaded("ABCD", "A->B; B->C; B->D");
+  ScriptedDialog dialog;
+  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+  EXPECT_EQ(state.splitLabel[0], "B -> CD");
+  ExpectSlots(state, {{1, "BCD", "B->C; B->D", {"B"}, 4, "1"}, {2, "AB", "A->B", {"A"}, 4, "2"}});
+
+  // A right-hand attribute that stands in the left-hand side adds nothing.
+  DecompositionState back = Loaded("ABC", "A->B; B->C; C->B");
+  ASSERT_TRUE(Split(back, 0, "B->C", dialog));
+  EXPECT_EQ(back.splitLabel[0], "B -> C");
+  EXPECT_EQ(DepsText(back.schemas[1].dependencies), "B->C; C->B");
+}
+
+TEST(DecomposeSchema, TheRightChildIsCompletedUnderTheRoot) {
+  DecompositionState state = Loaded("ABCD", "A->B; B->C; AC->D");
+  ScriptedDialog dialog;
+  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+  ExpectSlots(state, {{1, "BC", "B->C", {"B"}, 4, "1"}, {2, "ABD", "A->B; A->D", {"A"}, 4, "2"}});
+}
+
+TEST(DecomposeSchema, ChildrenAlsoGetTheRootsKeysThatLieInsideThem) {
+  // A key list handed over with a further superkey, which the child's own
+  // search would not find.
+  const AttributeTable names = Names("ABC");
+  const DependencyList list = Deps("A->B; B->C");
+  DecompositionState state;
+  LoadDecomposition(state, names, list, KeyList{{Set("A"), 0}, {Set("AB"), 0}, {Set("AC"), 0}});
+  ScriptedDialog dialog;
+  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+  EXPECT_EQ(KeyLetters(state.schemas[2].keys), (std::vector<std::string>{"A", "AB"}));
+  EXPECT_EQ(KeyLetters(state.schemas[1].keys), (std::vector<std::string>{"B"}));
+}
+
+TEST(DecomposeSchema, TheSameDependencyAgainChangesNothing) {
+  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  ScriptedDialog dialog;
+  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+  const std::string before = Snapshot(state);
+  EXPECT_FALSE(Split(state, 0, "B->C", dialog));
+  EXPECT_TRUE(dialog.shown.empty());
+  EXPECT_EQ(Snapshot(state), before);
+}
+
+// A -> B -> ... -> F, split down to the grandchildren of the root.
+DecompositionState ThreeLevels(ScriptedDialog& dialog) {
+  DecompositionState state = Loaded("ABCDEF", "A->B; B->C; C->D; D->E; E->F");
+  EXPECT_TRUE(Split(state, 0, "D->E", dialog));  // 1 = DEF, 2 = ABCD
+  EXPECT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BCD, 6 = AB
+  EXPECT_TRUE(Split(state, 5, "C->D", dialog));  // 11 = CD, 12 = BC
+  return state;
+}
+
+TEST(DecomposeSchema, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
+  ScriptedDialog dialog;
+  DecompositionState state = ThreeLevels(dialog);
+  ExpectSlots(state, {{11, "CD", "C->D", {"C"}, 4, "5"}, {12, "BC", "B->C", {"B"}, 4, "6"}});
+  EXPECT_EQ(state.splitLabel[5], "C -> D");
+
+  const std::string before = Snapshot(state);
+  dialog.answers = {false};
+  EXPECT_FALSE(Split(state, 0, "B->C", dialog));
+  EXPECT_EQ(dialog.shown,
+            (std::vector<std::string>{"Chcete rozlozit schema podle teto zavislosti?"}));
+  EXPECT_EQ(Snapshot(state), before);
+
+  dialog.answers = {true};
+  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+  for (int slot : {3, 4, 5, 6, 11, 12}) {
+    EXPECT_EQ(state.schemas[slot].state, SlotEmpty) << slot;
+    EXPECT_TRUE(state.schemas[slot].dependencies.empty()) << slot;
+    EXPECT_TRUE(state.schemas[slot].keys.empty()) << slot;
+  }
+  for (int node : {1, 2, 5}) {
+    EXPECT_EQ(state.splitDependency[node], -1) << node;
+    EXPECT_EQ(state.splitLabel[node], "") << node;
+  }
+  // Numbers are not reused.
+  ExpectSlots(state, {{1, "BCDEF", "B->C; C->D; D->E; E->F", {"B"}, 2, "7"},
+                      {2, "AB", "A->B", {"A"}, 4, "8"}});
+  EXPECT_EQ(state.splitLabel[0], "B -> CDEF");
+}
+
+TEST(DecomposeSchema, OnlyTheUpperThreeLevelsCanBeSplit) {
+  ScriptedDialog dialog;
+  DecompositionState state = ThreeLevels(dialog);
+  const std::string before = Snapshot(state);
+  for (int slot : {7, 11, 14, 15, 21, 22, 27}) {
+    dialog.shown.clear();
+    EXPECT_FALSE(DecomposeSchema(state, 0, slot, dialog));
+    EXPECT_EQ(dialog.shown,
+              (std::vector<std::string>{"Schema uz neni mozno v tomto okne rozlozit"}));
+  }
+  EXPECT_EQ(Snapshot(state), before);
+}
+
+TEST(DecomposeSchema, AnEmptiedSlotOrAMissingDependencyIsNotSplit) {
+  ScriptedDialog dialog;
+  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  const std::string before = Snapshot(state);
+  EXPECT_FALSE(DecomposeSchema(state, 0, 1, dialog));
+  EXPECT_FALSE(DecomposeSchema(state, 2, 0, dialog));
+  EXPECT_FALSE(DecomposeSchema(state, -1, 0, dialog));
+  EXPECT_TRUE(dialog.shown.empty());
+  EXPECT_EQ(Snapshot(state), before);
+}
+
+// Root A + B -> D, C -> A, B -> A, C -> D split by A + B -> D loses C -> D:
+// 1 = ABD, 2 = ABC.
+DecompositionState LosingCD(ScriptedDialog& dialog) {
+  DecompositionState state = Loaded("ABCD", "AB->D; C->A; B->A; C->D");
+  EXPECT_TRUE(Split(state, 0, "AB->D", dialog));
+  return state;
+}
+
+TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
+  ScriptedDialog dialog;
+  DecompositionState state = LosingCD(dialog);
+  ExpectSlots(state,
+              {{1, "ABD", "AB->D; B->A", {"B"}, 4, "1"}, {2, "ABC", "C->A; B->A", {"BC"}, 2, "2"}});
+  AddUncoveredSchemas(state, dialog);
+  EXPECT_TRUE(dialog.shown.empty());
+  // C -> A keeps its right-hand side, but C reaches D only through the root;
+  // the schema added for it covers C -> D as well.
+  ExpectSlots(state, {{15, "CD", "C->D", {"C"}, 4, "3"}});
+  EXPECT_EQ(state.schemas[16].state, SlotEmpty);
+  EXPECT_EQ(state.uncoveredDone, 1);
+
+  // Once found, the search does not run again until the next split.
+  const std::string before = Snapshot(state);
+  AddUncoveredSchemas(state, dialog);
+  EXPECT_TRUE(dialog.shown.empty());
+  EXPECT_EQ(Snapshot(state), before);
+}
+
+TEST(Uncovered, NothingLostIsReportedEachTime) {
+  ScriptedDialog dialog;
+  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+  AddUncoveredSchemas(state, dialog);
+  AddUncoveredSchemas(state, dialog);
+  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Nejsou zadne nepokryte zavislosti",
+                                                    "Nejsou zadne nepokryte zavislosti"}));
+  EXPECT_EQ(state.uncoveredPossible, 0);
+  EXPECT_EQ(state.schemas[15].state, SlotEmpty);
+}
+
+TEST(Uncovered, PresentSchemasCountWhateverOrderTheTreeWasSplitIn) {
+  ScriptedDialog dialog;
+  DecompositionState state = Loaded("ABCDEF", "A->B; B->C; C->D; D->E; E->F");
+  ASSERT_TRUE(Split(state, 0, "C->D", dialog));  // 1 = CDEF, 2 = ABC
+  ASSERT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BC, 6 = AB
+  ASSERT_TRUE(Split(state, 1, "E->F", dialog));  // 3 = EF, 4 = CDE
+  EXPECT_EQ(state.currentSlot, 4);
+  AddUncoveredSchemas(state, dialog);
+  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Nejsou zadne nepokryte zavislosti"}));
+}
+
+TEST(Uncovered, AtMostSevenSchemasAreAdded) {
+  // Eight dependencies that no tree schema holds.
+  DecompositionState state = Loaded("ABCDEFGHIJKLMNOPQ", "");
+  state.schemas[0].dependencies = Deps("A->B; C->D; E->F; G->H; I->J; K->L; M->N; O->P");
+  state.schemas[0].state = SlotDecomposed;
+  for (int slot : {1, 2}) {
+    state.schemas[slot].state = SlotPresent;
+    state.schemas[slot].member = Set("Q");
+    state.schemas[slot].keys = {{Set("Q"), 0}};
+  }
+  ScriptedDialog dialog;
+  AddUncoveredSchemas(state, dialog);
+  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Dalsi schemata nemohu pridat"}));
+  ExpectSlots(state, {{15, "AB", "A->B", {"A"}, 4, "1"}, {21, "MN", "M->N", {"M"}, 4, "7"}});
+  EXPECT_EQ(state.schemaCounter, 7);
+}
+
+TEST(ExtraSchemas, BothOperationsNeedADecompositionFirst) {
+  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  const std::string before = Snapshot(state);
+  ScriptedDialog dialog;
+  AddUncoveredSchemas(state, dialog);
+  AddProjectionSchemas(state, dialog);
+  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Jeste jsi nedekomponoval schema",
+                                                    "Jeste jsi nedekomponoval shcema"}));
+  EXPECT_EQ(Snapshot(state), before);
+}
+
+TEST(Projection, NothingContainedIsReportedEachTime) {
+  ScriptedDialog dialog;
+  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+  AddProjectionSchemas(state, dialog);
+  AddProjectionSchemas(state, dialog);
+  EXPECT_EQ(dialog.shown,
+            (std::vector<std::string>{"Zadne schema neni projekci", "Zadne schema neni projekci"}));
+  EXPECT_EQ(state.projectionPossible, 0);
+}
+
+// E -> D, D -> B, F -> B, F -> A, A + B -> F split by E -> D and then
+// slot 2 by F -> A; the uncovered search adds B F (5) and A B F (6).
+DecompositionState WithAddedSchemas(ScriptedDialog& dialog) {
+  DecompositionState state = Loaded("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
+  EXPECT_TRUE(Split(state, 0, "E->D", dialog));
+  EXPECT_TRUE(Split(state, 2, "F->A", dialog));
+  AddUncoveredSchemas(state, dialog);
+  return state;
+}
+
+TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
+  ScriptedDialog dialog;
+  DecompositionState state = WithAddedSchemas(dialog);
+  ExpectSlots(state, {{5, "AF", "F->A", {"F"}, 4, "3"},
+                      {15, "BF", "F->B", {"F"}, 4, "5"},
+                      {16, "ABF", "AB->F; F->B; F->A", {"AB", "F"}, 4, "6"}});
+  AddProjectionSchemas(state, dialog);
+  EXPECT_TRUE(dialog.shown.empty());
+  // The container's records first (behind the head, newest first); from the
+  // first contained schema only what the container does not imply, from the
+  // further ones everything.
+  ExpectSlots(state, {{22, "ABF", "AB->F; F->B; F->A; F->B", {"AB", "F"}, 4, "Schema 6+3+5"}});
+  for (int slot : {5, 15, 16})
+    EXPECT_EQ(state.schemas[slot].state, SlotAbsorbed) << slot;
+  EXPECT_EQ(state.schemas[1].state, SlotPresent);
+  EXPECT_EQ(state.schemaCounter, 6);
+
+  const std::string before = Snapshot(state);
+  AddProjectionSchemas(state, dialog);
+  EXPECT_TRUE(dialog.shown.empty());
+  EXPECT_EQ(Snapshot(state), before);
+}
+
+// A tree of seven leaves below the root: slot k + 1 holds the letters of
+// `members[k]`.
+DecompositionState HandBuiltLeaves(const std::vector<std::string>& members,
+                                   const std::vector<std::string>& numbers) {
+  DecompositionState state = Loaded("ABCDEFGHIJKLMNOPQRST", "A->B");
+  state.schemas[0].state = SlotDecomposed;
+  for (std::size_t k = 0; k < members.size(); ++k) {
+    SubSchema& r = state.schemas[k + 1];
+    r.state = SlotPresent;
+    r.member = Set(members[k]);
+    r.keys = {{r.member, 0}};
+    r.normalForm = 4;
+    state.numberText[k + 1] = numbers[k];
+  }
+  return state;
+}
+
+TEST(Projection, NumberTextJoinsTheNumbersWithPlus) {
+  DecompositionState state = HandBuiltLeaves({"AB", "C", "CD", "B"}, {"1", "3", "5", "6"});
+  ScriptedDialog dialog;
+  AddProjectionSchemas(state, dialog);
+  // Slot 3 (number 5) takes slot 2 (number 3); slot 1 takes slot 4.
+  EXPECT_EQ(state.numberText[22], "Schema 1+6");
+  EXPECT_EQ(state.numberText[23], "Schema 5+3");
+  state = HandBuiltLeaves({"C", "AB", "CD"}, {"5", "4", "3"});
+  AddProjectionSchemas(state, dialog);
+  EXPECT_EQ(state.numberText[22], "Schema 3+5");
+  EXPECT_TRUE(dialog.shown.empty());
+}
+
+TEST(Projection, AtMostSixProjectionSchemas) {
+  DecompositionState state =
+      HandBuiltLeaves({"AB", "A", "CD", "C", "EF", "E", "GH", "G", "IJ", "I", "KL", "K", "MN", "M"},
+                      {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14"});
+  ScriptedDialog dialog;
+  AddProjectionSchemas(state, dialog);
+  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Dalsi schemata nemohu pridat"}));
+  EXPECT_EQ(state.numberText[27], "Schema 11+12");
+  // The seventh container and its contained schema stay results.
+  EXPECT_EQ(state.schemas[13].state, SlotPresent);
+  EXPECT_EQ(state.schemas[14].state, SlotPresent);
+  EXPECT_EQ(state.schemas[12].state, SlotAbsorbed);
+}
+
+TEST(Uncovered, AsksBeforeDiscardingProjections) {
+  ScriptedDialog dialog;
+  DecompositionState state = Loaded("ABCD", "A->B; B->C; C->D");
+  ASSERT_TRUE(Split(state, 0, "C->D", dialog));  // 1 = CD, 2 = ABC
+  ASSERT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BC, 6 = AB
+  // The state of a projection that found something.
+  state.schemas[5].state = SlotAbsorbed;
+  state.schemas[22] = state.schemas[5];
+  state.schemas[22].state = SlotPresent;
+  state.numberText[22] = "Schema 3+9";
+  state.projectionDone = 1;
+
+  const std::string before = Snapshot(state);
+  dialog.answers = {false};
+  AddUncoveredSchemas(state, dialog);
+  EXPECT_EQ(
+      dialog.shown,
+      (std::vector<std::string>{"Schemata vytvorena projekci zmizi. Prejete si pokracovat?"}));
+  EXPECT_EQ(Snapshot(state), before);
+
+  dialog.shown.clear();
+  dialog.answers = {true};
+  AddUncoveredSchemas(state, dialog);
+  EXPECT_EQ(dialog.shown,
+            (std::vector<std::string>{"Schemata vytvorena projekci zmizi. Prejete si pokracovat?",
+                                      "Nejsou zadne nepokryte zavislosti"}));
+  EXPECT_EQ(state.schemas[5].state, SlotPresent);
+  EXPECT_EQ(state.schemas[22].state, SlotEmpty);
+  EXPECT_EQ(state.projectionDone, 0);
+  EXPECT_EQ(state.projectionPossible, 1);
+}
+
+TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
+  struct Case {
+    const char* name;
+    void (*prepare)(DecompositionState&, ScriptedDialog&);
+    const char* question;  // null: none applies
+  } cases[] = {
+      {"added schemas", [](DecompositionState& s, ScriptedDialog& d) { AddUncoveredSchemas(s, d); },
+       "Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
+       "pokracovat?"},
+      {"added and projection schemas",
+       [](DecompositionState& s, ScriptedDialog& d) {
+         AddUncoveredSchemas(s, d);
+         AddProjectionSchemas(s, d);
+       },
+       "Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
+       "pokracovat?"},
+      {"added schemas, projection found nothing",
+       [](DecompositionState& s, ScriptedDialog& d) {
+         AddUncoveredSchemas(s, d);
+         s.schemas[16] = SubSchema{};  // so that nothing lies inside another
+         s.numberText[16].clear();
+         AddProjectionSchemas(s, d);
+       },
+       "Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScriptedDialog dialog;
+    DecompositionState state = WithAddedSchemas(dialog);
+    c.prepare(state, dialog);
+    dialog.shown.clear();
+    const std::string before = Snapshot(state);
+    dialog.answers = {false};
+    EXPECT_FALSE(Split(state, 1, "D->B", dialog));
+    EXPECT_EQ(dialog.shown, (std::vector<std::string>{c.question}));
+    EXPECT_EQ(Snapshot(state), before);
+
+    dialog.answers = {true};
+    EXPECT_TRUE(Split(state, 1, "D->B", dialog));
+    for (int slot = 1; slot < TreeSlots; ++slot)
+      EXPECT_NE(state.schemas[slot].state, SlotAbsorbed) << slot;
+    for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
+      EXPECT_EQ(state.schemas[slot].state, SlotEmpty) << slot;
+    EXPECT_EQ(state.projectionDone + state.uncoveredDone, 0);
+    EXPECT_EQ(state.projectionPossible + state.uncoveredPossible, 2);
+  }
+}
+
+TEST(DecomposeSchema, AProjectionAloneAsksAboutProjections) {
+  ScriptedDialog dialog;
+  DecompositionState state = LosingCD(dialog);
+  AddUncoveredSchemas(state, dialog);
+  ASSERT_EQ(state.schemas[15].state, SlotPresent);
+  // Without the added schema the uncovered search would have found nothing.
+  state.schemas[15] = SubSchema{};
+  state.uncoveredPossible = 0;
+  state.schemas[1].member = Set("ABCD");
+  AddProjectionSchemas(state, dialog);
+  ASSERT_EQ(state.schemas[22].state, SlotPresent);
+  dialog.shown.clear();
+  dialog.answers = {true};
+  EXPECT_TRUE(Split(state, 2, "C->A", dialog));
+  EXPECT_EQ(dialog.shown,
+            (std::vector<std::string>{
+                "Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?"}));
+}
+
+std::vector<std::string> Block(const std::string& number, const std::string& attributes,
+                               const std::vector<std::string>& deps,
+                               const std::vector<std::string>& keys, const char* normalForm) {
+  std::vector<std::string> lines = {
+      " ", "SCHEMA " + number + ":", " ", "ATRIBUTY:", " ", attributes, " ", "ZAVISLOSTI:", " "};
+  lines.insert(lines.end(), deps.begin(), deps.end());
+  lines.insert(lines.end(), {" ", "KLICE:", " "});
+  lines.insert(lines.end(), keys.begin(), keys.end());
+  lines.insert(lines.end(), {" ", "NORMALNI FORMA:", " "});
+  if (normalForm != nullptr) lines.push_back(normalForm);
+  const std::string rule(42, '-');
+  lines.insert(lines.end(), {" ", rule, rule});
+  return lines;
+}
+
+std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
+  std::vector<std::string> all;
+  for (const std::vector<std::string>& p : parts)
+    all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+TEST(Report, BeforeAndAfterTheFirstSplit) {
+  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  const std::vector<std::string> root =
+      Block("0", "A ;B ;C ;", {"A -> B", "B -> C"}, {"A "}, " Schema je ve druhe normalni forme");
+  EXPECT_EQ(ResultSchemasReport(state), root);
+  EXPECT_EQ(DecompositionCourseReport(state), Joined({{"PUVODNI SCHEMA:"}, root}));
+
+  ScriptedDialog dialog;
+  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+  const std::vector<std::string> left =
+      Block("1", "B ;C ;", {"B -> C"}, {"B "}, " Schema je v BCNF");
+  const std::vector<std::string> right =
+      Block("2", "A ;B ;", {"A -> B"}, {"A "}, " Schema je v BCNF");
+  EXPECT_EQ(ResultSchemasReport(state), Joined({left, right}));
+  const std::string origin =
+      "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti B -> C";
+  EXPECT_EQ(DecompositionCourseReport(state),
+            Joined({{"PUVODNI SCHEMA:"}, root, {origin}, left, {origin}, right}));
+}
+
+TEST(Report, OriginLinesOfDeeperAddedAndProjectionSchemas) {
+  ScriptedDialog dialog;
+  DecompositionState state = WithAddedSchemas(dialog);
+  AddProjectionSchemas(state, dialog);
+  std::vector<std::string> origins;
+  for (const std::string& line : DecompositionCourseReport(state)) {
+    if (line.rfind("PUVODNI", 0) == 0 || line.rfind("Nasledujici", 0) == 0) origins.push_back(line);
+  }
+  EXPECT_EQ(origins,
+            (std::vector<std::string>{
+                "PUVODNI SCHEMA:",
+                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> DB",
+                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> DB",
+                "Nasledujici schema vzniklo dekompozici schematu 2 podle zavislosti F -> A",
+                "Nasledujici schema vzniklo dekompozici schematu 2 podle zavislosti F -> A",
+                "Nasledujici schema vzniklo pridanim chybejicich zavislosti.",
+                "Nasledujici schema vzniklo pridanim chybejicich zavislosti.",
+                "Nasledujici schema vzniklo projekci schemat (Schema 6+3+5 ).",
+            }));
+  const std::vector<std::string> results = ResultSchemasReport(state);
+  std::vector<std::string> headings;
+  for (const std::string& line : results) {
+    if (line.rfind("SCHEMA ", 0) == 0) headings.push_back(line);
+  }
+  EXPECT_EQ(headings, (std::vector<std::string>{"SCHEMA 1:", "SCHEMA 4:", "SCHEMA Schema 6+3+5:"}));
+}
+
+TEST(Report, ASchemaWithoutDependencies) {
+  const DecompositionState state = Loaded("AB", "");
+  EXPECT_EQ(ResultSchemasReport(state), Block("0", "A ;B ;", {}, {"A B "}, nullptr));
+}
+
+// After any sequence of steps every split is lossless and keeps the parent's
+// attributes, and every completed dependency holds in the root.
+TEST(DecompositionProperty, SplitsAreLosslessAndCompletionsHold) {
+  std::mt19937 rng(20260505);
+  int splits = 0;
+  for (int round = 0; round < 1500; ++round) {
+    const int n = std::uniform_int_distribution<int>(2, 7)(rng);
+    DependencyList list;
+    for (const Dependency& d : brute::RandomDependencies(rng, n, 9, 3)) {
+      if (!d.LhsHas(d.Rhs())) list.push_back(d);
+    }
+    const AttributeTable names = brute::GeneratedNames(n);
+    DecompositionState state;
+    LoadDecomposition(state, names, list, ComputeKeys(list, names));
+    const std::vector<brute::Fd> root = brute::FromList(list);
+    ScriptedDialog dialog;
+    for (int step = 0; step < 6; ++step) {
+      dialog.answers = {true};
+      std::vector<int> candidates;
+      for (int slot = 0; slot < SplitNodes; ++slot) {
+        if (state.schemas[slot].state != SlotEmpty) candidates.push_back(slot);
+      }
+      const int s = candidates[rng() % candidates.size()];
+      const SubSchema& parent = state.schemas[s];
+      if (parent.state == SlotEmpty || parent.dependencies.empty()) continue;
+      const int d = std::uniform_int_distribution<int>(
+          0, static_cast<int>(parent.dependencies.size()) - 1)(rng);
+      const Dependency& chosen = *std::next(parent.dependencies.begin(), d);
+      if (DependencyNormalForm(chosen, parent.keys, MarkNonPrimeAttributes(parent.keys)) == NfBCNF)
+        continue;
+      const AttributeSet x = chosen.LhsSet();
+      if (!DecomposeSchema(state, d, s, dialog)) continue;
+      ++splits;
+      const SubSchema& left = state.schemas[2 * s + 1];
+      const SubSchema& right = state.schemas[2 * s + 2];
+      const std::string trace = DepsText(list) + " split " + std::to_string(s);
+      EXPECT_EQ((left.member | right.member), state.schemas[s].member) << trace;
+      EXPECT_EQ((left.member & right.member), x) << trace;
+      // X determines the left child under the root, so the join is lossless.
+      EXPECT_EQ(brute::Closure(x.mask, root) & left.member.mask, left.member.mask) << trace;
+      for (const brute::Fd& f : brute::FromList(right.dependencies))
+        EXPECT_TRUE(brute::Implies(root, f.lhs, f.rhs)) << trace;
+    }
+    AddUncoveredSchemas(state, dialog);
+    for (int slot = FirstAddedSlot; slot < FirstProjectionSlot; ++slot) {
+      for (const brute::Fd& f : brute::FromList(state.schemas[slot].dependencies))
+        EXPECT_TRUE(brute::Implies(root, f.lhs, f.rhs)) << DepsText(list);
+    }
+  }
+  EXPECT_GT(splits, 2000);
 }
 
 }  // namespace

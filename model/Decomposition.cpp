@@ -1,0 +1,439 @@
+#include "Decomposition.h"
+
+#include <iterator>
+
+#include "Closure.h"
+#include "Data_statement.h"
+
+namespace {
+
+const char* const kReportRule = "------------------------------------------";
+
+bool SameRecord(const Dependency& a, const Dependency& b) {
+  return a.lhs == b.lhs && a.Rhs() == b.Rhs();
+}
+
+bool HoldsRecord(const DependencyList& list, const Dependency& record) {
+  for (const Dependency& d : list) {
+    if (SameRecord(d, record)) return true;
+  }
+  return false;
+}
+
+bool IsDecomposed(const DecompositionState& state, int slot) {
+  return !state.schemas[2 * slot + 1].keys.empty();
+}
+
+void EmptySlot(DecompositionState& state, int slot) {
+  state.schemas[slot] = SubSchema{};
+  state.numberText[slot].clear();
+}
+
+void NumberNewSchema(DecompositionState& state, int slot) {
+  ++state.schemaCounter;
+  state.numberText[slot] = std::to_string(state.schemaCounter);
+}
+
+// Schemas merged into a projection count as results again once the
+// projection is gone.
+void RestoreAbsorbedTreeSchemas(DecompositionState& state) {
+  for (int slot = 1; slot < TreeSlots; ++slot) {
+    if (state.schemas[slot].state == SlotAbsorbed) state.schemas[slot].state = SlotPresent;
+  }
+}
+
+void ResetExtraSchemaFlags(DecompositionState& state) {
+  state.projectionDone = 0;
+  state.uncoveredDone = 0;
+  state.uncoveredPossible = 1;
+  state.projectionPossible = 1;
+}
+
+// The question that guards the added and projection schemas, or null when
+// none applies.
+const char* VanishingSchemasQuestion(const DecompositionState& state) {
+  if (state.projectionPossible && state.uncoveredPossible) {
+    return "Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
+           "pokracovat?";
+  }
+  if (state.projectionPossible && !state.uncoveredPossible && state.projectionDone) {
+    return "Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?";
+  }
+  if (!state.projectionPossible && state.uncoveredPossible && state.uncoveredDone) {
+    return "Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?";
+  }
+  return nullptr;
+}
+
+// A child's keys: its own, then those keys of the root that lie inside it
+// and are not among them yet.
+void FindChildKeys(const DecompositionState& state, SubSchema& child) {
+  child.keys = FindSchemaKeys(child);
+  if (child.keys.empty()) return;
+  for (const KeyRecord& rootKey : state.schemas[0].keys) {
+    if (!rootKey.member.IsSubsetOf(child.member)) continue;
+    bool known = false;
+    for (const KeyRecord& k : child.keys) {
+      if (k.member == rootKey.member) known = true;
+    }
+    if (!known) child.keys.push_back(rootKey);
+  }
+}
+
+// Fills the children of s: the left one with the closure of the dependency's
+// left-hand side, the right one with the rest plus that left-hand side.
+void SplitSlot(DecompositionState& state, int d, int s) {
+  SubSchema& parent = state.schemas[s];
+  const AttributeTable& names = state.attributeNames;
+  parent.state = SlotDecomposed;
+  for (const Dependency& e : parent.dependencies)
+    e.used = 0;
+  const Dependency& split = *std::next(parent.dependencies.begin(), d);
+  const AttributeIndex splitRhs = split.Rhs();
+
+  state.splitLabel[s] = ShowDependency(split, names);
+  state.splitDependency[s] = d;
+
+  const int c1 = 2 * s + 1;
+  state.currentSlot = c1;
+  SubSchema& left = state.schemas[c1];
+  left = SubSchema{};
+  left.state = SlotPresent;
+  AttributeSet shownRight;
+  for (int i = 0; i < MaxAttributes && split.lhs[i] != NoAttribute; ++i) {
+    if (!NameOf(names, split.lhs[i]).empty()) {
+      left.member.Add(split.lhs[i]);
+      shownRight.Add(split.lhs[i]);
+    }
+  }
+  ComputeClosure(left.member, NoAttribute, parent.dependencies, nullptr);
+  left.member.Add(splitRhs);
+  shownRight.Add(splitRhs);
+  for (const Dependency& e : parent.dependencies)
+    e.used = 0;
+
+  left.dependencies.push_back(split);
+  split.used = 1;
+  for (const Dependency& e : parent.dependencies) {
+    if (e.used != 0) continue;
+    if (!e.LhsSet().IsSubsetOf(left.member) || !left.member.Has(e.Rhs())) continue;
+    left.dependencies.push_back(e);
+    e.used = 1;
+    if (!shownRight.Has(e.Rhs())) {
+      state.splitLabel[s] += NameOf(names, e.Rhs());
+      shownRight.Add(e.Rhs());
+    }
+  }
+  FindChildKeys(state, left);
+  ComputeNormalForm(left);
+  NumberNewSchema(state, c1);
+
+  const int c2 = 2 * s + 2;
+  state.currentSlot = c2;
+  SubSchema& right = state.schemas[c2];
+  right = SubSchema{};
+  right.state = SlotPresent;
+  right.member = (parent.member - left.member) | split.LhsSet();
+  for (const Dependency& e : parent.dependencies) {
+    if (e.used != 0) continue;
+    if (!e.LhsSet().IsSubsetOf(right.member) || !right.member.Has(e.Rhs())) continue;
+    right.dependencies.push_back(e);
+    e.used = 1;
+  }
+  CompleteByProjection(right, state.schemas[0].dependencies);
+  FindChildKeys(state, right);
+  ComputeNormalForm(right);
+  NumberNewSchema(state, c2);
+}
+
+}  // namespace
+
+void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
+                       const DependencyList& dependencies, const KeyList& keys) {
+  state = DecompositionState{};
+  state.attributeNames = names;
+  SubSchema& root = state.schemas[0];
+  for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
+    if (!names[i].empty()) root.member.Add(i);
+  }
+  root.dependencies = dependencies;
+  root.keys = keys;
+  root.state = SlotPresent;
+  state.numberText[0] = "0";
+  if (!root.dependencies.empty()) ComputeNormalForm(root);
+}
+
+bool DecomposeSchema(DecompositionState& state, int d, int s, DecompositionDialog& dialog) {
+  if (s < 0 || s >= DecompositionSlots) return false;
+  if (2 * s + 1 >= TreeSlots) {
+    dialog.Inform("Schema uz neni mozno v tomto okne rozlozit");
+    return false;
+  }
+  // Only a dependency that the schema in the slot holds can split it.
+  const SubSchema& schema = state.schemas[s];
+  if (schema.state == SlotEmpty || d < 0 || d >= static_cast<int>(schema.dependencies.size())) {
+    return false;
+  }
+
+  if (IsDecomposed(state, s)) {
+    if (state.splitDependency[s] == d) return false;
+    if (!dialog.AskOkCancel("Chcete rozlozit schema podle teto zavislosti?")) return false;
+    DiscardSubtree(state, 2 * s + 2);
+    RestoreAbsorbedTreeSchemas(state);
+    DiscardExtraSchemas(state);
+    ResetExtraSchemaFlags(state);
+  }
+
+  if (state.projectionDone || state.uncoveredDone) {
+    const char* question = VanishingSchemasQuestion(state);
+    if (question != nullptr && !dialog.AskYesNo(question)) return false;
+  }
+  RestoreAbsorbedTreeSchemas(state);
+  DiscardExtraSchemas(state);
+  ResetExtraSchemaFlags(state);
+
+  SplitSlot(state, d, s);
+  return true;
+}
+
+void DiscardSubtree(DecompositionState& state, int pair) {
+  if (pair < 2 || pair >= TreeSlots || pair % 2 != 0) return;
+  EmptySlot(state, pair - 1);
+  EmptySlot(state, pair);
+  const int parent = pair / 2 - 1;
+  state.splitLabel[parent].clear();
+  state.splitDependency[parent] = -1;
+  if (2 * pair < TreeSlots - 1) {
+    DiscardSubtree(state, 2 * pair);
+    DiscardSubtree(state, 2 * pair + 2);
+  }
+}
+
+void DiscardExtraSchemas(DecompositionState& state) {
+  for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
+    EmptySlot(state, slot);
+}
+
+void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog) {
+  if (!IsDecomposed(state, 0)) {
+    dialog.Inform("Jeste jsi nedekomponoval schema");
+    return;
+  }
+  if (!state.uncoveredPossible) {
+    dialog.Inform("Nejsou zadne nepokryte zavislosti");
+    return;
+  }
+  if (state.uncoveredDone) return;
+  if (state.projectionDone && state.projectionPossible) {
+    if (!dialog.AskYesNo("Schemata vytvorena projekci zmizi. Prejete si pokracovat?")) return;
+    RestoreAbsorbedTreeSchemas(state);
+    for (int slot = FirstProjectionSlot; slot < DecompositionSlots; ++slot)
+      EmptySlot(state, slot);
+    state.projectionDone = 0;
+    state.projectionPossible = 1;
+  }
+  if (state.projectionDone && !state.projectionPossible) state.projectionPossible = 1;
+  state.uncoveredDone = 1;
+
+  // Every present tree schema counts, in whatever order the tree was split.
+  DependencyList covering;
+  for (int slot = 1; slot < TreeSlots; ++slot) {
+    if (state.schemas[slot].state >= SlotDecomposed) continue;
+    for (const Dependency& d : state.schemas[slot].dependencies)
+      InsertBehindHead(covering, d);
+  }
+
+  const DependencyList& rootList = state.schemas[0].dependencies;
+  int added = 0;
+  bool anyMissing = false;
+  for (const Dependency& lost : rootList) {
+    const AttributeSet x = lost.LhsSet();
+    AttributeSet reached = x;
+    ComputeClosure(reached, NoAttribute, rootList, nullptr);
+    AttributeSet covered = x;
+    ComputeClosure(covered, NoAttribute, covering, nullptr);
+    AttributeSet missing = reached - covered;
+    if (missing.Empty()) continue;
+    anyMissing = true;
+    if (added == AddedSlots) {
+      dialog.Inform("Dalsi schemata nemohu pridat");
+      break;
+    }
+
+    SubSchema fresh;
+    fresh.member = x;
+    fresh.state = SlotPresent;
+    std::vector<bool> taken(rootList.size(), false);
+    for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
+      if (!missing.Has(a)) continue;
+      fresh.member.Add(a);
+      Dependency towardsA = lost;
+      towardsA.rhs.attribute = a;
+      InsertBehindHead(fresh.dependencies, towardsA);
+      InsertBehindHead(covering, towardsA);
+      std::size_t h = 0;
+      for (const Dependency& other : rootList) {
+        if (!taken[h] && other.LhsSet().IsSubsetOf(fresh.member) && fresh.member.Has(other.Rhs()) &&
+            !HoldsRecord(fresh.dependencies, other)) {
+          fresh.dependencies.push_back(other);
+          InsertBehindHead(covering, other);
+          taken[h] = true;
+        }
+        ++h;
+      }
+      covered = x;
+      ComputeClosure(covered, NoAttribute, covering, nullptr);
+      missing = missing - covered;
+    }
+    CompleteByProjection(fresh, rootList);
+    fresh.keys = FindSchemaKeys(fresh);
+    ComputeNormalForm(fresh);
+
+    const int slot = FirstAddedSlot + added;
+    state.schemas[slot] = std::move(fresh);
+    NumberNewSchema(state, slot);
+    ++added;
+  }
+  if (!anyMissing) {
+    dialog.Inform("Nejsou zadne nepokryte zavislosti");
+    state.uncoveredPossible = 0;
+  }
+}
+
+void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog) {
+  if (!IsDecomposed(state, 0)) {
+    dialog.Inform("Jeste jsi nedekomponoval shcema");
+    return;
+  }
+  if (!state.projectionPossible) {
+    dialog.Inform("Zadne schema neni projekci");
+    return;
+  }
+  if (state.projectionDone) return;
+  state.projectionDone = 1;
+
+  // The first projection slot is a candidate too: a projection made earlier
+  // in this run can be merged into a later one.
+  const int lastCandidate = FirstProjectionSlot;
+  int made = 0;
+  for (int i = 1; i <= lastCandidate; ++i) {
+    SubSchema& container = state.schemas[i];
+    if (container.state != SlotPresent) continue;
+    SubSchema merged;
+    std::string text;
+    std::vector<int> contained;
+    for (int j = 1; j <= lastCandidate; ++j) {
+      SubSchema& inner = state.schemas[j];
+      if (j == i || inner.state != SlotPresent) continue;
+      if (!inner.member.IsSubsetOf(container.member)) continue;
+      if (contained.empty()) {
+        merged.member = container.member | inner.member;
+        merged.dependencies = CopyInsertingBehindHead(container.dependencies);
+        const FastClosure ownClosure(container.dependencies);
+        for (const Dependency& e : inner.dependencies) {
+          if (!ownClosure.Close(e.LhsSet()).Has(e.Rhs())) InsertBehindHead(merged.dependencies, e);
+        }
+        container.state = SlotAbsorbed;
+        text = "Schema " + state.numberText[i] + "+" + state.numberText[j];
+      } else {
+        text += "+" + state.numberText[j];
+        merged.member = merged.member | inner.member;
+        for (const Dependency& e : inner.dependencies)
+          InsertBehindHead(merged.dependencies, e);
+      }
+      inner.state = SlotAbsorbed;
+      contained.push_back(j);
+    }
+    if (contained.empty()) continue;
+
+    if (made == ProjectionSlots) {
+      dialog.Inform("Dalsi schemata nemohu pridat");
+      container.state = SlotPresent;
+      for (int j : contained)
+        state.schemas[j].state = SlotPresent;
+      break;
+    }
+    merged.keys = FindSchemaKeys(merged);
+    ComputeNormalForm(merged);
+    merged.state = SlotPresent;
+    const int slot = FirstProjectionSlot + made;
+    state.schemas[slot] = std::move(merged);
+    state.numberText[slot] = text;
+    ++made;
+  }
+  if (made == 0) {
+    dialog.Inform("Zadne schema neni projekci");
+    state.projectionPossible = 0;
+  }
+}
+
+std::string SchemaFieldText(const DecompositionState& state, int slot) {
+  if (slot == 0) return ShowAttributeLine(state.attributeNames);
+  return ShowAttributeLine(PackedNames(state.attributeNames, state.schemas[slot].member));
+}
+
+std::vector<std::string> ReportSchema(const DecompositionState& state, int slot) {
+  const SubSchema& schema = state.schemas[slot];
+  const AttributeTable& names = state.attributeNames;
+  std::vector<std::string> lines = {" ", "SCHEMA " + state.numberText[slot] + ":", " ",
+                                    "ATRIBUTY:", " "};
+  std::string attributes;
+  for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
+    if (schema.member.Has(i)) attributes += names[i] + " ;";
+  }
+  lines.push_back(attributes);
+  lines.insert(lines.end(), {" ", "ZAVISLOSTI:", " "});
+  for (const std::string& line : ListDependencyLines(schema.dependencies, names))
+    lines.push_back(line);
+  lines.insert(lines.end(), {" ", "KLICE:", " "});
+  for (const std::string& line : ListKeyLines(schema.keys, names))
+    lines.push_back(line);
+  lines.insert(lines.end(), {" ", "NORMALNI FORMA:", " "});
+  switch (schema.normalForm) {
+    case 2:
+      lines.push_back(" Schema je ve druhe normalni forme");
+      break;
+    case 3:
+      lines.push_back(" Schema je ve treti normalni forme");
+      break;
+    case 4:
+      lines.push_back(" Schema je v BCNF");
+      break;
+    default:
+      break;
+  }
+  lines.insert(lines.end(), {" ", kReportRule, kReportRule});
+  return lines;
+}
+
+std::vector<std::string> ResultSchemasReport(const DecompositionState& state) {
+  std::vector<std::string> lines;
+  for (int slot = 0; slot < DecompositionSlots; ++slot) {
+    if (state.schemas[slot].state != SlotPresent) continue;
+    const std::vector<std::string> block = ReportSchema(state, slot);
+    lines.insert(lines.end(), block.begin(), block.end());
+  }
+  return lines;
+}
+
+std::vector<std::string> DecompositionCourseReport(const DecompositionState& state) {
+  std::vector<std::string> lines;
+  for (int slot = 0; slot < DecompositionSlots; ++slot) {
+    if (state.schemas[slot].state == SlotEmpty) continue;
+    if (slot == 0) {
+      lines.push_back("PUVODNI SCHEMA:");
+    } else if (slot < TreeSlots) {
+      const int parent = (slot - 1) / 2;
+      lines.push_back("Nasledujici schema vzniklo dekompozici schematu " +
+                      state.numberText[parent] + " podle zavislosti " + state.splitLabel[parent]);
+    } else if (slot < FirstProjectionSlot) {
+      lines.push_back("Nasledujici schema vzniklo pridanim chybejicich zavislosti.");
+    } else {
+      lines.push_back("Nasledujici schema vzniklo projekci schemat (" + state.numberText[slot] +
+                      " ).");
+    }
+    const std::vector<std::string> block = ReportSchema(state, slot);
+    lines.insert(lines.end(), block.begin(), block.end());
+  }
+  return lines;
+}

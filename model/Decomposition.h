@@ -1,0 +1,104 @@
+#pragma once
+
+// The decomposition of a schema into a tree of sub-schemas, as the
+// decomposition window carries it out: the 28 schema slots and the window's
+// counters and flags, the step that splits a schema by a violating
+// dependency, the schemas added for uncovered dependencies, the projection
+// schemas, and the text of both reports.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Schema.h"
+#include "SubSchema.h"
+
+// Slots: 0 is the root, 1..14 the tree (the children of k are 2k+1 and
+// 2k+2), 15..21 the schemas added for uncovered dependencies, 22..27 the
+// projection schemas.
+inline constexpr int DecompositionSlots = 28;
+inline constexpr int TreeSlots = 15;
+inline constexpr int FirstAddedSlot = 15;
+inline constexpr int AddedSlots = 7;
+inline constexpr int FirstProjectionSlot = 22;
+inline constexpr int ProjectionSlots = 6;
+// Nodes 0..6 are the only ones whose children fit into the tree.
+inline constexpr int SplitNodes = 7;
+
+// `state` of a decomposition slot.
+inline constexpr std::uint32_t SlotEmpty = 0;
+inline constexpr std::uint32_t SlotPresent = 1;     // a result schema
+inline constexpr std::uint32_t SlotDecomposed = 2;  // it has two children
+inline constexpr std::uint32_t SlotAbsorbed = 3;    // merged into a projection
+
+struct DecompositionState {
+  std::array<SubSchema, DecompositionSlots> schemas;
+  AttributeTable attributeNames;
+  // Per node, the position in its list of the dependency it was split by;
+  // -1 = not split.
+  std::array<int, SplitNodes> splitDependency = {-1, -1, -1, -1, -1, -1, -1};
+  // Per node, the dependency it was split by, with the further right-hand
+  // names of its left child run on ("B -> CD").
+  std::array<std::string, SplitNodes> splitLabel;
+  // What each slot is called on the screen and in the reports: "0" for the
+  // root, the running number of a created schema, "Schema 3+5" for a
+  // projection.
+  std::array<std::string, DecompositionSlots> numberText;
+  int schemaCounter = 0;
+  // The slot most recently filled by a decomposition.
+  int currentSlot = 0;
+  std::uint8_t projectionDone = 0;
+  std::uint8_t uncoveredDone = 0;
+  std::uint8_t uncoveredPossible = 1;
+  std::uint8_t projectionPossible = 1;
+};
+
+// The questions and messages of the steps; the window answers them with
+// message boxes.
+class DecompositionDialog {
+ public:
+  virtual ~DecompositionDialog() = default;
+  virtual void Inform(const std::string& text) = 0;
+  virtual bool AskOkCancel(const std::string& text) = 0;
+  virtual bool AskYesNo(const std::string& text) = 0;
+};
+
+// Starts afresh with the given schema as the root. The root takes copies of
+// the lists, so that the main window may replace its own while the window
+// stays open.
+void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
+                       const DependencyList& dependencies, const KeyList& keys);
+
+// Splits slot s by the dependency at position d of its list, after the
+// checks and questions that guard the schemas already made. Returns whether
+// the split was made.
+bool DecomposeSchema(DecompositionState& state, int d, int s, DecompositionDialog& dialog);
+
+// Empties the pair (pair - 1, pair) and every pair below it, and clears the
+// parent's split. `pair` is the right slot of the pair.
+void DiscardSubtree(DecompositionState& state, int pair);
+
+// Empties the added and the projection schemas.
+void DiscardExtraSchemas(DecompositionState& state);
+
+// Adds a schema for each root dependency whose left-hand side no longer
+// reaches, under the tree's present schemas, what it reaches in the root.
+void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog);
+
+// Merges every present schema that lies inside another present schema into
+// a projection schema.
+void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog);
+
+// The text of a slot's schema field: its member names in index order, each
+// followed by "; ".
+std::string SchemaFieldText(const DecompositionState& state, int slot);
+
+// The report block of one schema.
+std::vector<std::string> ReportSchema(const DecompositionState& state, int slot);
+
+// The present schemas, in slot order.
+std::vector<std::string> ResultSchemasReport(const DecompositionState& state);
+
+// Every schema made, each after a line that says where it came from.
+std::vector<std::string> DecompositionCourseReport(const DecompositionState& state);
