@@ -159,7 +159,7 @@ void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
   root.dependencies = dependencies;
   root.keys = keys;
   root.state = SlotPresent;
-  state.numberText[0] = "0";
+  state.numberText[0] = std::to_string(0);
   if (!root.dependencies.empty()) ComputeNormalForm(root);
 }
 

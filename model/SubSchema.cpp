@@ -1,5 +1,7 @@
 #include "SubSchema.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <vector>
 
@@ -8,40 +10,60 @@
 
 namespace {
 
-// A dependency as two masks, for closing many sets cheaply.
-struct MaskRule {
-  std::uint32_t lhs;
-  std::uint32_t rhs;
-};
+// Closure on masks for the completion, which closes up to 2^20 sets. A set
+// that is already closed is extended by following only the attributes that
+// join it: a rule can start to fire only when the last attribute of its
+// left-hand side joins.
+class IncrementalClosure {
+ public:
+  static constexpr std::uint32_t kNoGoal = ~0u;
 
-MaskRule RuleOf(const Dependency& d) {
-  return MaskRule{d.LhsSet().mask, 1u << d.Rhs()};
-}
-
-std::uint32_t Close(std::uint32_t set, const std::vector<MaskRule>& rules) {
-  bool changed = true;
-  while (changed) {
-    changed = false;
-    for (const MaskRule& r : rules) {
-      if ((r.lhs & ~set) == 0 && (set & r.rhs) == 0) {
-        set |= r.rhs;
-        changed = true;
-      }
-    }
+  explicit IncrementalClosure(const DependencyList& list) {
+    for (const Dependency& d : list)
+      Add(d);
   }
-  return set;
-}
 
-std::vector<MaskRule> RulesOf(const DependencyList& list) {
-  std::vector<MaskRule> rules;
-  rules.reserve(list.size());
-  for (const Dependency& d : list) {
+  void Add(const Dependency& d) {
     // A record whose right-hand attribute stands in its own left-hand side
     // never adds anything.
-    if (!d.LhsHas(d.Rhs())) rules.push_back(RuleOf(d));
+    if (d.LhsHas(d.Rhs())) return;
+    const Rule rule{d.LhsSet().mask, 1u << d.Rhs()};
+    if (rule.lhs == 0) emptyLhs_ |= rule.rhs;
+    for (std::uint32_t rest = rule.lhs; rest != 0; rest &= rest - 1)
+      byAttribute_[std::countr_zero(rest)].push_back(rule);
   }
-  return rules;
-}
+
+  // The closure of the empty set.
+  std::uint32_t Base() const { return Extend(0, emptyLhs_, kNoGoal); }
+
+  // The closure of `closed` (closed under the rules) plus `extra`. Stops as
+  // soon as every attribute of `goal` is in, so the result is exact only
+  // when the goal is not reached.
+  std::uint32_t Extend(std::uint32_t closed, std::uint32_t extra, std::uint32_t goal) const {
+    std::uint32_t set = closed | extra;
+    std::uint32_t pending = extra & ~closed;
+    while (pending != 0) {
+      if ((set & goal) == goal) return set;
+      const int a = std::countr_zero(pending);
+      pending &= pending - 1;
+      for (const Rule& r : byAttribute_[a]) {
+        if ((r.lhs & ~set) == 0 && (set & r.rhs) == 0) {
+          set |= r.rhs;
+          pending |= r.rhs;
+        }
+      }
+    }
+    return set;
+  }
+
+ private:
+  struct Rule {
+    std::uint32_t lhs;
+    std::uint32_t rhs;
+  };
+  std::array<std::vector<Rule>, MaxAttributes> byAttribute_;
+  std::uint32_t emptyLhs_ = 0;
+};
 
 }  // namespace
 
@@ -78,34 +100,60 @@ void CompleteByProjection(SubSchema& record, const DependencyList& source) {
   }
   const int n = static_cast<int>(members.size());
   const std::uint32_t memberMask = record.member.mask;
-  const std::vector<MaskRule> sourceRules = RulesOf(source);
-  std::vector<MaskRule> ownRules = RulesOf(record.dependencies);
+  const IncrementalClosure sourceClosure(source);
+  IncrementalClosure ownClosure(record.dependencies);
+
+  // Level j holds the first j chosen positions: their set and its closures
+  // under the source and under the record's list. The last position moves
+  // fastest, so most subsets only extend the closures of their prefix.
+  // Closures under the list are computed when first needed and dropped
+  // whenever the list grows.
+  std::array<std::uint32_t, MaxAttributes + 1> x{};
+  std::array<std::uint32_t, MaxAttributes + 1> p{};
+  std::array<std::uint32_t, MaxAttributes + 1> q{};
+  int qValid = 0;  // levels 0 .. qValid - 1 of q are exact
+  p[0] = sourceClosure.Base();
 
   std::vector<int> position;
   for (int k = 1; k < n; ++k) {
     position.resize(k);
     for (int i = 0; i < k; ++i)
       position[i] = i;
+    int changed = 0;  // the first position that differs from the last subset
     for (;;) {
-      std::uint32_t x = 0;
-      for (int p : position)
-        x |= 1u << members[p];
+      for (int j = changed; j < k; ++j) {
+        const std::uint32_t bit = 1u << members[position[j]];
+        x[j + 1] = x[j] | bit;
+        p[j + 1] = sourceClosure.Extend(p[j], bit, IncrementalClosure::kNoGoal);
+      }
+      qValid = std::min(qValid, changed + 1);
 
-      // The list's closure holds X already, so it is only needed when the
-      // source reaches a member outside X.
-      const std::uint32_t reached = Close(x, sourceRules) & memberMask & ~x;
+      const std::uint32_t reached = p[k] & memberMask & ~x[k];
       if (reached != 0) {
-        std::uint32_t missing = reached & ~Close(x, ownRules);
-        while (missing != 0) {
-          const AttributeIndex a = static_cast<AttributeIndex>(std::countr_zero(missing));
-          missing &= missing - 1;
+        if (qValid == 0) {
+          q[0] = ownClosure.Base();
+          qValid = 1;
+        }
+        for (; qValid < k; ++qValid) {
+          q[qValid] = ownClosure.Extend(q[qValid - 1], 1u << members[position[qValid - 1]],
+                                        IncrementalClosure::kNoGoal);
+        }
+        const std::uint32_t own =
+            ownClosure.Extend(q[k - 1], 1u << members[position[k - 1]], reached);
+        std::uint32_t missing = reached & ~own;
+        if (missing != 0) {
           std::vector<AttributeIndex> lhs;
-          for (int p : position)
-            lhs.push_back(members[p]);
-          Dependency added = NewDependency(lhs, a);
-          added.used = 1;
-          record.dependencies.push_back(added);
-          ownRules.push_back(RuleOf(added));
+          for (int pos : position)
+            lhs.push_back(members[pos]);
+          while (missing != 0) {
+            const AttributeIndex a = static_cast<AttributeIndex>(std::countr_zero(missing));
+            missing &= missing - 1;
+            Dependency added = NewDependency(lhs, a);
+            added.used = 1;
+            record.dependencies.push_back(added);
+            ownClosure.Add(added);
+          }
+          qValid = 0;
         }
       }
 
@@ -118,6 +166,7 @@ void CompleteByProjection(SubSchema& record, const DependencyList& source) {
       ++position[i];
       for (int j = i + 1; j < k; ++j)
         position[j] = position[j - 1] + 1;
+      changed = i;
     }
   }
 }
