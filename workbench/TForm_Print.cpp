@@ -154,6 +154,13 @@ void TForm_Print::a_exportExecute() {
   }
 }
 
+void TForm_Print::showEvent(QShowEvent* event) {
+  // A report is read from its beginning.
+  Memo1->moveCursor(QTextCursor::Start);
+  Memo1->ensureCursorVisible();
+  QDialog::showEvent(event);
+}
+
 void TForm_Print::Zavri1Click() {
   reject();
 }

@@ -29,6 +29,9 @@ class TForm_Print final : public QDialog {
   // report, so that the next report starts from nothing.
   void done(int result) override;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void FormClose();
   // Sends the report to the printer; false when the job failed on the way.
