@@ -4,12 +4,35 @@
 
 #include "WindowDirectory.h"
 
+class QAction;
+
+// The test module's hub: one picture button per exercise.
 class TForm_Test final : public QWidget {
   Q_OBJECT
 
  public:
   explicit TForm_Test(WindowDirectory& windows, QWidget* parent = nullptr);
 
+  void a_closureExecute();
+  void a_maxsetExecute();
+  void a_keysExecute();
+  void a_red_atributyExecute();
+  void a_red_zavislostiExecute();
+  void a_dekompoziceExecute();
+  void a_syntezaExecute();
+  void a_konecExecute();
+
  private:
+  QAction* MakeExerciseAction(const char* name, const QString& caption,
+                              void (TForm_Test::*handler)());
+
   WindowDirectory& windows_;
+  QAction* a_closure = nullptr;
+  QAction* a_maxset = nullptr;
+  QAction* a_keys = nullptr;
+  QAction* a_red_atributy = nullptr;
+  QAction* a_red_zavislosti = nullptr;
+  QAction* a_dekompozice = nullptr;
+  QAction* a_synteza = nullptr;
+  QAction* a_konec = nullptr;
 };

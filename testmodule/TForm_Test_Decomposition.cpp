@@ -1,10 +1,249 @@
 #include "TForm_Test_Decomposition.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "Data_statement.h"
+#include "Display.h"
+#include "ExerciseSupport.h"
+#include "Keys.h"
+#include "Nf.h"
+
+namespace {
+
+constexpr int WindowWidth = 866;
+constexpr int WindowHeight = 591;
+constexpr int ColumnTop = 111;
+// Tall enough for the tick boxes of thirteen rows (the thirteenth stands at
+// 405 to 422); from the fourteenth row on each row grows the columns.
+constexpr int ColumnHeight = 430;
+constexpr int Pitch = 32;
+constexpr int LastTopWithoutGrowing = 435;
+
+}  // namespace
+
 TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageService& messages,
                                                    QWidget* parent)
     : QWidget(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_Decomposition"));
   setWindowTitle(QStringLiteral("Testovaci model - Dekompozice"));
+  canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+
+  a_spravnaodpoved =
+      exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"));
+  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Zkusit znovu"));
+  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"));
+  connect(a_spravnaodpoved, &QAction::triggered, this,
+          &TForm_Test_Decomposition::a_spravnaodpovedExecute);
+  connect(a_new, &QAction::triggered, this, &TForm_Test_Decomposition::a_newExecute);
+  connect(a_clear, &QAction::triggered, this, &TForm_Test_Decomposition::a_clearExecute);
+
+  Label1 = exercise::MakeLabel(canvas_, "Label1", QStringLiteral("Zavislosti schematu:"),
+                               QPoint(32, 24), true, false, 16);
+  Label2 = exercise::MakeLabel(canvas_, "Label2",
+                               QStringLiteral("(zvolte, ktere zavislosti porusuji 3NF ci BCNF)"),
+                               QPoint(32, 48));
+  Label5 = exercise::MakeLabel(canvas_, "Label5", QString(73, QLatin1Char('_')), QPoint(32, 56));
+  Label_O1 =
+      exercise::MakeLabel(canvas_, "Label_O1", QStringLiteral("3NF"), QPoint(303, 91), false, true);
+  Label6 = exercise::MakeLabel(canvas_, "Label6", QStringLiteral("a"), QPoint(341, 91));
+  Label_O2 = exercise::MakeLabel(canvas_, "Label_O2", QStringLiteral("BCNF"), QPoint(359, 91),
+                                 false, true);
+  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", QStringLiteral("Spravne reseni"),
+                                 QPoint(440, 72), true);
+  Label_R1 =
+      exercise::MakeLabel(canvas_, "Label_R1", QStringLiteral("3NF"), QPoint(448, 91), false, true);
+  Label_R3 = exercise::MakeLabel(canvas_, "Label_R3", QStringLiteral("a"), QPoint(493, 91));
+  Label_R2 = exercise::MakeLabel(canvas_, "Label_R2", QStringLiteral("BCNF"), QPoint(512, 91),
+                                 false, true);
+  SetSolutionHeadingsVisible(false);
+
+  GB_odpoved = new QGroupBox(canvas_);
+  GB_odpoved->setObjectName(QStringLiteral("GB_odpoved"));
+  GB_odpoved->setGeometry(282, ColumnTop, 137, ColumnHeight);
+  GB_reseni = new QGroupBox(canvas_);
+  GB_reseni->setObjectName(QStringLiteral("GB_reseni"));
+  GB_reseni->setGeometry(438, ColumnTop, 137, ColumnHeight);
+  GB_reseni->setEnabled(false);
+
+  Label3 = exercise::MakeLabel(canvas_, "Label3", QStringLiteral("Atributy"), QPoint(600, 43));
+  Memo_Atr = new QPlainTextEdit(canvas_);
+  Memo_Atr->setObjectName(QStringLiteral("Memo_Atr"));
+  Memo_Atr->setReadOnly(true);
+  Memo_Atr->setGeometry(600, 64, 145, 153);
+  Label4 = exercise::MakeLabel(canvas_, "Label4", QStringLiteral("Zavislosti"), QPoint(602, 227));
+  Memo_Dep = new QPlainTextEdit(canvas_);
+  Memo_Dep->setObjectName(QStringLiteral("Memo_Dep"));
+  Memo_Dep->setReadOnly(true);
+  Memo_Dep->setGeometry(602, 258, 144, 188);
+
+  Button1 =
+      exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect(598, 456, 105, 34));
+  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect(600, 497, 105, 33));
+  Button_new->hide();
 }
 
-void TForm_Test_Decomposition::PrepareExercise() {}
+void TForm_Test_Decomposition::SetSolutionHeadingsVisible(bool visible) {
+  for (QLabel* label : {Label_SR, Label_R1, Label_R2, Label_R3})
+    label->setVisible(visible);
+}
+
+void TForm_Test_Decomposition::PrepareExercise() {
+  // Opening the exercise again while it is open starts it afresh.
+  FormClose();
+  const Schema& schema = host_.LiveSchema();
+  if (schema.attributes[0].empty()) {
+    Button1->setEnabled(false);
+    return;
+  }
+  Button1->setEnabled(true);
+  dependencies = schema.dependencies;
+  attributeNames = schema.attributes;
+  // The main window's keys may belong to an earlier schema (they are only
+  // recomputed by some commands), so the exercise finds the keys of the
+  // dependencies it shows.
+  keys = ComputeKeys(dependencies, attributeNames);
+  AppendLines(*Memo_Dep, ListDependencyLines(dependencies, attributeNames));
+  AppendLines(*Memo_Atr, ListAttributeLines(attributeNames));
+
+  nextTop = 100;
+  for (const Dependency& d : dependencies) {
+    nextTop += Pitch;
+    const int y = nextTop;
+    dependencyFields.push_back(exercise::MakeDependencyField(
+        canvas_, QRect(40, y, 180, 22), ToText(ShowDependency(d, attributeNames))));
+    const int boxTop = y - ColumnTop;
+    const int markTop = y - 116;
+    answerBoxes3NF.push_back(exercise::MakeTickBox(GB_odpoved, QRect(25, boxTop, 17, 17)));
+    answerBoxesBCNF.push_back(exercise::MakeTickBox(GB_odpoved, QRect(100, boxTop, 17, 17)));
+    errorMarks3NF.push_back(exercise::MakeErrorMark(GB_reseni, QRect(20, markTop, 25, 25)));
+    errorMarksBCNF.push_back(exercise::MakeErrorMark(GB_reseni, QRect(95, markTop, 25, 25)));
+    for (auto [list, left] :
+         {std::pair{&solutionBoxes3NF, 25}, std::pair{&solutionBoxesBCNF, 100}}) {
+      QCheckBox* box = exercise::MakeTickBox(GB_reseni, QRect(left, boxTop, 17, 17));
+      box->hide();
+      list->push_back(box);
+    }
+    if (boxTop > LastTopWithoutGrowing) {
+      for (QGroupBox* column : {GB_odpoved, GB_reseni})
+        column->resize(column->width(), column->height() + Pitch);
+      exercise::GrowWindow(*this, *canvas_, Pitch);
+    }
+  }
+}
+
+void TForm_Test_Decomposition::a_spravnaodpovedExecute() {
+  for (std::size_t k = 0; k < solutionBoxes3NF.size(); ++k) {
+    solutionBoxes3NF[k]->setChecked(false);
+    solutionBoxesBCNF[k]->setChecked(false);
+    errorMarks3NF[k]->hide();
+    errorMarksBCNF[k]->hide();
+  }
+  const AttributeSet nonPrime = MarkNonPrimeAttributes(keys);
+  std::size_t k = 0;
+  for (const Dependency& d : dependencies) {
+    switch (DependencyNormalForm(d, keys, nonPrime)) {
+      case NfViolates3NF:
+        solutionBoxes3NF[k]->setChecked(true);
+        break;
+      case Nf3NFOnly:
+        solutionBoxesBCNF[k]->setChecked(true);
+        break;
+      case NfBCNF:
+        break;
+      default:
+        messages_.Inform(QStringLiteral("Chyba pri overovani zavislosti"));
+    }
+    ++k;
+  }
+  const auto differs3NF = [this](std::size_t row) {
+    return answerBoxes3NF[row]->isChecked() != solutionBoxes3NF[row]->isChecked();
+  };
+  const auto differsBCNF = [this](std::size_t row) {
+    return answerBoxesBCNF[row]->isChecked() != solutionBoxesBCNF[row]->isChecked();
+  };
+  bool correct = true;
+  for (k = 0; k < answerBoxes3NF.size(); ++k) {
+    if (differs3NF(k) || differsBCNF(k)) correct = false;
+  }
+  if (correct) {
+    messages_.Inform(QStringLiteral("Gratuluji! Vase odpoved je spravna"));
+    ShowSolution();
+    return;
+  }
+  if (messages_.AskYesNo(QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?"))) {
+    return;
+  }
+  ShowSolution();
+  for (k = 0; k < answerBoxes3NF.size(); ++k) {
+    if (differsBCNF(k)) errorMarksBCNF[k]->show();
+    if (differs3NF(k)) errorMarks3NF[k]->show();
+  }
+}
+
+void TForm_Test_Decomposition::ShowSolution() {
+  for (std::size_t k = 0; k < solutionBoxes3NF.size(); ++k) {
+    solutionBoxes3NF[k]->show();
+    solutionBoxesBCNF[k]->show();
+  }
+  SetSolutionHeadingsVisible(true);
+  GB_odpoved->setEnabled(false);
+  Button1->setEnabled(false);
+  Button_new->show();
+}
+
+void TForm_Test_Decomposition::a_newExecute() {
+  Button1->setEnabled(true);
+  Button_new->hide();
+  for (std::size_t k = 0; k < answerBoxes3NF.size(); ++k) {
+    for (QCheckBox* box :
+         {answerBoxes3NF[k], answerBoxesBCNF[k], solutionBoxes3NF[k], solutionBoxesBCNF[k]}) {
+      box->setChecked(false);
+    }
+    solutionBoxes3NF[k]->hide();
+    solutionBoxesBCNF[k]->hide();
+    errorMarks3NF[k]->hide();
+    errorMarksBCNF[k]->hide();
+  }
+  SetSolutionHeadingsVisible(false);
+  GB_odpoved->setEnabled(true);
+}
+
+void TForm_Test_Decomposition::a_clearExecute() {
+  for (std::vector<QCheckBox*>* boxes :
+       {&answerBoxes3NF, &answerBoxesBCNF, &solutionBoxes3NF, &solutionBoxesBCNF}) {
+    for (QCheckBox* box : *boxes)
+      delete box;
+    boxes->clear();
+  }
+  for (std::vector<QLineEdit*>* fields : {&dependencyFields, &errorMarks3NF, &errorMarksBCNF}) {
+    for (QLineEdit* field : *fields)
+      delete field;
+    fields->clear();
+  }
+  SetSolutionHeadingsVisible(false);
+  exercise::SetWindowHeight(*this, *canvas_, WindowHeight);
+}
+
+void TForm_Test_Decomposition::FormClose() {
+  a_clearExecute();
+  Memo_Atr->clear();
+  Memo_Dep->clear();
+  Button_new->hide();
+  GB_odpoved->setEnabled(true);
+  GB_reseni->setEnabled(false);
+  for (QGroupBox* column : {GB_odpoved, GB_reseni})
+    column->resize(column->width(), ColumnHeight);
+  exercise::SetWindowHeight(*this, *canvas_, WindowHeight);
+}
+
+void TForm_Test_Decomposition::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}

@@ -1,19 +1,80 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "Platform.h"
+#include "Schema.h"
 #include "SchemaHost.h"
 
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// Decomposition exercise: for every dependency the student states whether
+// it violates 3NF or BCNF.
 class TForm_Test_Decomposition final : public QWidget {
   Q_OBJECT
 
  public:
   explicit TForm_Test_Decomposition(SchemaHost& host, MessageService& messages,
                                     QWidget* parent = nullptr);
+
   void PrepareExercise();
+  void a_spravnaodpovedExecute();
+  void a_newExecute();
+  void a_clearExecute();
+  void FormClose();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  void ShowSolution();
+  void SetSolutionHeadingsVisible(bool visible);
+
   SchemaHost& host_;
   MessageService& messages_;
+
+  // The exercise's own copy of the schema and the keys computed for it at
+  // preparation, so that the check always judges the dependencies on screen
+  // by their own keys.
+  DependencyList dependencies;
+  KeyList keys;
+  AttributeTable attributeNames;
+  int nextTop = 0;
+  std::vector<QLineEdit*> dependencyFields;
+  std::vector<QCheckBox*> answerBoxes3NF;
+  std::vector<QCheckBox*> answerBoxesBCNF;
+  std::vector<QLineEdit*> errorMarks3NF;
+  std::vector<QLineEdit*> errorMarksBCNF;
+  std::vector<QCheckBox*> solutionBoxes3NF;
+  std::vector<QCheckBox*> solutionBoxesBCNF;
+
+  QWidget* canvas_ = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label_O1 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* Label_O2 = nullptr;
+  QLabel* Label_SR = nullptr;
+  QLabel* Label_R1 = nullptr;
+  QLabel* Label_R3 = nullptr;
+  QLabel* Label_R2 = nullptr;
+  QGroupBox* GB_odpoved = nullptr;
+  QGroupBox* GB_reseni = nullptr;
+  QLabel* Label3 = nullptr;
+  QPlainTextEdit* Memo_Atr = nullptr;
+  QLabel* Label4 = nullptr;
+  QPlainTextEdit* Memo_Dep = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button_new = nullptr;
+  QAction* a_spravnaodpoved = nullptr;
+  QAction* a_new = nullptr;
+  QAction* a_clear = nullptr;
 };

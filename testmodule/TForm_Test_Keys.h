@@ -1,20 +1,68 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <vector>
 
+#include "Exercises.h"
 #include "Platform.h"
+#include "Schema.h"
 #include "SchemaHost.h"
 
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// Keys exercise: which of three candidate sets, one of them a real key, are
+// keys of the schema.
 class TForm_Test_Keys final : public QWidget {
   Q_OBJECT
 
  public:
   explicit TForm_Test_Keys(SchemaHost& host, MessageService& messages, RandomSource& random,
                            QWidget* parent = nullptr);
+
   void PrepareExercise();
+  void GenerateCandidates();
+  void ShowCandidates();
+  void a_spravnaOdpovedExecute();
+  void a_newExecute();
+  void a_clearExecute();
+  void FormClose();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   SchemaHost& host_;
   MessageService& messages_;
   RandomSource& random_;
+
+  // The exercise's own copy of the schema, taken at preparation.
+  DependencyList dependencies;
+  AttributeTable attributeNames;
+  int attributeCount = 0;
+  std::vector<AttributeIndex> shownAttributes;
+  KeyList keyList;
+  int keyCount = 0;
+  std::array<AttributeSet, KeyCandidateCount> candidates{};
+  std::array<int, KeyCandidateCount> correctFlags{};
+
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QPlainTextEdit* Memo_Dep = nullptr;
+  QFrame* Panel_zadani = nullptr;
+  QFrame* Panel_reseni = nullptr;
+  std::array<QCheckBox*, KeyCandidateCount> taskBoxes{};
+  std::array<QCheckBox*, KeyCandidateCount> solutionBoxes{};
+  QPushButton* Button_OK = nullptr;
+  QPushButton* Button_new = nullptr;
+  QAction* a_spravnaOdpoved = nullptr;
+  QAction* a_new = nullptr;
+  QAction* a_clear = nullptr;
 };

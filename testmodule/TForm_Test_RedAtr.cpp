@@ -1,8 +1,208 @@
 #include "TForm_Test_RedAtr.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include "Data_statement.h"
+#include "Display.h"
+#include "ExerciseSupport.h"
+#include "Exercises.h"
+#include "Redundance.h"
+
+namespace {
+
+constexpr int WindowWidth = 758;
+constexpr int WindowHeight = 603;
+
+QIcon MarkPicture(bool marked) {
+  return QApplication::style()->standardIcon(marked ? QStyle::SP_DialogCancelButton
+                                                    : QStyle::SP_DialogOkButton);
+}
+
+int Tag(const QPushButton* button) {
+  return button->property(TForm_Test_RedAtr::TagProperty).toInt();
+}
+
+void SetTag(QPushButton* button, int tag) {
+  button->setProperty(TForm_Test_RedAtr::TagProperty, tag);
+  button->setIcon(MarkPicture(tag >= 10));
+}
+
+}  // namespace
+
 TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages, QWidget* parent)
     : QWidget(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedAtr"));
+  setWindowTitle(QStringLiteral("Testovaci modul - Redundantni atributy"));
+  canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+
+  a_spravnaodpoved =
+      exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"));
+  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Zkusit znovu"));
+  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"));
+  connect(a_spravnaodpoved, &QAction::triggered, this, &TForm_Test_RedAtr::a_spravnaodpovedExecute);
+  connect(a_new, &QAction::triggered, this, &TForm_Test_RedAtr::a_newExecute);
+  connect(a_clear, &QAction::triggered, this, &TForm_Test_RedAtr::a_clearExecute);
+
+  Label1 = exercise::MakeLabel(canvas_, "Label1", QStringLiteral("Redundantni atributy"),
+                               QPoint(32, 24), true, false, 16);
+  Label2 = exercise::MakeLabel(canvas_, "Label2", QStringLiteral("(atribut oznacite kliknutim)"),
+                               QPoint(32, 48));
+  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(71, QLatin1Char('_')), QPoint(32, 56));
+  Label3 = exercise::MakeLabel(canvas_, "Label3", QStringLiteral("Zavislosti:"), QPoint(504, 56),
+                               true, false, 16);
+  Memo1 = new QPlainTextEdit(canvas_);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setReadOnly(true);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setGeometry(504, 80, 193, 369);
+  Button1 =
+      exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect(512, 466, 100, 33));
+  Button1->setDefault(true);
+  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect(514, 507, 98, 33));
+  Button_new->hide();
 }
 
-void TForm_Test_RedAtr::PrepareExercise() {}
+void TForm_Test_RedAtr::PrepareExercise() {
+  // Opening the exercise again while it is open starts it afresh.
+  FormClose();
+  const Schema& schema = host_.LiveSchema();
+  if (schema.attributes[0].empty()) {
+    Button1->setEnabled(false);
+    return;
+  }
+  Button1->setEnabled(true);
+  workingCopy = schema.dependencies;
+  reducedCopy = schema.dependencies;
+  attributeNames = schema.attributes;
+
+  bool first = true;
+  for (const Dependency& d : workingCopy) {
+    nextLeft = 40;
+    nextTop = first ? 120 : nextTop + 32;
+    first = false;
+    redundantFlags = RedundantLhsAttributes(d, workingCopy);
+    QString text = QStringLiteral("Zavislost: ");
+    const auto addLabel = [this] {
+      auto* label = new QLabel(canvas_);
+      QFont font = label->font();
+      font.setPointSize(10);
+      label->setFont(font);
+      label->move(30, nextTop);
+      label->show();
+      dependencyLabels.push_back(label);
+      nextTop += 25;
+    };
+    for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i) {
+      const QString name = ToText(NameOf(attributeNames, d.lhs[i]));
+      if (i == 0) {
+        addLabel();
+        text += name;
+      } else {
+        nextLeft += 72;
+        text += QStringLiteral(" +") + name;
+      }
+      auto* button = new QPushButton(name, canvas_);
+      button->setGeometry(nextLeft, nextTop, 65, 25);
+      SetTag(button, redundantFlags.Has(d.lhs[i]) ? 1 : 0);
+      AttachClick(button);
+      button->show();
+      attributeButtons.push_back(button);
+    }
+    // A dependency without a left-hand side still gets its line.
+    if (d.lhs[0] == NoAttribute) addLabel();
+    text += QStringLiteral(" -> ") + ToText(NameOf(attributeNames, d.Rhs()));
+    dependencyLabels.back()->setText(text);
+    dependencyLabels.back()->adjustSize();
+  }
+  if (!attributeButtons.empty()) exercise::FitCanvas(*canvas_, nextTop + 25 + 20, WindowHeight);
+  AppendLines(*Memo1, ListDependencyLines(workingCopy, attributeNames));
+}
+
+void TForm_Test_RedAtr::AttachClick(QPushButton* button) {
+  disconnect(button, &QPushButton::clicked, this, nullptr);
+  connect(button, &QPushButton::clicked, this, [this, button] { DynamicButtonClick(button); });
+}
+
+void TForm_Test_RedAtr::DynamicButtonClick(QPushButton* button) {
+  switch (Tag(button)) {
+    case 0:
+    case 1:
+      SetTag(button, Tag(button) + 10);
+      break;
+    case 10:
+    case 11:
+      SetTag(button, Tag(button) - 10);
+      break;
+    default:
+      messages_.Inform(QStringLiteral("Zvlastni Tag"));
+  }
+}
+
+void TForm_Test_RedAtr::a_spravnaodpovedExecute() {
+  bool correct = true;
+  for (const QPushButton* button : attributeButtons) {
+    if (Tag(button) == 10 || Tag(button) == 1) correct = false;
+  }
+  if (correct) {
+    messages_.Inform(QStringLiteral("Gratuluji! Vase odpoved je spravna"));
+  } else if (messages_.AskYesNo(
+                 QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?"))) {
+    return;
+  }
+  ShowSolution();
+}
+
+void TForm_Test_RedAtr::ShowSolution() {
+  AppendLine(*Memo1, QStringLiteral("-----------------"));
+  AppendLine(*Memo1, QStringLiteral("Po redukci atributu:"));
+  RemoveRedundantAttributes(reducedCopy);
+  AppendLines(*Memo1, ListDependencyLines(reducedCopy, attributeNames));
+  Button1->setEnabled(false);
+  Button_new->show();
+  for (QPushButton* button : attributeButtons)
+    disconnect(button, &QPushButton::clicked, this, nullptr);
+}
+
+void TForm_Test_RedAtr::a_newExecute() {
+  Memo1->clear();
+  AppendLines(*Memo1, ListDependencyLines(workingCopy, attributeNames));
+  for (QPushButton* button : attributeButtons) {
+    SetTag(button, Tag(button) % 10);
+    AttachClick(button);
+  }
+  Button_new->hide();
+  Button1->setEnabled(true);
+}
+
+void TForm_Test_RedAtr::a_clearExecute() {
+  for (QPushButton* button : attributeButtons)
+    delete button;
+  attributeButtons.clear();
+  for (QLabel* label : dependencyLabels)
+    delete label;
+  dependencyLabels.clear();
+  Memo1->clear();
+  workingCopy.clear();
+  reducedCopy.clear();
+  Button_new->hide();
+  exercise::FitCanvas(*canvas_, 0, WindowHeight);
+}
+
+void TForm_Test_RedAtr::FormClose() {
+  a_clearExecute();
+}
+
+void TForm_Test_RedAtr::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+void TForm_Test_RedAtr::keyPressEvent(QKeyEvent* event) {
+  if (!exercise::PressDefaultButton(event, Button1)) QWidget::keyPressEvent(event);
+}

@@ -1,18 +1,65 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "Platform.h"
+#include "Schema.h"
 #include "SchemaHost.h"
 
+class QAction;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// Redundant attributes exercise: the student marks the left-hand attributes
+// that can go. Works on two private copies of the dependency list.
 class TForm_Test_RedAtr final : public QWidget {
   Q_OBJECT
 
  public:
   explicit TForm_Test_RedAtr(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
+
   void PrepareExercise();
+  void DynamicButtonClick(QPushButton* button);
+  void a_spravnaodpovedExecute();
+  void a_newExecute();
+  void a_clearExecute();
+  void FormClose();
+
+  // An attribute button's tag: truth + 10 x mark, truth 1 when the attribute
+  // is redundant in its dependency, mark 1 when the student marked it.
+  static constexpr const char* TagProperty = "tag";
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void AttachClick(QPushButton* button);
+  void ShowSolution();
+
   SchemaHost& host_;
   MessageService& messages_;
+
+  DependencyList workingCopy;
+  DependencyList reducedCopy;
+  AttributeTable attributeNames;
+  std::vector<QLabel*> dependencyLabels;
+  std::vector<QPushButton*> attributeButtons;
+  AttributeSet redundantFlags;
+  int nextLeft = 0;
+  int nextTop = 0;
+
+  QWidget* canvas_ = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button_new = nullptr;
+  QAction* a_spravnaodpoved = nullptr;
+  QAction* a_new = nullptr;
+  QAction* a_clear = nullptr;
 };

@@ -1,8 +1,162 @@
 #include "TForm_Test_RedDep.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "Data_statement.h"
+#include "Display.h"
+#include "ExerciseSupport.h"
+#include "Redundance.h"
+
+namespace {
+
+constexpr int WindowWidth = 833;
+constexpr int WindowHeight = 531;
+
+}  // namespace
+
 TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages, QWidget* parent)
     : QWidget(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedDep"));
+  setWindowTitle(QStringLiteral("Testovaci modul - Redundantni zavislosti"));
+  canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+
+  a_spravnaodpoved =
+      exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"));
+  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Zkusit znovu"));
+  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"));
+  connect(a_spravnaodpoved, &QAction::triggered, this, &TForm_Test_RedDep::a_spravnaodpovedExecute);
+  connect(a_new, &QAction::triggered, this, &TForm_Test_RedDep::a_newExecute);
+  connect(a_clear, &QAction::triggered, this, &TForm_Test_RedDep::a_clearExecute);
+
+  Label1 = exercise::MakeLabel(canvas_, "Label1", QStringLiteral("Redundantni zavislosti"),
+                               QPoint(32, 24), true, false, 16);
+  Label3 = exercise::MakeLabel(
+      canvas_, "Label3", QStringLiteral("(zaskrtnete redundantni zavislosti)"), QPoint(32, 48));
+  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(67, QLatin1Char('_')), QPoint(32, 56));
+  Label_SR =
+      exercise::MakeLabel(canvas_, "Label_SR", QStringLiteral("Spravne reseni"), QPoint(432, 88));
+  Label_SR->hide();
+  Label2 = exercise::MakeLabel(canvas_, "Label2", QStringLiteral("Zavislosti:"), QPoint(568, 56),
+                               true, false, 16);
+  Memo1 = new QPlainTextEdit(canvas_);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setReadOnly(true);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setGeometry(568, 88, 193, 265);
+  Button1 =
+      exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect(576, 376, 113, 33));
+  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect(574, 423, 118, 33));
+  Button_new->hide();
 }
 
-void TForm_Test_RedDep::PrepareExercise() {}
+void TForm_Test_RedDep::PrepareExercise() {
+  // Opening the exercise again while it is open starts it afresh.
+  FormClose();
+  Label_SR->hide();
+  const Schema& schema = host_.LiveSchema();
+  if (schema.attributes[0].empty()) {
+    Button1->setEnabled(false);
+    return;
+  }
+  Button1->setEnabled(true);
+  attributeNames = schema.attributes;
+  dependencies = schema.dependencies;
+  nextTop = 120;
+  for (const Dependency& d : dependencies) {
+    nextTop += 32;
+    const int y = nextTop;
+    dependencyFields.push_back(exercise::MakeDependencyField(
+        canvas_, QRect(55, y, 180, 22), ToText(ShowDependency(d, attributeNames))));
+    answerBoxes.push_back(exercise::MakeTickBox(canvas_, QRect(370, y, 17, 17)));
+    errorMarks.push_back(exercise::MakeErrorMark(canvas_, QRect(470, y - 5, 25, 25)));
+    QCheckBox* solution = exercise::MakeTickBox(canvas_, QRect(475, y, 17, 17));
+    solution->setEnabled(false);
+    solution->hide();
+    solutionBoxes.push_back(solution);
+  }
+  exercise::FitCanvas(*canvas_, nextTop + 22 + 20, WindowHeight);
+  AppendLines(*Memo1, ListDependencyLines(dependencies, attributeNames));
+}
+
+void TForm_Test_RedDep::a_spravnaodpovedExecute() {
+  std::size_t k = 0;
+  for (const Dependency& d : dependencies) {
+    if (IsRedundantDependency(dependencies, d)) solutionBoxes[k]->setChecked(true);
+    ++k;
+  }
+  bool correct = true;
+  for (k = 0; k < answerBoxes.size(); ++k) {
+    if (answerBoxes[k]->isChecked() != solutionBoxes[k]->isChecked()) correct = false;
+  }
+  for (QCheckBox* box : solutionBoxes)
+    box->hide();
+  if (correct) {
+    messages_.Inform(QStringLiteral("Gratuluji! Vase odpoved je spravna"));
+    ShowSolution();
+    return;
+  }
+  if (messages_.AskYesNo(QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?"))) {
+    return;
+  }
+  ShowSolution();
+  for (k = 0; k < answerBoxes.size(); ++k) {
+    if (answerBoxes[k]->isChecked() != solutionBoxes[k]->isChecked()) errorMarks[k]->show();
+  }
+}
+
+void TForm_Test_RedDep::ShowSolution() {
+  for (QCheckBox* box : solutionBoxes)
+    box->show();
+  for (QCheckBox* box : answerBoxes)
+    box->setEnabled(false);
+  Label_SR->show();
+  Button_new->show();
+  Button1->setEnabled(false);
+}
+
+void TForm_Test_RedDep::a_newExecute() {
+  Button_new->hide();
+  for (std::size_t k = 0; k < answerBoxes.size(); ++k) {
+    answerBoxes[k]->setChecked(false);
+    answerBoxes[k]->show();
+    answerBoxes[k]->setEnabled(true);
+    solutionBoxes[k]->setChecked(false);
+    solutionBoxes[k]->hide();
+    errorMarks[k]->hide();
+  }
+  Label_SR->hide();
+  Button1->setEnabled(true);
+}
+
+void TForm_Test_RedDep::a_clearExecute() {
+  for (QLineEdit* field : dependencyFields)
+    delete field;
+  for (QCheckBox* box : answerBoxes)
+    delete box;
+  for (QLineEdit* mark : errorMarks)
+    delete mark;
+  for (QCheckBox* box : solutionBoxes)
+    delete box;
+  dependencyFields.clear();
+  answerBoxes.clear();
+  errorMarks.clear();
+  solutionBoxes.clear();
+  Memo1->clear();
+  Button_new->hide();
+  exercise::FitCanvas(*canvas_, 0, WindowHeight);
+}
+
+void TForm_Test_RedDep::FormClose() {
+  a_clearExecute();
+}
+
+void TForm_Test_RedDep::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}

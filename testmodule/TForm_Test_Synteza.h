@@ -7,6 +7,6 @@ class TForm_Test_Synteza final : public QWidget {
 
  public:
   explicit TForm_Test_Synteza(QWidget* parent = nullptr);
-  // The synthesis exercise has no task yet.
+  // The synthesis exercise has no task: opening it shows the empty window.
   void PrepareExercise() {}
 };

@@ -1,0 +1,42 @@
+#pragma once
+
+// Tasks and solutions of the test module's exercises that go beyond one call
+// of a core routine.
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "Schema.h"
+
+// The attributes the exercises offer, in slot order: the indexes of the
+// non-empty names. The k-th choice control of an exercise column stands for
+// the k-th of them, so a gap in the table never shifts a name onto the wrong
+// attribute.
+std::vector<AttributeIndex> ShownAttributes(const AttributeTable& names);
+
+inline constexpr int KeyCandidateCount = 3;
+
+// The three candidates of the keys exercise and which of them are keys.
+struct KeyCandidates {
+  std::array<AttributeSet, KeyCandidateCount> candidates{};
+  std::array<int, KeyCandidateCount> correctFlags{};
+};
+
+// A number in 0 .. range - 1 (0 when range is below 1).
+using Draw = std::function<int(int range)>;
+
+// Draws the candidates from `keys` (all keys of the schema, at least one) over
+// the offered `attributes`, in this order: the position of the real key
+// (draw(3)), the key shown there (draw(keyCount)), then for each other
+// position in ascending order one draw(2) per offered attribute and, when all
+// of them gave 0, one draw(attributeCount) naming the attribute forced in.
+// A random candidate counts as correct when it equals some key exactly.
+KeyCandidates DrawKeyCandidates(const KeyList& keys, const std::vector<AttributeIndex>& attributes,
+                                const Draw& draw);
+
+// The left-hand attributes of `record` that are redundant on their own: the
+// right-hand attribute still follows, under the whole list, from the
+// left-hand side without that one attribute. A single left-hand attribute is
+// never redundant.
+AttributeSet RedundantLhsAttributes(const Dependency& record, const DependencyList& dependencies);
