@@ -19,6 +19,7 @@
 #include "Display.h"
 #include "Keys.h"
 #include "Redundance.h"
+#include "Synthesis.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_About.h"
 #include "TForm_Decomposition_2.h"
@@ -378,8 +379,7 @@ void TForm_Main::a_synthesisExecute() {
   DependencyList cover = CopyInsertingBehindHead(schema_.dependencies);
   RecomputeKeys();
   KeyList keys = CopyInsertingBehindHead(schema_.keys);
-  RemoveRedundantDependencies(cover);
-  RemoveRedundantAttributes(cover);
+  ReduceToMinimalCover(cover);
   TForm_Synteza_2& window = windows_.Synteza();
   window.LoadSchema(std::move(cover), std::move(keys));
   ShowModeless(window);
