@@ -1,0 +1,98 @@
+#pragma once
+
+// Shared steps of the exercise window tests.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QtTest>
+#include <algorithm>
+#include <string>
+
+#include "GuiTestSupport.h"
+#include "SchemaText.h"
+
+inline const QString kProgramCaption = QStringLiteral("Schemario");
+
+// Installs a schema written as letters and "AB->C; C->A" in the live schema.
+inline void LoadSchema(TestBench& t, const std::string& letters, const std::string& deps) {
+  t.schema().SetAttributes(Names(letters));
+  t.schema().ReplaceDependencies(Deps(deps));
+}
+
+// Chooses a main menu entry (or any action of the main window) by name.
+inline void Choose(TestBench& t, const char* action) {
+  Find<QAction>(t.main(), action)->trigger();
+}
+
+// Clicks near the left end, where a tick box has its indicator.
+inline void Click(QAbstractButton* button) {
+  QVERIFY(button->isVisible());
+  const QPoint at(std::min(8, button->width() / 2), button->height() / 2);
+  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// The controls of one kind placed directly on `parent`, top to bottom, then
+// left to right.
+template <typename T>
+std::vector<T*> Placed(QWidget& parent) {
+  std::vector<T*> found;
+  for (T* child : parent.findChildren<T*>(QString(), Qt::FindDirectChildrenOnly))
+    found.push_back(child);
+  std::sort(found.begin(), found.end(), [](const T* a, const T* b) {
+    return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+  });
+  return found;
+}
+
+inline QStringList Captions(const std::vector<QCheckBox*>& boxes) {
+  QStringList out;
+  for (const QCheckBox* box : boxes)
+    out << box->text();
+  return out;
+}
+
+// "1" for a ticked box, "0" for an unticked one, in order.
+template <typename Box>
+QString Ticks(const std::vector<Box*>& boxes) {
+  QString out;
+  for (const Box* box : boxes)
+    out += box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+  return out;
+}
+
+// "R" for a box whose caption is red, "." otherwise.
+template <typename Box>
+QString RedMarks(const std::vector<Box*>& boxes) {
+  QString out;
+  for (const Box* box : boxes) {
+    const bool red = box->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+    out += red ? QLatin1Char('R') : QLatin1Char('.');
+  }
+  return out;
+}
+
+// "V" for a visible control, "." for a hidden one, in order.
+template <typename W>
+QString Shown(const std::vector<W*>& widgets) {
+  QString out;
+  for (const W* w : widgets)
+    out += w->isVisible() ? QLatin1Char('V') : QLatin1Char('.');
+  return out;
+}
+
+inline QStringList Lines(QPlainTextEdit* memo) {
+  const QString text = memo->toPlainText();
+  return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+// Checks that exactly one message box was shown since the last call, with
+// the program's caption, and forgets it.
+inline void ExpectOneMessage(TestBench& t, const QString& text, MessageButtons buttons) {
+  QCOMPARE(t.platform.messages.size(), std::size_t{1});
+  QCOMPARE(t.platform.messages[0].caption, kProgramCaption);
+  QCOMPARE(t.platform.messages[0].text, text);
+  QCOMPARE(t.platform.messages[0].buttons, buttons);
+  t.platform.messages.clear();
+}

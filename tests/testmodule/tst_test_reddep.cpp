@@ -1,0 +1,239 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "Display.h"
+#include "ExerciseTests.h"
+#include "TForm_Test_RedDep.h"
+
+namespace {
+
+struct RedDep {
+  TForm_Test_RedDep& w;
+  template <typename T>
+  std::vector<T*> AtLeft(int left) {
+    std::vector<T*> out;
+    for (T* c : Placed<T>(*Find<QWidget>(w, "Canvas"))) {
+      if (c->x() == left) out.push_back(c);
+    }
+    return out;
+  }
+  std::vector<QLineEdit*> Fields() { return AtLeft<QLineEdit>(55); }
+  std::vector<QCheckBox*> Answers() { return AtLeft<QCheckBox>(370); }
+  std::vector<QLineEdit*> Marks() { return AtLeft<QLineEdit>(470); }
+  std::vector<QCheckBox*> Solutions() { return AtLeft<QCheckBox>(475); }
+  QStringList FieldTexts() {
+    QStringList out;
+    for (const QLineEdit* f : Fields())
+      out << f->text();
+    return out;
+  }
+  QPushButton* Button(const char* name) { return Find<QPushButton>(w, name); }
+  void Tick(const QString& ticks) {
+    const std::vector<QCheckBox*> boxes = Answers();
+    for (int k = 0; k < ticks.size(); ++k) {
+      if (ticks[k] == QLatin1Char('1')) Click(boxes[k]);
+    }
+  }
+};
+
+const QString kRight = QStringLiteral("Gratuluji! Vase odpoved je spravna");
+const QString kQuestion = QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?");
+
+}  // namespace
+
+class RedundantDependenciesExerciseTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RedDep Open(TestBench& t) {
+    Choose(t, "Redundantnizavislosti2");
+    return RedDep{t.windows.TestRedDep()};
+  }
+
+ private slots:
+  void opensWithOneRowPerDependency() {
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B; B->C; AB->C");
+    RedDep r = Open(t);
+    QCOMPARE(r.w.windowTitle(), QStringLiteral("Testovaci modul - Redundantni zavislosti"));
+    QCOMPARE(Find<QLabel>(r.w, "Label1")->text(), QStringLiteral("Redundantni zavislosti"));
+    QCOMPARE(Find<QLabel>(r.w, "Label3")->text(),
+             QStringLiteral("(zaskrtnete redundantni zavislosti)"));
+    QCOMPARE(Find<QLabel>(r.w, "Label4")->text(), QString(67, QLatin1Char('_')));
+    QCOMPARE(Find<QLabel>(r.w, "Label2")->text(), QStringLiteral("Zavislosti:"));
+    QCOMPARE(Find<QLabel>(r.w, "Label_SR")->text(), QStringLiteral("Spravne reseni"));
+    QVERIFY(!Find<QLabel>(r.w, "Label_SR")->isVisible());
+    QCOMPARE(r.FieldTexts(), QStringList({"A -> B", "B -> C", "A + B -> C"}));
+    QCOMPARE(r.Fields()[2]->geometry(), QRect(55, 216, 180, 22));
+    QVERIFY(r.Fields()[0]->isReadOnly());
+    QCOMPARE(r.Answers()[1]->geometry(), QRect(370, 184, 17, 17));
+    QCOMPARE(r.Marks()[1]->geometry(), QRect(470, 179, 25, 25));
+    QCOMPARE(r.Solutions()[1]->geometry(), QRect(475, 184, 17, 17));
+    QCOMPARE(Background(*r.Marks()[0]), colours::WrongRed);
+    QCOMPARE(Shown(r.Answers()), QStringLiteral("VVV"));
+    QCOMPARE(Shown(r.Marks()), QStringLiteral("..."));
+    QCOMPARE(Shown(r.Solutions()), QStringLiteral("..."));
+    QVERIFY(!r.Solutions()[0]->isEnabled());
+    QCOMPARE(Lines(Find<QPlainTextEdit>(r.w, "Memo1")),
+             QStringList({"A -> B", "B -> C", "A + B -> C"}));
+    QVERIFY(r.Button("Button1")->isEnabled());
+    QVERIFY(!r.Button("Button_new")->isVisible());
+  }
+
+  void emptySchemaOffersNothing() {
+    TestBench t;
+    RedDep r = Open(t);
+    QVERIFY(!r.Button("Button1")->isEnabled());
+    QVERIFY(r.Fields().empty());
+  }
+
+  void rightAnswersShowTheSolution_data() {
+    QTest::addColumn<QString>("deps");
+    QTest::addColumn<QString>("ticks");
+    QTest::newRow("third of three") << "A->B; B->C; A->C"
+                                    << "001";
+    // Rows three and four are each redundant against the full list, although
+    // removing both would lose C.
+    QTest::newRow("two judged alone") << "A->B; B->A; A->C; B->C"
+                                      << "0011";
+    QTest::newRow("no dependencies") << ""
+                                     << "";
+  }
+
+  void rightAnswersShowTheSolution() {
+    QFETCH(QString, deps);
+    QFETCH(QString, ticks);
+    TestBench t;
+    LoadSchema(t, "ABC", deps.toStdString());
+    RedDep r = Open(t);
+    r.Tick(ticks);
+    Click(r.Button("Button1"));
+    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+    QCOMPARE(Ticks(r.Solutions()), ticks);
+    QCOMPARE(Shown(r.Solutions()), QString(ticks.size(), QLatin1Char('V')));
+    QCOMPARE(Shown(r.Marks()), QString(ticks.size(), QLatin1Char('.')));
+    for (const QCheckBox* box : r.Answers())
+      QVERIFY(!box->isEnabled());
+    QVERIFY(Find<QLabel>(r.w, "Label_SR")->isVisible());
+    QVERIFY(!r.Button("Button1")->isEnabled());
+    QVERIFY(r.Button("Button_new")->isVisible());
+    QCOMPARE(r.Button("Button_new")->text(), QStringLiteral("&Zkusit znovu"));
+  }
+
+  void wrongAnswerYesKeepsItOpenNoShowsTheErrors() {
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B; B->A; A->C; B->C");
+    RedDep r = Open(t);
+    r.Tick("1010");
+
+    t.platform.answers.push_back(MessageAnswer::Yes);
+    Click(r.Button("Button1"));
+    ExpectOneMessage(t, kQuestion, MessageButtons::YesNo);
+    QCOMPARE(Shown(r.Solutions()), QStringLiteral("...."));
+    QCOMPARE(Shown(r.Marks()), QStringLiteral("...."));
+    QVERIFY(r.Answers()[0]->isEnabled());
+    QVERIFY(r.Button("Button1")->isEnabled());
+    QVERIFY(!Find<QLabel>(r.w, "Label_SR")->isVisible());
+
+    Click(r.Answers()[0]);  // corrected, row four still missing
+    t.platform.answers.push_back(MessageAnswer::No);
+    Click(r.Button("Button1"));
+    ExpectOneMessage(t, kQuestion, MessageButtons::YesNo);
+    QCOMPARE(Ticks(r.Solutions()), QStringLiteral("0011"));
+    QCOMPARE(Shown(r.Solutions()), QStringLiteral("VVVV"));
+    QCOMPARE(Shown(r.Marks()), QStringLiteral("...V"));
+    QVERIFY(!r.Answers()[0]->isEnabled());
+    QVERIFY(Find<QLabel>(r.w, "Label_SR")->isVisible());
+    QVERIFY(!r.Button("Button1")->isEnabled());
+    QVERIFY(r.Button("Button_new")->isVisible());
+  }
+
+  void aWrongTickShowsAnUntickedBoxInARedFrame() {
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B; B->C");
+    RedDep r = Open(t);
+    r.Tick("10");
+    t.platform.answers.push_back(MessageAnswer::No);
+    Click(r.Button("Button1"));
+    QCOMPARE(Shown(r.Marks()), QStringLiteral("V."));
+    QVERIFY(!r.Solutions()[0]->isChecked());
+    QVERIFY(r.Marks()[0]->geometry().contains(r.Solutions()[0]->geometry()));
+    // The box lies over the mark.
+    QWidget* canvas = Find<QWidget>(r.w, "Canvas");
+    QCOMPARE(canvas->childAt(r.Solutions()[0]->geometry().center()), r.Solutions()[0]);
+    QCOMPARE(canvas->childAt(r.Marks()[0]->geometry().topLeft() + QPoint(1, 1)), r.Marks()[0]);
+  }
+
+  void tryAgainResetsTheRows() {
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B; B->C; A->C");
+    RedDep r = Open(t);
+    r.Tick("110");
+    t.platform.answers.push_back(MessageAnswer::No);
+    Click(r.Button("Button1"));
+    t.platform.messages.clear();
+    Click(r.Button("Button_new"));
+    QCOMPARE(Ticks(r.Answers()), QStringLiteral("000"));
+    QCOMPARE(Ticks(r.Solutions()), QStringLiteral("000"));
+    QCOMPARE(Shown(r.Answers()), QStringLiteral("VVV"));
+    QCOMPARE(Shown(r.Solutions()), QStringLiteral("..."));
+    QCOMPARE(Shown(r.Marks()), QStringLiteral("..."));
+    QVERIFY(r.Answers()[0]->isEnabled());
+    QVERIFY(!Find<QLabel>(r.w, "Label_SR")->isVisible());
+    QVERIFY(r.Button("Button1")->isEnabled());
+    QVERIFY(!r.Button("Button_new")->isVisible());
+    r.Tick("001");
+    Click(r.Button("Button1"));
+    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+  }
+
+  void closingClearsAndReopeningReadsTheSchemaAgain() {
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B; B->C; A->C");
+    RedDep r = Open(t);
+    Click(r.Button("Button1"));
+    t.platform.messages.clear();
+    QVERIFY(r.w.close());
+    QVERIFY(r.Fields().empty());
+    QVERIFY(Lines(Find<QPlainTextEdit>(r.w, "Memo1")).isEmpty());
+
+    LoadSchema(t, "AB", "A->B");
+    Open(t);
+    QCOMPARE(r.FieldTexts(), QStringList({"A -> B"}));
+    QVERIFY(!Find<QLabel>(r.w, "Label_SR")->isVisible());
+    QVERIFY(r.Button("Button1")->isEnabled());
+    QVERIFY(!r.Button("Button_new")->isVisible());
+  }
+
+  void openingAgainWhileOpenStartsAfresh() {
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B; B->C; A->C");
+    RedDep r = Open(t);
+    t.platform.answers.push_back(MessageAnswer::No);
+    r.Tick("1");
+    Click(r.Button("Button1"));
+    Open(t);
+    QCOMPARE(r.Fields().size(), std::size_t{3});
+    QCOMPARE(Shown(r.Solutions()), QStringLiteral("..."));
+    QCOMPARE(Ticks(r.Answers()), QStringLiteral("000"));
+    QVERIFY(!Find<QLabel>(r.w, "Label_SR")->isVisible());
+    QVERIFY(r.Button("Button1")->isEnabled());
+  }
+
+  void theExerciseJudgesTheListItShows() {
+    // The schema changes in the main window while the exercise is open: the
+    // check still judges the rows on screen.
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B; B->C; A->C");
+    RedDep r = Open(t);
+    LoadSchema(t, "AB", "A->B");
+    r.Tick("001");
+    Click(r.Button("Button1"));
+    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+    QCOMPARE(Ticks(r.Solutions()), QStringLiteral("001"));
+  }
+};
+
+QTEST_MAIN(RedundantDependenciesExerciseTest)
+#include "tst_test_reddep.moc"
