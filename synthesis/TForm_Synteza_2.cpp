@@ -1,10 +1,512 @@
 #include "TForm_Synteza_2.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "Data_statement.h"
+#include "Display.h"
+#include "Nf.h"
+#include "TForm_Print.h"
+
+namespace {
+
+const QString kFieldHint = QStringLiteral("Cervene schema je v 1 ci 2NF, zlute je schema v 3NF.");
+const QString kRowHint = QStringLiteral("Zluta zavislost porusuje 3NF, zelena BCNF");
+const QString kNothingToPrint = QStringLiteral("Nejsou otevrena zadna schemata k tisku");
+const char* const kAttributeRule = "--------------";
+const char* const kKeyRule = "-------------";
+
+// Layout of the window's content, in pixels.
+constexpr int kContentWidth = 990;
+constexpr int kContentHeight = 732;
+constexpr int kFieldHeight = 24;
+constexpr int kGroupLeft = 10;
+constexpr int kGroupWidth = 970;
+constexpr int kCellTop = 14;
+constexpr int kCellPitch = 32;
+// The split schemas: four columns of three rows.
+constexpr int kSplitColumns = 4;
+constexpr int kSplitColumnPitch = 240;
+constexpr int kSplitLabelWidth = 24;
+// Unions and projections: three columns of two rows, with room for labels
+// such as "Schema 14: 1+2+3".
+constexpr int kLaterColumns = 3;
+constexpr int kLaterColumnPitch = 320;
+constexpr int kLaterLabelWidth = 104;
+constexpr int kSlotFieldWidth = 200;
+constexpr int kLowerTop = 446;
+constexpr int kDetailTop = kLowerTop + 18;
+constexpr int kDetailHeight = 258;
+
+// Dependency rows inside Panel_Dep.
+constexpr int kRowLeft = 20;
+constexpr int kRowWidth = 250;
+constexpr int kRowHeight = 25;
+constexpr int kFirstRowTop = 3;
+constexpr int kRowPitch = kRowHeight + 3;
+// The panel shows nine rows; from ten on they are paged.
+constexpr int kRowsWithoutPaging = 9;
+
+QColor SchemaColour(std::uint32_t normalForm) {
+  switch (normalForm) {
+    case 0:
+      return colours::White;  // not computed
+    case Nf3NFOnly:
+      return colours::RowYellow;
+    case NfBCNF:
+      return colours::Light3D();
+    default:
+      return colours::SchemaOrange;
+  }
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  return label;
+}
+
+}  // namespace
+
+// The steps' messages and question as the program's message boxes.
+class TForm_Synteza_2::MessageDialog final : public SynthesisDialog {
+ public:
+  explicit MessageDialog(MessageService& messages) : messages_(messages) {}
+  void Inform(const std::string& text) override { messages_.Inform(ToText(text)); }
+  bool AskYesNo(const std::string& text) override { return messages_.AskYesNo(ToText(text)); }
+
+ private:
+  MessageService& messages_;
+};
+
 TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, WindowDirectory& windows,
                                  MessageService& messages, QWidget* parent)
     : QWidget(parent), host_(host), windows_(windows), messages_(messages) {
   setObjectName(QStringLiteral("Form_Synteza_2"));
   setWindowTitle(QStringLiteral("Schemario - Synteza"));
+
+  auto* content = new QWidget(this);
+  content->setObjectName(QStringLiteral("Panel_Content"));
+  content->setFixedSize(kContentWidth, kContentHeight);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(content);
+
+  layout->setMenuBar(BuildMenu());
+  BuildSchemaFields(content);
+  BuildDetails(content);
+  FormClose();
 }
 
-void TForm_Synteza_2::LoadSchema(DependencyList, KeyList) {}
+QAction* TForm_Synteza_2::MakeAction(const char* name, const QString& caption, const QString& hint,
+                                     void (TForm_Synteza_2::*handler)()) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setStatusTip(hint);
+  action->setToolTip(hint.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : hint);
+  connect(action, &QAction::triggered, this, handler);
+  return action;
+}
+
+QMenuBar* TForm_Synteza_2::BuildMenu() {
+  a_LS_stejne =
+      MakeAction("a_LS_stejne", QStringLiteral("Rozlozeni podle stejnych &levych stran"),
+                 QStringLiteral("Rozlozi na schemta podle stejnych levych stran zavislosti"),
+                 &TForm_Synteza_2::a_LS_stejneExecute);
+  a_EkvK = MakeAction("a_EkvK", QStringLiteral("&Ekvivalentni klice"),
+                      QStringLiteral("Slouci schemata s ekvivalentnimi klici"),
+                      &TForm_Synteza_2::a_EkvKExecute);
+  a_projekce = MakeAction("a_projekce", QStringLiteral("&Projekce"),
+                          QStringLiteral("Slouci schemata, ktera jsou projekci"),
+                          &TForm_Synteza_2::a_projekceExecute);
+  a_printall =
+      MakeAction("a_printall", QStringLiteral("&Tisk"), QStringLiteral("Vytiskne vsechna schemata"),
+                 &TForm_Synteza_2::a_printallExecute);
+  a_print_selected = MakeAction("a_print_selected", QStringLiteral("&Vysledna schemata"),
+                                QStringLiteral("Vytiskne vysledna schemata"),
+                                &TForm_Synteza_2::a_print_selectedExecute);
+  a_konec =
+      MakeAction("a_konec", QStringLiteral("&Konec"), QString(), &TForm_Synteza_2::a_konecExecute);
+
+  auto* bar = new QMenuBar(this);
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* algoritmy = bar->addMenu(QStringLiteral("&Algoritmy"));
+  algoritmy->setObjectName(QStringLiteral("Algoritmy1"));
+  algoritmy->addAction(a_LS_stejne);
+  algoritmy->addAction(a_EkvK);
+  algoritmy->addAction(a_projekce);
+  QMenu* tisk = bar->addMenu(QStringLiteral("Tisk"));
+  tisk->setObjectName(QStringLiteral("Tisk1"));
+  tisk->addAction(a_printall);
+  tisk->addAction(a_print_selected);
+  bar->addAction(a_konec);
+  return bar;
+}
+
+QLineEdit* TForm_Synteza_2::MakeSchemaField(QWidget* parent, int slot, const QString& name) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(name);
+  field->setProperty("tag", slot);
+  field->setReadOnly(true);
+  field->setToolTip(kFieldHint);
+  field->installEventFilter(this);
+  schemaFields_[slot] = field;
+  return field;
+}
+
+void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
+  MakeLabel(content, "Label1", QStringLiteral("Puvodni schema:"), QRect(10, 8, 200, 16));
+  Edit_Schema_1 = MakeSchemaField(content, 0, QStringLiteral("Edit_Schema_1"));
+  Edit_Schema_1->setGeometry(10, 26, 460, kFieldHeight);
+  QFont bold = Edit_Schema_1->font();
+  bold.setBold(true);
+  Edit_Schema_1->setFont(bold);
+
+  // The note that the cover reached the window reduced.
+  MakeLabel(content, "Label2", QStringLiteral("Redundantni zavislosti"), QRect(500, 8, 300, 16));
+  MakeLabel(content, "Label3", QStringLiteral("a atributy byly vymazany jiz"),
+            QRect(500, 24, 300, 16));
+  MakeLabel(content, "Label4", QStringLiteral("pred zobrazenim formulare"),
+            QRect(500, 40, 300, 16));
+
+  const auto makeButton = [content](const char* name, QAction* action, const QRect& geometry) {
+    auto* button = new QPushButton(action->text(), content);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(action->statusTip());
+    button->setGeometry(geometry);
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    return button;
+  };
+  Button_LS = makeButton("Button_LS", a_LS_stejne, QRect(10, 62, 300, 28));
+  Button_EkvK = makeButton("Button_EkvK", a_EkvK, QRect(320, 62, 170, 28));
+  Button_Proj = makeButton("Button_Proj", a_projekce, QRect(500, 62, 120, 28));
+
+  struct Row {
+    const char* heading;
+    const char* headingText;
+    const char* group;
+    const char* field;
+    const char* label;
+    int firstSlot;
+    int count;
+    int top;
+    int rows;
+    int columns;
+    int columnPitch;
+    int labelWidth;
+  };
+  const Row rows[] = {
+      {"Label_LS_Inic", "Stejne leve strany:", "Group_LS", "Edit_LS", "Label_LS", FirstLeftSideSlot,
+       LeftSideSlotCount, 100, 3, kSplitColumns, kSplitColumnPitch, kSplitLabelWidth},
+      {"Label_Ekv_Inic", "Ekvivalentni klice:", "Group_EkvK", "Edit_EkvK", "Label_EkvK",
+       FirstMergedSlot, MergedSlotCount, 236, 2, kLaterColumns, kLaterColumnPitch,
+       kLaterLabelWidth},
+      {"Label_Proj_Inic", "Projekce:", "Group_Proj", "Edit_Proj", "Label_Proj",
+       FirstSynthesisProjectionSlot, SynthesisProjectionSlotCount, 340, 2, kLaterColumns,
+       kLaterColumnPitch, kLaterLabelWidth},
+  };
+  QLabel* headings[3] = {};
+  QGroupBox* groups[3] = {};
+  for (int r = 0; r < 3; ++r) {
+    const Row& row = rows[r];
+    headings[r] = MakeLabel(content, row.heading, QString::fromLatin1(row.headingText),
+                            QRect(kGroupLeft, row.top, 200, 16));
+    auto* group = new QGroupBox(content);
+    group->setObjectName(QString::fromLatin1(row.group));
+    group->setGeometry(kGroupLeft, row.top + 18, kGroupWidth, kCellTop + row.rows * kCellPitch);
+    groups[r] = group;
+    for (int k = 0; k < row.count; ++k) {
+      const int slot = row.firstSlot + k;
+      const int left = 8 + (k % row.columns) * row.columnPitch;
+      const int top = kCellTop + (k / row.columns) * kCellPitch;
+      auto* label = new QLabel(group);
+      label->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(row.label)).arg(k + 1));
+      label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      label->setGeometry(left, top, row.labelWidth, kFieldHeight);
+      numberLabels_[slot] = label;
+      QLineEdit* field = MakeSchemaField(
+          group, slot, QStringLiteral("%1%2").arg(QString::fromLatin1(row.field)).arg(k + 1));
+      field->setGeometry(left + row.labelWidth + 6, top, kSlotFieldWidth, kFieldHeight);
+    }
+  }
+  Label_LS_Inic = headings[0];
+  Label_Ekv_Inic = headings[1];
+  Label_Proj_Inic = headings[2];
+  Group_LS = groups[0];
+  Group_EkvK = groups[1];
+  Group_Proj = groups[2];
+  // The split schemas' labels read their slot numbers for good.
+  for (int s = FirstLeftSideSlot; s < FirstMergedSlot; ++s)
+    numberLabels_[s]->setText(QString::number(s));
+}
+
+void TForm_Synteza_2::BuildDetails(QWidget* content) {
+  Label_S1 =
+      MakeLabel(content, "Label_S1", QStringLiteral("Atributy:"), QRect(10, kLowerTop, 200, 16));
+  Memo_ABC = new QPlainTextEdit(content);
+  Memo_ABC->setObjectName(QStringLiteral("Memo_ABC"));
+  Memo_ABC->setGeometry(10, kDetailTop, 200, kDetailHeight);
+
+  Label_S2 =
+      MakeLabel(content, "Label_S2", QStringLiteral("Zavislosti:"), QRect(230, kLowerTop, 200, 16));
+  auto* panel = new QFrame(content);
+  panel->setObjectName(QStringLiteral("Panel_Dep"));
+  panel->setFrameShape(QFrame::StyledPanel);
+  panel->setFrameShadow(QFrame::Sunken);
+  panel->setGeometry(230, kDetailTop, kRowLeft + kRowWidth + 20, kDetailHeight);
+  Panel_Dep = panel;
+
+  UpDown1 = new QWidget(content);
+  UpDown1->setObjectName(QStringLiteral("UpDown1"));
+  UpDown1->setGeometry(panel->geometry().right() + 4, kDetailTop, 24, 50);
+  UpDown1Up = new QToolButton(UpDown1);
+  UpDown1Up->setObjectName(QStringLiteral("UpDown1Up"));
+  UpDown1Up->setArrowType(Qt::UpArrow);
+  UpDown1Up->setGeometry(0, 0, 24, 25);
+  UpDown1Down = new QToolButton(UpDown1);
+  UpDown1Down->setObjectName(QStringLiteral("UpDown1Down"));
+  UpDown1Down->setArrowType(Qt::DownArrow);
+  UpDown1Down->setGeometry(0, 25, 24, 25);
+  connect(UpDown1Up, &QToolButton::clicked, this, [this] { PressUpDown(true); });
+  connect(UpDown1Down, &QToolButton::clicked, this, [this] { PressUpDown(false); });
+
+  Label_S3 =
+      MakeLabel(content, "Label_S3", QStringLiteral("Klice:"), QRect(580, kLowerTop, 200, 16));
+  Memo_Keys = new QPlainTextEdit(content);
+  Memo_Keys->setObjectName(QStringLiteral("Memo_Keys"));
+  Memo_Keys->setGeometry(580, kDetailTop, 220, kDetailHeight);
+
+  for (QPlainTextEdit* memo : {Memo_ABC, Memo_Keys}) {
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  }
+}
+
+void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
+  // A window still open from the previous command starts with an empty
+  // lower part too, as after closing.
+  ClearDetails();
+  LoadSynthesis(state_, host_.LiveSchema().attributes, std::move(cover), std::move(keys));
+  shownSlot_ = 0;
+  ShowSlots();
+  Edit_Schema_1->setEnabled(true);
+  Edit_Schema_1->show();
+}
+
+void TForm_Synteza_2::ShowSlots() {
+  for (int s = 0; s < SynthesisSlotCount; ++s) {
+    const SubSchema& schema = state_.schemas[s];
+    QLineEdit& field = *schemaFields_[s];
+    field.setText(ToText(SynthesisFieldText(state_, s)));
+    field.setCursorPosition(0);
+    SetBackground(field, SchemaColour(schema.normalForm));
+    if (s == 0) continue;
+    const bool present = schema.state != SynthesisEmpty;
+    field.setEnabled(present);
+    field.setVisible(present);
+    if (s >= FirstMergedSlot) numberLabels_[s]->setText(ToText(state_.numberText[s]));
+    numberLabels_[s]->setVisible(present);
+  }
+  const auto anyPresent = [this](int first, int count) {
+    for (int s = first; s < first + count; ++s) {
+      if (state_.schemas[s].state != SynthesisEmpty) return true;
+    }
+    return false;
+  };
+  const bool split = state_.leftSidesShown != 0;
+  const bool merged = anyPresent(FirstMergedSlot, MergedSlotCount);
+  const bool projected = anyPresent(FirstSynthesisProjectionSlot, SynthesisProjectionSlotCount);
+  Group_LS->setVisible(split);
+  Label_LS_Inic->setVisible(split);
+  Group_EkvK->setVisible(merged);
+  Label_Ekv_Inic->setVisible(merged);
+  Group_Proj->setVisible(projected);
+  Label_Proj_Inic->setVisible(projected);
+}
+
+bool TForm_Synteza_2::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    const auto it = std::find(schemaFields_.begin(), schemaFields_.end(), watched);
+    if (it != schemaFields_.end()) {
+      Edit_Schema_1DblClick(static_cast<int>(it - schemaFields_.begin()));
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm_Synteza_2::Edit_Schema_1DblClick(int tag) {
+  shownSlot_ = tag;
+  ShowSchemaDetails();
+}
+
+void TForm_Synteza_2::ShowSchemaDetails() {
+  const SubSchema& schema = state_.schemas[shownSlot_];
+  DestroyRows();
+  upDownPosition_ = 0;
+  for (QPlainTextEdit* memo : {Memo_ABC, Memo_Keys}) {
+    memo->setEnabled(true);
+    SetBackground(*memo, colours::White);
+    memo->clear();
+  }
+  SetHeadingsColour(Qt::black);
+  UpDown1->setEnabled(!schema.dependencies.empty());
+
+  int tag = 0;
+  for (const Dependency& d : schema.dependencies) {
+    auto* row = new QLineEdit(Panel_Dep);
+    row->setObjectName(QStringLiteral("Edit_Dep%1").arg(tag + 1));
+    row->setProperty("tag", tag);
+    row->setReadOnly(true);
+    QFont font = row->font();
+    font.setPointSize(10);
+    row->setFont(font);
+    QPalette palette = row->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    row->setPalette(palette);
+    SetBackground(*row, colours::ButtonFace());
+    row->setToolTip(kRowHint);
+    dependencyRows_.push_back(row);
+    row->show();
+    ShowDependencyNormalForm(d, schema.keys, state_.attributeNames, *row, messages_);
+    row->setCursorPosition(0);
+    ++tag;
+  }
+  LayOutRows();
+  UpDown1->setVisible(static_cast<int>(dependencyRows_.size()) > kRowsWithoutPaging);
+
+  AppendLines(*Memo_Keys, ListKeyLines(schema.keys, state_.attributeNames));
+  AppendLines(*Memo_ABC, ListAttributeLines(PackedNames(state_.attributeNames, schema.member)));
+  AppendLine(*Memo_ABC, QString::fromLatin1(kAttributeRule));
+  AppendLine(*Memo_Keys, QString::fromLatin1(kKeyRule));
+}
+
+void TForm_Synteza_2::PressUpDown(bool up) {
+  upDownPosition_ = std::max(0, upDownPosition_ + (up ? 1 : -1));
+  UpDown1Click(upDownPosition_, up);
+}
+
+void TForm_Synteza_2::UpDown1Click(int position, bool upPressed) {
+  const int count = static_cast<int>(dependencyRows_.size());
+  if (position == 0) {
+    LayOutRows();
+  } else if (!upPressed) {
+    MoveRows(kRowPitch);
+  } else if (position <= count - 1) {
+    MoveRows(-kRowPitch);
+  } else {
+    upDownPosition_ = count - 1;
+  }
+}
+
+void TForm_Synteza_2::DestroyRows() {
+  for (QLineEdit* row : dependencyRows_)
+    delete row;
+  dependencyRows_.clear();
+}
+
+void TForm_Synteza_2::LayOutRows() {
+  int top = kFirstRowTop;
+  for (QLineEdit* row : dependencyRows_) {
+    row->setGeometry(kRowLeft, top, kRowWidth, kRowHeight);
+    top += kRowPitch;
+  }
+}
+
+void TForm_Synteza_2::MoveRows(int dy) {
+  for (QLineEdit* row : dependencyRows_)
+    row->move(row->x(), row->y() + dy);
+}
+
+void TForm_Synteza_2::SetHeadingsColour(const QColor& colour) {
+  for (QLabel* heading : {Label_S1, Label_S2, Label_S3}) {
+    QPalette palette = heading->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    heading->setPalette(palette);
+  }
+}
+
+void TForm_Synteza_2::ClearDetails() {
+  SetHeadingsColour(QApplication::palette().color(QPalette::Dark));
+  for (QPlainTextEdit* memo : {Memo_ABC, Memo_Keys}) {
+    memo->clear();
+    memo->setEnabled(false);
+    SetBackground(*memo, colours::ButtonFace());
+  }
+  UpDown1->setEnabled(false);
+  UpDown1->hide();
+  DestroyRows();
+  upDownPosition_ = 0;
+}
+
+void TForm_Synteza_2::a_LS_stejneExecute() {
+  MessageDialog dialog(messages_);
+  SplitByLeftSides(state_, dialog);
+  ShowSlots();
+}
+
+void TForm_Synteza_2::a_EkvKExecute() {
+  MessageDialog dialog(messages_);
+  MergeEquivalentKeys(state_, dialog);
+  ShowSlots();
+}
+
+void TForm_Synteza_2::a_projekceExecute() {
+  MessageDialog dialog(messages_);
+  AbsorbProjections(state_, dialog);
+  ShowSlots();
+}
+
+void TForm_Synteza_2::ShowReport(const std::vector<std::string>& lines) {
+  TForm_Print& print = windows_.Print();
+  for (const std::string& line : lines)
+    print.AddReportLine(ToText(line));
+  print.exec();
+}
+
+void TForm_Synteza_2::a_printallExecute() {
+  if (state_.attributeNames[0].empty()) {
+    messages_.Inform(kNothingToPrint);
+    return;
+  }
+  ShowReport(SynthesisCourseReport(state_));
+}
+
+void TForm_Synteza_2::a_print_selectedExecute() {
+  if (state_.attributeNames[0].empty()) {
+    messages_.Inform(kNothingToPrint);
+    return;
+  }
+  ShowReport(SynthesisResultReport(state_));
+}
+
+void TForm_Synteza_2::a_konecExecute() {
+  close();
+}
+
+void TForm_Synteza_2::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QWidget::closeEvent(event);
+}
+
+void TForm_Synteza_2::FormClose() {
+  ClearSynthesis(state_);
+  ClearDetails();
+  shownSlot_ = 0;
+  ShowSlots();
+  Edit_Schema_1->setEnabled(false);
+  Edit_Schema_1->hide();
+}

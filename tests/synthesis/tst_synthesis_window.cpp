@@ -1,0 +1,510 @@
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "Display.h"
+#include "GuiTestSupport.h"
+#include "SchemaText.h"
+#include "Synthesis.h"
+#include "TForm_Print.h"
+#include "TForm_Synteza_2.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("Schemario");
+const QString kSplitFirst = QStringLiteral("Nejprve rozlozte schema podle levych stran");
+const QString kNoEquivalentKeys = QStringLiteral(" Zadna schemata nemaji ekvivalentni klice");
+const QString kNoProjection = QStringLiteral("Zadna schemata nejsou projekci");
+const QString kQuestion =
+    QStringLiteral("Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem 'Projekce'.");
+
+// Puts the schema into the main window and runs its synthesis command.
+TForm_Synteza_2& Open(TestBench& t, const char* names, const char* deps) {
+  t.schema().SetAttributes(Names(names));
+  t.schema().ReplaceDependencies(Deps(deps));
+  Find<QAction>(t.main(), "a_synthesis")->trigger();
+  return t.windows.Synteza();
+}
+
+void Click(QWidget& window, const char* button) {
+  QTest::mouseClick(Find<QPushButton>(window, button), Qt::LeftButton);
+}
+
+void DoubleClick(QWidget& window, const char* field) {
+  QTest::mouseDClick(Find<QLineEdit>(window, field), Qt::LeftButton);
+}
+
+QLineEdit* Field(QWidget& window, const char* name) {
+  return Find<QLineEdit>(window, name);
+}
+
+QString LabelText(QWidget& window, const char* name) {
+  return Find<QLabel>(window, name)->text();
+}
+
+bool Shown(QWidget* widget) {
+  return !widget->isHidden();
+}
+
+// The dependency rows shown in the lower part, in order.
+QList<QLineEdit*> Rows(QWidget& window) {
+  QList<QLineEdit*> rows;
+  for (int i = 1;; ++i) {
+    auto* row = Find<QWidget>(window, "Panel_Dep")
+                    ->findChild<QLineEdit*>(QStringLiteral("Edit_Dep%1").arg(i));
+    if (row == nullptr) return rows;
+    rows << row;
+  }
+}
+
+QStringList Texts(const QList<QLineEdit*>& fields) {
+  QStringList out;
+  for (QLineEdit* f : fields)
+    out << f->text();
+  return out;
+}
+
+// Runs a print command and returns the report the print window received;
+// the print window is closed again at once.
+QStringList PrintedReport(TestBench& t, QWidget& window, const char* action) {
+  QStringList lines;
+  bool shown = false;
+  TForm_Print& print = t.windows.Print();
+  QTimer::singleShot(0, &print, [&] {
+    shown = print.isVisible();
+    lines = MemoLines(*Find<QPlainTextEdit>(print, "Memo1"));
+    print.reject();
+  });
+  Find<QAction>(window, action)->trigger();
+  if (!shown) return {QStringLiteral("<print window not shown>")};
+  return lines;
+}
+
+QStringList ToTexts(const std::vector<std::string>& lines) {
+  QStringList out;
+  for (const std::string& line : lines)
+    out << ToText(line);
+  return out;
+}
+
+}  // namespace
+
+class SynthesisWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void captionsHintsAndControls() {
+    TestBench t;
+    TForm_Synteza_2& w = t.windows.Synteza();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Schemario - Synteza"));
+    struct Expected {
+      const char* action;
+      const char* button;
+      const char* caption;
+      const char* hint;
+    };
+    const Expected expected[] = {
+        {"a_LS_stejne", "Button_LS", "Rozlozeni podle stejnych &levych stran",
+         "Rozlozi na schemta podle stejnych levych stran zavislosti"},
+        {"a_EkvK", "Button_EkvK", "&Ekvivalentni klice", "Slouci schemata s ekvivalentnimi klici"},
+        {"a_projekce", "Button_Proj", "&Projekce", "Slouci schemata, ktera jsou projekci"},
+        {"a_printall", nullptr, "&Tisk", "Vytiskne vsechna schemata"},
+        {"a_print_selected", nullptr, "&Vysledna schemata", "Vytiskne vysledna schemata"},
+        {"a_konec", nullptr, "&Konec", ""},
+    };
+    for (const Expected& e : expected) {
+      auto* action = Find<QAction>(w, e.action);
+      QCOMPARE(action->text(), QString::fromLatin1(e.caption));
+      QCOMPARE(action->statusTip(), QString::fromLatin1(e.hint));
+      if (e.button != nullptr) {
+        auto* button = Find<QPushButton>(w, e.button);
+        QCOMPARE(button->text(), QString::fromLatin1(e.caption));
+        QCOMPARE(button->toolTip(), QString::fromLatin1(e.hint));
+      }
+    }
+
+    auto* bar = Find<QMenuBar>(w, "MainMenu1");
+    QStringList menus, algoritmy, tisk;
+    for (QAction* a : bar->actions())
+      menus << a->text();
+    for (QAction* a : bar->actions()[0]->menu()->actions())
+      algoritmy << a->objectName();
+    for (QAction* a : bar->actions()[1]->menu()->actions())
+      tisk << a->objectName();
+    QCOMPARE(menus, QStringList({"&Algoritmy", "Tisk", "&Konec"}));
+    QCOMPARE(algoritmy, QStringList({"a_LS_stejne", "a_EkvK", "a_projekce"}));
+    QCOMPARE(tisk, QStringList({"a_printall", "a_print_selected"}));
+
+    const std::pair<const char*, const char*> labels[] = {
+        {"Label1", "Puvodni schema:"},
+        {"Label2", "Redundantni zavislosti"},
+        {"Label3", "a atributy byly vymazany jiz"},
+        {"Label4", "pred zobrazenim formulare"},
+        {"Label_LS_Inic", "Stejne leve strany:"},
+        {"Label_Ekv_Inic", "Ekvivalentni klice:"},
+        {"Label_Proj_Inic", "Projekce:"},
+        {"Label_S1", "Atributy:"},
+        {"Label_S2", "Zavislosti:"},
+        {"Label_S3", "Klice:"},
+        {"Label_LS1", "1"},
+        {"Label_LS12", "12"},
+    };
+    for (const auto& [name, text] : labels)
+      QCOMPARE(LabelText(w, name), QString::fromLatin1(text));
+
+    QStringList fields{"Edit_Schema_1"};
+    for (int i = 1; i <= 12; ++i)
+      fields << QStringLiteral("Edit_LS%1").arg(i);
+    for (int i = 1; i <= 6; ++i)
+      fields << QStringLiteral("Edit_EkvK%1").arg(i) << QStringLiteral("Edit_Proj%1").arg(i);
+    for (const QString& name : fields) {
+      auto* field = Find<QLineEdit>(w, qPrintable(name));
+      QVERIFY(field->isReadOnly());
+      QCOMPARE(field->toolTip(),
+               QStringLiteral("Cervene schema je v 1 ci 2NF, zlute je schema v 3NF."));
+      QVERIFY(!Shown(field));
+    }
+    QVERIFY(Field(w, "Edit_Schema_1")->font().bold());
+    QVERIFY(!Field(w, "Edit_LS1")->font().bold());
+    for (const char* group : {"Group_LS", "Group_EkvK", "Group_Proj"})
+      QCOMPARE(Find<QGroupBox>(w, group)->title(), QString());
+  }
+
+  void openingShowsTheReducedStartingSchema() {
+    TestBench t;
+    // The stated two reductions would leave A -> C behind.
+    TForm_Synteza_2& w = Open(t, "ABC", "AC->B; B->C; A->C");
+    QVERIFY(w.isVisible());
+    QCOMPARE(Field(w, "Edit_Schema_1")->text(), QStringLiteral("A; B; C; "));
+    QCOMPARE(Background(*Field(w, "Edit_Schema_1")), colours::SchemaOrange);
+    for (const char* hidden : {"Group_LS", "Label_LS_Inic", "Group_EkvK", "Label_Ekv_Inic",
+                               "Group_Proj", "Label_Proj_Inic", "UpDown1"}) {
+      QVERIFY2(!Shown(Find<QWidget>(w, hidden)), hidden);
+    }
+    DoubleClick(w, "Edit_Schema_1");
+    QCOMPARE(Texts(Rows(w)), QStringList({"A -> B", "B -> C"}));
+    // The live schema keeps its three dependencies.
+    QCOMPARE(DepsText(t.schema().dependencies), std::string("AC->B; B->C; A->C"));
+    QVERIFY(t.platform.messages.empty());
+
+    // Without dependencies the starting schema stays white.
+    TForm_Synteza_2& plain = Open(t, "AB", "");
+    QCOMPARE(Background(*Field(plain, "Edit_Schema_1")), colours::White);
+  }
+
+  void splitShowsTheSchemasByLeftHandSides() {
+    TestBench t;
+    TForm_Synteza_2& w = Open(t, "ABCD", "A->B; C->D");
+    Click(w, "Button_LS");
+    QVERIFY(Shown(Find<QGroupBox>(w, "Group_LS")));
+    QVERIFY(Shown(Find<QLabel>(w, "Label_LS_Inic")));
+    // The main window's copy runs A -> B, C -> D; the key A, C is added.
+    QCOMPARE(Texts({Field(w, "Edit_LS1"), Field(w, "Edit_LS2"), Field(w, "Edit_LS3")}),
+             QStringList({"A; B; ", "C; D; ", "A; C; "}));
+    for (const char* name : {"Edit_LS1", "Edit_LS2", "Edit_LS3"}) {
+      QVERIFY(Shown(Field(w, name)));
+      QVERIFY(Field(w, name)->isEnabled());
+      QCOMPARE(Background(*Field(w, name)), colours::Light3D());
+    }
+    for (const char* name : {"Label_LS1", "Label_LS2", "Label_LS3"})
+      QVERIFY(Shown(Find<QLabel>(w, name)));
+    QVERIFY(!Shown(Field(w, "Edit_LS4")));
+    QVERIFY(!Shown(Find<QLabel>(w, "Label_LS4")));
+    QVERIFY(t.platform.messages.empty());
+
+    Click(w, "Button_LS");
+    QCOMPARE(t.platform.messages.size(), std::size_t(1));
+    QCOMPARE(t.platform.messages[0].caption, kCaption);
+    QCOMPARE(t.platform.messages[0].text,
+             QStringLiteral("Rozlozeni schematu podle levych stran je jiz zobrazeno"));
+    QCOMPARE(t.platform.messages[0].buttons, MessageButtons::Ok);
+    QVERIFY(!Shown(Field(w, "Edit_LS4")));
+  }
+
+  void splitOfABcnfSchemaShowsAnEmptyGroup() {
+    TestBench t;
+    TForm_Synteza_2& w = Open(t, "ABC", "A->B; A->C");
+    Click(w, "Button_LS");
+    QVERIFY(Shown(Find<QGroupBox>(w, "Group_LS")));
+    QVERIFY(!Shown(Field(w, "Edit_LS1")));
+    QCOMPARE(Background(*Field(w, "Edit_Schema_1")), colours::Light3D());
+  }
+
+  void splitWithMoreSchemasThanFieldsKeepsTwelve() {
+    TestBench t;
+    TForm_Synteza_2& w = Open(t, "ABCDEFGHIJKLMN",
+                              "A->N; B->N; C->N; D->N; E->N; F->N; G->N; H->N; I->N; J->N; K->N; "
+                              "L->N; M->N");
+    Click(w, "Button_LS");
+    QCOMPARE(t.platform.MessageTexts(),
+             std::vector<QString>({QStringLiteral("Uz je vytvoreno prilis mnoho schemat")}));
+    QVERIFY(Shown(Field(w, "Edit_LS12")));
+    QVERIFY(!Shown(Field(w, "Edit_EkvK1")));
+  }
+
+  void buttonsInAndOutOfOrder() {
+    TestBench t;
+    TForm_Synteza_2& w = Open(t, "ABCD", "A->B; B->A; A->C; C->D");
+    Click(w, "Button_EkvK");
+    Click(w, "Button_Proj");
+    Click(w, "Button_LS");
+    Click(w, "Button_EkvK");
+    QVERIFY(Shown(Find<QGroupBox>(w, "Group_EkvK")));
+    QVERIFY(Shown(Find<QLabel>(w, "Label_Ekv_Inic")));
+    QCOMPARE(LabelText(w, "Label_EkvK1"), QStringLiteral("Schema 4: 1+3"));
+    QVERIFY(Shown(Find<QLabel>(w, "Label_EkvK1")));
+    QCOMPARE(Field(w, "Edit_EkvK1")->text(), QStringLiteral("A; B; C; "));
+    QCOMPARE(Background(*Field(w, "Edit_EkvK1")), colours::Light3D());
+    QVERIFY(!Shown(Field(w, "Edit_EkvK2")));
+    // Replaced schemas stay in view.
+    QVERIFY(Shown(Field(w, "Edit_LS1")));
+    Click(w, "Button_EkvK");
+    Click(w, "Button_Proj");
+    Click(w, "Button_Proj");
+    QCOMPARE(
+        t.platform.MessageTexts(),
+        std::vector<QString>({kSplitFirst, kSplitFirst,
+                              QStringLiteral("Sjednoceni schemat podle ekvivalentnich klicu je jiz "
+                                             "zobrazeno"),
+                              kNoProjection, kNoProjection}));
+    for (const MessageCall& m : t.platform.messages) {
+      QCOMPARE(m.caption, kCaption);
+      QCOMPARE(m.buttons, MessageButtons::Ok);
+    }
+    QVERIFY(!Shown(Find<QGroupBox>(w, "Group_Proj")));
+  }
+
+  void mergeWithoutEquivalentKeysSaysSoTwice() {
+    TestBench t;
+    TForm_Synteza_2& w = Open(t, "ABC", "A->B; B->C");
+    Click(w, "Button_LS");
+    Click(w, "Button_EkvK");
+    Click(w, "Button_EkvK");
+    QCOMPARE(t.platform.MessageTexts(),
+             std::vector<QString>({kNoEquivalentKeys, kNoEquivalentKeys}));
+    QVERIFY(!Shown(Find<QGroupBox>(w, "Group_EkvK")));
+  }
+
+  void projectionAndTheQuestionOfTheMerge_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+  }
+
+  void projectionAndTheQuestionOfTheMerge() {
+    QFETCH(bool, yes);
+    TestBench t;
+    // The main window's copy: A -> B, C -> D, B -> A, A -> C; slot 3 is A, B.
+    TForm_Synteza_2& w = Open(t, "ABCD", "A->B; A->C; B->A; C->D");
+    Click(w, "Button_LS");
+    Click(w, "Button_Proj");
+    QVERIFY(Shown(Find<QGroupBox>(w, "Group_Proj")));
+    QVERIFY(Shown(Find<QLabel>(w, "Label_Proj_Inic")));
+    QCOMPARE(LabelText(w, "Label_Proj1"), QStringLiteral("Schema 4: 1+3"));
+    QCOMPARE(Field(w, "Edit_Proj1")->text(), QStringLiteral("A; B; C; "));
+    Click(w, "Button_Proj");
+    QCOMPARE(t.platform.MessageTexts(),
+             std::vector<QString>({QStringLiteral(" Zobrazeni projekce je jiz zobrazeno")}));
+
+    t.platform.Reset();
+    t.platform.answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
+    Click(w, "Button_EkvK");
+    QVERIFY(!t.platform.messages.empty());
+    QCOMPARE(t.platform.messages[0].text, kQuestion);
+    QCOMPARE(t.platform.messages[0].caption, kCaption);
+    QCOMPARE(t.platform.messages[0].buttons, MessageButtons::YesNo);
+    if (yes) {
+      // The projection is undone and its schemas merge instead.
+      QCOMPARE(t.platform.messages.size(), std::size_t(1));
+      QVERIFY(!Shown(Find<QGroupBox>(w, "Group_Proj")));
+      QVERIFY(!Shown(Field(w, "Edit_Proj1")));
+      QVERIFY(!Shown(Find<QLabel>(w, "Label_Proj1")));
+      QCOMPARE(LabelText(w, "Label_EkvK1"), QStringLiteral("Schema 4: 1+3"));
+    } else {
+      // Slots 1 and 3 stay absorbed, so nothing is left to merge.
+      QCOMPARE(t.platform.MessageTexts(), std::vector<QString>({kQuestion, kNoEquivalentKeys}));
+      QVERIFY(Shown(Field(w, "Edit_Proj1")));
+      QVERIFY(!Shown(Find<QGroupBox>(w, "Group_EkvK")));
+    }
+  }
+
+  void doubleClickShowsTheSchemaDetails() {
+    TestBench t;
+    TForm_Synteza_2& w = Open(t, "ABCD", "AB->C; C->B; C->D");
+    for (const char* heading : {"Label_S1", "Label_S2", "Label_S3"}) {
+      QCOMPARE(Find<QLabel>(w, heading)->palette().color(QPalette::WindowText),
+               QApplication::palette().color(QPalette::Dark));
+    }
+    QVERIFY(!Find<QPlainTextEdit>(w, "Memo_ABC")->isEnabled());
+
+    // The main window's copy runs A + B -> C, C -> D, C -> B.
+    DoubleClick(w, "Edit_Schema_1");
+    const QList<QLineEdit*> rows = Rows(w);
+    QCOMPARE(Texts(rows), QStringList({"A + B -> C", "C -> D", "C -> B"}));
+    // BCNF, violating 3NF, 3NF only.
+    QCOMPARE(Background(*rows[0]), colours::ButtonFace());
+    QVERIFY(!rows[0]->isEnabled());
+    QCOMPARE(Background(*rows[1]), colours::RowYellow);
+    QVERIFY(rows[1]->isEnabled());
+    QCOMPARE(Background(*rows[2]), colours::BcnfGreen);
+    QVERIFY(rows[2]->isEnabled());
+    for (int i = 0; i < rows.size(); ++i) {
+      QCOMPARE(rows[i]->geometry(), QRect(20, 3 + 28 * i, 250, 25));
+      QCOMPARE(rows[i]->toolTip(), QStringLiteral("Zluta zavislost porusuje 3NF, zelena BCNF"));
+      QCOMPARE(rows[i]->property("tag").toInt(), i);
+    }
+    QCOMPARE(MemoLines(*Find<QPlainTextEdit>(w, "Memo_ABC")),
+             QStringList({"A", "B", "C", "D", "--------------"}));
+    QCOMPARE(MemoLines(*Find<QPlainTextEdit>(w, "Memo_Keys")),
+             QStringList({"A B ", "A C ", "-------------"}));
+    for (const char* heading : {"Label_S1", "Label_S2", "Label_S3"})
+      QCOMPARE(Find<QLabel>(w, heading)->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QVERIFY(Find<QWidget>(w, "UpDown1")->isEnabled());
+    QVERIFY(!Shown(Find<QWidget>(w, "UpDown1")));
+
+    // A split schema: the rows are built afresh, its members packed.
+    Click(w, "Button_LS");
+    DoubleClick(w, "Edit_LS2");
+    QCOMPARE(Texts(Rows(w)), QStringList({"C -> D", "C -> B"}));
+    QCOMPARE(MemoLines(*Find<QPlainTextEdit>(w, "Memo_ABC")),
+             QStringList({"B", "C", "D", "--------------"}));
+    QCOMPARE(MemoLines(*Find<QPlainTextEdit>(w, "Memo_Keys")),
+             QStringList({"C ", "-------------"}));
+
+    // A key schema has no dependencies: no rows, paging disabled.
+    TForm_Synteza_2& keys = Open(t, "ABCD", "A->B; C->D");
+    Click(keys, "Button_LS");
+    DoubleClick(keys, "Edit_LS3");
+    QVERIFY(Rows(keys).isEmpty());
+    QVERIFY(!Find<QWidget>(keys, "UpDown1")->isEnabled());
+    QCOMPARE(MemoLines(*Find<QPlainTextEdit>(keys, "Memo_Keys")),
+             QStringList({"A C ", "-------------"}));
+  }
+
+  void pagingFromTenRows() {
+    TestBench t;
+    TForm_Synteza_2& nine =
+        Open(t, "ABCDEFGHIJ", "A->B; A->C; A->D; A->E; A->F; A->G; A->H; A->I; A->J");
+    DoubleClick(nine, "Edit_Schema_1");
+    QCOMPARE(Rows(nine).size(), 9);
+    QVERIFY(!Shown(Find<QWidget>(nine, "UpDown1")));
+
+    TForm_Synteza_2& w =
+        Open(t, "ABCDEFGHIJK", "A->B; A->C; A->D; A->E; A->F; A->G; A->H; A->I; A->J; A->K");
+    DoubleClick(w, "Edit_Schema_1");
+    const QList<QLineEdit*> rows = Rows(w);
+    QCOMPARE(rows.size(), 10);
+    QVERIFY(Shown(Find<QWidget>(w, "UpDown1")));
+    auto* up = Find<QToolButton>(w, "UpDown1Up");
+    auto* down = Find<QToolButton>(w, "UpDown1Down");
+    QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(rows[0]->y(), 3 - 28);
+    QCOMPARE(rows[9]->y(), 3 + 28 * 8);
+    // Up to the last row; one more press moves nothing.
+    for (int i = 0; i < 9; ++i)
+      QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(rows[0]->y(), 3 - 28 * 9);
+    QTest::mouseClick(down, Qt::LeftButton);
+    QCOMPARE(rows[0]->y(), 3 - 28 * 8);
+    for (int i = 0; i < 8; ++i)
+      QTest::mouseClick(down, Qt::LeftButton);
+    for (int i = 0; i < rows.size(); ++i)
+      QCOMPARE(rows[i]->geometry(), QRect(20, 3 + 28 * i, 250, 25));
+    // At position 0 the down arrow only lays the rows out again.
+    QTest::mouseClick(down, Qt::LeftButton);
+    QCOMPARE(rows[0]->y(), 3);
+  }
+
+  void reportsReachThePrintWindow() {
+    TestBench t;
+    TForm_Synteza_2& w = Open(t, "ABC", "A->B; B->C");
+    const QString rule = QString(42, QLatin1Char('-'));
+    // Before the split the starting schema is the only result.
+    const QStringList start = {" ",
+                               "SCHEMA :",
+                               " ",
+                               "ATRIBUTY:",
+                               " ",
+                               "A ;B ;C ;",
+                               " ",
+                               "ZAVISLOSTI:",
+                               " ",
+                               "A -> B",
+                               "B -> C",
+                               " ",
+                               "KLICE:",
+                               " ",
+                               "A ",
+                               " ",
+                               "NORMALNI FORMA:",
+                               " ",
+                               " Schema je ve druhe normalni forme",
+                               " ",
+                               rule,
+                               rule};
+    QCOMPARE(PrintedReport(t, w, "a_print_selected"), start);
+    QCOMPARE(PrintedReport(t, w, "a_printall"), QStringList{"PUVODNI SCHEMA:"} + start);
+
+    Click(w, "Button_LS");
+    const QStringList results = PrintedReport(t, w, "a_print_selected");
+    QCOMPARE(results, ToTexts(SynthesisResultReport(w.State())));
+    QCOMPARE(results.mid(0, 2), QStringList({" ", "SCHEMA 1:"}));
+    QCOMPARE(results.count(QStringLiteral("SCHEMA 2:")), 1);
+    QVERIFY(!results.contains(QStringLiteral("SCHEMA :")));
+    const QStringList course = PrintedReport(t, w, "a_printall");
+    QCOMPARE(course, ToTexts(SynthesisCourseReport(w.State())));
+    QCOMPARE(
+        course.count(QStringLiteral("Nasledujici schema vzniklo rozlozenim podle levych stran")),
+        2);
+    // The print window starts empty for the next report.
+    QVERIFY(MemoLines(*Find<QPlainTextEdit>(t.windows.Print(), "Memo1")).isEmpty());
+    QVERIFY(t.platform.messages.empty());
+  }
+
+  void printingWithoutASchemaSaysSo() {
+    TestBench t;
+    TForm_Synteza_2& w = Open(t, "", "");
+    Find<QAction>(w, "a_print_selected")->trigger();
+    Find<QAction>(w, "a_printall")->trigger();
+    const QString text = QStringLiteral("Nejsou otevrena zadna schemata k tisku");
+    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>({text, text}));
+    QVERIFY(!t.windows.Print().isVisible());
+  }
+
+  void closingResetsTheWindow() {
+    TestBench t;
+    TForm_Synteza_2& w = Open(t, "ABCD", "A->B; B->A; A->C; C->D");
+    Click(w, "Button_LS");
+    Click(w, "Button_EkvK");
+    DoubleClick(w, "Edit_LS1");
+    Find<QAction>(w, "a_konec")->trigger();
+    QVERIFY(!w.isVisible());
+    QVERIFY(!Shown(Field(w, "Edit_Schema_1")));
+    QVERIFY(!Shown(Field(w, "Edit_LS1")));
+    QVERIFY(!Shown(Find<QLabel>(w, "Label_EkvK1")));
+    QVERIFY(Rows(w).isEmpty());
+    QVERIFY(Find<QPlainTextEdit>(w, "Memo_ABC")->toPlainText().isEmpty());
+    QVERIFY(!Find<QPlainTextEdit>(w, "Memo_Keys")->isEnabled());
+
+    // Opened again, every step starts afresh.
+    Find<QAction>(t.main(), "a_synthesis")->trigger();
+    QVERIFY(w.isVisible());
+    QVERIFY(!Shown(Find<QGroupBox>(w, "Group_LS")));
+    QVERIFY(!Shown(Find<QGroupBox>(w, "Group_EkvK")));
+    Click(w, "Button_LS");
+    Click(w, "Button_EkvK");
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(LabelText(w, "Label_EkvK1"), QStringLiteral("Schema 4: 1+3"));
+  }
+};
+
+QTEST_MAIN(SynthesisWindowTest)
+#include "tst_synthesis_window.moc"
