@@ -1,11 +1,478 @@
 #include "TForm_Decomposition_2.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <exception>
+
+#include "Display.h"
+#include "SchemaDetails.h"
+#include "TForm_Print.h"
+#include "TFrame_Decomposition_Tree.h"
+#include "UpDownControl.h"
+
+namespace {
+
+const QString kFieldHint = QStringLiteral("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.");
+const QString kRowHint = QStringLiteral("Zelena zavislost porusuje BCNF, zluta treti NF");
+
+// Layout of the window's content; the tree picture's own layout is fixed in
+// the frame.
+constexpr int kMargin = 10;
+constexpr int kContentWidth = kMargin + TFrame_Decomposition_Tree::PictureWidth + kMargin;
+constexpr int kGroupTop = 240;
+constexpr int kGroupHeight = 60;
+constexpr int kGroupGap = 2;
+constexpr int kLowerTop = kGroupTop + 2 * kGroupHeight + kGroupGap + 6;
+constexpr int kHeadingHeight = 16;
+constexpr int kDetailTop = kLowerTop + kHeadingHeight + 2;
+constexpr int kDetailHeight = 258;
+constexpr int kContentHeight = kDetailTop + kDetailHeight + kMargin;
+constexpr int kMemoAbcWidth = 140;
+constexpr int kPanelLeft = kMargin + kMemoAbcWidth + 10;
+constexpr int kPanelWidth = 369;
+constexpr int kUpDownWidth = 18;
+constexpr int kKeysLeft = kPanelLeft + kPanelWidth + kUpDownWidth + 8;
+constexpr int kKeysWidth = kContentWidth - kMargin - kKeysLeft;
+constexpr int kKeysHeight = 170;
+constexpr int kButtonHeight = 30;
+
+void Hint(QWidget& widget, const QString& hint) {
+  widget.setToolTip(hint);
+  widget.setStatusTip(hint);
+}
+
+}  // namespace
+
+// Asks the steps' questions with the program's message boxes.
+class TForm_Decomposition_2::Dialog final : public DecompositionDialog {
+ public:
+  explicit Dialog(MessageService& messages) : messages_(messages) {}
+  void Inform(const std::string& text) override { messages_.Inform(ToText(text)); }
+  bool AskOkCancel(const std::string& text) override { return messages_.AskOkCancel(ToText(text)); }
+  bool AskYesNo(const std::string& text) override { return messages_.AskYesNo(ToText(text)); }
+
+ private:
+  MessageService& messages_;
+};
+
 TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, WindowDirectory& windows,
                                              MessageService& messages, ErrorDisplay& errors,
                                              QWidget* parent)
-    : QWidget(parent), host_(host), windows_(windows), messages_(messages), errors_(errors) {
+    : QMainWindow(parent),
+      host_(host),
+      windows_(windows),
+      messages_(messages),
+      errors_(errors),
+      dialog_(std::make_unique<Dialog>(messages)) {
   setObjectName(QStringLiteral("Form_Decomposition_2"));
   setWindowTitle(QStringLiteral("Schemario - Dekompozice"));
+
+  auto* content = new QWidget(this);
+  content->setObjectName(QStringLiteral("Content"));
+  content->setFixedSize(kContentWidth, kContentHeight);
+  setCentralWidget(content);
+
+  BuildMenus();
+  BuildExtraGroups(content);
+  BuildDetails(content);
+
+  for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
+    ShowSlot(slot);
+  details_->Clear();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TForm_Decomposition_2::LoadSchema() {}
+TForm_Decomposition_2::~TForm_Decomposition_2() = default;
+
+QAction* TForm_Decomposition_2::MakeAction(const char* name, const QString& caption,
+                                           const QString& hint,
+                                           void (TForm_Decomposition_2::*handler)()) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setStatusTip(hint);
+  action->setToolTip(hint);
+  connect(action, &QAction::triggered, this, handler);
+  return action;
+}
+
+void TForm_Decomposition_2::BuildMenus() {
+  a_dekomposice = MakeAction("a_dekomposice", QStringLiteral("&Dekompozice"),
+                             QStringLiteral("Dekomponovat schema"),
+                             &TForm_Decomposition_2::a_dekomposiceExecute);
+  a_projekce =
+      MakeAction("a_projekce", QStringLiteral("&Projekce"), QStringLiteral("Pridat projekce"),
+                 &TForm_Decomposition_2::a_projekceExecute);
+  a_nepokrytezavislosti =
+      MakeAction("a_nepokrytezavislosti", QStringLiteral("&Nepokryte zavislosti"),
+                 QStringLiteral("Pridat nepokryte zavislosti"),
+                 &TForm_Decomposition_2::a_nepokrytezavislostiExecute);
+  a_print_all =
+      MakeAction("a_print_all", QStringLiteral("&Tisk"), QStringLiteral("Zobrazi postup pro tisk"),
+                 &TForm_Decomposition_2::a_print_allExecute);
+  a_print_selected = MakeAction("a_print_selected", QStringLiteral("&Vysledna schemata"),
+                                QStringLiteral("Zobrazi vysledna schemata"),
+                                &TForm_Decomposition_2::a_print_selectedExecute);
+  a_konec = MakeAction("a_konec", QStringLiteral("&Zavri"), QString(),
+                       &TForm_Decomposition_2::a_konecExecute);
+
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* algoritmy = bar->addMenu(QStringLiteral("&Algoritmy"));
+  algoritmy->setObjectName(QStringLiteral("Algoritmy1"));
+  algoritmy->addAction(a_dekomposice);
+  algoritmy->addAction(a_projekce);
+  algoritmy->addAction(a_nepokrytezavislosti);
+  QMenu* tisk = bar->addMenu(QStringLiteral("&Tisk"));
+  tisk->setObjectName(QStringLiteral("Tisk1"));
+  tisk->menuAction()->setStatusTip(QStringLiteral("Zobrazi postup pro tisk"));
+  tisk->menuAction()->setToolTip(QStringLiteral("Zobrazi postup pro tisk"));
+  tisk->addAction(a_print_all);
+  tisk->addAction(a_print_selected);
+  bar->addAction(a_konec);
+}
+
+void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
+  struct Row {
+    QGroupBox** group;
+    const char* name;
+    const char* title;
+    int firstSlot;
+    int count;
+    const char* fieldName;
+    const char* labelName;
+  } rows[] = {
+      {&Group_Add_Dep, "Group_Add_Dep", "Pridana schemata:", FirstAddedSlot, AddedSlots,
+       "Edit_Add%1", "Label_Num_Add%1"},
+      {&Group_Projekce, "Group_Projekce", "Projekce:", FirstProjectionSlot, ProjectionSlots,
+       "Edit_Dec_Proj%1", "Label_Num_Proj%1"},
+  };
+  int top = kGroupTop;
+  for (const Row& row : rows) {
+    auto* group = new QGroupBox(QString::fromLatin1(row.title), content);
+    group->setObjectName(QString::fromLatin1(row.name));
+    group->setGeometry(kMargin, top, TFrame_Decomposition_Tree::PictureWidth, kGroupHeight);
+    *row.group = group;
+    const int pitch = (TFrame_Decomposition_Tree::PictureWidth - 8) / row.count;
+    for (int i = 0; i < row.count; ++i) {
+      const int slot = row.firstSlot + i;
+      const int left = 6 + i * pitch;
+      // The number of a projection reads like "Schema 3+5", so every number
+      // stands above its field.
+      auto* label = new QLabel(group);
+      label->setObjectName(QString::fromLatin1(row.labelName).arg(i + 1));
+      label->setGeometry(left, 18, pitch - 6, 14);
+      SetBackground(*label, colours::ButtonFace());
+      numberLabels_[slot] = label;
+
+      auto* field = new QLineEdit(group);
+      field->setObjectName(QString::fromLatin1(row.fieldName).arg(i + 1));
+      field->setGeometry(left, 32, pitch - 6, 22);
+      fields_[slot] = field;
+    }
+    top += kGroupHeight + kGroupGap;
+  }
+  for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
+    QLineEdit* field = fields_[slot];
+    field->setReadOnly(true);
+    field->setProperty("tag", slot);
+    Hint(*field, kFieldHint);
+    field->installEventFilter(this);
+  }
+}
+
+void TForm_Decomposition_2::BuildDetails(QWidget* content) {
+  auto heading = [content](const char* name, const char* text, int left) {
+    auto* label = new QLabel(QString::fromLatin1(text), content);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(left, kLowerTop, 120, kHeadingHeight);
+    return label;
+  };
+  auto memo = [content](const char* name, int left, int width, int height) {
+    auto* m = new QPlainTextEdit(content);
+    m->setObjectName(QString::fromLatin1(name));
+    m->setReadOnly(true);
+    m->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m->setGeometry(left, kDetailTop, width, height);
+    return m;
+  };
+  Label1 = heading("Label1", "Atributy:", kMargin);
+  Memo_ABC = memo("Memo_ABC", kMargin, kMemoAbcWidth, kDetailHeight);
+  Label2 = heading("Label2", "Zavislosti:", kPanelLeft);
+  auto* panel = new QFrame(content);
+  panel->setObjectName(QStringLiteral("Panel_Dep"));
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Sunken);
+  panel->setGeometry(kPanelLeft, kDetailTop, kPanelWidth, kDetailHeight);
+  Panel_Dep = panel;
+  UpDown1 = new UpDownControl(content);
+  UpDown1->setObjectName(QStringLiteral("UpDown1"));
+  UpDown1->setGeometry(kPanelLeft + kPanelWidth + 2, kDetailTop, kUpDownWidth, 40);
+  connect(UpDown1, &UpDownControl::Click, this, &TForm_Decomposition_2::UpDown1Click);
+  Label3 = heading("Label3", "Klice:", kKeysLeft);
+  Memo_Keys = memo("Memo_Keys", kKeysLeft, kKeysWidth, kKeysHeight);
+
+  Button_Add_Dep = new QPushButton(a_nepokrytezavislosti->text(), content);
+  Button_Add_Dep->setObjectName(QStringLiteral("Button_Add_Dep"));
+  Projection = new QPushButton(a_projekce->text(), content);
+  Projection->setObjectName(QStringLiteral("Projection"));
+  int top = kDetailTop + kDetailHeight - 2 * kButtonHeight - 8;
+  for (auto [button, action] :
+       {std::pair{Button_Add_Dep, a_nepokrytezavislosti}, std::pair{Projection, a_projekce}}) {
+    button->setGeometry(kKeysLeft, top, kKeysWidth, kButtonHeight);
+    Hint(*button, action->toolTip());
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    top += kButtonHeight + 8;
+  }
+
+  DetailControls controls;
+  controls.attributesHeading = Label1;
+  controls.attributes = Memo_ABC;
+  controls.dependenciesHeading = Label2;
+  controls.rowPanel = Panel_Dep;
+  controls.upDown = UpDown1;
+  controls.keysHeading = Label3;
+  controls.keys = Memo_Keys;
+  RowStyle style;
+  style.width = 267;
+  style.hint = kRowHint;
+  style.doubleClicked = [this](int tag) { Edit_Dep1Change(tag); };
+  details_ = new SchemaDetails(controls, style, messages_, this);
+}
+
+TFrame_Decomposition_Tree& TForm_Decomposition_2::Tree() {
+  if (tree_ == nullptr) {
+    tree_ = &windows_.DecompositionTree();
+    tree_->setParent(centralWidget());
+    tree_->move(kMargin, kMargin);
+    tree_->show();
+    for (int slot = 0; slot < TreeSlots; ++slot) {
+      QLineEdit* field = tree_->Field(slot);
+      Hint(*field, kFieldHint);
+      field->installEventFilter(this);
+      fields_[slot] = field;
+      numberLabels_[slot] = tree_->NumberLabel(slot);
+    }
+  }
+  return *tree_;
+}
+
+void TForm_Decomposition_2::LoadSchema() {
+  Tree();
+  const Schema& live = host_.LiveSchema();
+  LoadDecomposition(state_, live.attributes, live.dependencies, live.keys);
+  shownSlot_ = 0;
+  // The details of an earlier opening belong to a schema that is gone.
+  details_->Clear();
+  shownNumber_.clear();
+  ShowSchemas();
+}
+
+bool TForm_Decomposition_2::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    // Event filters see the events of disabled fields too.
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field != nullptr && field->isEnabled()) {
+      Frame_Decomposition_Tree1Edit1Click(field->property("tag").toInt());
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm_Decomposition_2::Frame_Decomposition_Tree1Edit1Click(int slot) {
+  try {
+    shownSlot_ = slot;
+    Input_DataClick();
+  } catch (...) {
+    // A failed display keeps what was reached.
+  }
+}
+
+void TForm_Decomposition_2::Input_DataClick() {
+  try {
+    shownNumber_ = state_.numberText[shownSlot_];
+    details_->Show(state_.schemas[shownSlot_], state_.attributeNames);
+  } catch (...) {
+  }
+}
+
+void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
+  // The step never empties the slot it splits, so the rows shown (among them
+  // the one that was double-clicked) stay valid.
+  try {
+    DecomposeSchema(state_, tag, shownSlot_, *dialog_);
+  } catch (const std::exception& error) {
+    errors_.ShowError(QString::fromLocal8Bit(error.what()));
+  } catch (...) {
+    errors_.ShowError(QStringLiteral("Neznama chyba"));
+  }
+  ShowSchemas();
+}
+
+void TForm_Decomposition_2::UpDown1Click(int position, bool upPressed) {
+  try {
+    details_->Page(position, upPressed);
+  } catch (...) {
+  }
+}
+
+void TForm_Decomposition_2::a_dekomposiceExecute() {
+  messages_.Inform(QStringLiteral(
+      "Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze "
+      "zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema"));
+}
+
+void TForm_Decomposition_2::a_projekceExecute() {
+  try {
+    AddProjectionSchemas(state_, *dialog_);
+  } catch (...) {
+    // The schemas made so far stay.
+  }
+  ShowSchemas();
+  DropDetailsOfVanishedSchema();
+}
+
+void TForm_Decomposition_2::a_nepokrytezavislostiExecute() {
+  try {
+    AddUncoveredSchemas(state_, *dialog_);
+  } catch (...) {
+  }
+  ShowSchemas();
+  DropDetailsOfVanishedSchema();
+}
+
+void TForm_Decomposition_2::a_print_allExecute() {
+  try {
+    Report(DecompositionCourseReport(state_));
+  } catch (...) {
+  }
+}
+
+void TForm_Decomposition_2::a_print_selectedExecute() {
+  try {
+    Report(ResultSchemasReport(state_));
+  } catch (...) {
+  }
+}
+
+void TForm_Decomposition_2::Report(const std::vector<std::string>& lines) {
+  if (state_.attributeNames[0].empty()) {
+    messages_.Inform(QStringLiteral("Nejsou otevrena zadna schemata k tisku"));
+    return;
+  }
+  TForm_Print& print = windows_.Print();
+  for (const std::string& line : lines)
+    print.AddReportLine(ToText(line));
+  print.exec();
+}
+
+void TForm_Decomposition_2::a_konecExecute() {
+  close();
+}
+
+void TForm_Decomposition_2::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+void TForm_Decomposition_2::FormClose() {
+  try {
+    // Every slot gives its lists back; the next opening loads afresh.
+    state_ = DecompositionState{};
+    details_->Clear();
+    shownSlot_ = 0;
+    shownNumber_.clear();
+    ShowSchemas();
+  } catch (...) {
+  }
+}
+
+void TForm_Decomposition_2::ShowSchemas() {
+  TFrame_Decomposition_Tree& tree = Tree();
+  for (int slot = 0; slot < DecompositionSlots; ++slot)
+    ShowSlot(slot);
+  for (int node = 0; node < SplitNodes; ++node) {
+    QLabel* label = tree.SplitLabel(node);
+    label->setText(ToText(state_.splitLabel[node]));
+    label->adjustSize();
+  }
+  // Erase first, so that erasing never cuts into a line that stays.
+  for (int node = 0; node < SplitNodes; ++node) {
+    if (state_.splitDependency[node] < 0)
+      tree.DrawConnectors(node, TFrame_Decomposition_Tree::Background());
+  }
+  for (int node = 0; node < SplitNodes; ++node) {
+    if (state_.splitDependency[node] >= 0) tree.DrawConnectors(node, colours::ButtonFace());
+  }
+  auto anyIn = [this](int first, int count) {
+    for (int slot = first; slot < first + count; ++slot) {
+      if (state_.schemas[slot].state != SlotEmpty) return true;
+    }
+    return false;
+  };
+  Group_Add_Dep->setVisible(anyIn(FirstAddedSlot, AddedSlots));
+  Group_Projekce->setVisible(anyIn(FirstProjectionSlot, ProjectionSlots));
+}
+
+void TForm_Decomposition_2::ShowSlot(int slot) {
+  QLineEdit* field = fields_[slot];
+  QLabel* number = numberLabels_[slot];
+  const SubSchema& schema = state_.schemas[slot];
+  if (schema.state == SlotEmpty) {
+    field->clear();
+    SetBackground(*field, colours::White);
+    field->setEnabled(false);
+    field->hide();
+    number->hide();
+    return;
+  }
+  field->setText(ToText(SchemaFieldText(state_, slot)));
+  // A long attribute line shows its beginning.
+  field->setCursorPosition(0);
+  field->setEnabled(true);
+  if (slot == 0) {
+    // A schema without dependencies has nothing to decompose, so its field
+    // stays hidden and uncoloured.
+    if (schema.dependencies.empty()) {
+      SetBackground(*field, colours::White);
+      field->hide();
+    } else {
+      PaintSchemaField(slot);
+      field->show();
+    }
+    number->hide();
+    return;
+  }
+  PaintSchemaField(slot);
+  field->show();
+  number->setText(ToText(state_.numberText[slot]));
+  number->show();
+}
+
+void TForm_Decomposition_2::PaintSchemaField(int slot) {
+  QColor colour = colours::SchemaOrange;
+  if (state_.schemas[slot].normalForm == 3) {
+    colour = colours::RowYellow;
+  } else if (state_.schemas[slot].normalForm == 4) {
+    colour = colours::Light3D();
+  }
+  SetBackground(*fields_[slot], colour);
+}
+
+void TForm_Decomposition_2::DropDetailsOfVanishedSchema() {
+  if (shownNumber_.empty()) return;
+  if (state_.schemas[shownSlot_].state == SlotEmpty ||
+      state_.numberText[shownSlot_] != shownNumber_) {
+    details_->Clear();
+    shownNumber_.clear();
+  }
+}

@@ -1,23 +1,113 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
 
+#include "Decomposition.h"
 #include "Platform.h"
 #include "SchemaHost.h"
 #include "WindowDirectory.h"
 
-class TForm_Decomposition_2 final : public QWidget {
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class SchemaDetails;
+class TFrame_Decomposition_Tree;
+class UpDownControl;
+
+// The decomposition window: the schema of the main window as the root of a
+// tree of up to 15 schemas, the schemas added for uncovered dependencies and
+// the projection schemas, and the details of one chosen schema whose
+// violating dependencies split it on a double-click.
+class TForm_Decomposition_2 final : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit TForm_Decomposition_2(SchemaHost& host, WindowDirectory& windows,
                                  MessageService& messages, ErrorDisplay& errors,
                                  QWidget* parent = nullptr);
+  ~TForm_Decomposition_2() override;
+
+  // Takes the main window's schema as the root and starts afresh.
   void LoadSchema();
 
+  void Frame_Decomposition_Tree1Edit1Click(int slot);
+  void Input_DataClick();
+  void Edit_Dep1Change(int tag);
+  void UpDown1Click(int position, bool upPressed);
+  void a_dekomposiceExecute();
+  void a_projekceExecute();
+  void a_nepokrytezavislostiExecute();
+  void a_print_allExecute();
+  void a_print_selectedExecute();
+  void a_konecExecute();
+
+  const DecompositionState& State() const { return state_; }
+  int ShownSlot() const { return shownSlot_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  class Dialog;
+
+  QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
+                      void (TForm_Decomposition_2::*handler)());
+  void BuildMenus();
+  void BuildExtraGroups(QWidget* content);
+  void BuildDetails(QWidget* content);
+  // The tree frame is created after this window, so it is placed here the
+  // first time it is needed.
+  TFrame_Decomposition_Tree& Tree();
+  void FormClose();
+
+  // Brings every schema field, number label, split label, connector and
+  // group in line with the state.
+  void ShowSchemas();
+  void ShowSlot(int slot);
+  void PaintSchemaField(int slot);
+  // Clears the details when the schema they show is gone.
+  void DropDetailsOfVanishedSchema();
+  void Report(const std::vector<std::string>& lines);
+
   SchemaHost& host_;
   WindowDirectory& windows_;
   MessageService& messages_;
   ErrorDisplay& errors_;
+  std::unique_ptr<Dialog> dialog_;
+
+  DecompositionState state_;
+  int shownSlot_ = 0;
+  // The number text of the schema whose details are shown.
+  std::string shownNumber_;
+
+  TFrame_Decomposition_Tree* tree_ = nullptr;
+  std::array<QLineEdit*, DecompositionSlots> fields_{};
+  std::array<QLabel*, DecompositionSlots> numberLabels_{};
+
+  QGroupBox* Group_Add_Dep = nullptr;
+  QGroupBox* Group_Projekce = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QPlainTextEdit* Memo_ABC = nullptr;
+  QWidget* Panel_Dep = nullptr;
+  UpDownControl* UpDown1 = nullptr;
+  QPlainTextEdit* Memo_Keys = nullptr;
+  QPushButton* Button_Add_Dep = nullptr;
+  QPushButton* Projection = nullptr;
+  SchemaDetails* details_ = nullptr;
+
+  QAction* a_dekomposice = nullptr;
+  QAction* a_projekce = nullptr;
+  QAction* a_nepokrytezavislosti = nullptr;
+  QAction* a_print_all = nullptr;
+  QAction* a_print_selected = nullptr;
+  QAction* a_konec = nullptr;
 };

@@ -1,0 +1,136 @@
+#include "SchemaDetails.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+
+#include "Data_statement.h"
+#include "Display.h"
+#include "UpDownControl.h"
+
+namespace {
+
+const char* const kAttributeRule = "--------------";
+const char* const kKeyRule = "-------------";
+
+QColor ButtonShadow() {
+  return QApplication::palette().color(QPalette::Dark);
+}
+
+}  // namespace
+
+SchemaDetails::SchemaDetails(DetailControls controls, RowStyle style, MessageService& messages,
+                             QObject* parent)
+    : QObject(parent), controls_(controls), style_(std::move(style)), messages_(messages) {}
+
+void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
+  DestroyRows();
+  controls_.upDown->SetPosition(0);
+
+  for (QPlainTextEdit* memo : {controls_.attributes, controls_.keys}) {
+    memo->setEnabled(true);
+    SetBackground(*memo, colours::White);
+    memo->clear();
+  }
+  SetHeadingsColour(Qt::black);
+  controls_.upDown->setEnabled(!schema.dependencies.empty());
+
+  int tag = 0;
+  for (const Dependency& d : schema.dependencies) {
+    auto* row = new QLineEdit(controls_.rowPanel);
+    row->setObjectName(QStringLiteral("Edit_Dep%1").arg(tag + 1));
+    row->setProperty("tag", tag);
+    row->setReadOnly(true);
+    QFont font = row->font();
+    font.setPointSize(10);
+    row->setFont(font);
+    QPalette palette = row->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    row->setPalette(palette);
+    if (style_.initialBackground.isValid()) SetBackground(*row, style_.initialBackground);
+    row->setToolTip(style_.hint);
+    row->installEventFilter(this);
+    rows_.push_back(row);
+    row->show();
+    ShowDependencyNormalForm(d, schema.keys, names, *row, messages_);
+    row->setCursorPosition(0);
+    ++tag;
+  }
+  LayOutRows();
+  controls_.upDown->setVisible(static_cast<int>(rows_.size()) >= PagedFrom);
+
+  AppendLines(*controls_.keys, ListKeyLines(schema.keys, names));
+  AppendLines(*controls_.attributes, ListAttributeLines(PackedNames(names, schema.member)));
+  AppendLine(*controls_.attributes, QString::fromLatin1(kAttributeRule));
+  AppendLine(*controls_.keys, QString::fromLatin1(kKeyRule));
+}
+
+void SchemaDetails::Clear() {
+  SetHeadingsColour(ButtonShadow());
+  for (QPlainTextEdit* memo : {controls_.attributes, controls_.keys}) {
+    memo->clear();
+    memo->setEnabled(false);
+    SetBackground(*memo, colours::ButtonFace());
+  }
+  DestroyRows();
+  controls_.upDown->SetPosition(0);
+  controls_.upDown->setEnabled(false);
+  controls_.upDown->hide();
+}
+
+void SchemaDetails::Page(int position, bool upPressed) {
+  const int count = static_cast<int>(rows_.size());
+  if (position == 0) {
+    LayOutRows();
+  } else if (!upPressed) {
+    MoveRows(RowPitch);
+  } else if (position <= count - 1) {
+    MoveRows(-RowPitch);
+  } else {
+    controls_.upDown->SetPosition(count - 1);
+  }
+}
+
+bool SchemaDetails::eventFilter(QObject* watched, QEvent* event) {
+  // Event filters see the events of disabled rows too, and those rows take
+  // no double-click.
+  auto* row = qobject_cast<QWidget*>(watched);
+  if (event->type() == QEvent::MouseButtonDblClick && style_.doubleClicked && row != nullptr &&
+      row->isEnabled()) {
+    const int tag = watched->property("tag").toInt();
+    style_.doubleClicked(tag);
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void SchemaDetails::DestroyRows() {
+  for (QLineEdit* row : rows_)
+    delete row;
+  rows_.clear();
+}
+
+void SchemaDetails::LayOutRows() {
+  int top = FirstRowTop;
+  for (QLineEdit* row : rows_) {
+    row->setGeometry(RowLeft, top, style_.width, RowHeight);
+    top += RowPitch;
+  }
+}
+
+void SchemaDetails::MoveRows(int dy) {
+  for (QLineEdit* row : rows_)
+    row->move(row->x(), row->y() + dy);
+}
+
+void SchemaDetails::SetHeadingsColour(const QColor& colour) {
+  for (QLabel* heading :
+       {controls_.attributesHeading, controls_.dependenciesHeading, controls_.keysHeading}) {
+    QPalette palette = heading->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    heading->setPalette(palette);
+  }
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+// The lower part of the decomposition and synthesis windows: the attributes,
+// the dependencies and the keys of one schema. Each dependency is a row of
+// its own, coloured and enabled by its normal-form class, and the rows are
+// paged by an up-down control in steps of one row.
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "Schema.h"
+#include "SubSchema.h"
+
+class MessageService;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+class UpDownControl;
+
+// The window's controls that show the details; the window creates and places
+// them.
+struct DetailControls {
+  QLabel* attributesHeading = nullptr;
+  QPlainTextEdit* attributes = nullptr;
+  QLabel* dependenciesHeading = nullptr;
+  QWidget* rowPanel = nullptr;
+  UpDownControl* upDown = nullptr;
+  QLabel* keysHeading = nullptr;
+  QPlainTextEdit* keys = nullptr;
+};
+
+// How a window wants its dependency rows.
+struct RowStyle {
+  int width = 267;
+  QString hint;
+  // Background of a row before its class colours it, if any.
+  QColor initialBackground;
+  // Called with a row's tag when an enabled row is double-clicked; rows react
+  // to nothing without it.
+  std::function<void(int tag)> doubleClicked;
+};
+
+class SchemaDetails final : public QObject {
+ public:
+  // Row geometry inside the panel: the first row's top, the row height and
+  // the gap between rows.
+  static constexpr int RowLeft = 20;
+  static constexpr int FirstRowTop = 3;
+  static constexpr int RowHeight = 25;
+  static constexpr int RowGap = 3;
+  static constexpr int RowPitch = RowHeight + RowGap;
+  // The paging control appears from this many rows on.
+  static constexpr int PagedFrom = 10;
+
+  SchemaDetails(DetailControls controls, RowStyle style, MessageService& messages,
+                QObject* parent = nullptr);
+
+  // Shows the schema: its member names one a line, a row per dependency in
+  // list order, and its keys one a line; both memos end with a hyphen line.
+  void Show(const SubSchema& schema, const AttributeTable& names);
+  // Nothing shown: rows destroyed, memos empty and disabled, headings grey.
+  void Clear();
+  // Moves the rows after the up-down control reached `position`.
+  void Page(int position, bool upPressed);
+
+  const std::vector<QLineEdit*>& Rows() const { return rows_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void DestroyRows();
+  void LayOutRows();
+  void MoveRows(int dy);
+  void SetHeadingsColour(const QColor& colour);
+
+  DetailControls controls_;
+  RowStyle style_;
+  MessageService& messages_;
+  std::vector<QLineEdit*> rows_;
+};

@@ -1,0 +1,603 @@
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "Display.h"
+#include "GuiTestSupport.h"
+#include "SchemaText.h"
+#include "TForm_Decomposition_2.h"
+#include "TForm_Print.h"
+#include "TFrame_Decomposition_Tree.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("Schemario");
+const QColor kTreeBackground(138, 156, 245);
+
+// Loads the schema into the main window and runs its decomposition command.
+TForm_Decomposition_2& Open(TestBench& t, const std::string& letters, const std::string& deps) {
+  t.schema().SetAttributes(Names(letters));
+  t.schema().ReplaceDependencies(Deps(deps));
+  Find<QAction>(t.main(), "a_dekomposition")->trigger();
+  return t.windows.Decomposition();
+}
+
+QLineEdit* Field(TForm_Decomposition_2& w, int slot) {
+  static const char* const names[] = {
+      "Edit1",          "Edit2",          "Edit3",          "Edit4",          "Edit5",
+      "Edit6",          "Edit7",          "Edit8",          "Edit9",          "Edit10",
+      "Edit11",         "Edit12",         "Edit13",         "Edit14",         "Edit15",
+      "Edit_Add1",      "Edit_Add2",      "Edit_Add3",      "Edit_Add4",      "Edit_Add5",
+      "Edit_Add6",      "Edit_Add7",      "Edit_Dec_Proj1", "Edit_Dec_Proj2", "Edit_Dec_Proj3",
+      "Edit_Dec_Proj4", "Edit_Dec_Proj5", "Edit_Dec_Proj6"};
+  return Find<QLineEdit>(w, names[slot]);
+}
+
+void DoubleClick(QWidget* widget) {
+  QTest::mouseDClick(widget, Qt::LeftButton);
+}
+
+// The dependency rows shown, in tag order.
+QList<QLineEdit*> Rows(TForm_Decomposition_2& w) {
+  QList<QLineEdit*> rows;
+  for (int i = 1;; ++i) {
+    auto* row = w.findChild<QLineEdit*>(QStringLiteral("Edit_Dep%1").arg(i));
+    if (row == nullptr) return rows;
+    rows << row;
+  }
+}
+
+QLineEdit* Row(TForm_Decomposition_2& w, const QString& text) {
+  for (QLineEdit* row : Rows(w)) {
+    if (row->text() == text) return row;
+  }
+  qFatal("row %s not found", qPrintable(text));
+}
+
+// Shows slot `slot` and double-clicks its row `text`.
+void Split(TForm_Decomposition_2& w, int slot, const QString& text) {
+  DoubleClick(Field(w, slot));
+  DoubleClick(Row(w, text));
+}
+
+QStringList Lines(TForm_Decomposition_2& w, const char* memo) {
+  return MemoLines(*Find<QPlainTextEdit>(w, memo));
+}
+
+QColor PixelOf(TForm_Decomposition_2& w, int x, int y) {
+  return Find<TFrame_Decomposition_Tree>(w, "Frame_Decomposition_Tree1")
+      ->Picture()
+      .toImage()
+      .pixelColor(x, y);
+}
+
+// Runs a print command and returns what the print window showed while it
+// was open; the window is closed again at once.
+QStringList PrintedReport(TForm_Decomposition_2& w, const char* action, TForm_Print& print,
+                          bool* shown = nullptr) {
+  QStringList report;
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    if (!print.isVisible()) return;
+    seen = true;
+    report = MemoLines(*Find<QPlainTextEdit>(print, "Memo1"));
+    print.reject();
+  });
+  Find<QAction>(w, action)->trigger();
+  QCoreApplication::processEvents();
+  if (shown != nullptr) *shown = seen;
+  return report;
+}
+
+}  // namespace
+
+class DecompositionWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void commandsCarryCaptionsAndHints() {
+    TestBench t;
+    TForm_Decomposition_2& w = t.windows.Decomposition();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Schemario - Dekompozice"));
+    struct Expected {
+      const char* name;
+      const char* caption;
+      const char* hint;
+    } expected[] = {
+        {"a_dekomposice", "&Dekompozice", "Dekomponovat schema"},
+        {"a_projekce", "&Projekce", "Pridat projekce"},
+        {"a_nepokrytezavislosti", "&Nepokryte zavislosti", "Pridat nepokryte zavislosti"},
+        {"a_print_all", "&Tisk", "Zobrazi postup pro tisk"},
+        {"a_print_selected", "&Vysledna schemata", "Zobrazi vysledna schemata"},
+        {"a_konec", "&Zavri", ""},
+    };
+    for (const Expected& e : expected) {
+      auto* action = Find<QAction>(w, e.name);
+      QCOMPARE(action->text(), QString::fromLatin1(e.caption));
+      QCOMPARE(action->statusTip(), QString::fromLatin1(e.hint));
+    }
+    QStringList menus;
+    for (QAction* a : Find<QMenuBar>(w, "MainMenu1")->actions()) {
+      QStringList items{a->text()};
+      if (a->menu() != nullptr) {
+        for (QAction* item : a->menu()->actions())
+          items << item->objectName();
+      }
+      menus << items.join(QLatin1Char(' '));
+    }
+    QCOMPARE(menus, QStringList({"&Algoritmy a_dekomposice a_projekce a_nepokrytezavislosti",
+                                 "&Tisk a_print_all a_print_selected", "&Zavri"}));
+    auto* projection = Find<QPushButton>(w, "Projection");
+    QCOMPARE(projection->text(), QStringLiteral("&Projekce"));
+    QCOMPARE(projection->toolTip(), QStringLiteral("Pridat projekce"));
+    auto* addDep = Find<QPushButton>(w, "Button_Add_Dep");
+    QCOMPARE(addDep->text(), QStringLiteral("&Nepokryte zavislosti"));
+    QCOMPARE(addDep->toolTip(), QStringLiteral("Pridat nepokryte zavislosti"));
+    QCOMPARE(Find<QGroupBox>(w, "Group_Add_Dep")->title(), QStringLiteral("Pridana schemata:"));
+    QCOMPARE(Find<QGroupBox>(w, "Group_Projekce")->title(), QStringLiteral("Projekce:"));
+
+    Find<QAction>(w, "a_dekomposice")->trigger();
+    QCOMPARE(t.platform.messages.size(), std::size_t{1});
+    QCOMPARE(t.platform.messages[0].caption, kCaption);
+    QCOMPARE(t.platform.messages[0].text,
+             QStringLiteral("Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote "
+                            "kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni "
+                            "casti schematu dekomponujte schema"));
+  }
+
+  void treeGeometryIsFixed() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABC", "A->B; B->C");
+    auto* tree = Find<TFrame_Decomposition_Tree>(w, "Frame_Decomposition_Tree1");
+    QCOMPARE(tree->size(), QSize(721, 225));
+    const QPoint fields[] = {{280, 10},  {170, 50},  {390, 50},  {60, 100},  {197, 100},
+                             {363, 100}, {500, 100}, {5, 150},   {60, 190},  {170, 150},
+                             {217, 190}, {335, 150}, {390, 190}, {583, 150}, {555, 190}};
+    for (int slot = 0; slot < 15; ++slot) {
+      QLineEdit* field = Field(w, slot);
+      QCOMPARE(field->parentWidget(), tree);
+      QCOMPARE(field->geometry(), QRect(fields[slot], QSize(110, 24)));
+      QCOMPARE(field->font().pointSize(), 8);
+      QCOMPARE(field->font().bold(), slot == 0);
+      QCOMPARE(field->toolTip(), QStringLiteral("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF."));
+      QCOMPARE(field->property("tag").toInt(), slot);
+    }
+    const QPoint labels[] = {{160, 30},  {64, 80},   {328, 80}, {32, 128},
+                             {200, 128}, {352, 128}, {520, 128}};
+    for (int node = 0; node < 7; ++node) {
+      auto* label = Find<QLabel>(w, qPrintable(QStringLiteral("Label_Frame_%1").arg(node + 1)));
+      QCOMPARE(label->pos(), labels[node]);
+      QVERIFY(label->font().bold());
+      QCOMPARE(Background(*label), kTreeBackground);
+    }
+    // Number labels stand left of their fields, in the picture's colour.
+    auto* number = Find<QLabel>(w, "Label_No_3");
+    QVERIFY(number->geometry().right() < Field(w, 3)->x());
+    QCOMPARE(Background(*number), kTreeBackground);
+    QCOMPARE(PixelOf(w, 360, 100), kTreeBackground);
+    QCOMPARE(PixelOf(w, 1, 100), colours::ButtonFace());
+  }
+
+  void loadShowsTheRootOnly() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABC", "A->B; B->C");
+    QVERIFY(w.isVisible());
+    QLineEdit* root = Field(w, 0);
+    QVERIFY(root->isVisible());
+    QVERIFY(root->isEnabled());
+    QCOMPARE(root->text(), QStringLiteral("A; B; C; "));
+    QCOMPARE(Background(*root), colours::SchemaOrange);
+    QVERIFY(!Find<QLabel>(w, "Label_No_15")->isVisible());
+    for (int slot = 1; slot < DecompositionSlots; ++slot) {
+      QVERIFY(!Field(w, slot)->isVisible());
+      QVERIFY(!Field(w, slot)->isEnabled());
+      QCOMPARE(Background(*Field(w, slot)), colours::White);
+    }
+    QVERIFY(!Find<QGroupBox>(w, "Group_Add_Dep")->isVisible());
+    QVERIFY(!Find<QGroupBox>(w, "Group_Projekce")->isVisible());
+    QVERIFY(Rows(w).isEmpty());
+    QVERIFY(!Find<QPlainTextEdit>(w, "Memo_ABC")->isEnabled());
+    QCOMPARE(Find<QLabel>(w, "Label1")->palette().color(QPalette::WindowText),
+             QApplication::palette().color(QPalette::Dark));
+  }
+
+  void aSchemaWithoutDependenciesHidesTheRoot() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABC", "");
+    QVERIFY(!Field(w, 0)->isVisible());
+    QCOMPARE(Field(w, 0)->text(), QStringLiteral("A; B; C; "));
+  }
+
+  void doubleClickShowsTheSchema() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABCD", "A->B; B->C; AB->D; C->B");
+    DoubleClick(Field(w, 0));
+    QCOMPARE(w.ShownSlot(), 0);
+    const QList<QLineEdit*> rows = Rows(w);
+    QStringList texts;
+    for (QLineEdit* row : rows)
+      texts << row->text();
+    QCOMPARE(texts, QStringList({"A -> B", "B -> C", "A + B -> D", "C -> B"}));
+    // Key A: A -> B and A + B -> D hold a key, B -> C violates 3NF; C -> B
+    // has the prime... no: only A is prime, so C -> B violates 3NF too.
+    QCOMPARE(Background(*rows[0]), colours::ButtonFace());
+    QVERIFY(!rows[0]->isEnabled());
+    QCOMPARE(Background(*rows[1]), colours::RowYellow);
+    QVERIFY(rows[1]->isEnabled());
+    QVERIFY(!rows[2]->isEnabled());
+    for (int i = 0; i < rows.size(); ++i) {
+      QCOMPARE(rows[i]->geometry(), QRect(20, 3 + 28 * i, 267, 25));
+      QCOMPARE(rows[i]->property("tag").toInt(), i);
+      QCOMPARE(rows[i]->toolTip(),
+               QStringLiteral("Zelena zavislost porusuje BCNF, zluta treti NF"));
+      QCOMPARE(rows[i]->font().pointSize(), 10);
+      QCOMPARE(rows[i]->parentWidget()->objectName(), QStringLiteral("Panel_Dep"));
+    }
+    QCOMPARE(Lines(w, "Memo_ABC"), QStringList({"A", "B", "C", "D", "--------------"}));
+    QCOMPARE(Lines(w, "Memo_Keys"), QStringList({"A ", "-------------"}));
+    QCOMPARE(Find<QLabel>(w, "Label2")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(Background(*Find<QPlainTextEdit>(w, "Memo_Keys")), colours::White);
+    QVERIFY(!Find<QWidget>(w, "UpDown1")->isVisible());
+
+    // Showing it again gives the same rows, not twice as many.
+    DoubleClick(Field(w, 0));
+    QCOMPARE(Rows(w).size(), 4);
+    QCOMPARE(Lines(w, "Memo_ABC").size(), 5);
+  }
+
+  void greenRowsViolateOnlyBcnf() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABC", "AB->C; C->B");
+    DoubleClick(Field(w, 0));
+    QCOMPARE(Background(*Row(w, "C -> B")), colours::BcnfGreen);
+    QVERIFY(Row(w, "C -> B")->isEnabled());
+    QCOMPARE(Background(*Field(w, 0)), colours::RowYellow);
+
+    TestBench bcnf;
+    TForm_Decomposition_2& v = Open(bcnf, "AB", "A->B; B->A");
+    QCOMPARE(Background(*Field(v, 0)), colours::Light3D());
+    DoubleClick(Field(v, 0));
+    for (QLineEdit* row : Rows(v))
+      QVERIFY(!row->isEnabled());
+  }
+
+  void splittingFillsTheChildren() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABC", "A->B; B->C");
+    QCOMPARE(PixelOf(w, 335, 40), kTreeBackground);
+    DoubleClick(Field(w, 0));
+    // A disabled row takes no double-click.
+    DoubleClick(Row(w, "A -> B"));
+    QVERIFY(!Field(w, 1)->isVisible());
+
+    DoubleClick(Row(w, "B -> C"));
+    QCOMPARE(Field(w, 1)->text(), QStringLiteral("B; C; "));
+    QCOMPARE(Field(w, 2)->text(), QStringLiteral("A; B; "));
+    for (int slot : {1, 2}) {
+      QVERIFY(Field(w, slot)->isVisible());
+      QVERIFY(Field(w, slot)->isEnabled());
+      QCOMPARE(Background(*Field(w, slot)), colours::Light3D());
+    }
+    auto* one = Find<QLabel>(w, "Label_No_1");
+    auto* two = Find<QLabel>(w, "Label_No_2");
+    QCOMPARE(one->text(), QStringLiteral("1"));
+    QCOMPARE(two->text(), QStringLiteral("2"));
+    QVERIFY(one->isVisible() && two->isVisible());
+    QCOMPARE(Find<QLabel>(w, "Label_Frame_1")->text(), QStringLiteral("B -> C"));
+    // Both connector lines, from (335, 32) to (225, 50) and (445, 50).
+    QCOMPARE(PixelOf(w, 280, 41), colours::ButtonFace());
+    QCOMPARE(PixelOf(w, 390, 41), colours::ButtonFace());
+    // The details still show the root.
+    QCOMPARE(Rows(w).size(), 2);
+    QCOMPARE(w.ShownSlot(), 0);
+
+    DoubleClick(Field(w, 1));
+    QCOMPARE(Lines(w, "Memo_ABC"), QStringList({"B", "C", "--------------"}));
+    QCOMPARE(Lines(w, "Memo_Keys"), QStringList({"B ", "-------------"}));
+  }
+
+  void reDecompositionAsksAndEmptiesTheSubtree() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABCDEF", "A->B; B->C; C->D; D->E; E->F");
+    Split(w, 0, "D -> E");
+    Split(w, 2, "B -> C");
+    QVERIFY(Field(w, 5)->isVisible());
+    QCOMPARE(PixelOf(w, 431, 86), colours::ButtonFace());
+
+    DoubleClick(Field(w, 0));
+    t.platform.answers = {MessageAnswer::Cancel};
+    DoubleClick(Row(w, "B -> C"));
+    QCOMPARE(t.platform.messages.back().text,
+             QStringLiteral("Chcete rozlozit schema podle teto zavislosti?"));
+    QCOMPARE(t.platform.messages.back().buttons, MessageButtons::OkCancel);
+    QCOMPARE(t.platform.messages.back().caption, kCaption);
+    QVERIFY(Field(w, 5)->isVisible());
+    QCOMPARE(Field(w, 1)->text(), QStringLiteral("D; E; F; "));
+
+    t.platform.answers = {MessageAnswer::Ok};
+    DoubleClick(Row(w, "B -> C"));
+    QCOMPARE(Field(w, 1)->text(), QStringLiteral("B; C; D; E; F; "));
+    QCOMPARE(Find<QLabel>(w, "Label_No_1")->text(), QStringLiteral("5"));
+    for (int slot : {5, 6}) {
+      QVERIFY(!Field(w, slot)->isVisible());
+      QVERIFY(!Find<QLabel>(w, qPrintable(QStringLiteral("Label_No_%1").arg(slot)))->isVisible());
+    }
+    QCOMPARE(Find<QLabel>(w, "Label_Frame_3")->text(), QString());
+    QCOMPARE(PixelOf(w, 431, 86), kTreeBackground);
+
+    // The same row again: nothing, not even a question.
+    const std::size_t shown = t.platform.messages.size();
+    DoubleClick(Row(w, "B -> C"));
+    QCOMPARE(t.platform.messages.size(), shown);
+  }
+
+  void aLeafOfTheLowestLevelCannotBeSplit() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABCDE", "A->B; B->C; C->D; D->E");
+    Split(w, 0, "D -> E");  // 1 = DE, 2 = ABCD
+    Split(w, 2, "C -> D");  // 5 = CD, 6 = ABC
+    Split(w, 6, "B -> C");  // 13 = BC, 14 = AB
+    DoubleClick(Field(w, 14));
+    QCOMPARE(Rows(w).size(), 1);
+    QVERIFY(Rows(w)[0]->isEnabled() == false);
+    DoubleClick(Field(w, 13));
+    // B -> C satisfies BCNF in B C; force the step through the handler.
+    w.Edit_Dep1Change(0);
+    QCOMPARE(t.platform.MessageTexts().back(),
+             QStringLiteral("Schema uz neni mozno v tomto okne rozlozit"));
+  }
+
+  void pagingMovesTheRowsByOneRow() {
+    TestBench t;
+    TForm_Decomposition_2& w =
+        Open(t, "ABCDEFGHIJK", "A->B; A->C; A->D; A->E; A->F; A->G; A->H; A->I; A->J");
+    DoubleClick(Field(w, 0));
+    QCOMPARE(Rows(w).size(), 9);
+    QVERIFY(!Find<QWidget>(w, "UpDown1")->isVisible());
+
+    TestBench ten;
+    TForm_Decomposition_2& v =
+        Open(ten, "ABCDEFGHIJK", "A->B; A->C; A->D; A->E; A->F; A->G; A->H; A->I; A->J; A->K");
+    DoubleClick(Field(v, 0));
+    auto* upDown = Find<QWidget>(v, "UpDown1");
+    QVERIFY(upDown->isVisible());
+    QVERIFY(upDown->isEnabled());
+    auto* up = Find<QToolButton>(*upDown, "Up");
+    auto* down = Find<QToolButton>(*upDown, "Down");
+    const QList<QLineEdit*> rows = Rows(v);
+    QCOMPARE(rows.size(), 10);
+
+    QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(rows[0]->y(), 3 - 28);
+    QCOMPARE(rows[9]->y(), 3 + 28 * 8);
+    for (int i = 0; i < 8; ++i)
+      QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(rows[9]->y(), 3);
+    // Past the last row nothing moves.
+    QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(rows[9]->y(), 3);
+    QTest::mouseClick(down, Qt::LeftButton);
+    QCOMPARE(rows[9]->y(), 3 + 28);
+    for (int i = 0; i < 8; ++i)
+      QTest::mouseClick(down, Qt::LeftButton);
+    for (int i = 0; i < rows.size(); ++i)
+      QCOMPARE(rows[i]->geometry(), QRect(20, 3 + 28 * i, 267, 25));
+    // Below position 0 the layout stays as it is.
+    QTest::mouseClick(down, Qt::LeftButton);
+    QCOMPARE(rows[0]->y(), 3);
+  }
+
+  void bothOperationsNeedADecomposition() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABC", "A->B; B->C");
+    QTest::mouseClick(Find<QPushButton>(w, "Button_Add_Dep"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w, "Projection"), Qt::LeftButton);
+    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>({"Jeste jsi nedekomponoval schema",
+                                                              "Jeste jsi nedekomponoval shcema"}));
+    for (const MessageCall& m : t.platform.messages) {
+      QCOMPARE(m.caption, kCaption);
+      QCOMPARE(m.buttons, MessageButtons::Ok);
+    }
+  }
+
+  void addedAndProjectionSchemasAppearInTheirRows() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
+    Split(w, 0, "E -> D");
+    Split(w, 2, "F -> A");
+    QTest::mouseClick(Find<QPushButton>(w, "Button_Add_Dep"), Qt::LeftButton);
+    QVERIFY(t.platform.messages.empty());
+    QVERIFY(Find<QGroupBox>(w, "Group_Add_Dep")->isVisible());
+    QCOMPARE(Field(w, 15)->text(), QStringLiteral("B; F; "));
+    QCOMPARE(Field(w, 16)->text(), QStringLiteral("A; B; F; "));
+    QVERIFY(!Field(w, 17)->isVisible());
+    auto* number = Find<QLabel>(w, "Label_Num_Add1");
+    QCOMPARE(number->text(), QStringLiteral("5"));
+    QCOMPARE(Background(*number), colours::ButtonFace());
+    QCOMPARE(Background(*Field(w, 16)), colours::Light3D());
+
+    // Show the second added schema, then merge it into a projection.
+    DoubleClick(Field(w, 16));
+    QCOMPARE(Rows(w).size(), 3);
+    QTest::mouseClick(Find<QPushButton>(w, "Projection"), Qt::LeftButton);
+    QVERIFY(Find<QGroupBox>(w, "Group_Projekce")->isVisible());
+    QCOMPARE(Find<QLabel>(w, "Label_Num_Proj1")->text(), QStringLiteral("Schema 6+3+5"));
+    QCOMPARE(Field(w, 22)->text(), QStringLiteral("A; B; F; "));
+    // Absorbed schemas keep their place.
+    QVERIFY(Field(w, 16)->isVisible());
+    QCOMPARE(Rows(w).size(), 3);
+  }
+
+  void theUncoveredSearchAsksBeforeTheProjectionGoes() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABCD", "CA->D; A->D; C->D");
+    Split(w, 0, "C + A -> D");  // 1 = ACD, 2 = ABC
+    Split(w, 1, "A -> D");      // 3 = AD, 4 = AC
+    QTest::mouseClick(Find<QPushButton>(w, "Projection"), Qt::LeftButton);
+    QCOMPARE(Find<QLabel>(w, "Label_Num_Proj1")->text(), QStringLiteral("Schema 2+4"));
+    DoubleClick(Field(w, 22));
+    QCOMPARE(Lines(w, "Memo_ABC"), QStringList({"A", "B", "C", "--------------"}));
+
+    const QString question =
+        QStringLiteral("Schemata vytvorena projekci zmizi. Prejete si pokracovat?");
+    t.platform.answers = {MessageAnswer::No};
+    QTest::mouseClick(Find<QPushButton>(w, "Button_Add_Dep"), Qt::LeftButton);
+    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>({question}));
+    QCOMPARE(t.platform.messages.back().buttons, MessageButtons::YesNo);
+    QVERIFY(Field(w, 22)->isVisible());
+    QVERIFY(!Find<QGroupBox>(w, "Group_Add_Dep")->isVisible());
+    QCOMPARE(Lines(w, "Memo_ABC").size(), 4);
+
+    t.platform.answers = {MessageAnswer::Yes};
+    QTest::mouseClick(Find<QPushButton>(w, "Button_Add_Dep"), Qt::LeftButton);
+    QVERIFY(!Field(w, 22)->isVisible());
+    QVERIFY(!Find<QGroupBox>(w, "Group_Projekce")->isVisible());
+    QCOMPARE(Field(w, 15)->text(), QStringLiteral("C; D; "));
+    QCOMPARE(Find<QLabel>(w, "Label_Num_Add1")->text(), QStringLiteral("5"));
+    // The details of the projection schema that went are cleared.
+    QVERIFY(Lines(w, "Memo_ABC").isEmpty());
+    QVERIFY(!Find<QPlainTextEdit>(w, "Memo_ABC")->isEnabled());
+
+    // The projection may run again.
+    QTest::mouseClick(Find<QPushButton>(w, "Projection"), Qt::LeftButton);
+    QCOMPARE(Find<QLabel>(w, "Label_Num_Proj1")->text(), QStringLiteral("Schema 2+4"));
+    QVERIFY(Field(w, 22)->isVisible());
+  }
+
+  void vanishingSchemasQuestionGuardsTheStep() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
+    Split(w, 0, "E -> D");
+    Split(w, 2, "F -> A");
+    QTest::mouseClick(Find<QPushButton>(w, "Button_Add_Dep"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w, "Projection"), Qt::LeftButton);
+    const QString question = QStringLiteral(
+        "Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
+        "pokracovat?");
+
+    t.platform.answers = {MessageAnswer::No};
+    Split(w, 1, "D -> B");
+    QCOMPARE(t.platform.messages.back().text, question);
+    QCOMPARE(t.platform.messages.back().buttons, MessageButtons::YesNo);
+    QVERIFY(Field(w, 15)->isVisible());
+    QVERIFY(Field(w, 22)->isVisible());
+    QVERIFY(!Field(w, 3)->isVisible());
+
+    t.platform.answers = {MessageAnswer::Yes};
+    DoubleClick(Row(w, "D -> B"));
+    QCOMPARE(t.platform.messages.back().text, question);
+    QVERIFY(!Field(w, 15)->isVisible());
+    QVERIFY(!Field(w, 22)->isVisible());
+    QVERIFY(!Find<QGroupBox>(w, "Group_Add_Dep")->isVisible());
+    QVERIFY(!Find<QGroupBox>(w, "Group_Projekce")->isVisible());
+    QCOMPARE(Field(w, 3)->text(), QStringLiteral("B; D; "));
+    QCOMPARE(Find<QLabel>(w, "Label_No_3")->text(), QStringLiteral("7"));
+  }
+
+  void reportsGoToThePrintWindow() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABC", "A->B; B->C");
+    const QString rule(42, QLatin1Char('-'));
+    const QStringList root = {" ",
+                              "SCHEMA 0:",
+                              " ",
+                              "ATRIBUTY:",
+                              " ",
+                              "A ;B ;C ;",
+                              " ",
+                              "ZAVISLOSTI:",
+                              " ",
+                              "A -> B",
+                              "B -> C",
+                              " ",
+                              "KLICE:",
+                              " ",
+                              "A ",
+                              " ",
+                              "NORMALNI FORMA:",
+                              " ",
+                              " Schema je ve druhe normalni forme",
+                              " ",
+                              rule,
+                              rule};
+    QCOMPARE(PrintedReport(w, "a_print_selected", t.windows.Print()), root);
+    QCOMPARE(PrintedReport(w, "a_print_all", t.windows.Print()),
+             QStringList{"PUVODNI SCHEMA:"} + root);
+
+    Split(w, 0, "B -> C");
+    const QStringList report = PrintedReport(w, "a_print_all", t.windows.Print());
+    QCOMPARE(report.count(QStringLiteral(
+                 "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti B -> C")),
+             2);
+    QVERIFY(report.contains(QStringLiteral("SCHEMA 2:")));
+    const QStringList results = PrintedReport(w, "a_print_selected", t.windows.Print());
+    QVERIFY(!results.contains(QStringLiteral("SCHEMA 0:")));
+    QCOMPARE(results.count(QStringLiteral(" Schema je v BCNF")), 2);
+    QVERIFY(t.platform.messages.empty());
+  }
+
+  void anEmptySchemaHasNothingToPrint() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "", "");
+    for (const char* action : {"a_print_selected", "a_print_all"}) {
+      bool shown = true;
+      PrintedReport(w, action, t.windows.Print(), &shown);
+      QVERIFY(!shown);
+    }
+    QCOMPARE(t.platform.MessageTexts(),
+             std::vector<QString>({"Nejsou otevrena zadna schemata k tisku",
+                                   "Nejsou otevrena zadna schemata k tisku"}));
+  }
+
+  void closingResetsTheWindow() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABC", "A->B; B->C");
+    Split(w, 0, "B -> C");
+    Find<QAction>(w, "a_konec")->trigger();
+    QVERIFY(!w.isVisible());
+    QVERIFY(Rows(w).isEmpty());
+    QVERIFY(Lines(w, "Memo_ABC").isEmpty());
+    QVERIFY(!Find<QPlainTextEdit>(w, "Memo_Keys")->isEnabled());
+    QCOMPARE(Find<QLabel>(w, "Label_Frame_1")->text(), QString());
+
+    Find<QAction>(t.main(), "a_dekomposition")->trigger();
+    QVERIFY(Field(w, 0)->isVisible());
+    QVERIFY(!Field(w, 1)->isVisible());
+    QVERIFY(!Field(w, 2)->isVisible());
+    QCOMPARE(PixelOf(w, 280, 41), kTreeBackground);
+    // Numbering starts again.
+    Split(w, 0, "B -> C");
+    QCOMPARE(Find<QLabel>(w, "Label_No_1")->text(), QStringLiteral("1"));
+  }
+
+  void theMainWindowMayReplaceItsListsMeanwhile() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABCD", "A->B; B->C; AC->D");
+    DoubleClick(Field(w, 0));
+    // New frees the main window's lists while the window stays open.
+    Find<QAction>(t.main(), "a_new")->trigger();
+    QVERIFY(t.schema().dependencies.empty());
+    DoubleClick(Row(w, "B -> C"));
+    QCOMPARE(Field(w, 2)->text(), QStringLiteral("A; B; D; "));
+    DoubleClick(Field(w, 2));
+    QCOMPARE(Rows(w).size(), 2);
+    QCOMPARE(Rows(w)[1]->text(), QStringLiteral("A -> D"));
+
+    // Opening again shows the new schema and forgets the old details.
+    t.schema().SetAttributes(Names("XY"));
+    t.schema().ReplaceDependencies(Deps("A->B"));
+    Find<QAction>(t.main(), "a_dekomposition")->trigger();
+    QVERIFY(Rows(w).isEmpty());
+    QCOMPARE(Field(w, 0)->text(), QStringLiteral("X; Y; "));
+  }
+};
+
+QTEST_MAIN(DecompositionWindowTest)
+#include "tst_decomposition_window.moc"
