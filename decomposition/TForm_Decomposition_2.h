@@ -47,7 +47,6 @@ class TForm_Decomposition_2 final : public QMainWindow {
   void a_print_selectedExecute();
   void a_konecExecute();
 
-  const DecompositionState& State() const { return state_; }
   int ShownSlot() const { return shownSlot_; }
 
  protected:
