@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -164,6 +165,12 @@ void ShowModeless(QWidget& window) {
   window.show();
   window.raise();
   window.activateWindow();
+}
+
+void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
+  AppendLines(memo, lines);
+  memo.moveCursor(QTextCursor::Start);
+  memo.ensureCursorVisible();
 }
 
 }  // namespace exercise

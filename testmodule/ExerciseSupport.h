@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <string>
+#include <vector>
 
 class QAbstractButton;
 class QAction;
@@ -16,6 +18,7 @@ class QFrame;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -76,5 +79,9 @@ QColor FontColour(const QWidget& widget);
 bool PressDefaultButton(QKeyEvent* event, QPushButton* button);
 
 void ShowModeless(QWidget& window);
+
+// Lists the lines into a memo and shows its beginning, so that a long task
+// is read from its first line.
+void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines);
 
 }  // namespace exercise

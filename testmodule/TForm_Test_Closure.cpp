@@ -132,7 +132,7 @@ void TForm_Test_Closure::PrepareExercise() {
     if (box->y() > LastTopWithoutGrowing) Grow();
   }
   OK->raise();
-  AppendLines(*Memo1, ListDependencyLines(dependencies, attributeNames));
+  exercise::ListFromTop(*Memo1, ListDependencyLines(dependencies, attributeNames));
 }
 
 void TForm_Test_Closure::OKClick() {

@@ -109,8 +109,8 @@ void TForm_Test_Decomposition::PrepareExercise() {
   // recomputed by some commands), so the exercise finds the keys of the
   // dependencies it shows.
   keys = ComputeKeys(dependencies, attributeNames);
-  AppendLines(*Memo_Dep, ListDependencyLines(dependencies, attributeNames));
-  AppendLines(*Memo_Atr, ListAttributeLines(attributeNames));
+  exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies, attributeNames));
+  exercise::ListFromTop(*Memo_Atr, ListAttributeLines(attributeNames));
 
   nextTop = 100;
   for (const Dependency& d : dependencies) {

@@ -91,7 +91,7 @@ void TForm_Test_Keys::PrepareExercise() {
     GenerateCandidates();
     ShowCandidates();
   }
-  AppendLines(*Memo_Dep, ListDependencyLines(dependencies, attributeNames));
+  exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies, attributeNames));
   for (QCheckBox* box : taskBoxes)
     box->show();
 }

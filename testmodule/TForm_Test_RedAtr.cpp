@@ -121,7 +121,7 @@ void TForm_Test_RedAtr::PrepareExercise() {
     dependencyLabels.back()->adjustSize();
   }
   if (!attributeButtons.empty()) exercise::FitCanvas(*canvas_, nextTop + 25 + 20, WindowHeight);
-  AppendLines(*Memo1, ListDependencyLines(workingCopy, attributeNames));
+  exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy, attributeNames));
 }
 
 void TForm_Test_RedAtr::AttachClick(QPushButton* button) {
@@ -171,7 +171,7 @@ void TForm_Test_RedAtr::ShowSolution() {
 
 void TForm_Test_RedAtr::a_newExecute() {
   Memo1->clear();
-  AppendLines(*Memo1, ListDependencyLines(workingCopy, attributeNames));
+  exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy, attributeNames));
   for (QPushButton* button : attributeButtons) {
     SetTag(button, Tag(button) % 10);
     AttachClick(button);

@@ -81,7 +81,7 @@ void TForm_Test_RedDep::PrepareExercise() {
     solutionBoxes.push_back(solution);
   }
   exercise::FitCanvas(*canvas_, nextTop + 22 + 20, WindowHeight);
-  AppendLines(*Memo1, ListDependencyLines(dependencies, attributeNames));
+  exercise::ListFromTop(*Memo1, ListDependencyLines(dependencies, attributeNames));
 }
 
 void TForm_Test_RedDep::a_spravnaodpovedExecute() {
