@@ -95,6 +95,16 @@ class ClosureExerciseTest : public QObject {
     QCOMPARE(c.Frames(), QStringLiteral("V.."));
   }
 
+  void enterPressesOK() {
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B");
+    Closure c = Open(t);
+    Click(c.Task()[1]);
+    QTest::keyClick(c.Task()[1], Qt::Key_Return);
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(Captions(c.Answer()), QStringList({"A", "B", "C"}));
+  }
+
   void fixingAMovesToTheAnswerColumn() {
     TestBench t;
     LoadSchema(t, "ABC", "A->B");
