@@ -74,6 +74,35 @@ inline std::vector<std::uint32_t> MinimalKeys(int n, const std::vector<Fd>& fds)
   return keys;
 }
 
+// Maximal sets of attribute a over attributes 0..n-1, ascending by mask: a
+// stays out of the closure, and adding any further attribute brings it in.
+inline std::vector<std::uint32_t> MaximalSets(int n, const std::vector<Fd>& fds, int a) {
+  const std::uint32_t all = (1u << n) - 1u;
+  const std::uint32_t target = 1u << a;
+  std::vector<std::uint32_t> sets;
+  for (std::uint32_t s = 0; s <= all; ++s) {
+    if (Closure(s, fds) & target) continue;
+    bool maximal = true;
+    for (int i = 0; i < n && maximal; ++i) {
+      const std::uint32_t bigger = s | (1u << i);
+      if (bigger != s && !(Closure(bigger, fds) & target)) maximal = false;
+    }
+    if (maximal) sets.push_back(s);
+  }
+  return sets;
+}
+
+// BCNF over attributes 0..n-1: every set determines nothing beyond itself or
+// determines everything.
+inline bool IsBcnf(int n, const std::vector<Fd>& fds) {
+  const std::uint32_t all = (1u << n) - 1u;
+  for (std::uint32_t s = 0; s <= all; ++s) {
+    const std::uint32_t closed = Closure(s, fds) & all;
+    if (closed != s && closed != all) return false;
+  }
+  return true;
+}
+
 // A random schema of n attributes: between 0 and maxDeps dependencies, each
 // with a non-empty left-hand side of up to maxLhs distinct attributes.
 inline DependencyList RandomDependencies(std::mt19937& rng, int n, int maxDeps, int maxLhs) {

@@ -1,0 +1,135 @@
+#include <benchmark/benchmark.h>
+
+#include "BenchSchemas.h"
+#include "MaxSets.h"
+
+namespace {
+
+// Twenty attributes with only eight dependencies, each with a left-hand side
+// of two to four attributes: many attributes stay free, so the maximal sets
+// are few and large.
+DependencyList SparseSchema(unsigned seed = 7) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<AttributeIndex> attr(0, MaxAttributes - 1);
+  std::uniform_int_distribution<int> width(2, 4);
+  DependencyList list;
+  while (list.size() < 8) {
+    std::vector<AttributeIndex> lhs;
+    const int w = width(rng);
+    for (int k = 0; k < w; ++k)
+      lhs.push_back(attr(rng));
+    list.push_back(NewDependency(lhs, attr(rng)));
+  }
+  return list;
+}
+
+// Thirty dependencies with single left-hand attributes drawn from half of the
+// attributes: a dense web of short chains.
+DependencyList SingleLhsSchema(unsigned seed = 11) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<AttributeIndex> attr(0, MaxAttributes - 1);
+  DependencyList list;
+  while (list.size() < 30) {
+    const AttributeIndex lhs = attr(rng) % 10;
+    list.push_back(NewDependency({lhs}, attr(rng)));
+  }
+  return list;
+}
+
+// Thirty dependencies with left-hand sides of two to five attributes, as wide
+// as the dependency editor allows.
+DependencyList WideSchema(unsigned seed) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<AttributeIndex> attr(0, MaxAttributes - 1);
+  std::uniform_int_distribution<int> width(2, 5);
+  DependencyList list;
+  while (list.size() < 30) {
+    std::vector<AttributeIndex> lhs;
+    const int w = width(rng);
+    for (int k = 0; k < w; ++k)
+      lhs.push_back(attr(rng));
+    list.push_back(NewDependency(lhs, attr(rng)));
+  }
+  return list;
+}
+
+void BM_ComputeMaxSets(benchmark::State& state, DependencyList list) {
+  std::size_t sets = 0;
+  for (auto _ : state) {
+    MaxSetFamily max = ComputeMaxSets(list, MaxAttributes);
+    sets = 0;
+    for (const SetList& family : max)
+      sets += family.size();
+    benchmark::DoNotOptimize(max);
+  }
+  state.counters["sets"] = static_cast<double>(sets);
+}
+
+// The one-attribute computation for every attribute in turn, as a student
+// stepping through the choices would run it.
+void BM_MaxSetsOfEveryAttribute(benchmark::State& state, DependencyList list) {
+  std::size_t sets = 0;
+  for (auto _ : state) {
+    sets = 0;
+    for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
+      AttributeMaxSets one = ComputeMaxSetsOfAttribute(list, a, MaxAttributes);
+      sets += one.maxOfA.size();
+      benchmark::DoNotOptimize(one);
+    }
+  }
+  state.counters["sets"] = static_cast<double>(sets);
+}
+
+// One attribute whose left-hand-side family is large.
+void BM_MaxSetsOfAttribute(benchmark::State& state, DependencyList list, AttributeIndex a) {
+  std::size_t nodes = 0;
+  for (auto _ : state) {
+    AttributeMaxSets one = ComputeMaxSetsOfAttribute(list, a, MaxAttributes);
+    nodes = one.lhsFamily.size();
+    benchmark::DoNotOptimize(one);
+  }
+  state.counters["lhs_nodes"] = static_cast<double>(nodes);
+}
+
+void BM_BcnfTest(benchmark::State& state, DependencyList list) {
+  const MaxSetFamily max = ComputeMaxSets(list, MaxAttributes);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(IsInBcnf(max, list, MaxAttributes));
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(BM_ComputeMaxSets, sparse, SparseSchema())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense, DenseSchema())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense_2, DenseSchema(2))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense_3, DenseSchema(3))->Unit(benchmark::kMillisecond);
+// The largest families among 200 seeds of each kind.
+BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense_112, DenseSchema(112))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputeMaxSets, wide_183, WideSchema(183))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputeMaxSets, wide_42, WideSchema(42))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputeMaxSets, single_lhs, SingleLhsSchema())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputeMaxSets, chain, ChainSchema())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComputeMaxSets, many_keys, ManyKeysSchema())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfEveryAttribute, sparse, SparseSchema())
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfEveryAttribute, dense, DenseSchema())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfEveryAttribute, dense_2, DenseSchema(2))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfEveryAttribute, dense_3, DenseSchema(3))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfEveryAttribute, single_lhs, SingleLhsSchema())
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfEveryAttribute, chain, ChainSchema())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfEveryAttribute, many_keys, ManyKeysSchema())
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, dense_6_D, DenseSchema(6), 3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, dense_112_H, DenseSchema(112), 7)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, wide_166_L, WideSchema(166), 11)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, wide_175_J, WideSchema(175), 9)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_BcnfTest, dense_112, DenseSchema(112))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_BcnfTest, dense, DenseSchema())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_BcnfTest, many_keys, ManyKeysSchema())->Unit(benchmark::kMillisecond);
