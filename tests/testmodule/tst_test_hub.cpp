@@ -1,0 +1,132 @@
+#include <QFrame>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "ExerciseTests.h"
+#include "TForm_Test.h"
+#include "TForm_Test_Closure.h"
+#include "TForm_Test_Decomposition.h"
+#include "TForm_Test_Keys.h"
+#include "TForm_Test_MaxSet.h"
+#include "TForm_Test_RedAtr.h"
+#include "TForm_Test_RedDep.h"
+#include "TForm_Test_Synteza.h"
+
+class TestHubTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theMainWindowShowsTheHub() {
+    TestBench t;
+    Choose(t, "a_test");
+    TForm_Test& hub = t.windows.Test();
+    QVERIFY(hub.isVisible());
+    QCOMPARE(hub.windowTitle(), QStringLiteral("Schemario - Testovaci modul"));
+    QCOMPARE(hub.size(), QSize(748, 405));
+  }
+
+  void pictureButtonsInTheirPlaces() {
+    TestBench t;
+    TForm_Test& hub = t.windows.Test();
+    hub.show();
+    const struct {
+      const char* button;
+      const char* action;
+      const char* caption;
+      QRect place;
+      bool visible;
+    } expected[] = {
+        {"Button_Uzaver", "a_closure", "&Uzaver", QRect(26, 59, 202, 111), true},
+        {"Button_MaxSet", "a_maxset", "&Maximalni mnoziny", QRect(247, 59, 202, 111), true},
+        {"Button_Klice", "a_keys", "&Klice", QRect(468, 65, 202, 111), true},
+        {"Button_RedAtr", "a_red_atributy", "&Redundantni atributy", QRect(26, 182, 202, 111),
+         true},
+        {"Button_RedDep", "a_red_zavislosti", "Redundantni &zavislosti", QRect(247, 182, 202, 111),
+         true},
+        {"Button_Dekompozice", "a_dekompozice", "&Dekompozice", QRect(468, 182, 202, 111), true},
+        {"Button_Synteza", "a_synteza", "&Synteza", QRect(247, 306, 202, 87), false},
+    };
+    for (const auto& e : expected) {
+      auto* button = Find<QToolButton>(hub, e.button);
+      QCOMPARE(button->text(), QString::fromLatin1(e.caption));
+      QCOMPARE(Find<QAction>(hub, e.action)->text(), QString::fromLatin1(e.caption));
+      QCOMPARE(button->geometry(), e.place);
+      QCOMPARE(button->isVisible(), e.visible);
+      QCOMPARE(button->font().pixelSize(), 15);
+      QVERIFY(!button->icon().isNull());
+    }
+    QCOMPARE(Find<QAction>(hub, "a_konec")->text(), QStringLiteral("&Konec"));
+  }
+
+  void eachButtonOpensItsExercise() {
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B");
+    TForm_Test& hub = t.windows.Test();
+    hub.show();
+    const struct {
+      const char* button;
+      QWidget* window;
+    } buttons[] = {
+        {"Button_Uzaver", &t.windows.TestClosure()},
+        {"Button_MaxSet", &t.windows.TestMaxSet()},
+        {"Button_Klice", &t.windows.TestKeys()},
+        {"Button_RedAtr", &t.windows.TestRedAtr()},
+        {"Button_RedDep", &t.windows.TestRedDep()},
+        {"Button_Dekompozice", &t.windows.TestDecomposition()},
+    };
+    for (const auto& b : buttons) {
+      QVERIFY(!b.window->isVisible());
+      Click(Find<QToolButton>(hub, b.button));
+      QVERIFY2(b.window->isVisible(), b.button);
+      // Prepared on the schema loaded now: the dependency is listed.
+      bool listed = false;
+      for (const QPlainTextEdit* memo : b.window->findChildren<QPlainTextEdit*>())
+        listed = listed || memo->toPlainText().contains(QStringLiteral("A -> B"));
+      QVERIFY2(listed, b.button);
+    }
+    QVERIFY(t.platform.messages.empty());
+  }
+
+  void theSynthesisExerciseIsAnEmptyWindow() {
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B");
+    TForm_Test& hub = t.windows.Test();
+    Find<QAction>(hub, "a_synteza")->trigger();
+    TForm_Test_Synteza& window = t.windows.TestSynteza();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Testovaci modul - Synteza"));
+    QCOMPARE(window.size(), QSize(619, 377));
+    QVERIFY(window.findChildren<QWidget*>().isEmpty());
+  }
+
+  void konecClosesTheHub() {
+    TestBench t;
+    TForm_Test& hub = t.windows.Test();
+    hub.show();
+    Find<QAction>(hub, "a_konec")->trigger();
+    QVERIFY(!hub.isVisible());
+  }
+
+  void hubAndMenuGiveTheSameWindowInTheSameState() {
+    TestBench t;
+    LoadSchema(t, "ABCD", "A->B; B->C");
+    TForm_Test_Closure& closure = t.windows.TestClosure();
+    const auto state = [&closure] {
+      QStringList s;
+      for (const QCheckBox* box : Placed<QCheckBox>(*Find<QFrame>(closure, "Panel1")))
+        s << box->text();
+      s << Find<QPlainTextEdit>(closure, "Memo1")->toPlainText();
+      s << QString::number(closure.height());
+      return s;
+    };
+    Find<QAction>(t.windows.Test(), "a_closure")->trigger();
+    const QStringList fromHub = state();
+    closure.close();
+    Choose(t, "Uzaver1");
+    QCOMPARE(state(), fromHub);
+    QCOMPARE(fromHub.size(), 6);
+  }
+};
+
+QTEST_MAIN(TestHubTest)
+#include "tst_test_hub.moc"
