@@ -23,6 +23,8 @@ inline DependencyList Deps(const std::string& text) {
     if (end == std::string::npos) end = text.size();
     const std::string item = text.substr(pos, end - pos);
     const std::size_t arrow = item.find("->");
+    pos = end + 1;
+    if (arrow == std::string::npos) continue;
     std::vector<AttributeIndex> lhs;
     for (std::size_t i = 0; i < arrow; ++i) {
       if (item[i] >= 'A' && item[i] <= 'T')
@@ -33,7 +35,6 @@ inline DependencyList Deps(const std::string& text) {
         list.push_back(NewDependency(lhs, static_cast<AttributeIndex>(item[i] - 'A')));
       }
     }
-    pos = end + 1;
   }
   return list;
 }
