@@ -1,9 +1,145 @@
 #include "TForm_Keys.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "Data_statement.h"
+#include "Display.h"
+#include "Keys.h"
+
+namespace {
+
+constexpr int kWidth = 514;
+constexpr int kHeight = 368;
+constexpr int kFieldLeft = 295;
+constexpr int kFirstKeyTop = 40;
+constexpr int kFurtherKeysTop = 130;
+constexpr int kKeyStep = 40;
+// The toolkit's usual width of a single-line field; longer keys widen theirs.
+constexpr int kFieldWidth = 121;
+
+}  // namespace
+
 TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* parent)
     : QWidget(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Keys"));
   setWindowTitle(QStringLiteral("Schemario - Klice schematu"));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+  // Key fields below the window are reached by scrolling.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ScrollBox"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  canvas_ = new QWidget;
+  canvas_->setObjectName(QStringLiteral("Canvas"));
+  canvas_->setMinimumSize(kFieldLeft + kFieldWidth + 10, kHeight);
+  scroll->setWidget(canvas_);
+  layout->addWidget(scroll);
+
+  Button_First_Key = new QPushButton(QStringLiteral("Zobraz prvni klic"), canvas_);
+  Button_First_Key->setObjectName(QStringLiteral("Button_First_Key"));
+  Button_First_Key->setGeometry(69, 30, 149, 50);
+  Button_First_Key->setDefault(true);
+  connect(Button_First_Key, &QPushButton::clicked, this, &TForm_Keys::Button_First_KeyClick);
+
+  Button_Lucchesi = new QPushButton(QStringLiteral("Zobraz dalsi klice"), canvas_);
+  Button_Lucchesi->setObjectName(QStringLiteral("Button_Lucchesi"));
+  Button_Lucchesi->setGeometry(69, 128, 149, 50);
+  connect(Button_Lucchesi, &QPushButton::clicked, this, &TForm_Keys::Button_LucchesiClick);
+
+  resize(kWidth, kHeight);
 }
 
-void TForm_Keys::LoadSchema() {}
+void TForm_Keys::LoadSchema() {
+  const Schema& schema = host_.LiveSchema();
+  dependencies = schema.dependencies;
+  attributeNames = schema.attributes;
+}
+
+void TForm_Keys::Button_First_KeyClick() {
+  keyList.clear();
+  if (std::optional<KeyRecord> first = FindFirstKey(dependencies, attributeNames)) {
+    keyList.push_back(*first);
+  } else {
+    messages_.Inform(QStringLiteral(" Nejsou zadana zadna data"));
+    return;
+  }
+  if (firstKeyShown) return;
+  AddKeyField(keyList.front(), kFirstKeyTop);
+  firstKeyShown = true;
+}
+
+void TForm_Keys::Button_LucchesiClick() {
+  if (!firstKeyShown) {
+    messages_.Inform(QStringLiteral(" Nejprve musi byt vygenerovany prvni klic"));
+    return;
+  }
+  if (keyList.empty()) {
+    messages_.Inform(QStringLiteral("Nejsou ani zadne dalsi klice"));
+    return;
+  }
+  FindAllKeys(keyList, dependencies, attributeNames);
+  if (keyList.size() < 2) {
+    messages_.Inform(QStringLiteral("Zadne dalsi klice schematu nejsou"));
+    return;
+  }
+  if (allKeysShown) return;
+  for (std::size_t k = 1; k < keyList.size(); ++k) {
+    const int n = static_cast<int>(keyFields.size());
+    AddKeyField(keyList[k], kFurtherKeysTop + kKeyStep * (n - 1));
+  }
+  allKeysShown = true;
+}
+
+void TForm_Keys::AddKeyField(const KeyRecord& key, int top) {
+  auto* field = new QLineEdit(canvas_);
+  field->setObjectName(QStringLiteral("KeyField%1").arg(keyFields.size() + 1));
+  field->setReadOnly(true);
+  QFont font = field->font();
+  font.setPointSize(12);
+  field->setFont(font);
+  field->setText(ToText(ShowKey(key, attributeNames)));
+  const int width =
+      std::max(kFieldWidth, field->fontMetrics().horizontalAdvance(field->text()) + 12);
+  field->setGeometry(kFieldLeft, top, width, field->sizeHint().height());
+  field->setCursorPosition(0);
+  field->show();
+  keyFields.push_back(field);
+  canvas_->setMinimumSize(std::max(canvas_->minimumWidth(), kFieldLeft + width + 10),
+                          std::max(canvas_->minimumHeight(), field->geometry().bottom() + 20));
+}
+
+void TForm_Keys::FormClose() {
+  for (QLineEdit* field : keyFields)
+    delete field;
+  keyFields.clear();
+  keyList.clear();
+  firstKeyShown = false;
+  allKeysShown = false;
+  canvas_->setMinimumSize(kFieldLeft + kFieldWidth + 10, kHeight);
+}
+
+void TForm_Keys::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+void TForm_Keys::keyPressEvent(QKeyEvent* event) {
+  // Enter presses the focused button, or else the default one, as in a
+  // dialog.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    (focused != nullptr ? focused : Button_First_Key)->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}

@@ -1,18 +1,49 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "Platform.h"
+#include "Schema.h"
 #include "SchemaHost.h"
 
+class QLineEdit;
+class QPushButton;
+
+// The candidate keys of the schema, shown in two steps: the first key by
+// attribute elimination, then the further keys by Lucchesi-Osborn.
 class TForm_Keys final : public QWidget {
   Q_OBJECT
 
  public:
   explicit TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
+
   void LoadSchema();
+  void Button_First_KeyClick();
+  void Button_LucchesiClick();
+  void FormClose();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void AddKeyField(const KeyRecord& key, int top);
+
   SchemaHost& host_;
   MessageService& messages_;
+
+  // The window's own copy of the schema, taken at load: the main window may
+  // replace its list while this window is open, and the keys shown belong to
+  // the schema loaded.
+  DependencyList dependencies;
+  AttributeTable attributeNames;
+  KeyList keyList;
+  std::vector<QLineEdit*> keyFields;
+  bool firstKeyShown = false;
+  bool allKeysShown = false;
+
+  QWidget* canvas_ = nullptr;
+  QPushButton* Button_First_Key = nullptr;
+  QPushButton* Button_Lucchesi = nullptr;
 };

@@ -1,0 +1,216 @@
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "SchemaText.h"
+#include "TForm_Keys.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("Schemario");
+
+struct Field {
+  QString text;
+  int left;
+  int top;
+};
+
+// The key fields in the order they were created.
+std::vector<Field> KeyFields(TForm_Keys& window) {
+  std::vector<Field> fields;
+  for (int k = 1;; ++k) {
+    auto* field = window.findChild<QLineEdit*>(QStringLiteral("KeyField%1").arg(k));
+    if (field == nullptr) return fields;
+    fields.push_back({field->text(), field->x(), field->y()});
+  }
+}
+
+std::vector<QString> Texts(const std::vector<Field>& fields) {
+  std::vector<QString> texts;
+  for (const Field& f : fields)
+    texts.push_back(f.text);
+  return texts;
+}
+
+std::vector<int> Tops(const std::vector<Field>& fields) {
+  std::vector<int> tops;
+  for (const Field& f : fields)
+    tops.push_back(f.top);
+  return tops;
+}
+
+}  // namespace
+
+class KeysWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  TForm_Keys& Open(TestBench& t, const std::string& names, const std::string& deps) {
+    t.schema().SetAttributes(Names(names));
+    t.schema().ReplaceDependencies(Deps(deps));
+    Find<QAction>(t.main(), "a_keys")->trigger();
+    return t.windows.Keys();
+  }
+  void First(TForm_Keys& w) {
+    QTest::mouseClick(Find<QPushButton>(w, "Button_First_Key"), Qt::LeftButton);
+  }
+  void Further(TForm_Keys& w) {
+    QTest::mouseClick(Find<QPushButton>(w, "Button_Lucchesi"), Qt::LeftButton);
+  }
+
+ private slots:
+  void layoutAndCaption() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "AB", "");
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Schemario - Klice schematu"));
+    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    auto* first = Find<QPushButton>(w, "Button_First_Key");
+    auto* further = Find<QPushButton>(w, "Button_Lucchesi");
+    QCOMPARE(first->text(), QStringLiteral("Zobraz prvni klic"));
+    QCOMPARE(further->text(), QStringLiteral("Zobraz dalsi klice"));
+    QCOMPARE(first->geometry(), QRect(69, 30, 149, 50));
+    QCOMPARE(further->geometry(), QRect(69, 128, 149, 50));
+    QVERIFY(first->isDefault());
+    QVERIFY(KeyFields(w).empty());
+  }
+
+  void schemaWithoutDependencies() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "ABC", "");
+    First(w);
+    const std::vector<Field> fields = KeyFields(w);
+    QCOMPARE(Texts(fields), std::vector<QString>{"A B C "});
+    QCOMPARE(fields[0].left, 295);
+    QCOMPARE(fields[0].top, 40);
+    auto* field = Find<QLineEdit>(w, "KeyField1");
+    QVERIFY(field->isReadOnly());
+    QCOMPARE(field->font().pointSize(), 12);
+    // Every press answers again.
+    Further(w);
+    Further(w);
+    QCOMPARE(t.platform.MessageTexts(),
+             (std::vector<QString>{"Zadne dalsi klice schematu nejsou",
+                                   "Zadne dalsi klice schematu nejsou"}));
+    QCOMPARE(t.platform.messages[0].caption, kCaption);
+    QCOMPARE(t.platform.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(KeyFields(w).size(), std::size_t{1});
+  }
+
+  void firstKeyTwiceGivesOneField() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "ABC", "A->B; B->C");
+    First(w);
+    First(w);
+    QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"A "});
+    QVERIFY(t.platform.messages.empty());
+  }
+
+  void threeKeysInTheOrderFound() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "ABC", "A->B; B->C; C->A");
+    First(w);
+    Further(w);
+    const std::vector<Field> fields = KeyFields(w);
+    QCOMPARE(Texts(fields), (std::vector<QString>{"C ", "B ", "A "}));
+    QCOMPARE(Tops(fields), (std::vector<int>{40, 130, 170}));
+    // A second press adds nothing and says nothing.
+    Further(w);
+    QCOMPARE(KeyFields(w).size(), std::size_t{3});
+    QVERIFY(t.platform.messages.empty());
+  }
+
+  void fourKeys() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "ABCD", "AC->D; D->A; C->B; AB->C");
+    First(w);
+    Further(w);
+    const std::vector<Field> fields = KeyFields(w);
+    QCOMPARE(Texts(fields), (std::vector<QString>{"A C ", "C D ", "A B ", "B D "}));
+    QCOMPARE(Tops(fields), (std::vector<int>{40, 130, 170, 210}));
+  }
+
+  void keysBelowTheWindowAreReachedByScrolling() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "ABCDEFGH", "A->B; B->A; C->D; D->C; E->F; F->E; G->H; H->G");
+    First(w);
+    Further(w);
+    const std::vector<Field> fields = KeyFields(w);
+    QCOMPARE(fields.size(), std::size_t{16});
+    QCOMPARE(fields.back().top, 130 + 40 * 14);
+    auto* canvas = Find<QWidget>(w, "Canvas");
+    QVERIFY(canvas->minimumHeight() > fields.back().top + 20);
+    w.close();
+    QCOMPARE(canvas->minimumHeight(), 368);
+  }
+
+  void keyWithTheFirstAndLastSlots() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "ABCDEFGHIJKLMNOPQRST", "A->BCDEFGHIJKLMNOPQRS");
+    First(w);
+    QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"A T "});
+  }
+
+  void messagesOfTheEmptyWindow() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "", "");
+    Further(w);
+    First(w);
+    QCOMPARE(t.platform.MessageTexts(),
+             (std::vector<QString>{" Nejprve musi byt vygenerovany prvni klic",
+                                   " Nejsou zadana zadna data"}));
+    QVERIFY(KeyFields(w).empty());
+  }
+
+  void noKeyListAfterTheSchemaWasEmptied() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "AB", "A->B");
+    First(w);
+    // Loaded again with an empty schema while open: the key on screen stays,
+    // but no key list is held after the next first-key request.
+    t.schema().ClearSchema();
+    Find<QAction>(t.main(), "a_keys")->trigger();
+    First(w);
+    Further(w);
+    QCOMPARE(t.platform.MessageTexts(),
+             (std::vector<QString>{" Nejsou zadana zadna data", "Nejsou ani zadne dalsi klice"}));
+    QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"A "});
+  }
+
+  void closingAndReopeningStartsAfresh() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "ABCD", "AC->D; D->A; C->B; AB->C");
+    First(w);
+    Further(w);
+    w.close();
+    QVERIFY(KeyFields(w).empty());
+    QVERIFY(w.findChildren<QLineEdit*>().empty());
+
+    TForm_Keys& again = Open(t, "ABC", "A->B; B->A");
+    First(again);
+    Further(again);
+    QCOMPARE(Texts(KeyFields(again)), (std::vector<QString>{"A C ", "B C "}));
+    QCOMPARE(Tops(KeyFields(again)), (std::vector<int>{40, 130}));
+  }
+
+  void keysBelongToTheSchemaLoaded() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "ABC", "A->B; B->C");
+    // The main window installs another list while the window is open.
+    t.schema().ReplaceDependencies(Deps("C->A; C->B"));
+    First(w);
+    QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"A "});
+  }
+
+  void enterPressesTheDefaultButton() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "AB", "");
+    QTest::keyClick(&w, Qt::Key_Return);
+    QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"A B "});
+  }
+};
+
+QTEST_MAIN(KeysWindowTest)
+#include "tst_keys_window.moc"
