@@ -1,12 +1,214 @@
 #include "TForm_Redundant_Attributes.h"
 
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "Data_statement.h"
+#include "Display.h"
+#include "RedundancyEdits.h"
+
+namespace {
+
+constexpr int kWidth = 624;
+constexpr int kHeight = 399;
+// The right edge of the delete buttons and a margin; wider windows need no
+// horizontal scrolling.
+constexpr int kContentWidth = 530;
+constexpr int kFixedRows = 8;
+constexpr int kRowStep = 32;
+constexpr int kLabelTop = 72;
+constexpr int kEditTop = 64;
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                  bool emphasised) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  if (emphasised) {
+    QFont font = label->font();
+    font.setBold(true);
+    font.setUnderline(true);
+    label->setFont(font);
+  }
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
 TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, MessageService& messages,
                                                        QWidget* parent)
     : QWidget(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Redundant_Attributes"));
   setWindowTitle(QStringLiteral("Schemario - Redundantni atributy"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ScrollBox"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  canvas_ = new QWidget;
+  canvas_->setObjectName(QStringLiteral("Canvas"));
+  canvas_->setMinimumSize(kContentWidth, kHeight);
+  scroll->setWidget(canvas_);
+  layout->addWidget(scroll);
+
+  Label1 = MakeLabel(canvas_, QStringLiteral("Label1"), QStringLiteral("Redundantni atributy:"), 24,
+                     24, true);
+  for (int k = 0; k < kFixedRows; ++k)
+    AddRowControls();
+  ResetRows();
+  resize(kWidth, kHeight);
 }
 
-void TForm_Redundant_Attributes::LoadSchema() {}
+void TForm_Redundant_Attributes::AddRowControls() {
+  const int k = static_cast<int>(rows_.size()) + 1;
+  const int dy = kRowStep * (k - 1);
+  Row row;
+  row.Label_A = MakeLabel(canvas_, QStringLiteral("Label_A%1").arg(k), QStringLiteral("Atribut"),
+                          24, kLabelTop + dy, false);
+  row.Label_Atr =
+      MakeLabel(canvas_, QStringLiteral("Label_Atr%1").arg(k), QString(), 85, kLabelTop + dy, true);
+  row.Label_D = MakeLabel(canvas_, QStringLiteral("Label_D%1").arg(k),
+                          QStringLiteral("v zavislosti"), 128, kLabelTop + dy, false);
+  row.Edit = new QLineEdit(canvas_);
+  row.Edit->setObjectName(QStringLiteral("Edit%1").arg(k));
+  row.Edit->setReadOnly(true);
+  row.Edit->setFocusPolicy(Qt::ClickFocus);
+  row.Edit->setGeometry(240, kEditTop + dy, 201, row.Edit->sizeHint().height());
+  row.Button = new QPushButton(QStringLiteral("Smazat"), canvas_);
+  row.Button->setObjectName(QStringLiteral("Button%1").arg(k));
+  row.Button->setGeometry(456, kEditTop + dy - 1, 49, row.Edit->height() + 2);
+  row.Button->setProperty("tag", k - 1);
+  QPushButton* button = row.Button;
+  connect(button, &QPushButton::clicked, this, [this, button] { Button1Click(button); });
+  rows_.push_back(row);
+  rowAttribute.push_back(NoAttribute);
+  rowDependency.push_back(nullptr);
+  canvas_->setMinimumHeight(std::max(kHeight, row.Button->geometry().bottom() + 24));
+}
 
-void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex, const Dependency&) {}
+void TForm_Redundant_Attributes::LoadSchema() {
+  // Used again while open, the window starts afresh rather than adding the
+  // new findings behind the old ones.
+  ResetRows();
+  const Schema& schema = host_.LiveSchema();
+  attributeNames = schema.attributes;
+  loadedGeneration_ = schema.dependencyGeneration;
+}
+
+void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex attribute,
+                                                 const Dependency& record) {
+  ++lastRow;
+  while (static_cast<int>(rows_.size()) <= lastRow)
+    AddRowControls();
+  const Row& row = rows_[lastRow];
+  rowAttribute[lastRow] = attribute;
+  rowDependency[lastRow] = &record;
+  row.Label_Atr->setText(ToText(NameOf(attributeNames, attribute)));
+  row.Label_Atr->adjustSize();
+  row.Button->setEnabled(true);
+  SetBackground(*row.Edit, colours::White);
+  for (QWidget* w : {static_cast<QWidget*>(row.Label_A), static_cast<QWidget*>(row.Label_Atr),
+                     static_cast<QWidget*>(row.Label_D), static_cast<QWidget*>(row.Edit),
+                     static_cast<QWidget*>(row.Button)}) {
+    w->show();
+  }
+  row.Edit->setText(ToText(ShowDependency(record, attributeNames)));
+  row.Edit->setCursorPosition(0);
+}
+
+Dependency* TForm_Redundant_Attributes::LiveRecord(int r) {
+  Schema& schema = host_.LiveSchema();
+  if (schema.dependencyGeneration != loadedGeneration_) return nullptr;
+  const auto it = FindRecord(schema.dependencies, rowDependency[r]);
+  return it == schema.dependencies.end() ? nullptr : &*it;
+}
+
+void TForm_Redundant_Attributes::Retire(int r, const QColor& colour) {
+  rows_[r].Button->setEnabled(false);
+  SetBackground(*rows_[r].Edit, colour);
+  --lastRow;
+}
+
+void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
+  const int r = sender->property("tag").toInt();
+  if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tento atribut?"))) return;
+
+  // A row whose record the main window has since replaced deletes nothing.
+  bool deleted = false;
+  if (Dependency* record = LiveRecord(r)) deleted = EraseLhsAttribute(*record, rowAttribute[r]);
+  if (deleted) deletionsMade = true;
+  Retire(r, colours::Light3D());
+
+  Schema& schema = host_.LiveSchema();
+  for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
+    if (!rows_[j].Button->isEnabled()) continue;
+    const Dependency* record = LiveRecord(j);
+    if (record == nullptr ||
+        IsRedundantLhsAttribute(schema.dependencies, *record, rowAttribute[j])) {
+      continue;
+    }
+    messages_.Inform(QStringLiteral(
+        "Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen "
+        "zlute."));
+    Retire(j, colours::RowYellow);
+  }
+
+  if (deleted) schema.MarkDirty(1);
+  if (lastRow == -1 && messages_.AskYesNo(QStringLiteral(
+                           "Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?"))) {
+    close();
+  }
+}
+
+void TForm_Redundant_Attributes::ResetRows() {
+  // Rows beyond the eighth exist only for the findings of one filling.
+  while (static_cast<int>(rows_.size()) > kFixedRows) {
+    const Row& row = rows_.back();
+    delete row.Label_A;
+    delete row.Label_Atr;
+    delete row.Label_D;
+    delete row.Edit;
+    delete row.Button;
+    rows_.pop_back();
+    rowAttribute.pop_back();
+    rowDependency.pop_back();
+  }
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    const Row& row = rows_[r];
+    row.Edit->clear();
+    SetBackground(*row.Edit, colours::Light3D());
+    row.Button->setEnabled(false);
+    row.Label_Atr->clear();
+    rowDependency[r] = nullptr;
+    rowAttribute[r] = NoAttribute;
+    for (QWidget* w : {static_cast<QWidget*>(row.Label_A), static_cast<QWidget*>(row.Label_Atr),
+                       static_cast<QWidget*>(row.Label_D), static_cast<QWidget*>(row.Edit),
+                       static_cast<QWidget*>(row.Button)}) {
+      w->hide();
+    }
+  }
+  canvas_->setMinimumHeight(kHeight);
+  lastRow = -1;
+  deletionsMade = false;
+}
+
+void TForm_Redundant_Attributes::FormClose() {
+  if (deletionsMade) {
+    const Schema& schema = host_.LiveSchema();
+    host_.AppendDependencyLog(ListDependencyLines(schema.dependencies, schema.attributes));
+    host_.AppendDependencyLog({DependencySeparator});
+  }
+  ResetRows();
+}
+
+void TForm_Redundant_Attributes::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}

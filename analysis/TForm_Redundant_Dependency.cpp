@@ -1,12 +1,188 @@
 #include "TForm_Redundant_Dependency.h"
 
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "Data_statement.h"
+#include "Display.h"
+#include "Redundance.h"
+#include "RedundancyEdits.h"
+
+namespace {
+
+constexpr int kWidth = 485;
+constexpr int kHeight = 399;
+// The right edge of the delete buttons and a margin; wider windows need no
+// horizontal scrolling.
+constexpr int kContentWidth = 362;
+constexpr int kFixedRows = 8;
+constexpr int kRowStep = 32;
+constexpr int kRowTop = 56;
+
+}  // namespace
+
 TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, MessageService& messages,
                                                        QWidget* parent)
     : QWidget(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Redundant_Dependency"));
   setWindowTitle(QStringLiteral("Schemario - Redundantni zavislosti"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ScrollBox"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  canvas_ = new QWidget;
+  canvas_->setObjectName(QStringLiteral("Canvas"));
+  canvas_->setMinimumSize(kContentWidth, kHeight);
+  scroll->setWidget(canvas_);
+  layout->addWidget(scroll);
+
+  Label1 = new QLabel(QStringLiteral("Redundantni zavislosti:"), canvas_);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  QFont font = Label1->font();
+  font.setBold(true);
+  font.setUnderline(true);
+  Label1->setFont(font);
+  Label1->move(24, 24);
+  Label1->adjustSize();
+
+  for (int k = 0; k < kFixedRows; ++k)
+    AddRowControls();
+  ResetRows();
+  resize(kWidth, kHeight);
 }
 
-void TForm_Redundant_Dependency::LoadSchema() {}
+void TForm_Redundant_Dependency::AddRowControls() {
+  const int k = static_cast<int>(rows_.size()) + 1;
+  const int top = kRowTop + kRowStep * (k - 1);
+  Row row;
+  row.Edit = new QLineEdit(canvas_);
+  row.Edit->setObjectName(QStringLiteral("Edit%1").arg(k));
+  row.Edit->setReadOnly(true);
+  row.Edit->setFocusPolicy(Qt::ClickFocus);
+  row.Edit->setGeometry(24, top, 233, row.Edit->sizeHint().height());
+  row.Button = new QPushButton(QStringLiteral("Smazat"), canvas_);
+  row.Button->setObjectName(QStringLiteral("Button%1").arg(k));
+  row.Button->setGeometry(280, top - 1, 57, row.Edit->height() + 2);
+  row.Button->setProperty("tag", k - 1);
+  QPushButton* button = row.Button;
+  connect(button, &QPushButton::clicked, this, [this, button] { Button1Click(button); });
+  rows_.push_back(row);
+  rowDependency.push_back(nullptr);
+  canvas_->setMinimumHeight(std::max(kHeight, row.Button->geometry().bottom() + 24));
+}
 
-void TForm_Redundant_Dependency::AddDependencyRow(const Dependency&) {}
+void TForm_Redundant_Dependency::LoadSchema() {
+  // Used again while open, the window starts afresh rather than adding the
+  // new findings behind the old ones.
+  ResetRows();
+  const Schema& schema = host_.LiveSchema();
+  attributeNames = schema.attributes;
+  loadedGeneration_ = schema.dependencyGeneration;
+}
+
+void TForm_Redundant_Dependency::AddDependencyRow(const Dependency& record) {
+  ++lastRow;
+  while (static_cast<int>(rows_.size()) <= lastRow)
+    AddRowControls();
+  const Row& row = rows_[lastRow];
+  rowDependency[lastRow] = &record;
+  row.Button->setEnabled(true);
+  SetBackground(*row.Edit, colours::White);
+  row.Edit->show();
+  row.Button->show();
+  row.Edit->setText(ToText(ShowDependency(record, attributeNames)));
+  row.Edit->setCursorPosition(0);
+}
+
+DependencyList::iterator TForm_Redundant_Dependency::LiveRecord(int r) {
+  DependencyList& live = host_.LiveSchema().dependencies;
+  if (host_.LiveSchema().dependencyGeneration != loadedGeneration_) return live.end();
+  return FindRecord(live, rowDependency[r]);
+}
+
+void TForm_Redundant_Dependency::Retire(int r, const QColor& colour) {
+  rows_[r].Button->setEnabled(false);
+  SetBackground(*rows_[r].Edit, colour);
+  --lastRow;
+}
+
+void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
+  const int r = sender->property("tag").toInt();
+  if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tuto zavislost?"))) return;
+
+  // A row whose record the main window has since replaced deletes nothing.
+  Schema& schema = host_.LiveSchema();
+  const auto record = LiveRecord(r);
+  const bool deleted = record != schema.dependencies.end();
+  if (deleted) {
+    // Unlinked from the list, whose order is otherwise kept; the first
+    // record's successor becomes the head.
+    deletedRecords_.splice(deletedRecords_.end(), schema.dependencies, record);
+    deletionsMade = true;
+  }
+  Retire(r, colours::Light3D());
+
+  for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
+    if (!rows_[j].Button->isEnabled()) continue;
+    const auto other = LiveRecord(j);
+    if (other == schema.dependencies.end() || IsRedundantDependency(schema.dependencies, *other)) {
+      continue;
+    }
+    messages_.Inform(QStringLiteral(
+        "Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny "
+        "zlute."));
+    Retire(j, colours::RowYellow);
+  }
+
+  if (deleted) schema.MarkDirty(1);
+  if (lastRow == -1 &&
+      messages_.AskYesNo(
+          QStringLiteral("Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?"))) {
+    close();
+  }
+}
+
+void TForm_Redundant_Dependency::ResetRows() {
+  // Rows beyond the eighth exist only for the findings of one filling.
+  while (static_cast<int>(rows_.size()) > kFixedRows) {
+    delete rows_.back().Edit;
+    delete rows_.back().Button;
+    rows_.pop_back();
+    rowDependency.pop_back();
+  }
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    const Row& row = rows_[r];
+    row.Edit->clear();
+    SetBackground(*row.Edit, colours::Light3D());
+    row.Edit->setEnabled(true);
+    row.Button->setEnabled(false);
+    rowDependency[r] = nullptr;
+    row.Edit->hide();
+    row.Button->hide();
+  }
+  deletedRecords_.clear();
+  canvas_->setMinimumHeight(kHeight);
+  lastRow = -1;
+  deletionsMade = false;
+}
+
+void TForm_Redundant_Dependency::FormClose() {
+  if (deletionsMade) {
+    const Schema& schema = host_.LiveSchema();
+    host_.AppendDependencyLog(ListDependencyLines(schema.dependencies, schema.attributes));
+    host_.AppendDependencyLog({DependencySeparator});
+  }
+  ResetRows();
+}
+
+void TForm_Redundant_Dependency::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}

@@ -131,7 +131,14 @@ struct Schema {
 
   void SetAttributes(const AttributeTable& names) { attributes = names; }
   const std::string& AttributeName(std::size_t index) const;
-  void ReplaceDependencies(DependencyList list) { dependencies = std::move(list); }
+  // Counts the dependency lists installed. A window that keeps addresses of
+  // records can tell from it that they belong to a list that is gone, even
+  // where a new record now stands at the same address.
+  std::uint64_t dependencyGeneration = 0;
+  void ReplaceDependencies(DependencyList list) {
+    dependencies = std::move(list);
+    ++dependencyGeneration;
+  }
   void ClearSchema();
   // Sets dirty from a clear state; never clears it.
   void MarkDirty(std::uint8_t flag) {

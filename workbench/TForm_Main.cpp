@@ -345,6 +345,8 @@ void TForm_Main::a_red_atributesExecute() {
   if (found != 0) {
     ShowModeless(window);
   } else {
+    // Loading emptied a window that may still be open.
+    window.hide();
     messages_.Inform(QStringLiteral("Zadne redundantni atributy nejsou"));
   }
 }
@@ -358,6 +360,8 @@ void TForm_Main::a_red_dependenciesExecute() {
   if (found != 0) {
     ShowModeless(window);
   } else {
+    // Loading emptied a window that may still be open.
+    window.hide();
     messages_.Inform(QStringLiteral("Zadne redundantni zavislosti nejsou"));
   }
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+// Single edits of the live dependency list made from the redundancy windows,
+// and the tests they repeat after each edit.
+
+#include "Schema.h"
+
+// The record of the list that stands at `record`'s address, or end() when
+// none does.
+DependencyList::iterator FindRecord(DependencyList& dependencies, const Dependency* record);
+
+// Removes the first occurrence of `attribute` from the left-hand side; the
+// entries behind it move one place to the front. Returns whether it stood
+// there.
+bool EraseLhsAttribute(Dependency& record, AttributeIndex attribute);
+
+// Whether the right-hand attribute still follows from the record's current
+// left-hand attributes without `attribute`, under the whole list.
+bool IsRedundantLhsAttribute(const DependencyList& dependencies, const Dependency& record,
+                             AttributeIndex attribute);
