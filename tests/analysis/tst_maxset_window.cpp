@@ -1,0 +1,227 @@
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "Display.h"
+#include "GuiTestSupport.h"
+#include "SchemaText.h"
+#include "TForm_MaxSet.h"
+
+namespace {
+
+QStringList Lines(TForm_MaxSet& w, const char* memo) {
+  return MemoLines(*Find<QPlainTextEdit>(w, memo));
+}
+
+QString Caption(TForm_MaxSet& w, const char* label) {
+  return Find<QLabel>(w, label)->text();
+}
+
+const QString kPrime =
+    QStringLiteral(", na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem");
+const QString kBcnf =
+    QStringLiteral(", na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF");
+
+}  // namespace
+
+class MaxSetWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  TForm_MaxSet& Open(TestBench& t, const std::string& names, const std::string& deps) {
+    t.schema().SetAttributes(Names(names));
+    t.schema().ReplaceDependencies(Deps(deps));
+    Find<QAction>(t.main(), "a_maxset")->trigger();
+    return t.windows.MaxSet();
+  }
+  void Choose(TForm_MaxSet& w, int item) {
+    Find<QComboBox>(w, "CB_MaxSetA")->setCurrentIndex(item);
+  }
+  void Click(TForm_MaxSet& w, const char* button) {
+    QTest::mouseClick(Find<QPushButton>(w, button), Qt::LeftButton);
+  }
+
+ private slots:
+  void openingShowsTheInitialState() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Schemario - Maximalni mnoziny"));
+    QCOMPARE(Find<QGroupBox>(w, "GroupBox1")->title(), QStringLiteral("Vypocet  max (A)"));
+    QCOMPARE(Find<QGroupBox>(w, "GroupBox_MAX")->title(), QStringLiteral("Vypocet MAX (R)"));
+    QCOMPARE(Caption(w, "Label4"), QStringLiteral("Zvolte atribut A:"));
+    auto* choice = Find<QComboBox>(w, "CB_MaxSetA");
+    QStringList items;
+    for (int i = 0; i < choice->count(); ++i)
+      items << choice->itemText(i);
+    QCOMPARE(items, (QStringList{"", "A", "B", "C"}));
+    QCOMPARE(choice->currentIndex(), 0);
+    QVERIFY(!choice->isEditable());
+    QCOMPARE(Caption(w, "Label_lhs"), QStringLiteral("lhs ( A)"));
+    QCOMPARE(Caption(w, "Label_TR"), QStringLiteral("Tr (lhs (A))"));
+    QCOMPARE(Caption(w, "Label_max"), QStringLiteral("max (A)"));
+    for (const char* name : {"Label_lhs", "Label_TR", "Label_max"})
+      QVERIFY(!Find<QLabel>(w, name)->isEnabled());
+    for (const char* name : {"Memo_lhs", "Memo_TR", "Memo_max", "Memo_MAX1"})
+      QVERIFY(!Find<QPlainTextEdit>(w, name)->isEnabled());
+    QVERIFY(Find<QPushButton>(w, "Button_Prime")->isHidden());
+    QVERIFY(Find<QPushButton>(w, "Button_BCNF")->isHidden());
+    QCOMPARE(Find<QPushButton>(w, "Button2")->text(), QStringLiteral("Maximalni mnozina (A)"));
+    QCOMPARE(Find<QPushButton>(w, "Button1")->text(), QStringLiteral("Maximalni mnoziny"));
+    QCOMPARE(Find<QPushButton>(w, "Button_Prime")->text(),
+             QStringLiteral("Je A klicovy atribut ?"));
+    QCOMPARE(Find<QPushButton>(w, "Button_BCNF")->text(), QStringLiteral("Je schema v &BCNF ?"));
+    QCOMPARE(
+        Find<QAction>(w, "a_prime")->toolTip(),
+        QStringLiteral("Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut"));
+    QCOMPARE(Find<QAction>(w, "a_BCNF")->toolTip(),
+             QStringLiteral("Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF"));
+    QCOMPARE(Find<QAction>(w, "a_maxsetAcomputation")->text(), QStringLiteral("Max Set A"));
+    QCOMPARE(Find<QAction>(w, "a_maxsetcomputation")->text(),
+             QStringLiteral("a_maxsetcomputation"));
+  }
+
+  void oneAttributeWithItsListings() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    Choose(w, 2);
+    Click(w, "Button2");
+    QCOMPARE(Caption(w, "Label_lhs"), QStringLiteral("lhs ( B )"));
+    QCOMPARE(Caption(w, "Label_TR"), QStringLiteral("TR (lhs ( B ))"));
+    QCOMPARE(Caption(w, "Label_max"), QStringLiteral("max ( B )"));
+    QCOMPARE(Lines(w, "Memo_lhs"), QStringList{"{  B ; A }"});
+    QCOMPARE(Lines(w, "Memo_TR"), QStringList{"{  A B }"});
+    QCOMPARE(Lines(w, "Memo_max"), QStringList{"{ C}"});
+    for (const char* name : {"Memo_lhs", "Memo_TR", "Memo_max"})
+      QVERIFY(Find<QPlainTextEdit>(w, name)->isEnabled());
+    QVERIFY(Find<QLabel>(w, "Label_max")->isEnabled());
+    QVERIFY(!Find<QPushButton>(w, "Button_Prime")->isHidden());
+
+    Click(w, "Button_Prime");
+    Choose(w, 1);  // a new choice without a computation does not count
+    Click(w, "Button_Prime");
+    QCOMPARE(t.platform.MessageTexts(),
+             (std::vector<QString>{"Atribut B NENI" + kPrime, "Atribut B NENI" + kPrime}));
+    QCOMPARE(t.platform.messages[0].caption, QStringLiteral("Schemario"));
+
+    Click(w, "Button2");
+    QCOMPARE(Lines(w, "Memo_lhs"), QStringList{"{  A }"});  // cleared before each computation
+    Click(w, "Button_Prime");
+    QCOMPARE(t.platform.MessageTexts().back(), "Atribut A JE" + kPrime);
+  }
+
+  void maxFamilyAndBcnf() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    Click(w, "Button1");
+    const QStringList once = {"Mnozina Max(A) = ", "   { B C }", "",
+                              "Mnozina Max(B) = ", "   { C }",   "",
+                              "Mnozina Max(C) = ", "   { A B }", ""};
+    QCOMPARE(Lines(w, "Memo_MAX1"), once);
+    QVERIFY(Find<QPlainTextEdit>(w, "Memo_MAX1")->isEnabled());
+    QVERIFY(!Find<QPushButton>(w, "Button_BCNF")->isHidden());
+    // A second press lists the family again below.
+    Click(w, "Button1");
+    QCOMPARE(Lines(w, "Memo_MAX1"), once + once);
+    Click(w, "Button_BCNF");
+    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{"Schema NENI" + kBcnf});
+  }
+
+  void schemaWithoutDependencies() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "AB", "");
+    Choose(w, 1);
+    Click(w, "Button2");
+    QCOMPARE(Lines(w, "Memo_lhs"), QStringList{"{  A }"});
+    QCOMPARE(Lines(w, "Memo_TR"), QStringList{"{  A }"});
+    QCOMPARE(Lines(w, "Memo_max"), QStringList{"{ B}"});
+    Click(w, "Button_Prime");
+    Click(w, "Button1");
+    Click(w, "Button_BCNF");
+    QCOMPARE(t.platform.MessageTexts(),
+             (std::vector<QString>{"Atribut A JE" + kPrime, "Schema JE" + kBcnf}));
+  }
+
+  void blankChoiceAsksForAnAttribute() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    Choose(w, 3);
+    Click(w, "Button2");
+    Choose(w, 0);
+    Click(w, "Button2");
+    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{"Zvolte atribut A"});
+    QCOMPARE(Lines(w, "Memo_max"), QStringList{"{ A B}"});
+    QCOMPARE(Caption(w, "Label_max"), QStringLiteral("max ( C )"));
+  }
+
+  void emptySchemaDoesNothing() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "", "");
+    Click(w, "Button2");
+    Click(w, "Button1");
+    QVERIFY(t.platform.messages.empty());
+    QVERIFY(!Find<QPlainTextEdit>(w, "Memo_MAX1")->isEnabled());
+    QVERIFY(Find<QPushButton>(w, "Button_BCNF")->isHidden());
+    QCOMPARE(Find<QComboBox>(w, "CB_MaxSetA")->count(), 1);
+  }
+
+  void closingAndReopeningRestoresTheLabels() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    Choose(w, 1);
+    Click(w, "Button2");
+    Click(w, "Button1");
+    w.close();
+    QCOMPARE(Caption(w, "Label_lhs"), QStringLiteral("lhs (A)"));
+    QCOMPARE(Caption(w, "Label_TR"), QStringLiteral("TR (lhs (A))"));
+    QCOMPARE(Caption(w, "Label_max"), QStringLiteral("max (A)"));
+    QVERIFY(Find<QPushButton>(w, "Button_Prime")->isHidden());
+    QVERIFY(Find<QPushButton>(w, "Button_BCNF")->isHidden());
+    QCOMPARE(Find<QComboBox>(w, "CB_MaxSetA")->count(), 0);
+    for (const char* name : {"Memo_lhs", "Memo_TR", "Memo_max", "Memo_MAX1"}) {
+      QVERIFY(Lines(w, name).isEmpty());
+      QVERIFY(!Find<QPlainTextEdit>(w, name)->isEnabled());
+    }
+
+    TForm_MaxSet& again = Open(t, "AB", "A->B");
+    QCOMPARE(Find<QComboBox>(again, "CB_MaxSetA")->count(), 3);
+    Click(again, "Button1");
+    QCOMPARE(Lines(again, "Memo_MAX1"),
+             (QStringList{"Mnozina Max(A) = ", "   { B }", "", "Mnozina Max(B) = ", "   { }", ""}));
+  }
+
+  void computationsUseTheSchemaLoaded() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    t.schema().ReplaceDependencies(Deps("C->A; C->B"));
+    Choose(w, 2);
+    Click(w, "Button2");
+    QCOMPARE(Lines(w, "Memo_max"), QStringList{"{ C}"});
+  }
+
+  void unionOfMaxSetsLeavesTheWindowAlone() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    Choose(w, 2);
+    Click(w, "Button2");
+
+    AttributeSet result = Set("T");  // entries are only ever set
+    TForm_MaxSet::UnionOfMaxSets(1, result, Deps("A->B; C->B"), Names("ABCD"));
+    QCOMPARE(Letters(result), std::string("DT"));
+    result = AttributeSet{};
+    w.UnionOfMaxSets(0, result, DependencyList{}, Names("ABC"));
+    QCOMPARE(Letters(result), std::string("BC"));
+
+    QCOMPARE(Lines(w, "Memo_max"), QStringList{"{ C}"});
+    QCOMPARE(Find<QComboBox>(w, "CB_MaxSetA")->currentIndex(), 2);
+    Click(w, "Button_Prime");
+    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{"Atribut B NENI" + kPrime});
+  }
+};
+
+QTEST_MAIN(MaxSetWindowTest)
+#include "tst_maxset_window.moc"
