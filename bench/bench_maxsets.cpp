@@ -81,10 +81,11 @@ void BM_MaxSetsOfEveryAttribute(benchmark::State& state, DependencyList list) {
 }
 
 // One attribute whose left-hand-side family is large.
-void BM_MaxSetsOfAttribute(benchmark::State& state, DependencyList list, AttributeIndex a) {
+void BM_MaxSetsOfAttribute(benchmark::State& state, DependencyList list, AttributeIndex a,
+                           std::size_t limit = LhsFamilyLimit) {
   std::size_t nodes = 0;
   for (auto _ : state) {
-    AttributeMaxSets one = ComputeMaxSetsOfAttribute(list, a, MaxAttributes);
+    AttributeMaxSets one = ComputeMaxSetsOfAttribute(list, a, MaxAttributes, limit);
     nodes = one.lhsFamily.size();
     benchmark::DoNotOptimize(one);
   }
@@ -103,7 +104,8 @@ BENCHMARK_CAPTURE(BM_ComputeMaxSets, sparse, SparseSchema())->Unit(benchmark::kM
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense, DenseSchema())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense_2, DenseSchema(2))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense_3, DenseSchema(3))->Unit(benchmark::kMillisecond);
-// The largest families among 200 seeds of each kind.
+// The largest families among 200 seeds of each kind; the lhs families also
+// built as stated up to a million nodes.
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense_112, DenseSchema(112))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, wide_183, WideSchema(183))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, wide_42, WideSchema(42))->Unit(benchmark::kMillisecond);
@@ -124,9 +126,15 @@ BENCHMARK_CAPTURE(BM_MaxSetsOfEveryAttribute, many_keys, ManyKeysSchema())
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, dense_6_D, DenseSchema(6), 3)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, dense_6_D_exact, DenseSchema(6), 3, 1'000'000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, dense_112_H, DenseSchema(112), 7)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, dense_112_H_exact, DenseSchema(112), 7, 1'000'000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, wide_166_L, WideSchema(166), 11)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, wide_166_L_exact, WideSchema(166), 11, 1'000'000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, wide_175_J, WideSchema(175), 9)
     ->Unit(benchmark::kMillisecond);

@@ -498,9 +498,9 @@ std::vector<SetNode> Complements(const std::vector<SetNode>& sets, int n) {
 }
 
 AttributeMaxSets ComputeMaxSetsOfAttribute(const DependencyList& dependencies, AttributeIndex a,
-                                           int n) {
+                                           int n, std::size_t limit) {
   AttributeMaxSets result;
-  result.lhsFamily = LeftHandSideFamily(dependencies, a, n);
+  result.lhsFamily = LeftHandSideFamily(dependencies, a, n, limit);
   result.transversals = MinimalTransversals(result.lhsFamily, n);
   result.maxOfA = Complements(result.transversals, n);
   return result;

@@ -29,11 +29,15 @@ using MaxSetFamily = std::array<SetList, MaxAttributes>;
 
 // The most sets a family is built with as stated. Both the MAX family and the
 // left-hand-side family can grow exponentially (equal sets and supersets
-// multiply from step to step) although the sets they stand for are few; past
-// this size they are built again, entering each set once (MAX) or only sets
-// that hold no node already (lhs). The results stay right; only the repeated
-// entries are missing from the listings.
-inline constexpr std::size_t SetListLimit = 1'000'000;
+// multiply from step to step) although the sets they stand for are few: one
+// 20-attribute schema reaches 708 million sets, 748 of them distinct. Past
+// its limit a family is built again, entering each set once (MAX) or only
+// sets that hold no node already (lhs); the results stay right, only the
+// repeated entries are missing from the listings. The limits also keep a
+// listing within what a memo shows in about a second: the MAX family spreads
+// over a line per attribute, the lhs family stands in a single line.
+inline constexpr std::size_t MaxFamilyLimit = 1'000'000;
+inline constexpr std::size_t LhsFamilyLimit = 100'000;
 
 // Whether `x` is a maximal set of `a` under `dependencies`.
 bool IsMaximalSet(AttributeSet x, AttributeIndex a, const DependencyList& dependencies, int n);
@@ -41,14 +45,14 @@ bool IsMaximalSet(AttributeSet x, AttributeIndex a, const DependencyList& depend
 // The MAX family, built by adding the dependencies one at a time in list
 // order. Equal sets produced in one step are all kept (up to `limit` sets).
 MaxSetFamily ComputeMaxSets(const DependencyList& dependencies, int n,
-                            std::size_t limit = SetListLimit);
+                            std::size_t limit = MaxFamilyLimit);
 
 // The left-hand-side family lhs(A): its first node is {A}, every node
 // determines A, and every set that determines A contains a node. Dependencies
 // whose right-hand attribute stands in their own left-hand side imply nothing
 // and are left out.
 SetList LeftHandSideFamily(const DependencyList& dependencies, AttributeIndex a, int n,
-                           std::size_t limit = SetListLimit);
+                           std::size_t limit = LhsFamilyLimit);
 
 // The inclusion-minimal sets that meet every node of `family`, in order of
 // first appearance (of equal sets the earliest).
@@ -64,7 +68,7 @@ struct AttributeMaxSets {
   std::vector<SetNode> maxOfA;        // max(A), the complements of TR
 };
 AttributeMaxSets ComputeMaxSetsOfAttribute(const DependencyList& dependencies, AttributeIndex a,
-                                           int n);
+                                           int n, std::size_t limit = LhsFamilyLimit);
 
 // A is prime (stands in some key) when one of its maximal sets together with
 // A determines the whole schema.
