@@ -374,7 +374,8 @@ std::optional<SetList> BuildLhsFamily(const DependencyList& dependencies, Attrib
       }
       // Every reached attribute other than A stands in a node (each node
       // inserted holds its dependency's whole left-hand side), so some node
-      // holds the right-hand attribute.
+      // holds the right-hand attribute. In distinct mode a node can be left
+      // out, and a generator missed here; the completion below finds it.
       family.Walk([&](AttributeSet p) {
         if (p.Has(d.Rhs())) family.InsertBehindHead((p | x) - Single(d.Rhs()));
       });
