@@ -5,13 +5,15 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Nf.h"
 #include "Platform.h"
 
 namespace colours {
+// A shade below the button face, as the light 3-D colour of the classic
+// desktop schemes is; the style's own Midlight is far darker in some styles.
 QColor Light3D() {
-  return QApplication::palette().color(QPalette::Midlight);
+  return QApplication::palette().color(QPalette::Button).darker(106);
 }
 QColor ButtonFace() {
   return QApplication::palette().color(QPalette::Button);
