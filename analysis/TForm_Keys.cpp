@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "Keys.h"
 

@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "Redundance.h"
 #include "RedundancyEdits.h"

@@ -7,7 +7,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "UpDownControl.h"
 

@@ -1,4 +1,4 @@
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 
 const std::string& NameOf(const AttributeTable& names, AttributeIndex index) {
   static const std::string kEmpty;

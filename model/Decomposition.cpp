@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "Closure.h"
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 
 void InsertAscending(DependencyRow& row, AttributeIndex attribute) {
   auto& lhs = row.lhs;

@@ -7,7 +7,7 @@
 #include <unordered_set>
 
 #include "Closure.h"
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 
 namespace {
 

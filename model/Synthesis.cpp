@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "Closure.h"
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Keys.h"
 #include "Nf.h"
 #include "Redundance.h"

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "Nf.h"
 #include "TForm_Print.h"

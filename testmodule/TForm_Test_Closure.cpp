@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "Closure.h"
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "ExerciseSupport.h"
 

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "ExerciseSupport.h"
 #include "MaxSets.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "ExerciseSupport.h"
 #include "Exercises.h"

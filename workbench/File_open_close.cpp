@@ -88,7 +88,8 @@ int File_open_close::SaveSchema() {
 }
 
 int File_open_close::SaveSchemaAs() {
-  std::optional<QString> chosen = dialogs_.GetSaveFileName(QString(), DefaultFolder, kSaveFilter);
+  std::optional<QString> chosen = dialogs_.GetSaveFileName(
+      {QStringLiteral("File_Save_1"), QString(), DefaultFolder, kSaveFilter});
   if (!chosen) return 0;
   QString path = *chosen;
   if (!path.contains(kExtension)) path += kExtension;
@@ -102,7 +103,8 @@ int File_open_close::SaveSchemaAs() {
 }
 
 int File_open_close::ReadSchemaFile() {
-  std::optional<QString> chosen = dialogs_.GetOpenFileName(QString(), DefaultFolder, QString());
+  std::optional<QString> chosen = dialogs_.GetOpenFileName(
+      {QStringLiteral("File_Open_1"), QString(), DefaultFolder, QString()});
   if (!chosen) return 0;
   const QString path = *chosen;
   const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));

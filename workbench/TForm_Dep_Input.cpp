@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 
 namespace {

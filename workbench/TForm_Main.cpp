@@ -15,7 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "Keys.h"
 #include "Redundance.h"

@@ -112,7 +112,7 @@ bool TForm_Print::PrintReport() {
 }
 
 void TForm_Print::a_printExecute() {
-  switch (printing_.ShowPrintDialog()) {
+  switch (printing_.ShowPrintDialog(QStringLiteral("PrintDialog1"))) {
     case PrintDialogResult::Cancelled:
       return;
     case PrintDialogResult::Failed:
@@ -126,7 +126,8 @@ void TForm_Print::a_printExecute() {
 
 void TForm_Print::a_exportExecute() {
   const std::optional<QString> chosen =
-      files_.GetSaveFileName(QStringLiteral("Export to txt"), DefaultFolder, kExportFilter);
+      files_.GetSaveFileName({QStringLiteral("Save_Dialog_1"), QStringLiteral("Export to txt"),
+                              DefaultFolder, kExportFilter});
   if (!chosen) return;
   const QString& path = *chosen;
   if (QFileInfo::exists(path) &&

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "GuiTestSupport.h"
 #include "SchemaText.h"

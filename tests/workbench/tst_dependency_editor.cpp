@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "GuiTestSupport.h"
 #include "SchemaText.h"

@@ -8,7 +8,7 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include "Data_statement.h"
+#include "Data_statement_2.h"
 #include "GuiTestSupport.h"
 #include "SchemaText.h"
 #include "TForm_About.h"
@@ -170,6 +170,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
     QCOMPARE(t.platform.fileDialogs[0].folder, QStringLiteral("../Soubory"));
     QCOMPARE(t.platform.fileDialogs[0].filter, QString());
+    QCOMPARE(t.platform.fileDialogs[0].name, QStringLiteral("File_Open_1"));
   }
 
   void openReplacesTheLogsAndAsksNothingTwice() {
@@ -283,6 +284,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(t.platform.fileDialogs.back().save, true);
     QCOMPARE(t.platform.fileDialogs.back().filter, QStringLiteral("Schemario|*.DBC"));
     QCOMPARE(t.platform.fileDialogs.back().folder, QStringLiteral("../Soubory"));
+    QCOMPARE(t.platform.fileDialogs.back().name, QStringLiteral("File_Save_1"));
 
     // Save As leaves the remembered name alone, so the dialog comes again.
     t.schema().MarkDirty(1);

@@ -155,7 +155,7 @@ class PrintWindowTest : public QObject {
     TForm_Print& form = t.windows.Print();
     AddLines(form, count);
     Find<QPushButton>(form, "Button_print")->click();
-    QCOMPARE(t.platform.printDialogs, 1);
+    QCOMPARE(t.platform.printDialogNames, std::vector<QString>{"PrintDialog1"});
     QCOMPARE(Operations(t.platform), ExpectedOperations(count));
     QVERIFY(t.platform.messages.empty());
   }
@@ -215,6 +215,7 @@ class PrintWindowTest : public QObject {
     QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
     const FileDialogCall& dialog = t.platform.fileDialogs[0];
     QVERIFY(dialog.save);
+    QCOMPARE(dialog.name, QStringLiteral("Save_Dialog_1"));
     QCOMPARE(dialog.title, QStringLiteral("Export to txt"));
     QCOMPARE(dialog.folder, QStringLiteral("../Soubory"));
     QCOMPARE(dialog.filter, QStringLiteral("Text files (*.txt)|*.TXT\""));
@@ -288,7 +289,7 @@ class PrintWindowTest : public QObject {
     QTimer::singleShot(0, [&dialogSeen] {
       auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
       if (dialog == nullptr) return;
-      dialogSeen = true;
+      dialogSeen = dialog->objectName() == QStringLiteral("PrintDialog1");
       dialog->accept();
     });
     form.a_printExecute();
