@@ -32,16 +32,23 @@ class MessageService {
   }
 };
 
-// File dialogs. A filter is given in the program's stored form: pairs of
-// description and pattern separated by "|", for example "Schemario|*.DBC".
+// One file dialog of a window: its name (the dialog's objectName), title,
+// initial folder and filter. A filter is given in the program's stored form:
+// pairs of description and pattern separated by "|", for example
+// "Schemario|*.DBC".
+struct FileDialogRequest {
+  QString name;
+  QString title;
+  QString folder;
+  QString filter;
+};
+
 class FileDialogService {
  public:
   virtual ~FileDialogService() = default;
   // The chosen path, or nothing when the user cancels.
-  virtual std::optional<QString> GetOpenFileName(const QString& title, const QString& folder,
-                                                 const QString& filter) = 0;
-  virtual std::optional<QString> GetSaveFileName(const QString& title, const QString& folder,
-                                                 const QString& filter) = 0;
+  virtual std::optional<QString> GetOpenFileName(const FileDialogRequest& request) = 0;
+  virtual std::optional<QString> GetSaveFileName(const FileDialogRequest& request) = 0;
 };
 
 // A print job in progress; positions and sizes are in the printer's units.
@@ -60,7 +67,8 @@ enum class PrintDialogResult { Accepted, Cancelled, Failed };
 class PrintService {
  public:
   virtual ~PrintService() = default;
-  virtual PrintDialogResult ShowPrintDialog() = 0;
+  // Shows the print dialog of the given name (its objectName).
+  virtual PrintDialogResult ShowPrintDialog(const QString& name) = 0;
   // Starts a job on the printer chosen in the dialog; null when it cannot.
   virtual std::unique_ptr<PrinterCanvas> BeginJob() = 0;
 };

@@ -56,24 +56,34 @@ MessageAnswer QtMessageService::Show(const QString& caption, const QString& text
   }
 }
 
-std::optional<QString> QtFileDialogService::GetOpenFileName(const QString& title,
-                                                            const QString& folder,
-                                                            const QString& filter) {
-  const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder,
-                                                    ToolkitFilter(filter));
-  if (path.isEmpty()) return std::nullopt;
-  return path;
+namespace {
+
+std::optional<QString> RunFileDialog(const FileDialogRequest& request,
+                                     QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder,
+                     ToolkitFilter(request.filter));
+  dialog.setObjectName(request.name);
+  dialog.setAcceptMode(mode);
+  if (mode == QFileDialog::AcceptOpen) {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    // The program asks its own overwrite question and adds its own extension.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> QtFileDialogService::GetSaveFileName(const QString& title,
-                                                            const QString& folder,
-                                                            const QString& filter) {
-  // The program asks its own overwrite question and adds its own extension.
-  const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), title, folder,
-                                                    ToolkitFilter(filter), nullptr,
-                                                    QFileDialog::DontConfirmOverwrite);
-  if (path.isEmpty()) return std::nullopt;
-  return path;
+}  // namespace
+
+std::optional<QString> QtFileDialogService::GetOpenFileName(const FileDialogRequest& request) {
+  return RunFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtFileDialogService::GetSaveFileName(const FileDialogRequest& request) {
+  return RunFileDialog(request, QFileDialog::AcceptSave);
 }
 
 namespace {
@@ -111,8 +121,9 @@ QtPrintService::QtPrintService() {
   printer_.setResolution(150);
 }
 
-PrintDialogResult QtPrintService::ShowPrintDialog() {
+PrintDialogResult QtPrintService::ShowPrintDialog(const QString& name) {
   QPrintDialog dialog(&printer_, QApplication::activeWindow());
+  dialog.setObjectName(name);
   return dialog.exec() == QDialog::Accepted ? PrintDialogResult::Accepted
                                             : PrintDialogResult::Cancelled;
 }

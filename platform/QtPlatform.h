@@ -18,16 +18,14 @@ class QtMessageService final : public MessageService {
 
 class QtFileDialogService final : public FileDialogService {
  public:
-  std::optional<QString> GetOpenFileName(const QString& title, const QString& folder,
-                                         const QString& filter) override;
-  std::optional<QString> GetSaveFileName(const QString& title, const QString& folder,
-                                         const QString& filter) override;
+  std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override;
+  std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
 };
 
 class QtPrintService final : public PrintService {
  public:
   QtPrintService();
-  PrintDialogResult ShowPrintDialog() override;
+  PrintDialogResult ShowPrintDialog(const QString& name) override;
   std::unique_ptr<PrinterCanvas> BeginJob() override;
 
   // The printer the dialog configures; tests point it at a PDF file.

@@ -20,17 +20,13 @@ std::optional<QString> ScriptedPlatform::NextPath() {
   return path;
 }
 
-std::optional<QString> ScriptedPlatform::GetOpenFileName(const QString& title,
-                                                         const QString& folder,
-                                                         const QString& filter) {
-  fileDialogs.push_back({false, title, folder, filter});
+std::optional<QString> ScriptedPlatform::GetOpenFileName(const FileDialogRequest& request) {
+  fileDialogs.push_back({false, request.name, request.title, request.folder, request.filter});
   return NextPath();
 }
 
-std::optional<QString> ScriptedPlatform::GetSaveFileName(const QString& title,
-                                                         const QString& folder,
-                                                         const QString& filter) {
-  fileDialogs.push_back({true, title, folder, filter});
+std::optional<QString> ScriptedPlatform::GetSaveFileName(const FileDialogRequest& request) {
+  fileDialogs.push_back({true, request.name, request.title, request.folder, request.filter});
   return NextPath();
 }
 
@@ -61,8 +57,8 @@ class RecordingCanvas final : public PrinterCanvas {
 
 }  // namespace
 
-PrintDialogResult ScriptedPlatform::ShowPrintDialog() {
-  ++printDialogs;
+PrintDialogResult ScriptedPlatform::ShowPrintDialog(const QString& name) {
+  printDialogNames.push_back(name);
   if (printDialogAnswers.empty()) return PrintDialogResult::Accepted;
   const PrintDialogResult answer = printDialogAnswers.front();
   printDialogAnswers.pop_front();
@@ -105,7 +101,7 @@ void ScriptedPlatform::Reset() {
   printDialogAnswers.clear();
   failBeginJob = false;
   failEndJob = false;
-  printDialogs = 0;
+  printDialogNames.clear();
   printed.clear();
   errors.clear();
   randomValues.clear();

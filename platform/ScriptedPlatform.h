@@ -17,6 +17,7 @@ struct MessageCall {
 
 struct FileDialogCall {
   bool save;
+  QString name;
   QString title;
   QString folder;
   QString filter;
@@ -50,7 +51,7 @@ class ScriptedPlatform final : public MessageService,
   std::deque<PrintDialogResult> printDialogAnswers;  // empty queue: Accepted
   bool failBeginJob = false;
   bool failEndJob = false;
-  int printDialogs = 0;
+  std::vector<QString> printDialogNames;  // one entry per print dialog shown
   std::vector<PrintOperation> printed;
 
   std::vector<QString> errors;
@@ -59,11 +60,9 @@ class ScriptedPlatform final : public MessageService,
   std::vector<int> randomRanges;
 
   MessageAnswer Show(const QString& caption, const QString& text, MessageButtons buttons) override;
-  std::optional<QString> GetOpenFileName(const QString& title, const QString& folder,
-                                         const QString& filter) override;
-  std::optional<QString> GetSaveFileName(const QString& title, const QString& folder,
-                                         const QString& filter) override;
-  PrintDialogResult ShowPrintDialog() override;
+  std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override;
+  std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
+  PrintDialogResult ShowPrintDialog(const QString& name) override;
   std::unique_ptr<PrinterCanvas> BeginJob() override;
   void ShowError(const QString& text) override;
   int Random(int range) override;
