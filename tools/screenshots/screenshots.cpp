@@ -1,0 +1,193 @@
+// Drives every window of the program on a sample schema and saves a picture
+// of each. The modal services answer from a script, so no dialog stops the
+// run: questions are answered Yes, file dialogs give the sample's path.
+//   schemario_screenshots SCHEMA.dbc OUTPUT_FOLDER
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTimer>
+#include <cstdio>
+
+#include "ScriptedPlatform.h"
+#include "TForm_ABC_Input.h"
+#include "TForm_Decomposition_2.h"
+#include "TForm_Dep_Input.h"
+#include "TForm_Keys.h"
+#include "TForm_Main.h"
+#include "TForm_MaxSet.h"
+#include "TForm_Print.h"
+#include "TForm_Redundant_Attributes.h"
+#include "TForm_Redundant_Dependency.h"
+#include "TForm_Synteza_2.h"
+#include "TForm_Test.h"
+#include "TForm_Test_Closure.h"
+#include "TForm_Test_Decomposition.h"
+#include "TForm_Test_Keys.h"
+#include "TForm_Test_MaxSet.h"
+#include "TForm_Test_RedAtr.h"
+#include "TForm_Test_RedDep.h"
+#include "Workbench.h"
+
+namespace {
+
+class Shooter {
+ public:
+  explicit Shooter(const QString& folder) : folder_(folder) {}
+
+  void Save(QWidget& window, const char* name) {
+    window.raise();
+    for (int i = 0; i < 5; ++i)
+      QApplication::processEvents();
+    const QString path = folder_.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      failed_ = true;
+      return;
+    }
+    std::printf("%s\n", qPrintable(path));
+  }
+
+  bool Failed() const { return failed_; }
+
+ private:
+  QDir folder_;
+  bool failed_ = false;
+};
+
+void Trigger(QWidget& window, const char* action) {
+  auto* a = window.findChild<QAction*>(QString::fromLatin1(action));
+  if (a == nullptr) qFatal("no action %s", action);
+  a->trigger();
+}
+
+// Double-clicks, through its handler, the first dependency row that is
+// enabled (a row whose dependency violates a normal form).
+template <typename Window, typename Handler>
+bool SplitByFirstColouredRow(Window& window, Handler handler) {
+  for (QLineEdit* row : window.template findChildren<QLineEdit*>()) {
+    if (row->objectName().startsWith(QStringLiteral("Edit_Dep")) && row->isEnabled() &&
+        row->isVisible()) {
+      (window.*handler)(row->property("tag").toInt());
+      return true;
+    }
+  }
+  return false;
+}
+
+// Saves the print window while a report holds it modally, then closes it.
+void ShootPrintWindowWhenShown(Workbench& windows, Shooter& shooter, const char* name) {
+  QTimer::singleShot(0, [&windows, &shooter, name] {
+    shooter.Save(windows.Print(), name);
+    windows.Print().Zavri1Click();
+  });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Schemario"));
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s SCHEMA.dbc OUTPUT_FOLDER\n", argv[0]);
+    return 2;
+  }
+  const QString schema = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(QString::fromLocal8Bit(argv[2]));
+  Shooter shooter(QString::fromLocal8Bit(argv[2]));
+
+  ScriptedPlatform platform;
+  for (int i = 0; i < 200; ++i)
+    platform.answers.push_back(MessageAnswer::Yes);
+  Workbench windows(platform, platform, platform, platform, platform);
+  TForm_Main& main = windows.Main();
+  main.show();
+  platform.paths.push_back(schema);
+  Trigger(main, "a_open_file");
+  shooter.Save(main, "01-main-window");
+
+  TForm_ABC_Input& attributes = windows.AbcInput();
+  attributes.Prepare();
+  attributes.show();
+  shooter.Save(attributes, "02-attribute-editor");
+  attributes.reject();
+
+  TForm_Dep_Input& dependencies = windows.DepInput();
+  dependencies.Prepare();
+  dependencies.show();
+  shooter.Save(dependencies, "03-dependency-editor");
+  dependencies.reject();
+
+  Trigger(main, "a_keys");
+  windows.Keys().Button_First_KeyClick();
+  windows.Keys().Button_LucchesiClick();
+  shooter.Save(windows.Keys(), "04-keys");
+
+  Trigger(main, "a_red_atributes");
+  if (windows.RedundantAttributes().isVisible()) {
+    shooter.Save(windows.RedundantAttributes(), "05-redundant-attributes");
+  }
+  Trigger(main, "a_red_dependencies");
+  if (windows.RedundantDependency().isVisible()) {
+    shooter.Save(windows.RedundantDependency(), "06-redundant-dependencies");
+  }
+
+  Trigger(main, "a_maxset");
+  TForm_MaxSet& maxSet = windows.MaxSet();
+  maxSet.findChild<QComboBox*>(QStringLiteral("CB_MaxSetA"))->setCurrentIndex(1);
+  maxSet.Button2Click();
+  maxSet.Button1Click();
+  shooter.Save(maxSet, "07-maximal-sets");
+
+  Trigger(main, "a_dekomposition");
+  TForm_Decomposition_2& decomposition = windows.Decomposition();
+  decomposition.Frame_Decomposition_Tree1Edit1Click(0);
+  SplitByFirstColouredRow(decomposition, &TForm_Decomposition_2::Edit_Dep1Change);
+  // Then split a child that still violates a normal form.
+  for (int slot : {1, 2}) {
+    decomposition.Frame_Decomposition_Tree1Edit1Click(slot);
+    if (SplitByFirstColouredRow(decomposition, &TForm_Decomposition_2::Edit_Dep1Change)) break;
+  }
+  decomposition.a_nepokrytezavislostiExecute();
+  decomposition.a_projekceExecute();
+  decomposition.Frame_Decomposition_Tree1Edit1Click(0);
+  shooter.Save(decomposition, "08-decomposition");
+  ShootPrintWindowWhenShown(windows, shooter, "09-print-window");
+  decomposition.a_print_allExecute();
+
+  Trigger(main, "a_synthesis");
+  TForm_Synteza_2& synthesis = windows.Synteza();
+  synthesis.a_LS_stejneExecute();
+  synthesis.a_EkvKExecute();
+  synthesis.a_projekceExecute();
+  synthesis.Edit_Schema_1DblClick(1);
+  shooter.Save(synthesis, "10-synthesis");
+
+  Trigger(main, "a_test");
+  shooter.Save(windows.Test(), "11-test-hub");
+
+  Trigger(main, "Uzaver1");
+  shooter.Save(windows.TestClosure(), "12-exercise-closure");
+  Trigger(main, "Maximalnimnoziny2");
+  shooter.Save(windows.TestMaxSet(), "13-exercise-maximal-sets");
+  Trigger(main, "Klice2");
+  shooter.Save(windows.TestKeys(), "14-exercise-keys");
+  windows.TestKeys().a_spravnaOdpovedExecute();
+  shooter.Save(windows.TestKeys(), "15-exercise-keys-checked");
+  Trigger(main, "Redundantniatributy2");
+  shooter.Save(windows.TestRedAtr(), "16-exercise-redundant-attributes");
+  windows.TestRedAtr().a_spravnaodpovedExecute();
+  shooter.Save(windows.TestRedAtr(), "17-exercise-redundant-attributes-checked");
+  Trigger(main, "Redundantnizavislosti2");
+  shooter.Save(windows.TestRedDep(), "18-exercise-redundant-dependencies");
+  windows.TestRedDep().a_spravnaodpovedExecute();
+  shooter.Save(windows.TestRedDep(), "19-exercise-redundant-dependencies-checked");
+  Trigger(main, "Dekompozice1");
+  shooter.Save(windows.TestDecomposition(), "20-exercise-decomposition");
+  windows.TestDecomposition().a_spravnaodpovedExecute();
+  shooter.Save(windows.TestDecomposition(), "21-exercise-decomposition-checked");
+
+  return shooter.Failed() ? 1 : 0;
+}
