@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Data_statement_2.h"
 #include "Display.h"
@@ -112,6 +113,12 @@ void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex attribute,
   rowDependency[lastRow] = &record;
   row.Label_Atr->setText(ToText(NameOf(attributeNames, attribute)));
   row.Label_Atr->adjustSize();
+  // A long name pushes the rest of its row to the right instead of running
+  // under "v zavislosti".
+  row.Label_D->move(std::max(128, row.Label_Atr->geometry().right() + 7), row.Label_D->y());
+  const int editLeft = std::max(240, row.Label_D->geometry().right() + 9);
+  row.Edit->move(editLeft, row.Edit->y());
+  row.Button->move(editLeft + 216, row.Button->y());
   row.Button->setEnabled(true);
   SetBackground(*row.Edit, colours::White);
   for (QWidget* w : {static_cast<QWidget*>(row.Label_A), static_cast<QWidget*>(row.Label_Atr),
