@@ -6,6 +6,7 @@
 
 #include "BruteForce.h"
 #include "Closure.h"
+#include "LiteralMaxSets.h"
 #include "MaxSets.h"
 #include "SchemaText.h"
 
@@ -15,145 +16,6 @@ std::vector<std::string> Sets(const std::vector<SetNode>& sets) {
   std::vector<std::string> out;
   for (const SetNode& s : sets)
     out.push_back(Letters(s.member));
-  return out;
-}
-
-// The distinct sets, ascending by mask.
-std::vector<std::uint32_t> Distinct(const std::vector<SetNode>& sets) {
-  std::vector<std::uint32_t> out;
-  for (const SetNode& s : sets)
-    out.push_back(s.member.mask);
-  std::sort(out.begin(), out.end());
-  out.erase(std::unique(out.begin(), out.end()), out.end());
-  return out;
-}
-
-bool HasTrivialDependency(const DependencyList& list) {
-  return std::any_of(list.begin(), list.end(),
-                     [](const Dependency& d) { return d.LhsHas(d.Rhs()); });
-}
-
-// The computations step by step as the program describes them, on linked
-// lists and with the closure routine itself, to hold the faster code to the
-// same results in the same order.
-namespace literal {
-
-using List = std::list<AttributeSet>;
-
-AttributeSet All(int n) {
-  return AttributeSet{(1u << n) - 1u};
-}
-
-bool IsMaximal(AttributeSet x, AttributeIndex a, const DependencyList& deps, int n) {
-  AttributeSet s = x;
-  ComputeClosure(s, a, deps, nullptr);
-  if (s.Has(a)) return false;
-  for (AttributeIndex i = 0; i < static_cast<AttributeIndex>(n); ++i) {
-    if (x.Has(i)) continue;
-    s = x;
-    s.Add(i);
-    ComputeClosure(s, a, deps, nullptr);
-    if (!s.Has(a)) return false;
-  }
-  return true;
-}
-
-std::array<List, MaxAttributes> MaxSets(const DependencyList& deps, int n) {
-  std::array<List, MaxAttributes> max;
-  for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j) {
-    AttributeSet s = All(n);
-    s.Remove(j);
-    max[j].push_back(s);
-  }
-  DependencyList processed;
-  for (const Dependency& d : deps) {
-    InsertBehindHead(processed, d);
-    std::array<List, MaxAttributes> work;
-    for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j) {
-      work[j] = CopyInsertingBehindHead(max[j]);
-      for (AttributeSet m : max[j]) {
-        if (!d.LhsSet().IsSubsetOf(m) || m.Has(d.Rhs())) continue;
-        work[j].erase(std::find(work[j].begin(), work[j].end(), m));
-        for (int k = 0; k < MaxAttributes && d.lhs[k] != NoAttribute; ++k) {
-          for (AttributeSet other : max[d.lhs[k]]) {
-            if (IsMaximal(m & other, j, processed, n)) InsertBehindHead(work[j], m & other);
-          }
-        }
-      }
-    }
-    for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j)
-      max[j] = CopyInsertingBehindHead(work[j]);
-  }
-  return max;
-}
-
-// The passes alone, without the completion that mends cut-short chains.
-List LhsFamily(const DependencyList& deps, AttributeIndex a) {
-  List family{AttributeSet::Of({a})};
-  AttributeSet reached = AttributeSet::Of({a});
-  for (const Dependency& d : deps)
-    d.used = 0;
-  for (bool applied = true; applied;) {
-    applied = false;
-    for (const Dependency& d : deps) {
-      if (d.used != 0 || !reached.Has(d.Rhs())) continue;
-      d.used = 1;
-      const AttributeSet x = d.LhsSet();
-      if (std::any_of(family.begin(), family.end(),
-                      [x](AttributeSet p) { return p.IsSubsetOf(x); })) {
-        continue;
-      }
-      applied = true;
-      reached = reached | x;
-      if (d.Rhs() == a) {
-        InsertBehindHead(family, x);
-        continue;
-      }
-      bool contained = false;
-      for (auto p = family.begin(); p != family.end(); ++p) {
-        if (!p->Has(d.Rhs())) continue;
-        contained = true;
-        AttributeSet c = *p | x;
-        c.Remove(d.Rhs());
-        InsertBehindHead(family, c);
-      }
-      if (!contained) InsertBehindHead(family, x);
-    }
-  }
-  return family;
-}
-
-List Transversals(const List& family) {
-  std::vector<AttributeSet> t{AttributeSet{}};
-  for (AttributeSet p : family) {
-    const std::size_t c = t.size();
-    for (AttributeIndex k = 0; k < MaxAttributes; ++k) {
-      if (!p.Has(k)) continue;
-      for (std::size_t i = 0; i < c; ++i)
-        t.push_back(t[i] | AttributeSet::Of({k}));
-    }
-    t.erase(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(c));
-    // The entry under comparison stays the same while entries around it go.
-    for (std::size_t i = 0; i < t.size(); ++i) {
-      for (std::size_t j = 0; j < t.size();) {
-        if (j != i && t[i].IsSubsetOf(t[j])) {
-          t.erase(t.begin() + static_cast<std::ptrdiff_t>(j));
-          if (j < i) --i;
-        } else {
-          ++j;
-        }
-      }
-    }
-  }
-  return List(t.begin(), t.end());
-}
-
-}  // namespace literal
-
-SetList AsSetList(const literal::List& list) {
-  SetList out;
-  for (AttributeSet s : list)
-    out.push_back(SetNode{s});
   return out;
 }
 
@@ -359,50 +221,6 @@ TEST(MaxSets, UnionOfMaximalSets) {
   // Not an attribute of the schema.
   EXPECT_EQ(UnionOfMaximalSets(DependencyList{}, names, 4), AttributeSet{});
   EXPECT_EQ(UnionOfMaximalSets(DependencyList{}, AttributeTable{}, 0), AttributeSet{});
-}
-
-TEST(MaxSetsProperty, AgreeWithBruteForceOnRandomSchemas) {
-  std::mt19937 rng(4004);
-  int chainsMended = 0;
-  for (int round = 0; round < 3000; ++round) {
-    const int n = 1 + static_cast<int>(rng() % 7);
-    const DependencyList deps = brute::RandomDependencies(rng, n, 8, 3);
-    const std::vector<brute::Fd> fds = brute::FromList(deps);
-    const std::vector<std::uint32_t> keys = brute::MinimalKeys(n, fds);
-    SCOPED_TRACE(DepsText(deps) + " n=" + std::to_string(n));
-
-    const MaxSetFamily max = ComputeMaxSets(deps, n);
-    EXPECT_EQ(IsInBcnf(max, deps, n), brute::IsBcnf(n, fds));
-    const auto literalMax = literal::MaxSets(deps, n);
-    for (AttributeIndex a = 0; a < static_cast<AttributeIndex>(n); ++a) {
-      const std::vector<std::uint32_t> expected = brute::MaximalSets(n, fds, static_cast<int>(a));
-      EXPECT_EQ(Distinct(max[a]), expected) << "MAX of " << a;
-      EXPECT_EQ(max[a], AsSetList(literalMax[a])) << "MAX order of " << a;
-
-      const AttributeMaxSets one = ComputeMaxSetsOfAttribute(deps, a, n);
-      EXPECT_EQ(Distinct(one.maxOfA), expected) << "max of " << a;
-      EXPECT_EQ(Distinct(one.maxOfA).size(), one.maxOfA.size());
-      const bool prime =
-          std::any_of(keys.begin(), keys.end(), [a](std::uint32_t k) { return (k >> a) & 1u; });
-      EXPECT_EQ(IsPrimeAttribute(one.maxOfA, a, deps, n), prime) << "prime " << a;
-
-      // Where looking at each dependency once already finds every generator,
-      // the listings are exactly those of the passes alone.
-      if (HasTrivialDependency(deps)) continue;
-      const literal::List family = literal::LhsFamily(deps, a);
-      const literal::List transversals = literal::Transversals(family);
-      std::vector<SetNode> literalMaxOfA = Complements(AsSetList(transversals), n);
-      if (Distinct(literalMaxOfA) != expected) {
-        ++chainsMended;
-        continue;
-      }
-      EXPECT_EQ(one.lhsFamily, AsSetList(family)) << "lhs family of " << a;
-      EXPECT_EQ(one.transversals, AsSetList(transversals)) << "transversals of " << a;
-      EXPECT_EQ(one.maxOfA, literalMaxOfA);
-    }
-  }
-  // The mended cases do occur among these schemas.
-  EXPECT_GT(chainsMended, 0);
 }
 
 }  // namespace

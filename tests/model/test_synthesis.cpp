@@ -13,9 +13,12 @@
 #include "Keys.h"
 #include "Redundance.h"
 #include "SchemaText.h"
+#include "ScriptedDialogs.h"
 #include "Synthesis.h"
 
 namespace {
+
+using ScriptedDialog = ScriptedSynthesisDialog;
 
 const std::string kTooMany = "Uz je vytvoreno prilis mnoho schemat";
 const std::string kSplitFirst = "Nejprve rozlozte schema podle levych stran";
@@ -23,26 +26,6 @@ const std::string kNoEquivalentKeys = " Zadna schemata nemaji ekvivalentni klice
 const std::string kNoProjection = "Zadna schemata nejsou projekci";
 const std::string kQuestion =
     "Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem 'Projekce'.";
-
-// Records every message and answers questions from a queue; an unanswered
-// question is declined.
-struct ScriptedDialog final : SynthesisDialog {
-  std::vector<std::string> messages;
-  std::deque<bool> answers;
-  int unanswered = 0;
-
-  void Inform(const std::string& text) override { messages.push_back(text); }
-  bool AskYesNo(const std::string& text) override {
-    messages.push_back(text);
-    if (answers.empty()) {
-      ++unanswered;
-      return false;
-    }
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-};
 
 // The window opened on the given cover, with the keys the main window finds
 // for it.
@@ -513,76 +496,4 @@ TEST(Synthesis, ReportsNameMergedAndProjectionSchemas) {
 
 // Random schemas of up to seven attributes taken through the main window's
 // preparation and the split.
-TEST(SynthesisProperty, CoverIsMinimalAndTheSplitKeepsDependenciesAndAKey) {
-  std::mt19937 rng(6006);
-  int affected = 0;
-  for (int round = 0; round < 3000; ++round) {
-    const int n = 1 + static_cast<int>(rng() % 7);
-    std::string letters;
-    for (int i = 0; i < n; ++i)
-      letters += static_cast<char>('A' + i);
-    const AttributeTable names = Names(letters);
-    DependencyList deps;
-    const int count = static_cast<int>(rng() % 11);
-    for (int k = 0; k < count; ++k) {
-      std::vector<AttributeIndex> lhs;
-      AttributeSet seen;
-      for (int w = 1 + static_cast<int>(rng() % 3); w > 0; --w) {
-        const AttributeIndex a = rng() % n;
-        if (!seen.Has(a)) lhs.push_back(a);
-        seen.Add(a);
-      }
-      deps.push_back(NewDependency(lhs, rng() % n));
-    }
-
-    DependencyList cover = CopyInsertingBehindHead(deps);
-    const KeyList keys = ComputeKeys(deps, names);
-    DependencyList twoPasses = cover;
-    RemoveRedundantDependencies(twoPasses);
-    RemoveRedundantAttributes(twoPasses);
-    ReduceToMinimalCover(cover);
-    if (DepsText(cover) != DepsText(twoPasses)) ++affected;
-
-    const std::string context = letters + ": " + DepsText(deps);
-    const std::vector<brute::Fd> original = brute::FromList(deps);
-    const std::vector<brute::Fd> reduced = brute::FromList(cover);
-    ASSERT_TRUE(brute::Equivalent(original, reduced)) << context;
-    ASSERT_EQ(HasRedundantDependency(cover), 0) << context;
-    ASSERT_EQ(HasRedundantAttribute(cover), 0) << context;
-
-    SynthesisState state;
-    LoadSynthesis(state, names, cover, keys);
-    ScriptedDialog dialog;
-    SplitByLeftSides(state, dialog);
-    ASSERT_TRUE(dialog.messages.empty()) << context;
-    std::vector<AttributeSet> results;
-    for (int s = 0; s <= LeftSideSlotCount; ++s) {
-      if (state.schemas[s].state == SynthesisCurrent) results.push_back(state.schemas[s].member);
-    }
-    for (const brute::Fd& f : reduced) {
-      const std::uint32_t attributes = f.lhs | (1u << f.rhs);
-      bool inside = false;
-      for (AttributeSet r : results)
-        inside = inside || (attributes & ~r.mask) == 0;
-      ASSERT_TRUE(inside) << context;
-    }
-    bool holdsKey = false;
-    for (std::uint32_t key : brute::MinimalKeys(n, original)) {
-      for (AttributeSet r : results)
-        holdsKey = holdsKey || (key & ~r.mask) == 0;
-    }
-    ASSERT_TRUE(holdsKey) << context;
-
-    // Every dependency of a union or projection holds in the whole schema.
-    MergeEquivalentKeys(state, dialog);
-    AbsorbProjections(state, dialog);
-    for (int s = FirstMergedSlot; s < SynthesisSlotCount; ++s) {
-      for (const brute::Fd& f : brute::FromList(state.schemas[s].dependencies))
-        ASSERT_TRUE(brute::Implies(original, f.lhs, f.rhs)) << context;
-    }
-  }
-  // The stated two passes leave a redundant dependency now and then.
-  EXPECT_GT(affected, 0);
-}
-
 }  // namespace
