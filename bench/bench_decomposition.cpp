@@ -30,19 +30,13 @@ DependencyList WideSplitSchema() {
   return list;
 }
 
-struct Silent final : DecompositionDialog {
-  void Inform(const std::string&) override {}
-  bool AskOkCancel(const std::string&) override { return true; }
-  bool AskYesNo(const std::string&) override { return true; }
-};
-
 void BM_DecomposeTwentyAttributes(benchmark::State& state) {
   const AttributeTable names = BenchNames();
   const DependencyList list = WideSplitSchema();
   const KeyList keys = ComputeKeys(list, names);
   DecompositionState loaded;
   LoadDecomposition(loaded, names, list, keys);
-  Silent dialog;
+  SilentDecompositionDialog dialog;
   std::size_t rightMembers = 0;
   std::size_t rightDependencies = 0;
   for (auto _ : state) {

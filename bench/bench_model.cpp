@@ -65,4 +65,3 @@ BENCHMARK_CAPTURE(BM_RemoveRedundantAttributes, dense, DenseSchema())
 BENCHMARK_CAPTURE(BM_RemoveRedundantAttributes, many_keys, ManyKeysSchema())
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_RedundancyTests, dense, DenseSchema())->Unit(benchmark::kMicrosecond);
-

@@ -7,12 +7,6 @@
 
 namespace {
 
-class SilentDialog final : public SynthesisDialog {
- public:
-  void Inform(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return true; }
-};
-
 // A0 and A1 determine each other; A0 determines A2 and A4 .. A18, A1 also
 // A19, and A2 alone determines A3, which keeps the schema below 3NF. The
 // split gives A0's schema (18 attributes), A1's schema (A0, A1, A19) and
@@ -37,7 +31,7 @@ SynthesisState SplitState(const DependencyList& cover) {
   DependencyList reduced = cover;
   ReduceToMinimalCover(reduced);
   LoadSynthesis(state, names, reduced, ComputeKeys(reduced, names));
-  SilentDialog dialog;
+  SilentSynthesisDialog dialog;
   SplitByLeftSides(state, dialog);
   return state;
 }
@@ -45,7 +39,7 @@ SynthesisState SplitState(const DependencyList& cover) {
 // The whole merge step, on a fresh copy of the split each time.
 void BM_MergeEquivalentKeys(benchmark::State& state) {
   const SynthesisState split = SplitState(WideUnionSchema());
-  SilentDialog dialog;
+  SilentSynthesisDialog dialog;
   int unions = 0;
   for (auto _ : state) {
     SynthesisState copy = split;

@@ -1,0 +1,125 @@
+// The steps of the decomposition and synthesis windows that the benchmarks
+// of the split and the merge do not cover: the uncovered and projection
+// searches of the decomposition, and the split by left-hand sides and the
+// projection of the synthesis.
+
+#include <benchmark/benchmark.h>
+
+#include "BenchSchemas.h"
+#include "Keys.h"
+#include "Nf.h"
+#include "Redundance.h"
+
+namespace {
+
+// Splits slot s by its first dependency that violates a normal form.
+bool SplitByFirstViolation(DecompositionState& state, int s, DecompositionDialog& dialog) {
+  const SubSchema& schema = state.schemas[s];
+  const AttributeSet nonPrime = MarkNonPrimeAttributes(schema.keys);
+  int position = 0;
+  for (const Dependency& d : schema.dependencies) {
+    if (DependencyNormalForm(d, schema.keys, nonPrime) != NfBCNF) {
+      return DecomposeSchema(state, position, s, dialog);
+    }
+    ++position;
+  }
+  return false;
+}
+
+// The dense schema split at the root and, where they still violate a normal
+// form, at both children.
+DecompositionState SplitTree() {
+  const AttributeTable names = BenchNames();
+  const DependencyList list = DenseSchema();
+  DecompositionState state;
+  LoadDecomposition(state, names, list, ComputeKeys(list, names));
+  SilentDecompositionDialog dialog;
+  if (SplitByFirstViolation(state, 0, dialog)) {
+    SplitByFirstViolation(state, 1, dialog);
+    SplitByFirstViolation(state, 2, dialog);
+  }
+  return state;
+}
+
+int PresentSlots(const DecompositionState& state, int from, int to) {
+  int n = 0;
+  for (int s = from; s < to; ++s)
+    n += state.schemas[s].state == SlotEmpty ? 0 : 1;
+  return n;
+}
+
+void BM_UncoveredSearch(benchmark::State& state) {
+  const DecompositionState tree = SplitTree();
+  SilentDecompositionDialog dialog;
+  int added = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    DecompositionState work = tree;
+    state.ResumeTiming();
+    AddUncoveredSchemas(work, dialog);
+    added = PresentSlots(work, FirstAddedSlot, FirstProjectionSlot);
+    benchmark::DoNotOptimize(work);
+  }
+  state.counters["added_schemas"] = added;
+}
+
+void BM_ProjectionSearch(benchmark::State& state) {
+  DecompositionState tree = SplitTree();
+  SilentDecompositionDialog dialog;
+  AddUncoveredSchemas(tree, dialog);
+  int projections = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    DecompositionState work = tree;
+    state.ResumeTiming();
+    AddProjectionSchemas(work, dialog);
+    projections = PresentSlots(work, FirstProjectionSlot, DecompositionSlots);
+    benchmark::DoNotOptimize(work);
+  }
+  state.counters["projection_schemas"] = projections;
+}
+
+SynthesisState LoadedSynthesis() {
+  const AttributeTable names = BenchNames();
+  DependencyList cover = DenseSchema();
+  ReduceToMinimalCover(cover);
+  SynthesisState loaded;
+  LoadSynthesis(loaded, names, cover, ComputeKeys(cover, names));
+  return loaded;
+}
+
+void BM_SynthesisSplit(benchmark::State& state) {
+  const SynthesisState loaded = LoadedSynthesis();
+  SilentSynthesisDialog dialog;
+  int schemas = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    SynthesisState work = loaded;
+    state.ResumeTiming();
+    SplitByLeftSides(work, dialog);
+    schemas = work.schemaCount;
+    benchmark::DoNotOptimize(work);
+  }
+  state.counters["schemas"] = schemas;
+}
+
+void BM_SynthesisProjection(benchmark::State& state) {
+  SynthesisState merged = LoadedSynthesis();
+  SilentSynthesisDialog dialog;
+  SplitByLeftSides(merged, dialog);
+  MergeEquivalentKeys(merged, dialog);
+  for (auto _ : state) {
+    state.PauseTiming();
+    SynthesisState work = merged;
+    state.ResumeTiming();
+    AbsorbProjections(work, dialog);
+    benchmark::DoNotOptimize(work);
+  }
+}
+
+}  // namespace
+
+BENCHMARK(BM_UncoveredSearch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProjectionSearch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SynthesisSplit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SynthesisProjection)->Unit(benchmark::kMillisecond);
