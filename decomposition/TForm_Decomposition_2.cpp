@@ -212,8 +212,9 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   panel->setFrameShadow(QFrame::Sunken);
   panel->setGeometry(kPanelLeft, kDetailTop, kPanelWidth, kDetailHeight);
   Panel_Dep = panel;
-  UpDown1 = new UpDownControl(content);
+  UpDown1 = new UpDownControl(QStringLiteral("Up"), QStringLiteral("Down"), content);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
+  UpDown1->SetAutoRepeat(true);
   UpDown1->setGeometry(kPanelLeft + kPanelWidth + 2, kDetailTop, kUpDownWidth, 40);
   connect(UpDown1, &UpDownControl::Click, this, &TForm_Decomposition_2::UpDown1Click);
   Label3 = heading("Label3", "Klice:", kKeysLeft);

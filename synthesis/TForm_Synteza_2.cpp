@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -19,6 +18,7 @@
 #include "Display.h"
 #include "Nf.h"
 #include "TForm_Print.h"
+#include "UpDownControl.h"
 
 namespace {
 
@@ -269,19 +269,10 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
   panel->setGeometry(230, kDetailTop, kRowLeft + kRowWidth + 20, kDetailHeight);
   Panel_Dep = panel;
 
-  UpDown1 = new QWidget(content);
+  UpDown1 = new UpDownControl(QStringLiteral("UpDown1Up"), QStringLiteral("UpDown1Down"), content);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
   UpDown1->setGeometry(panel->geometry().right() + 4, kDetailTop, 24, 50);
-  UpDown1Up = new QToolButton(UpDown1);
-  UpDown1Up->setObjectName(QStringLiteral("UpDown1Up"));
-  UpDown1Up->setArrowType(Qt::UpArrow);
-  UpDown1Up->setGeometry(0, 0, 24, 25);
-  UpDown1Down = new QToolButton(UpDown1);
-  UpDown1Down->setObjectName(QStringLiteral("UpDown1Down"));
-  UpDown1Down->setArrowType(Qt::DownArrow);
-  UpDown1Down->setGeometry(0, 25, 24, 25);
-  connect(UpDown1Up, &QToolButton::clicked, this, [this] { PressUpDown(true); });
-  connect(UpDown1Down, &QToolButton::clicked, this, [this] { PressUpDown(false); });
+  connect(UpDown1, &UpDownControl::Click, this, &TForm_Synteza_2::UpDown1Click);
 
   Label_S3 =
       MakeLabel(content, "Label_S3", QStringLiteral("Klice:"), QRect(580, kLowerTop, 200, 16));
@@ -356,7 +347,7 @@ void TForm_Synteza_2::Edit_Schema_1DblClick(int tag) {
 void TForm_Synteza_2::ShowSchemaDetails() {
   const SubSchema& schema = state_.schemas[shownSlot_];
   DestroyRows();
-  upDownPosition_ = 0;
+  UpDown1->SetPosition(0);
   for (QPlainTextEdit* memo : {Memo_ABC, Memo_Keys}) {
     memo->setEnabled(true);
     SetBackground(*memo, colours::White);
@@ -394,11 +385,6 @@ void TForm_Synteza_2::ShowSchemaDetails() {
   AppendLine(*Memo_Keys, QString::fromLatin1(kKeyRule));
 }
 
-void TForm_Synteza_2::PressUpDown(bool up) {
-  upDownPosition_ = std::max(0, upDownPosition_ + (up ? 1 : -1));
-  UpDown1Click(upDownPosition_, up);
-}
-
 void TForm_Synteza_2::UpDown1Click(int position, bool upPressed) {
   const int count = static_cast<int>(dependencyRows_.size());
   if (position == 0) {
@@ -408,7 +394,7 @@ void TForm_Synteza_2::UpDown1Click(int position, bool upPressed) {
   } else if (position <= count - 1) {
     MoveRows(-kRowPitch);
   } else {
-    upDownPosition_ = count - 1;
+    UpDown1->SetPosition(count - 1);
   }
 }
 
@@ -449,7 +435,7 @@ void TForm_Synteza_2::ClearDetails() {
   UpDown1->setEnabled(false);
   UpDown1->hide();
   DestroyRows();
-  upDownPosition_ = 0;
+  UpDown1->SetPosition(0);
 }
 
 void TForm_Synteza_2::a_LS_stejneExecute() {

@@ -17,7 +17,7 @@ class QLineEdit;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
-class QToolButton;
+class UpDownControl;
 
 // The synthesis of the schema into third normal form, step by step: the
 // starting minimal cover, the schemas by equal left-hand sides, the unions of
@@ -72,7 +72,6 @@ class TForm_Synteza_2 final : public QWidget {
   void LayOutRows();
   void MoveRows(int dy);
   void SetHeadingsColour(const QColor& colour);
-  void PressUpDown(bool up);
   void ShowReport(const std::vector<std::string>& lines);
 
   SchemaHost& host_;
@@ -81,7 +80,6 @@ class TForm_Synteza_2 final : public QWidget {
 
   SynthesisState state_;
   int shownSlot_ = 0;
-  int upDownPosition_ = 0;
   std::vector<QLineEdit*> dependencyRows_;
 
   // Indexed by slot; slot 0 has no number label.
@@ -112,7 +110,5 @@ class TForm_Synteza_2 final : public QWidget {
   QPlainTextEdit* Memo_ABC = nullptr;
   QPlainTextEdit* Memo_Keys = nullptr;
   QWidget* Panel_Dep = nullptr;
-  QWidget* UpDown1 = nullptr;
-  QToolButton* UpDown1Up = nullptr;
-  QToolButton* UpDown1Down = nullptr;
+  UpDownControl* UpDown1 = nullptr;
 };

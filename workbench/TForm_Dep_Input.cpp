@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 #include "Data_statement_2.h"
 #include "Display.h"
+#include "UpDownControl.h"
 
 namespace {
 
@@ -86,25 +86,16 @@ TForm_Dep_Input::TForm_Dep_Input(SchemaHost& host, MessageService& messages, QWi
   Button_OK->setDefault(true);
   Cancel = makeButton("Cancel", QStringLiteral("Cancel"), kPanelLeft + 100, 440, 90);
 
-  UpDown1 = new QWidget(this);
+  UpDown1 = new UpDownControl(QStringLiteral("UpDown1Up"), QStringLiteral("UpDown1Down"), this);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
   UpDown1->setGeometry(kPanelLeft + kPanelWidth - 30, kUpDownTop, 30, 50);
-  UpDown1Up = new QToolButton(UpDown1);
-  UpDown1Up->setObjectName(QStringLiteral("UpDown1Up"));
-  UpDown1Up->setArrowType(Qt::UpArrow);
-  UpDown1Up->setGeometry(0, 0, 30, 25);
-  UpDown1Down = new QToolButton(UpDown1);
-  UpDown1Down->setObjectName(QStringLiteral("UpDown1Down"));
-  UpDown1Down->setArrowType(Qt::DownArrow);
-  UpDown1Down->setGeometry(0, 25, 30, 25);
   UpDown1->hide();
 
   connect(Button_Insert, &QPushButton::clicked, this, &TForm_Dep_Input::Button_InsertClick);
   connect(Erase, &QPushButton::clicked, this, &TForm_Dep_Input::EraseClick);
   connect(Button_OK, &QPushButton::clicked, this, &TForm_Dep_Input::Button_OKClick);
   connect(Cancel, &QPushButton::clicked, this, &TForm_Dep_Input::CancelClick);
-  connect(UpDown1Up, &QToolButton::clicked, this, [this] { UpDown1Click(true); });
-  connect(UpDown1Down, &QToolButton::clicked, this, [this] { UpDown1Click(false); });
+  connect(UpDown1, &UpDownControl::Click, this, &TForm_Dep_Input::UpDown1Click);
 
   setFixedSize(kPanelLeft + kPanelWidth + 20, 492);
 }
@@ -155,8 +146,8 @@ void TForm_Dep_Input::AddLine(const QString& text) {
 }
 
 void TForm_Dep_Input::PlaceLine(int line) {
-  lines_[line]->setGeometry(kLineLeft, kLineTop + kLinePitch * (line - position_), kLineWidth,
-                            kLineHeight);
+  lines_[line]->setGeometry(kLineLeft, kLineTop + kLinePitch * (line - UpDown1->Position()),
+                            kLineWidth, kLineHeight);
 }
 
 void TForm_Dep_Input::Highlight(int line, const QColor& colour) {
@@ -169,8 +160,8 @@ void TForm_Dep_Input::ShowPagingIfNeeded() {
 
 void TForm_Dep_Input::ScrollToLine(int line) {
   const int visible = (Panel1->height() - kLineTop) / kLinePitch;
-  if (line - position_ < visible) return;
-  position_ = line - visible + 1;
+  if (line - UpDown1->Position() < visible) return;
+  UpDown1->SetPosition(line - visible + 1);
   for (int k = 0; k < static_cast<int>(lines_.size()); ++k)
     PlaceLine(k);
 }
@@ -244,11 +235,11 @@ void TForm_Dep_Input::EraseClick() {
   if (current_ >= 0) Highlight(current_, colours::SelectedYellow);
 }
 
-void TForm_Dep_Input::UpDown1Click(bool increase) {
-  const int last = static_cast<int>(lines_.size()) - 1;
-  if (increase && position_ < last) ++position_;
-  if (!increase && position_ > 0) --position_;
-  for (int k = 0; k <= last; ++k)
+void TForm_Dep_Input::UpDown1Click(int position, bool upPressed) {
+  // The up arrow stops at the last line.
+  const int count = static_cast<int>(lines_.size());
+  if (upPressed && position >= count) UpDown1->SetPosition(position - 1);
+  for (int k = 0; k < count; ++k)
     PlaceLine(k);
 }
 
@@ -273,7 +264,7 @@ void TForm_Dep_Input::FormClose() {
   lines_.clear();
   rows_.clear();
   current_ = -1;
-  position_ = 0;
+  UpDown1->SetPosition(0);
 }
 
 void TForm_Dep_Input::done(int result) {

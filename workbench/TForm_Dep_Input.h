@@ -14,7 +14,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QToolButton;
+class UpDownControl;
 
 // The modal editor of the dependencies: a dependency is composed from picked
 // left-hand and right-hand attributes and shown as a line; OK hands the whole
@@ -31,8 +31,8 @@ class TForm_Dep_Input final : public QDialog {
   // The click handler every line shares; `tag` is the line's position.
   void One_Edit1Click(int tag);
   void EraseClick();
-  // `increase` is the arrow that raises the position and moves the lines up.
-  void UpDown1Click(bool increase);
+  // The paging arrows reached `position`; the up arrow moves the lines up.
+  void UpDown1Click(int position, bool upPressed);
   void Button_OKClick();
   void CancelClick();
 
@@ -57,9 +57,8 @@ class TForm_Dep_Input final : public QDialog {
   std::array<QComboBox*, RowRhsSlots> ComboBox_P{};
   QLabel* Label1 = nullptr;
   QFrame* Panel1 = nullptr;
-  QWidget* UpDown1 = nullptr;
-  QToolButton* UpDown1Up = nullptr;
-  QToolButton* UpDown1Down = nullptr;
+  // Its position is how many line pitches the lines are scrolled up.
+  UpDownControl* UpDown1 = nullptr;
   QPushButton* Button_Insert = nullptr;
   QPushButton* Erase = nullptr;
   QPushButton* Button_OK = nullptr;
@@ -70,8 +69,6 @@ class TForm_Dep_Input final : public QDialog {
   std::vector<QLineEdit*> lines_;
   // The current row, which is also the selected line; -1 when there is none.
   int current_ = -1;
-  // How many line pitches the lines are scrolled up.
-  int position_ = 0;
   AttributeTable names_;
   bool modified_ = false;
 };
