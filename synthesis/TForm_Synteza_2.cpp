@@ -1,7 +1,6 @@
 #include "TForm_Synteza_2.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
@@ -14,9 +13,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "Data_statement_2.h"
 #include "Display.h"
 #include "Nf.h"
+#include "SchemaDetails.h"
 #include "TForm_Print.h"
 #include "UpDownControl.h"
 
@@ -25,8 +24,6 @@ namespace {
 const QString kFieldHint = QStringLiteral("Cervene schema je v 1 ci 2NF, zlute je schema v 3NF.");
 const QString kRowHint = QStringLiteral("Zluta zavislost porusuje 3NF, zelena BCNF");
 const QString kNothingToPrint = QStringLiteral("Nejsou otevrena zadna schemata k tisku");
-const char* const kAttributeRule = "--------------";
-const char* const kKeyRule = "-------------";
 
 // Layout of the window's content, in pixels.
 constexpr int kContentWidth = 990;
@@ -51,11 +48,7 @@ constexpr int kDetailTop = kLowerTop + 18;
 constexpr int kDetailHeight = 258;
 
 // Dependency rows inside Panel_Dep.
-constexpr int kRowLeft = 20;
 constexpr int kRowWidth = 250;
-constexpr int kRowHeight = 25;
-constexpr int kFirstRowTop = 3;
-constexpr int kRowPitch = kRowHeight + 3;
 // The panel shows nine rows; from ten on they are paged.
 constexpr int kRowsWithoutPaging = 9;
 
@@ -266,7 +259,7 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
   panel->setObjectName(QStringLiteral("Panel_Dep"));
   panel->setFrameShape(QFrame::StyledPanel);
   panel->setFrameShadow(QFrame::Sunken);
-  panel->setGeometry(230, kDetailTop, kRowLeft + kRowWidth + 20, kDetailHeight);
+  panel->setGeometry(230, kDetailTop, SchemaDetails::RowLeft + kRowWidth + 20, kDetailHeight);
   Panel_Dep = panel;
 
   UpDown1 = new UpDownControl(QStringLiteral("UpDown1Up"), QStringLiteral("UpDown1Down"), content);
@@ -284,12 +277,28 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
     memo->setReadOnly(true);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
   }
+
+  DetailControls controls;
+  controls.attributesHeading = Label_S1;
+  controls.attributes = Memo_ABC;
+  controls.dependenciesHeading = Label_S2;
+  controls.rowPanel = Panel_Dep;
+  controls.upDown = UpDown1;
+  controls.keysHeading = Label_S3;
+  controls.keys = Memo_Keys;
+  // Rows here only show; they react to nothing.
+  RowStyle style;
+  style.width = kRowWidth;
+  style.hint = kRowHint;
+  style.initialBackground = colours::ButtonFace();
+  style.pagedFrom = kRowsWithoutPaging + 1;
+  details_ = new SchemaDetails(controls, style, messages_, this);
 }
 
 void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
   // A window still open from the previous command starts with an empty
   // lower part too, as after closing.
-  ClearDetails();
+  details_->Clear();
   LoadSynthesis(state_, host_.LiveSchema().attributes, std::move(cover), std::move(keys));
   shownSlot_ = 0;
   ShowSlots();
@@ -345,97 +354,11 @@ void TForm_Synteza_2::Edit_Schema_1DblClick(int tag) {
 }
 
 void TForm_Synteza_2::ShowSchemaDetails() {
-  const SubSchema& schema = state_.schemas[shownSlot_];
-  DestroyRows();
-  UpDown1->SetPosition(0);
-  for (QPlainTextEdit* memo : {Memo_ABC, Memo_Keys}) {
-    memo->setEnabled(true);
-    SetBackground(*memo, colours::White);
-    memo->clear();
-  }
-  SetHeadingsColour(Qt::black);
-  UpDown1->setEnabled(!schema.dependencies.empty());
-
-  int tag = 0;
-  for (const Dependency& d : schema.dependencies) {
-    auto* row = new QLineEdit(Panel_Dep);
-    row->setObjectName(QStringLiteral("Edit_Dep%1").arg(tag + 1));
-    row->setProperty("tag", tag);
-    row->setReadOnly(true);
-    QFont font = row->font();
-    font.setPointSize(10);
-    row->setFont(font);
-    QPalette palette = row->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    row->setPalette(palette);
-    SetBackground(*row, colours::ButtonFace());
-    row->setToolTip(kRowHint);
-    dependencyRows_.push_back(row);
-    row->show();
-    ShowDependencyNormalForm(d, schema.keys, state_.attributeNames, *row, messages_);
-    row->setCursorPosition(0);
-    ++tag;
-  }
-  LayOutRows();
-  UpDown1->setVisible(static_cast<int>(dependencyRows_.size()) > kRowsWithoutPaging);
-
-  AppendLines(*Memo_Keys, ListKeyLines(schema.keys, state_.attributeNames));
-  AppendLines(*Memo_ABC, ListAttributeLines(PackedNames(state_.attributeNames, schema.member)));
-  AppendLine(*Memo_ABC, QString::fromLatin1(kAttributeRule));
-  AppendLine(*Memo_Keys, QString::fromLatin1(kKeyRule));
+  details_->Show(state_.schemas[shownSlot_], state_.attributeNames);
 }
 
 void TForm_Synteza_2::UpDown1Click(int position, bool upPressed) {
-  const int count = static_cast<int>(dependencyRows_.size());
-  if (position == 0) {
-    LayOutRows();
-  } else if (!upPressed) {
-    MoveRows(kRowPitch);
-  } else if (position <= count - 1) {
-    MoveRows(-kRowPitch);
-  } else {
-    UpDown1->SetPosition(count - 1);
-  }
-}
-
-void TForm_Synteza_2::DestroyRows() {
-  for (QLineEdit* row : dependencyRows_)
-    delete row;
-  dependencyRows_.clear();
-}
-
-void TForm_Synteza_2::LayOutRows() {
-  int top = kFirstRowTop;
-  for (QLineEdit* row : dependencyRows_) {
-    row->setGeometry(kRowLeft, top, kRowWidth, kRowHeight);
-    top += kRowPitch;
-  }
-}
-
-void TForm_Synteza_2::MoveRows(int dy) {
-  for (QLineEdit* row : dependencyRows_)
-    row->move(row->x(), row->y() + dy);
-}
-
-void TForm_Synteza_2::SetHeadingsColour(const QColor& colour) {
-  for (QLabel* heading : {Label_S1, Label_S2, Label_S3}) {
-    QPalette palette = heading->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    heading->setPalette(palette);
-  }
-}
-
-void TForm_Synteza_2::ClearDetails() {
-  SetHeadingsColour(QApplication::palette().color(QPalette::Dark));
-  for (QPlainTextEdit* memo : {Memo_ABC, Memo_Keys}) {
-    memo->clear();
-    memo->setEnabled(false);
-    SetBackground(*memo, colours::ButtonFace());
-  }
-  UpDown1->setEnabled(false);
-  UpDown1->hide();
-  DestroyRows();
-  UpDown1->SetPosition(0);
+  details_->Page(position, upPressed);
 }
 
 void TForm_Synteza_2::a_LS_stejneExecute() {
@@ -490,7 +413,7 @@ void TForm_Synteza_2::closeEvent(QCloseEvent* event) {
 
 void TForm_Synteza_2::FormClose() {
   ClearSynthesis(state_);
-  ClearDetails();
+  details_->Clear();
   shownSlot_ = 0;
   ShowSlots();
   Edit_Schema_1->setEnabled(false);

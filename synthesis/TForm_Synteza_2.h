@@ -17,6 +17,7 @@ class QLineEdit;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
+class SchemaDetails;
 class UpDownControl;
 
 // The synthesis of the schema into third normal form, step by step: the
@@ -67,11 +68,6 @@ class TForm_Synteza_2 final : public QWidget {
   // Brings every schema field, number label and group in line with the
   // slots.
   void ShowSlots();
-  void ClearDetails();
-  void DestroyRows();
-  void LayOutRows();
-  void MoveRows(int dy);
-  void SetHeadingsColour(const QColor& colour);
   void ShowReport(const std::vector<std::string>& lines);
 
   SchemaHost& host_;
@@ -80,7 +76,6 @@ class TForm_Synteza_2 final : public QWidget {
 
   SynthesisState state_;
   int shownSlot_ = 0;
-  std::vector<QLineEdit*> dependencyRows_;
 
   // Indexed by slot; slot 0 has no number label.
   std::array<QLineEdit*, SynthesisSlotCount> schemaFields_{};
@@ -111,4 +106,5 @@ class TForm_Synteza_2 final : public QWidget {
   QPlainTextEdit* Memo_Keys = nullptr;
   QWidget* Panel_Dep = nullptr;
   UpDownControl* UpDown1 = nullptr;
+  SchemaDetails* details_ = nullptr;
 };

@@ -39,6 +39,8 @@ struct RowStyle {
   QString hint;
   // Background of a row before its class colours it, if any.
   QColor initialBackground;
+  // The paging control appears from this many rows on.
+  int pagedFrom = 10;
   // Called with a row's tag when an enabled row is double-clicked; rows react
   // to nothing without it.
   std::function<void(int tag)> doubleClicked;
@@ -53,8 +55,6 @@ class SchemaDetails final : public QObject {
   static constexpr int RowHeight = 25;
   static constexpr int RowGap = 3;
   static constexpr int RowPitch = RowHeight + RowGap;
-  // The paging control appears from this many rows on.
-  static constexpr int PagedFrom = 10;
 
   SchemaDetails(DetailControls controls, RowStyle style, MessageService& messages,
                 QObject* parent = nullptr);

@@ -60,7 +60,7 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
     ++tag;
   }
   LayOutRows();
-  controls_.upDown->setVisible(static_cast<int>(rows_.size()) >= PagedFrom);
+  controls_.upDown->setVisible(static_cast<int>(rows_.size()) >= style_.pagedFrom);
 
   AppendLines(*controls_.keys, ListKeyLines(schema.keys, names));
   AppendLines(*controls_.attributes, ListAttributeLines(PackedNames(names, schema.member)));
