@@ -15,5 +15,15 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-test && ctest --output-on-failure -j "$(nproc)")
 
+# clang-tidy on the program files the last commit changed, as long as they
+# are few enough to check in a few minutes.
+mapfile -t changed < <(git diff --name-only --diff-filter=AM HEAD~1 2>/dev/null -- \
+  'model/*.cpp' 'platform/*.cpp' 'workbench/*.cpp' 'analysis/*.cpp' 'decomposition/*.cpp' \
+  'synthesis/*.cpp' 'testmodule/*.cpp' || true)
+if [ ${#changed[@]} -gt 0 ] && [ ${#changed[@]} -le 20 ]; then
+  echo "clang-tidy: ${changed[*]}"
+  clang-tidy -p build-test --quiet "${changed[@]}"
+fi
+
 # A short bounded run of the schema file fuzzer after the tests.
 tools/fuzz.sh 60

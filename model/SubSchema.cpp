@@ -143,6 +143,7 @@ void CompleteByProjection(SubSchema& record, const DependencyList& source) {
         std::uint32_t missing = reached & ~own;
         if (missing != 0) {
           std::vector<AttributeIndex> lhs;
+          lhs.reserve(position.size());
           for (int pos : position)
             lhs.push_back(members[pos]);
           while (missing != 0) {
