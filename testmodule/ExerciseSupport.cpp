@@ -8,10 +8,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "Display.h"
+#include "Platform.h"
 
 namespace exercise {
 
@@ -171,6 +173,162 @@ void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
   AppendLines(memo, lines);
   memo.moveCursor(QTextCursor::Start);
   memo.ensureCursorVisible();
+}
+
+namespace {
+
+// One control more in every column: the tops of the controls are this far
+// apart.
+constexpr int Pitch = 35;
+// The lowest top of a control that still fits above the column's button.
+constexpr int LastTopWithoutGrowing = 280;
+
+}  // namespace
+
+AnswerColumns::AnswerColumns(QWidget& window, QWidget& canvas, const ColumnsLayout& layout,
+                             QAction* answerAction, QAction* newTaskAction)
+    : window_(window), canvas_(canvas), layout_(layout) {
+  Panel_BckGr_1 = MakeColouredPanel(&canvas, "Panel_BckGr_1", layout.frames[0], layout.frameColour);
+  Panel_BckGr_odpoved =
+      MakeColouredPanel(&canvas, "Panel_BckGr_odpoved", layout.frames[1], layout.frameColour);
+  Panel_BckGr_reseni =
+      MakeColouredPanel(&canvas, "Panel_BckGr_reseni", layout.frames[2], layout.frameColour);
+  Panel_BckGr_odpoved->hide();
+  Panel_BckGr_reseni->hide();
+
+  Panel1 = MakePanel(&canvas, "Panel1", layout.columns[0]);
+  Panel_odpoved = MakePanel(&canvas, "Panel_odpoved", layout.columns[1]);
+  Panel_reseni = MakePanel(&canvas, "Panel_reseni", layout.columns[2]);
+  // The solution column only shows; its boxes cannot be changed.
+  Panel_reseni->setEnabled(false);
+
+  OK = new QPushButton(layout.okCaption, Panel1);
+  OK->setObjectName(QStringLiteral("OK"));
+  OK->setGeometry(layout.ok);
+  OK->setDefault(true);
+  Button_Odpoved =
+      MakeActionButton(Panel_odpoved, "Button_Odpoved", answerAction, layout.answerButton);
+  Button_Odpoved->hide();
+
+  Memo1 = new QPlainTextEdit(&canvas);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setReadOnly(true);
+  Memo1->setGeometry(layout.memo);
+  Button_Novy = MakeActionButton(&canvas, "Button_Novy", newTaskAction, layout.newTask);
+  Button_Novy->hide();
+}
+
+QCheckBox* AnswerColumns::AddBox(QFrame* column, std::vector<QCheckBox*>& boxes,
+                                 const QString& name) {
+  auto* box = new QCheckBox(name, column);
+  PlaceInColumn(*box, boxes.empty() ? nullptr : boxes.back(), layout_.controlWidth);
+  boxes.push_back(box);
+  return box;
+}
+
+void AnswerColumns::GrowFor(const QAbstractButton& control) {
+  if (control.y() <= LastTopWithoutGrowing) return;
+  for (QFrame* panel : {Panel1, Panel_odpoved, Panel_reseni, Panel_BckGr_1, Panel_BckGr_odpoved,
+                        Panel_BckGr_reseni}) {
+    panel->resize(panel->width(), panel->height() + Pitch);
+  }
+  for (QPushButton* button : {OK, Button_Odpoved, Button_Novy})
+    button->move(button->x(), button->y() + Pitch);
+  GrowWindow(window_, canvas_, Pitch);
+}
+
+void AnswerColumns::AddTasks(const AttributeTable& names, TaskControl control, bool grow) {
+  shown.clear();
+  for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
+    if (names[i].empty()) continue;
+    shown.push_back(i);
+    QAbstractButton* task = nullptr;
+    if (control == TaskControl::RadioButtons) {
+      task = new QRadioButton(ToText(names[i]), Panel1);
+    } else {
+      task = new QCheckBox(ToText(names[i]), Panel1);
+    }
+    PlaceInColumn(*task, tasks.empty() ? nullptr : tasks.back(), layout_.controlWidth);
+    tasks.push_back(task);
+    Panel_BckGr_1->show();
+    if (grow) GrowFor(*task);
+  }
+  OK->raise();
+}
+
+AttributeSet AnswerColumns::Chosen() const {
+  AttributeSet chosen;
+  for (std::size_t k = 0; k < tasks.size(); ++k) {
+    if (tasks[k]->isChecked()) chosen.Add(shown[k]);
+  }
+  return chosen;
+}
+
+void AnswerColumns::OpenAnswerColumn() {
+  for (const QAbstractButton* task : tasks)
+    AddBox(Panel_odpoved, answers, task->text());
+  Button_Odpoved->raise();
+  Panel_BckGr_1->hide();
+  Panel_BckGr_odpoved->show();
+  Button_Odpoved->show();
+  OK->setEnabled(false);
+  Panel1->setEnabled(false);
+  Button_Odpoved->setFocus();
+}
+
+void AnswerColumns::ShowSolution(const AttributeSet& result, MessageService& messages) {
+  bool wrong = false;
+  for (std::size_t k = 0; k < answers.size(); ++k) {
+    QCheckBox* solution = AddBox(Panel_reseni, solutions, answers[k]->text());
+    const bool member = result.Has(shown[k]);
+    solution->setChecked(member);
+    if (answers[k]->isChecked() != member) {
+      SetFontColour(*solution, colours::WrongRed);
+      wrong = true;
+    }
+  }
+  Panel_BckGr_odpoved->hide();
+  Panel_BckGr_reseni->show();
+  Button_Novy->show();
+  Button_Novy->setEnabled(true);
+  Button_Odpoved->setEnabled(false);
+  Panel_odpoved->setEnabled(false);
+  messages.Inform(wrong ? QStringLiteral("Ve vasi odpovedi byly chyby.")
+                        : QStringLiteral("Gratuluji! Vase odpoved je spravna"));
+}
+
+void AnswerColumns::Clear() {
+  for (QWidget* w : std::initializer_list<QWidget*>{Panel_BckGr_odpoved, Panel_BckGr_reseni,
+                                                    Button_Odpoved, Button_Novy}) {
+    w->hide();
+  }
+  for (QWidget* w : std::initializer_list<QWidget*>{Panel_odpoved, OK, Panel1, Button_Odpoved})
+    w->setEnabled(true);
+  for (QAbstractButton* task : tasks)
+    delete task;
+  tasks.clear();
+  for (std::vector<QCheckBox*>* boxes : {&answers, &solutions}) {
+    for (QCheckBox* box : *boxes)
+      delete box;
+    boxes->clear();
+  }
+}
+
+void AnswerColumns::Reset() {
+  Memo1->clear();
+  Memo1->setGeometry(layout_.memo);
+  const std::array<QFrame*, 3> columns = {Panel1, Panel_odpoved, Panel_reseni};
+  const std::array<QFrame*, 3> frames = {Panel_BckGr_1, Panel_BckGr_odpoved, Panel_BckGr_reseni};
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    columns[c]->setGeometry(layout_.columns[c]);
+    frames[c]->setGeometry(layout_.frames[c]);
+  }
+  OK->move(layout_.ok.topLeft());
+  Button_Odpoved->move(layout_.answerButton.topLeft());
+  Button_Novy->move(layout_.newTask.topLeft());
+  SetWindowHeight(window_, canvas_, layout_.window.height());
+  for (QPushButton* button : {OK, Button_Odpoved, Button_Novy})
+    button->setEnabled(true);
 }
 
 }  // namespace exercise

@@ -8,8 +8,11 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <array>
 #include <string>
 #include <vector>
+
+#include "Schema.h"
 
 class QAbstractButton;
 class QAction;
@@ -21,6 +24,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
+class MessageService;
 
 namespace exercise {
 
@@ -83,5 +87,89 @@ void ShowModeless(QWidget& window);
 // Lists the lines into a memo and shows its beginning, so that a long task
 // is read from its first line.
 void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines);
+
+// Where the closure and maximal set exercises place their columns, buttons
+// and memo; the geometry is restored from here when the window closes.
+struct ColumnsLayout {
+  QSize window;
+  QColor frameColour;
+  // Task, answer and solution column, and the frames behind them.
+  std::array<QRect, 3> columns;
+  std::array<QRect, 3> frames;
+  int controlWidth = 0;
+  QString okCaption;
+  // OK inside the task column, Button_Odpoved inside the answer column.
+  QRect ok;
+  QRect answerButton;
+  QRect memo;
+  QRect newTask;
+};
+
+// The columns are taller, and their buttons lower, than a column of seven
+// controls would need: eight controls (tops 10 to 255, 30 high) fit above the
+// button, and from the ninth on every control grows the column by one pitch.
+inline constexpr int ColumnHeight = 323;
+inline constexpr int FrameHeight = ColumnHeight + 12;
+inline constexpr int ColumnButtonTop = 290;
+
+// What the student fixes A with: tick boxes for a set of attributes, radio
+// buttons for one attribute.
+enum class TaskControl { TickBoxes, RadioButtons };
+
+// The three columns of the closure and the maximal set exercise, filled
+// from left to right: the task (the student fixes A), the answer (the
+// student ticks what belongs to the result) and the solution (the program's
+// result, with the student's mistakes in red). A coloured frame behind a
+// column marks the active one. Also the dependency memo and the button for
+// a new task, which move with the columns when they grow.
+class AnswerColumns {
+ public:
+  AnswerColumns(QWidget& window, QWidget& canvas, const ColumnsLayout& layout,
+                QAction* answerAction, QAction* newTaskAction);
+
+  // A task control for every named attribute, in slot order; `shown` gets
+  // the attribute behind each. At preparation (`grow`) the columns grow to
+  // hold them all; a new task on the same schema finds them grown already.
+  void AddTasks(const AttributeTable& names, TaskControl control, bool grow);
+
+  // The attributes whose task controls are chosen.
+  AttributeSet Chosen() const;
+  // Answering: a box per task in the answer column, which becomes active.
+  void OpenAnswerColumn();
+  // Checking: the solution column ticks the attributes of `result`, a box
+  // the answer ticked otherwise turns red, and the student is told whether
+  // the answer was right.
+  void ShowSolution(const AttributeSet& result, MessageService& messages);
+  // Destroys the controls of every column and makes the buttons usable
+  // again; the frames behind the answer and the solution are hidden.
+  void Clear();
+  // The geometry of the layout again, and an empty memo.
+  void Reset();
+
+  QFrame* Panel_BckGr_1 = nullptr;
+  QFrame* Panel_BckGr_odpoved = nullptr;
+  QFrame* Panel_BckGr_reseni = nullptr;
+  QFrame* Panel1 = nullptr;
+  QFrame* Panel_odpoved = nullptr;
+  QFrame* Panel_reseni = nullptr;
+  QPushButton* OK = nullptr;
+  QPushButton* Button_Odpoved = nullptr;
+  QPushButton* Button_Novy = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+
+  // The attribute behind the k-th control of every column.
+  std::vector<AttributeIndex> shown;
+  std::vector<QAbstractButton*> tasks;
+  std::vector<QCheckBox*> answers;
+  std::vector<QCheckBox*> solutions;
+
+ private:
+  QCheckBox* AddBox(QFrame* column, std::vector<QCheckBox*>& boxes, const QString& name);
+  void GrowFor(const QAbstractButton& control);
+
+  QWidget& window_;
+  QWidget& canvas_;
+  ColumnsLayout layout_;
+};
 
 }  // namespace exercise

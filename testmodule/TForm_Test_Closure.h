@@ -1,18 +1,18 @@
 #pragma once
 
 #include <QWidget>
-#include <vector>
+#include <memory>
 
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
 
 class QAction;
-class QCheckBox;
-class QFrame;
 class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+
+namespace exercise {
+class AnswerColumns;
+}
 
 // Closure exercise: the student picks a set A, ticks what A+ holds and has
 // it checked against the closure.
@@ -22,6 +22,7 @@ class TForm_Test_Closure final : public QWidget {
  public:
   explicit TForm_Test_Closure(SchemaHost& host, MessageService& messages,
                               QWidget* parent = nullptr);
+  ~TForm_Test_Closure() override;
 
   void PrepareExercise();
   void OKClick();
@@ -35,9 +36,6 @@ class TForm_Test_Closure final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QCheckBox* AddBox(QFrame* column, std::vector<QCheckBox*>& boxes, const QString& name);
-  void Grow();
-
   SchemaHost& host_;
   MessageService& messages_;
 
@@ -46,29 +44,14 @@ class TForm_Test_Closure final : public QWidget {
   DependencyList dependencies;
   AttributeTable attributeNames;
   int attributeCount = 0;
-  // The attribute behind the k-th box of every column.
-  std::vector<AttributeIndex> shownAttributes;
-  std::vector<QCheckBox*> taskBoxes;
-  std::vector<QCheckBox*> answerBoxes;
-  std::vector<QCheckBox*> solutionBoxes;
   AttributeSet chosenSet;
 
-  QWidget* canvas_ = nullptr;
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* Label_odpoved = nullptr;
   QLabel* Label3 = nullptr;
   QLabel* Label4 = nullptr;
-  QFrame* Panel_BckGr_1 = nullptr;
-  QFrame* Panel_BckGr_odpoved = nullptr;
-  QFrame* Panel_BckGr_reseni = nullptr;
-  QFrame* Panel1 = nullptr;
-  QFrame* Panel_odpoved = nullptr;
-  QFrame* Panel_reseni = nullptr;
-  QPushButton* OK = nullptr;
-  QPushButton* Button_Odpoved = nullptr;
-  QPushButton* Button_Novy = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
+  std::unique_ptr<exercise::AnswerColumns> columns_;
   QAction* a_spravnaOdpoved = nullptr;
   QAction* a_new = nullptr;
   QAction* a_clear = nullptr;
