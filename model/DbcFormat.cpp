@@ -44,6 +44,14 @@ std::string WriteSchemaBytes(const NameBytes& names, const DependencyList& depen
   return bytes;
 }
 
+bool FitsReaderLimits(const DependencyList& dependencies) {
+  if (dependencies.size() > static_cast<std::size_t>(DbcMaxEntries)) return false;
+  for (const Dependency& d : dependencies) {
+    if (d.LhsCount() > DbcMaxLhs) return false;
+  }
+  return true;
+}
+
 std::optional<DbcContents> ReadSchemaBytes(std::string_view bytes) {
   DbcContents contents;
   int nameCount = 0;

@@ -29,6 +29,10 @@ std::string EncodeNameEntry(const std::string& name);
 std::string EncodeDependencyEntry(const Dependency& dependency);
 std::string WriteSchemaBytes(const NameBytes& names, const DependencyList& dependencies);
 
+// Whether the reader takes back what the writer stores for this list: the
+// editors can build more records, or wider left-hand sides, than it takes.
+bool FitsReaderLimits(const DependencyList& dependencies);
+
 // The names and dependencies of a file, or nothing if the bytes are not a
 // schema file this program can take in whole: a name cut off by ":", more
 // names or entries or left-hand indexes than the limits, a number that is not

@@ -79,6 +79,13 @@ int File_open_close::WriteFile(const QString& path, const QString& openFailure) 
     messages_.Inform(QStringLiteral("Chyba v zapisu do souboru"));
     return 0;
   }
+  // The file is written in full, but Open would refuse it: the student
+  // should know before relying on it.
+  if (!FitsReaderLimits(schema_.dependencies)) {
+    messages_.Inform(QStringLiteral(
+        "Schema ma vice nez 30 zavislosti nebo zavislost s vice nez 7 atributy na leve strane. "
+        "Soubor byl ulozen, ale nepujde znovu otevrit."));
+  }
   return 1;
 }
 

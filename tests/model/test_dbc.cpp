@@ -49,6 +49,20 @@ TEST(DbcRoundTrip, NamesDependenciesAndOrdersSurvive) {
   }
 }
 
+TEST(DbcWrite, WhatTheReaderTakesBack) {
+  DependencyList list;
+  for (int i = 0; i < DbcMaxEntries; ++i)
+    list.push_back(NewDependency({0, 1, 2, 3, 4, 5, 6}, 7));
+  EXPECT_TRUE(FitsReaderLimits(list));
+  EXPECT_TRUE(
+      ReadSchemaBytes(WriteSchemaBytes(ByteNames({"A", "B", "C", "D", "E", "F", "G", "H"}), list)));
+  list.push_back(NewDependency({0}, 1));
+  EXPECT_FALSE(FitsReaderLimits(list));
+  list.pop_back();
+  list.back() = NewDependency({0, 1, 2, 3, 4, 5, 6, 8}, 7);
+  EXPECT_FALSE(FitsReaderLimits(list));
+}
+
 struct ReadCase {
   const char* name;
   std::string bytes;

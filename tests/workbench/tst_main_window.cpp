@@ -357,6 +357,25 @@ class MainWindowTest : public QObject {
     QCOMPARE(t.schema().dirty, 1);
   }
 
+  void savingMoreThanTheReaderTakesWarns() {
+    TestBench t;
+    t.schema().SetAttributes(Names("AB"));
+    DependencyList list;
+    for (int i = 0; i < 31; ++i)
+      list.push_back(NewDependency({0}, 1));
+    t.schema().ReplaceDependencies(std::move(list));
+    t.schema().MarkDirty(1);
+    t.platform.paths.push_back(Path("big.dbc"));
+    Trigger(t.main(), "a_save_file");
+    QCOMPARE(t.platform.MessageTexts(),
+             std::vector<QString>{"Schema ma vice nez 30 zavislosti nebo zavislost s vice nez 7 "
+                                  "atributy na leve strane. Soubor byl ulozen, ale nepujde znovu "
+                                  "otevrit."});
+    QCOMPARE(t.platform.messages[0].caption, kCaption);
+    QVERIFY(ReadFileBytes(Path("big.dbc")).startsWith("A;B;:0 -1;"));
+    QCOMPARE(t.schema().dirty, 0);
+  }
+
   void newWithoutChangesClearsAtOnce() {
     TestBench t;
     OpenBytes(t, "A;B;:0 -1;");
