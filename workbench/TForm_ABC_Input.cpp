@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,6 +34,7 @@ TForm_ABC_Input::TForm_ABC_Input(SchemaHost& host, MessageService& messages, QWi
 
   Edit_ABC = new QLineEdit(this);
   Edit_ABC->setObjectName(QStringLiteral("Edit_ABC"));
+  Edit_ABC->installEventFilter(this);
   Button_Input =
       makeButton("Button_Input", QStringLiteral("Pridat"), QStringLiteral("Pridat zadany atribut"));
   Button_Erase = makeButton("Button_Erase", QStringLiteral("Smazat"),
@@ -262,6 +264,14 @@ void TForm_ABC_Input::done(int result) {
 }
 
 bool TForm_ABC_Input::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in the input line adds the word typed there; elsewhere it is OK.
+  if (watched == Edit_ABC && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Button_InputClick();
+      return true;
+    }
+  }
   auto* field = qobject_cast<QLineEdit*>(watched);
   if (field != nullptr && field->isEnabled() && field->property(kTag).isValid()) {
     const int tag = field->property(kTag).toInt();

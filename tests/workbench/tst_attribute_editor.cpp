@@ -193,6 +193,19 @@ class AttributeEditorTest : public QObject {
     QCOMPARE(Input(editor)->text(), QString());  // emptied after this refusal
   }
 
+  void enterInTheInputLineAddsTheWord() {
+    TestBench t;
+    TForm_ABC_Input& editor = Open(t);
+    Type(editor, QStringLiteral("Jmeno"));
+    QTest::keyClick(Input(editor), Qt::Key_Return);
+    Type(editor, QStringLiteral("Adresa"));
+    QTest::keyClick(Input(editor), Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(editor.isVisible());
+    QCOMPARE(Words(editor), QStringList({"Jmeno", "Adresa"}));
+    QCOMPARE(Input(editor)->text(), QString());
+    QCOMPARE(CountNames(t.schema().attributes), 0);
+  }
+
   void duplicatesAreCaseSensitive() {
     TestBench t;
     TForm_ABC_Input& editor = Open(t);
