@@ -256,15 +256,15 @@ void AnswerColumns::AddTasks(const AttributeTable& names, TaskControl control, b
   OK->raise();
 }
 
-AttributeSet AnswerColumns::Chosen() const {
-  AttributeSet chosen;
+void AnswerColumns::FixTask(AttributeSet& chosen, MessageService& messages) {
+  chosen = AttributeSet{};
   for (std::size_t k = 0; k < tasks.size(); ++k) {
     if (tasks[k]->isChecked()) chosen.Add(shown[k]);
   }
-  return chosen;
-}
-
-void AnswerColumns::OpenAnswerColumn() {
+  if (chosen.Empty()) {
+    messages.Inform(QStringLiteral("Musite zvolit alespon 1 atribut"));
+    return;
+  }
   for (const QAbstractButton* task : tasks)
     AddBox(Panel_odpoved, answers, task->text());
   Button_Odpoved->raise();

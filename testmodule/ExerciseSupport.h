@@ -132,10 +132,10 @@ class AnswerColumns {
   // hold them all; a new task on the same schema finds them grown already.
   void AddTasks(const AttributeTable& names, TaskControl control, bool grow);
 
-  // The attributes whose task controls are chosen.
-  AttributeSet Chosen() const;
-  // Answering: a box per task in the answer column, which becomes active.
-  void OpenAnswerColumn();
+  // OK: `chosen` takes the attributes whose task controls are chosen. With
+  // none the student is told to choose one and everything stays; otherwise
+  // the answer column, with a box per task, becomes the active one.
+  void FixTask(AttributeSet& chosen, MessageService& messages);
   // Checking: the solution column ticks the attributes of `result`, a box
   // the answer ticked otherwise turns red, and the student is told whether
   // the answer was right.

@@ -88,12 +88,7 @@ void TForm_Test_Closure::PrepareExercise() {
 }
 
 void TForm_Test_Closure::OKClick() {
-  chosenSet = columns_->Chosen();
-  if (chosenSet.Empty()) {
-    messages_.Inform(QStringLiteral("Musite zvolit alespon 1 atribut"));
-    return;
-  }
-  columns_->OpenAnswerColumn();
+  columns_->FixTask(chosenSet, messages_);
 }
 
 void TForm_Test_Closure::a_spravnaOdpovedExecute() {

@@ -85,12 +85,7 @@ void TForm_Test_MaxSet::PrepareExercise() {
 }
 
 void TForm_Test_MaxSet::OKClick() {
-  chosenSet = columns_->Chosen();
-  if (chosenSet.Empty()) {
-    messages_.Inform(QStringLiteral("Musite zvolit alespon 1 atribut"));
-    return;
-  }
-  columns_->OpenAnswerColumn();
+  columns_->FixTask(chosenSet, messages_);
 }
 
 void TForm_Test_MaxSet::a_spravnaOdpovedExecute() {
