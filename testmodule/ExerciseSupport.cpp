@@ -175,6 +175,15 @@ void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
   memo.ensureCursorVisible();
 }
 
+bool AnnounceVerdict(bool correct, MessageService& messages) {
+  if (correct) {
+    messages.Inform(QStringLiteral("Gratuluji! Vase odpoved je spravna"));
+    return true;
+  }
+  return !messages.AskYesNo(
+      QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?"));
+}
+
 namespace {
 
 // One control more in every column: the tops of the controls are this far

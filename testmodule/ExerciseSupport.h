@@ -88,6 +88,12 @@ void ShowModeless(QWidget& window);
 // is read from its first line.
 void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines);
 
+// The verdict of the exercises in which a wrong answer may still be
+// corrected: a right answer is praised; for a wrong one the student is asked
+// whether to correct it. Says whether the solution is to be shown now, that
+// is unless the student goes back to correct the answer.
+bool AnnounceVerdict(bool correct, MessageService& messages);
+
 // Where the closure and maximal set exercises place their columns, buttons
 // and memo; the geometry is restored from here when the window closes.
 struct ColumnsLayout {

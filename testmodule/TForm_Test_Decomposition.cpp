@@ -172,15 +172,9 @@ void TForm_Test_Decomposition::a_spravnaodpovedExecute() {
   for (k = 0; k < answerBoxes3NF.size(); ++k) {
     if (differs3NF(k) || differsBCNF(k)) correct = false;
   }
-  if (correct) {
-    messages_.Inform(QStringLiteral("Gratuluji! Vase odpoved je spravna"));
-    ShowSolution();
-    return;
-  }
-  if (messages_.AskYesNo(QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?"))) {
-    return;
-  }
+  if (!exercise::AnnounceVerdict(correct, messages_)) return;
   ShowSolution();
+  // Only a given-up answer has rows to mark.
   for (k = 0; k < answerBoxes3NF.size(); ++k) {
     if (differsBCNF(k)) errorMarksBCNF[k]->show();
     if (differs3NF(k)) errorMarks3NF[k]->show();

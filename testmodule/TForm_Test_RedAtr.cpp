@@ -149,13 +149,7 @@ void TForm_Test_RedAtr::a_spravnaodpovedExecute() {
   for (const QPushButton* button : attributeButtons) {
     if (Tag(button) == 10 || Tag(button) == 1) correct = false;
   }
-  if (correct) {
-    messages_.Inform(QStringLiteral("Gratuluji! Vase odpoved je spravna"));
-  } else if (messages_.AskYesNo(
-                 QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?"))) {
-    return;
-  }
-  ShowSolution();
+  if (exercise::AnnounceVerdict(correct, messages_)) ShowSolution();
 }
 
 void TForm_Test_RedAtr::ShowSolution() {

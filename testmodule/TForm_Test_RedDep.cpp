@@ -96,15 +96,9 @@ void TForm_Test_RedDep::a_spravnaodpovedExecute() {
   }
   for (QCheckBox* box : solutionBoxes)
     box->hide();
-  if (correct) {
-    messages_.Inform(QStringLiteral("Gratuluji! Vase odpoved je spravna"));
-    ShowSolution();
-    return;
-  }
-  if (messages_.AskYesNo(QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?"))) {
-    return;
-  }
+  if (!exercise::AnnounceVerdict(correct, messages_)) return;
   ShowSolution();
+  // Only a given-up answer has rows to mark.
   for (k = 0; k < answerBoxes.size(); ++k) {
     if (answerBoxes[k]->isChecked() != solutionBoxes[k]->isChecked()) errorMarks[k]->show();
   }
