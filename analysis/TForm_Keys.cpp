@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "Data_statement_2.h"
@@ -33,17 +31,7 @@ TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* pare
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
   // Key fields below the window are reached by scrolling.
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto* scroll = new QScrollArea(this);
-  scroll->setObjectName(QStringLiteral("ScrollBox"));
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
-  canvas_ = new QWidget;
-  canvas_->setObjectName(QStringLiteral("Canvas"));
-  canvas_->setMinimumSize(kFieldLeft + kFieldWidth + 10, kHeight);
-  scroll->setWidget(canvas_);
-  layout->addWidget(scroll);
+  canvas_ = MakeScrollingCanvas(*this, QSize(kFieldLeft + kFieldWidth + 10, kHeight));
 
   Button_First_Key = new QPushButton(QStringLiteral("Zobraz prvni klic"), canvas_);
   Button_First_Key->setObjectName(QStringLiteral("Button_First_Key"));

@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "Data_statement_2.h"
@@ -47,17 +45,7 @@ TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, Message
   setObjectName(QStringLiteral("Form_Redundant_Attributes"));
   setWindowTitle(QStringLiteral("Schemario - Redundantni atributy"));
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto* scroll = new QScrollArea(this);
-  scroll->setObjectName(QStringLiteral("ScrollBox"));
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
-  canvas_ = new QWidget;
-  canvas_->setObjectName(QStringLiteral("Canvas"));
-  canvas_->setMinimumSize(kContentWidth, kHeight);
-  scroll->setWidget(canvas_);
-  layout->addWidget(scroll);
+  canvas_ = MakeScrollingCanvas(*this, QSize(kContentWidth, kHeight));
 
   Label1 = MakeLabel(canvas_, QStringLiteral("Label1"), QStringLiteral("Redundantni atributy:"), 24,
                      24, true);

@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QVBoxLayout>
 
 #include "Data_statement_2.h"
 #include "Display.h"
@@ -31,17 +29,7 @@ TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, Message
   setObjectName(QStringLiteral("Form_Redundant_Dependency"));
   setWindowTitle(QStringLiteral("Schemario - Redundantni zavislosti"));
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto* scroll = new QScrollArea(this);
-  scroll->setObjectName(QStringLiteral("ScrollBox"));
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
-  canvas_ = new QWidget;
-  canvas_->setObjectName(QStringLiteral("Canvas"));
-  canvas_->setMinimumSize(kContentWidth, kHeight);
-  scroll->setWidget(canvas_);
-  layout->addWidget(scroll);
+  canvas_ = MakeScrollingCanvas(*this, QSize(kContentWidth, kHeight));
 
   Label1 = new QLabel(QStringLiteral("Redundantni zavislosti:"), canvas_);
   Label1->setObjectName(QStringLiteral("Label1"));

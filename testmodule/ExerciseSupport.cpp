@@ -9,8 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
-#include <QVBoxLayout>
 
 #include "Display.h"
 #include "Platform.h"
@@ -18,17 +16,7 @@
 namespace exercise {
 
 QWidget* MakeCanvas(QWidget& window, const QSize& size) {
-  auto* layout = new QVBoxLayout(&window);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto* scroll = new QScrollArea(&window);
-  scroll->setObjectName(QStringLiteral("ScrollBox"));
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
-  auto* canvas = new QWidget;
-  canvas->setObjectName(QStringLiteral("Canvas"));
-  canvas->setMinimumSize(size);
-  scroll->setWidget(canvas);
-  layout->addWidget(scroll);
+  QWidget* canvas = MakeScrollingCanvas(window, size);
   window.resize(size);
   return canvas;
 }

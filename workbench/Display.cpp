@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "Data_statement_2.h"
 #include "Nf.h"
@@ -19,6 +21,21 @@ QColor ButtonFace() {
   return QApplication::palette().color(QPalette::Button);
 }
 }  // namespace colours
+
+QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum) {
+  auto* layout = new QVBoxLayout(&window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea(&window);
+  scroll->setObjectName(QStringLiteral("ScrollBox"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  auto* canvas = new QWidget;
+  canvas->setObjectName(QStringLiteral("Canvas"));
+  canvas->setMinimumSize(minimum);
+  scroll->setWidget(canvas);
+  layout->addWidget(scroll);
+  return canvas;
+}
 
 void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
   for (const std::string& line : lines)

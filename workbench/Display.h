@@ -1,7 +1,8 @@
 #pragma once
 
 // Helpers shared by every window that shows a schema: the program's colours,
-// text conversion and the coloured dependency field.
+// text conversion, the scrolling client area and the coloured dependency
+// field.
 
 #include <QColor>
 #include <QString>
@@ -12,6 +13,7 @@
 
 class QLineEdit;
 class QPlainTextEdit;
+class QSize;
 class QWidget;
 class MessageService;
 
@@ -41,6 +43,11 @@ void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines);
 void AppendLine(QPlainTextEdit& memo, const QString& line);
 // The lines of a memo, in order; an empty memo has none.
 QStringList MemoLines(const QPlainTextEdit& memo);
+
+// Fills the window with a scrolling client area and returns the widget on
+// which the controls are placed at fixed places; when the window is smaller
+// than `minimum`, the rest is reached by scrolling.
+QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum);
 
 // Sets the background of a field (line edit, text, panel).
 void SetBackground(QWidget& widget, const QColor& colour);
