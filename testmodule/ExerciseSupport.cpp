@@ -163,6 +163,12 @@ void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
   memo.ensureCursorVisible();
 }
 
+bool OffersTask(const Schema& schema, QPushButton& confirm) {
+  const bool task = !schema.attributes[0].empty();
+  confirm.setEnabled(task);
+  return task;
+}
+
 bool AnnounceVerdict(bool correct, MessageService& messages) {
   if (correct) {
     messages.Inform(QStringLiteral("Gratuluji! Vase odpoved je spravna"));

@@ -88,6 +88,11 @@ void ShowModeless(QWidget& window);
 // is read from its first line.
 void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines);
 
+// The first step of preparing every exercise: a schema without attributes
+// offers no task, so that the confirming button is disabled and nothing is
+// built. Says whether there is a task.
+bool OffersTask(const Schema& schema, QPushButton& confirm);
+
 // The verdict of the exercises in which a wrong answer may still be
 // corrected: a right answer is praised; for a wrong one the student is asked
 // whether to correct it. Says whether the solution is to be shown now, that

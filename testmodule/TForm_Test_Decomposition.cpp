@@ -98,11 +98,7 @@ void TForm_Test_Decomposition::PrepareExercise() {
   // Opening the exercise again while it is open starts it afresh.
   FormClose();
   const Schema& schema = host_.LiveSchema();
-  if (schema.attributes[0].empty()) {
-    Button1->setEnabled(false);
-    return;
-  }
-  Button1->setEnabled(true);
+  if (!exercise::OffersTask(schema, *Button1)) return;
   dependencies = schema.dependencies;
   attributeNames = schema.attributes;
   // The main window's keys may belong to an earlier schema (they are only

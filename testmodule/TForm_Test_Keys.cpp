@@ -75,8 +75,7 @@ void TForm_Test_Keys::PrepareExercise() {
   // Opening the exercise again while it is open starts it afresh.
   FormClose();
   const Schema& schema = host_.LiveSchema();
-  if (schema.attributes[0].empty()) {
-    Button_OK->setEnabled(false);
+  if (!exercise::OffersTask(schema, *Button_OK)) {
     for (QCheckBox* box : taskBoxes)
       box->hide();
     return;

@@ -70,10 +70,7 @@ void TForm_Test_MaxSet::PrepareExercise() {
   // building a second task over the first.
   FormClose();
   const Schema& schema = host_.LiveSchema();
-  if (schema.attributes[0].empty()) {
-    columns_->OK->setEnabled(false);
-    return;
-  }
+  if (!exercise::OffersTask(schema, *columns_->OK)) return;
   dependencies = schema.dependencies;
   attributeNames = schema.attributes;
   columns_->AddTasks(attributeNames, exercise::TaskControl::RadioButtons, true);

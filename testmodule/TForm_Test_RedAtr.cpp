@@ -72,11 +72,7 @@ void TForm_Test_RedAtr::PrepareExercise() {
   // Opening the exercise again while it is open starts it afresh.
   FormClose();
   const Schema& schema = host_.LiveSchema();
-  if (schema.attributes[0].empty()) {
-    Button1->setEnabled(false);
-    return;
-  }
-  Button1->setEnabled(true);
+  if (!exercise::OffersTask(schema, *Button1)) return;
   workingCopy = schema.dependencies;
   reducedCopy = schema.dependencies;
   attributeNames = schema.attributes;

@@ -60,11 +60,7 @@ void TForm_Test_RedDep::PrepareExercise() {
   FormClose();
   Label_SR->hide();
   const Schema& schema = host_.LiveSchema();
-  if (schema.attributes[0].empty()) {
-    Button1->setEnabled(false);
-    return;
-  }
-  Button1->setEnabled(true);
+  if (!exercise::OffersTask(schema, *Button1)) return;
   attributeNames = schema.attributes;
   dependencies = schema.dependencies;
   nextTop = 120;
