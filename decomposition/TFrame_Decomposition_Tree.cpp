@@ -15,7 +15,7 @@ struct Point {
 
 // Where each slot's field stands in the picture. The layout is part of what
 // students learn to read, so it is fixed.
-constexpr std::array<Point, TFrame_Decomposition_Tree::Slots> kFields = {{
+constexpr std::array<Point, TreeSlots> kFields = {{
     {280, 10},
     {170, 50},
     {390, 50},
@@ -33,7 +33,7 @@ constexpr std::array<Point, TFrame_Decomposition_Tree::Slots> kFields = {{
     {555, 190},
 }};
 
-constexpr std::array<Point, TFrame_Decomposition_Tree::Nodes> kSplitLabels = {{
+constexpr std::array<Point, SplitNodes> kSplitLabels = {{
     {160, 30},
     {64, 80},
     {328, 80},
@@ -74,7 +74,7 @@ TFrame_Decomposition_Tree::TFrame_Decomposition_Tree(QWidget* parent) : QFrame(p
   painter.setPen(QPen(colours::ButtonFace(), kBorderPen));
   painter.drawRect(0, 0, PictureWidth, PictureHeight);
 
-  for (int slot = 0; slot < Slots; ++slot) {
+  for (int slot = 0; slot < TreeSlots; ++slot) {
     auto* field = new QLineEdit(this);
     field->setObjectName(QStringLiteral("Edit%1").arg(slot + 1));
     field->setReadOnly(true);
@@ -104,7 +104,7 @@ TFrame_Decomposition_Tree::TFrame_Decomposition_Tree(QWidget* parent) : QFrame(p
   }
   numberLabels_[0]->setText(QStringLiteral("0"));
 
-  for (int node = 0; node < Nodes; ++node) {
+  for (int node = 0; node < SplitNodes; ++node) {
     QLabel* label = TreeLabel(this, QStringLiteral("Label_Frame_%1").arg(node + 1));
     QFont font = label->font();
     font.setBold(true);

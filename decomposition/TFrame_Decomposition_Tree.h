@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <array>
 
+#include "Decomposition.h"
+
 class QLabel;
 class QLineEdit;
 
@@ -19,8 +21,6 @@ class TFrame_Decomposition_Tree final : public QFrame {
   static constexpr int PictureHeight = 225;
   static constexpr int FieldWidth = 110;
   static constexpr int FieldHeight = 24;
-  static constexpr int Slots = 15;
-  static constexpr int Nodes = 7;
 
   // Background of the picture, of the tree's number labels and of the split
   // labels.
@@ -45,8 +45,8 @@ class TFrame_Decomposition_Tree final : public QFrame {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::array<QLineEdit*, Slots> fields_{};
-  std::array<QLabel*, Slots> numberLabels_{};
-  std::array<QLabel*, Nodes> splitLabels_{};
+  std::array<QLineEdit*, TreeSlots> fields_{};
+  std::array<QLabel*, TreeSlots> numberLabels_{};
+  std::array<QLabel*, SplitNodes> splitLabels_{};
   QPixmap picture_;
 };
