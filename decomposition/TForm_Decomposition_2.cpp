@@ -370,10 +370,7 @@ void TForm_Decomposition_2::Report(const std::vector<std::string>& lines) {
     messages_.Inform(QStringLiteral("Nejsou otevrena zadna schemata k tisku"));
     return;
   }
-  TForm_Print& print = windows_.Print();
-  for (const std::string& line : lines)
-    print.AddReportLine(ToText(line));
-  print.exec();
+  windows_.Print().ShowReport(lines);
 }
 
 void TForm_Decomposition_2::a_konecExecute() {

@@ -379,19 +379,12 @@ void TForm_Synteza_2::a_projekceExecute() {
   ShowSlots();
 }
 
-void TForm_Synteza_2::ShowReport(const std::vector<std::string>& lines) {
-  TForm_Print& print = windows_.Print();
-  for (const std::string& line : lines)
-    print.AddReportLine(ToText(line));
-  print.exec();
-}
-
 void TForm_Synteza_2::a_printallExecute() {
   if (state_.attributeNames[0].empty()) {
     messages_.Inform(kNothingToPrint);
     return;
   }
-  ShowReport(SynthesisCourseReport(state_));
+  windows_.Print().ShowReport(SynthesisCourseReport(state_));
 }
 
 void TForm_Synteza_2::a_print_selectedExecute() {
@@ -399,7 +392,7 @@ void TForm_Synteza_2::a_print_selectedExecute() {
     messages_.Inform(kNothingToPrint);
     return;
   }
-  ShowReport(SynthesisResultReport(state_));
+  windows_.Print().ShowReport(SynthesisResultReport(state_));
 }
 
 void TForm_Synteza_2::a_konecExecute() {

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 #include <array>
-#include <string>
-#include <vector>
 
 #include "Platform.h"
 #include "SchemaHost.h"
@@ -68,7 +66,6 @@ class TForm_Synteza_2 final : public QWidget {
   // Brings every schema field, number label and group in line with the
   // slots.
   void ShowSlots();
-  void ShowReport(const std::vector<std::string>& lines);
 
   SchemaHost& host_;
   WindowDirectory& windows_;

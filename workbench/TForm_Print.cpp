@@ -94,6 +94,12 @@ void TForm_Print::AddReportLine(const QString& line) {
   AppendLine(*Memo1, line);
 }
 
+void TForm_Print::ShowReport(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines)
+    AddReportLine(ToText(line));
+  exec();
+}
+
 bool TForm_Print::PrintReport() {
   std::unique_ptr<PrinterCanvas> canvas = printing_.BeginJob();
   if (!canvas) return false;

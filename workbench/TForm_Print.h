@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 #include "Platform.h"
 
@@ -20,6 +22,8 @@ class TForm_Print final : public QDialog {
 
   // Appends one line at the end of the report.
   void AddReportLine(const QString& line);
+  // Appends the lines of a report and shows the window modally.
+  void ShowReport(const std::vector<std::string>& lines);
 
   void a_printExecute();
   void a_exportExecute();
