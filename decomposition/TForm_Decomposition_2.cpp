@@ -457,13 +457,7 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
 }
 
 void TForm_Decomposition_2::PaintSchemaField(int slot) {
-  QColor colour = colours::SchemaOrange;
-  if (state_.schemas[slot].normalForm == 3) {
-    colour = colours::RowYellow;
-  } else if (state_.schemas[slot].normalForm == 4) {
-    colour = colours::Light3D();
-  }
-  SetBackground(*fields_[slot], colour);
+  SetBackground(*fields_[slot], SchemaFieldColour(state_.schemas[slot].normalForm));
 }
 
 void TForm_Decomposition_2::DropDetailsOfVanishedSchema() {

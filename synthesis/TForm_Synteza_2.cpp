@@ -14,7 +14,6 @@
 #include <algorithm>
 
 #include "Display.h"
-#include "Nf.h"
 #include "SchemaDetails.h"
 #include "TForm_Print.h"
 #include "UpDownControl.h"
@@ -53,16 +52,8 @@ constexpr int kRowWidth = 250;
 constexpr int kRowsWithoutPaging = 9;
 
 QColor SchemaColour(std::uint32_t normalForm) {
-  switch (normalForm) {
-    case 0:
-      return colours::White;  // not computed
-    case Nf3NFOnly:
-      return colours::RowYellow;
-    case NfBCNF:
-      return colours::Light3D();
-    default:
-      return colours::SchemaOrange;
-  }
+  // 0: not computed
+  return normalForm == 0 ? colours::White : SchemaFieldColour(normalForm);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {

@@ -64,6 +64,17 @@ QColor Background(const QWidget& widget) {
   return widget.palette().color(QPalette::Base);
 }
 
+QColor SchemaFieldColour(std::uint32_t normalForm) {
+  switch (normalForm) {
+    case Nf3NFOnly:
+      return colours::RowYellow;
+    case NfBCNF:
+      return colours::Light3D();
+    default:
+      return colours::SchemaOrange;
+  }
+}
+
 void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
                               const AttributeTable& names, QLineEdit& field,
                               MessageService& messages) {

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,10 @@ QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum);
 // Sets the background of a field (line edit, text, panel).
 void SetBackground(QWidget& widget, const QColor& colour);
 QColor Background(const QWidget& widget);
+
+// The colour of a schema field by the schema's normal form: yellow for
+// third normal form, the light 3-D colour for BCNF, orange-red below 3NF.
+QColor SchemaFieldColour(std::uint32_t normalForm);
 
 // Shows one dependency in a one-line field, coloured and enabled by its
 // normal-form class: yellow and enabled when it violates 3NF, green and
