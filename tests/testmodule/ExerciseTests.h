@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QFrame>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 #include <algorithm>
 #include <string>
@@ -96,3 +98,35 @@ inline void ExpectOneMessage(TestBench& t, const QString& text, MessageButtons b
   QCOMPARE(t.platform.messages[0].buttons, buttons);
   t.platform.messages.clear();
 }
+
+// The three columns of the closure and maximal set exercises, their frames
+// and buttons; `TaskControl` is what the task column is made of.
+template <typename TaskControl>
+struct AnswerColumnsView {
+  QWidget& w;
+
+  QFrame* Frame(const char* name) const { return Find<QFrame>(w, name); }
+  QPushButton* Button(const char* name) const { return Find<QPushButton>(w, name); }
+  std::vector<TaskControl*> Task() const { return Placed<TaskControl>(*Frame("Panel1")); }
+  std::vector<QCheckBox*> Answer() const { return Placed<QCheckBox>(*Frame("Panel_odpoved")); }
+  std::vector<QCheckBox*> Solution() const { return Placed<QCheckBox>(*Frame("Panel_reseni")); }
+  // Which of the frames behind the task, answer and solution column show.
+  QString Frames() const {
+    return Shown(std::vector<QFrame*>{Frame("Panel_BckGr_1"), Frame("Panel_BckGr_odpoved"),
+                                      Frame("Panel_BckGr_reseni")});
+  }
+  // The window's height, the heights of the columns and of their frames,
+  // and the tops of OK, Button_Odpoved and Button_Novy.
+  QList<int> Heights() const {
+    return QList<int>{w.height(),
+                      Frame("Panel1")->height(),
+                      Frame("Panel_odpoved")->height(),
+                      Frame("Panel_reseni")->height(),
+                      Frame("Panel_BckGr_1")->height(),
+                      Frame("Panel_BckGr_odpoved")->height(),
+                      Frame("Panel_BckGr_reseni")->height(),
+                      Button("OK")->y(),
+                      Button("Button_Odpoved")->y(),
+                      Button("Button_Novy")->y()};
+  }
+};

@@ -7,20 +7,7 @@
 
 namespace {
 
-struct Closure {
-  TForm_Test_Closure& w;
-  std::vector<QCheckBox*> Column(const char* panel) {
-    return Placed<QCheckBox>(*Find<QFrame>(w, panel));
-  }
-  std::vector<QCheckBox*> Task() { return Column("Panel1"); }
-  std::vector<QCheckBox*> Answer() { return Column("Panel_odpoved"); }
-  std::vector<QCheckBox*> Solution() { return Column("Panel_reseni"); }
-  QPushButton* Button(const char* name) { return Find<QPushButton>(w, name); }
-  QFrame* Frame(const char* name) { return Find<QFrame>(w, name); }
-  QString Frames() {
-    return Shown(std::vector<QFrame*>{Frame("Panel_BckGr_1"), Frame("Panel_BckGr_odpoved"),
-                                      Frame("Panel_BckGr_reseni")});
-  }
+struct Closure : AnswerColumnsView<QCheckBox> {
   // Ticks the boxes whose caption is among `names`.
   static void Tick(const std::vector<QCheckBox*>& boxes, const QStringList& names) {
     for (QCheckBox* box : boxes) {
@@ -37,7 +24,7 @@ class ClosureExerciseTest : public QObject {
  private:
   Closure Open(TestBench& t) {
     Choose(t, "Uzaver1");
-    return Closure{t.windows.TestClosure()};
+    return Closure{{t.windows.TestClosure()}};
   }
 
   // Fixes A, answers, and checks; returns the window in the checked phase.
@@ -214,19 +201,7 @@ class ClosureExerciseTest : public QObject {
     LoadSchema(t, letters.toStdString(), "");
     Closure c = Open(t);
     const int height = c.w.height();
-    const auto geometry = [&c] {
-      return QList<int>{c.w.height(),
-                        c.Frame("Panel1")->height(),
-                        c.Frame("Panel_odpoved")->height(),
-                        c.Frame("Panel_reseni")->height(),
-                        c.Frame("Panel_BckGr_1")->height(),
-                        c.Frame("Panel_BckGr_odpoved")->height(),
-                        c.Frame("Panel_BckGr_reseni")->height(),
-                        c.Button("OK")->y(),
-                        c.Button("Button_Odpoved")->y(),
-                        c.Button("Button_Novy")->y()};
-    };
-    const QList<int> grown = geometry();
+    const QList<int> grown = c.Heights();
     QCOMPARE(height, 390 + growth);
     const QList<int> base = {390, 323, 323, 323, 335, 335, 335, 290, 290, 281};
     for (int i = 0; i < base.size(); ++i)
@@ -241,11 +216,11 @@ class ClosureExerciseTest : public QObject {
     Click(c.Button("Button_Odpoved"));
     t.platform.messages.clear();
     Click(c.Button("Button_Novy"));
-    QCOMPARE(geometry(), grown);
+    QCOMPARE(c.Heights(), grown);
 
     // Closing restores the initial layout.
     c.w.close();
-    QCOMPARE(geometry(), base);
+    QCOMPARE(c.Heights(), base);
   }
 
   void closingClearsAndReopeningReadsTheSchemaAgain() {

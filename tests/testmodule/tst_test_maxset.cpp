@@ -8,17 +8,7 @@
 
 namespace {
 
-struct MaxSet {
-  TForm_Test_MaxSet& w;
-  QFrame* Frame(const char* name) { return Find<QFrame>(w, name); }
-  std::vector<QRadioButton*> Task() { return Placed<QRadioButton>(*Frame("Panel1")); }
-  std::vector<QCheckBox*> Answer() { return Placed<QCheckBox>(*Frame("Panel_odpoved")); }
-  std::vector<QCheckBox*> Solution() { return Placed<QCheckBox>(*Frame("Panel_reseni")); }
-  QPushButton* Button(const char* name) { return Find<QPushButton>(w, name); }
-  QString Frames() {
-    return Shown(std::vector<QFrame*>{Frame("Panel_BckGr_1"), Frame("Panel_BckGr_odpoved"),
-                                      Frame("Panel_BckGr_reseni")});
-  }
+struct MaxSet : AnswerColumnsView<QRadioButton> {
   void Choose(const QString& name) {
     for (QRadioButton* r : Task()) {
       if (r->text() == name) Click(r);
@@ -42,7 +32,7 @@ class MaxSetExerciseTest : public QObject {
  private:
   MaxSet Open(TestBench& t) {
     ::Choose(t, "Maximalnimnoziny2");
-    return MaxSet{t.windows.TestMaxSet()};
+    return MaxSet{{t.windows.TestMaxSet()}};
   }
 
   MaxSet Check(TestBench& t, const QString& a, const QStringList& answer) {
@@ -198,19 +188,8 @@ class MaxSetExerciseTest : public QObject {
     TestBench t;
     LoadSchema(t, letters.toStdString(), "");
     MaxSet m = Open(t);
-    const auto geometry = [&m] {
-      return QList<int>{m.w.width(),
-                        m.w.height(),
-                        m.Frame("Panel1")->height(),
-                        m.Frame("Panel_odpoved")->height(),
-                        m.Frame("Panel_reseni")->height(),
-                        m.Frame("Panel_BckGr_1")->height(),
-                        m.Frame("Panel_BckGr_odpoved")->height(),
-                        m.Frame("Panel_BckGr_reseni")->height(),
-                        m.Button("OK")->y(),
-                        m.Button("Button_Odpoved")->y(),
-                        m.Button("Button_Novy")->y()};
-    };
+    // The window's width first, then its heights.
+    const auto geometry = [&m] { return QList<int>{m.w.width()} + m.Heights(); };
     const QList<int> base = {865, 450, 323, 323, 323, 335, 335, 335, 290, 290, 313};
     const QList<int> grown = geometry();
     QCOMPARE(grown[0], base[0]);
