@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -76,24 +75,6 @@ QColor PixelOf(TForm_Decomposition_2& w, int x, int y) {
       ->Picture()
       .toImage()
       .pixelColor(x, y);
-}
-
-// Runs a print command and returns what the print window showed while it
-// was open; the window is closed again at once.
-QStringList PrintedReport(TForm_Decomposition_2& w, const char* action, TForm_Print& print,
-                          bool* shown = nullptr) {
-  QStringList report;
-  bool seen = false;
-  QTimer::singleShot(0, [&] {
-    if (!print.isVisible()) return;
-    seen = true;
-    report = MemoLines(*Find<QPlainTextEdit>(print, "Memo1"));
-    print.reject();
-  });
-  Find<QAction>(w, action)->trigger();
-  QCoreApplication::processEvents();
-  if (shown != nullptr) *shown = seen;
-  return report;
 }
 
 }  // namespace
@@ -528,17 +509,16 @@ class DecompositionWindowTest : public QObject {
                               " ",
                               rule,
                               rule};
-    QCOMPARE(PrintedReport(w, "a_print_selected", t.windows.Print()), root);
-    QCOMPARE(PrintedReport(w, "a_print_all", t.windows.Print()),
-             QStringList{"PUVODNI SCHEMA:"} + root);
+    QCOMPARE(PrintedReport(t, w, "a_print_selected"), root);
+    QCOMPARE(PrintedReport(t, w, "a_print_all"), QStringList{"PUVODNI SCHEMA:"} + root);
 
     Split(w, 0, "B -> C");
-    const QStringList report = PrintedReport(w, "a_print_all", t.windows.Print());
+    const QStringList report = PrintedReport(t, w, "a_print_all");
     QCOMPARE(report.count(QStringLiteral(
                  "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti B -> C")),
              2);
     QVERIFY(report.contains(QStringLiteral("SCHEMA 2:")));
-    const QStringList results = PrintedReport(w, "a_print_selected", t.windows.Print());
+    const QStringList results = PrintedReport(t, w, "a_print_selected");
     QVERIFY(!results.contains(QStringLiteral("SCHEMA 0:")));
     QCOMPARE(results.count(QStringLiteral(" Schema je v BCNF")), 2);
     QVERIFY(t.platform.messages.empty());
@@ -549,7 +529,7 @@ class DecompositionWindowTest : public QObject {
     TForm_Decomposition_2& w = Open(t, "", "");
     for (const char* action : {"a_print_selected", "a_print_all"}) {
       bool shown = true;
-      PrintedReport(w, action, t.windows.Print(), &shown);
+      PrintedReport(t, w, action, &shown);
       QVERIFY(!shown);
     }
     QCOMPARE(t.platform.MessageTexts(),

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "ScriptedPlatform.h"
@@ -27,6 +28,11 @@ T* Find(QObject& root, const char* name) {
   if (child == nullptr) qFatal("control %s not found", name);
   return child;
 }
+
+// Runs the window's print command and returns the report the print window
+// showed, closing that window again; "<print window not shown>" when it did
+// not open. `shown`, if given, says whether it opened.
+QStringList PrintedReport(TestBench& t, QWidget& window, const char* action, bool* shown = nullptr);
 
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
 QByteArray ReadFileBytes(const QString& path);

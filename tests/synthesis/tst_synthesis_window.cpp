@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -70,22 +69,6 @@ QStringList Texts(const QList<QLineEdit*>& fields) {
   for (QLineEdit* f : fields)
     out << f->text();
   return out;
-}
-
-// Runs a print command and returns the report the print window received;
-// the print window is closed again at once.
-QStringList PrintedReport(TestBench& t, QWidget& window, const char* action) {
-  QStringList lines;
-  bool shown = false;
-  TForm_Print& print = t.windows.Print();
-  QTimer::singleShot(0, &print, [&] {
-    shown = print.isVisible();
-    lines = MemoLines(*Find<QPlainTextEdit>(print, "Memo1"));
-    print.reject();
-  });
-  Find<QAction>(window, action)->trigger();
-  if (!shown) return {QStringLiteral("<print window not shown>")};
-  return lines;
 }
 
 QStringList ToTexts(const std::vector<std::string>& lines) {
