@@ -151,10 +151,12 @@ class AnswerColumns {
   // the answer ticked otherwise turns red, and the student is told whether
   // the answer was right.
   void ShowSolution(const AttributeSet& result, MessageService& messages);
-  // Destroys the controls of every column and makes the buttons usable
-  // again; the frames behind the answer and the solution are hidden.
+  // Destroys the controls of every column, hides the answer's and the
+  // solution's frames and Button_Odpoved and Button_Novy, and makes the task
+  // and answer columns and their buttons usable again.
   void Clear();
-  // The geometry of the layout again, and an empty memo.
+  // Empties the memo and restores the layout's geometry, the window's height
+  // included; the three buttons are enabled.
   void Reset();
 
   QFrame* Panel_BckGr_1 = nullptr;
