@@ -204,16 +204,19 @@ void TForm_MaxSet::a_primeExecute() {
                                       dependencies, attributeCount);
   messages_.Inform(
       QStringLiteral("Atribut ") + name +
-      (prime ? QStringLiteral(" JE") : QStringLiteral(" NENI")) +
-      QStringLiteral(", na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym "
-                     "atributem"));
+      (prime ? QStringLiteral(" JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, "
+                              "klicovym atributem")
+             : QStringLiteral(" NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, "
+                              "klicovym atributem")));
 }
 
 void TForm_MaxSet::a_BCNFExecute() {
   const bool bcnf = IsInBcnf(maxSets, dependencies, attributeCount);
-  messages_.Inform((bcnf ? QStringLiteral("Schema JE") : QStringLiteral("Schema NENI")) +
-                   QStringLiteral(", na zaklade algoritmu zalozenem na maximalnich mnozinach, v "
-                                  "BCNF"));
+  messages_.Inform(
+      bcnf ? QStringLiteral("Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v "
+                            "BCNF")
+           : QStringLiteral("Schema NENI, na zaklade algoritmu zalozenem na maximalnich "
+                            "mnozinach, v BCNF"));
 }
 
 void TForm_MaxSet::FormClose() {

@@ -70,7 +70,8 @@ void TForm_Redundant_Dependency::LoadSchema() {
   // Used again while open, the window starts afresh rather than adding the
   // new findings behind the old ones.
   ResetRows();
-  const Schema& schema = host_.LiveSchema();
+  Schema& schema = host_.LiveSchema();
+  dependencyListRef = &schema.dependencies;
   attributeNames = schema.attributes;
   loadedGeneration_ = schema.dependencyGeneration;
 }
@@ -90,7 +91,7 @@ void TForm_Redundant_Dependency::AddDependencyRow(const Dependency& record) {
 }
 
 DependencyList::iterator TForm_Redundant_Dependency::LiveRecord(int r) {
-  DependencyList& live = host_.LiveSchema().dependencies;
+  DependencyList& live = *dependencyListRef;
   if (host_.LiveSchema().dependencyGeneration != loadedGeneration_) return live.end();
   return FindRecord(live, rowDependency[r]);
 }
@@ -106,13 +107,13 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
   if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tuto zavislost?"))) return;
 
   // A row whose record the main window has since replaced deletes nothing.
-  Schema& schema = host_.LiveSchema();
+  DependencyList& list = *dependencyListRef;
   const auto record = LiveRecord(r);
-  const bool deleted = record != schema.dependencies.end();
+  const bool deleted = record != list.end();
   if (deleted) {
     // Unlinked from the list, whose order is otherwise kept; the first
     // record's successor becomes the head.
-    deletedRecords_.splice(deletedRecords_.end(), schema.dependencies, record);
+    deletedRecords_.splice(deletedRecords_.end(), list, record);
     deletionsMade = true;
   }
   Retire(r, colours::Light3D());
@@ -120,7 +121,7 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
   for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
     if (!rows_[j].Button->isEnabled()) continue;
     const auto other = LiveRecord(j);
-    if (other == schema.dependencies.end() || IsRedundantDependency(schema.dependencies, *other)) {
+    if (other == list.end() || IsRedundantDependency(list, *other)) {
       continue;
     }
     messages_.Inform(QStringLiteral(
@@ -129,7 +130,7 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
     Retire(j, colours::RowYellow);
   }
 
-  if (deleted) schema.MarkDirty(1);
+  if (deleted) host_.LiveSchema().MarkDirty(1);
   if (lastRow == -1 &&
       messages_.AskYesNo(
           QStringLiteral("Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?"))) {

@@ -44,7 +44,9 @@ class TForm_Redundant_Dependency final : public QWidget {
   SchemaHost& host_;
   MessageService& messages_;
 
-  // The main window's list itself is reached through the host at each use.
+  // The main window's dependency list, taken at load; the window unlinks
+  // records from it (the first one included).
+  DependencyList* dependencyListRef = nullptr;
   AttributeTable attributeNames;
   // Rows hold addresses of records of the live list; they are looked up by
   // address before use, and only while the list loaded is still installed.

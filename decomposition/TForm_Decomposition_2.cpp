@@ -270,7 +270,7 @@ void TForm_Decomposition_2::LoadSchema() {
   Tree();
   const Schema& live = host_.LiveSchema();
   LoadDecomposition(state_, live.attributes, live.dependencies, live.keys);
-  shownSlot_ = 0;
+  shownSlot = 0;
   // The details of an earlier opening belong to a schema that is gone.
   details_->Clear();
   shownNumber_.clear();
@@ -291,7 +291,7 @@ bool TForm_Decomposition_2::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm_Decomposition_2::Frame_Decomposition_Tree1Edit1Click(int slot) {
   try {
-    shownSlot_ = slot;
+    shownSlot = slot;
     Input_DataClick();
   } catch (...) {
     // A failed display keeps what was reached.
@@ -300,8 +300,8 @@ void TForm_Decomposition_2::Frame_Decomposition_Tree1Edit1Click(int slot) {
 
 void TForm_Decomposition_2::Input_DataClick() {
   try {
-    shownNumber_ = state_.numberText[shownSlot_];
-    details_->Show(state_.schemas[shownSlot_], state_.attributeNames);
+    shownNumber_ = state_.numberText[shownSlot];
+    details_->Show(state_.schemas[shownSlot], state_.attributeNames);
   } catch (...) {
   }
 }
@@ -310,7 +310,7 @@ void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
   // The step never empties the slot it splits, so the rows shown (among them
   // the one that was double-clicked) stay valid.
   try {
-    DecomposeSchema(state_, tag, shownSlot_, *dialog_);
+    DecomposeSchema(state_, tag, shownSlot, *dialog_);
   } catch (const std::exception& error) {
     errors_.ShowError(QString::fromLocal8Bit(error.what()));
   } catch (...) {
@@ -387,7 +387,7 @@ void TForm_Decomposition_2::FormClose() {
     // Every slot gives its lists back; the next opening loads afresh.
     state_ = DecompositionState{};
     details_->Clear();
-    shownSlot_ = 0;
+    shownSlot = 0;
     shownNumber_.clear();
     ShowSchemas();
   } catch (...) {
@@ -462,8 +462,8 @@ void TForm_Decomposition_2::PaintSchemaField(int slot) {
 
 void TForm_Decomposition_2::DropDetailsOfVanishedSchema() {
   if (shownNumber_.empty()) return;
-  if (state_.schemas[shownSlot_].state == SlotEmpty ||
-      state_.numberText[shownSlot_] != shownNumber_) {
+  if (state_.schemas[shownSlot].state == SlotEmpty ||
+      state_.numberText[shownSlot] != shownNumber_) {
     details_->Clear();
     shownNumber_.clear();
   }

@@ -47,7 +47,7 @@ class TForm_Decomposition_2 final : public QMainWindow {
   void a_print_selectedExecute();
   void a_konecExecute();
 
-  int ShownSlot() const { return shownSlot_; }
+  int ShownSlot() const { return shownSlot; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -82,7 +82,7 @@ class TForm_Decomposition_2 final : public QMainWindow {
   std::unique_ptr<Dialog> dialog_;
 
   DecompositionState state_;
-  int shownSlot_ = 0;
+  int shownSlot = 0;
   // The number text of the schema whose details are shown.
   std::string shownNumber_;
 

@@ -72,7 +72,7 @@ class TForm_Synteza_2 final : public QWidget {
   MessageService& messages_;
 
   SynthesisState state_;
-  int shownSlot_ = 0;
+  int shownSlot = 0;
 
   // Indexed by slot; slot 0 has no number label.
   std::array<QLineEdit*, SynthesisSlotCount> schemaFields_{};

@@ -53,14 +53,14 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
     if (style_.initialBackground.isValid()) SetBackground(*row, style_.initialBackground);
     row->setToolTip(style_.hint);
     row->installEventFilter(this);
-    rows_.push_back(row);
+    dependencyRows.push_back(row);
     row->show();
     ShowDependencyNormalForm(d, schema.keys, names, *row, messages_);
     row->setCursorPosition(0);
     ++tag;
   }
   LayOutRows();
-  controls_.upDown->setVisible(static_cast<int>(rows_.size()) >= style_.pagedFrom);
+  controls_.upDown->setVisible(static_cast<int>(dependencyRows.size()) >= style_.pagedFrom);
 
   AppendLines(*controls_.keys, ListKeyLines(schema.keys, names));
   AppendLines(*controls_.attributes, ListAttributeLines(PackedNames(names, schema.member)));
@@ -82,7 +82,7 @@ void SchemaDetails::Clear() {
 }
 
 void SchemaDetails::Page(int position, bool upPressed) {
-  const int count = static_cast<int>(rows_.size());
+  const int count = static_cast<int>(dependencyRows.size());
   if (position == 0) {
     LayOutRows();
   } else if (!upPressed) {
@@ -108,21 +108,21 @@ bool SchemaDetails::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SchemaDetails::DestroyRows() {
-  for (QLineEdit* row : rows_)
+  for (QLineEdit* row : dependencyRows)
     delete row;
-  rows_.clear();
+  dependencyRows.clear();
 }
 
 void SchemaDetails::LayOutRows() {
   int top = FirstRowTop;
-  for (QLineEdit* row : rows_) {
+  for (QLineEdit* row : dependencyRows) {
     row->setGeometry(RowLeft, top, style_.width, RowHeight);
     top += RowPitch;
   }
 }
 
 void SchemaDetails::MoveRows(int dy) {
-  for (QLineEdit* row : rows_)
+  for (QLineEdit* row : dependencyRows)
     row->move(row->x(), row->y() + dy);
 }
 
