@@ -46,7 +46,7 @@ const std::string& Schema::AttributeName(std::size_t index) const {
 }
 
 void Schema::ClearSchema() {
-  dependencies.clear();
+  ReplaceDependencies({});
   keys.clear();
   attributes.fill(std::string());
 }

@@ -47,7 +47,9 @@ TEST(Schema, ClearSchemaEmptiesEverything) {
   schema.SetAttributes(Names("ABC"));
   schema.ReplaceDependencies(Deps("A->B"));
   schema.keys.push_back({Set("A"), 0});
+  const std::uint64_t generation = schema.dependencyGeneration;
   schema.ClearSchema();
+  EXPECT_NE(schema.dependencyGeneration, generation);
   EXPECT_EQ(CountNames(schema.attributes), 0);
   EXPECT_TRUE(schema.dependencies.empty());
   EXPECT_TRUE(schema.keys.empty());
