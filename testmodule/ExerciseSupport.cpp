@@ -214,6 +214,8 @@ AnswerColumns::AnswerColumns(QWidget& window, QWidget& canvas, const ColumnsLayo
   Button_Odpoved->hide();
 
   Memo1 = new QPlainTextEdit(&canvas);
+  // Dependencies read best whole, one a line; a long one scrolls sideways.
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
   Memo1->setGeometry(layout.memo);

@@ -79,6 +79,8 @@ TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageServ
   Memo_Atr->setGeometry(600, 64, 145, 153);
   Label4 = exercise::MakeLabel(canvas_, "Label4", QStringLiteral("Zavislosti"), QPoint(602, 227));
   Memo_Dep = new QPlainTextEdit(canvas_);
+  // Dependencies read best whole, one a line; a long one scrolls sideways.
+  Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo_Dep->setObjectName(QStringLiteral("Memo_Dep"));
   Memo_Dep->setReadOnly(true);
   Memo_Dep->setGeometry(602, 258, 144, 188);

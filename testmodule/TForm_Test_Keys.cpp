@@ -45,6 +45,8 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
   Label1 =
       exercise::MakeLabel(canvas, "Label1", QStringLiteral("Zavislosti:"), QPoint(524, 48), true);
   Memo_Dep = new QPlainTextEdit(canvas);
+  // Dependencies read best whole, one a line; a long one scrolls sideways.
+  Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo_Dep->setObjectName(QStringLiteral("Memo_Dep"));
   Memo_Dep->setReadOnly(true);
   Memo_Dep->setGeometry(514, 89, 206, 237);

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 #include "Data_statement_2.h"
 #include "Display.h"
@@ -57,6 +58,8 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
   Label3 = exercise::MakeLabel(canvas_, "Label3", QStringLiteral("Zavislosti:"), QPoint(504, 56),
                                true, false, 16);
   Memo1 = new QPlainTextEdit(canvas_);
+  // Dependencies read best whole, one a line; a long one scrolls sideways.
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -94,18 +97,24 @@ void TForm_Test_RedAtr::PrepareExercise() {
       dependencyLabels.push_back(label);
       nextTop += 25;
     };
+    // Buttons are 65 wide at a pitch of 72; a longer name widens its button
+    // and pushes the next one along rather than being cut off.
+    int previousWidth = 65;
     for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i) {
       const QString name = ToText(NameOf(attributeNames, d.lhs[i]));
       if (i == 0) {
         addLabel();
         text += name;
       } else {
-        nextLeft += 72;
+        nextLeft += std::max(72, previousWidth + 7);
         text += QStringLiteral(" +") + name;
       }
       auto* button = new QPushButton(name, canvas_);
-      button->setGeometry(nextLeft, nextTop, 65, 25);
       SetTag(button, redundantFlags.Has(d.lhs[i]) ? 1 : 0);
+      const int needed =
+          button->fontMetrics().horizontalAdvance(name) + button->iconSize().width() + 16;
+      previousWidth = std::max(65, needed);
+      button->setGeometry(nextLeft, nextTop, previousWidth, 25);
       AttachClick(button);
       button->show();
       attributeButtons.push_back(button);

@@ -45,6 +45,8 @@ TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
   Label2 = exercise::MakeLabel(canvas_, "Label2", QStringLiteral("Zavislosti:"), QPoint(568, 56),
                                true, false, 16);
   Memo1 = new QPlainTextEdit(canvas_);
+  // Dependencies read best whole, one a line; a long one scrolls sideways.
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -178,14 +178,17 @@ int main(int argc, char* argv[]) {
   shooter.Save(windows.TestKeys(), "15-exercise-keys-checked");
   Trigger(main, "Redundantniatributy2");
   shooter.Save(windows.TestRedAtr(), "16-exercise-redundant-attributes");
+  platform.answers.push_front(MessageAnswer::No);  // show the solution
   windows.TestRedAtr().a_spravnaodpovedExecute();
   shooter.Save(windows.TestRedAtr(), "17-exercise-redundant-attributes-checked");
   Trigger(main, "Redundantnizavislosti2");
   shooter.Save(windows.TestRedDep(), "18-exercise-redundant-dependencies");
+  platform.answers.push_front(MessageAnswer::No);  // show the solution
   windows.TestRedDep().a_spravnaodpovedExecute();
   shooter.Save(windows.TestRedDep(), "19-exercise-redundant-dependencies-checked");
   Trigger(main, "Dekompozice1");
   shooter.Save(windows.TestDecomposition(), "20-exercise-decomposition");
+  platform.answers.push_front(MessageAnswer::No);  // show the solution
   windows.TestDecomposition().a_spravnaodpovedExecute();
   shooter.Save(windows.TestDecomposition(), "21-exercise-decomposition-checked");
 
