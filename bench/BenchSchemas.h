@@ -3,6 +3,7 @@
 // Worst realistic schemas within the program's limits: 20 attributes and 30
 // dependencies.
 
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -13,19 +14,21 @@
 inline AttributeTable BenchNames() {
   AttributeTable names;
   for (int i = 0; i < MaxAttributes; ++i) {
-    names[i] = "A";
-    names[i] += std::to_string(i);
+    char name[4];
+    std::snprintf(name, sizeof name, "A%d", i);
+    names[i] = name;
   }
   return names;
 }
 
-// Thirty random dependencies with left-hand sides of one to three attributes.
-inline DependencyList DenseSchema(unsigned seed = 2026) {
+// `count` random dependencies whose left-hand sides draw `minWidth` to
+// `maxWidth` attributes (a repeated draw stays in the side twice).
+inline DependencyList RandomSchema(unsigned seed, std::size_t count, int minWidth, int maxWidth) {
   std::mt19937 rng(seed);
   std::uniform_int_distribution<AttributeIndex> attr(0, MaxAttributes - 1);
-  std::uniform_int_distribution<int> width(1, 3);
+  std::uniform_int_distribution<int> width(minWidth, maxWidth);
   DependencyList list;
-  while (list.size() < 30) {
+  while (list.size() < count) {
     std::vector<AttributeIndex> lhs;
     const int w = width(rng);
     for (int k = 0; k < w; ++k)
@@ -33,6 +36,11 @@ inline DependencyList DenseSchema(unsigned seed = 2026) {
     list.push_back(NewDependency(lhs, attr(rng)));
   }
   return list;
+}
+
+// Thirty random dependencies with left-hand sides of one to three attributes.
+inline DependencyList DenseSchema(unsigned seed = 2026) {
+  return RandomSchema(seed, 30, 1, 3);
 }
 
 // Ten pairs of attributes that determine each other, so every choice of one

@@ -9,18 +9,7 @@ namespace {
 // of two to four attributes: many attributes stay free, so the maximal sets
 // are few and large.
 DependencyList SparseSchema(unsigned seed = 7) {
-  std::mt19937 rng(seed);
-  std::uniform_int_distribution<AttributeIndex> attr(0, MaxAttributes - 1);
-  std::uniform_int_distribution<int> width(2, 4);
-  DependencyList list;
-  while (list.size() < 8) {
-    std::vector<AttributeIndex> lhs;
-    const int w = width(rng);
-    for (int k = 0; k < w; ++k)
-      lhs.push_back(attr(rng));
-    list.push_back(NewDependency(lhs, attr(rng)));
-  }
-  return list;
+  return RandomSchema(seed, 8, 2, 4);
 }
 
 // Thirty dependencies with single left-hand attributes drawn from half of the
@@ -39,18 +28,7 @@ DependencyList SingleLhsSchema(unsigned seed = 11) {
 // Thirty dependencies with left-hand sides of two to five attributes, as wide
 // as the dependency editor allows.
 DependencyList WideSchema(unsigned seed) {
-  std::mt19937 rng(seed);
-  std::uniform_int_distribution<AttributeIndex> attr(0, MaxAttributes - 1);
-  std::uniform_int_distribution<int> width(2, 5);
-  DependencyList list;
-  while (list.size() < 30) {
-    std::vector<AttributeIndex> lhs;
-    const int w = width(rng);
-    for (int k = 0; k < w; ++k)
-      lhs.push_back(attr(rng));
-    list.push_back(NewDependency(lhs, attr(rng)));
-  }
-  return list;
+  return RandomSchema(seed, 30, 2, 5);
 }
 
 void BM_ComputeMaxSets(benchmark::State& state, DependencyList list) {

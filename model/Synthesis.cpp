@@ -324,7 +324,8 @@ void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
                std::to_string(DisplayNumber(state, i)) + "+" +
                std::to_string(DisplayNumber(state, j));
       } else {
-        text += "+" + std::to_string(DisplayNumber(state, j));
+        text += '+';
+        text += std::to_string(DisplayNumber(state, j));
         inner.state = SynthesisReplaced;
         scratch.member = scratch.member | inner.member;
         for (const Dependency& d : inner.dependencies) {
