@@ -33,13 +33,6 @@ Dependency NewDependency(std::initializer_list<AttributeIndex> lhs, AttributeInd
   return NewDependency(std::vector<AttributeIndex>(lhs), rhs);
 }
 
-int CountNames(const AttributeTable& names) {
-  int n = 0;
-  while (n < MaxAttributes && !names[n].empty())
-    ++n;
-  return n;
-}
-
 const std::string& Schema::AttributeName(std::size_t index) const {
   static const std::string kEmpty;
   return index < attributes.size() ? attributes[index] : kEmpty;

@@ -119,9 +119,6 @@ List CopyInsertingBehindHead(const List& source) {
   return copy;
 }
 
-// Number of non-empty names before the first empty slot.
-int CountNames(const AttributeTable& names);
-
 // The live schema held by the main window.
 struct Schema {
   AttributeTable attributes;

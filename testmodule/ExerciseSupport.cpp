@@ -151,12 +151,6 @@ bool PressDefaultButton(QKeyEvent* event, QPushButton* button) {
   return true;
 }
 
-void ShowModeless(QWidget& window) {
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
-
 void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
   AppendLines(memo, lines);
   memo.moveCursor(QTextCursor::Start);

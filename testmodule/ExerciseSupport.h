@@ -4,6 +4,7 @@
 // stand at fixed places and which scrolls when it outgrows the window, and
 // the few kinds of control the exercises create.
 
+#include <QAction>
 #include <QColor>
 #include <QRect>
 #include <QSize>
@@ -60,6 +61,15 @@ QPushButton* MakeActionButton(QWidget* parent, const char* name, QAction* action
 
 QAction* MakeAction(QWidget* owner, const char* name, const QString& caption);
 
+// An action of the window that runs one of its handlers.
+template <typename Window>
+QAction* MakeAction(Window* owner, const char* name, const QString& caption,
+                    void (Window::*handler)()) {
+  QAction* action = MakeAction(static_cast<QWidget*>(owner), name, caption);
+  QObject::connect(action, &QAction::triggered, owner, handler);
+  return action;
+}
+
 // Places a choice control of an exercise column under the previous one:
 // left 10, top 10 for the first, the previous top + 35 otherwise; 30 high,
 // font size 10, black, on the column's button face colour.
@@ -81,8 +91,6 @@ QColor FontColour(const QWidget& widget);
 
 // Enter presses the window's default button, as in a dialog.
 bool PressDefaultButton(QKeyEvent* event, QPushButton* button);
-
-void ShowModeless(QWidget& window);
 
 // Lists the lines into a memo and shows its beginning, so that a long task
 // is read from its first line.

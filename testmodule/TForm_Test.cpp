@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QToolButton>
 
+#include "Display.h"
 #include "ExerciseSupport.h"
 #include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
@@ -156,21 +157,24 @@ TForm_Test::TForm_Test(WindowDirectory& windows, QWidget* parent)
   setWindowTitle(QStringLiteral("Schemario - Testovaci modul"));
   resize(748, 405);
 
-  a_closure =
-      MakeExerciseAction("a_closure", QStringLiteral("&Uzaver"), &TForm_Test::a_closureExecute);
-  a_maxset = MakeExerciseAction("a_maxset", QStringLiteral("&Maximalni mnoziny"),
-                                &TForm_Test::a_maxsetExecute);
-  a_keys = MakeExerciseAction("a_keys", QStringLiteral("&Klice"), &TForm_Test::a_keysExecute);
-  a_red_atributy = MakeExerciseAction("a_red_atributy", QStringLiteral("&Redundantni atributy"),
-                                      &TForm_Test::a_red_atributyExecute);
+  a_closure = exercise::MakeAction(this, "a_closure", QStringLiteral("&Uzaver"),
+                                   &TForm_Test::a_closureExecute);
+  a_maxset = exercise::MakeAction(this, "a_maxset", QStringLiteral("&Maximalni mnoziny"),
+                                  &TForm_Test::a_maxsetExecute);
+  a_keys =
+      exercise::MakeAction(this, "a_keys", QStringLiteral("&Klice"), &TForm_Test::a_keysExecute);
+  a_red_atributy =
+      exercise::MakeAction(this, "a_red_atributy", QStringLiteral("&Redundantni atributy"),
+                           &TForm_Test::a_red_atributyExecute);
   a_red_zavislosti =
-      MakeExerciseAction("a_red_zavislosti", QStringLiteral("Redundantni &zavislosti"),
-                         &TForm_Test::a_red_zavislostiExecute);
-  a_dekompozice = MakeExerciseAction("a_dekompozice", QStringLiteral("&Dekompozice"),
-                                     &TForm_Test::a_dekompoziceExecute);
-  a_synteza =
-      MakeExerciseAction("a_synteza", QStringLiteral("&Synteza"), &TForm_Test::a_syntezaExecute);
-  a_konec = MakeExerciseAction("a_konec", QStringLiteral("&Konec"), &TForm_Test::a_konecExecute);
+      exercise::MakeAction(this, "a_red_zavislosti", QStringLiteral("Redundantni &zavislosti"),
+                           &TForm_Test::a_red_zavislostiExecute);
+  a_dekompozice = exercise::MakeAction(this, "a_dekompozice", QStringLiteral("&Dekompozice"),
+                                       &TForm_Test::a_dekompoziceExecute);
+  a_synteza = exercise::MakeAction(this, "a_synteza", QStringLiteral("&Synteza"),
+                                   &TForm_Test::a_syntezaExecute);
+  a_konec =
+      exercise::MakeAction(this, "a_konec", QStringLiteral("&Konec"), &TForm_Test::a_konecExecute);
 
   const struct {
     const char* name;
@@ -204,46 +208,39 @@ TForm_Test::TForm_Test(WindowDirectory& windows, QWidget* parent)
   }
 }
 
-QAction* TForm_Test::MakeExerciseAction(const char* name, const QString& caption,
-                                        void (TForm_Test::*handler)()) {
-  QAction* action = exercise::MakeAction(this, name, caption);
-  connect(action, &QAction::triggered, this, handler);
-  return action;
-}
-
 void TForm_Test::a_closureExecute() {
   windows_.TestClosure().PrepareExercise();
-  exercise::ShowModeless(windows_.TestClosure());
+  ShowModeless(windows_.TestClosure());
 }
 
 void TForm_Test::a_maxsetExecute() {
   windows_.TestMaxSet().PrepareExercise();
-  exercise::ShowModeless(windows_.TestMaxSet());
+  ShowModeless(windows_.TestMaxSet());
 }
 
 void TForm_Test::a_keysExecute() {
   windows_.TestKeys().PrepareExercise();
-  exercise::ShowModeless(windows_.TestKeys());
+  ShowModeless(windows_.TestKeys());
 }
 
 void TForm_Test::a_red_atributyExecute() {
   windows_.TestRedAtr().PrepareExercise();
-  exercise::ShowModeless(windows_.TestRedAtr());
+  ShowModeless(windows_.TestRedAtr());
 }
 
 void TForm_Test::a_red_zavislostiExecute() {
   windows_.TestRedDep().PrepareExercise();
-  exercise::ShowModeless(windows_.TestRedDep());
+  ShowModeless(windows_.TestRedDep());
 }
 
 void TForm_Test::a_dekompoziceExecute() {
   windows_.TestDecomposition().PrepareExercise();
-  exercise::ShowModeless(windows_.TestDecomposition());
+  ShowModeless(windows_.TestDecomposition());
 }
 
 void TForm_Test::a_syntezaExecute() {
   windows_.TestSynteza().PrepareExercise();
-  exercise::ShowModeless(windows_.TestSynteza());
+  ShowModeless(windows_.TestSynteza());
 }
 
 void TForm_Test::a_konecExecute() {

@@ -23,9 +23,6 @@ class TForm_Test final : public QWidget {
   void a_konecExecute();
 
  private:
-  QAction* MakeExerciseAction(const char* name, const QString& caption,
-                              void (TForm_Test::*handler)());
-
   WindowDirectory& windows_;
   QAction* a_closure = nullptr;
   QAction* a_maxset = nullptr;

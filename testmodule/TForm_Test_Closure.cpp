@@ -41,13 +41,12 @@ TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& message
   QWidget* canvas = exercise::MakeCanvas(*this, layout.window);
 
   a_spravnaOdpoved =
-      exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"));
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Nove zadani"));
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"));
-  connect(a_spravnaOdpoved, &QAction::triggered, this,
-          &TForm_Test_Closure::a_spravnaOdpovedExecute);
-  connect(a_new, &QAction::triggered, this, &TForm_Test_Closure::a_newExecute);
-  connect(a_clear, &QAction::triggered, this, &TForm_Test_Closure::a_clearExecute);
+      exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"),
+                           &TForm_Test_Closure::a_spravnaOdpovedExecute);
+  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Nove zadani"),
+                               &TForm_Test_Closure::a_newExecute);
+  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
+                                 &TForm_Test_Closure::a_clearExecute);
 
   const QString label1Text = QStringLiteral("Zvolte si atributy pro A  :");
   Label1 = exercise::MakeLabel(canvas, "Label1", label1Text, QPoint(42, 13), true, true);

@@ -29,12 +29,12 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
   QWidget* canvas = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
 
   a_spravnaOdpoved =
-      exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"));
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Nove zadani"));
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"));
-  connect(a_spravnaOdpoved, &QAction::triggered, this, &TForm_Test_Keys::a_spravnaOdpovedExecute);
-  connect(a_new, &QAction::triggered, this, &TForm_Test_Keys::a_newExecute);
-  connect(a_clear, &QAction::triggered, this, &TForm_Test_Keys::a_clearExecute);
+      exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"),
+                           &TForm_Test_Keys::a_spravnaOdpovedExecute);
+  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Nove zadani"),
+                               &TForm_Test_Keys::a_newExecute);
+  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
+                                 &TForm_Test_Keys::a_clearExecute);
 
   Label2 = exercise::MakeLabel(canvas, "Label2", QStringLiteral("Klicem schematu je:"),
                                QPoint(57, 41), true);

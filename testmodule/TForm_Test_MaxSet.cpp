@@ -43,12 +43,12 @@ TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages,
   QWidget* canvas = exercise::MakeCanvas(*this, layout.window);
 
   a_spravnaOdpoved =
-      exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravne reseni"));
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Nove zadani"));
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"));
-  connect(a_spravnaOdpoved, &QAction::triggered, this, &TForm_Test_MaxSet::a_spravnaOdpovedExecute);
-  connect(a_new, &QAction::triggered, this, &TForm_Test_MaxSet::a_newExecute);
-  connect(a_clear, &QAction::triggered, this, &TForm_Test_MaxSet::a_clearExecute);
+      exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravne reseni"),
+                           &TForm_Test_MaxSet::a_spravnaOdpovedExecute);
+  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Nove zadani"),
+                               &TForm_Test_MaxSet::a_newExecute);
+  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
+                                 &TForm_Test_MaxSet::a_clearExecute);
 
   Label1 = exercise::MakeLabel(canvas, "Label1", QStringLiteral("Zvol si atribut pro max(A):"),
                                QPoint(55, 20));

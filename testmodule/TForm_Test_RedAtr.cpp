@@ -43,12 +43,12 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
 
   a_spravnaodpoved =
-      exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"));
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Zkusit znovu"));
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"));
-  connect(a_spravnaodpoved, &QAction::triggered, this, &TForm_Test_RedAtr::a_spravnaodpovedExecute);
-  connect(a_new, &QAction::triggered, this, &TForm_Test_RedAtr::a_newExecute);
-  connect(a_clear, &QAction::triggered, this, &TForm_Test_RedAtr::a_clearExecute);
+      exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
+                           &TForm_Test_RedAtr::a_spravnaodpovedExecute);
+  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Zkusit znovu"),
+                               &TForm_Test_RedAtr::a_newExecute);
+  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
+                                 &TForm_Test_RedAtr::a_clearExecute);
 
   Label1 = exercise::MakeLabel(canvas_, "Label1", QStringLiteral("Redundantni atributy"),
                                QPoint(32, 24), true, false, 16);

@@ -46,10 +46,10 @@ void AppendLine(QPlainTextEdit& memo, const QString& line) {
   memo.appendPlainText(line);
 }
 
-QStringList MemoLines(const QPlainTextEdit& memo) {
-  const QString text = memo.toPlainText();
-  if (text.isEmpty() && memo.document()->blockCount() <= 1) return {};
-  return text.split(QLatin1Char('\n'));
+void ShowModeless(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
 }
 
 void SetBackground(QWidget& widget, const QColor& colour) {

@@ -42,13 +42,14 @@ inline std::string FromText(const QString& s) {
 // Appends the lines at the end of a log or memo, each as a line of its own.
 void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines);
 void AppendLine(QPlainTextEdit& memo, const QString& line);
-// The lines of a memo, in order; an empty memo has none.
-QStringList MemoLines(const QPlainTextEdit& memo);
 
 // Fills the window with a scrolling client area and returns the widget on
 // which the controls are placed at fixed places; when the window is smaller
 // than `minimum`, the rest is reached by scrolling.
 QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum);
+
+// Shows a modeless window and brings it to the front.
+void ShowModeless(QWidget& window);
 
 // Sets the background of a field (line edit, text, panel).
 void SetBackground(QWidget& widget, const QColor& colour);

@@ -30,12 +30,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
-#include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
-#include "TForm_Test_RedAtr.h"
-#include "TForm_Test_RedDep.h"
 
 namespace {
 
@@ -63,12 +57,6 @@ class NoToolTip final : public QObject {
   using QObject::QObject;
   bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::ToolTip; }
 };
-
-void ShowModeless(QWidget& window) {
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
 
 }  // namespace
 
@@ -403,34 +391,29 @@ void TForm_Main::a_aboutExecute() {
   windows_.About().exec();
 }
 
+// The exercise items open the exercises exactly as the hub's buttons do.
 void TForm_Main::Uzaver1Click() {
-  windows_.TestClosure().PrepareExercise();
-  ShowModeless(windows_.TestClosure());
+  windows_.Test().a_closureExecute();
 }
 
 void TForm_Main::Klice2Click() {
-  windows_.TestKeys().PrepareExercise();
-  ShowModeless(windows_.TestKeys());
+  windows_.Test().a_keysExecute();
 }
 
 void TForm_Main::Maximalnimnoziny2Click() {
-  windows_.TestMaxSet().PrepareExercise();
-  ShowModeless(windows_.TestMaxSet());
+  windows_.Test().a_maxsetExecute();
 }
 
 void TForm_Main::Redundantniatributy2Click() {
-  windows_.TestRedAtr().PrepareExercise();
-  ShowModeless(windows_.TestRedAtr());
+  windows_.Test().a_red_atributyExecute();
 }
 
 void TForm_Main::Redundantnizavislosti2Click() {
-  windows_.TestRedDep().PrepareExercise();
-  ShowModeless(windows_.TestRedDep());
+  windows_.Test().a_red_zavislostiExecute();
 }
 
 void TForm_Main::Dekompozice1Click() {
-  windows_.TestDecomposition().PrepareExercise();
-  ShowModeless(windows_.TestDecomposition());
+  windows_.Test().a_dekompoziceExecute();
 }
 
 void TForm_Main::Konec1Click() {

@@ -27,6 +27,12 @@ QStringList PrintedReport(TestBench& t, QWidget& window, const char* action, boo
   return report;
 }
 
+QStringList MemoLines(const QPlainTextEdit& memo) {
+  const QString text = memo.toPlainText();
+  if (text.isEmpty() && memo.document()->blockCount() <= 1) return {};
+  return text.split(QLatin1Char('\n'));
+}
+
 void WriteFileBytes(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write test file");

@@ -12,6 +12,8 @@
 #include "TForm_Main.h"
 #include "Workbench.h"
 
+class QPlainTextEdit;
+
 struct TestBench {
   ScriptedPlatform platform;
   Workbench windows{platform, platform, platform, platform, platform};
@@ -33,6 +35,9 @@ T* Find(QObject& root, const char* name) {
 // showed, closing that window again; "<print window not shown>" when it did
 // not open. `shown`, if given, says whether it opened.
 QStringList PrintedReport(TestBench& t, QWidget& window, const char* action, bool* shown = nullptr);
+
+// The lines of a memo, in order; an empty memo has none.
+QStringList MemoLines(const QPlainTextEdit& memo);
 
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
 QByteArray ReadFileBytes(const QString& path);

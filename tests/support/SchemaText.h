@@ -8,6 +8,14 @@
 
 #include "Schema.h"
 
+// Number of non-empty names before the first empty slot.
+inline int CountNames(const AttributeTable& names) {
+  int n = 0;
+  while (n < MaxAttributes && !names[n].empty())
+    ++n;
+  return n;
+}
+
 inline AttributeTable Names(const std::string& letters) {
   AttributeTable names;
   for (std::size_t i = 0; i < letters.size(); ++i)
