@@ -32,6 +32,7 @@ TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* pare
 
   // Key fields below the window are reached by scrolling.
   canvas_ = MakeScrollingCanvas(*this, QSize(kFieldLeft + kFieldWidth + 10, kHeight));
+  notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
   Button_First_Key = new QPushButton(QStringLiteral("Zobraz prvni klic"), canvas_);
   Button_First_Key->setObjectName(QStringLiteral("Button_First_Key"));
@@ -48,6 +49,10 @@ TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* pare
 }
 
 void TForm_Keys::LoadSchema() {
+  // Keys found for the schema before would stand beside answers about the
+  // new one.
+  FormClose();
+  notice_->hide();
   const Schema& schema = host_.LiveSchema();
   dependencies = schema.dependencies;
   attributeNames = schema.attributes;

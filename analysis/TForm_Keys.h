@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
@@ -31,6 +32,8 @@ class TForm_Keys final : public QWidget {
   void AddKeyField(const KeyRecord& key, int top);
 
   SchemaHost& host_;
+  // Says so when the schema changed after the window copied it.
+  OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
 
   // The window's own copy of the schema, taken at load: the main window may

@@ -73,6 +73,7 @@ TForm_MaxSet::TForm_MaxSet(SchemaHost& host, MessageService& messages, QWidget* 
   setWindowTitle(QStringLiteral("Schemario - Maximalni mnoziny"));
   BuildControls();
   setFixedSize(640, 650);
+  notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 }
 
 void TForm_MaxSet::BuildControls() {
@@ -137,6 +138,7 @@ void TForm_MaxSet::BuildControls() {
 }
 
 void TForm_MaxSet::LoadSchema() {
+  notice_->hide();
   const Schema& schema = host_.LiveSchema();
   dependencies = schema.dependencies;
   attributeNames = schema.attributes;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "MaxSets.h"
+#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
@@ -46,6 +47,8 @@ class TForm_MaxSet final : public QWidget {
   void BuildControls();
 
   SchemaHost& host_;
+  // Says so when the schema changed after the window copied it.
+  OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
 
   AttributeTable attributeNames;

@@ -8,6 +8,7 @@
 
 #include "Data_statement_2.h"
 #include "Display.h"
+#include "Redundance.h"
 #include "RedundancyEdits.h"
 
 namespace {
@@ -46,6 +47,9 @@ TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, Message
   setWindowTitle(QStringLiteral("Schemario - Redundantni atributy"));
 
   canvas_ = MakeScrollingCanvas(*this, QSize(kContentWidth, kHeight));
+  notice_ = new OutOfDateNotice(*this);
+  connect(&host_.Document(), &SchemaDocument::changed, this,
+          &TForm_Redundant_Attributes::SchemaChanged);
 
   Label1 = MakeLabel(canvas_, QStringLiteral("Label1"), QStringLiteral("Redundantni atributy:"), 24,
                      24, true);
@@ -82,13 +86,26 @@ void TForm_Redundant_Attributes::AddRowControls() {
   canvas_->setMinimumHeight(std::max(kHeight, row.Button->geometry().bottom() + 24));
 }
 
-void TForm_Redundant_Attributes::LoadSchema() {
+int TForm_Redundant_Attributes::LoadSchema() {
   // Used again while open, the window starts afresh rather than adding the
   // new findings behind the old ones.
   ResetRows();
+  notice_->hide();
   const Schema& schema = host_.LiveSchema();
   attributeNames = schema.attributes;
-  loadedGeneration_ = schema.dependencyGeneration;
+  return HasRedundantAttribute(schema.dependencies,
+                               [this](AttributeIndex attribute, const Dependency& record) {
+                                 AddAttributeRow(attribute, record);
+                               });
+}
+
+void TForm_Redundant_Attributes::SchemaChanged() {
+  if (deleting_ || !isVisible()) return;
+  // Deletions already made still go to the log when the window closes.
+  const bool deleted = deletionsMade;
+  LoadSchema();
+  deletionsMade = deleted;
+  notice_->ShowRefilled();
 }
 
 void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex attribute,
@@ -118,13 +135,6 @@ void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex attribute,
   row.Edit->setCursorPosition(0);
 }
 
-Dependency* TForm_Redundant_Attributes::LiveRecord(int r) {
-  Schema& schema = host_.LiveSchema();
-  if (schema.dependencyGeneration != loadedGeneration_) return nullptr;
-  const auto it = FindRecord(schema.dependencies, rowDependency[r]);
-  return it == schema.dependencies.end() ? nullptr : &*it;
-}
-
 void TForm_Redundant_Attributes::Retire(int r, const QColor& colour) {
   rows_[r].Button->setEnabled(false);
   SetBackground(*rows_[r].Edit, colour);
@@ -135,18 +145,19 @@ void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
   const int r = sender->property("tag").toInt();
   if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tento atribut?"))) return;
 
-  // A row whose record the main window has since replaced deletes nothing.
-  bool deleted = false;
-  if (Dependency* record = LiveRecord(r)) deleted = EraseLhsAttribute(*record, rowAttribute[r]);
+  SchemaDocument& document = host_.Document();
+  deleting_ = true;
+  const bool deleted = document.EraseLhsAttribute(rowDependency[r], rowAttribute[r]);
+  deleting_ = false;
   if (deleted) deletionsMade = true;
   Retire(r, colours::Light3D());
 
-  Schema& schema = host_.LiveSchema();
   for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
     if (!rows_[j].Button->isEnabled()) continue;
-    const Dependency* record = LiveRecord(j);
-    if (record == nullptr ||
-        IsRedundantLhsAttribute(schema.dependencies, *record, rowAttribute[j])) {
+    // Another row of the same record shows it as it is now.
+    rows_[j].Edit->setText(ToText(ShowDependency(*rowDependency[j], attributeNames)));
+    rows_[j].Edit->setCursorPosition(0);
+    if (IsRedundantLhsAttribute(document.dependencies(), *rowDependency[j], rowAttribute[j])) {
       continue;
     }
     messages_.Inform(QStringLiteral(
@@ -155,7 +166,7 @@ void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
     Retire(j, colours::RowYellow);
   }
 
-  if (deleted) schema.MarkDirty(1);
+  document.MarkDirty(deleted);
   if (lastRow == -1 && messages_.AskYesNo(QStringLiteral(
                            "Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?"))) {
     close();

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
 #include <vector>
 
+#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
@@ -13,7 +13,9 @@ class QLineEdit;
 class QPushButton;
 
 // The redundant left-hand attributes of the live schema, one row per
-// (attribute, dependency) pair; each can be deleted from the live list.
+// (attribute, dependency) pair; each can be deleted from the live list. When
+// the schema changes elsewhere, an open window lists its findings anew, so
+// that no row acts on a record or attribute number that has moved.
 class TForm_Redundant_Attributes final : public QWidget {
   Q_OBJECT
 
@@ -21,8 +23,8 @@ class TForm_Redundant_Attributes final : public QWidget {
   explicit TForm_Redundant_Attributes(SchemaHost& host, MessageService& messages,
                                       QWidget* parent = nullptr);
 
-  void LoadSchema();
-  void AddAttributeRow(AttributeIndex attribute, const Dependency& record);
+  // Lists the findings of the live schema afresh; returns how many.
+  int LoadSchema();
   void Button1Click(QObject* sender);
   void FormClose();
 
@@ -38,26 +40,27 @@ class TForm_Redundant_Attributes final : public QWidget {
     QPushButton* Button = nullptr;
   };
   void AddRowControls();
+  void AddAttributeRow(AttributeIndex attribute, const Dependency& record);
   void ResetRows();
-  // The live record shown in row r, or null when it is no longer part of
-  // the live list.
-  Dependency* LiveRecord(int r);
+  void SchemaChanged();
   void Retire(int r, const QColor& colour);
 
   SchemaHost& host_;
   MessageService& messages_;
 
   AttributeTable attributeNames;
-  // Rows hold addresses of records of the live list; they are looked up by
-  // address before use, and only while the list loaded is still installed.
-  std::uint64_t loadedGeneration_ = 0;
+  // Rows hold addresses of records of the live list and attribute numbers;
+  // they are valid because the window refills itself on every change it did
+  // not make itself.
   std::vector<AttributeIndex> rowAttribute;
   std::vector<const Dependency*> rowDependency;
   int lastRow = -1;
   bool deletionsMade = false;
+  bool deleting_ = false;
 
   QWidget* canvas_ = nullptr;
   QLabel* Label1 = nullptr;
+  OutOfDateNotice* notice_ = nullptr;
   // Eight rows always exist; further findings get rows of their own below.
   std::vector<Row> rows_;
 };

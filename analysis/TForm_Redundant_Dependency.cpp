@@ -8,7 +8,6 @@
 #include "Data_statement_2.h"
 #include "Display.h"
 #include "Redundance.h"
-#include "RedundancyEdits.h"
 
 namespace {
 
@@ -30,6 +29,9 @@ TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, Message
   setWindowTitle(QStringLiteral("Schemario - Redundantni zavislosti"));
 
   canvas_ = MakeScrollingCanvas(*this, QSize(kContentWidth, kHeight));
+  notice_ = new OutOfDateNotice(*this);
+  connect(&host_.Document(), &SchemaDocument::changed, this,
+          &TForm_Redundant_Dependency::SchemaChanged);
 
   Label1 = new QLabel(QStringLiteral("Redundantni zavislosti:"), canvas_);
   Label1->setObjectName(QStringLiteral("Label1"));
@@ -66,14 +68,24 @@ void TForm_Redundant_Dependency::AddRowControls() {
   canvas_->setMinimumHeight(std::max(kHeight, row.Button->geometry().bottom() + 24));
 }
 
-void TForm_Redundant_Dependency::LoadSchema() {
+int TForm_Redundant_Dependency::LoadSchema() {
   // Used again while open, the window starts afresh rather than adding the
   // new findings behind the old ones.
   ResetRows();
-  Schema& schema = host_.LiveSchema();
-  dependencyListRef = &schema.dependencies;
+  notice_->hide();
+  const Schema& schema = host_.LiveSchema();
   attributeNames = schema.attributes;
-  loadedGeneration_ = schema.dependencyGeneration;
+  return HasRedundantDependency(schema.dependencies,
+                                [this](const Dependency& record) { AddDependencyRow(record); });
+}
+
+void TForm_Redundant_Dependency::SchemaChanged() {
+  if (deleting_ || !isVisible()) return;
+  // Deletions already made still go to the log when the window closes.
+  const bool deleted = deletionsMade;
+  LoadSchema();
+  deletionsMade = deleted;
+  notice_->ShowRefilled();
 }
 
 void TForm_Redundant_Dependency::AddDependencyRow(const Dependency& record) {
@@ -90,12 +102,6 @@ void TForm_Redundant_Dependency::AddDependencyRow(const Dependency& record) {
   row.Edit->setCursorPosition(0);
 }
 
-DependencyList::iterator TForm_Redundant_Dependency::LiveRecord(int r) {
-  DependencyList& live = *dependencyListRef;
-  if (host_.LiveSchema().dependencyGeneration != loadedGeneration_) return live.end();
-  return FindRecord(live, rowDependency[r]);
-}
-
 void TForm_Redundant_Dependency::Retire(int r, const QColor& colour) {
   rows_[r].Button->setEnabled(false);
   SetBackground(*rows_[r].Edit, colour);
@@ -106,22 +112,18 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
   const int r = sender->property("tag").toInt();
   if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tuto zavislost?"))) return;
 
-  // A row whose record the main window has since replaced deletes nothing.
-  DependencyList& list = *dependencyListRef;
-  const auto record = LiveRecord(r);
-  const bool deleted = record != list.end();
-  if (deleted) {
-    // Unlinked from the list, whose order is otherwise kept; the first
-    // record's successor becomes the head.
-    deletedRecords_.splice(deletedRecords_.end(), list, record);
-    deletionsMade = true;
-  }
+  // The list keeps its order; the first record's successor may become the
+  // head.
+  SchemaDocument& document = host_.Document();
+  deleting_ = true;
+  const bool deleted = document.EraseDependency(rowDependency[r]);
+  deleting_ = false;
+  if (deleted) deletionsMade = true;
   Retire(r, colours::Light3D());
 
   for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
-    if (!rows_[j].Button->isEnabled()) continue;
-    const auto other = LiveRecord(j);
-    if (other == list.end() || IsRedundantDependency(list, *other)) {
+    if (!rows_[j].Button->isEnabled() ||
+        IsRedundantDependency(document.dependencies(), *rowDependency[j])) {
       continue;
     }
     messages_.Inform(QStringLiteral(
@@ -130,7 +132,7 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
     Retire(j, colours::RowYellow);
   }
 
-  if (deleted) host_.LiveSchema().MarkDirty(1);
+  document.MarkDirty(deleted);
   if (lastRow == -1 &&
       messages_.AskYesNo(
           QStringLiteral("Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?"))) {
@@ -156,7 +158,6 @@ void TForm_Redundant_Dependency::ResetRows() {
     row.Edit->hide();
     row.Button->hide();
   }
-  deletedRecords_.clear();
   canvas_->setMinimumHeight(kHeight);
   lastRow = -1;
   deletionsMade = false;

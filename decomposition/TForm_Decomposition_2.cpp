@@ -87,6 +87,7 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, WindowDirectory& 
     ShowSlot(slot);
   details_->Clear();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  notice_ = OutOfDateNotice::Follow(*content, host_.Document());
 }
 
 TForm_Decomposition_2::~TForm_Decomposition_2() = default;
@@ -267,6 +268,7 @@ TFrame_Decomposition_Tree& TForm_Decomposition_2::Tree() {
 }
 
 void TForm_Decomposition_2::LoadSchema() {
+  notice_->hide();
   Tree();
   const Schema& live = host_.LiveSchema();
   LoadDecomposition(state_, live.attributes, live.dependencies, live.keys);
@@ -309,13 +311,7 @@ void TForm_Decomposition_2::Input_DataClick() {
 void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
   // The step never empties the slot it splits, so the rows shown (among them
   // the one that was double-clicked) stay valid.
-  try {
-    DecomposeSchema(state_, tag, shownSlot, *dialog_);
-  } catch (const std::exception& error) {
-    errors_.ShowError(QString::fromLocal8Bit(error.what()));
-  } catch (...) {
-    errors_.ShowError(QStringLiteral("Neznama chyba"));
-  }
+  errors_.Run([&] { DecomposeSchema(state_, tag, shownSlot, *dialog_); });
   ShowSchemas();
 }
 

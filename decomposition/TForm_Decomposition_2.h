@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Decomposition.h"
+#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
 #include "WindowDirectory.h"
@@ -76,6 +77,8 @@ class TForm_Decomposition_2 final : public QMainWindow {
   void Report(const std::vector<std::string>& lines);
 
   SchemaHost& host_;
+  // Says so when the schema changed after the window copied it.
+  OutOfDateNotice* notice_ = nullptr;
   WindowDirectory& windows_;
   MessageService& messages_;
   ErrorDisplay& errors_;

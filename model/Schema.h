@@ -119,26 +119,14 @@ List CopyInsertingBehindHead(const List& source) {
   return copy;
 }
 
-// The live schema held by the main window.
+// A whole schema: names, dependencies and the keys found for them.
 struct Schema {
   AttributeTable attributes;
   DependencyList dependencies;
   KeyList keys;
-  std::uint8_t dirty = 0;
 
   void SetAttributes(const AttributeTable& names) { attributes = names; }
   const std::string& AttributeName(std::size_t index) const;
-  // Counts the dependency lists installed. A window that keeps addresses of
-  // records can tell from it that they belong to a list that is gone, even
-  // where a new record now stands at the same address.
-  std::uint64_t dependencyGeneration = 0;
-  void ReplaceDependencies(DependencyList list) {
-    dependencies = std::move(list);
-    ++dependencyGeneration;
-  }
+  void ReplaceDependencies(DependencyList list) { dependencies = std::move(list); }
   void ClearSchema();
-  // Sets dirty from a clear state; never clears it.
-  void MarkDirty(std::uint8_t flag) {
-    if (dirty == 0) dirty = flag;
-  }
 };

@@ -5,13 +5,15 @@
 // or printer themselves, so that tests can script every answer.
 
 #include <QString>
+#include <exception>
 #include <memory>
 #include <optional>
+#include <utility>
 
 // The caption of the program's message boxes.
 inline const QString ProgramCaption = QStringLiteral("Schemario");
 
-enum class MessageButtons { Ok, YesNo, OkCancel };
+enum class MessageButtons { Ok, YesNo, OkCancel, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class MessageService {
@@ -29,6 +31,9 @@ class MessageService {
   }
   bool AskOkCancel(const QString& text) {
     return Show(ProgramCaption, text, MessageButtons::OkCancel) == MessageAnswer::Ok;
+  }
+  MessageAnswer AskYesNoCancel(const QString& text) {
+    return Show(ProgramCaption, text, MessageButtons::YesNoCancel);
   }
 };
 
@@ -78,6 +83,21 @@ class ErrorDisplay {
  public:
   virtual ~ErrorDisplay() = default;
   virtual void ShowError(const QString& text) = 0;
+
+  // Runs `step`; an exception escaping it is shown here instead of ending
+  // the program unseen. Returns whether the step ran to its end.
+  template <typename Step>
+  bool Run(Step&& step) {
+    try {
+      std::forward<Step>(step)();
+      return true;
+    } catch (const std::exception& error) {
+      ShowError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+      ShowError(QStringLiteral("Neznama chyba"));
+    }
+    return false;
+  }
 };
 
 // Pseudo-random numbers for the exercises.

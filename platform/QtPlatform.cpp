@@ -35,6 +35,11 @@ MessageAnswer QtMessageService::Show(const QString& caption, const QString& text
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       box.setDefaultButton(QMessageBox::Yes);
       break;
+    case MessageButtons::YesNoCancel:
+      box.setIcon(QMessageBox::Question);
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Yes);
+      break;
     case MessageButtons::OkCancel:
       box.setIcon(QMessageBox::Question);
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

@@ -93,6 +93,7 @@ TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, WindowDirectory& windows,
   BuildSchemaFields(content);
   BuildDetails(content);
   FormClose();
+  notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 }
 
 QAction* TForm_Synteza_2::MakeAction(const char* name, const QString& caption, const QString& hint,
@@ -287,6 +288,7 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
 }
 
 void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
+  notice_->hide();
   // A window still open from the previous command starts with an empty
   // lower part too, as after closing.
   details_->Clear();

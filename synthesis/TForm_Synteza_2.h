@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
 #include "Synthesis.h"
@@ -68,6 +69,8 @@ class TForm_Synteza_2 final : public QWidget {
   void ShowSlots();
 
   SchemaHost& host_;
+  // Says so when the schema changed after the window copied it.
+  OutOfDateNotice* notice_ = nullptr;
   WindowDirectory& windows_;
   MessageService& messages_;
 

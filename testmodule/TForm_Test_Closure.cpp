@@ -39,6 +39,7 @@ TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& message
   setWindowTitle(QStringLiteral("Testovaci modul - Uzaver"));
   const exercise::ColumnsLayout layout = Layout();
   QWidget* canvas = exercise::MakeCanvas(*this, layout.window);
+  notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
   a_spravnaOdpoved =
       exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"),
@@ -74,6 +75,7 @@ void TForm_Test_Closure::PrepareExercise() {
   // Opening the exercise again while it is open starts it afresh instead of
   // building a second task over the first.
   FormClose();
+  notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *columns_->OK)) return;
   dependencies = schema.dependencies;

@@ -34,6 +34,7 @@ TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageServ
   setObjectName(QStringLiteral("Form_Test_Decomposition"));
   setWindowTitle(QStringLiteral("Testovaci model - Dekompozice"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+  notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
   a_spravnaodpoved =
       exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
@@ -98,6 +99,7 @@ void TForm_Test_Decomposition::SetSolutionHeadingsVisible(bool visible) {
 void TForm_Test_Decomposition::PrepareExercise() {
   // Opening the exercise again while it is open starts it afresh.
   FormClose();
+  notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *Button1)) return;
   dependencies = schema.dependencies;

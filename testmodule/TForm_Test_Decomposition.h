@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
@@ -38,6 +39,8 @@ class TForm_Test_Decomposition final : public QWidget {
   void SetSolutionHeadingsVisible(bool visible);
 
   SchemaHost& host_;
+  // Says so when the schema changed after the window copied it.
+  OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
 
   // The exercise's own copy of the schema and the keys computed for it at

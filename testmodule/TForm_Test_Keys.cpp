@@ -27,6 +27,7 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
   setObjectName(QStringLiteral("Form_Test_Keys"));
   setWindowTitle(QStringLiteral("Testovaci modul - Klice"));
   QWidget* canvas = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+  notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
   a_spravnaOdpoved =
       exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"),
@@ -76,6 +77,7 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
 void TForm_Test_Keys::PrepareExercise() {
   // Opening the exercise again while it is open starts it afresh.
   FormClose();
+  notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *Button_OK)) {
     for (QCheckBox* box : taskBoxes)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Exercises.h"
+#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
@@ -39,6 +40,8 @@ class TForm_Test_Keys final : public QWidget {
 
  private:
   SchemaHost& host_;
+  // Says so when the schema changed after the window copied it.
+  OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
   RandomSource& random_;
 

@@ -41,6 +41,7 @@ TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages,
   setWindowTitle(QStringLiteral("Testovaci modul  - Maximalni mnoziny"));
   const exercise::ColumnsLayout layout = Layout();
   QWidget* canvas = exercise::MakeCanvas(*this, layout.window);
+  notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
   a_spravnaOdpoved =
       exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravne reseni"),
@@ -69,6 +70,7 @@ void TForm_Test_MaxSet::PrepareExercise() {
   // Opening the exercise again while it is open starts it afresh instead of
   // building a second task over the first.
   FormClose();
+  notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *columns_->OK)) return;
   dependencies = schema.dependencies;

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
@@ -36,6 +37,8 @@ class TForm_Test_MaxSet final : public QWidget {
 
  private:
   SchemaHost& host_;
+  // Says so when the schema changed after the window copied it.
+  OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
 
   // The exercise's own copy of the schema, taken at preparation.

@@ -41,6 +41,7 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
   setObjectName(QStringLiteral("Form_Test_RedAtr"));
   setWindowTitle(QStringLiteral("Testovaci modul - Redundantni atributy"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+  notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
   a_spravnaodpoved =
       exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
@@ -74,6 +75,7 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
 void TForm_Test_RedAtr::PrepareExercise() {
   // Opening the exercise again while it is open starts it afresh.
   FormClose();
+  notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *Button1)) return;
   workingCopy = schema.dependencies;

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
@@ -40,6 +41,8 @@ class TForm_Test_RedAtr final : public QWidget {
   void ShowSolution();
 
   SchemaHost& host_;
+  // Says so when the schema changed after the window copied it.
+  OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
 
   DependencyList workingCopy;

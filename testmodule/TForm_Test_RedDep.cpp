@@ -25,6 +25,7 @@ TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
   setObjectName(QStringLiteral("Form_Test_RedDep"));
   setWindowTitle(QStringLiteral("Testovaci modul - Redundantni zavislosti"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+  notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
   a_spravnaodpoved =
       exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
@@ -60,6 +61,7 @@ TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
 void TForm_Test_RedDep::PrepareExercise() {
   // Opening the exercise again while it is open starts it afresh.
   FormClose();
+  notice_->hide();
   Label_SR->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *Button1)) return;

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
@@ -35,6 +36,8 @@ class TForm_Test_RedDep final : public QWidget {
   void ShowSolution();
 
   SchemaHost& host_;
+  // Says so when the schema changed after the window copied it.
+  OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
 
   // The exercise's own copy of the schema, taken at preparation, so that the

@@ -29,13 +29,8 @@ QString DecodeNameFromFile(const std::string& bytes) {
   return decoder.decode(QByteArray::fromStdString(bytes));
 }
 
-File_open_close::File_open_close(Schema& schema, MessageService& messages,
-                                 FileDialogService& dialogs)
-    : schema_(schema), messages_(messages), dialogs_(dialogs) {}
-
-void File_open_close::ForgetFileName(int flag) {
-  if (flag != 0) currentFileName_.clear();
-}
+File_open_close::File_open_close(MessageService& messages, FileDialogService& dialogs)
+    : messages_(messages), dialogs_(dialogs) {}
 
 bool File_open_close::WriteSchema(QIODevice& device, const DependencyList& dependencies,
                                   const AttributeTable& names) {
@@ -65,64 +60,65 @@ bool File_open_close::WriteSchema(QIODevice& device, const DependencyList& depen
   return ok;
 }
 
-int File_open_close::WriteFile(const QString& path, const QString& openFailure) {
+bool File_open_close::WriteFile(const QString& path, const Schema& schema,
+                                const QString& openFailure) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
     messages_.Inform(openFailure);
-    return 0;
+    return false;
   }
-  if (!WriteSchema(file, schema_.dependencies, schema_.attributes)) {
+  if (!WriteSchema(file, schema.dependencies, schema.attributes)) {
     file.cancelWriting();
-    return 0;
+    return false;
   }
   if (!file.commit()) {
     messages_.Inform(QStringLiteral("Chyba v zapisu do souboru"));
-    return 0;
+    return false;
   }
   // The file is written in full, but Open would refuse it: the student
   // should know before relying on it.
-  if (!FitsReaderLimits(schema_.dependencies)) {
+  if (!FitsReaderLimits(schema.dependencies)) {
     messages_.Inform(QStringLiteral(
         "Schema ma vice nez 30 zavislosti nebo zavislost s vice nez 7 atributy na leve strane. "
         "Soubor byl ulozen, ale nepujde znovu otevrit."));
   }
-  return 1;
+  return true;
 }
 
-int File_open_close::SaveSchema() {
-  if (currentFileName_.isEmpty()) return SaveSchemaAs();
-  return WriteFile(currentFileName_, QStringLiteral("Problem s otevrenim souboru pro zapis"));
+bool File_open_close::SaveSchemaTo(const QString& path, const Schema& schema) {
+  return WriteFile(path, schema, QStringLiteral("Problem s otevrenim souboru pro zapis"));
 }
 
-int File_open_close::SaveSchemaAs() {
+std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
   std::optional<QString> chosen = dialogs_.GetSaveFileName(
       {QStringLiteral("File_Save_1"), QString(), DefaultFolder, kSaveFilter});
-  if (!chosen) return 0;
+  if (!chosen) return std::nullopt;
   QString path = *chosen;
   if (!path.contains(kExtension)) path += kExtension;
   // Asked about the file that will really be written, so that choosing "x"
   // never overwrites an existing "x.dbc" unasked.
   if (QFileInfo::exists(path) &&
       !messages_.AskYesNo(QStringLiteral("Soubor existuje mam ho prepsat?"))) {
-    return 0;
+    return std::nullopt;
   }
-  return WriteFile(path, QStringLiteral("Tento soubor nejde otevrit"));
+  if (!WriteFile(path, schema, QStringLiteral("Tento soubor nejde otevrit"))) return std::nullopt;
+  return path;
 }
 
-int File_open_close::ReadSchemaFile() {
+std::optional<OpenedSchema> File_open_close::ReadSchemaFile() {
   std::optional<QString> chosen = dialogs_.GetOpenFileName(
       {QStringLiteral("File_Open_1"), QString(), DefaultFolder, QString()});
-  if (!chosen) return 0;
+  if (!chosen) return std::nullopt;
   const QString path = *chosen;
   const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
   if (dot < 0 || path.mid(dot) != kExtension) {
     messages_.Inform(QStringLiteral("Zkousite otevrit spatny soubor. Chci priponu .dbc"));
-    return 0;
+    return std::nullopt;
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     messages_.Inform(QStringLiteral("Chyba pri cteni ze souboru"));
-    return 0;
+    return std::nullopt;
   }
   // A schema file is a few hundred bytes; anything this large is not one.
   constexpr qint64 kLargestFile = 1 << 20;
@@ -136,14 +132,11 @@ int File_open_close::ReadSchemaFile() {
   if (!contents) {
     messages_.Show(ProgramCaption, QStringLiteral("Chyba pri otevirani souboru"),
                    MessageButtons::OkCancel);
-    return 0;
+    return std::nullopt;
   }
-  AttributeTable names;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    names[i] = FromText(DecodeNameFromFile(contents->names[i]));
+  OpenedSchema opened{path, {}, std::move(contents->dependencies)};
+  for (std::size_t i = 0; i < opened.names.size(); ++i) {
+    opened.names[i] = FromText(DecodeNameFromFile(contents->names[i]));
   }
-  schema_.SetAttributes(names);
-  schema_.ReplaceDependencies(std::move(contents->dependencies));
-  currentFileName_ = path;
-  return 1;
+  return opened;
 }

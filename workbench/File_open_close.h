@@ -20,35 +20,37 @@ inline const QString DefaultFolder = QStringLiteral("../Soubory");
 std::optional<std::string> EncodeNameForFile(const QString& name);
 QString DecodeNameFromFile(const std::string& bytes);
 
-// Reads and writes the schema file for the main window and remembers the file
-// last opened.
+// A schema as read from a file.
+struct OpenedSchema {
+  QString path;
+  AttributeTable names;
+  DependencyList dependencies;
+};
+
+// Reads and writes schema files for the main window; the schema itself and
+// the name of its file belong to the caller.
 class File_open_close {
  public:
-  File_open_close(Schema& schema, MessageService& messages, FileDialogService& dialogs);
+  File_open_close(MessageService& messages, FileDialogService& dialogs);
 
-  // Asks for a file and replaces the schema with its contents; 1 when the
-  // schema was replaced, 0 when nothing changed.
-  int ReadSchemaFile();
-  // Writes to the file last opened, or asks for a name; 1 when written.
-  int SaveSchema();
-  // Asks for a name and writes there; 1 when written.
-  int SaveSchemaAs();
+  // Asks for a file and reads it; nothing when cancelled or refused (the
+  // refusal shown).
+  std::optional<OpenedSchema> ReadSchemaFile();
+  // Writes the schema to `path`; true when it stands there in full.
+  bool SaveSchemaTo(const QString& path, const Schema& schema);
+  // Asks for a name and writes there; the path written, or nothing.
+  std::optional<QString> SaveSchemaAs(const Schema& schema);
   // Writes the file layout to an open device, reporting failed pieces; false
   // when some piece failed.
   bool WriteSchema(QIODevice& device, const DependencyList& dependencies,
                    const AttributeTable& names);
-  void ForgetFileName(int flag);
-
-  const QString& currentFileName() const { return currentFileName_; }
 
  private:
   // Writes the whole file through a temporary file, so that a failed write
   // leaves the previous file intact; `openFailure` is the message for a file
   // that cannot be opened.
-  int WriteFile(const QString& path, const QString& openFailure);
+  bool WriteFile(const QString& path, const Schema& schema, const QString& openFailure);
 
-  Schema& schema_;
   MessageService& messages_;
   FileDialogService& dialogs_;
-  QString currentFileName_;
 };

@@ -134,7 +134,9 @@ bool TForm_ABC_Input::RefuseUnstorableWord(const QString& word) {
 }
 
 void TForm_ABC_Input::Button_InputClick() {
-  const QString word = Edit_ABC->text();
+  // Blanks around a name, or doubled inside it, would make it look like
+  // another name or like the empty choice of the pickers.
+  const QString word = Edit_ABC->text().simplified();
   bool refused = false;
   if (word.isEmpty()) {
     messages_.Inform(QStringLiteral("Zadavany vstup je prazdny"));
@@ -233,14 +235,11 @@ void TForm_ABC_Input::Button_OKClick() {
   AttributeTable names;
   for (int k = 0; k < MaxAttributes; ++k)
     names[k] = FromText(fields_[k]->text());
-  Schema& schema = host_.LiveSchema();
-  schema.SetAttributes(names);
-  const AttributeMap moved = MapFromOrigins(origin_);
-  RenumberDependencies(schema.dependencies, moved);
-  RenumberKeys(schema.keys, moved);
+  SchemaDocument& document = host_.Document();
+  document.EditAttributes(names, MapFromOrigins(origin_));
   host_.AppendAttributeLog(ListAttributeLines(names));
   host_.AppendAttributeLog({AttributeSeparator});
-  schema.MarkDirty(modified_ ? 1 : 0);
+  document.MarkDirty(modified_);
   accept();
 }
 

@@ -246,11 +246,11 @@ void TForm_Dep_Input::UpDown1Click(int position, bool upPressed) {
 void TForm_Dep_Input::Button_OKClick() {
   DependencyList list = DependenciesFromRows(rows_);
   const std::vector<std::string> log = ListDependencyLines(list, names_);
-  Schema& schema = host_.LiveSchema();
-  schema.ReplaceDependencies(std::move(list));
+  SchemaDocument& document = host_.Document();
+  document.ReplaceDependencies(std::move(list));
   host_.AppendDependencyLog(log);
   host_.AppendDependencyLog({DependencySeparator});
-  schema.MarkDirty(modified_ ? 1 : 0);
+  document.MarkDirty(modified_);
   accept();
 }
 

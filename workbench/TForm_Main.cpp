@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -62,12 +63,11 @@ class NoToolTip final : public QObject {
 
 TForm_Main::TForm_Main(WindowDirectory& windows, MessageService& messages,
                        FileDialogService& dialogs, QWidget* parent)
-    : QMainWindow(parent),
-      windows_(windows),
-      messages_(messages),
-      file_(schema_, messages, dialogs) {
+    : QMainWindow(parent), windows_(windows), messages_(messages), file_(messages, dialogs) {
   setObjectName(QStringLiteral("Form_Main"));
-  setWindowTitle(QStringLiteral("Schemario"));
+  ShowFileInTitle();
+  connect(&document_, &SchemaDocument::fileNameChanged, this, &TForm_Main::ShowFileInTitle);
+  connect(&document_, &SchemaDocument::dirtyChanged, this, &TForm_Main::setWindowModified);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   BuildActions();
@@ -98,6 +98,9 @@ void TForm_Main::BuildActions() {
                  QKeySequence(Qt::CTRL | Qt::Key_O), &TForm_Main::a_open_fileExecute);
   a_save_file = MakeAction("a_save_file", QStringLiteral("&Uloz"), QStringLiteral("Uloz soubor"),
                            QKeySequence(Qt::CTRL | Qt::Key_S), &TForm_Main::a_save_fileExecute);
+  a_save_file_as = MakeAction(
+      "a_save_file_as", tr("Uloz &jako"), tr("Uloz soubor pod jinym jmenem"),
+      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TForm_Main::a_save_file_asExecute);
   a_attributes = MakeAction("a_attributes", QStringLiteral("Editovat &atributy"),
                             QStringLiteral("Zadat nove atributy schematu"), none,
                             &TForm_Main::a_attributesExecute);
@@ -156,6 +159,7 @@ void TForm_Main::BuildMenus() {
   soubor->addAction(a_new);
   soubor->addAction(a_open_file);
   soubor->addAction(a_save_file);
+  soubor->addAction(a_save_file_as);
   soubor->addSeparator();
   QAction* konec = soubor->addAction(QStringLiteral("&Konec"));
   konec->setObjectName(QStringLiteral("Konec1"));
@@ -267,48 +271,80 @@ void TForm_Main::AppendDependencyLog(const std::vector<std::string>& lines) {
   AppendLines(*Memo_Dep, lines);
 }
 
+void TForm_Main::ShowFileInTitle() {
+  const QString& file = document_.fileName();
+  // "[*]" is where Qt shows the unsaved-changes mark.
+  setWindowTitle(file.isEmpty()
+                     ? QStringLiteral("Schemario[*]")
+                     : QStringLiteral("Schemario - %1[*]").arg(QFileInfo(file).fileName()));
+}
+
 void TForm_Main::RecomputeKeys() {
-  schema_.keys = ComputeKeys(schema_.dependencies, schema_.attributes);
+  document_.SetKeys(ComputeKeys(document_.dependencies(), document_.attributes()));
+}
+
+bool TForm_Main::Save() {
+  const QString& file = document_.fileName();
+  if (file.isEmpty()) return SaveAs();
+  if (!file_.SaveSchemaTo(file, document_.schema())) return false;
+  document_.MarkSaved(file);
+  return true;
+}
+
+bool TForm_Main::SaveAs() {
+  const std::optional<QString> written = file_.SaveSchemaAs(document_.schema());
+  if (!written) return false;
+  document_.MarkSaved(*written);
+  return true;
+}
+
+bool TForm_Main::SaveOrDiscardChanges() {
+  if (!document_.dirty()) return true;
+  switch (messages_.AskYesNoCancel(QStringLiteral("Prejete si data ulozit?"))) {
+    case MessageAnswer::Yes:
+      return Save();
+    case MessageAnswer::No:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void TForm_Main::a_newExecute() {
-  if (schema_.dirty != 0 && messages_.AskYesNo(QStringLiteral("Prejete si data ulozit?")) &&
-      file_.SaveSchemaAs() == 0) {
-    return;
-  }
-  schema_.ClearSchema();
+  if (!SaveOrDiscardChanges()) return;
+  document_.Load(AttributeTable{}, DependencyList{}, QString());
   Memo_Dep->clear();
   Memo_ABC->clear();
-  file_.ForgetFileName(1);
-  schema_.dirty = 0;
 }
 
 void TForm_Main::a_open_fileExecute() {
-  if (schema_.dirty != 0 &&
-      !messages_.AskOkCancel(QStringLiteral("Neulozena data budou ztracena"))) {
-    return;
-  }
-  if (file_.ReadSchemaFile() == 0) return;
+  if (!SaveOrDiscardChanges()) return;
+  std::optional<OpenedSchema> opened = file_.ReadSchemaFile();
+  if (!opened) return;
+  document_.Load(opened->names, std::move(opened->dependencies), opened->path);
   RecomputeKeys();
   Memo_ABC->clear();
   Memo_Dep->clear();
   a_print_data->trigger();
-  schema_.dirty = 0;
 }
 
 void TForm_Main::a_save_fileExecute() {
-  if (file_.SaveSchema() != 0) schema_.dirty = 0;
+  Save();
+}
+
+void TForm_Main::a_save_file_asExecute() {
+  SaveAs();
 }
 
 void TForm_Main::a_print_dataExecute() {
-  AppendAttributeLog(ListAttributeLines(schema_.attributes));
-  AppendDependencyLog(ListDependencyLines(schema_.dependencies, schema_.attributes));
+  AppendAttributeLog(ListAttributeLines(document_.attributes()));
+  AppendDependencyLog(ListDependencyLines(document_.dependencies(), document_.attributes()));
   AppendLine(*Memo_ABC, QString::fromLatin1(AttributeSeparator));
   AppendLine(*Memo_Dep, QString::fromLatin1(DependencySeparator));
 }
 
 void TForm_Main::a_clear_dataExecute() {
-  schema_.ClearSchema();
+  document_.ClearSchema();
 }
 
 void TForm_Main::a_attributesExecute() {
@@ -325,12 +361,7 @@ void TForm_Main::a_dependenciesExecute() {
 
 void TForm_Main::a_red_atributesExecute() {
   TForm_Redundant_Attributes& window = windows_.RedundantAttributes();
-  window.LoadSchema();
-  const int found = HasRedundantAttribute(
-      schema_.dependencies, [&window](AttributeIndex attribute, const Dependency& record) {
-        window.AddAttributeRow(attribute, record);
-      });
-  if (found != 0) {
+  if (window.LoadSchema() != 0) {
     ShowModeless(window);
   } else {
     // Loading emptied a window that may still be open.
@@ -341,11 +372,7 @@ void TForm_Main::a_red_atributesExecute() {
 
 void TForm_Main::a_red_dependenciesExecute() {
   TForm_Redundant_Dependency& window = windows_.RedundantDependency();
-  window.LoadSchema();
-  const int found = HasRedundantDependency(
-      schema_.dependencies,
-      [&window](const Dependency& record) { window.AddDependencyRow(record); });
-  if (found != 0) {
+  if (window.LoadSchema() != 0) {
     ShowModeless(window);
   } else {
     // Loading emptied a window that may still be open.
@@ -368,9 +395,9 @@ void TForm_Main::a_dekompositionExecute() {
 }
 
 void TForm_Main::a_synthesisExecute() {
-  DependencyList cover = CopyInsertingBehindHead(schema_.dependencies);
+  DependencyList cover = CopyInsertingBehindHead(document_.dependencies());
   RecomputeKeys();
-  KeyList keys = CopyInsertingBehindHead(schema_.keys);
+  KeyList keys = CopyInsertingBehindHead(document_.keys());
   ReduceToMinimalCover(cover);
   TForm_Synteza_2& window = windows_.Synteza();
   window.LoadSchema(std::move(cover), std::move(keys));
@@ -421,10 +448,14 @@ void TForm_Main::Konec1Click() {
 }
 
 void TForm_Main::FormClose() {
-  schema_.ClearSchema();
+  document_.ClearSchema();
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event) {
+  if (!SaveOrDiscardChanges()) {
+    event->ignore();
+    return;
+  }
   FormClose();
   event->accept();
   // Closing the main window ends the program, whatever tool windows are open.

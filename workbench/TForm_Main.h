@@ -21,7 +21,7 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   TForm_Main(WindowDirectory& windows, MessageService& messages, FileDialogService& dialogs,
              QWidget* parent = nullptr);
 
-  Schema& LiveSchema() override { return schema_; }
+  SchemaDocument& Document() override { return document_; }
   void AppendAttributeLog(const std::vector<std::string>& lines) override;
   void AppendDependencyLog(const std::vector<std::string>& lines) override;
 
@@ -30,6 +30,7 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   void a_newExecute();
   void a_open_fileExecute();
   void a_save_fileExecute();
+  void a_save_file_asExecute();
   void a_attributesExecute();
   void a_dependenciesExecute();
   void a_red_atributesExecute();
@@ -62,10 +63,17 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   void BuildLogs();
   void RecomputeKeys();
   void FormClose();
+  // Offers to save unsaved changes before they would be lost; false when the
+  // student cancelled or the save failed, so that the work stays.
+  bool SaveOrDiscardChanges();
+  // Writes to the schema's file, or asks for one; true when written.
+  bool Save();
+  bool SaveAs();
+  void ShowFileInTitle();
 
   WindowDirectory& windows_;
   MessageService& messages_;
-  Schema schema_;
+  SchemaDocument document_;
   File_open_close file_;
   QPlainTextEdit* Memo_ABC = nullptr;
   QPlainTextEdit* Memo_Dep = nullptr;
@@ -74,6 +82,7 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   QAction* a_new = nullptr;
   QAction* a_open_file = nullptr;
   QAction* a_save_file = nullptr;
+  QAction* a_save_file_as = nullptr;
   QAction* a_attributes = nullptr;
   QAction* a_dependencies = nullptr;
   QAction* a_red_atributes = nullptr;

@@ -16,8 +16,14 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(icon);
 
   QtPlatform platform;
-  Workbench workbench(platform.messages, platform.files, platform.printing, platform.errors,
-                      platform.random);
-  workbench.Main().show();
-  return QApplication::exec();
+  int status = 1;
+  // A failure while the windows are built would otherwise end the program
+  // before any window could say why.
+  platform.errors.Run([&] {
+    Workbench workbench(platform.messages, platform.files, platform.printing, platform.errors,
+                        platform.random);
+    workbench.Main().show();
+    status = QApplication::exec();
+  });
+  return status;
 }

@@ -5,8 +5,14 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <random>
+#include <set>
+
+#include "BruteForce.h"
+#include "Data_statement_2.h"
 #include "Display.h"
 #include "GuiTestSupport.h"
+#include "Renumbering.h"
 #include "SchemaText.h"
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
@@ -48,6 +54,31 @@ void Delete(QWidget& window, int k) {
   QTest::mouseClick(
       Find<QPushButton>(window, QStringLiteral("Button%1").arg(k).toLatin1().constData()),
       Qt::LeftButton);
+}
+
+// The live dependencies as the windows show them.
+std::multiset<std::string> Listed(TestBench& t) {
+  std::multiset<std::string> shown;
+  for (const Dependency& d : t.schema().dependencies())
+    shown.insert(ShowDependency(d, t.schema().attributes()));
+  return shown;
+}
+
+// "A + B -> C" without the first left-hand occurrence of `name`.
+std::string WithoutLhsName(const std::string& shown, const std::string& name) {
+  const std::size_t arrow = shown.find(" -> ");
+  std::vector<std::string> lhs;
+  std::string rest = shown.substr(0, arrow);
+  for (std::size_t plus; (plus = rest.find(" + ")) != std::string::npos;) {
+    lhs.push_back(rest.substr(0, plus));
+    rest.erase(0, plus + 3);
+  }
+  lhs.push_back(rest);
+  lhs.erase(std::find(lhs.begin(), lhs.end(), name));
+  std::string joined;
+  for (const std::string& part : lhs)
+    joined += (joined.empty() ? "" : " + ") + part;
+  return joined + shown.substr(arrow);
 }
 
 QStringList DependencyLog(TestBench& t) {
@@ -109,13 +140,13 @@ class RedundantWindowsTest : public QObject {
     auto& w = OpenAttributes(t, "ABC", "A->C; B->C; AB->C");
     t.platform.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
     Delete(w, 1);
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->C; B->C; B->C"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->C; B->C; B->C"));
     QCOMPARE(t.platform.MessageTexts(),
              (std::vector<QString>{kAskAttribute, kAttributeNotice, kCloseAttributes}));
     QCOMPARE(t.platform.messages[0].buttons, MessageButtons::YesNo);
     QCOMPARE(t.platform.messages[1].buttons, MessageButtons::Ok);
     QCOMPARE(t.platform.messages[2].buttons, MessageButtons::YesNo);
-    QCOMPARE(t.schema().dirty, 1);
+    QVERIFY(t.schema().dirty());
     // Yes to the closing question: closed, and the new list is logged.
     QVERIFY(!w.isVisible());
     QCOMPARE(DependencyLog(t), (QStringList{"A -> C", "B -> C", "B -> C", kSeparator}));
@@ -131,7 +162,7 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(RowState(w, 1), State::Yellow);
     QCOMPARE(RowState(w, 2), State::Deleted);
     QCOMPARE(RowText(w, 2), QStringLiteral("A + B -> C"));  // the row keeps its text
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->C; B->C; A->C"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->C; B->C; A->C"));
     w.close();
     QCOMPARE(DependencyLog(t), (QStringList{"A -> C", "B -> C", "A -> C", kSeparator}));
   }
@@ -142,9 +173,9 @@ class RedundantWindowsTest : public QObject {
     t.platform.answers = {MessageAnswer::No};
     Delete(w, 1);
     QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{kAskAttribute});
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->C; B->C; AB->C"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->C; B->C; AB->C"));
     QCOMPARE(RowState(w, 1), State::Active);
-    QCOMPARE(t.schema().dirty, 0);
+    QVERIFY(!t.schema().dirty());
     w.close();
     QVERIFY(DependencyLog(t).isEmpty());
   }
@@ -155,7 +186,7 @@ class RedundantWindowsTest : public QObject {
     t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
     Delete(w, 1);
     QCOMPARE(t.platform.MessageTexts(), (std::vector<QString>{kAskAttribute, kCloseAttributes}));
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->B; A->C"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; A->C"));
   }
 
   void moreThanEightAttributeFindings() {
@@ -176,7 +207,7 @@ class RedundantWindowsTest : public QObject {
     t.platform.answers = {MessageAnswer::Yes};
     Delete(w, 12);
     QCOMPARE(RowState(w, 12), State::Deleted);
-    QVERIFY(DepsText(t.schema().dependencies).ends_with("AB->M; A->N"));
+    QVERIFY(DepsText(t.schema().dependencies()).ends_with("AB->M; A->N"));
     w.close();
     // The rows beyond the eighth belonged to that filling only.
     QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("Edit9")) == nullptr);
@@ -202,18 +233,36 @@ class RedundantWindowsTest : public QObject {
     QVERIFY(DependencyLog(t).isEmpty());
   }
 
-  void rowsOfAReplacedListDeleteNothing() {
+  void rowsFollowARenumberingOfTheAttributes() {
+    TestBench t;
+    // Names X, A, B, C; letters in Deps are slots: B -> C, A + B -> C.
+    auto& w = OpenAttributes(t, "XABC", "C->D; BC->D");
+    QCOMPARE(RowText(w, 1), QStringLiteral("A + B -> C"));
+    // The attribute editor erases X: every other attribute moves one slot
+    // down, the records follow in place.
+    AttributeMap moved{};
+    moved.fill(NoAttribute);
+    for (AttributeIndex a = 1; a < 4; ++a)
+      moved[a] = a - 1;
+    t.schema().EditAttributes(Names("ABC"), moved);
+    QVERIFY(Find<QLabel>(w, "Label_OutOfDate")->isVisible());
+    t.platform.answers = {MessageAnswer::Yes};
+    Delete(w, 1);
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("B->C; B->C"));
+    QVERIFY(t.schema().dirty());
+  }
+
+  void rowsOfAReplacedListActOnTheNewList() {
     TestBench t;
     auto& w = OpenAttributes(t, "ABC", "A->C; B->C; AB->C");
-    // The main window installs a list of the same shape meanwhile.
+    // The dependency editor's OK installs new records of the same shape.
     t.schema().ReplaceDependencies(Deps("A->C; B->C; AB->C"));
     t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
     Delete(w, 1);
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->C; B->C; AB->C"));
-    QCOMPARE(t.schema().dirty, 0);
-    QCOMPARE(RowState(w, 1), State::Deleted);
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->C; B->C; B->C"));
+    QVERIFY(t.schema().dirty());
     w.close();
-    QVERIFY(DependencyLog(t).isEmpty());
+    QCOMPARE(DependencyLog(t), (QStringList{"A -> C", "B -> C", "B -> C", kSeparator}));
   }
 
   void dependencyRows() {
@@ -238,11 +287,11 @@ class RedundantWindowsTest : public QObject {
     Delete(w, 1);
     QCOMPARE(t.platform.MessageTexts(),
              (std::vector<QString>{kAskDependency, kDependencyNotice, kCloseDependencies}));
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->B; B->A; B->C"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->A; B->C"));
     QCOMPARE(RowState(w, 1), State::Deleted);
     QCOMPARE(RowText(w, 1), QStringLiteral("A -> C"));
     QCOMPARE(RowState(w, 2), State::Yellow);
-    QCOMPARE(t.schema().dirty, 1);
+    QVERIFY(t.schema().dirty());
     QVERIFY(w.isVisible());
     w.close();
     QCOMPARE(DependencyLog(t), (QStringList{"A -> B", "B -> A", "B -> C", kSeparator}));
@@ -255,7 +304,7 @@ class RedundantWindowsTest : public QObject {
     Delete(w, 1);
     QCOMPARE(t.platform.MessageTexts(), (std::vector<QString>{kAskDependency, kCloseDependencies}));
     QVERIFY(!w.isVisible());
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->B; B->C"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C"));
   }
 
   void deletingTheFirstRecordOfTheList() {
@@ -263,7 +312,7 @@ class RedundantWindowsTest : public QObject {
     auto& w = OpenDependencies(t, "ABC", "A->C; A->B; B->C");
     t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
     Delete(w, 1);
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->B; B->C"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C"));
     w.close();
     QCOMPARE(DependencyLog(t), (QStringList{"A -> B", "B -> C", kSeparator}));
   }
@@ -273,7 +322,7 @@ class RedundantWindowsTest : public QObject {
     auto& w = OpenDependencies(t, "ABC", "A->B; B->C; A->C");
     t.platform.answers = {MessageAnswer::No};
     Delete(w, 1);
-    QCOMPARE(t.schema().dirty, 0);
+    QVERIFY(!t.schema().dirty());
     w.close();
     QVERIFY(DependencyLog(t).isEmpty());
     QCOMPARE(RowState(w, 1), State::Hidden);
@@ -288,13 +337,13 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(Find<QLineEdit>(w, "Edit10")->y(), 56 + 32 * 9);
     t.platform.answers = {MessageAnswer::Yes};
     Delete(w, 10);
-    QCOMPARE(t.schema().dependencies.size(), std::size_t{9});
+    QCOMPARE(t.schema().dependencies().size(), std::size_t{9});
     // Down to the last copy, which then follows from nothing else.
     for (int k = 1; k <= 8; ++k) {
       t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
       Delete(w, k);
     }
-    QCOMPARE(t.schema().dependencies.size(), std::size_t{1});
+    QCOMPARE(t.schema().dependencies().size(), std::size_t{1});
     QCOMPARE(RowState(w, 9), State::Yellow);
     QCOMPARE(t.platform.MessageTexts().back(), kCloseDependencies);
     w.close();
@@ -302,14 +351,88 @@ class RedundantWindowsTest : public QObject {
     QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("Edit9")) == nullptr);
   }
 
-  void dependencyRowsOfAReplacedListDeleteNothing() {
+  void dependencyRowsOfAReplacedListActOnTheNewList() {
     TestBench t;
     auto& w = OpenDependencies(t, "ABC", "A->B; B->C; A->C");
-    t.schema().ReplaceDependencies(Deps("A->B; B->C; A->C"));
+    t.schema().ReplaceDependencies(Deps("B->C; A->B; A->C"));
+    QCOMPARE(RowText(w, 1), QStringLiteral("A -> C"));
     t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
     Delete(w, 1);
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->B; B->C; A->C"));
-    QCOMPARE(t.schema().dirty, 0);
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("B->C; A->B"));
+  }
+
+  // Edits of every kind interleaved with deletions in both windows: each
+  // deletion removes exactly what its row shows at that moment.
+  void randomEditsAndDeletions() {
+    std::mt19937 rng(20261209);
+    TestBench t;
+    std::vector<std::string> names = {"P", "Q", "R", "S", "T"};
+    const auto install = [&](const std::vector<std::string>& list) {
+      AttributeTable table;
+      for (std::size_t i = 0; i < list.size(); ++i)
+        table[i] = list[i];
+      return table;
+    };
+    t.schema().SetAttributes(install(names));
+    t.schema().ReplaceDependencies(brute::RandomDependencies(rng, 5, 7, 3));
+    auto& attrs = t.windows.RedundantAttributes();
+    auto& deps = t.windows.RedundantDependency();
+    int deletions = 0;
+    for (int step = 0; step < 800; ++step) {
+      const int n = static_cast<int>(names.size());
+      switch (rng() % 6) {
+        case 0:  // rename
+          names[rng() % n] += static_cast<char>('a' + rng() % 26);
+          t.schema().SetAttributes(install(names));
+          break;
+        case 1: {  // erase an attribute no record uses
+          const AttributeIndex gone = static_cast<AttributeIndex>(rng() % n);
+          if (n < 3 || DependenciesUse(t.schema().dependencies(), gone)) break;
+          AttributeMap moved{};
+          moved.fill(NoAttribute);
+          for (AttributeIndex a = 0; a < static_cast<AttributeIndex>(n); ++a)
+            if (a != gone) moved[a] = a < gone ? a : a - 1;
+          names.erase(names.begin() + gone);
+          t.schema().EditAttributes(install(names), moved);
+          break;
+        }
+        case 2:  // add an attribute
+          if (n < 8) names.push_back("N" + std::to_string(step));
+          t.schema().SetAttributes(install(names));
+          break;
+        case 3:  // replace the list
+          t.schema().ReplaceDependencies(brute::RandomDependencies(rng, n, 7, 3));
+          break;
+        default: {  // delete a row in one of the windows
+          const bool attributeRow = rng() % 2 == 0;
+          QWidget& w = attributeRow ? static_cast<QWidget&>(attrs) : deps;
+          if (!w.isVisible()) {
+            Find<QAction>(t.main(), attributeRow ? "a_red_atributes" : "a_red_dependencies")
+                ->trigger();
+          }
+          std::vector<int> active;
+          for (int k = 1; RowState(w, k) != State::Hidden || k <= 8; ++k)
+            if (RowState(w, k) == State::Active) active.push_back(k);
+          if (active.empty()) break;
+          const int k = active[rng() % active.size()];
+          const std::string shown = FromText(RowText(w, k));
+          std::multiset<std::string> expected = Listed(t);
+          expected.erase(expected.find(shown));
+          if (attributeRow) {
+            const std::string name = FromText(
+                Find<QLabel>(w, QStringLiteral("Label_Atr%1").arg(k).toLatin1().constData())
+                    ->text());
+            expected.insert(WithoutLhsName(shown, name));
+          }
+          t.platform.answers = {MessageAnswer::Yes};
+          Delete(w, k);
+          t.platform.answers.clear();
+          QCOMPARE(Listed(t), expected);
+          ++deletions;
+        }
+      }
+    }
+    QVERIFY(deletions > 40);
   }
 
   void bothWindowsOnOneList() {
@@ -323,11 +446,11 @@ class RedundantWindowsTest : public QObject {
     t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
     QCOMPARE(RowText(deps, 1), QStringLiteral("A + B -> C"));
     Delete(deps, 1);
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->B; A->C"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; A->C"));
     deps.close();
     t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
     Delete(attrs, 1);
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->B; A->C"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; A->C"));
   }
 };
 

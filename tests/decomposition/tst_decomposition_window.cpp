@@ -564,7 +564,7 @@ class DecompositionWindowTest : public QObject {
     DoubleClick(Field(w, 0));
     // New frees the main window's lists while the window stays open.
     Find<QAction>(t.main(), "a_new")->trigger();
-    QVERIFY(t.schema().dependencies.empty());
+    QVERIFY(t.schema().dependencies().empty());
     DoubleClick(Row(w, "B -> C"));
     QCOMPARE(Field(w, 2)->text(), QStringLiteral("A; B; D; "));
     DoubleClick(Field(w, 2));

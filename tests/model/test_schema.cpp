@@ -33,23 +33,12 @@ TEST(Schema, NewDependencyTerminatesTheLeftSide) {
   EXPECT_EQ(d.used, 0u);
 }
 
-TEST(Schema, MarkDirtyNeverClears) {
-  Schema schema;
-  schema.MarkDirty(0);
-  EXPECT_EQ(schema.dirty, 0);
-  schema.MarkDirty(1);
-  schema.MarkDirty(0);
-  EXPECT_EQ(schema.dirty, 1);
-}
-
 TEST(Schema, ClearSchemaEmptiesEverything) {
   Schema schema;
   schema.SetAttributes(Names("ABC"));
   schema.ReplaceDependencies(Deps("A->B"));
   schema.keys.push_back({Set("A"), 0});
-  const std::uint64_t generation = schema.dependencyGeneration;
   schema.ClearSchema();
-  EXPECT_NE(schema.dependencyGeneration, generation);
   EXPECT_EQ(CountNames(schema.attributes), 0);
   EXPECT_TRUE(schema.dependencies.empty());
   EXPECT_TRUE(schema.keys.empty());

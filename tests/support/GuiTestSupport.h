@@ -19,7 +19,7 @@ struct TestBench {
   Workbench windows{platform, platform, platform, platform, platform};
 
   TForm_Main& main() { return windows.Main(); }
-  Schema& schema() { return windows.Main().LiveSchema(); }
+  SchemaDocument& schema() { return windows.Main().Document(); }
 };
 
 // The named child of a window; aborts the test program when it is missing,

@@ -175,7 +175,7 @@ class SynthesisWindowTest : public QObject {
     DoubleClick(w, "Edit_Schema_1");
     QCOMPARE(Texts(Rows(w)), QStringList({"A -> B", "B -> C"}));
     // The live schema keeps its three dependencies.
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("AC->B; B->C; A->C"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("AC->B; B->C; A->C"));
     QVERIFY(t.platform.messages.empty());
 
     // Without dependencies the starting schema stays white.

@@ -269,7 +269,7 @@ class DecompositionExerciseTest : public QObject {
   void checksAgainstTheKeysOfTheSchemaAsItIsNow() {
     TestBench t;
     LoadSchema(t, "ABC", "A->B; B->C");
-    t.schema().keys = ComputeKeys(t.schema().dependencies, t.schema().attributes);
+    t.schema().SetKeys(ComputeKeys(t.schema().dependencies(), t.schema().attributes()));
     // An edit without Open: the main window's keys ({A}) belong to the
     // earlier schema, whose key is now {B}.
     t.schema().ReplaceDependencies(Deps("B->A; A->C"));
@@ -277,18 +277,18 @@ class DecompositionExerciseTest : public QObject {
     d.Answer("-3");
     Click(d.Button("Button1"));
     ExpectOneMessage(t, kRight, MessageButtons::Ok);
-    QCOMPARE(KeyLetters(t.schema().keys), std::vector<std::string>{"A"});
+    QCOMPARE(KeyLetters(t.schema().keys()), std::vector<std::string>{"A"});
   }
 
   void checksWithKeysEvenBeforeAnyKeySearch() {
     TestBench t;
     LoadSchema(t, "ABC", "A->B; B->C");
-    QVERIFY(t.schema().keys.empty());
+    QVERIFY(t.schema().keys().empty());
     Decomposition d = Open(t);
     d.Answer("-3");
     Click(d.Button("Button1"));
     ExpectOneMessage(t, kRight, MessageButtons::Ok);
-    QVERIFY(t.schema().keys.empty());
+    QVERIFY(t.schema().keys().empty());
   }
 
   void closingClearsAndReopeningReadsTheSchemaAgain() {

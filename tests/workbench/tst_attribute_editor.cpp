@@ -136,6 +136,8 @@ class AttributeEditorTest : public QObject {
     QTest::addColumn<QString>("message");  // empty: accepted
     QTest::newRow("15 characters") << "abcdefghijklmno"
                                    << "";
+    QTest::newRow("blanks around and inside") << "  Datum   od "
+                                              << "";
     QTest::newRow("16 characters") << "abcdefghijklmnop"
                                    << "Delka slova presahuje 15 pismen";
     // Limits count characters: these take 30 bytes in UTF-8.
@@ -152,6 +154,12 @@ class AttributeEditorTest : public QObject {
         << QString::fromUtf8("αβ") << "Slovo obsahuje znak, ktery nejde ulozit do souboru";
     QTest::newRow("blanks and dashes are fine") << "Datum - od"
                                                 << "";
+    // A blank name looks like the empty choice of the pickers, and a name
+    // with blanks around it like the name without them.
+    QTest::newRow("only blanks") << "   "
+                                 << "Zadavany vstup je prazdny";
+    QTest::newRow("another name with a blank") << "A "
+                                               << "Uz zadana data";
   }
 
   void wordsAreCheckedBeforeTheyAreAdded() {
@@ -163,7 +171,7 @@ class AttributeEditorTest : public QObject {
     Add(editor, word);
     if (message.isEmpty()) {
       QVERIFY(t.platform.messages.empty());
-      QCOMPARE(Words(editor), QStringList({"A", "B", word}));
+      QCOMPARE(Words(editor), QStringList({"A", "B", word.simplified()}));
       QCOMPARE(Input(editor)->text(), QString());
       return;
     }
@@ -203,7 +211,7 @@ class AttributeEditorTest : public QObject {
     QVERIFY(editor.isVisible());
     QCOMPARE(Words(editor), QStringList({"Jmeno", "Adresa"}));
     QCOMPARE(Input(editor)->text(), QString());
-    QCOMPARE(CountNames(t.schema().attributes), 0);
+    QCOMPARE(CountNames(t.schema().attributes()), 0);
   }
 
   void duplicatesAreCaseSensitive() {
@@ -247,8 +255,8 @@ class AttributeEditorTest : public QObject {
 
     // A renamed word keeps its slot, so OK hands the new name back there.
     Click(editor, "Button_OK");
-    QCOMPARE(SchemaNames(t.schema()), QStringList({"A", "Beta", "Gamma", "D"}));
-    QCOMPARE(t.schema().dirty, 1);
+    QCOMPARE(SchemaNames(t.schema().schema()), QStringList({"A", "Beta", "Gamma", "D"}));
+    QVERIFY(t.schema().dirty());
   }
 
   void clicksOnEmptyFieldsAreIgnored() {
@@ -335,7 +343,7 @@ class AttributeEditorTest : public QObject {
     Add(editor, QStringLiteral("C"));
     QCOMPARE(Words(editor), QStringList({"A", "C"}));
     Click(editor, "Button_OK");
-    QCOMPARE(SchemaNames(t.schema()), QStringList({"A", "C"}));
+    QCOMPARE(SchemaNames(t.schema().schema()), QStringList({"A", "C"}));
   }
 
   void okWithoutChangesListsButLeavesDirtyClear() {
@@ -345,14 +353,14 @@ class AttributeEditorTest : public QObject {
     Click(editor, "Button_OK");
     QVERIFY(!editor.isVisible());
     QCOMPARE(Log(t), QStringList({"A", "B", "--------------"}));
-    QCOMPARE(t.schema().dirty, 0);
+    QVERIFY(!t.schema().dirty());
 
     // Every commit appends below the earlier ones.
     Open(t);
     Add(editor, QStringLiteral("C"));
     Click(editor, "Button_OK");
     QCOMPARE(Log(t), QStringList({"A", "B", "--------------", "A", "B", "C", "--------------"}));
-    QCOMPARE(t.schema().dirty, 1);
+    QVERIFY(t.schema().dirty());
   }
 
   void cancelAfterAdditionsChangesNothing() {
@@ -366,8 +374,8 @@ class AttributeEditorTest : public QObject {
     Click(editor, "Button_Erase");
     Click(editor, "Button_Cancel");
     QVERIFY(!editor.isVisible());
-    QCOMPARE(SchemaNames(t.schema()), QStringList({"A", "B"}));
-    QCOMPARE(t.schema().dirty, 0);
+    QCOMPARE(SchemaNames(t.schema().schema()), QStringList({"A", "B"}));
+    QVERIFY(!t.schema().dirty());
     QCOMPARE(Log(t), QStringList());
     // Closing emptied the fields; the next opening starts from the schema.
     QCOMPARE(Words(editor), QStringList());
@@ -380,8 +388,8 @@ class AttributeEditorTest : public QObject {
     TestBench t;
     t.schema().SetAttributes(Names("ABCDE"));
     t.schema().ReplaceDependencies(Deps("BC->D; E->B"));
-    t.schema().keys = {{Set("ACE"), 0}};
-    const Dependency* first = &t.schema().dependencies.front();
+    t.schema().SetKeys({{Set("ACE"), 0}});
+    const Dependency* first = &t.schema().dependencies().front();
     TForm_ABC_Input& editor = Open(t);
     t.platform.answers.push_back(MessageAnswer::Yes);
     Click(editor, "Button_Erase");  // A, selected after preparing, is unused
@@ -397,13 +405,13 @@ class AttributeEditorTest : public QObject {
     QCOMPARE(t.platform.unansweredQuestions, 0);
 
     Click(editor, "Button_OK");
-    QCOMPARE(SchemaNames(t.schema()), QStringList({"B", "C", "D", "E"}));
-    QCOMPARE(ListDependencyLines(t.schema().dependencies, t.schema().attributes),
+    QCOMPARE(SchemaNames(t.schema().schema()), QStringList({"B", "C", "D", "E"}));
+    QCOMPARE(ListDependencyLines(t.schema().dependencies(), t.schema().attributes()),
              (std::vector<std::string>{"B + C -> D", "E -> B"}));
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("AB->C; D->A"));
-    QCOMPARE(&t.schema().dependencies.front(), first);  // the records stay the same
-    QCOMPARE(KeyLetters(t.schema().keys), (std::vector<std::string>{"BD"}));
-    QCOMPARE(t.schema().dirty, 1);
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("AB->C; D->A"));
+    QCOMPARE(&t.schema().dependencies().front(), first);  // the records stay the same
+    QCOMPARE(KeyLetters(t.schema().keys()), (std::vector<std::string>{"BD"}));
+    QVERIFY(t.schema().dirty());
   }
 
   void newWordsCanBeErasedAndMoveNothing() {
@@ -417,7 +425,7 @@ class AttributeEditorTest : public QObject {
     Click(editor, "Button_Erase");
     QCOMPARE(t.platform.messages.back().text, QStringLiteral("Skutecne to chcete smazat? X ? "));
     Click(editor, "Button_OK");
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->B"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B"));
   }
 
   void aSchemaWithMoreThanFifteenNamesKeepsThemAll() {
@@ -441,10 +449,10 @@ class AttributeEditorTest : public QObject {
     Click(editor, "Button_Erase");
     QCOMPARE(Words(editor).size(), 19);
     Click(editor, "Button_OK");
-    QCOMPARE(CountNames(t.schema().attributes), 19);
-    QCOMPARE(t.schema().attributes[16], std::string("N18"));
-    QCOMPARE(t.schema().attributes[18], std::string("N20"));
-    QCOMPARE(ListDependencyLines(t.schema().dependencies, t.schema().attributes),
+    QCOMPARE(CountNames(t.schema().attributes()), 19);
+    QCOMPARE(t.schema().attributes()[16], std::string("N18"));
+    QCOMPARE(t.schema().attributes()[18], std::string("N20"));
+    QCOMPARE(ListDependencyLines(t.schema().dependencies(), t.schema().attributes()),
              std::vector<std::string>{"N20 -> N19"});
 
     // A smaller schema hides the extra fields again.
@@ -465,8 +473,8 @@ class AttributeEditorTest : public QObject {
     });
     Find<QAction>(t.main(), "a_attributes")->trigger();
     QVERIFY(sawEditor);
-    QCOMPARE(SchemaNames(t.schema()), QStringList({"A", "B", "C"}));
-    QCOMPARE(t.schema().dirty, 1);
+    QCOMPARE(SchemaNames(t.schema().schema()), QStringList({"A", "B", "C"}));
+    QVERIFY(t.schema().dirty());
     QCOMPARE(Log(t), QStringList({"A", "B", "C", "--------------"}));
   }
 };

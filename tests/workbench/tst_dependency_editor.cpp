@@ -211,7 +211,7 @@ class DependencyEditorTest : public QObject {
     QCOMPARE(Look(editor), QStringLiteral("Y"));
     QCOMPARE(PickerChoices(editor), QList<int>({0, 0, 0, 0, 0, 0, 0, 0}));
     Click(editor, "Button_OK");
-    QCOMPARE(QString::fromStdString(DepsText(t.schema().dependencies)), records);
+    QCOMPARE(QString::fromStdString(DepsText(t.schema().dependencies())), records);
   }
 
   void insertRefusalsKeepThePickedChoices_data() {
@@ -261,7 +261,7 @@ class DependencyEditorTest : public QObject {
     QCOMPARE(Lines(editor).size(), 30);
     QCOMPARE(PickerChoices(editor), QList<int>({3, 0, 0, 0, 0, 4, 0, 0}));
     Click(editor, "Button_OK");
-    QCOMPARE(t.schema().dependencies.size(), std::size_t{32});
+    QCOMPARE(t.schema().dependencies().size(), std::size_t{32});
   }
 
   void selectingAndErasingLines() {
@@ -303,8 +303,8 @@ class DependencyEditorTest : public QObject {
     QCOMPARE(t.platform.unansweredQuestions, 0);
 
     Click(editor, "Button_OK");
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->B"));
-    QCOMPARE(t.schema().dirty, 1);
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B"));
+    QVERIFY(t.schema().dirty());
   }
 
   void erasingTheOnlyLineLeavesNothingToErase() {
@@ -412,8 +412,8 @@ class DependencyEditorTest : public QObject {
     Insert(editor, "B", "C");
     QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{kTooMany});
     Click(editor, "Button_OK");
-    QCOMPARE(t.schema().dependencies.size(), std::size_t{33});
-    QCOMPARE(t.schema().dirty, 0);
+    QCOMPARE(t.schema().dependencies().size(), std::size_t{33});
+    QVERIFY(!t.schema().dirty());
   }
 
   void longLeftSidesFromAFileAreShownAndKept() {
@@ -427,7 +427,7 @@ class DependencyEditorTest : public QObject {
     QCOMPARE(Lines(editor), QStringList({"G + A + F + B + E + C + D -> H", "B + A -> C"}));
     Insert(editor, "H", "A");
     Click(editor, "Button_OK");
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("GAFBECD->H; BA->C; H->A"));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("GAFBECD->H; BA->C; H->A"));
   }
 
   void okWithoutChangesListsButLeavesDirtyClear() {
@@ -438,8 +438,8 @@ class DependencyEditorTest : public QObject {
     Click(editor, "Button_OK");
     QVERIFY(!editor.isVisible());
     QCOMPARE(Log(t), QStringList({"A + B -> C", "C -> A", "----------------------"}));
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("AB->C; C->A"));
-    QCOMPARE(t.schema().dirty, 0);
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("AB->C; C->A"));
+    QVERIFY(!t.schema().dirty());
     // Closing removed the lines; the next opening builds them afresh.
     QCOMPARE(Lines(editor), QStringList());
     Open(t);
@@ -454,23 +454,23 @@ class DependencyEditorTest : public QObject {
     Insert(editor, "BA", "C B");
     Click(editor, "Button_OK");
     QCOMPARE(Log(t), QStringList({"C -> A", "A + B -> C", "A + B -> B", "----------------------"}));
-    QCOMPARE(t.schema().dirty, 1);
+    QVERIFY(t.schema().dirty());
   }
 
   void cancelAfterAdditionsChangesNothing() {
     TestBench t;
     t.schema().SetAttributes(Names("ABC"));
     t.schema().ReplaceDependencies(Deps("C->A"));
-    const Dependency* record = &t.schema().dependencies.front();
+    const Dependency* record = &t.schema().dependencies().front();
     TForm_Dep_Input& editor = Open(t);
     Insert(editor, "A", "B");
     t.platform.answers.push_back(MessageAnswer::Yes);
     Click(editor, "Erase");
     Click(editor, "Cancel");
     QVERIFY(!editor.isVisible());
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("C->A"));
-    QCOMPARE(&t.schema().dependencies.front(), record);
-    QCOMPARE(t.schema().dirty, 0);
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("C->A"));
+    QCOMPARE(&t.schema().dependencies().front(), record);
+    QVERIFY(!t.schema().dirty());
     QCOMPARE(Log(t), QStringList());
   }
 
@@ -488,8 +488,8 @@ class DependencyEditorTest : public QObject {
     });
     Find<QAction>(t.main(), "a_dependencies")->trigger();
     QVERIFY(sawEditor);
-    QCOMPARE(DepsText(t.schema().dependencies), std::string("A->B; B->A"));
-    QCOMPARE(t.schema().dirty, 1);
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->A"));
+    QVERIFY(t.schema().dirty());
   }
 };
 

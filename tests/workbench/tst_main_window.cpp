@@ -67,9 +67,8 @@ class MainWindowTest : public QObject {
                                    "TForm_Test_Synteza",
                                    "TForm_Print",
                                    "TFrame_Decomposition_Tree"}));
-    QCOMPARE(t.main().windowTitle(), kCaption);
-    QCOMPARE(t.schema().dirty, 0);
-    QCOMPARE(CountNames(t.schema().attributes), 0);
+    QVERIFY(!t.schema().dirty());
+    QCOMPARE(CountNames(t.schema().attributes()), 0);
     QVERIFY(!(t.main().windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(t.main().windowFlags() & Qt::WindowMinimizeButtonHint);
   }
@@ -146,7 +145,7 @@ class MainWindowTest : public QObject {
       }
       return out;
     };
-    QCOMPARE(items(0), QStringList({"&Novy", "&Otevri", "&Uloz", "|", "&Konec"}));
+    QCOMPARE(items(0), QStringList({"&Novy", "&Otevri", "&Uloz", "Uloz &jako", "|", "&Konec"}));
     QCOMPARE(items(1), QStringList({"Editovat &atributy", "Editovat &zavislosti"}));
     QCOMPARE(items(2), QStringList({"&Redundantni atributy", "Redundantni &zavislosti"}));
     QCOMPARE(items(3), QStringList({"Hledani &klicu", "|", "Deko&mpozice", "S&ynteza", "|",
@@ -165,8 +164,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(Log(t.main(), "Memo_ABC"), QStringList({"A", "B", "C", "D", "--------------"}));
     QCOMPARE(Log(t.main(), "Memo_Dep"), QStringList({"A + C -> D", "D -> A", "C -> B", "A + B -> C",
                                                      "----------------------"}));
-    QCOMPARE(KeyLetters(t.schema().keys), (std::vector<std::string>{"AC", "CD", "AB", "BD"}));
-    QCOMPARE(t.main().FileUnit().currentFileName(), Path("s.dbc"));
+    QCOMPARE(KeyLetters(t.schema().keys()), (std::vector<std::string>{"AC", "CD", "AB", "BD"}));
+    QCOMPARE(t.schema().fileName(), Path("s.dbc"));
     QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
     QCOMPARE(t.platform.fileDialogs[0].folder, QStringLiteral("../Soubory"));
     QCOMPARE(t.platform.fileDialogs[0].filter, QString());
@@ -180,29 +179,29 @@ class MainWindowTest : public QObject {
     QVERIFY(t.platform.messages.empty());
     QCOMPARE(Log(t.main(), "Memo_ABC"), QStringList({"X", "Y", "Z", "--------------"}));
     QCOMPARE(Log(t.main(), "Memo_Dep"), QStringList({"----------------------"}));
-    QCOMPARE(KeyLetters(t.schema().keys), (std::vector<std::string>{"ABC"}));
+    QCOMPARE(KeyLetters(t.schema().keys()), (std::vector<std::string>{"ABC"}));
   }
 
   void openWithUnsavedDataAsks() {
     TestBench t;
     OpenBytes(t, "A;B;:0 -1;");
-    t.schema().MarkDirty(1);
+    t.schema().MarkDirty(true);
     WriteFileBytes(Path("other.dbc"), "X;:");
     t.platform.answers.push_back(MessageAnswer::Cancel);
     Trigger(t.main(), "a_open_file");
     QCOMPARE(t.platform.messages.size(), std::size_t{1});
     QCOMPARE(t.platform.messages[0].caption, kCaption);
-    QCOMPARE(t.platform.messages[0].text, QStringLiteral("Neulozena data budou ztracena"));
-    QCOMPARE(t.platform.messages[0].buttons, MessageButtons::OkCancel);
+    QCOMPARE(t.platform.messages[0].text, QStringLiteral("Prejete si data ulozit?"));
+    QCOMPARE(t.platform.messages[0].buttons, MessageButtons::YesNoCancel);
     QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});  // only the first Open
-    QCOMPARE(t.schema().attributes[0], std::string("A"));
-    QCOMPARE(t.schema().dirty, 1);
+    QCOMPARE(t.schema().attributes()[0], std::string("A"));
+    QVERIFY(t.schema().dirty());
 
-    t.platform.answers.push_back(MessageAnswer::Ok);
+    t.platform.answers.push_back(MessageAnswer::No);
     t.platform.paths.push_back(Path("other.dbc"));
     Trigger(t.main(), "a_open_file");
-    QCOMPARE(t.schema().attributes[0], std::string("X"));
-    QCOMPARE(t.schema().dirty, 0);
+    QCOMPARE(t.schema().attributes()[0], std::string("X"));
+    QVERIFY(!t.schema().dirty());
   }
 
   void openRefusals_data() {
@@ -229,7 +228,7 @@ class MainWindowTest : public QObject {
     QFETCH(int, buttons);
     TestBench t;
     OpenBytes(t, "A;B;:0 -1;", "good.dbc");
-    const std::string before = DepsText(t.schema().dependencies);
+    const std::string before = DepsText(t.schema().dependencies());
     if (!bytes.isEmpty()) WriteFileBytes(dir_.filePath(file), bytes);
     t.platform.paths.push_back(dir_.filePath(file));
     Trigger(t.main(), "a_open_file");
@@ -237,9 +236,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(t.platform.messages[0].caption, kCaption);
     QCOMPARE(t.platform.messages[0].text, message);
     QCOMPARE(int(t.platform.messages[0].buttons), buttons);
-    QCOMPARE(t.schema().attributes[1], std::string("B"));
-    QCOMPARE(DepsText(t.schema().dependencies), before);
-    QCOMPARE(t.main().FileUnit().currentFileName(), Path("good.dbc"));
+    QCOMPARE(t.schema().attributes()[1], std::string("B"));
+    QCOMPARE(DepsText(t.schema().dependencies()), before);
+    QCOMPARE(t.schema().fileName(), Path("good.dbc"));
     QCOMPARE(Log(t.main(), "Memo_ABC"), QStringList({"A", "B", "--------------"}));
   }
 
@@ -253,7 +252,7 @@ class MainWindowTest : public QObject {
   void namesAreReadAndWrittenInTheCzechCharacterSet() {
     TestBench t;
     OpenBytes(t, QByteArray("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd;:"));
-    QCOMPARE(QString::fromStdString(t.schema().attributes[0]), QStringLiteral(u"žluťoučký"));
+    QCOMPARE(QString::fromStdString(t.schema().attributes()[0]), QStringLiteral(u"žluťoučký"));
     t.platform.paths.push_back(Path("back.dbc"));
     t.platform.answers.push_back(MessageAnswer::Yes);
     Trigger(t.main(), "a_save_file");
@@ -263,34 +262,61 @@ class MainWindowTest : public QObject {
   void saveWritesToTheOpenedFile() {
     TestBench t;
     OpenBytes(t, "A;B;C;:0 1 -2;2 -0;");
-    t.schema().MarkDirty(1);
+    t.schema().MarkDirty(true);
     WriteFileBytes(Path("s.dbc"), "overwritten");
     Trigger(t.main(), "a_save_file");
     QVERIFY(t.platform.messages.empty());
     QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
     QCOMPARE(ReadFileBytes(Path("s.dbc")), QByteArray("A;B;C;:0 1 -2;2 -0;"));
-    QCOMPARE(t.schema().dirty, 0);
+    QVERIFY(!t.schema().dirty());
   }
 
   void saveWithoutAFileAlwaysAsksForAName() {
     TestBench t;
     t.schema().SetAttributes(Names("AB"));
     t.schema().ReplaceDependencies(Deps("A->B"));
-    t.schema().MarkDirty(1);
+    t.schema().MarkDirty(true);
     t.platform.paths.push_back(Path("first"));
     Trigger(t.main(), "a_save_file");
     QCOMPARE(ReadFileBytes(Path("first.dbc")), QByteArray("A;B;:0 -1;"));
-    QCOMPARE(t.schema().dirty, 0);
+    QVERIFY(!t.schema().dirty());
     QCOMPARE(t.platform.fileDialogs.back().save, true);
     QCOMPARE(t.platform.fileDialogs.back().filter, QStringLiteral("Schemario|*.DBC"));
     QCOMPARE(t.platform.fileDialogs.back().folder, QStringLiteral("../Soubory"));
     QCOMPARE(t.platform.fileDialogs.back().name, QStringLiteral("File_Save_1"));
 
-    // Save As leaves the remembered name alone, so the dialog comes again.
-    t.schema().MarkDirty(1);
+    // The file written becomes the schema's file: Save writes there again
+    // without asking.
+    t.schema().ReplaceDependencies(Deps("B->A"));
+    t.schema().MarkDirty(true);
     Trigger(t.main(), "a_save_file");
-    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{2});
-    QCOMPARE(t.schema().dirty, 1);  // cancelled: nothing stored
+    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
+    QCOMPARE(ReadFileBytes(Path("first.dbc")), QByteArray("A;B;:1 -0;"));
+    QVERIFY(!t.schema().dirty());
+
+    // Save As asks for another name, and that file is the schema's from now.
+    t.platform.paths.push_back(Path("second"));
+    Trigger(t.main(), "a_save_file_as");
+    QCOMPARE(t.schema().fileName(), Path("second.dbc"));
+    QCOMPARE(ReadFileBytes(Path("second.dbc")), QByteArray("A;B;:1 -0;"));
+  }
+
+  void titleShowsTheFileAndUnsavedChanges() {
+    TestBench t;
+    const auto shown = [&t] {
+      return QString(t.main().windowTitle())
+          .replace(QStringLiteral("[*]"),
+                   t.main().isWindowModified() ? QStringLiteral("*") : QString());
+    };
+    QCOMPARE(shown(), QStringLiteral("Schemario"));
+    OpenBytes(t, "A;B;:0 -1;", "orders.dbc");
+    QCOMPARE(shown(), QStringLiteral("Schemario - orders.dbc"));
+    t.schema().MarkDirty(true);
+    QCOMPARE(shown(), QStringLiteral("Schemario - orders.dbc*"));
+    Trigger(t.main(), "a_save_file");
+    QCOMPARE(shown(), QStringLiteral("Schemario - orders.dbc"));
+    Trigger(t.main(), "a_new");
+    QCOMPARE(shown(), QStringLiteral("Schemario"));
   }
 
   void saveAsNames_data() {
@@ -312,7 +338,7 @@ class MainWindowTest : public QObject {
     TestBench t;
     t.schema().SetAttributes(Names("A"));
     t.platform.paths.push_back(dir_.filePath(chosen));
-    QCOMPARE(t.main().FileUnit().SaveSchemaAs(), 1);
+    QVERIFY(t.main().FileUnit().SaveSchemaAs(t.schema().schema()).has_value());
     QCOMPARE(ReadFileBytes(dir_.filePath(written)), QByteArray("A;:"));
     QVERIFY(t.platform.messages.empty());
   }
@@ -323,7 +349,7 @@ class MainWindowTest : public QObject {
     WriteFileBytes(Path("e.dbc"), "old");
     t.platform.paths.push_back(Path("e.dbc"));
     t.platform.answers.push_back(MessageAnswer::No);
-    QCOMPARE(t.main().FileUnit().SaveSchemaAs(), 0);
+    QVERIFY(!t.main().FileUnit().SaveSchemaAs(t.schema().schema()).has_value());
     QCOMPARE(ReadFileBytes(Path("e.dbc")), QByteArray("old"));
     QCOMPARE(t.platform.messages.back().text, QStringLiteral("Soubor existuje mam ho prepsat?"));
     QCOMPARE(t.platform.messages.back().buttons, MessageButtons::YesNo);
@@ -331,7 +357,7 @@ class MainWindowTest : public QObject {
     // Choosing "e" would write e.dbc: the question is asked for that file.
     t.platform.paths.push_back(Path("e"));
     t.platform.answers.push_back(MessageAnswer::Yes);
-    QCOMPARE(t.main().FileUnit().SaveSchemaAs(), 1);
+    QVERIFY(t.main().FileUnit().SaveSchemaAs(t.schema().schema()).has_value());
     QCOMPARE(t.platform.messages.size(), std::size_t{2});
     QCOMPARE(ReadFileBytes(Path("e.dbc")), QByteArray("A;:"));
   }
@@ -339,22 +365,22 @@ class MainWindowTest : public QObject {
   void writeFailuresReportAndKeepTheOldFile() {
     TestBench t;
     t.schema().SetAttributes(Names("A"));
-    t.schema().MarkDirty(1);
+    t.schema().MarkDirty(true);
     t.platform.paths.push_back(Path("no-such-folder/x.dbc"));
     Trigger(t.main(), "a_save_file");
     QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{"Tento soubor nejde otevrit"});
-    QCOMPARE(t.schema().dirty, 1);
+    QVERIFY(t.schema().dirty());
 
-    t.platform.answers.push_back(MessageAnswer::Ok);  // unsaved data may go
+    t.platform.answers.push_back(MessageAnswer::No);  // unsaved data may go
     OpenBytes(t, "A;:", "kept.dbc");
     QFile::remove(Path("kept.dbc"));
     QDir().mkdir(Path("kept.dbc"));  // a folder where the file was: it cannot be written
     t.platform.messages.clear();
-    t.schema().MarkDirty(1);
+    t.schema().MarkDirty(true);
     Trigger(t.main(), "a_save_file");
     QCOMPARE(t.platform.MessageTexts(),
              std::vector<QString>{"Problem s otevrenim souboru pro zapis"});
-    QCOMPARE(t.schema().dirty, 1);
+    QVERIFY(t.schema().dirty());
   }
 
   void savingMoreThanTheReaderTakesWarns() {
@@ -364,7 +390,7 @@ class MainWindowTest : public QObject {
     for (int i = 0; i < 31; ++i)
       list.push_back(NewDependency({0}, 1));
     t.schema().ReplaceDependencies(std::move(list));
-    t.schema().MarkDirty(1);
+    t.schema().MarkDirty(true);
     t.platform.paths.push_back(Path("big.dbc"));
     Trigger(t.main(), "a_save_file");
     QCOMPARE(t.platform.MessageTexts(),
@@ -373,7 +399,7 @@ class MainWindowTest : public QObject {
                                   "otevrit."});
     QCOMPARE(t.platform.messages[0].caption, kCaption);
     QVERIFY(ReadFileBytes(Path("big.dbc")).startsWith("A;B;:0 -1;"));
-    QCOMPARE(t.schema().dirty, 0);
+    QVERIFY(!t.schema().dirty());
   }
 
   void newWithoutChangesClearsAtOnce() {
@@ -381,44 +407,47 @@ class MainWindowTest : public QObject {
     OpenBytes(t, "A;B;:0 -1;");
     Trigger(t.main(), "a_new");
     QVERIFY(t.platform.messages.empty());
-    QCOMPARE(CountNames(t.schema().attributes), 0);
-    QVERIFY(t.schema().dependencies.empty());
-    QVERIFY(t.schema().keys.empty());
+    QCOMPARE(CountNames(t.schema().attributes()), 0);
+    QVERIFY(t.schema().dependencies().empty());
+    QVERIFY(t.schema().keys().empty());
     QCOMPARE(Find<QPlainTextEdit>(t.main(), "Memo_ABC")->toPlainText(), QString());
     QCOMPARE(Find<QPlainTextEdit>(t.main(), "Memo_Dep")->toPlainText(), QString());
-    QCOMPARE(t.main().FileUnit().currentFileName(), QString());
+    QCOMPARE(t.schema().fileName(), QString());
   }
 
   void newWithUnsavedData() {
     TestBench t;
-    OpenBytes(t, "A;B;:0 -1;");
-    t.schema().MarkDirty(1);
+    t.schema().SetAttributes(Names("AB"));
+    t.schema().ReplaceDependencies(Deps("A->B"));
+    t.schema().MarkDirty(true);
 
-    // Yes, then the save dialog is cancelled: the schema stays.
-    t.platform.answers.push_back(MessageAnswer::Yes);
-    Trigger(t.main(), "a_new");
-    QCOMPARE(t.platform.messages.back().text, QStringLiteral("Prejete si data ulozit?"));
-    QCOMPARE(t.platform.messages.back().buttons, MessageButtons::YesNo);
-    QCOMPARE(t.schema().attributes[0], std::string("A"));
-    QCOMPARE(t.schema().dirty, 1);
+    // Cancel, or Yes with the save dialog cancelled: the schema stays.
+    for (MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::Yes}) {
+      t.platform.answers.push_back(answer);
+      Trigger(t.main(), "a_new");
+      QCOMPARE(t.platform.messages.back().text, QStringLiteral("Prejete si data ulozit?"));
+      QCOMPARE(t.platform.messages.back().buttons, MessageButtons::YesNoCancel);
+      QCOMPARE(t.schema().attributes()[0], std::string("A"));
+      QVERIFY(t.schema().dirty());
+    }
 
     // Yes and a name: written, then cleared.
     t.platform.answers.push_back(MessageAnswer::Yes);
     t.platform.paths.push_back(Path("saved.dbc"));
     Trigger(t.main(), "a_new");
     QCOMPARE(ReadFileBytes(Path("saved.dbc")), QByteArray("A;B;:0 -1;"));
-    QCOMPARE(CountNames(t.schema().attributes), 0);
-    QCOMPARE(t.schema().dirty, 0);
+    QCOMPARE(CountNames(t.schema().attributes()), 0);
+    QVERIFY(!t.schema().dirty());
 
     // No: cleared without saving.
     OpenBytes(t, "C;:");
-    t.schema().MarkDirty(1);
+    t.schema().MarkDirty(true);
     t.platform.answers.push_back(MessageAnswer::No);
     const std::size_t dialogs = t.platform.fileDialogs.size();
     Trigger(t.main(), "a_new");
     QCOMPARE(t.platform.fileDialogs.size(), dialogs);
-    QCOMPARE(CountNames(t.schema().attributes), 0);
-    QCOMPARE(t.schema().dirty, 0);
+    QCOMPARE(CountNames(t.schema().attributes()), 0);
+    QVERIFY(!t.schema().dirty());
   }
 
   void redundancyCommandsOnAnEmptySchema() {
@@ -432,15 +461,39 @@ class MainWindowTest : public QObject {
       QCOMPARE(m.caption, kCaption);
   }
 
-  void konecClosesLikeTheWindowFrame() {
+  void quittingWithUnsavedChangesAsks() {
     TestBench t;
     t.main().show();
     OpenBytes(t, "A;B;:0 -1;");
-    t.schema().MarkDirty(1);
-    Trigger(t.main(), "Konec1");
+    t.schema().ReplaceDependencies(Deps("B->A"));
+    t.schema().MarkDirty(true);
+    // Cancel, and a save that fails (the file turned into a folder): the
+    // program keeps running with the schema.
+    QFile::remove(Path("s.dbc"));
+    QDir().mkdir(Path("s.dbc"));
+    for (MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::Yes}) {
+      t.platform.answers.push_back(answer);
+      Trigger(t.main(), "Konec1");
+      QVERIFY(t.main().isVisible());
+      QCOMPARE(DepsText(t.schema().dependencies()), std::string("B->A"));
+    }
+    QCOMPARE(t.platform.messages[0].text, QStringLiteral("Prejete si data ulozit?"));
+    QCOMPARE(t.platform.messages[0].buttons, MessageButtons::YesNoCancel);
+    QDir().rmdir(Path("s.dbc"));
+
+    // Yes: saved, then closed.
+    t.platform.answers.push_back(MessageAnswer::Yes);
+    QVERIFY(t.main().close());
     QVERIFY(!t.main().isVisible());
-    QVERIFY(t.platform.messages.empty());
-    QVERIFY(t.schema().dependencies.empty());
+    QCOMPARE(ReadFileBytes(Path("s.dbc")), QByteArray("A;B;:1 -0;"));
+  }
+
+  void failuresOfAStepAreShown() {
+    TestBench t;
+    QVERIFY(!t.platform.Run([] { throw std::runtime_error("Chybi pamet"); }));
+    QVERIFY(!t.platform.Run([] { throw 7; }));
+    QVERIFY(t.platform.Run([] {}));
+    QCOMPARE(t.platform.errors, (std::vector<QString>{"Chybi pamet", "Neznama chyba"}));
   }
 
   void aboutShowsTitleAndVersion() {
