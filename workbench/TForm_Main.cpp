@@ -62,10 +62,7 @@ class NoToolTip final : public QObject {
 
 TForm_Main::TForm_Main(WindowDirectory& windows, MessageService& messages,
                        FileDialogService& dialogs, QWidget* parent)
-    : QMainWindow(parent),
-      windows_(windows),
-      messages_(messages),
-      file_(schema_, messages, dialogs) {
+    : QMainWindow(parent), windows_(windows), messages_(messages), file_(messages, dialogs) {
   setObjectName(QStringLiteral("Form_Main"));
   setWindowTitle(QStringLiteral("Schemario"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -273,13 +270,13 @@ void TForm_Main::RecomputeKeys() {
 
 void TForm_Main::a_newExecute() {
   if (schema_.dirty != 0 && messages_.AskYesNo(QStringLiteral("Prejete si data ulozit?")) &&
-      file_.SaveSchemaAs() == 0) {
+      !file_.SaveSchemaAs(schema_)) {
     return;
   }
   schema_.ClearSchema();
   Memo_Dep->clear();
   Memo_ABC->clear();
-  file_.ForgetFileName(1);
+  currentFileName_.clear();
   schema_.dirty = 0;
 }
 
@@ -288,7 +285,11 @@ void TForm_Main::a_open_fileExecute() {
       !messages_.AskOkCancel(QStringLiteral("Neulozena data budou ztracena"))) {
     return;
   }
-  if (file_.ReadSchemaFile() == 0) return;
+  std::optional<OpenedSchema> opened = file_.ReadSchemaFile();
+  if (!opened) return;
+  schema_.SetAttributes(opened->names);
+  schema_.ReplaceDependencies(std::move(opened->dependencies));
+  currentFileName_ = opened->path;
   RecomputeKeys();
   Memo_ABC->clear();
   Memo_Dep->clear();
@@ -297,7 +298,15 @@ void TForm_Main::a_open_fileExecute() {
 }
 
 void TForm_Main::a_save_fileExecute() {
-  if (file_.SaveSchema() != 0) schema_.dirty = 0;
+  if (!currentFileName_.isEmpty()) {
+    if (file_.SaveSchemaTo(currentFileName_, schema_)) schema_.dirty = 0;
+    return;
+  }
+  // Later saves go to the file just named, without asking again.
+  if (std::optional<QString> written = file_.SaveSchemaAs(schema_)) {
+    currentFileName_ = *written;
+    schema_.dirty = 0;
+  }
 }
 
 void TForm_Main::a_print_dataExecute() {

@@ -25,8 +25,6 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   void AppendAttributeLog(const std::vector<std::string>& lines) override;
   void AppendDependencyLog(const std::vector<std::string>& lines) override;
 
-  File_open_close& FileUnit() { return file_; }
-
   void a_newExecute();
   void a_open_fileExecute();
   void a_save_fileExecute();
@@ -67,6 +65,9 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   MessageService& messages_;
   Schema schema_;
   File_open_close file_;
+  // The file Save writes to: the one opened or last saved under a new name;
+  // empty for a schema that has never been in a file.
+  QString currentFileName_;
   QPlainTextEdit* Memo_ABC = nullptr;
   QPlainTextEdit* Memo_Dep = nullptr;
   QToolBar* ToolBar1 = nullptr;
