@@ -2,18 +2,22 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include "Display.h"
 #include "Platform.h"
+#include "WholeFileWrite.h"
 
 namespace {
 
 const char* const kFileCharset = "windows-1250";
 const QString kSaveFilter = QStringLiteral("Schemario|*.DBC");
-const QString kExtension = QStringLiteral(".dbc");
+const QString kSuffix = QStringLiteral("dbc");
+
+bool HasSchemaSuffix(const QString& path) {
+  return QFileInfo(path).suffix().compare(kSuffix, Qt::CaseInsensitive) == 0;
+}
 
 }  // namespace
 
@@ -29,64 +33,70 @@ QString DecodeNameFromFile(const std::string& bytes) {
   return decoder.decode(QByteArray::fromStdString(bytes));
 }
 
+QString File_open_close::ReasonText(const DbcRefusal& refusal) {
+  using Reason = DbcRefusal::Reason;
+  const QString detail = QString::number(refusal.detail);
+  switch (refusal.reason) {
+    case Reason::TooLarge:
+      return tr("soubor je vetsi nez %1 bajtu").arg(detail);
+    case Reason::NoSeparator:
+      return tr("chybi znak : za jmeny atributu");
+    case Reason::UnterminatedName:
+      return tr("jmeno atributu nekonci znakem ;");
+    case Reason::TooManyNames:
+      return tr("vice nez %1 atributu").arg(detail);
+    case Reason::NotADigit:
+      return tr("misto cislice je znak s kodem %1").arg(detail);
+    case Reason::MissingNumber:
+      return tr("chybi index atributu");
+    case Reason::MissingBlank:
+      return tr("za indexem na leve strane chybi mezera");
+    case Reason::MissingDash:
+      return tr("zavislost nema znak -");
+    case Reason::IndexOutOfRange:
+      return tr("index %1 neoznacuje zadny atribut").arg(detail);
+    case Reason::TooManyLhs:
+      return tr("vice nez %1 atributu na leve strane").arg(detail);
+    case Reason::TooManyDependencies:
+      return tr("vice nez %1 zavislosti").arg(detail);
+    case Reason::UnterminatedDependency:
+      return tr("zavislost nekonci znakem ;");
+  }
+  return QString();
+}
+
+QString File_open_close::RefusalText(const DbcRefusal& refusal) {
+  return tr("bajt %1: %2").arg(refusal.offset + 1).arg(ReasonText(refusal));
+}
+
 File_open_close::File_open_close(MessageService& messages, FileDialogService& dialogs)
     : messages_(messages), dialogs_(dialogs) {}
 
-bool File_open_close::WriteSchema(QIODevice& device, const DependencyList& dependencies,
-                                  const AttributeTable& names) {
-  const auto writeAll = [&device](const std::string& bytes) {
-    return device.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-           static_cast<qint64>(bytes.size());
-  };
-  bool ok = true;
-  for (const std::string& name : names) {
-    if (name.empty()) continue;
+bool File_open_close::WriteSchemaFile(const QString& path, const Schema& schema,
+                                      const QString& openFailure) {
+  NameBytes names;
+  for (std::size_t i = 0; i < names.size(); ++i) {
     // The editors only accept names the character set can hold, so the
     // replacement bytes of a failed conversion never reach a file in practice.
     QStringEncoder encoder(kFileCharset);
-    const QByteArray bytes = encoder.encode(ToText(name));
-    if (!writeAll(EncodeNameEntry(bytes.toStdString()))) {
+    names[i] = QByteArray(encoder.encode(ToText(schema.attributes[i]))).toStdString();
+  }
+  const std::string bytes = WriteSchemaBytes(names, schema.dependencies);
+  switch (WriteWholeFile(path, QByteArray::fromStdString(bytes))) {
+    case WriteOutcome::Written:
+      return true;
+    case WriteOutcome::NotOpened:
+      messages_.Inform(openFailure);
+      return false;
+    case WriteOutcome::NotWritten:
       messages_.Inform(QStringLiteral("Chyba v zapisu do souboru"));
-      ok = false;
-    }
+      return false;
   }
-  if (!writeAll(":")) ok = false;
-  for (const Dependency& d : dependencies) {
-    if (!writeAll(EncodeDependencyEntry(d))) {
-      messages_.Show(QString(), QStringLiteral("Error write"), MessageButtons::Ok);
-      ok = false;
-    }
-  }
-  return ok;
-}
-
-bool File_open_close::WriteFile(const QString& path, const Schema& schema,
-                                const QString& openFailure) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    messages_.Inform(openFailure);
-    return false;
-  }
-  if (!WriteSchema(file, schema.dependencies, schema.attributes)) {
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    messages_.Inform(QStringLiteral("Chyba v zapisu do souboru"));
-    return false;
-  }
-  // The file is written in full, but Open would refuse it: the student
-  // should know before relying on it.
-  if (!FitsReaderLimits(schema.dependencies)) {
-    messages_.Inform(QStringLiteral(
-        "Schema ma vice nez 30 zavislosti nebo zavislost s vice nez 7 atributy na leve strane. "
-        "Soubor byl ulozen, ale nepujde znovu otevrit."));
-  }
-  return true;
+  return false;
 }
 
 bool File_open_close::SaveSchemaTo(const QString& path, const Schema& schema) {
-  return WriteFile(path, schema, QStringLiteral("Problem s otevrenim souboru pro zapis"));
+  return WriteSchemaFile(path, schema, QStringLiteral("Problem s otevrenim souboru pro zapis"));
 }
 
 std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
@@ -94,14 +104,18 @@ std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
       {QStringLiteral("File_Save_1"), QString(), DefaultFolder, kSaveFilter});
   if (!chosen) return std::nullopt;
   QString path = *chosen;
-  if (!path.contains(kExtension)) path += kExtension;
+  // Open takes any file whose own suffix is "dbc" in any case, so only a
+  // name without it gets one; a ".dbc" elsewhere in the path does not count.
+  if (!HasSchemaSuffix(path)) path += QLatin1Char('.') + kSuffix;
   // Asked about the file that will really be written, so that choosing "x"
   // never overwrites an existing "x.dbc" unasked.
   if (QFileInfo::exists(path) &&
       !messages_.AskYesNo(QStringLiteral("Soubor existuje mam ho prepsat?"))) {
     return std::nullopt;
   }
-  if (!WriteFile(path, schema, QStringLiteral("Tento soubor nejde otevrit"))) return std::nullopt;
+  if (!WriteSchemaFile(path, schema, QStringLiteral("Tento soubor nejde otevrit"))) {
+    return std::nullopt;
+  }
   return path;
 }
 
@@ -110,8 +124,7 @@ std::optional<OpenedSchema> File_open_close::ReadSchemaFile() {
       {QStringLiteral("File_Open_1"), QString(), DefaultFolder, QString()});
   if (!chosen) return std::nullopt;
   const QString path = *chosen;
-  const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-  if (dot < 0 || path.mid(dot) != kExtension) {
+  if (!HasSchemaSuffix(path)) {
     messages_.Inform(QStringLiteral("Zkousite otevrit spatny soubor. Chci priponu .dbc"));
     return std::nullopt;
   }
@@ -120,23 +133,23 @@ std::optional<OpenedSchema> File_open_close::ReadSchemaFile() {
     messages_.Inform(QStringLiteral("Chyba pri cteni ze souboru"));
     return std::nullopt;
   }
-  // A schema file is a few hundred bytes; anything this large is not one.
-  constexpr qint64 kLargestFile = 1 << 20;
-  const QByteArray bytes = file.read(kLargestFile + 1);
-  const bool readFailed = file.error() != QFileDevice::NoError;
-  file.close();
-  std::optional<DbcContents> contents;
-  if (!readFailed && bytes.size() <= kLargestFile) {
-    contents = ReadSchemaBytes(std::string_view(bytes.constData(), bytes.size()));
+  // One byte beyond the largest file taken is enough to refuse a larger one.
+  const QByteArray bytes = file.read(static_cast<qint64>(DbcMaxFileBytes) + 1);
+  const QString failure = QStringLiteral("Chyba pri otevirani souboru");
+  if (file.error() != QFileDevice::NoError) {
+    messages_.Show(ProgramCaption, failure, MessageButtons::OkCancel);
+    return std::nullopt;
   }
-  if (!contents) {
-    messages_.Show(ProgramCaption, QStringLiteral("Chyba pri otevirani souboru"),
+  DbcReadResult read = ReadSchemaBytes(std::string_view(bytes.constData(), bytes.size()));
+  if (const auto* refusal = std::get_if<DbcRefusal>(&read)) {
+    messages_.Show(ProgramCaption, failure + QLatin1Char('\n') + RefusalText(*refusal),
                    MessageButtons::OkCancel);
     return std::nullopt;
   }
-  OpenedSchema opened{path, {}, std::move(contents->dependencies)};
+  DbcContents& contents = std::get<DbcContents>(read);
+  OpenedSchema opened{path, {}, std::move(contents.dependencies)};
   for (std::size_t i = 0; i < opened.names.size(); ++i) {
-    opened.names[i] = FromText(DecodeNameFromFile(contents->names[i]));
+    opened.names[i] = FromText(DecodeNameFromFile(contents.names[i]));
   }
   return opened;
 }

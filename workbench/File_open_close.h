@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <string>
@@ -7,7 +8,6 @@
 #include "DbcFormat.h"
 #include "Schema.h"
 
-class QIODevice;
 class MessageService;
 class FileDialogService;
 
@@ -20,36 +20,36 @@ inline const QString DefaultFolder = QStringLiteral("../Soubory");
 std::optional<std::string> EncodeNameForFile(const QString& name);
 QString DecodeNameFromFile(const std::string& bytes);
 
-// A schema as read from a file.
+// A schema file as read, for the caller to install.
 struct OpenedSchema {
   QString path;
   AttributeTable names;
   DependencyList dependencies;
 };
 
-// Reads and writes schema files for the main window; the schema itself and
-// the name of its file belong to the caller.
-class File_open_close {
+// Reads and writes schema files: asks for the file, reports every failure to
+// the user itself, and tells the caller exactly what is on the disk. It holds
+// no schema and no file name between calls.
+class File_open_close final {
+  Q_DECLARE_TR_FUNCTIONS(File_open_close)
+
  public:
   File_open_close(MessageService& messages, FileDialogService& dialogs);
 
-  // Asks for a file and reads it; nothing when cancelled or refused (the
-  // refusal shown).
+  // Asks for a file and reads it; nothing when cancelled or refused.
   std::optional<OpenedSchema> ReadSchemaFile();
-  // Writes the schema to `path`; true when it stands there in full.
+  // True when the file at `path` now holds the whole schema.
   bool SaveSchemaTo(const QString& path, const Schema& schema);
-  // Asks for a name and writes there; the path written, or nothing.
+  // Asks for a name and writes there; the path written, or nothing when
+  // cancelled or failed.
   std::optional<QString> SaveSchemaAs(const Schema& schema);
-  // Writes the file layout to an open device, reporting failed pieces; false
-  // when some piece failed.
-  bool WriteSchema(QIODevice& device, const DependencyList& dependencies,
-                   const AttributeTable& names);
 
  private:
-  // Writes the whole file through a temporary file, so that a failed write
-  // leaves the previous file intact; `openFailure` is the message for a file
-  // that cannot be opened.
-  bool WriteFile(const QString& path, const Schema& schema, const QString& openFailure);
+  // `openFailure` is the message for a file that cannot be opened.
+  bool WriteSchemaFile(const QString& path, const Schema& schema, const QString& openFailure);
+  static QString ReasonText(const DbcRefusal& refusal);
+  // The position counts bytes from 1, as a text editor counts columns.
+  static QString RefusalText(const DbcRefusal& refusal);
 
   MessageService& messages_;
   FileDialogService& dialogs_;

@@ -8,6 +8,8 @@
 #include <QPushButton>
 
 #include "Data_statement_2.h"
+#include "DbcFormat.h"
+#include "DependencyRows.h"
 #include "Display.h"
 #include "UpDownControl.h"
 
@@ -25,6 +27,8 @@ constexpr int kLinePoints = 10;
 
 constexpr int kMostLines = 30;
 constexpr int kLinesWithoutPaging = 10;
+// Whatever the editor builds must open again from its file.
+static_assert(kMostLines * RowRhsSlots <= DbcMaxEntries && RowLhsPickers <= DbcMaxLhs);
 
 // Window layout, in pixels.
 constexpr int kPickerLeft = 20;

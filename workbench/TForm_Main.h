@@ -25,8 +25,6 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   void AppendAttributeLog(const std::vector<std::string>& lines) override;
   void AppendDependencyLog(const std::vector<std::string>& lines) override;
 
-  File_open_close& FileUnit() { return file_; }
-
   void a_newExecute();
   void a_open_fileExecute();
   void a_save_fileExecute();

@@ -6,11 +6,11 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 #include "Display.h"
 #include "File_open_close.h"
+#include "WholeFileWrite.h"
 
 namespace {
 
@@ -140,13 +140,6 @@ void TForm_Print::a_exportExecute() {
       !messages_.AskYesNo(QStringLiteral("Soubor existuje mam ho prepsat?"))) {
     return;
   }
-  // Written beside the target and renamed over it at the end, so that a failed
-  // export leaves an existing file as it was.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    messages_.Inform(QStringLiteral("Tento soubor nejde otevrit"));
-    return;
-  }
   // Report lines carry attribute names, which may hold Czech letters; the
   // export is UTF-8, the usual encoding of text files here.
   QByteArray bytes = kTitle.toUtf8();
@@ -155,9 +148,15 @@ void TForm_Print::a_exportExecute() {
     bytes.append(line.toUtf8());
     bytes.append('\n');
   }
-  if (file.write(bytes) != bytes.size() || !file.commit()) {
-    file.cancelWriting();
-    messages_.Show(QString(), QStringLiteral("Soubor nejde ulozit"), MessageButtons::Ok);
+  switch (WriteWholeFile(path, bytes)) {
+    case WriteOutcome::Written:
+      return;
+    case WriteOutcome::NotOpened:
+      messages_.Inform(QStringLiteral("Tento soubor nejde otevrit"));
+      return;
+    case WriteOutcome::NotWritten:
+      messages_.Show(QString(), QStringLiteral("Soubor nejde ulozit"), MessageButtons::Ok);
+      return;
   }
 }
 

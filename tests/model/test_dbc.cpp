@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "DbcFormat.h"
 #include "SchemaText.h"
 
@@ -37,11 +39,12 @@ TEST(DbcRoundTrip, NamesDependenciesAndOrdersSurvive) {
   list.push_back(NewDependency({19, 0, 7, 3, 11, 2, 5}, 1));
   list.push_back(NewDependency({}, 4));
   list.push_back(NewDependency({2, 1}, 2));
-  std::optional<DbcContents> read = ReadSchemaBytes(WriteSchemaBytes(names, list));
-  ASSERT_TRUE(read.has_value());
-  EXPECT_EQ(read->names, names);
-  ASSERT_EQ(read->dependencies.size(), list.size());
-  auto it = read->dependencies.begin();
+  const DbcReadResult read = ReadSchemaBytes(WriteSchemaBytes(names, list));
+  const auto* contents = std::get_if<DbcContents>(&read);
+  ASSERT_NE(contents, nullptr);
+  EXPECT_EQ(contents->names, names);
+  ASSERT_EQ(contents->dependencies.size(), list.size());
+  auto it = contents->dependencies.begin();
   for (const Dependency& d : list) {
     EXPECT_EQ(it->lhs, d.lhs);
     EXPECT_EQ(it->Rhs(), d.Rhs());
@@ -49,29 +52,25 @@ TEST(DbcRoundTrip, NamesDependenciesAndOrdersSurvive) {
   }
 }
 
-TEST(DbcWrite, WhatTheReaderTakesBack) {
+// The widest schema the program can hold: every name, the most dependencies
+// the editor builds, each with every attribute on its left-hand side.
+TEST(DbcRoundTrip, LargestSchemaTheProgramBuilds) {
+  NameBytes names;
+  std::vector<AttributeIndex> all;
+  for (int i = 0; i < MaxAttributes; ++i) {
+    names[i] = "N" + std::to_string(i);
+    all.push_back(static_cast<AttributeIndex>(MaxAttributes - 1 - i));
+  }
   DependencyList list;
   for (int i = 0; i < DbcMaxEntries; ++i)
-    list.push_back(NewDependency({0, 1, 2, 3, 4, 5, 6}, 7));
-  EXPECT_TRUE(FitsReaderLimits(list));
-  EXPECT_TRUE(
-      ReadSchemaBytes(WriteSchemaBytes(ByteNames({"A", "B", "C", "D", "E", "F", "G", "H"}), list)));
-  list.push_back(NewDependency({0}, 1));
-  EXPECT_FALSE(FitsReaderLimits(list));
-  list.pop_back();
-  list.back() = NewDependency({0, 1, 2, 3, 4, 5, 6, 8}, 7);
-  EXPECT_FALSE(FitsReaderLimits(list));
+    list.push_back(NewDependency(all, static_cast<AttributeIndex>(i % MaxAttributes)));
+  const DbcReadResult read = ReadSchemaBytes(WriteSchemaBytes(names, list));
+  const auto* contents = std::get_if<DbcContents>(&read);
+  ASSERT_NE(contents, nullptr);
+  EXPECT_EQ(contents->names, names);
+  EXPECT_EQ(DepsText(contents->dependencies), DepsText(list));
+  EXPECT_EQ(contents->dependencies.front().lhs, list.front().lhs);
 }
-
-struct ReadCase {
-  const char* name;
-  std::string bytes;
-  bool accepted;
-  const char* names;  // the names read, joined, when accepted
-  const char* deps;
-};
-
-class DbcReadTable : public testing::TestWithParam<ReadCase> {};
 
 std::string Joined(const NameBytes& names) {
   std::string out;
@@ -79,15 +78,6 @@ std::string Joined(const NameBytes& names) {
     if (!n.empty()) out += n + ",";
   }
   return out;
-}
-
-TEST_P(DbcReadTable, AcceptsOrRefusesWhole) {
-  const ReadCase& c = GetParam();
-  std::optional<DbcContents> read = ReadSchemaBytes(c.bytes);
-  ASSERT_EQ(read.has_value(), c.accepted);
-  if (!c.accepted) return;
-  EXPECT_EQ(Joined(read->names), c.names);
-  EXPECT_EQ(DepsText(read->dependencies), c.deps);
 }
 
 std::string ManyNames(int n) {
@@ -104,45 +94,111 @@ std::string ManyEntries(int n) {
   return s;
 }
 
+std::string RepeatedText(const std::string& item, int n, const std::string& separator) {
+  std::string s;
+  for (int i = 0; i < n; ++i)
+    s += (i == 0 ? "" : separator) + item;
+  return s;
+}
+
+std::string LeftIndexes(int n) {
+  std::string s = "A;:";
+  for (int i = 0; i < n; ++i)
+    s += "0 ";
+  return s + "-0;";
+}
+
+struct AcceptCase {
+  const char* name;
+  std::string bytes;
+  const char* names;  // the names read, joined
+  std::string deps;
+};
+
+class DbcAcceptTable : public testing::TestWithParam<AcceptCase> {};
+
+TEST_P(DbcAcceptTable, ReadsNamesAndDependencies) {
+  const AcceptCase& c = GetParam();
+  const DbcReadResult read = ReadSchemaBytes(c.bytes);
+  const auto* contents = std::get_if<DbcContents>(&read);
+  ASSERT_NE(contents, nullptr);
+  EXPECT_EQ(Joined(contents->names), c.names);
+  EXPECT_EQ(DepsText(contents->dependencies), c.deps);
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Dbc, DbcReadTable,
+    Dbc, DbcAcceptTable,
     testing::Values(
-        ReadCase{"Example", "A;B;C;:0 1 -2;2 -0;", true, "A,B,C,", "AB->C; C->A"},
-        ReadCase{"OnlyColon", ":", true, "", ""},
-        ReadCase{"EmptyNamesAreSkipped", ";A;;B;:1 -0;", true, "A,B,", "B->A"},
-        ReadCase{"BlanksAndDashesBelongToNames", "a b;c-d;:", true, "a b,c-d,", ""},
-        ReadCase{"LaterColonsSkipped", "A;B;::0 -1;:", true, "A,B,", "A->B"},
-        ReadCase{"EmptyLeftSide", "A;B;:-1;", true, "A,B,", "->B"},
-        ReadCase{"LeadingZeros", "A;B;:00 -01;", true, "A,B,", "A->B"},
-        ReadCase{"TwentyNames", ManyNames(20), true,
-                 "N0,N1,N2,N3,N4,N5,N6,N7,N8,N9,N10,N11,N12,N13,N14,N15,N16,N17,N18,N19,", ""},
-        ReadCase{"SevenLeftIndexes", "A;B;C;D;E;F;G;H;:0 1 2 3 4 5 6 -7;", true, "A,B,C,D,E,F,G,H,",
-                 "ABCDEFG->H"},
-        ReadCase{"EmptyFile", "", false, "", ""}, ReadCase{"NoSeparator", "A;B;", false, "", ""},
-        ReadCase{"NameCutOffBySeparator", "A;B:", false, "", ""},
-        ReadCase{"TwentyOneNames", ManyNames(21), false, "", ""},
-        ReadCase{"ThirtyEntries", ManyEntries(30), true, "A,B,",
-                 "A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; "
-                 "A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; A->B; "
-                 "A->B; A->B; A->B; A->B"},
-        ReadCase{"ThirtyOneEntries", ManyEntries(31), false, "", ""},
-        ReadCase{"EightLeftIndexes", "A;B;C;D;E;F;G;H;I;:0 1 2 3 4 5 6 7 -8;", false, "", ""},
-        ReadCase{"IndexBeyondNames", "A;B;:0 -2;", false, "", ""},
-        ReadCase{"IndexBeyondTable", "A;B;:25 -1;", false, "", ""},
-        ReadCase{"HugeNumber", "A;B;:99999999999999999999999 -1;", false, "", ""},
-        ReadCase{"SignedNumber", "A;B;:+0 -1;", false, "", ""},
-        ReadCase{"StrayLetter", "A;B;:0x -1;", false, "", ""},
-        ReadCase{"TruncatedAfterDash", "A;B;:0 -", false, "", ""},
-        ReadCase{"TruncatedInNumber", "A;B;:0 -1", false, "", ""},
-        ReadCase{"TruncatedInLeftSide", "A;B;:0 ", false, "", ""},
-        ReadCase{"TrailingLineBreak", "A;B;:0 -1;\n", false, "", ""},
-        ReadCase{"DoubleBlank", "A;B;:0  -1;", false, "", ""},
-        ReadCase{"NumberBeforeDash", "A;B;:0 1-0;", false, "", ""},
-        ReadCase{"NoDash", "A;B;:0 1;", false, "", ""},
-        ReadCase{"SecondDash", "A;B;:0 -1-1;", false, "", ""},
-        ReadCase{"BlankAfterRightSide", "A;B;:0 -1 ;", false, "", ""},
-        ReadCase{"EmptyRightSide", "A;B;:0 -;", false, "", ""},
-        ReadCase{"NulByteInNumber", std::string("A;B;:0\0 -1;", 11), false, "", ""}),
-    [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+        AcceptCase{"Example", "A;B;C;:0 1 -2;2 -0;", "A,B,C,", "AB->C; C->A"},
+        AcceptCase{"OnlyColon", ":", "", ""},
+        AcceptCase{"EmptyNamesAreSkipped", ";A;;B;:1 -0;", "A,B,", "B->A"},
+        AcceptCase{"BlanksAndDashesBelongToNames", "a b;c-d;:", "a b,c-d,", ""},
+        AcceptCase{"LaterColonsSkipped", "A;B;::0 -1;:", "A,B,", "A->B"},
+        AcceptCase{"ColonInsideANumberSkipped", "A;B;:0:1 -0;", "A,B,", "B->A"},
+        AcceptCase{"EmptyLeftSide", "A;B;:-1;", "A,B,", "->B"},
+        AcceptCase{"LeadingZeros", "A;B;:00 -0000000000000000000000001;", "A,B,", "A->B"},
+        AcceptCase{"RepeatedLeftIndex", "A;B;:0 0 -1;", "A,B,", "AA->B"},
+        AcceptCase{"TwentyNames", ManyNames(20),
+                   "N0,N1,N2,N3,N4,N5,N6,N7,N8,N9,N10,N11,N12,N13,N14,N15,N16,N17,N18,N19,", ""},
+        AcceptCase{"TwentyLeftIndexes", LeftIndexes(20), "A,", RepeatedText("A", 20, "") + "->A"},
+        AcceptCase{"NinetyEntries", ManyEntries(90), "A,B,", RepeatedText("A->B", 90, "; ")},
+        AcceptCase{"LargestFileSize", std::string(DbcMaxFileBytes - 3, ';') + "A;:", "A,", ""}),
+    [](const testing::TestParamInfo<AcceptCase>& info) { return info.param.name; });
+
+using Reason = DbcRefusal::Reason;
+
+struct RefuseCase {
+  const char* name;
+  std::string bytes;
+  Reason reason;
+  std::size_t offset;
+  std::uint64_t detail;
+};
+
+class DbcRefuseTable : public testing::TestWithParam<RefuseCase> {};
+
+TEST_P(DbcRefuseTable, SaysWhyAndWhere) {
+  const RefuseCase& c = GetParam();
+  const DbcReadResult read = ReadSchemaBytes(c.bytes);
+  const auto* refusal = std::get_if<DbcRefusal>(&read);
+  ASSERT_NE(refusal, nullptr);
+  EXPECT_EQ(refusal->reason, c.reason);
+  EXPECT_EQ(refusal->offset, c.offset);
+  EXPECT_EQ(refusal->detail, c.detail);
+}
+
+constexpr std::uint64_t kSaturated = std::numeric_limits<std::uint64_t>::max();
+
+INSTANTIATE_TEST_SUITE_P(
+    Dbc, DbcRefuseTable,
+    testing::Values(
+        RefuseCase{"TooLarge", std::string(DbcMaxFileBytes - 1, ';') + ":;", Reason::TooLarge,
+                   DbcMaxFileBytes, DbcMaxFileBytes},
+        RefuseCase{"EmptyFile", "", Reason::NoSeparator, 0, 0},
+        RefuseCase{"NoSeparator", "A;B;", Reason::NoSeparator, 4, 0},
+        RefuseCase{"NameCutOffBySeparator", "A;B:", Reason::UnterminatedName, 3, 0},
+        RefuseCase{"TwentyOneNames", ManyNames(21), Reason::TooManyNames, 70, 20},
+        RefuseCase{"StrayLetter", "A;B;:0x -1;", Reason::NotADigit, 6, 'x'},
+        RefuseCase{"SignedNumber", "A;B;:+0 -1;", Reason::NotADigit, 5, '+'},
+        RefuseCase{"NulByteInNumber", std::string("A;B;:0\0 -1;", 11), Reason::NotADigit, 6, 0},
+        RefuseCase{"TrailingLineBreak", "A;B;:0 -1;\n", Reason::NotADigit, 10, '\n'},
+        RefuseCase{"LetterOnRightSide", "A;B;:0 -x;", Reason::NotADigit, 8, 'x'},
+        RefuseCase{"DoubleBlank", "A;B;:0  -1;", Reason::MissingNumber, 7, 0},
+        RefuseCase{"EmptyRightSide", "A;B;:0 -;", Reason::MissingNumber, 8, 0},
+        RefuseCase{"BlankAfterDash", "A;B;:0 - 1;", Reason::MissingNumber, 8, 0},
+        RefuseCase{"NumberBeforeDash", "A;B;:0 1-0;", Reason::MissingBlank, 8, 0},
+        RefuseCase{"NoDash", "A;B;:0 1;", Reason::MissingDash, 8, 0},
+        RefuseCase{"IndexBeyondNames", "A;B;:0 -2;", Reason::IndexOutOfRange, 8, 2},
+        RefuseCase{"IndexBeyondTable", "A;B;:25 -1;", Reason::IndexOutOfRange, 5, 25},
+        RefuseCase{"HugeNumber", "A;B;:99999999999999999999999 -1;", Reason::IndexOutOfRange, 5,
+                   kSaturated},
+        RefuseCase{"TwentyOneLeftIndexes", LeftIndexes(21), Reason::TooManyLhs, 43, 20},
+        RefuseCase{"NinetyOneEntries", ManyEntries(91), Reason::TooManyDependencies, 455, 90},
+        RefuseCase{"SecondDash", "A;B;:0 -1-1;", Reason::UnterminatedDependency, 9, 0},
+        RefuseCase{"BlankAfterRightSide", "A;B;:0 -1 ;", Reason::UnterminatedDependency, 9, 0},
+        RefuseCase{"TruncatedInNumber", "A;B;:0 -1", Reason::UnterminatedDependency, 9, 0},
+        RefuseCase{"TruncatedAfterDash", "A;B;:0 -", Reason::UnterminatedDependency, 8, 0},
+        RefuseCase{"TruncatedInLeftSide", "A;B;:0 ", Reason::UnterminatedDependency, 7, 0}),
+    [](const testing::TestParamInfo<RefuseCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -7,12 +7,14 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 #include "ScriptedPlatform.h"
 #include "TForm_Main.h"
 #include "Workbench.h"
 
 class QPlainTextEdit;
+class QTemporaryDir;
 
 struct TestBench {
   ScriptedPlatform platform;
@@ -41,3 +43,15 @@ QStringList MemoLines(const QPlainTextEdit& memo);
 
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
 QByteArray ReadFileBytes(const QString& path);
+
+// Runs `body` in a forked copy of the test process and says whether it
+// returned true there. The copy may hit a file size limit of
+// `fileSizeLimit` bytes (negative: none) as writes that fail, not as a
+// signal, and with `unprivileged` it runs as the user "nobody" when the tests
+// run as root, so that file permissions hold for it as for a student.
+bool RunInChild(long fileSizeLimit, bool unprivileged, const std::function<bool()>& body);
+
+// A file holding `bytes` that everybody may write, in a folder "ro" of `top`
+// that nobody may add files to; its path.
+QString WritableFileInReadOnlyFolder(const QTemporaryDir& top, const char* name,
+                                     const QByteArray& bytes);

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "Data_statement_2.h"
+#include "File_open_close.h"
 #include "GuiTestSupport.h"
 #include "SchemaText.h"
 #include "TForm_About.h"
@@ -209,14 +210,24 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("buttons");
-    QTest::newRow("upper-case extension")
-        << "s.DBC" << QByteArray("A;:") << "Zkousite otevrit spatny soubor. Chci priponu .dbc"
+    QTest::newRow("extension only inside the name")
+        << "s.dbc.bak" << QByteArray("A;:") << "Zkousite otevrit spatny soubor. Chci priponu .dbc"
         << int(MessageButtons::Ok);
     QTest::newRow("no extension") << "s" << QByteArray("A;:")
                                   << "Zkousite otevrit spatny soubor. Chci priponu .dbc"
                                   << int(MessageButtons::Ok);
-    QTest::newRow("malformed") << "bad.dbc" << QByteArray("A;B;:0 -7;")
-                               << "Chyba pri otevirani souboru" << int(MessageButtons::OkCancel);
+    QTest::newRow("index naming no name")
+        << "bad.dbc" << QByteArray("A;B;:0 -17;")
+        << "Chyba pri otevirani souboru\nbajt 9: index 17 neoznacuje zadny atribut"
+        << int(MessageButtons::OkCancel);
+    QTest::newRow("line break after the last dependency")
+        << "crlf.dbc" << QByteArray("A;B;:0 -1\r\n")
+        << "Chyba pri otevirani souboru\nbajt 10: zavislost nekonci znakem ;"
+        << int(MessageButtons::OkCancel);
+    QTest::newRow("too large") << "big.dbc" << QByteArray((1 << 20) + 1, ';')
+                               << "Chyba pri otevirani souboru\nbajt 1048577: soubor je vetsi nez "
+                                  "1048576 bajtu"
+                               << int(MessageButtons::OkCancel);
     QTest::newRow("missing file") << "missing.dbc" << QByteArray() << "Chyba pri cteni ze souboru"
                                   << int(MessageButtons::Ok);
   }
@@ -240,6 +251,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(DepsText(t.schema().dependencies()), before);
     QCOMPARE(t.schema().fileName(), Path("good.dbc"));
     QCOMPARE(Log(t.main(), "Memo_ABC"), QStringList({"A", "B", "--------------"}));
+    // Save still writes to the file opened before, without asking.
+    WriteFileBytes(Path("good.dbc"), "changed");
+    Trigger(t.main(), "a_save_file");
+    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{2});
+    QCOMPARE(ReadFileBytes(Path("good.dbc")), QByteArray("A;B;:0 -1;"));
+  }
+
+  void openTakesTheExtensionInAnyCase() {
+    TestBench t;
+    OpenBytes(t, "A;B;:0 -1;", "s.DBC");
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B"));
   }
 
   void openCancelledChangesNothing() {
@@ -271,7 +294,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!t.schema().dirty());
   }
 
-  void saveWithoutAFileAlwaysAsksForAName() {
+  void saveWithoutAFileAsksForANameOnce() {
     TestBench t;
     t.schema().SetAttributes(Names("AB"));
     t.schema().ReplaceDependencies(Deps("A->B"));
@@ -327,38 +350,50 @@ class MainWindowTest : public QObject {
     QTest::newRow("with extension") << "y.dbc"
                                     << "y.dbc";
     QTest::newRow("upper-case extension") << "z.DBC"
-                                          << "z.DBC.dbc";
+                                          << "z.DBC";
     QTest::newRow("extension inside") << "w.dbc.bak"
-                                      << "w.dbc.bak";
+                                      << "w.dbc.bak.dbc";
+    QTest::newRow("extension on the folder") << "x.dbc.d/v"
+                                             << "x.dbc.d/v.dbc";
   }
 
   void saveAsNames() {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    TestBench t;
-    t.schema().SetAttributes(Names("A"));
-    t.platform.paths.push_back(dir_.filePath(chosen));
-    QVERIFY(t.main().FileUnit().SaveSchemaAs(t.schema().schema()).has_value());
+    ScriptedPlatform platform;
+    File_open_close unit(platform, platform);
+    Schema schema;
+    schema.SetAttributes(Names("A"));
+    QDir(dir_.path()).mkdir(QStringLiteral("x.dbc.d"));
+    platform.paths.push_back(dir_.filePath(chosen));
+    QCOMPARE(unit.SaveSchemaAs(schema), std::optional<QString>(dir_.filePath(written)));
     QCOMPARE(ReadFileBytes(dir_.filePath(written)), QByteArray("A;:"));
-    QVERIFY(t.platform.messages.empty());
+    QVERIFY(platform.messages.empty());
+
+    // What Save As wrote, Open takes back.
+    platform.paths.push_back(dir_.filePath(written));
+    QVERIFY(unit.ReadSchemaFile().has_value());
+    QVERIFY(platform.messages.empty());
   }
 
   void saveAsOverExistingFileAsks() {
-    TestBench t;
-    t.schema().SetAttributes(Names("A"));
+    ScriptedPlatform platform;
+    File_open_close unit(platform, platform);
+    Schema schema;
+    schema.SetAttributes(Names("A"));
     WriteFileBytes(Path("e.dbc"), "old");
-    t.platform.paths.push_back(Path("e.dbc"));
-    t.platform.answers.push_back(MessageAnswer::No);
-    QVERIFY(!t.main().FileUnit().SaveSchemaAs(t.schema().schema()).has_value());
+    platform.paths.push_back(Path("e.dbc"));
+    platform.answers.push_back(MessageAnswer::No);
+    QCOMPARE(unit.SaveSchemaAs(schema), std::nullopt);
     QCOMPARE(ReadFileBytes(Path("e.dbc")), QByteArray("old"));
-    QCOMPARE(t.platform.messages.back().text, QStringLiteral("Soubor existuje mam ho prepsat?"));
-    QCOMPARE(t.platform.messages.back().buttons, MessageButtons::YesNo);
+    QCOMPARE(platform.messages.back().text, QStringLiteral("Soubor existuje mam ho prepsat?"));
+    QCOMPARE(platform.messages.back().buttons, MessageButtons::YesNo);
 
     // Choosing "e" would write e.dbc: the question is asked for that file.
-    t.platform.paths.push_back(Path("e"));
-    t.platform.answers.push_back(MessageAnswer::Yes);
-    QVERIFY(t.main().FileUnit().SaveSchemaAs(t.schema().schema()).has_value());
-    QCOMPARE(t.platform.messages.size(), std::size_t{2});
+    platform.paths.push_back(Path("e"));
+    platform.answers.push_back(MessageAnswer::Yes);
+    QCOMPARE(unit.SaveSchemaAs(schema), std::optional<QString>(Path("e.dbc")));
+    QCOMPARE(platform.messages.size(), std::size_t{2});
     QCOMPARE(ReadFileBytes(Path("e.dbc")), QByteArray("A;:"));
   }
 
@@ -383,23 +418,75 @@ class MainWindowTest : public QObject {
     QVERIFY(t.schema().dirty());
   }
 
-  void savingMoreThanTheReaderTakesWarns() {
+  // A full disk or a file size limit: the write fails on the way. The old
+  // file stays as it was, the failure is reported once, and the schema stays
+  // unsaved, whether Save ran it or the question before New, Open or quitting.
+  void saveThatRunsOutOfSpaceKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("command");
+    for (const char* command : {"a_save_file", "a_new", "a_open_file", "Konec1"})
+      QTest::newRow(command) << QString::fromLatin1(command);
+  }
+
+  void saveThatRunsOutOfSpaceKeepsTheOldFile() {
+    QFETCH(QString, command);
     TestBench t;
-    t.schema().SetAttributes(Names("AB"));
+    t.main().show();
+    OpenBytes(t, "A;B;:0 -1;", "full.dbc");
+    t.schema().SetAttributes(Names("ABCDEFGHIJKLMNOPQRST"));
+    t.schema().MarkDirty(true);
+    const bool asks = command != QStringLiteral("a_save_file");
+    if (asks) t.platform.answers.push_back(MessageAnswer::Yes);
+    const bool reported = RunInChild(16, false, [&] {
+      t.platform.messages.clear();
+      Trigger(t.main(), command.toLatin1().constData());
+      std::vector<QString> expected{"Chyba v zapisu do souboru"};
+      if (asks) expected.insert(expected.begin(), "Prejete si data ulozit?");
+      return t.platform.MessageTexts() == expected && t.schema().dirty() &&
+             CountNames(t.schema().attributes()) == 20 && t.main().isVisible();
+    });
+    QVERIFY(reported);
+    QCOMPARE(ReadFileBytes(Path("full.dbc")), QByteArray("A;B;:0 -1;"));
+    QCOMPARE(QDir(dir_.path()).entryList({"full*"}, QDir::Files), QStringList({"full.dbc"}));
+  }
+
+  // A folder the student may not add files to, holding a file he may write:
+  // Save writes the file in place.
+  void saveIntoAReadOnlyFolder() {
+    QTemporaryDir top;
+    const QString path = WritableFileInReadOnlyFolder(top, "s.dbc", "A;B;:0 -1;");
+    TestBench t;
+    t.platform.paths.push_back(path);
+    Trigger(t.main(), "a_open_file");
+    t.schema().ReplaceDependencies(Deps("B->A"));
+    t.schema().MarkDirty(true);
+    const bool saved = RunInChild(-1, true, [&t] {
+      Trigger(t.main(), "a_save_file");
+      return t.platform.messages.empty() && !t.schema().dirty();
+    });
+    QVERIFY(saved);
+    QCOMPARE(ReadFileBytes(path), QByteArray("A;B;:1 -0;"));
+  }
+
+  // The most the editors build: every name, 90 dependencies, left-hand sides
+  // of every attribute.
+  void theLargestSchemaSavesAndOpensAgain() {
+    TestBench t;
+    t.schema().SetAttributes(Names("ABCDEFGHIJKLMNOPQRST"));
+    std::vector<AttributeIndex> all;
+    for (int i = 0; i < MaxAttributes; ++i)
+      all.push_back(static_cast<AttributeIndex>(i));
     DependencyList list;
-    for (int i = 0; i < 31; ++i)
-      list.push_back(NewDependency({0}, 1));
+    for (int i = 0; i < 90; ++i)
+      list.push_back(NewDependency(all, static_cast<AttributeIndex>(i % MaxAttributes)));
+    const std::string written = DepsText(list);
     t.schema().ReplaceDependencies(std::move(list));
     t.schema().MarkDirty(true);
-    t.platform.paths.push_back(Path("big.dbc"));
+    t.platform.paths.push_back(Path("largest.dbc"));
     Trigger(t.main(), "a_save_file");
-    QCOMPARE(t.platform.MessageTexts(),
-             std::vector<QString>{"Schema ma vice nez 30 zavislosti nebo zavislost s vice nez 7 "
-                                  "atributy na leve strane. Soubor byl ulozen, ale nepujde znovu "
-                                  "otevrit."});
-    QCOMPARE(t.platform.messages[0].caption, kCaption);
-    QVERIFY(ReadFileBytes(Path("big.dbc")).startsWith("A;B;:0 -1;"));
-    QVERIFY(!t.schema().dirty());
+    t.platform.paths.push_back(Path("largest.dbc"));
+    Trigger(t.main(), "a_open_file");
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(DepsText(t.schema().dependencies()), written);
   }
 
   void newWithoutChangesClearsAtOnce() {

@@ -269,6 +269,43 @@ class PrintWindowTest : public QObject {
     QCOMPARE(t.platform.messages[0].buttons, MessageButtons::Ok);
   }
 
+  // A full disk or a file size limit: the report does not fit. The old file
+  // stays byte for byte, and the failure is reported.
+  void exportThatRunsOutOfSpaceKeepsTheOldFile() {
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    AddLines(form, 500);
+    WriteFileBytes(Path("full.txt"), "old contents");
+    t.platform.paths.push_back(Path("full.txt"));
+    t.platform.answers.push_back(MessageAnswer::Yes);
+    const bool reported = RunInChild(4096, false, [&t, &form] {
+      form.a_exportExecute();
+      return t.platform.messages.size() == 2 && t.platform.messages[1].caption.isEmpty() &&
+             t.platform.messages[1].text == QStringLiteral("Soubor nejde ulozit");
+    });
+    QVERIFY(reported);
+    QCOMPARE(ReadFileBytes(Path("full.txt")), QByteArray("old contents"));
+    QCOMPARE(QDir(dir_.path()).entryList({"full*"}, QDir::Files), QStringList({"full.txt"}));
+  }
+
+  // A folder the student may not add files to, holding a file he may write:
+  // the export writes the file in place.
+  void exportIntoAReadOnlyFolder() {
+    QTemporaryDir top;
+    const QString path = WritableFileInReadOnlyFolder(top, "r.txt", "old contents");
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    form.AddReportLine(QStringLiteral("new"));
+    t.platform.paths.push_back(path);
+    t.platform.answers.push_back(MessageAnswer::Yes);
+    const bool written = RunInChild(-1, true, [&t, &form] {
+      form.a_exportExecute();
+      return t.platform.messages.size() == 1;  // only the overwrite question
+    });
+    QVERIFY(written);
+    QCOMPARE(ReadFileBytes(path), QByteArray("Schemario\nnew\n"));
+  }
+
   void toolkitFilterDropsTheStrayQuote() {
     QCOMPARE(ToolkitFilter(QStringLiteral("Text files (*.txt)|*.TXT\"")),
              QStringLiteral("Text files (*.txt) (*.TXT)"));
