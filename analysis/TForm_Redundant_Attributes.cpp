@@ -8,6 +8,7 @@
 
 #include "Data_statement_2.h"
 #include "Display.h"
+#include "Redundance.h"
 #include "RedundancyEdits.h"
 
 namespace {

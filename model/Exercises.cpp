@@ -1,7 +1,5 @@
 #include "Exercises.h"
 
-#include "Closure.h"
-
 std::vector<AttributeIndex> ShownAttributes(const AttributeTable& names) {
   std::vector<AttributeIndex> shown;
   for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
@@ -36,21 +34,4 @@ KeyCandidates DrawKeyCandidates(const KeyList& keys, const std::vector<Attribute
     }
   }
   return result;
-}
-
-AttributeSet RedundantLhsAttributes(const Dependency& record, const DependencyList& dependencies) {
-  AttributeSet redundant;
-  const AttributeSet lhs = record.LhsSet();
-  for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
-    if (!lhs.Has(a)) continue;
-    AttributeSet rest = lhs;
-    rest.Remove(a);
-    // A lone left-hand attribute stays, as the reduction of the solution
-    // listing keeps it, even when a dependency without a left-hand side
-    // would make the empty set imply the right-hand attribute.
-    if (rest.Empty()) continue;
-    ComputeClosure(rest, record.Rhs(), dependencies, nullptr);
-    if (rest.Has(record.Rhs())) redundant.Add(a);
-  }
-  return redundant;
 }

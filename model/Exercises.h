@@ -34,9 +34,3 @@ using Draw = std::function<int(int range)>;
 // A random candidate counts as correct when it equals some key exactly.
 KeyCandidates DrawKeyCandidates(const KeyList& keys, const std::vector<AttributeIndex>& attributes,
                                 const Draw& draw);
-
-// The left-hand attributes of `record` that are redundant on their own: the
-// right-hand attribute still follows, under the whole list, from the
-// left-hand side without that one attribute. A single left-hand attribute is
-// never redundant.
-AttributeSet RedundantLhsAttributes(const Dependency& record, const DependencyList& dependencies);
