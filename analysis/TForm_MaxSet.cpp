@@ -54,13 +54,14 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QRect& geometr
   return memo;
 }
 
-// Appends all lines in one edit; a MAX family can run to many thousands of
-// sets.
-void AppendListing(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
-  QString text;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) text += QLatin1Char('\n');
-    text += ToText(lines[i]);
+// Appends all lines in one edit, behind a notice when there is one; a MAX
+// family can run to many thousands of sets.
+void AppendListing(QPlainTextEdit& memo, const std::vector<std::string>& lines,
+                   const QString& notice = {}) {
+  QString text = notice;
+  for (const std::string& line : lines) {
+    if (!text.isEmpty()) text += QLatin1Char('\n');
+    text += ToText(line);
   }
   memo.appendPlainText(text);
 }
@@ -183,7 +184,16 @@ void TForm_MaxSet::a_maxsetAcomputationExecute() {
   const AttributeMaxSets result =
       ComputeMaxSetsOfAttribute(dependencies, static_cast<AttributeIndex>(a), attributeCount);
   maxOfA = result.maxOfA;
-  AppendListing(*Memo_lhs, {LhsFamilyLine(result.lhsFamily, attributeNames, attributeCount)});
+  if (IsCondensed(result.lhsFamily)) {
+    AppendListing(
+        *Memo_lhs,
+        {LhsFamilyLine(InclusionMinimal(result.lhsFamily), attributeNames, attributeCount)},
+        tr("Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 "
+           "mnozin")
+            .arg(SetsStoodFor(result.lhsFamily)));
+  } else {
+    AppendListing(*Memo_lhs, {LhsFamilyLine(result.lhsFamily, attributeNames, attributeCount)});
+  }
   AppendListing(*Memo_TR, {TransversalsLine(result.transversals, attributeNames, attributeCount)});
   AppendListing(*Memo_max, {MaxOfALine(maxOfA, attributeNames, attributeCount)});
 }
@@ -197,7 +207,11 @@ void TForm_MaxSet::Button1Click() {
 
 void TForm_MaxSet::a_maxsetcomputationExecute() {
   maxSets = ComputeMaxSets(dependencies, attributeCount);
-  AppendListing(*Memo_MAX1, MaxFamilyLines(maxSets, attributeNames, attributeCount));
+  AppendListing(*Memo_MAX1, MaxFamilyLines(maxSets, attributeNames, attributeCount),
+                IsCondensed(maxSets)
+                    ? tr("Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin")
+                          .arg(SetsStoodFor(maxSets))
+                    : QString());
 }
 
 void TForm_MaxSet::a_primeExecute() {

@@ -70,6 +70,64 @@ void BM_MaxSetsOfAttribute(benchmark::State& state, DependencyList list, Attribu
   state.counters["lhs_nodes"] = static_cast<double>(nodes);
 }
 
+// Names of the longest length the attribute editor takes, so that the
+// listings run as long as they can.
+AttributeTable LongNames() {
+  AttributeTable names;
+  for (int i = 0; i < MaxAttributes; ++i)
+    names[i] = "Atribut_cislo" + std::to_string(10 + i);
+  return names;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += '\n';
+  }
+  return text;
+}
+
+// One click on "Maximalni mnoziny": the MAX family and the text the window
+// shows.
+void BM_MaxFamilyListing(benchmark::State& state, DependencyList list) {
+  const AttributeTable names = LongNames();
+  MaxSetFamily max;
+  std::size_t characters = 0;
+  for (auto _ : state) {
+    max = ComputeMaxSets(list, MaxAttributes);
+    const std::string text = Joined(MaxFamilyLines(max, names, MaxAttributes));
+    characters = text.size();
+    benchmark::DoNotOptimize(text);
+  }
+  std::size_t shown = 0;
+  for (const SetList& family : max)
+    shown += family.size();
+  state.counters["sets"] = static_cast<double>(SetsStoodFor(max));
+  state.counters["shown"] = static_cast<double>(shown);
+  state.counters["chars"] = static_cast<double>(characters);
+}
+
+// One click on "Maximalni mnozina (A)": the three listings of one attribute.
+void BM_AttributeListing(benchmark::State& state, DependencyList list, AttributeIndex a) {
+  const AttributeTable names = LongNames();
+  AttributeMaxSets one;
+  std::size_t characters = 0;
+  for (auto _ : state) {
+    one = ComputeMaxSetsOfAttribute(list, a, MaxAttributes);
+    const SetList& lhs =
+        IsCondensed(one.lhsFamily) ? InclusionMinimal(one.lhsFamily) : one.lhsFamily;
+    const std::string text = LhsFamilyLine(lhs, names, MaxAttributes) +
+                             TransversalsLine(one.transversals, names, MaxAttributes) +
+                             MaxOfALine(one.maxOfA, names, MaxAttributes);
+    characters = text.size();
+    benchmark::DoNotOptimize(text);
+  }
+  state.counters["sets"] = static_cast<double>(SetsStoodFor(one.lhsFamily));
+  state.counters["shown"] = static_cast<double>(one.lhsFamily.size());
+  state.counters["chars"] = static_cast<double>(characters);
+}
+
 void BM_BcnfTest(benchmark::State& state, DependencyList list) {
   const MaxSetFamily max = ComputeMaxSets(list, MaxAttributes);
   for (auto _ : state)
@@ -83,7 +141,7 @@ BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense, DenseSchema())->Unit(benchmark::kMil
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense_2, DenseSchema(2))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense_3, DenseSchema(3))->Unit(benchmark::kMillisecond);
 // The largest families among 200 seeds of each kind; the lhs families also
-// built as stated up to a million nodes.
+// built in full up to a million nodes.
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, dense_112, DenseSchema(112))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, wide_183, WideSchema(183))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComputeMaxSets, wide_42, WideSchema(42))->Unit(benchmark::kMillisecond);
@@ -119,3 +177,17 @@ BENCHMARK_CAPTURE(BM_MaxSetsOfAttribute, wide_175_J, WideSchema(175), 9)
 BENCHMARK_CAPTURE(BM_BcnfTest, dense_112, DenseSchema(112))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_BcnfTest, dense, DenseSchema())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_BcnfTest, many_keys, ManyKeysSchema())->Unit(benchmark::kMillisecond);
+// The listings a click fills, with the longest names: the largest MAX
+// families among 1000 seeds of each kind (wide_189 stands for 710,352 sets)
+// and the largest lhs families (dense_345 for 165,106 sets, 20,868 of them
+// distinct).
+BENCHMARK_CAPTURE(BM_MaxFamilyListing, wide_189, WideSchema(189))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxFamilyListing, wide_42, WideSchema(42))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxFamilyListing, wide_192, WideSchema(192))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MaxFamilyListing, dense_238, DenseSchema(238))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AttributeListing, dense_345_T, DenseSchema(345), 19)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AttributeListing, dense_112_S, DenseSchema(112), 18)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AttributeListing, dense_844_F, DenseSchema(844), 5)
+    ->Unit(benchmark::kMillisecond);

@@ -1,6 +1,6 @@
 #include "Exercises.h"
 
-#include "Closure.h"
+#include <algorithm>
 
 std::vector<AttributeIndex> ShownAttributes(const AttributeTable& names) {
   std::vector<AttributeIndex> shown;
@@ -10,6 +10,31 @@ std::vector<AttributeIndex> ShownAttributes(const AttributeTable& names) {
   return shown;
 }
 
+namespace {
+
+AttributeSet DrawCandidate(const std::vector<AttributeIndex>& attributes, const Draw& draw) {
+  AttributeSet candidate;
+  for (AttributeIndex a : attributes) {
+    if (draw(2) == 1) candidate.Add(a);
+  }
+  if (candidate.Empty() && !attributes.empty()) {
+    candidate.Add(attributes[draw(static_cast<int>(attributes.size()))]);
+  }
+  return candidate;
+}
+
+// The non-empty sets over the offered attributes in counting order: bit k of
+// the count stands for the k-th offered attribute.
+AttributeSet CountedSet(const std::vector<AttributeIndex>& attributes, std::uint32_t count) {
+  AttributeSet set;
+  for (std::size_t k = 0; k < attributes.size(); ++k) {
+    if (((count >> k) & 1u) != 0) set.Add(attributes[k]);
+  }
+  return set;
+}
+
+}  // namespace
+
 KeyCandidates DrawKeyCandidates(const KeyList& keys, const std::vector<AttributeIndex>& attributes,
                                 const Draw& draw) {
   KeyCandidates result;
@@ -18,39 +43,28 @@ KeyCandidates DrawKeyCandidates(const KeyList& keys, const std::vector<Attribute
   const int position = draw(KeyCandidateCount);
   result.correctFlags[position] = 1;
   const int keyNumber = draw(static_cast<int>(keys.size()));
+  result.candidates[position] = keys[keyNumber].member;
 
-  const int attributeCount = static_cast<int>(attributes.size());
+  // One attribute gives a single non-empty set; two give three.
+  const bool canDiffer = attributes.size() >= 2;
+  std::vector<AttributeSet> shown{result.candidates[position]};
+  const auto isShown = [&shown](AttributeSet s) {
+    return std::find(shown.begin(), shown.end(), s) != shown.end();
+  };
   for (int c = 0; c < KeyCandidateCount; ++c) {
-    if (c == position) {
-      result.candidates[c] = keys[keyNumber].member;
-      continue;
+    if (c == position) continue;
+    AttributeSet candidate = DrawCandidate(attributes, draw);
+    for (int redraw = 1; canDiffer && isShown(candidate) && redraw < KeyCandidateRedraws;
+         ++redraw) {
+      candidate = DrawCandidate(attributes, draw);
     }
-    AttributeSet candidate;
-    for (AttributeIndex a : attributes) {
-      if (draw(2) == 1) candidate.Add(a);
-    }
-    if (candidate.Empty() && attributeCount > 0) candidate.Add(attributes[draw(attributeCount)]);
+    for (std::uint32_t count = 1; canDiffer && isShown(candidate); ++count)
+      candidate = CountedSet(attributes, count);
+    shown.push_back(candidate);
     result.candidates[c] = candidate;
     for (const KeyRecord& key : keys) {
       if (key.member == candidate) result.correctFlags[c] = 1;
     }
   }
   return result;
-}
-
-AttributeSet RedundantLhsAttributes(const Dependency& record, const DependencyList& dependencies) {
-  AttributeSet redundant;
-  const AttributeSet lhs = record.LhsSet();
-  for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
-    if (!lhs.Has(a)) continue;
-    AttributeSet rest = lhs;
-    rest.Remove(a);
-    // A lone left-hand attribute stays, as the reduction of the solution
-    // listing keeps it, even when a dependency without a left-hand side
-    // would make the empty set imply the right-hand attribute.
-    if (rest.Empty()) continue;
-    ComputeClosure(rest, record.Rhs(), dependencies, nullptr);
-    if (rest.Has(record.Rhs())) redundant.Add(a);
-  }
-  return redundant;
 }

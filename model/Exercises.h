@@ -16,6 +16,7 @@
 std::vector<AttributeIndex> ShownAttributes(const AttributeTable& names);
 
 inline constexpr int KeyCandidateCount = 3;
+inline constexpr int KeyCandidateRedraws = 64;
 
 // The three candidates of the keys exercise and which of them are keys.
 struct KeyCandidates {
@@ -32,11 +33,10 @@ using Draw = std::function<int(int range)>;
 // position in ascending order one draw(2) per offered attribute and, when all
 // of them gave 0, one draw(attributeCount) naming the attribute forced in.
 // A random candidate counts as correct when it equals some key exactly.
+// A random candidate equal to one drawn or shown before it is drawn again the
+// same way, so that the three differ wherever the offered attributes allow
+// three different sets (two attributes or more); after KeyCandidateRedraws
+// draws in vain, the first free set in counting order over the offered
+// attributes is taken, so that the drawing ends whatever the draws give.
 KeyCandidates DrawKeyCandidates(const KeyList& keys, const std::vector<AttributeIndex>& attributes,
                                 const Draw& draw);
-
-// The left-hand attributes of `record` that are redundant on their own: the
-// right-hand attribute still follows, under the whole list, from the
-// left-hand side without that one attribute. A single left-hand attribute is
-// never redundant.
-AttributeSet RedundantLhsAttributes(const Dependency& record, const DependencyList& dependencies);

@@ -23,6 +23,20 @@ bool IsTrivial(const Dependency& d) {
   return d.LhsHas(d.Rhs());
 }
 
+// Counts of a condensed family can pass any fixed width; they stop at the
+// largest value.
+std::uint64_t SaturatingSum(std::uint64_t a, std::uint64_t b) {
+  return a > SetCountCeiling - b ? SetCountCeiling : a + b;
+}
+
+std::uint64_t SaturatingProduct(std::uint64_t a, std::uint64_t b) {
+  return a != 0 && b > SetCountCeiling / a ? SetCountCeiling : a * b;
+}
+
+// A full family lists every set as often as the steps enter it; a condensed
+// one each set once with that number.
+enum class FamilyBuild { Full, Condensed };
+
 // The maximality test on a precompiled list. Closing X ∪ {i} equals closing
 // X+ ∪ {i}, so the closure of X is computed once; and an attribute that X+
 // already holds cannot be added to X without leaving A out, which rejects
@@ -44,30 +58,47 @@ bool IsMaximal(AttributeSet x, AttributeIndex a, const FastClosure& closure, Att
 // A copy of a list made by insert-after-head, held so that insertions behind
 // the head and removals of the first equal node take constant time: the first
 // node apart, the others in reverse list order with a mark for removed ones,
-// and per set the places where it stands, in ascending order.
+// and per set the places where it stands, in ascending order. Nodes carry
+// their counts; a condensed list holds each set once.
 class WorkList {
  public:
-  explicit WorkList(const SetList& source) : size_(source.size()) {
+  explicit WorkList(const SetList& source) {
     if (source.empty()) return;
-    head_ = source.front().member;
+    head_ = source.front();
     hasHead_ = true;
+    size_ = 1;
     // The copy reads source[0], source[last], ..., source[1].
     for (std::size_t i = 1; i < source.size(); ++i)
-      Push(source[i].member);
+      Push(source[i]);
   }
 
-  void InsertBehindHead(AttributeSet s) {
-    ++size_;
+  void InsertBehindHead(SetNode s) {
     if (hasHead_) {
       Push(s);
     } else {
       head_ = s;
       hasHead_ = true;
+      ++size_;
     }
   }
 
+  // Adds the count to the node of the set, or inserts it when it is absent.
+  void Merge(SetNode s) {
+    if (hasHead_ && head_.member == s.member) {
+      head_.count = SaturatingSum(head_.count, s.count);
+      return;
+    }
+    const auto it = places_.find(s.member.mask);
+    if (it == places_.end() || it->second.empty()) {
+      InsertBehindHead(s);
+      return;
+    }
+    std::uint64_t& count = rest_[it->second.back()].node.count;
+    count = SaturatingSum(count, s.count);
+  }
+
   bool Contains(AttributeSet s) const {
-    if (hasHead_ && head_ == s) return true;
+    if (hasHead_ && head_.member == s) return true;
     const auto it = places_.find(s.mask);
     return it != places_.end() && !it->second.empty();
   }
@@ -77,15 +108,15 @@ class WorkList {
   void EraseFirstEqual(AttributeSet s) {
     if (!Contains(s)) return;
     --size_;
-    if (head_ == s) {
+    if (head_.member == s) {
       // The next node in list order, the newest live one, becomes the head.
       hasHead_ = false;
       while (!rest_.empty()) {
         const Entry last = rest_.back();
         rest_.pop_back();
         if (!last.live) continue;
-        places_[last.set.mask].pop_back();
-        head_ = last.set;
+        places_[last.node.member.mask].pop_back();
+        head_ = last.node;
         hasHead_ = true;
         break;
       }
@@ -101,25 +132,26 @@ class WorkList {
   SetList CopyInsertingBehindHead() const {
     SetList copy;
     if (!hasHead_) return copy;
-    copy.push_back(SetNode{head_});
+    copy.push_back(head_);
     for (const Entry& e : rest_) {
-      if (e.live) copy.push_back(SetNode{e.set});
+      if (e.live) copy.push_back(e.node);
     }
     return copy;
   }
 
  private:
   struct Entry {
-    AttributeSet set;
+    SetNode node;
     bool live;
   };
-  void Push(AttributeSet s) {
-    places_[s.mask].push_back(rest_.size());
+  void Push(SetNode s) {
+    ++size_;
+    places_[s.member.mask].push_back(rest_.size());
     rest_.push_back(Entry{s, true});
   }
 
-  std::size_t size_;
-  AttributeSet head_;
+  std::size_t size_ = 0;
+  SetNode head_;
   bool hasHead_ = false;
   std::vector<Entry> rest_;
   std::unordered_map<std::uint32_t, std::vector<std::size_t>> places_;
@@ -131,14 +163,17 @@ class WorkList {
 // occurs several times in a family yields the same intersections each time,
 // so both are worked out once per set.
 //
-// Kept as stated, equal sets multiply from step to step and the families can
-// outgrow any memory. A step therefore gives up once the families of the
-// step hold more than `limit` sets; in distinct mode it enters no set that
-// the family holds already.
+// Equal sets multiply from step to step and the families can outgrow any
+// memory. A full step therefore gives up once the families of the step hold
+// more than `limit` sets. A condensed step holds each set once with the
+// number of times it would stand in the full family: a set met again adds
+// its count instead of a node. The family before the step is an antichain,
+// so an intersection never equals a set of it that a later removal would
+// take away with the added count.
 class MaxStep {
  public:
-  MaxStep(const FastClosure& closure, AttributeSet all, bool distinct, std::size_t limit)
-      : closure_(closure), all_(all), distinct_(distinct), budget_(limit) {}
+  MaxStep(const FastClosure& closure, AttributeSet all, FamilyBuild build, std::size_t limit)
+      : closure_(closure), all_(all), condensed_(build == FamilyBuild::Condensed), budget_(limit) {}
 
   std::optional<SetList> Family(const MaxSetFamily& before, AttributeIndex j, const Dependency& d) {
     maximal_.clear();
@@ -148,28 +183,33 @@ class MaxStep {
     for (const SetNode& m : before[j]) {
       if (!x.IsSubsetOf(m.member) || m.member.Has(d.Rhs())) continue;
       work.EraseFirstEqual(m.member);
-      for (AttributeSet c : Accepted(before, j, d, m.member)) {
-        if (distinct_ && work.Contains(c)) continue;
+      for (SetNode c : Accepted(before, j, d, m.member)) {
+        if (condensed_) {
+          c.count = SaturatingProduct(c.count, m.count);
+          work.Merge(c);
+          continue;
+        }
         work.InsertBehindHead(c);
-        if (!distinct_ && work.Size() > budget_) return std::nullopt;
+        if (work.Size() > budget_) return std::nullopt;
       }
     }
-    if (!distinct_ && work.Size() > budget_) return std::nullopt;
+    if (!condensed_ && work.Size() > budget_) return std::nullopt;
     budget_ -= std::min(budget_, work.Size());
     return work.CopyInsertingBehindHead();
   }
 
  private:
   // The intersections of m with the maximal sets of each left-hand attribute
-  // that are maximal sets of j, in the order they are formed.
-  const std::vector<AttributeSet>& Accepted(const MaxSetFamily& before, AttributeIndex j,
-                                            const Dependency& d, AttributeSet m) {
+  // that are maximal sets of j, in the order they are formed, each counted as
+  // often as the set it was formed with.
+  const std::vector<SetNode>& Accepted(const MaxSetFamily& before, AttributeIndex j,
+                                       const Dependency& d, AttributeSet m) {
     const auto [it, added] = accepted_.try_emplace(m.mask);
     if (!added) return it->second;
     for (int slot = 0; slot < MaxAttributes && d.lhs[slot] != NoAttribute; ++slot) {
       for (const SetNode& other : before[d.lhs[slot]]) {
         const AttributeSet c = m & other.member;
-        if (Maximal(c, j)) it->second.push_back(c);
+        if (Maximal(c, j)) it->second.push_back(SetNode{c, other.count});
       }
     }
     return it->second;
@@ -183,10 +223,10 @@ class MaxStep {
 
   const FastClosure& closure_;
   AttributeSet all_;
-  bool distinct_;
+  bool condensed_;
   std::size_t budget_;
   std::unordered_map<std::uint32_t, bool> maximal_;
-  std::unordered_map<std::uint32_t, std::vector<AttributeSet>> accepted_;
+  std::unordered_map<std::uint32_t, std::vector<SetNode>> accepted_;
 };
 
 // The sets that hold some node of a family, kept as one flag per subset of
@@ -233,13 +273,19 @@ class Upset {
 // answers at once.
 //
 // The passes enter sets that hold other nodes, even equal ones, and each
-// dependency can double the family. Beyond `limit` nodes the family is marked
-// overflowed and stops growing; in distinct mode a set that holds a node
-// already is not entered, which leaves the transversals as they are.
+// dependency can double the family. A full family gives up beyond `limit`
+// nodes. A condensed family holds each set once with the number of nodes the
+// full family would hold of it; a walk visits the counts the nodes had when
+// it began, as the full walk does not reach the nodes it inserts (apart from
+// those inserted while it visits the first node, which it reaches next).
 class LhsFamily {
  public:
-  LhsFamily(AttributeSet first, AttributeSet universe, bool distinct, std::size_t limit)
-      : first_(first), universe_(universe), minimal_{first}, distinct_(distinct), limit_(limit) {}
+  LhsFamily(AttributeSet first, AttributeSet universe, FamilyBuild build, std::size_t limit)
+      : first_{first},
+        universe_(universe),
+        minimal_{first},
+        condensed_(build == FamilyBuild::Condensed),
+        limit_(limit) {}
 
   bool HoldsSubsetOf(AttributeSet s) const {
     if (upset_) return upset_->Holds(s);
@@ -249,28 +295,28 @@ class LhsFamily {
 
   bool Overflowed() const { return overflowed_; }
 
-  // Returns whether the set went in.
-  bool InsertBehindHead(AttributeSet s) {
-    const bool holdsNode = HoldsSubsetOf(s);
-    if (overflowed_ || (distinct_ && holdsNode)) return false;
-    if (!distinct_ && rest_.size() + 2 > limit_) {
+  void InsertBehindHead(SetNode s) {
+    if (overflowed_) return;
+    if (condensed_ && Merged(s)) return;
+    if (!condensed_ && rest_.size() + 2 > limit_) {
       overflowed_ = true;
-      return false;
+      return;
     }
+    const bool holdsNode = HoldsSubsetOf(s.member);
+    if (condensed_) places_.emplace(s.member.mask, rest_.size());
     rest_.push_back(s);
-    if (holdsNode) return true;
+    if (holdsNode) return;
     if (upset_) {
-      upset_->Add(s);
-      return true;
+      upset_->Add(s.member);
+      return;
     }
-    std::erase_if(minimal_, [s](AttributeSet p) { return s.IsSubsetOf(p); });
-    minimal_.push_back(s);
+    std::erase_if(minimal_, [s](AttributeSet p) { return s.member.IsSubsetOf(p); });
+    minimal_.push_back(s.member);
     if (rest_.size() >= kUpsetFrom) {
       upset_.emplace(universe_);
       for (AttributeSet p : minimal_)
         upset_->Add(p);
     }
-    return true;
   }
 
   // Calls visit(P) for every node from the first in list order. A node that
@@ -279,37 +325,69 @@ class LhsFamily {
   template <typename Visit>
   void Walk(Visit visit) {
     visit(first_);
+    walking_ = true;
     for (std::size_t i = rest_.size(); i-- > 0 && !overflowed_;)
-      visit(AttributeSet{rest_[i]});
+      visit(rest_[i]);
+    walking_ = false;
+    for (const auto& [place, count] : pendingCounts_) {
+      std::uint64_t& target = place == kFirst ? first_.count : rest_[place].count;
+      target = SaturatingSum(target, count);
+    }
+    pendingCounts_.clear();
   }
 
   SetList ToSetList() const {
-    SetList list{SetNode{first_}};
+    SetList list{first_};
     for (std::size_t i = rest_.size(); i-- > 0;)
-      list.push_back(SetNode{rest_[i]});
+      list.push_back(rest_[i]);
     return list;
   }
 
  private:
   static constexpr std::size_t kUpsetFrom = 4096;
+  static constexpr std::size_t kFirst = static_cast<std::size_t>(-1);
 
-  AttributeSet first_;
+  // Adds the count of a set the condensed family holds already; while a walk
+  // runs, only once it ends.
+  bool Merged(SetNode s) {
+    std::size_t place = kFirst;
+    if (s.member != first_.member) {
+      const auto it = places_.find(s.member.mask);
+      if (it == places_.end()) return false;
+      place = it->second;
+    }
+    if (walking_) {
+      pendingCounts_.emplace_back(place, s.count);
+    } else {
+      std::uint64_t& target = place == kFirst ? first_.count : rest_[place].count;
+      target = SaturatingSum(target, s.count);
+    }
+    return true;
+  }
+
+  SetNode first_;
   AttributeSet universe_;
-  std::vector<AttributeSet> rest_;
+  std::vector<SetNode> rest_;
   std::vector<AttributeSet> minimal_;
   std::optional<Upset> upset_;
-  bool distinct_;
+  bool condensed_;
   std::size_t limit_;
   bool overflowed_ = false;
+  bool walking_ = false;
+  std::unordered_map<std::uint32_t, std::size_t> places_;
+  std::vector<std::pair<std::size_t, std::uint64_t>> pendingCounts_;
 };
 
-std::string Members(AttributeSet s, const AttributeTable& names, int n) {
+// A set's members, each as a blank and the name, and the count of a set
+// that stands more than once in a condensed family.
+std::string Members(const SetNode& s, const AttributeTable& names, int n) {
   std::string out;
   for (AttributeIndex i = 0; i < static_cast<AttributeIndex>(n); ++i) {
-    if (!s.Has(i)) continue;
+    if (!s.member.Has(i)) continue;
     out += ' ';
     out += NameOf(names, i);
   }
+  if (s.count > 1) out += " (" + std::to_string(s.count) + "x)";
   return out;
 }
 
@@ -321,8 +399,8 @@ bool IsMaximalSet(AttributeSet x, AttributeIndex a, const DependencyList& depend
 
 namespace {
 
-std::optional<MaxSetFamily> BuildMaxSets(const DependencyList& dependencies, int n, bool distinct,
-                                         std::size_t limit) {
+std::optional<MaxSetFamily> BuildMaxSets(const DependencyList& dependencies, int n,
+                                         FamilyBuild build, std::size_t limit) {
   const AttributeSet all = FirstAttributes(n);
   MaxSetFamily maxSets;
   for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j)
@@ -332,7 +410,7 @@ std::optional<MaxSetFamily> BuildMaxSets(const DependencyList& dependencies, int
   for (const Dependency& d : dependencies) {
     InsertBehindHead(processed, d);
     const FastClosure closure(processed);
-    MaxStep step(closure, all, distinct, limit);
+    MaxStep step(closure, all, build, limit);
     // Every family of this step is built from the families before it.
     MaxSetFamily next;
     for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j) {
@@ -346,12 +424,12 @@ std::optional<MaxSetFamily> BuildMaxSets(const DependencyList& dependencies, int
 }
 
 std::optional<SetList> BuildLhsFamily(const DependencyList& dependencies, AttributeIndex a, int n,
-                                      bool distinct, std::size_t limit) {
+                                      FamilyBuild build, std::size_t limit) {
   // Every node is made of A and left-hand attributes.
   AttributeSet universe = Single(a);
   for (const Dependency& d : dependencies)
     universe = universe | d.LhsSet();
-  LhsFamily family(Single(a) & FirstAttributes(n), universe, distinct, limit);
+  LhsFamily family(Single(a) & FirstAttributes(n), universe, build, limit);
   AttributeSet reached = Single(a);
   std::vector<bool> used(dependencies.size(), false);
 
@@ -369,15 +447,15 @@ std::optional<SetList> BuildLhsFamily(const DependencyList& dependencies, Attrib
       applied = true;
       reached = reached | x;
       if (d.Rhs() == a) {
-        family.InsertBehindHead(x);
+        family.InsertBehindHead(SetNode{x});
         continue;
       }
       // Every reached attribute other than A stands in a node (each node
       // inserted holds its dependency's whole left-hand side), so some node
-      // holds the right-hand attribute. In distinct mode a node can be left
-      // out, and a generator missed here; the completion below finds it.
-      family.Walk([&](AttributeSet p) {
-        if (p.Has(d.Rhs())) family.InsertBehindHead((p | x) - Single(d.Rhs()));
+      // holds the right-hand attribute.
+      family.Walk([&](SetNode p) {
+        if (p.member.Has(d.Rhs()))
+          family.InsertBehindHead(SetNode{(p.member | x) - Single(d.Rhs()), p.count});
       });
     }
   }
@@ -385,16 +463,29 @@ std::optional<SetList> BuildLhsFamily(const DependencyList& dependencies, Attrib
   // Looking at each dependency once can cut a chain of substitutions short.
   // Substitute until nothing new comes up, keeping only sets that hold no
   // node already there; where the passes found everything this adds nothing.
-  for (bool inserted = true; inserted;) {
-    inserted = false;
+  // Each round enters the inclusion-minimal new sets ascending by their
+  // members, so that what it enters does not hang on the order of the nodes,
+  // which a condensed family does not keep.
+  while (!family.Overflowed()) {
+    std::vector<AttributeSet> found;
     for (const Dependency& d : dependencies) {
       if (IsTrivial(d)) continue;
       const AttributeSet x = d.LhsSet();
-      family.Walk([&](AttributeSet p) {
-        if (!p.Has(d.Rhs())) return;
-        const AttributeSet c = (p | x) - Single(d.Rhs());
-        if (!family.HoldsSubsetOf(c) && family.InsertBehindHead(c)) inserted = true;
+      family.Walk([&](SetNode p) {
+        if (!p.member.Has(d.Rhs())) return;
+        const AttributeSet c = (p.member | x) - Single(d.Rhs());
+        if (!family.HoldsSubsetOf(c)) found.push_back(c);
       });
+    }
+    if (found.empty()) break;
+    std::sort(found.begin(), found.end(),
+              [](AttributeSet l, AttributeSet r) { return l.mask < r.mask; });
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    for (AttributeSet c : found) {
+      if (std::none_of(found.begin(), found.end(),
+                       [c](AttributeSet o) { return o != c && o.IsSubsetOf(c); })) {
+        family.InsertBehindHead(SetNode{c});
+      }
     }
   }
   if (family.Overflowed()) return std::nullopt;
@@ -404,18 +495,18 @@ std::optional<SetList> BuildLhsFamily(const DependencyList& dependencies, Attrib
 }  // namespace
 
 MaxSetFamily ComputeMaxSets(const DependencyList& dependencies, int n, std::size_t limit) {
-  if (std::optional<MaxSetFamily> exact = BuildMaxSets(dependencies, n, false, limit)) {
-    return std::move(*exact);
+  if (std::optional<MaxSetFamily> full = BuildMaxSets(dependencies, n, FamilyBuild::Full, limit)) {
+    return std::move(*full);
   }
-  return *BuildMaxSets(dependencies, n, true, limit);
+  return *BuildMaxSets(dependencies, n, FamilyBuild::Condensed, limit);
 }
 
 SetList LeftHandSideFamily(const DependencyList& dependencies, AttributeIndex a, int n,
                            std::size_t limit) {
-  if (std::optional<SetList> exact = BuildLhsFamily(dependencies, a, n, false, limit)) {
-    return std::move(*exact);
+  if (std::optional<SetList> full = BuildLhsFamily(dependencies, a, n, FamilyBuild::Full, limit)) {
+    return std::move(*full);
   }
-  return *BuildLhsFamily(dependencies, a, n, true, limit);
+  return *BuildLhsFamily(dependencies, a, n, FamilyBuild::Condensed, limit);
 }
 
 std::vector<SetNode> MinimalTransversals(const SetList& family, int n) {
@@ -547,10 +638,53 @@ AttributeSet UnionOfMaximalSets(const DependencyList& dependencies, const Attrib
   return result;
 }
 
+std::uint64_t SetsStoodFor(const SetList& family) {
+  std::uint64_t total = 0;
+  for (const SetNode& s : family)
+    total = SaturatingSum(total, s.count);
+  return total;
+}
+
+std::uint64_t SetsStoodFor(const MaxSetFamily& families) {
+  std::uint64_t total = 0;
+  for (const SetList& family : families)
+    total = SaturatingSum(total, SetsStoodFor(family));
+  return total;
+}
+
+SetList InclusionMinimal(const SetList& family) {
+  std::vector<AttributeSet> bySize;
+  for (const SetNode& s : family)
+    bySize.push_back(s.member);
+  std::sort(bySize.begin(), bySize.end(),
+            [](AttributeSet l, AttributeSet r) { return l.Count() < r.Count(); });
+  std::vector<AttributeSet> minimal;
+  for (AttributeSet s : bySize) {
+    if (std::none_of(minimal.begin(), minimal.end(),
+                     [s](AttributeSet m) { return m.IsSubsetOf(s); })) {
+      minimal.push_back(s);
+    }
+  }
+  SetList out;
+  for (const SetNode& s : family) {
+    if (std::find(minimal.begin(), minimal.end(), s.member) != minimal.end()) out.push_back(s);
+  }
+  return out;
+}
+
+bool IsCondensed(const SetList& family) {
+  return std::any_of(family.begin(), family.end(), [](const SetNode& s) { return s.count > 1; });
+}
+
+bool IsCondensed(const MaxSetFamily& families) {
+  return std::any_of(families.begin(), families.end(),
+                     [](const SetList& family) { return IsCondensed(family); });
+}
+
 std::string LhsFamilyLine(const SetList& family, const AttributeTable& names, int n) {
   std::string line = "{ ";
   for (std::size_t i = 0; i < family.size(); ++i) {
-    line += Members(family[i].member, names, n);
+    line += Members(family[i], names, n);
     if (i + 1 < family.size()) line += " ;";
   }
   return line + " }";
@@ -560,7 +694,7 @@ std::string TransversalsLine(const std::vector<SetNode>& transversals, const Att
                              int n) {
   std::string line = "{ ";
   for (std::size_t i = 0; i < transversals.size(); ++i) {
-    line += Members(transversals[i].member, names, n);
+    line += Members(transversals[i], names, n);
     if (i + 1 < transversals.size()) line += "; ";
   }
   return line + " }";
@@ -569,7 +703,7 @@ std::string TransversalsLine(const std::vector<SetNode>& transversals, const Att
 std::string MaxOfALine(const std::vector<SetNode>& maxOfA, const AttributeTable& names, int n) {
   std::string line = "{";
   for (std::size_t i = 0; i < maxOfA.size(); ++i) {
-    line += Members(maxOfA[i].member, names, n);
+    line += Members(maxOfA[i], names, n);
     if (i + 1 < maxOfA.size()) line += " ;";
   }
   return line + "}";
@@ -583,7 +717,7 @@ std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const Attri
     std::string sets = "   {";
     const SetList& family = maxSets[j];
     for (std::size_t i = 0; i < family.size(); ++i) {
-      sets += Members(family[i].member, names, n);
+      sets += Members(family[i], names, n);
       if (i + 1 < family.size()) sets += ", ";
     }
     lines.push_back(sets + " }");

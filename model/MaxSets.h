@@ -8,13 +8,22 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "Schema.h"
 
+// The count of a condensed family's set stops at this value rather than
+// wrap around.
+inline constexpr std::uint64_t SetCountCeiling = std::numeric_limits<std::uint64_t>::max();
+
+// One set of a family. A condensed family holds each set once and counts how
+// many times it stands in the full family; a full family's nodes count 1.
 struct SetNode {
   AttributeSet member;
+  std::uint64_t count = 1;
   bool operator==(const SetNode&) const = default;
 };
 
@@ -27,23 +36,24 @@ using SetList = std::vector<SetNode>;
 // The maximal sets of every attribute index (the MAX family).
 using MaxSetFamily = std::array<SetList, MaxAttributes>;
 
-// The most sets a family is built with as stated. Both the MAX family and the
+// The most sets a family is listed with in full. Both the MAX family and the
 // left-hand-side family can grow exponentially (equal sets and supersets
 // multiply from step to step) although the sets they stand for are few: one
 // 20-attribute schema reaches 708 million sets, 748 of them distinct. Past
-// its limit a family is built again, entering each set once (MAX) or only
-// sets that hold no node already (lhs); the results stay right, only the
-// repeated entries are missing from the listings. The limits also keep a
-// listing within what a memo shows in about a second: the MAX family spreads
-// over a line per attribute, the lhs family stands in a single line.
-inline constexpr std::size_t MaxFamilyLimit = 1'000'000;
-inline constexpr std::size_t LhsFamilyLimit = 100'000;
+// its limit a family is built condensed, each set once with its count, and
+// the window says so; the results are the same. The limits keep a full
+// listing within what a memo lays out in a fraction of a second, at most
+// about two million characters with the longest names: the MAX family
+// spreads over a line per attribute, the lhs family stands in a single line.
+inline constexpr std::size_t MaxFamilyLimit = 10'000;
+inline constexpr std::size_t LhsFamilyLimit = 5'000;
 
 // Whether `x` is a maximal set of `a` under `dependencies`.
 bool IsMaximalSet(AttributeSet x, AttributeIndex a, const DependencyList& dependencies, int n);
 
 // The MAX family, built by adding the dependencies one at a time in list
-// order. Equal sets produced in one step are all kept (up to `limit` sets).
+// order. Equal sets produced in one step are all kept while the family holds
+// at most `limit` sets; past it the family is condensed.
 MaxSetFamily ComputeMaxSets(const DependencyList& dependencies, int n,
                             std::size_t limit = MaxFamilyLimit);
 
@@ -88,7 +98,23 @@ int CountNonEmptyNames(const AttributeTable& names);
 AttributeSet UnionOfMaximalSets(const DependencyList& dependencies, const AttributeTable& names,
                                 AttributeIndex a);
 
-// The window's listings.
+// How many sets a family stands for: its nodes, counted as often as they
+// stand (at most SetCountCeiling).
+std::uint64_t SetsStoodFor(const SetList& family);
+std::uint64_t SetsStoodFor(const MaxSetFamily& families);
+
+// The sets of a family that hold no other set of it, each once, in family
+// order. A condensed lhs family is listed by these: the sets holding them can
+// run to tens of thousands, too many to show, and add nothing to what
+// determines A.
+SetList InclusionMinimal(const SetList& family);
+
+// Whether a listing of the family shows fewer sets than it stands for.
+bool IsCondensed(const SetList& family);
+bool IsCondensed(const MaxSetFamily& families);
+
+// The window's listings. A set of a condensed family that stands k > 1 times
+// is followed by " (kx)".
 //   lhs family     {  B ; A }      members as " name", " ;" between sets
 //   transversals   {  A B;  A C }  "; " between sets
 //   max(A)         { C ; A B}      " ;" between sets, no blank before "}"

@@ -1,5 +1,7 @@
 #include "Redundance.h"
 
+#include <algorithm>
+
 #include "Closure.h"
 
 namespace {
@@ -33,21 +35,33 @@ int HasRedundantDependency(const DependencyList& dependencies, const DependencyR
   return result;
 }
 
+bool IsRedundantLhsAttribute(const DependencyList& dependencies, const Dependency& record,
+                             AttributeIndex attribute) {
+  if (record.LhsCount() < 2) return false;
+  const auto end = std::find(record.lhs.begin(), record.lhs.end(), NoAttribute);
+  const auto copies = std::count(record.lhs.begin(), end, attribute);
+  if (copies == 0) return false;
+  AttributeSet s = record.LhsSet();
+  if (copies == 1) s.Remove(attribute);
+  ComputeClosure(s, record.Rhs(), dependencies, nullptr);
+  return s.Has(record.Rhs());
+}
+
+AttributeSet RedundantLhsAttributes(const Dependency& record, const DependencyList& dependencies) {
+  AttributeSet redundant;
+  const AttributeSet lhs = record.LhsSet();
+  for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
+    if (lhs.Has(a) && IsRedundantLhsAttribute(dependencies, record, a)) redundant.Add(a);
+  }
+  return redundant;
+}
+
 int HasRedundantAttribute(const DependencyList& dependencies, const AttributeReport& report) {
   int result = 0;
   for (const Dependency& d : dependencies) {
-    if (d.LhsCount() < 2) continue;
-    std::array<int, MaxAttributes> counters{};
-    for (int k = 0; k < MaxAttributes && d.lhs[k] != NoAttribute; ++k)
-      ++counters[d.lhs[k]];
-    const AttributeSet lhs = d.LhsSet();
+    const AttributeSet redundant = RedundantLhsAttributes(d, dependencies);
     for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
-      if (counters[i] == 0) continue;
-      // With a second copy of i in the left-hand side, i stays in the set.
-      AttributeSet s = lhs;
-      if (counters[i] == 1) s.Remove(i);
-      ComputeClosure(s, d.Rhs(), dependencies, nullptr);
-      if (!s.Has(d.Rhs())) continue;
+      if (!redundant.Has(i)) continue;
       result = 1;
       if (report) report(i, d);
     }
@@ -68,14 +82,9 @@ int RemoveRedundantDependencies(DependencyList& dependencies) {
 
 int RemoveRedundantAttributes(DependencyList& dependencies) {
   for (Dependency& d : dependencies) {
-    if (d.LhsCount() < 2) continue;
-    AttributeSet s = d.LhsSet();
     for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
-      if (!s.Has(i)) continue;
-      s.Remove(i);
-      ComputeClosure(s, d.Rhs(), dependencies, nullptr);
-      if (s.Has(d.Rhs())) EraseLhsEntry(d, i);
-      s = d.LhsSet();
+      while (IsRedundantLhsAttribute(dependencies, d, i))
+        EraseLhsEntry(d, i);
     }
   }
   return 1;

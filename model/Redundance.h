@@ -22,9 +22,24 @@ int HasRedundantAttribute(const DependencyList& dependencies, const AttributeRep
 // against the list without the ones already deleted. Returns 1.
 int RemoveRedundantDependencies(DependencyList& dependencies);
 
-// Deletes redundant left-hand attributes, trying them in ascending order; each
-// deletion is seen by the following tests. Returns 1.
+// Deletes redundant left-hand attributes, trying them in ascending order and
+// each until it is no longer redundant (so an attribute standing twice keeps
+// one copy at most); each deletion is seen by the following tests. Returns 1.
 int RemoveRedundantAttributes(DependencyList& dependencies);
+
+// Whether one copy of `attribute` can go from the record's left-hand side:
+// the right-hand attribute still follows, under the whole list, from the
+// left-hand side without that copy (a second copy keeps the attribute in the
+// side). A left-hand side of fewer than two entries keeps what it has, even
+// when a dependency without a left-hand side would imply the right-hand
+// attribute: a dependency is never reduced to an empty left-hand side.
+bool IsRedundantLhsAttribute(const DependencyList& dependencies, const Dependency& record,
+                             AttributeIndex attribute);
+
+// The left-hand attributes of `record` of which one copy can go, each judged
+// on its own against the whole list. The redundant attributes window and the
+// exercise both judge by this, so that they never disagree.
+AttributeSet RedundantLhsAttributes(const Dependency& record, const DependencyList& dependencies);
 
 // Whether one record follows from the rest of the list.
 bool IsRedundantDependency(const DependencyList& dependencies, const Dependency& record);

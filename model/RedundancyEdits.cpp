@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "Closure.h"
-
 DependencyList::iterator FindRecord(DependencyList& dependencies, const Dependency* record) {
   return std::find_if(dependencies.begin(), dependencies.end(),
                       [record](const Dependency& d) { return &d == record; });
@@ -16,12 +14,4 @@ bool EraseLhsAttribute(Dependency& record, AttributeIndex attribute) {
   std::move(it + 1, record.lhs.end(), it);
   record.lhs.back() = NoAttribute;
   return true;
-}
-
-bool IsRedundantLhsAttribute(const DependencyList& dependencies, const Dependency& record,
-                             AttributeIndex attribute) {
-  AttributeSet s = record.LhsSet();
-  s.Remove(attribute);
-  ComputeClosure(s, record.Rhs(), dependencies, nullptr);
-  return s.Has(record.Rhs());
 }

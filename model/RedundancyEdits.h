@@ -1,7 +1,6 @@
 #pragma once
 
-// Single edits of the live dependency list made from the redundancy windows,
-// and the tests they repeat after each edit.
+// Single edits of the live dependency list made from the redundancy windows.
 
 #include "Schema.h"
 
@@ -13,8 +12,3 @@ DependencyList::iterator FindRecord(DependencyList& dependencies, const Dependen
 // entries behind it move one place to the front. Returns whether it stood
 // there.
 bool EraseLhsAttribute(Dependency& record, AttributeIndex attribute);
-
-// Whether the right-hand attribute still follows from the record's current
-// left-hand attributes without `attribute`, under the whole list.
-bool IsRedundantLhsAttribute(const DependencyList& dependencies, const Dependency& record,
-                             AttributeIndex attribute);

@@ -12,7 +12,6 @@
 #include "Data_statement_2.h"
 #include "Display.h"
 #include "ExerciseSupport.h"
-#include "Exercises.h"
 #include "Redundance.h"
 
 namespace {

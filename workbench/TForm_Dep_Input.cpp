@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <set>
 
 #include "Data_statement_2.h"
 #include "DbcFormat.h"
@@ -193,6 +194,12 @@ void TForm_Dep_Input::Button_InsertClick() {
   }
   if (rhs.empty()) {
     messages_.Inform(QStringLiteral("Neni zadana prava strana"));
+    return;
+  }
+  // A second copy of an attribute adds nothing to a left-hand side, and the
+  // redundant attributes tools would only have to take it out again.
+  if (std::set<AttributeIndex>(lhs.begin(), lhs.end()).size() < lhs.size()) {
+    messages_.Inform(tr("Stejny atribut nelze zadat na leve strane dvakrat"));
     return;
   }
   modified_ = true;

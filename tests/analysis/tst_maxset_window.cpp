@@ -46,6 +46,36 @@ class MaxSetWindowTest : public QObject {
   }
 
  private slots:
+  // Families past the listing limits: each set once, and a line saying so.
+  void condensedListingsSaySoAndCountTheirSets() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "ABCDEFGHIJKLMNOPQRST",
+                           "OM->G; RBJ->P; QF->B; QJR->D; KAP->T; GCB->R; MA->L; TTI->Q; GS->H; "
+                           "P->I; P->K; D->R; K->A; GB->O; QRO->E; Q->T; HJK->H; KNS->O; EB->P; "
+                           "B->J; AI->L; J->K; L->B; CD->K; QC->K; H->J; HKT->N; TBN->S; S->R; "
+                           "EDF->N");
+    Choose(w, 19);
+    Click(w, "Button2");
+    const QStringList lhs = Lines(w, "Memo_lhs");
+    QCOMPARE(lhs.size(), 2);
+    QCOMPARE(lhs[0], QStringLiteral("Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda "
+                                    "jednou, celkem 68079 mnozin"));
+    QVERIFY(lhs[1].startsWith(QStringLiteral("{  S ;")));
+    w.close();
+
+    Open(t, "ABCDEFGHIJKLMNOPQRST",
+         "EHM->R; JRKAN->A; HB->M; ORF->J; IRDGD->K; CQN->H; RPM->P; PNHBF->L; GPLDQ->M; FK->A; "
+         "KQQS->N; FHF->D; DMHDT->P; GRQ->S; BAGET->J; GTSD->G; FT->F; LENI->D; JIJ->H; "
+         "LHONL->S; QIH->K; RJB->O; OFF->N; EA->B; AEAH->P; LTDJ->K; QGLJ->I; FIM->J; JEL->M; "
+         "RS->A");
+    Click(w, "Button1");
+    const QStringList max = Lines(w, "Memo_MAX1");
+    QCOMPARE(max[0],
+             QStringLiteral("Vypis je zkracen: kazda mnozina jednou, celkem 710352 mnozin"));
+    QCOMPARE(max[1], QStringLiteral("Mnozina Max(A) = "));
+    QVERIFY(max.join(QLatin1Char('\n')).contains(QStringLiteral("x)")));
+  }
+
   void openingShowsTheInitialState() {
     TestBench t;
     TForm_MaxSet& w = Open(t, "ABC", "A->B");

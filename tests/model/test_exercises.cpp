@@ -4,6 +4,7 @@
 
 #include "Exercises.h"
 #include "Keys.h"
+#include "Redundance.h"
 #include "SchemaText.h"
 
 namespace {
@@ -90,24 +91,32 @@ INSTANTIATE_TEST_SUITE_P(Exercises, KeyCandidateDraws,
                                          {"AC", "D", "BC"},
                                          {1, 0, 0},
                                          {3, 4, 2, 2, 2, 2, 4, 2, 2, 2, 2}},
-                             // With nothing queued every draw is 0: the key stands first and both
-                             // random candidates are the forced first attribute.
-                             KeyDrawCase{"OnlyZeroDraws",
+                             // A random candidate equal to another key counts as correct; a
+                             // proper superset of a key does not.
+                             KeyDrawCase{"EqualToKeyIsCorrectSupersetIsNot",
+                                         "ABCD",
+                                         "AC->D; D->A; C->B; AB->C",
+                                         {0, 0, 0, 0, 1, 1, 1, 1, 1, 0},
+                                         {"AC", "CD", "ABC"},
+                                         {1, 1, 0},
+                                         {3, 4, 2, 2, 2, 2, 2, 2, 2, 2}},
+                             // {A} repeats the key and the second {B} the first random
+                             // candidate: each is drawn again.
+                             KeyDrawCase{"EqualSetsAreDrawnAgain",
                                          "ABC",
                                          "A->B; B->C",
+                                         {0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 1},
+                                         {"A", "B", "C"},
+                                         {1, 0, 0},
+                                         {3, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}},
+                             // One attribute offers one set only, so nothing is drawn again.
+                             KeyDrawCase{"OneAttributeAllowsOneSetOnly",
+                                         "A",
+                                         "",
                                          {},
                                          {"A", "A", "A"},
                                          {1, 1, 1},
-                                         {3, 1, 2, 2, 2, 3, 2, 2, 2, 3}},
-                             // A random candidate equal to the key counts as correct; a proper
-                             // superset of it does not.
-                             KeyDrawCase{"EqualToKeyIsCorrectSupersetIsNot",
-                                         "ABC",
-                                         "A->B; B->C",
-                                         {1, 0, 1, 0, 0, 1, 1, 0},
-                                         {"A", "A", "AB"},
-                                         {1, 1, 0},
-                                         {3, 1, 2, 2, 2, 2, 2, 2}}),
+                                         {3, 1, 2, 1, 2, 1}}),
                          [](const testing::TestParamInfo<KeyDrawCase>& info) {
                            return std::string(info.param.name);
                          });
@@ -125,6 +134,18 @@ TEST(KeyCandidates, RandomCandidatesStayOnTheShownAttributes) {
   const KeyCandidates drawn = DrawKeyCandidates(keys, ShownAttributes(names), replay.AsDraw());
   EXPECT_EQ(CandidateLetters(drawn), (std::vector<std::string>{"ACF", "CF", "F"}));
   EXPECT_EQ(replay.ranges, (std::vector<int>{3, 1, 2, 2, 2, 2, 2, 2, 3}));
+}
+
+TEST(KeyCandidates, DrawsThatNeverDifferEndInCountingOrder) {
+  // Every draw 0 gives the forced {A}, the key itself; after the last redraw
+  // the first free sets in counting order, {B} and then {A, B}, are taken.
+  const AttributeTable names = Names("ABC");
+  Replay replay;
+  const KeyCandidates drawn = DrawKeyCandidates(ComputeKeys(Deps("A->B; B->C"), names),
+                                                ShownAttributes(names), replay.AsDraw());
+  EXPECT_EQ(CandidateLetters(drawn), (std::vector<std::string>{"A", "B", "AB"}));
+  EXPECT_EQ(Flags(drawn), (std::vector<int>{1, 0, 0}));
+  EXPECT_EQ(replay.ranges.size(), 2u + 2u * KeyCandidateRedraws * 4u);
 }
 
 TEST(KeyCandidates, NoKeysGiveNoCandidatesAndNoDraws) {
@@ -164,10 +185,10 @@ INSTANTIATE_TEST_SUITE_P(Exercises, RedundantLhs,
                              RedundantLhsCase{
                                  "ThroughLaterRecords", "ABD->C; A->E; E->C", {"BD", "", ""}},
                              // A lone attribute is never redundant, not even when a dependency
-                             // without a left-hand side yields the right-hand attribute; an
-                             // attribute entered twice is one attribute.
+                             // without a left-hand side yields the right-hand attribute; of an
+                             // attribute entered twice one copy can go.
                              RedundantLhsCase{"LoneAttribute", "->C; A->C", {"", ""}},
-                             RedundantLhsCase{"AttributeEnteredTwice", "AA->C; B->A", {"", ""}}),
+                             RedundantLhsCase{"AttributeEnteredTwice", "AA->C; B->A", {"A", ""}}),
                          [](const testing::TestParamInfo<RedundantLhsCase>& info) {
                            return std::string(info.param.name);
                          });

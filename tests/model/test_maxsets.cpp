@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <list>
+#include <map>
 #include <random>
 
 #include "BruteForce.h"
@@ -145,14 +146,14 @@ TEST(MaxSets, EqualSetsOfOneStepAreAllKept) {
   EXPECT_EQ(MaxFamilyLines(max, Names("ABCD"), 4)[7], "   { B,  B }");
 }
 
-TEST(MaxSets, LargeFamilyKeepsTheStatedOrder) {
+TEST(MaxSets, LargeFamilyFollowsTheStepwiseOrder) {
   // Fifteen attributes whose family of L runs to thousands of nodes.
   const DependencyList deps = Deps(
       "N->O; OD->N; FNHM->I; H->D; GIK->M; JKL->M; A->D; ECN->H; HDB->E; EOBH->N; JB->L; NB->F; "
       "CIOH->D; AE->L; KEDM->N; CL->A; NEC->K; GHE->N; FMKJ->I; GFE->K; AJ->K; BOG->M; EMD->H; "
       "BGC->F");
   const AttributeIndex l = 11;
-  const AttributeMaxSets one = ComputeMaxSetsOfAttribute(deps, l, 15);
+  const AttributeMaxSets one = ComputeMaxSetsOfAttribute(deps, l, 15, 10000);
   const literal::List family = literal::LhsFamily(deps, l);
   EXPECT_EQ(one.lhsFamily.size(), 6204u);
   EXPECT_EQ(one.lhsFamily, AsSetList(family));
@@ -164,28 +165,45 @@ TEST(MaxSets, LargeFamilyKeepsTheStatedOrder) {
       "K->G; O->N; LH->G; A->H; OMIP->D; M->G; GIE->B; EMB->D; OD->G; O->F; K->L; DCMF->J; "
       "O->K; M->N; LHKJ->E; L->B; BI->K; EFCB->J; MLE->D; FJ->N; D->E; KGF->H; JL->P; EJMI->K; "
       "P->L; I->M; EM->D; HD->F; GJA->O");
-  const AttributeMaxSets o = ComputeMaxSetsOfAttribute(mended, 14, 16);
+  const AttributeMaxSets o = ComputeMaxSetsOfAttribute(mended, 14, 16, 10000);
   EXPECT_GT(o.lhsFamily.size(), literal::LhsFamily(mended, 14).size());
   EXPECT_EQ(Distinct(o.maxOfA), brute::MaximalSets(16, brute::FromList(mended), 14));
 }
 
-TEST(MaxSets, PastTheLimitEachSetIsEnteredOnce) {
+TEST(MaxSets, PastTheLimitEachSetStandsOnceWithItsCount) {
+  const AttributeTable names = Names("ABCD");
   const DependencyList deps = Deps("D->A; A->D; AD->C");
-  EXPECT_EQ(Sets(ComputeMaxSets(deps, 4, 5)[2]), (std::vector<std::string>{"B", "B"}));
-  const MaxSetFamily distinct = ComputeMaxSets(deps, 4, 4);
-  EXPECT_EQ(Sets(distinct[2]), (std::vector<std::string>{"B"}));
-  EXPECT_EQ(Sets(distinct[0]), (std::vector<std::string>{"BC"}));
+  const MaxSetFamily full = ComputeMaxSets(deps, 4, 5);
+  EXPECT_EQ(Sets(full[2]), (std::vector<std::string>{"B", "B"}));
+  EXPECT_FALSE(IsCondensed(full));
+  const MaxSetFamily condensed = ComputeMaxSets(deps, 4, 4);
+  EXPECT_TRUE(IsCondensed(condensed));
+  EXPECT_EQ(Sets(condensed[0]), (std::vector<std::string>{"BC"}));
+  EXPECT_EQ(MaxFamilyLines(condensed, names, 4)[7], "   { B (2x) }");
+  EXPECT_EQ(SetsStoodFor(condensed), SetsStoodFor(full));
+  EXPECT_EQ(SetsStoodFor(full), 5u);
 
-  // On the way to D the passes enter {A} for A -> B from the node {B}, and
-  // {A, C}, which holds it, from the node {B, C}.
-  const DependencyList chain = Deps("BC->D; B->D; A->B; A->C");
-  EXPECT_EQ(Sets(LeftHandSideFamily(chain, 3, 4, 5)),
-            (std::vector<std::string>{"D", "AC", "A", "B", "BC"}));
-  EXPECT_EQ(Sets(LeftHandSideFamily(chain, 3, 4, 4)),
-            (std::vector<std::string>{"D", "A", "B", "BC"}));
+  // The passes reach {A, D} twice on the way to C, and keep {A, B}, which
+  // holds no other node.
+  const DependencyList twice = Deps("CA->B; B->D; D->B; AD->C");
+  const SetList lhs = LeftHandSideFamily(twice, 2, 4, 4);
+  EXPECT_EQ(LhsFamilyLine(lhs, names, 4), "{  C ; A D ; A B ; A D }");
+  const SetList condensedLhs = LeftHandSideFamily(twice, 2, 4, 3);
+  EXPECT_EQ(LhsFamilyLine(condensedLhs, names, 4), "{  C ; A B ; A D (2x) }");
+  EXPECT_TRUE(IsCondensed(condensedLhs));
+  EXPECT_EQ(SetsStoodFor(condensedLhs), 4u);
 }
 
-TEST(MaxSetsProperty, PastTheLimitTheResultsStayRight) {
+// How often each set stands in a family, counting condensed nodes by their
+// counts.
+std::map<std::uint32_t, std::uint64_t> Multiplicities(const SetList& family) {
+  std::map<std::uint32_t, std::uint64_t> out;
+  for (const SetNode& s : family)
+    out[s.member.mask] += s.count;
+  return out;
+}
+
+TEST(MaxSetsProperty, PastTheLimitEachSetStandsOnceAndCountsTheFullFamily) {
   std::mt19937 rng(909);
   for (int round = 0; round < 500; ++round) {
     const int n = 2 + static_cast<int>(rng() % 6);
@@ -193,12 +211,19 @@ TEST(MaxSetsProperty, PastTheLimitTheResultsStayRight) {
     const std::vector<brute::Fd> fds = brute::FromList(deps);
     SCOPED_TRACE(DepsText(deps) + " n=" + std::to_string(n));
     const MaxSetFamily max = ComputeMaxSets(deps, n, static_cast<std::size_t>(n));
+    const MaxSetFamily full = ComputeMaxSets(deps, n);
+    ASSERT_FALSE(IsCondensed(full));
     EXPECT_EQ(IsInBcnf(max, deps, n), brute::IsBcnf(n, fds));
     for (AttributeIndex a = 0; a < static_cast<AttributeIndex>(n); ++a) {
       const std::vector<std::uint32_t> expected = brute::MaximalSets(n, fds, static_cast<int>(a));
       EXPECT_EQ(Distinct(max[a]), expected);
       EXPECT_EQ(Distinct(max[a]).size(), max[a].size());
+      EXPECT_EQ(Multiplicities(max[a]), Multiplicities(full[a]));
       const SetList family = LeftHandSideFamily(deps, a, n, 2);
+      const SetList fullFamily = LeftHandSideFamily(deps, a, n);
+      ASSERT_FALSE(IsCondensed(fullFamily));
+      EXPECT_EQ(Distinct(family).size(), family.size());
+      EXPECT_EQ(Multiplicities(family), Multiplicities(fullFamily));
       EXPECT_EQ(Distinct(Complements(MinimalTransversals(family, n), n)), expected);
     }
   }

@@ -79,7 +79,15 @@ INSTANTIATE_TEST_SUITE_P(
                        {"A in AB->C", "B in AB->C"},
                        "A->C; B->C",
                        "A->C; B->C; B->C"},
-        RedundancyCase{"AttributeListedTwice", "AA->C", {}, {"A in AA->C"}, "AA->C", "AA->C"},
+        // One copy can go, and the reduction takes it.
+        RedundancyCase{"AttributeListedTwice", "AAB->C", {}, {"A in AAB->C"}, "AAB->C", "AB->C"},
+        // Either attribute follows from nothing, yet one stays.
+        RedundancyCase{"NeverDownToAnEmptyLeftSide",
+                       "AB->C; ->A; ->B",
+                       {},
+                       {"A in AB->C", "B in AB->C"},
+                       "AB->C; ->A; ->B",
+                       "B->C; ->A; ->B"},
         RedundancyCase{"SingleLeftSideNeverTested", "A->B; ->A", {}, {}, "A->B; ->A", "A->B; ->A"}),
     [](const testing::TestParamInfo<RedundancyCase>& info) { return info.param.name; });
 

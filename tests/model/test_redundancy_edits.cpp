@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Redundance.h"
 #include "RedundancyEdits.h"
 #include "SchemaText.h"
 

@@ -191,10 +191,10 @@ class DependencyEditorTest : public QObject {
                                                << "F"
                                                << "E + D + C + B + A ->  F"
                                                << "ABCDE->F";
-    QTest::newRow("the same attribute twice, and trivial") << "AA"
-                                                           << "A"
-                                                           << "A + A ->  A"
-                                                           << "AA->A";
+    QTest::newRow("trivial") << "BA"
+                             << "A"
+                             << "B + A ->  A"
+                             << "AB->A";
   }
 
   void insertedLines() {
@@ -227,6 +227,10 @@ class DependencyEditorTest : public QObject {
     QTest::newRow("nothing at all") << ""
                                     << ""
                                     << "Neni zadana leva strana";
+    QTest::newRow("the same attribute twice")
+        << "A CA"
+        << "B"
+        << "Stejny atribut nelze zadat na leve strane dvakrat";
   }
 
   void insertRefusalsKeepThePickedChoices() {
