@@ -25,7 +25,7 @@ class SchemaDocument final : public QObject {
   bool dirty() const { return dirty_; }
   // The file the schema was last read from or written to; empty for a new
   // schema.
-  const QString& fileName() const { return fileName_; }
+  const QString& currentFileName() const { return fileName_; }
   // Grows with every change of names or dependencies.
   std::uint64_t revision() const { return revision_; }
 

@@ -72,7 +72,7 @@ QString File_open_close::RefusalText(const DbcRefusal& refusal) {
 File_open_close::File_open_close(MessageService& messages, FileDialogService& dialogs)
     : messages_(messages), dialogs_(dialogs) {}
 
-bool File_open_close::WriteSchemaFile(const QString& path, const Schema& schema,
+bool File_open_close::WriteSchema(const QString& path, const Schema& schema,
                                       const QString& openFailure) {
   NameBytes names;
   for (std::size_t i = 0; i < names.size(); ++i) {
@@ -95,8 +95,8 @@ bool File_open_close::WriteSchemaFile(const QString& path, const Schema& schema,
   return false;
 }
 
-bool File_open_close::SaveSchemaTo(const QString& path, const Schema& schema) {
-  return WriteSchemaFile(path, schema, QStringLiteral("Problem s otevrenim souboru pro zapis"));
+bool File_open_close::SaveSchema(const QString& path, const Schema& schema) {
+  return WriteSchema(path, schema, QStringLiteral("Problem s otevrenim souboru pro zapis"));
 }
 
 std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
@@ -113,7 +113,7 @@ std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
       !messages_.AskYesNo(QStringLiteral("Soubor existuje mam ho prepsat?"))) {
     return std::nullopt;
   }
-  if (!WriteSchemaFile(path, schema, QStringLiteral("Tento soubor nejde otevrit"))) {
+  if (!WriteSchema(path, schema, QStringLiteral("Tento soubor nejde otevrit"))) {
     return std::nullopt;
   }
   return path;

@@ -39,14 +39,14 @@ class File_open_close final {
   // Asks for a file and reads it; nothing when cancelled or refused.
   std::optional<OpenedSchema> ReadSchemaFile();
   // True when the file at `path` now holds the whole schema.
-  bool SaveSchemaTo(const QString& path, const Schema& schema);
+  bool SaveSchema(const QString& path, const Schema& schema);
   // Asks for a name and writes there; the path written, or nothing when
   // cancelled or failed.
   std::optional<QString> SaveSchemaAs(const Schema& schema);
 
  private:
   // `openFailure` is the message for a file that cannot be opened.
-  bool WriteSchemaFile(const QString& path, const Schema& schema, const QString& openFailure);
+  bool WriteSchema(const QString& path, const Schema& schema, const QString& openFailure);
   static QString ReasonText(const DbcRefusal& refusal);
   // The position counts bytes from 1, as a text editor counts columns.
   static QString RefusalText(const DbcRefusal& refusal);

@@ -272,7 +272,7 @@ void TForm_Main::AppendDependencyLog(const std::vector<std::string>& lines) {
 }
 
 void TForm_Main::ShowFileInTitle() {
-  const QString& file = document_.fileName();
+  const QString& file = document_.currentFileName();
   // "[*]" is where Qt shows the unsaved-changes mark.
   setWindowTitle(file.isEmpty()
                      ? QStringLiteral("Schemario[*]")
@@ -284,9 +284,9 @@ void TForm_Main::RecomputeKeys() {
 }
 
 bool TForm_Main::Save() {
-  const QString& file = document_.fileName();
+  const QString& file = document_.currentFileName();
   if (file.isEmpty()) return SaveAs();
-  if (!file_.SaveSchemaTo(file, document_.schema())) return false;
+  if (!file_.SaveSchema(file, document_.schema())) return false;
   document_.MarkSaved(file);
   return true;
 }

@@ -166,7 +166,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Log(t.main(), "Memo_Dep"), QStringList({"A + C -> D", "D -> A", "C -> B", "A + B -> C",
                                                      "----------------------"}));
     QCOMPARE(KeyLetters(t.schema().keys()), (std::vector<std::string>{"AC", "CD", "AB", "BD"}));
-    QCOMPARE(t.schema().fileName(), Path("s.dbc"));
+    QCOMPARE(t.schema().currentFileName(), Path("s.dbc"));
     QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
     QCOMPARE(t.platform.fileDialogs[0].folder, QStringLiteral("../Soubory"));
     QCOMPARE(t.platform.fileDialogs[0].filter, QString());
@@ -249,7 +249,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(int(t.platform.messages[0].buttons), buttons);
     QCOMPARE(t.schema().attributes()[1], std::string("B"));
     QCOMPARE(DepsText(t.schema().dependencies()), before);
-    QCOMPARE(t.schema().fileName(), Path("good.dbc"));
+    QCOMPARE(t.schema().currentFileName(), Path("good.dbc"));
     QCOMPARE(Log(t.main(), "Memo_ABC"), QStringList({"A", "B", "--------------"}));
     // Save still writes to the file opened before, without asking.
     WriteFileBytes(Path("good.dbc"), "changed");
@@ -320,7 +320,7 @@ class MainWindowTest : public QObject {
     // Save As asks for another name, and that file is the schema's from now.
     t.platform.paths.push_back(Path("second"));
     Trigger(t.main(), "a_save_file_as");
-    QCOMPARE(t.schema().fileName(), Path("second.dbc"));
+    QCOMPARE(t.schema().currentFileName(), Path("second.dbc"));
     QCOMPARE(ReadFileBytes(Path("second.dbc")), QByteArray("A;B;:1 -0;"));
   }
 
@@ -499,7 +499,7 @@ class MainWindowTest : public QObject {
     QVERIFY(t.schema().keys().empty());
     QCOMPARE(Find<QPlainTextEdit>(t.main(), "Memo_ABC")->toPlainText(), QString());
     QCOMPARE(Find<QPlainTextEdit>(t.main(), "Memo_Dep")->toPlainText(), QString());
-    QCOMPARE(t.schema().fileName(), QString());
+    QCOMPARE(t.schema().currentFileName(), QString());
   }
 
   void newWithUnsavedData() {
