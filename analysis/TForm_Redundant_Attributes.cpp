@@ -50,6 +50,7 @@ TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, Message
   notice_ = new OutOfDateNotice(*this);
   connect(&host_.Document(), &SchemaDocument::changed, this,
           &TForm_Redundant_Attributes::SchemaChanged);
+  AddUndoActions(*this, host_.Document().undoStack());
 
   Label1 = MakeLabel(canvas_, QStringLiteral("Label1"), QStringLiteral("Redundantni atributy:"), 24,
                      24, true);

@@ -32,6 +32,7 @@ TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, Message
   notice_ = new OutOfDateNotice(*this);
   connect(&host_.Document(), &SchemaDocument::changed, this,
           &TForm_Redundant_Dependency::SchemaChanged);
+  AddUndoActions(*this, host_.Document().undoStack());
 
   Label1 = new QLabel(QStringLiteral("Redundantni zavislosti:"), canvas_);
   Label1->setObjectName(QStringLiteral("Label1"));

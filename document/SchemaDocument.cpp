@@ -1,6 +1,62 @@
 #include "SchemaDocument.h"
 
+#include <QUndoCommand>
+#include <algorithm>
+
 #include "RedundancyEdits.h"
+
+class SchemaDocument::EraseLhsAttributeCommand final : public QUndoCommand {
+ public:
+  EraseLhsAttributeCommand(SchemaDocument& document, Dependency& record, int position)
+      : QUndoCommand(SchemaDocument::tr("smazani atributu")),
+        document_(document),
+        record_(record),
+        position_(position),
+        attribute_(record.lhs[position]) {}
+
+  void redo() override {
+    std::shift_left(record_.lhs.begin() + position_, record_.lhs.end(), 1);
+    record_.lhs.back() = NoAttribute;
+    document_.Edited();
+  }
+  void undo() override {
+    std::shift_right(record_.lhs.begin() + position_, record_.lhs.end(), 1);
+    record_.lhs[position_] = attribute_;
+    document_.Edited();
+  }
+
+ private:
+  SchemaDocument& document_;
+  Dependency& record_;
+  int position_;
+  AttributeIndex attribute_;
+};
+
+class SchemaDocument::EraseDependencyCommand final : public QUndoCommand {
+ public:
+  EraseDependencyCommand(SchemaDocument& document, DependencyList::iterator record)
+      : QUndoCommand(SchemaDocument::tr("smazani zavislosti")),
+        document_(document),
+        record_(record),
+        next_(std::next(record)) {}
+
+  // The record moves between the list and this command without being
+  // copied, so rows that point at it stay right after an undo.
+  void redo() override {
+    removed_.splice(removed_.end(), document_.schema_.dependencies, record_);
+    document_.Edited();
+  }
+  void undo() override {
+    document_.schema_.dependencies.splice(next_, removed_, record_);
+    document_.Edited();
+  }
+
+ private:
+  SchemaDocument& document_;
+  DependencyList::iterator record_;
+  DependencyList::iterator next_;
+  DependencyList removed_;
+};
 
 SchemaDocument::SchemaDocument(QObject* parent) : QObject(parent) {
   setObjectName(QStringLiteral("SchemaDocument"));
@@ -9,6 +65,16 @@ SchemaDocument::SchemaDocument(QObject* parent) : QObject(parent) {
 void SchemaDocument::Changed() {
   ++revision_;
   emit changed();
+}
+
+void SchemaDocument::Replaced() {
+  undoStack_.clear();
+  Changed();
+}
+
+void SchemaDocument::Edited() {
+  SetDirty(true);
+  Changed();
 }
 
 void SchemaDocument::SetDirty(bool dirty) {
@@ -24,6 +90,7 @@ void SchemaDocument::SetFileName(const QString& fileName) {
 }
 
 void SchemaDocument::SetAttributes(const AttributeTable& names) {
+  // Renaming moves no record or number: the deletions can still be undone.
   schema_.SetAttributes(names);
   Changed();
 }
@@ -32,12 +99,12 @@ void SchemaDocument::EditAttributes(const AttributeTable& names, const Attribute
   schema_.SetAttributes(names);
   RenumberDependencies(schema_.dependencies, moved);
   RenumberKeys(schema_.keys, moved);
-  Changed();
+  Replaced();
 }
 
 void SchemaDocument::ReplaceDependencies(DependencyList list) {
   schema_.ReplaceDependencies(std::move(list));
-  Changed();
+  Replaced();
 }
 
 void SchemaDocument::Load(const AttributeTable& names, DependencyList dependencies,
@@ -47,26 +114,28 @@ void SchemaDocument::Load(const AttributeTable& names, DependencyList dependenci
   schema_.ReplaceDependencies(std::move(dependencies));
   SetDirty(false);
   SetFileName(fileName);
-  Changed();
+  Replaced();
 }
 
 void SchemaDocument::ClearSchema() {
   schema_.ClearSchema();
-  Changed();
+  Replaced();
 }
 
 bool SchemaDocument::EraseLhsAttribute(const Dependency* record, AttributeIndex attribute) {
   const auto it = FindRecord(schema_.dependencies, record);
-  if (it == schema_.dependencies.end() || !::EraseLhsAttribute(*it, attribute)) return false;
-  Changed();
+  if (it == schema_.dependencies.end()) return false;
+  const int count = it->LhsCount();
+  const auto at = std::find(it->lhs.begin(), it->lhs.begin() + count, attribute);
+  if (at == it->lhs.begin() + count) return false;
+  undoStack_.push(new EraseLhsAttributeCommand(*this, *it, static_cast<int>(at - it->lhs.begin())));
   return true;
 }
 
 bool SchemaDocument::EraseDependency(const Dependency* record) {
   const auto it = FindRecord(schema_.dependencies, record);
   if (it == schema_.dependencies.end()) return false;
-  schema_.dependencies.erase(it);
-  Changed();
+  undoStack_.push(new EraseDependencyCommand(*this, it));
   return true;
 }
 

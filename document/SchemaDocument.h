@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 #include <cstdint>
 
 #include "Renumbering.h"
@@ -42,10 +43,16 @@ class SchemaDocument final : public QObject {
   void ClearSchema();
   // Removes one left-hand attribute of the record at `record`; false, and
   // nothing changed, when no record of the list stands there or the
-  // attribute is not on its left side.
+  // attribute is not on its left side. Can be undone.
   bool EraseLhsAttribute(const Dependency* record, AttributeIndex attribute);
-  // Removes the record at `record`; false when it is not in the list.
+  // Removes the record at `record`; false when it is not in the list. Can be
+  // undone; the record comes back at its place, at its old address.
   bool EraseDependency(const Dependency* record);
+
+  // The deletions that can be undone. Every other change of names or
+  // dependencies empties it, since its steps name records and attribute
+  // numbers that such a change may move.
+  QUndoStack& undoStack() { return undoStack_; }
 
   // Keys are computed from the dependencies, so replacing them changes
   // nothing a window was filled from.
@@ -64,7 +71,15 @@ class SchemaDocument final : public QObject {
   void fileNameChanged(const QString& fileName);
 
  private:
+  class EraseLhsAttributeCommand;
+  class EraseDependencyCommand;
+
   void Changed();
+  // A change that cannot be undone.
+  void Replaced();
+  // A step of the undo stack, done or undone: the schema differs from the
+  // file now.
+  void Edited();
   void SetDirty(bool dirty);
   void SetFileName(const QString& fileName);
 
@@ -72,4 +87,5 @@ class SchemaDocument final : public QObject {
   bool dirty_ = false;
   QString fileName_;
   std::uint64_t revision_ = 0;
+  QUndoStack undoStack_;
 };

@@ -1,10 +1,12 @@
 #include "Display.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "Data_statement_2.h"
@@ -44,6 +46,20 @@ void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
 
 void AppendLine(QPlainTextEdit& memo, const QString& line) {
   memo.appendPlainText(line);
+}
+
+std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack) {
+  QAction* undo = stack.createUndoAction(&window, QCoreApplication::translate("Display", "&Zpet"));
+  undo->setObjectName(QStringLiteral("a_undo"));
+  undo->setShortcut(QKeySequence::Undo);
+  QAction* redo = stack.createRedoAction(&window, QCoreApplication::translate("Display", "Z&novu"));
+  redo->setObjectName(QStringLiteral("a_redo"));
+  redo->setShortcut(QKeySequence::Redo);
+  for (QAction* action : {undo, redo}) {
+    action->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(action);
+  }
+  return {undo, redo};
 }
 
 void ShowModeless(QWidget& window) {

@@ -8,11 +8,14 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Schema.h"
 
+class QAction;
 class QLineEdit;
+class QUndoStack;
 class QPlainTextEdit;
 class QSize;
 class QWidget;
@@ -47,6 +50,10 @@ void AppendLine(QPlainTextEdit& memo, const QString& line);
 // which the controls are placed at fixed places; when the window is smaller
 // than `minimum`, the rest is reached by scrolling.
 QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum);
+
+// Gives a window the undo and redo of the schema's deletions as Ctrl+Z and
+// its redo key; returns the two actions.
+std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack);
 
 // Shows a modeless window and brings it to the front.
 void ShowModeless(QWidget& window);

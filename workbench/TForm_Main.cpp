@@ -171,6 +171,10 @@ void TForm_Main::BuildMenus() {
   dataMenu->setObjectName(QStringLiteral("Data1"));
   dataMenu->addAction(a_attributes);
   dataMenu->addAction(a_dependencies);
+  dataMenu->addSeparator();
+  const auto [undo, redo] = AddUndoActions(*this, document_.undoStack());
+  dataMenu->addAction(undo);
+  dataMenu->addAction(redo);
 
   QMenu* redundance = bar->addMenu(QStringLiteral("&Redundance"));
   redundance->setObjectName(QStringLiteral("Redundance1"));

@@ -361,6 +361,37 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(DepsText(t.schema().dependencies()), std::string("B->C; A->B"));
   }
 
+  void deletionsCanBeUndone() {
+    TestBench t;
+    auto& deps = OpenDependencies(t, "ABC", "A->B; B->C; A->C; AB->C");
+    const Dependency* third = &*std::next(t.schema().dependencies().begin(), 2);
+    t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    Delete(deps, 1);  // A -> C
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C; AB->C"));
+    Find<QAction>(t.main(), "a_red_atributes")->trigger();
+    auto& attrs = t.windows.RedundantAttributes();
+    t.schema().MarkSaved(QString());
+    t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    Delete(attrs, 1);  // A of A + B -> C
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C; B->C"));
+
+    QAction* undo = Find<QAction>(t.main(), "a_undo");
+    undo->trigger();
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C; AB->C"));
+    QVERIFY(t.schema().dirty());
+    QCOMPARE(RowState(attrs, 1), State::Active);  // the window shows the schema again
+    undo->trigger();
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C; A->C; AB->C"));
+    // The record is back at its place as itself.
+    QCOMPARE(&*std::next(t.schema().dependencies().begin(), 2), third);
+    Find<QAction>(t.main(), "a_redo")->trigger();
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C; AB->C"));
+
+    // A new list names other records: nothing of the old one can be undone.
+    t.schema().ReplaceDependencies(Deps("A->B"));
+    QVERIFY(!undo->isEnabled());
+  }
+
   // Edits of every kind interleaved with deletions in both windows: each
   // deletion removes exactly what its row shows at that moment.
   void randomEditsAndDeletions() {
