@@ -84,8 +84,10 @@ TEST(CompleteByProjection, AppendsWhatTheSourceImpliesInsideTheRecord) {
       {"ABCDE", "", "BC->E; AD->E", "AD->E; BC->E"},
       // Nothing to add when the list already implies everything.
       {"ABC", "A->B; B->C", "A->B; B->C", "A->B; B->C"},
-      // A dependency without a left-hand side holds from every subset on.
-      {"AB", "", "->B", "A->B"},
+      // A constant keeps its empty left-hand side, also in a schema of one
+      // attribute, and is not repeated for larger subsets.
+      {"AB", "", "->B", "->B"},
+      {"A", "", "->A", "->A"},
       // A single member has no proper non-empty subset.
       {"A", "", "B->A", ""},
       // A record without members.

@@ -57,7 +57,7 @@ TEST(SynthesisProperty, CoverIsMinimalAndTheSplitKeepsDependenciesAndAKey) {
     SplitByLeftSides(state, dialog);
     ASSERT_TRUE(dialog.messages.empty()) << context;
     std::vector<AttributeSet> results;
-    for (int s = 0; s <= LeftSideSlotCount; ++s) {
+    for (int s = 0; s < state.firstMergedSlot; ++s) {
       if (state.schemas[s].state == SynthesisCurrent) results.push_back(state.schemas[s].member);
     }
     for (const brute::Fd& f : reduced) {
@@ -77,7 +77,7 @@ TEST(SynthesisProperty, CoverIsMinimalAndTheSplitKeepsDependenciesAndAKey) {
     // Every dependency of a union or projection holds in the whole schema.
     MergeEquivalentKeys(state, dialog);
     AbsorbProjections(state, dialog);
-    for (int s = FirstMergedSlot; s < SynthesisSlotCount; ++s) {
+    for (int s = state.firstMergedSlot; s < SlotCount(state); ++s) {
       for (const brute::Fd& f : brute::FromList(state.schemas[s].dependencies))
         ASSERT_TRUE(brute::Implies(original, f.lhs, f.rhs)) << context;
     }
