@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -37,12 +36,12 @@ constexpr int kCellTop = 14;
 constexpr int kCellPitch = 32;
 // The split schemas: four columns of three rows.
 constexpr int kSplitColumns = 4;
-constexpr int kSplitColumnPitch = 240;
+constexpr int kSplitColumnPitch = 234;
 constexpr int kSplitLabelWidth = 24;
 // Unions and projections: three columns of two rows, with room for labels
 // such as "Schema 14: 1+2+3".
 constexpr int kLaterColumns = 3;
-constexpr int kLaterColumnPitch = 320;
+constexpr int kLaterColumnPitch = 314;
 constexpr int kLaterLabelWidth = 104;
 constexpr int kSlotFieldWidth = 200;
 // Cells are made for this many schemas at first and for more as the steps
@@ -192,43 +191,36 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
     const char* group;
     const char* scroll;
     int top;
-    int visibleRows;
   };
   const Heading headingRows[] = {
-      {"Label_LS_Inic", "Stejne leve strany:", "Group_LS", "ScrollBox_LS", 100, 3},
-      {"Label_Ekv_Inic", "Ekvivalentni klice:", "Group_EkvK", "ScrollBox_EkvK", 236, 2},
-      {"Label_Proj_Inic", "Projekce:", "Group_Proj", "ScrollBox_Proj", 340, 2},
+      {"Label_LS_Inic", "Stejne leve strany:", "Group_LS", "ScrollBox_LS", 100},
+      {"Label_Ekv_Inic", "Ekvivalentni klice:", "Group_EkvK", "ScrollBox_EkvK", 236},
+      {"Label_Proj_Inic", "Projekce:", "Group_Proj", "ScrollBox_Proj", 340},
   };
-  rows_ = {SlotRow{"Edit_LS",
-                   "Label_LS",
-                   kSplitColumns,
-                   kSplitColumnPitch,
-                   kSplitLabelWidth,
-                   kFirstSplitCells,
-                   true,
-                   nullptr,
-                   {},
-                   {}},
-           SlotRow{"Edit_EkvK",
-                   "Label_EkvK",
-                   kLaterColumns,
-                   kLaterColumnPitch,
-                   kLaterLabelWidth,
-                   kFirstLaterCells,
-                   false,
-                   nullptr,
-                   {},
-                   {}},
-           SlotRow{"Edit_Proj",
-                   "Label_Proj",
-                   kLaterColumns,
-                   kLaterColumnPitch,
-                   kLaterLabelWidth,
-                   kFirstLaterCells,
-                   false,
-                   nullptr,
-                   {},
-                   {}}};
+  rows_ = {SlotRow{.fieldPrefix = "Edit_LS",
+                   .labelPrefix = "Label_LS",
+                   .columns = kSplitColumns,
+                   .columnPitch = kSplitColumnPitch,
+                   .labelWidth = kSplitLabelWidth,
+                   .firstCells = kFirstSplitCells,
+                   .numbered = true,
+                   .visibleLines = 3},
+           SlotRow{.fieldPrefix = "Edit_EkvK",
+                   .labelPrefix = "Label_EkvK",
+                   .columns = kLaterColumns,
+                   .columnPitch = kLaterColumnPitch,
+                   .labelWidth = kLaterLabelWidth,
+                   .firstCells = kFirstLaterCells,
+                   .numbered = false,
+                   .visibleLines = 2},
+           SlotRow{.fieldPrefix = "Edit_Proj",
+                   .labelPrefix = "Label_Proj",
+                   .columns = kLaterColumns,
+                   .columnPitch = kLaterColumnPitch,
+                   .labelWidth = kLaterLabelWidth,
+                   .firstCells = kFirstLaterCells,
+                   .numbered = false,
+                   .visibleLines = 2}};
   QLabel* headings[3] = {};
   QGroupBox* groups[3] = {};
   QScrollArea* scrolls[3] = {};
@@ -238,7 +230,8 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
                             QRect(kGroupLeft, h.top, 200, 16));
     auto* group = new QGroupBox(content);
     group->setObjectName(QString::fromLatin1(h.group));
-    group->setGeometry(kGroupLeft, h.top + 18, kGroupWidth, kCellTop + h.visibleRows * kCellPitch);
+    group->setGeometry(kGroupLeft, h.top + 18, kGroupWidth,
+                       kCellTop + rows_[r].visibleLines * kCellPitch);
     groups[r] = group;
     auto* scroll = new QScrollArea(group);
     scroll->setObjectName(QString::fromLatin1(h.scroll));
@@ -247,6 +240,7 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
     scroll->setGeometry(2, kScrollTop, kGroupWidth - 4, group->height() - kScrollTop - 2);
     scroll->verticalScrollBar()->setSingleStep(kCellPitch);
     scrolls[r] = scroll;
+    rows_[r].scroll = scroll;
     auto* cells = new QWidget;
     cells->setObjectName(QStringLiteral("%1_Cells").arg(QString::fromLatin1(h.group)));
     scroll->setWidget(cells);
@@ -282,8 +276,12 @@ void TForm_Synteza_2::EnsureCells(SlotRow& row, int count) {
     field->hide();
     row.fields.push_back(field);
   }
+  // The bar is switched on and off here: a scroll area whose group box is
+  // still hidden does not yet decide for itself.
   const int lines = (std::max(count, row.firstCells) + row.columns - 1) / row.columns;
-  row.cells->resize(kGroupWidth - 4 - row.cells->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+  row.scroll->setVerticalScrollBarPolicy(lines > row.visibleLines ? Qt::ScrollBarAlwaysOn
+                                                                  : Qt::ScrollBarAlwaysOff);
+  row.cells->resize(row.scroll->width() - row.scroll->verticalScrollBar()->sizeHint().width(),
                     6 + lines * kCellPitch);
 }
 

@@ -77,9 +77,11 @@ class TForm_Synteza_2 final : public QWidget {
     int firstCells;
     // The split schemas' labels read their numbers for good.
     bool numbered;
+    int visibleLines;
+    QScrollArea* scroll = nullptr;
     QWidget* cells = nullptr;
-    std::vector<QLineEdit*> fields;
-    std::vector<QLabel*> labels;
+    std::vector<QLineEdit*> fields{};
+    std::vector<QLabel*> labels{};
   };
   // Gives the row at least `count` cells, named on from the last, and makes
   // the scrolled area as tall as they need.
