@@ -74,7 +74,11 @@ int RemoveRedundantAttributes(DependencyList& dependencies) {
       if (!s.Has(i)) continue;
       s.Remove(i);
       ComputeClosure(s, d.Rhs(), dependencies, nullptr);
-      if (s.Has(d.Rhs())) EraseLhsEntry(d, i);
+      if (s.Has(d.Rhs())) {
+        EraseLhsEntry(d, i);
+        // With a second copy of i still there, i is tried once more.
+        if (d.LhsHas(i)) --i;
+      }
       s = d.LhsSet();
     }
   }
