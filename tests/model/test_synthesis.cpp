@@ -160,6 +160,9 @@ TEST(Synthesis, SplitByLeftSides) {
        {"1: ABC {A->B; A->C} A,B 4/1", "2: AB {B->A} B,A 4/1", "3: CD {C->D} C 4/1"}},
       // No dependencies: one key schema of all attributes.
       {"ABC", "", {"1: ABC {} ABC 4/1"}},
+      // C -> A holds inside slot 1 too: the textbook schema in 3NF but not
+      // in BCNF, with the key B C its own list does not show.
+      {"ABC", "AB->C; C->A", {"1: ABC {AB->C} AB,BC 3/1", "2: AC {C->A} C 4/1"}},
   };
   for (const Case& c : cases) {
     SynthesisState state = Loaded(c.names, c.cover);
