@@ -83,10 +83,9 @@ void ClassifyByCover(SubSchema& record, const DependencyList& cover) {
 }
 
 // Appends a slot at the end of the rows.
-SubSchema& AppendSlot(SynthesisState& state, SubSchema schema, std::string numberText) {
+void AppendSlot(SynthesisState& state, SubSchema schema, std::string numberText) {
   state.schemas.push_back(std::move(schema));
   state.numberText.push_back(std::move(numberText));
-  return state.schemas.back();
 }
 
 // The union of two schemas with every cover dependency inside it, completed
