@@ -389,19 +389,8 @@ std::vector<std::string> ReportSchema(const DecompositionState& state, int slot)
   for (const std::string& line : ListKeyLines(schema.keys, names))
     lines.push_back(line);
   lines.insert(lines.end(), {" ", "NORMALNI FORMA:", " "});
-  switch (schema.normalForm) {
-    case 2:
-      lines.push_back(" Schema je ve druhe normalni forme");
-      break;
-    case 3:
-      lines.push_back(" Schema je ve treti normalni forme");
-      break;
-    case 4:
-      lines.push_back(" Schema je v BCNF");
-      break;
-    default:
-      break;
-  }
+  if (std::string line = NormalFormReportLine(schema); !line.empty())
+    lines.push_back(std::move(line));
   lines.insert(lines.end(), {" ", kReportRule, kReportRule});
   return lines;
 }

@@ -60,9 +60,13 @@ int FindAllKeys(KeyList& keys, const DependencyList& dependencies, const Attribu
       s = ReduceToKey(s, dependencies);
       AttributeSet t = s;
       ComputeClosure(t, NoAttribute, dependencies, nullptr);
+      // Every attribute of the schema, not only those before the first empty
+      // name: a sub-schema's table is empty at every non-member. A record
+      // whose right-hand attribute stands in its own left-hand side gives a
+      // set that need not be a superkey at all; this test turns it away.
       bool accepted = true;
-      for (AttributeIndex i = 0; i < MaxAttributes && !names[i].empty(); ++i) {
-        if (!t.Has(i)) {
+      for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
+        if (!names[i].empty() && !t.Has(i)) {
           accepted = false;
           break;
         }

@@ -1,5 +1,7 @@
 #include "Nf.h"
 
+#include "Closure.h"
+
 AttributeSet MarkNonPrimeAttributes(const KeyList& keys) {
   AttributeSet prime;
   for (const KeyRecord& k : keys)
@@ -16,4 +18,20 @@ int DependencyNormalForm(const Dependency& dependency, const KeyList& keys, Attr
   }
   if (!nonPrime.Has(b)) return Nf3NFOnly;
   return NfViolates3NF;
+}
+
+bool IsSecondNormalForm(AttributeSet member, const DependencyList& dependencies,
+                        const KeyList& keys) {
+  const AttributeSet nonPrime = member & MarkNonPrimeAttributes(keys);
+  if (nonPrime.Empty()) return true;
+  const FastClosure closure(dependencies);
+  for (const KeyRecord& k : keys) {
+    for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
+      if (!k.member.Has(i)) continue;
+      AttributeSet part = k.member;
+      part.Remove(i);
+      if (!(closure.Close(part) & nonPrime).Empty()) return false;
+    }
+  }
+  return true;
 }

@@ -91,6 +91,22 @@ void ComputeNormalForm(SubSchema& record) {
     }
   }
   record.normalForm = static_cast<std::uint32_t>(nf);
+  record.belowSecondNormalForm =
+      nf == NfViolates3NF && !IsSecondNormalForm(record.member, record.dependencies, record.keys);
+}
+
+std::string NormalFormReportLine(const SubSchema& record) {
+  switch (record.normalForm) {
+    case NfViolates3NF:
+      return record.belowSecondNormalForm ? " Schema je v prvni normalni forme"
+                                          : " Schema je ve druhe normalni forme";
+    case Nf3NFOnly:
+      return " Schema je ve treti normalni forme";
+    case NfBCNF:
+      return " Schema je v BCNF";
+    default:
+      return {};
+  }
 }
 
 void CompleteByProjection(SubSchema& record, const DependencyList& source) {
@@ -113,6 +129,22 @@ void CompleteByProjection(SubSchema& record, const DependencyList& source) {
   std::array<std::uint32_t, MaxAttributes + 1> q{};
   int qValid = 0;  // levels 0 .. qValid - 1 of q are exact
   p[0] = sourceClosure.Base();
+
+  const auto append = [&](const std::vector<AttributeIndex>& lhs, std::uint32_t missing) {
+    while (missing != 0) {
+      const AttributeIndex a = static_cast<AttributeIndex>(std::countr_zero(missing));
+      missing &= missing - 1;
+      Dependency added = NewDependency(lhs, a);
+      added.used = 1;
+      record.dependencies.push_back(added);
+      ownClosure.Add(added);
+    }
+  };
+
+  // The empty set first: a record with an empty left-hand side says that an
+  // attribute is constant, and that holds in every schema holding it.
+  if (const std::uint32_t constant = p[0] & memberMask & ~ownClosure.Base(); constant != 0)
+    append({}, constant);
 
   std::vector<int> position;
   for (int k = 1; k < n; ++k) {
@@ -140,20 +172,12 @@ void CompleteByProjection(SubSchema& record, const DependencyList& source) {
         }
         const std::uint32_t own =
             ownClosure.Extend(q[k - 1], 1u << members[position[k - 1]], reached);
-        std::uint32_t missing = reached & ~own;
-        if (missing != 0) {
+        if (const std::uint32_t missing = reached & ~own; missing != 0) {
           std::vector<AttributeIndex> lhs;
           lhs.reserve(position.size());
           for (int pos : position)
             lhs.push_back(members[pos]);
-          while (missing != 0) {
-            const AttributeIndex a = static_cast<AttributeIndex>(std::countr_zero(missing));
-            missing &= missing - 1;
-            Dependency added = NewDependency(lhs, a);
-            added.used = 1;
-            record.dependencies.push_back(added);
-            ownClosure.Add(added);
-          }
+          append(lhs, missing);
           qValid = 0;
         }
       }

@@ -5,6 +5,7 @@
 // normal form, and the dependencies the source schema implies inside it.
 
 #include <cstdint>
+#include <string>
 
 #include "Schema.h"
 
@@ -17,6 +18,9 @@ struct SubSchema {
   std::uint32_t normalForm = 0;
   // What the slot holds; each window gives the values its own meaning.
   std::uint32_t state = 0;
+  // Set with a normal form of 2 when the schema is not even in 2NF: the
+  // reports then say first normal form.
+  bool belowSecondNormalForm = false;
 };
 
 // A name table for the key search over a sub-schema: "data" at every member
@@ -30,12 +34,16 @@ KeyList FindSchemaKeys(const SubSchema& record);
 
 // Sets `normalForm` from the record's dependencies and keys: 2 if some
 // dependency violates 3NF, else 3 if some violates BCNF, else 4 (also when
-// there are no dependencies).
+// there are no dependencies); and `belowSecondNormalForm`.
 void ComputeNormalForm(SubSchema& record);
 
+// The report line of the normal form, empty for "not computed".
+std::string NormalFormReportLine(const SubSchema& record);
+
 // Appends to the record's list every dependency X -> a with X a proper
-// subset of the members and a a member that `source` implies from X but the
-// list built so far does not. Subsets are taken by size, and within a size in
+// subset of the members, the empty set included, and a a member that
+// `source` implies from X but the list built so far does not. Subsets are
+// taken by size, and within a size in
 // lexicographic order of the members' positions; the records appended for
 // one subset already count for the following ones. Appended records hold X in
 // ascending index order and have `used` = 1.

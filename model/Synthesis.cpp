@@ -12,7 +12,6 @@
 namespace {
 
 const char* const kSplitShown = "Rozlozeni schematu podle levych stran je jiz zobrazeno";
-const char* const kTooMany = "Uz je vytvoreno prilis mnoho schemat";
 const char* const kSplitFirst = "Nejprve rozlozte schema podle levych stran";
 const char* const kNoEquivalentKeys = " Zadna schemata nemaji ekvivalentni klice";
 const char* const kMergeShown = "Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno";
@@ -20,12 +19,6 @@ const char* const kProjectionsVanish =
     "Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem 'Projekce'.";
 const char* const kNoProjection = "Zadna schemata nejsou projekci";
 const char* const kProjectionShown = " Zobrazeni projekce je jiz zobrazeno";
-
-// The merge gives up before a slot whose count of schemas would reach this.
-constexpr int kMergeSchemaLimit = 15;
-// Slots 1..19 take part in the projection, the first projection slot
-// included.
-constexpr int kLastProjectionCandidate = FirstSynthesisProjectionSlot;
 
 AttributeSet FullClosure(AttributeSet start, const DependencyList& dependencies) {
   ComputeClosure(start, NoAttribute, dependencies, nullptr);
@@ -53,22 +46,46 @@ bool HoldsEqual(const DependencyList& list, const Dependency& d) {
   return false;
 }
 
-void EmptySlot(SynthesisState& state, int slot) {
-  state.schemas[slot] = SubSchema{};
-}
-
-// Gives the split schemas absorbed by the projection back and empties the
+// Gives the split schemas absorbed by the projection back and removes the
 // projection slots.
 void UndoProjections(SynthesisState& state) {
-  for (int s = FirstLeftSideSlot; s < FirstLeftSideSlot + LeftSideSlotCount; ++s) {
+  for (int s = FirstLeftSideSlot; s < state.firstMergedSlot; ++s) {
     if (state.schemas[s].state == SynthesisReplaced) state.schemas[s].state = SynthesisCurrent;
   }
-  for (int s = FirstSynthesisProjectionSlot; s < SynthesisSlotCount; ++s) {
-    EmptySlot(state, s);
-    state.numberText[s].clear();
-  }
+  state.schemas.resize(static_cast<std::size_t>(state.firstProjectionSlot));
+  state.numberText.resize(static_cast<std::size_t>(state.firstProjectionSlot));
   state.projectionsShown = 0;
   state.projectionPossible = 1;
+}
+
+// Keys and normal form from the dependencies that hold in the schema: its
+// own list completed by what the cover implies inside it. A schema's own
+// list may hide keys (a schema with the attributes of the whole schema shows
+// only its own group of the cover) or suggest supersets of keys. The keys
+// already listed keep their order where they are keys; the list itself stays
+// as shown.
+void ClassifyByCover(SubSchema& record, const DependencyList& cover) {
+  SubSchema holding;
+  holding.member = record.member;
+  holding.dependencies = record.dependencies;
+  CompleteByProjection(holding, cover);
+  const KeyList found = FindSchemaKeys(holding);
+  for (const KeyRecord& k : record.keys) {
+    if (HasKey(found, k.member) && !HasKey(holding.keys, k.member)) holding.keys.push_back(k);
+  }
+  for (const KeyRecord& k : found) {
+    if (!HasKey(holding.keys, k.member)) holding.keys.push_back(k);
+  }
+  ComputeNormalForm(holding);
+  record.keys = std::move(holding.keys);
+  record.normalForm = holding.normalForm;
+  record.belowSecondNormalForm = holding.belowSecondNormalForm;
+}
+
+// Appends a slot at the end of the rows.
+void AppendSlot(SynthesisState& state, SubSchema schema, std::string numberText) {
+  state.schemas.push_back(std::move(schema));
+  state.numberText.push_back(std::move(numberText));
 }
 
 // The union of two schemas with every cover dependency inside it, completed
@@ -116,8 +133,6 @@ void LoadSynthesis(SynthesisState& state, const AttributeTable& names, Dependenc
                    KeyList keys) {
   ClearSynthesis(state);
   state.attributeNames = names;
-  for (int s = FirstLeftSideSlot; s < FirstLeftSideSlot + LeftSideSlotCount; ++s)
-    state.numberText[s] = std::to_string(s);
 
   SubSchema& start = state.schemas[0];
   for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
@@ -136,45 +151,40 @@ void SplitByLeftSides(SynthesisState& state, SynthesisDialog& dialog) {
     return;
   }
   state.leftSidesShown = 1;
-  SubSchema& start = state.schemas[0];
-  if (start.normalForm == NfBCNF) return;
-  start.state = SynthesisReplaced;
+  if (state.schemas[0].normalForm == NfBCNF) return;
+  state.schemas[0].state = SynthesisReplaced;
+  // The slots grow below; the cover is copied so that no reference into
+  // them is kept.
+  const DependencyList cover = state.schemas[0].dependencies;
+  const KeyList startKeys = state.schemas[0].keys;
 
-  // The window has fields for twelve split schemas, the key schema
-  // included; what does not fit is left out, and the student is told once.
-  bool tooMany = false;
-  for (const Dependency& d : start.dependencies)
+  for (const Dependency& d : cover)
     d.used = 0;
-  for (auto it = start.dependencies.begin(); it != start.dependencies.end(); ++it) {
+  for (auto it = cover.begin(); it != cover.end(); ++it) {
     const Dependency& d = *it;
     if (d.used != 0) continue;
-    if (state.schemaCount == LeftSideSlotCount) {
-      tooMany = true;
-      break;
-    }
-    SubSchema& slot = state.schemas[++state.schemaCount];
-    slot.member = d.LhsSet();
-    slot.member.Add(d.Rhs());
-    slot.dependencies.push_back(d);
-    for (auto e = std::next(it); e != start.dependencies.end(); ++e) {
+    SubSchema group;
+    group.member = d.LhsSet();
+    group.member.Add(d.Rhs());
+    group.dependencies.push_back(d);
+    for (auto e = std::next(it); e != cover.end(); ++e) {
       // The same indexes in the same order: A + B and B + A are two sides.
       if (e->used != 0 || e->lhs != d.lhs) continue;
       e->used = 1;
-      slot.member.Add(e->Rhs());
-      InsertBehindHead(slot.dependencies, *e);
+      group.member.Add(e->Rhs());
+      InsertBehindHead(group.dependencies, *e);
     }
     d.used = 1;
+    group.keys = FindSchemaKeys(group);
+    AppendSlot(state, std::move(group), std::to_string(++state.schemaCount));
   }
-
-  const int splitCount = state.schemaCount;
-  for (int s = 1; s <= splitCount; ++s)
-    state.schemas[s].keys = FindSchemaKeys(state.schemas[s]);
 
   // A key of the whole schema lying in a split schema is a key of it too,
   // even where that schema's own dependencies do not show it.
+  const int splitCount = state.schemaCount;
   bool anyKeyFound = false;
   const KeyRecord* candidate = nullptr;
-  for (const KeyRecord& key : start.keys) {
+  for (const KeyRecord& key : startKeys) {
     bool found = false;
     for (int s = 1; s <= splitCount; ++s) {
       SubSchema& slot = state.schemas[s];
@@ -193,20 +203,18 @@ void SplitByLeftSides(SynthesisState& state, SynthesisDialog& dialog) {
     }
   }
   if (!anyKeyFound && candidate != nullptr) {
-    if (state.schemaCount == LeftSideSlotCount) {
-      tooMany = true;
-    } else {
-      SubSchema& slot = state.schemas[++state.schemaCount];
-      slot.member = candidate->member;
-      slot.keys.push_back(*candidate);
-    }
+    SubSchema keySchema;
+    keySchema.member = candidate->member;
+    keySchema.keys.push_back(*candidate);
+    AppendSlot(state, std::move(keySchema), std::to_string(++state.schemaCount));
   }
 
   for (int s = 1; s <= state.schemaCount; ++s) {
-    ComputeNormalForm(state.schemas[s]);
+    ClassifyByCover(state.schemas[s], cover);
     state.schemas[s].state = SynthesisCurrent;
   }
-  if (tooMany) dialog.Inform(kTooMany);
+  state.firstMergedSlot = SlotCount(state);
+  state.firstProjectionSlot = SlotCount(state);
 }
 
 void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
@@ -232,14 +240,13 @@ void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
   state.equivalentKeysShown = 1;
   const DependencyList& cover = state.schemas[0].dependencies;
   const int count = state.schemaCount;
+  // The unions go behind the split schemas and any projection schemas the
+  // student kept; they are made first and put into the slots at the end.
+  std::vector<SubSchema> unions;
+  std::vector<std::string> texts;
   int merged = 0;
   int last = -1;
-  bool full = false;
-  for (int i = 1; i <= count && !full; ++i) {
-    if (count + merged + 1 >= kMergeSchemaLimit) {
-      dialog.Inform(kTooMany);
-      break;
-    }
+  for (int i = 1; i <= count; ++i) {
     if (state.schemas[i].state == SynthesisReplaced) continue;
     const AttributeSet keyI = FirstKey(state.schemas[i]);
     const AttributeSet closureI = FullClosure(keyI, cover);
@@ -250,23 +257,21 @@ void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
       if (!keyJ.IsSubsetOf(closureI) || !keyI.IsSubsetOf(FullClosure(keyJ, cover))) continue;
       SubSchema scratch = UnionSchema(state.schemas[i], state.schemas[j], cover);
       if (scratch.normalForm != Nf3NFOnly && scratch.normalForm != NfBCNF) continue;
-      // Six fields hold the unions; a further one is not made.
-      if (last + 1 == MergedSlotCount) {
-        dialog.Inform(kTooMany);
-        full = true;
-        break;
-      }
       ++merged;
       ++last;
-      const int slot = FirstMergedSlot + last;
       scratch.state = SynthesisCurrent;
-      state.schemas[slot] = std::move(scratch);
+      unions.push_back(std::move(scratch));
       state.schemas[i].state = SynthesisReplaced;
       state.schemas[j].state = SynthesisReplaced;
-      state.numberText[slot] = "Schema " + std::to_string(count + last + 1) + ": " +
-                               std::to_string(i) + "+" + std::to_string(j);
+      texts.push_back("Schema " + std::to_string(count + last + 1) + ": " + std::to_string(i) +
+                      "+" + std::to_string(j));
     }
   }
+  const auto at = static_cast<std::ptrdiff_t>(state.firstProjectionSlot);
+  state.schemas.insert(state.schemas.begin() + at, std::make_move_iterator(unions.begin()),
+                       std::make_move_iterator(unions.end()));
+  state.numberText.insert(state.numberText.begin() + at, texts.begin(), texts.end());
+  state.firstProjectionSlot += merged;
   if (merged == 0) {
     dialog.Inform(kNoEquivalentKeys);
     state.equivalentKeysPossible = 0;
@@ -290,25 +295,20 @@ void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
   }
   state.projectionsShown = 1;
   int p = -1;
-  bool full = false;
-  for (int i = 1; i <= kLastProjectionCandidate && !full; ++i) {
-    SubSchema& container = state.schemas[i];
-    if (container.state != SynthesisCurrent) continue;
+  // Every current schema takes part, the projection schemas made in this
+  // step included, so that none is left inside another; each absorption
+  // turns at least two current schemas into one, so the walk ends.
+  for (int i = 1; i < SlotCount(state); ++i) {
+    if (state.schemas[i].state != SynthesisCurrent) continue;
     bool found = false;
     std::string text;
     SubSchema scratch;
-    for (int j = 1; j <= kLastProjectionCandidate; ++j) {
+    for (int j = 1; j < SlotCount(state); ++j) {
+      SubSchema& container = state.schemas[i];
       SubSchema& inner = state.schemas[j];
       if (j == i || inner.state != SynthesisCurrent || !inner.member.IsSubsetOf(container.member))
         continue;
       if (!found) {
-        // Six fields hold the projections; the schemas of a further one
-        // stay as they are.
-        if (p + 1 == SynthesisProjectionSlotCount) {
-          dialog.Inform(kTooMany);
-          full = true;
-          break;
-        }
         scratch.member = container.member | inner.member;
         for (const Dependency& d : container.dependencies)
           InsertBehindHead(scratch.dependencies, d);
@@ -335,11 +335,10 @@ void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
     }
     if (!found) continue;
     scratch.keys = FindSchemaKeys(scratch);
-    ComputeNormalForm(scratch);
+    ClassifyByCover(scratch, state.schemas[0].dependencies);
     scratch.state = SynthesisCurrent;
     ++p;
-    state.schemas[FirstSynthesisProjectionSlot + p] = std::move(scratch);
-    state.numberText[FirstSynthesisProjectionSlot + p] = text;
+    AppendSlot(state, std::move(scratch), std::move(text));
   }
   if (p == -1) {
     dialog.Inform(kNoProjection);
@@ -347,14 +346,30 @@ void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
   }
 }
 
+int SlotCount(const SynthesisState& state) {
+  return static_cast<int>(state.schemas.size());
+}
+
+int LeftSideCount(const SynthesisState& state) {
+  return state.firstMergedSlot - FirstLeftSideSlot;
+}
+
+int MergedCount(const SynthesisState& state) {
+  return state.firstProjectionSlot - state.firstMergedSlot;
+}
+
+int ProjectionCount(const SynthesisState& state) {
+  return SlotCount(state) - state.firstProjectionSlot;
+}
+
 int DisplayNumber(const SynthesisState& state, int slot) {
-  if (slot < FirstMergedSlot) return slot;
-  if (slot < FirstSynthesisProjectionSlot) {
-    return state.schemaCount - state.lastMergedSlot + slot - FirstMergedSlot;
+  if (slot < state.firstMergedSlot) return slot;
+  if (slot < state.firstProjectionSlot) {
+    return state.schemaCount - state.lastMergedSlot + slot - state.firstMergedSlot;
   }
   // Projection schemas are numbered after all others, in slot order, as
   // their labels say.
-  return state.schemaCount + slot - FirstSynthesisProjectionSlot + 1;
+  return state.schemaCount + slot - state.firstProjectionSlot + 1;
 }
 
 std::string SynthesisFieldText(const SynthesisState& state, int slot) {
@@ -376,19 +391,8 @@ void AppendSchemaReport(const SynthesisState& state, int slot, std::vector<std::
   AddLines(lines, {" ", "KLICE:", " "});
   AddLines(lines, ListKeyLines(record.keys, state.attributeNames));
   AddLines(lines, {" ", "NORMALNI FORMA:", " "});
-  switch (record.normalForm) {
-    case NfViolates3NF:
-      lines.emplace_back(" Schema je ve druhe normalni forme");
-      break;
-    case Nf3NFOnly:
-      lines.emplace_back(" Schema je ve treti normalni forme");
-      break;
-    case NfBCNF:
-      lines.emplace_back(" Schema je v BCNF");
-      break;
-    default:
-      break;
-  }
+  if (std::string line = NormalFormReportLine(record); !line.empty())
+    lines.push_back(std::move(line));
   const std::string rule(42, '-');
   lines.emplace_back(" ");
   lines.push_back(rule);
@@ -397,7 +401,7 @@ void AppendSchemaReport(const SynthesisState& state, int slot, std::vector<std::
 
 std::vector<std::string> SynthesisResultReport(const SynthesisState& state) {
   std::vector<std::string> lines;
-  for (int s = 0; s < SynthesisSlotCount; ++s) {
+  for (int s = 0; s < SlotCount(state); ++s) {
     if (state.schemas[s].state == SynthesisCurrent) AppendSchemaReport(state, s, lines);
   }
   return lines;
@@ -405,13 +409,13 @@ std::vector<std::string> SynthesisResultReport(const SynthesisState& state) {
 
 std::vector<std::string> SynthesisCourseReport(const SynthesisState& state) {
   std::vector<std::string> lines;
-  for (int s = 0; s < SynthesisSlotCount; ++s) {
+  for (int s = 0; s < SlotCount(state); ++s) {
     if (state.schemas[s].state == SynthesisEmpty) continue;
     if (s == 0) {
       lines.emplace_back("PUVODNI SCHEMA:");
-    } else if (s < FirstMergedSlot) {
+    } else if (s < state.firstMergedSlot) {
       lines.emplace_back("Nasledujici schema vzniklo rozlozenim podle levych stran");
-    } else if (s < FirstSynthesisProjectionSlot) {
+    } else if (s < state.firstProjectionSlot) {
       lines.emplace_back("Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.");
     } else {
       lines.emplace_back("Nasledujici schema vzniklo projekci.");

@@ -6,7 +6,6 @@
 // equivalent keys, and schemas absorbed by the schemas they lie in; and the
 // two reports.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,16 +13,12 @@
 #include "Schema.h"
 #include "SubSchema.h"
 
-// Slots: 0 is the starting schema, 1..12 the left-hand-side split (and the
-// key schema), 13..18 the unions of schemas with equivalent keys, 19..24 the
-// projection schemas.
-inline constexpr int SynthesisSlotCount = 25;
+// Slots: 0 is the starting schema, then the left-hand-side split (and the
+// key schema), then the unions of schemas with equivalent keys, then the
+// projection schemas. Each row holds as many schemas as its step made, so no
+// result is ever cut short: a minimal cover of up to 90 records gives at most
+// 90 split schemas and a key schema, and the later rows only combine these.
 inline constexpr int FirstLeftSideSlot = 1;
-inline constexpr int LeftSideSlotCount = 12;
-inline constexpr int FirstMergedSlot = 13;
-inline constexpr int MergedSlotCount = 6;
-inline constexpr int FirstSynthesisProjectionSlot = 19;
-inline constexpr int SynthesisProjectionSlotCount = 6;
 
 // `state` of a synthesis slot.
 inline constexpr std::uint32_t SynthesisEmpty = 0;
@@ -31,16 +26,21 @@ inline constexpr std::uint32_t SynthesisCurrent = 1;   // a current result schem
 inline constexpr std::uint32_t SynthesisReplaced = 2;  // split up, merged or absorbed
 
 struct SynthesisState {
-  std::array<SubSchema, SynthesisSlotCount> schemas;
+  // Indexed by slot; always holds slot 0.
+  std::vector<SubSchema> schemas = std::vector<SubSchema>(1);
   AttributeTable attributeNames;
-  // What the number label of each slot reads: "1" .. "12" for the split,
+  // What the number label of each slot reads: "1", "2", ... for the split,
   // "Schema 5: 1+3" for a union or a projection; nothing for slot 0.
-  std::array<std::string, SynthesisSlotCount> numberText;
+  std::vector<std::string> numberText = std::vector<std::string>(1);
+  // Where the unions and the projection schemas begin; each row ends where
+  // the next begins, the last at the end of `schemas`.
+  int firstMergedSlot = FirstLeftSideSlot;
+  int firstProjectionSlot = FirstLeftSideSlot;
   // Schemas made by the split (key schema included) and by merging;
   // projection schemas are not counted.
   int schemaCount = 0;
-  // Index 0..5 within the merged slots of the last union, -1 when the merge
-  // made none.
+  // Index within the merged slots of the last union, -1 when the merge made
+  // none.
   int lastMergedSlot = 0;
   std::uint8_t projectionsShown = 0;
   std::uint8_t equivalentKeysShown = 0;
@@ -86,6 +86,14 @@ void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog);
 // Absorbs every current schema lying inside another current schema into a
 // projection schema.
 void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog);
+
+// The number of slots, the starting schema's included.
+int SlotCount(const SynthesisState& state);
+// How many split schemas (the key schema included), unions and projection
+// schemas the state holds.
+int LeftSideCount(const SynthesisState& state);
+int MergedCount(const SynthesisState& state);
+int ProjectionCount(const SynthesisState& state);
 
 // The number a slot goes by in the labels: the slot itself for the split,
 // the number its label gives for a union or a projection.

@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -34,14 +36,20 @@ constexpr int kCellTop = 14;
 constexpr int kCellPitch = 32;
 // The split schemas: four columns of three rows.
 constexpr int kSplitColumns = 4;
-constexpr int kSplitColumnPitch = 240;
+constexpr int kSplitColumnPitch = 234;
 constexpr int kSplitLabelWidth = 24;
 // Unions and projections: three columns of two rows, with room for labels
 // such as "Schema 14: 1+2+3".
 constexpr int kLaterColumns = 3;
-constexpr int kLaterColumnPitch = 320;
+constexpr int kLaterColumnPitch = 314;
 constexpr int kLaterLabelWidth = 104;
 constexpr int kSlotFieldWidth = 200;
+// Cells are made for this many schemas at first and for more as the steps
+// need them.
+constexpr int kFirstSplitCells = 12;
+constexpr int kFirstLaterCells = 6;
+// The scrolling area inside a group box starts below the box's frame line.
+constexpr int kScrollTop = 8;
 constexpr int kLowerTop = 446;
 constexpr int kDetailTop = kLowerTop + 18;
 constexpr int kDetailHeight = 258;
@@ -148,7 +156,6 @@ QLineEdit* TForm_Synteza_2::MakeSchemaField(QWidget* parent, int slot, const QSt
   field->setReadOnly(true);
   field->setToolTip(kFieldHint);
   field->installEventFilter(this);
-  schemaFields_[slot] = field;
   return field;
 }
 
@@ -179,53 +186,67 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
   Button_EkvK = makeButton("Button_EkvK", a_EkvK, QRect(320, 62, 170, 28));
   Button_Proj = makeButton("Button_Proj", a_projekce, QRect(500, 62, 120, 28));
 
-  struct Row {
+  struct Heading {
     const char* heading;
     const char* headingText;
     const char* group;
-    const char* field;
-    const char* label;
-    int firstSlot;
-    int count;
+    const char* scroll;
     int top;
-    int rows;
-    int columns;
-    int columnPitch;
-    int labelWidth;
   };
-  const Row rows[] = {
-      {"Label_LS_Inic", "Stejne leve strany:", "Group_LS", "Edit_LS", "Label_LS", FirstLeftSideSlot,
-       LeftSideSlotCount, 100, 3, kSplitColumns, kSplitColumnPitch, kSplitLabelWidth},
-      {"Label_Ekv_Inic", "Ekvivalentni klice:", "Group_EkvK", "Edit_EkvK", "Label_EkvK",
-       FirstMergedSlot, MergedSlotCount, 236, 2, kLaterColumns, kLaterColumnPitch,
-       kLaterLabelWidth},
-      {"Label_Proj_Inic", "Projekce:", "Group_Proj", "Edit_Proj", "Label_Proj",
-       FirstSynthesisProjectionSlot, SynthesisProjectionSlotCount, 340, 2, kLaterColumns,
-       kLaterColumnPitch, kLaterLabelWidth},
+  const Heading headingRows[] = {
+      {"Label_LS_Inic", "Stejne leve strany:", "Group_LS", "ScrollBox_LS", 100},
+      {"Label_Ekv_Inic", "Ekvivalentni klice:", "Group_EkvK", "ScrollBox_EkvK", 236},
+      {"Label_Proj_Inic", "Projekce:", "Group_Proj", "ScrollBox_Proj", 340},
   };
+  rows_ = {SlotRow{.fieldPrefix = "Edit_LS",
+                   .labelPrefix = "Label_LS",
+                   .columns = kSplitColumns,
+                   .columnPitch = kSplitColumnPitch,
+                   .labelWidth = kSplitLabelWidth,
+                   .firstCells = kFirstSplitCells,
+                   .numbered = true,
+                   .visibleLines = 3},
+           SlotRow{.fieldPrefix = "Edit_EkvK",
+                   .labelPrefix = "Label_EkvK",
+                   .columns = kLaterColumns,
+                   .columnPitch = kLaterColumnPitch,
+                   .labelWidth = kLaterLabelWidth,
+                   .firstCells = kFirstLaterCells,
+                   .numbered = false,
+                   .visibleLines = 2},
+           SlotRow{.fieldPrefix = "Edit_Proj",
+                   .labelPrefix = "Label_Proj",
+                   .columns = kLaterColumns,
+                   .columnPitch = kLaterColumnPitch,
+                   .labelWidth = kLaterLabelWidth,
+                   .firstCells = kFirstLaterCells,
+                   .numbered = false,
+                   .visibleLines = 2}};
   QLabel* headings[3] = {};
   QGroupBox* groups[3] = {};
+  QScrollArea* scrolls[3] = {};
   for (int r = 0; r < 3; ++r) {
-    const Row& row = rows[r];
-    headings[r] = MakeLabel(content, row.heading, QString::fromLatin1(row.headingText),
-                            QRect(kGroupLeft, row.top, 200, 16));
+    const Heading& h = headingRows[r];
+    headings[r] = MakeLabel(content, h.heading, QString::fromLatin1(h.headingText),
+                            QRect(kGroupLeft, h.top, 200, 16));
     auto* group = new QGroupBox(content);
-    group->setObjectName(QString::fromLatin1(row.group));
-    group->setGeometry(kGroupLeft, row.top + 18, kGroupWidth, kCellTop + row.rows * kCellPitch);
+    group->setObjectName(QString::fromLatin1(h.group));
+    group->setGeometry(kGroupLeft, h.top + 18, kGroupWidth,
+                       kCellTop + rows_[r].visibleLines * kCellPitch);
     groups[r] = group;
-    for (int k = 0; k < row.count; ++k) {
-      const int slot = row.firstSlot + k;
-      const int left = 8 + (k % row.columns) * row.columnPitch;
-      const int top = kCellTop + (k / row.columns) * kCellPitch;
-      auto* label = new QLabel(group);
-      label->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(row.label)).arg(k + 1));
-      label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      label->setGeometry(left, top, row.labelWidth, kFieldHeight);
-      numberLabels_[slot] = label;
-      QLineEdit* field = MakeSchemaField(
-          group, slot, QStringLiteral("%1%2").arg(QString::fromLatin1(row.field)).arg(k + 1));
-      field->setGeometry(left + row.labelWidth + 6, top, kSlotFieldWidth, kFieldHeight);
-    }
+    auto* scroll = new QScrollArea(group);
+    scroll->setObjectName(QString::fromLatin1(h.scroll));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setGeometry(2, kScrollTop, kGroupWidth - 4, group->height() - kScrollTop - 2);
+    scroll->verticalScrollBar()->setSingleStep(kCellPitch);
+    scrolls[r] = scroll;
+    rows_[r].scroll = scroll;
+    auto* cells = new QWidget;
+    cells->setObjectName(QStringLiteral("%1_Cells").arg(QString::fromLatin1(h.group)));
+    scroll->setWidget(cells);
+    rows_[r].cells = cells;
+    EnsureCells(rows_[r], rows_[r].firstCells);
   }
   Label_LS_Inic = headings[0];
   Label_Ekv_Inic = headings[1];
@@ -233,9 +254,36 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
   Group_LS = groups[0];
   Group_EkvK = groups[1];
   Group_Proj = groups[2];
-  // The split schemas' labels read their slot numbers for good.
-  for (int s = FirstLeftSideSlot; s < FirstMergedSlot; ++s)
-    numberLabels_[s]->setText(QString::number(s));
+  ScrollBox_LS = scrolls[0];
+  ScrollBox_EkvK = scrolls[1];
+  ScrollBox_Proj = scrolls[2];
+}
+
+void TForm_Synteza_2::EnsureCells(SlotRow& row, int count) {
+  for (int k = static_cast<int>(row.fields.size()); k < count; ++k) {
+    const int left = 8 + (k % row.columns) * row.columnPitch;
+    const int top = 6 + (k / row.columns) * kCellPitch;
+    auto* label = new QLabel(row.cells);
+    label->setObjectName(
+        QStringLiteral("%1%2").arg(QString::fromLatin1(row.labelPrefix)).arg(k + 1));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setGeometry(left, top, row.labelWidth, kFieldHeight);
+    if (row.numbered) label->setText(QString::number(k + 1));
+    label->hide();
+    row.labels.push_back(label);
+    QLineEdit* field = MakeSchemaField(
+        row.cells, -1, QStringLiteral("%1%2").arg(QString::fromLatin1(row.fieldPrefix)).arg(k + 1));
+    field->setGeometry(left + row.labelWidth + 6, top, kSlotFieldWidth, kFieldHeight);
+    field->hide();
+    row.fields.push_back(field);
+  }
+  // The bar is switched on and off here: a scroll area whose group box is
+  // still hidden does not yet decide for itself.
+  const int lines = (std::max(count, row.firstCells) + row.columns - 1) / row.columns;
+  row.scroll->setVerticalScrollBarPolicy(lines > row.visibleLines ? Qt::ScrollBarAlwaysOn
+                                                                  : Qt::ScrollBarAlwaysOff);
+  row.cells->resize(row.scroll->width() - row.scroll->verticalScrollBar()->sizeHint().width(),
+                    6 + lines * kCellPitch);
 }
 
 void TForm_Synteza_2::BuildDetails(QWidget* content) {
@@ -300,28 +348,16 @@ void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
 }
 
 void TForm_Synteza_2::ShowSlots() {
-  for (int s = 0; s < SynthesisSlotCount; ++s) {
-    const SubSchema& schema = state_.schemas[s];
-    QLineEdit& field = *schemaFields_[s];
-    field.setText(ToText(SynthesisFieldText(state_, s)));
-    field.setCursorPosition(0);
-    SetBackground(field, SchemaColour(schema.normalForm));
-    if (s == 0) continue;
-    const bool present = schema.state != SynthesisEmpty;
-    field.setEnabled(present);
-    field.setVisible(present);
-    if (s >= FirstMergedSlot) numberLabels_[s]->setText(ToText(state_.numberText[s]));
-    numberLabels_[s]->setVisible(present);
-  }
-  const auto anyPresent = [this](int first, int count) {
-    for (int s = first; s < first + count; ++s) {
-      if (state_.schemas[s].state != SynthesisEmpty) return true;
-    }
-    return false;
-  };
+  const SubSchema& start = state_.schemas[0];
+  Edit_Schema_1->setText(ToText(SynthesisFieldText(state_, 0)));
+  Edit_Schema_1->setCursorPosition(0);
+  SetBackground(*Edit_Schema_1, SchemaColour(start.normalForm));
+  ShowRow(rows_[0], FirstLeftSideSlot, LeftSideCount(state_));
+  ShowRow(rows_[1], state_.firstMergedSlot, MergedCount(state_));
+  ShowRow(rows_[2], state_.firstProjectionSlot, ProjectionCount(state_));
   const bool split = state_.leftSidesShown != 0;
-  const bool merged = anyPresent(FirstMergedSlot, MergedSlotCount);
-  const bool projected = anyPresent(FirstSynthesisProjectionSlot, SynthesisProjectionSlotCount);
+  const bool merged = MergedCount(state_) > 0;
+  const bool projected = ProjectionCount(state_) > 0;
   Group_LS->setVisible(split);
   Label_LS_Inic->setVisible(split);
   Group_EkvK->setVisible(merged);
@@ -330,11 +366,32 @@ void TForm_Synteza_2::ShowSlots() {
   Label_Proj_Inic->setVisible(projected);
 }
 
+void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
+  EnsureCells(row, count);
+  for (int k = 0; k < static_cast<int>(row.fields.size()); ++k) {
+    QLineEdit& field = *row.fields[k];
+    QLabel& label = *row.labels[k];
+    const int slot = k < count ? firstSlot + k : -1;
+    const SubSchema empty;
+    const SubSchema& schema = slot < 0 ? empty : state_.schemas[slot];
+    field.setProperty("tag", slot);
+    field.setText(slot < 0 ? QString() : ToText(SynthesisFieldText(state_, slot)));
+    field.setCursorPosition(0);
+    SetBackground(field, SchemaColour(schema.normalForm));
+    if (!row.numbered) label.setText(slot < 0 ? QString() : ToText(state_.numberText[slot]));
+    const bool present = schema.state != SynthesisEmpty;
+    field.setEnabled(present);
+    field.setVisible(present);
+    label.setVisible(present);
+  }
+}
+
 bool TForm_Synteza_2::eventFilter(QObject* watched, QEvent* event) {
+  // Only the schema fields are watched; each carries its slot.
   if (event->type() == QEvent::MouseButtonDblClick) {
-    const auto it = std::find(schemaFields_.begin(), schemaFields_.end(), watched);
-    if (it != schemaFields_.end()) {
-      Edit_Schema_1DblClick(static_cast<int>(it - schemaFields_.begin()));
+    const int slot = watched->property("tag").toInt();
+    if (slot >= 0 && slot < SlotCount(state_)) {
+      Edit_Schema_1DblClick(slot);
       return true;
     }
   }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "OutOfDateNotice.h"
 #include "Platform.h"
@@ -16,6 +17,7 @@ class QLineEdit;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class SchemaDetails;
 class UpDownControl;
 
@@ -63,6 +65,30 @@ class TForm_Synteza_2 final : public QWidget {
   void BuildDetails(QWidget* content);
   QLineEdit* MakeSchemaField(QWidget* parent, int slot, const QString& name);
 
+  // One row of schema fields (the split, the unions, the projections): a
+  // group box whose cells scroll once the row holds more schemas than the
+  // box shows.
+  struct SlotRow {
+    const char* fieldPrefix;
+    const char* labelPrefix;
+    int columns;
+    int columnPitch;
+    int labelWidth;
+    // The cells made at first; the scrolled area never gets smaller.
+    int firstCells;
+    // The split schemas' labels read their numbers for good.
+    bool numbered;
+    int visibleLines;
+    QScrollArea* scroll = nullptr;
+    QWidget* cells = nullptr;
+    std::vector<QLineEdit*> fields{};
+    std::vector<QLabel*> labels{};
+  };
+  // Gives the row at least `count` cells, named on from the last, and makes
+  // the scrolled area as tall as they need.
+  void EnsureCells(SlotRow& row, int count);
+  void ShowRow(SlotRow& row, int firstSlot, int count);
+
   void FormClose();
   // Brings every schema field, number label and group in line with the
   // slots.
@@ -77,9 +103,8 @@ class TForm_Synteza_2 final : public QWidget {
   SynthesisState state_;
   int shownSlot = 0;
 
-  // Indexed by slot; slot 0 has no number label.
-  std::array<QLineEdit*, SynthesisSlotCount> schemaFields_{};
-  std::array<QLabel*, SynthesisSlotCount> numberLabels_{};
+  // The split, the unions and the projections.
+  std::array<SlotRow, 3> rows_{};
 
   QAction* a_LS_stejne = nullptr;
   QAction* a_EkvK = nullptr;
@@ -98,6 +123,9 @@ class TForm_Synteza_2 final : public QWidget {
   QGroupBox* Group_LS = nullptr;
   QGroupBox* Group_EkvK = nullptr;
   QGroupBox* Group_Proj = nullptr;
+  QScrollArea* ScrollBox_LS = nullptr;
+  QScrollArea* ScrollBox_EkvK = nullptr;
+  QScrollArea* ScrollBox_Proj = nullptr;
 
   QLabel* Label_S1 = nullptr;
   QLabel* Label_S2 = nullptr;

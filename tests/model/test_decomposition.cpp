@@ -45,19 +45,26 @@ TEST(SubSchema, NormalFormTakesTheWeakestClass) {
     const char* members;
     const char* deps;
     std::uint32_t expected;
+    const char* reportLine;
   } cases[] = {
-      {"ABC", "", 4},             // no dependency
-      {"ABC", "A->B; B->C", 2},   // B -> C violates 3NF
-      {"ABC", "B->C; A->B", 2},   // the order does not matter
-      {"ABC", "AB->C; C->B", 3},  // C -> B violates only BCNF
-      {"AB", "A->B; B->A", 4},    // both sides are keys
-      {"ABC", "AB->C; C->B; A->A", 3},
+      {"ABC", "", 4, " Schema je v BCNF"},  // no dependency
+      // B -> C violates 3NF; B depends on the key A as a whole.
+      {"ABC", "A->B; B->C", 2, " Schema je ve druhe normalni forme"},
+      {"ABC", "B->C; A->B", 2, " Schema je ve druhe normalni forme"},  // the order does not matter
+      // B depends on A, a part of the key A C: not even 2NF.
+      {"ABC", "A->B", 2, " Schema je v prvni normalni forme"},
+      // A constant depends on the empty part of any key.
+      {"AB", "->B", 2, " Schema je v prvni normalni forme"},
+      {"ABC", "AB->C; C->B", 3, " Schema je ve treti normalni forme"},  // C -> B violates only BCNF
+      {"AB", "A->B; B->A", 4, " Schema je v BCNF"},                     // both sides are keys
+      {"ABC", "AB->C; C->B; A->A", 3, " Schema je ve treti normalni forme"},
   };
   for (const Case& c : cases) {
     SubSchema r = Record(c.members, c.deps);
     r.keys = FindSchemaKeys(r);
     ComputeNormalForm(r);
     EXPECT_EQ(r.normalForm, c.expected) << c.deps;
+    EXPECT_EQ(NormalFormReportLine(r), c.reportLine) << c.deps;
   }
 }
 
@@ -84,8 +91,10 @@ TEST(CompleteByProjection, AppendsWhatTheSourceImpliesInsideTheRecord) {
       {"ABCDE", "", "BC->E; AD->E", "AD->E; BC->E"},
       // Nothing to add when the list already implies everything.
       {"ABC", "A->B; B->C", "A->B; B->C", "A->B; B->C"},
-      // A dependency without a left-hand side holds from every subset on.
-      {"AB", "", "->B", "A->B"},
+      // A constant keeps its empty left-hand side, also in a schema of one
+      // attribute, and is not repeated for larger subsets.
+      {"AB", "", "->B", "->B"},
+      {"A", "", "->A", "->A"},
       // A single member has no proper non-empty subset.
       {"A", "", "B->A", ""},
       // A record without members.
@@ -312,6 +321,25 @@ TEST(DecomposeSchema, TheRightChildIsCompletedUnderTheRoot) {
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   ExpectSlots(state, {{1, "BC", "B->C", {"B"}, 4, "1"}, {2, "ABD", "A->B; A->D", {"A"}, 4, "2"}});
+}
+
+// A trivial record must not make a key of a child (D -> A violates BCNF in
+// slot 2), and a constant must reach the child that holds it; where every
+// attribute is constant, the empty set is the key.
+TEST(DecomposeSchema, TrivialRecordsAndConstantsGiveTheChildrenTheirRightKeys) {
+  {
+    DecompositionState state = Loaded("ABCD", "AC->D; D->A; C->B; AB->C; CA->C");
+    ScriptedDialog dialog;
+    ASSERT_TRUE(Split(state, 0, "C->B", dialog));
+    ExpectSlots(state, {{1, "BC", "C->B", {"C"}, 4, "1"},
+                        {2, "ACD", "AC->D; D->A; CA->C", {"AC", "CD"}, 3, "2"}});
+  }
+  {
+    DecompositionState state = Loaded("ABC", "->C; C->A");
+    ScriptedDialog dialog;
+    ASSERT_TRUE(Split(state, 0, "C->A", dialog));
+    ExpectSlots(state, {{1, "AC", "C->A; ->C", {""}, 4, "1"}, {2, "BC", "->C", {"B"}, 2, "2"}});
+  }
 }
 
 TEST(DecomposeSchema, ChildrenAlsoGetTheRootsKeysThatLieInsideThem) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "BruteForce.h"
@@ -14,17 +15,42 @@
 
 namespace {
 
+// Every slot holds the keys and the normal form of the dependencies of the
+// root that hold inside it, each key once; the reports tell first from
+// second normal form.
+void ExpectExactSlot(const SubSchema& slot, const std::vector<brute::Fd>& root,
+                     const std::string& trace) {
+  std::vector<std::uint32_t> keys;
+  for (const KeyRecord& k : slot.keys)
+    keys.push_back(k.member.mask);
+  std::sort(keys.begin(), keys.end());
+  const std::vector<std::uint32_t> exact = brute::KeysOf(slot.member.mask, root);
+  EXPECT_EQ(keys, exact) << trace;
+  const int nf = brute::NormalFormOf(slot.member.mask, root, exact);
+  EXPECT_EQ(static_cast<int>(slot.normalForm), nf) << trace;
+  if (nf == NfViolates3NF) {
+    EXPECT_EQ(slot.belowSecondNormalForm, !brute::IsSecondNormalForm(slot.member.mask, root, exact))
+        << trace;
+  }
+}
+
 // After any sequence of steps every split is lossless and keeps the parent's
-// attributes, and every completed dependency holds in the root.
-TEST(DecompositionProperty, SplitsAreLosslessAndCompletionsHold) {
+// attributes, every completed dependency holds in the root, and every
+// schema made carries its exact keys and normal form. The schemas hold
+// trivial records, empty left-hand sides and repeated attributes; a few
+// have all twenty attributes.
+TEST(DecompositionProperty, SplitsAreLosslessAndEverySchemaIsExact) {
   std::mt19937 rng(20260505);
   int splits = 0;
-  for (int round = 0; round < Rounds(1500); ++round) {
-    const int n = std::uniform_int_distribution<int>(2, 7)(rng);
-    DependencyList list;
-    for (const Dependency& d : brute::RandomDependencies(rng, n, 9, 3)) {
-      if (!d.LhsHas(d.Rhs())) list.push_back(d);
-    }
+  int wide = 0;
+  const int rounds = Rounds(1500);
+  for (int round = 0; round < rounds; ++round) {
+    // Brute force over a twenty-attribute schema takes about a second.
+    const bool twenty = round < 2;
+    const int n =
+        twenty ? MaxAttributes : std::uniform_int_distribution<int>(1, kWideSchemas ? 12 : 10)(rng);
+    const DependencyList list =
+        brute::RandomEdgeDependencies(rng, n, twenty ? 24 : 10, twenty ? 6 : 3);
     const AttributeTable names = brute::GeneratedNames(n);
     DecompositionState state;
     LoadDecomposition(state, names, list, ComputeKeys(list, names));
@@ -38,7 +64,7 @@ TEST(DecompositionProperty, SplitsAreLosslessAndCompletionsHold) {
       }
       const int s = candidates[rng() % candidates.size()];
       const SubSchema& parent = state.schemas[s];
-      if (parent.state == SlotEmpty || parent.dependencies.empty()) continue;
+      if (parent.dependencies.empty()) continue;
       const int d = std::uniform_int_distribution<int>(
           0, static_cast<int>(parent.dependencies.size()) - 1)(rng);
       const Dependency& chosen = *std::next(parent.dependencies.begin(), d);
@@ -47,6 +73,7 @@ TEST(DecompositionProperty, SplitsAreLosslessAndCompletionsHold) {
       const AttributeSet x = chosen.LhsSet();
       if (!DecomposeSchema(state, d, s, dialog)) continue;
       ++splits;
+      wide += twenty ? 1 : 0;
       const SubSchema& left = state.schemas[2 * s + 1];
       const SubSchema& right = state.schemas[2 * s + 2];
       const std::string trace = DepsText(list) + " split " + std::to_string(s);
@@ -56,14 +83,21 @@ TEST(DecompositionProperty, SplitsAreLosslessAndCompletionsHold) {
       EXPECT_EQ(brute::Closure(x.mask, root) & left.member.mask, left.member.mask) << trace;
       for (const brute::Fd& f : brute::FromList(right.dependencies))
         EXPECT_TRUE(brute::Implies(root, f.lhs, f.rhs)) << trace;
+      ExpectExactSlot(left, root, trace + " left");
+      ExpectExactSlot(right, root, trace + " right");
     }
     AddUncoveredSchemas(state, dialog);
-    for (int slot = FirstAddedSlot; slot < FirstProjectionSlot; ++slot) {
-      for (const brute::Fd& f : brute::FromList(state.schemas[slot].dependencies))
+    AddProjectionSchemas(state, dialog);
+    for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
+      const SubSchema& extra = state.schemas[slot];
+      if (extra.state == SlotEmpty) continue;
+      for (const brute::Fd& f : brute::FromList(extra.dependencies))
         EXPECT_TRUE(brute::Implies(root, f.lhs, f.rhs)) << DepsText(list);
+      ExpectExactSlot(extra, root, DepsText(list) + " slot " + std::to_string(slot));
     }
   }
   EXPECT_GT(splits, Rounds(2000));
+  EXPECT_GT(wide, 0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // Independent reference computations over all subsets, for property tests.
 // They use only the definitions, never the program's algorithms.
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -124,6 +125,106 @@ inline DependencyList RandomDependencies(std::mt19937& rng, int n, int maxDeps, 
     list.push_back(NewDependency(lhs, static_cast<AttributeIndex>(attr(rng))));
   }
   return list;
+}
+
+// Like RandomDependencies, with the inputs at the edges mixed in: empty
+// left-hand sides, trivial records (the right-hand attribute on the left as
+// well) and an attribute repeated within one left-hand side.
+inline DependencyList RandomEdgeDependencies(std::mt19937& rng, int n, int maxDeps, int maxLhs) {
+  DependencyList list;
+  std::uniform_int_distribution<int> attr(0, n - 1);
+  std::uniform_int_distribution<int> width(0, maxLhs);
+  std::uniform_int_distribution<int> kind(0, 9);
+  const int deps = std::uniform_int_distribution<int>(0, maxDeps)(rng);
+  for (int d = 0; d < deps; ++d) {
+    std::vector<AttributeIndex> lhs;
+    const int w = kind(rng) == 0 ? 0 : std::max(1, width(rng));
+    for (int k = 0; k < w; ++k)
+      lhs.push_back(static_cast<AttributeIndex>(attr(rng)));
+    if (!lhs.empty() && kind(rng) == 0) lhs.push_back(lhs.front());
+    AttributeIndex rhs = static_cast<AttributeIndex>(attr(rng));
+    if (!lhs.empty() && kind(rng) == 0) rhs = lhs.back();
+    list.push_back(NewDependency(lhs, rhs));
+  }
+  return list;
+}
+
+// Calls f on every subset of `members`, the empty set first.
+template <typename F>
+void ForEachSubset(std::uint32_t members, F f) {
+  std::uint32_t s = 0;
+  do {
+    f(s);
+    s = (s - members) & members;
+  } while (s != 0);
+}
+
+// The keys of the schema over `members` in which the dependencies hold:
+// the sets whose closure holds every member while no set one smaller does.
+// Ascending by mask.
+inline std::vector<std::uint32_t> KeysOf(std::uint32_t members, const std::vector<Fd>& fds) {
+  const auto superkey = [&](std::uint32_t s) { return (Closure(s, fds) & members) == members; };
+  std::vector<std::uint32_t> keys;
+  ForEachSubset(members, [&](std::uint32_t s) {
+    if (!superkey(s)) return;
+    for (std::uint32_t rest = s; rest != 0; rest &= rest - 1) {
+      if (superkey(s & ~(rest & (~rest + 1)))) return;
+    }
+    keys.push_back(s);
+  });
+  std::sort(keys.begin(), keys.end());
+  return keys;
+}
+
+// 4 when the schema over `members` is in BCNF, 3 when only in 3NF, 2 below:
+// every set determines no further member, or is a superkey, or (3NF) only
+// prime members.
+// `keys` are the keys over `members`.
+inline int NormalFormOf(std::uint32_t members, const std::vector<Fd>& fds,
+                        const std::vector<std::uint32_t>& keys) {
+  std::uint32_t prime = 0;
+  for (std::uint32_t k : keys)
+    prime |= k;
+  int nf = 4;
+  ForEachSubset(members, [&](std::uint32_t s) {
+    const std::uint32_t closed = Closure(s, fds) & members;
+    if (closed == s || closed == members) return;
+    nf = std::min(nf, (closed & ~s & ~prime) != 0 ? 2 : 3);
+  });
+  return nf;
+}
+
+// 2NF over `members`, whose keys are `keys`: no member outside every key
+// depends on a proper subset of a key.
+inline bool IsSecondNormalForm(std::uint32_t members, const std::vector<Fd>& fds,
+                               const std::vector<std::uint32_t>& keys) {
+  std::uint32_t prime = 0;
+  for (std::uint32_t k : keys)
+    prime |= k;
+  const std::uint32_t nonPrime = members & ~prime;
+  bool second = true;
+  for (std::uint32_t k : keys) {
+    ForEachSubset(k, [&](std::uint32_t s) {
+      if (s != k && (Closure(s, fds) & nonPrime) != 0) second = false;
+    });
+  }
+  return second;
+}
+
+// Whether the dependencies that hold in the schemas together imply every
+// dependency: the left-hand side grows by what each schema derives from its
+// share of it.
+inline bool Preserves(const std::vector<std::uint32_t>& schemas, const std::vector<Fd>& fds) {
+  for (const Fd& f : fds) {
+    std::uint32_t z = f.lhs;
+    for (std::uint32_t before = ~z; before != z;) {
+      before = z;
+      for (std::uint32_t r : schemas)
+        z |= Closure(z & r, fds) & r;
+    }
+    if (((z >> f.rhs) & 1u) == 0) return false;
+  }
+  return true;
 }
 
 inline AttributeTable GeneratedNames(int n) {
