@@ -143,9 +143,9 @@ TEST(CompleteByProjection, GivesTheProjectionOfTheSource) {
   }
 }
 
-// The completion exactly as stated, with the list-walking closure and a
-// recursive enumeration, as a reference for the fast one.
-void StatedCompletion(SubSchema& r, const DependencyList& source) {
+// The completion step by step, with the list-walking closure and a
+// recursive enumeration of the subsets, as a reference for the fast one.
+void StepwiseCompletion(SubSchema& r, const DependencyList& source) {
   std::vector<AttributeIndex> members;
   for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
     if (r.member.Has(i)) members.push_back(i);
@@ -179,7 +179,7 @@ void StatedCompletion(SubSchema& r, const DependencyList& source) {
     pick(0, k);
 }
 
-TEST(CompleteByProjection, AppendsTheSameRecordsInTheSameOrderAsStated) {
+TEST(CompleteByProjection, AppendsTheSameRecordsInTheSameOrderAsStepByStep) {
   std::mt19937 rng(5152);
   for (int s = 0; s < 400; ++s) {
     const int n = std::uniform_int_distribution<int>(2, 10)(rng);
@@ -192,10 +192,10 @@ TEST(CompleteByProjection, AppendsTheSameRecordsInTheSameOrderAsStated) {
       if ((d.LhsSet() | AttributeSet::Of({d.Rhs()})).IsSubsetOf(fast.member) && rng() % 2 == 0)
         fast.dependencies.push_back(d);
     }
-    SubSchema stated = fast;
+    SubSchema stepwise = fast;
     CompleteByProjection(fast, source);
-    StatedCompletion(stated, source);
-    EXPECT_EQ(DepsText(fast.dependencies), DepsText(stated.dependencies)) << DepsText(source);
+    StepwiseCompletion(stepwise, source);
+    EXPECT_EQ(DepsText(fast.dependencies), DepsText(stepwise.dependencies)) << DepsText(source);
   }
 }
 

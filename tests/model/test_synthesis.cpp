@@ -103,7 +103,7 @@ TEST(MinimalCover, ThirdPassRemovesWhatShorteningMadeRedundant) {
   EXPECT_EQ(Slots(state), (Lines{"1: AB {A->B} A 4/1", "2: BC {B->C} B 4/1"}));
 }
 
-TEST(MinimalCover, SameAsTheStatedOrderWhereThatIsMinimalAlready) {
+TEST(MinimalCover, SameAsTwoPassesWhereThoseGiveAMinimalCover) {
   for (const char* text : {"A->B; B->C; A->C", "AB->C; A->B", "A->B; B->A; A->C; B->C",
                            "AC->D; D->A; C->B; AB->C", "A->A; A->B"}) {
     DependencyList twoPasses = Deps(text);

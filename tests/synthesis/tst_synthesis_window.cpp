@@ -165,7 +165,8 @@ class SynthesisWindowTest : public QObject {
 
   void openingShowsTheReducedStartingSchema() {
     TestBench t;
-    // The stated two reductions would leave A -> C behind.
+    // Removing redundant dependencies, then attributes, would leave A -> C
+    // behind.
     TForm_Synteza_2& w = Open(t, "ABC", "AC->B; B->C; A->C");
     QVERIFY(w.isVisible());
     QCOMPARE(Field(w, "Edit_Schema_1")->text(), QStringLiteral("A; B; C; "));
