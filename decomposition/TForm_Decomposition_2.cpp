@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QUndoCommand>
 #include <exception>
 
 #include "Display.h"
@@ -92,6 +93,36 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, WindowDirectory& 
 
 TForm_Decomposition_2::~TForm_Decomposition_2() = default;
 
+class TForm_Decomposition_2::SplitCommand final : public QUndoCommand {
+ public:
+  SplitCommand(TForm_Decomposition_2& window, DecompositionState before)
+      : QUndoCommand(TForm_Decomposition_2::tr("dekompozice")),
+        window_(window),
+        before_(std::move(before)),
+        after_(window.state_) {}
+
+  // Pushed after the split was made; redone only after an undo.
+  void redo() override {
+    if (made_) window_.RestoreState(after_);
+    made_ = true;
+  }
+  void undo() override { window_.RestoreState(before_); }
+
+ private:
+  TForm_Decomposition_2& window_;
+  DecompositionState before_;
+  DecompositionState after_;
+  bool made_ = false;
+};
+
+void TForm_Decomposition_2::RestoreState(const DecompositionState& state) {
+  state_ = state;
+  ShowSchemas();
+  DropDetailsOfVanishedSchema();
+  // The schema shown may have lost or regained its children.
+  if (!shownNumber_.empty()) Input_DataClick();
+}
+
 QAction* TForm_Decomposition_2::MakeAction(const char* name, const QString& caption,
                                            const QString& hint,
                                            void (TForm_Decomposition_2::*handler)()) {
@@ -136,6 +167,15 @@ void TForm_Decomposition_2::BuildMenus() {
   tisk->menuAction()->setToolTip(QStringLiteral("Zobrazi postup pro tisk"));
   tisk->addAction(a_print_all);
   tisk->addAction(a_print_selected);
+  QAction* undo = splits_.createUndoAction(this, tr("&Zpet"));
+  undo->setObjectName(QStringLiteral("a_undo"));
+  undo->setShortcut(QKeySequence::Undo);
+  QAction* redo = splits_.createRedoAction(this, tr("Z&novu"));
+  redo->setObjectName(QStringLiteral("a_redo"));
+  redo->setShortcut(QKeySequence::Redo);
+  algoritmy->addSeparator();
+  algoritmy->addAction(undo);
+  algoritmy->addAction(redo);
   bar->addAction(a_konec);
 }
 
@@ -272,6 +312,7 @@ void TForm_Decomposition_2::LoadSchema() {
   Tree();
   const Schema& live = host_.LiveSchema();
   LoadDecomposition(state_, live.attributes, live.dependencies, live.keys);
+  splits_.clear();
   shownSlot = 0;
   // The details of an earlier opening belong to a schema that is gone.
   details_->Clear();
@@ -311,7 +352,10 @@ void TForm_Decomposition_2::Input_DataClick() {
 void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
   // The step never empties the slot it splits, so the rows shown (among them
   // the one that was double-clicked) stay valid.
-  errors_.Run([&] { DecomposeSchema(state_, tag, shownSlot, *dialog_); });
+  DecompositionState before = state_;
+  bool split = false;
+  errors_.Run([&] { split = DecomposeSchema(state_, tag, shownSlot, *dialog_); });
+  if (split) splits_.push(new SplitCommand(*this, std::move(before)));
   ShowSchemas();
 }
 
@@ -329,6 +373,7 @@ void TForm_Decomposition_2::a_dekomposiceExecute() {
 }
 
 void TForm_Decomposition_2::a_projekceExecute() {
+  splits_.clear();
   try {
     AddProjectionSchemas(state_, *dialog_);
   } catch (...) {
@@ -339,6 +384,7 @@ void TForm_Decomposition_2::a_projekceExecute() {
 }
 
 void TForm_Decomposition_2::a_nepokrytezavislostiExecute() {
+  splits_.clear();
   try {
     AddUncoveredSchemas(state_, *dialog_);
   } catch (...) {
@@ -382,6 +428,7 @@ void TForm_Decomposition_2::FormClose() {
   try {
     // Every slot gives its lists back; the next opening loads afresh.
     state_ = DecompositionState{};
+    splits_.clear();
     details_->Clear();
     shownSlot = 0;
     shownNumber_.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QUndoStack>
 #include <array>
 #include <memory>
 #include <string>
@@ -84,7 +85,14 @@ class TForm_Decomposition_2 final : public QMainWindow {
   ErrorDisplay& errors_;
   std::unique_ptr<Dialog> dialog_;
 
+  class SplitCommand;
+  // Shows a state reached before, as undoing or redoing a split does.
+  void RestoreState(const DecompositionState& state);
+
   DecompositionState state_;
+  // The splits made since the tree was last changed in any other way; each
+  // can be undone.
+  QUndoStack splits_;
   int shownSlot = 0;
   // The number text of the schema whose details are shown.
   std::string shownNumber_;
