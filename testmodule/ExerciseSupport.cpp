@@ -275,7 +275,7 @@ void AnswerColumns::FixTask(AttributeSet& chosen, MessageService& messages) {
   Button_Odpoved->setFocus();
 }
 
-void AnswerColumns::ShowSolution(const AttributeSet& result, MessageService& messages) {
+bool AnswerColumns::ShowSolution(const AttributeSet& result, MessageService& messages) {
   bool wrong = false;
   for (std::size_t k = 0; k < answers.size(); ++k) {
     QCheckBox* solution = AddBox(Panel_reseni, solutions, answers[k]->text());
@@ -294,6 +294,7 @@ void AnswerColumns::ShowSolution(const AttributeSet& result, MessageService& mes
   Panel_odpoved->setEnabled(false);
   messages.Inform(wrong ? QStringLiteral("Ve vasi odpovedi byly chyby.")
                         : QStringLiteral("Gratuluji! Vase odpoved je spravna"));
+  return !wrong;
 }
 
 void AnswerColumns::Clear() {

@@ -158,7 +158,8 @@ class AnswerColumns {
   // Checking: the solution column ticks the attributes of `result`, a box
   // the answer ticked otherwise turns red, and the student is told whether
   // the answer was right.
-  void ShowSolution(const AttributeSet& result, MessageService& messages);
+  // Returns whether the answer was right.
+  bool ShowSolution(const AttributeSet& result, MessageService& messages);
   // Destroys the controls of every column, hides the answer's and the
   // solution's frames and Button_Odpoved and Button_Novy, and makes the task
   // and answer columns and their buttons usable again.

@@ -40,6 +40,7 @@ TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& message
   const exercise::ColumnsLayout layout = Layout();
   QWidget* canvas = exercise::MakeCanvas(*this, layout.window);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
+  feedback_ = new ExerciseFeedback(*this);
 
   a_spravnaOdpoved =
       exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"),
@@ -92,7 +93,11 @@ void TForm_Test_Closure::OKClick() {
 void TForm_Test_Closure::a_spravnaOdpovedExecute() {
   AttributeSet closure = chosenSet;
   ComputeClosure(closure, NoAttribute, dependencies, nullptr);
-  columns_->ShowSolution(closure, messages_);
+  feedback_->Explain(
+      QStringList{
+          tr("Uzaver %1 krok za krokem:").arg(explain::SetText(chosenSet, attributeNames))} +
+      explain::TraceLines(TraceClosure(chosenSet, dependencies), attributeNames));
+  feedback_->Record(columns_->ShowSolution(closure, messages_));
   columns_->Button_Novy->setFocus();
 }
 
@@ -103,6 +108,7 @@ void TForm_Test_Closure::a_newExecute() {
 }
 
 void TForm_Test_Closure::a_clearExecute() {
+  feedback_->Explain({});
   columns_->Panel_BckGr_1->hide();
   columns_->Clear();
   attributeCount = 0;
@@ -111,6 +117,7 @@ void TForm_Test_Closure::a_clearExecute() {
 }
 
 void TForm_Test_Closure::FormClose() {
+  feedback_->ResetScore();
   a_clearExecute();
   columns_->Reset();
 }

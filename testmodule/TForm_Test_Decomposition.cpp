@@ -35,6 +35,7 @@ TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageServ
   setWindowTitle(QStringLiteral("Testovaci model - Dekompozice"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
+  feedback_ = new ExerciseFeedback(*this);
 
   a_spravnaodpoved =
       exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
@@ -172,12 +173,42 @@ void TForm_Test_Decomposition::a_spravnaodpovedExecute() {
     if (differs3NF(k) || differsBCNF(k)) correct = false;
   }
   if (!exercise::AnnounceVerdict(correct, messages_)) return;
+  feedback_->Record(correct);
+  QStringList why;
+  k = 0;
+  for (const Dependency& d : dependencies) {
+    if (differs3NF(k) || differsBCNF(k)) why << ViolationLines(d, nonPrime);
+    ++k;
+  }
+  feedback_->Explain(why);
   ShowSolution();
   // Only a given-up answer has rows to mark.
   for (k = 0; k < answerBoxes3NF.size(); ++k) {
     if (differsBCNF(k)) errorMarksBCNF[k]->show();
     if (differs3NF(k)) errorMarks3NF[k]->show();
   }
+}
+
+QStringList TForm_Test_Decomposition::ViolationLines(const Dependency& d,
+                                                     AttributeSet nonPrime) const {
+  const QString shown = ToText(ShowDependency(d, attributeNames));
+  const QString rhs = ToText(NameOf(attributeNames, d.Rhs()));
+  if (d.LhsHas(d.Rhs())) return {tr("%1 je trivialni, zadnou formu neporusuje").arg(shown)};
+  for (const KeyRecord& key : keys) {
+    if (key.member.IsSubsetOf(d.LhsSet())) {
+      return {tr("%1: leva strana obsahuje klic %2, zavislost BCNF neporusuje")
+                  .arg(shown, explain::SetText(key.member, attributeNames))};
+    }
+  }
+  QStringList keyTexts;
+  for (const KeyRecord& key : keys)
+    keyTexts << explain::SetText(key.member, attributeNames);
+  const QString lhs = tr("%1: leva strana neobsahuje zadny klic (%2)")
+                          .arg(shown, keyTexts.join(QStringLiteral(", ")));
+  if (nonPrime.Has(d.Rhs())) {
+    return {lhs, tr("  %1 neni klicovy atribut, proto je porusena 3NF").arg(rhs)};
+  }
+  return {lhs, tr("  %1 je klicovy atribut, proto je porusena jen BCNF").arg(rhs)};
 }
 
 void TForm_Test_Decomposition::ShowSolution() {
@@ -225,6 +256,7 @@ void TForm_Test_Decomposition::a_clearExecute() {
 }
 
 void TForm_Test_Decomposition::FormClose() {
+  feedback_->ResetScore();
   a_clearExecute();
   Memo_Atr->clear();
   Memo_Dep->clear();

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "ExerciseFeedback.h"
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
@@ -30,6 +31,8 @@ class TForm_Test_Decomposition final : public QWidget {
   void a_newExecute();
   void a_clearExecute();
   void FormClose();
+  // Why the dependency violates 3NF, only BCNF, or neither.
+  QStringList ViolationLines(const Dependency& d, AttributeSet nonPrime) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -41,6 +44,7 @@ class TForm_Test_Decomposition final : public QWidget {
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
   OutOfDateNotice* notice_ = nullptr;
+  ExerciseFeedback* feedback_ = nullptr;
   MessageService& messages_;
 
   // The exercise's own copy of the schema and the keys computed for it at

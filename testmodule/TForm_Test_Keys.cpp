@@ -28,6 +28,7 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
   setWindowTitle(QStringLiteral("Testovaci modul - Klice"));
   QWidget* canvas = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
+  feedback_ = new ExerciseFeedback(*this);
 
   a_spravnaOdpoved =
       exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"),
@@ -128,6 +129,17 @@ void TForm_Test_Keys::a_spravnaOdpovedExecute() {
     }
     if (correctFlags[c] == 1) solutionBoxes[c]->setChecked(true);
   }
+  feedback_->Record(!wrong);
+  AttributeSet members;
+  for (AttributeIndex a : ShownAttributes(attributeNames))
+    members.Add(a);
+  QStringList why;
+  for (int c = 0; c < KeyCandidateCount; ++c) {
+    if (taskBoxes[c]->isChecked() != (correctFlags[c] == 1)) {
+      why << explain::KeyCandidateLines(candidates[c], members, dependencies, attributeNames);
+    }
+  }
+  feedback_->Explain(why);
   messages_.Inform(wrong ? QStringLiteral("Bohuzel vase odpoved neni spravna.")
                          : QStringLiteral("Gratuluji! Odpoved jste spravne."));
 }
@@ -139,6 +151,7 @@ void TForm_Test_Keys::a_newExecute() {
 }
 
 void TForm_Test_Keys::a_clearExecute() {
+  feedback_->Explain({});
   for (int c = 0; c < KeyCandidateCount; ++c) {
     exercise::SetFontColour(*solutionBoxes[c], Qt::black);
     solutionBoxes[c]->setChecked(false);
@@ -154,6 +167,7 @@ void TForm_Test_Keys::a_clearExecute() {
 }
 
 void TForm_Test_Keys::FormClose() {
+  feedback_->ResetScore();
   Memo_Dep->clear();
   attributeCount = 0;
   keyCount = 0;

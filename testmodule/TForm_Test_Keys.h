@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "ExerciseFeedback.h"
 #include "Exercises.h"
 #include "OutOfDateNotice.h"
 #include "Platform.h"
@@ -42,6 +43,7 @@ class TForm_Test_Keys final : public QWidget {
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
   OutOfDateNotice* notice_ = nullptr;
+  ExerciseFeedback* feedback_ = nullptr;
   MessageService& messages_;
   RandomSource& random_;
 

@@ -3,11 +3,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "Data_statement_2.h"
+#include "Display.h"
 #include "ExerciseSupport.h"
 #include "MaxSets.h"
 
@@ -42,6 +44,7 @@ TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages,
   const exercise::ColumnsLayout layout = Layout();
   QWidget* canvas = exercise::MakeCanvas(*this, layout.window);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
+  feedback_ = new ExerciseFeedback(*this);
 
   a_spravnaOdpoved =
       exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravne reseni"),
@@ -95,7 +98,28 @@ void TForm_Test_MaxSet::a_spravnaOdpovedExecute() {
       break;
     }
   }
-  columns_->ShowSolution(UnionOfMaximalSets(dependencies, attributeNames, a), messages_);
+  const AttributeSet solution = UnionOfMaximalSets(dependencies, attributeNames, a);
+  // An attribute lies in some maximal set of `a` exactly when it does not
+  // determine `a` on its own.
+  QStringList why;
+  const QString chosen = ToText(NameOf(attributeNames, a));
+  for (std::size_t k = 0; k < columns_->answers.size(); ++k) {
+    const AttributeIndex b = columns_->shown[k];
+    if (columns_->answers[k]->isChecked() == solution.Has(b)) continue;
+    const QString name = ToText(NameOf(attributeNames, b));
+    if (solution.Has(b)) {
+      AttributeSet reached = AttributeSet::Of({b});
+      reached = Reached(reached, TraceClosure(reached, dependencies));
+      why << tr("%1 patri do nektere maximalni mnoziny: jeho uzaver %2 neobsahuje %3")
+                 .arg(name, explain::SetText(reached, attributeNames), chosen);
+    } else {
+      why << tr("%1 do maximalni mnoziny nepatri: urcuje %2:").arg(name, chosen)
+          << explain::TraceLines(TraceClosure(AttributeSet::Of({b}), dependencies, a),
+                                 attributeNames);
+    }
+  }
+  feedback_->Explain(why);
+  feedback_->Record(columns_->ShowSolution(solution, messages_));
 }
 
 void TForm_Test_MaxSet::a_newExecute() {
@@ -107,11 +131,13 @@ void TForm_Test_MaxSet::a_newExecute() {
 }
 
 void TForm_Test_MaxSet::a_clearExecute() {
+  feedback_->Explain({});
   columns_->Panel_BckGr_1->show();
   columns_->Clear();
 }
 
 void TForm_Test_MaxSet::FormClose() {
+  feedback_->ResetScore();
   a_clearExecute();
   columns_->Reset();
 }

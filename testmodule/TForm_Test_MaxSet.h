@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "ExerciseFeedback.h"
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
@@ -39,6 +40,7 @@ class TForm_Test_MaxSet final : public QWidget {
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
   OutOfDateNotice* notice_ = nullptr;
+  ExerciseFeedback* feedback_ = nullptr;
   MessageService& messages_;
 
   // The exercise's own copy of the schema, taken at preparation.

@@ -41,6 +41,10 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
   setWindowTitle(QStringLiteral("Testovaci modul - Redundantni atributy"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
+  feedback_ = new ExerciseFeedback(*this);
+  // Deleting one item may make another one necessary; the exercise asks
+  // about each against the whole list.
+  feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
 
   a_spravnaodpoved =
       exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
@@ -119,6 +123,7 @@ void TForm_Test_RedAtr::PrepareExercise() {
       AttachClick(button);
       button->show();
       attributeButtons.push_back(button);
+      buttonItems_.emplace_back(&d, d.lhs[i]);
     }
     // A dependency without a left-hand side still gets its line.
     if (d.lhs[0] == NoAttribute) addLabel();
@@ -155,7 +160,20 @@ void TForm_Test_RedAtr::a_spravnaodpovedExecute() {
   for (const QPushButton* button : attributeButtons) {
     if (Tag(button) == 10 || Tag(button) == 1) correct = false;
   }
-  if (exercise::AnnounceVerdict(correct, messages_)) ShowSolution();
+  if (!exercise::AnnounceVerdict(correct, messages_)) return;
+  feedback_->Record(correct);
+  QStringList why;
+  for (std::size_t k = 0; k < attributeButtons.size(); ++k) {
+    const int tag = Tag(attributeButtons[k]);
+    if (tag != 10 && tag != 1) continue;
+    const auto [record, attribute] = buttonItems_[k];
+    why << explain::FollowsLines(tr("%1 v %2").arg(ToText(NameOf(attributeNames, attribute)),
+                                                   ToText(ShowDependency(*record, attributeNames))),
+                                 LhsWithoutOneCopy(*record, attribute), record->Rhs(), workingCopy,
+                                 nullptr, attributeNames);
+  }
+  feedback_->Explain(why);
+  ShowSolution();
 }
 
 void TForm_Test_RedAtr::ShowSolution() {
@@ -184,6 +202,7 @@ void TForm_Test_RedAtr::a_clearExecute() {
   for (QPushButton* button : attributeButtons)
     delete button;
   attributeButtons.clear();
+  buttonItems_.clear();
   for (QLabel* label : dependencyLabels)
     delete label;
   dependencyLabels.clear();
@@ -195,6 +214,7 @@ void TForm_Test_RedAtr::a_clearExecute() {
 }
 
 void TForm_Test_RedAtr::FormClose() {
+  feedback_->ResetScore();
   a_clearExecute();
 }
 

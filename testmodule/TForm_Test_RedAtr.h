@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "ExerciseFeedback.h"
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
@@ -43,6 +44,7 @@ class TForm_Test_RedAtr final : public QWidget {
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
   OutOfDateNotice* notice_ = nullptr;
+  ExerciseFeedback* feedback_ = nullptr;
   MessageService& messages_;
 
   DependencyList workingCopy;
@@ -50,6 +52,8 @@ class TForm_Test_RedAtr final : public QWidget {
   AttributeTable attributeNames;
   std::vector<QLabel*> dependencyLabels;
   std::vector<QPushButton*> attributeButtons;
+  // The record and left-hand attribute each button stands for.
+  std::vector<std::pair<const Dependency*, AttributeIndex>> buttonItems_;
   AttributeSet redundantFlags;
   int nextLeft = 0;
   int nextTop = 0;

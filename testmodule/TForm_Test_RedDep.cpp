@@ -26,6 +26,10 @@ TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
   setWindowTitle(QStringLiteral("Testovaci modul - Redundantni zavislosti"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
+  feedback_ = new ExerciseFeedback(*this);
+  // Deleting one item may make another one necessary; the exercise asks
+  // about each against the whole list.
+  feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
 
   a_spravnaodpoved =
       exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
@@ -97,6 +101,18 @@ void TForm_Test_RedDep::a_spravnaodpovedExecute() {
   for (QCheckBox* box : solutionBoxes)
     box->hide();
   if (!exercise::AnnounceVerdict(correct, messages_)) return;
+  feedback_->Record(correct);
+  QStringList why;
+  k = 0;
+  for (const Dependency& d : dependencies) {
+    if (answerBoxes[k]->isChecked() != solutionBoxes[k]->isChecked()) {
+      why << explain::FollowsLines(
+          tr("Zavislost %1").arg(ToText(ShowDependency(d, attributeNames))), d.LhsSet(), d.Rhs(),
+          dependencies, &d, attributeNames);
+    }
+    ++k;
+  }
+  feedback_->Explain(why);
   ShowSolution();
   // Only a given-up answer has rows to mark.
   for (k = 0; k < answerBoxes.size(); ++k) {
@@ -147,6 +163,7 @@ void TForm_Test_RedDep::a_clearExecute() {
 }
 
 void TForm_Test_RedDep::FormClose() {
+  feedback_->ResetScore();
   a_clearExecute();
 }
 

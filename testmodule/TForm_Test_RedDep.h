@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "ExerciseFeedback.h"
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
@@ -38,6 +39,7 @@ class TForm_Test_RedDep final : public QWidget {
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
   OutOfDateNotice* notice_ = nullptr;
+  ExerciseFeedback* feedback_ = nullptr;
   MessageService& messages_;
 
   // The exercise's own copy of the schema, taken at preparation, so that the

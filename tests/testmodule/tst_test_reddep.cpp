@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "Display.h"
@@ -147,6 +148,15 @@ class RedundantDependenciesExerciseTest : public QObject {
     QVERIFY(Find<QLabel>(r.w, "Label_SR")->isVisible());
     QVERIFY(!r.Button("Button1")->isEnabled());
     QVERIFY(r.Button("Button_new")->isVisible());
+    // The missed row says why it follows from the rest; the task counts
+    // once, as given up.
+    QCOMPARE(Find<QPlainTextEdit>(r.w, "Memo_Explanation")->toPlainText(),
+             QStringLiteral("Zavislost B -> C je nadbytecne: z {B} plyne C i bez nej:\n"
+                            "  B -> A pridava A\n"
+                            "  A -> C pridava C"));
+    QCOMPARE(Find<QLabel>(r.w, "Label_Score")->text(), QStringLiteral("Spravne: 0 z 1"));
+    r.w.close();
+    QCOMPARE(Find<QLabel>(r.w, "Label_Score")->text(), QStringLiteral("Spravne: 0 z 0"));
   }
 
   void aWrongTickShowsAnUntickedBoxInARedFrame() {

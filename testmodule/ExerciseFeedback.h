@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+#include "Explanations.h"
+#include "Schema.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+// The strip under an exercise: the running score since the window was
+// opened and, after an answer is checked, why each wrong or missed mark is
+// wrong, computed from the schema.
+class ExerciseFeedback final : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Placed at the bottom of the window's box layout.
+  explicit ExerciseFeedback(QWidget& window);
+
+  // One task answered in the end, rightly or not.
+  void Record(bool right);
+  void ResetScore();
+  // Shows the lines under the exercise; none hides the explanation.
+  void Explain(const QStringList& lines);
+  // A rule the student should know before answering.
+  void ShowRule(const QString& text);
+
+ private:
+  void ShowScore();
+
+  QLabel* Label_Score = nullptr;
+  QLabel* Label_Rule = nullptr;
+  QPlainTextEdit* Memo_Explanation = nullptr;
+  int right_ = 0;
+  int attempted_ = 0;
+};
+
+namespace explain {
+
+// "{A, B}" in the schema's names.
+QString SetText(AttributeSet set, const AttributeTable& names);
+// One line per step: "A + B -> C pridava C".
+QStringList TraceLines(const std::vector<ClosureStep>& steps, const AttributeTable& names);
+// Why the candidate of the keys exercise is or is not a key.
+QStringList KeyCandidateLines(AttributeSet candidate, AttributeSet members,
+                              const DependencyList& dependencies, const AttributeTable& names);
+// Why `rhs` does or does not follow from `start` under the dependencies
+// (without `excluded`): the steps that reach it, or the closure without it.
+QStringList FollowsLines(const QString& item, AttributeSet start, AttributeIndex rhs,
+                         const DependencyList& dependencies, const Dependency* excluded,
+                         const AttributeTable& names);
+
+}  // namespace explain
