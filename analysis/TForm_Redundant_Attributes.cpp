@@ -77,7 +77,10 @@ void TForm_Redundant_Attributes::AddRowControls() {
   row.Edit->setGeometry(240, kEditTop + dy, 201, row.Edit->sizeHint().height());
   row.Button = new QPushButton(QStringLiteral("Smazat"), canvas_);
   row.Button->setObjectName(QStringLiteral("Button%1").arg(k));
-  row.Button->setGeometry(456, kEditTop + dy - 1, 49, row.Edit->height() + 2);
+  row.Button->setGeometry(
+      456, kEditTop + dy - 1,
+      std::max(49, row.Button->fontMetrics().horizontalAdvance(row.Button->text()) + 16),
+      row.Edit->height() + 2);
   row.Button->setProperty("tag", k - 1);
   QPushButton* button = row.Button;
   connect(button, &QPushButton::clicked, this, [this, button] { Button1Click(button); });
@@ -132,7 +135,7 @@ void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex attribute,
                      static_cast<QWidget*>(row.Button)}) {
     w->show();
   }
-  row.Edit->setText(ToText(ShowDependency(record, attributeNames)));
+  ShowWhole(*row.Edit, ToText(ShowDependency(record, attributeNames)));
   row.Edit->setCursorPosition(0);
 }
 
@@ -156,7 +159,7 @@ void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
   for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
     if (!rows_[j].Button->isEnabled()) continue;
     // Another row of the same record shows it as it is now.
-    rows_[j].Edit->setText(ToText(ShowDependency(*rowDependency[j], attributeNames)));
+    ShowWhole(*rows_[j].Edit, ToText(ShowDependency(*rowDependency[j], attributeNames)));
     rows_[j].Edit->setCursorPosition(0);
     if (IsRedundantLhsAttribute(document.dependencies(), *rowDependency[j], rowAttribute[j])) {
       continue;

@@ -60,7 +60,10 @@ void TForm_Redundant_Dependency::AddRowControls() {
   row.Edit->setGeometry(24, top, 233, row.Edit->sizeHint().height());
   row.Button = new QPushButton(QStringLiteral("Smazat"), canvas_);
   row.Button->setObjectName(QStringLiteral("Button%1").arg(k));
-  row.Button->setGeometry(280, top - 1, 57, row.Edit->height() + 2);
+  row.Button->setGeometry(
+      280, top - 1,
+      std::max(57, row.Button->fontMetrics().horizontalAdvance(row.Button->text()) + 16),
+      row.Edit->height() + 2);
   row.Button->setProperty("tag", k - 1);
   QPushButton* button = row.Button;
   connect(button, &QPushButton::clicked, this, [this, button] { Button1Click(button); });
@@ -99,7 +102,7 @@ void TForm_Redundant_Dependency::AddDependencyRow(const Dependency& record) {
   SetBackground(*row.Edit, colours::White);
   row.Edit->show();
   row.Button->show();
-  row.Edit->setText(ToText(ShowDependency(record, attributeNames)));
+  ShowWhole(*row.Edit, ToText(ShowDependency(record, attributeNames)));
   row.Edit->setCursorPosition(0);
 }
 

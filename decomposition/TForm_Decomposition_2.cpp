@@ -286,6 +286,7 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   RowStyle style;
   style.width = 267;
   style.hint = kRowHint;
+  style.textInTooltip = true;
   style.doubleClicked = [this](int tag) { Edit_Dep1Change(tag); };
   details_ = new SchemaDetails(controls, style, messages_, this);
 }
@@ -443,8 +444,19 @@ void TForm_Decomposition_2::ShowSchemas() {
     ShowSlot(slot);
   for (int node = 0; node < SplitNodes; ++node) {
     QLabel* label = tree.SplitLabel(node);
-    label->setText(ToText(state_.splitLabel[node]));
+    const QString text = ToText(state_.splitLabel[node]);
+    label->setText(text);
+    label->setToolTip(text);
     label->adjustSize();
+    // The label of a split stands below the schema it splits, never on it.
+    const QRect box = fields_[node]->geometry();
+    if (label->geometry().intersects(box)) label->move(label->x(), box.bottom() + 1);
+    // A label reaching past the picture is shortened in the middle.
+    const int room = tree.width() - label->x();
+    if (label->width() > room) {
+      label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, room - 4));
+      label->resize(room, label->height());
+    }
   }
   // Erase first, so that erasing never cuts into a line that stays.
   for (int node = 0; node < SplitNodes; ++node) {
@@ -470,15 +482,15 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   const SubSchema& schema = state_.schemas[slot];
   if (schema.state == SlotEmpty) {
     field->clear();
+    field->setToolTip(kFieldHint);
     SetBackground(*field, colours::White);
     field->setEnabled(false);
     field->hide();
     number->hide();
     return;
   }
-  field->setText(ToText(SchemaFieldText(state_, slot)));
-  // A long attribute line shows its beginning.
-  field->setCursorPosition(0);
+  ShowWhole(*field, ToText(SchemaFieldText(state_, slot)));
+  field->setToolTip(TextWithHint(field->text(), kFieldHint));
   field->setEnabled(true);
   if (slot == 0) {
     // A schema without dependencies has nothing to decompose, so its field

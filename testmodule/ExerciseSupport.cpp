@@ -1,5 +1,7 @@
 #include "ExerciseSupport.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
@@ -23,12 +25,12 @@ QWidget* MakeCanvas(QWidget& window, const QSize& size) {
 
 void GrowWindow(QWidget& window, QWidget& canvas, int dy) {
   canvas.setMinimumHeight(canvas.minimumHeight() + dy);
-  window.resize(window.width(), window.height() + dy);
+  window.resize(window.width(), std::min(window.height() + dy, TallestWindow));
 }
 
 void SetWindowHeight(QWidget& window, QWidget& canvas, int height) {
   canvas.setMinimumHeight(height);
-  window.resize(window.width(), height);
+  window.resize(window.width(), std::min(height, TallestWindow));
 }
 
 void FitCanvas(QWidget& canvas, int bottom, int minimum) {
@@ -125,7 +127,7 @@ QLineEdit* MakeDependencyField(QWidget* parent, const QRect& geometry, const QSt
   font.setPointSize(8);
   field->setFont(font);
   SetBackground(*field, colours::Light3D());
-  field->setCursorPosition(0);
+  ShowWhole(*field, text);
   field->show();
   return field;
 }

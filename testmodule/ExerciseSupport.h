@@ -36,7 +36,12 @@ inline const QColor Navy(0, 0, 128);
 // widget on which the controls are placed. The window starts at that size.
 QWidget* MakeCanvas(QWidget& window, const QSize& size);
 
-// Makes the window and its client area taller (or shorter) by `dy`.
+// The tallest a growing exercise window gets: with a title bar and a task bar
+// it still fits a screen of 768 lines, and the client area scrolls beyond.
+inline constexpr int TallestWindow = 700;
+
+// Makes the window and its client area taller (or shorter) by `dy`, the
+// window no taller than TallestWindow.
 void GrowWindow(QWidget& window, QWidget& canvas, int dy);
 
 // Sets the window's height and makes the client area at least that tall.

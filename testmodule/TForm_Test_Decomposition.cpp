@@ -116,8 +116,9 @@ void TForm_Test_Decomposition::PrepareExercise() {
   for (const Dependency& d : dependencies) {
     nextTop += Pitch;
     const int y = nextTop;
-    dependencyFields.push_back(exercise::MakeDependencyField(
-        canvas_, QRect(40, y, 180, 22), ToText(ShowDependency(d, attributeNames))));
+    dependencyFields.push_back(
+        exercise::MakeDependencyField(canvas_, QRect(40, y, GB_odpoved->x() - 10 - 40, 22),
+                                      ToText(ShowDependency(d, attributeNames))));
     const int boxTop = y - ColumnTop;
     const int markTop = y - 116;
     answerBoxes3NF.push_back(exercise::MakeTickBox(GB_odpoved, QRect(25, boxTop, 17, 17)));

@@ -110,8 +110,11 @@ void TForm_Test_Keys::GenerateCandidates() {
 void TForm_Test_Keys::ShowCandidates() {
   for (int c = 0; c < KeyCandidateCount; ++c) {
     const QString text = ToText(ShowKey(KeyRecord{candidates[c], 0}, attributeNames));
-    taskBoxes[c]->setText(text);
-    solutionBoxes[c]->setText(text);
+    // A candidate longer than its box is read whole from the tooltip.
+    for (QCheckBox* box : {taskBoxes[c], solutionBoxes[c]}) {
+      box->setText(text);
+      box->setToolTip(text);
+    }
   }
 }
 

@@ -85,51 +85,47 @@ void TForm_Test_RedAtr::PrepareExercise() {
   reducedCopy = schema.dependencies;
   attributeNames = schema.attributes;
 
+  // Everything stays left of the dependency list: a line of buttons that
+  // would reach it goes on below.
+  const int right = Memo1->x() - 10;
   bool first = true;
   for (const Dependency& d : workingCopy) {
-    nextLeft = 40;
     nextTop = first ? 120 : nextTop + 32;
     first = false;
     redundantFlags = RedundantLhsAttributes(d, workingCopy);
     QString text = QStringLiteral("Zavislost: ");
-    const auto addLabel = [this] {
-      auto* label = new QLabel(canvas_);
-      QFont font = label->font();
-      font.setPointSize(10);
-      label->setFont(font);
-      label->move(30, nextTop);
-      label->show();
-      dependencyLabels.push_back(label);
-      nextTop += 25;
-    };
-    // Buttons are 65 wide at a pitch of 72; a longer name widens its button
-    // and pushes the next one along rather than being cut off.
-    int previousWidth = 65;
+    for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i)
+      text +=
+          (i == 0 ? QString() : QStringLiteral(" +")) + ToText(NameOf(attributeNames, d.lhs[i]));
+    text += QStringLiteral(" -> ") + ToText(NameOf(attributeNames, d.Rhs()));
+    auto* label = new QLabel(text, canvas_);
+    QFont font = label->font();
+    font.setPointSize(10);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setGeometry(30, nextTop, right - 30, label->heightForWidth(right - 30));
+    label->show();
+    dependencyLabels.push_back(label);
+    nextTop += std::max(25, label->height() + 5);
+    // Buttons are 65 wide at a pitch of 72; a longer name widens its button.
+    nextLeft = 40;
     for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i) {
       const QString name = ToText(NameOf(attributeNames, d.lhs[i]));
-      if (i == 0) {
-        addLabel();
-        text += name;
-      } else {
-        nextLeft += std::max(72, previousWidth + 7);
-        text += QStringLiteral(" +") + name;
-      }
       auto* button = new QPushButton(name, canvas_);
       SetTag(button, redundantFlags.Has(d.lhs[i]) ? 1 : 0);
-      const int needed =
-          button->fontMetrics().horizontalAdvance(name) + button->iconSize().width() + 16;
-      previousWidth = std::max(65, needed);
-      button->setGeometry(nextLeft, nextTop, previousWidth, 25);
+      const int width = std::max(
+          65, button->fontMetrics().horizontalAdvance(name) + button->iconSize().width() + 16);
+      if (nextLeft > 40 && nextLeft + width > right) {
+        nextLeft = 40;
+        nextTop += 32;
+      }
+      button->setGeometry(nextLeft, nextTop, width, 25);
+      nextLeft += std::max(72, width + 7);
       AttachClick(button);
       button->show();
       attributeButtons.push_back(button);
       buttonItems_.emplace_back(&d, d.lhs[i]);
     }
-    // A dependency without a left-hand side still gets its line.
-    if (d.lhs[0] == NoAttribute) addLabel();
-    text += QStringLiteral(" -> ") + ToText(NameOf(attributeNames, d.Rhs()));
-    dependencyLabels.back()->setText(text);
-    dependencyLabels.back()->adjustSize();
   }
   if (!attributeButtons.empty()) exercise::FitCanvas(*canvas_, nextTop + 25 + 20, WindowHeight);
   exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy, attributeNames));

@@ -17,6 +17,8 @@ namespace {
 
 constexpr int WindowWidth = 833;
 constexpr int WindowHeight = 531;
+// Left edge of the student's tick boxes.
+constexpr int AnswerColumn = 370;
 
 }  // namespace
 
@@ -75,9 +77,10 @@ void TForm_Test_RedDep::PrepareExercise() {
   for (const Dependency& d : dependencies) {
     nextTop += 32;
     const int y = nextTop;
-    dependencyFields.push_back(exercise::MakeDependencyField(
-        canvas_, QRect(55, y, 180, 22), ToText(ShowDependency(d, attributeNames))));
-    answerBoxes.push_back(exercise::MakeTickBox(canvas_, QRect(370, y, 17, 17)));
+    dependencyFields.push_back(
+        exercise::MakeDependencyField(canvas_, QRect(55, y, AnswerColumn - 10 - 55, 22),
+                                      ToText(ShowDependency(d, attributeNames))));
+    answerBoxes.push_back(exercise::MakeTickBox(canvas_, QRect(AnswerColumn, y, 17, 17)));
     errorMarks.push_back(exercise::MakeErrorMark(canvas_, QRect(470, y - 5, 25, 25)));
     QCheckBox* solution = exercise::MakeTickBox(canvas_, QRect(475, y, 17, 17));
     solution->setEnabled(false);

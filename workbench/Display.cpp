@@ -68,6 +68,16 @@ void ShowModeless(QWidget& window) {
   window.activateWindow();
 }
 
+QString TextWithHint(const QString& text, const QString& hint) {
+  return hint.isEmpty() ? text : text + QLatin1Char('\n') + hint;
+}
+
+void ShowWhole(QLineEdit& field, const QString& text) {
+  field.setText(text);
+  field.setToolTip(text);
+  field.setCursorPosition(0);
+}
+
 void SetBackground(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Base, colour);
@@ -97,6 +107,7 @@ void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
   const AttributeSet nonPrime = MarkNonPrimeAttributes(keys);
   field.clear();
   field.setText(ToText(ShowDependency(dependency, names)));
+  field.setCursorPosition(0);
   switch (DependencyNormalForm(dependency, keys, nonPrime)) {
     case NfViolates3NF:
       SetBackground(field, colours::RowYellow);

@@ -58,6 +58,14 @@ std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack)
 // Shows a modeless window and brings it to the front.
 void ShowModeless(QWidget& window);
 
+// The whole text of a field followed by the field's hint, as its tooltip.
+QString TextWithHint(const QString& text, const QString& hint);
+
+// Shows schema data in a one-line field: the beginning is in view, as the
+// student reads it from there, and the tooltip holds the whole text for a
+// field too narrow for it.
+void ShowWhole(QLineEdit& field, const QString& text);
+
 // Sets the background of a field (line edit, text, panel).
 void SetBackground(QWidget& widget, const QColor& colour);
 QColor Background(const QWidget& widget);

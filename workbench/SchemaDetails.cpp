@@ -56,7 +56,7 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
     dependencyRows.push_back(row);
     row->show();
     ShowDependencyNormalForm(d, schema.keys, names, *row, messages_);
-    row->setCursorPosition(0);
+    if (style_.textInTooltip) row->setToolTip(TextWithHint(row->text(), style_.hint));
     ++tag;
   }
   LayOutRows();
@@ -117,13 +117,21 @@ void SchemaDetails::LayOutRows() {
   int top = FirstRowTop;
   for (QLineEdit* row : dependencyRows) {
     row->setGeometry(RowLeft, top, style_.width, RowHeight);
+    ShowIfInPanel(*row);
     top += RowPitch;
   }
 }
 
 void SchemaDetails::MoveRows(int dy) {
-  for (QLineEdit* row : dependencyRows)
+  for (QLineEdit* row : dependencyRows) {
     row->move(row->x(), row->y() + dy);
+    ShowIfInPanel(*row);
+  }
+}
+
+void SchemaDetails::ShowIfInPanel(QLineEdit& row) const {
+  // A row paged out of the panel is not shown at all rather than half cut.
+  row.setVisible(controls_.rowPanel->rect().contains(row.geometry()));
 }
 
 void SchemaDetails::SetHeadingsColour(const QColor& colour) {

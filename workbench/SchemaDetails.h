@@ -39,6 +39,8 @@ struct RowStyle {
   QString hint;
   // Background of a row before its class colours it, if any.
   QColor initialBackground;
+  // The tooltip of a row holds its whole dependency above the hint.
+  bool textInTooltip = false;
   // The paging control appears from this many rows on.
   int pagedFrom = 10;
   // Called with a row's tag when an enabled row is double-clicked; rows react
@@ -76,6 +78,7 @@ class SchemaDetails final : public QObject {
   void DestroyRows();
   void LayOutRows();
   void MoveRows(int dy);
+  void ShowIfInPanel(QLineEdit& row) const;
   void SetHeadingsColour(const QColor& colour);
 
   DetailControls controls_;

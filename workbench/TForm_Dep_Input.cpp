@@ -132,7 +132,8 @@ void TForm_Dep_Input::Prepare() {
 }
 
 void TForm_Dep_Input::AddLine(const QString& text) {
-  auto* line = new QLineEdit(text, Panel1);
+  auto* line = new QLineEdit(Panel1);
+  ShowWhole(*line, text);
   line->setObjectName(QStringLiteral("Line_%1").arg(lines_.size() + 1));
   line->setProperty(kTag, static_cast<int>(lines_.size()));
   line->setReadOnly(true);
@@ -147,12 +148,14 @@ void TForm_Dep_Input::AddLine(const QString& text) {
   line->installEventFilter(this);
   lines_.push_back(line);
   PlaceLine(static_cast<int>(lines_.size()) - 1);
-  line->show();
 }
 
 void TForm_Dep_Input::PlaceLine(int line) {
-  lines_[line]->setGeometry(kLineLeft, kLineTop + kLinePitch * (line - UpDown1->Position()),
-                            kLineWidth, kLineHeight);
+  QLineEdit* field = lines_[line];
+  field->setGeometry(kLineLeft, kLineTop + kLinePitch * (line - UpDown1->Position()), kLineWidth,
+                     kLineHeight);
+  // A line paged out of the panel is not shown at all rather than half cut.
+  field->setVisible(Panel1->rect().contains(field->geometry()));
 }
 
 void TForm_Dep_Input::Highlight(int line, const QColor& colour) {
@@ -235,7 +238,7 @@ void TForm_Dep_Input::EraseClick() {
   Highlight(k, colours::Light3D());
   const int last = static_cast<int>(lines_.size()) - 1;
   for (int i = k; i < last; ++i)
-    lines_[i]->setText(lines_[i + 1]->text());
+    ShowWhole(*lines_[i], lines_[i + 1]->text());
   rows_.erase(rows_.begin() + k);
   // The row after the erased one takes its place; the last row hands the
   // selection back to the one before it.

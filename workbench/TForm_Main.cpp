@@ -68,8 +68,10 @@ TForm_Main::TForm_Main(WindowDirectory& windows, MessageService& messages,
   ShowFileInTitle();
   connect(&document_, &SchemaDocument::fileNameChanged, this, &TForm_Main::ShowFileInTitle);
   connect(&document_, &SchemaDocument::dirtyChanged, this, &TForm_Main::setWindowModified);
+  // The logs grow with the window, so it may also fill the screen.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   BuildActions();
   BuildMenus();
   BuildToolBar();

@@ -148,7 +148,9 @@ class DecompositionWindowTest : public QObject {
       QCOMPARE(field->geometry(), QRect(fields[slot], QSize(110, 24)));
       QCOMPARE(field->font().pointSize(), 8);
       QCOMPARE(field->font().bold(), slot == 0);
-      QCOMPARE(field->toolTip(), QStringLiteral("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF."));
+      const QString hint = QStringLiteral("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.");
+      QCOMPARE(field->toolTip(),
+               field->text().isEmpty() ? hint : field->text() + QLatin1Char('\n') + hint);
       QCOMPARE(field->property("tag").toInt(), slot);
     }
     const QPoint labels[] = {{160, 30},  {64, 80},   {328, 80}, {32, 128},
@@ -218,8 +220,9 @@ class DecompositionWindowTest : public QObject {
     for (int i = 0; i < rows.size(); ++i) {
       QCOMPARE(rows[i]->geometry(), QRect(20, 3 + 28 * i, 267, 25));
       QCOMPARE(rows[i]->property("tag").toInt(), i);
-      QCOMPARE(rows[i]->toolTip(),
-               QStringLiteral("Zelena zavislost porusuje BCNF, zluta treti NF"));
+      QCOMPARE(
+          rows[i]->toolTip(),
+          rows[i]->text() + QStringLiteral("\nZelena zavislost porusuje BCNF, zluta treti NF"));
       QCOMPARE(rows[i]->font().pointSize(), 10);
       QCOMPARE(rows[i]->parentWidget()->objectName(), QStringLiteral("Panel_Dep"));
     }

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ExerciseSupport.h"
 #include "ExerciseTests.h"
 #include "TForm_Test_Closure.h"
 
@@ -202,9 +203,12 @@ class ClosureExerciseTest : public QObject {
     Closure c = Open(t);
     const int height = c.w.height();
     const QList<int> grown = c.Heights();
-    QCOMPARE(height, 390 + growth);
+    // The window stops growing where it would leave a small screen; its
+    // client area scrolls instead.
+    QCOMPARE(height, std::min(390 + growth, exercise::TallestWindow));
     const QList<int> base = {390, 323, 323, 323, 335, 335, 335, 290, 290, 281};
-    for (int i = 0; i < base.size(); ++i)
+    QCOMPARE(grown[0], height);
+    for (int i = 1; i < base.size(); ++i)
       QCOMPARE(grown[i], base[i] + growth);
     // Every box lies inside its column, above the column's button.
     const QCheckBox* last = c.Task().back();

@@ -129,7 +129,7 @@ class DecompositionExerciseTest : public QObject {
     QCOMPARE(Lines(Find<QPlainTextEdit>(d.w, "Memo_Atr")), QStringList({"A", "B", "C"}));
     QCOMPARE(Lines(Find<QPlainTextEdit>(d.w, "Memo_Dep")), QStringList({"A -> B", "B -> C"}));
     QCOMPARE(d.FieldTexts(), QStringList({"A -> B", "B -> C"}));
-    QCOMPARE(d.Fields()[1]->geometry(), QRect(40, 164, 180, 22));
+    QCOMPARE(d.Fields()[1]->geometry(), QRect(40, 164, 232, 22));
     QCOMPARE(d.Answers3NF()[1]->geometry(), QRect(25, 53, 17, 17));
     QCOMPARE(d.AnswersBCNF()[1]->geometry(), QRect(100, 53, 17, 17));
     QCOMPARE(d.Marks3NF()[1]->geometry(), QRect(20, 48, 25, 25));

@@ -66,7 +66,7 @@ class RedundantDependenciesExerciseTest : public QObject {
     QCOMPARE(Find<QLabel>(r.w, "Label_SR")->text(), QStringLiteral("Spravne reseni"));
     QVERIFY(!Find<QLabel>(r.w, "Label_SR")->isVisible());
     QCOMPARE(r.FieldTexts(), QStringList({"A -> B", "B -> C", "A + B -> C"}));
-    QCOMPARE(r.Fields()[2]->geometry(), QRect(55, 216, 180, 22));
+    QCOMPARE(r.Fields()[2]->geometry(), QRect(55, 216, 305, 22));
     QVERIFY(r.Fields()[0]->isReadOnly());
     QCOMPARE(r.Answers()[1]->geometry(), QRect(370, 184, 17, 17));
     QCOMPARE(r.Marks()[1]->geometry(), QRect(470, 179, 25, 25));

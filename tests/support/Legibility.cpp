@@ -1,0 +1,191 @@
+#include "Legibility.h"
+
+#include <QAbstractScrollArea>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTextDocument>
+
+namespace {
+
+// Allowance for a title bar, which the window's own size leaves out.
+constexpr int TitleBar = 30;
+
+QString Caption(QString text) {
+  // A mnemonic marker is not drawn.
+  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  text.remove(QLatin1Char('&'));
+  text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+  return text;
+}
+
+// The text a control shows, empty for a control that shows none.
+QString ShownText(const QWidget& w) {
+  if (const auto* edit = qobject_cast<const QLineEdit*>(&w)) {
+    return edit->echoMode() == QLineEdit::Normal ? edit->text() : QString();
+  }
+  if (const auto* label = qobject_cast<const QLabel*>(&w)) {
+    if (label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()))) {
+      return QString();
+    }
+    return label->text();
+  }
+  if (const auto* button = qobject_cast<const QAbstractButton*>(&w)) {
+    return Caption(button->text());
+  }
+  if (const auto* combo = qobject_cast<const QComboBox*>(&w)) return combo->currentText();
+  return QString();
+}
+
+bool Checked(const QWidget& w) {
+  return qobject_cast<const QLineEdit*>(&w) != nullptr ||
+         qobject_cast<const QLabel*>(&w) != nullptr ||
+         qobject_cast<const QPushButton*>(&w) != nullptr ||
+         qobject_cast<const QCheckBox*>(&w) != nullptr ||
+         qobject_cast<const QRadioButton*>(&w) != nullptr ||
+         qobject_cast<const QComboBox*>(&w) != nullptr;
+}
+
+int Advance(const QWidget& w, const QString& text) {
+  const QFontMetrics metrics(w.font());
+  int widest = 0;
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  return widest;
+}
+
+// Whether the whole text fits the room the control gives it.
+bool Fits(const QWidget& w, const QString& text) {
+  const int advance = Advance(w, text);
+  const QStyle* style = w.style();
+  if (const auto* edit = qobject_cast<const QLineEdit*>(&w)) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const QRect contents = style->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    // The field keeps a margin of two pixels on each side of its text.
+    return advance <= contents.width() - margins.left() - margins.right() - 4;
+  }
+  if (const auto* label = qobject_cast<const QLabel*>(&w)) {
+    const QRect room = label->contentsRect();
+    if (label->wordWrap()) return label->heightForWidth(room.width()) <= room.height();
+    const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
+    return advance <= room.width() && lines * QFontMetrics(label->font()).lineSpacing() <=
+                                          room.height() + QFontMetrics(label->font()).leading();
+  }
+  if (const auto* button = qobject_cast<const QPushButton*>(&w)) {
+    const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    return advance + margin + 2 * frame <= button->width();
+  }
+  if (const auto* box = qobject_cast<const QAbstractButton*>(&w)) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    const bool radio = qobject_cast<const QRadioButton*>(box) != nullptr;
+    const QRect contents = style->subElementRect(
+        radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, box);
+    return advance <= contents.width();
+  }
+  if (const auto* combo = qobject_cast<const QComboBox*>(&w)) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.rect = combo->rect();
+    option.editable = combo->isEditable();
+    const QRect field =
+        style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    return advance <= field.width();
+  }
+  return true;
+}
+
+// Whether the tooltip holds the full text: the text itself, or, for a text
+// shortened with an ellipsis, a text with the same beginning and end.
+bool TooltipHolds(const QWidget& w, const QString& text) {
+  const QString tip = w.toolTip();
+  if (tip.contains(text)) return true;
+  const qsizetype dots = text.indexOf(QChar(0x2026));
+  if (dots < 0) return false;
+  const QString head = text.left(dots);
+  const QString tail = text.mid(dots + 1);
+  return tip.size() > text.size() - 1 && tip.startsWith(head) && tip.endsWith(tail);
+}
+
+QString Describe(const QWidget& w, const QString& text) {
+  return QStringLiteral("%1 %2 \"%3\"")
+      .arg(QString::fromLatin1(w.metaObject()->className()), w.objectName(), text);
+}
+
+// Whether the child's own area lies inside its parent's, so that clipping
+// takes nothing; the widget a scroll area scrolls is exempt, since scrolling
+// brings every part of it into view.
+bool InsideParent(const QWidget& child) {
+  const QWidget* parent = child.parentWidget();
+  if (parent == nullptr || child.isWindow()) return true;
+  if (const auto* area = qobject_cast<const QAbstractScrollArea*>(parent->parentWidget())) {
+    if (area->viewport() == parent) return true;
+  }
+  return parent->rect().contains(child.geometry());
+}
+
+// The first visible sibling drawn above `w` that covers part of it. A label
+// without a background of its own hides only where its glyphs are drawn, as
+// a rule of underscores under a heading or a raised "+" does on purpose, so
+// it does not count.
+const QWidget* CoveringSibling(const QWidget& w) {
+  const QWidget* parent = w.parentWidget();
+  if (parent == nullptr || w.isWindow()) return nullptr;
+  const QObjectList& siblings = parent->children();
+  const qsizetype own = siblings.indexOf(const_cast<QWidget*>(&w));
+  for (qsizetype k = own + 1; k < siblings.size(); ++k) {
+    const auto* sibling = qobject_cast<const QWidget*>(siblings[k]);
+    if (sibling == nullptr || sibling->isWindow() || !sibling->isVisible()) continue;
+    if (qobject_cast<const QLabel*>(sibling) != nullptr && !sibling->autoFillBackground()) continue;
+    if (sibling->geometry().intersects(w.geometry())) return sibling;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QStringList LegibilityFaults(const QWidget& window, QSize screen) {
+  QStringList faults;
+  const QSize limit(screen.width(), screen.height() - TitleBar);
+  if (window.width() > limit.width() || window.height() > limit.height()) {
+    faults << QStringLiteral("window %1 is %2 x %3, larger than the screen")
+                  .arg(window.objectName())
+                  .arg(window.width())
+                  .arg(window.height());
+  }
+  for (const QWidget* w : window.findChildren<QWidget*>()) {
+    if (!Checked(*w) || !w->isVisible() || w->window() != &window) continue;
+    const QString text = ShownText(*w);
+    if (text.trimmed().isEmpty()) continue;
+    const bool elided = text.contains(QChar(0x2026));
+    if ((elided || !Fits(*w, text)) && !TooltipHolds(*w, text))
+      faults << Describe(*w, text) + QStringLiteral(": text cut short, no tooltip holds it");
+    for (const QWidget* up = w; up != &window; up = up->parentWidget()) {
+      if (!InsideParent(*up)) {
+        faults << Describe(*w, text) + QStringLiteral(": out of view in ") + up->objectName();
+        break;
+      }
+    }
+    if (const QWidget* above = CoveringSibling(*w)) {
+      faults << Describe(*w, text) + QStringLiteral(": lies under ") +
+                    QString::fromLatin1(above->metaObject()->className()) + QLatin1Char(' ') +
+                    above->objectName();
+    }
+  }
+  return faults;
+}

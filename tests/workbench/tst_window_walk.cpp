@@ -1,0 +1,219 @@
+// Opens every window and exercise on a small sample and on the largest
+// schema the program holds, and checks in each state that the student can
+// read every name, set and dependency shown.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+#include "GuiTestSupport.h"
+#include "Legibility.h"
+#include "TForm_ABC_Input.h"
+#include "TForm_Decomposition_2.h"
+#include "TForm_Dep_Input.h"
+#include "TForm_Keys.h"
+#include "TForm_MaxSet.h"
+#include "TForm_Redundant_Attributes.h"
+#include "TForm_Redundant_Dependency.h"
+#include "TForm_Test.h"
+#include "TForm_Test_Closure.h"
+#include "TForm_Test_Decomposition.h"
+#include "TForm_Test_Keys.h"
+#include "TForm_Test_MaxSet.h"
+#include "TForm_Test_RedAtr.h"
+#include "TForm_Test_RedDep.h"
+
+namespace {
+
+// Brings a window into a state worth reading and returns it shown, or null
+// when the schema gives the window nothing to show.
+using Stop = std::function<QWidget*(TestBench&)>;
+
+void Trigger(TestBench& t, const char* action) {
+  Find<QAction>(t.main(), action)->trigger();
+}
+
+template <typename Window>
+QWidget* Opened(TestBench& t, const char* action, Window& window) {
+  Trigger(t, action);
+  return window.isVisible() ? &window : nullptr;
+}
+
+// Splits, through the window's handler, by the first enabled dependency row.
+bool SplitByFirstColouredRow(TForm_Decomposition_2& window) {
+  for (QLineEdit* row : window.findChildren<QLineEdit*>()) {
+    if (row->objectName().startsWith(QStringLiteral("Edit_Dep")) && row->isEnabled() &&
+        row->isVisible()) {
+      window.Edit_Dep1Change(row->property("tag").toInt());
+      return true;
+    }
+  }
+  return false;
+}
+
+// Chooses the first task of a column exercise and answers it.
+template <typename Window>
+void AnswerFirstTask(Window& window) {
+  QWidget* column = Find<QWidget>(window, "Panel1");
+  auto tasks = column->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+  for (QAbstractButton* task : tasks) {
+    if (task->objectName() != QStringLiteral("OK")) {
+      task->setChecked(true);
+      break;
+    }
+  }
+  Find<QPushButton>(window, "OK")->click();
+  Find<QPushButton>(window, "Button_Odpoved")->click();
+}
+
+struct Entry {
+  const char* name;
+  Stop stop;
+};
+
+std::vector<Entry> Stops() {
+  return {
+      {"main window", [](TestBench& t) -> QWidget* { return &t.main(); }},
+      {"attribute editor",
+       [](TestBench& t) -> QWidget* {
+         t.windows.AbcInput().Prepare();
+         t.windows.AbcInput().show();
+         return &t.windows.AbcInput();
+       }},
+      {"dependency editor",
+       [](TestBench& t) -> QWidget* {
+         t.windows.DepInput().Prepare();
+         t.windows.DepInput().show();
+         return &t.windows.DepInput();
+       }},
+      {"keys",
+       [](TestBench& t) -> QWidget* {
+         Trigger(t, "a_keys");
+         t.windows.Keys().Button_First_KeyClick();
+         t.windows.Keys().Button_LucchesiClick();
+         return &t.windows.Keys();
+       }},
+      {"redundant attributes",
+       [](TestBench& t) { return Opened(t, "a_red_atributes", t.windows.RedundantAttributes()); }},
+      {"redundant dependencies",
+       [](TestBench& t) {
+         return Opened(t, "a_red_dependencies", t.windows.RedundantDependency());
+       }},
+      {"maximal sets",
+       [](TestBench& t) -> QWidget* {
+         Trigger(t, "a_maxset");
+         TForm_MaxSet& w = t.windows.MaxSet();
+         Find<QComboBox>(w, "CB_MaxSetA")->setCurrentIndex(1);
+         w.Button2Click();
+         w.Button1Click();
+         return &w;
+       }},
+      {"decomposition",
+       [](TestBench& t) -> QWidget* {
+         Trigger(t, "a_dekomposition");
+         TForm_Decomposition_2& w = t.windows.Decomposition();
+         // Splits every schema that still violates a normal form, breadth
+         // first, as far as the tree takes them.
+         for (int slot = 0; slot < 15; ++slot) {
+           w.Frame_Decomposition_Tree1Edit1Click(slot);
+           SplitByFirstColouredRow(w);
+         }
+         w.a_nepokrytezavislostiExecute();
+         w.a_projekceExecute();
+         w.Frame_Decomposition_Tree1Edit1Click(0);
+         return &w;
+       }},
+      {"test hub", [](TestBench& t) { return Opened(t, "a_test", t.windows.Test()); }},
+      {"closure exercise",
+       [](TestBench& t) -> QWidget* {
+         Trigger(t, "Uzaver1");
+         AnswerFirstTask(t.windows.TestClosure());
+         return &t.windows.TestClosure();
+       }},
+      {"maximal set exercise",
+       [](TestBench& t) -> QWidget* {
+         Trigger(t, "Maximalnimnoziny2");
+         AnswerFirstTask(t.windows.TestMaxSet());
+         return &t.windows.TestMaxSet();
+       }},
+      {"keys exercise",
+       [](TestBench& t) -> QWidget* {
+         // Draws that tick most attributes, so that candidates are long.
+         for (int k = 0; k < 400; ++k)
+           t.platform.randomValues.push_back(k % 5 == 4 ? 0 : 1);
+         Trigger(t, "Klice2");
+         t.windows.TestKeys().a_spravnaOdpovedExecute();
+         return &t.windows.TestKeys();
+       }},
+      {"redundant attributes exercise",
+       [](TestBench& t) -> QWidget* {
+         Trigger(t, "Redundantniatributy2");
+         t.platform.answers.push_front(MessageAnswer::No);
+         t.windows.TestRedAtr().a_spravnaodpovedExecute();
+         return &t.windows.TestRedAtr();
+       }},
+      {"redundant dependencies exercise",
+       [](TestBench& t) -> QWidget* {
+         Trigger(t, "Redundantnizavislosti2");
+         t.platform.answers.push_front(MessageAnswer::No);
+         t.windows.TestRedDep().a_spravnaodpovedExecute();
+         return &t.windows.TestRedDep();
+       }},
+      {"decomposition exercise",
+       [](TestBench& t) -> QWidget* {
+         Trigger(t, "Dekompozice1");
+         t.platform.answers.push_front(MessageAnswer::No);
+         t.windows.TestDecomposition().a_spravnaodpovedExecute();
+         return &t.windows.TestDecomposition();
+       }},
+      // The synthesis and print windows are being rearranged on their own;
+      // they join the walk when that work lands.
+      {"synthesis", nullptr},
+      {"print", nullptr},
+  };
+}
+
+}  // namespace
+
+class WindowWalkTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everythingShownIsReadable_data() {
+    QTest::addColumn<QString>("schema");
+    QTest::addColumn<int>("stop");
+    const std::vector<Entry> stops = Stops();
+    for (const char* schema : {"objednavky.dbc", "velke_schema.dbc"}) {
+      for (std::size_t k = 0; k < stops.size(); ++k) {
+        QTest::addRow("%s %s", schema, stops[k].name)
+            << QString::fromLatin1(schema) << static_cast<int>(k);
+      }
+    }
+  }
+
+  void everythingShownIsReadable() {
+    QFETCH(QString, schema);
+    QFETCH(int, stop);
+    const Entry entry = Stops()[static_cast<std::size_t>(stop)];
+    if (!entry.stop) QSKIP("not walked yet");
+    TestBench t;
+    for (int k = 0; k < 20; ++k)
+      t.platform.answers.push_back(MessageAnswer::Yes);
+    t.main().show();
+    t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/") + schema);
+    Trigger(t, "a_open_file");
+    QVERIFY(!t.schema().attributes()[0].empty());
+    QWidget* window = entry.stop(t);
+    if (window == nullptr) QSKIP("nothing to show for this schema");
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QStringList faults = LegibilityFaults(*window);
+    if (!faults.isEmpty()) qWarning().noquote() << faults.join(QLatin1Char('\n'));
+    QCOMPARE(faults.size(), 0);
+  }
+};
+
+QTEST_MAIN(WindowWalkTest)
+#include "tst_window_walk.moc"
