@@ -11,6 +11,7 @@
 
 #include "Data_statement_2.h"
 #include "Display.h"
+#include "Reports.h"
 
 namespace {
 
@@ -188,9 +189,7 @@ void TForm_MaxSet::a_maxsetAcomputationExecute() {
     AppendListing(
         *Memo_lhs,
         {LhsFamilyLine(InclusionMinimal(result.lhsFamily), attributeNames, attributeCount)},
-        tr("Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 "
-           "mnozin")
-            .arg(SetsStoodFor(result.lhsFamily)));
+        LhsFamilyCondensedNote(SetsStoodFor(result.lhsFamily)));
   } else {
     AppendListing(*Memo_lhs, {LhsFamilyLine(result.lhsFamily, attributeNames, attributeCount)});
   }
@@ -208,31 +207,17 @@ void TForm_MaxSet::Button1Click() {
 void TForm_MaxSet::a_maxsetcomputationExecute() {
   maxSets = ComputeMaxSets(dependencies, attributeCount);
   AppendListing(*Memo_MAX1, MaxFamilyLines(maxSets, attributeNames, attributeCount),
-                IsCondensed(maxSets)
-                    ? tr("Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin")
-                          .arg(SetsStoodFor(maxSets))
-                    : QString());
+                IsCondensed(maxSets) ? MaxFamilyCondensedNote(SetsStoodFor(maxSets)) : QString());
 }
 
 void TForm_MaxSet::a_primeExecute() {
-  const QString name = ToText(NameOf(attributeNames, static_cast<AttributeIndex>(chosenAttribute)));
-  const bool prime = IsPrimeAttribute(maxOfA, static_cast<AttributeIndex>(chosenAttribute),
-                                      dependencies, attributeCount);
-  messages_.Inform(
-      QStringLiteral("Atribut ") + name +
-      (prime ? QStringLiteral(" JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, "
-                              "klicovym atributem")
-             : QStringLiteral(" NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, "
-                              "klicovym atributem")));
+  const AttributeIndex a = static_cast<AttributeIndex>(chosenAttribute);
+  const bool prime = IsPrimeAttribute(maxOfA, a, dependencies, attributeCount);
+  messages_.Inform(ToText(PrimeVerdictText(NameOf(attributeNames, a), prime)));
 }
 
 void TForm_MaxSet::a_BCNFExecute() {
-  const bool bcnf = IsInBcnf(maxSets, dependencies, attributeCount);
-  messages_.Inform(
-      bcnf ? QStringLiteral("Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v "
-                            "BCNF")
-           : QStringLiteral("Schema NENI, na zaklade algoritmu zalozenem na maximalnich "
-                            "mnozinach, v BCNF"));
+  messages_.Inform(ToText(BcnfVerdictText(IsInBcnf(maxSets, dependencies, attributeCount))));
 }
 
 void TForm_MaxSet::FormClose() {

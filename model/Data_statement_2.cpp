@@ -68,3 +68,16 @@ AttributeTable PackedNames(const AttributeTable& names, AttributeSet member) {
   }
   return packed;
 }
+
+std::vector<std::string> AttributeListing(const AttributeTable& names) {
+  std::vector<std::string> lines = ListAttributeLines(names);
+  lines.emplace_back(AttributeSeparator);
+  return lines;
+}
+
+std::vector<std::string> DependencyListing(const DependencyList& dependencies,
+                                           const AttributeTable& names) {
+  std::vector<std::string> lines = ListDependencyLines(dependencies, names);
+  lines.emplace_back(DependencySeparator);
+  return lines;
+}

@@ -30,3 +30,9 @@ AttributeTable PackedNames(const AttributeTable& names, AttributeSet member);
 // Separator lines under the main window's listings.
 inline constexpr const char* AttributeSeparator = "--------------";
 inline constexpr const char* DependencySeparator = "----------------------";
+
+// The main window's listing of a schema: the names with their separator, and
+// the dependencies with theirs.
+std::vector<std::string> AttributeListing(const AttributeTable& names);
+std::vector<std::string> DependencyListing(const DependencyList& dependencies,
+                                           const AttributeTable& names);

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -76,6 +77,14 @@ class PrintService {
   virtual PrintDialogResult ShowPrintDialog(const QString& name) = 0;
   // Starts a job on the printer chosen in the dialog; null when it cannot.
   virtual std::unique_ptr<PrinterCanvas> BeginJob() = 0;
+  // Starts a job writing the pages, laid out as on the printer, into a PDF
+  // file at `path`; null when the file cannot be written.
+  virtual std::unique_ptr<PrinterCanvas> BeginPdfJob(const QString& path) = 0;
+  // Shows the print preview of the given name; `paint` draws the pages on the
+  // canvas it is given whenever the preview needs them (the canvas is ended
+  // by the service).
+  virtual void ShowPreview(const QString& name,
+                           const std::function<void(PrinterCanvas&)>& paint) = 0;
 };
 
 // The toolkit's standard display of an unexpected error.

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QStringList>
 
 QString ToolkitFilter(const QString& storedFilter) {
@@ -96,6 +97,9 @@ namespace {
 class QtPrinterCanvas final : public PrinterCanvas {
  public:
   explicit QtPrinterCanvas(QPrinter& printer) : printer_(printer), painter_(&printer) {}
+  // A job on a printer of its own, such as a PDF file.
+  explicit QtPrinterCanvas(std::unique_ptr<QPrinter> printer)
+      : owned_(std::move(printer)), printer_(*owned_), painter_(&printer_) {}
 
   bool IsActive() const { return painter_.isActive(); }
 
@@ -114,6 +118,7 @@ class QtPrinterCanvas final : public PrinterCanvas {
   bool End() override { return painter_.end(); }
 
  private:
+  std::unique_ptr<QPrinter> owned_;
   QPrinter& printer_;
   QPainter painter_;
 };
@@ -137,6 +142,29 @@ std::unique_ptr<PrinterCanvas> QtPrintService::BeginJob() {
   auto canvas = std::make_unique<QtPrinterCanvas>(printer_);
   if (!canvas->IsActive()) return nullptr;
   return canvas;
+}
+
+std::unique_ptr<PrinterCanvas> QtPrintService::BeginPdfJob(const QString& path) {
+  auto pdf = std::make_unique<QPrinter>();
+  pdf->setOutputFormat(QPrinter::PdfFormat);
+  pdf->setResolution(printer_.resolution());
+  pdf->setPageLayout(printer_.pageLayout());
+  pdf->setOutputFileName(path);
+  auto canvas = std::make_unique<QtPrinterCanvas>(std::move(pdf));
+  if (!canvas->IsActive()) return nullptr;
+  return canvas;
+}
+
+void QtPrintService::ShowPreview(const QString& name,
+                                 const std::function<void(PrinterCanvas&)>& paint) {
+  QPrintPreviewDialog dialog(&printer_, QApplication::activeWindow());
+  dialog.setObjectName(name);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&paint](QPrinter* printer) {
+    QtPrinterCanvas canvas(*printer);
+    paint(canvas);
+    canvas.End();
+  });
+  dialog.exec();
 }
 
 void QtErrorDisplay::ShowError(const QString& text) {

@@ -27,6 +27,8 @@ class QtPrintService final : public PrintService {
   QtPrintService();
   PrintDialogResult ShowPrintDialog(const QString& name) override;
   std::unique_ptr<PrinterCanvas> BeginJob() override;
+  std::unique_ptr<PrinterCanvas> BeginPdfJob(const QString& path) override;
+  void ShowPreview(const QString& name, const std::function<void(PrinterCanvas&)>& paint) override;
 
   // The printer the dialog configures; tests point it at a PDF file.
   QPrinter& Printer() { return printer_; }

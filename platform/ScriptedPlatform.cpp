@@ -70,6 +70,19 @@ std::unique_ptr<PrinterCanvas> ScriptedPlatform::BeginJob() {
   return std::make_unique<RecordingCanvas>(printed, failEndJob);
 }
 
+std::unique_ptr<PrinterCanvas> ScriptedPlatform::BeginPdfJob(const QString& path) {
+  pdfPaths.push_back(path);
+  return BeginJob();
+}
+
+void ScriptedPlatform::ShowPreview(const QString& name,
+                                   const std::function<void(PrinterCanvas&)>& paint) {
+  previewNames.push_back(name);
+  RecordingCanvas canvas(printed, false);
+  paint(canvas);
+  canvas.End();
+}
+
 void ScriptedPlatform::ShowError(const QString& text) {
   errors.push_back(text);
 }
@@ -103,6 +116,8 @@ void ScriptedPlatform::Reset() {
   failEndJob = false;
   printDialogNames.clear();
   printed.clear();
+  pdfPaths.clear();
+  previewNames.clear();
   errors.clear();
   randomValues.clear();
   randomRanges.clear();

@@ -53,6 +53,9 @@ class ScriptedPlatform final : public MessageService,
   bool failEndJob = false;
   std::vector<QString> printDialogNames;  // one entry per print dialog shown
   std::vector<PrintOperation> printed;
+  // PDF jobs write their pages into `printed` too.
+  std::vector<QString> pdfPaths;
+  std::vector<QString> previewNames;  // one entry per print preview shown
 
   std::vector<QString> errors;
 
@@ -64,6 +67,8 @@ class ScriptedPlatform final : public MessageService,
   std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
   PrintDialogResult ShowPrintDialog(const QString& name) override;
   std::unique_ptr<PrinterCanvas> BeginJob() override;
+  std::unique_ptr<PrinterCanvas> BeginPdfJob(const QString& path) override;
+  void ShowPreview(const QString& name, const std::function<void(PrinterCanvas&)>& paint) override;
   void ShowError(const QString& text) override;
   int Random(int range) override;
 

@@ -22,4 +22,6 @@ BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins l
                 fonts-dejavu-core)
 # What the tests and benchmarks need on top.
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
-               libclang-rt-14-dev clang-tidy git)
+               libclang-rt-14-dev clang-tidy git dpkg-dev appstream)
+# What building the Debian package needs on top of building the program.
+PACKAGE_PACKAGES=(dpkg-dev appstream)

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "DbcFormat.h"
 #include "Schema.h"
+#include "SchemaFile.h"
 
 class MessageService;
 class FileDialogService;
@@ -14,18 +14,6 @@ class FileDialogService;
 // Default folder of the program's file dialogs, relative to the working
 // directory.
 inline const QString DefaultFolder = QStringLiteral("../Soubory");
-
-// Names are stored in the file in Windows-1250, the Czech single-byte set.
-// Nothing when the text holds a character that the set cannot hold.
-std::optional<std::string> EncodeNameForFile(const QString& name);
-QString DecodeNameFromFile(const std::string& bytes);
-
-// A schema file as read, for the caller to install.
-struct OpenedSchema {
-  QString path;
-  AttributeTable names;
-  DependencyList dependencies;
-};
 
 // Reads and writes schema files: asks for the file, reports every failure to
 // the user itself, and tells the caller exactly what is on the disk. It holds
@@ -38,6 +26,8 @@ class File_open_close final {
 
   // Asks for a file and reads it; nothing when cancelled or refused.
   std::optional<OpenedSchema> ReadSchemaFile();
+  // Reads the file at `path`, telling the user why when it is refused.
+  std::optional<OpenedSchema> ReadSchemaFileAt(const QString& path);
   // True when the file at `path` now holds the whole schema.
   bool SaveSchema(const QString& path, const Schema& schema);
   // Asks for a name and writes there; the path written, or nothing when
@@ -47,9 +37,6 @@ class File_open_close final {
  private:
   // `openFailure` is the message for a file that cannot be opened.
   bool WriteSchema(const QString& path, const Schema& schema, const QString& openFailure);
-  static QString ReasonText(const DbcRefusal& refusal);
-  // The position counts bytes from 1, as a text editor counts columns.
-  static QString RefusalText(const DbcRefusal& refusal);
 
   MessageService& messages_;
   FileDialogService& dialogs_;

@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -19,8 +22,8 @@
 #include "Data_statement_2.h"
 #include "Display.h"
 #include "Keys.h"
+#include "MinimalCover.h"
 #include "Redundance.h"
-#include "Synthesis.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_About.h"
 #include "TForm_Decomposition_2.h"
@@ -62,8 +65,12 @@ class NoToolTip final : public QObject {
 }  // namespace
 
 TForm_Main::TForm_Main(WindowDirectory& windows, MessageService& messages,
-                       FileDialogService& dialogs, QWidget* parent)
-    : QMainWindow(parent), windows_(windows), messages_(messages), file_(messages, dialogs) {
+                       FileDialogService& dialogs, QSettings& settings, QWidget* parent)
+    : QMainWindow(parent),
+      windows_(windows),
+      messages_(messages),
+      file_(messages, dialogs),
+      recent_(settings) {
   setObjectName(QStringLiteral("Form_Main"));
   ShowFileInTitle();
   connect(&document_, &SchemaDocument::fileNameChanged, this, &TForm_Main::ShowFileInTitle);
@@ -77,6 +84,7 @@ TForm_Main::TForm_Main(WindowDirectory& windows, MessageService& messages,
   BuildToolBar();
   BuildLogs();
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  setAcceptDrops(true);
   resize(640, 480);
 }
 
@@ -162,6 +170,11 @@ void TForm_Main::BuildMenus() {
   soubor->addAction(a_open_file);
   soubor->addAction(a_save_file);
   soubor->addAction(a_save_file_as);
+  soubor->addSeparator();
+  recentMenu_ = soubor->addMenu(tr("&Posledni soubory"));
+  recentMenu_->setObjectName(QStringLiteral("PosledniSoubory1"));
+  connect(recentMenu_, &QMenu::aboutToShow, this, &TForm_Main::FillRecentMenu);
+  FillRecentMenu();
   soubor->addSeparator();
   QAction* konec = soubor->addAction(QStringLiteral("&Konec"));
   konec->setObjectName(QStringLiteral("Konec1"));
@@ -294,6 +307,7 @@ bool TForm_Main::Save() {
   if (file.isEmpty()) return SaveAs();
   if (!file_.SaveSchema(file, document_.schema())) return false;
   document_.MarkSaved(file);
+  recent_.Add(file);
   return true;
 }
 
@@ -301,7 +315,23 @@ bool TForm_Main::SaveAs() {
   const std::optional<QString> written = file_.SaveSchemaAs(document_.schema());
   if (!written) return false;
   document_.MarkSaved(*written);
+  recent_.Add(*written);
   return true;
+}
+
+void TForm_Main::FillRecentMenu() {
+  recentMenu_->clear();
+  const QStringList paths = recent_.Paths();
+  recentMenu_->setEnabled(!paths.isEmpty());
+  for (qsizetype i = 0; i < paths.size(); ++i) {
+    const QString& path = paths[i];
+    QAction* item =
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+    item->setObjectName(QStringLiteral("PosledniSoubor%1").arg(i + 1));
+    item->setToolTip(path);
+    item->setStatusTip(path);
+    connect(item, &QAction::triggered, this, [this, path] { OpenFile(path); });
+  }
 }
 
 bool TForm_Main::SaveOrDiscardChanges() {
@@ -323,15 +353,57 @@ void TForm_Main::a_newExecute() {
   Memo_ABC->clear();
 }
 
-void TForm_Main::a_open_fileExecute() {
-  if (!SaveOrDiscardChanges()) return;
-  std::optional<OpenedSchema> opened = file_.ReadSchemaFile();
-  if (!opened) return;
-  document_.Load(opened->names, std::move(opened->dependencies), opened->path);
+void TForm_Main::Install(OpenedSchema opened) {
+  recent_.Add(opened.path);
+  document_.Load(opened.names, std::move(opened.dependencies), opened.path);
   RecomputeKeys();
   Memo_ABC->clear();
   Memo_Dep->clear();
   a_print_data->trigger();
+}
+
+void TForm_Main::a_open_fileExecute() {
+  if (!SaveOrDiscardChanges()) return;
+  std::optional<OpenedSchema> opened = file_.ReadSchemaFile();
+  if (opened) Install(std::move(*opened));
+}
+
+bool TForm_Main::OpenFile(const QString& path) {
+  if (!SaveOrDiscardChanges()) return false;
+  std::optional<OpenedSchema> opened = file_.ReadSchemaFileAt(path);
+  if (!opened) {
+    // A recent file that is gone or spoilt would only be refused again.
+    if (!QFileInfo(path).isFile()) recent_.Remove(path);
+    return false;
+  }
+  Install(std::move(*opened));
+  return true;
+}
+
+namespace {
+
+// The one local schema file a drag carries; empty for anything else.
+QString DraggedSchemaFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return QString();
+  const QUrl& url = data->urls().constFirst();
+  if (!url.isLocalFile() || !SchemaFile::HasSchemaSuffix(url.toLocalFile())) return QString();
+  return url.toLocalFile();
+}
+
+}  // namespace
+
+void TForm_Main::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DraggedSchemaFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TForm_Main::dropEvent(QDropEvent* event) {
+  const QString path = DraggedSchemaFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // The questions and refusals are modal; asked while the drag is still
+  // being finished, they would hold up the program the file came from.
+  QMetaObject::invokeMethod(
+      this, [this, path] { OpenFile(path); }, Qt::QueuedConnection);
 }
 
 void TForm_Main::a_save_fileExecute() {
@@ -343,10 +415,8 @@ void TForm_Main::a_save_file_asExecute() {
 }
 
 void TForm_Main::a_print_dataExecute() {
-  AppendAttributeLog(ListAttributeLines(document_.attributes()));
-  AppendDependencyLog(ListDependencyLines(document_.dependencies(), document_.attributes()));
-  AppendLine(*Memo_ABC, QString::fromLatin1(AttributeSeparator));
-  AppendLine(*Memo_Dep, QString::fromLatin1(DependencySeparator));
+  AppendAttributeLog(AttributeListing(document_.attributes()));
+  AppendDependencyLog(DependencyListing(document_.dependencies(), document_.attributes()));
 }
 
 void TForm_Main::a_clear_dataExecute() {
@@ -401,12 +471,10 @@ void TForm_Main::a_dekompositionExecute() {
 }
 
 void TForm_Main::a_synthesisExecute() {
-  DependencyList cover = CopyInsertingBehindHead(document_.dependencies());
   RecomputeKeys();
-  KeyList keys = CopyInsertingBehindHead(document_.keys());
-  ReduceToMinimalCover(cover);
+  SynthesisInput input = PrepareSynthesisInput(document_.dependencies(), document_.keys());
   TForm_Synteza_2& window = windows_.Synteza();
-  window.LoadSchema(std::move(cover), std::move(keys));
+  window.LoadSchema(std::move(input.cover), std::move(input.keys));
   ShowModeless(window);
 }
 

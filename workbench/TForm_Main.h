@@ -4,11 +4,13 @@
 
 #include "File_open_close.h"
 #include "Platform.h"
+#include "RecentFiles.h"
 #include "Schema.h"
 #include "SchemaHost.h"
 #include "WindowDirectory.h"
 
 class QAction;
+class QMenu;
 class QPlainTextEdit;
 class QToolBar;
 
@@ -19,7 +21,11 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
 
  public:
   TForm_Main(WindowDirectory& windows, MessageService& messages, FileDialogService& dialogs,
-             QWidget* parent = nullptr);
+             QSettings& settings, QWidget* parent = nullptr);
+
+  // Opens the schema file at `path` after offering to save unsaved changes;
+  // refusals are reported as for the Open command. True when it opened.
+  bool OpenFile(const QString& path);
 
   SchemaDocument& Document() override { return document_; }
   void AppendAttributeLog(const std::vector<std::string>& lines) override;
@@ -51,8 +57,13 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
+  // Installs a schema just read and lists it.
+  void Install(OpenedSchema opened);
+  void FillRecentMenu();
   QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
                       const QKeySequence& shortcut, void (TForm_Main::*handler)());
   void BuildActions();
@@ -73,6 +84,8 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   MessageService& messages_;
   SchemaDocument document_;
   File_open_close file_;
+  RecentFiles recent_;
+  QMenu* recentMenu_ = nullptr;
   QPlainTextEdit* Memo_ABC = nullptr;
   QPlainTextEdit* Memo_Dep = nullptr;
   QToolBar* ToolBar1 = nullptr;

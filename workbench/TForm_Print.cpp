@@ -18,6 +18,8 @@ const QString kTitle = QStringLiteral("Schemario");
 const QString kPrintFailed = QStringLiteral("Nejde zobrazit tiskovy dialog");
 // The trailing double quote belongs to the stored filter.
 const QString kExportFilter = QStringLiteral("Text files (*.txt)|*.TXT\"");
+const QString kPdfFilter = QStringLiteral("PDF (*.pdf)|*.PDF");
+const QString kPdfSuffix = QStringLiteral("pdf");
 
 // Printer layout in printer units: the title once at the top of the first
 // page, then 47 lines a page at a fixed pitch.
@@ -49,10 +51,24 @@ TForm_Print::TForm_Print(MessageService& messages, FileDialogService& files, Pri
   a_export->setToolTip(a_export->statusTip());
   connect(a_export, &QAction::triggered, this, &TForm_Print::a_exportExecute);
 
+  a_pdf = new QAction(tr("Do &PDF"), this);
+  a_pdf->setObjectName(QStringLiteral("a_pdf"));
+  a_pdf->setStatusTip(tr("Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly"));
+  a_pdf->setToolTip(a_pdf->statusTip());
+  connect(a_pdf, &QAction::triggered, this, &TForm_Print::a_pdfExecute);
+
+  a_preview = new QAction(tr("&Nahled"), this);
+  a_preview->setObjectName(QStringLiteral("a_preview"));
+  a_preview->setStatusTip(tr("Ukaze stranky tak, jak se vytisknou"));
+  a_preview->setToolTip(a_preview->statusTip());
+  connect(a_preview, &QAction::triggered, this, &TForm_Print::a_previewExecute);
+
   auto* menu = new QMenuBar(this);
   menu->setObjectName(QStringLiteral("MainMenu1"));
   menu->addAction(a_print);
   menu->addAction(a_export);
+  menu->addAction(a_pdf);
+  menu->addAction(a_preview);
   QAction* zavri = menu->addAction(QStringLiteral("&Zavri"));
   zavri->setObjectName(QStringLiteral("Zavri1"));
   connect(zavri, &QAction::triggered, this, &TForm_Print::Zavri1Click);
@@ -76,10 +92,24 @@ TForm_Print::TForm_Print(MessageService& messages, FileDialogService& files, Pri
   Button_export->setAutoDefault(false);
   connect(Button_export, &QPushButton::clicked, a_export, &QAction::trigger);
 
+  Button_pdf = new QPushButton(tr("Ulozit do P&DF"), this);
+  Button_pdf->setObjectName(QStringLiteral("Button_pdf"));
+  Button_pdf->setToolTip(a_pdf->statusTip());
+  Button_pdf->setAutoDefault(false);
+  connect(Button_pdf, &QPushButton::clicked, a_pdf, &QAction::trigger);
+
+  Button_preview = new QPushButton(tr("Nahled &tisku"), this);
+  Button_preview->setObjectName(QStringLiteral("Button_preview"));
+  Button_preview->setToolTip(a_preview->statusTip());
+  Button_preview->setAutoDefault(false);
+  connect(Button_preview, &QPushButton::clicked, a_preview, &QAction::trigger);
+
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(Button_print);
   buttons->addWidget(Button_export);
+  buttons->addWidget(Button_pdf);
+  buttons->addWidget(Button_preview);
   buttons->addStretch(1);
 
   auto* layout = new QVBoxLayout(this);
@@ -100,21 +130,51 @@ void TForm_Print::ShowReport(const std::vector<std::string>& lines) {
   exec();
 }
 
+bool TForm_Print::PaintReport(PrinterCanvas& canvas) const {
+  canvas.SetFont(kTitlePoints, true);
+  canvas.DrawText(kLeft, kTitleTop, kTitle);
+  canvas.SetFont(kLinePoints, false);
+  for (qsizetype i = 0; i < lines_.size(); ++i) {
+    const int row = static_cast<int>(i % kLinesPerPage);
+    canvas.DrawText(kLeft, kFirstLineTop + kLinePitch * row, lines_[i]);
+    if (row == kLinesPerPage - 1 && i + 1 < lines_.size() && !canvas.NewPage()) return false;
+  }
+  return true;
+}
+
 bool TForm_Print::PrintReport() {
   std::unique_ptr<PrinterCanvas> canvas = printing_.BeginJob();
   if (!canvas) return false;
-  canvas->SetFont(kTitlePoints, true);
-  canvas->DrawText(kLeft, kTitleTop, kTitle);
-  canvas->SetFont(kLinePoints, false);
-  for (qsizetype i = 0; i < lines_.size(); ++i) {
-    const int row = static_cast<int>(i % kLinesPerPage);
-    canvas->DrawText(kLeft, kFirstLineTop + kLinePitch * row, lines_[i]);
-    if (row == kLinesPerPage - 1 && i + 1 < lines_.size() && !canvas->NewPage()) {
-      canvas->End();
-      return false;
-    }
+  const bool painted = PaintReport(*canvas);
+  return canvas->End() && painted;
+}
+
+void TForm_Print::a_pdfExecute() {
+  const std::optional<QString> chosen = files_.GetSaveFileName(
+      {QStringLiteral("Save_Dialog_Pdf"), tr("Export do PDF"), DefaultFolder, kPdfFilter});
+  if (!chosen) return;
+  QString path = *chosen;
+  if (QFileInfo(path).suffix().compare(kPdfSuffix, Qt::CaseInsensitive) != 0) {
+    path += QLatin1Char('.') + kPdfSuffix;
   }
-  return canvas->End();
+  if (QFileInfo::exists(path) &&
+      !messages_.AskYesNo(QStringLiteral("Soubor existuje mam ho prepsat?"))) {
+    return;
+  }
+  std::unique_ptr<PrinterCanvas> canvas = printing_.BeginPdfJob(path);
+  if (!canvas) {
+    messages_.Inform(QStringLiteral("Tento soubor nejde otevrit"));
+    return;
+  }
+  const bool painted = PaintReport(*canvas);
+  if (!canvas->End() || !painted) {
+    messages_.Show(QString(), QStringLiteral("Soubor nejde ulozit"), MessageButtons::Ok);
+  }
+}
+
+void TForm_Print::a_previewExecute() {
+  printing_.ShowPreview(QStringLiteral("PrintPreview1"),
+                        [this](PrinterCanvas& canvas) { PaintReport(canvas); });
 }
 
 void TForm_Print::a_printExecute() {

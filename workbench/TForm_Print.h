@@ -27,6 +27,8 @@ class TForm_Print final : public QDialog {
 
   void a_printExecute();
   void a_exportExecute();
+  void a_pdfExecute();
+  void a_previewExecute();
   void Zavri1Click();
 
   // Every way of closing (Escape, the window frame, "&Zavri") empties the
@@ -40,6 +42,9 @@ class TForm_Print final : public QDialog {
   void FormClose();
   // Sends the report to the printer; false when the job failed on the way.
   bool PrintReport();
+  // Draws the report's pages: the title, then 47 lines a page. False when a
+  // new page could not be started.
+  bool PaintReport(PrinterCanvas& canvas) const;
 
   MessageService& messages_;
   FileDialogService& files_;
@@ -51,6 +56,10 @@ class TForm_Print final : public QDialog {
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* Button_print = nullptr;
   QPushButton* Button_export = nullptr;
+  QPushButton* Button_pdf = nullptr;
+  QPushButton* Button_preview = nullptr;
   QAction* a_print = nullptr;
   QAction* a_export = nullptr;
+  QAction* a_pdf = nullptr;
+  QAction* a_preview = nullptr;
 };

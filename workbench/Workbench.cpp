@@ -29,8 +29,8 @@ std::unique_ptr<Window> Workbench::Create(Args&&... args) {
 }
 
 Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintService& printing,
-                     ErrorDisplay& errors, RandomSource& random) {
-  main_ = Create<TForm_Main>(*this, messages, files);
+                     ErrorDisplay& errors, RandomSource& random, QSettings& settings) {
+  main_ = Create<TForm_Main>(*this, messages, files, settings);
   SchemaHost& host = *main_;
   abcInput_ = Create<TForm_ABC_Input>(host, messages);
   depInput_ = Create<TForm_Dep_Input>(host, messages);

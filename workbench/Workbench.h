@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "WindowDirectory.h"
 
+class QSettings;
 class TForm_Main;
 
 // Owns every window of the program. They are created once, in start-up
@@ -14,7 +15,7 @@ class TForm_Main;
 class Workbench final : public WindowDirectory {
  public:
   Workbench(MessageService& messages, FileDialogService& files, PrintService& printing,
-            ErrorDisplay& errors, RandomSource& random);
+            ErrorDisplay& errors, RandomSource& random, QSettings& settings);
   ~Workbench() override;
   Workbench(const Workbench&) = delete;
   Workbench& operator=(const Workbench&) = delete;

@@ -1,13 +1,49 @@
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
+#include <QTextStream>
+#include <cstdio>
 
+#include "CommandLine.h"
 #include "QtPlatform.h"
+#include "Reports.h"
 #include "TForm_Main.h"
 #include "Workbench.h"
 
+namespace {
+
+void NameTheProgram() {
+  QCoreApplication::setApplicationName(QStringLiteral("Schemario"));
+  QCoreApplication::setOrganizationName(QStringLiteral("Schemario"));
+  QCoreApplication::setApplicationVersion(ProgramVersion());
+}
+
+// The batch mode and the answers to --help and --version need no display.
+int RunWithoutWindows(int argc, char* argv[]) {
+  QCoreApplication application(argc, argv);
+  NameTheProgram();
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  const CommandLine line = ParseCommandLine(QCoreApplication::arguments(), out, err);
+  if (line.action != CommandLine::Action::PrintReport) return line.exitStatus;
+  return RunReport(line.report, line.file, out, err);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i)
+    arguments << QString::fromLocal8Bit(argv[i]);
+  if (!NeedsWindows(arguments)) return RunWithoutWindows(argc, argv);
+
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Schemario"));
+  NameTheProgram();
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  const CommandLine line = ParseCommandLine(QApplication::arguments(), out, err);
+  if (line.action != CommandLine::Action::OpenWindows) return line.exitStatus;
+
   QApplication::setQuitOnLastWindowClosed(false);
   QIcon icon;
   for (int size : {16, 32, 48, 64, 128, 256}) {
@@ -16,13 +52,15 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(icon);
 
   QtPlatform platform;
+  QSettings settings;
   int status = 1;
   // A failure while the windows are built would otherwise end the program
   // before any window could say why.
   platform.errors.Run([&] {
     Workbench workbench(platform.messages, platform.files, platform.printing, platform.errors,
-                        platform.random);
+                        platform.random, settings);
     workbench.Main().show();
+    if (!line.file.isEmpty()) workbench.Main().OpenFile(line.file);
     status = QApplication::exec();
   });
   return status;

@@ -4,8 +4,10 @@
 // scripted platform, and lookup of controls by name.
 
 #include <QByteArray>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 
@@ -14,11 +16,14 @@
 #include "Workbench.h"
 
 class QPlainTextEdit;
-class QTemporaryDir;
 
 struct TestBench {
   ScriptedPlatform platform;
-  Workbench windows{platform, platform, platform, platform, platform};
+  // Settings of the bench's own, so that tests never read or change the
+  // user's.
+  QTemporaryDir settingsDir;
+  QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+  Workbench windows{platform, platform, platform, platform, platform, settings};
 
   TForm_Main& main() { return windows.Main(); }
   SchemaDocument& schema() { return windows.Main().Document(); }

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -146,7 +147,8 @@ class MainWindowTest : public QObject {
       }
       return out;
     };
-    QCOMPARE(items(0), QStringList({"&Novy", "&Otevri", "&Uloz", "Uloz &jako", "|", "&Konec"}));
+    QCOMPARE(items(0), QStringList({"&Novy", "&Otevri", "&Uloz", "Uloz &jako", "|",
+                                    "&Posledni soubory", "|", "&Konec"}));
     QCOMPARE(items(1),
              QStringList({"Editovat &atributy", "Editovat &zavislosti", "|", "&Zpet", "Z&novu"}));
     QCOMPARE(items(2), QStringList({"&Redundantni atributy", "Redundantni &zavislosti"}));
@@ -204,6 +206,62 @@ class MainWindowTest : public QObject {
     Trigger(t.main(), "a_open_file");
     QCOMPARE(t.schema().attributes()[0], std::string("X"));
     QVERIFY(!t.schema().dirty());
+  }
+
+  void recentFilesReopenNewestFirstAndForgetVanishedOnes() {
+    TestBench t;
+    OpenBytes(t, "A;B;:0 -1;", "recent1.dbc");
+    OpenBytes(t, "X;:", "recent2.dbc");
+    OpenBytes(t, "A;B;:0 -1;", "recent1.dbc");
+    QCOMPARE(t.settings.value("recentFiles").toStringList(),
+             QStringList({Path("recent1.dbc"), Path("recent2.dbc")}));
+
+    auto* menu = Find<QMenu>(t.main(), "PosledniSoubory1");
+    emit menu->aboutToShow();
+    QCOMPARE(menu->actions().size(), 2);
+    t.schema().MarkDirty(true);
+    t.platform.answers.push_back(MessageAnswer::No);
+    Find<QAction>(t.main(), "PosledniSoubor2")->trigger();
+    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{"Prejete si data ulozit?"});
+    QCOMPARE(t.schema().currentFileName(), Path("recent2.dbc"));
+    QCOMPARE(t.settings.value("recentFiles").toStringList().first(), Path("recent2.dbc"));
+
+    QVERIFY(QFile::remove(Path("recent1.dbc")));
+    emit menu->aboutToShow();
+    Find<QAction>(t.main(), "PosledniSoubor2")->trigger();
+    QCOMPARE(t.platform.MessageTexts().back(), QStringLiteral("Chyba pri cteni ze souboru"));
+    QCOMPARE(t.schema().currentFileName(), Path("recent2.dbc"));
+    QCOMPARE(t.settings.value("recentFiles").toStringList(), QStringList({Path("recent2.dbc")}));
+  }
+
+  void droppedSchemaFilesOpenAfterTheQuestion() {
+    TestBench t;
+    WriteFileBytes(Path("dropped.dbc"), "X;Y;:0 -1;");
+    WriteFileBytes(Path("notes.txt"), "X;:");
+    const auto drop = [&t](const QString& path) {
+      QMimeData data;
+      data.setUrls({QUrl::fromLocalFile(path)});
+      QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&t.main(), &enter);
+      if (!enter.isAccepted()) return false;
+      QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&t.main(), &dropped);
+      QCoreApplication::processEvents();
+      return true;
+    };
+    QVERIFY(!drop(Path("notes.txt")));
+
+    t.schema().MarkDirty(true);
+    t.platform.answers.push_back(MessageAnswer::Cancel);
+    QVERIFY(drop(Path("dropped.dbc")));
+    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{"Prejete si data ulozit?"});
+    QVERIFY(t.schema().dirty());
+    QCOMPARE(CountNames(t.schema().attributes()), 0);
+
+    t.platform.answers.push_back(MessageAnswer::No);
+    QVERIFY(drop(Path("dropped.dbc")));
+    QCOMPARE(t.schema().currentFileName(), Path("dropped.dbc"));
+    QCOMPARE(Log(t.main(), "Memo_Dep"), QStringList({"X -> Y", "----------------------"}));
   }
 
   void openRefusals_data() {

@@ -98,7 +98,8 @@ class PrintWindowTest : public QObject {
     QStringList menu;
     for (QAction* a : Find<QMenuBar>(form, "MainMenu1")->actions())
       menu << a->objectName() + "=" + a->text();
-    QCOMPARE(menu, QStringList({"a_print=&Tisk", "a_export=E&xport", "Zavri1=&Zavri"}));
+    QCOMPARE(menu, QStringList({"a_print=&Tisk", "a_export=E&xport", "a_pdf=Do &PDF",
+                                "a_preview=&Nahled", "Zavri1=&Zavri"}));
   }
 
   void reportLinesAreShownInOrder() {
@@ -335,6 +336,56 @@ class PrintWindowTest : public QObject {
     const QByteArray bytes = ReadFileBytes(pdf);
     QVERIFY(bytes.startsWith("%PDF"));
     QCOMPARE(PdfPages(bytes), 2);
+  }
+
+  // The preview and the PDF file show the pages the printer would get.
+  void previewAndPdfPaintThePrintedPages() {
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    AddLines(form, 48);
+    Find<QAction>(form, "a_preview")->trigger();
+    QCOMPARE(t.platform.previewNames, std::vector<QString>{"PrintPreview1"});
+    QCOMPARE(Operations(t.platform), ExpectedOperations(48));
+
+    t.platform.printed.clear();
+    t.platform.paths.push_back(Path("pages"));
+    Find<QAction>(form, "a_pdf")->trigger();
+    QCOMPARE(t.platform.pdfPaths, std::vector<QString>{Path("pages.pdf")});
+    QCOMPARE(t.platform.fileDialogs.back().filter, QStringLiteral("PDF (*.pdf)|*.PDF"));
+    QCOMPARE(Operations(t.platform), ExpectedOperations(48));
+    QVERIFY(t.platform.messages.empty());
+  }
+
+  void realPdfExportHasTwoPagesFor48Lines() {
+    ScriptedPlatform platform;
+    QtPrintService printing;
+    TForm_Print form(platform, platform, printing);
+    AddLines(form, 48);
+    WriteFileBytes(Path("export.PDF"), "old contents");
+    platform.paths.push_back(Path("export.PDF"));
+    platform.answers.push_back(MessageAnswer::Yes);
+    form.a_pdfExecute();
+    QCOMPARE(platform.MessageTexts(), std::vector<QString>{"Soubor existuje mam ho prepsat?"});
+    const QByteArray bytes = ReadFileBytes(Path("export.PDF"));
+    QVERIFY(bytes.startsWith("%PDF"));
+    QCOMPARE(PdfPages(bytes), 2);
+  }
+
+  void realPdfExportIntoAReadOnlyFolderIsRefused() {
+    QTemporaryDir top;
+    const QString inside = WritableFileInReadOnlyFolder(top, "r.pdf", "old contents");
+    const QString path = QFileInfo(inside).absolutePath() + QStringLiteral("/new.pdf");
+    ScriptedPlatform platform;
+    QtPrintService printing;
+    TForm_Print form(platform, platform, printing);
+    AddLines(form, 3);
+    platform.paths.push_back(path);
+    const bool refused = RunInChild(-1, true, [&platform, &form] {
+      form.a_pdfExecute();
+      return platform.MessageTexts() == std::vector<QString>{"Tento soubor nejde otevrit"};
+    });
+    QVERIFY(refused);
+    QVERIFY(!QFileInfo::exists(path));
   }
 };
 

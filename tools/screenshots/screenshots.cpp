@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 
@@ -101,7 +102,10 @@ int main(int argc, char* argv[]) {
   ScriptedPlatform platform;
   for (int i = 0; i < 200; ++i)
     platform.answers.push_back(MessageAnswer::Yes);
-  Workbench windows(platform, platform, platform, platform, platform);
+  // Settings in the picture folder, so that shooting leaves the user's alone.
+  QSettings settings(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/settings.ini"),
+                     QSettings::IniFormat);
+  Workbench windows(platform, platform, platform, platform, platform, settings);
   TForm_Main& main = windows.Main();
   main.show();
   platform.paths.push_back(schema);

@@ -1,0 +1,95 @@
+#include "SchemaFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+const char* const kFileCharset = "windows-1250";
+const QString kSuffix = QStringLiteral("dbc");
+
+}  // namespace
+
+std::optional<std::string> EncodeNameForFile(const QString& name) {
+  QStringEncoder encoder(kFileCharset);
+  const QByteArray bytes = encoder.encode(name);
+  if (encoder.hasError()) return std::nullopt;
+  return bytes.toStdString();
+}
+
+QString DecodeNameFromFile(const std::string& bytes) {
+  QStringDecoder decoder(kFileCharset);
+  return decoder.decode(QByteArray::fromStdString(bytes));
+}
+
+bool SchemaFile::HasSchemaSuffix(const QString& path) {
+  return QFileInfo(path).suffix().compare(kSuffix, Qt::CaseInsensitive) == 0;
+}
+
+QString SchemaFile::ReasonText(const DbcRefusal& refusal) {
+  using Reason = DbcRefusal::Reason;
+  const QString detail = QString::number(refusal.detail);
+  switch (refusal.reason) {
+    case Reason::TooLarge:
+      return tr("soubor je vetsi nez %1 bajtu").arg(detail);
+    case Reason::NoSeparator:
+      return tr("chybi znak : za jmeny atributu");
+    case Reason::UnterminatedName:
+      return tr("jmeno atributu nekonci znakem ;");
+    case Reason::TooManyNames:
+      return tr("vice nez %1 atributu").arg(detail);
+    case Reason::NotADigit:
+      return tr("misto cislice je znak s kodem %1").arg(detail);
+    case Reason::MissingNumber:
+      return tr("chybi index atributu");
+    case Reason::MissingBlank:
+      return tr("za indexem na leve strane chybi mezera");
+    case Reason::MissingDash:
+      return tr("zavislost nema znak -");
+    case Reason::IndexOutOfRange:
+      return tr("index %1 neoznacuje zadny atribut").arg(detail);
+    case Reason::TooManyLhs:
+      return tr("vice nez %1 atributu na leve strane").arg(detail);
+    case Reason::TooManyDependencies:
+      return tr("vice nez %1 zavislosti").arg(detail);
+    case Reason::UnterminatedDependency:
+      return tr("zavislost nekonci znakem ;");
+  }
+  return QString();
+}
+
+QString SchemaFile::RefusalText(const DbcRefusal& refusal) {
+  return tr("bajt %1: %2").arg(refusal.offset + 1).arg(ReasonText(refusal));
+}
+
+SchemaReadResult SchemaFile::Read(const QString& path) {
+  using Kind = SchemaReadFailure::Kind;
+  if (!HasSchemaSuffix(path)) {
+    const QString text = QStringLiteral("Zkousite otevrit spatny soubor. Chci priponu .dbc");
+    return SchemaReadFailure{Kind::WrongSuffix, text, text};
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    const QString text = QStringLiteral("Chyba pri cteni ze souboru");
+    return SchemaReadFailure{Kind::NotOpened, text, text};
+  }
+  // One byte beyond the largest file taken is enough to refuse a larger one.
+  const QByteArray bytes = file.read(static_cast<qint64>(DbcMaxFileBytes) + 1);
+  const QString failure = QStringLiteral("Chyba pri otevirani souboru");
+  if (file.error() != QFileDevice::NoError) {
+    return SchemaReadFailure{Kind::NotRead, failure, failure};
+  }
+  DbcReadResult read = ReadSchemaBytes(std::string_view(bytes.constData(), bytes.size()));
+  if (const auto* refusal = std::get_if<DbcRefusal>(&read)) {
+    const QString reason = RefusalText(*refusal);
+    return SchemaReadFailure{Kind::Refused, failure + QLatin1Char('\n') + reason, reason};
+  }
+  DbcContents& contents = std::get<DbcContents>(read);
+  OpenedSchema opened{path, {}, std::move(contents.dependencies)};
+  for (std::size_t i = 0; i < opened.names.size(); ++i) {
+    opened.names[i] = DecodeNameFromFile(contents.names[i]).toStdString();
+  }
+  return opened;
+}

@@ -1,0 +1,81 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include "Version.h"
+
+namespace {
+
+class Texts final {
+  Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+}  // namespace
+
+QString ProgramVersion() {
+  return QStringLiteral(SCHEMARIO_VERSION);
+}
+
+bool NeedsWindows(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == QLatin1String("--")) break;
+    if (argument.startsWith(QLatin1String("--report")) || argument == QLatin1String("-h") ||
+        argument == QLatin1String("--help") || argument == QLatin1String("--help-all") ||
+        argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
+      return false;
+    }
+  }
+  return true;
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      Texts::tr("Navrh relacnich schemat: klice, normalni formy, dekompozice a synteza."));
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption report(
+      QStringLiteral("report"),
+      Texts::tr("Vypise zpravu DRUH o schematu ze SOUBORU na standardni vystup bez otevreni okna. "
+                "DRUH je jeden z: %1.")
+          .arg(ReportKindNames().join(QStringLiteral(", "))),
+      Texts::tr("DRUH"));
+  parser.addOption(report);
+  parser.addPositionalArgument(Texts::tr("SOUBOR"), Texts::tr("Schema (.dbc), ktere se otevre."),
+                               Texts::tr("[SOUBOR]"));
+
+  CommandLine line;
+  line.action = CommandLine::Action::Exit;
+  const auto refuse = [&](const QString& text) {
+    err << text << '\n' << Texts::tr("Napoveda: schemario --help") << '\n';
+    line.exitStatus = 1;
+    return line;
+  };
+  if (!parser.parse(arguments)) return refuse(parser.errorText());
+  if (parser.isSet(help)) {
+    out << parser.helpText();
+    return line;
+  }
+  if (parser.isSet(version)) {
+    out << QStringLiteral("Schemario %1\n").arg(ProgramVersion());
+    return line;
+  }
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) return refuse(Texts::tr("Zadejte nejvyse jeden soubor."));
+  line.file = files.value(0);
+  if (!parser.isSet(report)) {
+    line.action = CommandLine::Action::OpenWindows;
+    return line;
+  }
+  const std::optional<ReportKind> kind = ReportKindNamed(parser.value(report));
+  if (!kind) {
+    return refuse(Texts::tr("Neznamy druh zpravy: %1. Znam: %2.")
+                      .arg(parser.value(report), ReportKindNames().join(QStringLiteral(", "))));
+  }
+  if (line.file.isEmpty()) return refuse(Texts::tr("Zprava potrebuje soubor se schematem."));
+  line.action = CommandLine::Action::PrintReport;
+  line.report = *kind;
+  return line;
+}

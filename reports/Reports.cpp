@@ -1,0 +1,126 @@
+#include "Reports.h"
+
+#include <variant>
+
+#include "Data_statement_2.h"
+#include "Keys.h"
+#include "MaxSets.h"
+#include "MinimalCover.h"
+#include "SchemaFile.h"
+#include "Synthesis.h"
+
+namespace {
+
+// The synthesis window's message boxes, written down instead; the one
+// question (whether a merge may undo the projection) does not arise when the
+// steps run in their own order, and is declined.
+class NotingDialog final : public SynthesisDialog {
+ public:
+  explicit NotingDialog(QStringList& notes) : notes_(notes) {}
+  void Inform(const std::string& text) override { notes_ << QString::fromStdString(text); }
+  bool AskYesNo(const std::string& text) override {
+    notes_ << QString::fromStdString(text);
+    return false;
+  }
+
+ private:
+  QStringList& notes_;
+};
+
+void Append(std::vector<std::string>& lines, const std::vector<std::string>& more) {
+  lines.insert(lines.end(), more.begin(), more.end());
+}
+
+std::vector<std::string> MaxSetsReport(const Schema& schema) {
+  const AttributeTable& names = schema.attributes;
+  const DependencyList& dependencies = schema.dependencies;
+  const int n = CountNonEmptyNames(names);
+  const MaxSetFamily maxSets = ComputeMaxSets(dependencies, n);
+  std::vector<std::string> lines = MaxFamilyLines(maxSets, names, n);
+  if (IsCondensed(maxSets))
+    lines.push_back(MaxFamilyCondensedNote(SetsStoodFor(maxSets)).toStdString());
+  for (AttributeIndex a = 0; a < static_cast<AttributeIndex>(n); ++a) {
+    const AttributeMaxSets result = ComputeMaxSetsOfAttribute(dependencies, a, n);
+    lines.push_back(
+        PrimeVerdictText(NameOf(names, a), IsPrimeAttribute(result.maxOfA, a, dependencies, n)));
+  }
+  if (n > 0) lines.push_back(BcnfVerdictText(IsInBcnf(maxSets, dependencies, n)));
+  return lines;
+}
+
+std::vector<std::string> SynthesisReport(const Schema& schema, QStringList& notes) {
+  SynthesisInput input = PrepareSynthesisInput(schema.dependencies,
+                                               ComputeKeys(schema.dependencies, schema.attributes));
+  SynthesisState state;
+  LoadSynthesis(state, schema.attributes, std::move(input.cover), std::move(input.keys));
+  NotingDialog dialog(notes);
+  SplitByLeftSides(state, dialog);
+  MergeEquivalentKeys(state, dialog);
+  AbsorbProjections(state, dialog);
+  return SynthesisCourseReport(state);
+}
+
+}  // namespace
+
+QStringList ReportKindNames() {
+  return {QStringLiteral("listing"), QStringLiteral("keys"), QStringLiteral("cover"),
+          QStringLiteral("maxsets"), QStringLiteral("synthesis")};
+}
+
+std::optional<ReportKind> ReportKindNamed(const QString& name) {
+  const qsizetype index = ReportKindNames().indexOf(name);
+  if (index < 0) return std::nullopt;
+  return static_cast<ReportKind>(index);
+}
+
+std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStringList& notes) {
+  const AttributeTable& names = schema.attributes;
+  switch (kind) {
+    case ReportKind::Listing: {
+      std::vector<std::string> lines = AttributeListing(names);
+      Append(lines, DependencyListing(schema.dependencies, names));
+      return lines;
+    }
+    case ReportKind::Keys:
+      return ListKeyLines(ComputeKeys(schema.dependencies, names), names);
+    case ReportKind::Cover:
+      return ListDependencyLines(PrepareSynthesisInput(schema.dependencies, {}).cover, names);
+    case ReportKind::MaxSets:
+      return MaxSetsReport(schema);
+    case ReportKind::Synthesis:
+      return SynthesisReport(schema, notes);
+  }
+  return {};
+}
+
+int RunReport(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err) {
+  SchemaReadResult read = SchemaFile::Read(path);
+  if (const auto* failure = std::get_if<SchemaReadFailure>(&read)) {
+    err << path << ": " << failure->reason << '\n';
+    return 2;
+  }
+  OpenedSchema& opened = std::get<OpenedSchema>(read);
+  Schema schema;
+  schema.SetAttributes(opened.names);
+  schema.ReplaceDependencies(std::move(opened.dependencies));
+  QStringList notes;
+  for (const std::string& line : BuildReport(kind, schema, notes))
+    out << QString::fromStdString(line) << '\n';
+  for (const QString& note : notes)
+    err << note << '\n';
+  return 0;
+}
+
+QString MaxFamilyCondensedNote(std::uint64_t sets) {
+  return QCoreApplication::translate("TForm_MaxSet",
+                                     "Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin")
+      .arg(sets);
+}
+
+QString LhsFamilyCondensedNote(std::uint64_t sets) {
+  return QCoreApplication::translate(
+             "TForm_MaxSet",
+             "Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 "
+             "mnozin")
+      .arg(sets);
+}

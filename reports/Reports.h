@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Schema.h"
+
+// The reports the batch mode prints, each the text a window builds for the
+// same schema.
+enum class ReportKind { Listing, Keys, Cover, MaxSets, Synthesis };
+
+// The names the command line takes, in the order of ReportKind.
+QStringList ReportKindNames();
+std::optional<ReportKind> ReportKindNamed(const QString& name);
+
+// Where a step of the synthesis would show a message box, the batch mode
+// writes the message to `notes`.
+std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStringList& notes);
+
+// Reads the schema file at `path` and writes the report to `out`. Returns the
+// exit status: 0, or 2 with the reason on `err` for a file that was not read.
+int RunReport(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err);
+
+// The notes under a listing of the maximal sets that shows fewer sets than
+// the family stands for.
+QString MaxFamilyCondensedNote(std::uint64_t sets);
+QString LhsFamilyCondensedNote(std::uint64_t sets);

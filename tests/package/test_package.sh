@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build folder given, unpacks it into a
+# scratch root as dpkg would install it, and starts the installed program.
+set -euo pipefail
+build="$1"
+source_dir="$2"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+
+appstreamcli validate --no-net "$source_dir/workbench/schemario.metainfo.xml" >/dev/null
+# gzip keeps the test quick; the package itself is the same.
+(cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" \
+   -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip -D CPACK_STRIP_FILES=OFF >/dev/null)
+deb=("$scratch"/schemario_*.deb)
+dpkg-deb --field "${deb[0]}" Depends | grep -q 'libqt6widgets6'
+root="$scratch/root"
+dpkg -x "${deb[0]}" "$root"
+for f in usr/bin/schemario usr/share/applications/schemario.desktop \
+         usr/share/mime/packages/schemario.xml usr/share/icons/hicolor/48x48/apps/schemario.png \
+         usr/share/metainfo/io.github.schemario.Schemario.metainfo.xml \
+         usr/share/schemario/Soubory/objednavky.dbc; do
+  test -f "$root/$f" || { echo "missing in the package: $f"; exit 1; }
+done
+grep -q '^MimeType=application/x-schemario;$' "$root/usr/share/applications/schemario.desktop"
+grep -q '^Exec=schemario %f$' "$root/usr/share/applications/schemario.desktop"
+version="$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/schemario" --version)"
+test "$version" = "Schemario 1.0" || { echo "installed program says: $version"; exit 1; }
+"$root/usr/bin/schemario" --report keys "$root/usr/share/schemario/Soubory/objednavky.dbc" | grep -q .
