@@ -66,6 +66,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Test_RedDep",
                                    "TForm_Test_Decomposition",
                                    "TForm_Test_Synteza",
+                                   "TForm_Test_Own_Decomposition",
                                    "TForm_Print",
                                    "TFrame_Decomposition_Tree"}));
     QVERIFY(!t.schema().dirty());
