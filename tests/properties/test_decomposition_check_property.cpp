@@ -162,8 +162,8 @@ TEST(DecompositionCheckProperty, VerdictMatchesBruteForce) {
       }
     }
   }
-  EXPECT_GT(lossless, rounds / 5);
-  EXPECT_GT(lossy, rounds / 5);
+  EXPECT_GT(lossless, rounds / 8);
+  EXPECT_GT(lossy, rounds / 8);
   EXPECT_GT(lost, rounds / 10);
 }
 

@@ -155,7 +155,8 @@ class MainWindowTest : public QObject {
                                     "&Maximalni mnoziny"}));
     QCOMPARE(items(4),
              QStringList({"&Testovaci modul", "|", "&Uzaver", "&Klice", "&Maximalni mnoziny",
-                          "&Redundantni atributy", "Redundantni &zavislosti", "&Dekompozice"}));
+                          "&Redundantni atributy", "Redundantni &zavislosti", "&Dekompozice",
+                          "&Vlastni dekompozice"}));
     QCOMPARE(items(5), QStringList({"&O programu"}));
     QCOMPARE(Find<QAction>(t.main(), "Konec1")->statusTip(), QStringLiteral("Konec programu"));
   }
