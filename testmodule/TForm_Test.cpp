@@ -11,6 +11,7 @@
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
+#include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 #include "TForm_Test_RedDep.h"
 #include "TForm_Test_Synteza.h"
@@ -26,7 +27,8 @@ enum class Pictogram {
   RedundantAttributes,
   RedundantDependencies,
   Decomposition,
-  Synthesis
+  Synthesis,
+  OwnDecomposition
 };
 
 void DrawBox(QPainter& p, const QRectF& r, const QColor& fill) {
@@ -145,6 +147,16 @@ QIcon Picture(Pictogram kind) {
       DrawBox(p, QRectF(14, 36, 28, 16), green);
       break;
     }
+    case Pictogram::OwnDecomposition: {
+      // The student's parts, each ticked as judged.
+      p.setPen(QPen(ink, 1.5));
+      DrawBox(p, QRectF(2, 10, 24, 16), paper);
+      DrawBox(p, QRectF(30, 10, 24, 16), paper);
+      p.setPen(QPen(green, 4, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(14, 40), QPointF(24, 50));
+      p.drawLine(QPointF(24, 50), QPointF(44, 30));
+      break;
+    }
   }
   return QIcon(pixmap);
 }
@@ -173,6 +185,9 @@ TForm_Test::TForm_Test(WindowDirectory& windows, QWidget* parent)
                                        &TForm_Test::a_dekompoziceExecute);
   a_synteza = exercise::MakeAction(this, "a_synteza", QStringLiteral("&Synteza"),
                                    &TForm_Test::a_syntezaExecute);
+  a_vlastni_dekompozice =
+      exercise::MakeAction(this, "a_vlastni_dekompozice", tr("&Vlastni dekompozice"),
+                           &TForm_Test::a_vlastni_dekompoziceExecute);
   a_konec =
       exercise::MakeAction(this, "a_konec", QStringLiteral("&Konec"), &TForm_Test::a_konecExecute);
 
@@ -190,6 +205,8 @@ TForm_Test::TForm_Test(WindowDirectory& windows, QWidget* parent)
        QRect(247, 182, 202, 111)},
       {"Button_Dekompozice", a_dekompozice, Pictogram::Decomposition, QRect(468, 182, 202, 111)},
       {"Button_Synteza", a_synteza, Pictogram::Synthesis, QRect(247, 306, 202, 87)},
+      {"Button_VlastniDekompozice", a_vlastni_dekompozice, Pictogram::OwnDecomposition,
+       QRect(468, 306, 202, 87)},
   };
   for (const auto& b : buttons) {
     auto* button = new QToolButton(this);
@@ -241,6 +258,11 @@ void TForm_Test::a_dekompoziceExecute() {
 void TForm_Test::a_syntezaExecute() {
   windows_.TestSynteza().PrepareExercise();
   ShowModeless(windows_.TestSynteza());
+}
+
+void TForm_Test::a_vlastni_dekompoziceExecute() {
+  windows_.TestOwnDecomposition().PrepareExercise();
+  ShowModeless(windows_.TestOwnDecomposition());
 }
 
 void TForm_Test::a_konecExecute() {

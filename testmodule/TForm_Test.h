@@ -20,6 +20,7 @@ class TForm_Test final : public QWidget {
   void a_red_zavislostiExecute();
   void a_dekompoziceExecute();
   void a_syntezaExecute();
+  void a_vlastni_dekompoziceExecute();
   void a_konecExecute();
 
  private:
@@ -31,5 +32,6 @@ class TForm_Test final : public QWidget {
   QAction* a_red_zavislosti = nullptr;
   QAction* a_dekompozice = nullptr;
   QAction* a_synteza = nullptr;
+  QAction* a_vlastni_dekompozice = nullptr;
   QAction* a_konec = nullptr;
 };

@@ -227,6 +227,9 @@ void TForm_Main::BuildMenus() {
     action->setObjectName(QString::fromLatin1(item.name));
     connect(action, &QAction::triggered, this, item.handler);
   }
+  QAction* ownDecomposition = testovani->addAction(tr("&Vlastni dekompozice"));
+  ownDecomposition->setObjectName(QStringLiteral("VlastniDekompozice1"));
+  connect(ownDecomposition, &QAction::triggered, this, &TForm_Main::VlastniDekompozice1Click);
 
   QMenu* napoveda = bar->addMenu(QStringLiteral("Napoveda"));
   napoveda->setObjectName(QStringLiteral("Napoveda1"));
@@ -515,6 +518,10 @@ void TForm_Main::Redundantnizavislosti2Click() {
 
 void TForm_Main::Dekompozice1Click() {
   windows_.Test().a_dekompoziceExecute();
+}
+
+void TForm_Main::VlastniDekompozice1Click() {
+  windows_.Test().a_vlastni_dekompoziceExecute();
 }
 
 void TForm_Main::Konec1Click() {

@@ -54,6 +54,7 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   void Redundantniatributy2Click();
   void Redundantnizavislosti2Click();
   void Dekompozice1Click();
+  void VlastniDekompozice1Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

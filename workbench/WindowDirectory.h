@@ -18,6 +18,7 @@ class TForm_Test_RedAtr;
 class TForm_Test_RedDep;
 class TForm_Test_Decomposition;
 class TForm_Test_Synteza;
+class TForm_Test_Own_Decomposition;
 class TForm_Print;
 class TFrame_Decomposition_Tree;
 
@@ -44,6 +45,7 @@ class WindowDirectory {
   virtual TForm_Test_RedDep& TestRedDep() = 0;
   virtual TForm_Test_Decomposition& TestDecomposition() = 0;
   virtual TForm_Test_Synteza& TestSynteza() = 0;
+  virtual TForm_Test_Own_Decomposition& TestOwnDecomposition() = 0;
   virtual TForm_Print& Print() = 0;
   virtual TFrame_Decomposition_Tree& DecompositionTree() = 0;
 };

@@ -16,6 +16,7 @@
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
+#include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 #include "TForm_Test_RedDep.h"
 #include "TForm_Test_Synteza.h"
@@ -49,6 +50,7 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   testRedDep_ = Create<TForm_Test_RedDep>(host, messages);
   testDecomposition_ = Create<TForm_Test_Decomposition>(host, messages);
   testSynteza_ = Create<TForm_Test_Synteza>();
+  testOwnDecomposition_ = Create<TForm_Test_Own_Decomposition>(host);
   print_ = Create<TForm_Print>(messages, files, printing);
   decompositionTree_ = Create<TFrame_Decomposition_Tree>();
 }

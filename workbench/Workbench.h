@@ -38,6 +38,7 @@ class Workbench final : public WindowDirectory {
   TForm_Test_RedDep& TestRedDep() override { return *testRedDep_; }
   TForm_Test_Decomposition& TestDecomposition() override { return *testDecomposition_; }
   TForm_Test_Synteza& TestSynteza() override { return *testSynteza_; }
+  TForm_Test_Own_Decomposition& TestOwnDecomposition() override { return *testOwnDecomposition_; }
   TForm_Print& Print() override { return *print_; }
   TFrame_Decomposition_Tree& DecompositionTree() override { return *decompositionTree_; }
 
@@ -69,6 +70,7 @@ class Workbench final : public WindowDirectory {
   std::unique_ptr<TForm_Test_RedDep> testRedDep_;
   std::unique_ptr<TForm_Test_Decomposition> testDecomposition_;
   std::unique_ptr<TForm_Test_Synteza> testSynteza_;
+  std::unique_ptr<TForm_Test_Own_Decomposition> testOwnDecomposition_;
   std::unique_ptr<TForm_Print> print_;
   std::unique_ptr<TFrame_Decomposition_Tree> decompositionTree_;
 };

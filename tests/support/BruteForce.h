@@ -227,6 +227,57 @@ inline bool Preserves(const std::vector<std::uint32_t>& schemas, const std::vect
   return true;
 }
 
+// Every dependency X -> a that holds in the schema over `members`: X a
+// subset of the members, a a member outside X in its closure.
+inline std::vector<Fd> Projection(std::uint32_t members, const std::vector<Fd>& fds) {
+  std::vector<Fd> projected;
+  ForEachSubset(members, [&](std::uint32_t x) {
+    const std::uint32_t reached = Closure(x, fds) & members & ~x;
+    for (int a = 0; a < MaxAttributes; ++a) {
+      if ((reached >> a) & 1u) projected.push_back({x, a});
+    }
+  });
+  return projected;
+}
+
+// The chase tableau of the schemas over attributes 0..n-1: row i starts with
+// 'a' (-1) where schema i has the attribute and b_i (i) elsewhere. While two
+// rows agree on a left-hand side but not on its right-hand attribute, the
+// larger of the two symbols is replaced by the smaller in that whole column.
+inline std::vector<std::vector<int>> ChaseTableau(int n, const std::vector<std::uint32_t>& schemas,
+                                                  const std::vector<Fd>& fds) {
+  std::vector<std::vector<int>> t;
+  for (std::size_t i = 0; i < schemas.size(); ++i) {
+    std::vector<int> row;
+    for (int c = 0; c < n; ++c)
+      row.push_back(((schemas[i] >> c) & 1u) ? -1 : static_cast<int>(i));
+    t.push_back(row);
+  }
+  const auto agree = [&](const std::vector<int>& r, const std::vector<int>& s, std::uint32_t lhs) {
+    for (int c = 0; c < n; ++c) {
+      if (((lhs >> c) & 1u) && r[c] != s[c]) return false;
+    }
+    return true;
+  };
+  for (bool violated = true; violated;) {
+    violated = false;
+    for (const Fd& f : fds) {
+      for (const auto& r : t) {
+        for (const auto& s : t) {
+          if (violated || !agree(r, s, f.lhs) || r[f.rhs] == s[f.rhs]) continue;
+          violated = true;
+          const int from = std::max(r[f.rhs], s[f.rhs]);
+          const int to = std::min(r[f.rhs], s[f.rhs]);
+          for (auto& row : t) {
+            if (row[f.rhs] == from) row[f.rhs] = to;
+          }
+        }
+      }
+    }
+  }
+  return t;
+}
+
 inline AttributeTable GeneratedNames(int n) {
   AttributeTable names;
   for (int i = 0; i < n; ++i)

@@ -8,6 +8,7 @@
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
+#include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 #include "TForm_Test_RedDep.h"
 #include "TForm_Test_Synteza.h"
@@ -73,6 +74,7 @@ class TestHubTest : public QObject {
         {"Button_RedAtr", &t.windows.TestRedAtr()},
         {"Button_RedDep", &t.windows.TestRedDep()},
         {"Button_Dekompozice", &t.windows.TestDecomposition()},
+        {"Button_VlastniDekompozice", &t.windows.TestOwnDecomposition()},
     };
     for (const auto& b : buttons) {
       QVERIFY(!b.window->isVisible());

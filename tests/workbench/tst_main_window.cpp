@@ -67,6 +67,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Test_RedDep",
                                    "TForm_Test_Decomposition",
                                    "TForm_Test_Synteza",
+                                   "TForm_Test_Own_Decomposition",
                                    "TForm_Print",
                                    "TFrame_Decomposition_Tree"}));
     QVERIFY(!t.schema().dirty());
@@ -156,7 +157,8 @@ class MainWindowTest : public QObject {
                                     "&Maximalni mnoziny"}));
     QCOMPARE(items(4),
              QStringList({"&Testovaci modul", "|", "&Uzaver", "&Klice", "&Maximalni mnoziny",
-                          "&Redundantni atributy", "Redundantni &zavislosti", "&Dekompozice"}));
+                          "&Redundantni atributy", "Redundantni &zavislosti", "&Dekompozice",
+                          "&Vlastni dekompozice"}));
     QCOMPARE(items(5), QStringList({"&O programu"}));
     QCOMPARE(Find<QAction>(t.main(), "Konec1")->statusTip(), QStringLiteral("Konec programu"));
   }

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "OutOfDateNotice.h"
+#include "Schema.h"
+#include "SchemaHost.h"
+
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+struct DecompositionVerdict;
+
+// The student's own decomposition: parts are built by ticking attributes,
+// and the program judges the whole decomposition as a grader would.
+class TForm_Test_Own_Decomposition final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm_Test_Own_Decomposition(SchemaHost& host, QWidget* parent = nullptr);
+
+  void PrepareExercise();
+  void Button_PridatClick();
+  void Button_OdebratClick();
+  void Button_VyhodnotitClick();
+  void FormClose();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QString PartNames(AttributeSet part) const;
+  QStringList VerdictLines(const DecompositionVerdict& verdict) const;
+  QStringList ChaseTableLines(const DecompositionVerdict& verdict) const;
+  void UpdateButtons();
+
+  SchemaHost& host_;
+  // Says so when the schema changed after the window copied it.
+  OutOfDateNotice* notice_ = nullptr;
+
+  // The exercise's own copy of the schema, so that the judgement refers to
+  // the dependencies on screen.
+  DependencyList dependencies;
+  AttributeTable attributeNames;
+  std::vector<AttributeSet> parts;
+  // One box per named attribute, and the attribute behind each.
+  std::vector<QCheckBox*> attributeBoxes;
+  std::vector<AttributeIndex> shown;
+
+  QPlainTextEdit* Memo_Dep = nullptr;
+  QGroupBox* GB_atributy = nullptr;
+  QGridLayout* Grid_atributy = nullptr;
+  QListWidget* List_casti = nullptr;
+  QPushButton* Button_Pridat = nullptr;
+  QPushButton* Button_Odebrat = nullptr;
+  QPushButton* Button_Vyhodnotit = nullptr;
+  QPlainTextEdit* Memo_Vysledek = nullptr;
+};
