@@ -4,9 +4,12 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <algorithm>
 
 #include "Data_statement_2.h"
 #include "Display.h"
+#include "ExerciseSupport.h"
 
 ExerciseFeedback::ExerciseFeedback(QWidget& window) : QWidget(&window) {
   setObjectName(QStringLiteral("Panel_Feedback"));
@@ -26,7 +29,9 @@ ExerciseFeedback::ExerciseFeedback(QWidget& window) : QWidget(&window) {
   layout->addWidget(Label_Rule);
   layout->addWidget(Label_Score);
   layout->addWidget(Memo_Explanation);
-  if (auto* box = qobject_cast<QBoxLayout*>(window.layout())) box->addWidget(this);
+  // The exercise above keeps every pixel the strip does not need.
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  if (auto* box = qobject_cast<QBoxLayout*>(window.layout())) box->addWidget(this, 0);
   ShowScore();
 }
 
@@ -50,7 +55,23 @@ void ExerciseFeedback::ShowScore() {
 void ExerciseFeedback::Explain(const QStringList& lines) {
   Memo_Explanation->setPlainText(lines.join(QLatin1Char('\n')));
   Memo_Explanation->moveCursor(QTextCursor::Start);
-  Memo_Explanation->setVisible(!lines.isEmpty());
+  const bool shown = !lines.isEmpty();
+  if (shown == !Memo_Explanation->isHidden()) return;
+  Memo_Explanation->setVisible(shown);
+  // The window grows by the explanation rather than hiding the exercise
+  // behind it, as far as the screen allows.
+  QWidget* window = this->window();
+  const int extra = Memo_Explanation->maximumHeight();
+  const int tallest =
+      std::min(exercise::TallestWindow, window->screen()->availableGeometry().height());
+  const int room = tallest - window->height();
+  if (shown) {
+    grownBy_ = std::clamp(room, 0, extra);
+    window->resize(window->width(), window->height() + grownBy_);
+  } else {
+    window->resize(window->width(), window->height() - grownBy_);
+    grownBy_ = 0;
+  }
 }
 
 void ExerciseFeedback::ShowRule(const QString& text) {

@@ -36,6 +36,8 @@ class ExerciseFeedback final : public QWidget {
   QPlainTextEdit* Memo_Explanation = nullptr;
   int right_ = 0;
   int attempted_ = 0;
+  // How much taller the window was made for the explanation.
+  int grownBy_ = 0;
 };
 
 namespace explain {

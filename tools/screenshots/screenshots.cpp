@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
+#include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 #include "TForm_Test_RedDep.h"
 #include "Workbench.h"
@@ -195,6 +197,21 @@ int main(int argc, char* argv[]) {
   platform.answers.push_front(MessageAnswer::No);  // show the solution
   windows.TestDecomposition().a_spravnaodpovedExecute();
   shooter.Save(windows.TestDecomposition(), "21-exercise-decomposition-checked");
+
+  // A decomposition of the student's own: the first two attributes, then
+  // the rest.
+  Trigger(main, "VlastniDekompozice1");
+  TForm_Test_Own_Decomposition& own = windows.TestOwnDecomposition();
+  const QList<QCheckBox*> boxes = own.findChildren<QCheckBox*>();
+  for (int k = 0; k < boxes.size(); ++k) {
+    if (k < 2) boxes[k]->setChecked(true);
+  }
+  own.Button_PridatClick();
+  for (int k = 1; k < boxes.size(); ++k)
+    boxes[k]->setChecked(true);
+  own.Button_PridatClick();
+  own.Button_VyhodnotitClick();
+  shooter.Save(own, "27-exercise-own-decomposition");
 
   // The dependency editor's OK installs the list again while the windows
   // are open: the redundancy windows refill, the others say they are out of
