@@ -29,6 +29,9 @@ const QString kNothingToPrint = QStringLiteral("Nejsou otevrena zadna schemata k
 // Layout of the window's content, in pixels.
 constexpr int kContentWidth = 990;
 constexpr int kContentHeight = 732;
+// What the window opens at: the whole content on a large screen, and less
+// than a small screen's height.
+constexpr int kWindowHeight = 690;
 constexpr int kFieldHeight = 24;
 constexpr int kGroupLeft = 10;
 constexpr int kGroupWidth = 970;
@@ -44,6 +47,9 @@ constexpr int kLaterColumns = 3;
 constexpr int kLaterColumnPitch = 314;
 constexpr int kLaterLabelWidth = 104;
 constexpr int kSlotFieldWidth = 200;
+// Between the fields of neighbouring columns, and a label and its field.
+constexpr int kCellGap = 14;
+constexpr int kCellLeft = 8;
 // Cells are made for this many schemas at first and for more as the steps
 // need them.
 constexpr int kFirstSplitCells = 12;
@@ -90,12 +96,19 @@ TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, WindowDirectory& windows,
   setObjectName(QStringLiteral("Form_Synteza_2"));
   setWindowTitle(QStringLiteral("Schemario - Synteza"));
 
-  auto* content = new QWidget(this);
+  // The content scrolls inside a window that fits a small screen.
+  auto* content = new QWidget;
   content->setObjectName(QStringLiteral("Panel_Content"));
-  content->setFixedSize(kContentWidth, kContentHeight);
+  content->setMinimumSize(kContentWidth, kContentHeight);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ScrollBox_Content"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(content);
+  layout->addWidget(scroll);
+  resize(kContentWidth + scroll->verticalScrollBar()->sizeHint().width(), kWindowHeight);
 
   layout->setMenuBar(BuildMenu());
   BuildSchemaFields(content);
@@ -185,6 +198,11 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
   Button_LS = makeButton("Button_LS", a_LS_stejne, QRect(10, 62, 300, 28));
   Button_EkvK = makeButton("Button_EkvK", a_EkvK, QRect(320, 62, 170, 28));
   Button_Proj = makeButton("Button_Proj", a_projekce, QRect(500, 62, 120, 28));
+  QLabel* legend = MakeLabel(content, "Label_Legend",
+                             tr("Sede kurzivou: schema nahrazene sloucenim nebo pohlcene "
+                                "projekci; ostatni schemata tvori vysledek."),
+                             QRect(640, 58, 340, 36));
+  legend->setWordWrap(true);
 
   struct Heading {
     const char* heading;
@@ -261,7 +279,7 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
 
 void TForm_Synteza_2::EnsureCells(SlotRow& row, int count) {
   for (int k = static_cast<int>(row.fields.size()); k < count; ++k) {
-    const int left = 8 + (k % row.columns) * row.columnPitch;
+    const int left = kCellLeft + (k % row.columns) * row.columnPitch;
     const int top = 6 + (k / row.columns) * kCellPitch;
     auto* label = new QLabel(row.cells);
     label->setObjectName(
@@ -349,8 +367,8 @@ void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
 
 void TForm_Synteza_2::ShowSlots() {
   const SubSchema& start = state_.schemas[0];
-  Edit_Schema_1->setText(ToText(SynthesisFieldText(state_, 0)));
-  Edit_Schema_1->setCursorPosition(0);
+  ShowWhole(*Edit_Schema_1, ToText(SynthesisFieldText(state_, 0)));
+  Edit_Schema_1->setToolTip(TextWithHint(Edit_Schema_1->text(), kFieldHint));
   SetBackground(*Edit_Schema_1, SchemaColour(start.normalForm));
   ShowRow(rows_[0], FirstLeftSideSlot, LeftSideCount(state_));
   ShowRow(rows_[1], state_.firstMergedSlot, MergedCount(state_));
@@ -368,6 +386,14 @@ void TForm_Synteza_2::ShowSlots() {
 
 void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
   EnsureCells(row, count);
+  // Number labels as wide as their texts, up to half a column; the field
+  // beside a label takes the rest.
+  int labelWidth = row.labelWidth;
+  for (int k = 0; k < count && !row.numbered; ++k) {
+    const QString number = ToText(state_.numberText[firstSlot + k]);
+    labelWidth = std::max(labelWidth, row.labels[k]->fontMetrics().horizontalAdvance(number) + 4);
+  }
+  labelWidth = std::min(labelWidth, row.columnPitch / 2);
   for (int k = 0; k < static_cast<int>(row.fields.size()); ++k) {
     QLineEdit& field = *row.fields[k];
     QLabel& label = *row.labels[k];
@@ -375,10 +401,24 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
     const SubSchema empty;
     const SubSchema& schema = slot < 0 ? empty : state_.schemas[slot];
     field.setProperty("tag", slot);
-    field.setText(slot < 0 ? QString() : ToText(SynthesisFieldText(state_, slot)));
-    field.setCursorPosition(0);
+    const QString text = slot < 0 ? QString() : ToText(SynthesisFieldText(state_, slot));
+    ShowWhole(field, text);
+    const bool replaced = schema.state == SynthesisReplaced;
+    field.setToolTip(TextWithHint(
+        replaced ? text + QLatin1Char('\n') + tr("Nahrazeno: schema bylo sloucene nebo pohlcene")
+                 : text,
+        kFieldHint));
+    ShowSuperseded(field, replaced);
     SetBackground(field, SchemaColour(schema.normalForm));
-    if (!row.numbered) label.setText(slot < 0 ? QString() : ToText(state_.numberText[slot]));
+    if (!row.numbered) {
+      const QString number = slot < 0 ? QString() : ToText(state_.numberText[slot]);
+      label.setText(label.fontMetrics().elidedText(number, Qt::ElideMiddle, labelWidth));
+      label.setToolTip(number);
+    }
+    label.setGeometry(kCellLeft + (k % row.columns) * row.columnPitch, label.y(), labelWidth,
+                      label.height());
+    field.setGeometry(label.geometry().right() + 7, field.y(),
+                      row.columnPitch - labelWidth - kCellGap, field.height());
     const bool present = schema.state != SynthesisEmpty;
     field.setEnabled(present);
     field.setVisible(present);
