@@ -9,10 +9,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QUndoCommand>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "Display.h"
@@ -469,6 +471,10 @@ void TForm_Decomposition_2::ShowSchemas() {
     tree.SetJoined(node, state_.splitDependency[node] >= 0);
   }
   tree.Arrange();
+  // The window widens with the tree up to the screen; past that the tree
+  // scrolls.
+  const int wanted = width() - treeArea_->viewport()->width() + tree.minimumWidth();
+  if (wanted > width()) resize(std::min(wanted, screen()->availableGeometry().width()), height());
   auto anyIn = [this](int first, int count) {
     for (int slot = first; slot < first + count; ++slot) {
       if (state_.schemas[slot].state != SlotEmpty) return true;
