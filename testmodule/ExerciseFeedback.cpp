@@ -26,6 +26,9 @@ ExerciseFeedback::ExerciseFeedback(QWidget& window) : QWidget(&window) {
   layout->addWidget(Label_Rule);
   layout->addWidget(Label_Score);
   layout->addWidget(Memo_Explanation);
+  // The exercise above takes the room the window gains; the feedback keeps
+  // the height its lines need.
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   if (auto* box = qobject_cast<QBoxLayout*>(window.layout())) box->addWidget(this);
   ShowScore();
 }
