@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -33,7 +34,6 @@ const QString kRowHint = QStringLiteral("Zelena zavislost porusuje BCNF, zluta t
 constexpr int kMargin = 10;
 constexpr int kContentWidth = kMargin + TFrame_Decomposition_Tree::MinimumWidth + kMargin;
 constexpr int kGroupWidth = TFrame_Decomposition_Tree::MinimumWidth;
-constexpr int kGroupHeight = 60;
 constexpr int kHeadingHeight = 16;
 constexpr int kDetailTop = kHeadingHeight + 2;
 constexpr int kDetailHeight = 258;
@@ -218,25 +218,31 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
   for (const Row& row : rows) {
     auto* group = new QGroupBox(QString::fromLatin1(row.title), content);
     group->setObjectName(QString::fromLatin1(row.name));
-    group->setFixedSize(kGroupWidth, kGroupHeight);
+    group->setMinimumWidth(kGroupWidth);
+    group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     content->layout()->addWidget(group);
     *row.group = group;
-    const int pitch = (kGroupWidth - 8) / row.count;
+    // The shown fields share the group's width; a column whose schema is not
+    // there takes none, so fewer schemas get wider fields.
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(0);
     for (int i = 0; i < row.count; ++i) {
       const int slot = row.firstSlot + i;
-      const int left = 6 + i * pitch;
       // The number of a projection reads like "Schema 3+5", so every number
       // stands above its field.
       auto* label = new QLabel(group);
       label->setObjectName(QString::fromLatin1(row.labelName).arg(i + 1));
-      label->setGeometry(left, 18, pitch - 6, 14);
       SetBackground(*label, colours::ButtonFace());
       numberLabels_[slot] = label;
 
       auto* field = new QLineEdit(group);
       field->setObjectName(QString::fromLatin1(row.fieldName).arg(i + 1));
-      field->setGeometry(left, 32, pitch - 6, 22);
+      field->setMinimumWidth(kGroupWidth / row.count - 12);
       fields_[slot] = field;
+      grid->addWidget(label, 0, i);
+      grid->addWidget(field, 1, i);
     }
   }
   for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
