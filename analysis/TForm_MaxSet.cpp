@@ -64,7 +64,7 @@ void AppendListing(QPlainTextEdit& memo, const std::vector<std::string>& lines,
     if (!text.isEmpty()) text += QLatin1Char('\n');
     text += ToText(line);
   }
-  memo.appendPlainText(text);
+  AppendLine(memo, text);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -9,7 +10,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QUndoCommand>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "Display.h"
@@ -23,24 +29,21 @@ namespace {
 const QString kFieldHint = QStringLiteral("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.");
 const QString kRowHint = QStringLiteral("Zelena zavislost porusuje BCNF, zluta treti NF");
 
-// Layout of the window's content; the tree picture's own layout is fixed in
-// the frame.
+// Layout of the window's content: the tree, the added and projection
+// schemas below it and, at the bottom, the details of one schema.
 constexpr int kMargin = 10;
-constexpr int kContentWidth = kMargin + TFrame_Decomposition_Tree::PictureWidth + kMargin;
-constexpr int kGroupTop = 240;
-constexpr int kGroupHeight = 60;
-constexpr int kGroupGap = 2;
-constexpr int kLowerTop = kGroupTop + 2 * kGroupHeight + kGroupGap + 6;
+constexpr int kContentWidth = kMargin + TFrame_Decomposition_Tree::MinimumWidth + kMargin;
+constexpr int kGroupWidth = TFrame_Decomposition_Tree::MinimumWidth;
 constexpr int kHeadingHeight = 16;
-constexpr int kDetailTop = kLowerTop + kHeadingHeight + 2;
+constexpr int kDetailTop = kHeadingHeight + 2;
 constexpr int kDetailHeight = 258;
-constexpr int kContentHeight = kDetailTop + kDetailHeight + kMargin;
+constexpr int kLowerHeight = kDetailTop + kDetailHeight;
 constexpr int kMemoAbcWidth = 140;
-constexpr int kPanelLeft = kMargin + kMemoAbcWidth + 10;
+constexpr int kPanelLeft = kMemoAbcWidth + 10;
 constexpr int kPanelWidth = 369;
 constexpr int kUpDownWidth = 18;
 constexpr int kKeysLeft = kPanelLeft + kPanelWidth + kUpDownWidth + 8;
-constexpr int kKeysWidth = kContentWidth - kMargin - kKeysLeft;
+constexpr int kKeysWidth = kContentWidth - 2 * kMargin - kKeysLeft;
 constexpr int kKeysHeight = 170;
 constexpr int kButtonHeight = 30;
 
@@ -77,17 +80,35 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, WindowDirectory& 
 
   auto* content = new QWidget(this);
   content->setObjectName(QStringLiteral("Content"));
-  content->setFixedSize(kContentWidth, kContentHeight);
+  content->setMinimumWidth(kContentWidth);
   setCentralWidget(content);
+  // The tree takes what the window can spare and scrolls beyond that; the
+  // groups take only the height they need, and none while hidden.
+  auto* column = new QVBoxLayout(content);
+  column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  treeArea_ = new QScrollArea(content);
+  treeArea_->setObjectName(QStringLiteral("ScrollBox_Tree"));
+  treeArea_->setFrameShape(QFrame::NoFrame);
+  treeArea_->setWidgetResizable(true);
+  column->addWidget(treeArea_, 1);
+  auto* legend = new QLabel(tr("Sede kurzivou: schema nahrazene rozkladem nebo pohlcene "
+                               "projekci; ostatni schemata tvori vysledek."),
+                            content);
+  legend->setObjectName(QStringLiteral("Label_Legend"));
+  legend->setWordWrap(true);
+  column->addWidget(legend);
 
   BuildMenus();
   BuildExtraGroups(content);
-  BuildDetails(content);
+  auto* lower = new QWidget(content);
+  lower->setObjectName(QStringLiteral("Panel_Details"));
+  lower->setFixedSize(kContentWidth - 2 * kMargin, kLowerHeight);
+  column->addWidget(lower, 0, Qt::AlignLeft);
+  BuildDetails(lower);
 
   for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
     ShowSlot(slot);
   details_->Clear();
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
   notice_ = OutOfDateNotice::Follow(*content, host_.Document());
 }
 
@@ -194,30 +215,35 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
       {&Group_Projekce, "Group_Projekce", "Projekce:", FirstProjectionSlot, ProjectionSlots,
        "Edit_Dec_Proj%1", "Label_Num_Proj%1"},
   };
-  int top = kGroupTop;
   for (const Row& row : rows) {
     auto* group = new QGroupBox(QString::fromLatin1(row.title), content);
     group->setObjectName(QString::fromLatin1(row.name));
-    group->setGeometry(kMargin, top, TFrame_Decomposition_Tree::PictureWidth, kGroupHeight);
+    group->setMinimumWidth(kGroupWidth);
+    group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    content->layout()->addWidget(group);
     *row.group = group;
-    const int pitch = (TFrame_Decomposition_Tree::PictureWidth - 8) / row.count;
+    // The shown fields share the group's width; a column whose schema is not
+    // there takes none, so fewer schemas get wider fields.
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(0);
     for (int i = 0; i < row.count; ++i) {
       const int slot = row.firstSlot + i;
-      const int left = 6 + i * pitch;
       // The number of a projection reads like "Schema 3+5", so every number
       // stands above its field.
       auto* label = new QLabel(group);
       label->setObjectName(QString::fromLatin1(row.labelName).arg(i + 1));
-      label->setGeometry(left, 18, pitch - 6, 14);
       SetBackground(*label, colours::ButtonFace());
       numberLabels_[slot] = label;
 
       auto* field = new QLineEdit(group);
       field->setObjectName(QString::fromLatin1(row.fieldName).arg(i + 1));
-      field->setGeometry(left, 32, pitch - 6, 22);
+      field->setMinimumWidth(kGroupWidth / row.count - 12);
       fields_[slot] = field;
+      grid->addWidget(label, 0, i);
+      grid->addWidget(field, 1, i);
     }
-    top += kGroupHeight + kGroupGap;
   }
   for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
     QLineEdit* field = fields_[slot];
@@ -232,7 +258,7 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   auto heading = [content](const char* name, const char* text, int left) {
     auto* label = new QLabel(QString::fromLatin1(text), content);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(left, kLowerTop, 120, kHeadingHeight);
+    label->setGeometry(left, 0, 120, kHeadingHeight);
     return label;
   };
   auto memo = [content](const char* name, int left, int width, int height) {
@@ -244,8 +270,8 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
     m->setGeometry(left, kDetailTop, width, height);
     return m;
   };
-  Label1 = heading("Label1", "Atributy:", kMargin);
-  Memo_ABC = memo("Memo_ABC", kMargin, kMemoAbcWidth, kDetailHeight);
+  Label1 = heading("Label1", "Atributy:", 0);
+  Memo_ABC = memo("Memo_ABC", 0, kMemoAbcWidth, kDetailHeight);
   Label2 = heading("Label2", "Zavislosti:", kPanelLeft);
   auto* panel = new QFrame(content);
   panel->setObjectName(QStringLiteral("Panel_Dep"));
@@ -294,9 +320,10 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
 TFrame_Decomposition_Tree& TForm_Decomposition_2::Tree() {
   if (tree_ == nullptr) {
     tree_ = &windows_.DecompositionTree();
-    tree_->setParent(centralWidget());
-    tree_->move(kMargin, kMargin);
-    tree_->show();
+    treeArea_->setWidget(tree_);
+    treeArea_->setMinimumHeight(tree_->minimumHeight() +
+                                treeArea_->horizontalScrollBar()->sizeHint().height());
+    treeArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int slot = 0; slot < TreeSlots; ++slot) {
       QLineEdit* field = tree_->Field(slot);
       Hint(*field, kFieldHint);
@@ -447,25 +474,13 @@ void TForm_Decomposition_2::ShowSchemas() {
     const QString text = ToText(state_.splitLabel[node]);
     label->setText(text);
     label->setToolTip(text);
-    label->adjustSize();
-    // The label of a split stands below the schema it splits, never on it.
-    const QRect box = fields_[node]->geometry();
-    if (label->geometry().intersects(box)) label->move(label->x(), box.bottom() + 1);
-    // A label reaching past the picture is shortened in the middle.
-    const int room = tree.width() - label->x();
-    if (label->width() > room) {
-      label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, room - 4));
-      label->resize(room, label->height());
-    }
+    tree.SetJoined(node, state_.splitDependency[node] >= 0);
   }
-  // Erase first, so that erasing never cuts into a line that stays.
-  for (int node = 0; node < SplitNodes; ++node) {
-    if (state_.splitDependency[node] < 0)
-      tree.DrawConnectors(node, TFrame_Decomposition_Tree::Background());
-  }
-  for (int node = 0; node < SplitNodes; ++node) {
-    if (state_.splitDependency[node] >= 0) tree.DrawConnectors(node, colours::ButtonFace());
-  }
+  tree.Arrange();
+  // The window widens with the tree up to the screen; past that the tree
+  // scrolls.
+  const int wanted = width() - treeArea_->viewport()->width() + tree.minimumWidth();
+  if (wanted > width()) resize(std::min(wanted, screen()->availableGeometry().width()), height());
   auto anyIn = [this](int first, int count) {
     for (int slot = first; slot < first + count; ++slot) {
       if (state_.schemas[slot].state != SlotEmpty) return true;
@@ -490,7 +505,17 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
     return;
   }
   ShowWhole(*field, ToText(SchemaFieldText(state_, slot)));
-  field->setToolTip(TextWithHint(field->text(), kFieldHint));
+  QString about = field->text();
+  if (schema.state == SlotDecomposed) {
+    about += QLatin1Char('\n') + tr("Nahrazeno schematy %1 a %2, rozlozeno podle %3")
+                                     .arg(ToText(state_.numberText[2 * slot + 1]),
+                                          ToText(state_.numberText[2 * slot + 2]),
+                                          ToText(state_.splitLabel[slot]));
+  } else if (schema.state == SlotAbsorbed) {
+    about += QLatin1Char('\n') + tr("Pohlceno projekci");
+  }
+  field->setToolTip(TextWithHint(about, kFieldHint));
+  ShowSuperseded(*field, schema.state == SlotDecomposed || schema.state == SlotAbsorbed);
   field->setEnabled(true);
   if (slot == 0) {
     // A schema without dependencies has nothing to decompose, so its field

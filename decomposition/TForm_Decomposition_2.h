@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class SchemaDetails;
 class TFrame_Decomposition_Tree;
 class UpDownControl;
@@ -97,6 +98,7 @@ class TForm_Decomposition_2 final : public QMainWindow {
   // The number text of the schema whose details are shown.
   std::string shownNumber_;
 
+  QScrollArea* treeArea_ = nullptr;
   TFrame_Decomposition_Tree* tree_ = nullptr;
   std::array<QLineEdit*, DecompositionSlots> fields_{};
   std::array<QLabel*, DecompositionSlots> numberLabels_{};

@@ -3,50 +3,31 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <algorithm>
 
 #include "Display.h"
 
 namespace {
 
-struct Point {
-  int left;
-  int top;
-};
-
-// Where each slot's field stands in the picture. The layout is part of what
-// students learn to read, so it is fixed.
-constexpr std::array<Point, TreeSlots> kFields = {{
-    {280, 10},
-    {170, 50},
-    {390, 50},
-    {60, 100},
-    {197, 100},
-    {363, 100},
-    {500, 100},
-    {5, 150},
-    {60, 190},
-    {170, 150},
-    {217, 190},
-    {335, 150},
-    {390, 190},
-    {583, 150},
-    {555, 190},
-}};
-
-constexpr std::array<Point, SplitNodes> kSplitLabels = {{
-    {160, 30},
-    {64, 80},
-    {328, 80},
-    {32, 128},
-    {200, 128},
-    {352, 128},
-    {520, 128},
-}};
-
-constexpr int kBorderPen = 10;
+constexpr int kMargin = 8;
+// Room around the text inside a field.
+constexpr int kFieldPadding = 14;
+constexpr int kMinimumFieldWidth = 110;
+// Wider members are read from the tooltip, so that a tree of long names
+// stays a tree and not a long scroll.
+constexpr int kMaximumFieldWidth = 420;
+constexpr int kNumberGap = 2;
+constexpr int kSiblingGap = 16;
+// Below a field: its split label, then the bar the children hang from.
+constexpr int kLabelTop = 3;
+constexpr int kBarGap = 6;
+constexpr int kDrop = 10;
+constexpr int kLevels = 4;
 constexpr int kLinePen = 3;
-constexpr int kNumberWidth = 16;
-constexpr int kNumberHeight = 14;
+
+bool HasChildren(int slot) {
+  return slot < SplitNodes;
+}
 
 QLabel* TreeLabel(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
@@ -58,6 +39,10 @@ QLabel* TreeLabel(QWidget* parent, const QString& name) {
   return label;
 }
 
+int TextWidth(const QWidget& w, const QString& text) {
+  return w.fontMetrics().horizontalAdvance(text);
+}
+
 }  // namespace
 
 QColor TFrame_Decomposition_Tree::Background() {
@@ -66,40 +51,26 @@ QColor TFrame_Decomposition_Tree::Background() {
 
 TFrame_Decomposition_Tree::TFrame_Decomposition_Tree(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Frame_Decomposition_Tree1"));
-  setFixedSize(PictureWidth, PictureHeight);
-
-  picture_ = QPixmap(PictureWidth, PictureHeight);
-  picture_.fill(Background());
-  QPainter painter(&picture_);
-  painter.setPen(QPen(colours::ButtonFace(), kBorderPen));
-  painter.drawRect(0, 0, PictureWidth, PictureHeight);
+  setFrameShape(QFrame::Box);
+  SetBackground(*this, Background());
 
   for (int slot = 0; slot < TreeSlots; ++slot) {
     auto* field = new QLineEdit(this);
     field->setObjectName(QStringLiteral("Edit%1").arg(slot + 1));
     field->setReadOnly(true);
     field->setProperty("tag", slot);
-    field->setGeometry(kFields[slot].left, kFields[slot].top, FieldWidth, FieldHeight);
     QFont font = field->font();
     font.setPointSize(8);
     font.setBold(slot == 0);
     field->setFont(font);
+    field->resize(kMinimumFieldWidth, FieldHeight);
     fields_[slot] = field;
 
-    // The root's number is never shown; slot 7 stands at the picture's left
-    // edge, so its number sits above its field's left end.
+    // The root's number is never shown.
     const QString name =
         slot == 0 ? QStringLiteral("Label_No_15") : QStringLiteral("Label_No_%1").arg(slot);
     QLabel* number = TreeLabel(this, name);
     number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const Point at = kFields[slot];
-    if (at.left >= kNumberWidth + 1) {
-      number->setGeometry(at.left - kNumberWidth - 1, at.top + (FieldHeight - kNumberHeight) / 2,
-                          kNumberWidth, kNumberHeight);
-    } else {
-      number->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-      number->setGeometry(at.left, at.top - kNumberHeight, kNumberWidth, kNumberHeight);
-    }
     numberLabels_[slot] = number;
   }
   numberLabels_[0]->setText(QStringLiteral("0"));
@@ -109,25 +80,109 @@ TFrame_Decomposition_Tree::TFrame_Decomposition_Tree(QWidget* parent) : QFrame(p
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
-    label->move(kSplitLabels[node].left, kSplitLabels[node].top);
+    label->setAlignment(Qt::AlignCenter);
     splitLabels_[node] = label;
   }
+  const int levelPitch =
+      FieldHeight + kLabelTop + splitLabels_[0]->fontMetrics().height() + kBarGap + kDrop;
+  setMinimumSize(MinimumWidth, 2 * kMargin + (kLevels - 1) * levelPitch + FieldHeight);
+  Arrange();
 }
 
-void TFrame_Decomposition_Tree::DrawConnectors(int node, const QColor& colour) {
-  QPainter painter(&picture_);
-  painter.setPen(QPen(colour, kLinePen));
-  const Point from = kFields[node];
-  for (int child : {2 * node + 1, 2 * node + 2}) {
-    const Point to = kFields[child];
-    painter.drawLine(from.left + FieldWidth / 2, from.top + FieldHeight - 2,
-                     to.left + FieldWidth / 2, to.top);
-  }
+void TFrame_Decomposition_Tree::SetJoined(int node, bool joined) {
+  joined_[node] = joined;
   update();
+}
+
+int TFrame_Decomposition_Tree::SubtreeWidth(int slot) const {
+  const QLineEdit& field = *fields_[slot];
+  if (field.isHidden()) return 0;
+  const QLabel& number = *numberLabels_[slot];
+  const int numberWidth = number.isHidden() ? 0 : number.width() + kNumberGap;
+  int width = numberWidth + field.width();
+  if (HasChildren(slot)) {
+    const QLabel& label = *splitLabels_[slot];
+    if (!label.text().isEmpty()) width = std::max(width, label.width());
+    const int left = SubtreeWidth(2 * slot + 1);
+    const int right = SubtreeWidth(2 * slot + 2);
+    const int gap = left > 0 && right > 0 ? kSiblingGap : 0;
+    width = std::max(width, left + gap + right);
+  }
+  return width;
+}
+
+void TFrame_Decomposition_Tree::Place(int slot, int left, int level) {
+  QLineEdit& field = *fields_[slot];
+  if (field.isHidden()) return;
+  const int span = SubtreeWidth(slot);
+  QLabel& number = *numberLabels_[slot];
+  const int numberWidth = number.isHidden() ? 0 : number.width() + kNumberGap;
+  const int unit = numberWidth + field.width();
+  const int levelPitch = FieldHeight + kLabelTop + splitLabels_[0]->height() + kBarGap + kDrop;
+  const int top = kMargin + level * levelPitch;
+  const int unitLeft = left + (span - unit) / 2;
+  number.move(unitLeft, top + (FieldHeight - number.height()) / 2);
+  field.move(unitLeft + numberWidth, top);
+  if (!HasChildren(slot)) return;
+
+  QLabel& label = *splitLabels_[slot];
+  const int centre = field.geometry().center().x();
+  const int labelLeft = std::clamp(centre - label.width() / 2, left, left + span - label.width());
+  label.move(labelLeft, top + FieldHeight + kLabelTop);
+  const int leftWidth = SubtreeWidth(2 * slot + 1);
+  const int rightWidth = SubtreeWidth(2 * slot + 2);
+  const int gap = leftWidth > 0 && rightWidth > 0 ? kSiblingGap : 0;
+  const int childrenLeft = left + (span - leftWidth - gap - rightWidth) / 2;
+  Place(2 * slot + 1, childrenLeft, level + 1);
+  Place(2 * slot + 2, childrenLeft + leftWidth + gap, level + 1);
+}
+
+void TFrame_Decomposition_Tree::Arrange() {
+  for (int slot = 0; slot < TreeSlots; ++slot) {
+    QLineEdit& field = *fields_[slot];
+    const int wanted = TextWidth(field, field.text()) + kFieldPadding;
+    field.resize(std::clamp(wanted, kMinimumFieldWidth, kMaximumFieldWidth), FieldHeight);
+    QLabel& number = *numberLabels_[slot];
+    number.resize(TextWidth(number, number.text()) + 4, number.fontMetrics().height());
+  }
+  for (QLabel* label : splitLabels_) {
+    label->resize(TextWidth(*label, label->text()) + 6, label->fontMetrics().height());
+  }
+  treeWidth_ = SubtreeWidth(0);
+  setMinimumWidth(std::max(MinimumWidth, treeWidth_ + 2 * kMargin));
+  Place(0, std::max(kMargin, (width() - treeWidth_) / 2), 0);
+  update();
+}
+
+void TFrame_Decomposition_Tree::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  Place(0, std::max(kMargin, (width() - treeWidth_) / 2), 0);
 }
 
 void TFrame_Decomposition_Tree::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
-  painter.drawPixmap(0, 0, picture_);
+  painter.setPen(QPen(colours::ButtonFace(), kLinePen, Qt::SolidLine, Qt::FlatCap));
+  for (int node = 0; node < SplitNodes; ++node) {
+    const QLineEdit& parent = *fields_[node];
+    if (!joined_[node] || parent.isHidden()) continue;
+    const int centre = parent.geometry().center().x();
+    int barY = -1;
+    int barLeft = centre;
+    int barRight = centre;
+    for (int child : {2 * node + 1, 2 * node + 2}) {
+      const QLineEdit& field = *fields_[child];
+      if (field.isHidden()) continue;
+      const int x = field.geometry().center().x();
+      barY = field.y() - kDrop;
+      painter.drawLine(x, barY, x, field.y());
+      barLeft = std::min(barLeft, x);
+      barRight = std::max(barRight, x);
+    }
+    if (barY < 0) continue;
+    // The stub runs behind the node's own split label, which names the
+    // connection.
+    painter.drawLine(centre, parent.geometry().bottom(), centre, barY);
+    painter.drawLine(barLeft, barY, barRight, barY);
+  }
 }

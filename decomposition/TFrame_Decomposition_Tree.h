@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QFrame>
-#include <QPixmap>
 #include <array>
 
 #include "Decomposition.h"
@@ -12,14 +11,16 @@ class QLineEdit;
 
 // The picture of the decomposition tree: the fields of the root and of the
 // 14 tree slots with their number labels, the split label of each of the
-// seven inner nodes, and the connector lines drawn onto the picture.
+// seven inner nodes, and the connectors from each split node to its
+// children. Every box is as wide as its members need (up to a limit past
+// which its tooltip holds them), each subtree gets a column band of its own
+// and a split label stands in its node's band, so that no label overlaps
+// another, a box or the edge, and every connector runs to its own child.
 class TFrame_Decomposition_Tree final : public QFrame {
   Q_OBJECT
 
  public:
-  static constexpr int PictureWidth = 721;
-  static constexpr int PictureHeight = 225;
-  static constexpr int FieldWidth = 110;
+  static constexpr int MinimumWidth = 721;
   static constexpr int FieldHeight = 24;
 
   // Background of the picture, of the tree's number labels and of the split
@@ -35,18 +36,25 @@ class TFrame_Decomposition_Tree final : public QFrame {
   // Node k uses Label_Frame_(k+1).
   QLabel* SplitLabel(int node) const { return splitLabels_[node]; }
 
-  // Draws the two lines from node k down to its children in `colour`; the
-  // background colour erases them.
-  void DrawConnectors(int node, const QColor& colour);
+  // Whether node k is drawn joined to its two children.
+  void SetJoined(int node, bool joined);
 
-  const QPixmap& Picture() const { return picture_; }
+  // Places every shown field, number and split label by the texts they hold
+  // now and sizes the picture to the tree.
+  void Arrange();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  int SubtreeWidth(int slot) const;
+  void Place(int slot, int left, int level);
+
   std::array<QLineEdit*, TreeSlots> fields_{};
   std::array<QLabel*, TreeSlots> numberLabels_{};
   std::array<QLabel*, SplitNodes> splitLabels_{};
-  QPixmap picture_;
+  std::array<bool, SplitNodes> joined_{};
+  // The widest the tree needs, without the margins.
+  int treeWidth_ = 0;
 };

@@ -28,7 +28,11 @@ const QString kNothingToPrint = QStringLiteral("Nejsou otevrena zadna schemata k
 
 // Layout of the window's content, in pixels.
 constexpr int kContentWidth = 990;
-constexpr int kContentHeight = 732;
+// The original schema, the notes and the commands above the rows.
+constexpr int kTopHeight = 96;
+// What the window opens at: the whole content on a large screen, and less
+// than a small screen's height.
+constexpr int kWindowHeight = 690;
 constexpr int kFieldHeight = 24;
 constexpr int kGroupLeft = 10;
 constexpr int kGroupWidth = 970;
@@ -44,13 +48,16 @@ constexpr int kLaterColumns = 3;
 constexpr int kLaterColumnPitch = 314;
 constexpr int kLaterLabelWidth = 104;
 constexpr int kSlotFieldWidth = 200;
+// Between the fields of neighbouring columns, and a label and its field.
+constexpr int kCellGap = 14;
+constexpr int kCellLeft = 8;
 // Cells are made for this many schemas at first and for more as the steps
 // need them.
 constexpr int kFirstSplitCells = 12;
 constexpr int kFirstLaterCells = 6;
 // The scrolling area inside a group box starts below the box's frame line.
 constexpr int kScrollTop = 8;
-constexpr int kLowerTop = 446;
+constexpr int kLowerTop = 0;
 constexpr int kDetailTop = kLowerTop + 18;
 constexpr int kDetailHeight = 258;
 
@@ -90,16 +97,30 @@ TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, WindowDirectory& windows,
   setObjectName(QStringLiteral("Form_Synteza_2"));
   setWindowTitle(QStringLiteral("Schemario - Synteza"));
 
-  auto* content = new QWidget(this);
+  // The content scrolls inside a window that fits a small screen.
+  auto* content = new QWidget;
   content->setObjectName(QStringLiteral("Panel_Content"));
-  content->setFixedSize(kContentWidth, kContentHeight);
+  auto* column = new QVBoxLayout(content);
+  column->setContentsMargins(0, 0, 0, kGroupLeft);
+  column->setSpacing(2);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ScrollBox_Content"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(content);
+  layout->addWidget(scroll);
+  resize(kContentWidth + scroll->verticalScrollBar()->sizeHint().width(), kWindowHeight);
 
   layout->setMenuBar(BuildMenu());
   BuildSchemaFields(content);
-  BuildDetails(content);
+  auto* lower = new QWidget(content);
+  lower->setObjectName(QStringLiteral("Panel_Details"));
+  lower->setFixedSize(kContentWidth, kDetailTop + kDetailHeight);
+  column->addWidget(lower);
+  column->addStretch(1);
+  BuildDetails(lower);
   FormClose();
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 }
@@ -160,22 +181,26 @@ QLineEdit* TForm_Synteza_2::MakeSchemaField(QWidget* parent, int slot, const QSt
 }
 
 void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
-  MakeLabel(content, "Label1", QStringLiteral("Puvodni schema:"), QRect(10, 8, 200, 16));
-  Edit_Schema_1 = MakeSchemaField(content, 0, QStringLiteral("Edit_Schema_1"));
+  // The original schema and the commands stay put; each row of schemas
+  // below takes room only while it is shown.
+  auto* top = new QWidget(content);
+  top->setObjectName(QStringLiteral("Panel_Top"));
+  top->setFixedSize(kContentWidth, kTopHeight);
+  content->layout()->addWidget(top);
+  MakeLabel(top, "Label1", QStringLiteral("Puvodni schema:"), QRect(10, 8, 200, 16));
+  Edit_Schema_1 = MakeSchemaField(top, 0, QStringLiteral("Edit_Schema_1"));
   Edit_Schema_1->setGeometry(10, 26, 460, kFieldHeight);
   QFont bold = Edit_Schema_1->font();
   bold.setBold(true);
   Edit_Schema_1->setFont(bold);
 
   // The note that the cover reached the window reduced.
-  MakeLabel(content, "Label2", QStringLiteral("Redundantni zavislosti"), QRect(500, 8, 300, 16));
-  MakeLabel(content, "Label3", QStringLiteral("a atributy byly vymazany jiz"),
-            QRect(500, 24, 300, 16));
-  MakeLabel(content, "Label4", QStringLiteral("pred zobrazenim formulare"),
-            QRect(500, 40, 300, 16));
+  MakeLabel(top, "Label2", QStringLiteral("Redundantni zavislosti"), QRect(500, 8, 300, 16));
+  MakeLabel(top, "Label3", QStringLiteral("a atributy byly vymazany jiz"), QRect(500, 24, 300, 16));
+  MakeLabel(top, "Label4", QStringLiteral("pred zobrazenim formulare"), QRect(500, 40, 300, 16));
 
-  const auto makeButton = [content](const char* name, QAction* action, const QRect& geometry) {
-    auto* button = new QPushButton(action->text(), content);
+  const auto makeButton = [top](const char* name, QAction* action, const QRect& geometry) {
+    auto* button = new QPushButton(action->text(), top);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(action->statusTip());
     button->setGeometry(geometry);
@@ -185,18 +210,22 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
   Button_LS = makeButton("Button_LS", a_LS_stejne, QRect(10, 62, 300, 28));
   Button_EkvK = makeButton("Button_EkvK", a_EkvK, QRect(320, 62, 170, 28));
   Button_Proj = makeButton("Button_Proj", a_projekce, QRect(500, 62, 120, 28));
+  QLabel* legend = MakeLabel(top, "Label_Legend",
+                             tr("Sede kurzivou: schema nahrazene sloucenim nebo pohlcene "
+                                "projekci; ostatni schemata tvori vysledek."),
+                             QRect(640, 58, 340, 36));
+  legend->setWordWrap(true);
 
   struct Heading {
     const char* heading;
     const char* headingText;
     const char* group;
     const char* scroll;
-    int top;
   };
   const Heading headingRows[] = {
-      {"Label_LS_Inic", "Stejne leve strany:", "Group_LS", "ScrollBox_LS", 100},
-      {"Label_Ekv_Inic", "Ekvivalentni klice:", "Group_EkvK", "ScrollBox_EkvK", 236},
-      {"Label_Proj_Inic", "Projekce:", "Group_Proj", "ScrollBox_Proj", 340},
+      {"Label_LS_Inic", "Stejne leve strany:", "Group_LS", "ScrollBox_LS"},
+      {"Label_Ekv_Inic", "Ekvivalentni klice:", "Group_EkvK", "ScrollBox_EkvK"},
+      {"Label_Proj_Inic", "Projekce:", "Group_Proj", "ScrollBox_Proj"},
   };
   rows_ = {SlotRow{.fieldPrefix = "Edit_LS",
                    .labelPrefix = "Label_LS",
@@ -227,12 +256,14 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
   QScrollArea* scrolls[3] = {};
   for (int r = 0; r < 3; ++r) {
     const Heading& h = headingRows[r];
-    headings[r] = MakeLabel(content, h.heading, QString::fromLatin1(h.headingText),
-                            QRect(kGroupLeft, h.top, 200, 16));
+    headings[r] = MakeLabel(content, h.heading, QString::fromLatin1(h.headingText), QRect());
+    headings[r]->setIndent(kGroupLeft);
+    content->layout()->addWidget(headings[r]);
     auto* group = new QGroupBox(content);
     group->setObjectName(QString::fromLatin1(h.group));
-    group->setGeometry(kGroupLeft, h.top + 18, kGroupWidth,
-                       kCellTop + rows_[r].visibleLines * kCellPitch);
+    group->setFixedSize(kGroupWidth, kCellTop + rows_[r].visibleLines * kCellPitch);
+    content->layout()->addWidget(group);
+    content->layout()->setAlignment(group, Qt::AlignHCenter);
     groups[r] = group;
     auto* scroll = new QScrollArea(group);
     scroll->setObjectName(QString::fromLatin1(h.scroll));
@@ -261,7 +292,7 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
 
 void TForm_Synteza_2::EnsureCells(SlotRow& row, int count) {
   for (int k = static_cast<int>(row.fields.size()); k < count; ++k) {
-    const int left = 8 + (k % row.columns) * row.columnPitch;
+    const int left = kCellLeft + (k % row.columns) * row.columnPitch;
     const int top = 6 + (k / row.columns) * kCellPitch;
     auto* label = new QLabel(row.cells);
     label->setObjectName(
@@ -349,8 +380,8 @@ void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
 
 void TForm_Synteza_2::ShowSlots() {
   const SubSchema& start = state_.schemas[0];
-  Edit_Schema_1->setText(ToText(SynthesisFieldText(state_, 0)));
-  Edit_Schema_1->setCursorPosition(0);
+  ShowWhole(*Edit_Schema_1, ToText(SynthesisFieldText(state_, 0)));
+  Edit_Schema_1->setToolTip(TextWithHint(Edit_Schema_1->text(), kFieldHint));
   SetBackground(*Edit_Schema_1, SchemaColour(start.normalForm));
   ShowRow(rows_[0], FirstLeftSideSlot, LeftSideCount(state_));
   ShowRow(rows_[1], state_.firstMergedSlot, MergedCount(state_));
@@ -368,6 +399,14 @@ void TForm_Synteza_2::ShowSlots() {
 
 void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
   EnsureCells(row, count);
+  // Number labels as wide as their texts, up to half a column; the field
+  // beside a label takes the rest.
+  int labelWidth = row.labelWidth;
+  for (int k = 0; k < count && !row.numbered; ++k) {
+    const QString number = ToText(state_.numberText[firstSlot + k]);
+    labelWidth = std::max(labelWidth, row.labels[k]->fontMetrics().horizontalAdvance(number) + 4);
+  }
+  labelWidth = std::min(labelWidth, row.columnPitch / 2);
   for (int k = 0; k < static_cast<int>(row.fields.size()); ++k) {
     QLineEdit& field = *row.fields[k];
     QLabel& label = *row.labels[k];
@@ -375,10 +414,24 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
     const SubSchema empty;
     const SubSchema& schema = slot < 0 ? empty : state_.schemas[slot];
     field.setProperty("tag", slot);
-    field.setText(slot < 0 ? QString() : ToText(SynthesisFieldText(state_, slot)));
-    field.setCursorPosition(0);
+    const QString text = slot < 0 ? QString() : ToText(SynthesisFieldText(state_, slot));
+    ShowWhole(field, text);
+    const bool replaced = schema.state == SynthesisReplaced;
+    field.setToolTip(TextWithHint(
+        replaced ? text + QLatin1Char('\n') + tr("Nahrazeno: schema bylo sloucene nebo pohlcene")
+                 : text,
+        kFieldHint));
+    ShowSuperseded(field, replaced);
     SetBackground(field, SchemaColour(schema.normalForm));
-    if (!row.numbered) label.setText(slot < 0 ? QString() : ToText(state_.numberText[slot]));
+    if (!row.numbered) {
+      const QString number = slot < 0 ? QString() : ToText(state_.numberText[slot]);
+      label.setText(label.fontMetrics().elidedText(number, Qt::ElideMiddle, labelWidth));
+      label.setToolTip(number);
+    }
+    label.setGeometry(kCellLeft + (k % row.columns) * row.columnPitch, label.y(), labelWidth,
+                      label.height());
+    field.setGeometry(label.geometry().right() + 7, field.y(),
+                      row.columnPitch - labelWidth - kCellGap, field.height());
     const bool present = schema.state != SynthesisEmpty;
     field.setEnabled(present);
     field.setVisible(present);

@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -40,12 +41,18 @@ QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum) {
 }
 
 void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
+  // A shown memo follows what is appended to its end; the reader starts at
+  // the first line, so the view stays where it was.
+  const int top = memo.verticalScrollBar()->value();
   for (const std::string& line : lines)
     memo.appendPlainText(ToText(line));
+  memo.verticalScrollBar()->setValue(top);
 }
 
 void AppendLine(QPlainTextEdit& memo, const QString& line) {
+  const int top = memo.verticalScrollBar()->value();
   memo.appendPlainText(line);
+  memo.verticalScrollBar()->setValue(top);
 }
 
 std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack) {
@@ -69,6 +76,7 @@ void ShowModeless(QWidget& window) {
 }
 
 QString TextWithHint(const QString& text, const QString& hint) {
+  if (text.isEmpty()) return hint;
   return hint.isEmpty() ? text : text + QLatin1Char('\n') + hint;
 }
 
@@ -76,6 +84,16 @@ void ShowWhole(QLineEdit& field, const QString& text) {
   field.setText(text);
   field.setToolTip(text);
   field.setCursorPosition(0);
+}
+
+void ShowSuperseded(QLineEdit& field, bool superseded) {
+  QPalette palette = field.palette();
+  palette.setColor(QPalette::Text, superseded ? QColor(105, 105, 105)
+                                              : QGuiApplication::palette().color(QPalette::Text));
+  field.setPalette(palette);
+  QFont font = field.font();
+  font.setItalic(superseded);
+  field.setFont(font);
 }
 
 void SetBackground(QWidget& widget, const QColor& colour) {

@@ -6,8 +6,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -167,6 +169,10 @@ QStringList LegibilityFaults(const QWidget& window, QSize screen) {
                   .arg(window.objectName())
                   .arg(window.width())
                   .arg(window.height());
+  }
+  for (const QPlainTextEdit* memo : window.findChildren<QPlainTextEdit*>()) {
+    if (memo->isVisible() && memo->verticalScrollBar()->value() > 0)
+      faults << QStringLiteral("memo %1 does not show its first line").arg(memo->objectName());
   }
   for (const QWidget* w : window.findChildren<QWidget*>()) {
     if (!Checked(*w) || !w->isVisible() || w->window() != &window) continue;

@@ -1,0 +1,190 @@
+// How long each window takes to open and fill on the largest schema the
+// program holds, on the offscreen platform: the time from the command to a
+// window laid out and painted once.
+//   schemario_window_bench [google-benchmark flags]
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+
+#include "ScriptedPlatform.h"
+#include "TForm_ABC_Input.h"
+#include "TForm_Decomposition_2.h"
+#include "TForm_Dep_Input.h"
+#include "TForm_Keys.h"
+#include "TForm_Main.h"
+#include "TForm_MaxSet.h"
+#include "TForm_Print.h"
+#include "TForm_Redundant_Attributes.h"
+#include "TForm_Redundant_Dependency.h"
+#include "TForm_Synteza_2.h"
+#include "TForm_Test.h"
+#include "TForm_Test_Closure.h"
+#include "TForm_Test_Decomposition.h"
+#include "TForm_Test_Keys.h"
+#include "TForm_Test_MaxSet.h"
+#include "TForm_Test_RedAtr.h"
+#include "TForm_Test_RedDep.h"
+#include "Workbench.h"
+
+namespace {
+
+// The program's windows with the worst-case schema open.
+struct Bench {
+  ScriptedPlatform platform;
+  QTemporaryDir settingsDir;
+  QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+  Workbench windows{platform, platform, platform, platform, platform, settings};
+
+  Bench() {
+    windows.Main().show();
+    platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
+    Trigger("a_open_file");
+  }
+  void Trigger(const char* action) {
+    windows.Main().findChild<QAction*>(QString::fromLatin1(action))->trigger();
+  }
+};
+
+// Opens the window by `open`, which returns it, paints it once and closes
+// it again, so that every round fills it afresh.
+void Measure(benchmark::State& state, Bench& bench, const std::function<QWidget*(Bench&)>& open) {
+  for (auto _ : state) {
+    for (int k = 0; k < 50; ++k)
+      bench.platform.answers.push_back(MessageAnswer::Yes);
+    QWidget* window = open(bench);
+    window->grab();
+    state.PauseTiming();
+    window->close();
+    bench.platform.answers.clear();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+
+template <typename Window>
+QWidget* Shown(Window& window) {
+  window.show();
+  return &window;
+}
+
+void Register(Bench& bench) {
+  const std::pair<const char*, std::function<QWidget*(Bench&)>> windows[] = {
+      {"main window", [](Bench& b) { return Shown(b.windows.Main()); }},
+      {"attribute editor",
+       [](Bench& b) {
+         b.windows.AbcInput().Prepare();
+         return Shown(b.windows.AbcInput());
+       }},
+      {"dependency editor",
+       [](Bench& b) {
+         b.windows.DepInput().Prepare();
+         return Shown(b.windows.DepInput());
+       }},
+      {"keys",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("a_keys");
+         return &b.windows.Keys();
+       }},
+      {"redundant attributes",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("a_red_atributes");
+         return &b.windows.RedundantAttributes();
+       }},
+      {"redundant dependencies",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("a_red_dependencies");
+         return &b.windows.RedundantDependency();
+       }},
+      {"maximal sets",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("a_maxset");
+         return &b.windows.MaxSet();
+       }},
+      {"decomposition",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("a_dekomposition");
+         return &b.windows.Decomposition();
+       }},
+      {"synthesis",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("a_synthesis");
+         TForm_Synteza_2& w = b.windows.Synteza();
+         w.a_LS_stejneExecute();
+         w.a_EkvKExecute();
+         w.a_projekceExecute();
+         return &w;
+       }},
+      {"print",
+       [](Bench& b) -> QWidget* {
+         TForm_Print& print = b.windows.Print();
+         for (const std::string& line : SynthesisCourseReport(b.windows.Synteza().State()))
+           print.AddReportLine(QString::fromStdString(line));
+         return Shown(print);
+       }},
+      {"test hub",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("a_test");
+         return &b.windows.Test();
+       }},
+      {"closure exercise",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("Uzaver1");
+         return &b.windows.TestClosure();
+       }},
+      {"maximal set exercise",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("Maximalnimnoziny2");
+         return &b.windows.TestMaxSet();
+       }},
+      {"keys exercise",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("Klice2");
+         return &b.windows.TestKeys();
+       }},
+      {"redundant attributes exercise",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("Redundantniatributy2");
+         return &b.windows.TestRedAtr();
+       }},
+      {"redundant dependencies exercise",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("Redundantnizavislosti2");
+         return &b.windows.TestRedDep();
+       }},
+      {"decomposition exercise",
+       [](Bench& b) -> QWidget* {
+         b.Trigger("Dekompozice1");
+         return &b.windows.TestDecomposition();
+       }},
+  };
+  for (const auto& [name, open] : windows) {
+    benchmark::RegisterBenchmark(name, [&bench, open](benchmark::State& state) {
+      Measure(state, bench, open);
+    })->Unit(benchmark::kMillisecond);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  // The offscreen platform's notes on every raised window would bury the
+  // table.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type >= QtCriticalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
+  benchmark::Initialize(&argc, argv);
+  // The windows go before the application does.
+  Bench bench;
+  Register(bench);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
