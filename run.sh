@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source tools/ensure-packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DSCHEMARIO_TESTS=OFF -DSCHEMARIO_BENCH=OFF
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DSCHEMARIO_TESTS=OFF -DSCHEMARIO_BENCH=OFF -DSCHEMARIO_SCREENSHOTS=OFF
 cmake --build build --target schemario
 cd build
 exec ./schemario "$@"

@@ -6,6 +6,9 @@ cd "$(dirname "$0")"
 source tools/ensure-packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
+# The code follows .clang-format.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DSCHEMARIO_SANITIZE=ON -DSCHEMARIO_WERROR=ON -DSCHEMARIO_TESTS=ON -DSCHEMARIO_BENCH=ON
 cmake --build build-test

@@ -21,7 +21,7 @@ ensure_packages() {
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
                 fonts-dejavu-core)
 # What the tests and benchmarks need on top.
-TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
+TEST_PACKAGES=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
                libclang-rt-14-dev clang-tidy git dpkg-dev appstream)
 # What building the Debian package needs on top of building the program.
 PACKAGE_PACKAGES=(dpkg-dev appstream)

@@ -146,10 +146,10 @@ void TForm_Main::BuildActions() {
   a_new->setIcon(style->standardIcon(QStyle::SP_FileIcon));
   a_open_file->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
   a_save_file->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
-  const QColor data(46, 125, 50), redundancy(198, 40, 40), algorithms(21, 101, 192),
+  const QColor dataTile(46, 125, 50), redundancy(198, 40, 40), algorithms(21, 101, 192),
       test(106, 27, 154);
-  a_attributes->setIcon(TileIcon(QStringLiteral("A"), data));
-  a_dependencies->setIcon(TileIcon(QStringLiteral("\u2192"), data));
+  a_attributes->setIcon(TileIcon(QStringLiteral("A"), dataTile));
+  a_dependencies->setIcon(TileIcon(QStringLiteral("\u2192"), dataTile));
   a_red_atributes->setIcon(TileIcon(QStringLiteral("RA"), redundancy));
   a_red_dependencies->setIcon(TileIcon(QStringLiteral("RZ"), redundancy));
   a_keys->setIcon(TileIcon(QStringLiteral("K"), algorithms));
