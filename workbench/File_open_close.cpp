@@ -20,7 +20,7 @@ File_open_close::File_open_close(MessageService& messages, FileDialogService& di
     : messages_(messages), dialogs_(dialogs) {}
 
 bool File_open_close::WriteSchema(const QString& path, const Schema& schema,
-                                      const QString& openFailure) {
+                                  const QString& openFailure) {
   NameBytes names;
   for (std::size_t i = 0; i < names.size(); ++i) {
     // The editors only accept names the character set can hold, so the
