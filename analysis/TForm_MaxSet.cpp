@@ -213,11 +213,11 @@ void TForm_MaxSet::a_maxsetcomputationExecute() {
 void TForm_MaxSet::a_primeExecute() {
   const AttributeIndex a = static_cast<AttributeIndex>(chosenAttribute);
   const bool prime = IsPrimeAttribute(maxOfA, a, dependencies, attributeCount);
-  messages_.Inform(ToText(PrimeVerdictText(NameOf(attributeNames, a), prime)));
+  messages_.Inform(PrimeVerdictText(ToText(NameOf(attributeNames, a)), prime));
 }
 
 void TForm_MaxSet::a_BCNFExecute() {
-  messages_.Inform(ToText(BcnfVerdictText(IsInBcnf(maxSets, dependencies, attributeCount))));
+  messages_.Inform(BcnfVerdictText(IsInBcnf(maxSets, dependencies, attributeCount)));
 }
 
 void TForm_MaxSet::FormClose() {

@@ -725,13 +725,3 @@ std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const Attri
   }
   return lines;
 }
-
-std::string PrimeVerdictText(const std::string& name, bool prime) {
-  return "Atribut " + name + (prime ? " JE" : " NENI") +
-         ", na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem";
-}
-
-std::string BcnfVerdictText(bool bcnf) {
-  return std::string("Schema ") + (bcnf ? "JE" : "NENI") +
-         ", na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF";
-}

@@ -125,7 +125,3 @@ std::string TransversalsLine(const std::vector<SetNode>& transversals, const Att
 std::string MaxOfALine(const std::vector<SetNode>& maxOfA, const AttributeTable& names, int n);
 std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
                                         int n);
-
-// What the prime-attribute and BCNF tests tell the student.
-std::string PrimeVerdictText(const std::string& name, bool prime);
-std::string BcnfVerdictText(bool bcnf);

@@ -41,10 +41,11 @@ std::vector<std::string> MaxSetsReport(const Schema& schema) {
     lines.push_back(MaxFamilyCondensedNote(SetsStoodFor(maxSets)).toStdString());
   for (AttributeIndex a = 0; a < static_cast<AttributeIndex>(n); ++a) {
     const AttributeMaxSets result = ComputeMaxSetsOfAttribute(dependencies, a, n);
-    lines.push_back(
-        PrimeVerdictText(NameOf(names, a), IsPrimeAttribute(result.maxOfA, a, dependencies, n)));
+    lines.push_back(PrimeVerdictText(QString::fromStdString(NameOf(names, a)),
+                                     IsPrimeAttribute(result.maxOfA, a, dependencies, n))
+                        .toStdString());
   }
-  if (n > 0) lines.push_back(BcnfVerdictText(IsInBcnf(maxSets, dependencies, n)));
+  if (n > 0) lines.push_back(BcnfVerdictText(IsInBcnf(maxSets, dependencies, n)).toStdString());
   return lines;
 }
 
@@ -109,6 +110,26 @@ int RunReport(ReportKind kind, const QString& path, QTextStream& out, QTextStrea
   for (const QString& note : notes)
     err << note << '\n';
   return 0;
+}
+
+QString PrimeVerdictText(const QString& name, bool prime) {
+  return prime ? QCoreApplication::translate("TForm_MaxSet",
+                                             "Atribut %1 JE, na zaklade algoritmu zalozenem na "
+                                             "maximalnich mnozinach, klicovym atributem")
+                     .arg(name)
+               : QCoreApplication::translate("TForm_MaxSet",
+                                             "Atribut %1 NENI, na zaklade algoritmu zalozenem na "
+                                             "maximalnich mnozinach, klicovym atributem")
+                     .arg(name);
+}
+
+QString BcnfVerdictText(bool bcnf) {
+  return bcnf ? QCoreApplication::translate(
+                    "TForm_MaxSet",
+                    "Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF")
+              : QCoreApplication::translate(
+                    "TForm_MaxSet",
+                    "Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF");
 }
 
 QString MaxFamilyCondensedNote(std::uint64_t sets) {

@@ -30,4 +30,9 @@ int RunReport(ReportKind kind, const QString& path, QTextStream& out, QTextStrea
 // The notes under a listing of the maximal sets that shows fewer sets than
 // the family stands for.
 QString MaxFamilyCondensedNote(std::uint64_t sets);
+
+// What the prime-attribute and BCNF tests tell the student, each verdict a
+// whole sentence so that a translation can reorder it.
+QString PrimeVerdictText(const QString& name, bool prime);
+QString BcnfVerdictText(bool bcnf);
 QString LhsFamilyCondensedNote(std::uint64_t sets);

@@ -153,12 +153,12 @@ TEST(BatchReports, KeysCoverAndVerdictsAgreeWithBruteForce) {
 
     const std::vector<std::string> maxLines = BuildReport(ReportKind::MaxSets, schema, notes);
     ASSERT_GE(maxLines.size(), static_cast<std::size_t>(n) + 1);
-    EXPECT_EQ(maxLines.back(), BcnfVerdictText(IsBcnf(n, fds)));
+    EXPECT_EQ(maxLines.back(), BcnfVerdictText(IsBcnf(n, fds)).toStdString());
     for (int a = 0; a < n; ++a) {
       const bool prime =
           std::any_of(keys.begin(), keys.end(), [a](std::uint32_t key) { return (key >> a) & 1u; });
       EXPECT_EQ(maxLines[maxLines.size() - 1 - static_cast<std::size_t>(n - a)],
-                PrimeVerdictText(names[a], prime));
+                PrimeVerdictText(QString::fromStdString(names[a]), prime).toStdString());
     }
   }
 }
