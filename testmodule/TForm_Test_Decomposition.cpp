@@ -252,6 +252,9 @@ void TForm_Test_Decomposition::a_clearExecute() {
       delete field;
     fields->clear();
   }
+  // The rows are gone with their boxes: nothing may judge them any more.
+  dependencies.clear();
+  Button1->setEnabled(false);
   SetSolutionHeadingsVisible(false);
   exercise::SetWindowHeight(*this, *canvas_, WindowHeight);
 }

@@ -141,6 +141,17 @@ class DecompositionExerciseTest : public QObject {
     QVERIFY(!d.Button("Button_new")->isVisible());
   }
 
+  void clearingTheRowsLeavesNothingToJudge() {
+    TestBench t;
+    LoadSchema(t, "ABC", "A->B; B->C");
+    Decomposition d = Open(t);
+    Find<QAction>(d.w, "a_clear")->trigger();
+    QVERIFY(!d.Button("Button1")->isEnabled());
+    // Even the action itself finds no rows to read.
+    Find<QAction>(d.w, "a_spravnaodpoved")->trigger();
+    QVERIFY(d.Fields().empty());
+  }
+
   void emptySchemaOffersNothing() {
     TestBench t;
     Decomposition d = Open(t);
