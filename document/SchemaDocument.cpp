@@ -1,35 +1,31 @@
 #include "SchemaDocument.h"
 
 #include <QUndoCommand>
-#include <algorithm>
 
 #include "RedundancyEdits.h"
 
 class SchemaDocument::EraseLhsAttributeCommand final : public QUndoCommand {
  public:
-  EraseLhsAttributeCommand(SchemaDocument& document, Dependency& record, int position)
+  EraseLhsAttributeCommand(SchemaDocument& document, Dependency& record, AttributeIndex attribute)
       : QUndoCommand(SchemaDocument::tr("smazani atributu")),
         document_(document),
         record_(record),
-        position_(position),
-        attribute_(record.lhs[position]) {}
+        attribute_(attribute) {}
 
   void redo() override {
-    std::shift_left(record_.lhs.begin() + position_, record_.lhs.end(), 1);
-    record_.lhs.back() = NoAttribute;
+    position_ = ::EraseLhsAttribute(record_, attribute_);
     document_.Edited();
   }
   void undo() override {
-    std::shift_right(record_.lhs.begin() + position_, record_.lhs.end(), 1);
-    record_.lhs[position_] = attribute_;
+    InsertLhsAttribute(record_, position_, attribute_);
     document_.Edited();
   }
 
  private:
   SchemaDocument& document_;
   Dependency& record_;
-  int position_;
   AttributeIndex attribute_;
+  int position_ = -1;
 };
 
 class SchemaDocument::EraseDependencyCommand final : public QUndoCommand {
@@ -63,7 +59,6 @@ SchemaDocument::SchemaDocument(QObject* parent) : QObject(parent) {
 }
 
 void SchemaDocument::Changed() {
-  ++revision_;
   emit changed();
 }
 
@@ -125,10 +120,8 @@ void SchemaDocument::ClearSchema() {
 bool SchemaDocument::EraseLhsAttribute(const Dependency* record, AttributeIndex attribute) {
   const auto it = FindRecord(schema_.dependencies, record);
   if (it == schema_.dependencies.end()) return false;
-  const int count = it->LhsCount();
-  const auto at = std::find(it->lhs.begin(), it->lhs.begin() + count, attribute);
-  if (at == it->lhs.begin() + count) return false;
-  undoStack_.push(new EraseLhsAttributeCommand(*this, *it, static_cast<int>(at - it->lhs.begin())));
+  if (!it->LhsHas(attribute)) return false;
+  undoStack_.push(new EraseLhsAttributeCommand(*this, *it, attribute));
   return true;
 }
 

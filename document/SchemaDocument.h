@@ -27,8 +27,6 @@ class SchemaDocument final : public QObject {
   // The file the schema was last read from or written to; empty for a new
   // schema.
   const QString& currentFileName() const { return fileName_; }
-  // Grows with every change of names or dependencies.
-  std::uint64_t revision() const { return revision_; }
 
   // Installs names without moving any record.
   void SetAttributes(const AttributeTable& names);
@@ -86,6 +84,5 @@ class SchemaDocument final : public QObject {
   Schema schema_;
   bool dirty_ = false;
   QString fileName_;
-  std::uint64_t revision_ = 0;
   QUndoStack undoStack_;
 };

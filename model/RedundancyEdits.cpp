@@ -7,11 +7,16 @@ DependencyList::iterator FindRecord(DependencyList& dependencies, const Dependen
                       [record](const Dependency& d) { return &d == record; });
 }
 
-bool EraseLhsAttribute(Dependency& record, AttributeIndex attribute) {
+int EraseLhsAttribute(Dependency& record, AttributeIndex attribute) {
   const auto end = std::find(record.lhs.begin(), record.lhs.end(), NoAttribute);
   const auto it = std::find(record.lhs.begin(), end, attribute);
-  if (it == end) return false;
+  if (it == end) return -1;
   std::move(it + 1, record.lhs.end(), it);
   record.lhs.back() = NoAttribute;
-  return true;
+  return static_cast<int>(it - record.lhs.begin());
+}
+
+void InsertLhsAttribute(Dependency& record, int position, AttributeIndex attribute) {
+  std::move_backward(record.lhs.begin() + position, record.lhs.end() - 1, record.lhs.end());
+  record.lhs[static_cast<std::size_t>(position)] = attribute;
 }

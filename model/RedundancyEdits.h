@@ -9,6 +9,9 @@
 DependencyList::iterator FindRecord(DependencyList& dependencies, const Dependency* record);
 
 // Removes the first occurrence of `attribute` from the left-hand side; the
-// entries behind it move one place to the front. Returns whether it stood
-// there.
-bool EraseLhsAttribute(Dependency& record, AttributeIndex attribute);
+// entries behind it move one place to the front. Returns the place it stood
+// at, or -1 when it was not there.
+int EraseLhsAttribute(Dependency& record, AttributeIndex attribute);
+// Puts `attribute` back at `position`, the entries from there moving one
+// place to the back: undoes EraseLhsAttribute.
+void InsertLhsAttribute(Dependency& record, int position, AttributeIndex attribute);

@@ -10,27 +10,29 @@ TEST(RedundancyEdits, EraseLhsAttribute) {
   struct Case {
     const char* record;
     char attribute;
-    bool erased;
+    int position;
     const char* after;
   };
   const Case cases[] = {
-      {"ABC->D", 'A', true, "BC->D"},   {"ABC->D", 'B', true, "AC->D"},
-      {"ABC->D", 'C', true, "AB->D"},   {"AAB->D", 'A', true, "AB->D"},  // first copy only
-      {"ABC->D", 'D', false, "ABC->D"}, {"A->D", 'A', true, "->D"},
+      {"ABC->D", 'A', 0, "BC->D"},   {"ABC->D", 'B', 1, "AC->D"},
+      {"ABC->D", 'C', 2, "AB->D"},   {"AAB->D", 'A', 0, "AB->D"},  // first copy only
+      {"ABC->D", 'D', -1, "ABC->D"}, {"A->D", 'A', 0, "->D"},
   };
   for (const Case& c : cases) {
     DependencyList list = Deps(c.record);
-    EXPECT_EQ(EraseLhsAttribute(list.front(), static_cast<AttributeIndex>(c.attribute - 'A')),
-              c.erased)
-        << c.record;
+    const AttributeIndex attribute = static_cast<AttributeIndex>(c.attribute - 'A');
+    EXPECT_EQ(EraseLhsAttribute(list.front(), attribute), c.position) << c.record;
     EXPECT_EQ(DepsText(list), c.after) << c.record;
     EXPECT_EQ(list.front().lhs.back(), NoAttribute);
+    // Putting it back where it stood undoes the erasure.
+    if (c.position >= 0) InsertLhsAttribute(list.front(), c.position, attribute);
+    EXPECT_EQ(DepsText(list), DepsText(Deps(c.record))) << c.record;
   }
   // A left-hand side filling all twenty slots.
   Dependency full = NewDependency({}, 0);
   for (AttributeIndex i = 0; i < MaxAttributes; ++i)
     full.lhs[i] = i;
-  EXPECT_TRUE(EraseLhsAttribute(full, 0));
+  EXPECT_EQ(EraseLhsAttribute(full, 0), 0);
   EXPECT_EQ(full.lhs[0], 1u);
   EXPECT_EQ(full.lhs[18], 19u);
   EXPECT_EQ(full.lhs[19], NoAttribute);
