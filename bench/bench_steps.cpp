@@ -18,7 +18,7 @@ bool SplitByFirstViolation(DecompositionState& state, int s, DecompositionDialog
   const AttributeSet nonPrime = MarkNonPrimeAttributes(schema.keys);
   int position = 0;
   for (const Dependency& d : schema.dependencies) {
-    if (DependencyNormalForm(d, schema.keys, nonPrime) != NfBCNF) {
+    if (DependencyNormalForm(d, schema.keys, nonPrime) != NormalFormClass::Bcnf) {
       return DecomposeSchema(state, position, s, dialog);
     }
     ++position;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Nf.h"
 #include "Schema.h"
 
 struct SubSchema {
@@ -14,11 +15,11 @@ struct SubSchema {
   // Order is the display order of the rows and of the reports.
   DependencyList dependencies;
   KeyList keys;
-  // The weakest class of the dependencies (Nf.h); 0 = not computed.
-  std::uint32_t normalForm = 0;
+  // The weakest class of the dependencies.
+  NormalFormClass normalForm = NormalFormClass::NotComputed;
   // What the slot holds; each window gives the values its own meaning.
   std::uint32_t state = 0;
-  // Set with a normal form of 2 when the schema is not even in 2NF: the
+  // Set with Violates3NF when the schema is not even in 2NF: the
   // reports then say first normal form.
   bool belowSecondNormalForm = false;
 };
@@ -32,9 +33,9 @@ AttributeTable MemberNames(AttributeSet member);
 // members.
 KeyList FindSchemaKeys(const SubSchema& record);
 
-// Sets `normalForm` from the record's dependencies and keys: 2 if some
-// dependency violates 3NF, else 3 if some violates BCNF, else 4 (also when
-// there are no dependencies); and `belowSecondNormalForm`.
+// Sets `normalForm` from the record's dependencies and keys: Violates3NF if
+// some dependency violates 3NF, else ThirdOnly if some violates BCNF, else
+// Bcnf (also when there are no dependencies); and `belowSecondNormalForm`.
 void ComputeNormalForm(SubSchema& record);
 
 // The report line of the normal form, empty for "not computed".

@@ -151,7 +151,7 @@ void SplitByLeftSides(SynthesisState& state, SynthesisDialog& dialog) {
     return;
   }
   state.leftSidesShown = 1;
-  if (state.schemas[0].normalForm == NfBCNF) return;
+  if (state.schemas[0].normalForm == NormalFormClass::Bcnf) return;
   state.schemas[0].state = SynthesisReplaced;
   // The slots grow below; the cover is copied so that no reference into
   // them is kept.
@@ -256,7 +256,9 @@ void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
       const AttributeSet keyJ = FirstKey(state.schemas[j]);
       if (!keyJ.IsSubsetOf(closureI) || !keyI.IsSubsetOf(FullClosure(keyJ, cover))) continue;
       SubSchema scratch = UnionSchema(state.schemas[i], state.schemas[j], cover);
-      if (scratch.normalForm != Nf3NFOnly && scratch.normalForm != NfBCNF) continue;
+      if (scratch.normalForm != NormalFormClass::ThirdOnly &&
+          scratch.normalForm != NormalFormClass::Bcnf)
+        continue;
       ++merged;
       ++last;
       scratch.state = SynthesisCurrent;

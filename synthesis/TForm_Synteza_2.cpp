@@ -66,9 +66,9 @@ constexpr int kRowWidth = 250;
 // The panel shows nine rows; from ten on they are paged.
 constexpr int kRowsWithoutPaging = 9;
 
-QColor SchemaColour(std::uint32_t normalForm) {
-  // 0: not computed
-  return normalForm == 0 ? colours::White : SchemaFieldColour(normalForm);
+QColor SchemaColour(NormalFormClass normalForm) {
+  return normalForm == NormalFormClass::NotComputed ? colours::White
+                                                    : SchemaFieldColour(normalForm);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {

@@ -41,23 +41,26 @@ TEST(SubSchema, KeysAreFoundOverTheMembersOnly) {
 }
 
 TEST(SubSchema, NormalFormTakesTheWeakestClass) {
+  using enum NormalFormClass;
   struct Case {
     const char* members;
     const char* deps;
-    std::uint32_t expected;
+    NormalFormClass expected;
     const char* reportLine;
   } cases[] = {
-      {"ABC", "", 4, " Schema je v BCNF"},  // no dependency
+      {"ABC", "", Bcnf, " Schema je v BCNF"},  // no dependency
       // B -> C violates 3NF; B depends on the key A as a whole.
-      {"ABC", "A->B; B->C", 2, " Schema je ve druhe normalni forme"},
-      {"ABC", "B->C; A->B", 2, " Schema je ve druhe normalni forme"},  // the order does not matter
+      {"ABC", "A->B; B->C", Violates3NF, " Schema je ve druhe normalni forme"},
+      {"ABC", "B->C; A->B", Violates3NF,
+       " Schema je ve druhe normalni forme"},  // the order does not matter
       // B depends on A, a part of the key A C: not even 2NF.
-      {"ABC", "A->B", 2, " Schema je v prvni normalni forme"},
+      {"ABC", "A->B", Violates3NF, " Schema je v prvni normalni forme"},
       // A constant depends on the empty part of any key.
-      {"AB", "->B", 2, " Schema je v prvni normalni forme"},
-      {"ABC", "AB->C; C->B", 3, " Schema je ve treti normalni forme"},  // C -> B violates only BCNF
-      {"AB", "A->B; B->A", 4, " Schema je v BCNF"},                     // both sides are keys
-      {"ABC", "AB->C; C->B; A->A", 3, " Schema je ve treti normalni forme"},
+      {"AB", "->B", Violates3NF, " Schema je v prvni normalni forme"},
+      {"ABC", "AB->C; C->B", ThirdOnly,
+       " Schema je ve treti normalni forme"},           // C -> B violates only BCNF
+      {"AB", "A->B; B->A", Bcnf, " Schema je v BCNF"},  // both sides are keys
+      {"ABC", "AB->C; C->B; A->A", ThirdOnly, " Schema je ve treti normalni forme"},
   };
   for (const Case& c : cases) {
     SubSchema r = Record(c.members, c.deps);
@@ -228,9 +231,9 @@ std::string Snapshot(const DecompositionState& state) {
   std::string out;
   for (int s = 0; s < DecompositionSlots; ++s) {
     const SubSchema& r = state.schemas[s];
-    out += std::to_string(s) + ":" + std::to_string(r.state) + "/" + std::to_string(r.normalForm) +
-           "[" + state.numberText[s] + "]" + Letters(r.member) + "|" + DepsText(r.dependencies) +
-           "|";
+    out += std::to_string(s) + ":" + std::to_string(r.state) + "/" +
+           std::to_string(static_cast<int>(r.normalForm)) + "[" + state.numberText[s] + "]" +
+           Letters(r.member) + "|" + DepsText(r.dependencies) + "|";
     for (const std::string& k : KeyLetters(r.keys))
       out += k + ",";
     out += "\n";
@@ -248,7 +251,7 @@ struct Expected {
   const char* members;
   const char* deps;
   std::vector<std::string> keys;
-  std::uint32_t normalForm;
+  int normalForm;
   const char* number;
 };
 
@@ -260,7 +263,7 @@ void ExpectSlots(const DecompositionState& state, const std::vector<Expected>& e
     EXPECT_EQ(Letters(r.member), e.members);
     EXPECT_EQ(DepsText(r.dependencies), e.deps);
     EXPECT_EQ(KeyLetters(r.keys), e.keys);
-    EXPECT_EQ(r.normalForm, e.normalForm);
+    EXPECT_EQ(static_cast<int>(r.normalForm), e.normalForm);
     EXPECT_EQ(state.numberText[e.slot], e.number);
   }
 }
@@ -284,7 +287,7 @@ TEST(LoadDecomposition, TheRootIsACopyOfTheSchema) {
 
 TEST(LoadDecomposition, ASchemaWithoutDependenciesHasNoNormalForm) {
   const DecompositionState state = Loaded("ABC", "");
-  EXPECT_EQ(state.schemas[0].normalForm, 0u);
+  EXPECT_EQ(state.schemas[0].normalForm, NormalFormClass::NotComputed);
   EXPECT_EQ(SchemaFieldText(state, 0), "A; B; C; ");
 }
 
@@ -562,7 +565,7 @@ DecompositionState HandBuiltLeaves(const std::vector<std::string>& members,
     r.state = SlotPresent;
     r.member = Set(members[k]);
     r.keys = {{r.member, 0}};
-    r.normalForm = 4;
+    r.normalForm = NormalFormClass::Bcnf;
     state.numberText[k + 1] = numbers[k];
   }
   return state;

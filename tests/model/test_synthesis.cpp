@@ -60,8 +60,8 @@ std::string Join(const std::vector<std::string>& items, const char* separator) {
 // A schema as "members {dependencies} keys nf/state".
 std::string SchemaText(const SubSchema& r) {
   return Letters(r.member) + " {" + DepsText(r.dependencies) + "} " +
-         Join(KeyLetters(r.keys), ",") + " " + std::to_string(r.normalForm) + "/" +
-         std::to_string(r.state);
+         Join(KeyLetters(r.keys), ",") + " " + std::to_string(static_cast<int>(r.normalForm)) +
+         "/" + std::to_string(r.state);
 }
 
 // A slot as "slot: members {dependencies} keys nf/state".
@@ -121,7 +121,7 @@ TEST(Synthesis, LoadTakesTheCoverAndKeysIntoSlotZero) {
   EXPECT_EQ(Letters(start.member), "ABC");
   EXPECT_EQ(DepsText(start.dependencies), "A->B; B->C");
   EXPECT_EQ(KeyLetters(start.keys), (Lines{"A"}));
-  EXPECT_EQ(start.normalForm, 2u);
+  EXPECT_EQ(start.normalForm, NormalFormClass::Violates3NF);
   EXPECT_EQ(start.state, SynthesisCurrent);
   EXPECT_EQ(SynthesisFieldText(state, 0), "A; B; C; ");
   EXPECT_EQ(state.equivalentKeysPossible, 1);
@@ -129,7 +129,7 @@ TEST(Synthesis, LoadTakesTheCoverAndKeysIntoSlotZero) {
 
   // Without dependencies the normal form stays "not computed"; without
   // names the slot is empty.
-  EXPECT_EQ(Loaded("AB", "").schemas[0].normalForm, 0u);
+  EXPECT_EQ(Loaded("AB", "").schemas[0].normalForm, NormalFormClass::NotComputed);
   EXPECT_EQ(Loaded("", "").schemas[0].state, SynthesisEmpty);
 }
 
@@ -177,7 +177,7 @@ TEST(Synthesis, SplitByLeftSides) {
 
 TEST(Synthesis, SplitOfABcnfSchemaCreatesNothing) {
   SynthesisState state = Loaded("ABC", "A->B; A->C");
-  ASSERT_EQ(state.schemas[0].normalForm, 4u);
+  ASSERT_EQ(state.schemas[0].normalForm, NormalFormClass::Bcnf);
   ScriptedDialog dialog;
   SplitByLeftSides(state, dialog);
   EXPECT_TRUE(Slots(state).empty());

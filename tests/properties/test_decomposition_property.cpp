@@ -28,7 +28,7 @@ void ExpectExactSlot(const SubSchema& slot, const std::vector<brute::Fd>& root,
   EXPECT_EQ(keys, exact) << trace;
   const int nf = brute::NormalFormOf(slot.member.mask, root, exact);
   EXPECT_EQ(static_cast<int>(slot.normalForm), nf) << trace;
-  if (nf == NfViolates3NF) {
+  if (nf == static_cast<int>(NormalFormClass::Violates3NF)) {
     EXPECT_EQ(slot.belowSecondNormalForm, !brute::IsSecondNormalForm(slot.member.mask, root, exact))
         << trace;
   }
@@ -68,7 +68,8 @@ TEST(DecompositionProperty, SplitsAreLosslessAndEverySchemaIsExact) {
       const int d = std::uniform_int_distribution<int>(
           0, static_cast<int>(parent.dependencies.size()) - 1)(rng);
       const Dependency& chosen = *std::next(parent.dependencies.begin(), d);
-      if (DependencyNormalForm(chosen, parent.keys, MarkNonPrimeAttributes(parent.keys)) == NfBCNF)
+      if (DependencyNormalForm(chosen, parent.keys, MarkNonPrimeAttributes(parent.keys)) ==
+          NormalFormClass::Bcnf)
         continue;
       const AttributeSet x = chosen.LhsSet();
       if (!DecomposeSchema(state, d, s, dialog)) continue;
