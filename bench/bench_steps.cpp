@@ -44,7 +44,7 @@ DecompositionState SplitTree() {
 int PresentSlots(const DecompositionState& state, int from, int to) {
   int n = 0;
   for (int s = from; s < to; ++s)
-    n += state.schemas[s].state == SlotEmpty ? 0 : 1;
+    n += state.schemas[s].state == SlotState::Empty ? 0 : 1;
   return n;
 }
 

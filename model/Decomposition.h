@@ -26,11 +26,8 @@ inline constexpr int ProjectionSlots = 6;
 // Nodes 0..6 are the only ones whose children fit into the tree.
 inline constexpr int SplitNodes = 7;
 
-// `state` of a decomposition slot.
-inline constexpr std::uint32_t SlotEmpty = 0;
-inline constexpr std::uint32_t SlotPresent = 1;     // a result schema
-inline constexpr std::uint32_t SlotDecomposed = 2;  // it has two children
-inline constexpr std::uint32_t SlotAbsorbed = 3;    // merged into a projection
+// A slot's `state`: Current for a result schema, Replaced once it has two
+// children, Absorbed once it is merged into a projection.
 
 struct DecompositionState {
   std::array<SubSchema, DecompositionSlots> schemas;

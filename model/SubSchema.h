@@ -10,6 +10,16 @@
 #include "Nf.h"
 #include "Schema.h"
 
+// What a slot of the decomposition or synthesis window holds. Both windows
+// replace a schema by the ones a step makes of it; only the decomposition
+// tree tells a schema merged into a projection from one split in two.
+enum class SlotState : std::uint8_t {
+  Empty,
+  Current,  // a result schema
+  Replaced,
+  Absorbed,
+};
+
 struct SubSchema {
   AttributeSet member;
   // Order is the display order of the rows and of the reports.
@@ -17,8 +27,7 @@ struct SubSchema {
   KeyList keys;
   // The weakest class of the dependencies.
   NormalFormClass normalForm = NormalFormClass::NotComputed;
-  // What the slot holds; each window gives the values its own meaning.
-  std::uint32_t state = 0;
+  SlotState state = SlotState::Empty;
   // Set with Violates3NF when the schema is not even in 2NF: the
   // reports then say first normal form.
   bool belowSecondNormalForm = false;

@@ -20,10 +20,8 @@
 // 90 split schemas and a key schema, and the later rows only combine these.
 inline constexpr int FirstLeftSideSlot = 1;
 
-// `state` of a synthesis slot.
-inline constexpr std::uint32_t SynthesisEmpty = 0;
-inline constexpr std::uint32_t SynthesisCurrent = 1;   // a current result schema
-inline constexpr std::uint32_t SynthesisReplaced = 2;  // split up, merged or absorbed
+// A slot's `state`: Current for a current result schema, Replaced once it is
+// split up, merged or absorbed.
 
 struct SynthesisState {
   // Indexed by slot; always holds slot 0.

@@ -416,7 +416,7 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
     field.setProperty("tag", slot);
     const QString text = slot < 0 ? QString() : ToText(SynthesisFieldText(state_, slot));
     ShowWhole(field, text);
-    const bool replaced = schema.state == SynthesisReplaced;
+    const bool replaced = schema.state == SlotState::Replaced;
     field.setToolTip(TextWithHint(
         replaced ? text + QLatin1Char('\n') + tr("Nahrazeno: schema bylo sloucene nebo pohlcene")
                  : text,
@@ -432,7 +432,7 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
                       label.height());
     field.setGeometry(label.geometry().right() + 7, field.y(),
                       row.columnPitch - labelWidth - kCellGap, field.height());
-    const bool present = schema.state != SynthesisEmpty;
+    const bool present = schema.state != SlotState::Empty;
     field.setEnabled(present);
     field.setVisible(present);
     label.setVisible(present);

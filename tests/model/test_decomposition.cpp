@@ -231,7 +231,7 @@ std::string Snapshot(const DecompositionState& state) {
   std::string out;
   for (int s = 0; s < DecompositionSlots; ++s) {
     const SubSchema& r = state.schemas[s];
-    out += std::to_string(s) + ":" + std::to_string(r.state) + "/" +
+    out += std::to_string(s) + ":" + std::to_string(static_cast<int>(r.state)) + "/" +
            std::to_string(static_cast<int>(r.normalForm)) + "[" + state.numberText[s] + "]" +
            Letters(r.member) + "|" + DepsText(r.dependencies) + "|";
     for (const std::string& k : KeyLetters(r.keys))
@@ -259,7 +259,7 @@ void ExpectSlots(const DecompositionState& state, const std::vector<Expected>& e
   for (const Expected& e : expected) {
     const SubSchema& r = state.schemas[e.slot];
     SCOPED_TRACE("slot " + std::to_string(e.slot));
-    EXPECT_EQ(r.state, SlotPresent);
+    EXPECT_EQ(r.state, SlotState::Current);
     EXPECT_EQ(Letters(r.member), e.members);
     EXPECT_EQ(DepsText(r.dependencies), e.deps);
     EXPECT_EQ(KeyLetters(r.keys), e.keys);
@@ -282,7 +282,7 @@ TEST(LoadDecomposition, TheRootIsACopyOfTheSchema) {
   EXPECT_EQ(state.schemaCounter, 0);
   EXPECT_EQ(state.uncoveredPossible, 1);
   for (int s = 1; s < DecompositionSlots; ++s)
-    EXPECT_EQ(state.schemas[s].state, SlotEmpty);
+    EXPECT_EQ(state.schemas[s].state, SlotState::Empty);
 }
 
 TEST(LoadDecomposition, ASchemaWithoutDependenciesHasNoNormalForm) {
@@ -297,7 +297,7 @@ TEST(DecomposeSchema, SplitsByTheChosenDependency) {
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   EXPECT_TRUE(dialog.shown.empty());
   ExpectSlots(state, {{1, "BC", "B->C", {"B"}, 4, "1"}, {2, "AB", "A->B", {"A"}, 4, "2"}});
-  EXPECT_EQ(state.schemas[0].state, SlotDecomposed);
+  EXPECT_EQ(state.schemas[0].state, SlotState::Replaced);
   EXPECT_EQ(state.splitLabel[0], "B -> C");
   EXPECT_EQ(state.splitDependency[0], 1);
   EXPECT_EQ(state.schemaCounter, 2);
@@ -393,7 +393,7 @@ TEST(DecomposeSchema, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
   dialog.answers = {true};
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   for (int slot : {3, 4, 5, 6, 11, 12}) {
-    EXPECT_EQ(state.schemas[slot].state, SlotEmpty) << slot;
+    EXPECT_EQ(state.schemas[slot].state, SlotState::Empty) << slot;
     EXPECT_TRUE(state.schemas[slot].dependencies.empty()) << slot;
     EXPECT_TRUE(state.schemas[slot].keys.empty()) << slot;
   }
@@ -449,7 +449,7 @@ TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
   // C -> A keeps its right-hand side, but C reaches D only through the root;
   // the schema added for it covers C -> D as well.
   ExpectSlots(state, {{15, "CD", "C->D", {"C"}, 4, "3"}});
-  EXPECT_EQ(state.schemas[16].state, SlotEmpty);
+  EXPECT_EQ(state.schemas[16].state, SlotState::Empty);
   EXPECT_EQ(state.uncoveredDone, 1);
 
   // Once found, the search does not run again until the next split.
@@ -468,7 +468,7 @@ TEST(Uncovered, NothingLostIsReportedEachTime) {
   EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Nejsou zadne nepokryte zavislosti",
                                                     "Nejsou zadne nepokryte zavislosti"}));
   EXPECT_EQ(state.uncoveredPossible, 0);
-  EXPECT_EQ(state.schemas[15].state, SlotEmpty);
+  EXPECT_EQ(state.schemas[15].state, SlotState::Empty);
 }
 
 TEST(Uncovered, PresentSchemasCountWhateverOrderTheTreeWasSplitIn) {
@@ -486,9 +486,9 @@ TEST(Uncovered, AtMostSevenSchemasAreAdded) {
   // Eight dependencies that no tree schema holds.
   DecompositionState state = Loaded("ABCDEFGHIJKLMNOPQ", "");
   state.schemas[0].dependencies = Deps("A->B; C->D; E->F; G->H; I->J; K->L; M->N; O->P");
-  state.schemas[0].state = SlotDecomposed;
+  state.schemas[0].state = SlotState::Replaced;
   for (int slot : {1, 2}) {
-    state.schemas[slot].state = SlotPresent;
+    state.schemas[slot].state = SlotState::Current;
     state.schemas[slot].member = Set("Q");
     state.schemas[slot].keys = {{Set("Q"), 0}};
   }
@@ -544,8 +544,8 @@ TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
   // further ones everything.
   ExpectSlots(state, {{22, "ABF", "AB->F; F->B; F->A; F->B", {"AB", "F"}, 4, "Schema 6+3+5"}});
   for (int slot : {5, 15, 16})
-    EXPECT_EQ(state.schemas[slot].state, SlotAbsorbed) << slot;
-  EXPECT_EQ(state.schemas[1].state, SlotPresent);
+    EXPECT_EQ(state.schemas[slot].state, SlotState::Absorbed) << slot;
+  EXPECT_EQ(state.schemas[1].state, SlotState::Current);
   EXPECT_EQ(state.schemaCounter, 6);
 
   const std::string before = Snapshot(state);
@@ -559,10 +559,10 @@ TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
 DecompositionState HandBuiltLeaves(const std::vector<std::string>& members,
                                    const std::vector<std::string>& numbers) {
   DecompositionState state = Loaded("ABCDEFGHIJKLMNOPQRST", "A->B");
-  state.schemas[0].state = SlotDecomposed;
+  state.schemas[0].state = SlotState::Replaced;
   for (std::size_t k = 0; k < members.size(); ++k) {
     SubSchema& r = state.schemas[k + 1];
-    r.state = SlotPresent;
+    r.state = SlotState::Current;
     r.member = Set(members[k]);
     r.keys = {{r.member, 0}};
     r.normalForm = NormalFormClass::Bcnf;
@@ -593,9 +593,9 @@ TEST(Projection, AtMostSixProjectionSchemas) {
   EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Dalsi schemata nemohu pridat"}));
   EXPECT_EQ(state.numberText[27], "Schema 11+12");
   // The seventh container and its contained schema stay results.
-  EXPECT_EQ(state.schemas[13].state, SlotPresent);
-  EXPECT_EQ(state.schemas[14].state, SlotPresent);
-  EXPECT_EQ(state.schemas[12].state, SlotAbsorbed);
+  EXPECT_EQ(state.schemas[13].state, SlotState::Current);
+  EXPECT_EQ(state.schemas[14].state, SlotState::Current);
+  EXPECT_EQ(state.schemas[12].state, SlotState::Absorbed);
 }
 
 TEST(Uncovered, AsksBeforeDiscardingProjections) {
@@ -604,9 +604,9 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
   ASSERT_TRUE(Split(state, 0, "C->D", dialog));  // 1 = CD, 2 = ABC
   ASSERT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BC, 6 = AB
   // The state of a projection that found something.
-  state.schemas[5].state = SlotAbsorbed;
+  state.schemas[5].state = SlotState::Absorbed;
   state.schemas[22] = state.schemas[5];
-  state.schemas[22].state = SlotPresent;
+  state.schemas[22].state = SlotState::Current;
   state.numberText[22] = "Schema 3+9";
   state.projectionDone = 1;
 
@@ -624,8 +624,8 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
   EXPECT_EQ(dialog.shown,
             (std::vector<std::string>{"Schemata vytvorena projekci zmizi. Prejete si pokracovat?",
                                       "Nejsou zadne nepokryte zavislosti"}));
-  EXPECT_EQ(state.schemas[5].state, SlotPresent);
-  EXPECT_EQ(state.schemas[22].state, SlotEmpty);
+  EXPECT_EQ(state.schemas[5].state, SlotState::Current);
+  EXPECT_EQ(state.schemas[22].state, SlotState::Empty);
   EXPECT_EQ(state.projectionDone, 0);
   EXPECT_EQ(state.projectionPossible, 1);
 }
@@ -670,9 +670,9 @@ TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
     dialog.answers = {true};
     EXPECT_TRUE(Split(state, 1, "D->B", dialog));
     for (int slot = 1; slot < TreeSlots; ++slot)
-      EXPECT_NE(state.schemas[slot].state, SlotAbsorbed) << slot;
+      EXPECT_NE(state.schemas[slot].state, SlotState::Absorbed) << slot;
     for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
-      EXPECT_EQ(state.schemas[slot].state, SlotEmpty) << slot;
+      EXPECT_EQ(state.schemas[slot].state, SlotState::Empty) << slot;
     EXPECT_EQ(state.projectionDone + state.uncoveredDone, 0);
     EXPECT_EQ(state.projectionPossible + state.uncoveredPossible, 2);
   }
@@ -682,13 +682,13 @@ TEST(DecomposeSchema, AProjectionAloneAsksAboutProjections) {
   ScriptedDialog dialog;
   DecompositionState state = LosingCD(dialog);
   AddUncoveredSchemas(state, dialog);
-  ASSERT_EQ(state.schemas[15].state, SlotPresent);
+  ASSERT_EQ(state.schemas[15].state, SlotState::Current);
   // Without the added schema the uncovered search would have found nothing.
   state.schemas[15] = SubSchema{};
   state.uncoveredPossible = 0;
   state.schemas[1].member = Set("ABCD");
   AddProjectionSchemas(state, dialog);
-  ASSERT_EQ(state.schemas[22].state, SlotPresent);
+  ASSERT_EQ(state.schemas[22].state, SlotState::Current);
   dialog.shown.clear();
   dialog.answers = {true};
   EXPECT_TRUE(Split(state, 2, "C->A", dialog));

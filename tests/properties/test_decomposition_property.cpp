@@ -60,7 +60,7 @@ TEST(DecompositionProperty, SplitsAreLosslessAndEverySchemaIsExact) {
       dialog.answers = {true};
       std::vector<int> candidates;
       for (int slot = 0; slot < SplitNodes; ++slot) {
-        if (state.schemas[slot].state != SlotEmpty) candidates.push_back(slot);
+        if (state.schemas[slot].state != SlotState::Empty) candidates.push_back(slot);
       }
       const int s = candidates[rng() % candidates.size()];
       const SubSchema& parent = state.schemas[s];
@@ -91,7 +91,7 @@ TEST(DecompositionProperty, SplitsAreLosslessAndEverySchemaIsExact) {
     AddProjectionSchemas(state, dialog);
     for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
       const SubSchema& extra = state.schemas[slot];
-      if (extra.state == SlotEmpty) continue;
+      if (extra.state == SlotState::Empty) continue;
       for (const brute::Fd& f : brute::FromList(extra.dependencies))
         EXPECT_TRUE(brute::Implies(root, f.lhs, f.rhs)) << DepsText(list);
       ExpectExactSlot(extra, root, DepsText(list) + " slot " + std::to_string(slot));

@@ -99,7 +99,7 @@ TEST(SynthesisProperty, CoverIsMinimalAndEveryResultIsSound) {
     const std::uint32_t all = AllAttributesMask >> (MaxAttributes - n);
     for (int s = 0; s < SlotCount(state); ++s) {
       const SubSchema& r = state.schemas[s];
-      if (r.state != SynthesisCurrent) continue;
+      if (r.state != SlotState::Current) continue;
       const std::uint32_t m = r.member.mask;
       results.push_back(m);
       covered |= m;
