@@ -44,10 +44,10 @@ void RestoreAbsorbedTreeSchemas(DecompositionState& state) {
 }
 
 void ResetExtraSchemaFlags(DecompositionState& state) {
-  state.projectionDone = 0;
-  state.uncoveredDone = 0;
-  state.uncoveredPossible = 1;
-  state.projectionPossible = 1;
+  state.projectionDone = false;
+  state.uncoveredDone = false;
+  state.uncoveredPossible = true;
+  state.projectionPossible = true;
 }
 
 // The question that guards the added and projection schemas, or null when
@@ -231,11 +231,11 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
     RestoreAbsorbedTreeSchemas(state);
     for (int slot = FirstProjectionSlot; slot < DecompositionSlots; ++slot)
       EmptySlot(state, slot);
-    state.projectionDone = 0;
-    state.projectionPossible = 1;
+    state.projectionDone = false;
+    state.projectionPossible = true;
   }
-  if (state.projectionDone && !state.projectionPossible) state.projectionPossible = 1;
-  state.uncoveredDone = 1;
+  if (state.projectionDone && !state.projectionPossible) state.projectionPossible = true;
+  state.uncoveredDone = true;
 
   // Every present tree schema counts, in whatever order the tree was split.
   DependencyList covering;
@@ -298,7 +298,7 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
   }
   if (!anyMissing) {
     dialog.Inform("Nejsou zadne nepokryte zavislosti");
-    state.uncoveredPossible = 0;
+    state.uncoveredPossible = false;
   }
 }
 
@@ -312,7 +312,7 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
     return;
   }
   if (state.projectionDone) return;
-  state.projectionDone = 1;
+  state.projectionDone = true;
 
   // The first projection slot is a candidate too: a projection made earlier
   // in this run can be merged into a later one.
@@ -365,7 +365,7 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
   }
   if (made == 0) {
     dialog.Inform("Zadne schema neni projekci");
-    state.projectionPossible = 0;
+    state.projectionPossible = false;
   }
 }
 

@@ -7,7 +7,6 @@
 // schemas, and the text of both reports.
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -45,10 +44,10 @@ struct DecompositionState {
   int schemaCounter = 0;
   // The slot most recently filled by a decomposition.
   int currentSlot = 0;
-  std::uint8_t projectionDone = 0;
-  std::uint8_t uncoveredDone = 0;
-  std::uint8_t uncoveredPossible = 1;
-  std::uint8_t projectionPossible = 1;
+  bool projectionDone = false;
+  bool uncoveredDone = false;
+  bool uncoveredPossible = true;
+  bool projectionPossible = true;
 };
 
 // The questions and messages of the steps; the window answers them with

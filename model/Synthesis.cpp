@@ -54,8 +54,8 @@ void UndoProjections(SynthesisState& state) {
   }
   state.schemas.resize(static_cast<std::size_t>(state.firstProjectionSlot));
   state.numberText.resize(static_cast<std::size_t>(state.firstProjectionSlot));
-  state.projectionsShown = 0;
-  state.projectionPossible = 1;
+  state.projectionsShown = false;
+  state.projectionPossible = true;
 }
 
 // Keys and normal form from the dependencies that hold in the schema: its
@@ -146,11 +146,11 @@ void LoadSynthesis(SynthesisState& state, const AttributeTable& names, Dependenc
 }
 
 void SplitByLeftSides(SynthesisState& state, SynthesisDialog& dialog) {
-  if (state.leftSidesShown != 0) {
+  if (state.leftSidesShown) {
     dialog.Inform(kSplitShown);
     return;
   }
-  state.leftSidesShown = 1;
+  state.leftSidesShown = true;
   if (state.schemas[0].normalForm == NormalFormClass::Bcnf) return;
   state.schemas[0].state = SlotState::Replaced;
   // The slots grow below; the cover is copied so that no reference into
@@ -218,26 +218,26 @@ void SplitByLeftSides(SynthesisState& state, SynthesisDialog& dialog) {
 }
 
 void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
-  if (state.leftSidesShown == 0) {
+  if (!state.leftSidesShown) {
     dialog.Inform(kSplitFirst);
     return;
   }
-  if (state.equivalentKeysPossible == 0) {
+  if (!state.equivalentKeysPossible) {
     dialog.Inform(kNoEquivalentKeys);
     return;
   }
-  if (state.equivalentKeysShown != 0) {
+  if (state.equivalentKeysShown) {
     dialog.Inform(kMergeShown);
     return;
   }
-  if (state.projectionsShown != 0) {
+  if (state.projectionsShown) {
     // Only a projection that made schemas is worth a question.
-    if (state.projectionPossible == 0 || dialog.AskYesNo(kProjectionsVanish)) {
+    if (!state.projectionPossible || dialog.AskYesNo(kProjectionsVanish)) {
       UndoProjections(state);
     }
   }
 
-  state.equivalentKeysShown = 1;
+  state.equivalentKeysShown = true;
   const DependencyList& cover = state.schemas[0].dependencies;
   const int count = state.schemaCount;
   // The unions go behind the split schemas and any projection schemas the
@@ -276,26 +276,26 @@ void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
   state.firstProjectionSlot += merged;
   if (merged == 0) {
     dialog.Inform(kNoEquivalentKeys);
-    state.equivalentKeysPossible = 0;
+    state.equivalentKeysPossible = false;
   }
   state.schemaCount = count + merged;
   state.lastMergedSlot = last;
 }
 
 void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
-  if (state.leftSidesShown == 0) {
+  if (!state.leftSidesShown) {
     dialog.Inform(kSplitFirst);
     return;
   }
-  if (state.projectionPossible == 0) {
+  if (!state.projectionPossible) {
     dialog.Inform(kNoProjection);
     return;
   }
-  if (state.projectionsShown != 0) {
+  if (state.projectionsShown) {
     dialog.Inform(kProjectionShown);
     return;
   }
-  state.projectionsShown = 1;
+  state.projectionsShown = true;
   int p = -1;
   // Every current schema takes part, the projection schemas made in this
   // step included, so that none is left inside another; each absorption
@@ -344,7 +344,7 @@ void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
   }
   if (p == -1) {
     dialog.Inform(kNoProjection);
-    state.projectionPossible = 0;
+    state.projectionPossible = false;
   }
 }
 

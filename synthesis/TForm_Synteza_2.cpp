@@ -386,7 +386,7 @@ void TForm_Synteza_2::ShowSlots() {
   ShowRow(rows_[0], FirstLeftSideSlot, LeftSideCount(state_));
   ShowRow(rows_[1], state_.firstMergedSlot, MergedCount(state_));
   ShowRow(rows_[2], state_.firstProjectionSlot, ProjectionCount(state_));
-  const bool split = state_.leftSidesShown != 0;
+  const bool split = state_.leftSidesShown;
   const bool merged = MergedCount(state_) > 0;
   const bool projected = ProjectionCount(state_) > 0;
   Group_LS->setVisible(split);

@@ -274,13 +274,13 @@ TEST(LoadDecomposition, TheRootIsACopyOfTheSchema) {
   const KeyList keys = ComputeKeys(list, names);
   DecompositionState state;
   state.schemaCounter = 9;
-  state.uncoveredPossible = 0;
+  state.uncoveredPossible = false;
   LoadDecomposition(state, names, list, keys);
   // The main window may free its lists while the window stays open.
   list.clear();
   ExpectSlots(state, {{0, "ABC", "A->B; B->C", {"A"}, 2, "0"}});
   EXPECT_EQ(state.schemaCounter, 0);
-  EXPECT_EQ(state.uncoveredPossible, 1);
+  EXPECT_EQ(state.uncoveredPossible, true);
   for (int s = 1; s < DecompositionSlots; ++s)
     EXPECT_EQ(state.schemas[s].state, SlotState::Empty);
 }
@@ -450,7 +450,7 @@ TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
   // the schema added for it covers C -> D as well.
   ExpectSlots(state, {{15, "CD", "C->D", {"C"}, 4, "3"}});
   EXPECT_EQ(state.schemas[16].state, SlotState::Empty);
-  EXPECT_EQ(state.uncoveredDone, 1);
+  EXPECT_EQ(state.uncoveredDone, true);
 
   // Once found, the search does not run again until the next split.
   const std::string before = Snapshot(state);
@@ -467,7 +467,7 @@ TEST(Uncovered, NothingLostIsReportedEachTime) {
   AddUncoveredSchemas(state, dialog);
   EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Nejsou zadne nepokryte zavislosti",
                                                     "Nejsou zadne nepokryte zavislosti"}));
-  EXPECT_EQ(state.uncoveredPossible, 0);
+  EXPECT_EQ(state.uncoveredPossible, false);
   EXPECT_EQ(state.schemas[15].state, SlotState::Empty);
 }
 
@@ -518,7 +518,7 @@ TEST(Projection, NothingContainedIsReportedEachTime) {
   AddProjectionSchemas(state, dialog);
   EXPECT_EQ(dialog.shown,
             (std::vector<std::string>{"Zadne schema neni projekci", "Zadne schema neni projekci"}));
-  EXPECT_EQ(state.projectionPossible, 0);
+  EXPECT_EQ(state.projectionPossible, false);
 }
 
 // E -> D, D -> B, F -> B, F -> A, A + B -> F split by E -> D and then
@@ -608,7 +608,7 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
   state.schemas[22] = state.schemas[5];
   state.schemas[22].state = SlotState::Current;
   state.numberText[22] = "Schema 3+9";
-  state.projectionDone = 1;
+  state.projectionDone = true;
 
   const std::string before = Snapshot(state);
   dialog.answers = {false};
@@ -626,8 +626,8 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
                                       "Nejsou zadne nepokryte zavislosti"}));
   EXPECT_EQ(state.schemas[5].state, SlotState::Current);
   EXPECT_EQ(state.schemas[22].state, SlotState::Empty);
-  EXPECT_EQ(state.projectionDone, 0);
-  EXPECT_EQ(state.projectionPossible, 1);
+  EXPECT_EQ(state.projectionDone, false);
+  EXPECT_EQ(state.projectionPossible, true);
 }
 
 TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
@@ -685,7 +685,7 @@ TEST(DecomposeSchema, AProjectionAloneAsksAboutProjections) {
   ASSERT_EQ(state.schemas[15].state, SlotState::Current);
   // Without the added schema the uncovered search would have found nothing.
   state.schemas[15] = SubSchema{};
-  state.uncoveredPossible = 0;
+  state.uncoveredPossible = false;
   state.schemas[1].member = Set("ABCD");
   AddProjectionSchemas(state, dialog);
   ASSERT_EQ(state.schemas[22].state, SlotState::Current);

@@ -124,8 +124,8 @@ TEST(Synthesis, LoadTakesTheCoverAndKeysIntoSlotZero) {
   EXPECT_EQ(start.normalForm, NormalFormClass::Violates3NF);
   EXPECT_EQ(start.state, SlotState::Current);
   EXPECT_EQ(SynthesisFieldText(state, 0), "A; B; C; ");
-  EXPECT_EQ(state.equivalentKeysPossible, 1);
-  EXPECT_EQ(state.projectionPossible, 1);
+  EXPECT_EQ(state.equivalentKeysPossible, true);
+  EXPECT_EQ(state.projectionPossible, true);
 
   // Without dependencies the normal form stays "not computed"; without
   // names the slot is empty.
@@ -182,7 +182,7 @@ TEST(Synthesis, SplitOfABcnfSchemaCreatesNothing) {
   SplitByLeftSides(state, dialog);
   EXPECT_TRUE(Slots(state).empty());
   EXPECT_EQ(state.schemas[0].state, SlotState::Current);
-  EXPECT_EQ(state.leftSidesShown, 1);
+  EXPECT_EQ(state.leftSidesShown, true);
 
   // The later steps find nothing to merge or absorb.
   MergeEquivalentKeys(state, dialog);
@@ -197,8 +197,8 @@ TEST(Synthesis, StepsOutOfOrderOrRepeatedOnlyTellTheStudent) {
   AbsorbProjections(state, dialog);
   EXPECT_EQ(dialog.messages, (Lines{kSplitFirst, kSplitFirst}));
   EXPECT_TRUE(Slots(state).empty());
-  EXPECT_EQ(state.equivalentKeysShown, 0);
-  EXPECT_EQ(state.projectionsShown, 0);
+  EXPECT_EQ(state.equivalentKeysShown, false);
+  EXPECT_EQ(state.projectionsShown, false);
 
   SplitByLeftSides(state, dialog);
   const Lines afterSplit = Slots(state);
@@ -267,7 +267,7 @@ TEST(Synthesis, UnionBelowThirdNormalFormIsDropped) {
   const Lines afterSplit = Slots(state);
   MergeEquivalentKeys(state, dialog);
   EXPECT_EQ(Slots(state), afterSplit);
-  EXPECT_EQ(state.equivalentKeysPossible, 0);
+  EXPECT_EQ(state.equivalentKeysPossible, false);
   EXPECT_EQ(state.lastMergedSlot, -1);
   // A second press says the same at once.
   MergeEquivalentKeys(state, dialog);
@@ -331,7 +331,7 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
     EXPECT_EQ(dialog.messages, (Lines{kQuestion}));
     EXPECT_EQ(ProjectionCount(state), 0);
     EXPECT_EQ(SlotCount(state), 5);
-    EXPECT_EQ(state.projectionsShown, 0);
+    EXPECT_EQ(state.projectionsShown, false);
     EXPECT_EQ(state.numberText[4], "Schema 4: 1+2");
     EXPECT_EQ(state.schemas[3].state, SlotState::Current);
     // The projection may run again.
@@ -355,7 +355,7 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
     EXPECT_EQ(state.numberText[5], "Schema 4: 3+1");
     EXPECT_EQ(state.schemas[5].state, SlotState::Current);
     EXPECT_EQ(state.numberText[4], "Schema 4: 2+3");
-    EXPECT_EQ(state.projectionsShown, 1);
+    EXPECT_EQ(state.projectionsShown, true);
   }
   // A projection that found nothing is undone without a question.
   {
@@ -366,8 +366,8 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
     ASSERT_EQ(dialog.messages, (Lines{kNoProjection}));
     MergeEquivalentKeys(state, dialog);
     EXPECT_EQ(dialog.messages, (Lines{kNoProjection, kNoEquivalentKeys}));
-    EXPECT_EQ(state.projectionPossible, 1);
-    EXPECT_EQ(state.projectionsShown, 0);
+    EXPECT_EQ(state.projectionPossible, true);
+    EXPECT_EQ(state.projectionsShown, false);
   }
 }
 
@@ -410,7 +410,7 @@ TEST(Synthesis, RowsGrowWithTheCover) {
   // Nine pairs of a schema and one lying inside it: nine projections.
   {
     SynthesisState state = Loaded("ABCDEFGHIJKLMNOPQR", "");
-    state.leftSidesShown = 1;
+    state.leftSidesShown = true;
     state.schemaCount = 18;
     state.schemas.resize(19);
     state.numberText.resize(19);
