@@ -18,7 +18,7 @@ bool SplitByFirstViolation(DecompositionState& state, int s, DecompositionDialog
   const AttributeSet nonPrime = MarkNonPrimeAttributes(schema.keys);
   int position = 0;
   for (const Dependency& d : schema.dependencies) {
-    if (DependencyNormalForm(d, schema.keys, nonPrime) != NfBCNF) {
+    if (DependencyNormalForm(d, schema.keys, nonPrime) != NormalFormClass::Bcnf) {
       return DecomposeSchema(state, position, s, dialog);
     }
     ++position;
@@ -44,7 +44,7 @@ DecompositionState SplitTree() {
 int PresentSlots(const DecompositionState& state, int from, int to) {
   int n = 0;
   for (int s = from; s < to; ++s)
-    n += state.schemas[s].state == SlotEmpty ? 0 : 1;
+    n += state.schemas[s].state == SlotState::Empty ? 0 : 1;
   return n;
 }
 

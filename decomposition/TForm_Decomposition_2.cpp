@@ -483,7 +483,7 @@ void TForm_Decomposition_2::ShowSchemas() {
   if (wanted > width()) resize(std::min(wanted, screen()->availableGeometry().width()), height());
   auto anyIn = [this](int first, int count) {
     for (int slot = first; slot < first + count; ++slot) {
-      if (state_.schemas[slot].state != SlotEmpty) return true;
+      if (state_.schemas[slot].state != SlotState::Empty) return true;
     }
     return false;
   };
@@ -495,7 +495,7 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   QLineEdit* field = fields_[slot];
   QLabel* number = numberLabels_[slot];
   const SubSchema& schema = state_.schemas[slot];
-  if (schema.state == SlotEmpty) {
+  if (schema.state == SlotState::Empty) {
     field->clear();
     field->setToolTip(kFieldHint);
     SetBackground(*field, colours::White);
@@ -506,16 +506,17 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   }
   ShowWhole(*field, ToText(SchemaFieldText(state_, slot)));
   QString about = field->text();
-  if (schema.state == SlotDecomposed) {
+  if (schema.state == SlotState::Replaced) {
     about += QLatin1Char('\n') + tr("Nahrazeno schematy %1 a %2, rozlozeno podle %3")
                                      .arg(ToText(state_.numberText[2 * slot + 1]),
                                           ToText(state_.numberText[2 * slot + 2]),
                                           ToText(state_.splitLabel[slot]));
-  } else if (schema.state == SlotAbsorbed) {
+  } else if (schema.state == SlotState::Absorbed) {
     about += QLatin1Char('\n') + tr("Pohlceno projekci");
   }
   field->setToolTip(TextWithHint(about, kFieldHint));
-  ShowSuperseded(*field, schema.state == SlotDecomposed || schema.state == SlotAbsorbed);
+  ShowSuperseded(*field,
+                 schema.state == SlotState::Replaced || schema.state == SlotState::Absorbed);
   field->setEnabled(true);
   if (slot == 0) {
     // A schema without dependencies has nothing to decompose, so its field
@@ -542,7 +543,7 @@ void TForm_Decomposition_2::PaintSchemaField(int slot) {
 
 void TForm_Decomposition_2::DropDetailsOfVanishedSchema() {
   if (shownNumber_.empty()) return;
-  if (state_.schemas[shownSlot].state == SlotEmpty ||
+  if (state_.schemas[shownSlot].state == SlotState::Empty ||
       state_.numberText[shownSlot] != shownNumber_) {
     details_->Clear();
     shownNumber_.clear();

@@ -38,15 +38,16 @@ void NumberNewSchema(DecompositionState& state, int slot) {
 // projection is gone.
 void RestoreAbsorbedTreeSchemas(DecompositionState& state) {
   for (int slot = 1; slot < TreeSlots; ++slot) {
-    if (state.schemas[slot].state == SlotAbsorbed) state.schemas[slot].state = SlotPresent;
+    if (state.schemas[slot].state == SlotState::Absorbed)
+      state.schemas[slot].state = SlotState::Current;
   }
 }
 
 void ResetExtraSchemaFlags(DecompositionState& state) {
-  state.projectionDone = 0;
-  state.uncoveredDone = 0;
-  state.uncoveredPossible = 1;
-  state.projectionPossible = 1;
+  state.projectionDone = false;
+  state.uncoveredDone = false;
+  state.uncoveredPossible = true;
+  state.projectionPossible = true;
 }
 
 // The question that guards the added and projection schemas, or null when
@@ -85,7 +86,7 @@ void FindChildKeys(const DecompositionState& state, SubSchema& child) {
 void SplitSlot(DecompositionState& state, int d, int s) {
   SubSchema& parent = state.schemas[s];
   const AttributeTable& names = state.attributeNames;
-  parent.state = SlotDecomposed;
+  parent.state = SlotState::Replaced;
   for (const Dependency& e : parent.dependencies)
     e.used = 0;
   const Dependency& split = *std::next(parent.dependencies.begin(), d);
@@ -98,7 +99,7 @@ void SplitSlot(DecompositionState& state, int d, int s) {
   state.currentSlot = c1;
   SubSchema& left = state.schemas[c1];
   left = SubSchema{};
-  left.state = SlotPresent;
+  left.state = SlotState::Current;
   AttributeSet shownRight;
   for (int i = 0; i < MaxAttributes && split.lhs[i] != NoAttribute; ++i) {
     if (!NameOf(names, split.lhs[i]).empty()) {
@@ -132,7 +133,7 @@ void SplitSlot(DecompositionState& state, int d, int s) {
   state.currentSlot = c2;
   SubSchema& right = state.schemas[c2];
   right = SubSchema{};
-  right.state = SlotPresent;
+  right.state = SlotState::Current;
   right.member = (parent.member - left.member) | split.LhsSet();
   for (const Dependency& e : parent.dependencies) {
     if (e.used != 0) continue;
@@ -158,7 +159,7 @@ void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
   }
   root.dependencies = dependencies;
   root.keys = keys;
-  root.state = SlotPresent;
+  root.state = SlotState::Current;
   state.numberText[0] = std::to_string(0);
   if (!root.dependencies.empty()) ComputeNormalForm(root);
 }
@@ -171,7 +172,8 @@ bool DecomposeSchema(DecompositionState& state, int d, int s, DecompositionDialo
   }
   // Only a dependency that the schema in the slot holds can split it.
   const SubSchema& schema = state.schemas[s];
-  if (schema.state == SlotEmpty || d < 0 || d >= static_cast<int>(schema.dependencies.size())) {
+  if (schema.state == SlotState::Empty || d < 0 ||
+      d >= static_cast<int>(schema.dependencies.size())) {
     return false;
   }
 
@@ -229,16 +231,16 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
     RestoreAbsorbedTreeSchemas(state);
     for (int slot = FirstProjectionSlot; slot < DecompositionSlots; ++slot)
       EmptySlot(state, slot);
-    state.projectionDone = 0;
-    state.projectionPossible = 1;
+    state.projectionDone = false;
+    state.projectionPossible = true;
   }
-  if (state.projectionDone && !state.projectionPossible) state.projectionPossible = 1;
-  state.uncoveredDone = 1;
+  if (state.projectionDone && !state.projectionPossible) state.projectionPossible = true;
+  state.uncoveredDone = true;
 
   // Every present tree schema counts, in whatever order the tree was split.
   DependencyList covering;
   for (int slot = 1; slot < TreeSlots; ++slot) {
-    if (state.schemas[slot].state >= SlotDecomposed) continue;
+    if (state.schemas[slot].state >= SlotState::Replaced) continue;
     for (const Dependency& d : state.schemas[slot].dependencies)
       InsertBehindHead(covering, d);
   }
@@ -262,7 +264,7 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
 
     SubSchema fresh;
     fresh.member = x;
-    fresh.state = SlotPresent;
+    fresh.state = SlotState::Current;
     std::vector<bool> taken(rootList.size(), false);
     for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
       if (!missing.Has(a)) continue;
@@ -296,7 +298,7 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
   }
   if (!anyMissing) {
     dialog.Inform("Nejsou zadne nepokryte zavislosti");
-    state.uncoveredPossible = 0;
+    state.uncoveredPossible = false;
   }
 }
 
@@ -310,7 +312,7 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
     return;
   }
   if (state.projectionDone) return;
-  state.projectionDone = 1;
+  state.projectionDone = true;
 
   // The first projection slot is a candidate too: a projection made earlier
   // in this run can be merged into a later one.
@@ -318,13 +320,13 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
   int made = 0;
   for (int i = 1; i <= lastCandidate; ++i) {
     SubSchema& container = state.schemas[i];
-    if (container.state != SlotPresent) continue;
+    if (container.state != SlotState::Current) continue;
     SubSchema merged;
     std::string text;
     std::vector<int> contained;
     for (int j = 1; j <= lastCandidate; ++j) {
       SubSchema& inner = state.schemas[j];
-      if (j == i || inner.state != SlotPresent) continue;
+      if (j == i || inner.state != SlotState::Current) continue;
       if (!inner.member.IsSubsetOf(container.member)) continue;
       if (contained.empty()) {
         merged.member = container.member | inner.member;
@@ -333,7 +335,7 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
         for (const Dependency& e : inner.dependencies) {
           if (!ownClosure.Close(e.LhsSet()).Has(e.Rhs())) InsertBehindHead(merged.dependencies, e);
         }
-        container.state = SlotAbsorbed;
+        container.state = SlotState::Absorbed;
         text = "Schema " + state.numberText[i] + "+" + state.numberText[j];
       } else {
         text += "+" + state.numberText[j];
@@ -341,21 +343,21 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
         for (const Dependency& e : inner.dependencies)
           InsertBehindHead(merged.dependencies, e);
       }
-      inner.state = SlotAbsorbed;
+      inner.state = SlotState::Absorbed;
       contained.push_back(j);
     }
     if (contained.empty()) continue;
 
     if (made == ProjectionSlots) {
       dialog.Inform("Dalsi schemata nemohu pridat");
-      container.state = SlotPresent;
+      container.state = SlotState::Current;
       for (int j : contained)
-        state.schemas[j].state = SlotPresent;
+        state.schemas[j].state = SlotState::Current;
       break;
     }
     merged.keys = FindSchemaKeys(merged);
     ComputeNormalForm(merged);
-    merged.state = SlotPresent;
+    merged.state = SlotState::Current;
     const int slot = FirstProjectionSlot + made;
     state.schemas[slot] = std::move(merged);
     state.numberText[slot] = text;
@@ -363,7 +365,7 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
   }
   if (made == 0) {
     dialog.Inform("Zadne schema neni projekci");
-    state.projectionPossible = 0;
+    state.projectionPossible = false;
   }
 }
 
@@ -398,7 +400,7 @@ std::vector<std::string> ReportSchema(const DecompositionState& state, int slot)
 std::vector<std::string> ResultSchemasReport(const DecompositionState& state) {
   std::vector<std::string> lines;
   for (int slot = 0; slot < DecompositionSlots; ++slot) {
-    if (state.schemas[slot].state != SlotPresent) continue;
+    if (state.schemas[slot].state != SlotState::Current) continue;
     const std::vector<std::string> block = ReportSchema(state, slot);
     lines.insert(lines.end(), block.begin(), block.end());
   }
@@ -408,7 +410,7 @@ std::vector<std::string> ResultSchemasReport(const DecompositionState& state) {
 std::vector<std::string> DecompositionCourseReport(const DecompositionState& state) {
   std::vector<std::string> lines;
   for (int slot = 0; slot < DecompositionSlots; ++slot) {
-    if (state.schemas[slot].state == SlotEmpty) continue;
+    if (state.schemas[slot].state == SlotState::Empty) continue;
     if (slot == 0) {
       lines.push_back("PUVODNI SCHEMA:");
     } else if (slot < TreeSlots) {

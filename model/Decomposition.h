@@ -7,7 +7,6 @@
 // schemas, and the text of both reports.
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,11 +25,8 @@ inline constexpr int ProjectionSlots = 6;
 // Nodes 0..6 are the only ones whose children fit into the tree.
 inline constexpr int SplitNodes = 7;
 
-// `state` of a decomposition slot.
-inline constexpr std::uint32_t SlotEmpty = 0;
-inline constexpr std::uint32_t SlotPresent = 1;     // a result schema
-inline constexpr std::uint32_t SlotDecomposed = 2;  // it has two children
-inline constexpr std::uint32_t SlotAbsorbed = 3;    // merged into a projection
+// A slot's `state`: Current for a result schema, Replaced once it has two
+// children, Absorbed once it is merged into a projection.
 
 struct DecompositionState {
   std::array<SubSchema, DecompositionSlots> schemas;
@@ -48,10 +44,10 @@ struct DecompositionState {
   int schemaCounter = 0;
   // The slot most recently filled by a decomposition.
   int currentSlot = 0;
-  std::uint8_t projectionDone = 0;
-  std::uint8_t uncoveredDone = 0;
-  std::uint8_t uncoveredPossible = 1;
-  std::uint8_t projectionPossible = 1;
+  bool projectionDone = false;
+  bool uncoveredDone = false;
+  bool uncoveredPossible = true;
+  bool projectionPossible = true;
 };
 
 // The questions and messages of the steps; the window answers them with

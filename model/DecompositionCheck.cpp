@@ -82,7 +82,7 @@ std::optional<Dependency> PartialDependency(const SubSchema& record) {
   return std::nullopt;
 }
 
-std::optional<Dependency> FirstOfClass(const SubSchema& record, int nfClass) {
+std::optional<Dependency> FirstOfClass(const SubSchema& record, NormalFormClass nfClass) {
   const AttributeSet nonPrime = MarkNonPrimeAttributes(record.keys);
   for (const Dependency& d : record.dependencies) {
     if (DependencyNormalForm(d, record.keys, nonPrime) == nfClass) return d;
@@ -100,12 +100,12 @@ PartVerdict JudgePart(AttributeSet member, const DependencyList& dependencies) {
   PartVerdict verdict;
   verdict.member = member;
   switch (record.normalForm) {
-    case NfBCNF:
+    case NormalFormClass::Bcnf:
       verdict.level = NormalFormLevel::BoyceCodd;
       break;
-    case Nf3NFOnly:
+    case NormalFormClass::ThirdOnly:
       verdict.level = NormalFormLevel::Third;
-      verdict.reason = FirstOfClass(record, Nf3NFOnly);
+      verdict.reason = FirstOfClass(record, NormalFormClass::ThirdOnly);
       break;
     default:
       if (record.belowSecondNormalForm) {
@@ -113,7 +113,7 @@ PartVerdict JudgePart(AttributeSet member, const DependencyList& dependencies) {
         verdict.reason = PartialDependency(record);
       } else {
         verdict.level = NormalFormLevel::Second;
-        verdict.reason = FirstOfClass(record, NfViolates3NF);
+        verdict.reason = FirstOfClass(record, NormalFormClass::Violates3NF);
       }
       break;
   }

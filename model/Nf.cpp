@@ -9,15 +9,16 @@ AttributeSet MarkNonPrimeAttributes(const KeyList& keys) {
   return AttributeSet{AllAttributesMask} - prime;
 }
 
-int DependencyNormalForm(const Dependency& dependency, const KeyList& keys, AttributeSet nonPrime) {
+NormalFormClass DependencyNormalForm(const Dependency& dependency, const KeyList& keys,
+                                     AttributeSet nonPrime) {
   const AttributeIndex b = dependency.Rhs();
-  if (dependency.LhsHas(b)) return NfBCNF;
+  if (dependency.LhsHas(b)) return NormalFormClass::Bcnf;
   const AttributeSet lhs = dependency.LhsSet();
   for (const KeyRecord& k : keys) {
-    if (k.member.IsSubsetOf(lhs)) return NfBCNF;
+    if (k.member.IsSubsetOf(lhs)) return NormalFormClass::Bcnf;
   }
-  if (!nonPrime.Has(b)) return Nf3NFOnly;
-  return NfViolates3NF;
+  if (!nonPrime.Has(b)) return NormalFormClass::ThirdOnly;
+  return NormalFormClass::Violates3NF;
 }
 
 bool IsSecondNormalForm(AttributeSet member, const DependencyList& dependencies,

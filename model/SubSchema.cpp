@@ -81,32 +81,28 @@ KeyList FindSchemaKeys(const SubSchema& record) {
 
 void ComputeNormalForm(SubSchema& record) {
   const AttributeSet nonPrime = MarkNonPrimeAttributes(record.keys);
-  int nf = NfBCNF;
-  for (const Dependency& d : record.dependencies) {
-    const int r = DependencyNormalForm(d, record.keys, nonPrime);
-    if (r == NfViolates3NF) {
-      nf = NfViolates3NF;
-    } else if (r == Nf3NFOnly && nf != NfViolates3NF) {
-      nf = Nf3NFOnly;
-    }
-  }
-  record.normalForm = static_cast<std::uint32_t>(nf);
+  NormalFormClass nf = NormalFormClass::Bcnf;
+  for (const Dependency& d : record.dependencies)
+    nf = WeakerClass(nf, DependencyNormalForm(d, record.keys, nonPrime));
+  record.normalForm = nf;
   record.belowSecondNormalForm =
-      nf == NfViolates3NF && !IsSecondNormalForm(record.member, record.dependencies, record.keys);
+      nf == NormalFormClass::Violates3NF &&
+      !IsSecondNormalForm(record.member, record.dependencies, record.keys);
 }
 
 std::string NormalFormReportLine(const SubSchema& record) {
   switch (record.normalForm) {
-    case NfViolates3NF:
+    case NormalFormClass::Violates3NF:
       return record.belowSecondNormalForm ? " Schema je v prvni normalni forme"
                                           : " Schema je ve druhe normalni forme";
-    case Nf3NFOnly:
+    case NormalFormClass::ThirdOnly:
       return " Schema je ve treti normalni forme";
-    case NfBCNF:
+    case NormalFormClass::Bcnf:
       return " Schema je v BCNF";
-    default:
-      return {};
+    case NormalFormClass::NotComputed:
+      break;
   }
+  return {};
 }
 
 void CompleteByProjection(SubSchema& record, const DependencyList& source) {

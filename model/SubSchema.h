@@ -7,18 +7,28 @@
 #include <cstdint>
 #include <string>
 
+#include "Nf.h"
 #include "Schema.h"
+
+// What a slot of the decomposition or synthesis window holds. Both windows
+// replace a schema by the ones a step makes of it; only the decomposition
+// tree tells a schema merged into a projection from one split in two.
+enum class SlotState : std::uint8_t {
+  Empty,
+  Current,  // a result schema
+  Replaced,
+  Absorbed,
+};
 
 struct SubSchema {
   AttributeSet member;
   // Order is the display order of the rows and of the reports.
   DependencyList dependencies;
   KeyList keys;
-  // The weakest class of the dependencies (Nf.h); 0 = not computed.
-  std::uint32_t normalForm = 0;
-  // What the slot holds; each window gives the values its own meaning.
-  std::uint32_t state = 0;
-  // Set with a normal form of 2 when the schema is not even in 2NF: the
+  // The weakest class of the dependencies.
+  NormalFormClass normalForm = NormalFormClass::NotComputed;
+  SlotState state = SlotState::Empty;
+  // Set with Violates3NF when the schema is not even in 2NF: the
   // reports then say first normal form.
   bool belowSecondNormalForm = false;
 };
@@ -32,9 +42,9 @@ AttributeTable MemberNames(AttributeSet member);
 // members.
 KeyList FindSchemaKeys(const SubSchema& record);
 
-// Sets `normalForm` from the record's dependencies and keys: 2 if some
-// dependency violates 3NF, else 3 if some violates BCNF, else 4 (also when
-// there are no dependencies); and `belowSecondNormalForm`.
+// Sets `normalForm` from the record's dependencies and keys: Violates3NF if
+// some dependency violates 3NF, else ThirdOnly if some violates BCNF, else
+// Bcnf (also when there are no dependencies); and `belowSecondNormalForm`.
 void ComputeNormalForm(SubSchema& record);
 
 // The report line of the normal form, empty for "not computed".

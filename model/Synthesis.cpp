@@ -50,12 +50,12 @@ bool HoldsEqual(const DependencyList& list, const Dependency& d) {
 // projection slots.
 void UndoProjections(SynthesisState& state) {
   for (int s = FirstLeftSideSlot; s < state.firstMergedSlot; ++s) {
-    if (state.schemas[s].state == SynthesisReplaced) state.schemas[s].state = SynthesisCurrent;
+    if (state.schemas[s].state == SlotState::Replaced) state.schemas[s].state = SlotState::Current;
   }
   state.schemas.resize(static_cast<std::size_t>(state.firstProjectionSlot));
   state.numberText.resize(static_cast<std::size_t>(state.firstProjectionSlot));
-  state.projectionsShown = 0;
-  state.projectionPossible = 1;
+  state.projectionsShown = false;
+  state.projectionPossible = true;
 }
 
 // Keys and normal form from the dependencies that hold in the schema: its
@@ -140,19 +140,19 @@ void LoadSynthesis(SynthesisState& state, const AttributeTable& names, Dependenc
   }
   start.dependencies = std::move(cover);
   start.keys = std::move(keys);
-  start.state = names[0].empty() ? SynthesisEmpty : SynthesisCurrent;
+  start.state = names[0].empty() ? SlotState::Empty : SlotState::Current;
   // Without dependencies the starting schema keeps "not computed".
   if (!start.dependencies.empty()) ComputeNormalForm(start);
 }
 
 void SplitByLeftSides(SynthesisState& state, SynthesisDialog& dialog) {
-  if (state.leftSidesShown != 0) {
+  if (state.leftSidesShown) {
     dialog.Inform(kSplitShown);
     return;
   }
-  state.leftSidesShown = 1;
-  if (state.schemas[0].normalForm == NfBCNF) return;
-  state.schemas[0].state = SynthesisReplaced;
+  state.leftSidesShown = true;
+  if (state.schemas[0].normalForm == NormalFormClass::Bcnf) return;
+  state.schemas[0].state = SlotState::Replaced;
   // The slots grow below; the cover is copied so that no reference into
   // them is kept.
   const DependencyList cover = state.schemas[0].dependencies;
@@ -211,33 +211,33 @@ void SplitByLeftSides(SynthesisState& state, SynthesisDialog& dialog) {
 
   for (int s = 1; s <= state.schemaCount; ++s) {
     ClassifyByCover(state.schemas[s], cover);
-    state.schemas[s].state = SynthesisCurrent;
+    state.schemas[s].state = SlotState::Current;
   }
   state.firstMergedSlot = SlotCount(state);
   state.firstProjectionSlot = SlotCount(state);
 }
 
 void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
-  if (state.leftSidesShown == 0) {
+  if (!state.leftSidesShown) {
     dialog.Inform(kSplitFirst);
     return;
   }
-  if (state.equivalentKeysPossible == 0) {
+  if (!state.equivalentKeysPossible) {
     dialog.Inform(kNoEquivalentKeys);
     return;
   }
-  if (state.equivalentKeysShown != 0) {
+  if (state.equivalentKeysShown) {
     dialog.Inform(kMergeShown);
     return;
   }
-  if (state.projectionsShown != 0) {
+  if (state.projectionsShown) {
     // Only a projection that made schemas is worth a question.
-    if (state.projectionPossible == 0 || dialog.AskYesNo(kProjectionsVanish)) {
+    if (!state.projectionPossible || dialog.AskYesNo(kProjectionsVanish)) {
       UndoProjections(state);
     }
   }
 
-  state.equivalentKeysShown = 1;
+  state.equivalentKeysShown = true;
   const DependencyList& cover = state.schemas[0].dependencies;
   const int count = state.schemaCount;
   // The unions go behind the split schemas and any projection schemas the
@@ -247,7 +247,7 @@ void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
   int merged = 0;
   int last = -1;
   for (int i = 1; i <= count; ++i) {
-    if (state.schemas[i].state == SynthesisReplaced) continue;
+    if (state.schemas[i].state == SlotState::Replaced) continue;
     const AttributeSet keyI = FirstKey(state.schemas[i]);
     const AttributeSet closureI = FullClosure(keyI, cover);
     // A slot merged as i goes on pairing with the later slots, and a slot
@@ -256,13 +256,15 @@ void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
       const AttributeSet keyJ = FirstKey(state.schemas[j]);
       if (!keyJ.IsSubsetOf(closureI) || !keyI.IsSubsetOf(FullClosure(keyJ, cover))) continue;
       SubSchema scratch = UnionSchema(state.schemas[i], state.schemas[j], cover);
-      if (scratch.normalForm != Nf3NFOnly && scratch.normalForm != NfBCNF) continue;
+      if (scratch.normalForm != NormalFormClass::ThirdOnly &&
+          scratch.normalForm != NormalFormClass::Bcnf)
+        continue;
       ++merged;
       ++last;
-      scratch.state = SynthesisCurrent;
+      scratch.state = SlotState::Current;
       unions.push_back(std::move(scratch));
-      state.schemas[i].state = SynthesisReplaced;
-      state.schemas[j].state = SynthesisReplaced;
+      state.schemas[i].state = SlotState::Replaced;
+      state.schemas[j].state = SlotState::Replaced;
       texts.push_back("Schema " + std::to_string(count + last + 1) + ": " + std::to_string(i) +
                       "+" + std::to_string(j));
     }
@@ -274,39 +276,39 @@ void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
   state.firstProjectionSlot += merged;
   if (merged == 0) {
     dialog.Inform(kNoEquivalentKeys);
-    state.equivalentKeysPossible = 0;
+    state.equivalentKeysPossible = false;
   }
   state.schemaCount = count + merged;
   state.lastMergedSlot = last;
 }
 
 void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
-  if (state.leftSidesShown == 0) {
+  if (!state.leftSidesShown) {
     dialog.Inform(kSplitFirst);
     return;
   }
-  if (state.projectionPossible == 0) {
+  if (!state.projectionPossible) {
     dialog.Inform(kNoProjection);
     return;
   }
-  if (state.projectionsShown != 0) {
+  if (state.projectionsShown) {
     dialog.Inform(kProjectionShown);
     return;
   }
-  state.projectionsShown = 1;
+  state.projectionsShown = true;
   int p = -1;
   // Every current schema takes part, the projection schemas made in this
   // step included, so that none is left inside another; each absorption
   // turns at least two current schemas into one, so the walk ends.
   for (int i = 1; i < SlotCount(state); ++i) {
-    if (state.schemas[i].state != SynthesisCurrent) continue;
+    if (state.schemas[i].state != SlotState::Current) continue;
     bool found = false;
     std::string text;
     SubSchema scratch;
     for (int j = 1; j < SlotCount(state); ++j) {
       SubSchema& container = state.schemas[i];
       SubSchema& inner = state.schemas[j];
-      if (j == i || inner.state != SynthesisCurrent || !inner.member.IsSubsetOf(container.member))
+      if (j == i || inner.state != SlotState::Current || !inner.member.IsSubsetOf(container.member))
         continue;
       if (!found) {
         scratch.member = container.member | inner.member;
@@ -317,8 +319,8 @@ void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
           if (FullClosure(d.LhsSet(), container.dependencies).Has(d.Rhs())) continue;
           InsertBehindHead(scratch.dependencies, d);
         }
-        container.state = SynthesisReplaced;
-        inner.state = SynthesisReplaced;
+        container.state = SlotState::Replaced;
+        inner.state = SlotState::Replaced;
         found = true;
         text = "Schema " + std::to_string(state.schemaCount + p + 2) + ": " +
                std::to_string(DisplayNumber(state, i)) + "+" +
@@ -326,7 +328,7 @@ void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
       } else {
         text += '+';
         text += std::to_string(DisplayNumber(state, j));
-        inner.state = SynthesisReplaced;
+        inner.state = SlotState::Replaced;
         scratch.member = scratch.member | inner.member;
         for (const Dependency& d : inner.dependencies) {
           if (!HoldsEqual(scratch.dependencies, d)) InsertBehindHead(scratch.dependencies, d);
@@ -336,13 +338,13 @@ void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
     if (!found) continue;
     scratch.keys = FindSchemaKeys(scratch);
     ClassifyByCover(scratch, state.schemas[0].dependencies);
-    scratch.state = SynthesisCurrent;
+    scratch.state = SlotState::Current;
     ++p;
     AppendSlot(state, std::move(scratch), std::move(text));
   }
   if (p == -1) {
     dialog.Inform(kNoProjection);
-    state.projectionPossible = 0;
+    state.projectionPossible = false;
   }
 }
 
@@ -402,7 +404,7 @@ void AppendSchemaReport(const SynthesisState& state, int slot, std::vector<std::
 std::vector<std::string> SynthesisResultReport(const SynthesisState& state) {
   std::vector<std::string> lines;
   for (int s = 0; s < SlotCount(state); ++s) {
-    if (state.schemas[s].state == SynthesisCurrent) AppendSchemaReport(state, s, lines);
+    if (state.schemas[s].state == SlotState::Current) AppendSchemaReport(state, s, lines);
   }
   return lines;
 }
@@ -410,7 +412,7 @@ std::vector<std::string> SynthesisResultReport(const SynthesisState& state) {
 std::vector<std::string> SynthesisCourseReport(const SynthesisState& state) {
   std::vector<std::string> lines;
   for (int s = 0; s < SlotCount(state); ++s) {
-    if (state.schemas[s].state == SynthesisEmpty) continue;
+    if (state.schemas[s].state == SlotState::Empty) continue;
     if (s == 0) {
       lines.emplace_back("PUVODNI SCHEMA:");
     } else if (s < state.firstMergedSlot) {

@@ -6,7 +6,6 @@
 // equivalent keys, and schemas absorbed by the schemas they lie in; and the
 // two reports.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,10 +19,8 @@
 // 90 split schemas and a key schema, and the later rows only combine these.
 inline constexpr int FirstLeftSideSlot = 1;
 
-// `state` of a synthesis slot.
-inline constexpr std::uint32_t SynthesisEmpty = 0;
-inline constexpr std::uint32_t SynthesisCurrent = 1;   // a current result schema
-inline constexpr std::uint32_t SynthesisReplaced = 2;  // split up, merged or absorbed
+// A slot's `state`: Current for a current result schema, Replaced once it is
+// split up, merged or absorbed.
 
 struct SynthesisState {
   // Indexed by slot; always holds slot 0.
@@ -42,11 +39,11 @@ struct SynthesisState {
   // Index within the merged slots of the last union, -1 when the merge made
   // none.
   int lastMergedSlot = 0;
-  std::uint8_t projectionsShown = 0;
-  std::uint8_t equivalentKeysShown = 0;
-  std::uint8_t leftSidesShown = 0;
-  std::uint8_t projectionPossible = 1;
-  std::uint8_t equivalentKeysPossible = 1;
+  bool projectionsShown = false;
+  bool equivalentKeysShown = false;
+  bool leftSidesShown = false;
+  bool projectionPossible = true;
+  bool equivalentKeysPossible = true;
 };
 
 // The messages and the one question of the steps; the window shows them as

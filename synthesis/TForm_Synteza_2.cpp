@@ -66,9 +66,9 @@ constexpr int kRowWidth = 250;
 // The panel shows nine rows; from ten on they are paged.
 constexpr int kRowsWithoutPaging = 9;
 
-QColor SchemaColour(std::uint32_t normalForm) {
-  // 0: not computed
-  return normalForm == 0 ? colours::White : SchemaFieldColour(normalForm);
+QColor SchemaColour(NormalFormClass normalForm) {
+  return normalForm == NormalFormClass::NotComputed ? colours::White
+                                                    : SchemaFieldColour(normalForm);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
@@ -386,7 +386,7 @@ void TForm_Synteza_2::ShowSlots() {
   ShowRow(rows_[0], FirstLeftSideSlot, LeftSideCount(state_));
   ShowRow(rows_[1], state_.firstMergedSlot, MergedCount(state_));
   ShowRow(rows_[2], state_.firstProjectionSlot, ProjectionCount(state_));
-  const bool split = state_.leftSidesShown != 0;
+  const bool split = state_.leftSidesShown;
   const bool merged = MergedCount(state_) > 0;
   const bool projected = ProjectionCount(state_) > 0;
   Group_LS->setVisible(split);
@@ -416,7 +416,7 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
     field.setProperty("tag", slot);
     const QString text = slot < 0 ? QString() : ToText(SynthesisFieldText(state_, slot));
     ShowWhole(field, text);
-    const bool replaced = schema.state == SynthesisReplaced;
+    const bool replaced = schema.state == SlotState::Replaced;
     field.setToolTip(TextWithHint(
         replaced ? text + QLatin1Char('\n') + tr("Nahrazeno: schema bylo sloucene nebo pohlcene")
                  : text,
@@ -432,7 +432,7 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
                       label.height());
     field.setGeometry(label.geometry().right() + 7, field.y(),
                       row.columnPitch - labelWidth - kCellGap, field.height());
-    const bool present = schema.state != SynthesisEmpty;
+    const bool present = schema.state != SlotState::Empty;
     field.setEnabled(present);
     field.setVisible(present);
     label.setVisible(present);

@@ -150,13 +150,13 @@ void TForm_Test_Decomposition::a_spravnaodpovedExecute() {
   std::size_t k = 0;
   for (const Dependency& d : dependencies) {
     switch (DependencyNormalForm(d, keys, nonPrime)) {
-      case NfViolates3NF:
+      case NormalFormClass::Violates3NF:
         solutionBoxes3NF[k]->setChecked(true);
         break;
-      case Nf3NFOnly:
+      case NormalFormClass::ThirdOnly:
         solutionBoxesBCNF[k]->setChecked(true);
         break;
-      case NfBCNF:
+      case NormalFormClass::Bcnf:
         break;
       default:
         messages_.Inform(QStringLiteral("Chyba pri overovani zavislosti"));

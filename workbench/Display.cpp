@@ -108,15 +108,17 @@ QColor Background(const QWidget& widget) {
   return widget.palette().color(QPalette::Base);
 }
 
-QColor SchemaFieldColour(std::uint32_t normalForm) {
+QColor SchemaFieldColour(NormalFormClass normalForm) {
   switch (normalForm) {
-    case Nf3NFOnly:
+    case NormalFormClass::ThirdOnly:
       return colours::RowYellow;
-    case NfBCNF:
+    case NormalFormClass::Bcnf:
       return colours::Light3D();
-    default:
-      return colours::SchemaOrange;
+    case NormalFormClass::Violates3NF:
+    case NormalFormClass::NotComputed:
+      break;
   }
+  return colours::SchemaOrange;
 }
 
 void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
@@ -127,15 +129,15 @@ void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
   field.setText(ToText(ShowDependency(dependency, names)));
   field.setCursorPosition(0);
   switch (DependencyNormalForm(dependency, keys, nonPrime)) {
-    case NfViolates3NF:
+    case NormalFormClass::Violates3NF:
       SetBackground(field, colours::RowYellow);
       field.setEnabled(true);
       break;
-    case Nf3NFOnly:
+    case NormalFormClass::ThirdOnly:
       SetBackground(field, colours::BcnfGreen);
       field.setEnabled(true);
       break;
-    case NfBCNF:
+    case NormalFormClass::Bcnf:
       SetBackground(field, colours::ButtonFace());
       field.setEnabled(false);
       break;

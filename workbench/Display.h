@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "Nf.h"
 #include "Schema.h"
 
 class QAction;
@@ -77,7 +78,7 @@ QColor Background(const QWidget& widget);
 
 // The colour of a schema field by the schema's normal form: yellow for
 // third normal form, the light 3-D colour for BCNF, orange-red below 3NF.
-QColor SchemaFieldColour(std::uint32_t normalForm);
+QColor SchemaFieldColour(NormalFormClass normalForm);
 
 // Shows one dependency in a one-line field, coloured and enabled by its
 // normal-form class: yellow and enabled when it violates 3NF, green and

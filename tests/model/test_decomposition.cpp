@@ -41,23 +41,26 @@ TEST(SubSchema, KeysAreFoundOverTheMembersOnly) {
 }
 
 TEST(SubSchema, NormalFormTakesTheWeakestClass) {
+  using enum NormalFormClass;
   struct Case {
     const char* members;
     const char* deps;
-    std::uint32_t expected;
+    NormalFormClass expected;
     const char* reportLine;
   } cases[] = {
-      {"ABC", "", 4, " Schema je v BCNF"},  // no dependency
+      {"ABC", "", Bcnf, " Schema je v BCNF"},  // no dependency
       // B -> C violates 3NF; B depends on the key A as a whole.
-      {"ABC", "A->B; B->C", 2, " Schema je ve druhe normalni forme"},
-      {"ABC", "B->C; A->B", 2, " Schema je ve druhe normalni forme"},  // the order does not matter
+      {"ABC", "A->B; B->C", Violates3NF, " Schema je ve druhe normalni forme"},
+      {"ABC", "B->C; A->B", Violates3NF,
+       " Schema je ve druhe normalni forme"},  // the order does not matter
       // B depends on A, a part of the key A C: not even 2NF.
-      {"ABC", "A->B", 2, " Schema je v prvni normalni forme"},
+      {"ABC", "A->B", Violates3NF, " Schema je v prvni normalni forme"},
       // A constant depends on the empty part of any key.
-      {"AB", "->B", 2, " Schema je v prvni normalni forme"},
-      {"ABC", "AB->C; C->B", 3, " Schema je ve treti normalni forme"},  // C -> B violates only BCNF
-      {"AB", "A->B; B->A", 4, " Schema je v BCNF"},                     // both sides are keys
-      {"ABC", "AB->C; C->B; A->A", 3, " Schema je ve treti normalni forme"},
+      {"AB", "->B", Violates3NF, " Schema je v prvni normalni forme"},
+      {"ABC", "AB->C; C->B", ThirdOnly,
+       " Schema je ve treti normalni forme"},           // C -> B violates only BCNF
+      {"AB", "A->B; B->A", Bcnf, " Schema je v BCNF"},  // both sides are keys
+      {"ABC", "AB->C; C->B; A->A", ThirdOnly, " Schema je ve treti normalni forme"},
   };
   for (const Case& c : cases) {
     SubSchema r = Record(c.members, c.deps);
@@ -228,9 +231,9 @@ std::string Snapshot(const DecompositionState& state) {
   std::string out;
   for (int s = 0; s < DecompositionSlots; ++s) {
     const SubSchema& r = state.schemas[s];
-    out += std::to_string(s) + ":" + std::to_string(r.state) + "/" + std::to_string(r.normalForm) +
-           "[" + state.numberText[s] + "]" + Letters(r.member) + "|" + DepsText(r.dependencies) +
-           "|";
+    out += std::to_string(s) + ":" + std::to_string(static_cast<int>(r.state)) + "/" +
+           std::to_string(static_cast<int>(r.normalForm)) + "[" + state.numberText[s] + "]" +
+           Letters(r.member) + "|" + DepsText(r.dependencies) + "|";
     for (const std::string& k : KeyLetters(r.keys))
       out += k + ",";
     out += "\n";
@@ -248,7 +251,7 @@ struct Expected {
   const char* members;
   const char* deps;
   std::vector<std::string> keys;
-  std::uint32_t normalForm;
+  int normalForm;
   const char* number;
 };
 
@@ -256,11 +259,11 @@ void ExpectSlots(const DecompositionState& state, const std::vector<Expected>& e
   for (const Expected& e : expected) {
     const SubSchema& r = state.schemas[e.slot];
     SCOPED_TRACE("slot " + std::to_string(e.slot));
-    EXPECT_EQ(r.state, SlotPresent);
+    EXPECT_EQ(r.state, SlotState::Current);
     EXPECT_EQ(Letters(r.member), e.members);
     EXPECT_EQ(DepsText(r.dependencies), e.deps);
     EXPECT_EQ(KeyLetters(r.keys), e.keys);
-    EXPECT_EQ(r.normalForm, e.normalForm);
+    EXPECT_EQ(static_cast<int>(r.normalForm), e.normalForm);
     EXPECT_EQ(state.numberText[e.slot], e.number);
   }
 }
@@ -271,20 +274,20 @@ TEST(LoadDecomposition, TheRootIsACopyOfTheSchema) {
   const KeyList keys = ComputeKeys(list, names);
   DecompositionState state;
   state.schemaCounter = 9;
-  state.uncoveredPossible = 0;
+  state.uncoveredPossible = false;
   LoadDecomposition(state, names, list, keys);
   // The main window may free its lists while the window stays open.
   list.clear();
   ExpectSlots(state, {{0, "ABC", "A->B; B->C", {"A"}, 2, "0"}});
   EXPECT_EQ(state.schemaCounter, 0);
-  EXPECT_EQ(state.uncoveredPossible, 1);
+  EXPECT_EQ(state.uncoveredPossible, true);
   for (int s = 1; s < DecompositionSlots; ++s)
-    EXPECT_EQ(state.schemas[s].state, SlotEmpty);
+    EXPECT_EQ(state.schemas[s].state, SlotState::Empty);
 }
 
 TEST(LoadDecomposition, ASchemaWithoutDependenciesHasNoNormalForm) {
   const DecompositionState state = Loaded("ABC", "");
-  EXPECT_EQ(state.schemas[0].normalForm, 0u);
+  EXPECT_EQ(state.schemas[0].normalForm, NormalFormClass::NotComputed);
   EXPECT_EQ(SchemaFieldText(state, 0), "A; B; C; ");
 }
 
@@ -294,7 +297,7 @@ TEST(DecomposeSchema, SplitsByTheChosenDependency) {
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   EXPECT_TRUE(dialog.shown.empty());
   ExpectSlots(state, {{1, "BC", "B->C", {"B"}, 4, "1"}, {2, "AB", "A->B", {"A"}, 4, "2"}});
-  EXPECT_EQ(state.schemas[0].state, SlotDecomposed);
+  EXPECT_EQ(state.schemas[0].state, SlotState::Replaced);
   EXPECT_EQ(state.splitLabel[0], "B -> C");
   EXPECT_EQ(state.splitDependency[0], 1);
   EXPECT_EQ(state.schemaCounter, 2);
@@ -390,7 +393,7 @@ TEST(DecomposeSchema, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
   dialog.answers = {true};
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   for (int slot : {3, 4, 5, 6, 11, 12}) {
-    EXPECT_EQ(state.schemas[slot].state, SlotEmpty) << slot;
+    EXPECT_EQ(state.schemas[slot].state, SlotState::Empty) << slot;
     EXPECT_TRUE(state.schemas[slot].dependencies.empty()) << slot;
     EXPECT_TRUE(state.schemas[slot].keys.empty()) << slot;
   }
@@ -446,8 +449,8 @@ TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
   // C -> A keeps its right-hand side, but C reaches D only through the root;
   // the schema added for it covers C -> D as well.
   ExpectSlots(state, {{15, "CD", "C->D", {"C"}, 4, "3"}});
-  EXPECT_EQ(state.schemas[16].state, SlotEmpty);
-  EXPECT_EQ(state.uncoveredDone, 1);
+  EXPECT_EQ(state.schemas[16].state, SlotState::Empty);
+  EXPECT_EQ(state.uncoveredDone, true);
 
   // Once found, the search does not run again until the next split.
   const std::string before = Snapshot(state);
@@ -464,8 +467,8 @@ TEST(Uncovered, NothingLostIsReportedEachTime) {
   AddUncoveredSchemas(state, dialog);
   EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Nejsou zadne nepokryte zavislosti",
                                                     "Nejsou zadne nepokryte zavislosti"}));
-  EXPECT_EQ(state.uncoveredPossible, 0);
-  EXPECT_EQ(state.schemas[15].state, SlotEmpty);
+  EXPECT_EQ(state.uncoveredPossible, false);
+  EXPECT_EQ(state.schemas[15].state, SlotState::Empty);
 }
 
 TEST(Uncovered, PresentSchemasCountWhateverOrderTheTreeWasSplitIn) {
@@ -483,9 +486,9 @@ TEST(Uncovered, AtMostSevenSchemasAreAdded) {
   // Eight dependencies that no tree schema holds.
   DecompositionState state = Loaded("ABCDEFGHIJKLMNOPQ", "");
   state.schemas[0].dependencies = Deps("A->B; C->D; E->F; G->H; I->J; K->L; M->N; O->P");
-  state.schemas[0].state = SlotDecomposed;
+  state.schemas[0].state = SlotState::Replaced;
   for (int slot : {1, 2}) {
-    state.schemas[slot].state = SlotPresent;
+    state.schemas[slot].state = SlotState::Current;
     state.schemas[slot].member = Set("Q");
     state.schemas[slot].keys = {{Set("Q"), 0}};
   }
@@ -515,7 +518,7 @@ TEST(Projection, NothingContainedIsReportedEachTime) {
   AddProjectionSchemas(state, dialog);
   EXPECT_EQ(dialog.shown,
             (std::vector<std::string>{"Zadne schema neni projekci", "Zadne schema neni projekci"}));
-  EXPECT_EQ(state.projectionPossible, 0);
+  EXPECT_EQ(state.projectionPossible, false);
 }
 
 // E -> D, D -> B, F -> B, F -> A, A + B -> F split by E -> D and then
@@ -541,8 +544,8 @@ TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
   // further ones everything.
   ExpectSlots(state, {{22, "ABF", "AB->F; F->B; F->A; F->B", {"AB", "F"}, 4, "Schema 6+3+5"}});
   for (int slot : {5, 15, 16})
-    EXPECT_EQ(state.schemas[slot].state, SlotAbsorbed) << slot;
-  EXPECT_EQ(state.schemas[1].state, SlotPresent);
+    EXPECT_EQ(state.schemas[slot].state, SlotState::Absorbed) << slot;
+  EXPECT_EQ(state.schemas[1].state, SlotState::Current);
   EXPECT_EQ(state.schemaCounter, 6);
 
   const std::string before = Snapshot(state);
@@ -556,13 +559,13 @@ TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
 DecompositionState HandBuiltLeaves(const std::vector<std::string>& members,
                                    const std::vector<std::string>& numbers) {
   DecompositionState state = Loaded("ABCDEFGHIJKLMNOPQRST", "A->B");
-  state.schemas[0].state = SlotDecomposed;
+  state.schemas[0].state = SlotState::Replaced;
   for (std::size_t k = 0; k < members.size(); ++k) {
     SubSchema& r = state.schemas[k + 1];
-    r.state = SlotPresent;
+    r.state = SlotState::Current;
     r.member = Set(members[k]);
     r.keys = {{r.member, 0}};
-    r.normalForm = 4;
+    r.normalForm = NormalFormClass::Bcnf;
     state.numberText[k + 1] = numbers[k];
   }
   return state;
@@ -590,9 +593,9 @@ TEST(Projection, AtMostSixProjectionSchemas) {
   EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Dalsi schemata nemohu pridat"}));
   EXPECT_EQ(state.numberText[27], "Schema 11+12");
   // The seventh container and its contained schema stay results.
-  EXPECT_EQ(state.schemas[13].state, SlotPresent);
-  EXPECT_EQ(state.schemas[14].state, SlotPresent);
-  EXPECT_EQ(state.schemas[12].state, SlotAbsorbed);
+  EXPECT_EQ(state.schemas[13].state, SlotState::Current);
+  EXPECT_EQ(state.schemas[14].state, SlotState::Current);
+  EXPECT_EQ(state.schemas[12].state, SlotState::Absorbed);
 }
 
 TEST(Uncovered, AsksBeforeDiscardingProjections) {
@@ -601,11 +604,11 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
   ASSERT_TRUE(Split(state, 0, "C->D", dialog));  // 1 = CD, 2 = ABC
   ASSERT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BC, 6 = AB
   // The state of a projection that found something.
-  state.schemas[5].state = SlotAbsorbed;
+  state.schemas[5].state = SlotState::Absorbed;
   state.schemas[22] = state.schemas[5];
-  state.schemas[22].state = SlotPresent;
+  state.schemas[22].state = SlotState::Current;
   state.numberText[22] = "Schema 3+9";
-  state.projectionDone = 1;
+  state.projectionDone = true;
 
   const std::string before = Snapshot(state);
   dialog.answers = {false};
@@ -621,10 +624,10 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
   EXPECT_EQ(dialog.shown,
             (std::vector<std::string>{"Schemata vytvorena projekci zmizi. Prejete si pokracovat?",
                                       "Nejsou zadne nepokryte zavislosti"}));
-  EXPECT_EQ(state.schemas[5].state, SlotPresent);
-  EXPECT_EQ(state.schemas[22].state, SlotEmpty);
-  EXPECT_EQ(state.projectionDone, 0);
-  EXPECT_EQ(state.projectionPossible, 1);
+  EXPECT_EQ(state.schemas[5].state, SlotState::Current);
+  EXPECT_EQ(state.schemas[22].state, SlotState::Empty);
+  EXPECT_EQ(state.projectionDone, false);
+  EXPECT_EQ(state.projectionPossible, true);
 }
 
 TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
@@ -667,9 +670,9 @@ TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
     dialog.answers = {true};
     EXPECT_TRUE(Split(state, 1, "D->B", dialog));
     for (int slot = 1; slot < TreeSlots; ++slot)
-      EXPECT_NE(state.schemas[slot].state, SlotAbsorbed) << slot;
+      EXPECT_NE(state.schemas[slot].state, SlotState::Absorbed) << slot;
     for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
-      EXPECT_EQ(state.schemas[slot].state, SlotEmpty) << slot;
+      EXPECT_EQ(state.schemas[slot].state, SlotState::Empty) << slot;
     EXPECT_EQ(state.projectionDone + state.uncoveredDone, 0);
     EXPECT_EQ(state.projectionPossible + state.uncoveredPossible, 2);
   }
@@ -679,13 +682,13 @@ TEST(DecomposeSchema, AProjectionAloneAsksAboutProjections) {
   ScriptedDialog dialog;
   DecompositionState state = LosingCD(dialog);
   AddUncoveredSchemas(state, dialog);
-  ASSERT_EQ(state.schemas[15].state, SlotPresent);
+  ASSERT_EQ(state.schemas[15].state, SlotState::Current);
   // Without the added schema the uncovered search would have found nothing.
   state.schemas[15] = SubSchema{};
-  state.uncoveredPossible = 0;
+  state.uncoveredPossible = false;
   state.schemas[1].member = Set("ABCD");
   AddProjectionSchemas(state, dialog);
-  ASSERT_EQ(state.schemas[22].state, SlotPresent);
+  ASSERT_EQ(state.schemas[22].state, SlotState::Current);
   dialog.shown.clear();
   dialog.answers = {true};
   EXPECT_TRUE(Split(state, 2, "C->A", dialog));

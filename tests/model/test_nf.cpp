@@ -24,7 +24,7 @@ TEST_P(NfTable, ClassOfEveryDependency) {
   const AttributeSet nonPrime = MarkNonPrimeAttributes(keys);
   std::vector<int> classes;
   for (const Dependency& d : list)
-    classes.push_back(DependencyNormalForm(d, keys, nonPrime));
+    classes.push_back(static_cast<int>(DependencyNormalForm(d, keys, nonPrime)));
   EXPECT_EQ(classes, c.classes);
 }
 

@@ -60,8 +60,8 @@ std::string Join(const std::vector<std::string>& items, const char* separator) {
 // A schema as "members {dependencies} keys nf/state".
 std::string SchemaText(const SubSchema& r) {
   return Letters(r.member) + " {" + DepsText(r.dependencies) + "} " +
-         Join(KeyLetters(r.keys), ",") + " " + std::to_string(r.normalForm) + "/" +
-         std::to_string(r.state);
+         Join(KeyLetters(r.keys), ",") + " " + std::to_string(static_cast<int>(r.normalForm)) +
+         "/" + std::to_string(static_cast<int>(r.state));
 }
 
 // A slot as "slot: members {dependencies} keys nf/state".
@@ -73,7 +73,7 @@ std::string SlotText(const SynthesisState& state, int s) {
 std::vector<std::string> Slots(const SynthesisState& state) {
   std::vector<std::string> out;
   for (int s = 1; s < SlotCount(state); ++s) {
-    if (state.schemas[s].state != SynthesisEmpty) out.push_back(SlotText(state, s));
+    if (state.schemas[s].state != SlotState::Empty) out.push_back(SlotText(state, s));
   }
   return out;
 }
@@ -121,16 +121,16 @@ TEST(Synthesis, LoadTakesTheCoverAndKeysIntoSlotZero) {
   EXPECT_EQ(Letters(start.member), "ABC");
   EXPECT_EQ(DepsText(start.dependencies), "A->B; B->C");
   EXPECT_EQ(KeyLetters(start.keys), (Lines{"A"}));
-  EXPECT_EQ(start.normalForm, 2u);
-  EXPECT_EQ(start.state, SynthesisCurrent);
+  EXPECT_EQ(start.normalForm, NormalFormClass::Violates3NF);
+  EXPECT_EQ(start.state, SlotState::Current);
   EXPECT_EQ(SynthesisFieldText(state, 0), "A; B; C; ");
-  EXPECT_EQ(state.equivalentKeysPossible, 1);
-  EXPECT_EQ(state.projectionPossible, 1);
+  EXPECT_EQ(state.equivalentKeysPossible, true);
+  EXPECT_EQ(state.projectionPossible, true);
 
   // Without dependencies the normal form stays "not computed"; without
   // names the slot is empty.
-  EXPECT_EQ(Loaded("AB", "").schemas[0].normalForm, 0u);
-  EXPECT_EQ(Loaded("", "").schemas[0].state, SynthesisEmpty);
+  EXPECT_EQ(Loaded("AB", "").schemas[0].normalForm, NormalFormClass::NotComputed);
+  EXPECT_EQ(Loaded("", "").schemas[0].state, SlotState::Empty);
 }
 
 TEST(Synthesis, SplitByLeftSides) {
@@ -169,7 +169,7 @@ TEST(Synthesis, SplitByLeftSides) {
     ScriptedDialog dialog;
     SplitByLeftSides(state, dialog);
     EXPECT_EQ(Slots(state), c.slots) << c.cover;
-    EXPECT_EQ(state.schemas[0].state, SynthesisReplaced) << c.cover;
+    EXPECT_EQ(state.schemas[0].state, SlotState::Replaced) << c.cover;
     EXPECT_EQ(state.schemaCount, static_cast<int>(c.slots.size())) << c.cover;
     EXPECT_TRUE(dialog.messages.empty()) << c.cover;
   }
@@ -177,12 +177,12 @@ TEST(Synthesis, SplitByLeftSides) {
 
 TEST(Synthesis, SplitOfABcnfSchemaCreatesNothing) {
   SynthesisState state = Loaded("ABC", "A->B; A->C");
-  ASSERT_EQ(state.schemas[0].normalForm, 4u);
+  ASSERT_EQ(state.schemas[0].normalForm, NormalFormClass::Bcnf);
   ScriptedDialog dialog;
   SplitByLeftSides(state, dialog);
   EXPECT_TRUE(Slots(state).empty());
-  EXPECT_EQ(state.schemas[0].state, SynthesisCurrent);
-  EXPECT_EQ(state.leftSidesShown, 1);
+  EXPECT_EQ(state.schemas[0].state, SlotState::Current);
+  EXPECT_EQ(state.leftSidesShown, true);
 
   // The later steps find nothing to merge or absorb.
   MergeEquivalentKeys(state, dialog);
@@ -197,8 +197,8 @@ TEST(Synthesis, StepsOutOfOrderOrRepeatedOnlyTellTheStudent) {
   AbsorbProjections(state, dialog);
   EXPECT_EQ(dialog.messages, (Lines{kSplitFirst, kSplitFirst}));
   EXPECT_TRUE(Slots(state).empty());
-  EXPECT_EQ(state.equivalentKeysShown, 0);
-  EXPECT_EQ(state.projectionsShown, 0);
+  EXPECT_EQ(state.equivalentKeysShown, false);
+  EXPECT_EQ(state.projectionsShown, false);
 
   SplitByLeftSides(state, dialog);
   const Lines afterSplit = Slots(state);
@@ -252,8 +252,8 @@ TEST(Synthesis, ThreeEquivalentKeysGiveTwoUnions) {
   EXPECT_EQ(DisplayNumber(state, 5), 5);
   EXPECT_EQ(DisplayNumber(state, 6), 6);
   for (int s : {1, 2, 3})
-    EXPECT_EQ(state.schemas[s].state, SynthesisReplaced) << s;
-  EXPECT_EQ(state.schemas[4].state, SynthesisCurrent);
+    EXPECT_EQ(state.schemas[s].state, SlotState::Replaced) << s;
+  EXPECT_EQ(state.schemas[4].state, SlotState::Current);
 }
 
 TEST(Synthesis, UnionBelowThirdNormalFormIsDropped) {
@@ -267,7 +267,7 @@ TEST(Synthesis, UnionBelowThirdNormalFormIsDropped) {
   const Lines afterSplit = Slots(state);
   MergeEquivalentKeys(state, dialog);
   EXPECT_EQ(Slots(state), afterSplit);
-  EXPECT_EQ(state.equivalentKeysPossible, 0);
+  EXPECT_EQ(state.equivalentKeysPossible, false);
   EXPECT_EQ(state.lastMergedSlot, -1);
   // A second press says the same at once.
   MergeEquivalentKeys(state, dialog);
@@ -307,7 +307,7 @@ TEST(Synthesis, ProjectionAbsorbsContainedSchemas) {
     AbsorbProjections(state, dialog);
     Lines projections, labels;
     for (int s = state.firstProjectionSlot; s < SlotCount(state); ++s) {
-      if (state.schemas[s].state == SynthesisEmpty) continue;
+      if (state.schemas[s].state == SlotState::Empty) continue;
       projections.push_back(SchemaText(state.schemas[s]));
       labels.push_back(state.numberText[s]);
     }
@@ -331,9 +331,9 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
     EXPECT_EQ(dialog.messages, (Lines{kQuestion}));
     EXPECT_EQ(ProjectionCount(state), 0);
     EXPECT_EQ(SlotCount(state), 5);
-    EXPECT_EQ(state.projectionsShown, 0);
+    EXPECT_EQ(state.projectionsShown, false);
     EXPECT_EQ(state.numberText[4], "Schema 4: 1+2");
-    EXPECT_EQ(state.schemas[3].state, SynthesisCurrent);
+    EXPECT_EQ(state.schemas[3].state, SlotState::Current);
     // The projection may run again.
     dialog.messages.clear();
     AbsorbProjections(state, dialog);
@@ -353,9 +353,9 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
     // The union goes in front of the projection schema.
     ASSERT_EQ(SlotCount(state), 6);
     EXPECT_EQ(state.numberText[5], "Schema 4: 3+1");
-    EXPECT_EQ(state.schemas[5].state, SynthesisCurrent);
+    EXPECT_EQ(state.schemas[5].state, SlotState::Current);
     EXPECT_EQ(state.numberText[4], "Schema 4: 2+3");
-    EXPECT_EQ(state.projectionsShown, 1);
+    EXPECT_EQ(state.projectionsShown, true);
   }
   // A projection that found nothing is undone without a question.
   {
@@ -366,8 +366,8 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
     ASSERT_EQ(dialog.messages, (Lines{kNoProjection}));
     MergeEquivalentKeys(state, dialog);
     EXPECT_EQ(dialog.messages, (Lines{kNoProjection, kNoEquivalentKeys}));
-    EXPECT_EQ(state.projectionPossible, 1);
-    EXPECT_EQ(state.projectionsShown, 0);
+    EXPECT_EQ(state.projectionPossible, true);
+    EXPECT_EQ(state.projectionsShown, false);
   }
 }
 
@@ -410,7 +410,7 @@ TEST(Synthesis, RowsGrowWithTheCover) {
   // Nine pairs of a schema and one lying inside it: nine projections.
   {
     SynthesisState state = Loaded("ABCDEFGHIJKLMNOPQR", "");
-    state.leftSidesShown = 1;
+    state.leftSidesShown = true;
     state.schemaCount = 18;
     state.schemas.resize(19);
     state.numberText.resize(19);
@@ -420,14 +420,14 @@ TEST(Synthesis, RowsGrowWithTheCover) {
       SubSchema& inner = state.schemas[2 * k + 2];
       outer.member = AttributeSet::Of({AttributeIndex(2 * k), AttributeIndex(2 * k + 1)});
       inner.member = AttributeSet::Of({AttributeIndex(2 * k)});
-      outer.state = inner.state = SynthesisCurrent;
+      outer.state = inner.state = SlotState::Current;
     }
     ScriptedDialog dialog;
     AbsorbProjections(state, dialog);
     EXPECT_TRUE(dialog.messages.empty());
     EXPECT_EQ(ProjectionCount(state), 9);
     for (int s = 1; s < SlotCount(state); ++s)
-      EXPECT_EQ(state.schemas[s].state, s < 19 ? SynthesisReplaced : SynthesisCurrent) << s;
+      EXPECT_EQ(state.schemas[s].state, s < 19 ? SlotState::Replaced : SlotState::Current) << s;
     EXPECT_EQ(state.numberText.back(), "Schema 27: 17+18");
   }
 }

@@ -28,7 +28,7 @@ void ExpectExactSlot(const SubSchema& slot, const std::vector<brute::Fd>& root,
   EXPECT_EQ(keys, exact) << trace;
   const int nf = brute::NormalFormOf(slot.member.mask, root, exact);
   EXPECT_EQ(static_cast<int>(slot.normalForm), nf) << trace;
-  if (nf == NfViolates3NF) {
+  if (nf == static_cast<int>(NormalFormClass::Violates3NF)) {
     EXPECT_EQ(slot.belowSecondNormalForm, !brute::IsSecondNormalForm(slot.member.mask, root, exact))
         << trace;
   }
@@ -60,7 +60,7 @@ TEST(DecompositionProperty, SplitsAreLosslessAndEverySchemaIsExact) {
       dialog.answers = {true};
       std::vector<int> candidates;
       for (int slot = 0; slot < SplitNodes; ++slot) {
-        if (state.schemas[slot].state != SlotEmpty) candidates.push_back(slot);
+        if (state.schemas[slot].state != SlotState::Empty) candidates.push_back(slot);
       }
       const int s = candidates[rng() % candidates.size()];
       const SubSchema& parent = state.schemas[s];
@@ -68,7 +68,8 @@ TEST(DecompositionProperty, SplitsAreLosslessAndEverySchemaIsExact) {
       const int d = std::uniform_int_distribution<int>(
           0, static_cast<int>(parent.dependencies.size()) - 1)(rng);
       const Dependency& chosen = *std::next(parent.dependencies.begin(), d);
-      if (DependencyNormalForm(chosen, parent.keys, MarkNonPrimeAttributes(parent.keys)) == NfBCNF)
+      if (DependencyNormalForm(chosen, parent.keys, MarkNonPrimeAttributes(parent.keys)) ==
+          NormalFormClass::Bcnf)
         continue;
       const AttributeSet x = chosen.LhsSet();
       if (!DecomposeSchema(state, d, s, dialog)) continue;
@@ -90,7 +91,7 @@ TEST(DecompositionProperty, SplitsAreLosslessAndEverySchemaIsExact) {
     AddProjectionSchemas(state, dialog);
     for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
       const SubSchema& extra = state.schemas[slot];
-      if (extra.state == SlotEmpty) continue;
+      if (extra.state == SlotState::Empty) continue;
       for (const brute::Fd& f : brute::FromList(extra.dependencies))
         EXPECT_TRUE(brute::Implies(root, f.lhs, f.rhs)) << DepsText(list);
       ExpectExactSlot(extra, root, DepsText(list) + " slot " + std::to_string(slot));

@@ -99,7 +99,7 @@ TEST(SynthesisProperty, CoverIsMinimalAndEveryResultIsSound) {
     const std::uint32_t all = AllAttributesMask >> (MaxAttributes - n);
     for (int s = 0; s < SlotCount(state); ++s) {
       const SubSchema& r = state.schemas[s];
-      if (r.state != SynthesisCurrent) continue;
+      if (r.state != SlotState::Current) continue;
       const std::uint32_t m = r.member.mask;
       results.push_back(m);
       covered |= m;
@@ -112,7 +112,7 @@ TEST(SynthesisProperty, CoverIsMinimalAndEveryResultIsSound) {
       const std::vector<std::uint32_t> exact = brute::KeysOf(m, original);
       ASSERT_EQ(found, exact) << context << " slot " << s;
       const int nf = brute::NormalFormOf(m, original, exact);
-      ASSERT_GE(nf, Nf3NFOnly) << context << " slot " << s;
+      ASSERT_GE(nf, static_cast<int>(NormalFormClass::ThirdOnly)) << context << " slot " << s;
       ASSERT_EQ(static_cast<int>(r.normalForm), nf) << context << " slot " << s;
       for (const brute::Fd& f : brute::FromList(r.dependencies))
         ASSERT_TRUE(brute::Implies(original, f.lhs, f.rhs)) << context;
