@@ -28,6 +28,22 @@ bool SchemaFile::HasSchemaSuffix(const QString& path) {
   return QFileInfo(path).suffix().compare(kSuffix, Qt::CaseInsensitive) == 0;
 }
 
+QString SchemaFile::WithSchemaSuffix(const QString& path) {
+  return HasSchemaSuffix(path) ? path : path + QLatin1Char('.') + kSuffix;
+}
+
+QByteArray SchemaFile::Bytes(const Schema& schema) {
+  NameBytes names;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    // The editors only accept names the character set can hold, so the
+    // replacement bytes of a failed conversion never reach a file in practice.
+    QStringEncoder encoder(kFileCharset);
+    names[i] =
+        QByteArray(encoder.encode(QString::fromStdString(schema.attributes[i]))).toStdString();
+  }
+  return QByteArray::fromStdString(WriteSchemaBytes(names, schema.dependencies));
+}
+
 QString SchemaFile::ReasonText(const DbcRefusal& refusal) {
   using Reason = DbcRefusal::Reason;
   const QString detail = QString::number(refusal.detail);

@@ -40,7 +40,11 @@ class SchemaFile final {
 
  public:
   static SchemaReadResult Read(const QString& path);
+  // The bytes of the file that holds `schema`.
+  static QByteArray Bytes(const Schema& schema);
   static bool HasSchemaSuffix(const QString& path);
+  // `path`, with ".dbc" added unless its own suffix is already "dbc".
+  static QString WithSchemaSuffix(const QString& path);
   // The position counts bytes from 1, as a text editor counts columns.
   static QString RefusalText(const DbcRefusal& refusal);
 

@@ -1,18 +1,13 @@
 #include "File_open_close.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QStringEncoder>
 
-#include "Display.h"
 #include "Platform.h"
 #include "WholeFileWrite.h"
 
 namespace {
 
-const char* const kFileCharset = "windows-1250";
 const QString kSaveFilter = QStringLiteral("Schemario|*.DBC");
-const QString kSuffix = QStringLiteral("dbc");
 
 }  // namespace
 
@@ -21,15 +16,7 @@ File_open_close::File_open_close(MessageService& messages, FileDialogService& di
 
 bool File_open_close::WriteSchema(const QString& path, const Schema& schema,
                                   const QString& openFailure) {
-  NameBytes names;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    // The editors only accept names the character set can hold, so the
-    // replacement bytes of a failed conversion never reach a file in practice.
-    QStringEncoder encoder(kFileCharset);
-    names[i] = QByteArray(encoder.encode(ToText(schema.attributes[i]))).toStdString();
-  }
-  const std::string bytes = WriteSchemaBytes(names, schema.dependencies);
-  switch (WriteWholeFile(path, QByteArray::fromStdString(bytes))) {
+  switch (WriteWholeFile(path, SchemaFile::Bytes(schema))) {
     case WriteOutcome::Written:
       return true;
     case WriteOutcome::NotOpened:
@@ -50,10 +37,9 @@ std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
   std::optional<QString> chosen = dialogs_.GetSaveFileName(
       {QStringLiteral("File_Save_1"), QString(), DefaultFolder, kSaveFilter});
   if (!chosen) return std::nullopt;
-  QString path = *chosen;
   // Open takes any file whose own suffix is "dbc" in any case, so only a
   // name without it gets one; a ".dbc" elsewhere in the path does not count.
-  if (!SchemaFile::HasSchemaSuffix(path)) path += QLatin1Char('.') + kSuffix;
+  const QString path = SchemaFile::WithSchemaSuffix(*chosen);
   // Asked about the file that will really be written, so that choosing "x"
   // never overwrites an existing "x.dbc" unasked.
   if (QFileInfo::exists(path) &&
