@@ -214,22 +214,22 @@ void TForm_Main::BuildMenus() {
     const char* caption;
     void (TForm_Main::*handler)();
   } exercises[] = {
-      {"Uzaver1", "&Uzaver", &TForm_Main::Uzaver1Click},
-      {"Klice2", "&Klice", &TForm_Main::Klice2Click},
-      {"Maximalnimnoziny2", "&Maximalni mnoziny", &TForm_Main::Maximalnimnoziny2Click},
-      {"Redundantniatributy2", "&Redundantni atributy", &TForm_Main::Redundantniatributy2Click},
-      {"Redundantnizavislosti2", "Redundantni &zavislosti",
+      {"Uzaver1", QT_TR_NOOP("&Uzaver"), &TForm_Main::Uzaver1Click},
+      {"Klice2", QT_TR_NOOP("&Klice"), &TForm_Main::Klice2Click},
+      {"Maximalnimnoziny2", QT_TR_NOOP("&Maximalni mnoziny"), &TForm_Main::Maximalnimnoziny2Click},
+      {"Redundantniatributy2", QT_TR_NOOP("&Redundantni atributy"),
+       &TForm_Main::Redundantniatributy2Click},
+      {"Redundantnizavislosti2", QT_TR_NOOP("Redundantni &zavislosti"),
        &TForm_Main::Redundantnizavislosti2Click},
-      {"Dekompozice1", "&Dekompozice", &TForm_Main::Dekompozice1Click},
+      {"Dekompozice1", QT_TR_NOOP("&Dekompozice"), &TForm_Main::Dekompozice1Click},
+      {"VlastniDekompozice1", QT_TR_NOOP("&Vlastni dekompozice"),
+       &TForm_Main::VlastniDekompozice1Click},
   };
   for (const auto& item : exercises) {
-    QAction* action = testovani->addAction(QString::fromLatin1(item.caption));
+    QAction* action = testovani->addAction(tr(item.caption));
     action->setObjectName(QString::fromLatin1(item.name));
     connect(action, &QAction::triggered, this, item.handler);
   }
-  QAction* ownDecomposition = testovani->addAction(tr("&Vlastni dekompozice"));
-  ownDecomposition->setObjectName(QStringLiteral("VlastniDekompozice1"));
-  connect(ownDecomposition, &QAction::triggered, this, &TForm_Main::VlastniDekompozice1Click);
 
   QMenu* napoveda = bar->addMenu(QStringLiteral("Napoveda"));
   napoveda->setObjectName(QStringLiteral("Napoveda1"));
