@@ -188,12 +188,7 @@ void TForm_Decomposition_2::BuildMenus() {
   tisk->menuAction()->setToolTip(QStringLiteral("Zobrazi postup pro tisk"));
   tisk->addAction(a_print_all);
   tisk->addAction(a_print_selected);
-  QAction* undo = splits_.createUndoAction(this, tr("&Zpet"));
-  undo->setObjectName(QStringLiteral("a_undo"));
-  undo->setShortcut(QKeySequence::Undo);
-  QAction* redo = splits_.createRedoAction(this, tr("Z&novu"));
-  redo->setObjectName(QStringLiteral("a_redo"));
-  redo->setShortcut(QKeySequence::Redo);
+  const auto [undo, redo] = AddUndoActions(*this, splits_);
   algoritmy->addSeparator();
   algoritmy->addAction(undo);
   algoritmy->addAction(redo);

@@ -52,8 +52,8 @@ void AppendLine(QPlainTextEdit& memo, const QString& line);
 // than `minimum`, the rest is reached by scrolling.
 QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum);
 
-// Gives a window the undo and redo of the schema's deletions as Ctrl+Z and
-// its redo key; returns the two actions.
+// Gives a window the undo and redo of `stack` as Ctrl+Z and its redo key;
+// returns the two actions, for a menu that lists them.
 std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack);
 
 // Shows a modeless window and brings it to the front.

@@ -23,12 +23,12 @@ class OutOfDateNotice final : public QLabel {
   void ShowOutOfDate();
   // The window refilled itself from the changed schema.
   void ShowRefilled();
-  void Announce(const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Announce(const QString& text);
   void FitToWindow();
 
   QWidget& window_;
