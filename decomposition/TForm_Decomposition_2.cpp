@@ -20,7 +20,6 @@
 
 #include "Display.h"
 #include "SchemaDetails.h"
-#include "TForm_Print.h"
 #include "TFrame_Decomposition_Tree.h"
 #include "UpDownControl.h"
 
@@ -66,12 +65,10 @@ class TForm_Decomposition_2::Dialog final : public DecompositionDialog {
   MessageService& messages_;
 };
 
-TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, WindowDirectory& windows,
-                                             MessageService& messages, ErrorDisplay& errors,
-                                             QWidget* parent)
+TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& messages,
+                                             ErrorDisplay& errors, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
-      windows_(windows),
       messages_(messages),
       errors_(errors),
       dialog_(std::make_unique<Dialog>(messages)) {
@@ -91,6 +88,7 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, WindowDirectory& 
   treeArea_->setFrameShape(QFrame::NoFrame);
   treeArea_->setWidgetResizable(true);
   column->addWidget(treeArea_, 1);
+  BuildTree();
   auto* legend = new QLabel(tr("Sede kurzivou: schema nahrazene rozkladem nebo pohlcene "
                                "projekci; ostatni schemata tvori vysledek."),
                             content);
@@ -312,27 +310,23 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   details_ = new SchemaDetails(controls, style, messages_, this);
 }
 
-TFrame_Decomposition_Tree& TForm_Decomposition_2::Tree() {
-  if (tree_ == nullptr) {
-    tree_ = &windows_.DecompositionTree();
-    treeArea_->setWidget(tree_);
-    treeArea_->setMinimumHeight(tree_->minimumHeight() +
-                                treeArea_->horizontalScrollBar()->sizeHint().height());
-    treeArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (int slot = 0; slot < TreeSlots; ++slot) {
-      QLineEdit* field = tree_->Field(slot);
-      Hint(*field, kFieldHint);
-      field->installEventFilter(this);
-      fields_[slot] = field;
-      numberLabels_[slot] = tree_->NumberLabel(slot);
-    }
+void TForm_Decomposition_2::BuildTree() {
+  tree_ = new TFrame_Decomposition_Tree;
+  treeArea_->setWidget(tree_);
+  treeArea_->setMinimumHeight(tree_->minimumHeight() +
+                              treeArea_->horizontalScrollBar()->sizeHint().height());
+  treeArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  for (int slot = 0; slot < TreeSlots; ++slot) {
+    QLineEdit* field = tree_->Field(slot);
+    Hint(*field, kFieldHint);
+    field->installEventFilter(this);
+    fields_[slot] = field;
+    numberLabels_[slot] = tree_->NumberLabel(slot);
   }
-  return *tree_;
 }
 
 void TForm_Decomposition_2::LoadSchema() {
   notice_->hide();
-  Tree();
   const Schema& live = host_.LiveSchema();
   LoadDecomposition(state_, live.attributes, live.dependencies, live.keys);
   splits_.clear();
@@ -435,7 +429,7 @@ void TForm_Decomposition_2::Report(const std::vector<std::string>& lines) {
     messages_.Inform(QStringLiteral("Nejsou otevrena zadna schemata k tisku"));
     return;
   }
-  windows_.Print().ShowReport(lines);
+  emit reportReady(lines);
 }
 
 void TForm_Decomposition_2::a_konecExecute() {
@@ -461,7 +455,7 @@ void TForm_Decomposition_2::FormClose() {
 }
 
 void TForm_Decomposition_2::ShowSchemas() {
-  TFrame_Decomposition_Tree& tree = Tree();
+  TFrame_Decomposition_Tree& tree = *tree_;
   for (int slot = 0; slot < DecompositionSlots; ++slot)
     ShowSlot(slot);
   for (int node = 0; node < SplitNodes; ++node) {

@@ -10,7 +10,6 @@
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
-#include "WindowDirectory.h"
 
 class QAction;
 class QGroupBox;
@@ -31,9 +30,8 @@ class TForm_Decomposition_2 final : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Decomposition_2(SchemaHost& host, WindowDirectory& windows,
-                                 MessageService& messages, ErrorDisplay& errors,
-                                 QWidget* parent = nullptr);
+  TForm_Decomposition_2(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                        QWidget* parent = nullptr);
   ~TForm_Decomposition_2() override;
 
   // Takes the main window's schema as the root and starts afresh.
@@ -52,6 +50,10 @@ class TForm_Decomposition_2 final : public QMainWindow {
 
   int ShownSlot() const { return shownSlot; }
 
+ signals:
+  // The lines of a report the student asked to print or export.
+  void reportReady(const std::vector<std::string>& lines);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,9 +66,7 @@ class TForm_Decomposition_2 final : public QMainWindow {
   void BuildMenus();
   void BuildExtraGroups(QWidget* content);
   void BuildDetails(QWidget* content);
-  // The tree frame is created after this window, so it is placed here the
-  // first time it is needed.
-  TFrame_Decomposition_Tree& Tree();
+  void BuildTree();
   void FormClose();
 
   // Brings every schema field, number label, split label, connector and
@@ -81,7 +81,6 @@ class TForm_Decomposition_2 final : public QMainWindow {
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
   OutOfDateNotice* notice_ = nullptr;
-  WindowDirectory& windows_;
   MessageService& messages_;
   ErrorDisplay& errors_;
   std::unique_ptr<Dialog> dialog_;

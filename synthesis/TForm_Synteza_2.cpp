@@ -17,7 +17,6 @@
 
 #include "Display.h"
 #include "SchemaDetails.h"
-#include "TForm_Print.h"
 #include "UpDownControl.h"
 
 namespace {
@@ -91,9 +90,8 @@ class TForm_Synteza_2::MessageDialog final : public SynthesisDialog {
   MessageService& messages_;
 };
 
-TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, WindowDirectory& windows,
-                                 MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), windows_(windows), messages_(messages) {
+TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, MessageService& messages, QWidget* parent)
+    : QWidget(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Synteza_2"));
   setWindowTitle(QStringLiteral("Schemario - Synteza"));
 
@@ -487,7 +485,7 @@ void TForm_Synteza_2::a_printallExecute() {
     messages_.Inform(kNothingToPrint);
     return;
   }
-  windows_.Print().ShowReport(SynthesisCourseReport(state_));
+  emit reportReady(SynthesisCourseReport(state_));
 }
 
 void TForm_Synteza_2::a_print_selectedExecute() {
@@ -495,7 +493,7 @@ void TForm_Synteza_2::a_print_selectedExecute() {
     messages_.Inform(kNothingToPrint);
     return;
   }
-  windows_.Print().ShowReport(SynthesisResultReport(state_));
+  emit reportReady(SynthesisResultReport(state_));
 }
 
 void TForm_Synteza_2::a_konecExecute() {

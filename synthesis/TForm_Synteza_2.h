@@ -8,7 +8,6 @@
 #include "Platform.h"
 #include "SchemaHost.h"
 #include "Synthesis.h"
-#include "WindowDirectory.h"
 
 class QAction;
 class QGroupBox;
@@ -29,8 +28,7 @@ class TForm_Synteza_2 final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm_Synteza_2(SchemaHost& host, WindowDirectory& windows, MessageService& messages,
-                           QWidget* parent = nullptr);
+  TForm_Synteza_2(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
 
   // Starts afresh on the minimal cover and the keys the main window
   // prepared; the names are read from the live schema.
@@ -50,6 +48,10 @@ class TForm_Synteza_2 final : public QWidget {
   void a_konecExecute();
 
   const SynthesisState& State() const { return state_; }
+
+ signals:
+  // The lines of a report the student asked to print or export.
+  void reportReady(const std::vector<std::string>& lines);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -97,7 +99,6 @@ class TForm_Synteza_2 final : public QWidget {
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
   OutOfDateNotice* notice_ = nullptr;
-  WindowDirectory& windows_;
   MessageService& messages_;
 
   SynthesisState state_;

@@ -7,14 +7,6 @@
 
 #include "Display.h"
 #include "ExerciseSupport.h"
-#include "TForm_Test_Closure.h"
-#include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
-#include "TForm_Test_Own_Decomposition.h"
-#include "TForm_Test_RedAtr.h"
-#include "TForm_Test_RedDep.h"
-#include "TForm_Test_Synteza.h"
 
 namespace {
 
@@ -163,8 +155,7 @@ QIcon Picture(Pictogram kind) {
 
 }  // namespace
 
-TForm_Test::TForm_Test(WindowDirectory& windows, QWidget* parent)
-    : QWidget(parent), windows_(windows) {
+TForm_Test::TForm_Test(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form_Test"));
   setWindowTitle(QStringLiteral("Schemario - Testovaci modul"));
   resize(748, 405);
@@ -226,43 +217,35 @@ TForm_Test::TForm_Test(WindowDirectory& windows, QWidget* parent)
 }
 
 void TForm_Test::a_closureExecute() {
-  windows_.TestClosure().PrepareExercise();
-  ShowModeless(windows_.TestClosure());
+  emit exerciseRequested(Exercise::Closure);
 }
 
 void TForm_Test::a_maxsetExecute() {
-  windows_.TestMaxSet().PrepareExercise();
-  ShowModeless(windows_.TestMaxSet());
+  emit exerciseRequested(Exercise::MaximalSets);
 }
 
 void TForm_Test::a_keysExecute() {
-  windows_.TestKeys().PrepareExercise();
-  ShowModeless(windows_.TestKeys());
+  emit exerciseRequested(Exercise::Keys);
 }
 
 void TForm_Test::a_red_atributyExecute() {
-  windows_.TestRedAtr().PrepareExercise();
-  ShowModeless(windows_.TestRedAtr());
+  emit exerciseRequested(Exercise::RedundantAttributes);
 }
 
 void TForm_Test::a_red_zavislostiExecute() {
-  windows_.TestRedDep().PrepareExercise();
-  ShowModeless(windows_.TestRedDep());
+  emit exerciseRequested(Exercise::RedundantDependencies);
 }
 
 void TForm_Test::a_dekompoziceExecute() {
-  windows_.TestDecomposition().PrepareExercise();
-  ShowModeless(windows_.TestDecomposition());
+  emit exerciseRequested(Exercise::Decomposition);
 }
 
 void TForm_Test::a_syntezaExecute() {
-  windows_.TestSynteza().PrepareExercise();
-  ShowModeless(windows_.TestSynteza());
+  emit exerciseRequested(Exercise::Synthesis);
 }
 
 void TForm_Test::a_vlastni_dekompoziceExecute() {
-  windows_.TestOwnDecomposition().PrepareExercise();
-  ShowModeless(windows_.TestOwnDecomposition());
+  emit exerciseRequested(Exercise::OwnDecomposition);
 }
 
 void TForm_Test::a_konecExecute() {

@@ -2,16 +2,26 @@
 
 #include <QWidget>
 
-#include "WindowDirectory.h"
-
 class QAction;
+
+// The exercises the hub offers.
+enum class Exercise {
+  Closure,
+  MaximalSets,
+  Keys,
+  RedundantAttributes,
+  RedundantDependencies,
+  Decomposition,
+  Synthesis,
+  OwnDecomposition,
+};
 
 // The test module's hub: one picture button per exercise.
 class TForm_Test final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm_Test(WindowDirectory& windows, QWidget* parent = nullptr);
+  explicit TForm_Test(QWidget* parent = nullptr);
 
   void a_closureExecute();
   void a_maxsetExecute();
@@ -23,8 +33,12 @@ class TForm_Test final : public QWidget {
   void a_vlastni_dekompoziceExecute();
   void a_konecExecute();
 
+ signals:
+  // The student chose an exercise; its window is prepared and shown by the
+  // owner of the exercise windows.
+  void exerciseRequested(Exercise exercise);
+
  private:
-  WindowDirectory& windows_;
   QAction* a_closure = nullptr;
   QAction* a_maxset = nullptr;
   QAction* a_keys = nullptr;

@@ -7,6 +7,6 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DSCHEMARIO_TESTS=OFF -DSCHEMARIO_BENCH=OFF -DSCHEMARIO_SCREENSHOTS=OFF
 cmake --build build-package --target schemario
-appstreamcli validate --no-net workbench/schemario.metainfo.xml
+appstreamcli validate --no-net app/schemario.metainfo.xml
 (cd build-package && cpack -G DEB)
 ls build-package/*.deb

@@ -10,8 +10,8 @@
 
 #include "Data_statement_2.h"
 #include "Display.h"
-#include "File_open_close.h"
 #include "Renumbering.h"
+#include "SchemaFile.h"
 
 namespace {
 

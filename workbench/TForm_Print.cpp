@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "Display.h"
-#include "File_open_close.h"
+#include "SchemaFile.h"
 #include "WholeFileWrite.h"
 
 namespace {

@@ -7,7 +7,7 @@ source_dir="$2"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
-appstreamcli validate --no-net "$source_dir/workbench/schemario.metainfo.xml" >/dev/null
+appstreamcli validate --no-net "$source_dir/app/schemario.metainfo.xml" >/dev/null
 # gzip keeps the test quick; the package itself is the same.
 (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" \
    -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip -D CPACK_STRIP_FILES=OFF >/dev/null)

@@ -11,10 +11,6 @@
 class MessageService;
 class FileDialogService;
 
-// Default folder of the program's file dialogs, relative to the working
-// directory.
-inline const QString DefaultFolder = QStringLiteral("../Soubory");
-
 // Reads and writes schema files: asks for the file, reports every failure to
 // the user itself, and tells the caller exactly what is on the disk. It holds
 // no schema and no file name between calls.

@@ -7,12 +7,26 @@
 #include "RecentFiles.h"
 #include "Schema.h"
 #include "SchemaHost.h"
-#include "WindowDirectory.h"
+#include "TForm_Test.h"
 
 class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QToolBar;
+
+// The windows the main window's commands open.
+enum class Tool {
+  AttributeEditor,
+  DependencyEditor,
+  RedundantAttributes,
+  RedundantDependencies,
+  Keys,
+  Decomposition,
+  Synthesis,
+  MaximalSets,
+  ExerciseHub,
+  About,
+};
 
 // The workbench: owns the live schema, shows it in two logs and dispatches
 // every command.
@@ -20,8 +34,8 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   Q_OBJECT
 
  public:
-  TForm_Main(WindowDirectory& windows, MessageService& messages, FileDialogService& dialogs,
-             QSettings& settings, QWidget* parent = nullptr);
+  TForm_Main(MessageService& messages, FileDialogService& dialogs, QSettings& settings,
+             QWidget* parent = nullptr);
 
   // Opens the schema file at `path` after offering to save unsaved changes;
   // refusals are reported as for the Open command. True when it opened.
@@ -56,6 +70,12 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   void Dekompozice1Click();
   void VlastniDekompozice1Click();
 
+ signals:
+  // A command asked for another window; the owner of the windows opens it.
+  void toolRequested(Tool tool);
+  // An exercise item was chosen; it opens as from the test hub.
+  void exerciseRequested(Exercise exercise);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -81,7 +101,6 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   bool SaveAs();
   void ShowFileInTitle();
 
-  WindowDirectory& windows_;
   MessageService& messages_;
   SchemaDocument document_;
   File_open_close file_;

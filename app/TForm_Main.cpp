@@ -24,16 +24,6 @@
 #include "Keys.h"
 #include "MinimalCover.h"
 #include "Redundance.h"
-#include "TForm_ABC_Input.h"
-#include "TForm_About.h"
-#include "TForm_Decomposition_2.h"
-#include "TForm_Dep_Input.h"
-#include "TForm_Keys.h"
-#include "TForm_MaxSet.h"
-#include "TForm_Redundant_Attributes.h"
-#include "TForm_Redundant_Dependency.h"
-#include "TForm_Synteza_2.h"
-#include "TForm_Test.h"
 
 namespace {
 
@@ -64,13 +54,9 @@ class NoToolTip final : public QObject {
 
 }  // namespace
 
-TForm_Main::TForm_Main(WindowDirectory& windows, MessageService& messages,
-                       FileDialogService& dialogs, QSettings& settings, QWidget* parent)
-    : QMainWindow(parent),
-      windows_(windows),
-      messages_(messages),
-      file_(messages, dialogs),
-      recent_(settings) {
+TForm_Main::TForm_Main(MessageService& messages, FileDialogService& dialogs, QSettings& settings,
+                       QWidget* parent)
+    : QMainWindow(parent), messages_(messages), file_(messages, dialogs), recent_(settings) {
   setObjectName(QStringLiteral("Form_Main"));
   ShowFileInTitle();
   connect(&document_, &SchemaDocument::fileNameChanged, this, &TForm_Main::ShowFileInTitle);
@@ -427,101 +413,74 @@ void TForm_Main::a_clear_dataExecute() {
 }
 
 void TForm_Main::a_attributesExecute() {
-  TForm_ABC_Input& editor = windows_.AbcInput();
-  editor.Prepare();
-  editor.exec();
+  emit toolRequested(Tool::AttributeEditor);
 }
 
 void TForm_Main::a_dependenciesExecute() {
-  TForm_Dep_Input& editor = windows_.DepInput();
-  editor.Prepare();
-  editor.exec();
+  emit toolRequested(Tool::DependencyEditor);
 }
 
 void TForm_Main::a_red_atributesExecute() {
-  TForm_Redundant_Attributes& window = windows_.RedundantAttributes();
-  if (window.LoadSchema() != 0) {
-    ShowModeless(window);
-  } else {
-    // Loading emptied a window that may still be open.
-    window.hide();
-    messages_.Inform(QStringLiteral("Zadne redundantni atributy nejsou"));
-  }
+  emit toolRequested(Tool::RedundantAttributes);
 }
 
 void TForm_Main::a_red_dependenciesExecute() {
-  TForm_Redundant_Dependency& window = windows_.RedundantDependency();
-  if (window.LoadSchema() != 0) {
-    ShowModeless(window);
-  } else {
-    // Loading emptied a window that may still be open.
-    window.hide();
-    messages_.Inform(QStringLiteral("Zadne redundantni zavislosti nejsou"));
-  }
+  emit toolRequested(Tool::RedundantDependencies);
 }
 
 void TForm_Main::a_keysExecute() {
-  TForm_Keys& window = windows_.Keys();
-  window.LoadSchema();
-  ShowModeless(window);
+  emit toolRequested(Tool::Keys);
 }
 
+// Decomposition and synthesis start from the keys of the schema as it is now.
 void TForm_Main::a_dekompositionExecute() {
   RecomputeKeys();
-  TForm_Decomposition_2& window = windows_.Decomposition();
-  window.LoadSchema();
-  ShowModeless(window);
+  emit toolRequested(Tool::Decomposition);
 }
 
 void TForm_Main::a_synthesisExecute() {
   RecomputeKeys();
-  SynthesisInput input = PrepareSynthesisInput(document_.dependencies(), document_.keys());
-  TForm_Synteza_2& window = windows_.Synteza();
-  window.LoadSchema(std::move(input.cover), std::move(input.keys));
-  ShowModeless(window);
+  emit toolRequested(Tool::Synthesis);
 }
 
 void TForm_Main::a_maxsetExecute() {
-  TForm_MaxSet& window = windows_.MaxSet();
-  window.LoadSchema();
-  ShowModeless(window);
+  emit toolRequested(Tool::MaximalSets);
 }
 
 void TForm_Main::a_testExecute() {
-  ShowModeless(windows_.Test());
+  emit toolRequested(Tool::ExerciseHub);
 }
 
 void TForm_Main::a_aboutExecute() {
-  windows_.About().exec();
+  emit toolRequested(Tool::About);
 }
 
-// The exercise items open the exercises exactly as the hub's buttons do.
 void TForm_Main::Uzaver1Click() {
-  windows_.Test().a_closureExecute();
+  emit exerciseRequested(Exercise::Closure);
 }
 
 void TForm_Main::Klice2Click() {
-  windows_.Test().a_keysExecute();
+  emit exerciseRequested(Exercise::Keys);
 }
 
 void TForm_Main::Maximalnimnoziny2Click() {
-  windows_.Test().a_maxsetExecute();
+  emit exerciseRequested(Exercise::MaximalSets);
 }
 
 void TForm_Main::Redundantniatributy2Click() {
-  windows_.Test().a_red_atributyExecute();
+  emit exerciseRequested(Exercise::RedundantAttributes);
 }
 
 void TForm_Main::Redundantnizavislosti2Click() {
-  windows_.Test().a_red_zavislostiExecute();
+  emit exerciseRequested(Exercise::RedundantDependencies);
 }
 
 void TForm_Main::Dekompozice1Click() {
-  windows_.Test().a_dekompoziceExecute();
+  emit exerciseRequested(Exercise::Decomposition);
 }
 
 void TForm_Main::VlastniDekompozice1Click() {
-  windows_.Test().a_vlastni_dekompoziceExecute();
+  emit exerciseRequested(Exercise::OwnDecomposition);
 }
 
 void TForm_Main::Konec1Click() {

@@ -1,0 +1,161 @@
+#include "Workbench.h"
+
+#include "Display.h"
+#include "MinimalCover.h"
+#include "TForm_ABC_Input.h"
+#include "TForm_About.h"
+#include "TForm_Decomposition_2.h"
+#include "TForm_Dep_Input.h"
+#include "TForm_Keys.h"
+#include "TForm_Main.h"
+#include "TForm_MaxSet.h"
+#include "TForm_Print.h"
+#include "TForm_Redundant_Attributes.h"
+#include "TForm_Redundant_Dependency.h"
+#include "TForm_Synteza_2.h"
+#include "TForm_Test.h"
+#include "TForm_Test_Closure.h"
+#include "TForm_Test_Decomposition.h"
+#include "TForm_Test_Keys.h"
+#include "TForm_Test_MaxSet.h"
+#include "TForm_Test_Own_Decomposition.h"
+#include "TForm_Test_RedAtr.h"
+#include "TForm_Test_RedDep.h"
+#include "TForm_Test_Synteza.h"
+
+template <typename Window, typename... Args>
+std::unique_ptr<Window> Workbench::Create(Args&&... args) {
+  auto window = std::make_unique<Window>(std::forward<Args>(args)...);
+  creationOrder_.push_back(window.get());
+  return window;
+}
+
+Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintService& printing,
+                     ErrorDisplay& errors, RandomSource& random, QSettings& settings)
+    : messages_(messages) {
+  main_ = Create<TForm_Main>(messages, files, settings);
+  SchemaHost& host = *main_;
+  abcInput_ = Create<TForm_ABC_Input>(host, messages);
+  depInput_ = Create<TForm_Dep_Input>(host, messages);
+  keys_ = Create<TForm_Keys>(host, messages);
+  redundantDependency_ = Create<TForm_Redundant_Dependency>(host, messages);
+  redundantAttributes_ = Create<TForm_Redundant_Attributes>(host, messages);
+  decomposition_ = Create<TForm_Decomposition_2>(host, messages, errors);
+  synteza_ = Create<TForm_Synteza_2>(host, messages);
+  about_ = Create<TForm_About>();
+  maxSet_ = Create<TForm_MaxSet>(host, messages);
+  test_ = Create<TForm_Test>();
+  testClosure_ = Create<TForm_Test_Closure>(host, messages);
+  testMaxSet_ = Create<TForm_Test_MaxSet>(host, messages);
+  testKeys_ = Create<TForm_Test_Keys>(host, messages, random);
+  testRedAtr_ = Create<TForm_Test_RedAtr>(host, messages);
+  testRedDep_ = Create<TForm_Test_RedDep>(host, messages);
+  testDecomposition_ = Create<TForm_Test_Decomposition>(host, messages);
+  testSynteza_ = Create<TForm_Test_Synteza>();
+  testOwnDecomposition_ = Create<TForm_Test_Own_Decomposition>(host);
+  print_ = Create<TForm_Print>(messages, files, printing);
+  Connect();
+}
+
+void Workbench::Connect() {
+  QObject::connect(main_.get(), &TForm_Main::toolRequested, main_.get(),
+                   [this](Tool tool) { OpenTool(tool); });
+  QObject::connect(main_.get(), &TForm_Main::exerciseRequested, main_.get(),
+                   [this](Exercise exercise) { OpenExercise(exercise); });
+  QObject::connect(test_.get(), &TForm_Test::exerciseRequested, test_.get(),
+                   [this](Exercise exercise) { OpenExercise(exercise); });
+  const auto print = [this](const std::vector<std::string>& lines) { print_->ShowReport(lines); };
+  QObject::connect(decomposition_.get(), &TForm_Decomposition_2::reportReady, print_.get(), print);
+  QObject::connect(synteza_.get(), &TForm_Synteza_2::reportReady, print_.get(), print);
+}
+
+namespace {
+
+// The redundancy windows show only when there is something to delete.
+template <typename Window>
+void OpenFindings(Window& window, MessageService& messages, const QString& nothingFound) {
+  if (window.LoadSchema() != 0) {
+    ShowModeless(window);
+  } else {
+    // Loading emptied a window that may still be open.
+    window.hide();
+    messages.Inform(nothingFound);
+  }
+}
+
+template <typename Window>
+void OpenExerciseWindow(Window& window) {
+  window.PrepareExercise();
+  ShowModeless(window);
+}
+
+}  // namespace
+
+void Workbench::OpenTool(Tool tool) {
+  switch (tool) {
+    case Tool::AttributeEditor:
+      abcInput_->Prepare();
+      abcInput_->exec();
+      return;
+    case Tool::DependencyEditor:
+      depInput_->Prepare();
+      depInput_->exec();
+      return;
+    case Tool::RedundantAttributes:
+      OpenFindings(*redundantAttributes_, messages_,
+                   TForm_Main::tr("Zadne redundantni atributy nejsou"));
+      return;
+    case Tool::RedundantDependencies:
+      OpenFindings(*redundantDependency_, messages_,
+                   TForm_Main::tr("Zadne redundantni zavislosti nejsou"));
+      return;
+    case Tool::Keys:
+      keys_->LoadSchema();
+      ShowModeless(*keys_);
+      return;
+    case Tool::Decomposition:
+      decomposition_->LoadSchema();
+      ShowModeless(*decomposition_);
+      return;
+    case Tool::Synthesis: {
+      const SchemaDocument& document = main_->Document();
+      SynthesisInput input = PrepareSynthesisInput(document.dependencies(), document.keys());
+      synteza_->LoadSchema(std::move(input.cover), std::move(input.keys));
+      ShowModeless(*synteza_);
+      return;
+    }
+    case Tool::MaximalSets:
+      maxSet_->LoadSchema();
+      ShowModeless(*maxSet_);
+      return;
+    case Tool::ExerciseHub:
+      ShowModeless(*test_);
+      return;
+    case Tool::About:
+      about_->exec();
+      return;
+  }
+}
+
+void Workbench::OpenExercise(Exercise exercise) {
+  switch (exercise) {
+    case Exercise::Closure:
+      return OpenExerciseWindow(*testClosure_);
+    case Exercise::MaximalSets:
+      return OpenExerciseWindow(*testMaxSet_);
+    case Exercise::Keys:
+      return OpenExerciseWindow(*testKeys_);
+    case Exercise::RedundantAttributes:
+      return OpenExerciseWindow(*testRedAtr_);
+    case Exercise::RedundantDependencies:
+      return OpenExerciseWindow(*testRedDep_);
+    case Exercise::Decomposition:
+      return OpenExerciseWindow(*testDecomposition_);
+    case Exercise::Synthesis:
+      return OpenExerciseWindow(*testSynteza_);
+    case Exercise::OwnDecomposition:
+      return OpenExerciseWindow(*testOwnDecomposition_);
+  }
+}
+
+Workbench::~Workbench() = default;
