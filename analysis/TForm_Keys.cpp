@@ -1,9 +1,11 @@
 #include "TForm_Keys.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "Data_statement_2.h"
@@ -12,14 +14,14 @@
 
 namespace {
 
+// The window's starting size and the buttons' size; the window grows from
+// there, and key fields longer than its width are reached by scrolling.
 constexpr int kWidth = 514;
 constexpr int kHeight = 368;
-constexpr int kFieldLeft = 295;
-constexpr int kFirstKeyTop = 40;
-constexpr int kFurtherKeysTop = 130;
-constexpr int kKeyStep = 40;
-// The toolkit's usual width of a single-line field; longer keys widen theirs.
-constexpr int kFieldWidth = 121;
+constexpr QSize kButtonSize(149, 50);
+// The fields of the further keys start level with the button that finds them.
+constexpr int kButtonGap = 48;
+constexpr int kKeyGap = 12;
 
 }  // namespace
 
@@ -30,20 +32,35 @@ TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* pare
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-  // Key fields below the window are reached by scrolling.
-  canvas_ = MakeScrollingCanvas(*this, QSize(kFieldLeft + kFieldWidth + 10, kHeight));
+  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
   Button_First_Key = new QPushButton(QStringLiteral("Zobraz prvni klic"), canvas_);
   Button_First_Key->setObjectName(QStringLiteral("Button_First_Key"));
-  Button_First_Key->setGeometry(69, 30, 149, 50);
+  Button_First_Key->setMinimumSize(kButtonSize);
   Button_First_Key->setDefault(true);
   connect(Button_First_Key, &QPushButton::clicked, this, &TForm_Keys::Button_First_KeyClick);
 
   Button_Lucchesi = new QPushButton(QStringLiteral("Zobraz dalsi klice"), canvas_);
   Button_Lucchesi->setObjectName(QStringLiteral("Button_Lucchesi"));
-  Button_Lucchesi->setGeometry(69, 128, 149, 50);
+  Button_Lucchesi->setMinimumSize(kButtonSize);
   connect(Button_Lucchesi, &QPushButton::clicked, this, &TForm_Keys::Button_LucchesiClick);
+
+  // Buttons on the left, each key beside the button that found it; the key
+  // column takes the rest of the width.
+  auto* grid = new QGridLayout(canvas_);
+  grid->setContentsMargins(69, 30, 20, 20);
+  grid->setHorizontalSpacing(77);
+  grid->setVerticalSpacing(kButtonGap);
+  grid->addWidget(Button_First_Key, 0, 0, Qt::AlignTop);
+  grid->addWidget(Button_Lucchesi, 1, 0, Qt::AlignTop);
+  firstKeyBox_ = new QVBoxLayout;
+  furtherKeysBox_ = new QVBoxLayout;
+  furtherKeysBox_->setSpacing(kKeyGap);
+  grid->addLayout(firstKeyBox_, 0, 1, Qt::AlignVCenter);
+  grid->addLayout(furtherKeysBox_, 1, 1, Qt::AlignTop);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(2, 1);
 
   resize(kWidth, kHeight);
 }
@@ -67,7 +84,7 @@ void TForm_Keys::Button_First_KeyClick() {
     return;
   }
   if (firstKeyShown) return;
-  AddKeyField(keyList.front(), kFirstKeyTop);
+  AddKeyField(keyList.front(), *firstKeyBox_);
   firstKeyShown = true;
 }
 
@@ -86,14 +103,12 @@ void TForm_Keys::Button_LucchesiClick() {
     return;
   }
   if (allKeysShown) return;
-  for (std::size_t k = 1; k < keyList.size(); ++k) {
-    const int n = static_cast<int>(keyFields.size());
-    AddKeyField(keyList[k], kFurtherKeysTop + kKeyStep * (n - 1));
-  }
+  for (std::size_t k = 1; k < keyList.size(); ++k)
+    AddKeyField(keyList[k], *furtherKeysBox_);
   allKeysShown = true;
 }
 
-void TForm_Keys::AddKeyField(const KeyRecord& key, int top) {
+void TForm_Keys::AddKeyField(const KeyRecord& key, QVBoxLayout& box) {
   auto* field = new QLineEdit(canvas_);
   field->setObjectName(QStringLiteral("KeyField%1").arg(keyFields.size() + 1));
   field->setReadOnly(true);
@@ -101,14 +116,12 @@ void TForm_Keys::AddKeyField(const KeyRecord& key, int top) {
   font.setPointSize(12);
   field->setFont(font);
   field->setText(ToText(ShowKey(key, attributeNames)));
-  const int width =
-      std::max(kFieldWidth, field->fontMetrics().horizontalAdvance(field->text()) + 12);
-  field->setGeometry(kFieldLeft, top, width, field->sizeHint().height());
+  field->setMinimumWidth(
+      std::max(field->minimumSizeHint().width(), WholeTextWidth(*field, field->text())));
   field->setCursorPosition(0);
+  box.addWidget(field);
   field->show();
   keyFields.push_back(field);
-  canvas_->setMinimumSize(std::max(canvas_->minimumWidth(), kFieldLeft + width + 10),
-                          std::max(canvas_->minimumHeight(), field->geometry().bottom() + 20));
 }
 
 void TForm_Keys::FormClose() {
@@ -118,7 +131,6 @@ void TForm_Keys::FormClose() {
   keyList.clear();
   firstKeyShown = false;
   allKeysShown = false;
-  canvas_->setMinimumSize(kFieldLeft + kFieldWidth + 10, kHeight);
 }
 
 void TForm_Keys::closeEvent(QCloseEvent* event) {

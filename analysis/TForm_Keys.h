@@ -10,6 +10,7 @@
 
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 // The candidate keys of the schema, shown in two steps: the first key by
 // attribute elimination, then the further keys by Lucchesi-Osborn.
@@ -29,7 +30,7 @@ class TForm_Keys final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void AddKeyField(const KeyRecord& key, int top);
+  void AddKeyField(const KeyRecord& key, QVBoxLayout& box);
 
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
@@ -49,4 +50,6 @@ class TForm_Keys final : public QWidget {
   QWidget* canvas_ = nullptr;
   QPushButton* Button_First_Key = nullptr;
   QPushButton* Button_Lucchesi = nullptr;
+  QVBoxLayout* firstKeyBox_ = nullptr;
+  QVBoxLayout* furtherKeysBox_ = nullptr;
 };

@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -84,6 +86,20 @@ void ShowWhole(QLineEdit& field, const QString& text) {
   field.setText(text);
   field.setToolTip(text);
   field.setCursorPosition(0);
+}
+
+int WholeTextWidth(const QLineEdit& field, const QString& text) {
+  QStyleOptionFrame option;
+  option.initFrom(&field);
+  option.lineWidth =
+      field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+  const QMargins margins = field.textMargins();
+  // The field keeps two pixels on each side of its text; one more keeps the
+  // last glyph's overhang.
+  const QSize contents(
+      field.fontMetrics().horizontalAdvance(text) + 5 + margins.left() + margins.right(),
+      field.fontMetrics().height());
+  return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, &field).width();
 }
 
 void ShowSuperseded(QLineEdit& field, bool superseded) {

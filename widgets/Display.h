@@ -67,6 +67,10 @@ QString TextWithHint(const QString& text, const QString& hint);
 // field too narrow for it.
 void ShowWhole(QLineEdit& field, const QString& text);
 
+// The width a one-line field needs to show `text` whole in its own font, so
+// that a layout can give it that room.
+int WholeTextWidth(const QLineEdit& field, const QString& text);
+
 // Marks a schema field whose schema no longer belongs to the result (split
 // up, merged or absorbed) with grey italics, so that the result set stands
 // out at a glance; the background still tells the normal form.
