@@ -1,9 +1,11 @@
 #include "TForm_Redundant_Attributes.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "Data_statement_2.h"
@@ -13,18 +15,16 @@
 
 namespace {
 
+// The window's starting size; it grows from there, and rows beyond its
+// lower edge are reached by scrolling.
 constexpr int kWidth = 624;
 constexpr int kHeight = 399;
-// The right edge of the delete buttons and a margin; wider windows need no
-// horizontal scrolling.
-constexpr int kContentWidth = 530;
 constexpr int kFixedRows = 8;
-constexpr int kRowStep = 32;
-constexpr int kLabelTop = 72;
-constexpr int kEditTop = 64;
+// The narrowest the dependency fields get; a longer dependency widens them
+// all, so that the rows stay lined up.
+constexpr int kEditWidth = 201;
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
-                  bool emphasised) {
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, bool emphasised) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   if (emphasised) {
@@ -33,8 +33,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
     font.setUnderline(true);
     label->setFont(font);
   }
-  label->move(left, top);
-  label->adjustSize();
   return label;
 }
 
@@ -46,14 +44,23 @@ TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, Message
   setObjectName(QStringLiteral("Form_Redundant_Attributes"));
   setWindowTitle(QStringLiteral("Schemario - Redundantni atributy"));
 
-  canvas_ = MakeScrollingCanvas(*this, QSize(kContentWidth, kHeight));
+  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   notice_ = new OutOfDateNotice(*this);
   connect(&host_.Document(), &SchemaDocument::changed, this,
           &TForm_Redundant_Attributes::SchemaChanged);
   AddUndoActions(*this, host_.Document().undoStack());
 
-  Label1 = MakeLabel(canvas_, QStringLiteral("Label1"), QStringLiteral("Redundantni atributy:"), 24,
-                     24, true);
+  Label1 =
+      MakeLabel(canvas_, QStringLiteral("Label1"), QStringLiteral("Redundantni atributy:"), true);
+  auto* column = new QVBoxLayout(canvas_);
+  column->setContentsMargins(24, 24, 24, 24);
+  column->setSpacing(24);
+  column->addWidget(Label1);
+  rowGrid_ = new QGridLayout;
+  rowGrid_->setVerticalSpacing(6);
+  rowGrid_->setColumnStretch(3, 1);
+  column->addLayout(rowGrid_);
+  column->addStretch(1);
   for (int k = 0; k < kFixedRows; ++k)
     AddRowControls();
   ResetRows();
@@ -62,32 +69,31 @@ TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, Message
 
 void TForm_Redundant_Attributes::AddRowControls() {
   const int k = static_cast<int>(rows_.size()) + 1;
-  const int dy = kRowStep * (k - 1);
   Row row;
-  row.Label_A = MakeLabel(canvas_, QStringLiteral("Label_A%1").arg(k), QStringLiteral("Atribut"),
-                          24, kLabelTop + dy, false);
-  row.Label_Atr =
-      MakeLabel(canvas_, QStringLiteral("Label_Atr%1").arg(k), QString(), 85, kLabelTop + dy, true);
-  row.Label_D = MakeLabel(canvas_, QStringLiteral("Label_D%1").arg(k),
-                          QStringLiteral("v zavislosti"), 128, kLabelTop + dy, false);
+  row.Label_A =
+      MakeLabel(canvas_, QStringLiteral("Label_A%1").arg(k), QStringLiteral("Atribut"), false);
+  row.Label_Atr = MakeLabel(canvas_, QStringLiteral("Label_Atr%1").arg(k), QString(), true);
+  row.Label_D =
+      MakeLabel(canvas_, QStringLiteral("Label_D%1").arg(k), QStringLiteral("v zavislosti"), false);
   row.Edit = new QLineEdit(canvas_);
   row.Edit->setObjectName(QStringLiteral("Edit%1").arg(k));
   row.Edit->setReadOnly(true);
   row.Edit->setFocusPolicy(Qt::ClickFocus);
-  row.Edit->setGeometry(240, kEditTop + dy, 201, row.Edit->sizeHint().height());
+  row.Edit->setMinimumWidth(kEditWidth);
   row.Button = new QPushButton(QStringLiteral("Smazat"), canvas_);
   row.Button->setObjectName(QStringLiteral("Button%1").arg(k));
-  row.Button->setGeometry(
-      456, kEditTop + dy - 1,
-      std::max(49, row.Button->fontMetrics().horizontalAdvance(row.Button->text()) + 16),
-      row.Edit->height() + 2);
   row.Button->setProperty("tag", k - 1);
   QPushButton* button = row.Button;
   connect(button, &QPushButton::clicked, this, [this, button] { Button1Click(button); });
+  int column = 0;
+  for (QWidget* w : {static_cast<QWidget*>(row.Label_A), static_cast<QWidget*>(row.Label_Atr),
+                     static_cast<QWidget*>(row.Label_D), static_cast<QWidget*>(row.Edit),
+                     static_cast<QWidget*>(row.Button)}) {
+    rowGrid_->addWidget(w, k - 1, column++);
+  }
   rows_.push_back(row);
   rowAttribute.push_back(NoAttribute);
   rowDependency.push_back(nullptr);
-  canvas_->setMinimumHeight(std::max(kHeight, row.Button->geometry().bottom() + 24));
 }
 
 int TForm_Redundant_Attributes::LoadSchema() {
@@ -121,13 +127,6 @@ void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex attribute,
   rowAttribute[lastRow] = attribute;
   rowDependency[lastRow] = &record;
   row.Label_Atr->setText(ToText(NameOf(attributeNames, attribute)));
-  row.Label_Atr->adjustSize();
-  // A long name pushes the rest of its row to the right instead of running
-  // under "v zavislosti".
-  row.Label_D->move(std::max(128, row.Label_Atr->geometry().right() + 7), row.Label_D->y());
-  const int editLeft = std::max(240, row.Label_D->geometry().right() + 9);
-  row.Edit->move(editLeft, row.Edit->y());
-  row.Button->move(editLeft + 216, row.Button->y());
   row.Button->setEnabled(true);
   SetBackground(*row.Edit, colours::White);
   for (QWidget* w : {static_cast<QWidget*>(row.Label_A), static_cast<QWidget*>(row.Label_Atr),
@@ -135,8 +134,12 @@ void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex attribute,
                      static_cast<QWidget*>(row.Button)}) {
     w->show();
   }
-  ShowWhole(*row.Edit, ToText(ShowDependency(record, attributeNames)));
-  row.Edit->setCursorPosition(0);
+  ShowDependencyRow(*row.Edit, record);
+}
+
+void TForm_Redundant_Attributes::ShowDependencyRow(QLineEdit& edit, const Dependency& record) {
+  ShowWhole(edit, ToText(ShowDependency(record, attributeNames)));
+  edit.setMinimumWidth(std::max(kEditWidth, WholeTextWidth(edit, edit.text())));
 }
 
 void TForm_Redundant_Attributes::Retire(int r, const QColor& colour) {
@@ -159,8 +162,7 @@ void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
   for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
     if (!rows_[j].Button->isEnabled()) continue;
     // Another row of the same record shows it as it is now.
-    ShowWhole(*rows_[j].Edit, ToText(ShowDependency(*rowDependency[j], attributeNames)));
-    rows_[j].Edit->setCursorPosition(0);
+    ShowDependencyRow(*rows_[j].Edit, *rowDependency[j]);
     if (IsRedundantLhsAttribute(document.dependencies(), *rowDependency[j], rowAttribute[j])) {
       continue;
     }
@@ -193,6 +195,7 @@ void TForm_Redundant_Attributes::ResetRows() {
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     const Row& row = rows_[r];
     row.Edit->clear();
+    row.Edit->setMinimumWidth(kEditWidth);
     SetBackground(*row.Edit, colours::Light3D());
     row.Button->setEnabled(false);
     row.Label_Atr->clear();
@@ -204,7 +207,6 @@ void TForm_Redundant_Attributes::ResetRows() {
       w->hide();
     }
   }
-  canvas_->setMinimumHeight(kHeight);
   lastRow = -1;
   deletionsMade = false;
 }

@@ -8,6 +8,7 @@
 #include "Schema.h"
 #include "SchemaHost.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -41,6 +42,8 @@ class TForm_Redundant_Attributes final : public QWidget {
   };
   void AddRowControls();
   void AddAttributeRow(AttributeIndex attribute, const Dependency& record);
+  // Shows the whole dependency of a row; a long one widens every row's field.
+  void ShowDependencyRow(QLineEdit& edit, const Dependency& record);
   void ResetRows();
   void SchemaChanged();
   void Retire(int r, const QColor& colour);
@@ -60,6 +63,8 @@ class TForm_Redundant_Attributes final : public QWidget {
 
   QWidget* canvas_ = nullptr;
   QLabel* Label1 = nullptr;
+  // One row per finding, in columns, so that the rows line up.
+  QGridLayout* rowGrid_ = nullptr;
   OutOfDateNotice* notice_ = nullptr;
   // Eight rows always exist; further findings get rows of their own below.
   std::vector<Row> rows_;

@@ -1,9 +1,12 @@
 #include "TForm_Redundant_Dependency.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "Data_statement_2.h"
 #include "Display.h"
@@ -11,14 +14,14 @@
 
 namespace {
 
+// The window's starting size; it grows from there, and rows beyond its
+// lower edge are reached by scrolling.
 constexpr int kWidth = 485;
 constexpr int kHeight = 399;
-// The right edge of the delete buttons and a margin; wider windows need no
-// horizontal scrolling.
-constexpr int kContentWidth = 362;
 constexpr int kFixedRows = 8;
-constexpr int kRowStep = 32;
-constexpr int kRowTop = 56;
+// The narrowest the dependency fields get; a longer dependency widens them
+// all, so that the rows stay lined up.
+constexpr int kEditWidth = 233;
 
 }  // namespace
 
@@ -28,7 +31,7 @@ TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, Message
   setObjectName(QStringLiteral("Form_Redundant_Dependency"));
   setWindowTitle(QStringLiteral("Schemario - Redundantni zavislosti"));
 
-  canvas_ = MakeScrollingCanvas(*this, QSize(kContentWidth, kHeight));
+  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   notice_ = new OutOfDateNotice(*this);
   connect(&host_.Document(), &SchemaDocument::changed, this,
           &TForm_Redundant_Dependency::SchemaChanged);
@@ -40,8 +43,16 @@ TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, Message
   font.setBold(true);
   font.setUnderline(true);
   Label1->setFont(font);
-  Label1->move(24, 24);
-  Label1->adjustSize();
+  auto* column = new QVBoxLayout(canvas_);
+  column->setContentsMargins(24, 24, 24, 24);
+  column->setSpacing(14);
+  column->addWidget(Label1);
+  rowGrid_ = new QGridLayout;
+  rowGrid_->setVerticalSpacing(6);
+  rowGrid_->setHorizontalSpacing(23);
+  rowGrid_->setColumnStretch(0, 1);
+  column->addLayout(rowGrid_);
+  column->addStretch(1);
 
   for (int k = 0; k < kFixedRows; ++k)
     AddRowControls();
@@ -51,25 +62,21 @@ TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, Message
 
 void TForm_Redundant_Dependency::AddRowControls() {
   const int k = static_cast<int>(rows_.size()) + 1;
-  const int top = kRowTop + kRowStep * (k - 1);
   Row row;
   row.Edit = new QLineEdit(canvas_);
   row.Edit->setObjectName(QStringLiteral("Edit%1").arg(k));
   row.Edit->setReadOnly(true);
   row.Edit->setFocusPolicy(Qt::ClickFocus);
-  row.Edit->setGeometry(24, top, 233, row.Edit->sizeHint().height());
+  row.Edit->setMinimumWidth(kEditWidth);
   row.Button = new QPushButton(QStringLiteral("Smazat"), canvas_);
   row.Button->setObjectName(QStringLiteral("Button%1").arg(k));
-  row.Button->setGeometry(
-      280, top - 1,
-      std::max(57, row.Button->fontMetrics().horizontalAdvance(row.Button->text()) + 16),
-      row.Edit->height() + 2);
   row.Button->setProperty("tag", k - 1);
   QPushButton* button = row.Button;
   connect(button, &QPushButton::clicked, this, [this, button] { Button1Click(button); });
+  rowGrid_->addWidget(row.Edit, k - 1, 0);
+  rowGrid_->addWidget(row.Button, k - 1, 1);
   rows_.push_back(row);
   rowDependency.push_back(nullptr);
-  canvas_->setMinimumHeight(std::max(kHeight, row.Button->geometry().bottom() + 24));
 }
 
 int TForm_Redundant_Dependency::LoadSchema() {
@@ -103,7 +110,7 @@ void TForm_Redundant_Dependency::AddDependencyRow(const Dependency& record) {
   row.Edit->show();
   row.Button->show();
   ShowWhole(*row.Edit, ToText(ShowDependency(record, attributeNames)));
-  row.Edit->setCursorPosition(0);
+  row.Edit->setMinimumWidth(std::max(kEditWidth, WholeTextWidth(*row.Edit, row.Edit->text())));
 }
 
 void TForm_Redundant_Dependency::Retire(int r, const QColor& colour) {
@@ -155,6 +162,7 @@ void TForm_Redundant_Dependency::ResetRows() {
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     const Row& row = rows_[r];
     row.Edit->clear();
+    row.Edit->setMinimumWidth(kEditWidth);
     SetBackground(*row.Edit, colours::Light3D());
     row.Edit->setEnabled(true);
     row.Button->setEnabled(false);
@@ -162,7 +170,6 @@ void TForm_Redundant_Dependency::ResetRows() {
     row.Edit->hide();
     row.Button->hide();
   }
-  canvas_->setMinimumHeight(kHeight);
   lastRow = -1;
   deletionsMade = false;
 }

@@ -8,6 +8,7 @@
 #include "Schema.h"
 #include "SchemaHost.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,6 +57,8 @@ class TForm_Redundant_Dependency final : public QWidget {
 
   QWidget* canvas_ = nullptr;
   QLabel* Label1 = nullptr;
+  // One row per finding, in columns, so that the rows line up.
+  QGridLayout* rowGrid_ = nullptr;
   OutOfDateNotice* notice_ = nullptr;
   // Eight rows always exist; further findings get rows of their own below.
   std::vector<Row> rows_;
