@@ -5,9 +5,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <utility>
 
 #include "Data_statement_2.h"
 #include "Display.h"
@@ -17,11 +20,9 @@ namespace {
 
 // A group box whose caption is blue, bold and underlined while its controls
 // keep the window's own font and colours.
-QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& geometry) {
+QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& caption) {
   auto* box = new QGroupBox(caption, parent);
   box->setObjectName(QString::fromLatin1(name));
-  box->setGeometry(geometry);
   QFont font = box->font();
   font.setBold(true);
   font.setUnderline(true);
@@ -32,10 +33,12 @@ QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& captio
   return box;
 }
 
+// The least height of a memo that lists one family.
+constexpr int kMemoHeight = 52;
+
 template <typename Control>
-Control* Place(Control* control, const char* name, const QRect& geometry) {
+Control* Place(Control* control, const char* name) {
   control->setObjectName(QString::fromLatin1(name));
-  control->setGeometry(geometry);
   // Set explicitly, so that the caption's style does not pass on to them.
   QFont font = QApplication::font();
   font.setBold(false);
@@ -47,8 +50,9 @@ Control* Place(Control* control, const char* name, const QRect& geometry) {
   return control;
 }
 
-QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* memo = Place(new QPlainTextEdit(parent), name, geometry);
+QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, int minimumHeight) {
+  auto* memo = Place(new QPlainTextEdit(parent), name);
+  memo->setMinimumHeight(minimumHeight);
   memo->setReadOnly(true);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo->setEnabled(false);
@@ -74,29 +78,27 @@ TForm_MaxSet::TForm_MaxSet(SchemaHost& host, MessageService& messages, QWidget* 
   setObjectName(QStringLiteral("Form_MaxSet"));
   setWindowTitle(QStringLiteral("Schemario - Maximalni mnoziny"));
   BuildControls();
-  setFixedSize(640, 650);
+  resize(640, 650);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 }
 
 void TForm_MaxSet::BuildControls() {
-  GroupBox1 =
-      MakeGroupBox(this, "GroupBox1", QStringLiteral("Vypocet  max (A)"), QRect(8, 8, 624, 340));
-  Label4 = Place(new QLabel(QStringLiteral("Zvolte atribut A:"), GroupBox1), "Label4",
-                 QRect(16, 32, 110, 22));
-  CB_MaxSetA = Place(new QComboBox(GroupBox1), "CB_MaxSetA", QRect(130, 30, 160, 26));
-  Button2 = Place(new QPushButton(QStringLiteral("Maximalni mnozina (A)"), GroupBox1), "Button2",
-                  QRect(310, 29, 180, 28));
+  GroupBox1 = MakeGroupBox(this, "GroupBox1", QStringLiteral("Vypocet  max (A)"));
+  Label4 = Place(new QLabel(QStringLiteral("Zvolte atribut A:"), GroupBox1), "Label4");
+  CB_MaxSetA = Place(new QComboBox(GroupBox1), "CB_MaxSetA");
+  // The list is as wide as its longest name.
+  CB_MaxSetA->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  CB_MaxSetA->setMinimumWidth(160);
+  Button2 = Place(new QPushButton(QStringLiteral("Maximalni mnozina (A)"), GroupBox1), "Button2");
+  Button2->setMinimumWidth(180);
   connect(Button2, &QPushButton::clicked, this, &TForm_MaxSet::Button2Click);
 
-  Label_lhs =
-      Place(new QLabel(QStringLiteral("lhs ( A)"), GroupBox1), "Label_lhs", QRect(16, 68, 300, 18));
-  Memo_lhs = MakeMemo(GroupBox1, "Memo_lhs", QRect(16, 86, 592, 52));
-  Label_TR = Place(new QLabel(QStringLiteral("Tr (lhs (A))"), GroupBox1), "Label_TR",
-                   QRect(16, 146, 300, 18));
-  Memo_TR = MakeMemo(GroupBox1, "Memo_TR", QRect(16, 164, 592, 52));
-  Label_max =
-      Place(new QLabel(QStringLiteral("max (A)"), GroupBox1), "Label_max", QRect(16, 224, 300, 18));
-  Memo_max = MakeMemo(GroupBox1, "Memo_max", QRect(16, 242, 592, 52));
+  Label_lhs = Place(new QLabel(QStringLiteral("lhs ( A)"), GroupBox1), "Label_lhs");
+  Memo_lhs = MakeMemo(GroupBox1, "Memo_lhs", kMemoHeight);
+  Label_TR = Place(new QLabel(QStringLiteral("Tr (lhs (A))"), GroupBox1), "Label_TR");
+  Memo_TR = MakeMemo(GroupBox1, "Memo_TR", kMemoHeight);
+  Label_max = Place(new QLabel(QStringLiteral("max (A)"), GroupBox1), "Label_max");
+  Memo_max = MakeMemo(GroupBox1, "Memo_max", kMemoHeight);
   for (QLabel* label : {Label_lhs, Label_TR, Label_max})
     label->setEnabled(false);
 
@@ -105,17 +107,16 @@ void TForm_MaxSet::BuildControls() {
   a_prime->setToolTip(
       QStringLiteral("Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut"));
   connect(a_prime, &QAction::triggered, this, &TForm_MaxSet::a_primeExecute);
-  Button_Prime =
-      Place(new QPushButton(a_prime->text(), GroupBox1), "Button_Prime", QRect(16, 302, 200, 28));
+  Button_Prime = Place(new QPushButton(a_prime->text(), GroupBox1), "Button_Prime");
+  Button_Prime->setMinimumWidth(200);
   Button_Prime->setToolTip(a_prime->toolTip());
   connect(Button_Prime, &QPushButton::clicked, a_prime, &QAction::trigger);
   Button_Prime->hide();
 
-  GroupBox_MAX = MakeGroupBox(this, "GroupBox_MAX", QStringLiteral("Vypocet MAX (R)"),
-                              QRect(8, 356, 624, 286));
-  Memo_MAX1 = MakeMemo(GroupBox_MAX, "Memo_MAX1", QRect(16, 28, 432, 244));
-  Button1 = Place(new QPushButton(QStringLiteral("Maximalni mnoziny"), GroupBox_MAX), "Button1",
-                  QRect(462, 28, 146, 28));
+  GroupBox_MAX = MakeGroupBox(this, "GroupBox_MAX", QStringLiteral("Vypocet MAX (R)"));
+  Memo_MAX1 = MakeMemo(GroupBox_MAX, "Memo_MAX1", 4 * kMemoHeight);
+  Button1 = Place(new QPushButton(QStringLiteral("Maximalni mnoziny"), GroupBox_MAX), "Button1");
+  Button1->setMinimumWidth(146);
   connect(Button1, &QPushButton::clicked, this, &TForm_MaxSet::Button1Click);
 
   a_BCNF = new QAction(QStringLiteral("Je schema v &BCNF ?"), this);
@@ -123,8 +124,8 @@ void TForm_MaxSet::BuildControls() {
   a_BCNF->setToolTip(
       QStringLiteral("Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF"));
   connect(a_BCNF, &QAction::triggered, this, &TForm_MaxSet::a_BCNFExecute);
-  Button_BCNF =
-      Place(new QPushButton(a_BCNF->text(), GroupBox_MAX), "Button_BCNF", QRect(462, 66, 146, 28));
+  Button_BCNF = Place(new QPushButton(a_BCNF->text(), GroupBox_MAX), "Button_BCNF");
+  Button_BCNF->setMinimumWidth(146);
   Button_BCNF->setToolTip(a_BCNF->toolTip());
   connect(Button_BCNF, &QPushButton::clicked, a_BCNF, &QAction::trigger);
   Button_BCNF->hide();
@@ -137,6 +138,43 @@ void TForm_MaxSet::BuildControls() {
   a_maxsetAcomputation->setObjectName(QStringLiteral("a_maxsetAcomputation"));
   connect(a_maxsetAcomputation, &QAction::triggered, this,
           &TForm_MaxSet::a_maxsetAcomputationExecute);
+
+  // The memos take the room the window gives; a long family scrolls inside
+  // its memo.
+  auto* choice = new QHBoxLayout;
+  choice->addWidget(Label4);
+  choice->addWidget(CB_MaxSetA);
+  choice->addSpacing(12);
+  choice->addWidget(Button2);
+  choice->addStretch(1);
+  auto* family = new QVBoxLayout(GroupBox1);
+  family->setContentsMargins(16, 12, 16, 10);
+  family->setSpacing(0);
+  family->addLayout(choice);
+  for (auto [label, memo] : {std::pair{Label_lhs, Memo_lhs}, std::pair{Label_TR, Memo_TR},
+                             std::pair{Label_max, Memo_max}}) {
+    family->addSpacing(10);
+    family->addWidget(label);
+    family->addWidget(memo, 1);
+  }
+  family->addSpacing(8);
+  family->addWidget(Button_Prime, 0, Qt::AlignLeft);
+
+  auto* buttons = new QVBoxLayout;
+  buttons->setSpacing(10);
+  buttons->addWidget(Button1);
+  buttons->addWidget(Button_BCNF);
+  buttons->addStretch(1);
+  auto* all = new QHBoxLayout(GroupBox_MAX);
+  all->setContentsMargins(16, 12, 16, 14);
+  all->setSpacing(14);
+  all->addWidget(Memo_MAX1, 1);
+  all->addLayout(buttons);
+
+  auto* window = new QVBoxLayout(this);
+  window->setContentsMargins(8, 8, 8, 8);
+  window->addWidget(GroupBox1, 1);
+  window->addWidget(GroupBox_MAX, 1);
 }
 
 void TForm_MaxSet::LoadSchema() {

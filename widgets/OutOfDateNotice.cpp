@@ -1,22 +1,18 @@
 #include "OutOfDateNotice.h"
 
 #include <QBoxLayout>
-#include <QEvent>
 
 #include "Display.h"
 #include "SchemaDocument.h"
 
-OutOfDateNotice::OutOfDateNotice(QWidget& window) : QLabel(&window), window_(window) {
+OutOfDateNotice::OutOfDateNotice(QWidget& window) : QLabel(&window) {
   setObjectName(QStringLiteral("Label_OutOfDate"));
   setWordWrap(true);
   setMargin(4);
   SetBackground(*this, colours::RowYellow);
-  if (auto* box = qobject_cast<QBoxLayout*>(window.layout())) {
-    box->insertWidget(0, this);
-  } else {
-    overlay_ = true;
-    window.installEventFilter(this);
-  }
+  auto* box = qobject_cast<QBoxLayout*>(window.layout());
+  Q_ASSERT_X(box != nullptr, "OutOfDateNotice", "the window needs a box layout");
+  box->insertWidget(0, this);
   hide();
 }
 
@@ -38,17 +34,5 @@ void OutOfDateNotice::ShowRefilled() {
 
 void OutOfDateNotice::Announce(const QString& text) {
   setText(text);
-  if (overlay_) FitToWindow();
   show();
-  raise();
-}
-
-void OutOfDateNotice::FitToWindow() {
-  const int height = heightForWidth(window_.width());
-  setGeometry(0, 0, window_.width(), height > 0 ? height : sizeHint().height());
-}
-
-bool OutOfDateNotice::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &window_ && event->type() == QEvent::Resize && isVisible()) FitToWindow();
-  return QLabel::eventFilter(watched, event);
 }

@@ -10,8 +10,8 @@ class OutOfDateNotice final : public QLabel {
   Q_OBJECT
 
  public:
-  // Stands above the window's content: first in its box layout, or over the
-  // top edge of a window placed by hand.
+  // Stands above the window's content, first in the window's box layout, so
+  // that it takes room of its own instead of covering a control.
   explicit OutOfDateNotice(QWidget& window);
 
   // A notice for a window that works on a copy of the schema: it appears
@@ -24,13 +24,6 @@ class OutOfDateNotice final : public QLabel {
   // The window refilled itself from the changed schema.
   void ShowRefilled();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void Announce(const QString& text);
-  void FitToWindow();
-
-  QWidget& window_;
-  bool overlay_ = false;
 };

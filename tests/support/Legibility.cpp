@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -45,6 +46,7 @@ QString ShownText(const QWidget& w) {
     return Caption(button->text());
   }
   if (const auto* combo = qobject_cast<const QComboBox*>(&w)) return combo->currentText();
+  if (const auto* group = qobject_cast<const QGroupBox*>(&w)) return group->title();
   return QString();
 }
 
@@ -54,7 +56,8 @@ bool Checked(const QWidget& w) {
          qobject_cast<const QPushButton*>(&w) != nullptr ||
          qobject_cast<const QCheckBox*>(&w) != nullptr ||
          qobject_cast<const QRadioButton*>(&w) != nullptr ||
-         qobject_cast<const QComboBox*>(&w) != nullptr;
+         qobject_cast<const QComboBox*>(&w) != nullptr ||
+         qobject_cast<const QGroupBox*>(&w) != nullptr;
 }
 
 int Advance(const QWidget& w, const QString& text) {
@@ -109,6 +112,7 @@ bool Fits(const QWidget& w, const QString& text) {
         style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
     return advance <= field.width();
   }
+  if (qobject_cast<const QGroupBox*>(&w) != nullptr) return advance <= w.width();
   return true;
 }
 

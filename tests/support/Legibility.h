@@ -1,7 +1,7 @@
 #pragma once
 
 // Whether a window lets the student read everything it shows: every label,
-// field, button, tick box and drop-down list with text is checked for text
+// field, button, tick box, drop-down list and group box with text is checked for text
 // cut short, for lying where neither the window nor a scroll area can bring
 // it into view, and for lying under a sibling drawn above it.
 
