@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Data_statement_2.h"
 #include "Display.h"
@@ -16,6 +17,8 @@
 namespace {
 
 const char* const kTag = "tag";
+// The narrowest the word fields get; a longer word widens its column.
+constexpr int kWordWidth = 150;
 
 }  // namespace
 
@@ -52,7 +55,7 @@ TForm_ABC_Input::TForm_ABC_Input(SchemaHost& host, MessageService& messages, QWi
     field->setObjectName(QStringLiteral("Edit_%1").arg(k + 1));
     field->setProperty(kTag, k);
     field->setReadOnly(true);
-    field->setMinimumWidth(150);
+    field->setMinimumWidth(kWordWidth);
     field->installEventFilter(this);
     fields_[k] = field;
     if (k < EditorFields) {
@@ -92,6 +95,11 @@ TForm_ABC_Input::TForm_ABC_Input(SchemaHost& host, MessageService& messages, QWi
   FormClose();
 }
 
+void TForm_ABC_Input::FitWords() {
+  for (QLineEdit* field : fields_)
+    field->setMinimumWidth(std::max(kWordWidth, WholeTextWidth(*field, field->text())));
+}
+
 void TForm_ABC_Input::Highlight(int field, bool selected) {
   SetBackground(*fields_[field], selected ? colours::SelectedYellow : colours::Light3D());
 }
@@ -116,6 +124,7 @@ void TForm_ABC_Input::Prepare() {
   changeMode_ = false;
   modified_ = false;
   dependencies_ = &schema.dependencies;
+  FitWords();
   Edit_ABC->setFocus();
 }
 
@@ -174,6 +183,7 @@ void TForm_ABC_Input::Button_InputClick() {
       messages_.Inform(QStringLiteral("Bohuzel zadavate prilis mnoho slov"));
     }
     Edit_ABC->clear();
+    FitWords();
   }
   Edit_ABC->setFocus();
 }
@@ -227,6 +237,7 @@ void TForm_ABC_Input::Button_EraseClick() {
       if (selected_ != 0) --selected_;
       Highlight(selected_, true);
     }
+    FitWords();
   }
   Edit_ABC->clear();
 }
@@ -255,6 +266,7 @@ void TForm_ABC_Input::FormClose() {
   }
   origin_.fill(NoAttribute);
   Edit_ABC->clear();
+  FitWords();
 }
 
 void TForm_ABC_Input::done(int result) {

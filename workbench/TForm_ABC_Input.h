@@ -41,6 +41,8 @@ class TForm_ABC_Input final : public QDialog {
   static constexpr int EditorFields = 15;
 
   void FormClose();
+  // Gives every word field the width its word needs.
+  void FitWords();
   void Highlight(int field, bool selected);
   // Refuses a word the schema file could not hold; true when refused.
   bool RefuseUnstorableWord(const QString& word);

@@ -3,9 +3,13 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <set>
 
 #include "Data_statement_2.h"
@@ -22,6 +26,7 @@ const char* const kTag = "tag";
 constexpr int kLineLeft = 20;
 constexpr int kLineTop = 7;
 constexpr int kLinePitch = 32;
+// The narrowest the lines get; a longer dependency widens them all.
 constexpr int kLineWidth = 380;
 constexpr int kLineHeight = 25;
 constexpr int kLinePoints = 10;
@@ -31,16 +36,14 @@ constexpr int kLinesWithoutPaging = 10;
 // Whatever the editor builds must open again from its file.
 static_assert(kMostLines * RowRhsSlots <= DbcMaxEntries && RowLhsPickers <= DbcMaxLhs);
 
-// Window layout, in pixels.
-constexpr int kPickerLeft = 20;
+// The pickers' least width, and the panel's height, which pages its lines.
 constexpr int kPickerWidth = 140;
-constexpr int kPickerHeight = 25;
-constexpr int kPickerPitch = 34;
-constexpr int kPanelLeft = 180;
-constexpr int kPanelTop = 20;
-constexpr int kPanelWidth = 2 * kLineLeft + kLineWidth + 4;
+constexpr int kPickerGap = 9;
 constexpr int kPanelHeight = 404;
-constexpr int kUpDownTop = 430;
+// The panel's frame and the room the pickers' column and the margins take
+// beside it.
+constexpr int kPanelFrame = 4;
+constexpr int kBesidePanel = 200;
 
 }  // namespace
 
@@ -49,60 +52,89 @@ TForm_Dep_Input::TForm_Dep_Input(SchemaHost& host, MessageService& messages, QWi
   setObjectName(QStringLiteral("Form_Dep_Input"));
   setWindowTitle(QStringLiteral("Schemario - Zadavani zavislosti"));
 
-  const auto makePicker = [this](const QString& name, int top) {
+  auto* pickers = new QVBoxLayout;
+  pickers->setSpacing(kPickerGap);
+  const auto makePicker = [this, pickers](const QString& name) {
     auto* picker = new QComboBox(this);
     picker->setObjectName(name);
     picker->setEditable(false);
     picker->setMaxVisibleItems(15);
-    picker->setGeometry(kPickerLeft, top, kPickerWidth, kPickerHeight);
+    // As wide as the longest name it offers.
+    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    picker->setMinimumWidth(kPickerWidth);
+    pickers->addWidget(picker);
     return picker;
   };
-  const auto makeLabel = [this](const QString& text, int left, int top) {
+  const auto makeLabel = [this, pickers](const QString& text, Qt::Alignment alignment) {
     auto* label = new QLabel(text, this);
-    label->move(left, top);
+    pickers->addWidget(label, 0, alignment);
     return label;
   };
 
-  makeLabel(QStringLiteral("LEVA STRANA:"), kPickerLeft, 20);
+  makeLabel(QStringLiteral("LEVA STRANA:"), Qt::AlignLeft);
   for (int i = 0; i < RowLhsPickers; ++i)
-    ComboBox_L[i] = makePicker(QStringLiteral("ComboBox_L%1").arg(i + 1), 42 + kPickerPitch * i);
-  Label1 = makeLabel(QStringLiteral("= >"), kPickerLeft + kPickerWidth / 2 - 10, 214);
+    ComboBox_L[i] = makePicker(QStringLiteral("ComboBox_L%1").arg(i + 1));
+  Label1 = makeLabel(QStringLiteral("= >"), Qt::AlignHCenter);
   Label1->setObjectName(QStringLiteral("Label1"));
-  makeLabel(QStringLiteral("PRAVA STRANA:"), kPickerLeft, 244);
+  makeLabel(QStringLiteral("PRAVA STRANA:"), Qt::AlignLeft);
   for (int i = 0; i < RowRhsSlots; ++i)
-    ComboBox_P[i] = makePicker(QStringLiteral("ComboBox_P%1").arg(i + 1), 266 + kPickerPitch * i);
+    ComboBox_P[i] = makePicker(QStringLiteral("ComboBox_P%1").arg(i + 1));
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Panel1->setGeometry(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
+  Panel1->setFixedHeight(kPanelHeight);
+  Panel1->setMinimumWidth(2 * kLineLeft + kLineWidth + kPanelFrame);
+  // Its lines follow its width.
+  Panel1->installEventFilter(this);
 
-  const auto makeButton = [this](const char* name, const QString& caption, int left, int top,
-                                 int width) {
+  const auto makeButton = [this](const char* name, const QString& caption, int width) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, top, width, 28);
+    button->setMinimumSize(width, 28);
     return button;
   };
-  Button_Insert =
-      makeButton("Button_Insert", QStringLiteral("Pridat"), kPickerLeft, 378, kPickerWidth);
-  Erase = makeButton("Erase", QStringLiteral("Smazat"), kPickerLeft, 412, kPickerWidth);
-  Button_OK = makeButton("Button_OK", QStringLiteral("OK"), kPanelLeft, 440, 90);
+  Button_Insert = makeButton("Button_Insert", QStringLiteral("Pridat"), kPickerWidth);
+  Erase = makeButton("Erase", QStringLiteral("Smazat"), kPickerWidth);
+  Button_OK = makeButton("Button_OK", QStringLiteral("OK"), 90);
   Button_OK->setDefault(true);
-  Cancel = makeButton("Cancel", QStringLiteral("Cancel"), kPanelLeft + 100, 440, 90);
+  Cancel = makeButton("Cancel", QStringLiteral("Cancel"), 90);
 
   UpDown1 = new UpDownControl(QStringLiteral("UpDown1Up"), QStringLiteral("UpDown1Down"), this);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
-  UpDown1->setGeometry(kPanelLeft + kPanelWidth - 30, kUpDownTop, 30, 50);
+  UpDown1->setFixedSize(30, 50);
   UpDown1->hide();
+
+  pickers->addStretch(1);
+  pickers->addWidget(Button_Insert);
+  pickers->addSpacing(6);
+  pickers->addWidget(Erase);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(10);
+  buttons->addWidget(Button_OK, 0, Qt::AlignBottom);
+  buttons->addWidget(Cancel, 0, Qt::AlignBottom);
+  buttons->addStretch(1);
+  buttons->addWidget(UpDown1);
+  // The buttons keep their row when the arrows are hidden.
+  buttons->addStrut(UpDown1->height());
+
+  auto* lines = new QVBoxLayout;
+  lines->setSpacing(6);
+  lines->addWidget(Panel1, 1);
+  lines->addLayout(buttons);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(20, 20, 20, 12);
+  layout->setSpacing(20);
+  layout->addLayout(pickers);
+  layout->addLayout(lines, 1);
 
   connect(Button_Insert, &QPushButton::clicked, this, &TForm_Dep_Input::Button_InsertClick);
   connect(Erase, &QPushButton::clicked, this, &TForm_Dep_Input::EraseClick);
   connect(Button_OK, &QPushButton::clicked, this, &TForm_Dep_Input::Button_OKClick);
   connect(Cancel, &QPushButton::clicked, this, &TForm_Dep_Input::CancelClick);
   connect(UpDown1, &UpDownControl::Click, this, &TForm_Dep_Input::UpDown1Click);
-
-  setFixedSize(kPanelLeft + kPanelWidth + 20, 492);
 }
 
 void TForm_Dep_Input::Prepare() {
@@ -147,13 +179,24 @@ void TForm_Dep_Input::AddLine(const QString& text) {
   SetBackground(*line, colours::ButtonFace());
   line->installEventFilter(this);
   lines_.push_back(line);
+  WidenForLines();
   PlaceLine(static_cast<int>(lines_.size()) - 1);
+}
+
+void TForm_Dep_Input::WidenForLines() {
+  int widest = kLineWidth;
+  for (const QLineEdit* line : lines_)
+    widest = std::max(widest, WholeTextWidth(*line, line->text()));
+  // Up to the screen's width; a longer line shows its beginning and is read
+  // whole from its tooltip.
+  const int room = screen()->availableGeometry().width() - kBesidePanel;
+  Panel1->setMinimumWidth(std::min(2 * kLineLeft + widest + kPanelFrame, room));
 }
 
 void TForm_Dep_Input::PlaceLine(int line) {
   QLineEdit* field = lines_[line];
-  field->setGeometry(kLineLeft, kLineTop + kLinePitch * (line - UpDown1->Position()), kLineWidth,
-                     kLineHeight);
+  field->setGeometry(kLineLeft, kLineTop + kLinePitch * (line - UpDown1->Position()),
+                     Panel1->width() - 2 * kLineLeft - kPanelFrame, kLineHeight);
   // A line paged out of the panel is not shown at all rather than half cut.
   field->setVisible(Panel1->rect().contains(field->geometry()));
 }
@@ -245,6 +288,7 @@ void TForm_Dep_Input::EraseClick() {
   if (k == last) current_ = k - 1;
   delete lines_.back();
   lines_.pop_back();
+  WidenForLines();
   modified_ = true;
   if (current_ >= 0) Highlight(current_, colours::SelectedYellow);
 }
@@ -279,6 +323,7 @@ void TForm_Dep_Input::FormClose() {
   rows_.clear();
   current_ = -1;
   UpDown1->SetPosition(0);
+  WidenForLines();
 }
 
 void TForm_Dep_Input::done(int result) {
@@ -287,6 +332,10 @@ void TForm_Dep_Input::done(int result) {
 }
 
 bool TForm_Dep_Input::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Panel1 && event->type() == QEvent::Resize) {
+    for (int k = 0; k < static_cast<int>(lines_.size()); ++k)
+      PlaceLine(k);
+  }
   if (event->type() == QEvent::MouseButtonPress) {
     auto* line = qobject_cast<QLineEdit*>(watched);
     if (line != nullptr && line->parent() == Panel1) One_Edit1Click(line->property(kTag).toInt());

@@ -44,6 +44,8 @@ class TForm_Dep_Input final : public QDialog {
  private:
   void FormClose();
   void AddLine(const QString& text);
+  // Gives the panel the width its longest line needs.
+  void WidenForLines();
   void PlaceLine(int line);
   void Highlight(int line, const QColor& colour);
   void ShowPagingIfNeeded();
