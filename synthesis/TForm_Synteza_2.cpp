@@ -397,14 +397,21 @@ void TForm_Synteza_2::ShowSlots() {
 
 void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
   EnsureCells(row, count);
-  // Number labels as wide as their texts, up to half a column; the field
-  // beside a label takes the rest.
+  // Labels as wide as the widest number and fields as wide as the widest
+  // schema, so that every cell reads whole; a row wider than its box
+  // scrolls sideways.
   int labelWidth = row.labelWidth;
-  for (int k = 0; k < count && !row.numbered; ++k) {
-    const QString number = ToText(state_.numberText[firstSlot + k]);
-    labelWidth = std::max(labelWidth, row.labels[k]->fontMetrics().horizontalAdvance(number) + 4);
+  int fieldWidth = row.columnPitch - row.labelWidth - kCellGap;
+  for (int k = 0; k < count; ++k) {
+    const int slot = firstSlot + k;
+    if (!row.numbered) {
+      const QString number = ToText(state_.numberText[slot]);
+      labelWidth = std::max(labelWidth, row.labels[k]->fontMetrics().horizontalAdvance(number) + 4);
+    }
+    fieldWidth = std::max(fieldWidth,
+                          WholeTextWidth(*row.fields[k], ToText(SynthesisFieldText(state_, slot))));
   }
-  labelWidth = std::min(labelWidth, row.columnPitch / 2);
+  const int pitch = labelWidth + fieldWidth + kCellGap;
   for (int k = 0; k < static_cast<int>(row.fields.size()); ++k) {
     QLineEdit& field = *row.fields[k];
     QLabel& label = *row.labels[k];
@@ -421,20 +428,24 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
         kFieldHint));
     ShowSuperseded(field, replaced);
     SetBackground(field, SchemaColour(schema.normalForm));
-    if (!row.numbered) {
-      const QString number = slot < 0 ? QString() : ToText(state_.numberText[slot]);
-      label.setText(label.fontMetrics().elidedText(number, Qt::ElideMiddle, labelWidth));
-      label.setToolTip(number);
-    }
-    label.setGeometry(kCellLeft + (k % row.columns) * row.columnPitch, label.y(), labelWidth,
-                      label.height());
-    field.setGeometry(label.geometry().right() + 7, field.y(),
-                      row.columnPitch - labelWidth - kCellGap, field.height());
+    if (!row.numbered) label.setText(slot < 0 ? QString() : ToText(state_.numberText[slot]));
+    label.setGeometry(kCellLeft + (k % row.columns) * pitch, label.y(), labelWidth, label.height());
+    field.setGeometry(label.geometry().right() + 7, field.y(), fieldWidth, field.height());
     const bool present = schema.state != SlotState::Empty;
     field.setEnabled(present);
     field.setVisible(present);
     label.setVisible(present);
   }
+  const int wide = kCellLeft + row.columns * pitch;
+  const bool sideways = wide > row.cells->width();
+  row.scroll->setHorizontalScrollBarPolicy(sideways ? Qt::ScrollBarAlwaysOn
+                                                    : Qt::ScrollBarAlwaysOff);
+  row.cells->resize(std::max(wide, row.cells->width()), row.cells->height());
+  // The sideways bar takes room of its own below the lines it scrolls.
+  const int bar = sideways ? row.scroll->horizontalScrollBar()->sizeHint().height() : 0;
+  auto* group = row.scroll->parentWidget();
+  group->setFixedHeight(kCellTop + row.visibleLines * kCellPitch + bar);
+  row.scroll->resize(row.scroll->width(), group->height() - kScrollTop - 2);
 }
 
 bool TForm_Synteza_2::eventFilter(QObject* watched, QEvent* event) {
