@@ -45,6 +45,14 @@ constexpr int kKeysLeft = kPanelLeft + kPanelWidth + kUpDownWidth + 8;
 constexpr int kKeysWidth = kContentWidth - 2 * kMargin - kKeysLeft;
 constexpr int kKeysHeight = 170;
 constexpr int kButtonHeight = 30;
+// The tallest the window opens: less than a small screen's height.
+constexpr int kWindowHeight = 690;
+
+// The least width of an added or projection schema's field: the group's
+// width shared by its fields.
+int ExtraFieldWidth(int slot) {
+  return kGroupWidth / (slot < FirstProjectionSlot ? AddedSlots : ProjectionSlots) - 12;
+}
 
 void Hint(QWidget& widget, const QString& hint) {
   widget.setToolTip(hint);
@@ -78,7 +86,13 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   auto* content = new QWidget(this);
   content->setObjectName(QStringLiteral("Content"));
   content->setMinimumWidth(kContentWidth);
-  setCentralWidget(content);
+  // The content scrolls inside a window that fits a small screen.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ScrollBox_Content"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content);
+  setCentralWidget(scroll);
   // The tree takes what the window can spare and scrolls beyond that; the
   // groups take only the height they need, and none while hidden.
   auto* column = new QVBoxLayout(content);
@@ -108,6 +122,8 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
     ShowSlot(slot);
   details_->Clear();
   notice_ = OutOfDateNotice::Follow(*content, host_.Document());
+  resize(kContentWidth + scroll->verticalScrollBar()->sizeHint().width(),
+         std::min(kWindowHeight, menuBar()->sizeHint().height() + content->sizeHint().height()));
 }
 
 TForm_Decomposition_2::~TForm_Decomposition_2() = default;
@@ -216,8 +232,22 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
     content->layout()->addWidget(group);
     *row.group = group;
     // The shown fields share the group's width; a column whose schema is not
-    // there takes none, so fewer schemas get wider fields.
-    auto* grid = new QGridLayout(group);
+    // there takes none, so fewer schemas get wider fields. Fields as wide as
+    // their schemas may together outgrow the window: the row then scrolls
+    // sideways, on a bar that gets room of its own below the fields.
+    auto* scroll = new QScrollArea(group);
+    scroll->setObjectName(QString::fromLatin1(row.name) + QStringLiteral("_Scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* cells = new QWidget;
+    cells->setObjectName(QString::fromLatin1(row.name) + QStringLiteral("_Cells"));
+    scroll->setWidget(cells);
+    QScrollBar* bar = scroll->horizontalScrollBar();
+    auto* frame = new QVBoxLayout(group);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroll);
+    auto* grid = new QGridLayout(cells);
     grid->setContentsMargins(6, 2, 6, 4);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(0);
@@ -225,18 +255,27 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
       const int slot = row.firstSlot + i;
       // The number of a projection reads like "Schema 3+5", so every number
       // stands above its field.
-      auto* label = new QLabel(group);
+      auto* label = new QLabel(cells);
       label->setObjectName(QString::fromLatin1(row.labelName).arg(i + 1));
       SetBackground(*label, colours::ButtonFace());
       numberLabels_[slot] = label;
 
-      auto* field = new QLineEdit(group);
+      auto* field = new QLineEdit(cells);
       field->setObjectName(QString::fromLatin1(row.fieldName).arg(i + 1));
-      field->setMinimumWidth(kGroupWidth / row.count - 12);
+      field->setMinimumWidth(ExtraFieldWidth(slot));
       fields_[slot] = field;
       grid->addWidget(label, 0, i);
       grid->addWidget(field, 1, i);
     }
+    // A number above a field, whichever of them are shown.
+    const QMargins margins = grid->contentsMargins();
+    const int cellsHeight = margins.top() + margins.bottom() +
+                            numberLabels_[row.firstSlot]->fontMetrics().height() +
+                            fields_[row.firstSlot]->sizeHint().height();
+    scroll->setFixedHeight(cellsHeight);
+    connect(bar, &QScrollBar::rangeChanged, scroll, [scroll, bar, cellsHeight](int, int most) {
+      scroll->setFixedHeight(cellsHeight + (most > 0 ? bar->sizeHint().height() : 0));
+    });
   }
   for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
     QLineEdit* field = fields_[slot];
@@ -494,6 +533,10 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
     return;
   }
   ShowWhole(*field, ToText(SchemaFieldText(state_, slot)));
+  // An added or projection schema gets the room its text needs; a group
+  // wider than the window scrolls with the content.
+  if (slot >= FirstAddedSlot)
+    field->setMinimumWidth(std::max(ExtraFieldWidth(slot), WholeTextWidth(*field, field->text())));
   QString about = field->text();
   if (schema.state == SlotState::Replaced) {
     about += QLatin1Char('\n') + tr("Nahrazeno schematy %1 a %2, rozlozeno podle %3")
