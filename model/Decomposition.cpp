@@ -121,7 +121,9 @@ void SplitSlot(DecompositionState& state, int d, int s) {
     left.dependencies.push_back(e);
     e.used = 1;
     if (!shownRight.Has(e.Rhs())) {
-      state.splitLabel[s] += NameOf(names, e.Rhs());
+      // Separated as the left-hand side is, so that long names do not run
+      // together.
+      state.splitLabel[s] += " + " + NameOf(names, e.Rhs());
       shownRight.Add(e.Rhs());
     }
   }

@@ -305,11 +305,11 @@ TEST(DecomposeSchema, SplitsByTheChosenDependency) {
   EXPECT_EQ(SchemaFieldText(state, 1), "B; C; ");
 }
 
-TEST(DecomposeSchema, SplitLabelRunsOnTheLeftChildsFurtherRightHandNames) {
+TEST(DecomposeSchema, SplitLabelListsTheLeftChildsFurtherRightHandNamesApart) {
   DecompositionState state = Loaded("ABCD", "A->B; B->C; B->D");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
-  EXPECT_EQ(state.splitLabel[0], "B -> CD");
+  EXPECT_EQ(state.splitLabel[0], "B -> C + D");
   ExpectSlots(state, {{1, "BCD", "B->C; B->D", {"B"}, 4, "1"}, {2, "AB", "A->B", {"A"}, 4, "2"}});
 
   // A right-hand attribute that stands in the left-hand side adds nothing.
@@ -404,7 +404,7 @@ TEST(DecomposeSchema, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
   // Numbers are not reused.
   ExpectSlots(state, {{1, "BCDEF", "B->C; C->D; D->E; E->F", {"B"}, 2, "7"},
                       {2, "AB", "A->B", {"A"}, 4, "8"}});
-  EXPECT_EQ(state.splitLabel[0], "B -> CDEF");
+  EXPECT_EQ(state.splitLabel[0], "B -> C + D + E + F");
 }
 
 TEST(DecomposeSchema, OnlyTheUpperThreeLevelsCanBeSplit) {
@@ -750,8 +750,8 @@ TEST(Report, OriginLinesOfDeeperAddedAndProjectionSchemas) {
   EXPECT_EQ(origins,
             (std::vector<std::string>{
                 "PUVODNI SCHEMA:",
-                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> DB",
-                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> DB",
+                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> D + B",
+                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> D + B",
                 "Nasledujici schema vzniklo dekompozici schematu 2 podle zavislosti F -> A",
                 "Nasledujici schema vzniklo dekompozici schematu 2 podle zavislosti F -> A",
                 "Nasledujici schema vzniklo pridanim chybejicich zavislosti.",
