@@ -4,9 +4,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "Data_statement_2.h"
 #include "Display.h"
@@ -26,7 +28,9 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
     : QWidget(parent), host_(host), messages_(messages), random_(random) {
   setObjectName(QStringLiteral("Form_Test_Keys"));
   setWindowTitle(QStringLiteral("Testovaci modul - Klice"));
-  QWidget* canvas = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+  // The window starts at its old size; the layout below sizes the canvas.
+  QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
+  resize(WindowWidth, WindowHeight);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
 
@@ -38,41 +42,78 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
   a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
                                  &TForm_Test_Keys::a_clearExecute);
 
-  Label2 = exercise::MakeLabel(canvas, "Label2", QStringLiteral("Klicem schematu je:"),
-                               QPoint(57, 41), true);
+  Label2 =
+      exercise::MakeLabel(canvas, "Label2", QStringLiteral("Klicem schematu je:"), QPoint(), true);
   Label3 = exercise::MakeLabel(
       canvas, "Label3",
       QStringLiteral("(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)"),
-      QPoint(57, 73));
-  Label1 =
-      exercise::MakeLabel(canvas, "Label1", QStringLiteral("Zavislosti:"), QPoint(524, 48), true);
+      QPoint());
+  Label1 = exercise::MakeLabel(canvas, "Label1", QStringLiteral("Zavislosti:"), QPoint(), true);
   Memo_Dep = new QPlainTextEdit(canvas);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo_Dep->setObjectName(QStringLiteral("Memo_Dep"));
   Memo_Dep->setReadOnly(true);
-  Memo_Dep->setGeometry(514, 89, 206, 237);
+  Memo_Dep->setMinimumSize(206, 237);
 
-  Panel_zadani = exercise::MakePanel(canvas, "Panel_zadani", QRect(48, 105, 193, 144));
-  Panel_reseni = exercise::MakePanel(canvas, "Panel_reseni", QRect(288, 105, 193, 144));
+  // The candidates' columns are as wide as the longest candidate; a column
+  // wider than the window is reached by scrolling.
+  Panel_zadani = exercise::MakePanel(canvas, "Panel_zadani", QRect());
+  Panel_reseni = exercise::MakePanel(canvas, "Panel_reseni", QRect());
   Panel_reseni->setEnabled(false);
-  const int taskTops[] = {32, 64, 105};
-  const int solutionTops[] = {32, 64, 96};
+  QVBoxLayout* columns[2] = {};
+  constexpr int left = 41;
+  constexpr int right = 8;
+  for (QFrame* panel : {Panel_zadani, Panel_reseni}) {
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(left, 24, right, 16);
+    column->setSpacing(15);
+    // The columns' least width; an explicit one would keep them from
+    // growing with their candidates.
+    column->addStrut(193 - left - right);
+    columns[panel == Panel_reseni ? 1 : 0] = column;
+  }
   for (int c = 0; c < KeyCandidateCount; ++c) {
     taskBoxes[c] = new QCheckBox(Panel_zadani);
     taskBoxes[c]->setObjectName(QStringLiteral("ChB_zadani%1").arg(c + 1));
-    taskBoxes[c]->setGeometry(41, taskTops[c], 145, 17);
+    columns[0]->addWidget(taskBoxes[c]);
     solutionBoxes[c] = new QCheckBox(Panel_reseni);
     solutionBoxes[c]->setObjectName(QStringLiteral("ChB_odpoved%1").arg(c + 1));
-    solutionBoxes[c]->setGeometry(41, solutionTops[c], 145, 17);
+    columns[1]->addWidget(solutionBoxes[c]);
     solutionBoxes[c]->hide();
   }
+  // A hidden solution keeps its place, so that each solution stands level
+  // with its task.
+  for (QCheckBox* box : solutionBoxes) {
+    QSizePolicy policy = box->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    box->setSizePolicy(policy);
+  }
+  for (QVBoxLayout* column : columns)
+    column->addStretch(1);
 
-  Button_OK =
-      exercise::MakeActionButton(canvas, "Button_OK", a_spravnaOdpoved, QRect(121, 265, 120, 41));
+  Button_OK = exercise::MakeActionButton(canvas, "Button_OK", a_spravnaOdpoved, QRect());
+  Button_OK->setMinimumSize(120, 41);
   Button_OK->setDefault(true);
-  Button_new = exercise::MakeActionButton(canvas, "Button_new", a_new, QRect(384, 265, 97, 41));
+  Button_new = exercise::MakeActionButton(canvas, "Button_new", a_new, QRect());
+  Button_new->setMinimumSize(97, 41);
   Button_new->hide();
+
+  auto* grid = new QGridLayout(canvas);
+  grid->setContentsMargins(48, 41, 20, 20);
+  grid->setHorizontalSpacing(47);
+  grid->setVerticalSpacing(16);
+  grid->addWidget(Label2, 0, 0, 1, 2);
+  grid->addWidget(Label1, 0, 2);
+  grid->addWidget(Label3, 1, 0, 1, 2);
+  grid->addWidget(Panel_zadani, 2, 0);
+  grid->addWidget(Panel_reseni, 2, 1);
+  grid->addWidget(Memo_Dep, 1, 2, 3, 1);
+  grid->addWidget(Button_OK, 3, 0, Qt::AlignRight | Qt::AlignTop);
+  grid->addWidget(Button_new, 3, 1, Qt::AlignRight | Qt::AlignTop);
+  grid->setColumnStretch(2, 1);
+  grid->setRowMinimumHeight(2, 144);
+  grid->setRowStretch(4, 1);
 }
 
 void TForm_Test_Keys::PrepareExercise() {
@@ -110,11 +151,8 @@ void TForm_Test_Keys::GenerateCandidates() {
 void TForm_Test_Keys::ShowCandidates() {
   for (int c = 0; c < KeyCandidateCount; ++c) {
     const QString text = ToText(ShowKey(KeyRecord{candidates[c], 0}, attributeNames));
-    // A candidate longer than its box is read whole from the tooltip.
-    for (QCheckBox* box : {taskBoxes[c], solutionBoxes[c]}) {
+    for (QCheckBox* box : {taskBoxes[c], solutionBoxes[c]})
       box->setText(text);
-      box->setToolTip(text);
-    }
   }
 }
 

@@ -3,10 +3,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "Data_statement_2.h"
 #include "Display.h"
@@ -17,8 +21,10 @@ namespace {
 
 constexpr int WindowWidth = 833;
 constexpr int WindowHeight = 531;
-// Left edge of the student's tick boxes.
-constexpr int AnswerColumn = 370;
+// The narrowest the dependency fields get; a longer dependency widens them
+// all, so that the tick boxes stay in line.
+constexpr int FieldWidth = 305;
+constexpr int MarkSize = 25;
 
 }  // namespace
 
@@ -26,7 +32,9 @@ TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
     : QWidget(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedDep"));
   setWindowTitle(QStringLiteral("Testovaci modul - Redundantni zavislosti"));
-  canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+  // The window starts at its old size; the layout below sizes the canvas.
+  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  resize(WindowWidth, WindowHeight);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
   // Deleting one item may make another one necessary; the exercise asks
@@ -42,26 +50,63 @@ TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
                                  &TForm_Test_RedDep::a_clearExecute);
 
   Label1 = exercise::MakeLabel(canvas_, "Label1", QStringLiteral("Redundantni zavislosti"),
-                               QPoint(32, 24), true, false, 16);
-  Label3 = exercise::MakeLabel(
-      canvas_, "Label3", QStringLiteral("(zaskrtnete redundantni zavislosti)"), QPoint(32, 48));
-  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(67, QLatin1Char('_')), QPoint(32, 56));
-  Label_SR =
-      exercise::MakeLabel(canvas_, "Label_SR", QStringLiteral("Spravne reseni"), QPoint(432, 88));
+                               QPoint(), true, false, 16);
+  Label3 = exercise::MakeLabel(canvas_, "Label3",
+                               QStringLiteral("(zaskrtnete redundantni zavislosti)"), QPoint());
+  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(67, QLatin1Char('_')), QPoint());
+  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", QStringLiteral("Spravne reseni"), QPoint());
+  // Hidden, it keeps its room, so that the columns stay put when it shows.
+  QSizePolicy keep = Label_SR->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  Label_SR->setSizePolicy(keep);
   Label_SR->hide();
-  Label2 = exercise::MakeLabel(canvas_, "Label2", QStringLiteral("Zavislosti:"), QPoint(568, 56),
-                               true, false, 16);
+  Label2 = exercise::MakeLabel(canvas_, "Label2", QStringLiteral("Zavislosti:"), QPoint(), true,
+                               false, 16);
   Memo1 = new QPlainTextEdit(canvas_);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setGeometry(568, 88, 193, 265);
-  Button1 =
-      exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect(576, 376, 113, 33));
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect(574, 423, 118, 33));
+  Memo1->setMinimumSize(193, 265);
+  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect());
+  Button1->setMinimumSize(113, 33);
+  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect());
+  Button_new->setMinimumSize(118, 33);
   Button_new->hide();
+
+  // One row per dependency: the field, the student's tick box and, on the
+  // red mark of a wrong answer, the solution's tick box.
+  rows_ = new QGridLayout;
+  rows_->setHorizontalSpacing(40);
+  rows_->setVerticalSpacing(10);
+  rows_->setColumnStretch(0, 1);
+  rows_->setColumnMinimumWidth(2, MarkSize);
+  rows_->addWidget(Label_SR, 0, 2, Qt::AlignHCenter);
+
+  auto* task = new QVBoxLayout;
+  task->setSpacing(0);
+  task->addWidget(Label1);
+  task->addWidget(Label3);
+  task->addWidget(Label4);
+  task->addSpacing(16);
+  task->addLayout(rows_);
+  task->addStretch(1);
+
+  auto* list = new QVBoxLayout;
+  list->setSpacing(8);
+  list->addWidget(Label2);
+  list->addWidget(Memo1, 1);
+  list->addSpacing(15);
+  list->addWidget(Button1, 0, Qt::AlignLeft);
+  list->addWidget(Button_new, 0, Qt::AlignLeft);
+  list->addStretch(1);
+
+  auto* columns = new QHBoxLayout(canvas_);
+  columns->setContentsMargins(32, 24, 20, 20);
+  columns->setSpacing(40);
+  columns->addLayout(task, 1);
+  columns->addLayout(list);
 }
 
 void TForm_Test_RedDep::PrepareExercise() {
@@ -73,21 +118,34 @@ void TForm_Test_RedDep::PrepareExercise() {
   if (!exercise::OffersTask(schema, *Button1)) return;
   attributeNames = schema.attributes;
   dependencies = schema.dependencies;
-  nextTop = 120;
+  int row = 1;
   for (const Dependency& d : dependencies) {
-    nextTop += 32;
-    const int y = nextTop;
-    dependencyFields.push_back(
-        exercise::MakeDependencyField(canvas_, QRect(55, y, AnswerColumn - 10 - 55, 22),
-                                      ToText(ShowDependency(d, attributeNames))));
-    answerBoxes.push_back(exercise::MakeTickBox(canvas_, QRect(AnswerColumn, y, 17, 17)));
-    errorMarks.push_back(exercise::MakeErrorMark(canvas_, QRect(470, y - 5, 25, 25)));
-    QCheckBox* solution = exercise::MakeTickBox(canvas_, QRect(475, y, 17, 17));
+    QLineEdit* field =
+        exercise::MakeDependencyField(canvas_, QRect(), ToText(ShowDependency(d, attributeNames)));
+    field->setMinimumWidth(std::max(FieldWidth, WholeTextWidth(*field, field->text())));
+    dependencyFields.push_back(field);
+    QCheckBox* answer = exercise::MakeTickBox(canvas_, QRect());
+    answerBoxes.push_back(answer);
+    QLineEdit* mark = exercise::MakeErrorMark(canvas_, QRect());
+    mark->setFixedSize(MarkSize, MarkSize);
+    errorMarks.push_back(mark);
+    QCheckBox* solution = exercise::MakeTickBox(canvas_, QRect());
     solution->setEnabled(false);
     solution->hide();
     solutionBoxes.push_back(solution);
+    // The mark and the solution keep their room while hidden, so that every
+    // row's boxes stand in the same columns.
+    for (QWidget* w : {static_cast<QWidget*>(mark), static_cast<QWidget*>(solution)}) {
+      QSizePolicy policy = w->sizePolicy();
+      policy.setRetainSizeWhenHidden(true);
+      w->setSizePolicy(policy);
+    }
+    rows_->addWidget(field, row, 0);
+    rows_->addWidget(answer, row, 1);
+    rows_->addWidget(mark, row, 2, Qt::AlignCenter);
+    rows_->addWidget(solution, row, 2, Qt::AlignCenter);
+    ++row;
   }
-  exercise::FitCanvas(*canvas_, nextTop + 22 + 20, WindowHeight);
   exercise::ListFromTop(*Memo1, ListDependencyLines(dependencies, attributeNames));
 }
 
@@ -162,7 +220,6 @@ void TForm_Test_RedDep::a_clearExecute() {
   solutionBoxes.clear();
   Memo1->clear();
   Button_new->hide();
-  exercise::FitCanvas(*canvas_, 0, WindowHeight);
 }
 
 void TForm_Test_RedDep::FormClose() {

@@ -11,6 +11,7 @@
 
 class QAction;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -46,13 +47,14 @@ class TForm_Test_RedDep final : public QWidget {
   // rows and the check always belong to the same list.
   DependencyList dependencies;
   AttributeTable attributeNames;
-  int nextTop = 0;
   std::vector<QLineEdit*> dependencyFields;
   std::vector<QCheckBox*> answerBoxes;
   std::vector<QLineEdit*> errorMarks;
   std::vector<QCheckBox*> solutionBoxes;
 
   QWidget* canvas_ = nullptr;
+  // The dependency rows under the solution's heading.
+  QGridLayout* rows_ = nullptr;
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;
