@@ -86,6 +86,7 @@ void TForm_Keys::Button_First_KeyClick() {
   if (firstKeyShown) return;
   AddKeyField(keyList.front(), *firstKeyBox_);
   firstKeyShown = true;
+  GrowToContent(*this, *canvas_);
 }
 
 void TForm_Keys::Button_LucchesiClick() {
@@ -106,6 +107,7 @@ void TForm_Keys::Button_LucchesiClick() {
   for (std::size_t k = 1; k < keyList.size(); ++k)
     AddKeyField(keyList[k], *furtherKeysBox_);
   allKeysShown = true;
+  GrowToContent(*this, *canvas_);
 }
 
 void TForm_Keys::AddKeyField(const KeyRecord& key, QVBoxLayout& box) {

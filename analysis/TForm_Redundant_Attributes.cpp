@@ -103,10 +103,12 @@ int TForm_Redundant_Attributes::LoadSchema() {
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   attributeNames = schema.attributes;
-  return HasRedundantAttribute(schema.dependencies,
-                               [this](AttributeIndex attribute, const Dependency& record) {
-                                 AddAttributeRow(attribute, record);
-                               });
+  const int found = HasRedundantAttribute(
+      schema.dependencies, [this](AttributeIndex attribute, const Dependency& record) {
+        AddAttributeRow(attribute, record);
+      });
+  GrowToContent(*this, *canvas_);
+  return found;
 }
 
 void TForm_Redundant_Attributes::SchemaChanged() {

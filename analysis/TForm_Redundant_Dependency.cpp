@@ -86,8 +86,10 @@ int TForm_Redundant_Dependency::LoadSchema() {
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   attributeNames = schema.attributes;
-  return HasRedundantDependency(schema.dependencies,
-                                [this](const Dependency& record) { AddDependencyRow(record); });
+  const int found = HasRedundantDependency(
+      schema.dependencies, [this](const Dependency& record) { AddDependencyRow(record); });
+  GrowToContent(*this, *canvas_);
+  return found;
 }
 
 void TForm_Redundant_Dependency::SchemaChanged() {

@@ -5,12 +5,14 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Data_statement_2.h"
 #include "Nf.h"
@@ -40,6 +42,19 @@ QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum) {
   scroll->setWidget(canvas);
   layout->addWidget(scroll);
   return canvas;
+}
+
+void GrowToContent(QWidget& window, const QWidget& canvas) {
+  // With a title bar and a task bar, a window this tall still fits a
+  // screen of 768 lines.
+  constexpr int tallest = 700;
+  const QWidget* viewport = canvas.parentWidget();
+  const QSize frame = window.size() - viewport->size();
+  const QRect screen = window.screen()->availableGeometry();
+  const QSize wanted = (canvas.minimumSizeHint() + frame)
+                           .boundedTo(QSize(screen.width(), std::min(screen.height(), tallest)))
+                           .expandedTo(window.size());
+  if (wanted != window.size()) window.resize(wanted);
 }
 
 void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {

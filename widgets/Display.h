@@ -52,6 +52,11 @@ void AppendLine(QPlainTextEdit& memo, const QString& line);
 // than `minimum`, the rest is reached by scrolling.
 QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum);
 
+// Makes a window whose client area scrolls as large as that area needs, up
+// to the screen and the height a small screen leaves; it never shrinks, so
+// that the student's own size stays.
+void GrowToContent(QWidget& window, const QWidget& canvas);
+
 // Gives a window the undo and redo of `stack` as Ctrl+Z and its redo key;
 // returns the two actions, for a menu that lists them.
 std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack);
