@@ -20,6 +20,8 @@ namespace {
 // Wide enough for the whole dependency listing, which reaches 720 pixels.
 constexpr int WindowWidth = 740;
 constexpr int WindowHeight = 418;
+// The widest a candidate's text gets in its column.
+constexpr int CandidateWidth = 400;
 
 }  // namespace
 
@@ -29,7 +31,8 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
   setObjectName(QStringLiteral("Form_Test_Keys"));
   setWindowTitle(QStringLiteral("Testovaci modul - Klice"));
   // The window starts at its old size; the layout below sizes the canvas.
-  QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
+  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  QWidget* canvas = canvas_;
   resize(WindowWidth, WindowHeight);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
@@ -151,9 +154,15 @@ void TForm_Test_Keys::GenerateCandidates() {
 void TForm_Test_Keys::ShowCandidates() {
   for (int c = 0; c < KeyCandidateCount; ++c) {
     const QString text = ToText(ShowKey(KeyRecord{candidates[c], 0}, attributeNames));
-    for (QCheckBox* box : {taskBoxes[c], solutionBoxes[c]})
-      box->setText(text);
+    // Both columns and the dependencies fit beside each other on a small
+    // screen; a longer candidate is shortened in the middle and read whole
+    // from its tooltip.
+    for (QCheckBox* box : {taskBoxes[c], solutionBoxes[c]}) {
+      box->setText(box->fontMetrics().elidedText(text, Qt::ElideMiddle, CandidateWidth));
+      box->setToolTip(text);
+    }
   }
+  GrowToContent(*this, *canvas_);
 }
 
 void TForm_Test_Keys::a_spravnaOdpovedExecute() {

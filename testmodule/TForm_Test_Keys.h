@@ -61,6 +61,7 @@ class TForm_Test_Keys final : public QWidget {
   QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;
   QPlainTextEdit* Memo_Dep = nullptr;
+  QWidget* canvas_ = nullptr;
   QFrame* Panel_zadani = nullptr;
   QFrame* Panel_reseni = nullptr;
   std::array<QCheckBox*, KeyCandidateCount> taskBoxes{};

@@ -147,6 +147,7 @@ void TForm_Test_RedDep::PrepareExercise() {
     ++row;
   }
   exercise::ListFromTop(*Memo1, ListDependencyLines(dependencies, attributeNames));
+  GrowToContent(*this, *canvas_);
 }
 
 void TForm_Test_RedDep::a_spravnaodpovedExecute() {
