@@ -46,7 +46,6 @@ constexpr int kSplitLabelWidth = 24;
 constexpr int kLaterColumns = 3;
 constexpr int kLaterColumnPitch = 314;
 constexpr int kLaterLabelWidth = 104;
-constexpr int kSlotFieldWidth = 200;
 // Between the fields of neighbouring columns, and a label and its field.
 constexpr int kCellGap = 14;
 constexpr int kCellLeft = 8;
@@ -290,29 +289,49 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
 
 void TForm_Synteza_2::EnsureCells(SlotRow& row, int count) {
   for (int k = static_cast<int>(row.fields.size()); k < count; ++k) {
-    const int left = kCellLeft + (k % row.columns) * row.columnPitch;
-    const int top = 6 + (k / row.columns) * kCellPitch;
     auto* label = new QLabel(row.cells);
     label->setObjectName(
         QStringLiteral("%1%2").arg(QString::fromLatin1(row.labelPrefix)).arg(k + 1));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setGeometry(left, top, row.labelWidth, kFieldHeight);
     if (row.numbered) label->setText(QString::number(k + 1));
     label->hide();
     row.labels.push_back(label);
     QLineEdit* field = MakeSchemaField(
         row.cells, -1, QStringLiteral("%1%2").arg(QString::fromLatin1(row.fieldPrefix)).arg(k + 1));
-    field->setGeometry(left + row.labelWidth + 6, top, kSlotFieldWidth, kFieldHeight);
     field->hide();
     row.fields.push_back(field);
   }
-  // The bar is switched on and off here: a scroll area whose group box is
+  PlaceCells(row, row.labelWidth, row.columnPitch - row.labelWidth - kCellGap);
+}
+
+void TForm_Synteza_2::PlaceCells(SlotRow& row, int labelWidth, int fieldWidth) {
+  // As many columns as the box holds, up to the row's own number; a field
+  // wider than the box scrolls sideways.
+  const int pitch = labelWidth + fieldWidth + kCellGap;
+  const int room = row.scroll->width() - row.scroll->verticalScrollBar()->sizeHint().width();
+  const int columns = std::clamp((room - kCellLeft) / pitch, 1, row.columns);
+  const int cells = static_cast<int>(row.fields.size());
+  for (int k = 0; k < cells; ++k) {
+    const int left = kCellLeft + (k % columns) * pitch;
+    const int top = 6 + (k / columns) * kCellPitch;
+    row.labels[k]->setGeometry(left, top, labelWidth, kFieldHeight);
+    row.fields[k]->setGeometry(left + labelWidth + 7, top, fieldWidth, kFieldHeight);
+  }
+  // The bars are switched on and off here: a scroll area whose group box is
   // still hidden does not yet decide for itself.
-  const int lines = (std::max(count, row.firstCells) + row.columns - 1) / row.columns;
+  const int lines = (std::max(cells, row.firstCells) + columns - 1) / columns;
   row.scroll->setVerticalScrollBarPolicy(lines > row.visibleLines ? Qt::ScrollBarAlwaysOn
                                                                   : Qt::ScrollBarAlwaysOff);
-  row.cells->resize(row.scroll->width() - row.scroll->verticalScrollBar()->sizeHint().width(),
-                    6 + lines * kCellPitch);
+  const int wide = kCellLeft + std::min(columns, std::max(cells, 1)) * pitch;
+  const bool sideways = wide > room;
+  row.scroll->setHorizontalScrollBarPolicy(sideways ? Qt::ScrollBarAlwaysOn
+                                                    : Qt::ScrollBarAlwaysOff);
+  row.cells->resize(std::max(wide, room), 6 + lines * kCellPitch);
+  // The sideways bar takes room of its own below the lines it scrolls.
+  const int bar = sideways ? row.scroll->horizontalScrollBar()->sizeHint().height() : 0;
+  QWidget* group = row.scroll->parentWidget();
+  group->setFixedHeight(kCellTop + row.visibleLines * kCellPitch + bar);
+  row.scroll->resize(row.scroll->width(), group->height() - kScrollTop - 2);
 }
 
 void TForm_Synteza_2::BuildDetails(QWidget* content) {
@@ -398,8 +417,7 @@ void TForm_Synteza_2::ShowSlots() {
 void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
   EnsureCells(row, count);
   // Labels as wide as the widest number and fields as wide as the widest
-  // schema, so that every cell reads whole; a row wider than its box
-  // scrolls sideways.
+  // schema, so that every cell reads whole and the cells stand in columns.
   int labelWidth = row.labelWidth;
   int fieldWidth = row.columnPitch - row.labelWidth - kCellGap;
   for (int k = 0; k < count; ++k) {
@@ -411,7 +429,6 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
     fieldWidth = std::max(fieldWidth,
                           WholeTextWidth(*row.fields[k], ToText(SynthesisFieldText(state_, slot))));
   }
-  const int pitch = labelWidth + fieldWidth + kCellGap;
   for (int k = 0; k < static_cast<int>(row.fields.size()); ++k) {
     QLineEdit& field = *row.fields[k];
     QLabel& label = *row.labels[k];
@@ -429,23 +446,12 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
     ShowSuperseded(field, replaced);
     SetBackground(field, SchemaColour(schema.normalForm));
     if (!row.numbered) label.setText(slot < 0 ? QString() : ToText(state_.numberText[slot]));
-    label.setGeometry(kCellLeft + (k % row.columns) * pitch, label.y(), labelWidth, label.height());
-    field.setGeometry(label.geometry().right() + 7, field.y(), fieldWidth, field.height());
     const bool present = schema.state != SlotState::Empty;
     field.setEnabled(present);
     field.setVisible(present);
     label.setVisible(present);
   }
-  const int wide = kCellLeft + row.columns * pitch;
-  const bool sideways = wide > row.cells->width();
-  row.scroll->setHorizontalScrollBarPolicy(sideways ? Qt::ScrollBarAlwaysOn
-                                                    : Qt::ScrollBarAlwaysOff);
-  row.cells->resize(std::max(wide, row.cells->width()), row.cells->height());
-  // The sideways bar takes room of its own below the lines it scrolls.
-  const int bar = sideways ? row.scroll->horizontalScrollBar()->sizeHint().height() : 0;
-  auto* group = row.scroll->parentWidget();
-  group->setFixedHeight(kCellTop + row.visibleLines * kCellPitch + bar);
-  row.scroll->resize(row.scroll->width(), group->height() - kScrollTop - 2);
+  PlaceCells(row, labelWidth, fieldWidth);
 }
 
 bool TForm_Synteza_2::eventFilter(QObject* watched, QEvent* event) {

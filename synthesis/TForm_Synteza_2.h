@@ -89,6 +89,9 @@ class TForm_Synteza_2 final : public QWidget {
   // Gives the row at least `count` cells, named on from the last, and makes
   // the scrolled area as tall as they need.
   void EnsureCells(SlotRow& row, int count);
+  // Places the cells in as many columns as fit, the box growing by a
+  // sideways bar when one cell is wider than it.
+  void PlaceCells(SlotRow& row, int labelWidth, int fieldWidth);
   void ShowRow(SlotRow& row, int firstSlot, int count);
 
   void FormClose();
