@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,8 +28,8 @@ constexpr int LastTopWithoutGrowing = 435;
 }  // namespace
 
 TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageService& messages,
-                                                   QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+                                                   ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_Decomposition"));
   setWindowTitle(QStringLiteral("Testovaci model - Dekompozice"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
@@ -270,9 +269,4 @@ void TForm_Test_Decomposition::FormClose() {
   for (QGroupBox* column : {GB_odpoved, GB_reseni})
     column->resize(column->width(), ColumnHeight);
   exercise::SetWindowHeight(*this, *canvas_, WindowHeight);
-}
-
-void TForm_Test_Decomposition::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }
