@@ -308,7 +308,7 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   style.hint = kRowHint;
   style.textInTooltip = true;
   style.doubleClicked = [this](int tag) { Edit_Dep1Change(tag); };
-  details_ = new SchemaDetails(controls, style, messages_, this);
+  details_ = new SchemaDetails(controls, style, this);
 }
 
 void TForm_Decomposition_2::BuildTree() {

@@ -361,7 +361,7 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
   style.hint = kRowHint;
   style.initialBackground = colours::ButtonFace();
   style.pagedFrom = kRowsWithoutPaging + 1;
-  details_ = new SchemaDetails(controls, style, messages_, this);
+  details_ = new SchemaDetails(controls, style, this);
 }
 
 void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
