@@ -142,6 +142,6 @@ void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
       field.setEnabled(false);
       break;
     default:
-      messages.Inform(QStringLiteral("Chyba pri obarvovani zavislosti"));
+      messages.Inform(QCoreApplication::translate("Display", "Chyba pri obarvovani zavislosti"));
   }
 }
