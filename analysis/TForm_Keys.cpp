@@ -25,7 +25,7 @@ TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, ErrorDisplay&
                        QWidget* parent)
     : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Keys"));
-  setWindowTitle(QStringLiteral("Schemario - Klice schematu"));
+  setWindowTitle(tr("Schemario - Klice schematu"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -33,14 +33,14 @@ TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, ErrorDisplay&
   canvas_ = MakeScrollingCanvas(*this, QSize(kFieldLeft + kFieldWidth + 10, kHeight));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
-  Button_First_Key = new QPushButton(QStringLiteral("Zobraz prvni klic"), canvas_);
+  Button_First_Key = new QPushButton(tr("Zobraz prvni klic"), canvas_);
   Button_First_Key->setObjectName(QStringLiteral("Button_First_Key"));
   Button_First_Key->setGeometry(69, 30, 149, 50);
   Button_First_Key->setDefault(true);
   SetDefaultButton(Button_First_Key);
   connect(Button_First_Key, &QPushButton::clicked, this, &TForm_Keys::Button_First_KeyClick);
 
-  Button_Lucchesi = new QPushButton(QStringLiteral("Zobraz dalsi klice"), canvas_);
+  Button_Lucchesi = new QPushButton(tr("Zobraz dalsi klice"), canvas_);
   Button_Lucchesi->setObjectName(QStringLiteral("Button_Lucchesi"));
   Button_Lucchesi->setGeometry(69, 128, 149, 50);
   connect(Button_Lucchesi, &QPushButton::clicked, this, &TForm_Keys::Button_LucchesiClick);
@@ -63,7 +63,7 @@ void TForm_Keys::Button_First_KeyClick() {
   if (std::optional<KeyRecord> first = FindFirstKey(dependencies, attributeNames)) {
     keyList.push_back(*first);
   } else {
-    messages_.Inform(QStringLiteral(" Nejsou zadana zadna data"));
+    messages_.Inform(tr(" Nejsou zadana zadna data"));
     return;
   }
   if (firstKeyShown) return;
@@ -73,16 +73,16 @@ void TForm_Keys::Button_First_KeyClick() {
 
 void TForm_Keys::Button_LucchesiClick() {
   if (!firstKeyShown) {
-    messages_.Inform(QStringLiteral(" Nejprve musi byt vygenerovany prvni klic"));
+    messages_.Inform(tr(" Nejprve musi byt vygenerovany prvni klic"));
     return;
   }
   if (keyList.empty()) {
-    messages_.Inform(QStringLiteral("Nejsou ani zadne dalsi klice"));
+    messages_.Inform(tr("Nejsou ani zadne dalsi klice"));
     return;
   }
   FindAllKeys(keyList, dependencies, attributeNames);
   if (keyList.size() < 2) {
-    messages_.Inform(QStringLiteral("Zadne dalsi klice schematu nejsou"));
+    messages_.Inform(tr("Zadne dalsi klice schematu nejsou"));
     return;
   }
   if (allKeysShown) return;

@@ -72,19 +72,17 @@ TForm_MaxSet::TForm_MaxSet(SchemaHost& host, MessageService& messages, ErrorDisp
                            QWidget* parent)
     : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_MaxSet"));
-  setWindowTitle(QStringLiteral("Schemario - Maximalni mnoziny"));
+  setWindowTitle(tr("Schemario - Maximalni mnoziny"));
   BuildControls();
   setFixedSize(640, 650);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 }
 
 void TForm_MaxSet::BuildControls() {
-  GroupBox1 =
-      MakeGroupBox(this, "GroupBox1", QStringLiteral("Vypocet  max (A)"), QRect(8, 8, 624, 340));
-  Label4 = Place(new QLabel(QStringLiteral("Zvolte atribut A:"), GroupBox1), "Label4",
-                 QRect(16, 32, 110, 22));
+  GroupBox1 = MakeGroupBox(this, "GroupBox1", tr("Vypocet  max (A)"), QRect(8, 8, 624, 340));
+  Label4 = Place(new QLabel(tr("Zvolte atribut A:"), GroupBox1), "Label4", QRect(16, 32, 110, 22));
   CB_MaxSetA = Place(new QComboBox(GroupBox1), "CB_MaxSetA", QRect(130, 30, 160, 26));
-  Button2 = Place(new QPushButton(QStringLiteral("Maximalni mnozina (A)"), GroupBox1), "Button2",
+  Button2 = Place(new QPushButton(tr("Maximalni mnozina (A)"), GroupBox1), "Button2",
                   QRect(310, 29, 180, 28));
   connect(Button2, &QPushButton::clicked, this, &TForm_MaxSet::Button2Click);
 
@@ -100,10 +98,10 @@ void TForm_MaxSet::BuildControls() {
   for (QLabel* label : {Label_lhs, Label_TR, Label_max})
     label->setEnabled(false);
 
-  a_prime = new QAction(QStringLiteral("Je A klicovy atribut ?"), this);
+  a_prime = new QAction(tr("Je A klicovy atribut ?"), this);
   a_prime->setObjectName(QStringLiteral("a_prime"));
   a_prime->setToolTip(
-      QStringLiteral("Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut"));
+      tr("Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut"));
   connect(a_prime, &QAction::triggered, this, &TForm_MaxSet::a_primeExecute);
   Button_Prime =
       Place(new QPushButton(a_prime->text(), GroupBox1), "Button_Prime", QRect(16, 302, 200, 28));
@@ -111,17 +109,15 @@ void TForm_MaxSet::BuildControls() {
   connect(Button_Prime, &QPushButton::clicked, a_prime, &QAction::trigger);
   Button_Prime->hide();
 
-  GroupBox_MAX = MakeGroupBox(this, "GroupBox_MAX", QStringLiteral("Vypocet MAX (R)"),
-                              QRect(8, 356, 624, 286));
+  GroupBox_MAX = MakeGroupBox(this, "GroupBox_MAX", tr("Vypocet MAX (R)"), QRect(8, 356, 624, 286));
   Memo_MAX1 = MakeMemo(GroupBox_MAX, "Memo_MAX1", QRect(16, 28, 432, 244));
-  Button1 = Place(new QPushButton(QStringLiteral("Maximalni mnoziny"), GroupBox_MAX), "Button1",
+  Button1 = Place(new QPushButton(tr("Maximalni mnoziny"), GroupBox_MAX), "Button1",
                   QRect(462, 28, 146, 28));
   connect(Button1, &QPushButton::clicked, this, &TForm_MaxSet::Button1Click);
 
-  a_BCNF = new QAction(QStringLiteral("Je schema v &BCNF ?"), this);
+  a_BCNF = new QAction(tr("Je schema v &BCNF ?"), this);
   a_BCNF->setObjectName(QStringLiteral("a_BCNF"));
-  a_BCNF->setToolTip(
-      QStringLiteral("Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF"));
+  a_BCNF->setToolTip(tr("Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF"));
   connect(a_BCNF, &QAction::triggered, this, &TForm_MaxSet::a_BCNFExecute);
   Button_BCNF =
       Place(new QPushButton(a_BCNF->text(), GroupBox_MAX), "Button_BCNF", QRect(462, 66, 146, 28));
@@ -161,7 +157,7 @@ void TForm_MaxSet::UnionOfMaxSets(AttributeIndex attributeIndex, AttributeSet& r
 void TForm_MaxSet::Button2Click() {
   if (attributeNames[0].empty()) return;
   if (CB_MaxSetA->currentIndex() < 1) {
-    messages_.Inform(QStringLiteral("Zvolte atribut A"));
+    messages_.Inform(tr("Zvolte atribut A"));
     return;
   }
   for (QPlainTextEdit* memo : {Memo_lhs, Memo_TR, Memo_max}) {

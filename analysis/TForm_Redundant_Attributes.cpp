@@ -43,7 +43,7 @@ TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, Message
                                                        ErrorDisplay& errors, QWidget* parent)
     : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Redundant_Attributes"));
-  setWindowTitle(QStringLiteral("Schemario - Redundantni atributy"));
+  setWindowTitle(tr("Schemario - Redundantni atributy"));
 
   canvas_ = MakeScrollingCanvas(*this, QSize(kContentWidth, kHeight));
   notice_ = new OutOfDateNotice(*this);
@@ -51,8 +51,7 @@ TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, Message
           &TForm_Redundant_Attributes::SchemaChanged);
   AddUndoActions(*this, host_.Document().undoStack());
 
-  Label1 = MakeLabel(canvas_, QStringLiteral("Label1"), QStringLiteral("Redundantni atributy:"), 24,
-                     24, true);
+  Label1 = MakeLabel(canvas_, QStringLiteral("Label1"), tr("Redundantni atributy:"), 24, 24, true);
   for (int k = 0; k < kFixedRows; ++k)
     AddRowControls();
   ResetRows();
@@ -63,18 +62,18 @@ void TForm_Redundant_Attributes::AddRowControls() {
   const int k = static_cast<int>(rows_.size()) + 1;
   const int dy = kRowStep * (k - 1);
   Row row;
-  row.Label_A = MakeLabel(canvas_, QStringLiteral("Label_A%1").arg(k), QStringLiteral("Atribut"),
-                          24, kLabelTop + dy, false);
+  row.Label_A = MakeLabel(canvas_, QStringLiteral("Label_A%1").arg(k), tr("Atribut"), 24,
+                          kLabelTop + dy, false);
   row.Label_Atr =
       MakeLabel(canvas_, QStringLiteral("Label_Atr%1").arg(k), QString(), 85, kLabelTop + dy, true);
-  row.Label_D = MakeLabel(canvas_, QStringLiteral("Label_D%1").arg(k),
-                          QStringLiteral("v zavislosti"), 128, kLabelTop + dy, false);
+  row.Label_D = MakeLabel(canvas_, QStringLiteral("Label_D%1").arg(k), tr("v zavislosti"), 128,
+                          kLabelTop + dy, false);
   row.Edit = new QLineEdit(canvas_);
   row.Edit->setObjectName(QStringLiteral("Edit%1").arg(k));
   row.Edit->setReadOnly(true);
   row.Edit->setFocusPolicy(Qt::ClickFocus);
   row.Edit->setGeometry(240, kEditTop + dy, 201, row.Edit->sizeHint().height());
-  row.Button = new QPushButton(QStringLiteral("Smazat"), canvas_);
+  row.Button = new QPushButton(tr("Smazat"), canvas_);
   row.Button->setObjectName(QStringLiteral("Button%1").arg(k));
   row.Button->setGeometry(
       456, kEditTop + dy - 1,
@@ -146,7 +145,7 @@ void TForm_Redundant_Attributes::Retire(int r, const QColor& colour) {
 
 void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
   const int r = sender->property("tag").toInt();
-  if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tento atribut?"))) return;
+  if (!messages_.AskYesNo(tr("Chcete skutecne smazat tento atribut?"))) return;
 
   SchemaDocument& document = host_.Document();
   deleting_ = true;
@@ -163,15 +162,15 @@ void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
     if (IsRedundantLhsAttribute(document.dependencies(), *rowDependency[j], rowAttribute[j])) {
       continue;
     }
-    messages_.Inform(QStringLiteral(
-        "Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen "
-        "zlute."));
+    messages_.Inform(
+        tr("Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen "
+           "zlute."));
     Retire(j, colours::RowYellow);
   }
 
   document.MarkDirty(deleted);
-  if (lastRow == -1 && messages_.AskYesNo(QStringLiteral(
-                           "Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?"))) {
+  if (lastRow == -1 &&
+      messages_.AskYesNo(tr("Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?"))) {
     close();
   }
 }

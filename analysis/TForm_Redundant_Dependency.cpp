@@ -25,7 +25,7 @@ TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, Message
                                                        ErrorDisplay& errors, QWidget* parent)
     : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Redundant_Dependency"));
-  setWindowTitle(QStringLiteral("Schemario - Redundantni zavislosti"));
+  setWindowTitle(tr("Schemario - Redundantni zavislosti"));
 
   canvas_ = MakeScrollingCanvas(*this, QSize(kContentWidth, kHeight));
   notice_ = new OutOfDateNotice(*this);
@@ -33,7 +33,7 @@ TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, Message
           &TForm_Redundant_Dependency::SchemaChanged);
   AddUndoActions(*this, host_.Document().undoStack());
 
-  Label1 = new QLabel(QStringLiteral("Redundantni zavislosti:"), canvas_);
+  Label1 = new QLabel(tr("Redundantni zavislosti:"), canvas_);
   Label1->setObjectName(QStringLiteral("Label1"));
   QFont font = Label1->font();
   font.setBold(true);
@@ -57,7 +57,7 @@ void TForm_Redundant_Dependency::AddRowControls() {
   row.Edit->setReadOnly(true);
   row.Edit->setFocusPolicy(Qt::ClickFocus);
   row.Edit->setGeometry(24, top, 233, row.Edit->sizeHint().height());
-  row.Button = new QPushButton(QStringLiteral("Smazat"), canvas_);
+  row.Button = new QPushButton(tr("Smazat"), canvas_);
   row.Button->setObjectName(QStringLiteral("Button%1").arg(k));
   row.Button->setGeometry(
       280, top - 1,
@@ -113,7 +113,7 @@ void TForm_Redundant_Dependency::Retire(int r, const QColor& colour) {
 
 void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
   const int r = sender->property("tag").toInt();
-  if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tuto zavislost?"))) return;
+  if (!messages_.AskYesNo(tr("Chcete skutecne smazat tuto zavislost?"))) return;
 
   // The list keeps its order; the first record's successor may become the
   // head.
@@ -129,16 +129,16 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
         IsRedundantDependency(document.dependencies(), *rowDependency[j])) {
       continue;
     }
-    messages_.Inform(QStringLiteral(
-        "Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny "
-        "zlute."));
+    messages_.Inform(
+        tr("Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny "
+           "zlute."));
     Retire(j, colours::RowYellow);
   }
 
   document.MarkDirty(deleted);
   if (lastRow == -1 &&
       messages_.AskYesNo(
-          QStringLiteral("Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?"))) {
+          tr("Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?"))) {
     close();
   }
 }

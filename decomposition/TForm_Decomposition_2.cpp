@@ -24,8 +24,12 @@
 
 namespace {
 
-const QString kFieldHint = QStringLiteral("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.");
-const QString kRowHint = QStringLiteral("Zelena zavislost porusuje BCNF, zluta treti NF");
+QString FieldHint() {
+  return TForm_Decomposition_2::tr("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.");
+}
+QString RowHint() {
+  return TForm_Decomposition_2::tr("Zelena zavislost porusuje BCNF, zluta treti NF");
+}
 
 // Layout of the window's content: the tree, the added and projection
 // schemas below it and, at the bottom, the details of one schema.
@@ -71,7 +75,7 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
       messages_(messages),
       dialog_(std::make_unique<Dialog>(messages)) {
   setObjectName(QStringLiteral("Form_Decomposition_2"));
-  setWindowTitle(QStringLiteral("Schemario - Dekompozice"));
+  setWindowTitle(tr("Schemario - Dekompozice"));
 
   auto* content = new QWidget(this);
   content->setObjectName(QStringLiteral("Content"));
@@ -154,37 +158,32 @@ QAction* TForm_Decomposition_2::MakeAction(const char* name, const QString& capt
 }
 
 void TForm_Decomposition_2::BuildMenus() {
-  a_dekomposice = MakeAction("a_dekomposice", QStringLiteral("&Dekompozice"),
-                             QStringLiteral("Dekomponovat schema"),
+  a_dekomposice = MakeAction("a_dekomposice", tr("&Dekompozice"), tr("Dekomponovat schema"),
                              &TForm_Decomposition_2::a_dekomposiceExecute);
-  a_projekce =
-      MakeAction("a_projekce", QStringLiteral("&Projekce"), QStringLiteral("Pridat projekce"),
-                 &TForm_Decomposition_2::a_projekceExecute);
-  a_nepokrytezavislosti =
-      MakeAction("a_nepokrytezavislosti", QStringLiteral("&Nepokryte zavislosti"),
-                 QStringLiteral("Pridat nepokryte zavislosti"),
-                 &TForm_Decomposition_2::a_nepokrytezavislostiExecute);
-  a_print_all =
-      MakeAction("a_print_all", QStringLiteral("&Tisk"), QStringLiteral("Zobrazi postup pro tisk"),
-                 &TForm_Decomposition_2::a_print_allExecute);
-  a_print_selected = MakeAction("a_print_selected", QStringLiteral("&Vysledna schemata"),
-                                QStringLiteral("Zobrazi vysledna schemata"),
-                                &TForm_Decomposition_2::a_print_selectedExecute);
-  a_konec = MakeAction("a_konec", QStringLiteral("&Zavri"), QString(),
-                       &TForm_Decomposition_2::a_konecExecute);
+  a_projekce = MakeAction("a_projekce", tr("&Projekce"), tr("Pridat projekce"),
+                          &TForm_Decomposition_2::a_projekceExecute);
+  a_nepokrytezavislosti = MakeAction("a_nepokrytezavislosti", tr("&Nepokryte zavislosti"),
+                                     tr("Pridat nepokryte zavislosti"),
+                                     &TForm_Decomposition_2::a_nepokrytezavislostiExecute);
+  a_print_all = MakeAction("a_print_all", tr("&Tisk"), tr("Zobrazi postup pro tisk"),
+                           &TForm_Decomposition_2::a_print_allExecute);
+  a_print_selected =
+      MakeAction("a_print_selected", tr("&Vysledna schemata"), tr("Zobrazi vysledna schemata"),
+                 &TForm_Decomposition_2::a_print_selectedExecute);
+  a_konec = MakeAction("a_konec", tr("&Zavri"), QString(), &TForm_Decomposition_2::a_konecExecute);
 
   auto* bar = new QMenuBar(this);
   layout()->setMenuBar(bar);
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* algoritmy = bar->addMenu(QStringLiteral("&Algoritmy"));
+  QMenu* algoritmy = bar->addMenu(tr("&Algoritmy"));
   algoritmy->setObjectName(QStringLiteral("Algoritmy1"));
   algoritmy->addAction(a_dekomposice);
   algoritmy->addAction(a_projekce);
   algoritmy->addAction(a_nepokrytezavislosti);
-  QMenu* tisk = bar->addMenu(QStringLiteral("&Tisk"));
+  QMenu* tisk = bar->addMenu(tr("&Tisk"));
   tisk->setObjectName(QStringLiteral("Tisk1"));
-  tisk->menuAction()->setStatusTip(QStringLiteral("Zobrazi postup pro tisk"));
-  tisk->menuAction()->setToolTip(QStringLiteral("Zobrazi postup pro tisk"));
+  tisk->menuAction()->setStatusTip(tr("Zobrazi postup pro tisk"));
+  tisk->menuAction()->setToolTip(tr("Zobrazi postup pro tisk"));
   tisk->addAction(a_print_all);
   tisk->addAction(a_print_selected);
   const auto [undo, redo] = AddUndoActions(*this, splits_);
@@ -204,13 +203,13 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
     const char* fieldName;
     const char* labelName;
   } rows[] = {
-      {&Group_Add_Dep, "Group_Add_Dep", "Pridana schemata:", FirstAddedSlot, AddedSlots,
+      {&Group_Add_Dep, "Group_Add_Dep", QT_TR_NOOP("Pridana schemata:"), FirstAddedSlot, AddedSlots,
        "Edit_Add%1", "Label_Num_Add%1"},
-      {&Group_Projekce, "Group_Projekce", "Projekce:", FirstProjectionSlot, ProjectionSlots,
-       "Edit_Dec_Proj%1", "Label_Num_Proj%1"},
+      {&Group_Projekce, "Group_Projekce", QT_TR_NOOP("Projekce:"), FirstProjectionSlot,
+       ProjectionSlots, "Edit_Dec_Proj%1", "Label_Num_Proj%1"},
   };
   for (const Row& row : rows) {
-    auto* group = new QGroupBox(QString::fromLatin1(row.title), content);
+    auto* group = new QGroupBox(tr(row.title), content);
     group->setObjectName(QString::fromLatin1(row.name));
     group->setMinimumWidth(kGroupWidth);
     group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -243,14 +242,14 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
     QLineEdit* field = fields_[slot];
     field->setReadOnly(true);
     field->setProperty("tag", slot);
-    Hint(*field, kFieldHint);
+    Hint(*field, FieldHint());
     field->installEventFilter(this);
   }
 }
 
 void TForm_Decomposition_2::BuildDetails(QWidget* content) {
-  auto heading = [content](const char* name, const char* text, int left) {
-    auto* label = new QLabel(QString::fromLatin1(text), content);
+  auto heading = [content](const char* name, const QString& text, int left) {
+    auto* label = new QLabel(text, content);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(left, 0, 120, kHeadingHeight);
     return label;
@@ -264,9 +263,9 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
     m->setGeometry(left, kDetailTop, width, height);
     return m;
   };
-  Label1 = heading("Label1", "Atributy:", 0);
+  Label1 = heading("Label1", tr("Atributy:"), 0);
   Memo_ABC = memo("Memo_ABC", 0, kMemoAbcWidth, kDetailHeight);
-  Label2 = heading("Label2", "Zavislosti:", kPanelLeft);
+  Label2 = heading("Label2", tr("Zavislosti:"), kPanelLeft);
   auto* panel = new QFrame(content);
   panel->setObjectName(QStringLiteral("Panel_Dep"));
   panel->setFrameShape(QFrame::Panel);
@@ -278,7 +277,7 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   UpDown1->SetAutoRepeat(true);
   UpDown1->setGeometry(kPanelLeft + kPanelWidth + 2, kDetailTop, kUpDownWidth, 40);
   connect(UpDown1, &UpDownControl::Click, this, &TForm_Decomposition_2::UpDown1Click);
-  Label3 = heading("Label3", "Klice:", kKeysLeft);
+  Label3 = heading("Label3", tr("Klice:"), kKeysLeft);
   Memo_Keys = memo("Memo_Keys", kKeysLeft, kKeysWidth, kKeysHeight);
 
   Button_Add_Dep = new QPushButton(a_nepokrytezavislosti->text(), content);
@@ -305,7 +304,7 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   controls.keys = Memo_Keys;
   RowStyle style;
   style.width = 267;
-  style.hint = kRowHint;
+  style.hint = RowHint();
   style.textInTooltip = true;
   style.doubleClicked = [this](int tag) { Edit_Dep1Change(tag); };
   details_ = new SchemaDetails(controls, style, this);
@@ -319,7 +318,7 @@ void TForm_Decomposition_2::BuildTree() {
   treeArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int slot = 0; slot < TreeSlots; ++slot) {
     QLineEdit* field = tree_->Field(slot);
-    Hint(*field, kFieldHint);
+    Hint(*field, FieldHint());
     field->installEventFilter(this);
     fields_[slot] = field;
     numberLabels_[slot] = tree_->NumberLabel(slot);
@@ -377,9 +376,9 @@ void TForm_Decomposition_2::UpDown1Click(int position, bool upPressed) {
 }
 
 void TForm_Decomposition_2::a_dekomposiceExecute() {
-  messages_.Inform(QStringLiteral(
-      "Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze "
-      "zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema"));
+  messages_.Inform(
+      tr("Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze "
+         "zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema"));
 }
 
 void TForm_Decomposition_2::a_projekceExecute() {
@@ -407,7 +406,7 @@ void TForm_Decomposition_2::a_print_selectedExecute() {
 
 void TForm_Decomposition_2::Report(const std::vector<std::string>& lines) {
   if (state_.attributeNames[0].empty()) {
-    messages_.Inform(QStringLiteral("Nejsou otevrena zadna schemata k tisku"));
+    messages_.Inform(tr("Nejsou otevrena zadna schemata k tisku"));
     return;
   }
   emit reportReady(lines);
@@ -459,7 +458,7 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   const SubSchema& schema = state_.schemas[slot];
   if (schema.state == SlotState::Empty) {
     field->clear();
-    field->setToolTip(kFieldHint);
+    field->setToolTip(FieldHint());
     SetBackground(*field, colours::White);
     field->setEnabled(false);
     field->hide();
@@ -476,7 +475,7 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   } else if (schema.state == SlotState::Absorbed) {
     about += QLatin1Char('\n') + tr("Pohlceno projekci");
   }
-  field->setToolTip(TextWithHint(about, kFieldHint));
+  field->setToolTip(TextWithHint(about, FieldHint()));
   ShowSuperseded(*field,
                  schema.state == SlotState::Replaced || schema.state == SlotState::Absorbed);
   field->setEnabled(true);

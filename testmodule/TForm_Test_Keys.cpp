@@ -24,27 +24,22 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
                                  ErrorDisplay& errors, QWidget* parent)
     : ToolWindow(errors, parent), host_(host), messages_(messages), random_(random) {
   setObjectName(QStringLiteral("Form_Test_Keys"));
-  setWindowTitle(QStringLiteral("Testovaci modul - Klice"));
+  setWindowTitle(tr("Testovaci modul - Klice"));
   QWidget* canvas = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
 
-  a_spravnaOdpoved =
-      exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"),
-                           &TForm_Test_Keys::a_spravnaOdpovedExecute);
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Nove zadani"),
-                               &TForm_Test_Keys::a_newExecute);
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
-                                 &TForm_Test_Keys::a_clearExecute);
+  a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravna odpoved"),
+                                          &TForm_Test_Keys::a_spravnaOdpovedExecute);
+  a_new = exercise::MakeAction(this, "a_new", tr("&Nove zadani"), &TForm_Test_Keys::a_newExecute);
+  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"), &TForm_Test_Keys::a_clearExecute);
 
-  Label2 = exercise::MakeLabel(canvas, "Label2", QStringLiteral("Klicem schematu je:"),
-                               QPoint(57, 41), true);
+  Label2 = exercise::MakeLabel(canvas, "Label2", tr("Klicem schematu je:"), QPoint(57, 41), true);
   Label3 = exercise::MakeLabel(
       canvas, "Label3",
-      QStringLiteral("(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)"),
+      tr("(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)"),
       QPoint(57, 73));
-  Label1 =
-      exercise::MakeLabel(canvas, "Label1", QStringLiteral("Zavislosti:"), QPoint(524, 48), true);
+  Label1 = exercise::MakeLabel(canvas, "Label1", tr("Zavislosti:"), QPoint(524, 48), true);
   Memo_Dep = new QPlainTextEdit(canvas);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -143,8 +138,8 @@ void TForm_Test_Keys::a_spravnaOdpovedExecute() {
     }
   }
   feedback_->Explain(why);
-  messages_.Inform(wrong ? QStringLiteral("Bohuzel vase odpoved neni spravna.")
-                         : QStringLiteral("Gratuluji! Odpoved jste spravne."));
+  messages_.Inform(wrong ? tr("Bohuzel vase odpoved neni spravna.")
+                         : tr("Gratuluji! Odpoved jste spravne."));
 }
 
 void TForm_Test_Keys::a_newExecute() {

@@ -25,7 +25,7 @@ TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
                                      ErrorDisplay& errors, QWidget* parent)
     : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedDep"));
-  setWindowTitle(QStringLiteral("Testovaci modul - Redundantni zavislosti"));
+  setWindowTitle(tr("Testovaci modul - Redundantni zavislosti"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
@@ -33,24 +33,21 @@ TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
   // about each against the whole list.
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
 
-  a_spravnaodpoved =
-      exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
-                           &TForm_Test_RedDep::a_spravnaodpovedExecute);
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Zkusit znovu"),
-                               &TForm_Test_RedDep::a_newExecute);
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
-                                 &TForm_Test_RedDep::a_clearExecute);
+  a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
+                                          &TForm_Test_RedDep::a_spravnaodpovedExecute);
+  a_new =
+      exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"), &TForm_Test_RedDep::a_newExecute);
+  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"), &TForm_Test_RedDep::a_clearExecute);
 
-  Label1 = exercise::MakeLabel(canvas_, "Label1", QStringLiteral("Redundantni zavislosti"),
-                               QPoint(32, 24), true, false, 16);
-  Label3 = exercise::MakeLabel(
-      canvas_, "Label3", QStringLiteral("(zaskrtnete redundantni zavislosti)"), QPoint(32, 48));
-  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(67, QLatin1Char('_')), QPoint(32, 56));
-  Label_SR =
-      exercise::MakeLabel(canvas_, "Label_SR", QStringLiteral("Spravne reseni"), QPoint(432, 88));
-  Label_SR->hide();
-  Label2 = exercise::MakeLabel(canvas_, "Label2", QStringLiteral("Zavislosti:"), QPoint(568, 56),
+  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni zavislosti"), QPoint(32, 24),
                                true, false, 16);
+  Label3 = exercise::MakeLabel(canvas_, "Label3", tr("(zaskrtnete redundantni zavislosti)"),
+                               QPoint(32, 48));
+  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(67, QLatin1Char('_')), QPoint(32, 56));
+  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", tr("Spravne reseni"), QPoint(432, 88));
+  Label_SR->hide();
+  Label2 =
+      exercise::MakeLabel(canvas_, "Label2", tr("Zavislosti:"), QPoint(568, 56), true, false, 16);
   Memo1 = new QPlainTextEdit(canvas_);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);

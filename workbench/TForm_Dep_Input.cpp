@@ -47,7 +47,7 @@ constexpr int kUpDownTop = 430;
 TForm_Dep_Input::TForm_Dep_Input(SchemaHost& host, MessageService& messages, QWidget* parent)
     : QDialog(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Dep_Input"));
-  setWindowTitle(QStringLiteral("Schemario - Zadavani zavislosti"));
+  setWindowTitle(tr("Schemario - Zadavani zavislosti"));
 
   const auto makePicker = [this](const QString& name, int top) {
     auto* picker = new QComboBox(this);
@@ -63,12 +63,12 @@ TForm_Dep_Input::TForm_Dep_Input(SchemaHost& host, MessageService& messages, QWi
     return label;
   };
 
-  makeLabel(QStringLiteral("LEVA STRANA:"), kPickerLeft, 20);
+  makeLabel(tr("LEVA STRANA:"), kPickerLeft, 20);
   for (int i = 0; i < RowLhsPickers; ++i)
     ComboBox_L[i] = makePicker(QStringLiteral("ComboBox_L%1").arg(i + 1), 42 + kPickerPitch * i);
   Label1 = makeLabel(QStringLiteral("= >"), kPickerLeft + kPickerWidth / 2 - 10, 214);
   Label1->setObjectName(QStringLiteral("Label1"));
-  makeLabel(QStringLiteral("PRAVA STRANA:"), kPickerLeft, 244);
+  makeLabel(tr("PRAVA STRANA:"), kPickerLeft, 244);
   for (int i = 0; i < RowRhsSlots; ++i)
     ComboBox_P[i] = makePicker(QStringLiteral("ComboBox_P%1").arg(i + 1), 266 + kPickerPitch * i);
 
@@ -84,12 +84,11 @@ TForm_Dep_Input::TForm_Dep_Input(SchemaHost& host, MessageService& messages, QWi
     button->setGeometry(left, top, width, 28);
     return button;
   };
-  Button_Insert =
-      makeButton("Button_Insert", QStringLiteral("Pridat"), kPickerLeft, 378, kPickerWidth);
-  Erase = makeButton("Erase", QStringLiteral("Smazat"), kPickerLeft, 412, kPickerWidth);
-  Button_OK = makeButton("Button_OK", QStringLiteral("OK"), kPanelLeft, 440, 90);
+  Button_Insert = makeButton("Button_Insert", tr("Pridat"), kPickerLeft, 378, kPickerWidth);
+  Erase = makeButton("Erase", tr("Smazat"), kPickerLeft, 412, kPickerWidth);
+  Button_OK = makeButton("Button_OK", tr("OK"), kPanelLeft, 440, 90);
   Button_OK->setDefault(true);
-  Cancel = makeButton("Cancel", QStringLiteral("Cancel"), kPanelLeft + 100, 440, 90);
+  Cancel = makeButton("Cancel", tr("Cancel"), kPanelLeft + 100, 440, 90);
 
   UpDown1 = new UpDownControl(QStringLiteral("UpDown1Up"), QStringLiteral("UpDown1Down"), this);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
@@ -188,15 +187,15 @@ void TForm_Dep_Input::Button_InsertClick() {
     rhs.push_back(row.rhsSlots[slot]);
   }
   if (lines_.size() >= kMostLines) {
-    messages_.Inform(QStringLiteral("Bohuzel je zadano prilis mnoho zavislosti"));
+    messages_.Inform(tr("Bohuzel je zadano prilis mnoho zavislosti"));
     return;
   }
   if (lhs.empty()) {
-    messages_.Inform(QStringLiteral("Neni zadana leva strana"));
+    messages_.Inform(tr("Neni zadana leva strana"));
     return;
   }
   if (rhs.empty()) {
-    messages_.Inform(QStringLiteral("Neni zadana prava strana"));
+    messages_.Inform(tr("Neni zadana prava strana"));
     return;
   }
   // A second copy of an attribute adds nothing to a left-hand side, and the
@@ -230,10 +229,10 @@ void TForm_Dep_Input::One_Edit1Click(int tag) {
 
 void TForm_Dep_Input::EraseClick() {
   if (current_ < 0) {
-    messages_.Inform(QStringLiteral("Neni co mazat"));
+    messages_.Inform(tr("Neni co mazat"));
     return;
   }
-  if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tuto zavislost?"))) return;
+  if (!messages_.AskYesNo(tr("Chcete skutecne smazat tuto zavislost?"))) return;
   const int k = current_;
   Highlight(k, colours::Light3D());
   const int last = static_cast<int>(lines_.size()) - 1;
