@@ -53,25 +53,9 @@ void Hint(QWidget& widget, const QString& hint) {
 
 }  // namespace
 
-// Asks the steps' questions with the program's message boxes.
-class TForm_Decomposition_2::Dialog final : public DecompositionDialog {
- public:
-  explicit Dialog(MessageService& messages) : messages_(messages) {}
-  void Inform(const std::string& text) override { messages_.Inform(ToText(text)); }
-  bool AskOkCancel(const std::string& text) override { return messages_.AskOkCancel(ToText(text)); }
-  bool AskYesNo(const std::string& text) override { return messages_.AskYesNo(ToText(text)); }
-
- private:
-  MessageService& messages_;
-};
-
 TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& messages,
                                              ErrorDisplay& errors, QWidget* parent)
-    : QMainWindow(parent),
-      host_(host),
-      messages_(messages),
-      errors_(errors),
-      dialog_(std::make_unique<Dialog>(messages)) {
+    : QMainWindow(parent), host_(host), messages_(messages), errors_(errors) {
   setObjectName(QStringLiteral("Form_Decomposition_2"));
   setWindowTitle(QStringLiteral("Schemario - Dekompozice"));
 
@@ -371,7 +355,16 @@ void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
   // the one that was double-clicked) stay valid.
   DecompositionState before = state_;
   bool split = false;
-  errors_.Run([&] { split = DecomposeSchema(state_, tag, shownSlot, *dialog_); });
+  errors_.Run([&] {
+    const DecompositionCheck check = CheckSplit(state_, tag, shownSlot);
+    if (check.outcome != DecompositionOutcome::Proceed) {
+      Tell(check.outcome);
+      return;
+    }
+    if (!Agrees(check.question)) return;
+    ApplySplit(state_, tag, shownSlot);
+    split = true;
+  });
   if (split) splits_.push(new SplitCommand(*this, std::move(before)));
   ShowSchemas();
 }
@@ -392,7 +385,13 @@ void TForm_Decomposition_2::a_dekomposiceExecute() {
 void TForm_Decomposition_2::a_projekceExecute() {
   splits_.clear();
   try {
-    AddProjectionSchemas(state_, *dialog_);
+    const DecompositionOutcome outcome = AddProjectionSchemas(state_);
+    // The projection command words this message its own way.
+    if (outcome == DecompositionOutcome::NotDecomposed) {
+      messages_.Inform(tr("Jeste jsi nedekomponoval shcema"));
+    } else {
+      Tell(outcome);
+    }
   } catch (...) {
     // The schemas made so far stay.
   }
@@ -403,7 +402,12 @@ void TForm_Decomposition_2::a_projekceExecute() {
 void TForm_Decomposition_2::a_nepokrytezavislostiExecute() {
   splits_.clear();
   try {
-    AddUncoveredSchemas(state_, *dialog_);
+    const DecompositionCheck check = CheckUncovered(state_);
+    if (check.outcome != DecompositionOutcome::Proceed) {
+      Tell(check.outcome);
+    } else if (Agrees(check.question)) {
+      Tell(ApplyUncovered(state_));
+    }
   } catch (...) {
   }
   ShowSchemas();
@@ -430,6 +434,54 @@ void TForm_Decomposition_2::Report(const std::vector<std::string>& lines) {
     return;
   }
   emit reportReady(lines);
+}
+
+void TForm_Decomposition_2::Tell(DecompositionOutcome outcome) {
+  QString text;
+  switch (outcome) {
+    case DecompositionOutcome::Proceed:
+    case DecompositionOutcome::Done:
+    case DecompositionOutcome::Unchanged:
+      return;
+    case DecompositionOutcome::TooDeep:
+      text = tr("Schema uz neni mozno v tomto okne rozlozit");
+      break;
+    case DecompositionOutcome::NotDecomposed:
+      text = tr("Jeste jsi nedekomponoval schema");
+      break;
+    case DecompositionOutcome::NoUncovered:
+      text = tr("Nejsou zadne nepokryte zavislosti");
+      break;
+    case DecompositionOutcome::NoProjection:
+      text = tr("Zadne schema neni projekci");
+      break;
+    case DecompositionOutcome::TooManySchemas:
+      text = tr("Dalsi schemata nemohu pridat");
+      break;
+  }
+  messages_.Inform(text);
+}
+
+bool TForm_Decomposition_2::Agrees(DecompositionQuestion question) {
+  switch (question) {
+    case DecompositionQuestion::None:
+      break;
+    case DecompositionQuestion::SplitAgain:
+      return messages_.AskOkCancel(tr("Chcete rozlozit schema podle teto zavislosti?"));
+    case DecompositionQuestion::SplitDiscardsAddedAndProjections:
+      return messages_.AskYesNo(
+          tr("Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
+             "pokracovat?"));
+    case DecompositionQuestion::SplitDiscardsProjections:
+      return messages_.AskYesNo(
+          tr("Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?"));
+    case DecompositionQuestion::SplitDiscardsAdded:
+      return messages_.AskYesNo(
+          tr("Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?"));
+    case DecompositionQuestion::UncoveredDiscardsProjections:
+      return messages_.AskYesNo(tr("Schemata vytvorena projekci zmizi. Prejete si pokracovat?"));
+  }
+  return true;
 }
 
 void TForm_Decomposition_2::a_konecExecute() {

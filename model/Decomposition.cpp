@@ -1,6 +1,7 @@
 #include "Decomposition.h"
 
 #include <iterator>
+#include <utility>
 
 #include "Closure.h"
 #include "Data_statement_2.h"
@@ -50,20 +51,16 @@ void ResetExtraSchemaFlags(DecompositionState& state) {
   state.projectionPossible = true;
 }
 
-// The question that guards the added and projection schemas, or null when
-// none applies.
-const char* VanishingSchemasQuestion(const DecompositionState& state) {
-  if (state.projectionPossible && state.uncoveredPossible) {
-    return "Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
-           "pokracovat?";
-  }
-  if (state.projectionPossible && !state.uncoveredPossible && state.projectionDone) {
-    return "Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?";
-  }
-  if (!state.projectionPossible && state.uncoveredPossible && state.uncoveredDone) {
-    return "Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?";
-  }
-  return nullptr;
+// The question that guards the added and projection schemas from a split.
+DecompositionQuestion VanishingSchemasQuestion(const DecompositionState& state) {
+  using enum DecompositionQuestion;
+  if (!state.projectionDone && !state.uncoveredDone) return None;
+  if (state.projectionPossible && state.uncoveredPossible) return SplitDiscardsAddedAndProjections;
+  if (state.projectionPossible && !state.uncoveredPossible && state.projectionDone)
+    return SplitDiscardsProjections;
+  if (!state.projectionPossible && state.uncoveredPossible && state.uncoveredDone)
+    return SplitDiscardsAdded;
+  return None;
 }
 
 // A child's keys: its own, then those keys of the root that lie inside it
@@ -164,38 +161,31 @@ void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
   if (!root.dependencies.empty()) ComputeNormalForm(root);
 }
 
-bool DecomposeSchema(DecompositionState& state, int d, int s, DecompositionDialog& dialog) {
-  if (s < 0 || s >= DecompositionSlots) return false;
-  if (2 * s + 1 >= TreeSlots) {
-    dialog.Inform("Schema uz neni mozno v tomto okne rozlozit");
-    return false;
-  }
+DecompositionCheck CheckSplit(const DecompositionState& state, int d, int s) {
+  using enum DecompositionOutcome;
+  if (s < 0 || s >= DecompositionSlots) return {Unchanged};
+  if (2 * s + 1 >= TreeSlots) return {TooDeep};
   // Only a dependency that the schema in the slot holds can split it.
   const SubSchema& schema = state.schemas[s];
   if (schema.state == SlotState::Empty || d < 0 ||
       d >= static_cast<int>(schema.dependencies.size())) {
-    return false;
+    return {Unchanged};
   }
-
+  // A new split of a split schema drops the added and projection schemas
+  // along with the subtree, so the one question covers them all.
   if (IsDecomposed(state, s)) {
-    if (state.splitDependency[s] == d) return false;
-    if (!dialog.AskOkCancel("Chcete rozlozit schema podle teto zavislosti?")) return false;
-    DiscardSubtree(state, 2 * s + 2);
-    RestoreAbsorbedTreeSchemas(state);
-    DiscardExtraSchemas(state);
-    ResetExtraSchemaFlags(state);
+    if (state.splitDependency[s] == d) return {Unchanged};
+    return {Proceed, DecompositionQuestion::SplitAgain};
   }
+  return {Proceed, VanishingSchemasQuestion(state)};
+}
 
-  if (state.projectionDone || state.uncoveredDone) {
-    const char* question = VanishingSchemasQuestion(state);
-    if (question != nullptr && !dialog.AskYesNo(question)) return false;
-  }
+void ApplySplit(DecompositionState& state, int d, int s) {
+  if (IsDecomposed(state, s)) DiscardSubtree(state, 2 * s + 2);
   RestoreAbsorbedTreeSchemas(state);
   DiscardExtraSchemas(state);
   ResetExtraSchemaFlags(state);
-
   SplitSlot(state, d, s);
-  return true;
 }
 
 void DiscardSubtree(DecompositionState& state, int pair) {
@@ -216,18 +206,18 @@ void DiscardExtraSchemas(DecompositionState& state) {
     EmptySlot(state, slot);
 }
 
-void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog) {
-  if (!IsDecomposed(state, 0)) {
-    dialog.Inform("Jeste jsi nedekomponoval schema");
-    return;
-  }
-  if (!state.uncoveredPossible) {
-    dialog.Inform("Nejsou zadne nepokryte zavislosti");
-    return;
-  }
-  if (state.uncoveredDone) return;
+DecompositionCheck CheckUncovered(const DecompositionState& state) {
+  using enum DecompositionOutcome;
+  if (!IsDecomposed(state, 0)) return {NotDecomposed};
+  if (!state.uncoveredPossible) return {NoUncovered};
+  if (state.uncoveredDone) return {Unchanged};
+  if (state.projectionDone && state.projectionPossible)
+    return {Proceed, DecompositionQuestion::UncoveredDiscardsProjections};
+  return {Proceed};
+}
+
+DecompositionOutcome ApplyUncovered(DecompositionState& state) {
   if (state.projectionDone && state.projectionPossible) {
-    if (!dialog.AskYesNo("Schemata vytvorena projekci zmizi. Prejete si pokracovat?")) return;
     RestoreAbsorbedTreeSchemas(state);
     for (int slot = FirstProjectionSlot; slot < DecompositionSlots; ++slot)
       EmptySlot(state, slot);
@@ -248,6 +238,7 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
   const DependencyList& rootList = state.schemas[0].dependencies;
   int added = 0;
   bool anyMissing = false;
+  DecompositionOutcome outcome = DecompositionOutcome::Done;
   for (const Dependency& lost : rootList) {
     const AttributeSet x = lost.LhsSet();
     AttributeSet reached = x;
@@ -258,7 +249,7 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
     if (missing.Empty()) continue;
     anyMissing = true;
     if (added == AddedSlots) {
-      dialog.Inform("Dalsi schemata nemohu pridat");
+      outcome = DecompositionOutcome::TooManySchemas;
       break;
     }
 
@@ -297,21 +288,17 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
     ++added;
   }
   if (!anyMissing) {
-    dialog.Inform("Nejsou zadne nepokryte zavislosti");
     state.uncoveredPossible = false;
+    return DecompositionOutcome::NoUncovered;
   }
+  return outcome;
 }
 
-void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog) {
-  if (!IsDecomposed(state, 0)) {
-    dialog.Inform("Jeste jsi nedekomponoval shcema");
-    return;
-  }
-  if (!state.projectionPossible) {
-    dialog.Inform("Zadne schema neni projekci");
-    return;
-  }
-  if (state.projectionDone) return;
+DecompositionOutcome AddProjectionSchemas(DecompositionState& state) {
+  using enum DecompositionOutcome;
+  if (!IsDecomposed(state, 0)) return NotDecomposed;
+  if (!state.projectionPossible) return NoProjection;
+  if (state.projectionDone) return Unchanged;
   state.projectionDone = true;
 
   // The first projection slot is a candidate too: a projection made earlier
@@ -349,11 +336,10 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
     if (contained.empty()) continue;
 
     if (made == ProjectionSlots) {
-      dialog.Inform("Dalsi schemata nemohu pridat");
       container.state = SlotState::Current;
       for (int j : contained)
         state.schemas[j].state = SlotState::Current;
-      break;
+      return TooManySchemas;
     }
     merged.keys = FindSchemaKeys(merged);
     ComputeNormalForm(merged);
@@ -364,9 +350,10 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
     ++made;
   }
   if (made == 0) {
-    dialog.Inform("Zadne schema neni projekci");
     state.projectionPossible = false;
+    return NoProjection;
   }
+  return Done;
 }
 
 std::string SchemaFieldText(const DecompositionState& state, int slot) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Schema.h"
+#include "Synthesis.h"
 
 // The reports the batch mode prints, each the text a window builds for the
 // same schema.
@@ -36,3 +37,9 @@ QString MaxFamilyCondensedNote(std::uint64_t sets);
 QString PrimeVerdictText(const QString& name, bool prime);
 QString BcnfVerdictText(bool bcnf);
 QString LhsFamilyCondensedNote(std::uint64_t sets);
+
+// What the synthesis window tells the student when a step ends other than
+// Proceed or Done, and the text of its question; the batch mode writes the
+// same as notes.
+QString SynthesisOutcomeText(SynthesisOutcome outcome);
+QString SynthesisQuestionText(SynthesisQuestion question);

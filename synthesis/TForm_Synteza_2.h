@@ -58,8 +58,6 @@ class TForm_Synteza_2 final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  class MessageDialog;
-
   QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
                       void (TForm_Synteza_2::*handler)());
   QMenuBar* BuildMenu();
@@ -91,6 +89,8 @@ class TForm_Synteza_2 final : public QWidget {
   void EnsureCells(SlotRow& row, int count);
   void ShowRow(SlotRow& row, int firstSlot, int count);
 
+  // Tells the student why a step ended as it did; silent for Done.
+  void Tell(SynthesisOutcome outcome);
   void FormClose();
   // Brings every schema field, number label and group in line with the
   // slots.

@@ -18,6 +18,7 @@
 namespace {
 
 using ScriptedDialog = ScriptedDecompositionDialog;
+using Shown = std::vector<DecompositionShown>;
 
 SubSchema Record(const std::string& members, const std::string& deps) {
   SubSchema r;
@@ -223,7 +224,7 @@ int Position(const DecompositionState& state, int slot, const std::string& dep) 
 }
 
 bool Split(DecompositionState& state, int slot, const std::string& dep, ScriptedDialog& dialog) {
-  return DecomposeSchema(state, Position(state, slot, dep), slot, dialog);
+  return dialog.Split(state, Position(state, slot, dep), slot);
 }
 
 // Everything the window and the reports can show of the state.
@@ -386,8 +387,7 @@ TEST(DecomposeSchema, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
   const std::string before = Snapshot(state);
   dialog.answers = {false};
   EXPECT_FALSE(Split(state, 0, "B->C", dialog));
-  EXPECT_EQ(dialog.shown,
-            (std::vector<std::string>{"Chcete rozlozit schema podle teto zavislosti?"}));
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionQuestion::SplitAgain}));
   EXPECT_EQ(Snapshot(state), before);
 
   dialog.answers = {true};
@@ -413,9 +413,8 @@ TEST(DecomposeSchema, OnlyTheUpperThreeLevelsCanBeSplit) {
   const std::string before = Snapshot(state);
   for (int slot : {7, 11, 14, 15, 21, 22, 27}) {
     dialog.shown.clear();
-    EXPECT_FALSE(DecomposeSchema(state, 0, slot, dialog));
-    EXPECT_EQ(dialog.shown,
-              (std::vector<std::string>{"Schema uz neni mozno v tomto okne rozlozit"}));
+    EXPECT_FALSE(dialog.Split(state, 0, slot));
+    EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::TooDeep}));
   }
   EXPECT_EQ(Snapshot(state), before);
 }
@@ -424,9 +423,9 @@ TEST(DecomposeSchema, AnEmptiedSlotOrAMissingDependencyIsNotSplit) {
   ScriptedDialog dialog;
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   const std::string before = Snapshot(state);
-  EXPECT_FALSE(DecomposeSchema(state, 0, 1, dialog));
-  EXPECT_FALSE(DecomposeSchema(state, 2, 0, dialog));
-  EXPECT_FALSE(DecomposeSchema(state, -1, 0, dialog));
+  EXPECT_FALSE(dialog.Split(state, 0, 1));
+  EXPECT_FALSE(dialog.Split(state, 2, 0));
+  EXPECT_FALSE(dialog.Split(state, -1, 0));
   EXPECT_TRUE(dialog.shown.empty());
   EXPECT_EQ(Snapshot(state), before);
 }
@@ -444,7 +443,7 @@ TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
   DecompositionState state = LosingCD(dialog);
   ExpectSlots(state,
               {{1, "ABD", "AB->D; B->A", {"B"}, 4, "1"}, {2, "ABC", "C->A; B->A", {"BC"}, 2, "2"}});
-  AddUncoveredSchemas(state, dialog);
+  dialog.AddUncovered(state);
   EXPECT_TRUE(dialog.shown.empty());
   // C -> A keeps its right-hand side, but C reaches D only through the root;
   // the schema added for it covers C -> D as well.
@@ -454,7 +453,7 @@ TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
 
   // Once found, the search does not run again until the next split.
   const std::string before = Snapshot(state);
-  AddUncoveredSchemas(state, dialog);
+  dialog.AddUncovered(state);
   EXPECT_TRUE(dialog.shown.empty());
   EXPECT_EQ(Snapshot(state), before);
 }
@@ -463,10 +462,10 @@ TEST(Uncovered, NothingLostIsReportedEachTime) {
   ScriptedDialog dialog;
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
-  AddUncoveredSchemas(state, dialog);
-  AddUncoveredSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Nejsou zadne nepokryte zavislosti",
-                                                    "Nejsou zadne nepokryte zavislosti"}));
+  dialog.AddUncovered(state);
+  dialog.AddUncovered(state);
+  EXPECT_EQ(dialog.shown,
+            (Shown{DecompositionOutcome::NoUncovered, DecompositionOutcome::NoUncovered}));
   EXPECT_EQ(state.uncoveredPossible, false);
   EXPECT_EQ(state.schemas[15].state, SlotState::Empty);
 }
@@ -478,8 +477,8 @@ TEST(Uncovered, PresentSchemasCountWhateverOrderTheTreeWasSplitIn) {
   ASSERT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BC, 6 = AB
   ASSERT_TRUE(Split(state, 1, "E->F", dialog));  // 3 = EF, 4 = CDE
   EXPECT_EQ(state.currentSlot, 4);
-  AddUncoveredSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Nejsou zadne nepokryte zavislosti"}));
+  dialog.AddUncovered(state);
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::NoUncovered}));
 }
 
 TEST(Uncovered, AtMostSevenSchemasAreAdded) {
@@ -493,8 +492,8 @@ TEST(Uncovered, AtMostSevenSchemasAreAdded) {
     state.schemas[slot].keys = {{Set("Q"), 0}};
   }
   ScriptedDialog dialog;
-  AddUncoveredSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Dalsi schemata nemohu pridat"}));
+  dialog.AddUncovered(state);
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::TooManySchemas}));
   ExpectSlots(state, {{15, "AB", "A->B", {"A"}, 4, "1"}, {21, "MN", "M->N", {"M"}, 4, "7"}});
   EXPECT_EQ(state.schemaCounter, 7);
 }
@@ -503,10 +502,10 @@ TEST(ExtraSchemas, BothOperationsNeedADecompositionFirst) {
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   const std::string before = Snapshot(state);
   ScriptedDialog dialog;
-  AddUncoveredSchemas(state, dialog);
-  AddProjectionSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Jeste jsi nedekomponoval schema",
-                                                    "Jeste jsi nedekomponoval shcema"}));
+  dialog.AddUncovered(state);
+  dialog.AddProjections(state);
+  EXPECT_EQ(dialog.shown,
+            (Shown{DecompositionOutcome::NotDecomposed, DecompositionOutcome::NotDecomposed}));
   EXPECT_EQ(Snapshot(state), before);
 }
 
@@ -514,10 +513,10 @@ TEST(Projection, NothingContainedIsReportedEachTime) {
   ScriptedDialog dialog;
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
-  AddProjectionSchemas(state, dialog);
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
+  dialog.AddProjections(state);
   EXPECT_EQ(dialog.shown,
-            (std::vector<std::string>{"Zadne schema neni projekci", "Zadne schema neni projekci"}));
+            (Shown{DecompositionOutcome::NoProjection, DecompositionOutcome::NoProjection}));
   EXPECT_EQ(state.projectionPossible, false);
 }
 
@@ -527,7 +526,7 @@ DecompositionState WithAddedSchemas(ScriptedDialog& dialog) {
   DecompositionState state = Loaded("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
   EXPECT_TRUE(Split(state, 0, "E->D", dialog));
   EXPECT_TRUE(Split(state, 2, "F->A", dialog));
-  AddUncoveredSchemas(state, dialog);
+  dialog.AddUncovered(state);
   return state;
 }
 
@@ -537,7 +536,7 @@ TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
   ExpectSlots(state, {{5, "AF", "F->A", {"F"}, 4, "3"},
                       {15, "BF", "F->B", {"F"}, 4, "5"},
                       {16, "ABF", "AB->F; F->B; F->A", {"AB", "F"}, 4, "6"}});
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   EXPECT_TRUE(dialog.shown.empty());
   // The container's records first (behind the head, newest first); from the
   // first contained schema only what the container does not imply, from the
@@ -549,7 +548,7 @@ TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
   EXPECT_EQ(state.schemaCounter, 6);
 
   const std::string before = Snapshot(state);
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   EXPECT_TRUE(dialog.shown.empty());
   EXPECT_EQ(Snapshot(state), before);
 }
@@ -574,12 +573,12 @@ DecompositionState HandBuiltLeaves(const std::vector<std::string>& members,
 TEST(Projection, NumberTextJoinsTheNumbersWithPlus) {
   DecompositionState state = HandBuiltLeaves({"AB", "C", "CD", "B"}, {"1", "3", "5", "6"});
   ScriptedDialog dialog;
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   // Slot 3 (number 5) takes slot 2 (number 3); slot 1 takes slot 4.
   EXPECT_EQ(state.numberText[22], "Schema 1+6");
   EXPECT_EQ(state.numberText[23], "Schema 5+3");
   state = HandBuiltLeaves({"C", "AB", "CD"}, {"5", "4", "3"});
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   EXPECT_EQ(state.numberText[22], "Schema 3+5");
   EXPECT_TRUE(dialog.shown.empty());
 }
@@ -589,8 +588,8 @@ TEST(Projection, AtMostSixProjectionSchemas) {
       HandBuiltLeaves({"AB", "A", "CD", "C", "EF", "E", "GH", "G", "IJ", "I", "KL", "K", "MN", "M"},
                       {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14"});
   ScriptedDialog dialog;
-  AddProjectionSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Dalsi schemata nemohu pridat"}));
+  dialog.AddProjections(state);
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::TooManySchemas}));
   EXPECT_EQ(state.numberText[27], "Schema 11+12");
   // The seventh container and its contained schema stay results.
   EXPECT_EQ(state.schemas[13].state, SlotState::Current);
@@ -612,18 +611,15 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
 
   const std::string before = Snapshot(state);
   dialog.answers = {false};
-  AddUncoveredSchemas(state, dialog);
-  EXPECT_EQ(
-      dialog.shown,
-      (std::vector<std::string>{"Schemata vytvorena projekci zmizi. Prejete si pokracovat?"}));
+  dialog.AddUncovered(state);
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionQuestion::UncoveredDiscardsProjections}));
   EXPECT_EQ(Snapshot(state), before);
 
   dialog.shown.clear();
   dialog.answers = {true};
-  AddUncoveredSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown,
-            (std::vector<std::string>{"Schemata vytvorena projekci zmizi. Prejete si pokracovat?",
-                                      "Nejsou zadne nepokryte zavislosti"}));
+  dialog.AddUncovered(state);
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionQuestion::UncoveredDiscardsProjections,
+                                 DecompositionOutcome::NoUncovered}));
   EXPECT_EQ(state.schemas[5].state, SlotState::Current);
   EXPECT_EQ(state.schemas[22].state, SlotState::Empty);
   EXPECT_EQ(state.projectionDone, false);
@@ -634,26 +630,24 @@ TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
   struct Case {
     const char* name;
     void (*prepare)(DecompositionState&, ScriptedDialog&);
-    const char* question;  // null: none applies
+    DecompositionQuestion question;
   } cases[] = {
-      {"added schemas", [](DecompositionState& s, ScriptedDialog& d) { AddUncoveredSchemas(s, d); },
-       "Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
-       "pokracovat?"},
+      {"added schemas", [](DecompositionState& s, ScriptedDialog& d) { d.AddUncovered(s); },
+       DecompositionQuestion::SplitDiscardsAddedAndProjections},
       {"added and projection schemas",
        [](DecompositionState& s, ScriptedDialog& d) {
-         AddUncoveredSchemas(s, d);
-         AddProjectionSchemas(s, d);
+         d.AddUncovered(s);
+         d.AddProjections(s);
        },
-       "Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
-       "pokracovat?"},
+       DecompositionQuestion::SplitDiscardsAddedAndProjections},
       {"added schemas, projection found nothing",
        [](DecompositionState& s, ScriptedDialog& d) {
-         AddUncoveredSchemas(s, d);
+         d.AddUncovered(s);
          s.schemas[16] = SubSchema{};  // so that nothing lies inside another
          s.numberText[16].clear();
-         AddProjectionSchemas(s, d);
+         d.AddProjections(s);
        },
-       "Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?"},
+       DecompositionQuestion::SplitDiscardsAdded},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -664,7 +658,7 @@ TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
     const std::string before = Snapshot(state);
     dialog.answers = {false};
     EXPECT_FALSE(Split(state, 1, "D->B", dialog));
-    EXPECT_EQ(dialog.shown, (std::vector<std::string>{c.question}));
+    EXPECT_EQ(dialog.shown, (Shown{c.question}));
     EXPECT_EQ(Snapshot(state), before);
 
     dialog.answers = {true};
@@ -681,20 +675,18 @@ TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
 TEST(DecomposeSchema, AProjectionAloneAsksAboutProjections) {
   ScriptedDialog dialog;
   DecompositionState state = LosingCD(dialog);
-  AddUncoveredSchemas(state, dialog);
+  dialog.AddUncovered(state);
   ASSERT_EQ(state.schemas[15].state, SlotState::Current);
   // Without the added schema the uncovered search would have found nothing.
   state.schemas[15] = SubSchema{};
   state.uncoveredPossible = false;
   state.schemas[1].member = Set("ABCD");
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   ASSERT_EQ(state.schemas[22].state, SlotState::Current);
   dialog.shown.clear();
   dialog.answers = {true};
   EXPECT_TRUE(Split(state, 2, "C->A", dialog));
-  EXPECT_EQ(dialog.shown,
-            (std::vector<std::string>{
-                "Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?"}));
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionQuestion::SplitDiscardsProjections}));
 }
 
 std::vector<std::string> Block(const std::string& number, const std::string& attributes,
@@ -742,7 +734,7 @@ TEST(Report, BeforeAndAfterTheFirstSplit) {
 TEST(Report, OriginLinesOfDeeperAddedAndProjectionSchemas) {
   ScriptedDialog dialog;
   DecompositionState state = WithAddedSchemas(dialog);
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   std::vector<std::string> origins;
   for (const std::string& line : DecompositionCourseReport(state)) {
     if (line.rfind("PUVODNI", 0) == 0 || line.rfind("Nasledujici", 0) == 0) origins.push_back(line);
