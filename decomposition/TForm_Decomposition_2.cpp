@@ -20,6 +20,7 @@
 
 #include "Display.h"
 #include "SchemaDetails.h"
+#include "SchemaReport.h"
 #include "TFrame_Decomposition_Tree.h"
 #include "UpDownControl.h"
 

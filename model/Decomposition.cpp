@@ -8,8 +8,6 @@
 
 namespace {
 
-const char* const kReportRule = "------------------------------------------";
-
 bool SameRecord(const Dependency& a, const Dependency& b) {
   return a.lhs == b.lhs && a.Rhs() == b.Rhs();
 }
@@ -361,57 +359,31 @@ std::string SchemaFieldText(const DecompositionState& state, int slot) {
   return ShowAttributeLine(PackedNames(state.attributeNames, state.schemas[slot].member));
 }
 
-std::vector<std::string> ReportSchema(const DecompositionState& state, int slot) {
-  const SubSchema& schema = state.schemas[slot];
-  const AttributeTable& names = state.attributeNames;
-  std::vector<std::string> lines = {" ", "SCHEMA " + state.numberText[slot] + ":", " ",
-                                    "ATRIBUTY:", " "};
-  std::string attributes;
-  for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
-    if (schema.member.Has(i)) attributes += names[i] + " ;";
-  }
-  lines.push_back(attributes);
-  lines.insert(lines.end(), {" ", "ZAVISLOSTI:", " "});
-  for (const std::string& line : ListDependencyLines(schema.dependencies, names))
-    lines.push_back(line);
-  lines.insert(lines.end(), {" ", "KLICE:", " "});
-  for (const std::string& line : ListKeyLines(schema.keys, names))
-    lines.push_back(line);
-  lines.insert(lines.end(), {" ", "NORMALNI FORMA:", " "});
-  if (std::string line = NormalFormReportLine(schema); !line.empty())
-    lines.push_back(std::move(line));
-  lines.insert(lines.end(), {" ", kReportRule, kReportRule});
-  return lines;
-}
-
-std::vector<std::string> ResultSchemasReport(const DecompositionState& state) {
-  std::vector<std::string> lines;
+std::vector<SchemaReportBlock> DecompositionReportBlocks(const DecompositionState& state,
+                                                         ReportScope scope) {
+  std::vector<SchemaReportBlock> blocks;
   for (int slot = 0; slot < DecompositionSlots; ++slot) {
-    if (state.schemas[slot].state != SlotState::Current) continue;
-    const std::vector<std::string> block = ReportSchema(state, slot);
-    lines.insert(lines.end(), block.begin(), block.end());
-  }
-  return lines;
-}
-
-std::vector<std::string> DecompositionCourseReport(const DecompositionState& state) {
-  std::vector<std::string> lines;
-  for (int slot = 0; slot < DecompositionSlots; ++slot) {
-    if (state.schemas[slot].state == SlotState::Empty) continue;
-    if (slot == 0) {
-      lines.push_back("PUVODNI SCHEMA:");
-    } else if (slot < TreeSlots) {
-      const int parent = (slot - 1) / 2;
-      lines.push_back("Nasledujici schema vzniklo dekompozici schematu " +
-                      state.numberText[parent] + " podle zavislosti " + state.splitLabel[parent]);
-    } else if (slot < FirstProjectionSlot) {
-      lines.push_back("Nasledujici schema vzniklo pridanim chybejicich zavislosti.");
-    } else {
-      lines.push_back("Nasledujici schema vzniklo projekci schemat (" + state.numberText[slot] +
-                      " ).");
+    const SubSchema& schema = state.schemas[slot];
+    if (schema.state == SlotState::Empty) continue;
+    if (scope == ReportScope::Results && schema.state != SlotState::Current) continue;
+    SchemaOrigin origin = SchemaOrigin::Original;
+    if (slot >= FirstProjectionSlot) {
+      origin = SchemaOrigin::DecompositionProjection;
+    } else if (slot >= FirstAddedSlot) {
+      origin = SchemaOrigin::AddedForUncovered;
+    } else if (slot > 0) {
+      origin = SchemaOrigin::SplitChild;
     }
-    const std::vector<std::string> block = ReportSchema(state, slot);
-    lines.insert(lines.end(), block.begin(), block.end());
+    SchemaReportBlock block =
+        ReportBlockOf(schema, state.attributeNames, origin, state.numberText[slot]);
+    if (origin == SchemaOrigin::SplitChild) {
+      const int parent = (slot - 1) / 2;
+      block.originNumber = state.numberText[parent];
+      block.originDependency = state.splitLabel[parent];
+    } else if (origin == SchemaOrigin::DecompositionProjection) {
+      block.originNumber = state.numberText[slot];
+    }
+    blocks.push_back(std::move(block));
   }
-  return lines;
+  return blocks;
 }

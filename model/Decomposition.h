@@ -4,7 +4,7 @@
 // decomposition window carries it out: the 28 schema slots and the window's
 // counters and flags, the step that splits a schema by a violating
 // dependency, the schemas added for uncovered dependencies, the projection
-// schemas, and the text of both reports.
+// schemas, and the contents of both reports.
 
 #include <array>
 #include <cstdint>
@@ -125,11 +125,7 @@ DecompositionOutcome AddProjectionSchemas(DecompositionState& state);
 // followed by "; ".
 std::string SchemaFieldText(const DecompositionState& state, int slot);
 
-// The report block of one schema.
-std::vector<std::string> ReportSchema(const DecompositionState& state, int slot);
-
-// The present schemas, in slot order.
-std::vector<std::string> ResultSchemasReport(const DecompositionState& state);
-
-// Every schema made, each after a line that says where it came from.
-std::vector<std::string> DecompositionCourseReport(const DecompositionState& state);
+// The schemas a report lists, in slot order: the present ones, or every
+// schema made with where it came from.
+std::vector<SchemaReportBlock> DecompositionReportBlocks(const DecompositionState& state,
+                                                         ReportScope scope);

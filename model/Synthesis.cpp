@@ -1,6 +1,5 @@
 #include "Synthesis.h"
 
-#include <initializer_list>
 #include <iterator>
 #include <utility>
 
@@ -97,15 +96,6 @@ SubSchema UnionSchema(const SubSchema& a, const SubSchema& b, const DependencyLi
   scratch.keys = FindSchemaKeys(scratch);
   ComputeNormalForm(scratch);
   return scratch;
-}
-
-void AddLines(std::vector<std::string>& lines, std::initializer_list<const char*> add) {
-  for (const char* line : add)
-    lines.emplace_back(line);
-}
-
-void AddLines(std::vector<std::string>& lines, const std::vector<std::string>& add) {
-  lines.insert(lines.end(), add.begin(), add.end());
 }
 
 }  // namespace
@@ -356,51 +346,22 @@ std::string SynthesisFieldText(const SynthesisState& state, int slot) {
   return ShowAttributeLine(PackedNames(state.attributeNames, state.schemas[slot].member));
 }
 
-void AppendSchemaReport(const SynthesisState& state, int slot, std::vector<std::string>& lines) {
-  const SubSchema& record = state.schemas[slot];
-  lines.emplace_back(" ");
-  lines.push_back("SCHEMA " + (slot > 0 ? state.numberText[slot] : std::string()) + ":");
-  AddLines(lines, {" ", "ATRIBUTY:", " "});
-  std::string members;
-  for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
-    if (record.member.Has(i)) members += state.attributeNames[i] + " ;";
-  }
-  lines.push_back(members);
-  AddLines(lines, {" ", "ZAVISLOSTI:", " "});
-  AddLines(lines, ListDependencyLines(record.dependencies, state.attributeNames));
-  AddLines(lines, {" ", "KLICE:", " "});
-  AddLines(lines, ListKeyLines(record.keys, state.attributeNames));
-  AddLines(lines, {" ", "NORMALNI FORMA:", " "});
-  if (std::string line = NormalFormReportLine(record); !line.empty())
-    lines.push_back(std::move(line));
-  const std::string rule(42, '-');
-  lines.emplace_back(" ");
-  lines.push_back(rule);
-  lines.push_back(rule);
-}
-
-std::vector<std::string> SynthesisResultReport(const SynthesisState& state) {
-  std::vector<std::string> lines;
+std::vector<SchemaReportBlock> SynthesisReportBlocks(const SynthesisState& state,
+                                                     ReportScope scope) {
+  std::vector<SchemaReportBlock> blocks;
   for (int s = 0; s < SlotCount(state); ++s) {
-    if (state.schemas[s].state == SlotState::Current) AppendSchemaReport(state, s, lines);
-  }
-  return lines;
-}
-
-std::vector<std::string> SynthesisCourseReport(const SynthesisState& state) {
-  std::vector<std::string> lines;
-  for (int s = 0; s < SlotCount(state); ++s) {
-    if (state.schemas[s].state == SlotState::Empty) continue;
+    const SubSchema& schema = state.schemas[s];
+    if (schema.state == SlotState::Empty) continue;
+    if (scope == ReportScope::Results && schema.state != SlotState::Current) continue;
+    SchemaOrigin origin = SchemaOrigin::SynthesisProjection;
     if (s == 0) {
-      lines.emplace_back("PUVODNI SCHEMA:");
+      origin = SchemaOrigin::Original;
     } else if (s < state.firstMergedSlot) {
-      lines.emplace_back("Nasledujici schema vzniklo rozlozenim podle levych stran");
+      origin = SchemaOrigin::LeftSideSplit;
     } else if (s < state.firstProjectionSlot) {
-      lines.emplace_back("Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.");
-    } else {
-      lines.emplace_back("Nasledujici schema vzniklo projekci.");
+      origin = SchemaOrigin::EquivalentKeyUnion;
     }
-    AppendSchemaReport(state, s, lines);
+    blocks.push_back(ReportBlockOf(schema, state.attributeNames, origin, state.numberText[s]));
   }
-  return lines;
+  return blocks;
 }

@@ -4,7 +4,7 @@
 // carries it out on a minimal cover: schemas by equal left-hand sides (with a
 // key schema where none of them holds a key), unions of schemas with
 // equivalent keys, and schemas absorbed by the schemas they lie in; and the
-// two reports.
+// contents of the two reports.
 
 #include <cstdint>
 #include <string>
@@ -120,11 +120,7 @@ int DisplayNumber(const SynthesisState& state, int slot);
 // followed by "; ".
 std::string SynthesisFieldText(const SynthesisState& state, int slot);
 
-// Appends the report block of one schema.
-void AppendSchemaReport(const SynthesisState& state, int slot, std::vector<std::string>& lines);
-
-// The current result schemas, in slot order.
-std::vector<std::string> SynthesisResultReport(const SynthesisState& state);
-
-// Every schema made, each after a line that says where it came from.
-std::vector<std::string> SynthesisCourseReport(const SynthesisState& state);
+// The schemas a report lists, in slot order: the current results, or every
+// schema made with where it came from.
+std::vector<SchemaReportBlock> SynthesisReportBlocks(const SynthesisState& state,
+                                                     ReportScope scope);

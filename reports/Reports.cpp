@@ -7,6 +7,7 @@
 #include "MaxSets.h"
 #include "MinimalCover.h"
 #include "SchemaFile.h"
+#include "SchemaReport.h"
 #include "Synthesis.h"
 
 namespace {

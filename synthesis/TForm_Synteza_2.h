@@ -7,6 +7,7 @@
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
+#include "SchemaReport.h"
 #include "Synthesis.h"
 
 class QAction;

@@ -47,28 +47,26 @@ TEST(SubSchema, NormalFormTakesTheWeakestClass) {
     const char* members;
     const char* deps;
     NormalFormClass expected;
-    const char* reportLine;
+    ReportedNormalForm reported;
   } cases[] = {
-      {"ABC", "", Bcnf, " Schema je v BCNF"},  // no dependency
+      {"ABC", "", Bcnf, ReportedNormalForm::Bcnf},  // no dependency
       // B -> C violates 3NF; B depends on the key A as a whole.
-      {"ABC", "A->B; B->C", Violates3NF, " Schema je ve druhe normalni forme"},
-      {"ABC", "B->C; A->B", Violates3NF,
-       " Schema je ve druhe normalni forme"},  // the order does not matter
+      {"ABC", "A->B; B->C", Violates3NF, ReportedNormalForm::Second},
+      {"ABC", "B->C; A->B", Violates3NF, ReportedNormalForm::Second},  // the order does not matter
       // B depends on A, a part of the key A C: not even 2NF.
-      {"ABC", "A->B", Violates3NF, " Schema je v prvni normalni forme"},
+      {"ABC", "A->B", Violates3NF, ReportedNormalForm::First},
       // A constant depends on the empty part of any key.
-      {"AB", "->B", Violates3NF, " Schema je v prvni normalni forme"},
-      {"ABC", "AB->C; C->B", ThirdOnly,
-       " Schema je ve treti normalni forme"},           // C -> B violates only BCNF
-      {"AB", "A->B; B->A", Bcnf, " Schema je v BCNF"},  // both sides are keys
-      {"ABC", "AB->C; C->B; A->A", ThirdOnly, " Schema je ve treti normalni forme"},
+      {"AB", "->B", Violates3NF, ReportedNormalForm::First},
+      {"ABC", "AB->C; C->B", ThirdOnly, ReportedNormalForm::Third},  // C -> B violates only BCNF
+      {"AB", "A->B; B->A", Bcnf, ReportedNormalForm::Bcnf},          // both sides are keys
+      {"ABC", "AB->C; C->B; A->A", ThirdOnly, ReportedNormalForm::Third},
   };
   for (const Case& c : cases) {
     SubSchema r = Record(c.members, c.deps);
     r.keys = FindSchemaKeys(r);
     ComputeNormalForm(r);
     EXPECT_EQ(r.normalForm, c.expected) << c.deps;
-    EXPECT_EQ(NormalFormReportLine(r), c.reportLine) << c.deps;
+    EXPECT_EQ(ReportedNormalFormOf(r), c.reported) << c.deps;
   }
 }
 
@@ -687,80 +685,6 @@ TEST(DecomposeSchema, AProjectionAloneAsksAboutProjections) {
   dialog.answers = {true};
   EXPECT_TRUE(Split(state, 2, "C->A", dialog));
   EXPECT_EQ(dialog.shown, (Shown{DecompositionQuestion::SplitDiscardsProjections}));
-}
-
-std::vector<std::string> Block(const std::string& number, const std::string& attributes,
-                               const std::vector<std::string>& deps,
-                               const std::vector<std::string>& keys, const char* normalForm) {
-  std::vector<std::string> lines = {
-      " ", "SCHEMA " + number + ":", " ", "ATRIBUTY:", " ", attributes, " ", "ZAVISLOSTI:", " "};
-  lines.insert(lines.end(), deps.begin(), deps.end());
-  lines.insert(lines.end(), {" ", "KLICE:", " "});
-  lines.insert(lines.end(), keys.begin(), keys.end());
-  lines.insert(lines.end(), {" ", "NORMALNI FORMA:", " "});
-  if (normalForm != nullptr) lines.push_back(normalForm);
-  const std::string rule(42, '-');
-  lines.insert(lines.end(), {" ", rule, rule});
-  return lines;
-}
-
-std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
-  std::vector<std::string> all;
-  for (const std::vector<std::string>& p : parts)
-    all.insert(all.end(), p.begin(), p.end());
-  return all;
-}
-
-TEST(Report, BeforeAndAfterTheFirstSplit) {
-  DecompositionState state = Loaded("ABC", "A->B; B->C");
-  const std::vector<std::string> root =
-      Block("0", "A ;B ;C ;", {"A -> B", "B -> C"}, {"A "}, " Schema je ve druhe normalni forme");
-  EXPECT_EQ(ResultSchemasReport(state), root);
-  EXPECT_EQ(DecompositionCourseReport(state), Joined({{"PUVODNI SCHEMA:"}, root}));
-
-  ScriptedDialog dialog;
-  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
-  const std::vector<std::string> left =
-      Block("1", "B ;C ;", {"B -> C"}, {"B "}, " Schema je v BCNF");
-  const std::vector<std::string> right =
-      Block("2", "A ;B ;", {"A -> B"}, {"A "}, " Schema je v BCNF");
-  EXPECT_EQ(ResultSchemasReport(state), Joined({left, right}));
-  const std::string origin =
-      "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti B -> C";
-  EXPECT_EQ(DecompositionCourseReport(state),
-            Joined({{"PUVODNI SCHEMA:"}, root, {origin}, left, {origin}, right}));
-}
-
-TEST(Report, OriginLinesOfDeeperAddedAndProjectionSchemas) {
-  ScriptedDialog dialog;
-  DecompositionState state = WithAddedSchemas(dialog);
-  dialog.AddProjections(state);
-  std::vector<std::string> origins;
-  for (const std::string& line : DecompositionCourseReport(state)) {
-    if (line.rfind("PUVODNI", 0) == 0 || line.rfind("Nasledujici", 0) == 0) origins.push_back(line);
-  }
-  EXPECT_EQ(origins,
-            (std::vector<std::string>{
-                "PUVODNI SCHEMA:",
-                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> DB",
-                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> DB",
-                "Nasledujici schema vzniklo dekompozici schematu 2 podle zavislosti F -> A",
-                "Nasledujici schema vzniklo dekompozici schematu 2 podle zavislosti F -> A",
-                "Nasledujici schema vzniklo pridanim chybejicich zavislosti.",
-                "Nasledujici schema vzniklo pridanim chybejicich zavislosti.",
-                "Nasledujici schema vzniklo projekci schemat (Schema 6+3+5 ).",
-            }));
-  const std::vector<std::string> results = ResultSchemasReport(state);
-  std::vector<std::string> headings;
-  for (const std::string& line : results) {
-    if (line.rfind("SCHEMA ", 0) == 0) headings.push_back(line);
-  }
-  EXPECT_EQ(headings, (std::vector<std::string>{"SCHEMA 1:", "SCHEMA 4:", "SCHEMA Schema 6+3+5:"}));
-}
-
-TEST(Report, ASchemaWithoutDependencies) {
-  const DecompositionState state = Loaded("AB", "");
-  EXPECT_EQ(ResultSchemasReport(state), Block("0", "A ;B ;", {}, {"A B "}, nullptr));
 }
 
 }  // namespace

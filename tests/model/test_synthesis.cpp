@@ -431,68 +431,6 @@ TEST(Synthesis, RowsGrowWithTheCover) {
   }
 }
 
-TEST(Synthesis, ReportsLineByLine) {
-  SynthesisState state = Loaded("ABC", "A->B; B->C");
-  const Lines rule = {std::string(42, '-'), std::string(42, '-')};
-  const auto block = [&rule](const std::string& heading, const char* members, Lines deps,
-                             Lines keys, const char* nf) {
-    Lines out = {" ", heading, " ", "ATRIBUTY:", " ", members, " ", "ZAVISLOSTI:", " "};
-    out.insert(out.end(), deps.begin(), deps.end());
-    out.insert(out.end(), {" ", "KLICE:", " "});
-    out.insert(out.end(), keys.begin(), keys.end());
-    out.insert(out.end(), {" ", "NORMALNI FORMA:", " "});
-    if (*nf != 0) out.push_back(nf);
-    out.push_back(" ");
-    out.insert(out.end(), rule.begin(), rule.end());
-    return out;
-  };
-  const Lines start = block("SCHEMA :", "A ;B ;C ;", {"A -> B", "B -> C"}, {"A "},
-                            " Schema je ve druhe normalni forme");
-
-  // Before the split the starting schema is the only result.
-  EXPECT_EQ(SynthesisResultReport(state), start);
-  Lines course = {"PUVODNI SCHEMA:"};
-  course.insert(course.end(), start.begin(), start.end());
-  EXPECT_EQ(SynthesisCourseReport(state), course);
-
-  ScriptedDialog dialog;
-  dialog.Split(state);
-  const Lines one = block("SCHEMA 1:", "A ;B ;", {"A -> B"}, {"A "}, " Schema je v BCNF");
-  const Lines two = block("SCHEMA 2:", "B ;C ;", {"B -> C"}, {"B "}, " Schema je v BCNF");
-  Lines results = one;
-  results.insert(results.end(), two.begin(), two.end());
-  EXPECT_EQ(SynthesisResultReport(state), results);
-
-  const char* split = "Nasledujici schema vzniklo rozlozenim podle levych stran";
-  course.push_back(split);
-  course.insert(course.end(), one.begin(), one.end());
-  course.push_back(split);
-  course.insert(course.end(), two.begin(), two.end());
-  EXPECT_EQ(SynthesisCourseReport(state), course);
-}
-
-TEST(Synthesis, ReportsNameMergedAndProjectionSchemas) {
-  SynthesisState state = FromMainWindow("ABCD", "A->B; B->A; A->C; C->D");
-  ScriptedDialog dialog;
-  dialog.Split(state);
-  dialog.Merge(state);
-  const Lines course = SynthesisCourseReport(state);
-  const auto at = [&course](const std::string& line) {
-    return std::find(course.begin(), course.end(), line) - course.begin();
-  };
-  const auto merged = at("Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.");
-  ASSERT_LT(merged, static_cast<long>(course.size()));
-  EXPECT_EQ(course[merged + 2], "SCHEMA Schema 4: 1+3:");
-
-  // A schema without dependencies has an empty dependency block.
-  SynthesisState keysOnly = Loaded("ABC", "");
-  dialog.Split(keysOnly);
-  const Lines report = SynthesisResultReport(keysOnly);
-  ASSERT_GE(report.size(), 11u);
-  EXPECT_EQ(Lines(report.begin() + 5, report.begin() + 11),
-            (Lines{"A ;B ;C ;", " ", "ZAVISLOSTI:", " ", " ", "KLICE:"}));
-}
-
 // Random schemas of up to seven attributes taken through the main window's
 // preparation and the split.
 }  // namespace
