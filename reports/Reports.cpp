@@ -131,6 +131,19 @@ QString BcnfVerdictText(bool bcnf) {
                     "Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF");
 }
 
+std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
+                                        int n) {
+  std::vector<std::string> lines;
+  for (const MaxFamilyEntry& entry : MaxFamilyEntries(maxSets, names, n)) {
+    lines.push_back(QCoreApplication::translate("TForm_MaxSet", "Mnozina Max(%1) = ")
+                        .arg(QString::fromStdString(entry.attribute))
+                        .toStdString());
+    lines.push_back(entry.sets);
+    lines.emplace_back();
+  }
+  return lines;
+}
+
 QString MaxFamilyCondensedNote(std::uint64_t sets) {
   return QCoreApplication::translate("TForm_MaxSet",
                                      "Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin")

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "MaxSets.h"
 #include "Schema.h"
 #include "Synthesis.h"
 
@@ -27,6 +28,11 @@ std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStr
 // Reads the schema file at `path` and writes the report to `out`. Returns the
 // exit status: 0, or 2 with the reason on `err` for a file that was not read.
 int RunReport(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err);
+
+// The listing of the MAX family: per attribute a heading, its sets and an
+// empty line.
+std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
+                                        int n);
 
 // The notes under a listing of the maximal sets that shows fewer sets than
 // the family stands for.
