@@ -290,7 +290,7 @@ TEST(LoadDecomposition, ASchemaWithoutDependenciesHasNoNormalForm) {
   EXPECT_EQ(SchemaFieldText(state, 0), "A; B; C; ");
 }
 
-TEST(DecomposeSchema, SplitsByTheChosenDependency) {
+TEST(Split, SplitsByTheChosenDependency) {
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
@@ -304,7 +304,7 @@ TEST(DecomposeSchema, SplitsByTheChosenDependency) {
   EXPECT_EQ(SchemaFieldText(state, 1), "B; C; ");
 }
 
-TEST(DecomposeSchema, SplitLabelRunsOnTheLeftChildsFurtherRightHandNames) {
+TEST(Split, SplitLabelRunsOnTheLeftChildsFurtherRightHandNames) {
   DecompositionState state = Loaded("ABCD", "A->B; B->C; B->D");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
@@ -318,7 +318,7 @@ TEST(DecomposeSchema, SplitLabelRunsOnTheLeftChildsFurtherRightHandNames) {
   EXPECT_EQ(DepsText(back.schemas[1].dependencies), "B->C; C->B");
 }
 
-TEST(DecomposeSchema, TheRightChildIsCompletedUnderTheRoot) {
+TEST(Split, TheRightChildIsCompletedUnderTheRoot) {
   DecompositionState state = Loaded("ABCD", "A->B; B->C; AC->D");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
@@ -328,7 +328,7 @@ TEST(DecomposeSchema, TheRightChildIsCompletedUnderTheRoot) {
 // A trivial record must not make a key of a child (D -> A violates BCNF in
 // slot 2), and a constant must reach the child that holds it; where every
 // attribute is constant, the empty set is the key.
-TEST(DecomposeSchema, TrivialRecordsAndConstantsGiveTheChildrenTheirRightKeys) {
+TEST(Split, TrivialRecordsAndConstantsGiveTheChildrenTheirRightKeys) {
   {
     DecompositionState state = Loaded("ABCD", "AC->D; D->A; C->B; AB->C; CA->C");
     ScriptedDialog dialog;
@@ -344,7 +344,7 @@ TEST(DecomposeSchema, TrivialRecordsAndConstantsGiveTheChildrenTheirRightKeys) {
   }
 }
 
-TEST(DecomposeSchema, ChildrenAlsoGetTheRootsKeysThatLieInsideThem) {
+TEST(Split, ChildrenAlsoGetTheRootsKeysThatLieInsideThem) {
   // A key list handed over with a further superkey, which the child's own
   // search would not find.
   const AttributeTable names = Names("ABC");
@@ -357,7 +357,7 @@ TEST(DecomposeSchema, ChildrenAlsoGetTheRootsKeysThatLieInsideThem) {
   EXPECT_EQ(KeyLetters(state.schemas[1].keys), (std::vector<std::string>{"B"}));
 }
 
-TEST(DecomposeSchema, TheSameDependencyAgainChangesNothing) {
+TEST(Split, TheSameDependencyAgainChangesNothing) {
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
@@ -376,7 +376,7 @@ DecompositionState ThreeLevels(ScriptedDialog& dialog) {
   return state;
 }
 
-TEST(DecomposeSchema, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
+TEST(Split, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
   ScriptedDialog dialog;
   DecompositionState state = ThreeLevels(dialog);
   ExpectSlots(state, {{11, "CD", "C->D", {"C"}, 4, "5"}, {12, "BC", "B->C", {"B"}, 4, "6"}});
@@ -405,7 +405,7 @@ TEST(DecomposeSchema, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
   EXPECT_EQ(state.splitLabel[0], "B -> CDEF");
 }
 
-TEST(DecomposeSchema, OnlyTheUpperThreeLevelsCanBeSplit) {
+TEST(Split, OnlyTheUpperThreeLevelsCanBeSplit) {
   ScriptedDialog dialog;
   DecompositionState state = ThreeLevels(dialog);
   const std::string before = Snapshot(state);
@@ -417,7 +417,7 @@ TEST(DecomposeSchema, OnlyTheUpperThreeLevelsCanBeSplit) {
   EXPECT_EQ(Snapshot(state), before);
 }
 
-TEST(DecomposeSchema, AnEmptiedSlotOrAMissingDependencyIsNotSplit) {
+TEST(Split, AnEmptiedSlotOrAMissingDependencyIsNotSplit) {
   ScriptedDialog dialog;
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   const std::string before = Snapshot(state);
@@ -624,7 +624,7 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
   EXPECT_EQ(state.projectionPossible, true);
 }
 
-TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
+TEST(Split, AsksBeforeDiscardingAddedAndProjectionSchemas) {
   struct Case {
     const char* name;
     void (*prepare)(DecompositionState&, ScriptedDialog&);
@@ -670,7 +670,7 @@ TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
   }
 }
 
-TEST(DecomposeSchema, AProjectionAloneAsksAboutProjections) {
+TEST(Split, AProjectionAloneAsksAboutProjections) {
   ScriptedDialog dialog;
   DecompositionState state = LosingCD(dialog);
   dialog.AddUncovered(state);
