@@ -1,8 +1,6 @@
 #include "TForm_Keys.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,23 +23,25 @@ constexpr int kKeyGap = 12;
 
 }  // namespace
 
-TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                       QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Keys"));
-  setWindowTitle(QStringLiteral("Schemario - Klice schematu"));
+  setWindowTitle(tr("Schemario - Klice schematu"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
-  Button_First_Key = new QPushButton(QStringLiteral("Zobraz prvni klic"), canvas_);
+  Button_First_Key = new QPushButton(tr("Zobraz prvni klic"), canvas_);
   Button_First_Key->setObjectName(QStringLiteral("Button_First_Key"));
   Button_First_Key->setMinimumSize(kButtonSize);
   Button_First_Key->setDefault(true);
+  SetDefaultButton(Button_First_Key);
   connect(Button_First_Key, &QPushButton::clicked, this, &TForm_Keys::Button_First_KeyClick);
 
-  Button_Lucchesi = new QPushButton(QStringLiteral("Zobraz dalsi klice"), canvas_);
+  Button_Lucchesi = new QPushButton(tr("Zobraz dalsi klice"), canvas_);
   Button_Lucchesi->setObjectName(QStringLiteral("Button_Lucchesi"));
   Button_Lucchesi->setMinimumSize(kButtonSize);
   connect(Button_Lucchesi, &QPushButton::clicked, this, &TForm_Keys::Button_LucchesiClick);
@@ -80,7 +80,7 @@ void TForm_Keys::Button_First_KeyClick() {
   if (std::optional<KeyRecord> first = FindFirstKey(dependencies, attributeNames)) {
     keyList.push_back(*first);
   } else {
-    messages_.Inform(QStringLiteral(" Nejsou zadana zadna data"));
+    messages_.Inform(tr(" Nejsou zadana zadna data"));
     return;
   }
   if (firstKeyShown) return;
@@ -91,16 +91,16 @@ void TForm_Keys::Button_First_KeyClick() {
 
 void TForm_Keys::Button_LucchesiClick() {
   if (!firstKeyShown) {
-    messages_.Inform(QStringLiteral(" Nejprve musi byt vygenerovany prvni klic"));
+    messages_.Inform(tr(" Nejprve musi byt vygenerovany prvni klic"));
     return;
   }
   if (keyList.empty()) {
-    messages_.Inform(QStringLiteral("Nejsou ani zadne dalsi klice"));
+    messages_.Inform(tr("Nejsou ani zadne dalsi klice"));
     return;
   }
   FindAllKeys(keyList, dependencies, attributeNames);
   if (keyList.size() < 2) {
-    messages_.Inform(QStringLiteral("Zadne dalsi klice schematu nejsou"));
+    messages_.Inform(tr("Zadne dalsi klice schematu nejsou"));
     return;
   }
   if (allKeysShown) return;
@@ -133,20 +133,4 @@ void TForm_Keys::FormClose() {
   keyList.clear();
   firstKeyShown = false;
   allKeysShown = false;
-}
-
-void TForm_Keys::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void TForm_Keys::keyPressEvent(QKeyEvent* event) {
-  // Enter presses the focused button, or else the default one, as in a
-  // dialog.
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    auto* focused = qobject_cast<QPushButton*>(focusWidget());
-    (focused != nullptr ? focused : Button_First_Key)->click();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -73,23 +72,24 @@ void AppendListing(QPlainTextEdit& memo, const std::vector<std::string>& lines,
 
 }  // namespace
 
-TForm_MaxSet::TForm_MaxSet(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_MaxSet::TForm_MaxSet(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                           QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_MaxSet"));
-  setWindowTitle(QStringLiteral("Schemario - Maximalni mnoziny"));
+  setWindowTitle(tr("Schemario - Maximalni mnoziny"));
   BuildControls();
   resize(640, 650);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 }
 
 void TForm_MaxSet::BuildControls() {
-  GroupBox1 = MakeGroupBox(this, "GroupBox1", QStringLiteral("Vypocet  max (A)"));
-  Label4 = Place(new QLabel(QStringLiteral("Zvolte atribut A:"), GroupBox1), "Label4");
+  GroupBox1 = MakeGroupBox(this, "GroupBox1", tr("Vypocet  max (A)"));
+  Label4 = Place(new QLabel(tr("Zvolte atribut A:"), GroupBox1), "Label4");
   CB_MaxSetA = Place(new QComboBox(GroupBox1), "CB_MaxSetA");
   // The list is as wide as its longest name.
   CB_MaxSetA->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   CB_MaxSetA->setMinimumWidth(160);
-  Button2 = Place(new QPushButton(QStringLiteral("Maximalni mnozina (A)"), GroupBox1), "Button2");
+  Button2 = Place(new QPushButton(tr("Maximalni mnozina (A)"), GroupBox1), "Button2");
   Button2->setMinimumWidth(180);
   connect(Button2, &QPushButton::clicked, this, &TForm_MaxSet::Button2Click);
 
@@ -102,10 +102,10 @@ void TForm_MaxSet::BuildControls() {
   for (QLabel* label : {Label_lhs, Label_TR, Label_max})
     label->setEnabled(false);
 
-  a_prime = new QAction(QStringLiteral("Je A klicovy atribut ?"), this);
+  a_prime = new QAction(tr("Je A klicovy atribut ?"), this);
   a_prime->setObjectName(QStringLiteral("a_prime"));
   a_prime->setToolTip(
-      QStringLiteral("Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut"));
+      tr("Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut"));
   connect(a_prime, &QAction::triggered, this, &TForm_MaxSet::a_primeExecute);
   Button_Prime = Place(new QPushButton(a_prime->text(), GroupBox1), "Button_Prime");
   Button_Prime->setMinimumWidth(200);
@@ -113,16 +113,15 @@ void TForm_MaxSet::BuildControls() {
   connect(Button_Prime, &QPushButton::clicked, a_prime, &QAction::trigger);
   Button_Prime->hide();
 
-  GroupBox_MAX = MakeGroupBox(this, "GroupBox_MAX", QStringLiteral("Vypocet MAX (R)"));
+  GroupBox_MAX = MakeGroupBox(this, "GroupBox_MAX", tr("Vypocet MAX (R)"));
   Memo_MAX1 = MakeMemo(GroupBox_MAX, "Memo_MAX1", 4 * kMemoHeight);
-  Button1 = Place(new QPushButton(QStringLiteral("Maximalni mnoziny"), GroupBox_MAX), "Button1");
+  Button1 = Place(new QPushButton(tr("Maximalni mnoziny"), GroupBox_MAX), "Button1");
   Button1->setMinimumWidth(146);
   connect(Button1, &QPushButton::clicked, this, &TForm_MaxSet::Button1Click);
 
-  a_BCNF = new QAction(QStringLiteral("Je schema v &BCNF ?"), this);
+  a_BCNF = new QAction(tr("Je schema v &BCNF ?"), this);
   a_BCNF->setObjectName(QStringLiteral("a_BCNF"));
-  a_BCNF->setToolTip(
-      QStringLiteral("Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF"));
+  a_BCNF->setToolTip(tr("Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF"));
   connect(a_BCNF, &QAction::triggered, this, &TForm_MaxSet::a_BCNFExecute);
   Button_BCNF = Place(new QPushButton(a_BCNF->text(), GroupBox_MAX), "Button_BCNF");
   Button_BCNF->setMinimumWidth(146);
@@ -199,7 +198,7 @@ void TForm_MaxSet::UnionOfMaxSets(AttributeIndex attributeIndex, AttributeSet& r
 void TForm_MaxSet::Button2Click() {
   if (attributeNames[0].empty()) return;
   if (CB_MaxSetA->currentIndex() < 1) {
-    messages_.Inform(QStringLiteral("Zvolte atribut A"));
+    messages_.Inform(tr("Zvolte atribut A"));
     return;
   }
   for (QPlainTextEdit* memo : {Memo_lhs, Memo_TR, Memo_max}) {
@@ -276,9 +275,4 @@ void TForm_MaxSet::FormClose() {
   for (SetList& family : maxSets)
     family.clear();
   maxOfA.clear();
-}
-
-void TForm_MaxSet::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

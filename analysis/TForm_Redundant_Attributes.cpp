@@ -39,10 +39,10 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, boo
 }  // namespace
 
 TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, MessageService& messages,
-                                                       QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+                                                       ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Redundant_Attributes"));
-  setWindowTitle(QStringLiteral("Schemario - Redundantni atributy"));
+  setWindowTitle(tr("Schemario - Redundantni atributy"));
 
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   notice_ = new OutOfDateNotice(*this);
@@ -50,8 +50,7 @@ TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, Message
           &TForm_Redundant_Attributes::SchemaChanged);
   AddUndoActions(*this, host_.Document().undoStack());
 
-  Label1 =
-      MakeLabel(canvas_, QStringLiteral("Label1"), QStringLiteral("Redundantni atributy:"), true);
+  Label1 = MakeLabel(canvas_, QStringLiteral("Label1"), tr("Redundantni atributy:"), true);
   auto* column = new QVBoxLayout(canvas_);
   column->setContentsMargins(24, 24, 24, 24);
   column->setSpacing(24);
@@ -70,17 +69,15 @@ TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, Message
 void TForm_Redundant_Attributes::AddRowControls() {
   const int k = static_cast<int>(rows_.size()) + 1;
   Row row;
-  row.Label_A =
-      MakeLabel(canvas_, QStringLiteral("Label_A%1").arg(k), QStringLiteral("Atribut"), false);
+  row.Label_A = MakeLabel(canvas_, QStringLiteral("Label_A%1").arg(k), tr("Atribut"), false);
   row.Label_Atr = MakeLabel(canvas_, QStringLiteral("Label_Atr%1").arg(k), QString(), true);
-  row.Label_D =
-      MakeLabel(canvas_, QStringLiteral("Label_D%1").arg(k), QStringLiteral("v zavislosti"), false);
+  row.Label_D = MakeLabel(canvas_, QStringLiteral("Label_D%1").arg(k), tr("v zavislosti"), false);
   row.Edit = new QLineEdit(canvas_);
   row.Edit->setObjectName(QStringLiteral("Edit%1").arg(k));
   row.Edit->setReadOnly(true);
   row.Edit->setFocusPolicy(Qt::ClickFocus);
   row.Edit->setMinimumWidth(kEditWidth);
-  row.Button = new QPushButton(QStringLiteral("Smazat"), canvas_);
+  row.Button = new QPushButton(tr("Smazat"), canvas_);
   row.Button->setObjectName(QStringLiteral("Button%1").arg(k));
   row.Button->setProperty("tag", k - 1);
   QPushButton* button = row.Button;
@@ -152,7 +149,7 @@ void TForm_Redundant_Attributes::Retire(int r, const QColor& colour) {
 
 void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
   const int r = sender->property("tag").toInt();
-  if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tento atribut?"))) return;
+  if (!messages_.AskYesNo(tr("Chcete skutecne smazat tento atribut?"))) return;
 
   SchemaDocument& document = host_.Document();
   deleting_ = true;
@@ -168,15 +165,15 @@ void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
     if (IsRedundantLhsAttribute(document.dependencies(), *rowDependency[j], rowAttribute[j])) {
       continue;
     }
-    messages_.Inform(QStringLiteral(
-        "Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen "
-        "zlute."));
+    messages_.Inform(
+        tr("Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen "
+           "zlute."));
     Retire(j, colours::RowYellow);
   }
 
   document.MarkDirty(deleted);
-  if (lastRow == -1 && messages_.AskYesNo(QStringLiteral(
-                           "Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?"))) {
+  if (lastRow == -1 &&
+      messages_.AskYesNo(tr("Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?"))) {
     close();
   }
 }
@@ -220,9 +217,4 @@ void TForm_Redundant_Attributes::FormClose() {
     host_.AppendDependencyLog({DependencySeparator});
   }
   ResetRows();
-}
-
-void TForm_Redundant_Attributes::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

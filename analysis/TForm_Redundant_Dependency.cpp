@@ -26,10 +26,10 @@ constexpr int kEditWidth = 233;
 }  // namespace
 
 TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, MessageService& messages,
-                                                       QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+                                                       ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Redundant_Dependency"));
-  setWindowTitle(QStringLiteral("Schemario - Redundantni zavislosti"));
+  setWindowTitle(tr("Schemario - Redundantni zavislosti"));
 
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   notice_ = new OutOfDateNotice(*this);
@@ -37,7 +37,7 @@ TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, Message
           &TForm_Redundant_Dependency::SchemaChanged);
   AddUndoActions(*this, host_.Document().undoStack());
 
-  Label1 = new QLabel(QStringLiteral("Redundantni zavislosti:"), canvas_);
+  Label1 = new QLabel(tr("Redundantni zavislosti:"), canvas_);
   Label1->setObjectName(QStringLiteral("Label1"));
   QFont font = Label1->font();
   font.setBold(true);
@@ -68,7 +68,7 @@ void TForm_Redundant_Dependency::AddRowControls() {
   row.Edit->setReadOnly(true);
   row.Edit->setFocusPolicy(Qt::ClickFocus);
   row.Edit->setMinimumWidth(kEditWidth);
-  row.Button = new QPushButton(QStringLiteral("Smazat"), canvas_);
+  row.Button = new QPushButton(tr("Smazat"), canvas_);
   row.Button->setObjectName(QStringLiteral("Button%1").arg(k));
   row.Button->setProperty("tag", k - 1);
   QPushButton* button = row.Button;
@@ -123,7 +123,7 @@ void TForm_Redundant_Dependency::Retire(int r, const QColor& colour) {
 
 void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
   const int r = sender->property("tag").toInt();
-  if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tuto zavislost?"))) return;
+  if (!messages_.AskYesNo(tr("Chcete skutecne smazat tuto zavislost?"))) return;
 
   // The list keeps its order; the first record's successor may become the
   // head.
@@ -139,16 +139,16 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
         IsRedundantDependency(document.dependencies(), *rowDependency[j])) {
       continue;
     }
-    messages_.Inform(QStringLiteral(
-        "Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny "
-        "zlute."));
+    messages_.Inform(
+        tr("Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny "
+           "zlute."));
     Retire(j, colours::RowYellow);
   }
 
   document.MarkDirty(deleted);
   if (lastRow == -1 &&
       messages_.AskYesNo(
-          QStringLiteral("Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?"))) {
+          tr("Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?"))) {
     close();
   }
 }
@@ -183,9 +183,4 @@ void TForm_Redundant_Dependency::FormClose() {
     host_.AppendDependencyLog({DependencySeparator});
   }
   ResetRows();
-}
-
-void TForm_Redundant_Dependency::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

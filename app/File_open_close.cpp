@@ -23,14 +23,14 @@ bool File_open_close::WriteSchema(const QString& path, const Schema& schema,
       messages_.Inform(openFailure);
       return false;
     case WriteOutcome::NotWritten:
-      messages_.Inform(QStringLiteral("Chyba v zapisu do souboru"));
+      messages_.Inform(tr("Chyba v zapisu do souboru"));
       return false;
   }
   return false;
 }
 
 bool File_open_close::SaveSchema(const QString& path, const Schema& schema) {
-  return WriteSchema(path, schema, QStringLiteral("Problem s otevrenim souboru pro zapis"));
+  return WriteSchema(path, schema, tr("Problem s otevrenim souboru pro zapis"));
 }
 
 std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
@@ -42,11 +42,10 @@ std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
   const QString path = SchemaFile::WithSchemaSuffix(*chosen);
   // Asked about the file that will really be written, so that choosing "x"
   // never overwrites an existing "x.dbc" unasked.
-  if (QFileInfo::exists(path) &&
-      !messages_.AskYesNo(QStringLiteral("Soubor existuje mam ho prepsat?"))) {
+  if (QFileInfo::exists(path) && !messages_.AskYesNo(tr("Soubor existuje mam ho prepsat?"))) {
     return std::nullopt;
   }
-  if (!WriteSchema(path, schema, QStringLiteral("Tento soubor nejde otevrit"))) {
+  if (!WriteSchema(path, schema, tr("Tento soubor nejde otevrit"))) {
     return std::nullopt;
   }
   return path;

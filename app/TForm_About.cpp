@@ -8,7 +8,7 @@
 
 TForm_About::TForm_About(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form_About"));
-  setWindowTitle(QStringLiteral("Schemario - O programu"));
+  setWindowTitle(tr("Schemario - O programu"));
   setModal(true);
 
   auto* title = new QLabel(QStringLiteral("Schemario"), this);
@@ -19,11 +19,11 @@ TForm_About::TForm_About(QWidget* parent) : QDialog(parent) {
   title->setFont(titleFont);
   title->setAlignment(Qt::AlignCenter);
 
-  auto* version = new QLabel(QStringLiteral("Verze 1.0"), this);
+  auto* version = new QLabel(tr("Verze 1.0"), this);
   version->setObjectName(QStringLiteral("Label_Version"));
   version->setAlignment(Qt::AlignCenter);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("Button_OK"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

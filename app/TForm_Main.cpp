@@ -87,42 +87,38 @@ QAction* TForm_Main::MakeAction(const char* name, const QString& caption, const 
 
 void TForm_Main::BuildActions() {
   const QKeySequence none;
-  a_new = MakeAction("a_new", QStringLiteral("&Novy"), QStringLiteral("Otevrit novy soubor"),
+  a_new = MakeAction("a_new", tr("&Novy"), tr("Otevrit novy soubor"),
                      QKeySequence(Qt::CTRL | Qt::Key_N), &TForm_Main::a_newExecute);
-  a_open_file =
-      MakeAction("a_open_file", QStringLiteral("&Otevri"), QStringLiteral("Otevri novy soubor"),
-                 QKeySequence(Qt::CTRL | Qt::Key_O), &TForm_Main::a_open_fileExecute);
-  a_save_file = MakeAction("a_save_file", QStringLiteral("&Uloz"), QStringLiteral("Uloz soubor"),
+  a_open_file = MakeAction("a_open_file", tr("&Otevri"), tr("Otevri novy soubor"),
+                           QKeySequence(Qt::CTRL | Qt::Key_O), &TForm_Main::a_open_fileExecute);
+  a_save_file = MakeAction("a_save_file", tr("&Uloz"), tr("Uloz soubor"),
                            QKeySequence(Qt::CTRL | Qt::Key_S), &TForm_Main::a_save_fileExecute);
   a_save_file_as = MakeAction(
       "a_save_file_as", tr("Uloz &jako"), tr("Uloz soubor pod jinym jmenem"),
       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TForm_Main::a_save_file_asExecute);
-  a_attributes = MakeAction("a_attributes", QStringLiteral("Editovat &atributy"),
-                            QStringLiteral("Zadat nove atributy schematu"), none,
-                            &TForm_Main::a_attributesExecute);
+  a_attributes =
+      MakeAction("a_attributes", tr("Editovat &atributy"), tr("Zadat nove atributy schematu"), none,
+                 &TForm_Main::a_attributesExecute);
   a_dependencies =
-      MakeAction("a_dependencies", QStringLiteral("Editovat &zavislosti"),
-                 QStringLiteral("Zadat nove zavislosti"), none, &TForm_Main::a_dependenciesExecute);
-  a_red_atributes = MakeAction("a_red_atributes", QStringLiteral("&Redundantni atributy"),
-                               QStringLiteral("Urceni redundantnich atributu"), none,
-                               &TForm_Main::a_red_atributesExecute);
-  a_red_dependencies = MakeAction("a_red_dependencies", QStringLiteral("Redundantni &zavislosti"),
-                                  QStringLiteral("Urceni redundantnich zavislosti"), none,
+      MakeAction("a_dependencies", tr("Editovat &zavislosti"), tr("Zadat nove zavislosti"), none,
+                 &TForm_Main::a_dependenciesExecute);
+  a_red_atributes =
+      MakeAction("a_red_atributes", tr("&Redundantni atributy"),
+                 tr("Urceni redundantnich atributu"), none, &TForm_Main::a_red_atributesExecute);
+  a_red_dependencies = MakeAction("a_red_dependencies", tr("Redundantni &zavislosti"),
+                                  tr("Urceni redundantnich zavislosti"), none,
                                   &TForm_Main::a_red_dependenciesExecute);
-  a_keys = MakeAction("a_keys", QStringLiteral("Hledani &klicu"),
-                      QStringLiteral("Hledani klicu schematu"), none, &TForm_Main::a_keysExecute);
-  a_dekomposition =
-      MakeAction("a_dekomposition", QStringLiteral("Deko&mpozice"), QStringLiteral("Dekompozice"),
-                 none, &TForm_Main::a_dekompositionExecute);
-  a_synthesis = MakeAction("a_synthesis", QStringLiteral("S&ynteza"), QStringLiteral("Synteza"),
-                           none, &TForm_Main::a_synthesisExecute);
-  a_maxset = MakeAction("a_maxset", QStringLiteral("&Maximalni mnoziny"), QString(), none,
+  a_keys = MakeAction("a_keys", tr("Hledani &klicu"), tr("Hledani klicu schematu"), none,
+                      &TForm_Main::a_keysExecute);
+  a_dekomposition = MakeAction("a_dekomposition", tr("Deko&mpozice"), tr("Dekompozice"), none,
+                               &TForm_Main::a_dekompositionExecute);
+  a_synthesis = MakeAction("a_synthesis", tr("S&ynteza"), tr("Synteza"), none,
+                           &TForm_Main::a_synthesisExecute);
+  a_maxset = MakeAction("a_maxset", tr("&Maximalni mnoziny"), QString(), none,
                         &TForm_Main::a_maxsetExecute);
-  a_test =
-      MakeAction("a_test", QStringLiteral("&Testovaci modul"), QStringLiteral("Testovaci modul"),
-                 QKeySequence(Qt::CTRL | Qt::Key_T), &TForm_Main::a_testExecute);
-  a_about = MakeAction("a_about", QStringLiteral("&O programu"), QString(), none,
-                       &TForm_Main::a_aboutExecute);
+  a_test = MakeAction("a_test", tr("&Testovaci modul"), tr("Testovaci modul"),
+                      QKeySequence(Qt::CTRL | Qt::Key_T), &TForm_Main::a_testExecute);
+  a_about = MakeAction("a_about", tr("&O programu"), QString(), none, &TForm_Main::a_aboutExecute);
   a_print_data =
       MakeAction("a_print_data", QString(), QString(), none, &TForm_Main::a_print_dataExecute);
   a_clear_data =
@@ -136,8 +132,8 @@ void TForm_Main::BuildActions() {
       test(106, 27, 154);
   a_attributes->setIcon(TileIcon(QStringLiteral("A"), dataTile));
   a_dependencies->setIcon(TileIcon(QStringLiteral("\u2192"), dataTile));
-  a_red_atributes->setIcon(TileIcon(QStringLiteral("RA"), redundancy));
-  a_red_dependencies->setIcon(TileIcon(QStringLiteral("RZ"), redundancy));
+  a_red_atributes->setIcon(TileIcon(tr("RA"), redundancy));
+  a_red_dependencies->setIcon(TileIcon(tr("RZ"), redundancy));
   a_keys->setIcon(TileIcon(QStringLiteral("K"), algorithms));
   a_dekomposition->setIcon(TileIcon(QStringLiteral("D"), algorithms));
   a_synthesis->setIcon(TileIcon(QStringLiteral("S"), algorithms));
@@ -150,7 +146,7 @@ void TForm_Main::BuildMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
 
-  QMenu* soubor = bar->addMenu(QStringLiteral("&Soubor"));
+  QMenu* soubor = bar->addMenu(tr("&Soubor"));
   soubor->setObjectName(QStringLiteral("Soubor1"));
   soubor->addAction(a_new);
   soubor->addAction(a_open_file);
@@ -162,13 +158,13 @@ void TForm_Main::BuildMenus() {
   connect(recentMenu_, &QMenu::aboutToShow, this, &TForm_Main::FillRecentMenu);
   FillRecentMenu();
   soubor->addSeparator();
-  QAction* konec = soubor->addAction(QStringLiteral("&Konec"));
+  QAction* konec = soubor->addAction(tr("&Konec"));
   konec->setObjectName(QStringLiteral("Konec1"));
-  konec->setStatusTip(QStringLiteral("Konec programu"));
-  konec->setToolTip(QStringLiteral("Konec programu"));
+  konec->setStatusTip(tr("Konec programu"));
+  konec->setToolTip(tr("Konec programu"));
   connect(konec, &QAction::triggered, this, &TForm_Main::Konec1Click);
 
-  QMenu* dataMenu = bar->addMenu(QStringLiteral("&Data"));
+  QMenu* dataMenu = bar->addMenu(tr("&Data"));
   dataMenu->setObjectName(QStringLiteral("Data1"));
   dataMenu->addAction(a_attributes);
   dataMenu->addAction(a_dependencies);
@@ -177,12 +173,12 @@ void TForm_Main::BuildMenus() {
   dataMenu->addAction(undo);
   dataMenu->addAction(redo);
 
-  QMenu* redundance = bar->addMenu(QStringLiteral("&Redundance"));
+  QMenu* redundance = bar->addMenu(tr("&Redundance"));
   redundance->setObjectName(QStringLiteral("Redundance1"));
   redundance->addAction(a_red_atributes);
   redundance->addAction(a_red_dependencies);
 
-  QMenu* algoritmy = bar->addMenu(QStringLiteral("&Algoritmy"));
+  QMenu* algoritmy = bar->addMenu(tr("&Algoritmy"));
   algoritmy->setObjectName(QStringLiteral("Algoritmy1"));
   algoritmy->addAction(a_keys);
   algoritmy->addSeparator();
@@ -191,7 +187,7 @@ void TForm_Main::BuildMenus() {
   algoritmy->addSeparator();
   algoritmy->addAction(a_maxset);
 
-  QMenu* testovani = bar->addMenu(QStringLiteral("&Testovani"));
+  QMenu* testovani = bar->addMenu(tr("&Testovani"));
   testovani->setObjectName(QStringLiteral("Testovani1"));
   testovani->addAction(a_test);
   testovani->addSeparator();
@@ -217,7 +213,7 @@ void TForm_Main::BuildMenus() {
     connect(action, &QAction::triggered, this, item.handler);
   }
 
-  QMenu* napoveda = bar->addMenu(QStringLiteral("Napoveda"));
+  QMenu* napoveda = bar->addMenu(tr("Napoveda"));
   napoveda->setObjectName(QStringLiteral("Napoveda1"));
   napoveda->addAction(a_about);
 }
@@ -266,8 +262,8 @@ void TForm_Main::BuildLogs() {
     static_cast<QBoxLayout*>(into)->addLayout(column, stretch);
     return memo;
   };
-  Memo_ABC = makeLog("Memo_ABC", QStringLiteral("Atributy:"), layout, 1);
-  Memo_Dep = makeLog("Memo_Dep", QStringLiteral("Zavislosti:"), layout, 2);
+  Memo_ABC = makeLog("Memo_ABC", tr("Atributy:"), layout, 1);
+  Memo_Dep = makeLog("Memo_Dep", tr("Zavislosti:"), layout, 2);
   setCentralWidget(central);
 }
 
@@ -325,7 +321,7 @@ void TForm_Main::FillRecentMenu() {
 
 bool TForm_Main::SaveOrDiscardChanges() {
   if (!document_.dirty()) return true;
-  switch (messages_.AskYesNoCancel(QStringLiteral("Prejete si data ulozit?"))) {
+  switch (messages_.AskYesNoCancel(tr("Prejete si data ulozit?"))) {
     case MessageAnswer::Yes:
       return Save();
     case MessageAnswer::No:

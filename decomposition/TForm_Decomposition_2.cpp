@@ -1,7 +1,6 @@
 #include "TForm_Decomposition_2.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,13 +19,18 @@
 
 #include "Display.h"
 #include "SchemaDetails.h"
+#include "SchemaReport.h"
 #include "TFrame_Decomposition_Tree.h"
 #include "UpDownControl.h"
 
 namespace {
 
-const QString kFieldHint = QStringLiteral("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.");
-const QString kRowHint = QStringLiteral("Zelena zavislost porusuje BCNF, zluta treti NF");
+QString FieldHint() {
+  return TForm_Decomposition_2::tr("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.");
+}
+QString RowHint() {
+  return TForm_Decomposition_2::tr("Zelena zavislost porusuje BCNF, zluta treti NF");
+}
 
 // Layout of the window's content: the tree, the added and projection
 // schemas below it and, at the bottom, the details of one schema.
@@ -61,27 +65,11 @@ void Hint(QWidget& widget, const QString& hint) {
 
 }  // namespace
 
-// Asks the steps' questions with the program's message boxes.
-class TForm_Decomposition_2::Dialog final : public DecompositionDialog {
- public:
-  explicit Dialog(MessageService& messages) : messages_(messages) {}
-  void Inform(const std::string& text) override { messages_.Inform(ToText(text)); }
-  bool AskOkCancel(const std::string& text) override { return messages_.AskOkCancel(ToText(text)); }
-  bool AskYesNo(const std::string& text) override { return messages_.AskYesNo(ToText(text)); }
-
- private:
-  MessageService& messages_;
-};
-
 TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& messages,
                                              ErrorDisplay& errors, QWidget* parent)
-    : QMainWindow(parent),
-      host_(host),
-      messages_(messages),
-      errors_(errors),
-      dialog_(std::make_unique<Dialog>(messages)) {
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Decomposition_2"));
-  setWindowTitle(QStringLiteral("Schemario - Dekompozice"));
+  setWindowTitle(tr("Schemario - Dekompozice"));
 
   auto* content = new QWidget(this);
   content->setObjectName(QStringLiteral("Content"));
@@ -92,7 +80,9 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setWidgetResizable(true);
   scroll->setWidget(content);
-  setCentralWidget(scroll);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll);
   // The tree takes what the window can spare and scrolls beyond that; the
   // groups take only the height they need, and none while hidden.
   auto* column = new QVBoxLayout(content);
@@ -123,7 +113,8 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   details_->Clear();
   notice_ = OutOfDateNotice::Follow(*content, host_.Document());
   resize(kContentWidth + scroll->verticalScrollBar()->sizeHint().width(),
-         std::min(kWindowHeight, menuBar()->sizeHint().height() + content->sizeHint().height()));
+         std::min(kWindowHeight,
+                  layout()->menuBar()->sizeHint().height() + content->sizeHint().height()));
 }
 
 TForm_Decomposition_2::~TForm_Decomposition_2() = default;
@@ -170,36 +161,32 @@ QAction* TForm_Decomposition_2::MakeAction(const char* name, const QString& capt
 }
 
 void TForm_Decomposition_2::BuildMenus() {
-  a_dekomposice = MakeAction("a_dekomposice", QStringLiteral("&Dekompozice"),
-                             QStringLiteral("Dekomponovat schema"),
+  a_dekomposice = MakeAction("a_dekomposice", tr("&Dekompozice"), tr("Dekomponovat schema"),
                              &TForm_Decomposition_2::a_dekomposiceExecute);
-  a_projekce =
-      MakeAction("a_projekce", QStringLiteral("&Projekce"), QStringLiteral("Pridat projekce"),
-                 &TForm_Decomposition_2::a_projekceExecute);
-  a_nepokrytezavislosti =
-      MakeAction("a_nepokrytezavislosti", QStringLiteral("&Nepokryte zavislosti"),
-                 QStringLiteral("Pridat nepokryte zavislosti"),
-                 &TForm_Decomposition_2::a_nepokrytezavislostiExecute);
-  a_print_all =
-      MakeAction("a_print_all", QStringLiteral("&Tisk"), QStringLiteral("Zobrazi postup pro tisk"),
-                 &TForm_Decomposition_2::a_print_allExecute);
-  a_print_selected = MakeAction("a_print_selected", QStringLiteral("&Vysledna schemata"),
-                                QStringLiteral("Zobrazi vysledna schemata"),
-                                &TForm_Decomposition_2::a_print_selectedExecute);
-  a_konec = MakeAction("a_konec", QStringLiteral("&Zavri"), QString(),
-                       &TForm_Decomposition_2::a_konecExecute);
+  a_projekce = MakeAction("a_projekce", tr("&Projekce"), tr("Pridat projekce"),
+                          &TForm_Decomposition_2::a_projekceExecute);
+  a_nepokrytezavislosti = MakeAction("a_nepokrytezavislosti", tr("&Nepokryte zavislosti"),
+                                     tr("Pridat nepokryte zavislosti"),
+                                     &TForm_Decomposition_2::a_nepokrytezavislostiExecute);
+  a_print_all = MakeAction("a_print_all", tr("&Tisk"), tr("Zobrazi postup pro tisk"),
+                           &TForm_Decomposition_2::a_print_allExecute);
+  a_print_selected =
+      MakeAction("a_print_selected", tr("&Vysledna schemata"), tr("Zobrazi vysledna schemata"),
+                 &TForm_Decomposition_2::a_print_selectedExecute);
+  a_konec = MakeAction("a_konec", tr("&Zavri"), QString(), &TForm_Decomposition_2::a_konecExecute);
 
-  QMenuBar* bar = menuBar();
+  auto* bar = new QMenuBar(this);
+  layout()->setMenuBar(bar);
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* algoritmy = bar->addMenu(QStringLiteral("&Algoritmy"));
+  QMenu* algoritmy = bar->addMenu(tr("&Algoritmy"));
   algoritmy->setObjectName(QStringLiteral("Algoritmy1"));
   algoritmy->addAction(a_dekomposice);
   algoritmy->addAction(a_projekce);
   algoritmy->addAction(a_nepokrytezavislosti);
-  QMenu* tisk = bar->addMenu(QStringLiteral("&Tisk"));
+  QMenu* tisk = bar->addMenu(tr("&Tisk"));
   tisk->setObjectName(QStringLiteral("Tisk1"));
-  tisk->menuAction()->setStatusTip(QStringLiteral("Zobrazi postup pro tisk"));
-  tisk->menuAction()->setToolTip(QStringLiteral("Zobrazi postup pro tisk"));
+  tisk->menuAction()->setStatusTip(tr("Zobrazi postup pro tisk"));
+  tisk->menuAction()->setToolTip(tr("Zobrazi postup pro tisk"));
   tisk->addAction(a_print_all);
   tisk->addAction(a_print_selected);
   const auto [undo, redo] = AddUndoActions(*this, splits_);
@@ -219,13 +206,13 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
     const char* fieldName;
     const char* labelName;
   } rows[] = {
-      {&Group_Add_Dep, "Group_Add_Dep", "Pridana schemata:", FirstAddedSlot, AddedSlots,
+      {&Group_Add_Dep, "Group_Add_Dep", QT_TR_NOOP("Pridana schemata:"), FirstAddedSlot, AddedSlots,
        "Edit_Add%1", "Label_Num_Add%1"},
-      {&Group_Projekce, "Group_Projekce", "Projekce:", FirstProjectionSlot, ProjectionSlots,
-       "Edit_Dec_Proj%1", "Label_Num_Proj%1"},
+      {&Group_Projekce, "Group_Projekce", QT_TR_NOOP("Projekce:"), FirstProjectionSlot,
+       ProjectionSlots, "Edit_Dec_Proj%1", "Label_Num_Proj%1"},
   };
   for (const Row& row : rows) {
-    auto* group = new QGroupBox(QString::fromLatin1(row.title), content);
+    auto* group = new QGroupBox(tr(row.title), content);
     group->setObjectName(QString::fromLatin1(row.name));
     group->setMinimumWidth(kGroupWidth);
     group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -281,14 +268,14 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
     QLineEdit* field = fields_[slot];
     field->setReadOnly(true);
     field->setProperty("tag", slot);
-    Hint(*field, kFieldHint);
+    Hint(*field, FieldHint());
     field->installEventFilter(this);
   }
 }
 
 void TForm_Decomposition_2::BuildDetails(QWidget* content) {
-  auto heading = [content](const char* name, const char* text, int left) {
-    auto* label = new QLabel(QString::fromLatin1(text), content);
+  auto heading = [content](const char* name, const QString& text, int left) {
+    auto* label = new QLabel(text, content);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(left, 0, 120, kHeadingHeight);
     return label;
@@ -302,9 +289,9 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
     m->setGeometry(left, kDetailTop, width, height);
     return m;
   };
-  Label1 = heading("Label1", "Atributy:", 0);
+  Label1 = heading("Label1", tr("Atributy:"), 0);
   Memo_ABC = memo("Memo_ABC", 0, kMemoAbcWidth, kDetailHeight);
-  Label2 = heading("Label2", "Zavislosti:", kPanelLeft);
+  Label2 = heading("Label2", tr("Zavislosti:"), kPanelLeft);
   auto* panel = new QFrame(content);
   panel->setObjectName(QStringLiteral("Panel_Dep"));
   panel->setFrameShape(QFrame::Panel);
@@ -316,7 +303,7 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   UpDown1->SetAutoRepeat(true);
   UpDown1->setGeometry(kPanelLeft + kPanelWidth + 2, kDetailTop, kUpDownWidth, 40);
   connect(UpDown1, &UpDownControl::Click, this, &TForm_Decomposition_2::UpDown1Click);
-  Label3 = heading("Label3", "Klice:", kKeysLeft);
+  Label3 = heading("Label3", tr("Klice:"), kKeysLeft);
   Memo_Keys = memo("Memo_Keys", kKeysLeft, kKeysWidth, kKeysHeight);
 
   Button_Add_Dep = new QPushButton(a_nepokrytezavislosti->text(), content);
@@ -343,10 +330,10 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   controls.keys = Memo_Keys;
   RowStyle style;
   style.width = 267;
-  style.hint = kRowHint;
+  style.hint = RowHint();
   style.textInTooltip = true;
   style.doubleClicked = [this](int tag) { Edit_Dep1Change(tag); };
-  details_ = new SchemaDetails(controls, style, messages_, this);
+  details_ = new SchemaDetails(controls, style, this);
 }
 
 void TForm_Decomposition_2::BuildTree() {
@@ -357,7 +344,7 @@ void TForm_Decomposition_2::BuildTree() {
   treeArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int slot = 0; slot < TreeSlots; ++slot) {
     QLineEdit* field = tree_->Field(slot);
-    Hint(*field, kFieldHint);
+    Hint(*field, FieldHint());
     field->installEventFilter(this);
     fields_[slot] = field;
     numberLabels_[slot] = tree_->NumberLabel(slot);
@@ -385,24 +372,19 @@ bool TForm_Decomposition_2::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  return QMainWindow::eventFilter(watched, event);
+  return ToolWindow::eventFilter(watched, event);
 }
 
 void TForm_Decomposition_2::Frame_Decomposition_Tree1Edit1Click(int slot) {
-  try {
-    shownSlot = slot;
-    Input_DataClick();
-  } catch (...) {
-    // A failed display keeps what was reached.
-  }
+  shownSlot = slot;
+  Input_DataClick();
 }
 
 void TForm_Decomposition_2::Input_DataClick() {
-  try {
+  RunStep([this] {
     shownNumber_ = state_.numberText[shownSlot];
     details_->Show(state_.schemas[shownSlot], state_.attributeNames);
-  } catch (...) {
-  }
+  });
 }
 
 void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
@@ -410,87 +392,136 @@ void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
   // the one that was double-clicked) stay valid.
   DecompositionState before = state_;
   bool split = false;
-  errors_.Run([&] { split = DecomposeSchema(state_, tag, shownSlot, *dialog_); });
+  RunStep([&] {
+    const DecompositionCheck check = CheckSplit(state_, tag, shownSlot);
+    if (check.outcome != DecompositionOutcome::Proceed) {
+      Tell(check.outcome);
+      return;
+    }
+    if (!Agrees(check.question)) return;
+    ApplySplit(state_, tag, shownSlot);
+    split = true;
+  });
   if (split) splits_.push(new SplitCommand(*this, std::move(before)));
   ShowSchemas();
 }
 
 void TForm_Decomposition_2::UpDown1Click(int position, bool upPressed) {
-  try {
-    details_->Page(position, upPressed);
-  } catch (...) {
-  }
+  RunStep([&] { details_->Page(position, upPressed); });
 }
 
 void TForm_Decomposition_2::a_dekomposiceExecute() {
-  messages_.Inform(QStringLiteral(
-      "Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze "
-      "zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema"));
+  messages_.Inform(
+      tr("Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze "
+         "zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema"));
 }
 
 void TForm_Decomposition_2::a_projekceExecute() {
   splits_.clear();
-  try {
-    AddProjectionSchemas(state_, *dialog_);
-  } catch (...) {
-    // The schemas made so far stay.
-  }
+  // The schemas made before a failure stay.
+  RunStep([this] {
+    const DecompositionOutcome outcome = AddProjectionSchemas(state_);
+    // The projection command words this message its own way.
+    if (outcome == DecompositionOutcome::NotDecomposed) {
+      messages_.Inform(tr("Jeste jsi nedekomponoval shcema"));
+    } else {
+      Tell(outcome);
+    }
+  });
   ShowSchemas();
   DropDetailsOfVanishedSchema();
 }
 
 void TForm_Decomposition_2::a_nepokrytezavislostiExecute() {
   splits_.clear();
-  try {
-    AddUncoveredSchemas(state_, *dialog_);
-  } catch (...) {
-  }
+  RunStep([this] {
+    const DecompositionCheck check = CheckUncovered(state_);
+    if (check.outcome != DecompositionOutcome::Proceed) {
+      Tell(check.outcome);
+    } else if (Agrees(check.question)) {
+      Tell(ApplyUncovered(state_));
+    }
+  });
   ShowSchemas();
   DropDetailsOfVanishedSchema();
 }
 
 void TForm_Decomposition_2::a_print_allExecute() {
-  try {
-    Report(DecompositionCourseReport(state_));
-  } catch (...) {
-  }
+  RunStep([this] { Report(DecompositionCourseReport(state_)); });
 }
 
 void TForm_Decomposition_2::a_print_selectedExecute() {
-  try {
-    Report(ResultSchemasReport(state_));
-  } catch (...) {
-  }
+  RunStep([this] { Report(ResultSchemasReport(state_)); });
 }
 
 void TForm_Decomposition_2::Report(const std::vector<std::string>& lines) {
   if (state_.attributeNames[0].empty()) {
-    messages_.Inform(QStringLiteral("Nejsou otevrena zadna schemata k tisku"));
+    messages_.Inform(tr("Nejsou otevrena zadna schemata k tisku"));
     return;
   }
   emit reportReady(lines);
+}
+
+void TForm_Decomposition_2::Tell(DecompositionOutcome outcome) {
+  QString text;
+  switch (outcome) {
+    case DecompositionOutcome::Proceed:
+    case DecompositionOutcome::Done:
+    case DecompositionOutcome::Unchanged:
+      return;
+    case DecompositionOutcome::TooDeep:
+      text = tr("Schema uz neni mozno v tomto okne rozlozit");
+      break;
+    case DecompositionOutcome::NotDecomposed:
+      text = tr("Jeste jsi nedekomponoval schema");
+      break;
+    case DecompositionOutcome::NoUncovered:
+      text = tr("Nejsou zadne nepokryte zavislosti");
+      break;
+    case DecompositionOutcome::NoProjection:
+      text = tr("Zadne schema neni projekci");
+      break;
+    case DecompositionOutcome::TooManySchemas:
+      text = tr("Dalsi schemata nemohu pridat");
+      break;
+  }
+  messages_.Inform(text);
+}
+
+bool TForm_Decomposition_2::Agrees(DecompositionQuestion question) {
+  switch (question) {
+    case DecompositionQuestion::None:
+      break;
+    case DecompositionQuestion::SplitAgain:
+      return messages_.AskOkCancel(tr("Chcete rozlozit schema podle teto zavislosti?"));
+    case DecompositionQuestion::SplitDiscardsAddedAndProjections:
+      return messages_.AskYesNo(
+          tr("Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
+             "pokracovat?"));
+    case DecompositionQuestion::SplitDiscardsProjections:
+      return messages_.AskYesNo(
+          tr("Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?"));
+    case DecompositionQuestion::SplitDiscardsAdded:
+      return messages_.AskYesNo(
+          tr("Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?"));
+    case DecompositionQuestion::UncoveredDiscardsProjections:
+      return messages_.AskYesNo(tr("Schemata vytvorena projekci zmizi. Prejete si pokracovat?"));
+  }
+  return true;
 }
 
 void TForm_Decomposition_2::a_konecExecute() {
   close();
 }
 
-void TForm_Decomposition_2::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
 void TForm_Decomposition_2::FormClose() {
-  try {
-    // Every slot gives its lists back; the next opening loads afresh.
-    state_ = DecompositionState{};
-    splits_.clear();
-    details_->Clear();
-    shownSlot = 0;
-    shownNumber_.clear();
-    ShowSchemas();
-  } catch (...) {
-  }
+  // Every slot gives its lists back; the next opening loads afresh.
+  state_ = DecompositionState{};
+  splits_.clear();
+  details_->Clear();
+  shownSlot = 0;
+  shownNumber_.clear();
+  ShowSchemas();
 }
 
 void TForm_Decomposition_2::ShowSchemas() {
@@ -525,7 +556,7 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   const SubSchema& schema = state_.schemas[slot];
   if (schema.state == SlotState::Empty) {
     field->clear();
-    field->setToolTip(kFieldHint);
+    field->setToolTip(FieldHint());
     SetBackground(*field, colours::White);
     field->setEnabled(false);
     field->hide();
@@ -546,7 +577,7 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   } else if (schema.state == SlotState::Absorbed) {
     about += QLatin1Char('\n') + tr("Pohlceno projekci");
   }
-  field->setToolTip(TextWithHint(about, kFieldHint));
+  field->setToolTip(TextWithHint(about, FieldHint()));
   ShowSuperseded(*field,
                  schema.state == SlotState::Replaced || schema.state == SlotState::Absorbed);
   field->setEnabled(true);

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QMainWindow>
 #include <QUndoStack>
 #include <array>
-#include <memory>
 #include <string>
 
 #include "Decomposition.h"
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QGroupBox;
@@ -26,7 +25,7 @@ class UpDownControl;
 // tree of up to 15 schemas, the schemas added for uncovered dependencies and
 // the projection schemas, and the details of one chosen schema whose
 // violating dependencies split it on a double-click.
-class TForm_Decomposition_2 final : public QMainWindow {
+class TForm_Decomposition_2 final : public ToolWindow {
   Q_OBJECT
 
  public:
@@ -55,19 +54,16 @@ class TForm_Decomposition_2 final : public QMainWindow {
   void reportReady(const std::vector<std::string>& lines);
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  class Dialog;
-
   QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
                       void (TForm_Decomposition_2::*handler)());
   void BuildMenus();
   void BuildExtraGroups(QWidget* content);
   void BuildDetails(QWidget* content);
   void BuildTree();
-  void FormClose();
+  void FormClose() override;
 
   // Brings every schema field, number label, split label, connector and
   // group in line with the state.
@@ -77,13 +73,16 @@ class TForm_Decomposition_2 final : public QMainWindow {
   // Clears the details when the schema they show is gone.
   void DropDetailsOfVanishedSchema();
   void Report(const std::vector<std::string>& lines);
+  // Tells the student why a step ended as it did; silent for Done and
+  // Unchanged.
+  void Tell(DecompositionOutcome outcome);
+  // Asks the question a step needs, if any; whether the step may go on.
+  bool Agrees(DecompositionQuestion question);
 
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
   OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
-  ErrorDisplay& errors_;
-  std::unique_ptr<Dialog> dialog_;
 
   class SplitCommand;
   // Shows a state reached before, as undoing or redoing a split does.

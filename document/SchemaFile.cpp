@@ -83,17 +83,17 @@ QString SchemaFile::RefusalText(const DbcRefusal& refusal) {
 SchemaReadResult SchemaFile::Read(const QString& path) {
   using Kind = SchemaReadFailure::Kind;
   if (!HasSchemaSuffix(path)) {
-    const QString text = QStringLiteral("Zkousite otevrit spatny soubor. Chci priponu .dbc");
+    const QString text = tr("Zkousite otevrit spatny soubor. Chci priponu .dbc");
     return SchemaReadFailure{Kind::WrongSuffix, text, text};
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    const QString text = QStringLiteral("Chyba pri cteni ze souboru");
+    const QString text = tr("Chyba pri cteni ze souboru");
     return SchemaReadFailure{Kind::NotOpened, text, text};
   }
   // One byte beyond the largest file taken is enough to refuse a larger one.
   const QByteArray bytes = file.read(static_cast<qint64>(DbcMaxFileBytes) + 1);
-  const QString failure = QStringLiteral("Chyba pri otevirani souboru");
+  const QString failure = tr("Chyba pri otevirani souboru");
   if (file.error() != QFileDevice::NoError) {
     return SchemaReadFailure{Kind::NotRead, failure, failure};
   }

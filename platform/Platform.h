@@ -4,6 +4,7 @@
 // interfaces in their constructors and never open a message box, file dialog
 // or printer themselves, so that tests can script every answer.
 
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 #include <functional>
@@ -103,7 +104,7 @@ class ErrorDisplay {
     } catch (const std::exception& error) {
       ShowError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-      ShowError(QStringLiteral("Neznama chyba"));
+      ShowError(QCoreApplication::translate("ErrorDisplay", "Neznama chyba"));
     }
     return false;
   }

@@ -1,7 +1,6 @@
 #include "TForm_Synteza_2.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -16,14 +15,21 @@
 #include <algorithm>
 
 #include "Display.h"
+#include "Reports.h"
 #include "SchemaDetails.h"
 #include "UpDownControl.h"
 
 namespace {
 
-const QString kFieldHint = QStringLiteral("Cervene schema je v 1 ci 2NF, zlute je schema v 3NF.");
-const QString kRowHint = QStringLiteral("Zluta zavislost porusuje 3NF, zelena BCNF");
-const QString kNothingToPrint = QStringLiteral("Nejsou otevrena zadna schemata k tisku");
+QString FieldHint() {
+  return TForm_Synteza_2::tr("Cervene schema je v 1 ci 2NF, zlute je schema v 3NF.");
+}
+QString RowHint() {
+  return TForm_Synteza_2::tr("Zluta zavislost porusuje 3NF, zelena BCNF");
+}
+QString NothingToPrintText() {
+  return TForm_Synteza_2::tr("Nejsou otevrena zadna schemata k tisku");
+}
 
 // Layout of the window's content, in pixels.
 constexpr int kContentWidth = 990;
@@ -78,21 +84,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 }  // namespace
 
-// The steps' messages and question as the program's message boxes.
-class TForm_Synteza_2::MessageDialog final : public SynthesisDialog {
- public:
-  explicit MessageDialog(MessageService& messages) : messages_(messages) {}
-  void Inform(const std::string& text) override { messages_.Inform(ToText(text)); }
-  bool AskYesNo(const std::string& text) override { return messages_.AskYesNo(ToText(text)); }
-
- private:
-  MessageService& messages_;
-};
-
-TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                                 QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Synteza_2"));
-  setWindowTitle(QStringLiteral("Schemario - Synteza"));
+  setWindowTitle(tr("Schemario - Synteza"));
 
   // The content scrolls inside a window that fits a small screen.
   auto* content = new QWidget;
@@ -133,33 +129,29 @@ QAction* TForm_Synteza_2::MakeAction(const char* name, const QString& caption, c
 }
 
 QMenuBar* TForm_Synteza_2::BuildMenu() {
-  a_LS_stejne =
-      MakeAction("a_LS_stejne", QStringLiteral("Rozlozeni podle stejnych &levych stran"),
-                 QStringLiteral("Rozlozi na schemta podle stejnych levych stran zavislosti"),
-                 &TForm_Synteza_2::a_LS_stejneExecute);
-  a_EkvK = MakeAction("a_EkvK", QStringLiteral("&Ekvivalentni klice"),
-                      QStringLiteral("Slouci schemata s ekvivalentnimi klici"),
-                      &TForm_Synteza_2::a_EkvKExecute);
-  a_projekce = MakeAction("a_projekce", QStringLiteral("&Projekce"),
-                          QStringLiteral("Slouci schemata, ktera jsou projekci"),
+  a_LS_stejne = MakeAction("a_LS_stejne", tr("Rozlozeni podle stejnych &levych stran"),
+                           tr("Rozlozi na schemta podle stejnych levych stran zavislosti"),
+                           &TForm_Synteza_2::a_LS_stejneExecute);
+  a_EkvK =
+      MakeAction("a_EkvK", tr("&Ekvivalentni klice"), tr("Slouci schemata s ekvivalentnimi klici"),
+                 &TForm_Synteza_2::a_EkvKExecute);
+  a_projekce = MakeAction("a_projekce", tr("&Projekce"), tr("Slouci schemata, ktera jsou projekci"),
                           &TForm_Synteza_2::a_projekceExecute);
-  a_printall =
-      MakeAction("a_printall", QStringLiteral("&Tisk"), QStringLiteral("Vytiskne vsechna schemata"),
-                 &TForm_Synteza_2::a_printallExecute);
-  a_print_selected = MakeAction("a_print_selected", QStringLiteral("&Vysledna schemata"),
-                                QStringLiteral("Vytiskne vysledna schemata"),
-                                &TForm_Synteza_2::a_print_selectedExecute);
-  a_konec =
-      MakeAction("a_konec", QStringLiteral("&Konec"), QString(), &TForm_Synteza_2::a_konecExecute);
+  a_printall = MakeAction("a_printall", tr("&Tisk"), tr("Vytiskne vsechna schemata"),
+                          &TForm_Synteza_2::a_printallExecute);
+  a_print_selected =
+      MakeAction("a_print_selected", tr("&Vysledna schemata"), tr("Vytiskne vysledna schemata"),
+                 &TForm_Synteza_2::a_print_selectedExecute);
+  a_konec = MakeAction("a_konec", tr("&Konec"), QString(), &TForm_Synteza_2::a_konecExecute);
 
   auto* bar = new QMenuBar(this);
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* algoritmy = bar->addMenu(QStringLiteral("&Algoritmy"));
+  QMenu* algoritmy = bar->addMenu(tr("&Algoritmy"));
   algoritmy->setObjectName(QStringLiteral("Algoritmy1"));
   algoritmy->addAction(a_LS_stejne);
   algoritmy->addAction(a_EkvK);
   algoritmy->addAction(a_projekce);
-  QMenu* tisk = bar->addMenu(QStringLiteral("Tisk"));
+  QMenu* tisk = bar->addMenu(tr("Tisk"));
   tisk->setObjectName(QStringLiteral("Tisk1"));
   tisk->addAction(a_printall);
   tisk->addAction(a_print_selected);
@@ -172,7 +164,7 @@ QLineEdit* TForm_Synteza_2::MakeSchemaField(QWidget* parent, int slot, const QSt
   field->setObjectName(name);
   field->setProperty("tag", slot);
   field->setReadOnly(true);
-  field->setToolTip(kFieldHint);
+  field->setToolTip(FieldHint());
   field->installEventFilter(this);
   return field;
 }
@@ -184,7 +176,7 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
   top->setObjectName(QStringLiteral("Panel_Top"));
   top->setFixedSize(kContentWidth, kTopHeight);
   content->layout()->addWidget(top);
-  MakeLabel(top, "Label1", QStringLiteral("Puvodni schema:"), QRect(10, 8, 200, 16));
+  MakeLabel(top, "Label1", tr("Puvodni schema:"), QRect(10, 8, 200, 16));
   Edit_Schema_1 = MakeSchemaField(top, 0, QStringLiteral("Edit_Schema_1"));
   Edit_Schema_1->setGeometry(10, 26, 460, kFieldHeight);
   QFont bold = Edit_Schema_1->font();
@@ -192,9 +184,9 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
   Edit_Schema_1->setFont(bold);
 
   // The note that the cover reached the window reduced.
-  MakeLabel(top, "Label2", QStringLiteral("Redundantni zavislosti"), QRect(500, 8, 300, 16));
-  MakeLabel(top, "Label3", QStringLiteral("a atributy byly vymazany jiz"), QRect(500, 24, 300, 16));
-  MakeLabel(top, "Label4", QStringLiteral("pred zobrazenim formulare"), QRect(500, 40, 300, 16));
+  MakeLabel(top, "Label2", tr("Redundantni zavislosti"), QRect(500, 8, 300, 16));
+  MakeLabel(top, "Label3", tr("a atributy byly vymazany jiz"), QRect(500, 24, 300, 16));
+  MakeLabel(top, "Label4", tr("pred zobrazenim formulare"), QRect(500, 40, 300, 16));
 
   const auto makeButton = [top](const char* name, QAction* action, const QRect& geometry) {
     auto* button = new QPushButton(action->text(), top);
@@ -220,9 +212,9 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
     const char* scroll;
   };
   const Heading headingRows[] = {
-      {"Label_LS_Inic", "Stejne leve strany:", "Group_LS", "ScrollBox_LS"},
-      {"Label_Ekv_Inic", "Ekvivalentni klice:", "Group_EkvK", "ScrollBox_EkvK"},
-      {"Label_Proj_Inic", "Projekce:", "Group_Proj", "ScrollBox_Proj"},
+      {"Label_LS_Inic", QT_TR_NOOP("Stejne leve strany:"), "Group_LS", "ScrollBox_LS"},
+      {"Label_Ekv_Inic", QT_TR_NOOP("Ekvivalentni klice:"), "Group_EkvK", "ScrollBox_EkvK"},
+      {"Label_Proj_Inic", QT_TR_NOOP("Projekce:"), "Group_Proj", "ScrollBox_Proj"},
   };
   rows_ = {SlotRow{.fieldPrefix = "Edit_LS",
                    .labelPrefix = "Label_LS",
@@ -253,7 +245,7 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
   QScrollArea* scrolls[3] = {};
   for (int r = 0; r < 3; ++r) {
     const Heading& h = headingRows[r];
-    headings[r] = MakeLabel(content, h.heading, QString::fromLatin1(h.headingText), QRect());
+    headings[r] = MakeLabel(content, h.heading, tr(h.headingText), QRect());
     headings[r]->setIndent(kGroupLeft);
     content->layout()->addWidget(headings[r]);
     auto* group = new QGroupBox(content);
@@ -335,14 +327,12 @@ void TForm_Synteza_2::PlaceCells(SlotRow& row, int labelWidth, int fieldWidth) {
 }
 
 void TForm_Synteza_2::BuildDetails(QWidget* content) {
-  Label_S1 =
-      MakeLabel(content, "Label_S1", QStringLiteral("Atributy:"), QRect(10, kLowerTop, 200, 16));
+  Label_S1 = MakeLabel(content, "Label_S1", tr("Atributy:"), QRect(10, kLowerTop, 200, 16));
   Memo_ABC = new QPlainTextEdit(content);
   Memo_ABC->setObjectName(QStringLiteral("Memo_ABC"));
   Memo_ABC->setGeometry(10, kDetailTop, 200, kDetailHeight);
 
-  Label_S2 =
-      MakeLabel(content, "Label_S2", QStringLiteral("Zavislosti:"), QRect(230, kLowerTop, 200, 16));
+  Label_S2 = MakeLabel(content, "Label_S2", tr("Zavislosti:"), QRect(230, kLowerTop, 200, 16));
   auto* panel = new QFrame(content);
   panel->setObjectName(QStringLiteral("Panel_Dep"));
   panel->setFrameShape(QFrame::StyledPanel);
@@ -355,8 +345,7 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
   UpDown1->setGeometry(panel->geometry().right() + 4, kDetailTop, 24, 50);
   connect(UpDown1, &UpDownControl::Click, this, &TForm_Synteza_2::UpDown1Click);
 
-  Label_S3 =
-      MakeLabel(content, "Label_S3", QStringLiteral("Klice:"), QRect(580, kLowerTop, 200, 16));
+  Label_S3 = MakeLabel(content, "Label_S3", tr("Klice:"), QRect(580, kLowerTop, 200, 16));
   Memo_Keys = new QPlainTextEdit(content);
   Memo_Keys->setObjectName(QStringLiteral("Memo_Keys"));
   Memo_Keys->setGeometry(580, kDetailTop, 220, kDetailHeight);
@@ -377,10 +366,10 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
   // Rows here only show; they react to nothing.
   RowStyle style;
   style.width = kRowWidth;
-  style.hint = kRowHint;
+  style.hint = RowHint();
   style.initialBackground = colours::ButtonFace();
   style.pagedFrom = kRowsWithoutPaging + 1;
-  details_ = new SchemaDetails(controls, style, messages_, this);
+  details_ = new SchemaDetails(controls, style, this);
 }
 
 void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
@@ -398,7 +387,7 @@ void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
 void TForm_Synteza_2::ShowSlots() {
   const SubSchema& start = state_.schemas[0];
   ShowWhole(*Edit_Schema_1, ToText(SynthesisFieldText(state_, 0)));
-  Edit_Schema_1->setToolTip(TextWithHint(Edit_Schema_1->text(), kFieldHint));
+  Edit_Schema_1->setToolTip(TextWithHint(Edit_Schema_1->text(), FieldHint()));
   SetBackground(*Edit_Schema_1, SchemaColour(start.normalForm));
   ShowRow(rows_[0], FirstLeftSideSlot, LeftSideCount(state_));
   ShowRow(rows_[1], state_.firstMergedSlot, MergedCount(state_));
@@ -442,7 +431,7 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
     field.setToolTip(TextWithHint(
         replaced ? text + QLatin1Char('\n') + tr("Nahrazeno: schema bylo sloucene nebo pohlcene")
                  : text,
-        kFieldHint));
+        FieldHint()));
     ShowSuperseded(field, replaced);
     SetBackground(field, SchemaColour(schema.normalForm));
     if (!row.numbered) label.setText(slot < 0 ? QString() : ToText(state_.numberText[slot]));
@@ -480,26 +469,34 @@ void TForm_Synteza_2::UpDown1Click(int position, bool upPressed) {
 }
 
 void TForm_Synteza_2::a_LS_stejneExecute() {
-  MessageDialog dialog(messages_);
-  SplitByLeftSides(state_, dialog);
+  Tell(SplitByLeftSides(state_));
   ShowSlots();
 }
 
 void TForm_Synteza_2::a_EkvKExecute() {
-  MessageDialog dialog(messages_);
-  MergeEquivalentKeys(state_, dialog);
+  const SynthesisCheck check = CheckMerge(state_);
+  if (check.outcome != SynthesisOutcome::Proceed) {
+    Tell(check.outcome);
+  } else {
+    const bool undo = check.question == SynthesisQuestion::None ||
+                      messages_.AskYesNo(SynthesisQuestionText(check.question));
+    Tell(MergeEquivalentKeys(state_, undo ? EarlierProjections::Undo : EarlierProjections::Keep));
+  }
   ShowSlots();
 }
 
 void TForm_Synteza_2::a_projekceExecute() {
-  MessageDialog dialog(messages_);
-  AbsorbProjections(state_, dialog);
+  Tell(AbsorbProjections(state_));
   ShowSlots();
+}
+
+void TForm_Synteza_2::Tell(SynthesisOutcome outcome) {
+  if (const QString text = SynthesisOutcomeText(outcome); !text.isEmpty()) messages_.Inform(text);
 }
 
 void TForm_Synteza_2::a_printallExecute() {
   if (state_.attributeNames[0].empty()) {
-    messages_.Inform(kNothingToPrint);
+    messages_.Inform(NothingToPrintText());
     return;
   }
   emit reportReady(SynthesisCourseReport(state_));
@@ -507,7 +504,7 @@ void TForm_Synteza_2::a_printallExecute() {
 
 void TForm_Synteza_2::a_print_selectedExecute() {
   if (state_.attributeNames[0].empty()) {
-    messages_.Inform(kNothingToPrint);
+    messages_.Inform(NothingToPrintText());
     return;
   }
   emit reportReady(SynthesisResultReport(state_));
@@ -515,11 +512,6 @@ void TForm_Synteza_2::a_print_selectedExecute() {
 
 void TForm_Synteza_2::a_konecExecute() {
   close();
-}
-
-void TForm_Synteza_2::closeEvent(QCloseEvent* event) {
-  FormClose();
-  QWidget::closeEvent(event);
 }
 
 void TForm_Synteza_2::FormClose() {

@@ -7,7 +7,9 @@
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
+#include "SchemaReport.h"
 #include "Synthesis.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QGroupBox;
@@ -24,11 +26,12 @@ class UpDownControl;
 // starting minimal cover, the schemas by equal left-hand sides, the unions of
 // schemas with equivalent keys and the projection schemas, each a coloured
 // field; a double-click on a field shows that schema's details below.
-class TForm_Synteza_2 final : public QWidget {
+class TForm_Synteza_2 final : public ToolWindow {
   Q_OBJECT
 
  public:
-  TForm_Synteza_2(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
+  TForm_Synteza_2(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                  QWidget* parent = nullptr);
 
   // Starts afresh on the minimal cover and the keys the main window
   // prepared; the names are read from the live schema.
@@ -54,12 +57,9 @@ class TForm_Synteza_2 final : public QWidget {
   void reportReady(const std::vector<std::string>& lines);
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  class MessageDialog;
-
   QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
                       void (TForm_Synteza_2::*handler)());
   QMenuBar* BuildMenu();
@@ -94,7 +94,9 @@ class TForm_Synteza_2 final : public QWidget {
   void PlaceCells(SlotRow& row, int labelWidth, int fieldWidth);
   void ShowRow(SlotRow& row, int firstSlot, int count);
 
-  void FormClose();
+  // Tells the student why a step ended as it did; silent for Done.
+  void Tell(SynthesisOutcome outcome);
+  void FormClose() override;
   // Brings every schema field, number label and group in line with the
   // slots.
   void ShowSlots();

@@ -4,8 +4,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,6 +16,14 @@
 #include "Platform.h"
 
 namespace exercise {
+
+namespace {
+
+class Texts final {
+  Q_DECLARE_TR_FUNCTIONS(ExerciseSupport)
+};
+
+}  // namespace
 
 QWidget* MakeCanvas(QWidget& window, const QSize& size) {
   QWidget* canvas = MakeScrollingCanvas(window, size);
@@ -146,13 +154,6 @@ QColor FontColour(const QWidget& widget) {
   return widget.palette().color(QPalette::WindowText);
 }
 
-bool PressDefaultButton(QKeyEvent* event, QPushButton* button) {
-  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
-  if (button == nullptr || !button->isVisible() || !button->isEnabled()) return false;
-  button->click();
-  return true;
-}
-
 void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
   AppendLines(memo, lines);
   memo.moveCursor(QTextCursor::Start);
@@ -167,11 +168,10 @@ bool OffersTask(const Schema& schema, QPushButton& confirm) {
 
 bool AnnounceVerdict(bool correct, MessageService& messages) {
   if (correct) {
-    messages.Inform(QStringLiteral("Gratuluji! Vase odpoved je spravna"));
+    messages.Inform(Texts::tr("Gratuluji! Vase odpoved je spravna"));
     return true;
   }
-  return !messages.AskYesNo(
-      QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?"));
+  return !messages.AskYesNo(Texts::tr("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?"));
 }
 
 namespace {
@@ -263,7 +263,7 @@ void AnswerColumns::FixTask(AttributeSet& chosen, MessageService& messages) {
     if (tasks[k]->isChecked()) chosen.Add(shown[k]);
   }
   if (chosen.Empty()) {
-    messages.Inform(QStringLiteral("Musite zvolit alespon 1 atribut"));
+    messages.Inform(Texts::tr("Musite zvolit alespon 1 atribut"));
     return;
   }
   for (const QAbstractButton* task : tasks)
@@ -294,8 +294,8 @@ bool AnswerColumns::ShowSolution(const AttributeSet& result, MessageService& mes
   Button_Novy->setEnabled(true);
   Button_Odpoved->setEnabled(false);
   Panel_odpoved->setEnabled(false);
-  messages.Inform(wrong ? QStringLiteral("Ve vasi odpovedi byly chyby.")
-                        : QStringLiteral("Gratuluji! Vase odpoved je spravna"));
+  messages.Inform(wrong ? Texts::tr("Ve vasi odpovedi byly chyby.")
+                        : Texts::tr("Gratuluji! Vase odpoved je spravna"));
   return !wrong;
 }
 

@@ -157,30 +157,25 @@ QIcon Picture(Pictogram kind) {
 
 TForm_Test::TForm_Test(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form_Test"));
-  setWindowTitle(QStringLiteral("Schemario - Testovaci modul"));
+  setWindowTitle(tr("Schemario - Testovaci modul"));
   resize(748, 405);
 
-  a_closure = exercise::MakeAction(this, "a_closure", QStringLiteral("&Uzaver"),
-                                   &TForm_Test::a_closureExecute);
-  a_maxset = exercise::MakeAction(this, "a_maxset", QStringLiteral("&Maximalni mnoziny"),
+  a_closure = exercise::MakeAction(this, "a_closure", tr("&Uzaver"), &TForm_Test::a_closureExecute);
+  a_maxset = exercise::MakeAction(this, "a_maxset", tr("&Maximalni mnoziny"),
                                   &TForm_Test::a_maxsetExecute);
-  a_keys =
-      exercise::MakeAction(this, "a_keys", QStringLiteral("&Klice"), &TForm_Test::a_keysExecute);
-  a_red_atributy =
-      exercise::MakeAction(this, "a_red_atributy", QStringLiteral("&Redundantni atributy"),
-                           &TForm_Test::a_red_atributyExecute);
-  a_red_zavislosti =
-      exercise::MakeAction(this, "a_red_zavislosti", QStringLiteral("Redundantni &zavislosti"),
-                           &TForm_Test::a_red_zavislostiExecute);
-  a_dekompozice = exercise::MakeAction(this, "a_dekompozice", QStringLiteral("&Dekompozice"),
+  a_keys = exercise::MakeAction(this, "a_keys", tr("&Klice"), &TForm_Test::a_keysExecute);
+  a_red_atributy = exercise::MakeAction(this, "a_red_atributy", tr("&Redundantni atributy"),
+                                        &TForm_Test::a_red_atributyExecute);
+  a_red_zavislosti = exercise::MakeAction(this, "a_red_zavislosti", tr("Redundantni &zavislosti"),
+                                          &TForm_Test::a_red_zavislostiExecute);
+  a_dekompozice = exercise::MakeAction(this, "a_dekompozice", tr("&Dekompozice"),
                                        &TForm_Test::a_dekompoziceExecute);
-  a_synteza = exercise::MakeAction(this, "a_synteza", QStringLiteral("&Synteza"),
-                                   &TForm_Test::a_syntezaExecute);
+  a_synteza =
+      exercise::MakeAction(this, "a_synteza", tr("&Synteza"), &TForm_Test::a_syntezaExecute);
   a_vlastni_dekompozice =
       exercise::MakeAction(this, "a_vlastni_dekompozice", tr("&Vlastni dekompozice"),
                            &TForm_Test::a_vlastni_dekompoziceExecute);
-  a_konec =
-      exercise::MakeAction(this, "a_konec", QStringLiteral("&Konec"), &TForm_Test::a_konecExecute);
+  a_konec = exercise::MakeAction(this, "a_konec", tr("&Konec"), &TForm_Test::a_konecExecute);
 
   const struct {
     const char* name;

@@ -1,7 +1,6 @@
 #include "TForm_Test_Closure.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -23,7 +22,7 @@ exercise::ColumnsLayout Layout() {
   layout.frames = {QRect(29, 33, 202, FrameHeight), QRect(230, 33, 202, FrameHeight),
                    QRect(432, 33, 202, FrameHeight)};
   layout.controlWidth = 180;
-  layout.okCaption = QStringLiteral("&OK");
+  layout.okCaption = TForm_Test_Closure::tr("&OK");
   layout.ok = QRect(59, ColumnButtonTop, 75, 25);
   layout.answerButton = QRect(38, ColumnButtonTop, 115, 25);
   layout.memo = QRect(662, 51, 190, 215);
@@ -33,24 +32,24 @@ exercise::ColumnsLayout Layout() {
 
 }  // namespace
 
-TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& messages,
+                                       ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_Closure"));
-  setWindowTitle(QStringLiteral("Testovaci modul - Uzaver"));
+  setWindowTitle(tr("Testovaci modul - Uzaver"));
   const exercise::ColumnsLayout layout = Layout();
   QWidget* canvas = exercise::MakeCanvas(*this, layout.window);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
 
-  a_spravnaOdpoved =
-      exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"),
-                           &TForm_Test_Closure::a_spravnaOdpovedExecute);
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Nove zadani"),
-                               &TForm_Test_Closure::a_newExecute);
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
-                                 &TForm_Test_Closure::a_clearExecute);
+  a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravna odpoved"),
+                                          &TForm_Test_Closure::a_spravnaOdpovedExecute);
+  a_new =
+      exercise::MakeAction(this, "a_new", tr("&Nove zadani"), &TForm_Test_Closure::a_newExecute);
+  a_clear =
+      exercise::MakeAction(this, "a_clear", tr("&Clear"), &TForm_Test_Closure::a_clearExecute);
 
-  const QString label1Text = QStringLiteral("Zvolte si atributy pro A  :");
+  const QString label1Text = tr("Zvolte si atributy pro A  :");
   Label1 = exercise::MakeLabel(canvas, "Label1", label1Text, QPoint(42, 13), true, true);
   // The plus stands raised right behind the A, so that the caption reads A+.
   const QFontMetrics metrics(Label1->font());
@@ -58,16 +57,16 @@ TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& message
   Label2->move(
       42 + metrics.horizontalAdvance(label1Text.left(label1Text.indexOf(QLatin1Char('A')) + 1)),
       13 - metrics.ascent() / 2);
-  Label_odpoved = exercise::MakeLabel(
-      canvas, "Label_odpoved", QStringLiteral("Zadejte vase reseni:"), QPoint(237, 13), true, true);
-  Label3 = exercise::MakeLabel(canvas, "Label3", QStringLiteral("Spravna odpoved:"),
-                               QPoint(438, 13), true, true);
-  Label4 = exercise::MakeLabel(canvas, "Label4", QStringLiteral("Zavislosti:"), QPoint(662, 25),
-                               true, true);
+  Label_odpoved = exercise::MakeLabel(canvas, "Label_odpoved", tr("Zadejte vase reseni:"),
+                                      QPoint(237, 13), true, true);
+  Label3 =
+      exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), QPoint(438, 13), true, true);
+  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), QPoint(662, 25), true, true);
 
   columns_ =
       std::make_unique<exercise::AnswerColumns>(*this, *canvas, layout, a_spravnaOdpoved, a_new);
   connect(columns_->OK, &QPushButton::clicked, this, &TForm_Test_Closure::OKClick);
+  SetDefaultButton(columns_->OK);
 }
 
 TForm_Test_Closure::~TForm_Test_Closure() = default;
@@ -120,13 +119,4 @@ void TForm_Test_Closure::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
   columns_->Reset();
-}
-
-void TForm_Test_Closure::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void TForm_Test_Closure::keyPressEvent(QKeyEvent* event) {
-  if (!exercise::PressDefaultButton(event, columns_->OK)) QWidget::keyPressEvent(event);
 }

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,38 +28,37 @@ constexpr int LastTopWithoutGrowing = 435;
 }  // namespace
 
 TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageService& messages,
-                                                   QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+                                                   ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_Decomposition"));
-  setWindowTitle(QStringLiteral("Testovaci model - Dekompozice"));
+  setWindowTitle(tr("Testovaci model - Dekompozice"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
 
-  a_spravnaodpoved =
-      exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
-                           &TForm_Test_Decomposition::a_spravnaodpovedExecute);
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Zkusit znovu"),
+  a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
+                                          &TForm_Test_Decomposition::a_spravnaodpovedExecute);
+  a_new = exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"),
                                &TForm_Test_Decomposition::a_newExecute);
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
+  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"),
                                  &TForm_Test_Decomposition::a_clearExecute);
 
-  Label1 = exercise::MakeLabel(canvas_, "Label1", QStringLiteral("Zavislosti schematu:"),
-                               QPoint(32, 24), true, false, 16);
-  Label2 = exercise::MakeLabel(canvas_, "Label2",
-                               QStringLiteral("(zvolte, ktere zavislosti porusuji 3NF ci BCNF)"),
-                               QPoint(32, 48));
+  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Zavislosti schematu:"), QPoint(32, 24), true,
+                               false, 16);
+  Label2 = exercise::MakeLabel(
+      canvas_, "Label2", tr("(zvolte, ktere zavislosti porusuji 3NF ci BCNF)"), QPoint(32, 48));
   Label5 = exercise::MakeLabel(canvas_, "Label5", QString(73, QLatin1Char('_')), QPoint(32, 56));
   Label_O1 =
       exercise::MakeLabel(canvas_, "Label_O1", QStringLiteral("3NF"), QPoint(303, 91), false, true);
-  Label6 = exercise::MakeLabel(canvas_, "Label6", QStringLiteral("a"), QPoint(341, 91));
+  //: The word between "3NF" and "BCNF".
+  Label6 = exercise::MakeLabel(canvas_, "Label6", tr("a"), QPoint(341, 91));
   Label_O2 = exercise::MakeLabel(canvas_, "Label_O2", QStringLiteral("BCNF"), QPoint(359, 91),
                                  false, true);
-  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", QStringLiteral("Spravne reseni"),
-                                 QPoint(440, 72), true);
+  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", tr("Spravne reseni"), QPoint(440, 72), true);
   Label_R1 =
       exercise::MakeLabel(canvas_, "Label_R1", QStringLiteral("3NF"), QPoint(448, 91), false, true);
-  Label_R3 = exercise::MakeLabel(canvas_, "Label_R3", QStringLiteral("a"), QPoint(493, 91));
+  //: The word between "3NF" and "BCNF".
+  Label_R3 = exercise::MakeLabel(canvas_, "Label_R3", tr("a"), QPoint(493, 91));
   Label_R2 = exercise::MakeLabel(canvas_, "Label_R2", QStringLiteral("BCNF"), QPoint(512, 91),
                                  false, true);
   SetSolutionHeadingsVisible(false);
@@ -73,12 +71,12 @@ TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageServ
   GB_reseni->setGeometry(438, ColumnTop, 137, ColumnHeight);
   GB_reseni->setEnabled(false);
 
-  Label3 = exercise::MakeLabel(canvas_, "Label3", QStringLiteral("Atributy"), QPoint(600, 43));
+  Label3 = exercise::MakeLabel(canvas_, "Label3", tr("Atributy"), QPoint(600, 43));
   Memo_Atr = new QPlainTextEdit(canvas_);
   Memo_Atr->setObjectName(QStringLiteral("Memo_Atr"));
   Memo_Atr->setReadOnly(true);
   Memo_Atr->setGeometry(600, 64, 145, 153);
-  Label4 = exercise::MakeLabel(canvas_, "Label4", QStringLiteral("Zavislosti"), QPoint(602, 227));
+  Label4 = exercise::MakeLabel(canvas_, "Label4", tr("Zavislosti"), QPoint(602, 227));
   Memo_Dep = new QPlainTextEdit(canvas_);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -157,9 +155,8 @@ void TForm_Test_Decomposition::a_spravnaodpovedExecute() {
         solutionBoxesBCNF[k]->setChecked(true);
         break;
       case NormalFormClass::Bcnf:
+      case NormalFormClass::NotComputed:  // a dependency always has a class
         break;
-      default:
-        messages_.Inform(QStringLiteral("Chyba pri overovani zavislosti"));
     }
     ++k;
   }
@@ -270,9 +267,4 @@ void TForm_Test_Decomposition::FormClose() {
   for (QGroupBox* column : {GB_odpoved, GB_reseni})
     column->resize(column->width(), ColumnHeight);
   exercise::SetWindowHeight(*this, *canvas_, WindowHeight);
-}
-
-void TForm_Test_Decomposition::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

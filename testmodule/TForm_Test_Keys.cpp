@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -26,10 +25,10 @@ constexpr int CandidateWidth = 400;
 }  // namespace
 
 TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, RandomSource& random,
-                                 QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages), random_(random) {
+                                 ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages), random_(random) {
   setObjectName(QStringLiteral("Form_Test_Keys"));
-  setWindowTitle(QStringLiteral("Testovaci modul - Klice"));
+  setWindowTitle(tr("Testovaci modul - Klice"));
   // The window starts at its old size; the layout below sizes the canvas.
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   QWidget* canvas = canvas_;
@@ -37,21 +36,16 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
 
-  a_spravnaOdpoved =
-      exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravna odpoved"),
-                           &TForm_Test_Keys::a_spravnaOdpovedExecute);
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Nove zadani"),
-                               &TForm_Test_Keys::a_newExecute);
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
-                                 &TForm_Test_Keys::a_clearExecute);
+  a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravna odpoved"),
+                                          &TForm_Test_Keys::a_spravnaOdpovedExecute);
+  a_new = exercise::MakeAction(this, "a_new", tr("&Nove zadani"), &TForm_Test_Keys::a_newExecute);
+  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"), &TForm_Test_Keys::a_clearExecute);
 
-  Label2 =
-      exercise::MakeLabel(canvas, "Label2", QStringLiteral("Klicem schematu je:"), QPoint(), true);
+  Label2 = exercise::MakeLabel(canvas, "Label2", tr("Klicem schematu je:"), QPoint(), true);
   Label3 = exercise::MakeLabel(
       canvas, "Label3",
-      QStringLiteral("(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)"),
-      QPoint());
-  Label1 = exercise::MakeLabel(canvas, "Label1", QStringLiteral("Zavislosti:"), QPoint(), true);
+      tr("(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)"), QPoint());
+  Label1 = exercise::MakeLabel(canvas, "Label1", tr("Zavislosti:"), QPoint(), true);
   Memo_Dep = new QPlainTextEdit(canvas);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -98,6 +92,7 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
   Button_OK = exercise::MakeActionButton(canvas, "Button_OK", a_spravnaOdpoved, QRect());
   Button_OK->setMinimumSize(120, 41);
   Button_OK->setDefault(true);
+  SetDefaultButton(Button_OK);
   Button_new = exercise::MakeActionButton(canvas, "Button_new", a_new, QRect());
   Button_new->setMinimumSize(97, 41);
   Button_new->hide();
@@ -190,8 +185,8 @@ void TForm_Test_Keys::a_spravnaOdpovedExecute() {
     }
   }
   feedback_->Explain(why);
-  messages_.Inform(wrong ? QStringLiteral("Bohuzel vase odpoved neni spravna.")
-                         : QStringLiteral("Gratuluji! Odpoved jste spravne."));
+  messages_.Inform(wrong ? tr("Bohuzel vase odpoved neni spravna.")
+                         : tr("Gratuluji! Odpoved jste spravne."));
 }
 
 void TForm_Test_Keys::a_newExecute() {
@@ -223,13 +218,4 @@ void TForm_Test_Keys::FormClose() {
   keyCount = 0;
   keyList.clear();
   a_clearExecute();
-}
-
-void TForm_Test_Keys::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void TForm_Test_Keys::keyPressEvent(QKeyEvent* event) {
-  if (!exercise::PressDefaultButton(event, Button_OK)) QWidget::keyPressEvent(event);
 }

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -27,7 +26,7 @@ exercise::ColumnsLayout Layout() {
   layout.frames = {QRect(50, 46, 175, FrameHeight), QRect(238, 46, 176, FrameHeight),
                    QRect(420, 46, 176, FrameHeight)};
   layout.controlWidth = 140;
-  layout.okCaption = QStringLiteral("OK");
+  layout.okCaption = TForm_Test_MaxSet::tr("OK");
   layout.ok = QRect(52, ColumnButtonTop, 46, 26);
   layout.answerButton = QRect(39, ColumnButtonTop, 92, 26);
   layout.memo = QRect(622, 59, 162, 241);
@@ -37,34 +36,30 @@ exercise::ColumnsLayout Layout() {
 
 }  // namespace
 
-TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages,
+                                     ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_MaxSet"));
-  setWindowTitle(QStringLiteral("Testovaci modul  - Maximalni mnoziny"));
+  setWindowTitle(tr("Testovaci modul  - Maximalni mnoziny"));
   const exercise::ColumnsLayout layout = Layout();
   QWidget* canvas = exercise::MakeCanvas(*this, layout.window);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
 
-  a_spravnaOdpoved =
-      exercise::MakeAction(this, "a_spravnaOdpoved", QStringLiteral("&Spravne reseni"),
-                           &TForm_Test_MaxSet::a_spravnaOdpovedExecute);
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Nove zadani"),
-                               &TForm_Test_MaxSet::a_newExecute);
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
-                                 &TForm_Test_MaxSet::a_clearExecute);
+  a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravne reseni"),
+                                          &TForm_Test_MaxSet::a_spravnaOdpovedExecute);
+  a_new = exercise::MakeAction(this, "a_new", tr("&Nove zadani"), &TForm_Test_MaxSet::a_newExecute);
+  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"), &TForm_Test_MaxSet::a_clearExecute);
 
-  Label1 = exercise::MakeLabel(canvas, "Label1", QStringLiteral("Zvol si atribut pro max(A):"),
-                               QPoint(55, 20));
-  Label2 = exercise::MakeLabel(canvas, "Label2", QStringLiteral("Zadejte vase reseni:"),
-                               QPoint(258, 20));
-  Label3 =
-      exercise::MakeLabel(canvas, "Label3", QStringLiteral("Spravna odpoved:"), QPoint(440, 20));
-  Label4 = exercise::MakeLabel(canvas, "Label4", QStringLiteral("Zavislosti:"), QPoint(622, 33));
+  Label1 = exercise::MakeLabel(canvas, "Label1", tr("Zvol si atribut pro max(A):"), QPoint(55, 20));
+  Label2 = exercise::MakeLabel(canvas, "Label2", tr("Zadejte vase reseni:"), QPoint(258, 20));
+  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), QPoint(440, 20));
+  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), QPoint(622, 33));
 
   columns_ =
       std::make_unique<exercise::AnswerColumns>(*this, *canvas, layout, a_spravnaOdpoved, a_new);
   connect(columns_->OK, &QPushButton::clicked, this, &TForm_Test_MaxSet::OKClick);
+  SetDefaultButton(columns_->OK);
 }
 
 TForm_Test_MaxSet::~TForm_Test_MaxSet() = default;
@@ -140,13 +135,4 @@ void TForm_Test_MaxSet::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
   columns_->Reset();
-}
-
-void TForm_Test_MaxSet::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void TForm_Test_MaxSet::keyPressEvent(QKeyEvent* event) {
-  if (!exercise::PressDefaultButton(event, columns_->OK)) QWidget::keyPressEvent(event);
 }

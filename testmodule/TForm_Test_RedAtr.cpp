@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -35,10 +34,11 @@ void SetTag(QPushButton* button, int tag) {
 
 }  // namespace
 
-TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
+                                     ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedAtr"));
-  setWindowTitle(QStringLiteral("Testovaci modul - Redundantni atributy"));
+  setWindowTitle(tr("Testovaci modul - Redundantni atributy"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
@@ -46,21 +46,19 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
   // about each against the whole list.
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
 
-  a_spravnaodpoved =
-      exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
-                           &TForm_Test_RedAtr::a_spravnaodpovedExecute);
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Zkusit znovu"),
-                               &TForm_Test_RedAtr::a_newExecute);
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
-                                 &TForm_Test_RedAtr::a_clearExecute);
+  a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
+                                          &TForm_Test_RedAtr::a_spravnaodpovedExecute);
+  a_new =
+      exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"), &TForm_Test_RedAtr::a_newExecute);
+  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"), &TForm_Test_RedAtr::a_clearExecute);
 
-  Label1 = exercise::MakeLabel(canvas_, "Label1", QStringLiteral("Redundantni atributy"),
-                               QPoint(32, 24), true, false, 16);
-  Label2 = exercise::MakeLabel(canvas_, "Label2", QStringLiteral("(atribut oznacite kliknutim)"),
-                               QPoint(32, 48));
+  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni atributy"), QPoint(32, 24), true,
+                               false, 16);
+  Label2 =
+      exercise::MakeLabel(canvas_, "Label2", tr("(atribut oznacite kliknutim)"), QPoint(32, 48));
   Label4 = exercise::MakeLabel(canvas_, "Label4", QString(71, QLatin1Char('_')), QPoint(32, 56));
-  Label3 = exercise::MakeLabel(canvas_, "Label3", QStringLiteral("Zavislosti:"), QPoint(504, 56),
-                               true, false, 16);
+  Label3 =
+      exercise::MakeLabel(canvas_, "Label3", tr("Zavislosti:"), QPoint(504, 56), true, false, 16);
   Memo1 = new QPlainTextEdit(canvas_);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -71,6 +69,7 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
   Button1 =
       exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect(512, 466, 100, 33));
   Button1->setDefault(true);
+  SetDefaultButton(Button1);
   Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect(514, 507, 98, 33));
   Button_new->hide();
 }
@@ -93,7 +92,7 @@ void TForm_Test_RedAtr::PrepareExercise() {
     nextTop = first ? 120 : nextTop + 32;
     first = false;
     redundantFlags = RedundantLhsAttributes(d, workingCopy);
-    QString text = QStringLiteral("Zavislost: ");
+    QString text = tr("Zavislost: ");
     for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i)
       text +=
           (i == 0 ? QString() : QStringLiteral(" +")) + ToText(NameOf(attributeNames, d.lhs[i]));
@@ -147,7 +146,7 @@ void TForm_Test_RedAtr::DynamicButtonClick(QPushButton* button) {
       SetTag(button, Tag(button) - 10);
       break;
     default:
-      messages_.Inform(QStringLiteral("Zvlastni Tag"));
+      messages_.Inform(tr("Zvlastni Tag"));
   }
 }
 
@@ -174,7 +173,7 @@ void TForm_Test_RedAtr::a_spravnaodpovedExecute() {
 
 void TForm_Test_RedAtr::ShowSolution() {
   AppendLine(*Memo1, QStringLiteral("-----------------"));
-  AppendLine(*Memo1, QStringLiteral("Po redukci atributu:"));
+  AppendLine(*Memo1, tr("Po redukci atributu:"));
   RemoveRedundantAttributes(reducedCopy);
   AppendLines(*Memo1, ListDependencyLines(reducedCopy, attributeNames));
   Button1->setEnabled(false);
@@ -212,13 +211,4 @@ void TForm_Test_RedAtr::a_clearExecute() {
 void TForm_Test_RedAtr::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
-}
-
-void TForm_Test_RedAtr::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void TForm_Test_RedAtr::keyPressEvent(QKeyEvent* event) {
-  if (!exercise::PressDefaultButton(event, Button1)) QWidget::keyPressEvent(event);
 }

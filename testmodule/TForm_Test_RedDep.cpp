@@ -28,10 +28,11 @@ constexpr int MarkSize = 25;
 
 }  // namespace
 
-TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
+                                     ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedDep"));
-  setWindowTitle(QStringLiteral("Testovaci modul - Redundantni zavislosti"));
+  setWindowTitle(tr("Testovaci modul - Redundantni zavislosti"));
   // The window starts at its old size; the layout below sizes the canvas.
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   resize(WindowWidth, WindowHeight);
@@ -41,27 +42,24 @@ TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
   // about each against the whole list.
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
 
-  a_spravnaodpoved =
-      exercise::MakeAction(this, "a_spravnaodpoved", QStringLiteral("&Spravna odpoved"),
-                           &TForm_Test_RedDep::a_spravnaodpovedExecute);
-  a_new = exercise::MakeAction(this, "a_new", QStringLiteral("&Zkusit znovu"),
-                               &TForm_Test_RedDep::a_newExecute);
-  a_clear = exercise::MakeAction(this, "a_clear", QStringLiteral("&Clear"),
-                                 &TForm_Test_RedDep::a_clearExecute);
+  a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
+                                          &TForm_Test_RedDep::a_spravnaodpovedExecute);
+  a_new =
+      exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"), &TForm_Test_RedDep::a_newExecute);
+  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"), &TForm_Test_RedDep::a_clearExecute);
 
-  Label1 = exercise::MakeLabel(canvas_, "Label1", QStringLiteral("Redundantni zavislosti"),
-                               QPoint(), true, false, 16);
-  Label3 = exercise::MakeLabel(canvas_, "Label3",
-                               QStringLiteral("(zaskrtnete redundantni zavislosti)"), QPoint());
+  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni zavislosti"), QPoint(), true,
+                               false, 16);
+  Label3 =
+      exercise::MakeLabel(canvas_, "Label3", tr("(zaskrtnete redundantni zavislosti)"), QPoint());
   Label4 = exercise::MakeLabel(canvas_, "Label4", QString(67, QLatin1Char('_')), QPoint());
-  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", QStringLiteral("Spravne reseni"), QPoint());
+  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", tr("Spravne reseni"), QPoint());
   // Hidden, it keeps its room, so that the columns stay put when it shows.
   QSizePolicy keep = Label_SR->sizePolicy();
   keep.setRetainSizeWhenHidden(true);
   Label_SR->setSizePolicy(keep);
   Label_SR->hide();
-  Label2 = exercise::MakeLabel(canvas_, "Label2", QStringLiteral("Zavislosti:"), QPoint(), true,
-                               false, 16);
+  Label2 = exercise::MakeLabel(canvas_, "Label2", tr("Zavislosti:"), QPoint(), true, false, 16);
   Memo1 = new QPlainTextEdit(canvas_);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -226,9 +224,4 @@ void TForm_Test_RedDep::a_clearExecute() {
 void TForm_Test_RedDep::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
-}
-
-void TForm_Test_RedDep::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

@@ -25,7 +25,7 @@ constexpr int kWordWidth = 150;
 TForm_ABC_Input::TForm_ABC_Input(SchemaHost& host, MessageService& messages, QWidget* parent)
     : QDialog(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_ABC_Input"));
-  setWindowTitle(QStringLiteral("Schemario - Zadavani atributu"));
+  setWindowTitle(tr("Schemario - Zadavani atributu"));
   origin_.fill(NoAttribute);
 
   const auto makeButton = [this](const char* name, const QString& caption, const QString& hint) {
@@ -38,15 +38,12 @@ TForm_ABC_Input::TForm_ABC_Input(SchemaHost& host, MessageService& messages, QWi
   Edit_ABC = new QLineEdit(this);
   Edit_ABC->setObjectName(QStringLiteral("Edit_ABC"));
   Edit_ABC->installEventFilter(this);
-  Button_Input =
-      makeButton("Button_Input", QStringLiteral("Pridat"), QStringLiteral("Pridat zadany atribut"));
-  Button_Erase = makeButton("Button_Erase", QStringLiteral("Smazat"),
-                            QStringLiteral("Smaze oznaceny atribut"));
-  Button_Change = makeButton("Button_Change", QStringLiteral("Zmenit"),
-                             QStringLiteral("Upravit oznaceny atribut"));
-  Button_OK = makeButton("Button_OK", QStringLiteral("OK"), QString());
+  Button_Input = makeButton("Button_Input", tr("Pridat"), tr("Pridat zadany atribut"));
+  Button_Erase = makeButton("Button_Erase", tr("Smazat"), tr("Smaze oznaceny atribut"));
+  Button_Change = makeButton("Button_Change", tr("Zmenit"), tr("Upravit oznaceny atribut"));
+  Button_OK = makeButton("Button_OK", tr("OK"), QString());
   Button_OK->setDefault(true);
-  Button_Cancel = makeButton("Button_Cancel", QStringLiteral("Cancel"), QString());
+  Button_Cancel = makeButton("Button_Cancel", tr("Cancel"), QString());
 
   auto* words = new QGridLayout;
   words->setVerticalSpacing(4);
@@ -132,11 +129,11 @@ bool TForm_ABC_Input::RefuseUnstorableWord(const QString& word) {
   // The schema file separates names by ";" and ends them with ":", and holds
   // them in the Czech single-byte character set.
   if (word.contains(QLatin1Char(';')) || word.contains(QLatin1Char(':'))) {
-    messages_.Inform(QStringLiteral("Slovo nesmi obsahovat znaky ; a :"));
+    messages_.Inform(tr("Slovo nesmi obsahovat znaky ; a :"));
     return true;
   }
   if (!EncodeNameForFile(word)) {
-    messages_.Inform(QStringLiteral("Slovo obsahuje znak, ktery nejde ulozit do souboru"));
+    messages_.Inform(tr("Slovo obsahuje znak, ktery nejde ulozit do souboru"));
     return true;
   }
   return false;
@@ -148,17 +145,17 @@ void TForm_ABC_Input::Button_InputClick() {
   const QString word = Edit_ABC->text().simplified();
   bool refused = false;
   if (word.isEmpty()) {
-    messages_.Inform(QStringLiteral("Zadavany vstup je prazdny"));
+    messages_.Inform(tr("Zadavany vstup je prazdny"));
     refused = true;
   } else if (word.size() > MaxNameLength) {
-    messages_.Inform(QStringLiteral("Delka slova presahuje 15 pismen"));
+    messages_.Inform(tr("Delka slova presahuje 15 pismen"));
     refused = true;
   } else if (RefuseUnstorableWord(word)) {
     refused = true;
   } else {
     for (int k = 0; k <= wordCount_; ++k) {
       if (fields_[k]->text() == word) {
-        messages_.Inform(QStringLiteral("Uz zadana data"));
+        messages_.Inform(tr("Uz zadana data"));
         refused = true;
       }
     }
@@ -180,7 +177,7 @@ void TForm_ABC_Input::Button_InputClick() {
       fields_[wordCount_]->setText(word);
       origin_[wordCount_] = NoAttribute;
     } else {
-      messages_.Inform(QStringLiteral("Bohuzel zadavate prilis mnoho slov"));
+      messages_.Inform(tr("Bohuzel zadavate prilis mnoho slov"));
     }
     Edit_ABC->clear();
     FitWords();
@@ -213,10 +210,10 @@ void TForm_ABC_Input::Button_EraseClick() {
   // its field no longer matches the index the dependencies use.
   const AttributeIndex origin = origin_[selected_];
   if (origin != NoAttribute && DependenciesUse(*dependencies_, origin)) {
-    messages_.Inform(QStringLiteral(
-        "Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje."));
-  } else if (messages_.AskYesNo(QStringLiteral("Skutecne to chcete smazat? ") +
-                                fields_[selected_]->text() + QStringLiteral(" ? "))) {
+    messages_.Inform(
+        tr("Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje."));
+  } else if (messages_.AskYesNo(
+                 tr("Skutecne to chcete smazat? %1 ? ").arg(fields_[selected_]->text()))) {
     for (int k = selected_; k < wordCount_; ++k) {
       fields_[k]->setText(fields_[k + 1]->text());
       origin_[k] = origin_[k + 1];

@@ -50,7 +50,7 @@ constexpr int kBesidePanel = 200;
 TForm_Dep_Input::TForm_Dep_Input(SchemaHost& host, MessageService& messages, QWidget* parent)
     : QDialog(parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Dep_Input"));
-  setWindowTitle(QStringLiteral("Schemario - Zadavani zavislosti"));
+  setWindowTitle(tr("Schemario - Zadavani zavislosti"));
 
   auto* pickers = new QVBoxLayout;
   pickers->setSpacing(kPickerGap);
@@ -71,12 +71,12 @@ TForm_Dep_Input::TForm_Dep_Input(SchemaHost& host, MessageService& messages, QWi
     return label;
   };
 
-  makeLabel(QStringLiteral("LEVA STRANA:"), Qt::AlignLeft);
+  makeLabel(tr("LEVA STRANA:"), Qt::AlignLeft);
   for (int i = 0; i < RowLhsPickers; ++i)
     ComboBox_L[i] = makePicker(QStringLiteral("ComboBox_L%1").arg(i + 1));
   Label1 = makeLabel(QStringLiteral("= >"), Qt::AlignHCenter);
   Label1->setObjectName(QStringLiteral("Label1"));
-  makeLabel(QStringLiteral("PRAVA STRANA:"), Qt::AlignLeft);
+  makeLabel(tr("PRAVA STRANA:"), Qt::AlignLeft);
   for (int i = 0; i < RowRhsSlots; ++i)
     ComboBox_P[i] = makePicker(QStringLiteral("ComboBox_P%1").arg(i + 1));
 
@@ -94,11 +94,11 @@ TForm_Dep_Input::TForm_Dep_Input(SchemaHost& host, MessageService& messages, QWi
     button->setMinimumSize(width, 28);
     return button;
   };
-  Button_Insert = makeButton("Button_Insert", QStringLiteral("Pridat"), kPickerWidth);
-  Erase = makeButton("Erase", QStringLiteral("Smazat"), kPickerWidth);
-  Button_OK = makeButton("Button_OK", QStringLiteral("OK"), 90);
+  Button_Insert = makeButton("Button_Insert", tr("Pridat"), kPickerWidth);
+  Erase = makeButton("Erase", tr("Smazat"), kPickerWidth);
+  Button_OK = makeButton("Button_OK", tr("OK"), 90);
   Button_OK->setDefault(true);
-  Cancel = makeButton("Cancel", QStringLiteral("Cancel"), 90);
+  Cancel = makeButton("Cancel", tr("Cancel"), 90);
 
   UpDown1 = new UpDownControl(QStringLiteral("UpDown1Up"), QStringLiteral("UpDown1Down"), this);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
@@ -231,15 +231,15 @@ void TForm_Dep_Input::Button_InsertClick() {
     rhs.push_back(row.rhsSlots[slot]);
   }
   if (lines_.size() >= kMostLines) {
-    messages_.Inform(QStringLiteral("Bohuzel je zadano prilis mnoho zavislosti"));
+    messages_.Inform(tr("Bohuzel je zadano prilis mnoho zavislosti"));
     return;
   }
   if (lhs.empty()) {
-    messages_.Inform(QStringLiteral("Neni zadana leva strana"));
+    messages_.Inform(tr("Neni zadana leva strana"));
     return;
   }
   if (rhs.empty()) {
-    messages_.Inform(QStringLiteral("Neni zadana prava strana"));
+    messages_.Inform(tr("Neni zadana prava strana"));
     return;
   }
   // A second copy of an attribute adds nothing to a left-hand side, and the
@@ -273,10 +273,10 @@ void TForm_Dep_Input::One_Edit1Click(int tag) {
 
 void TForm_Dep_Input::EraseClick() {
   if (current_ < 0) {
-    messages_.Inform(QStringLiteral("Neni co mazat"));
+    messages_.Inform(tr("Neni co mazat"));
     return;
   }
-  if (!messages_.AskYesNo(QStringLiteral("Chcete skutecne smazat tuto zavislost?"))) return;
+  if (!messages_.AskYesNo(tr("Chcete skutecne smazat tuto zavislost?"))) return;
   const int k = current_;
   Highlight(k, colours::Light3D());
   const int last = static_cast<int>(lines_.size()) - 1;

@@ -15,9 +15,13 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Schemario");
-const QString kPrintFailed = QStringLiteral("Nejde zobrazit tiskovy dialog");
+QString PrintFailedText() {
+  return TForm_Print::tr("Nejde zobrazit tiskovy dialog");
+}
 // The trailing double quote belongs to the stored filter.
-const QString kExportFilter = QStringLiteral("Text files (*.txt)|*.TXT\"");
+QString ExportFilter() {
+  return TForm_Print::tr("Text files (*.txt)|*.TXT\"");
+}
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)|*.PDF");
 const QString kPdfSuffix = QStringLiteral("pdf");
 
@@ -37,17 +41,17 @@ TForm_Print::TForm_Print(MessageService& messages, FileDialogService& files, Pri
                          QWidget* parent)
     : QDialog(parent), messages_(messages), files_(files), printing_(printing) {
   setObjectName(QStringLiteral("Form_Print"));
-  setWindowTitle(QStringLiteral("Schemario - Tiskovy formular"));
+  setWindowTitle(tr("Schemario - Tiskovy formular"));
 
-  a_print = new QAction(QStringLiteral("&Tisk"), this);
+  a_print = new QAction(tr("&Tisk"), this);
   a_print->setObjectName(QStringLiteral("a_print"));
-  a_print->setStatusTip(QStringLiteral("Vytiskne data zobrazena ve formulari"));
+  a_print->setStatusTip(tr("Vytiskne data zobrazena ve formulari"));
   a_print->setToolTip(a_print->statusTip());
   connect(a_print, &QAction::triggered, this, &TForm_Print::a_printExecute);
 
-  a_export = new QAction(QStringLiteral("E&xport"), this);
+  a_export = new QAction(tr("E&xport"), this);
   a_export->setObjectName(QStringLiteral("a_export"));
-  a_export->setStatusTip(QStringLiteral("Ulozi data z formulare do formatu txt"));
+  a_export->setStatusTip(tr("Ulozi data z formulare do formatu txt"));
   a_export->setToolTip(a_export->statusTip());
   connect(a_export, &QAction::triggered, this, &TForm_Print::a_exportExecute);
 
@@ -69,7 +73,7 @@ TForm_Print::TForm_Print(MessageService& messages, FileDialogService& files, Pri
   menu->addAction(a_export);
   menu->addAction(a_pdf);
   menu->addAction(a_preview);
-  QAction* zavri = menu->addAction(QStringLiteral("&Zavri"));
+  QAction* zavri = menu->addAction(tr("&Zavri"));
   zavri->setObjectName(QStringLiteral("Zavri1"));
   connect(zavri, &QAction::triggered, this, &TForm_Print::Zavri1Click);
 
@@ -80,13 +84,13 @@ TForm_Print::TForm_Print(MessageService& messages, FileDialogService& files, Pri
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   SetBackground(*Memo1, colours::Light3D());
 
-  Button_print = new QPushButton(QStringLiteral("&Vytisknout data"), this);
+  Button_print = new QPushButton(tr("&Vytisknout data"), this);
   Button_print->setObjectName(QStringLiteral("Button_print"));
   Button_print->setToolTip(a_print->statusTip());
   Button_print->setAutoDefault(false);
   connect(Button_print, &QPushButton::clicked, a_print, &QAction::trigger);
 
-  Button_export = new QPushButton(QStringLiteral("Vye&xportovat data"), this);
+  Button_export = new QPushButton(tr("Vye&xportovat data"), this);
   Button_export->setObjectName(QStringLiteral("Button_export"));
   Button_export->setToolTip(a_export->statusTip());
   Button_export->setAutoDefault(false);
@@ -157,18 +161,17 @@ void TForm_Print::a_pdfExecute() {
   if (QFileInfo(path).suffix().compare(kPdfSuffix, Qt::CaseInsensitive) != 0) {
     path += QLatin1Char('.') + kPdfSuffix;
   }
-  if (QFileInfo::exists(path) &&
-      !messages_.AskYesNo(QStringLiteral("Soubor existuje mam ho prepsat?"))) {
+  if (QFileInfo::exists(path) && !messages_.AskYesNo(tr("Soubor existuje mam ho prepsat?"))) {
     return;
   }
   std::unique_ptr<PrinterCanvas> canvas = printing_.BeginPdfJob(path);
   if (!canvas) {
-    messages_.Inform(QStringLiteral("Tento soubor nejde otevrit"));
+    messages_.Inform(tr("Tento soubor nejde otevrit"));
     return;
   }
   const bool painted = PaintReport(*canvas);
   if (!canvas->End() || !painted) {
-    messages_.Show(QString(), QStringLiteral("Soubor nejde ulozit"), MessageButtons::Ok);
+    messages_.Show(QString(), tr("Soubor nejde ulozit"), MessageButtons::Ok);
   }
 }
 
@@ -182,22 +185,20 @@ void TForm_Print::a_printExecute() {
     case PrintDialogResult::Cancelled:
       return;
     case PrintDialogResult::Failed:
-      messages_.Show(QString(), kPrintFailed, MessageButtons::Ok);
+      messages_.Show(QString(), PrintFailedText(), MessageButtons::Ok);
       return;
     case PrintDialogResult::Accepted:
       break;
   }
-  if (!PrintReport()) messages_.Show(QString(), kPrintFailed, MessageButtons::Ok);
+  if (!PrintReport()) messages_.Show(QString(), PrintFailedText(), MessageButtons::Ok);
 }
 
 void TForm_Print::a_exportExecute() {
-  const std::optional<QString> chosen =
-      files_.GetSaveFileName({QStringLiteral("Save_Dialog_1"), QStringLiteral("Export to txt"),
-                              DefaultFolder, kExportFilter});
+  const std::optional<QString> chosen = files_.GetSaveFileName(
+      {QStringLiteral("Save_Dialog_1"), tr("Export to txt"), DefaultFolder, ExportFilter()});
   if (!chosen) return;
   const QString& path = *chosen;
-  if (QFileInfo::exists(path) &&
-      !messages_.AskYesNo(QStringLiteral("Soubor existuje mam ho prepsat?"))) {
+  if (QFileInfo::exists(path) && !messages_.AskYesNo(tr("Soubor existuje mam ho prepsat?"))) {
     return;
   }
   // Report lines carry attribute names, which may hold Czech letters; the
@@ -212,10 +213,10 @@ void TForm_Print::a_exportExecute() {
     case WriteOutcome::Written:
       return;
     case WriteOutcome::NotOpened:
-      messages_.Inform(QStringLiteral("Tento soubor nejde otevrit"));
+      messages_.Inform(tr("Tento soubor nejde otevrit"));
       return;
     case WriteOutcome::NotWritten:
-      messages_.Show(QString(), QStringLiteral("Soubor nejde ulozit"), MessageButtons::Ok);
+      messages_.Show(QString(), tr("Soubor nejde ulozit"), MessageButtons::Ok);
       return;
   }
 }
