@@ -1,7 +1,5 @@
 #include "TForm_Keys.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -23,8 +21,9 @@ constexpr int kFieldWidth = 121;
 
 }  // namespace
 
-TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                       QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Keys"));
   setWindowTitle(tr("Schemario - Klice schematu"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -38,6 +37,7 @@ TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* pare
   Button_First_Key->setObjectName(QStringLiteral("Button_First_Key"));
   Button_First_Key->setGeometry(69, 30, 149, 50);
   Button_First_Key->setDefault(true);
+  SetDefaultButton(Button_First_Key);
   connect(Button_First_Key, &QPushButton::clicked, this, &TForm_Keys::Button_First_KeyClick);
 
   Button_Lucchesi = new QPushButton(tr("Zobraz dalsi klice"), canvas_);
@@ -119,20 +119,4 @@ void TForm_Keys::FormClose() {
   firstKeyShown = false;
   allKeysShown = false;
   canvas_->setMinimumSize(kFieldLeft + kFieldWidth + 10, kHeight);
-}
-
-void TForm_Keys::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void TForm_Keys::keyPressEvent(QKeyEvent* event) {
-  // Enter presses the focused button, or else the default one, as in a
-  // dialog.
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    auto* focused = qobject_cast<QPushButton*>(focusWidget());
-    (focused != nullptr ? focused : Button_First_Key)->click();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }

@@ -7,26 +7,24 @@
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QLineEdit;
 class QPushButton;
 
 // The candidate keys of the schema, shown in two steps: the first key by
 // attribute elimination, then the further keys by Lucchesi-Osborn.
-class TForm_Keys final : public QWidget {
+class TForm_Keys final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Keys(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
+  TForm_Keys(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+             QWidget* parent = nullptr);
 
   void LoadSchema();
   void Button_First_KeyClick();
   void Button_LucchesiClick();
-  void FormClose();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void FormClose() override;
 
  private:
   void AddKeyField(const KeyRecord& key, int top);

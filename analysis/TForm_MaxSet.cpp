@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -69,8 +68,9 @@ void AppendListing(QPlainTextEdit& memo, const std::vector<std::string>& lines,
 
 }  // namespace
 
-TForm_MaxSet::TForm_MaxSet(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_MaxSet::TForm_MaxSet(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                           QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_MaxSet"));
   setWindowTitle(tr("Schemario - Maximalni mnoziny"));
   BuildControls();
@@ -234,9 +234,4 @@ void TForm_MaxSet::FormClose() {
   for (SetList& family : maxSets)
     family.clear();
   maxOfA.clear();
-}
-
-void TForm_MaxSet::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QComboBox;
@@ -19,11 +20,12 @@ class QPushButton;
 // The maximal-set tool: the maximal sets of one attribute through its
 // left-hand-side family and transversals, the prime-attribute test, the MAX
 // family of every attribute and the BCNF test.
-class TForm_MaxSet final : public QWidget {
+class TForm_MaxSet final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_MaxSet(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
+  TForm_MaxSet(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+               QWidget* parent = nullptr);
 
   void LoadSchema();
   // The union of all maximal sets of the attribute in the given schema, set
@@ -38,10 +40,7 @@ class TForm_MaxSet final : public QWidget {
   void a_maxsetcomputationExecute();
   void a_primeExecute();
   void a_BCNFExecute();
-  void FormClose();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
+  void FormClose() override;
 
  private:
   void BuildControls();

@@ -1,6 +1,5 @@
 #include "TForm_Redundant_Attributes.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,8 +40,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
 }  // namespace
 
 TForm_Redundant_Attributes::TForm_Redundant_Attributes(SchemaHost& host, MessageService& messages,
-                                                       QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+                                                       ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Redundant_Attributes"));
   setWindowTitle(tr("Schemario - Redundantni atributy"));
 
@@ -215,9 +214,4 @@ void TForm_Redundant_Attributes::FormClose() {
     host_.AppendDependencyLog({DependencySeparator});
   }
   ResetRows();
-}
-
-void TForm_Redundant_Attributes::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

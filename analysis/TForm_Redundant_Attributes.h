@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,20 +17,17 @@ class QPushButton;
 // (attribute, dependency) pair; each can be deleted from the live list. When
 // the schema changes elsewhere, an open window lists its findings anew, so
 // that no row acts on a record or attribute number that has moved.
-class TForm_Redundant_Attributes final : public QWidget {
+class TForm_Redundant_Attributes final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Redundant_Attributes(SchemaHost& host, MessageService& messages,
-                                      QWidget* parent = nullptr);
+  TForm_Redundant_Attributes(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                             QWidget* parent = nullptr);
 
   // Lists the findings of the live schema afresh; returns how many.
   int LoadSchema();
   void Button1Click(QObject* sender);
-  void FormClose();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
+  void FormClose() override;
 
  private:
   struct Row {

@@ -1,6 +1,5 @@
 #include "TForm_Redundant_Dependency.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,8 +22,8 @@ constexpr int kRowTop = 56;
 }  // namespace
 
 TForm_Redundant_Dependency::TForm_Redundant_Dependency(SchemaHost& host, MessageService& messages,
-                                                       QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+                                                       ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Redundant_Dependency"));
   setWindowTitle(tr("Schemario - Redundantni zavislosti"));
 
@@ -174,9 +173,4 @@ void TForm_Redundant_Dependency::FormClose() {
     host_.AppendDependencyLog({DependencySeparator});
   }
   ResetRows();
-}
-
-void TForm_Redundant_Dependency::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,20 +16,17 @@ class QPushButton;
 // The redundant dependencies of the live schema, one row each; each can be
 // deleted from the live list. When the schema changes elsewhere, an open
 // window lists its findings anew.
-class TForm_Redundant_Dependency final : public QWidget {
+class TForm_Redundant_Dependency final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Redundant_Dependency(SchemaHost& host, MessageService& messages,
-                                      QWidget* parent = nullptr);
+  TForm_Redundant_Dependency(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                             QWidget* parent = nullptr);
 
   // Lists the findings of the live schema afresh; returns how many.
   int LoadSchema();
   void Button1Click(QObject* sender);
-  void FormClose();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
+  void FormClose() override;
 
  private:
   struct Row {

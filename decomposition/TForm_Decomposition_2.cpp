@@ -1,7 +1,6 @@
 #include "TForm_Decomposition_2.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -71,10 +70,9 @@ class TForm_Decomposition_2::Dialog final : public DecompositionDialog {
 
 TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& messages,
                                              ErrorDisplay& errors, QWidget* parent)
-    : QMainWindow(parent),
+    : ToolWindow(errors, parent),
       host_(host),
       messages_(messages),
-      errors_(errors),
       dialog_(std::make_unique<Dialog>(messages)) {
   setObjectName(QStringLiteral("Form_Decomposition_2"));
   setWindowTitle(tr("Schemario - Dekompozice"));
@@ -82,7 +80,9 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   auto* content = new QWidget(this);
   content->setObjectName(QStringLiteral("Content"));
   content->setMinimumWidth(kContentWidth);
-  setCentralWidget(content);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(content);
   // The tree takes what the window can spare and scrolls beyond that; the
   // groups take only the height they need, and none while hidden.
   auto* column = new QVBoxLayout(content);
@@ -172,7 +172,8 @@ void TForm_Decomposition_2::BuildMenus() {
                  &TForm_Decomposition_2::a_print_selectedExecute);
   a_konec = MakeAction("a_konec", tr("&Zavri"), QString(), &TForm_Decomposition_2::a_konecExecute);
 
-  QMenuBar* bar = menuBar();
+  auto* bar = new QMenuBar(this);
+  layout()->setMenuBar(bar);
   bar->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* algoritmy = bar->addMenu(tr("&Algoritmy"));
   algoritmy->setObjectName(QStringLiteral("Algoritmy1"));
@@ -306,7 +307,7 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   style.hint = RowHint();
   style.textInTooltip = true;
   style.doubleClicked = [this](int tag) { Edit_Dep1Change(tag); };
-  details_ = new SchemaDetails(controls, style, messages_, this);
+  details_ = new SchemaDetails(controls, style, this);
 }
 
 void TForm_Decomposition_2::BuildTree() {
@@ -345,24 +346,19 @@ bool TForm_Decomposition_2::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  return QMainWindow::eventFilter(watched, event);
+  return ToolWindow::eventFilter(watched, event);
 }
 
 void TForm_Decomposition_2::Frame_Decomposition_Tree1Edit1Click(int slot) {
-  try {
-    shownSlot = slot;
-    Input_DataClick();
-  } catch (...) {
-    // A failed display keeps what was reached.
-  }
+  shownSlot = slot;
+  Input_DataClick();
 }
 
 void TForm_Decomposition_2::Input_DataClick() {
-  try {
+  RunStep([this] {
     shownNumber_ = state_.numberText[shownSlot];
     details_->Show(state_.schemas[shownSlot], state_.attributeNames);
-  } catch (...) {
-  }
+  });
 }
 
 void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
@@ -370,16 +366,13 @@ void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
   // the one that was double-clicked) stay valid.
   DecompositionState before = state_;
   bool split = false;
-  errors_.Run([&] { split = DecomposeSchema(state_, tag, shownSlot, *dialog_); });
+  RunStep([&] { split = DecomposeSchema(state_, tag, shownSlot, *dialog_); });
   if (split) splits_.push(new SplitCommand(*this, std::move(before)));
   ShowSchemas();
 }
 
 void TForm_Decomposition_2::UpDown1Click(int position, bool upPressed) {
-  try {
-    details_->Page(position, upPressed);
-  } catch (...) {
-  }
+  RunStep([&] { details_->Page(position, upPressed); });
 }
 
 void TForm_Decomposition_2::a_dekomposiceExecute() {
@@ -390,37 +383,25 @@ void TForm_Decomposition_2::a_dekomposiceExecute() {
 
 void TForm_Decomposition_2::a_projekceExecute() {
   splits_.clear();
-  try {
-    AddProjectionSchemas(state_, *dialog_);
-  } catch (...) {
-    // The schemas made so far stay.
-  }
+  // The schemas made before a failure stay.
+  RunStep([this] { AddProjectionSchemas(state_, *dialog_); });
   ShowSchemas();
   DropDetailsOfVanishedSchema();
 }
 
 void TForm_Decomposition_2::a_nepokrytezavislostiExecute() {
   splits_.clear();
-  try {
-    AddUncoveredSchemas(state_, *dialog_);
-  } catch (...) {
-  }
+  RunStep([this] { AddUncoveredSchemas(state_, *dialog_); });
   ShowSchemas();
   DropDetailsOfVanishedSchema();
 }
 
 void TForm_Decomposition_2::a_print_allExecute() {
-  try {
-    Report(DecompositionCourseReport(state_));
-  } catch (...) {
-  }
+  RunStep([this] { Report(DecompositionCourseReport(state_)); });
 }
 
 void TForm_Decomposition_2::a_print_selectedExecute() {
-  try {
-    Report(ResultSchemasReport(state_));
-  } catch (...) {
-  }
+  RunStep([this] { Report(ResultSchemasReport(state_)); });
 }
 
 void TForm_Decomposition_2::Report(const std::vector<std::string>& lines) {
@@ -435,22 +416,14 @@ void TForm_Decomposition_2::a_konecExecute() {
   close();
 }
 
-void TForm_Decomposition_2::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
 void TForm_Decomposition_2::FormClose() {
-  try {
-    // Every slot gives its lists back; the next opening loads afresh.
-    state_ = DecompositionState{};
-    splits_.clear();
-    details_->Clear();
-    shownSlot = 0;
-    shownNumber_.clear();
-    ShowSchemas();
-  } catch (...) {
-  }
+  // Every slot gives its lists back; the next opening loads afresh.
+  state_ = DecompositionState{};
+  splits_.clear();
+  details_->Clear();
+  shownSlot = 0;
+  shownNumber_.clear();
+  ShowSchemas();
 }
 
 void TForm_Decomposition_2::ShowSchemas() {

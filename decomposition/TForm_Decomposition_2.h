@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMainWindow>
 #include <QUndoStack>
 #include <array>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QGroupBox;
@@ -26,7 +26,7 @@ class UpDownControl;
 // tree of up to 15 schemas, the schemas added for uncovered dependencies and
 // the projection schemas, and the details of one chosen schema whose
 // violating dependencies split it on a double-click.
-class TForm_Decomposition_2 final : public QMainWindow {
+class TForm_Decomposition_2 final : public ToolWindow {
   Q_OBJECT
 
  public:
@@ -55,7 +55,6 @@ class TForm_Decomposition_2 final : public QMainWindow {
   void reportReady(const std::vector<std::string>& lines);
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -67,7 +66,7 @@ class TForm_Decomposition_2 final : public QMainWindow {
   void BuildExtraGroups(QWidget* content);
   void BuildDetails(QWidget* content);
   void BuildTree();
-  void FormClose();
+  void FormClose() override;
 
   // Brings every schema field, number label, split label, connector and
   // group in line with the state.
@@ -82,7 +81,6 @@ class TForm_Decomposition_2 final : public QMainWindow {
   // Says so when the schema changed after the window copied it.
   OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
-  ErrorDisplay& errors_;
   std::unique_ptr<Dialog> dialog_;
 
   class SplitCommand;

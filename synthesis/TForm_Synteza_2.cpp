@@ -1,7 +1,6 @@
 #include "TForm_Synteza_2.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -96,8 +95,9 @@ class TForm_Synteza_2::MessageDialog final : public SynthesisDialog {
   MessageService& messages_;
 };
 
-TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                                 QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Synteza_2"));
   setWindowTitle(tr("Schemario - Synteza"));
 
@@ -360,7 +360,7 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
   style.hint = RowHint();
   style.initialBackground = colours::ButtonFace();
   style.pagedFrom = kRowsWithoutPaging + 1;
-  details_ = new SchemaDetails(controls, style, messages_, this);
+  details_ = new SchemaDetails(controls, style, this);
 }
 
 void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
@@ -497,11 +497,6 @@ void TForm_Synteza_2::a_print_selectedExecute() {
 
 void TForm_Synteza_2::a_konecExecute() {
   close();
-}
-
-void TForm_Synteza_2::closeEvent(QCloseEvent* event) {
-  FormClose();
-  QWidget::closeEvent(event);
 }
 
 void TForm_Synteza_2::FormClose() {

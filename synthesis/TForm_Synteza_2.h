@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "SchemaHost.h"
 #include "Synthesis.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QGroupBox;
@@ -24,11 +25,12 @@ class UpDownControl;
 // starting minimal cover, the schemas by equal left-hand sides, the unions of
 // schemas with equivalent keys and the projection schemas, each a coloured
 // field; a double-click on a field shows that schema's details below.
-class TForm_Synteza_2 final : public QWidget {
+class TForm_Synteza_2 final : public ToolWindow {
   Q_OBJECT
 
  public:
-  TForm_Synteza_2(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
+  TForm_Synteza_2(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                  QWidget* parent = nullptr);
 
   // Starts afresh on the minimal cover and the keys the main window
   // prepared; the names are read from the live schema.
@@ -54,7 +56,6 @@ class TForm_Synteza_2 final : public QWidget {
   void reportReady(const std::vector<std::string>& lines);
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -91,7 +92,7 @@ class TForm_Synteza_2 final : public QWidget {
   void EnsureCells(SlotRow& row, int count);
   void ShowRow(SlotRow& row, int firstSlot, int count);
 
-  void FormClose();
+  void FormClose() override;
   // Brings every schema field, number label and group in line with the
   // slots.
   void ShowSlots();

@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -153,13 +152,6 @@ void SetFontColour(QWidget& widget, const QColor& colour) {
 
 QColor FontColour(const QWidget& widget) {
   return widget.palette().color(QPalette::WindowText);
-}
-
-bool PressDefaultButton(QKeyEvent* event, QPushButton* button) {
-  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
-  if (button == nullptr || !button->isVisible() || !button->isEnabled()) return false;
-  button->click();
-  return true;
 }
 
 void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines) {

@@ -19,7 +19,6 @@ class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -93,9 +92,6 @@ QLineEdit* MakeDependencyField(QWidget* parent, const QRect& geometry, const QSt
 // disabled, so that red marks stay visible in the solution column.
 void SetFontColour(QWidget& widget, const QColor& colour);
 QColor FontColour(const QWidget& widget);
-
-// Enter presses the window's default button, as in a dialog.
-bool PressDefaultButton(QKeyEvent* event, QPushButton* button);
 
 // Lists the lines into a memo and shows its beginning, so that a long task
 // is read from its first line.

@@ -1,7 +1,6 @@
 #include "TForm_Test_Closure.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,8 +32,9 @@ exercise::ColumnsLayout Layout() {
 
 }  // namespace
 
-TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& messages,
+                                       ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_Closure"));
   setWindowTitle(tr("Testovaci modul - Uzaver"));
   const exercise::ColumnsLayout layout = Layout();
@@ -66,6 +66,7 @@ TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& message
   columns_ =
       std::make_unique<exercise::AnswerColumns>(*this, *canvas, layout, a_spravnaOdpoved, a_new);
   connect(columns_->OK, &QPushButton::clicked, this, &TForm_Test_Closure::OKClick);
+  SetDefaultButton(columns_->OK);
 }
 
 TForm_Test_Closure::~TForm_Test_Closure() = default;
@@ -118,13 +119,4 @@ void TForm_Test_Closure::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
   columns_->Reset();
-}
-
-void TForm_Test_Closure::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void TForm_Test_Closure::keyPressEvent(QKeyEvent* event) {
-  if (!exercise::PressDefaultButton(event, columns_->OK)) QWidget::keyPressEvent(event);
 }

@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QLabel;
@@ -18,12 +19,12 @@ class AnswerColumns;
 
 // Closure exercise: the student picks a set A, ticks what A+ holds and has
 // it checked against the closure.
-class TForm_Test_Closure final : public QWidget {
+class TForm_Test_Closure final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Test_Closure(SchemaHost& host, MessageService& messages,
-                              QWidget* parent = nullptr);
+  TForm_Test_Closure(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                     QWidget* parent = nullptr);
   ~TForm_Test_Closure() override;
 
   void PrepareExercise();
@@ -31,11 +32,7 @@ class TForm_Test_Closure final : public QWidget {
   void a_spravnaOdpovedExecute();
   void a_newExecute();
   void a_clearExecute();
-  void FormClose();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void FormClose() override;
 
  private:
   SchemaHost& host_;

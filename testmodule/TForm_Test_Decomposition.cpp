@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,8 +28,8 @@ constexpr int LastTopWithoutGrowing = 435;
 }  // namespace
 
 TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageService& messages,
-                                                   QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+                                                   ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_Decomposition"));
   setWindowTitle(tr("Testovaci model - Dekompozice"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
@@ -156,9 +155,8 @@ void TForm_Test_Decomposition::a_spravnaodpovedExecute() {
         solutionBoxesBCNF[k]->setChecked(true);
         break;
       case NormalFormClass::Bcnf:
+      case NormalFormClass::NotComputed:  // a dependency always has a class
         break;
-      default:
-        messages_.Inform(tr("Chyba pri overovani zavislosti"));
     }
     ++k;
   }
@@ -269,9 +267,4 @@ void TForm_Test_Decomposition::FormClose() {
   for (QGroupBox* column : {GB_odpoved, GB_reseni})
     column->resize(column->width(), ColumnHeight);
   exercise::SetWindowHeight(*this, *canvas_, WindowHeight);
-}
-
-void TForm_Test_Decomposition::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

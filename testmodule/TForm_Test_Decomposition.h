@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QCheckBox;
@@ -19,23 +20,20 @@ class QPushButton;
 
 // Decomposition exercise: for every dependency the student states whether
 // it violates 3NF or BCNF.
-class TForm_Test_Decomposition final : public QWidget {
+class TForm_Test_Decomposition final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Test_Decomposition(SchemaHost& host, MessageService& messages,
-                                    QWidget* parent = nullptr);
+  TForm_Test_Decomposition(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                           QWidget* parent = nullptr);
 
   void PrepareExercise();
   void a_spravnaodpovedExecute();
   void a_newExecute();
   void a_clearExecute();
-  void FormClose();
+  void FormClose() override;
   // Why the dependency violates 3NF, only BCNF, or neither.
   QStringList ViolationLines(const Dependency& d, AttributeSet nonPrime) const;
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void ShowSolution();

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -22,8 +21,8 @@ constexpr int WindowHeight = 418;
 }  // namespace
 
 TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, RandomSource& random,
-                                 QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages), random_(random) {
+                                 ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages), random_(random) {
   setObjectName(QStringLiteral("Form_Test_Keys"));
   setWindowTitle(tr("Testovaci modul - Klice"));
   QWidget* canvas = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
@@ -66,6 +65,7 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
   Button_OK =
       exercise::MakeActionButton(canvas, "Button_OK", a_spravnaOdpoved, QRect(121, 265, 120, 41));
   Button_OK->setDefault(true);
+  SetDefaultButton(Button_OK);
   Button_new = exercise::MakeActionButton(canvas, "Button_new", a_new, QRect(384, 265, 97, 41));
   Button_new->hide();
 }
@@ -171,13 +171,4 @@ void TForm_Test_Keys::FormClose() {
   keyCount = 0;
   keyList.clear();
   a_clearExecute();
-}
-
-void TForm_Test_Keys::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void TForm_Test_Keys::keyPressEvent(QKeyEvent* event) {
-  if (!exercise::PressDefaultButton(event, Button_OK)) QWidget::keyPressEvent(event);
 }

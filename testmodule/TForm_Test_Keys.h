@@ -10,6 +10,7 @@
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QCheckBox;
@@ -20,12 +21,12 @@ class QPushButton;
 
 // Keys exercise: which of three candidate sets, one of them a real key, are
 // keys of the schema.
-class TForm_Test_Keys final : public QWidget {
+class TForm_Test_Keys final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Test_Keys(SchemaHost& host, MessageService& messages, RandomSource& random,
-                           QWidget* parent = nullptr);
+  TForm_Test_Keys(SchemaHost& host, MessageService& messages, RandomSource& random,
+                  ErrorDisplay& errors, QWidget* parent = nullptr);
 
   void PrepareExercise();
   void GenerateCandidates();
@@ -33,11 +34,7 @@ class TForm_Test_Keys final : public QWidget {
   void a_spravnaOdpovedExecute();
   void a_newExecute();
   void a_clearExecute();
-  void FormClose();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void FormClose() override;
 
  private:
   SchemaHost& host_;

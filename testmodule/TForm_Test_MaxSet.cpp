@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -37,8 +36,9 @@ exercise::ColumnsLayout Layout() {
 
 }  // namespace
 
-TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages,
+                                     ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_MaxSet"));
   setWindowTitle(tr("Testovaci modul  - Maximalni mnoziny"));
   const exercise::ColumnsLayout layout = Layout();
@@ -59,6 +59,7 @@ TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages,
   columns_ =
       std::make_unique<exercise::AnswerColumns>(*this, *canvas, layout, a_spravnaOdpoved, a_new);
   connect(columns_->OK, &QPushButton::clicked, this, &TForm_Test_MaxSet::OKClick);
+  SetDefaultButton(columns_->OK);
 }
 
 TForm_Test_MaxSet::~TForm_Test_MaxSet() = default;
@@ -134,13 +135,4 @@ void TForm_Test_MaxSet::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
   columns_->Reset();
-}
-
-void TForm_Test_MaxSet::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void TForm_Test_MaxSet::keyPressEvent(QKeyEvent* event) {
-  if (!exercise::PressDefaultButton(event, columns_->OK)) QWidget::keyPressEvent(event);
 }

@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QLabel;
@@ -18,11 +19,12 @@ class AnswerColumns;
 
 // Maximal set exercise: the student picks an attribute A and ticks what the
 // maximal sets of A hold together.
-class TForm_Test_MaxSet final : public QWidget {
+class TForm_Test_MaxSet final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Test_MaxSet(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
+  TForm_Test_MaxSet(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                    QWidget* parent = nullptr);
   ~TForm_Test_MaxSet() override;
 
   void PrepareExercise();
@@ -30,11 +32,7 @@ class TForm_Test_MaxSet final : public QWidget {
   void a_spravnaOdpovedExecute();
   void a_newExecute();
   void a_clearExecute();
-  void FormClose();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void FormClose() override;
 
  private:
   SchemaHost& host_;

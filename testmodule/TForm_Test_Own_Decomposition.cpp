@@ -1,7 +1,6 @@
 #include "TForm_Test_Own_Decomposition.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,8 +29,9 @@ QString Joined(const QStringList& items) {
 
 }  // namespace
 
-TForm_Test_Own_Decomposition::TForm_Test_Own_Decomposition(SchemaHost& host, QWidget* parent)
-    : QWidget(parent), host_(host) {
+TForm_Test_Own_Decomposition::TForm_Test_Own_Decomposition(SchemaHost& host, ErrorDisplay& errors,
+                                                           QWidget* parent)
+    : ToolWindow(errors, parent), host_(host) {
   setObjectName(QStringLiteral("Form_Test_Own_Decomposition"));
   setWindowTitle(tr("Testovaci modul - Vlastni dekompozice"));
   resize(760, 640);
@@ -256,9 +256,4 @@ void TForm_Test_Own_Decomposition::FormClose() {
   Memo_Dep->clear();
   Memo_Vysledek->clear();
   UpdateButtons();
-}
-
-void TForm_Test_Own_Decomposition::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

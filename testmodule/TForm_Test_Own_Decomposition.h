@@ -6,6 +6,7 @@
 #include "OutOfDateNotice.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QCheckBox;
 class QGridLayout;
@@ -17,20 +18,17 @@ struct DecompositionVerdict;
 
 // The student's own decomposition: parts are built by ticking attributes,
 // and the program judges the whole decomposition as a grader would.
-class TForm_Test_Own_Decomposition final : public QWidget {
+class TForm_Test_Own_Decomposition final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Test_Own_Decomposition(SchemaHost& host, QWidget* parent = nullptr);
+  TForm_Test_Own_Decomposition(SchemaHost& host, ErrorDisplay& errors, QWidget* parent = nullptr);
 
   void PrepareExercise();
   void Button_PridatClick();
   void Button_OdebratClick();
   void Button_VyhodnotitClick();
-  void FormClose();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
+  void FormClose() override;
 
  private:
   QString PartNames(AttributeSet part) const;

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -35,8 +34,9 @@ void SetTag(QPushButton* button, int tag) {
 
 }  // namespace
 
-TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
+                                     ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedAtr"));
   setWindowTitle(tr("Testovaci modul - Redundantni atributy"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
@@ -69,6 +69,7 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
   Button1 =
       exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect(512, 466, 100, 33));
   Button1->setDefault(true);
+  SetDefaultButton(Button1);
   Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect(514, 507, 98, 33));
   Button_new->hide();
 }
@@ -210,13 +211,4 @@ void TForm_Test_RedAtr::a_clearExecute() {
 void TForm_Test_RedAtr::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
-}
-
-void TForm_Test_RedAtr::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void TForm_Test_RedAtr::keyPressEvent(QKeyEvent* event) {
-  if (!exercise::PressDefaultButton(event, Button1)) QWidget::keyPressEvent(event);
 }

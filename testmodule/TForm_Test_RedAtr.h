@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QLabel;
@@ -16,26 +17,23 @@ class QPushButton;
 
 // Redundant attributes exercise: the student marks the left-hand attributes
 // that can go. Works on two private copies of the dependency list.
-class TForm_Test_RedAtr final : public QWidget {
+class TForm_Test_RedAtr final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Test_RedAtr(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
+  TForm_Test_RedAtr(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                    QWidget* parent = nullptr);
 
   void PrepareExercise();
   void DynamicButtonClick(QPushButton* button);
   void a_spravnaodpovedExecute();
   void a_newExecute();
   void a_clearExecute();
-  void FormClose();
+  void FormClose() override;
 
   // An attribute button's tag: truth + 10 x mark, truth 1 when the attribute
   // is redundant in its dependency, mark 1 when the student marked it.
   static constexpr const char* TagProperty = "tag";
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void AttachClick(QPushButton* button);

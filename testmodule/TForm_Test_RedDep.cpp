@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,8 +21,9 @@ constexpr int AnswerColumn = 370;
 
 }  // namespace
 
-TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QWidget(parent), host_(host), messages_(messages) {
+TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
+                                     ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedDep"));
   setWindowTitle(tr("Testovaci modul - Redundantni zavislosti"));
   canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
@@ -165,9 +165,4 @@ void TForm_Test_RedDep::a_clearExecute() {
 void TForm_Test_RedDep::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
-}
-
-void TForm_Test_RedDep::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
 }

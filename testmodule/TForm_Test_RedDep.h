@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "Schema.h"
 #include "SchemaHost.h"
+#include "ToolWindow.h"
 
 class QAction;
 class QCheckBox;
@@ -18,20 +19,18 @@ class QPushButton;
 
 // Redundant dependencies exercise: the student ticks the dependencies that
 // follow from the others.
-class TForm_Test_RedDep final : public QWidget {
+class TForm_Test_RedDep final : public ToolWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_Test_RedDep(SchemaHost& host, MessageService& messages, QWidget* parent = nullptr);
+  TForm_Test_RedDep(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+                    QWidget* parent = nullptr);
 
   void PrepareExercise();
   void a_spravnaodpovedExecute();
   void a_newExecute();
   void a_clearExecute();
-  void FormClose();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
+  void FormClose() override;
 
  private:
   void ShowSolution();

@@ -66,10 +66,6 @@
         <source>Z&amp;novu</source>
         <translation>Z&amp;novu</translation>
     </message>
-    <message>
-        <source>Chyba pri obarvovani zavislosti</source>
-        <translation>Chyba při obarvování závislosti</translation>
-    </message>
 </context>
 <context>
     <name>ErrorDisplay</name>
@@ -1189,10 +1185,6 @@
     <message>
         <source>Zavislosti</source>
         <translation>Závislosti</translation>
-    </message>
-    <message>
-        <source>Chyba pri overovani zavislosti</source>
-        <translation>Chyba při ověřování závislosti</translation>
     </message>
     <message>
         <source>%1 je trivialni, zadnou formu neporusuje</source>

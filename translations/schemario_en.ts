@@ -66,10 +66,6 @@
         <source>Z&amp;novu</source>
         <translation>&amp;Redo</translation>
     </message>
-    <message>
-        <source>Chyba pri obarvovani zavislosti</source>
-        <translation>Error while colouring the dependency</translation>
-    </message>
 </context>
 <context>
     <name>ErrorDisplay</name>
@@ -1189,10 +1185,6 @@
     <message>
         <source>Zavislosti</source>
         <translation>Dependencies</translation>
-    </message>
-    <message>
-        <source>Chyba pri overovani zavislosti</source>
-        <translation>Error while checking the dependency</translation>
     </message>
     <message>
         <source>%1 je trivialni, zadnou formu neporusuje</source>

@@ -122,8 +122,7 @@ QColor SchemaFieldColour(NormalFormClass normalForm) {
 }
 
 void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
-                              const AttributeTable& names, QLineEdit& field,
-                              MessageService& messages) {
+                              const AttributeTable& names, QLineEdit& field) {
   const AttributeSet nonPrime = MarkNonPrimeAttributes(keys);
   field.clear();
   field.setText(ToText(ShowDependency(dependency, names)));
@@ -138,10 +137,9 @@ void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
       field.setEnabled(true);
       break;
     case NormalFormClass::Bcnf:
+    case NormalFormClass::NotComputed:  // a dependency always has a class
       SetBackground(field, colours::ButtonFace());
       field.setEnabled(false);
       break;
-    default:
-      messages.Inform(QCoreApplication::translate("Display", "Chyba pri obarvovani zavislosti"));
   }
 }

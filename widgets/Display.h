@@ -84,5 +84,4 @@ QColor SchemaFieldColour(NormalFormClass normalForm);
 // normal-form class: yellow and enabled when it violates 3NF, green and
 // enabled when it violates only BCNF, button face and disabled otherwise.
 void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
-                              const AttributeTable& names, QLineEdit& field,
-                              MessageService& messages);
+                              const AttributeTable& names, QLineEdit& field);

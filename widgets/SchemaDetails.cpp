@@ -22,9 +22,8 @@ QColor ButtonShadow() {
 
 }  // namespace
 
-SchemaDetails::SchemaDetails(DetailControls controls, RowStyle style, MessageService& messages,
-                             QObject* parent)
-    : QObject(parent), controls_(controls), style_(std::move(style)), messages_(messages) {}
+SchemaDetails::SchemaDetails(DetailControls controls, RowStyle style, QObject* parent)
+    : QObject(parent), controls_(controls), style_(std::move(style)) {}
 
 void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
   DestroyRows();
@@ -55,7 +54,7 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
     row->installEventFilter(this);
     dependencyRows.push_back(row);
     row->show();
-    ShowDependencyNormalForm(d, schema.keys, names, *row, messages_);
+    ShowDependencyNormalForm(d, schema.keys, names, *row);
     if (style_.textInTooltip) row->setToolTip(TextWithHint(row->text(), style_.hint));
     ++tag;
   }

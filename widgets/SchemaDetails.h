@@ -14,7 +14,6 @@
 #include "Schema.h"
 #include "SubSchema.h"
 
-class MessageService;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -58,8 +57,7 @@ class SchemaDetails final : public QObject {
   static constexpr int RowGap = 3;
   static constexpr int RowPitch = RowHeight + RowGap;
 
-  SchemaDetails(DetailControls controls, RowStyle style, MessageService& messages,
-                QObject* parent = nullptr);
+  SchemaDetails(DetailControls controls, RowStyle style, QObject* parent = nullptr);
 
   // Shows the schema: its member names one a line, a row per dependency in
   // list order, and its keys one a line; both memos end with a hyphen line.
@@ -83,6 +81,5 @@ class SchemaDetails final : public QObject {
 
   DetailControls controls_;
   RowStyle style_;
-  MessageService& messages_;
   std::vector<QLineEdit*> dependencyRows;
 };
