@@ -730,7 +730,7 @@
     </message>
     <message>
         <source>Zvolte atribut A:</source>
-        <translation>Choose attribute A:</translation>
+        <translation>Attribute A:</translation>
     </message>
     <message>
         <source>Maximalni mnozina (A)</source>
@@ -754,7 +754,7 @@
     </message>
     <message>
         <source>Je schema v &amp;BCNF ?</source>
-        <translation>Is the schema in &amp;BCNF ?</translation>
+        <translation>Is R in &amp;BCNF ?</translation>
     </message>
     <message>
         <source>Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF</source>
@@ -1124,7 +1124,7 @@
     </message>
     <message>
         <source>Zvolte si atributy pro A  :</source>
-        <translation>Choose the attributes of A  :</translation>
+        <translation>Attributes for A  :</translation>
     </message>
     <message>
         <source>Zadejte vase reseni:</source>
