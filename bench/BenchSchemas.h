@@ -68,16 +68,3 @@ inline DependencyList ChainSchema() {
     list.push_back(NewDependency({i, i + 2}, i + 9));
   return list;
 }
-
-// Dialog doubles that answer every question with yes, so that a step runs
-// to its end.
-struct SilentDecompositionDialog final : DecompositionDialog {
-  void Inform(const std::string&) override {}
-  bool AskOkCancel(const std::string&) override { return true; }
-  bool AskYesNo(const std::string&) override { return true; }
-};
-
-struct SilentSynthesisDialog final : SynthesisDialog {
-  void Inform(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return true; }
-};

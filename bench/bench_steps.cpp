@@ -13,13 +13,15 @@
 namespace {
 
 // Splits slot s by its first dependency that violates a normal form.
-bool SplitByFirstViolation(DecompositionState& state, int s, DecompositionDialog& dialog) {
+bool SplitByFirstViolation(DecompositionState& state, int s) {
   const SubSchema& schema = state.schemas[s];
   const AttributeSet nonPrime = MarkNonPrimeAttributes(schema.keys);
   int position = 0;
   for (const Dependency& d : schema.dependencies) {
     if (DependencyNormalForm(d, schema.keys, nonPrime) != NormalFormClass::Bcnf) {
-      return DecomposeSchema(state, position, s, dialog);
+      if (CheckSplit(state, position, s).outcome != DecompositionOutcome::Proceed) return false;
+      ApplySplit(state, position, s);
+      return true;
     }
     ++position;
   }
@@ -33,10 +35,9 @@ DecompositionState SplitTree() {
   const DependencyList list = DenseSchema();
   DecompositionState state;
   LoadDecomposition(state, names, list, ComputeKeys(list, names));
-  SilentDecompositionDialog dialog;
-  if (SplitByFirstViolation(state, 0, dialog)) {
-    SplitByFirstViolation(state, 1, dialog);
-    SplitByFirstViolation(state, 2, dialog);
+  if (SplitByFirstViolation(state, 0)) {
+    SplitByFirstViolation(state, 1);
+    SplitByFirstViolation(state, 2);
   }
   return state;
 }
@@ -50,13 +51,12 @@ int PresentSlots(const DecompositionState& state, int from, int to) {
 
 void BM_UncoveredSearch(benchmark::State& state) {
   const DecompositionState tree = SplitTree();
-  SilentDecompositionDialog dialog;
   int added = 0;
   for (auto _ : state) {
     state.PauseTiming();
     DecompositionState work = tree;
     state.ResumeTiming();
-    AddUncoveredSchemas(work, dialog);
+    ApplyUncovered(work);
     added = PresentSlots(work, FirstAddedSlot, FirstProjectionSlot);
     benchmark::DoNotOptimize(work);
   }
@@ -65,14 +65,13 @@ void BM_UncoveredSearch(benchmark::State& state) {
 
 void BM_ProjectionSearch(benchmark::State& state) {
   DecompositionState tree = SplitTree();
-  SilentDecompositionDialog dialog;
-  AddUncoveredSchemas(tree, dialog);
+  ApplyUncovered(tree);
   int projections = 0;
   for (auto _ : state) {
     state.PauseTiming();
     DecompositionState work = tree;
     state.ResumeTiming();
-    AddProjectionSchemas(work, dialog);
+    AddProjectionSchemas(work);
     projections = PresentSlots(work, FirstProjectionSlot, DecompositionSlots);
     benchmark::DoNotOptimize(work);
   }
@@ -90,13 +89,12 @@ SynthesisState LoadedSynthesis() {
 
 void BM_SynthesisSplit(benchmark::State& state) {
   const SynthesisState loaded = LoadedSynthesis();
-  SilentSynthesisDialog dialog;
   int schemas = 0;
   for (auto _ : state) {
     state.PauseTiming();
     SynthesisState work = loaded;
     state.ResumeTiming();
-    SplitByLeftSides(work, dialog);
+    SplitByLeftSides(work);
     schemas = work.schemaCount;
     benchmark::DoNotOptimize(work);
   }
@@ -105,14 +103,13 @@ void BM_SynthesisSplit(benchmark::State& state) {
 
 void BM_SynthesisProjection(benchmark::State& state) {
   SynthesisState merged = LoadedSynthesis();
-  SilentSynthesisDialog dialog;
-  SplitByLeftSides(merged, dialog);
-  MergeEquivalentKeys(merged, dialog);
+  SplitByLeftSides(merged);
+  MergeEquivalentKeys(merged, EarlierProjections::Keep);
   for (auto _ : state) {
     state.PauseTiming();
     SynthesisState work = merged;
     state.ResumeTiming();
-    AbsorbProjections(work, dialog);
+    AbsorbProjections(work);
     benchmark::DoNotOptimize(work);
   }
 }

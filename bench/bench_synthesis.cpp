@@ -31,8 +31,7 @@ SynthesisState SplitState(const DependencyList& cover) {
   DependencyList reduced = cover;
   ReduceToMinimalCover(reduced);
   LoadSynthesis(state, names, reduced, ComputeKeys(reduced, names));
-  SilentSynthesisDialog dialog;
-  SplitByLeftSides(state, dialog);
+  SplitByLeftSides(state);
   return state;
 }
 
@@ -43,12 +42,11 @@ void BM_SplitByLeftSides(benchmark::State& state) {
   ReduceToMinimalCover(cover);
   const AttributeTable names = BenchNames();
   const KeyList keys = ComputeKeys(cover, names);
-  SilentSynthesisDialog dialog;
   int schemas = 0;
   for (auto _ : state) {
     SynthesisState split;
     LoadSynthesis(split, names, cover, keys);
-    SplitByLeftSides(split, dialog);
+    SplitByLeftSides(split);
     schemas = LeftSideCount(split);
     benchmark::DoNotOptimize(split);
   }
@@ -58,11 +56,10 @@ void BM_SplitByLeftSides(benchmark::State& state) {
 // The whole merge step, on a fresh copy of the split each time.
 void BM_MergeEquivalentKeys(benchmark::State& state) {
   const SynthesisState split = SplitState(WideUnionSchema());
-  SilentSynthesisDialog dialog;
   int unions = 0;
   for (auto _ : state) {
     SynthesisState copy = split;
-    MergeEquivalentKeys(copy, dialog);
+    MergeEquivalentKeys(copy, EarlierProjections::Keep);
     unions = copy.lastMergedSlot + 1;
     benchmark::DoNotOptimize(copy);
   }

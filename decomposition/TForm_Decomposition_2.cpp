@@ -19,6 +19,7 @@
 
 #include "Display.h"
 #include "SchemaDetails.h"
+#include "SchemaReport.h"
 #include "TFrame_Decomposition_Tree.h"
 #include "UpDownControl.h"
 
@@ -56,24 +57,9 @@ void Hint(QWidget& widget, const QString& hint) {
 
 }  // namespace
 
-// Asks the steps' questions with the program's message boxes.
-class TForm_Decomposition_2::Dialog final : public DecompositionDialog {
- public:
-  explicit Dialog(MessageService& messages) : messages_(messages) {}
-  void Inform(const std::string& text) override { messages_.Inform(ToText(text)); }
-  bool AskOkCancel(const std::string& text) override { return messages_.AskOkCancel(ToText(text)); }
-  bool AskYesNo(const std::string& text) override { return messages_.AskYesNo(ToText(text)); }
-
- private:
-  MessageService& messages_;
-};
-
 TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& messages,
                                              ErrorDisplay& errors, QWidget* parent)
-    : ToolWindow(errors, parent),
-      host_(host),
-      messages_(messages),
-      dialog_(std::make_unique<Dialog>(messages)) {
+    : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Decomposition_2"));
   setWindowTitle(tr("Schemario - Dekompozice"));
 
@@ -366,7 +352,16 @@ void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
   // the one that was double-clicked) stay valid.
   DecompositionState before = state_;
   bool split = false;
-  RunStep([&] { split = DecomposeSchema(state_, tag, shownSlot, *dialog_); });
+  RunStep([&] {
+    const DecompositionCheck check = CheckSplit(state_, tag, shownSlot);
+    if (check.outcome != DecompositionOutcome::Proceed) {
+      Tell(check.outcome);
+      return;
+    }
+    if (!Agrees(check.question)) return;
+    ApplySplit(state_, tag, shownSlot);
+    split = true;
+  });
   if (split) splits_.push(new SplitCommand(*this, std::move(before)));
   ShowSchemas();
 }
@@ -384,14 +379,29 @@ void TForm_Decomposition_2::a_dekomposiceExecute() {
 void TForm_Decomposition_2::a_projekceExecute() {
   splits_.clear();
   // The schemas made before a failure stay.
-  RunStep([this] { AddProjectionSchemas(state_, *dialog_); });
+  RunStep([this] {
+    const DecompositionOutcome outcome = AddProjectionSchemas(state_);
+    // The projection command words this message its own way.
+    if (outcome == DecompositionOutcome::NotDecomposed) {
+      messages_.Inform(tr("Jeste jsi nedekomponoval shcema"));
+    } else {
+      Tell(outcome);
+    }
+  });
   ShowSchemas();
   DropDetailsOfVanishedSchema();
 }
 
 void TForm_Decomposition_2::a_nepokrytezavislostiExecute() {
   splits_.clear();
-  RunStep([this] { AddUncoveredSchemas(state_, *dialog_); });
+  RunStep([this] {
+    const DecompositionCheck check = CheckUncovered(state_);
+    if (check.outcome != DecompositionOutcome::Proceed) {
+      Tell(check.outcome);
+    } else if (Agrees(check.question)) {
+      Tell(ApplyUncovered(state_));
+    }
+  });
   ShowSchemas();
   DropDetailsOfVanishedSchema();
 }
@@ -410,6 +420,54 @@ void TForm_Decomposition_2::Report(const std::vector<std::string>& lines) {
     return;
   }
   emit reportReady(lines);
+}
+
+void TForm_Decomposition_2::Tell(DecompositionOutcome outcome) {
+  QString text;
+  switch (outcome) {
+    case DecompositionOutcome::Proceed:
+    case DecompositionOutcome::Done:
+    case DecompositionOutcome::Unchanged:
+      return;
+    case DecompositionOutcome::TooDeep:
+      text = tr("Schema uz neni mozno v tomto okne rozlozit");
+      break;
+    case DecompositionOutcome::NotDecomposed:
+      text = tr("Jeste jsi nedekomponoval schema");
+      break;
+    case DecompositionOutcome::NoUncovered:
+      text = tr("Nejsou zadne nepokryte zavislosti");
+      break;
+    case DecompositionOutcome::NoProjection:
+      text = tr("Zadne schema neni projekci");
+      break;
+    case DecompositionOutcome::TooManySchemas:
+      text = tr("Dalsi schemata nemohu pridat");
+      break;
+  }
+  messages_.Inform(text);
+}
+
+bool TForm_Decomposition_2::Agrees(DecompositionQuestion question) {
+  switch (question) {
+    case DecompositionQuestion::None:
+      break;
+    case DecompositionQuestion::SplitAgain:
+      return messages_.AskOkCancel(tr("Chcete rozlozit schema podle teto zavislosti?"));
+    case DecompositionQuestion::SplitDiscardsAddedAndProjections:
+      return messages_.AskYesNo(
+          tr("Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
+             "pokracovat?"));
+    case DecompositionQuestion::SplitDiscardsProjections:
+      return messages_.AskYesNo(
+          tr("Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?"));
+    case DecompositionQuestion::SplitDiscardsAdded:
+      return messages_.AskYesNo(
+          tr("Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?"));
+    case DecompositionQuestion::UncoveredDiscardsProjections:
+      return messages_.AskYesNo(tr("Schemata vytvorena projekci zmizi. Prejete si pokracovat?"));
+  }
+  return true;
 }
 
 void TForm_Decomposition_2::a_konecExecute() {

@@ -2,7 +2,6 @@
 
 #include <QUndoStack>
 #include <array>
-#include <memory>
 #include <string>
 
 #include "Decomposition.h"
@@ -58,8 +57,6 @@ class TForm_Decomposition_2 final : public ToolWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  class Dialog;
-
   QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
                       void (TForm_Decomposition_2::*handler)());
   void BuildMenus();
@@ -76,12 +73,16 @@ class TForm_Decomposition_2 final : public ToolWindow {
   // Clears the details when the schema they show is gone.
   void DropDetailsOfVanishedSchema();
   void Report(const std::vector<std::string>& lines);
+  // Tells the student why a step ended as it did; silent for Done and
+  // Unchanged.
+  void Tell(DecompositionOutcome outcome);
+  // Asks the question a step needs, if any; whether the step may go on.
+  bool Agrees(DecompositionQuestion question);
 
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
   OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
-  std::unique_ptr<Dialog> dialog_;
 
   class SplitCommand;
   // Shows a state reached before, as undoing or redoing a split does.

@@ -1,13 +1,12 @@
 #include "Decomposition.h"
 
 #include <iterator>
+#include <utility>
 
 #include "Closure.h"
 #include "Data_statement_2.h"
 
 namespace {
-
-const char* const kReportRule = "------------------------------------------";
 
 bool SameRecord(const Dependency& a, const Dependency& b) {
   return a.lhs == b.lhs && a.Rhs() == b.Rhs();
@@ -50,20 +49,16 @@ void ResetExtraSchemaFlags(DecompositionState& state) {
   state.projectionPossible = true;
 }
 
-// The question that guards the added and projection schemas, or null when
-// none applies.
-const char* VanishingSchemasQuestion(const DecompositionState& state) {
-  if (state.projectionPossible && state.uncoveredPossible) {
-    return "Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
-           "pokracovat?";
-  }
-  if (state.projectionPossible && !state.uncoveredPossible && state.projectionDone) {
-    return "Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?";
-  }
-  if (!state.projectionPossible && state.uncoveredPossible && state.uncoveredDone) {
-    return "Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?";
-  }
-  return nullptr;
+// The question that guards the added and projection schemas from a split.
+DecompositionQuestion VanishingSchemasQuestion(const DecompositionState& state) {
+  using enum DecompositionQuestion;
+  if (!state.projectionDone && !state.uncoveredDone) return None;
+  if (state.projectionPossible && state.uncoveredPossible) return SplitDiscardsAddedAndProjections;
+  if (state.projectionPossible && !state.uncoveredPossible && state.projectionDone)
+    return SplitDiscardsProjections;
+  if (!state.projectionPossible && state.uncoveredPossible && state.uncoveredDone)
+    return SplitDiscardsAdded;
+  return None;
 }
 
 // A child's keys: its own, then those keys of the root that lie inside it
@@ -164,38 +159,31 @@ void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
   if (!root.dependencies.empty()) ComputeNormalForm(root);
 }
 
-bool DecomposeSchema(DecompositionState& state, int d, int s, DecompositionDialog& dialog) {
-  if (s < 0 || s >= DecompositionSlots) return false;
-  if (2 * s + 1 >= TreeSlots) {
-    dialog.Inform("Schema uz neni mozno v tomto okne rozlozit");
-    return false;
-  }
+DecompositionCheck CheckSplit(const DecompositionState& state, int d, int s) {
+  using enum DecompositionOutcome;
+  if (s < 0 || s >= DecompositionSlots) return {Unchanged};
+  if (2 * s + 1 >= TreeSlots) return {TooDeep};
   // Only a dependency that the schema in the slot holds can split it.
   const SubSchema& schema = state.schemas[s];
   if (schema.state == SlotState::Empty || d < 0 ||
       d >= static_cast<int>(schema.dependencies.size())) {
-    return false;
+    return {Unchanged};
   }
-
+  // A new split of a split schema drops the added and projection schemas
+  // along with the subtree, so the one question covers them all.
   if (IsDecomposed(state, s)) {
-    if (state.splitDependency[s] == d) return false;
-    if (!dialog.AskOkCancel("Chcete rozlozit schema podle teto zavislosti?")) return false;
-    DiscardSubtree(state, 2 * s + 2);
-    RestoreAbsorbedTreeSchemas(state);
-    DiscardExtraSchemas(state);
-    ResetExtraSchemaFlags(state);
+    if (state.splitDependency[s] == d) return {Unchanged};
+    return {Proceed, DecompositionQuestion::SplitAgain};
   }
+  return {Proceed, VanishingSchemasQuestion(state)};
+}
 
-  if (state.projectionDone || state.uncoveredDone) {
-    const char* question = VanishingSchemasQuestion(state);
-    if (question != nullptr && !dialog.AskYesNo(question)) return false;
-  }
+void ApplySplit(DecompositionState& state, int d, int s) {
+  if (IsDecomposed(state, s)) DiscardSubtree(state, 2 * s + 2);
   RestoreAbsorbedTreeSchemas(state);
   DiscardExtraSchemas(state);
   ResetExtraSchemaFlags(state);
-
   SplitSlot(state, d, s);
-  return true;
 }
 
 void DiscardSubtree(DecompositionState& state, int pair) {
@@ -216,18 +204,18 @@ void DiscardExtraSchemas(DecompositionState& state) {
     EmptySlot(state, slot);
 }
 
-void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog) {
-  if (!IsDecomposed(state, 0)) {
-    dialog.Inform("Jeste jsi nedekomponoval schema");
-    return;
-  }
-  if (!state.uncoveredPossible) {
-    dialog.Inform("Nejsou zadne nepokryte zavislosti");
-    return;
-  }
-  if (state.uncoveredDone) return;
+DecompositionCheck CheckUncovered(const DecompositionState& state) {
+  using enum DecompositionOutcome;
+  if (!IsDecomposed(state, 0)) return {NotDecomposed};
+  if (!state.uncoveredPossible) return {NoUncovered};
+  if (state.uncoveredDone) return {Unchanged};
+  if (state.projectionDone && state.projectionPossible)
+    return {Proceed, DecompositionQuestion::UncoveredDiscardsProjections};
+  return {Proceed};
+}
+
+DecompositionOutcome ApplyUncovered(DecompositionState& state) {
   if (state.projectionDone && state.projectionPossible) {
-    if (!dialog.AskYesNo("Schemata vytvorena projekci zmizi. Prejete si pokracovat?")) return;
     RestoreAbsorbedTreeSchemas(state);
     for (int slot = FirstProjectionSlot; slot < DecompositionSlots; ++slot)
       EmptySlot(state, slot);
@@ -248,6 +236,7 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
   const DependencyList& rootList = state.schemas[0].dependencies;
   int added = 0;
   bool anyMissing = false;
+  DecompositionOutcome outcome = DecompositionOutcome::Done;
   for (const Dependency& lost : rootList) {
     const AttributeSet x = lost.LhsSet();
     AttributeSet reached = x;
@@ -258,7 +247,7 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
     if (missing.Empty()) continue;
     anyMissing = true;
     if (added == AddedSlots) {
-      dialog.Inform("Dalsi schemata nemohu pridat");
+      outcome = DecompositionOutcome::TooManySchemas;
       break;
     }
 
@@ -297,21 +286,17 @@ void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog)
     ++added;
   }
   if (!anyMissing) {
-    dialog.Inform("Nejsou zadne nepokryte zavislosti");
     state.uncoveredPossible = false;
+    return DecompositionOutcome::NoUncovered;
   }
+  return outcome;
 }
 
-void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog) {
-  if (!IsDecomposed(state, 0)) {
-    dialog.Inform("Jeste jsi nedekomponoval shcema");
-    return;
-  }
-  if (!state.projectionPossible) {
-    dialog.Inform("Zadne schema neni projekci");
-    return;
-  }
-  if (state.projectionDone) return;
+DecompositionOutcome AddProjectionSchemas(DecompositionState& state) {
+  using enum DecompositionOutcome;
+  if (!IsDecomposed(state, 0)) return NotDecomposed;
+  if (!state.projectionPossible) return NoProjection;
+  if (state.projectionDone) return Unchanged;
   state.projectionDone = true;
 
   // The first projection slot is a candidate too: a projection made earlier
@@ -349,11 +334,10 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
     if (contained.empty()) continue;
 
     if (made == ProjectionSlots) {
-      dialog.Inform("Dalsi schemata nemohu pridat");
       container.state = SlotState::Current;
       for (int j : contained)
         state.schemas[j].state = SlotState::Current;
-      break;
+      return TooManySchemas;
     }
     merged.keys = FindSchemaKeys(merged);
     ComputeNormalForm(merged);
@@ -364,9 +348,10 @@ void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog
     ++made;
   }
   if (made == 0) {
-    dialog.Inform("Zadne schema neni projekci");
     state.projectionPossible = false;
+    return NoProjection;
   }
+  return Done;
 }
 
 std::string SchemaFieldText(const DecompositionState& state, int slot) {
@@ -374,57 +359,31 @@ std::string SchemaFieldText(const DecompositionState& state, int slot) {
   return ShowAttributeLine(PackedNames(state.attributeNames, state.schemas[slot].member));
 }
 
-std::vector<std::string> ReportSchema(const DecompositionState& state, int slot) {
-  const SubSchema& schema = state.schemas[slot];
-  const AttributeTable& names = state.attributeNames;
-  std::vector<std::string> lines = {" ", "SCHEMA " + state.numberText[slot] + ":", " ",
-                                    "ATRIBUTY:", " "};
-  std::string attributes;
-  for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
-    if (schema.member.Has(i)) attributes += names[i] + " ;";
-  }
-  lines.push_back(attributes);
-  lines.insert(lines.end(), {" ", "ZAVISLOSTI:", " "});
-  for (const std::string& line : ListDependencyLines(schema.dependencies, names))
-    lines.push_back(line);
-  lines.insert(lines.end(), {" ", "KLICE:", " "});
-  for (const std::string& line : ListKeyLines(schema.keys, names))
-    lines.push_back(line);
-  lines.insert(lines.end(), {" ", "NORMALNI FORMA:", " "});
-  if (std::string line = NormalFormReportLine(schema); !line.empty())
-    lines.push_back(std::move(line));
-  lines.insert(lines.end(), {" ", kReportRule, kReportRule});
-  return lines;
-}
-
-std::vector<std::string> ResultSchemasReport(const DecompositionState& state) {
-  std::vector<std::string> lines;
+std::vector<SchemaReportBlock> DecompositionReportBlocks(const DecompositionState& state,
+                                                         ReportScope scope) {
+  std::vector<SchemaReportBlock> blocks;
   for (int slot = 0; slot < DecompositionSlots; ++slot) {
-    if (state.schemas[slot].state != SlotState::Current) continue;
-    const std::vector<std::string> block = ReportSchema(state, slot);
-    lines.insert(lines.end(), block.begin(), block.end());
-  }
-  return lines;
-}
-
-std::vector<std::string> DecompositionCourseReport(const DecompositionState& state) {
-  std::vector<std::string> lines;
-  for (int slot = 0; slot < DecompositionSlots; ++slot) {
-    if (state.schemas[slot].state == SlotState::Empty) continue;
-    if (slot == 0) {
-      lines.push_back("PUVODNI SCHEMA:");
-    } else if (slot < TreeSlots) {
-      const int parent = (slot - 1) / 2;
-      lines.push_back("Nasledujici schema vzniklo dekompozici schematu " +
-                      state.numberText[parent] + " podle zavislosti " + state.splitLabel[parent]);
-    } else if (slot < FirstProjectionSlot) {
-      lines.push_back("Nasledujici schema vzniklo pridanim chybejicich zavislosti.");
-    } else {
-      lines.push_back("Nasledujici schema vzniklo projekci schemat (" + state.numberText[slot] +
-                      " ).");
+    const SubSchema& schema = state.schemas[slot];
+    if (schema.state == SlotState::Empty) continue;
+    if (scope == ReportScope::Results && schema.state != SlotState::Current) continue;
+    SchemaOrigin origin = SchemaOrigin::Original;
+    if (slot >= FirstProjectionSlot) {
+      origin = SchemaOrigin::DecompositionProjection;
+    } else if (slot >= FirstAddedSlot) {
+      origin = SchemaOrigin::AddedForUncovered;
+    } else if (slot > 0) {
+      origin = SchemaOrigin::SplitChild;
     }
-    const std::vector<std::string> block = ReportSchema(state, slot);
-    lines.insert(lines.end(), block.begin(), block.end());
+    SchemaReportBlock block =
+        ReportBlockOf(schema, state.attributeNames, origin, state.numberText[slot]);
+    if (origin == SchemaOrigin::SplitChild) {
+      const int parent = (slot - 1) / 2;
+      block.originNumber = state.numberText[parent];
+      block.originDependency = state.splitLabel[parent];
+    } else if (origin == SchemaOrigin::DecompositionProjection) {
+      block.originNumber = state.numberText[slot];
+    }
+    blocks.push_back(std::move(block));
   }
-  return lines;
+  return blocks;
 }

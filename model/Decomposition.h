@@ -4,9 +4,10 @@
 // decomposition window carries it out: the 28 schema slots and the window's
 // counters and flags, the step that splits a schema by a violating
 // dependency, the schemas added for uncovered dependencies, the projection
-// schemas, and the text of both reports.
+// schemas, and the contents of both reports.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -50,14 +51,38 @@ struct DecompositionState {
   bool projectionPossible = true;
 };
 
-// The questions and messages of the steps; the window answers them with
-// message boxes.
-class DecompositionDialog {
- public:
-  virtual ~DecompositionDialog() = default;
-  virtual void Inform(const std::string& text) = 0;
-  virtual bool AskOkCancel(const std::string& text) = 0;
-  virtual bool AskYesNo(const std::string& text) = 0;
+// How a step ends, or, from a check, whether the step may run.
+enum class DecompositionOutcome : std::uint8_t {
+  Proceed,
+  Done,
+  // Nothing to do and nothing to tell: the same split again, a slot or
+  // dependency that is not there, a step already carried out.
+  Unchanged,
+  TooDeep,
+  NotDecomposed,
+  NoUncovered,
+  NoProjection,
+  TooManySchemas,
+};
+
+// The questions asked before a step throws away schemas made earlier.
+enum class DecompositionQuestion : std::uint8_t {
+  None,
+  // Splitting a split schema by another dependency drops its subtree
+  // (OK/Cancel).
+  SplitAgain,
+  // The rest are yes/no.
+  SplitDiscardsAddedAndProjections,
+  SplitDiscardsProjections,
+  SplitDiscardsAdded,
+  UncoveredDiscardsProjections,
+};
+
+// What a step would do: whether it runs at all and, if so, the question the
+// student must accept first.
+struct DecompositionCheck {
+  DecompositionOutcome outcome = DecompositionOutcome::Proceed;
+  DecompositionQuestion question = DecompositionQuestion::None;
 };
 
 // Starts afresh with the given schema as the root. The root takes copies of
@@ -66,10 +91,14 @@ class DecompositionDialog {
 void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
                        const DependencyList& dependencies, const KeyList& keys);
 
-// Splits slot s by the dependency at position d of its list, after the
-// checks and questions that guard the schemas already made. Returns whether
-// the split was made.
-bool DecomposeSchema(DecompositionState& state, int d, int s, DecompositionDialog& dialog);
+// Whether slot s can be split by the dependency at position d of its list,
+// and what must be asked first to guard the schemas already made.
+DecompositionCheck CheckSplit(const DecompositionState& state, int d, int s);
+
+// Splits slot s by the dependency at position d, dropping what the split
+// replaces; only after CheckSplit said Proceed and its question was
+// accepted.
+void ApplySplit(DecompositionState& state, int d, int s);
 
 // Empties the pair (pair - 1, pair) and every pair below it, and clears the
 // parent's split. `pair` is the right slot of the pair.
@@ -78,23 +107,25 @@ void DiscardSubtree(DecompositionState& state, int pair);
 // Empties the added and the projection schemas.
 void DiscardExtraSchemas(DecompositionState& state);
 
+// Whether the schemas for uncovered dependencies can be added, and what
+// must be asked first.
+DecompositionCheck CheckUncovered(const DecompositionState& state);
+
 // Adds a schema for each root dependency whose left-hand side no longer
-// reaches, under the tree's present schemas, what it reaches in the root.
-void AddUncoveredSchemas(DecompositionState& state, DecompositionDialog& dialog);
+// reaches, under the tree's present schemas, what it reaches in the root;
+// only after CheckUncovered said Proceed and its question was accepted.
+// Ends Done, NoUncovered or TooManySchemas.
+DecompositionOutcome ApplyUncovered(DecompositionState& state);
 
 // Merges every present schema that lies inside another present schema into
 // a projection schema.
-void AddProjectionSchemas(DecompositionState& state, DecompositionDialog& dialog);
+DecompositionOutcome AddProjectionSchemas(DecompositionState& state);
 
 // The text of a slot's schema field: its member names in index order, each
 // followed by "; ".
 std::string SchemaFieldText(const DecompositionState& state, int slot);
 
-// The report block of one schema.
-std::vector<std::string> ReportSchema(const DecompositionState& state, int slot);
-
-// The present schemas, in slot order.
-std::vector<std::string> ResultSchemasReport(const DecompositionState& state);
-
-// Every schema made, each after a line that says where it came from.
-std::vector<std::string> DecompositionCourseReport(const DecompositionState& state);
+// The schemas a report lists, in slot order: the present ones, or every
+// schema made with where it came from.
+std::vector<SchemaReportBlock> DecompositionReportBlocks(const DecompositionState& state,
+                                                         ReportScope scope);

@@ -709,19 +709,17 @@ std::string MaxOfALine(const std::vector<SetNode>& maxOfA, const AttributeTable&
   return line + "}";
 }
 
-std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
-                                        int n) {
-  std::vector<std::string> lines;
+std::vector<MaxFamilyEntry> MaxFamilyEntries(const MaxSetFamily& maxSets,
+                                             const AttributeTable& names, int n) {
+  std::vector<MaxFamilyEntry> entries;
   for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j) {
-    lines.push_back("Mnozina Max(" + NameOf(names, j) + ") = ");
     std::string sets = "   {";
     const SetList& family = maxSets[j];
     for (std::size_t i = 0; i < family.size(); ++i) {
       sets += Members(family[i], names, n);
       if (i + 1 < family.size()) sets += ", ";
     }
-    lines.push_back(sets + " }");
-    lines.emplace_back();
+    entries.push_back({NameOf(names, j), sets + " }"});
   }
-  return lines;
+  return entries;
 }

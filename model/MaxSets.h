@@ -118,10 +118,16 @@ bool IsCondensed(const MaxSetFamily& families);
 //   lhs family     {  B ; A }      members as " name", " ;" between sets
 //   transversals   {  A B;  A C }  "; " between sets
 //   max(A)         { C ; A B}      " ;" between sets, no blank before "}"
-//   MAX family     per attribute: "Mnozina Max(B) = ", "   { C,  A }", ""
+//   MAX family     per attribute its name and "   { C,  A }"; the window
+//                  puts a heading with the name above each
 std::string LhsFamilyLine(const SetList& family, const AttributeTable& names, int n);
 std::string TransversalsLine(const std::vector<SetNode>& transversals, const AttributeTable& names,
                              int n);
 std::string MaxOfALine(const std::vector<SetNode>& maxOfA, const AttributeTable& names, int n);
-std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
-                                        int n);
+struct MaxFamilyEntry {
+  std::string attribute;
+  std::string sets;
+  bool operator==(const MaxFamilyEntry&) const = default;
+};
+std::vector<MaxFamilyEntry> MaxFamilyEntries(const MaxSetFamily& maxSets,
+                                             const AttributeTable& names, int n);

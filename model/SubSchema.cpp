@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <utility>
 #include <vector>
 
+#include "Data_statement_2.h"
 #include "Keys.h"
 #include "Nf.h"
 
@@ -90,19 +92,32 @@ void ComputeNormalForm(SubSchema& record) {
       !IsSecondNormalForm(record.member, record.dependencies, record.keys);
 }
 
-std::string NormalFormReportLine(const SubSchema& record) {
+ReportedNormalForm ReportedNormalFormOf(const SubSchema& record) {
   switch (record.normalForm) {
     case NormalFormClass::Violates3NF:
-      return record.belowSecondNormalForm ? " Schema je v prvni normalni forme"
-                                          : " Schema je ve druhe normalni forme";
+      return record.belowSecondNormalForm ? ReportedNormalForm::First : ReportedNormalForm::Second;
     case NormalFormClass::ThirdOnly:
-      return " Schema je ve treti normalni forme";
+      return ReportedNormalForm::Third;
     case NormalFormClass::Bcnf:
-      return " Schema je v BCNF";
+      return ReportedNormalForm::Bcnf;
     case NormalFormClass::NotComputed:
       break;
   }
-  return {};
+  return ReportedNormalForm::None;
+}
+
+SchemaReportBlock ReportBlockOf(const SubSchema& record, const AttributeTable& names,
+                                SchemaOrigin origin, std::string number) {
+  SchemaReportBlock block;
+  block.origin = origin;
+  block.number = std::move(number);
+  for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
+    if (record.member.Has(i)) block.attributes.push_back(names[i]);
+  }
+  block.dependencies = ListDependencyLines(record.dependencies, names);
+  block.keys = ListKeyLines(record.keys, names);
+  block.normalForm = ReportedNormalFormOf(record);
+  return block;
 }
 
 void CompleteByProjection(SubSchema& record, const DependencyList& source) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Nf.h"
 #include "Schema.h"
@@ -47,8 +48,51 @@ KeyList FindSchemaKeys(const SubSchema& record);
 // Bcnf (also when there are no dependencies); and `belowSecondNormalForm`.
 void ComputeNormalForm(SubSchema& record);
 
-// The report line of the normal form, empty for "not computed".
-std::string NormalFormReportLine(const SubSchema& record);
+// The normal form a report names for a schema: none while it is not
+// computed, and first normal form for a schema below 2NF.
+enum class ReportedNormalForm : std::uint8_t { None, First, Second, Third, Bcnf };
+
+ReportedNormalForm ReportedNormalFormOf(const SubSchema& record);
+
+// Where a schema of a report came from.
+enum class SchemaOrigin : std::uint8_t {
+  Original,
+  // Decomposition: a child of a split, a schema added for uncovered
+  // dependencies, a projection schema.
+  SplitChild,
+  AddedForUncovered,
+  DecompositionProjection,
+  // Synthesis: a schema of the split by left-hand sides, a union of schemas
+  // with equivalent keys, a projection schema.
+  LeftSideSplit,
+  EquivalentKeyUnion,
+  SynthesisProjection,
+};
+
+// Which schemas a report lists: the present result schemas, or every schema
+// made, each with its origin.
+enum class ReportScope : std::uint8_t { Results, Course };
+
+// One schema of a report, in the order and notation the report shows.
+struct SchemaReportBlock {
+  SchemaOrigin origin = SchemaOrigin::Original;
+  // For a split child, the parent's number and the dependency it was split
+  // by; for a decomposition projection, the numbers it joins.
+  std::string originNumber;
+  std::string originDependency;
+  // What the schema is called; empty for the starting schema of the
+  // synthesis.
+  std::string number;
+  std::vector<std::string> attributes;
+  std::vector<std::string> dependencies;
+  std::vector<std::string> keys;
+  ReportedNormalForm normalForm = ReportedNormalForm::None;
+};
+
+// The block of a schema; the numbers a split child or a projection came
+// from are the caller's to fill in.
+SchemaReportBlock ReportBlockOf(const SubSchema& record, const AttributeTable& names,
+                                SchemaOrigin origin, std::string number);
 
 // Appends to the record's list every dependency X -> a with X a proper
 // subset of the members, the empty set included, and a a member that

@@ -1,7 +1,7 @@
 #include "Synthesis.h"
 
-#include <initializer_list>
 #include <iterator>
+#include <utility>
 
 #include "Closure.h"
 #include "Data_statement_2.h"
@@ -10,15 +10,6 @@
 #include "Redundance.h"
 
 namespace {
-
-const char* const kSplitShown = "Rozlozeni schematu podle levych stran je jiz zobrazeno";
-const char* const kSplitFirst = "Nejprve rozlozte schema podle levych stran";
-const char* const kNoEquivalentKeys = " Zadna schemata nemaji ekvivalentni klice";
-const char* const kMergeShown = "Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno";
-const char* const kProjectionsVanish =
-    "Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem 'Projekce'.";
-const char* const kNoProjection = "Zadna schemata nejsou projekci";
-const char* const kProjectionShown = " Zobrazeni projekce je jiz zobrazeno";
 
 AttributeSet FullClosure(AttributeSet start, const DependencyList& dependencies) {
   ComputeClosure(start, NoAttribute, dependencies, nullptr);
@@ -107,15 +98,6 @@ SubSchema UnionSchema(const SubSchema& a, const SubSchema& b, const DependencyLi
   return scratch;
 }
 
-void AddLines(std::vector<std::string>& lines, std::initializer_list<const char*> add) {
-  for (const char* line : add)
-    lines.emplace_back(line);
-}
-
-void AddLines(std::vector<std::string>& lines, const std::vector<std::string>& add) {
-  lines.insert(lines.end(), add.begin(), add.end());
-}
-
 }  // namespace
 
 int ReduceToMinimalCover(DependencyList& dependencies) {
@@ -145,13 +127,10 @@ void LoadSynthesis(SynthesisState& state, const AttributeTable& names, Dependenc
   if (!start.dependencies.empty()) ComputeNormalForm(start);
 }
 
-void SplitByLeftSides(SynthesisState& state, SynthesisDialog& dialog) {
-  if (state.leftSidesShown) {
-    dialog.Inform(kSplitShown);
-    return;
-  }
+SynthesisOutcome SplitByLeftSides(SynthesisState& state) {
+  if (state.leftSidesShown) return SynthesisOutcome::SplitAlreadyShown;
   state.leftSidesShown = true;
-  if (state.schemas[0].normalForm == NormalFormClass::Bcnf) return;
+  if (state.schemas[0].normalForm == NormalFormClass::Bcnf) return SynthesisOutcome::Done;
   state.schemas[0].state = SlotState::Replaced;
   // The slots grow below; the cover is copied so that no reference into
   // them is kept.
@@ -215,26 +194,24 @@ void SplitByLeftSides(SynthesisState& state, SynthesisDialog& dialog) {
   }
   state.firstMergedSlot = SlotCount(state);
   state.firstProjectionSlot = SlotCount(state);
+  return SynthesisOutcome::Done;
 }
 
-void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
-  if (!state.leftSidesShown) {
-    dialog.Inform(kSplitFirst);
-    return;
-  }
-  if (!state.equivalentKeysPossible) {
-    dialog.Inform(kNoEquivalentKeys);
-    return;
-  }
-  if (state.equivalentKeysShown) {
-    dialog.Inform(kMergeShown);
-    return;
-  }
-  if (state.projectionsShown) {
-    // Only a projection that made schemas is worth a question.
-    if (!state.projectionPossible || dialog.AskYesNo(kProjectionsVanish)) {
-      UndoProjections(state);
-    }
+SynthesisCheck CheckMerge(const SynthesisState& state) {
+  using enum SynthesisOutcome;
+  if (!state.leftSidesShown) return {SplitFirst};
+  if (!state.equivalentKeysPossible) return {NoEquivalentKeys};
+  if (state.equivalentKeysShown) return {MergeAlreadyShown};
+  // Only a projection that made schemas is worth a question.
+  if (state.projectionsShown && state.projectionPossible)
+    return {Proceed, SynthesisQuestion::UndoProjections};
+  return {Proceed};
+}
+
+SynthesisOutcome MergeEquivalentKeys(SynthesisState& state, EarlierProjections projections) {
+  if (state.projectionsShown &&
+      (!state.projectionPossible || projections == EarlierProjections::Undo)) {
+    UndoProjections(state);
   }
 
   state.equivalentKeysShown = true;
@@ -274,27 +251,17 @@ void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog) {
                        std::make_move_iterator(unions.end()));
   state.numberText.insert(state.numberText.begin() + at, texts.begin(), texts.end());
   state.firstProjectionSlot += merged;
-  if (merged == 0) {
-    dialog.Inform(kNoEquivalentKeys);
-    state.equivalentKeysPossible = false;
-  }
+  if (merged == 0) state.equivalentKeysPossible = false;
   state.schemaCount = count + merged;
   state.lastMergedSlot = last;
+  return merged == 0 ? SynthesisOutcome::NoEquivalentKeys : SynthesisOutcome::Done;
 }
 
-void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
-  if (!state.leftSidesShown) {
-    dialog.Inform(kSplitFirst);
-    return;
-  }
-  if (!state.projectionPossible) {
-    dialog.Inform(kNoProjection);
-    return;
-  }
-  if (state.projectionsShown) {
-    dialog.Inform(kProjectionShown);
-    return;
-  }
+SynthesisOutcome AbsorbProjections(SynthesisState& state) {
+  using enum SynthesisOutcome;
+  if (!state.leftSidesShown) return SplitFirst;
+  if (!state.projectionPossible) return NoProjection;
+  if (state.projectionsShown) return ProjectionAlreadyShown;
   state.projectionsShown = true;
   int p = -1;
   // Every current schema takes part, the projection schemas made in this
@@ -343,9 +310,10 @@ void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog) {
     AppendSlot(state, std::move(scratch), std::move(text));
   }
   if (p == -1) {
-    dialog.Inform(kNoProjection);
     state.projectionPossible = false;
+    return NoProjection;
   }
+  return Done;
 }
 
 int SlotCount(const SynthesisState& state) {
@@ -378,51 +346,22 @@ std::string SynthesisFieldText(const SynthesisState& state, int slot) {
   return ShowAttributeLine(PackedNames(state.attributeNames, state.schemas[slot].member));
 }
 
-void AppendSchemaReport(const SynthesisState& state, int slot, std::vector<std::string>& lines) {
-  const SubSchema& record = state.schemas[slot];
-  lines.emplace_back(" ");
-  lines.push_back("SCHEMA " + (slot > 0 ? state.numberText[slot] : std::string()) + ":");
-  AddLines(lines, {" ", "ATRIBUTY:", " "});
-  std::string members;
-  for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
-    if (record.member.Has(i)) members += state.attributeNames[i] + " ;";
-  }
-  lines.push_back(members);
-  AddLines(lines, {" ", "ZAVISLOSTI:", " "});
-  AddLines(lines, ListDependencyLines(record.dependencies, state.attributeNames));
-  AddLines(lines, {" ", "KLICE:", " "});
-  AddLines(lines, ListKeyLines(record.keys, state.attributeNames));
-  AddLines(lines, {" ", "NORMALNI FORMA:", " "});
-  if (std::string line = NormalFormReportLine(record); !line.empty())
-    lines.push_back(std::move(line));
-  const std::string rule(42, '-');
-  lines.emplace_back(" ");
-  lines.push_back(rule);
-  lines.push_back(rule);
-}
-
-std::vector<std::string> SynthesisResultReport(const SynthesisState& state) {
-  std::vector<std::string> lines;
+std::vector<SchemaReportBlock> SynthesisReportBlocks(const SynthesisState& state,
+                                                     ReportScope scope) {
+  std::vector<SchemaReportBlock> blocks;
   for (int s = 0; s < SlotCount(state); ++s) {
-    if (state.schemas[s].state == SlotState::Current) AppendSchemaReport(state, s, lines);
-  }
-  return lines;
-}
-
-std::vector<std::string> SynthesisCourseReport(const SynthesisState& state) {
-  std::vector<std::string> lines;
-  for (int s = 0; s < SlotCount(state); ++s) {
-    if (state.schemas[s].state == SlotState::Empty) continue;
+    const SubSchema& schema = state.schemas[s];
+    if (schema.state == SlotState::Empty) continue;
+    if (scope == ReportScope::Results && schema.state != SlotState::Current) continue;
+    SchemaOrigin origin = SchemaOrigin::SynthesisProjection;
     if (s == 0) {
-      lines.emplace_back("PUVODNI SCHEMA:");
+      origin = SchemaOrigin::Original;
     } else if (s < state.firstMergedSlot) {
-      lines.emplace_back("Nasledujici schema vzniklo rozlozenim podle levych stran");
+      origin = SchemaOrigin::LeftSideSplit;
     } else if (s < state.firstProjectionSlot) {
-      lines.emplace_back("Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.");
-    } else {
-      lines.emplace_back("Nasledujici schema vzniklo projekci.");
+      origin = SchemaOrigin::EquivalentKeyUnion;
     }
-    AppendSchemaReport(state, s, lines);
+    blocks.push_back(ReportBlockOf(schema, state.attributeNames, origin, state.numberText[s]));
   }
-  return lines;
+  return blocks;
 }

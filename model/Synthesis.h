@@ -4,8 +4,9 @@
 // carries it out on a minimal cover: schemas by equal left-hand sides (with a
 // key schema where none of them holds a key), unions of schemas with
 // equivalent keys, and schemas absorbed by the schemas they lie in; and the
-// two reports.
+// contents of the two reports.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -46,14 +47,30 @@ struct SynthesisState {
   bool equivalentKeysPossible = true;
 };
 
-// The messages and the one question of the steps; the window shows them as
-// message boxes.
-class SynthesisDialog {
- public:
-  virtual ~SynthesisDialog() = default;
-  virtual void Inform(const std::string& text) = 0;
-  virtual bool AskYesNo(const std::string& text) = 0;
+// How a step ends, or, from a check, whether the step may run.
+enum class SynthesisOutcome : std::uint8_t {
+  Proceed,
+  Done,
+  SplitAlreadyShown,
+  SplitFirst,
+  NoEquivalentKeys,
+  MergeAlreadyShown,
+  NoProjection,
+  ProjectionAlreadyShown,
 };
+
+// The one question of the steps: whether a merge may throw away the
+// projection schemas made before it (yes/no).
+enum class SynthesisQuestion : std::uint8_t { None, UndoProjections };
+
+struct SynthesisCheck {
+  SynthesisOutcome outcome = SynthesisOutcome::Proceed;
+  SynthesisQuestion question = SynthesisQuestion::None;
+};
+
+// The answer to UndoProjections; a projection that made no schema is undone
+// without asking.
+enum class EarlierProjections : std::uint8_t { Undo, Keep };
 
 // Removes redundant dependencies, then redundant left-hand attributes, then
 // redundant dependencies once more: shortening a left-hand side can make
@@ -73,16 +90,19 @@ void ClearSynthesis(SynthesisState& state);
 
 // The split by equal left-hand sides, with a key schema when no split schema
 // holds a key of the starting schema. A schema already in BCNF is not split.
-void SplitByLeftSides(SynthesisState& state, SynthesisDialog& dialog);
+SynthesisOutcome SplitByLeftSides(SynthesisState& state);
+
+// Whether the merge may run, and the question to ask first.
+SynthesisCheck CheckMerge(const SynthesisState& state);
 
 // Unions of split schemas whose first keys determine each other, kept where
-// they reach third normal form. Undoes an earlier projection step unless the
-// student declines.
-void MergeEquivalentKeys(SynthesisState& state, SynthesisDialog& dialog);
+// they reach third normal form; only after CheckMerge said Proceed. Ends
+// Done or NoEquivalentKeys.
+SynthesisOutcome MergeEquivalentKeys(SynthesisState& state, EarlierProjections projections);
 
 // Absorbs every current schema lying inside another current schema into a
 // projection schema.
-void AbsorbProjections(SynthesisState& state, SynthesisDialog& dialog);
+SynthesisOutcome AbsorbProjections(SynthesisState& state);
 
 // The number of slots, the starting schema's included.
 int SlotCount(const SynthesisState& state);
@@ -100,11 +120,7 @@ int DisplayNumber(const SynthesisState& state, int slot);
 // followed by "; ".
 std::string SynthesisFieldText(const SynthesisState& state, int slot);
 
-// Appends the report block of one schema.
-void AppendSchemaReport(const SynthesisState& state, int slot, std::vector<std::string>& lines);
-
-// The current result schemas, in slot order.
-std::vector<std::string> SynthesisResultReport(const SynthesisState& state);
-
-// Every schema made, each after a line that says where it came from.
-std::vector<std::string> SynthesisCourseReport(const SynthesisState& state);
+// The schemas a report lists, in slot order: the current results, or every
+// schema made with where it came from.
+std::vector<SchemaReportBlock> SynthesisReportBlocks(const SynthesisState& state,
+                                                     ReportScope scope);

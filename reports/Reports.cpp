@@ -7,25 +7,16 @@
 #include "MaxSets.h"
 #include "MinimalCover.h"
 #include "SchemaFile.h"
+#include "SchemaReport.h"
 #include "Synthesis.h"
 
 namespace {
 
-// The synthesis window's message boxes, written down instead; the one
-// question (whether a merge may undo the projection) does not arise when the
-// steps run in their own order, and is declined.
-class NotingDialog final : public SynthesisDialog {
- public:
-  explicit NotingDialog(QStringList& notes) : notes_(notes) {}
-  void Inform(const std::string& text) override { notes_ << QString::fromStdString(text); }
-  bool AskYesNo(const std::string& text) override {
-    notes_ << QString::fromStdString(text);
-    return false;
-  }
-
- private:
-  QStringList& notes_;
-};
+// Where the synthesis window shows a message box, the batch mode writes the
+// message down.
+void Note(SynthesisOutcome outcome, QStringList& notes) {
+  if (const QString text = SynthesisOutcomeText(outcome); !text.isEmpty()) notes << text;
+}
 
 void Append(std::vector<std::string>& lines, const std::vector<std::string>& more) {
   lines.insert(lines.end(), more.begin(), more.end());
@@ -54,10 +45,18 @@ std::vector<std::string> SynthesisReport(const Schema& schema, QStringList& note
                                                ComputeKeys(schema.dependencies, schema.attributes));
   SynthesisState state;
   LoadSynthesis(state, schema.attributes, std::move(input.cover), std::move(input.keys));
-  NotingDialog dialog(notes);
-  SplitByLeftSides(state, dialog);
-  MergeEquivalentKeys(state, dialog);
-  AbsorbProjections(state, dialog);
+  Note(SplitByLeftSides(state), notes);
+  // The one question (whether a merge may undo the projection) does not
+  // arise when the steps run in their own order; were it asked, it is
+  // written down and declined.
+  const SynthesisCheck merge = CheckMerge(state);
+  if (merge.outcome == SynthesisOutcome::Proceed) {
+    if (merge.question != SynthesisQuestion::None) notes << SynthesisQuestionText(merge.question);
+    Note(MergeEquivalentKeys(state, EarlierProjections::Keep), notes);
+  } else {
+    Note(merge.outcome, notes);
+  }
+  Note(AbsorbProjections(state), notes);
   return SynthesisCourseReport(state);
 }
 
@@ -132,6 +131,19 @@ QString BcnfVerdictText(bool bcnf) {
                     "Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF");
 }
 
+std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
+                                        int n) {
+  std::vector<std::string> lines;
+  for (const MaxFamilyEntry& entry : MaxFamilyEntries(maxSets, names, n)) {
+    lines.push_back(QCoreApplication::translate("TForm_MaxSet", "Mnozina Max(%1) = ")
+                        .arg(QString::fromStdString(entry.attribute))
+                        .toStdString());
+    lines.push_back(entry.sets);
+    lines.emplace_back();
+  }
+  return lines;
+}
+
 QString MaxFamilyCondensedNote(std::uint64_t sets) {
   return QCoreApplication::translate("TForm_MaxSet",
                                      "Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin")
@@ -144,4 +156,41 @@ QString LhsFamilyCondensedNote(std::uint64_t sets) {
              "Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 "
              "mnozin")
       .arg(sets);
+}
+
+QString SynthesisOutcomeText(SynthesisOutcome outcome) {
+  switch (outcome) {
+    case SynthesisOutcome::Proceed:
+    case SynthesisOutcome::Done:
+      break;
+    case SynthesisOutcome::SplitAlreadyShown:
+      return QCoreApplication::translate("TForm_Synteza_2",
+                                         "Rozlozeni schematu podle levych stran je jiz zobrazeno");
+    case SynthesisOutcome::SplitFirst:
+      return QCoreApplication::translate("TForm_Synteza_2",
+                                         "Nejprve rozlozte schema podle levych stran");
+    case SynthesisOutcome::NoEquivalentKeys:
+      return QCoreApplication::translate("TForm_Synteza_2",
+                                         " Zadna schemata nemaji ekvivalentni klice");
+    case SynthesisOutcome::MergeAlreadyShown:
+      return QCoreApplication::translate(
+          "TForm_Synteza_2", "Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno");
+    case SynthesisOutcome::NoProjection:
+      return QCoreApplication::translate("TForm_Synteza_2", "Zadna schemata nejsou projekci");
+    case SynthesisOutcome::ProjectionAlreadyShown:
+      return QCoreApplication::translate("TForm_Synteza_2", " Zobrazeni projekce je jiz zobrazeno");
+  }
+  return {};
+}
+
+QString SynthesisQuestionText(SynthesisQuestion question) {
+  switch (question) {
+    case SynthesisQuestion::None:
+      break;
+    case SynthesisQuestion::UndoProjections:
+      return QCoreApplication::translate(
+          "TForm_Synteza_2",
+          "Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem 'Projekce'.");
+  }
+  return {};
 }

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "MaxSets.h"
 #include "Schema.h"
+#include "Synthesis.h"
 
 // The reports the batch mode prints, each the text a window builds for the
 // same schema.
@@ -27,6 +29,11 @@ std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStr
 // exit status: 0, or 2 with the reason on `err` for a file that was not read.
 int RunReport(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err);
 
+// The listing of the MAX family: per attribute a heading, its sets and an
+// empty line.
+std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
+                                        int n);
+
 // The notes under a listing of the maximal sets that shows fewer sets than
 // the family stands for.
 QString MaxFamilyCondensedNote(std::uint64_t sets);
@@ -36,3 +43,9 @@ QString MaxFamilyCondensedNote(std::uint64_t sets);
 QString PrimeVerdictText(const QString& name, bool prime);
 QString BcnfVerdictText(bool bcnf);
 QString LhsFamilyCondensedNote(std::uint64_t sets);
+
+// What the synthesis window tells the student when a step ends other than
+// Proceed or Done, and the text of its question; the batch mode writes the
+// same as notes.
+QString SynthesisOutcomeText(SynthesisOutcome outcome);
+QString SynthesisQuestionText(SynthesisQuestion question);

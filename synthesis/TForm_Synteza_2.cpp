@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "Display.h"
+#include "Reports.h"
 #include "SchemaDetails.h"
 #include "UpDownControl.h"
 
@@ -83,17 +84,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 
 }  // namespace
-
-// The steps' messages and question as the program's message boxes.
-class TForm_Synteza_2::MessageDialog final : public SynthesisDialog {
- public:
-  explicit MessageDialog(MessageService& messages) : messages_(messages) {}
-  void Inform(const std::string& text) override { messages_.Inform(ToText(text)); }
-  bool AskYesNo(const std::string& text) override { return messages_.AskYesNo(ToText(text)); }
-
- private:
-  MessageService& messages_;
-};
 
 TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
                                  QWidget* parent)
@@ -462,21 +452,29 @@ void TForm_Synteza_2::UpDown1Click(int position, bool upPressed) {
 }
 
 void TForm_Synteza_2::a_LS_stejneExecute() {
-  MessageDialog dialog(messages_);
-  SplitByLeftSides(state_, dialog);
+  Tell(SplitByLeftSides(state_));
   ShowSlots();
 }
 
 void TForm_Synteza_2::a_EkvKExecute() {
-  MessageDialog dialog(messages_);
-  MergeEquivalentKeys(state_, dialog);
+  const SynthesisCheck check = CheckMerge(state_);
+  if (check.outcome != SynthesisOutcome::Proceed) {
+    Tell(check.outcome);
+  } else {
+    const bool undo = check.question == SynthesisQuestion::None ||
+                      messages_.AskYesNo(SynthesisQuestionText(check.question));
+    Tell(MergeEquivalentKeys(state_, undo ? EarlierProjections::Undo : EarlierProjections::Keep));
+  }
   ShowSlots();
 }
 
 void TForm_Synteza_2::a_projekceExecute() {
-  MessageDialog dialog(messages_);
-  AbsorbProjections(state_, dialog);
+  Tell(AbsorbProjections(state_));
   ShowSlots();
+}
+
+void TForm_Synteza_2::Tell(SynthesisOutcome outcome) {
+  if (const QString text = SynthesisOutcomeText(outcome); !text.isEmpty()) messages_.Inform(text);
 }
 
 void TForm_Synteza_2::a_printallExecute() {

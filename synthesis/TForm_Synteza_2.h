@@ -7,6 +7,7 @@
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
+#include "SchemaReport.h"
 #include "Synthesis.h"
 #include "ToolWindow.h"
 
@@ -59,8 +60,6 @@ class TForm_Synteza_2 final : public ToolWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  class MessageDialog;
-
   QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
                       void (TForm_Synteza_2::*handler)());
   QMenuBar* BuildMenu();
@@ -92,6 +91,8 @@ class TForm_Synteza_2 final : public ToolWindow {
   void EnsureCells(SlotRow& row, int count);
   void ShowRow(SlotRow& row, int firstSlot, int count);
 
+  // Tells the student why a step ended as it did; silent for Done.
+  void Tell(SynthesisOutcome outcome);
   void FormClose() override;
   // Brings every schema field, number label and group in line with the
   // slots.

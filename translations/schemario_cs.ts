@@ -233,6 +233,73 @@
     </message>
 </context>
 <context>
+    <name>SchemaReport</name>
+    <message>
+        <source>PUVODNI SCHEMA:</source>
+        <translation>PŮVODNÍ SCHÉMA:</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2</source>
+        <translation>Následující schéma vzniklo dekompozicí schématu %1 podle závislosti %2</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo pridanim chybejicich zavislosti.</source>
+        <translation>Následující schéma vzniklo přidáním chybějících závislostí.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci schemat (%1 ).</source>
+        <translation>Následující schéma vzniklo projekcí schémat (%1 ).</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo rozlozenim podle levych stran</source>
+        <translation>Následující schéma vzniklo rozložením podle levých stran</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.</source>
+        <translation>Následující schéma vzniklo sloučením schémat s ekvivalentními klíči.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci.</source>
+        <translation>Následující schéma vzniklo projekcí.</translation>
+    </message>
+    <message>
+        <source> Schema je v prvni normalni forme</source>
+        <translation> Schéma je v první normální formě</translation>
+    </message>
+    <message>
+        <source> Schema je ve druhe normalni forme</source>
+        <translation> Schéma je ve druhé normální formě</translation>
+    </message>
+    <message>
+        <source> Schema je ve treti normalni forme</source>
+        <translation> Schéma je ve třetí normální formě</translation>
+    </message>
+    <message>
+        <source> Schema je v BCNF</source>
+        <translation> Schéma je v BCNF</translation>
+    </message>
+    <message>
+        <source>SCHEMA %1:</source>
+        <translation>SCHÉMA %1:</translation>
+    </message>
+    <message>
+        <source>ATRIBUTY:</source>
+        <translation>ATRIBUTY:</translation>
+    </message>
+    <message>
+        <source>ZAVISLOSTI:</source>
+        <translation>ZÁVISLOSTI:</translation>
+    </message>
+    <message>
+        <source>KLICE:</source>
+        <translation>KLÍČE:</translation>
+    </message>
+    <message>
+        <source>NORMALNI FORMA:</source>
+        <translation>NORMÁLNÍ FORMA:</translation>
+    </message>
+</context>
+<context>
     <name>TForm_ABC_Input</name>
     <message>
         <source>Schemario - Zadavani atributu</source>
@@ -423,6 +490,50 @@
     <message>
         <source>Pohlceno projekci</source>
         <translation>Pohlceno projekcí</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval shcema</source>
+        <translation>Ještě jsi nedekomponoval schéma</translation>
+    </message>
+    <message>
+        <source>Schema uz neni mozno v tomto okne rozlozit</source>
+        <translation>Schéma už není možno v tomto okně rozložit</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval schema</source>
+        <translation>Ještě jsi nedekomponoval schéma</translation>
+    </message>
+    <message>
+        <source>Nejsou zadne nepokryte zavislosti</source>
+        <translation>Nejsou žádné nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>Zadne schema neni projekci</source>
+        <translation>Žádné schéma není projekcí</translation>
+    </message>
+    <message>
+        <source>Dalsi schemata nemohu pridat</source>
+        <translation>Další schémata nemohu přidat</translation>
+    </message>
+    <message>
+        <source>Chcete rozlozit schema podle teto zavislosti?</source>
+        <translation>Chcete rozložit schéma podle této závislosti?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním nepokrytých závislostí a projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním nepokrytých závislostí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená projekcí zmizí. Přejete si pokračovat?</translation>
     </message>
 </context>
 <context>
@@ -788,6 +899,10 @@
         <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
         <translation>Výpis je zkrácen: jen množiny bez podmnožiny v rodině, každá jednou, celkem %1 množin</translation>
     </message>
+    <message>
+        <source>Mnozina Max(%1) = </source>
+        <translation>Množina Max(%1) = </translation>
+    </message>
 </context>
 <context>
     <name>TForm_Print</name>
@@ -1055,6 +1170,34 @@
     <message>
         <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
         <translation>Nahrazeno: schéma bylo sloučené nebo pohlcené</translation>
+    </message>
+    <message>
+        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
+        <translation>Rozložení schématu podle levých stran je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Nejprve rozlozte schema podle levych stran</source>
+        <translation>Nejprve rozložte schéma podle levých stran</translation>
+    </message>
+    <message>
+        <source> Zadna schemata nemaji ekvivalentni klice</source>
+        <translation> Žádná schémata nemají ekvivalentní klíče</translation>
+    </message>
+    <message>
+        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
+        <translation>Sjednocení schémat podle ekvivalentních klíčů je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Zadna schemata nejsou projekci</source>
+        <translation>Žádná schémata nejsou projekcí</translation>
+    </message>
+    <message>
+        <source> Zobrazeni projekce je jiz zobrazeno</source>
+        <translation> Zobrazení projekce je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
+        <translation>Schémata vytvořená projekcí zmizí. Lze je získat znovu tlačítkem &apos;Projekce&apos;.</translation>
     </message>
 </context>
 <context>

@@ -233,6 +233,73 @@
     </message>
 </context>
 <context>
+    <name>SchemaReport</name>
+    <message>
+        <source>PUVODNI SCHEMA:</source>
+        <translation>ORIGINAL SCHEMA:</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2</source>
+        <translation>The following schema arose by decomposing schema %1 by dependency %2</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo pridanim chybejicich zavislosti.</source>
+        <translation>The following schema arose by adding missing dependencies.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci schemat (%1 ).</source>
+        <translation>The following schema arose as a projection of schemas (%1 ).</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo rozlozenim podle levych stran</source>
+        <translation>The following schema arose by splitting by left-hand sides</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.</source>
+        <translation>The following schema arose by merging schemas with equivalent keys.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci.</source>
+        <translation>The following schema arose as a projection.</translation>
+    </message>
+    <message>
+        <source> Schema je v prvni normalni forme</source>
+        <translation> The schema is in first normal form</translation>
+    </message>
+    <message>
+        <source> Schema je ve druhe normalni forme</source>
+        <translation> The schema is in second normal form</translation>
+    </message>
+    <message>
+        <source> Schema je ve treti normalni forme</source>
+        <translation> The schema is in third normal form</translation>
+    </message>
+    <message>
+        <source> Schema je v BCNF</source>
+        <translation> The schema is in BCNF</translation>
+    </message>
+    <message>
+        <source>SCHEMA %1:</source>
+        <translation>SCHEMA %1:</translation>
+    </message>
+    <message>
+        <source>ATRIBUTY:</source>
+        <translation>ATTRIBUTES:</translation>
+    </message>
+    <message>
+        <source>ZAVISLOSTI:</source>
+        <translation>DEPENDENCIES:</translation>
+    </message>
+    <message>
+        <source>KLICE:</source>
+        <translation>KEYS:</translation>
+    </message>
+    <message>
+        <source>NORMALNI FORMA:</source>
+        <translation>NORMAL FORM:</translation>
+    </message>
+</context>
+<context>
     <name>TForm_ABC_Input</name>
     <message>
         <source>Schemario - Zadavani atributu</source>
@@ -423,6 +490,50 @@
     <message>
         <source>Pohlceno projekci</source>
         <translation>Absorbed by a projection</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval shcema</source>
+        <translation>You have not decomposed the schema yet</translation>
+    </message>
+    <message>
+        <source>Schema uz neni mozno v tomto okne rozlozit</source>
+        <translation>The schema cannot be split any further in this window</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval schema</source>
+        <translation>You have not decomposed the schema yet</translation>
+    </message>
+    <message>
+        <source>Nejsou zadne nepokryte zavislosti</source>
+        <translation>There are no uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>Zadne schema neni projekci</source>
+        <translation>No schema is a projection</translation>
+    </message>
+    <message>
+        <source>Dalsi schemata nemohu pridat</source>
+        <translation>No more schemas can be added</translation>
+    </message>
+    <message>
+        <source>Chcete rozlozit schema podle teto zavislosti?</source>
+        <translation>Do you want to split the schema by this dependency?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding uncovered dependencies and projections will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding projections will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding uncovered dependencies will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by projection will disappear. Do you want to continue?</translation>
     </message>
 </context>
 <context>
@@ -788,6 +899,10 @@
         <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
         <translation>The listing is shortened: only sets without a subset in the family, each once, %1 sets in all</translation>
     </message>
+    <message>
+        <source>Mnozina Max(%1) = </source>
+        <translation>Set Max(%1) = </translation>
+    </message>
 </context>
 <context>
     <name>TForm_Print</name>
@@ -1055,6 +1170,34 @@
     <message>
         <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
         <translation>Replaced: the schema was merged or absorbed</translation>
+    </message>
+    <message>
+        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
+        <translation>The split of the schema by left-hand sides is already shown</translation>
+    </message>
+    <message>
+        <source>Nejprve rozlozte schema podle levych stran</source>
+        <translation>First split the schema by left-hand sides</translation>
+    </message>
+    <message>
+        <source> Zadna schemata nemaji ekvivalentni klice</source>
+        <translation> No schemas have equivalent keys</translation>
+    </message>
+    <message>
+        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
+        <translation>The merge of schemas by equivalent keys is already shown</translation>
+    </message>
+    <message>
+        <source>Zadna schemata nejsou projekci</source>
+        <translation>No schemas are projections</translation>
+    </message>
+    <message>
+        <source> Zobrazeni projekce je jiz zobrazeno</source>
+        <translation> The projection is already shown</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
+        <translation>The schemas created by projection will disappear. They can be obtained again with the &apos;Projections&apos; button.</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
 namespace {
 
 using ScriptedDialog = ScriptedDecompositionDialog;
+using Shown = std::vector<DecompositionShown>;
 
 SubSchema Record(const std::string& members, const std::string& deps) {
   SubSchema r;
@@ -46,28 +47,26 @@ TEST(SubSchema, NormalFormTakesTheWeakestClass) {
     const char* members;
     const char* deps;
     NormalFormClass expected;
-    const char* reportLine;
+    ReportedNormalForm reported;
   } cases[] = {
-      {"ABC", "", Bcnf, " Schema je v BCNF"},  // no dependency
+      {"ABC", "", Bcnf, ReportedNormalForm::Bcnf},  // no dependency
       // B -> C violates 3NF; B depends on the key A as a whole.
-      {"ABC", "A->B; B->C", Violates3NF, " Schema je ve druhe normalni forme"},
-      {"ABC", "B->C; A->B", Violates3NF,
-       " Schema je ve druhe normalni forme"},  // the order does not matter
+      {"ABC", "A->B; B->C", Violates3NF, ReportedNormalForm::Second},
+      {"ABC", "B->C; A->B", Violates3NF, ReportedNormalForm::Second},  // the order does not matter
       // B depends on A, a part of the key A C: not even 2NF.
-      {"ABC", "A->B", Violates3NF, " Schema je v prvni normalni forme"},
+      {"ABC", "A->B", Violates3NF, ReportedNormalForm::First},
       // A constant depends on the empty part of any key.
-      {"AB", "->B", Violates3NF, " Schema je v prvni normalni forme"},
-      {"ABC", "AB->C; C->B", ThirdOnly,
-       " Schema je ve treti normalni forme"},           // C -> B violates only BCNF
-      {"AB", "A->B; B->A", Bcnf, " Schema je v BCNF"},  // both sides are keys
-      {"ABC", "AB->C; C->B; A->A", ThirdOnly, " Schema je ve treti normalni forme"},
+      {"AB", "->B", Violates3NF, ReportedNormalForm::First},
+      {"ABC", "AB->C; C->B", ThirdOnly, ReportedNormalForm::Third},  // C -> B violates only BCNF
+      {"AB", "A->B; B->A", Bcnf, ReportedNormalForm::Bcnf},          // both sides are keys
+      {"ABC", "AB->C; C->B; A->A", ThirdOnly, ReportedNormalForm::Third},
   };
   for (const Case& c : cases) {
     SubSchema r = Record(c.members, c.deps);
     r.keys = FindSchemaKeys(r);
     ComputeNormalForm(r);
     EXPECT_EQ(r.normalForm, c.expected) << c.deps;
-    EXPECT_EQ(NormalFormReportLine(r), c.reportLine) << c.deps;
+    EXPECT_EQ(ReportedNormalFormOf(r), c.reported) << c.deps;
   }
 }
 
@@ -223,7 +222,7 @@ int Position(const DecompositionState& state, int slot, const std::string& dep) 
 }
 
 bool Split(DecompositionState& state, int slot, const std::string& dep, ScriptedDialog& dialog) {
-  return DecomposeSchema(state, Position(state, slot, dep), slot, dialog);
+  return dialog.Split(state, Position(state, slot, dep), slot);
 }
 
 // Everything the window and the reports can show of the state.
@@ -291,7 +290,7 @@ TEST(LoadDecomposition, ASchemaWithoutDependenciesHasNoNormalForm) {
   EXPECT_EQ(SchemaFieldText(state, 0), "A; B; C; ");
 }
 
-TEST(DecomposeSchema, SplitsByTheChosenDependency) {
+TEST(Split, SplitsByTheChosenDependency) {
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
@@ -305,7 +304,7 @@ TEST(DecomposeSchema, SplitsByTheChosenDependency) {
   EXPECT_EQ(SchemaFieldText(state, 1), "B; C; ");
 }
 
-TEST(DecomposeSchema, SplitLabelRunsOnTheLeftChildsFurtherRightHandNames) {
+TEST(Split, SplitLabelRunsOnTheLeftChildsFurtherRightHandNames) {
   DecompositionState state = Loaded("ABCD", "A->B; B->C; B->D");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
@@ -319,7 +318,7 @@ TEST(DecomposeSchema, SplitLabelRunsOnTheLeftChildsFurtherRightHandNames) {
   EXPECT_EQ(DepsText(back.schemas[1].dependencies), "B->C; C->B");
 }
 
-TEST(DecomposeSchema, TheRightChildIsCompletedUnderTheRoot) {
+TEST(Split, TheRightChildIsCompletedUnderTheRoot) {
   DecompositionState state = Loaded("ABCD", "A->B; B->C; AC->D");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
@@ -329,7 +328,7 @@ TEST(DecomposeSchema, TheRightChildIsCompletedUnderTheRoot) {
 // A trivial record must not make a key of a child (D -> A violates BCNF in
 // slot 2), and a constant must reach the child that holds it; where every
 // attribute is constant, the empty set is the key.
-TEST(DecomposeSchema, TrivialRecordsAndConstantsGiveTheChildrenTheirRightKeys) {
+TEST(Split, TrivialRecordsAndConstantsGiveTheChildrenTheirRightKeys) {
   {
     DecompositionState state = Loaded("ABCD", "AC->D; D->A; C->B; AB->C; CA->C");
     ScriptedDialog dialog;
@@ -345,7 +344,7 @@ TEST(DecomposeSchema, TrivialRecordsAndConstantsGiveTheChildrenTheirRightKeys) {
   }
 }
 
-TEST(DecomposeSchema, ChildrenAlsoGetTheRootsKeysThatLieInsideThem) {
+TEST(Split, ChildrenAlsoGetTheRootsKeysThatLieInsideThem) {
   // A key list handed over with a further superkey, which the child's own
   // search would not find.
   const AttributeTable names = Names("ABC");
@@ -358,7 +357,7 @@ TEST(DecomposeSchema, ChildrenAlsoGetTheRootsKeysThatLieInsideThem) {
   EXPECT_EQ(KeyLetters(state.schemas[1].keys), (std::vector<std::string>{"B"}));
 }
 
-TEST(DecomposeSchema, TheSameDependencyAgainChangesNothing) {
+TEST(Split, TheSameDependencyAgainChangesNothing) {
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
@@ -377,7 +376,7 @@ DecompositionState ThreeLevels(ScriptedDialog& dialog) {
   return state;
 }
 
-TEST(DecomposeSchema, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
+TEST(Split, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
   ScriptedDialog dialog;
   DecompositionState state = ThreeLevels(dialog);
   ExpectSlots(state, {{11, "CD", "C->D", {"C"}, 4, "5"}, {12, "BC", "B->C", {"B"}, 4, "6"}});
@@ -386,8 +385,7 @@ TEST(DecomposeSchema, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
   const std::string before = Snapshot(state);
   dialog.answers = {false};
   EXPECT_FALSE(Split(state, 0, "B->C", dialog));
-  EXPECT_EQ(dialog.shown,
-            (std::vector<std::string>{"Chcete rozlozit schema podle teto zavislosti?"}));
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionQuestion::SplitAgain}));
   EXPECT_EQ(Snapshot(state), before);
 
   dialog.answers = {true};
@@ -407,26 +405,25 @@ TEST(DecomposeSchema, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
   EXPECT_EQ(state.splitLabel[0], "B -> CDEF");
 }
 
-TEST(DecomposeSchema, OnlyTheUpperThreeLevelsCanBeSplit) {
+TEST(Split, OnlyTheUpperThreeLevelsCanBeSplit) {
   ScriptedDialog dialog;
   DecompositionState state = ThreeLevels(dialog);
   const std::string before = Snapshot(state);
   for (int slot : {7, 11, 14, 15, 21, 22, 27}) {
     dialog.shown.clear();
-    EXPECT_FALSE(DecomposeSchema(state, 0, slot, dialog));
-    EXPECT_EQ(dialog.shown,
-              (std::vector<std::string>{"Schema uz neni mozno v tomto okne rozlozit"}));
+    EXPECT_FALSE(dialog.Split(state, 0, slot));
+    EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::TooDeep}));
   }
   EXPECT_EQ(Snapshot(state), before);
 }
 
-TEST(DecomposeSchema, AnEmptiedSlotOrAMissingDependencyIsNotSplit) {
+TEST(Split, AnEmptiedSlotOrAMissingDependencyIsNotSplit) {
   ScriptedDialog dialog;
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   const std::string before = Snapshot(state);
-  EXPECT_FALSE(DecomposeSchema(state, 0, 1, dialog));
-  EXPECT_FALSE(DecomposeSchema(state, 2, 0, dialog));
-  EXPECT_FALSE(DecomposeSchema(state, -1, 0, dialog));
+  EXPECT_FALSE(dialog.Split(state, 0, 1));
+  EXPECT_FALSE(dialog.Split(state, 2, 0));
+  EXPECT_FALSE(dialog.Split(state, -1, 0));
   EXPECT_TRUE(dialog.shown.empty());
   EXPECT_EQ(Snapshot(state), before);
 }
@@ -444,7 +441,7 @@ TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
   DecompositionState state = LosingCD(dialog);
   ExpectSlots(state,
               {{1, "ABD", "AB->D; B->A", {"B"}, 4, "1"}, {2, "ABC", "C->A; B->A", {"BC"}, 2, "2"}});
-  AddUncoveredSchemas(state, dialog);
+  dialog.AddUncovered(state);
   EXPECT_TRUE(dialog.shown.empty());
   // C -> A keeps its right-hand side, but C reaches D only through the root;
   // the schema added for it covers C -> D as well.
@@ -454,7 +451,7 @@ TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
 
   // Once found, the search does not run again until the next split.
   const std::string before = Snapshot(state);
-  AddUncoveredSchemas(state, dialog);
+  dialog.AddUncovered(state);
   EXPECT_TRUE(dialog.shown.empty());
   EXPECT_EQ(Snapshot(state), before);
 }
@@ -463,10 +460,10 @@ TEST(Uncovered, NothingLostIsReportedEachTime) {
   ScriptedDialog dialog;
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
-  AddUncoveredSchemas(state, dialog);
-  AddUncoveredSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Nejsou zadne nepokryte zavislosti",
-                                                    "Nejsou zadne nepokryte zavislosti"}));
+  dialog.AddUncovered(state);
+  dialog.AddUncovered(state);
+  EXPECT_EQ(dialog.shown,
+            (Shown{DecompositionOutcome::NoUncovered, DecompositionOutcome::NoUncovered}));
   EXPECT_EQ(state.uncoveredPossible, false);
   EXPECT_EQ(state.schemas[15].state, SlotState::Empty);
 }
@@ -478,8 +475,8 @@ TEST(Uncovered, PresentSchemasCountWhateverOrderTheTreeWasSplitIn) {
   ASSERT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BC, 6 = AB
   ASSERT_TRUE(Split(state, 1, "E->F", dialog));  // 3 = EF, 4 = CDE
   EXPECT_EQ(state.currentSlot, 4);
-  AddUncoveredSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Nejsou zadne nepokryte zavislosti"}));
+  dialog.AddUncovered(state);
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::NoUncovered}));
 }
 
 TEST(Uncovered, AtMostSevenSchemasAreAdded) {
@@ -493,8 +490,8 @@ TEST(Uncovered, AtMostSevenSchemasAreAdded) {
     state.schemas[slot].keys = {{Set("Q"), 0}};
   }
   ScriptedDialog dialog;
-  AddUncoveredSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Dalsi schemata nemohu pridat"}));
+  dialog.AddUncovered(state);
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::TooManySchemas}));
   ExpectSlots(state, {{15, "AB", "A->B", {"A"}, 4, "1"}, {21, "MN", "M->N", {"M"}, 4, "7"}});
   EXPECT_EQ(state.schemaCounter, 7);
 }
@@ -503,10 +500,10 @@ TEST(ExtraSchemas, BothOperationsNeedADecompositionFirst) {
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   const std::string before = Snapshot(state);
   ScriptedDialog dialog;
-  AddUncoveredSchemas(state, dialog);
-  AddProjectionSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Jeste jsi nedekomponoval schema",
-                                                    "Jeste jsi nedekomponoval shcema"}));
+  dialog.AddUncovered(state);
+  dialog.AddProjections(state);
+  EXPECT_EQ(dialog.shown,
+            (Shown{DecompositionOutcome::NotDecomposed, DecompositionOutcome::NotDecomposed}));
   EXPECT_EQ(Snapshot(state), before);
 }
 
@@ -514,10 +511,10 @@ TEST(Projection, NothingContainedIsReportedEachTime) {
   ScriptedDialog dialog;
   DecompositionState state = Loaded("ABC", "A->B; B->C");
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
-  AddProjectionSchemas(state, dialog);
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
+  dialog.AddProjections(state);
   EXPECT_EQ(dialog.shown,
-            (std::vector<std::string>{"Zadne schema neni projekci", "Zadne schema neni projekci"}));
+            (Shown{DecompositionOutcome::NoProjection, DecompositionOutcome::NoProjection}));
   EXPECT_EQ(state.projectionPossible, false);
 }
 
@@ -527,7 +524,7 @@ DecompositionState WithAddedSchemas(ScriptedDialog& dialog) {
   DecompositionState state = Loaded("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
   EXPECT_TRUE(Split(state, 0, "E->D", dialog));
   EXPECT_TRUE(Split(state, 2, "F->A", dialog));
-  AddUncoveredSchemas(state, dialog);
+  dialog.AddUncovered(state);
   return state;
 }
 
@@ -537,7 +534,7 @@ TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
   ExpectSlots(state, {{5, "AF", "F->A", {"F"}, 4, "3"},
                       {15, "BF", "F->B", {"F"}, 4, "5"},
                       {16, "ABF", "AB->F; F->B; F->A", {"AB", "F"}, 4, "6"}});
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   EXPECT_TRUE(dialog.shown.empty());
   // The container's records first (behind the head, newest first); from the
   // first contained schema only what the container does not imply, from the
@@ -549,7 +546,7 @@ TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
   EXPECT_EQ(state.schemaCounter, 6);
 
   const std::string before = Snapshot(state);
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   EXPECT_TRUE(dialog.shown.empty());
   EXPECT_EQ(Snapshot(state), before);
 }
@@ -574,12 +571,12 @@ DecompositionState HandBuiltLeaves(const std::vector<std::string>& members,
 TEST(Projection, NumberTextJoinsTheNumbersWithPlus) {
   DecompositionState state = HandBuiltLeaves({"AB", "C", "CD", "B"}, {"1", "3", "5", "6"});
   ScriptedDialog dialog;
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   // Slot 3 (number 5) takes slot 2 (number 3); slot 1 takes slot 4.
   EXPECT_EQ(state.numberText[22], "Schema 1+6");
   EXPECT_EQ(state.numberText[23], "Schema 5+3");
   state = HandBuiltLeaves({"C", "AB", "CD"}, {"5", "4", "3"});
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   EXPECT_EQ(state.numberText[22], "Schema 3+5");
   EXPECT_TRUE(dialog.shown.empty());
 }
@@ -589,8 +586,8 @@ TEST(Projection, AtMostSixProjectionSchemas) {
       HandBuiltLeaves({"AB", "A", "CD", "C", "EF", "E", "GH", "G", "IJ", "I", "KL", "K", "MN", "M"},
                       {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14"});
   ScriptedDialog dialog;
-  AddProjectionSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown, (std::vector<std::string>{"Dalsi schemata nemohu pridat"}));
+  dialog.AddProjections(state);
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::TooManySchemas}));
   EXPECT_EQ(state.numberText[27], "Schema 11+12");
   // The seventh container and its contained schema stay results.
   EXPECT_EQ(state.schemas[13].state, SlotState::Current);
@@ -612,48 +609,43 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
 
   const std::string before = Snapshot(state);
   dialog.answers = {false};
-  AddUncoveredSchemas(state, dialog);
-  EXPECT_EQ(
-      dialog.shown,
-      (std::vector<std::string>{"Schemata vytvorena projekci zmizi. Prejete si pokracovat?"}));
+  dialog.AddUncovered(state);
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionQuestion::UncoveredDiscardsProjections}));
   EXPECT_EQ(Snapshot(state), before);
 
   dialog.shown.clear();
   dialog.answers = {true};
-  AddUncoveredSchemas(state, dialog);
-  EXPECT_EQ(dialog.shown,
-            (std::vector<std::string>{"Schemata vytvorena projekci zmizi. Prejete si pokracovat?",
-                                      "Nejsou zadne nepokryte zavislosti"}));
+  dialog.AddUncovered(state);
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionQuestion::UncoveredDiscardsProjections,
+                                 DecompositionOutcome::NoUncovered}));
   EXPECT_EQ(state.schemas[5].state, SlotState::Current);
   EXPECT_EQ(state.schemas[22].state, SlotState::Empty);
   EXPECT_EQ(state.projectionDone, false);
   EXPECT_EQ(state.projectionPossible, true);
 }
 
-TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
+TEST(Split, AsksBeforeDiscardingAddedAndProjectionSchemas) {
   struct Case {
     const char* name;
     void (*prepare)(DecompositionState&, ScriptedDialog&);
-    const char* question;  // null: none applies
+    DecompositionQuestion question;
   } cases[] = {
-      {"added schemas", [](DecompositionState& s, ScriptedDialog& d) { AddUncoveredSchemas(s, d); },
-       "Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
-       "pokracovat?"},
+      {"added schemas", [](DecompositionState& s, ScriptedDialog& d) { d.AddUncovered(s); },
+       DecompositionQuestion::SplitDiscardsAddedAndProjections},
       {"added and projection schemas",
        [](DecompositionState& s, ScriptedDialog& d) {
-         AddUncoveredSchemas(s, d);
-         AddProjectionSchemas(s, d);
+         d.AddUncovered(s);
+         d.AddProjections(s);
        },
-       "Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si "
-       "pokracovat?"},
+       DecompositionQuestion::SplitDiscardsAddedAndProjections},
       {"added schemas, projection found nothing",
        [](DecompositionState& s, ScriptedDialog& d) {
-         AddUncoveredSchemas(s, d);
+         d.AddUncovered(s);
          s.schemas[16] = SubSchema{};  // so that nothing lies inside another
          s.numberText[16].clear();
-         AddProjectionSchemas(s, d);
+         d.AddProjections(s);
        },
-       "Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?"},
+       DecompositionQuestion::SplitDiscardsAdded},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -664,7 +656,7 @@ TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
     const std::string before = Snapshot(state);
     dialog.answers = {false};
     EXPECT_FALSE(Split(state, 1, "D->B", dialog));
-    EXPECT_EQ(dialog.shown, (std::vector<std::string>{c.question}));
+    EXPECT_EQ(dialog.shown, (Shown{c.question}));
     EXPECT_EQ(Snapshot(state), before);
 
     dialog.answers = {true};
@@ -678,97 +670,21 @@ TEST(DecomposeSchema, AsksBeforeDiscardingAddedAndProjectionSchemas) {
   }
 }
 
-TEST(DecomposeSchema, AProjectionAloneAsksAboutProjections) {
+TEST(Split, AProjectionAloneAsksAboutProjections) {
   ScriptedDialog dialog;
   DecompositionState state = LosingCD(dialog);
-  AddUncoveredSchemas(state, dialog);
+  dialog.AddUncovered(state);
   ASSERT_EQ(state.schemas[15].state, SlotState::Current);
   // Without the added schema the uncovered search would have found nothing.
   state.schemas[15] = SubSchema{};
   state.uncoveredPossible = false;
   state.schemas[1].member = Set("ABCD");
-  AddProjectionSchemas(state, dialog);
+  dialog.AddProjections(state);
   ASSERT_EQ(state.schemas[22].state, SlotState::Current);
   dialog.shown.clear();
   dialog.answers = {true};
   EXPECT_TRUE(Split(state, 2, "C->A", dialog));
-  EXPECT_EQ(dialog.shown,
-            (std::vector<std::string>{
-                "Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?"}));
-}
-
-std::vector<std::string> Block(const std::string& number, const std::string& attributes,
-                               const std::vector<std::string>& deps,
-                               const std::vector<std::string>& keys, const char* normalForm) {
-  std::vector<std::string> lines = {
-      " ", "SCHEMA " + number + ":", " ", "ATRIBUTY:", " ", attributes, " ", "ZAVISLOSTI:", " "};
-  lines.insert(lines.end(), deps.begin(), deps.end());
-  lines.insert(lines.end(), {" ", "KLICE:", " "});
-  lines.insert(lines.end(), keys.begin(), keys.end());
-  lines.insert(lines.end(), {" ", "NORMALNI FORMA:", " "});
-  if (normalForm != nullptr) lines.push_back(normalForm);
-  const std::string rule(42, '-');
-  lines.insert(lines.end(), {" ", rule, rule});
-  return lines;
-}
-
-std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
-  std::vector<std::string> all;
-  for (const std::vector<std::string>& p : parts)
-    all.insert(all.end(), p.begin(), p.end());
-  return all;
-}
-
-TEST(Report, BeforeAndAfterTheFirstSplit) {
-  DecompositionState state = Loaded("ABC", "A->B; B->C");
-  const std::vector<std::string> root =
-      Block("0", "A ;B ;C ;", {"A -> B", "B -> C"}, {"A "}, " Schema je ve druhe normalni forme");
-  EXPECT_EQ(ResultSchemasReport(state), root);
-  EXPECT_EQ(DecompositionCourseReport(state), Joined({{"PUVODNI SCHEMA:"}, root}));
-
-  ScriptedDialog dialog;
-  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
-  const std::vector<std::string> left =
-      Block("1", "B ;C ;", {"B -> C"}, {"B "}, " Schema je v BCNF");
-  const std::vector<std::string> right =
-      Block("2", "A ;B ;", {"A -> B"}, {"A "}, " Schema je v BCNF");
-  EXPECT_EQ(ResultSchemasReport(state), Joined({left, right}));
-  const std::string origin =
-      "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti B -> C";
-  EXPECT_EQ(DecompositionCourseReport(state),
-            Joined({{"PUVODNI SCHEMA:"}, root, {origin}, left, {origin}, right}));
-}
-
-TEST(Report, OriginLinesOfDeeperAddedAndProjectionSchemas) {
-  ScriptedDialog dialog;
-  DecompositionState state = WithAddedSchemas(dialog);
-  AddProjectionSchemas(state, dialog);
-  std::vector<std::string> origins;
-  for (const std::string& line : DecompositionCourseReport(state)) {
-    if (line.rfind("PUVODNI", 0) == 0 || line.rfind("Nasledujici", 0) == 0) origins.push_back(line);
-  }
-  EXPECT_EQ(origins,
-            (std::vector<std::string>{
-                "PUVODNI SCHEMA:",
-                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> DB",
-                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> DB",
-                "Nasledujici schema vzniklo dekompozici schematu 2 podle zavislosti F -> A",
-                "Nasledujici schema vzniklo dekompozici schematu 2 podle zavislosti F -> A",
-                "Nasledujici schema vzniklo pridanim chybejicich zavislosti.",
-                "Nasledujici schema vzniklo pridanim chybejicich zavislosti.",
-                "Nasledujici schema vzniklo projekci schemat (Schema 6+3+5 ).",
-            }));
-  const std::vector<std::string> results = ResultSchemasReport(state);
-  std::vector<std::string> headings;
-  for (const std::string& line : results) {
-    if (line.rfind("SCHEMA ", 0) == 0) headings.push_back(line);
-  }
-  EXPECT_EQ(headings, (std::vector<std::string>{"SCHEMA 1:", "SCHEMA 4:", "SCHEMA Schema 6+3+5:"}));
-}
-
-TEST(Report, ASchemaWithoutDependencies) {
-  const DecompositionState state = Loaded("AB", "");
-  EXPECT_EQ(ResultSchemasReport(state), Block("0", "A ;B ;", {}, {"A B "}, nullptr));
+  EXPECT_EQ(dialog.shown, (Shown{DecompositionQuestion::SplitDiscardsProjections}));
 }
 
 }  // namespace

@@ -57,9 +57,9 @@ TEST(MaxSets, OneDependencyInFull) {
   EXPECT_EQ(LhsFamilyLine(b.lhsFamily, names, 3), "{  B ; A }");
   EXPECT_EQ(TransversalsLine(b.transversals, names, 3), "{  A B }");
   EXPECT_EQ(MaxOfALine(b.maxOfA, names, 3), "{ C}");
-  EXPECT_EQ(MaxFamilyLines(max, names, 3),
-            (std::vector<std::string>{"Mnozina Max(A) = ", "   { B C }", "", "Mnozina Max(B) = ",
-                                      "   { C }", "", "Mnozina Max(C) = ", "   { A B }", ""}));
+  EXPECT_EQ(
+      MaxFamilyEntries(max, names, 3),
+      (std::vector<MaxFamilyEntry>{{"A", "   { B C }"}, {"B", "   { C }"}, {"C", "   { A B }"}}));
 }
 
 TEST(MaxSets, ListingsSeparateSeveralSets) {
@@ -71,10 +71,9 @@ TEST(MaxSets, ListingsSeparateSeveralSets) {
   MaxSetFamily max;
   max[0] = {SetNode{Set("BC")}, SetNode{Set("D")}};
   max[1] = {SetNode{}};
-  const std::vector<std::string> lines = MaxFamilyLines(max, names, 4);
-  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 6),
-            (std::vector<std::string>{"Mnozina Max(A) = ", "   { B C,  D }", "",
-                                      "Mnozina Max(B) = ", "   { }", ""}));
+  const std::vector<MaxFamilyEntry> entries = MaxFamilyEntries(max, names, 4);
+  EXPECT_EQ(std::vector<MaxFamilyEntry>(entries.begin(), entries.begin() + 2),
+            (std::vector<MaxFamilyEntry>{{"A", "   { B C,  D }"}, {"B", "   { }"}}));
 }
 
 TEST(MaxSets, TransversalsAreMinimalInOrderOfFirstAppearance) {
@@ -143,7 +142,7 @@ TEST(MaxSets, EqualSetsOfOneStepAreAllKept) {
   EXPECT_EQ(Sets(max[0]), (std::vector<std::string>{"BC"}));
   EXPECT_EQ(Sets(max[3]), (std::vector<std::string>{"BC"}));
   EXPECT_EQ(Sets(max[2]), (std::vector<std::string>{"B", "B"}));
-  EXPECT_EQ(MaxFamilyLines(max, Names("ABCD"), 4)[7], "   { B,  B }");
+  EXPECT_EQ(MaxFamilyEntries(max, Names("ABCD"), 4)[2].sets, "   { B,  B }");
 }
 
 TEST(MaxSets, LargeFamilyFollowsTheStepwiseOrder) {
@@ -179,7 +178,7 @@ TEST(MaxSets, PastTheLimitEachSetStandsOnceWithItsCount) {
   const MaxSetFamily condensed = ComputeMaxSets(deps, 4, 4);
   EXPECT_TRUE(IsCondensed(condensed));
   EXPECT_EQ(Sets(condensed[0]), (std::vector<std::string>{"BC"}));
-  EXPECT_EQ(MaxFamilyLines(condensed, names, 4)[7], "   { B (2x) }");
+  EXPECT_EQ(MaxFamilyEntries(condensed, names, 4)[2].sets, "   { B (2x) }");
   EXPECT_EQ(SetsStoodFor(condensed), SetsStoodFor(full));
   EXPECT_EQ(SetsStoodFor(full), 5u);
 

@@ -20,11 +20,11 @@ namespace {
 
 using ScriptedDialog = ScriptedSynthesisDialog;
 
-const std::string kSplitFirst = "Nejprve rozlozte schema podle levych stran";
-const std::string kNoEquivalentKeys = " Zadna schemata nemaji ekvivalentni klice";
-const std::string kNoProjection = "Zadna schemata nejsou projekci";
-const std::string kQuestion =
-    "Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem 'Projekce'.";
+using Told = std::vector<SynthesisShown>;
+const SynthesisShown kSplitFirst = SynthesisOutcome::SplitFirst;
+const SynthesisShown kNoEquivalentKeys = SynthesisOutcome::NoEquivalentKeys;
+const SynthesisShown kNoProjection = SynthesisOutcome::NoProjection;
+const SynthesisShown kQuestion = SynthesisQuestion::UndoProjections;
 
 // The window opened on the given cover, with the keys the main window finds
 // for it.
@@ -99,7 +99,7 @@ TEST(MinimalCover, ThirdPassRemovesWhatShorteningMadeRedundant) {
   const AttributeTable names = Names("ABC");
   LoadSynthesis(state, names, cover, ComputeKeys(Deps("AC->B; B->C; A->C"), names));
   ScriptedDialog dialog;
-  SplitByLeftSides(state, dialog);
+  dialog.Split(state);
   EXPECT_EQ(Slots(state), (Lines{"1: AB {A->B} A 4/1", "2: BC {B->C} B 4/1"}));
 }
 
@@ -167,7 +167,7 @@ TEST(Synthesis, SplitByLeftSides) {
   for (const Case& c : cases) {
     SynthesisState state = Loaded(c.names, c.cover);
     ScriptedDialog dialog;
-    SplitByLeftSides(state, dialog);
+    dialog.Split(state);
     EXPECT_EQ(Slots(state), c.slots) << c.cover;
     EXPECT_EQ(state.schemas[0].state, SlotState::Replaced) << c.cover;
     EXPECT_EQ(state.schemaCount, static_cast<int>(c.slots.size())) << c.cover;
@@ -179,40 +179,39 @@ TEST(Synthesis, SplitOfABcnfSchemaCreatesNothing) {
   SynthesisState state = Loaded("ABC", "A->B; A->C");
   ASSERT_EQ(state.schemas[0].normalForm, NormalFormClass::Bcnf);
   ScriptedDialog dialog;
-  SplitByLeftSides(state, dialog);
+  dialog.Split(state);
   EXPECT_TRUE(Slots(state).empty());
   EXPECT_EQ(state.schemas[0].state, SlotState::Current);
   EXPECT_EQ(state.leftSidesShown, true);
 
   // The later steps find nothing to merge or absorb.
-  MergeEquivalentKeys(state, dialog);
-  AbsorbProjections(state, dialog);
-  EXPECT_EQ(dialog.messages, (Lines{kNoEquivalentKeys, kNoProjection}));
+  dialog.Merge(state);
+  dialog.Absorb(state);
+  EXPECT_EQ(dialog.messages, (Told{kNoEquivalentKeys, kNoProjection}));
 }
 
 TEST(Synthesis, StepsOutOfOrderOrRepeatedOnlyTellTheStudent) {
   SynthesisState state = Loaded("ABCD", "A->B; B->A; A->C; C->D");
   ScriptedDialog dialog;
-  MergeEquivalentKeys(state, dialog);
-  AbsorbProjections(state, dialog);
-  EXPECT_EQ(dialog.messages, (Lines{kSplitFirst, kSplitFirst}));
+  dialog.Merge(state);
+  dialog.Absorb(state);
+  EXPECT_EQ(dialog.messages, (Told{kSplitFirst, kSplitFirst}));
   EXPECT_TRUE(Slots(state).empty());
   EXPECT_EQ(state.equivalentKeysShown, false);
   EXPECT_EQ(state.projectionsShown, false);
 
-  SplitByLeftSides(state, dialog);
+  dialog.Split(state);
   const Lines afterSplit = Slots(state);
-  MergeEquivalentKeys(state, dialog);
+  dialog.Merge(state);
   const Lines afterMerge = Slots(state);
   dialog.messages.clear();
-  SplitByLeftSides(state, dialog);
-  MergeEquivalentKeys(state, dialog);
-  AbsorbProjections(state, dialog);
-  AbsorbProjections(state, dialog);
+  dialog.Split(state);
+  dialog.Merge(state);
+  dialog.Absorb(state);
+  dialog.Absorb(state);
   EXPECT_EQ(dialog.messages,
-            (Lines{"Rozlozeni schematu podle levych stran je jiz zobrazeno",
-                   "Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno", kNoProjection,
-                   kNoProjection}));
+            (Told{SynthesisOutcome::SplitAlreadyShown, SynthesisOutcome::MergeAlreadyShown,
+                  kNoProjection, kNoProjection}));
   EXPECT_NE(afterSplit, afterMerge);
   EXPECT_EQ(Slots(state), afterMerge);
 }
@@ -221,8 +220,8 @@ TEST(Synthesis, MergeOfSchemasWithEquivalentKeys) {
   // The main window hands over A -> B, C -> D, A -> C, B -> A.
   SynthesisState state = FromMainWindow("ABCD", "A->B; B->A; A->C; C->D");
   ScriptedDialog dialog;
-  SplitByLeftSides(state, dialog);
-  MergeEquivalentKeys(state, dialog);
+  dialog.Split(state);
+  dialog.Merge(state);
   EXPECT_TRUE(dialog.messages.empty());
   EXPECT_EQ(Slots(state), (Lines{"1: ABC {A->B; A->C} A,B 4/2", "2: CD {C->D} C 4/1",
                                  "3: AB {B->A} B,A 4/2", "4: ABC {A->B; A->C; B->A} A,B 4/1"}));
@@ -236,8 +235,8 @@ TEST(Synthesis, MergeOfSchemasWithEquivalentKeys) {
 TEST(Synthesis, ThreeEquivalentKeysGiveTwoUnions) {
   SynthesisState state = Loaded("ABCDE", "A->B; B->C; C->A; A->D; D->E");
   ScriptedDialog dialog;
-  SplitByLeftSides(state, dialog);
-  MergeEquivalentKeys(state, dialog);
+  dialog.Split(state);
+  dialog.Merge(state);
   EXPECT_TRUE(dialog.messages.empty());
   // Slot 1 pairs with 2 and again with 3; 2 and 3 are not paired, since 2
   // is replaced before its turn.
@@ -261,17 +260,17 @@ TEST(Synthesis, UnionBelowThirdNormalFormIsDropped) {
   // but their union holds D -> A with A not prime.
   SynthesisState state = Loaded("ABCD", "AC->D; DB->C; BC->A; D->A");
   ScriptedDialog dialog;
-  SplitByLeftSides(state, dialog);
+  dialog.Split(state);
   ASSERT_EQ(Letters(state.schemas[2].keys.front().member), "BD");
   ASSERT_EQ(Letters(state.schemas[3].keys.front().member), "BC");
   const Lines afterSplit = Slots(state);
-  MergeEquivalentKeys(state, dialog);
+  dialog.Merge(state);
   EXPECT_EQ(Slots(state), afterSplit);
   EXPECT_EQ(state.equivalentKeysPossible, false);
   EXPECT_EQ(state.lastMergedSlot, -1);
   // A second press says the same at once.
-  MergeEquivalentKeys(state, dialog);
-  EXPECT_EQ(dialog.messages, (Lines{kNoEquivalentKeys, kNoEquivalentKeys}));
+  dialog.Merge(state);
+  EXPECT_EQ(dialog.messages, (Told{kNoEquivalentKeys, kNoEquivalentKeys}));
 }
 
 TEST(Synthesis, ProjectionAbsorbsContainedSchemas) {
@@ -302,9 +301,9 @@ TEST(Synthesis, ProjectionAbsorbsContainedSchemas) {
   for (const Case& c : cases) {
     SynthesisState state = Loaded(c.names, c.cover);
     ScriptedDialog dialog;
-    SplitByLeftSides(state, dialog);
+    dialog.Split(state);
     const int count = state.schemaCount;
-    AbsorbProjections(state, dialog);
+    dialog.Absorb(state);
     Lines projections, labels;
     for (int s = state.firstProjectionSlot; s < SlotCount(state); ++s) {
       if (state.schemas[s].state == SlotState::Empty) continue;
@@ -323,12 +322,12 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
   {
     SynthesisState state = Loaded("ABCD", "A->B; A->C; B->A; C->D");
     ScriptedDialog dialog;
-    SplitByLeftSides(state, dialog);
-    AbsorbProjections(state, dialog);
+    dialog.Split(state);
+    dialog.Absorb(state);
     ASSERT_EQ(ProjectionCount(state), 1);
     dialog.answers = {true};
-    MergeEquivalentKeys(state, dialog);
-    EXPECT_EQ(dialog.messages, (Lines{kQuestion}));
+    dialog.Merge(state);
+    EXPECT_EQ(dialog.messages, (Told{kQuestion}));
     EXPECT_EQ(ProjectionCount(state), 0);
     EXPECT_EQ(SlotCount(state), 5);
     EXPECT_EQ(state.projectionsShown, false);
@@ -336,19 +335,19 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
     EXPECT_EQ(state.schemas[3].state, SlotState::Current);
     // The projection may run again.
     dialog.messages.clear();
-    AbsorbProjections(state, dialog);
-    EXPECT_EQ(dialog.messages, (Lines{kNoProjection}));
+    dialog.Absorb(state);
+    EXPECT_EQ(dialog.messages, (Told{kNoProjection}));
   }
   // No: the projection stays, and the merge still runs, also over the
   // absorbed slot 3 as the second schema of a pair.
   {
     SynthesisState state = Loaded("ABCD", "D->A; BD->C; BA->D");
     ScriptedDialog dialog;
-    SplitByLeftSides(state, dialog);
-    AbsorbProjections(state, dialog);
+    dialog.Split(state);
+    dialog.Absorb(state);
     dialog.answers = {false};
-    MergeEquivalentKeys(state, dialog);
-    EXPECT_EQ(dialog.messages, (Lines{kQuestion}));
+    dialog.Merge(state);
+    EXPECT_EQ(dialog.messages, (Told{kQuestion}));
     EXPECT_EQ(dialog.unanswered, 0);
     // The union goes in front of the projection schema.
     ASSERT_EQ(SlotCount(state), 6);
@@ -361,11 +360,11 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
   {
     SynthesisState state = Loaded("ABC", "A->B; B->C");
     ScriptedDialog dialog;
-    SplitByLeftSides(state, dialog);
-    AbsorbProjections(state, dialog);
-    ASSERT_EQ(dialog.messages, (Lines{kNoProjection}));
-    MergeEquivalentKeys(state, dialog);
-    EXPECT_EQ(dialog.messages, (Lines{kNoProjection, kNoEquivalentKeys}));
+    dialog.Split(state);
+    dialog.Absorb(state);
+    ASSERT_EQ(dialog.messages, (Told{kNoProjection}));
+    dialog.Merge(state);
+    EXPECT_EQ(dialog.messages, (Told{kNoProjection, kNoEquivalentKeys}));
     EXPECT_EQ(state.projectionPossible, true);
     EXPECT_EQ(state.projectionsShown, false);
   }
@@ -379,7 +378,7 @@ TEST(Synthesis, RowsGrowWithTheCover) {
                                   "A->N; B->N; C->N; D->N; E->N; F->N; G->N; H->N; I->N; J->N; "
                                   "K->N; L->N; M->N");
     ScriptedDialog dialog;
-    SplitByLeftSides(state, dialog);
+    dialog.Split(state);
     EXPECT_TRUE(dialog.messages.empty());
     EXPECT_EQ(state.schemaCount, 14);
     EXPECT_EQ(LeftSideCount(state), 14);
@@ -394,9 +393,9 @@ TEST(Synthesis, RowsGrowWithTheCover) {
                                   "A->B; A->C; A->D; A->E; A->F; A->G; A->H; B->A; C->A; D->A; "
                                   "E->A; F->A; G->A; H->A; I->J");
     ScriptedDialog dialog;
-    SplitByLeftSides(state, dialog);
+    dialog.Split(state);
     const int count = state.schemaCount;
-    MergeEquivalentKeys(state, dialog);
+    dialog.Merge(state);
     EXPECT_TRUE(dialog.messages.empty());
     ASSERT_EQ(MergedCount(state), 7);
     for (int k = 0; k < 7; ++k) {
@@ -423,75 +422,13 @@ TEST(Synthesis, RowsGrowWithTheCover) {
       outer.state = inner.state = SlotState::Current;
     }
     ScriptedDialog dialog;
-    AbsorbProjections(state, dialog);
+    dialog.Absorb(state);
     EXPECT_TRUE(dialog.messages.empty());
     EXPECT_EQ(ProjectionCount(state), 9);
     for (int s = 1; s < SlotCount(state); ++s)
       EXPECT_EQ(state.schemas[s].state, s < 19 ? SlotState::Replaced : SlotState::Current) << s;
     EXPECT_EQ(state.numberText.back(), "Schema 27: 17+18");
   }
-}
-
-TEST(Synthesis, ReportsLineByLine) {
-  SynthesisState state = Loaded("ABC", "A->B; B->C");
-  const Lines rule = {std::string(42, '-'), std::string(42, '-')};
-  const auto block = [&rule](const std::string& heading, const char* members, Lines deps,
-                             Lines keys, const char* nf) {
-    Lines out = {" ", heading, " ", "ATRIBUTY:", " ", members, " ", "ZAVISLOSTI:", " "};
-    out.insert(out.end(), deps.begin(), deps.end());
-    out.insert(out.end(), {" ", "KLICE:", " "});
-    out.insert(out.end(), keys.begin(), keys.end());
-    out.insert(out.end(), {" ", "NORMALNI FORMA:", " "});
-    if (*nf != 0) out.push_back(nf);
-    out.push_back(" ");
-    out.insert(out.end(), rule.begin(), rule.end());
-    return out;
-  };
-  const Lines start = block("SCHEMA :", "A ;B ;C ;", {"A -> B", "B -> C"}, {"A "},
-                            " Schema je ve druhe normalni forme");
-
-  // Before the split the starting schema is the only result.
-  EXPECT_EQ(SynthesisResultReport(state), start);
-  Lines course = {"PUVODNI SCHEMA:"};
-  course.insert(course.end(), start.begin(), start.end());
-  EXPECT_EQ(SynthesisCourseReport(state), course);
-
-  ScriptedDialog dialog;
-  SplitByLeftSides(state, dialog);
-  const Lines one = block("SCHEMA 1:", "A ;B ;", {"A -> B"}, {"A "}, " Schema je v BCNF");
-  const Lines two = block("SCHEMA 2:", "B ;C ;", {"B -> C"}, {"B "}, " Schema je v BCNF");
-  Lines results = one;
-  results.insert(results.end(), two.begin(), two.end());
-  EXPECT_EQ(SynthesisResultReport(state), results);
-
-  const char* split = "Nasledujici schema vzniklo rozlozenim podle levych stran";
-  course.push_back(split);
-  course.insert(course.end(), one.begin(), one.end());
-  course.push_back(split);
-  course.insert(course.end(), two.begin(), two.end());
-  EXPECT_EQ(SynthesisCourseReport(state), course);
-}
-
-TEST(Synthesis, ReportsNameMergedAndProjectionSchemas) {
-  SynthesisState state = FromMainWindow("ABCD", "A->B; B->A; A->C; C->D");
-  ScriptedDialog dialog;
-  SplitByLeftSides(state, dialog);
-  MergeEquivalentKeys(state, dialog);
-  const Lines course = SynthesisCourseReport(state);
-  const auto at = [&course](const std::string& line) {
-    return std::find(course.begin(), course.end(), line) - course.begin();
-  };
-  const auto merged = at("Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.");
-  ASSERT_LT(merged, static_cast<long>(course.size()));
-  EXPECT_EQ(course[merged + 2], "SCHEMA Schema 4: 1+3:");
-
-  // A schema without dependencies has an empty dependency block.
-  SynthesisState keysOnly = Loaded("ABC", "");
-  SplitByLeftSides(keysOnly, dialog);
-  const Lines report = SynthesisResultReport(keysOnly);
-  ASSERT_GE(report.size(), 11u);
-  EXPECT_EQ(Lines(report.begin() + 5, report.begin() + 11),
-            (Lines{"A ;B ;C ;", " ", "ZAVISLOSTI:", " ", " ", "KLICE:"}));
 }
 
 // Random schemas of up to seven attributes taken through the main window's

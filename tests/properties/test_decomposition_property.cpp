@@ -72,7 +72,7 @@ TEST(DecompositionProperty, SplitsAreLosslessAndEverySchemaIsExact) {
           NormalFormClass::Bcnf)
         continue;
       const AttributeSet x = chosen.LhsSet();
-      if (!DecomposeSchema(state, d, s, dialog)) continue;
+      if (!dialog.Split(state, d, s)) continue;
       ++splits;
       wide += twenty ? 1 : 0;
       const SubSchema& left = state.schemas[2 * s + 1];
@@ -87,8 +87,8 @@ TEST(DecompositionProperty, SplitsAreLosslessAndEverySchemaIsExact) {
       ExpectExactSlot(left, root, trace + " left");
       ExpectExactSlot(right, root, trace + " right");
     }
-    AddUncoveredSchemas(state, dialog);
-    AddProjectionSchemas(state, dialog);
+    dialog.AddUncovered(state);
+    dialog.AddProjections(state);
     for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
       const SubSchema& extra = state.schemas[slot];
       if (extra.state == SlotState::Empty) continue;

@@ -13,11 +13,15 @@
 #include "BruteForce.h"
 #include "CommandLine.h"
 #include "Data_statement_2.h"
+#include "Keys.h"
 #include "Language.h"
 #include "MaxSets.h"
 #include "MinimalCover.h"
 #include "Reports.h"
 #include "SchemaFile.h"
+#include "SchemaReport.h"
+#include "SchemaText.h"
+#include "ScriptedDialogs.h"
 
 namespace {
 
@@ -244,6 +248,205 @@ TEST(BatchReports, VersionNeedsNoDisplay) {
 }
 
 }  // namespace
+
+// The decomposition and synthesis reports, line by line as the print window
+// and the batch mode show them.
+namespace decomposition_report {
+
+using ScriptedDialog = ScriptedDecompositionDialog;
+
+DecompositionState Loaded(const std::string& letters, const std::string& deps) {
+  DecompositionState state;
+  const AttributeTable names = Names(letters);
+  const DependencyList list = Deps(deps);
+  LoadDecomposition(state, names, list, ComputeKeys(list, names));
+  return state;
+}
+
+bool Split(DecompositionState& state, int slot, const std::string& dep, ScriptedDialog& dialog) {
+  int position = 0;
+  for (const Dependency& d : state.schemas[slot].dependencies) {
+    if (DepsText(DependencyList{d}) == dep) return dialog.Split(state, position, slot);
+    ++position;
+  }
+  ADD_FAILURE() << dep << " not in slot " << slot;
+  return false;
+}
+
+// E -> D, D -> B, F -> B, F -> A, A + B -> F split by E -> D and then
+// slot 2 by F -> A; the uncovered search adds B F (5) and A B F (6).
+DecompositionState WithAddedSchemas(ScriptedDialog& dialog) {
+  DecompositionState state = Loaded("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
+  EXPECT_TRUE(Split(state, 0, "E->D", dialog));
+  EXPECT_TRUE(Split(state, 2, "F->A", dialog));
+  dialog.AddUncovered(state);
+  return state;
+}
+
+std::vector<std::string> Block(const std::string& number, const std::string& attributes,
+                               const std::vector<std::string>& deps,
+                               const std::vector<std::string>& keys, const char* normalForm) {
+  std::vector<std::string> lines = {
+      " ", "SCHEMA " + number + ":", " ", "ATRIBUTY:", " ", attributes, " ", "ZAVISLOSTI:", " "};
+  lines.insert(lines.end(), deps.begin(), deps.end());
+  lines.insert(lines.end(), {" ", "KLICE:", " "});
+  lines.insert(lines.end(), keys.begin(), keys.end());
+  lines.insert(lines.end(), {" ", "NORMALNI FORMA:", " "});
+  if (normalForm != nullptr) lines.push_back(normalForm);
+  const std::string rule(42, '-');
+  lines.insert(lines.end(), {" ", rule, rule});
+  return lines;
+}
+
+std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
+  std::vector<std::string> all;
+  for (const std::vector<std::string>& p : parts)
+    all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+TEST(DecompositionReport, BeforeAndAfterTheFirstSplit) {
+  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  const std::vector<std::string> root =
+      Block("0", "A ;B ;C ;", {"A -> B", "B -> C"}, {"A "}, " Schema je ve druhe normalni forme");
+  EXPECT_EQ(ResultSchemasReport(state), root);
+  EXPECT_EQ(DecompositionCourseReport(state), Joined({{"PUVODNI SCHEMA:"}, root}));
+
+  ScriptedDialog dialog;
+  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+  const std::vector<std::string> left =
+      Block("1", "B ;C ;", {"B -> C"}, {"B "}, " Schema je v BCNF");
+  const std::vector<std::string> right =
+      Block("2", "A ;B ;", {"A -> B"}, {"A "}, " Schema je v BCNF");
+  EXPECT_EQ(ResultSchemasReport(state), Joined({left, right}));
+  const std::string origin =
+      "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti B -> C";
+  EXPECT_EQ(DecompositionCourseReport(state),
+            Joined({{"PUVODNI SCHEMA:"}, root, {origin}, left, {origin}, right}));
+}
+
+TEST(DecompositionReport, OriginLinesOfDeeperAddedAndProjectionSchemas) {
+  ScriptedDialog dialog;
+  DecompositionState state = WithAddedSchemas(dialog);
+  dialog.AddProjections(state);
+  std::vector<std::string> origins;
+  for (const std::string& line : DecompositionCourseReport(state)) {
+    if (line.rfind("PUVODNI", 0) == 0 || line.rfind("Nasledujici", 0) == 0) origins.push_back(line);
+  }
+  EXPECT_EQ(origins,
+            (std::vector<std::string>{
+                "PUVODNI SCHEMA:",
+                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> DB",
+                "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti E -> DB",
+                "Nasledujici schema vzniklo dekompozici schematu 2 podle zavislosti F -> A",
+                "Nasledujici schema vzniklo dekompozici schematu 2 podle zavislosti F -> A",
+                "Nasledujici schema vzniklo pridanim chybejicich zavislosti.",
+                "Nasledujici schema vzniklo pridanim chybejicich zavislosti.",
+                "Nasledujici schema vzniklo projekci schemat (Schema 6+3+5 ).",
+            }));
+  const std::vector<std::string> results = ResultSchemasReport(state);
+  std::vector<std::string> headings;
+  for (const std::string& line : results) {
+    if (line.rfind("SCHEMA ", 0) == 0) headings.push_back(line);
+  }
+  EXPECT_EQ(headings, (std::vector<std::string>{"SCHEMA 1:", "SCHEMA 4:", "SCHEMA Schema 6+3+5:"}));
+}
+
+TEST(DecompositionReport, ASchemaWithoutDependencies) {
+  const DecompositionState state = Loaded("AB", "");
+  EXPECT_EQ(ResultSchemasReport(state), Block("0", "A ;B ;", {}, {"A B "}, nullptr));
+}
+
+}  // namespace decomposition_report
+
+namespace synthesis_report {
+
+using Lines = std::vector<std::string>;
+using ScriptedDialog = ScriptedSynthesisDialog;
+
+SynthesisState Loaded(const std::string& letters, const std::string& cover) {
+  SynthesisState state;
+  const AttributeTable names = Names(letters);
+  const DependencyList list = Deps(cover);
+  LoadSynthesis(state, names, list, ComputeKeys(list, names));
+  return state;
+}
+
+// The dependencies copied behind the head and reduced to a minimal cover,
+// as the main window hands them over.
+SynthesisState FromMainWindow(const std::string& letters, const std::string& deps) {
+  SynthesisState state;
+  const AttributeTable names = Names(letters);
+  const DependencyList list = Deps(deps);
+  DependencyList cover = CopyInsertingBehindHead(list);
+  ReduceToMinimalCover(cover);
+  LoadSynthesis(state, names, std::move(cover), ComputeKeys(list, names));
+  return state;
+}
+
+TEST(SynthesisReport, LineByLine) {
+  SynthesisState state = Loaded("ABC", "A->B; B->C");
+  const Lines rule = {std::string(42, '-'), std::string(42, '-')};
+  const auto block = [&rule](const std::string& heading, const char* members, Lines deps,
+                             Lines keys, const char* nf) {
+    Lines out = {" ", heading, " ", "ATRIBUTY:", " ", members, " ", "ZAVISLOSTI:", " "};
+    out.insert(out.end(), deps.begin(), deps.end());
+    out.insert(out.end(), {" ", "KLICE:", " "});
+    out.insert(out.end(), keys.begin(), keys.end());
+    out.insert(out.end(), {" ", "NORMALNI FORMA:", " "});
+    if (*nf != 0) out.push_back(nf);
+    out.push_back(" ");
+    out.insert(out.end(), rule.begin(), rule.end());
+    return out;
+  };
+  const Lines start = block("SCHEMA :", "A ;B ;C ;", {"A -> B", "B -> C"}, {"A "},
+                            " Schema je ve druhe normalni forme");
+
+  // Before the split the starting schema is the only result.
+  EXPECT_EQ(SynthesisResultReport(state), start);
+  Lines course = {"PUVODNI SCHEMA:"};
+  course.insert(course.end(), start.begin(), start.end());
+  EXPECT_EQ(SynthesisCourseReport(state), course);
+
+  ScriptedDialog dialog;
+  dialog.Split(state);
+  const Lines one = block("SCHEMA 1:", "A ;B ;", {"A -> B"}, {"A "}, " Schema je v BCNF");
+  const Lines two = block("SCHEMA 2:", "B ;C ;", {"B -> C"}, {"B "}, " Schema je v BCNF");
+  Lines results = one;
+  results.insert(results.end(), two.begin(), two.end());
+  EXPECT_EQ(SynthesisResultReport(state), results);
+
+  const char* split = "Nasledujici schema vzniklo rozlozenim podle levych stran";
+  course.push_back(split);
+  course.insert(course.end(), one.begin(), one.end());
+  course.push_back(split);
+  course.insert(course.end(), two.begin(), two.end());
+  EXPECT_EQ(SynthesisCourseReport(state), course);
+}
+
+TEST(SynthesisReport, NameMergedAndProjectionSchemas) {
+  SynthesisState state = FromMainWindow("ABCD", "A->B; B->A; A->C; C->D");
+  ScriptedDialog dialog;
+  dialog.Split(state);
+  dialog.Merge(state);
+  const Lines course = SynthesisCourseReport(state);
+  const auto at = [&course](const std::string& line) {
+    return std::find(course.begin(), course.end(), line) - course.begin();
+  };
+  const auto merged = at("Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.");
+  ASSERT_LT(merged, static_cast<long>(course.size()));
+  EXPECT_EQ(course[merged + 2], "SCHEMA Schema 4: 1+3:");
+
+  // A schema without dependencies has an empty dependency block.
+  SynthesisState keysOnly = Loaded("ABC", "");
+  dialog.Split(keysOnly);
+  const Lines report = SynthesisResultReport(keysOnly);
+  ASSERT_GE(report.size(), 11u);
+  EXPECT_EQ(Lines(report.begin() + 5, report.begin() + 11),
+            (Lines{"A ;B ;C ;", " ", "ZAVISLOSTI:", " ", " ", "KLICE:"}));
+}
+
+}  // namespace synthesis_report
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);

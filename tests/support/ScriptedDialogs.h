@@ -1,51 +1,82 @@
 #pragma once
 
-// Doubles of the question-and-message interfaces that the decomposition and
-// synthesis steps talk to the student through.
+// Students at the decomposition and synthesis steps: each step is taken as
+// the windows take it (check, ask, apply), the questions answered from a
+// queue and everything the student would be told recorded.
 
 #include <deque>
-#include <string>
+#include <variant>
 #include <vector>
 
 #include "Decomposition.h"
 #include "Synthesis.h"
 
-// Answers questions from a queue (an unanswered question is declined) and
-// records every text shown.
-struct ScriptedDecompositionDialog final : DecompositionDialog {
-  std::deque<bool> answers;
-  std::vector<std::string> shown;
+// A question or the outcome of a step, in the order the student meets them.
+using DecompositionShown = std::variant<DecompositionQuestion, DecompositionOutcome>;
+using SynthesisShown = std::variant<SynthesisQuestion, SynthesisOutcome>;
 
-  void Inform(const std::string& text) override { shown.push_back(text); }
-  bool AskOkCancel(const std::string& text) override { return Answer(text); }
-  bool AskYesNo(const std::string& text) override { return Answer(text); }
+// An unanswered question is declined.
+struct ScriptedDecompositionDialog final {
+  std::deque<bool> answers;
+  std::vector<DecompositionShown> shown;
+
+  // Whether the split was made.
+  bool Split(DecompositionState& state, int d, int s) {
+    if (!MayRun(CheckSplit(state, d, s))) return false;
+    ApplySplit(state, d, s);
+    return true;
+  }
+  void AddUncovered(DecompositionState& state) {
+    if (MayRun(CheckUncovered(state))) Tell(ApplyUncovered(state));
+  }
+  void AddProjections(DecompositionState& state) { Tell(AddProjectionSchemas(state)); }
 
  private:
-  bool Answer(const std::string& text) {
-    shown.push_back(text);
+  bool MayRun(const DecompositionCheck& check) {
+    if (check.outcome != DecompositionOutcome::Proceed) {
+      Tell(check.outcome);
+      return false;
+    }
+    if (check.question == DecompositionQuestion::None) return true;
+    shown.emplace_back(check.question);
     if (answers.empty()) return false;
     const bool answer = answers.front();
     answers.pop_front();
     return answer;
   }
+  void Tell(DecompositionOutcome outcome) {
+    if (outcome != DecompositionOutcome::Done && outcome != DecompositionOutcome::Unchanged)
+      shown.emplace_back(outcome);
+  }
 };
 
-// Records every message and answers questions from a queue; an unanswered
-// question is declined.
-struct ScriptedSynthesisDialog final : SynthesisDialog {
-  std::vector<std::string> messages;
+// Counts the questions asked with no answer left in the queue; those are
+// declined.
+struct ScriptedSynthesisDialog final {
+  std::vector<SynthesisShown> messages;
   std::deque<bool> answers;
   int unanswered = 0;
 
-  void Inform(const std::string& text) override { messages.push_back(text); }
-  bool AskYesNo(const std::string& text) override {
-    messages.push_back(text);
-    if (answers.empty()) {
-      ++unanswered;
-      return false;
+  void Split(SynthesisState& state) { Tell(SplitByLeftSides(state)); }
+  void Merge(SynthesisState& state) {
+    const SynthesisCheck check = CheckMerge(state);
+    if (check.outcome != SynthesisOutcome::Proceed) {
+      Tell(check.outcome);
+      return;
     }
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+    bool undo = true;
+    if (check.question != SynthesisQuestion::None) {
+      messages.emplace_back(check.question);
+      unanswered += answers.empty() ? 1 : 0;
+      undo = !answers.empty() && answers.front();
+      if (!answers.empty()) answers.pop_front();
+    }
+    Tell(MergeEquivalentKeys(state, undo ? EarlierProjections::Undo : EarlierProjections::Keep));
+  }
+  void Absorb(SynthesisState& state) { Tell(AbsorbProjections(state)); }
+
+ private:
+  void Tell(SynthesisOutcome outcome) {
+    if (outcome != SynthesisOutcome::Done) messages.emplace_back(outcome);
   }
 };

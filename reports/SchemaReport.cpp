@@ -1,0 +1,112 @@
+#include "SchemaReport.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace {
+
+QString OriginText(const SchemaReportBlock& block) {
+  switch (block.origin) {
+    case SchemaOrigin::Original:
+      return QCoreApplication::translate("SchemaReport", "PUVODNI SCHEMA:");
+    case SchemaOrigin::SplitChild:
+      return QCoreApplication::translate(
+                 "SchemaReport",
+                 "Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2")
+          .arg(QString::fromStdString(block.originNumber),
+               QString::fromStdString(block.originDependency));
+    case SchemaOrigin::AddedForUncovered:
+      return QCoreApplication::translate(
+          "SchemaReport", "Nasledujici schema vzniklo pridanim chybejicich zavislosti.");
+    case SchemaOrigin::DecompositionProjection:
+      return QCoreApplication::translate("SchemaReport",
+                                         "Nasledujici schema vzniklo projekci schemat (%1 ).")
+          .arg(QString::fromStdString(block.originNumber));
+    case SchemaOrigin::LeftSideSplit:
+      return QCoreApplication::translate(
+          "SchemaReport", "Nasledujici schema vzniklo rozlozenim podle levych stran");
+    case SchemaOrigin::EquivalentKeyUnion:
+      return QCoreApplication::translate(
+          "SchemaReport", "Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.");
+    case SchemaOrigin::SynthesisProjection:
+      return QCoreApplication::translate("SchemaReport", "Nasledujici schema vzniklo projekci.");
+  }
+  return {};
+}
+
+// Empty for a schema whose normal form is not computed: the report then
+// leaves the line out.
+QString NormalFormText(ReportedNormalForm normalForm) {
+  switch (normalForm) {
+    case ReportedNormalForm::None:
+      break;
+    case ReportedNormalForm::First:
+      return QCoreApplication::translate("SchemaReport", " Schema je v prvni normalni forme");
+    case ReportedNormalForm::Second:
+      return QCoreApplication::translate("SchemaReport", " Schema je ve druhe normalni forme");
+    case ReportedNormalForm::Third:
+      return QCoreApplication::translate("SchemaReport", " Schema je ve treti normalni forme");
+    case ReportedNormalForm::Bcnf:
+      return QCoreApplication::translate("SchemaReport", " Schema je v BCNF");
+  }
+  return {};
+}
+
+void AppendBlock(const SchemaReportBlock& block, std::vector<std::string>& lines) {
+  const auto add = [&lines](const QString& line) { lines.push_back(line.toStdString()); };
+  const auto heading = [&lines, &add](const QString& text) {
+    lines.emplace_back(" ");
+    add(text);
+    lines.emplace_back(" ");
+  };
+  lines.emplace_back(" ");
+  add(QCoreApplication::translate("SchemaReport", "SCHEMA %1:")
+          .arg(QString::fromStdString(block.number)));
+  heading(QCoreApplication::translate("SchemaReport", "ATRIBUTY:"));
+  std::string attributes;
+  for (const std::string& name : block.attributes)
+    attributes += name + " ;";
+  lines.push_back(attributes);
+  heading(QCoreApplication::translate("SchemaReport", "ZAVISLOSTI:"));
+  lines.insert(lines.end(), block.dependencies.begin(), block.dependencies.end());
+  heading(QCoreApplication::translate("SchemaReport", "KLICE:"));
+  lines.insert(lines.end(), block.keys.begin(), block.keys.end());
+  heading(QCoreApplication::translate("SchemaReport", "NORMALNI FORMA:"));
+  if (const QString normalForm = NormalFormText(block.normalForm); !normalForm.isEmpty())
+    add(normalForm);
+  const std::string rule(42, '-');
+  lines.emplace_back(" ");
+  lines.push_back(rule);
+  lines.push_back(rule);
+}
+
+}  // namespace
+
+std::vector<std::string> SchemaReportLines(const std::vector<SchemaReportBlock>& blocks,
+                                           ReportScope scope) {
+  std::vector<std::string> lines;
+  for (const SchemaReportBlock& block : blocks) {
+    if (scope == ReportScope::Course) lines.push_back(OriginText(block).toStdString());
+    AppendBlock(block, lines);
+  }
+  return lines;
+}
+
+std::vector<std::string> ResultSchemasReport(const DecompositionState& state) {
+  return SchemaReportLines(DecompositionReportBlocks(state, ReportScope::Results),
+                           ReportScope::Results);
+}
+
+std::vector<std::string> DecompositionCourseReport(const DecompositionState& state) {
+  return SchemaReportLines(DecompositionReportBlocks(state, ReportScope::Course),
+                           ReportScope::Course);
+}
+
+std::vector<std::string> SynthesisResultReport(const SynthesisState& state) {
+  return SchemaReportLines(SynthesisReportBlocks(state, ReportScope::Results),
+                           ReportScope::Results);
+}
+
+std::vector<std::string> SynthesisCourseReport(const SynthesisState& state) {
+  return SchemaReportLines(SynthesisReportBlocks(state, ReportScope::Course), ReportScope::Course);
+}

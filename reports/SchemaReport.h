@@ -1,0 +1,22 @@
+#pragma once
+
+// The schema reports of the decomposition and synthesis windows, which the
+// batch mode prints too: the model's report blocks as the lines the print
+// window shows, every fixed phrase translated.
+
+#include <string>
+#include <vector>
+
+#include "Decomposition.h"
+#include "SubSchema.h"
+#include "Synthesis.h"
+
+std::vector<std::string> SchemaReportLines(const std::vector<SchemaReportBlock>& blocks,
+                                           ReportScope scope);
+
+// The present schemas, and every schema made after a line that says where
+// it came from.
+std::vector<std::string> ResultSchemasReport(const DecompositionState& state);
+std::vector<std::string> DecompositionCourseReport(const DecompositionState& state);
+std::vector<std::string> SynthesisResultReport(const SynthesisState& state);
+std::vector<std::string> SynthesisCourseReport(const SynthesisState& state);
