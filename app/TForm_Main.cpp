@@ -1,6 +1,7 @@
 #include "TForm_Main.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -56,7 +57,11 @@ class NoToolTip final : public QObject {
 
 TForm_Main::TForm_Main(MessageService& messages, FileDialogService& dialogs, QSettings& settings,
                        QWidget* parent)
-    : QMainWindow(parent), messages_(messages), file_(messages, dialogs), recent_(settings) {
+    : QMainWindow(parent),
+      messages_(messages),
+      settings_(settings),
+      file_(messages, dialogs),
+      recent_(settings) {
   setObjectName(QStringLiteral("Form_Main"));
   ShowFileInTitle();
   connect(&document_, &SchemaDocument::fileNameChanged, this, &TForm_Main::ShowFileInTitle);
@@ -216,6 +221,37 @@ void TForm_Main::BuildMenus() {
   QMenu* napoveda = bar->addMenu(tr("Napoveda"));
   napoveda->setObjectName(QStringLiteral("Napoveda1"));
   napoveda->addAction(a_about);
+  BuildLanguageMenu(*napoveda);
+}
+
+void TForm_Main::BuildLanguageMenu(QMenu& help) {
+  QMenu* menu = help.addMenu(tr("&Jazyk"));
+  menu->setObjectName(QStringLiteral("Jazyk1"));
+  auto* group = new QActionGroup(menu);
+  const Language chosen = SavedLanguage(settings_, QLocale::system());
+  const struct {
+    Language language;
+    const char* name;
+    const char* caption;
+  } items[] = {
+      {Language::Czech, "a_lang_cs", QT_TR_NOOP("&Cestina")},
+      {Language::CzechAscii, "a_lang_cs_ascii", QT_TR_NOOP("Cestina &bez diakritiky")},
+      {Language::English, "a_lang_en", QT_TR_NOOP("&Anglictina")},
+  };
+  for (const auto& item : items) {
+    QAction* action = menu->addAction(tr(item.caption));
+    action->setObjectName(QString::fromLatin1(item.name));
+    action->setCheckable(true);
+    action->setChecked(item.language == chosen);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this,
+            [this, language = item.language] { ChooseLanguage(language); });
+  }
+}
+
+void TForm_Main::ChooseLanguage(Language language) {
+  SaveLanguage(settings_, language);
+  messages_.Inform(tr("Jazyk se zmeni pri pristim spusteni programu."));
 }
 
 void TForm_Main::BuildToolBar() {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "File_open_close.h"
+#include "Language.h"
 #include "Platform.h"
 #include "RecentFiles.h"
 #include "Schema.h"
@@ -89,6 +90,9 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
                       const QKeySequence& shortcut, void (TForm_Main::*handler)());
   void BuildActions();
   void BuildMenus();
+  void BuildLanguageMenu(QMenu& help);
+  // Keeps the choice for the next start: the texts of the open windows stay.
+  void ChooseLanguage(Language language);
   void BuildToolBar();
   void BuildLogs();
   void RecomputeKeys();
@@ -102,6 +106,7 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   void ShowFileInTitle();
 
   MessageService& messages_;
+  QSettings& settings_;
   SchemaDocument document_;
   File_open_close file_;
   RecentFiles recent_;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "CommandLine.h"
+#include "Language.h"
 #include "QtPlatform.h"
 #include "Reports.h"
 #include "TForm_Main.h"
@@ -18,10 +19,18 @@ void NameTheProgram() {
   QCoreApplication::setApplicationVersion(ProgramVersion());
 }
 
+// The language given on the command line, else the one chosen in the main
+// window, else the system's.
+Language ChosenLanguage(const QStringList& arguments, const QSettings& settings) {
+  return RequestedLanguage(arguments).value_or(SavedLanguage(settings, QLocale::system()));
+}
+
 // The batch mode and the answers to --help and --version need no display.
 int RunWithoutWindows(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   NameTheProgram();
+  const QSettings settings;
+  const Translators translators(ChosenLanguage(QCoreApplication::arguments(), settings));
   QTextStream out(stdout);
   QTextStream err(stderr);
   const CommandLine line = ParseCommandLine(QCoreApplication::arguments(), out, err);
@@ -39,6 +48,8 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   NameTheProgram();
+  QSettings settings;
+  const Translators translators(ChosenLanguage(QApplication::arguments(), settings));
   QTextStream out(stdout);
   QTextStream err(stderr);
   const CommandLine line = ParseCommandLine(QApplication::arguments(), out, err);
@@ -52,7 +63,6 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(icon);
 
   QtPlatform platform;
-  QSettings settings;
   int status = 1;
   // A failure while the windows are built would otherwise end the program
   // before any window could say why.

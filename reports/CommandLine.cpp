@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "Language.h"
 #include "Version.h"
 
 namespace {
@@ -43,6 +44,14 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
           .arg(ReportKindNames().join(QStringLiteral(", "))),
       Texts::tr("DRUH"));
   parser.addOption(report);
+  const QCommandLineOption language(
+      QStringLiteral("lang"),
+      Texts::tr("Jazyk textu: %1 (cestina), %2 (cestina bez diakritiky) nebo %3 (anglictina). "
+                "Bez teto volby plati jazyk zvoleny v menu Napoveda, jinak jazyk systemu.")
+          .arg(LanguageName(Language::Czech), LanguageName(Language::CzechAscii),
+               LanguageName(Language::English)),
+      Texts::tr("JAZYK"));
+  parser.addOption(language);
   parser.addPositionalArgument(Texts::tr("SOUBOR"), Texts::tr("Schema (.dbc), ktere se otevre."),
                                Texts::tr("[SOUBOR]"));
 
@@ -61,6 +70,10 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
   if (parser.isSet(version)) {
     out << QStringLiteral("Schemario %1\n").arg(ProgramVersion());
     return line;
+  }
+  if (parser.isSet(language) && !LanguageNamed(parser.value(language))) {
+    return refuse(Texts::tr("Neznamy jazyk: %1. Znam: %2.")
+                      .arg(parser.value(language), LanguageNames().join(QStringLiteral(", "))));
   }
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) return refuse(Texts::tr("Zadejte nejvyse jeden soubor."));

@@ -14,6 +14,7 @@
 #include "CommandLine.h"
 #include "Data_statement_2.h"
 #include "Keys.h"
+#include "Language.h"
 #include "MaxSets.h"
 #include "MinimalCover.h"
 #include "Reports.h"
@@ -33,13 +34,17 @@ struct ProgramRun {
 };
 
 // The installed program's way of starting: no display, no platform chosen.
-ProgramRun RunProgram(const QStringList& arguments) {
+// Unless told otherwise it speaks in the source texts, which the expectations
+// use, whatever the locale or the saved choice.
+ProgramRun RunProgram(const QStringList& arguments,
+                      const QString& language = QStringLiteral("cs_ascii")) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
     environment.remove(QString::fromLatin1(name));
   process.setProcessEnvironment(environment);
-  process.start(QStringLiteral(SCHEMARIO_PROGRAM), arguments);
+  process.start(QStringLiteral(SCHEMARIO_PROGRAM),
+                QStringList{QStringLiteral("--lang"), language} + arguments);
   EXPECT_TRUE(process.waitForFinished(60000));
   return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
           QString::fromUtf8(process.readAllStandardError())};
@@ -90,6 +95,8 @@ TEST(CommandLine, ArgumentsGiveTheirAction) {
       {{"--report", "keys"}, Action::Exit, QString(), 1, false},
       {{"--report", "nonsense", "a.dbc"}, Action::Exit, QString(), 1, false},
       {{"--unknown"}, Action::Exit, QString(), 1, true},
+      {{"--lang", "en", "a.dbc"}, Action::OpenWindows, "a.dbc", 0, true},
+      {{"--lang", "de", "--report", "keys", "a.dbc"}, Action::Exit, QString(), 1, false},
   };
   for (const auto& c : cases) {
     QString out, err;
@@ -105,6 +112,49 @@ TEST(CommandLine, ArgumentsGiveTheirAction) {
     EXPECT_EQ(err.isEmpty(), c.status == 0);
     // Whatever needs no window is decided before the windowing system starts.
     EXPECT_EQ(NeedsWindows(arguments), c.needsWindows);
+  }
+}
+
+TEST(CommandLine, LanguageIsLookedUpBeforeParsing) {
+  const struct {
+    QStringList arguments;
+    std::optional<Language> language;
+  } cases[] = {
+      {{}, std::nullopt},
+      {{"--lang", "en"}, Language::English},
+      {{"a.dbc", "--lang=cs_ascii"}, Language::CzechAscii},
+      {{"--lang", "cs", "a.dbc"}, Language::Czech},
+      {{"--lang", "de"}, std::nullopt},
+      {{"--lang"}, std::nullopt},
+      {{"--", "--lang", "en"}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    EXPECT_EQ(RequestedLanguage(QStringList{QStringLiteral("schemario")} + c.arguments),
+              c.language);
+  }
+}
+
+// The translations are built into the program, and Qt's own (here the
+// help's headings) follow them.
+TEST(BatchReports, TextsFollowTheChosenLanguage) {
+  const struct {
+    QString language;
+    QString refusal;
+    QString usage;
+  } cases[] = {
+      {"cs", "Neznámý druh zprávy: x. Znám: ", "Použití:"},
+      {"cs_ascii", "Neznamy druh zpravy: x. Znam: ", "Usage:"},
+      {"en", "Unknown report kind: x. Known: ", "Usage:"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.language.toStdString());
+    const ProgramRun refused = RunProgram(
+        {QStringLiteral("--report"), QStringLiteral("x"), QStringLiteral("a.dbc")}, c.language);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.startsWith(c.refusal)) << refused.err.toStdString();
+    const ProgramRun help = RunProgram({QStringLiteral("--help")}, c.language);
+    EXPECT_TRUE(help.out.startsWith(c.usage)) << help.out.toStdString();
   }
 }
 

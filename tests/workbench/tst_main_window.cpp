@@ -158,7 +158,7 @@ class MainWindowTest : public QObject {
              QStringList({"&Testovaci modul", "|", "&Uzaver", "&Klice", "&Maximalni mnoziny",
                           "&Redundantni atributy", "Redundantni &zavislosti", "&Dekompozice",
                           "&Vlastni dekompozice"}));
-    QCOMPARE(items(5), QStringList({"&O programu"}));
+    QCOMPARE(items(5), QStringList({"&O programu", "&Jazyk"}));
     QCOMPARE(Find<QAction>(t.main(), "Konec1")->statusTip(), QStringLiteral("Konec programu"));
   }
 
@@ -641,6 +641,20 @@ class MainWindowTest : public QObject {
     QVERIFY(!t.platform.Run([] { throw 7; }));
     QVERIFY(t.platform.Run([] {}));
     QCOMPARE(t.platform.errors, (std::vector<QString>{"Chybi pamet", "Neznama chyba"}));
+  }
+
+  void languageChoiceIsKeptForTheNextStart() {
+    TestBench t;
+    QAction* ascii = Find<QAction>(t.main(), "a_lang_cs_ascii");
+    ascii->trigger();
+    QCOMPARE(t.settings.value("language").toString(), QStringLiteral("cs_ascii"));
+    QCOMPARE(t.platform.messages.size(), std::size_t{1});
+    QCOMPARE(t.platform.messages[0].text,
+             QStringLiteral("Jazyk se zmeni pri pristim spusteni programu."));
+    Find<QAction>(t.main(), "a_lang_en")->trigger();
+    QCOMPARE(t.settings.value("language").toString(), QStringLiteral("en"));
+    QVERIFY(!ascii->isChecked());
+    QVERIFY(!Find<QAction>(t.main(), "a_lang_cs")->isChecked());
   }
 
   void aboutShowsTitleAndVersion() {

@@ -1,7 +1,8 @@
 // Drives every window of the program on a sample schema and saves a picture
 // of each. The modal services answer from a script, so no dialog stops the
 // run: questions are answered Yes, file dialogs give the sample's path.
-//   schemario_screenshots SCHEMA.dbc OUTPUT_FOLDER
+// The windows speak the given language, by default the source texts.
+//   schemario_screenshots SCHEMA.dbc OUTPUT_FOLDER [cs|cs_ascii|en]
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "Language.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
@@ -93,10 +95,13 @@ void ShootPrintWindowWhenShown(Workbench& windows, Shooter& shooter, const char*
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Schemario"));
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s SCHEMA.dbc OUTPUT_FOLDER\n", argv[0]);
+  const std::optional<Language> language =
+      argc == 4 ? LanguageNamed(QString::fromLocal8Bit(argv[3])) : Language::CzechAscii;
+  if ((argc != 3 && argc != 4) || !language) {
+    std::fprintf(stderr, "usage: %s SCHEMA.dbc OUTPUT_FOLDER [cs|cs_ascii|en]\n", argv[0]);
     return 2;
   }
+  const Translators translators(*language);
   const QString schema = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(QString::fromLocal8Bit(argv[2]));
   Shooter shooter(QString::fromLocal8Bit(argv[2]));
