@@ -1,7 +1,9 @@
 #include "Display.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -48,8 +50,13 @@ void GrowToContent(QWidget& window, const QWidget& canvas) {
   // With a title bar and a task bar, a window this tall still fits a
   // screen of 768 lines.
   constexpr int tallest = 700;
-  const QWidget* viewport = canvas.parentWidget();
-  const QSize frame = window.size() - viewport->size();
+  // The scroll area's place is known from the window's layout even before
+  // the window is first shown; its viewport's is not.
+  const auto* area =
+      qobject_cast<const QAbstractScrollArea*>(canvas.parentWidget()->parentWidget());
+  window.layout()->activate();
+  const int border = 2 * area->frameWidth();
+  const QSize frame = window.size() - area->size() + QSize(border, border);
   const QRect screen = window.screen()->availableGeometry();
   const QSize wanted = (canvas.minimumSizeHint() + frame)
                            .boundedTo(QSize(screen.width(), std::min(screen.height(), tallest)))
