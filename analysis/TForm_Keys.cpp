@@ -71,66 +71,66 @@ void TForm_Keys::LoadSchema() {
   FormClose();
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
-  dependencies = schema.dependencies;
-  attributeNames = schema.attributes;
+  dependencies_ = schema.dependencies;
+  attributeNames_ = schema.attributes;
 }
 
 void TForm_Keys::Button_First_KeyClick() {
-  keyList.clear();
-  if (std::optional<KeyRecord> first = FindFirstKey(dependencies, attributeNames)) {
-    keyList.push_back(*first);
+  keyList_.clear();
+  if (std::optional<KeyRecord> first = FindFirstKey(dependencies_, attributeNames_)) {
+    keyList_.push_back(*first);
   } else {
     messages_.Inform(tr(" Nejsou zadana zadna data"));
     return;
   }
-  if (firstKeyShown) return;
-  AddKeyField(keyList.front(), *firstKeyBox_);
-  firstKeyShown = true;
+  if (firstKeyShown_) return;
+  AddKeyField(keyList_.front(), *firstKeyBox_);
+  firstKeyShown_ = true;
   GrowToContent(*this, *canvas_);
 }
 
 void TForm_Keys::Button_LucchesiClick() {
-  if (!firstKeyShown) {
+  if (!firstKeyShown_) {
     messages_.Inform(tr(" Nejprve musi byt vygenerovany prvni klic"));
     return;
   }
-  if (keyList.empty()) {
+  if (keyList_.empty()) {
     messages_.Inform(tr("Nejsou ani zadne dalsi klice"));
     return;
   }
-  FindAllKeys(keyList, dependencies, attributeNames);
-  if (keyList.size() < 2) {
+  FindAllKeys(keyList_, dependencies_, attributeNames_);
+  if (keyList_.size() < 2) {
     messages_.Inform(tr("Zadne dalsi klice schematu nejsou"));
     return;
   }
-  if (allKeysShown) return;
-  for (std::size_t k = 1; k < keyList.size(); ++k)
-    AddKeyField(keyList[k], *furtherKeysBox_);
-  allKeysShown = true;
+  if (allKeysShown_) return;
+  for (std::size_t k = 1; k < keyList_.size(); ++k)
+    AddKeyField(keyList_[k], *furtherKeysBox_);
+  allKeysShown_ = true;
   GrowToContent(*this, *canvas_);
 }
 
 void TForm_Keys::AddKeyField(const KeyRecord& key, QVBoxLayout& box) {
   auto* field = new QLineEdit(canvas_);
-  field->setObjectName(QStringLiteral("KeyField%1").arg(keyFields.size() + 1));
+  field->setObjectName(QStringLiteral("KeyField%1").arg(keyFields_.size() + 1));
   field->setReadOnly(true);
   QFont font = field->font();
   font.setPointSize(12);
   field->setFont(font);
-  field->setText(ToText(ShowKey(key, attributeNames)));
+  field->setText(ToText(ShowKey(key, attributeNames_)));
   field->setMinimumWidth(
       std::max(field->minimumSizeHint().width(), WholeTextWidth(*field, field->text())));
   field->setCursorPosition(0);
   box.addWidget(field);
   field->show();
-  keyFields.push_back(field);
+  keyFields_.push_back(field);
 }
 
 void TForm_Keys::FormClose() {
-  for (QLineEdit* field : keyFields)
+  for (QLineEdit* field : keyFields_)
     delete field;
-  keyFields.clear();
-  keyList.clear();
-  firstKeyShown = false;
-  allKeysShown = false;
+  keyFields_.clear();
+  keyList_.clear();
+  firstKeyShown_ = false;
+  allKeysShown_ = false;
 }

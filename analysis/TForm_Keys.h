@@ -38,12 +38,12 @@ class TForm_Keys final : public ToolWindow {
   // The window's own copy of the schema, taken at load: the main window may
   // replace its list while this window is open, and the keys shown belong to
   // the schema loaded.
-  DependencyList dependencies;
-  AttributeTable attributeNames;
-  KeyList keyList;
-  std::vector<QLineEdit*> keyFields;
-  bool firstKeyShown = false;
-  bool allKeysShown = false;
+  DependencyList dependencies_;
+  AttributeTable attributeNames_;
+  KeyList keyList_;
+  std::vector<QLineEdit*> keyFields_;
+  bool firstKeyShown_ = false;
+  bool allKeysShown_ = false;
 
   QWidget* canvas_ = nullptr;
   QPushButton* Button_First_Key = nullptr;

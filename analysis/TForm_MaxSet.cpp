@@ -179,13 +179,13 @@ void TForm_MaxSet::BuildControls() {
 void TForm_MaxSet::LoadSchema() {
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
-  dependencies = schema.dependencies;
-  attributeNames = schema.attributes;
-  attributeCount = CountNonEmptyNames(attributeNames);
+  dependencies_ = schema.dependencies;
+  attributeNames_ = schema.attributes;
+  attributeCount_ = CountNonEmptyNames(attributeNames_);
   CB_MaxSetA->clear();
   CB_MaxSetA->addItem(QString());
-  for (int i = 0; i < MaxAttributes && !attributeNames[i].empty(); ++i)
-    CB_MaxSetA->addItem(ToText(attributeNames[i]));
+  for (int i = 0; i < MaxAttributes && !attributeNames_[i].empty(); ++i)
+    CB_MaxSetA->addItem(ToText(attributeNames_[i]));
   CB_MaxSetA->setCurrentIndex(0);
 }
 
@@ -196,7 +196,7 @@ void TForm_MaxSet::UnionOfMaxSets(AttributeIndex attributeIndex, AttributeSet& r
 }
 
 void TForm_MaxSet::Button2Click() {
-  if (attributeNames[0].empty()) return;
+  if (attributeNames_[0].empty()) return;
   if (CB_MaxSetA->currentIndex() < 1) {
     messages_.Inform(tr("Zvolte atribut A"));
     return;
@@ -217,44 +217,45 @@ void TForm_MaxSet::Button2Click() {
 
 void TForm_MaxSet::a_maxsetAcomputationExecute() {
   const int a = CB_MaxSetA->currentIndex() - 1;
-  if (a < 0 || a >= attributeCount) return;
-  chosenAttribute = a;
+  if (a < 0 || a >= attributeCount_) return;
+  chosenAttribute_ = a;
   const AttributeMaxSets result =
-      ComputeMaxSetsOfAttribute(dependencies, static_cast<AttributeIndex>(a), attributeCount);
-  maxOfA = result.maxOfA;
+      ComputeMaxSetsOfAttribute(dependencies_, static_cast<AttributeIndex>(a), attributeCount_);
+  maxOfA_ = result.maxOfA;
   if (IsCondensed(result.lhsFamily)) {
     AppendListing(
         *Memo_lhs,
-        {LhsFamilyLine(InclusionMinimal(result.lhsFamily), attributeNames, attributeCount)},
+        {LhsFamilyLine(InclusionMinimal(result.lhsFamily), attributeNames_, attributeCount_)},
         LhsFamilyCondensedNote(SetsStoodFor(result.lhsFamily)));
   } else {
-    AppendListing(*Memo_lhs, {LhsFamilyLine(result.lhsFamily, attributeNames, attributeCount)});
+    AppendListing(*Memo_lhs, {LhsFamilyLine(result.lhsFamily, attributeNames_, attributeCount_)});
   }
-  AppendListing(*Memo_TR, {TransversalsLine(result.transversals, attributeNames, attributeCount)});
-  AppendListing(*Memo_max, {MaxOfALine(maxOfA, attributeNames, attributeCount)});
+  AppendListing(*Memo_TR,
+                {TransversalsLine(result.transversals, attributeNames_, attributeCount_)});
+  AppendListing(*Memo_max, {MaxOfALine(maxOfA_, attributeNames_, attributeCount_)});
 }
 
 void TForm_MaxSet::Button1Click() {
-  if (attributeNames[0].empty()) return;
+  if (attributeNames_[0].empty()) return;
   Memo_MAX1->setEnabled(true);
   a_maxsetcomputationExecute();
   Button_BCNF->show();
 }
 
 void TForm_MaxSet::a_maxsetcomputationExecute() {
-  maxSets = ComputeMaxSets(dependencies, attributeCount);
-  AppendListing(*Memo_MAX1, MaxFamilyLines(maxSets, attributeNames, attributeCount),
-                IsCondensed(maxSets) ? MaxFamilyCondensedNote(SetsStoodFor(maxSets)) : QString());
+  maxSets_ = ComputeMaxSets(dependencies_, attributeCount_);
+  AppendListing(*Memo_MAX1, MaxFamilyLines(maxSets_, attributeNames_, attributeCount_),
+                IsCondensed(maxSets_) ? MaxFamilyCondensedNote(SetsStoodFor(maxSets_)) : QString());
 }
 
 void TForm_MaxSet::a_primeExecute() {
-  const AttributeIndex a = static_cast<AttributeIndex>(chosenAttribute);
-  const bool prime = IsPrimeAttribute(maxOfA, a, dependencies, attributeCount);
-  messages_.Inform(PrimeVerdictText(ToText(NameOf(attributeNames, a)), prime));
+  const AttributeIndex a = static_cast<AttributeIndex>(chosenAttribute_);
+  const bool prime = IsPrimeAttribute(maxOfA_, a, dependencies_, attributeCount_);
+  messages_.Inform(PrimeVerdictText(ToText(NameOf(attributeNames_, a)), prime));
 }
 
 void TForm_MaxSet::a_BCNFExecute() {
-  messages_.Inform(BcnfVerdictText(IsInBcnf(maxSets, dependencies, attributeCount)));
+  messages_.Inform(BcnfVerdictText(IsInBcnf(maxSets_, dependencies_, attributeCount_)));
 }
 
 void TForm_MaxSet::FormClose() {
@@ -270,9 +271,9 @@ void TForm_MaxSet::FormClose() {
   Button_Prime->hide();
   Button_BCNF->hide();
   CB_MaxSetA->clear();
-  attributeCount = 0;
-  dependencies.clear();
-  for (SetList& family : maxSets)
+  attributeCount_ = 0;
+  dependencies_.clear();
+  for (SetList& family : maxSets_)
     family.clear();
-  maxOfA.clear();
+  maxOfA_.clear();
 }

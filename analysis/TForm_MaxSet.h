@@ -50,15 +50,15 @@ class TForm_MaxSet final : public ToolWindow {
   OutOfDateNotice* notice_ = nullptr;
   MessageService& messages_;
 
-  AttributeTable attributeNames;
-  int attributeCount = 0;
+  AttributeTable attributeNames_;
+  int attributeCount_ = 0;
   // A copy of the schema's list taken with the names, so that no computation
   // reads records the main window has replaced since, and the names and the
   // dependencies always belong together.
-  DependencyList dependencies;
-  MaxSetFamily maxSets;
-  int chosenAttribute = 0;
-  std::vector<SetNode> maxOfA;
+  DependencyList dependencies_;
+  MaxSetFamily maxSets_;
+  int chosenAttribute_ = 0;
+  std::vector<SetNode> maxOfA_;
 
   QGroupBox* GroupBox1 = nullptr;
   QLabel* Label4 = nullptr;

@@ -89,8 +89,8 @@ void TForm_Redundant_Attributes::AddRowControls() {
     rowGrid_->addWidget(w, k - 1, column++);
   }
   rows_.push_back(row);
-  rowAttribute.push_back(NoAttribute);
-  rowDependency.push_back(nullptr);
+  rowAttribute_.push_back(NoAttribute);
+  rowDependency_.push_back(nullptr);
 }
 
 int TForm_Redundant_Attributes::LoadSchema() {
@@ -99,7 +99,7 @@ int TForm_Redundant_Attributes::LoadSchema() {
   ResetRows();
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
-  attributeNames = schema.attributes;
+  attributeNames_ = schema.attributes;
   const int found = HasRedundantAttribute(
       schema.dependencies, [this](AttributeIndex attribute, const Dependency& record) {
         AddAttributeRow(attribute, record);
@@ -111,21 +111,21 @@ int TForm_Redundant_Attributes::LoadSchema() {
 void TForm_Redundant_Attributes::SchemaChanged() {
   if (deleting_ || !isVisible()) return;
   // Deletions already made still go to the log when the window closes.
-  const bool deleted = deletionsMade;
+  const bool deleted = deletionsMade_;
   LoadSchema();
-  deletionsMade = deleted;
+  deletionsMade_ = deleted;
   notice_->ShowRefilled();
 }
 
 void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex attribute,
                                                  const Dependency& record) {
-  ++lastRow;
-  while (static_cast<int>(rows_.size()) <= lastRow)
+  ++lastRow_;
+  while (static_cast<int>(rows_.size()) <= lastRow_)
     AddRowControls();
-  const Row& row = rows_[lastRow];
-  rowAttribute[lastRow] = attribute;
-  rowDependency[lastRow] = &record;
-  row.Label_Atr->setText(ToText(NameOf(attributeNames, attribute)));
+  const Row& row = rows_[lastRow_];
+  rowAttribute_[lastRow_] = attribute;
+  rowDependency_[lastRow_] = &record;
+  row.Label_Atr->setText(ToText(NameOf(attributeNames_, attribute)));
   row.Button->setEnabled(true);
   SetBackground(*row.Edit, colours::White);
   for (QWidget* w : {static_cast<QWidget*>(row.Label_A), static_cast<QWidget*>(row.Label_Atr),
@@ -137,14 +137,14 @@ void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex attribute,
 }
 
 void TForm_Redundant_Attributes::ShowDependencyRow(QLineEdit& edit, const Dependency& record) {
-  ShowWhole(edit, ToText(ShowDependency(record, attributeNames)));
+  ShowWhole(edit, ToText(ShowDependency(record, attributeNames_)));
   edit.setMinimumWidth(std::max(kEditWidth, WholeTextWidth(edit, edit.text())));
 }
 
 void TForm_Redundant_Attributes::Retire(int r, const QColor& colour) {
   rows_[r].Button->setEnabled(false);
   SetBackground(*rows_[r].Edit, colour);
-  --lastRow;
+  --lastRow_;
 }
 
 void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
@@ -153,16 +153,16 @@ void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
 
   SchemaDocument& document = host_.Document();
   deleting_ = true;
-  const bool deleted = document.EraseLhsAttribute(rowDependency[r], rowAttribute[r]);
+  const bool deleted = document.EraseLhsAttribute(rowDependency_[r], rowAttribute_[r]);
   deleting_ = false;
-  if (deleted) deletionsMade = true;
+  if (deleted) deletionsMade_ = true;
   Retire(r, colours::Light3D());
 
   for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
     if (!rows_[j].Button->isEnabled()) continue;
     // Another row of the same record shows it as it is now.
-    ShowDependencyRow(*rows_[j].Edit, *rowDependency[j]);
-    if (IsRedundantLhsAttribute(document.dependencies(), *rowDependency[j], rowAttribute[j])) {
+    ShowDependencyRow(*rows_[j].Edit, *rowDependency_[j]);
+    if (IsRedundantLhsAttribute(document.dependencies(), *rowDependency_[j], rowAttribute_[j])) {
       continue;
     }
     messages_.Inform(
@@ -172,7 +172,7 @@ void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
   }
 
   document.MarkDirty(deleted);
-  if (lastRow == -1 &&
+  if (lastRow_ == -1 &&
       messages_.AskYesNo(tr("Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?"))) {
     close();
   }
@@ -188,8 +188,8 @@ void TForm_Redundant_Attributes::ResetRows() {
     delete row.Edit;
     delete row.Button;
     rows_.pop_back();
-    rowAttribute.pop_back();
-    rowDependency.pop_back();
+    rowAttribute_.pop_back();
+    rowDependency_.pop_back();
   }
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     const Row& row = rows_[r];
@@ -198,20 +198,20 @@ void TForm_Redundant_Attributes::ResetRows() {
     SetBackground(*row.Edit, colours::Light3D());
     row.Button->setEnabled(false);
     row.Label_Atr->clear();
-    rowDependency[r] = nullptr;
-    rowAttribute[r] = NoAttribute;
+    rowDependency_[r] = nullptr;
+    rowAttribute_[r] = NoAttribute;
     for (QWidget* w : {static_cast<QWidget*>(row.Label_A), static_cast<QWidget*>(row.Label_Atr),
                        static_cast<QWidget*>(row.Label_D), static_cast<QWidget*>(row.Edit),
                        static_cast<QWidget*>(row.Button)}) {
       w->hide();
     }
   }
-  lastRow = -1;
-  deletionsMade = false;
+  lastRow_ = -1;
+  deletionsMade_ = false;
 }
 
 void TForm_Redundant_Attributes::FormClose() {
-  if (deletionsMade) {
+  if (deletionsMade_) {
     const Schema& schema = host_.LiveSchema();
     host_.AppendDependencyLog(ListDependencyLines(schema.dependencies, schema.attributes));
     host_.AppendDependencyLog({DependencySeparator});

@@ -49,14 +49,14 @@ class TForm_Redundant_Attributes final : public ToolWindow {
   SchemaHost& host_;
   MessageService& messages_;
 
-  AttributeTable attributeNames;
+  AttributeTable attributeNames_;
   // Rows hold addresses of records of the live list and attribute numbers;
   // they are valid because the window refills itself on every change it did
   // not make itself.
-  std::vector<AttributeIndex> rowAttribute;
-  std::vector<const Dependency*> rowDependency;
-  int lastRow = -1;
-  bool deletionsMade = false;
+  std::vector<AttributeIndex> rowAttribute_;
+  std::vector<const Dependency*> rowDependency_;
+  int lastRow_ = -1;
+  bool deletionsMade_ = false;
   bool deleting_ = false;
 
   QWidget* canvas_ = nullptr;

@@ -76,7 +76,7 @@ void TForm_Redundant_Dependency::AddRowControls() {
   rowGrid_->addWidget(row.Edit, k - 1, 0);
   rowGrid_->addWidget(row.Button, k - 1, 1);
   rows_.push_back(row);
-  rowDependency.push_back(nullptr);
+  rowDependency_.push_back(nullptr);
 }
 
 int TForm_Redundant_Dependency::LoadSchema() {
@@ -85,7 +85,7 @@ int TForm_Redundant_Dependency::LoadSchema() {
   ResetRows();
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
-  attributeNames = schema.attributes;
+  attributeNames_ = schema.attributes;
   const int found = HasRedundantDependency(
       schema.dependencies, [this](const Dependency& record) { AddDependencyRow(record); });
   GrowToContent(*this, *canvas_);
@@ -95,30 +95,30 @@ int TForm_Redundant_Dependency::LoadSchema() {
 void TForm_Redundant_Dependency::SchemaChanged() {
   if (deleting_ || !isVisible()) return;
   // Deletions already made still go to the log when the window closes.
-  const bool deleted = deletionsMade;
+  const bool deleted = deletionsMade_;
   LoadSchema();
-  deletionsMade = deleted;
+  deletionsMade_ = deleted;
   notice_->ShowRefilled();
 }
 
 void TForm_Redundant_Dependency::AddDependencyRow(const Dependency& record) {
-  ++lastRow;
-  while (static_cast<int>(rows_.size()) <= lastRow)
+  ++lastRow_;
+  while (static_cast<int>(rows_.size()) <= lastRow_)
     AddRowControls();
-  const Row& row = rows_[lastRow];
-  rowDependency[lastRow] = &record;
+  const Row& row = rows_[lastRow_];
+  rowDependency_[lastRow_] = &record;
   row.Button->setEnabled(true);
   SetBackground(*row.Edit, colours::White);
   row.Edit->show();
   row.Button->show();
-  ShowWhole(*row.Edit, ToText(ShowDependency(record, attributeNames)));
+  ShowWhole(*row.Edit, ToText(ShowDependency(record, attributeNames_)));
   row.Edit->setMinimumWidth(std::max(kEditWidth, WholeTextWidth(*row.Edit, row.Edit->text())));
 }
 
 void TForm_Redundant_Dependency::Retire(int r, const QColor& colour) {
   rows_[r].Button->setEnabled(false);
   SetBackground(*rows_[r].Edit, colour);
-  --lastRow;
+  --lastRow_;
 }
 
 void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
@@ -129,14 +129,14 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
   // head.
   SchemaDocument& document = host_.Document();
   deleting_ = true;
-  const bool deleted = document.EraseDependency(rowDependency[r]);
+  const bool deleted = document.EraseDependency(rowDependency_[r]);
   deleting_ = false;
-  if (deleted) deletionsMade = true;
+  if (deleted) deletionsMade_ = true;
   Retire(r, colours::Light3D());
 
   for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
     if (!rows_[j].Button->isEnabled() ||
-        IsRedundantDependency(document.dependencies(), *rowDependency[j])) {
+        IsRedundantDependency(document.dependencies(), *rowDependency_[j])) {
       continue;
     }
     messages_.Inform(
@@ -146,7 +146,7 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
   }
 
   document.MarkDirty(deleted);
-  if (lastRow == -1 &&
+  if (lastRow_ == -1 &&
       messages_.AskYesNo(
           tr("Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?"))) {
     close();
@@ -159,7 +159,7 @@ void TForm_Redundant_Dependency::ResetRows() {
     delete rows_.back().Edit;
     delete rows_.back().Button;
     rows_.pop_back();
-    rowDependency.pop_back();
+    rowDependency_.pop_back();
   }
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     const Row& row = rows_[r];
@@ -168,16 +168,16 @@ void TForm_Redundant_Dependency::ResetRows() {
     SetBackground(*row.Edit, colours::Light3D());
     row.Edit->setEnabled(true);
     row.Button->setEnabled(false);
-    rowDependency[r] = nullptr;
+    rowDependency_[r] = nullptr;
     row.Edit->hide();
     row.Button->hide();
   }
-  lastRow = -1;
-  deletionsMade = false;
+  lastRow_ = -1;
+  deletionsMade_ = false;
 }
 
 void TForm_Redundant_Dependency::FormClose() {
-  if (deletionsMade) {
+  if (deletionsMade_) {
     const Schema& schema = host_.LiveSchema();
     host_.AppendDependencyLog(ListDependencyLines(schema.dependencies, schema.attributes));
     host_.AppendDependencyLog({DependencySeparator});

@@ -43,14 +43,14 @@ class TForm_Redundant_Dependency final : public ToolWindow {
   SchemaHost& host_;
   MessageService& messages_;
 
-  AttributeTable attributeNames;
+  AttributeTable attributeNames_;
   // Rows hold addresses of records of the live list; they are valid because
   // the window refills itself on every change it did not make itself. A
   // deleted record's row is retired at once, so its address is never used
   // again.
-  std::vector<const Dependency*> rowDependency;
-  int lastRow = -1;
-  bool deletionsMade = false;
+  std::vector<const Dependency*> rowDependency_;
+  int lastRow_ = -1;
+  bool deletionsMade_ = false;
   bool deleting_ = false;
 
   QWidget* canvas_ = nullptr;

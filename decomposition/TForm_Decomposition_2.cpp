@@ -356,7 +356,7 @@ void TForm_Decomposition_2::LoadSchema() {
   const Schema& live = host_.LiveSchema();
   LoadDecomposition(state_, live.attributes, live.dependencies, live.keys);
   splits_.clear();
-  shownSlot = 0;
+  shownSlot_ = 0;
   // The details of an earlier opening belong to a schema that is gone.
   details_->Clear();
   shownNumber_.clear();
@@ -376,14 +376,14 @@ bool TForm_Decomposition_2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm_Decomposition_2::Frame_Decomposition_Tree1Edit1Click(int slot) {
-  shownSlot = slot;
+  shownSlot_ = slot;
   Input_DataClick();
 }
 
 void TForm_Decomposition_2::Input_DataClick() {
   RunStep([this] {
-    shownNumber_ = state_.numberText[shownSlot];
-    details_->Show(state_.schemas[shownSlot], state_.attributeNames);
+    shownNumber_ = state_.numberText[shownSlot_];
+    details_->Show(state_.schemas[shownSlot_], state_.attributeNames);
   });
 }
 
@@ -393,13 +393,13 @@ void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
   DecompositionState before = state_;
   bool split = false;
   RunStep([&] {
-    const DecompositionCheck check = CheckSplit(state_, tag, shownSlot);
+    const DecompositionCheck check = CheckSplit(state_, tag, shownSlot_);
     if (check.outcome != DecompositionOutcome::Proceed) {
       Tell(check.outcome);
       return;
     }
     if (!Agrees(check.question)) return;
-    ApplySplit(state_, tag, shownSlot);
+    ApplySplit(state_, tag, shownSlot_);
     split = true;
   });
   if (split) splits_.push(new SplitCommand(*this, std::move(before)));
@@ -519,7 +519,7 @@ void TForm_Decomposition_2::FormClose() {
   state_ = DecompositionState{};
   splits_.clear();
   details_->Clear();
-  shownSlot = 0;
+  shownSlot_ = 0;
   shownNumber_.clear();
   ShowSchemas();
 }
@@ -606,8 +606,8 @@ void TForm_Decomposition_2::PaintSchemaField(int slot) {
 
 void TForm_Decomposition_2::DropDetailsOfVanishedSchema() {
   if (shownNumber_.empty()) return;
-  if (state_.schemas[shownSlot].state == SlotState::Empty ||
-      state_.numberText[shownSlot] != shownNumber_) {
+  if (state_.schemas[shownSlot_].state == SlotState::Empty ||
+      state_.numberText[shownSlot_] != shownNumber_) {
     details_->Clear();
     shownNumber_.clear();
   }

@@ -78,31 +78,31 @@ void TForm_Test_Closure::PrepareExercise() {
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *columns_->OK)) return;
-  dependencies = schema.dependencies;
-  attributeNames = schema.attributes;
-  columns_->AddTasks(attributeNames, exercise::TaskControl::TickBoxes, true);
-  attributeCount = static_cast<int>(columns_->shown.size());
-  exercise::ListFromTop(*columns_->Memo1, ListDependencyLines(dependencies, attributeNames));
+  dependencies_ = schema.dependencies;
+  attributeNames_ = schema.attributes;
+  columns_->AddTasks(attributeNames_, exercise::TaskControl::TickBoxes, true);
+  attributeCount_ = static_cast<int>(columns_->shown.size());
+  exercise::ListFromTop(*columns_->Memo1, ListDependencyLines(dependencies_, attributeNames_));
 }
 
 void TForm_Test_Closure::OKClick() {
-  columns_->FixTask(chosenSet, messages_);
+  columns_->FixTask(chosenSet_, messages_);
 }
 
 void TForm_Test_Closure::a_spravnaOdpovedExecute() {
-  AttributeSet closure = chosenSet;
-  ComputeClosure(closure, NoAttribute, dependencies, nullptr);
+  AttributeSet closure = chosenSet_;
+  ComputeClosure(closure, NoAttribute, dependencies_, nullptr);
   feedback_->Explain(
       QStringList{
-          tr("Uzaver %1 krok za krokem:").arg(explain::SetText(chosenSet, attributeNames))} +
-      explain::TraceLines(TraceClosure(chosenSet, dependencies), attributeNames));
+          tr("Uzaver %1 krok za krokem:").arg(explain::SetText(chosenSet_, attributeNames_))} +
+      explain::TraceLines(TraceClosure(chosenSet_, dependencies_), attributeNames_));
   feedback_->Record(columns_->ShowSolution(closure, messages_));
   columns_->Button_Novy->setFocus();
 }
 
 void TForm_Test_Closure::a_newExecute() {
   a_clearExecute();
-  columns_->AddTasks(attributeNames, exercise::TaskControl::TickBoxes, false);
+  columns_->AddTasks(attributeNames_, exercise::TaskControl::TickBoxes, false);
   columns_->OK->setFocus();
 }
 
@@ -110,7 +110,7 @@ void TForm_Test_Closure::a_clearExecute() {
   feedback_->Explain({});
   columns_->Panel_BckGr_1->hide();
   columns_->Clear();
-  attributeCount = 0;
+  attributeCount_ = 0;
   // The window keeps the height reached at preparation: a new task on the
   // same schema needs the same room.
 }

@@ -43,10 +43,10 @@ class TForm_Test_Closure final : public ToolWindow {
 
   // The exercise's own copy of the schema, taken at preparation, so that the
   // check always judges the task on screen.
-  DependencyList dependencies;
-  AttributeTable attributeNames;
-  int attributeCount = 0;
-  AttributeSet chosenSet;
+  DependencyList dependencies_;
+  AttributeTable attributeNames_;
+  int attributeCount_ = 0;
+  AttributeSet chosenSet_;
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;

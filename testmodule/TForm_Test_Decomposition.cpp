@@ -101,30 +101,30 @@ void TForm_Test_Decomposition::PrepareExercise() {
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *Button1)) return;
-  dependencies = schema.dependencies;
-  attributeNames = schema.attributes;
+  dependencies_ = schema.dependencies;
+  attributeNames_ = schema.attributes;
   // The main window's keys may belong to an earlier schema (they are only
   // recomputed by some commands), so the exercise finds the keys of the
   // dependencies it shows.
-  keys = ComputeKeys(dependencies, attributeNames);
-  exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies, attributeNames));
-  exercise::ListFromTop(*Memo_Atr, ListAttributeLines(attributeNames));
+  keys_ = ComputeKeys(dependencies_, attributeNames_);
+  exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies_, attributeNames_));
+  exercise::ListFromTop(*Memo_Atr, ListAttributeLines(attributeNames_));
 
-  nextTop = 100;
-  for (const Dependency& d : dependencies) {
-    nextTop += Pitch;
-    const int y = nextTop;
-    dependencyFields.push_back(
+  nextTop_ = 100;
+  for (const Dependency& d : dependencies_) {
+    nextTop_ += Pitch;
+    const int y = nextTop_;
+    dependencyFields_.push_back(
         exercise::MakeDependencyField(canvas_, QRect(40, y, GB_odpoved->x() - 10 - 40, 22),
-                                      ToText(ShowDependency(d, attributeNames))));
+                                      ToText(ShowDependency(d, attributeNames_))));
     const int boxTop = y - ColumnTop;
     const int markTop = y - 116;
-    answerBoxes3NF.push_back(exercise::MakeTickBox(GB_odpoved, QRect(25, boxTop, 17, 17)));
-    answerBoxesBCNF.push_back(exercise::MakeTickBox(GB_odpoved, QRect(100, boxTop, 17, 17)));
-    errorMarks3NF.push_back(exercise::MakeErrorMark(GB_reseni, QRect(20, markTop, 25, 25)));
-    errorMarksBCNF.push_back(exercise::MakeErrorMark(GB_reseni, QRect(95, markTop, 25, 25)));
+    answerBoxes3NF_.push_back(exercise::MakeTickBox(GB_odpoved, QRect(25, boxTop, 17, 17)));
+    answerBoxesBCNF_.push_back(exercise::MakeTickBox(GB_odpoved, QRect(100, boxTop, 17, 17)));
+    errorMarks3NF_.push_back(exercise::MakeErrorMark(GB_reseni, QRect(20, markTop, 25, 25)));
+    errorMarksBCNF_.push_back(exercise::MakeErrorMark(GB_reseni, QRect(95, markTop, 25, 25)));
     for (auto [list, left] :
-         {std::pair{&solutionBoxes3NF, 25}, std::pair{&solutionBoxesBCNF, 100}}) {
+         {std::pair{&solutionBoxes3NF_, 25}, std::pair{&solutionBoxesBCNF_, 100}}) {
       QCheckBox* box = exercise::MakeTickBox(GB_reseni, QRect(left, boxTop, 17, 17));
       box->hide();
       list->push_back(box);
@@ -138,21 +138,21 @@ void TForm_Test_Decomposition::PrepareExercise() {
 }
 
 void TForm_Test_Decomposition::a_spravnaodpovedExecute() {
-  for (std::size_t k = 0; k < solutionBoxes3NF.size(); ++k) {
-    solutionBoxes3NF[k]->setChecked(false);
-    solutionBoxesBCNF[k]->setChecked(false);
-    errorMarks3NF[k]->hide();
-    errorMarksBCNF[k]->hide();
+  for (std::size_t k = 0; k < solutionBoxes3NF_.size(); ++k) {
+    solutionBoxes3NF_[k]->setChecked(false);
+    solutionBoxesBCNF_[k]->setChecked(false);
+    errorMarks3NF_[k]->hide();
+    errorMarksBCNF_[k]->hide();
   }
-  const AttributeSet nonPrime = MarkNonPrimeAttributes(keys);
+  const AttributeSet nonPrime = MarkNonPrimeAttributes(keys_);
   std::size_t k = 0;
-  for (const Dependency& d : dependencies) {
-    switch (DependencyNormalForm(d, keys, nonPrime)) {
+  for (const Dependency& d : dependencies_) {
+    switch (DependencyNormalForm(d, keys_, nonPrime)) {
       case NormalFormClass::Violates3NF:
-        solutionBoxes3NF[k]->setChecked(true);
+        solutionBoxes3NF_[k]->setChecked(true);
         break;
       case NormalFormClass::ThirdOnly:
-        solutionBoxesBCNF[k]->setChecked(true);
+        solutionBoxesBCNF_[k]->setChecked(true);
         break;
       case NormalFormClass::Bcnf:
       case NormalFormClass::NotComputed:  // a dependency always has a class
@@ -161,46 +161,46 @@ void TForm_Test_Decomposition::a_spravnaodpovedExecute() {
     ++k;
   }
   const auto differs3NF = [this](std::size_t row) {
-    return answerBoxes3NF[row]->isChecked() != solutionBoxes3NF[row]->isChecked();
+    return answerBoxes3NF_[row]->isChecked() != solutionBoxes3NF_[row]->isChecked();
   };
   const auto differsBCNF = [this](std::size_t row) {
-    return answerBoxesBCNF[row]->isChecked() != solutionBoxesBCNF[row]->isChecked();
+    return answerBoxesBCNF_[row]->isChecked() != solutionBoxesBCNF_[row]->isChecked();
   };
   bool correct = true;
-  for (k = 0; k < answerBoxes3NF.size(); ++k) {
+  for (k = 0; k < answerBoxes3NF_.size(); ++k) {
     if (differs3NF(k) || differsBCNF(k)) correct = false;
   }
   if (!exercise::AnnounceVerdict(correct, messages_)) return;
   feedback_->Record(correct);
   QStringList why;
   k = 0;
-  for (const Dependency& d : dependencies) {
+  for (const Dependency& d : dependencies_) {
     if (differs3NF(k) || differsBCNF(k)) why << ViolationLines(d, nonPrime);
     ++k;
   }
   feedback_->Explain(why);
   ShowSolution();
   // Only a given-up answer has rows to mark.
-  for (k = 0; k < answerBoxes3NF.size(); ++k) {
-    if (differsBCNF(k)) errorMarksBCNF[k]->show();
-    if (differs3NF(k)) errorMarks3NF[k]->show();
+  for (k = 0; k < answerBoxes3NF_.size(); ++k) {
+    if (differsBCNF(k)) errorMarksBCNF_[k]->show();
+    if (differs3NF(k)) errorMarks3NF_[k]->show();
   }
 }
 
 QStringList TForm_Test_Decomposition::ViolationLines(const Dependency& d,
                                                      AttributeSet nonPrime) const {
-  const QString shown = ToText(ShowDependency(d, attributeNames));
-  const QString rhs = ToText(NameOf(attributeNames, d.Rhs()));
+  const QString shown = ToText(ShowDependency(d, attributeNames_));
+  const QString rhs = ToText(NameOf(attributeNames_, d.Rhs()));
   if (d.LhsHas(d.Rhs())) return {tr("%1 je trivialni, zadnou formu neporusuje").arg(shown)};
-  for (const KeyRecord& key : keys) {
+  for (const KeyRecord& key : keys_) {
     if (key.member.IsSubsetOf(d.LhsSet())) {
       return {tr("%1: leva strana obsahuje klic %2, zavislost BCNF neporusuje")
-                  .arg(shown, explain::SetText(key.member, attributeNames))};
+                  .arg(shown, explain::SetText(key.member, attributeNames_))};
     }
   }
   QStringList keyTexts;
-  for (const KeyRecord& key : keys)
-    keyTexts << explain::SetText(key.member, attributeNames);
+  for (const KeyRecord& key : keys_)
+    keyTexts << explain::SetText(key.member, attributeNames_);
   const QString lhs = tr("%1: leva strana neobsahuje zadny klic (%2)")
                           .arg(shown, keyTexts.join(QStringLiteral(", ")));
   if (nonPrime.Has(d.Rhs())) {
@@ -210,9 +210,9 @@ QStringList TForm_Test_Decomposition::ViolationLines(const Dependency& d,
 }
 
 void TForm_Test_Decomposition::ShowSolution() {
-  for (std::size_t k = 0; k < solutionBoxes3NF.size(); ++k) {
-    solutionBoxes3NF[k]->show();
-    solutionBoxesBCNF[k]->show();
+  for (std::size_t k = 0; k < solutionBoxes3NF_.size(); ++k) {
+    solutionBoxes3NF_[k]->show();
+    solutionBoxesBCNF_[k]->show();
   }
   SetSolutionHeadingsVisible(true);
   GB_odpoved->setEnabled(false);
@@ -223,15 +223,15 @@ void TForm_Test_Decomposition::ShowSolution() {
 void TForm_Test_Decomposition::a_newExecute() {
   Button1->setEnabled(true);
   Button_new->hide();
-  for (std::size_t k = 0; k < answerBoxes3NF.size(); ++k) {
+  for (std::size_t k = 0; k < answerBoxes3NF_.size(); ++k) {
     for (QCheckBox* box :
-         {answerBoxes3NF[k], answerBoxesBCNF[k], solutionBoxes3NF[k], solutionBoxesBCNF[k]}) {
+         {answerBoxes3NF_[k], answerBoxesBCNF_[k], solutionBoxes3NF_[k], solutionBoxesBCNF_[k]}) {
       box->setChecked(false);
     }
-    solutionBoxes3NF[k]->hide();
-    solutionBoxesBCNF[k]->hide();
-    errorMarks3NF[k]->hide();
-    errorMarksBCNF[k]->hide();
+    solutionBoxes3NF_[k]->hide();
+    solutionBoxesBCNF_[k]->hide();
+    errorMarks3NF_[k]->hide();
+    errorMarksBCNF_[k]->hide();
   }
   SetSolutionHeadingsVisible(false);
   GB_odpoved->setEnabled(true);
@@ -239,18 +239,18 @@ void TForm_Test_Decomposition::a_newExecute() {
 
 void TForm_Test_Decomposition::a_clearExecute() {
   for (std::vector<QCheckBox*>* boxes :
-       {&answerBoxes3NF, &answerBoxesBCNF, &solutionBoxes3NF, &solutionBoxesBCNF}) {
+       {&answerBoxes3NF_, &answerBoxesBCNF_, &solutionBoxes3NF_, &solutionBoxesBCNF_}) {
     for (QCheckBox* box : *boxes)
       delete box;
     boxes->clear();
   }
-  for (std::vector<QLineEdit*>* fields : {&dependencyFields, &errorMarks3NF, &errorMarksBCNF}) {
+  for (std::vector<QLineEdit*>* fields : {&dependencyFields_, &errorMarks3NF_, &errorMarksBCNF_}) {
     for (QLineEdit* field : *fields)
       delete field;
     fields->clear();
   }
   // The rows are gone with their boxes: nothing may judge them any more.
-  dependencies.clear();
+  dependencies_.clear();
   Button1->setEnabled(false);
   SetSolutionHeadingsVisible(false);
   exercise::SetWindowHeight(*this, *canvas_, WindowHeight);

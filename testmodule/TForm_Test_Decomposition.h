@@ -48,17 +48,17 @@ class TForm_Test_Decomposition final : public ToolWindow {
   // The exercise's own copy of the schema and the keys computed for it at
   // preparation, so that the check always judges the dependencies on screen
   // by their own keys.
-  DependencyList dependencies;
-  KeyList keys;
-  AttributeTable attributeNames;
-  int nextTop = 0;
-  std::vector<QLineEdit*> dependencyFields;
-  std::vector<QCheckBox*> answerBoxes3NF;
-  std::vector<QCheckBox*> answerBoxesBCNF;
-  std::vector<QLineEdit*> errorMarks3NF;
-  std::vector<QLineEdit*> errorMarksBCNF;
-  std::vector<QCheckBox*> solutionBoxes3NF;
-  std::vector<QCheckBox*> solutionBoxesBCNF;
+  DependencyList dependencies_;
+  KeyList keys_;
+  AttributeTable attributeNames_;
+  int nextTop_ = 0;
+  std::vector<QLineEdit*> dependencyFields_;
+  std::vector<QCheckBox*> answerBoxes3NF_;
+  std::vector<QCheckBox*> answerBoxesBCNF_;
+  std::vector<QLineEdit*> errorMarks3NF_;
+  std::vector<QLineEdit*> errorMarksBCNF_;
+  std::vector<QCheckBox*> solutionBoxes3NF_;
+  std::vector<QCheckBox*> solutionBoxesBCNF_;
 
   QWidget* canvas_ = nullptr;
   QLabel* Label1 = nullptr;

@@ -71,17 +71,17 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
     columns[panel == Panel_reseni ? 1 : 0] = column;
   }
   for (int c = 0; c < KeyCandidateCount; ++c) {
-    taskBoxes[c] = new QCheckBox(Panel_zadani);
-    taskBoxes[c]->setObjectName(QStringLiteral("ChB_zadani%1").arg(c + 1));
-    columns[0]->addWidget(taskBoxes[c]);
-    solutionBoxes[c] = new QCheckBox(Panel_reseni);
-    solutionBoxes[c]->setObjectName(QStringLiteral("ChB_odpoved%1").arg(c + 1));
-    columns[1]->addWidget(solutionBoxes[c]);
-    solutionBoxes[c]->hide();
+    taskBoxes_[c] = new QCheckBox(Panel_zadani);
+    taskBoxes_[c]->setObjectName(QStringLiteral("ChB_zadani%1").arg(c + 1));
+    columns[0]->addWidget(taskBoxes_[c]);
+    solutionBoxes_[c] = new QCheckBox(Panel_reseni);
+    solutionBoxes_[c]->setObjectName(QStringLiteral("ChB_odpoved%1").arg(c + 1));
+    columns[1]->addWidget(solutionBoxes_[c]);
+    solutionBoxes_[c]->hide();
   }
   // A hidden solution keeps its place, so that each solution stands level
   // with its task.
-  for (QCheckBox* box : solutionBoxes) {
+  for (QCheckBox* box : solutionBoxes_) {
     QSizePolicy policy = box->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     box->setSizePolicy(policy);
@@ -120,39 +120,39 @@ void TForm_Test_Keys::PrepareExercise() {
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *Button_OK)) {
-    for (QCheckBox* box : taskBoxes)
+    for (QCheckBox* box : taskBoxes_)
       box->hide();
     return;
   }
-  dependencies = schema.dependencies;
-  attributeNames = schema.attributes;
-  shownAttributes = ShownAttributes(attributeNames);
-  attributeCount = static_cast<int>(shownAttributes.size());
-  keyList = ComputeKeys(dependencies, attributeNames);
-  if (!keyList.empty()) {
-    keyCount = static_cast<int>(keyList.size());
+  dependencies_ = schema.dependencies;
+  attributeNames_ = schema.attributes;
+  shownAttributes_ = ShownAttributes(attributeNames_);
+  attributeCount_ = static_cast<int>(shownAttributes_.size());
+  keyList_ = ComputeKeys(dependencies_, attributeNames_);
+  if (!keyList_.empty()) {
+    keyCount_ = static_cast<int>(keyList_.size());
     GenerateCandidates();
     ShowCandidates();
   }
-  exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies, attributeNames));
-  for (QCheckBox* box : taskBoxes)
+  exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies_, attributeNames_));
+  for (QCheckBox* box : taskBoxes_)
     box->show();
 }
 
 void TForm_Test_Keys::GenerateCandidates() {
   const KeyCandidates drawn = DrawKeyCandidates(
-      keyList, shownAttributes, [this](int range) { return random_.Random(range); });
-  candidates = drawn.candidates;
-  correctFlags = drawn.correctFlags;
+      keyList_, shownAttributes_, [this](int range) { return random_.Random(range); });
+  candidates_ = drawn.candidates;
+  correctFlags_ = drawn.correctFlags;
 }
 
 void TForm_Test_Keys::ShowCandidates() {
   for (int c = 0; c < KeyCandidateCount; ++c) {
-    const QString text = ToText(ShowKey(KeyRecord{candidates[c], 0}, attributeNames));
+    const QString text = ToText(ShowKey(KeyRecord{candidates_[c], 0}, attributeNames_));
     // Both columns and the dependencies fit beside each other on a small
     // screen; a longer candidate is shortened in the middle and read whole
     // from its tooltip.
-    for (QCheckBox* box : {taskBoxes[c], solutionBoxes[c]}) {
+    for (QCheckBox* box : {taskBoxes_[c], solutionBoxes_[c]}) {
       box->setText(box->fontMetrics().elidedText(text, Qt::ElideMiddle, CandidateWidth));
       box->setToolTip(text);
     }
@@ -162,26 +162,26 @@ void TForm_Test_Keys::ShowCandidates() {
 
 void TForm_Test_Keys::a_spravnaOdpovedExecute() {
   Button_new->show();
-  for (QCheckBox* box : solutionBoxes)
+  for (QCheckBox* box : solutionBoxes_)
     box->show();
   Panel_zadani->setEnabled(false);
   Button_OK->setEnabled(false);
   bool wrong = false;
   for (int c = 0; c < KeyCandidateCount; ++c) {
-    if (taskBoxes[c]->isChecked() != (correctFlags[c] == 1)) {
+    if (taskBoxes_[c]->isChecked() != (correctFlags_[c] == 1)) {
       wrong = true;
-      exercise::SetFontColour(*solutionBoxes[c], colours::WrongRed);
+      exercise::SetFontColour(*solutionBoxes_[c], colours::WrongRed);
     }
-    if (correctFlags[c] == 1) solutionBoxes[c]->setChecked(true);
+    if (correctFlags_[c] == 1) solutionBoxes_[c]->setChecked(true);
   }
   feedback_->Record(!wrong);
   AttributeSet members;
-  for (AttributeIndex a : ShownAttributes(attributeNames))
+  for (AttributeIndex a : ShownAttributes(attributeNames_))
     members.Add(a);
   QStringList why;
   for (int c = 0; c < KeyCandidateCount; ++c) {
-    if (taskBoxes[c]->isChecked() != (correctFlags[c] == 1)) {
-      why << explain::KeyCandidateLines(candidates[c], members, dependencies, attributeNames);
+    if (taskBoxes_[c]->isChecked() != (correctFlags_[c] == 1)) {
+      why << explain::KeyCandidateLines(candidates_[c], members, dependencies_, attributeNames_);
     }
   }
   feedback_->Explain(why);
@@ -198,24 +198,24 @@ void TForm_Test_Keys::a_newExecute() {
 void TForm_Test_Keys::a_clearExecute() {
   feedback_->Explain({});
   for (int c = 0; c < KeyCandidateCount; ++c) {
-    exercise::SetFontColour(*solutionBoxes[c], Qt::black);
-    solutionBoxes[c]->setChecked(false);
-    solutionBoxes[c]->hide();
-    exercise::SetFontColour(*taskBoxes[c], Qt::black);
-    taskBoxes[c]->setChecked(false);
+    exercise::SetFontColour(*solutionBoxes_[c], Qt::black);
+    solutionBoxes_[c]->setChecked(false);
+    solutionBoxes_[c]->hide();
+    exercise::SetFontColour(*taskBoxes_[c], Qt::black);
+    taskBoxes_[c]->setChecked(false);
   }
   Button_new->hide();
   Button_OK->setEnabled(true);
   Panel_zadani->setEnabled(true);
-  correctFlags = {};
-  candidates = {};
+  correctFlags_ = {};
+  candidates_ = {};
 }
 
 void TForm_Test_Keys::FormClose() {
   feedback_->ResetScore();
   Memo_Dep->clear();
-  attributeCount = 0;
-  keyCount = 0;
-  keyList.clear();
+  attributeCount_ = 0;
+  keyCount_ = 0;
+  keyList_.clear();
   a_clearExecute();
 }

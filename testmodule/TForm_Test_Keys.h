@@ -45,14 +45,14 @@ class TForm_Test_Keys final : public ToolWindow {
   RandomSource& random_;
 
   // The exercise's own copy of the schema, taken at preparation.
-  DependencyList dependencies;
-  AttributeTable attributeNames;
-  int attributeCount = 0;
-  std::vector<AttributeIndex> shownAttributes;
-  KeyList keyList;
-  int keyCount = 0;
-  std::array<AttributeSet, KeyCandidateCount> candidates{};
-  std::array<int, KeyCandidateCount> correctFlags{};
+  DependencyList dependencies_;
+  AttributeTable attributeNames_;
+  int attributeCount_ = 0;
+  std::vector<AttributeIndex> shownAttributes_;
+  KeyList keyList_;
+  int keyCount_ = 0;
+  std::array<AttributeSet, KeyCandidateCount> candidates_{};
+  std::array<int, KeyCandidateCount> correctFlags_{};
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
@@ -61,8 +61,8 @@ class TForm_Test_Keys final : public ToolWindow {
   QWidget* canvas_ = nullptr;
   QFrame* Panel_zadani = nullptr;
   QFrame* Panel_reseni = nullptr;
-  std::array<QCheckBox*, KeyCandidateCount> taskBoxes{};
-  std::array<QCheckBox*, KeyCandidateCount> solutionBoxes{};
+  std::array<QCheckBox*, KeyCandidateCount> taskBoxes_{};
+  std::array<QCheckBox*, KeyCandidateCount> solutionBoxes_{};
   QPushButton* Button_OK = nullptr;
   QPushButton* Button_new = nullptr;
   QAction* a_spravnaOdpoved = nullptr;

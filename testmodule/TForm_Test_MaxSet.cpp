@@ -71,10 +71,10 @@ void TForm_Test_MaxSet::PrepareExercise() {
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *columns_->OK)) return;
-  dependencies = schema.dependencies;
-  attributeNames = schema.attributes;
-  columns_->AddTasks(attributeNames, exercise::TaskControl::RadioButtons, true);
-  exercise::ListFromTop(*columns_->Memo1, ListDependencyLines(dependencies, attributeNames));
+  dependencies_ = schema.dependencies;
+  attributeNames_ = schema.attributes;
+  columns_->AddTasks(attributeNames_, exercise::TaskControl::RadioButtons, true);
+  exercise::ListFromTop(*columns_->Memo1, ListDependencyLines(dependencies_, attributeNames_));
   columns_->Panel_BckGr_reseni->hide();
   columns_->Panel_BckGr_odpoved->hide();
   columns_->Button_Odpoved->hide();
@@ -82,7 +82,7 @@ void TForm_Test_MaxSet::PrepareExercise() {
 }
 
 void TForm_Test_MaxSet::OKClick() {
-  columns_->FixTask(chosenSet, messages_);
+  columns_->FixTask(chosenSet_, messages_);
 }
 
 void TForm_Test_MaxSet::a_spravnaOdpovedExecute() {
@@ -93,24 +93,24 @@ void TForm_Test_MaxSet::a_spravnaOdpovedExecute() {
       break;
     }
   }
-  const AttributeSet solution = UnionOfMaximalSets(dependencies, attributeNames, a);
+  const AttributeSet solution = UnionOfMaximalSets(dependencies_, attributeNames_, a);
   // An attribute lies in some maximal set of `a` exactly when it does not
   // determine `a` on its own.
   QStringList why;
-  const QString chosen = ToText(NameOf(attributeNames, a));
+  const QString chosen = ToText(NameOf(attributeNames_, a));
   for (std::size_t k = 0; k < columns_->answers.size(); ++k) {
     const AttributeIndex b = columns_->shown[k];
     if (columns_->answers[k]->isChecked() == solution.Has(b)) continue;
-    const QString name = ToText(NameOf(attributeNames, b));
+    const QString name = ToText(NameOf(attributeNames_, b));
     if (solution.Has(b)) {
       AttributeSet reached = AttributeSet::Of({b});
-      reached = Reached(reached, TraceClosure(reached, dependencies));
+      reached = Reached(reached, TraceClosure(reached, dependencies_));
       why << tr("%1 patri do nektere maximalni mnoziny: jeho uzaver %2 neobsahuje %3")
-                 .arg(name, explain::SetText(reached, attributeNames), chosen);
+                 .arg(name, explain::SetText(reached, attributeNames_), chosen);
     } else {
       why << tr("%1 do maximalni mnoziny nepatri: urcuje %2:").arg(name, chosen)
-          << explain::TraceLines(TraceClosure(AttributeSet::Of({b}), dependencies, a),
-                                 attributeNames);
+          << explain::TraceLines(TraceClosure(AttributeSet::Of({b}), dependencies_, a),
+                                 attributeNames_);
     }
   }
   feedback_->Explain(why);
@@ -121,7 +121,7 @@ void TForm_Test_MaxSet::a_newExecute() {
   a_clearExecute();
   // The columns keep the size reached at preparation, which already fits
   // every attribute of the schema.
-  columns_->AddTasks(attributeNames, exercise::TaskControl::RadioButtons, false);
+  columns_->AddTasks(attributeNames_, exercise::TaskControl::RadioButtons, false);
   columns_->OK->setFocus();
 }
 

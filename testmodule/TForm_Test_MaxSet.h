@@ -42,9 +42,9 @@ class TForm_Test_MaxSet final : public ToolWindow {
   MessageService& messages_;
 
   // The exercise's own copy of the schema, taken at preparation.
-  DependencyList dependencies;
-  AttributeTable attributeNames;
-  AttributeSet chosenSet;
+  DependencyList dependencies_;
+  AttributeTable attributeNames_;
+  AttributeSet chosenSet_;
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;

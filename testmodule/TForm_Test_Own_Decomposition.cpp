@@ -94,37 +94,37 @@ void TForm_Test_Own_Decomposition::PrepareExercise() {
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *Button_Vyhodnotit)) return;
-  dependencies = schema.dependencies;
-  attributeNames = schema.attributes;
-  exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies, attributeNames));
+  dependencies_ = schema.dependencies;
+  attributeNames_ = schema.attributes;
+  exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies_, attributeNames_));
   for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
-    if (attributeNames[a].empty()) continue;
-    auto* box = new QCheckBox(ToText(attributeNames[a]), GB_atributy);
-    const int k = static_cast<int>(attributeBoxes.size());
+    if (attributeNames_[a].empty()) continue;
+    auto* box = new QCheckBox(ToText(attributeNames_[a]), GB_atributy);
+    const int k = static_cast<int>(attributeBoxes_.size());
     Grid_atributy->addWidget(box, k / BoxesPerRow, k % BoxesPerRow);
     connect(box, &QCheckBox::toggled, this, &TForm_Test_Own_Decomposition::UpdateButtons);
-    attributeBoxes.push_back(box);
-    shown.push_back(a);
+    attributeBoxes_.push_back(box);
+    shown_.push_back(a);
   }
   UpdateButtons();
 }
 
 void TForm_Test_Own_Decomposition::UpdateButtons() {
-  Button_Pridat->setEnabled(std::any_of(attributeBoxes.begin(), attributeBoxes.end(),
+  Button_Pridat->setEnabled(std::any_of(attributeBoxes_.begin(), attributeBoxes_.end(),
                                         [](const QCheckBox* box) { return box->isChecked(); }));
   Button_Odebrat->setEnabled(List_casti->currentRow() >= 0);
 }
 
 void TForm_Test_Own_Decomposition::Button_PridatClick() {
   AttributeSet part;
-  for (std::size_t k = 0; k < attributeBoxes.size(); ++k) {
-    if (attributeBoxes[k]->isChecked()) part.Add(shown[k]);
+  for (std::size_t k = 0; k < attributeBoxes_.size(); ++k) {
+    if (attributeBoxes_[k]->isChecked()) part.Add(shown_[k]);
   }
   if (part.Empty()) return;
-  parts.push_back(part);
-  List_casti->addItem(tr("Cast %1: %2").arg(parts.size()).arg(PartNames(part)));
+  parts_.push_back(part);
+  List_casti->addItem(tr("Cast %1: %2").arg(parts_.size()).arg(PartNames(part)));
   // The boxes start empty again for the next part.
-  for (QCheckBox* box : attributeBoxes)
+  for (QCheckBox* box : attributeBoxes_)
     box->setChecked(false);
   UpdateButtons();
 }
@@ -132,27 +132,27 @@ void TForm_Test_Own_Decomposition::Button_PridatClick() {
 void TForm_Test_Own_Decomposition::Button_OdebratClick() {
   const int row = List_casti->currentRow();
   if (row < 0) return;
-  parts.erase(parts.begin() + row);
+  parts_.erase(parts_.begin() + row);
   // The parts behind it move up, and so do their numbers.
   List_casti->clear();
-  for (std::size_t k = 0; k < parts.size(); ++k)
-    List_casti->addItem(tr("Cast %1: %2").arg(k + 1).arg(PartNames(parts[k])));
+  for (std::size_t k = 0; k < parts_.size(); ++k)
+    List_casti->addItem(tr("Cast %1: %2").arg(k + 1).arg(PartNames(parts_[k])));
   UpdateButtons();
 }
 
 void TForm_Test_Own_Decomposition::Button_VyhodnotitClick() {
-  if (parts.empty()) {
+  if (parts_.empty()) {
     Memo_Vysledek->setPlainText(tr("Dekompozice nema zadnou cast: pridejte alespon jednu."));
     return;
   }
-  const DecompositionVerdict verdict = CheckDecomposition(attributeNames, dependencies, parts);
+  const DecompositionVerdict verdict = CheckDecomposition(attributeNames_, dependencies_, parts_);
   Memo_Vysledek->setPlainText(VerdictLines(verdict).join(QLatin1Char('\n')));
 }
 
 QString TForm_Test_Own_Decomposition::PartNames(AttributeSet part) const {
   QStringList names;
   for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
-    if (part.Has(a)) names << ToText(attributeNames[a]);
+    if (part.Has(a)) names << ToText(attributeNames_[a]);
   }
   return Joined(names);
 }
@@ -177,7 +177,7 @@ QStringList TForm_Test_Own_Decomposition::VerdictLines(const DecompositionVerdic
   } else {
     QStringList lost;
     for (const Dependency& d : verdict.lost)
-      lost << ToText(ShowDependency(d, attributeNames));
+      lost << ToText(ShowDependency(d, attributeNames_));
     lines << tr("Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1")
                  .arg(Joined(lost));
   }
@@ -186,11 +186,11 @@ QStringList TForm_Test_Own_Decomposition::VerdictLines(const DecompositionVerdic
     const PartVerdict& part = verdict.parts[k];
     QStringList keys;
     for (const KeyRecord& key : part.keys) {
-      const QString text = ToText(ShowKey(key, attributeNames)).trimmed();
+      const QString text = ToText(ShowKey(key, attributeNames_)).trimmed();
       keys << (text.isEmpty() ? tr("prazdna mnozina") : text);
     }
     const QString reason =
-        part.reason ? ToText(ShowDependency(*part.reason, attributeNames)) : QString();
+        part.reason ? ToText(ShowDependency(*part.reason, attributeNames_)) : QString();
     QString level;
     switch (part.level) {
       case NormalFormLevel::BoyceCodd:
@@ -219,7 +219,7 @@ QStringList TForm_Test_Own_Decomposition::ChaseTableLines(
   std::vector<QStringList> rows;
   QStringList header{QString()};
   for (const AttributeIndex a : verdict.columns)
-    header << ToText(attributeNames[a]);
+    header << ToText(attributeNames_[a]);
   rows.push_back(header);
   for (std::size_t r = 0; r < verdict.chase.size(); ++r) {
     QStringList row{QString::number(r + 1)};
@@ -245,13 +245,13 @@ QStringList TForm_Test_Own_Decomposition::ChaseTableLines(
 }
 
 void TForm_Test_Own_Decomposition::FormClose() {
-  for (QCheckBox* box : attributeBoxes)
+  for (QCheckBox* box : attributeBoxes_)
     delete box;
-  attributeBoxes.clear();
-  shown.clear();
-  parts.clear();
-  dependencies.clear();
-  attributeNames = {};
+  attributeBoxes_.clear();
+  shown_.clear();
+  parts_.clear();
+  dependencies_.clear();
+  attributeNames_ = {};
   List_casti->clear();
   Memo_Dep->clear();
   Memo_Vysledek->clear();

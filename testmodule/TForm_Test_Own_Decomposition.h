@@ -42,12 +42,12 @@ class TForm_Test_Own_Decomposition final : public ToolWindow {
 
   // The exercise's own copy of the schema, so that the judgement refers to
   // the dependencies on screen.
-  DependencyList dependencies;
-  AttributeTable attributeNames;
-  std::vector<AttributeSet> parts;
+  DependencyList dependencies_;
+  AttributeTable attributeNames_;
+  std::vector<AttributeSet> parts_;
   // One box per named attribute, and the attribute behind each.
-  std::vector<QCheckBox*> attributeBoxes;
-  std::vector<AttributeIndex> shown;
+  std::vector<QCheckBox*> attributeBoxes_;
+  std::vector<AttributeIndex> shown_;
 
   QPlainTextEdit* Memo_Dep = nullptr;
   QGroupBox* GB_atributy = nullptr;

@@ -80,54 +80,54 @@ void TForm_Test_RedAtr::PrepareExercise() {
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *Button1)) return;
-  workingCopy = schema.dependencies;
-  reducedCopy = schema.dependencies;
-  attributeNames = schema.attributes;
+  workingCopy_ = schema.dependencies;
+  reducedCopy_ = schema.dependencies;
+  attributeNames_ = schema.attributes;
 
   // Everything stays left of the dependency list: a line of buttons that
   // would reach it goes on below.
   const int right = Memo1->x() - 10;
   bool first = true;
-  for (const Dependency& d : workingCopy) {
-    nextTop = first ? 120 : nextTop + 32;
+  for (const Dependency& d : workingCopy_) {
+    nextTop_ = first ? 120 : nextTop_ + 32;
     first = false;
-    redundantFlags = RedundantLhsAttributes(d, workingCopy);
+    redundantFlags_ = RedundantLhsAttributes(d, workingCopy_);
     QString text = tr("Zavislost: ");
     for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i)
       text +=
-          (i == 0 ? QString() : QStringLiteral(" +")) + ToText(NameOf(attributeNames, d.lhs[i]));
-    text += QStringLiteral(" -> ") + ToText(NameOf(attributeNames, d.Rhs()));
+          (i == 0 ? QString() : QStringLiteral(" +")) + ToText(NameOf(attributeNames_, d.lhs[i]));
+    text += QStringLiteral(" -> ") + ToText(NameOf(attributeNames_, d.Rhs()));
     auto* label = new QLabel(text, canvas_);
     QFont font = label->font();
     font.setPointSize(10);
     label->setFont(font);
     label->setWordWrap(true);
-    label->setGeometry(30, nextTop, right - 30, label->heightForWidth(right - 30));
+    label->setGeometry(30, nextTop_, right - 30, label->heightForWidth(right - 30));
     label->show();
-    dependencyLabels.push_back(label);
-    nextTop += std::max(25, label->height() + 5);
+    dependencyLabels_.push_back(label);
+    nextTop_ += std::max(25, label->height() + 5);
     // Buttons are 65 wide at a pitch of 72; a longer name widens its button.
-    nextLeft = 40;
+    nextLeft_ = 40;
     for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i) {
-      const QString name = ToText(NameOf(attributeNames, d.lhs[i]));
+      const QString name = ToText(NameOf(attributeNames_, d.lhs[i]));
       auto* button = new QPushButton(name, canvas_);
-      SetTag(button, redundantFlags.Has(d.lhs[i]) ? 1 : 0);
+      SetTag(button, redundantFlags_.Has(d.lhs[i]) ? 1 : 0);
       const int width = std::max(
           65, button->fontMetrics().horizontalAdvance(name) + button->iconSize().width() + 16);
-      if (nextLeft > 40 && nextLeft + width > right) {
-        nextLeft = 40;
-        nextTop += 32;
+      if (nextLeft_ > 40 && nextLeft_ + width > right) {
+        nextLeft_ = 40;
+        nextTop_ += 32;
       }
-      button->setGeometry(nextLeft, nextTop, width, 25);
-      nextLeft += std::max(72, width + 7);
+      button->setGeometry(nextLeft_, nextTop_, width, 25);
+      nextLeft_ += std::max(72, width + 7);
       AttachClick(button);
       button->show();
-      attributeButtons.push_back(button);
+      attributeButtons_.push_back(button);
       buttonItems_.emplace_back(&d, d.lhs[i]);
     }
   }
-  if (!attributeButtons.empty()) exercise::FitCanvas(*canvas_, nextTop + 25 + 20, WindowHeight);
-  exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy, attributeNames));
+  if (!attributeButtons_.empty()) exercise::FitCanvas(*canvas_, nextTop_ + 25 + 20, WindowHeight);
+  exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy_, attributeNames_));
 }
 
 void TForm_Test_RedAtr::AttachClick(QPushButton* button) {
@@ -152,20 +152,21 @@ void TForm_Test_RedAtr::DynamicButtonClick(QPushButton* button) {
 
 void TForm_Test_RedAtr::a_spravnaodpovedExecute() {
   bool correct = true;
-  for (const QPushButton* button : attributeButtons) {
+  for (const QPushButton* button : attributeButtons_) {
     if (Tag(button) == 10 || Tag(button) == 1) correct = false;
   }
   if (!exercise::AnnounceVerdict(correct, messages_)) return;
   feedback_->Record(correct);
   QStringList why;
-  for (std::size_t k = 0; k < attributeButtons.size(); ++k) {
-    const int tag = Tag(attributeButtons[k]);
+  for (std::size_t k = 0; k < attributeButtons_.size(); ++k) {
+    const int tag = Tag(attributeButtons_[k]);
     if (tag != 10 && tag != 1) continue;
     const auto [record, attribute] = buttonItems_[k];
-    why << explain::FollowsLines(tr("%1 v %2").arg(ToText(NameOf(attributeNames, attribute)),
-                                                   ToText(ShowDependency(*record, attributeNames))),
-                                 LhsWithoutOneCopy(*record, attribute), record->Rhs(), workingCopy,
-                                 nullptr, attributeNames);
+    why << explain::FollowsLines(
+        tr("%1 v %2").arg(ToText(NameOf(attributeNames_, attribute)),
+                          ToText(ShowDependency(*record, attributeNames_))),
+        LhsWithoutOneCopy(*record, attribute), record->Rhs(), workingCopy_, nullptr,
+        attributeNames_);
   }
   feedback_->Explain(why);
   ShowSolution();
@@ -174,18 +175,18 @@ void TForm_Test_RedAtr::a_spravnaodpovedExecute() {
 void TForm_Test_RedAtr::ShowSolution() {
   AppendLine(*Memo1, QStringLiteral("-----------------"));
   AppendLine(*Memo1, tr("Po redukci atributu:"));
-  RemoveRedundantAttributes(reducedCopy);
-  AppendLines(*Memo1, ListDependencyLines(reducedCopy, attributeNames));
+  RemoveRedundantAttributes(reducedCopy_);
+  AppendLines(*Memo1, ListDependencyLines(reducedCopy_, attributeNames_));
   Button1->setEnabled(false);
   Button_new->show();
-  for (QPushButton* button : attributeButtons)
+  for (QPushButton* button : attributeButtons_)
     disconnect(button, &QPushButton::clicked, this, nullptr);
 }
 
 void TForm_Test_RedAtr::a_newExecute() {
   Memo1->clear();
-  exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy, attributeNames));
-  for (QPushButton* button : attributeButtons) {
+  exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy_, attributeNames_));
+  for (QPushButton* button : attributeButtons_) {
     SetTag(button, Tag(button) % 10);
     AttachClick(button);
   }
@@ -194,16 +195,16 @@ void TForm_Test_RedAtr::a_newExecute() {
 }
 
 void TForm_Test_RedAtr::a_clearExecute() {
-  for (QPushButton* button : attributeButtons)
+  for (QPushButton* button : attributeButtons_)
     delete button;
-  attributeButtons.clear();
+  attributeButtons_.clear();
   buttonItems_.clear();
-  for (QLabel* label : dependencyLabels)
+  for (QLabel* label : dependencyLabels_)
     delete label;
-  dependencyLabels.clear();
+  dependencyLabels_.clear();
   Memo1->clear();
-  workingCopy.clear();
-  reducedCopy.clear();
+  workingCopy_.clear();
+  reducedCopy_.clear();
   Button_new->hide();
   exercise::FitCanvas(*canvas_, 0, WindowHeight);
 }

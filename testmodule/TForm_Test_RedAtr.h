@@ -45,16 +45,16 @@ class TForm_Test_RedAtr final : public ToolWindow {
   ExerciseFeedback* feedback_ = nullptr;
   MessageService& messages_;
 
-  DependencyList workingCopy;
-  DependencyList reducedCopy;
-  AttributeTable attributeNames;
-  std::vector<QLabel*> dependencyLabels;
-  std::vector<QPushButton*> attributeButtons;
+  DependencyList workingCopy_;
+  DependencyList reducedCopy_;
+  AttributeTable attributeNames_;
+  std::vector<QLabel*> dependencyLabels_;
+  std::vector<QPushButton*> attributeButtons_;
   // The record and left-hand attribute each button stands for.
   std::vector<std::pair<const Dependency*, AttributeIndex>> buttonItems_;
-  AttributeSet redundantFlags;
-  int nextLeft = 0;
-  int nextTop = 0;
+  AttributeSet redundantFlags_;
+  int nextLeft_ = 0;
+  int nextTop_ = 0;
 
   QWidget* canvas_ = nullptr;
   QLabel* Label1 = nullptr;

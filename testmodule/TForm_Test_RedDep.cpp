@@ -114,23 +114,23 @@ void TForm_Test_RedDep::PrepareExercise() {
   Label_SR->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *Button1)) return;
-  attributeNames = schema.attributes;
-  dependencies = schema.dependencies;
+  attributeNames_ = schema.attributes;
+  dependencies_ = schema.dependencies;
   int row = 1;
-  for (const Dependency& d : dependencies) {
+  for (const Dependency& d : dependencies_) {
     QLineEdit* field =
-        exercise::MakeDependencyField(canvas_, QRect(), ToText(ShowDependency(d, attributeNames)));
+        exercise::MakeDependencyField(canvas_, QRect(), ToText(ShowDependency(d, attributeNames_)));
     field->setMinimumWidth(std::max(FieldWidth, WholeTextWidth(*field, field->text())));
-    dependencyFields.push_back(field);
+    dependencyFields_.push_back(field);
     QCheckBox* answer = exercise::MakeTickBox(canvas_, QRect());
-    answerBoxes.push_back(answer);
+    answerBoxes_.push_back(answer);
     QLineEdit* mark = exercise::MakeErrorMark(canvas_, QRect());
     mark->setFixedSize(MarkSize, MarkSize);
-    errorMarks.push_back(mark);
+    errorMarks_.push_back(mark);
     QCheckBox* solution = exercise::MakeTickBox(canvas_, QRect());
     solution->setEnabled(false);
     solution->hide();
-    solutionBoxes.push_back(solution);
+    solutionBoxes_.push_back(solution);
     // The mark and the solution keep their room while hidden, so that every
     // row's boxes stand in the same columns.
     for (QWidget* w : {static_cast<QWidget*>(mark), static_cast<QWidget*>(solution)}) {
@@ -144,46 +144,46 @@ void TForm_Test_RedDep::PrepareExercise() {
     rows_->addWidget(solution, row, 2, Qt::AlignCenter);
     ++row;
   }
-  exercise::ListFromTop(*Memo1, ListDependencyLines(dependencies, attributeNames));
+  exercise::ListFromTop(*Memo1, ListDependencyLines(dependencies_, attributeNames_));
   GrowToContent(*this, *canvas_);
 }
 
 void TForm_Test_RedDep::a_spravnaodpovedExecute() {
   std::size_t k = 0;
-  for (const Dependency& d : dependencies) {
-    if (IsRedundantDependency(dependencies, d)) solutionBoxes[k]->setChecked(true);
+  for (const Dependency& d : dependencies_) {
+    if (IsRedundantDependency(dependencies_, d)) solutionBoxes_[k]->setChecked(true);
     ++k;
   }
   bool correct = true;
-  for (k = 0; k < answerBoxes.size(); ++k) {
-    if (answerBoxes[k]->isChecked() != solutionBoxes[k]->isChecked()) correct = false;
+  for (k = 0; k < answerBoxes_.size(); ++k) {
+    if (answerBoxes_[k]->isChecked() != solutionBoxes_[k]->isChecked()) correct = false;
   }
-  for (QCheckBox* box : solutionBoxes)
+  for (QCheckBox* box : solutionBoxes_)
     box->hide();
   if (!exercise::AnnounceVerdict(correct, messages_)) return;
   feedback_->Record(correct);
   QStringList why;
   k = 0;
-  for (const Dependency& d : dependencies) {
-    if (answerBoxes[k]->isChecked() != solutionBoxes[k]->isChecked()) {
+  for (const Dependency& d : dependencies_) {
+    if (answerBoxes_[k]->isChecked() != solutionBoxes_[k]->isChecked()) {
       why << explain::FollowsLines(
-          tr("Zavislost %1").arg(ToText(ShowDependency(d, attributeNames))), d.LhsSet(), d.Rhs(),
-          dependencies, &d, attributeNames);
+          tr("Zavislost %1").arg(ToText(ShowDependency(d, attributeNames_))), d.LhsSet(), d.Rhs(),
+          dependencies_, &d, attributeNames_);
     }
     ++k;
   }
   feedback_->Explain(why);
   ShowSolution();
   // Only a given-up answer has rows to mark.
-  for (k = 0; k < answerBoxes.size(); ++k) {
-    if (answerBoxes[k]->isChecked() != solutionBoxes[k]->isChecked()) errorMarks[k]->show();
+  for (k = 0; k < answerBoxes_.size(); ++k) {
+    if (answerBoxes_[k]->isChecked() != solutionBoxes_[k]->isChecked()) errorMarks_[k]->show();
   }
 }
 
 void TForm_Test_RedDep::ShowSolution() {
-  for (QCheckBox* box : solutionBoxes)
+  for (QCheckBox* box : solutionBoxes_)
     box->show();
-  for (QCheckBox* box : answerBoxes)
+  for (QCheckBox* box : answerBoxes_)
     box->setEnabled(false);
   Label_SR->show();
   Button_new->show();
@@ -192,31 +192,31 @@ void TForm_Test_RedDep::ShowSolution() {
 
 void TForm_Test_RedDep::a_newExecute() {
   Button_new->hide();
-  for (std::size_t k = 0; k < answerBoxes.size(); ++k) {
-    answerBoxes[k]->setChecked(false);
-    answerBoxes[k]->show();
-    answerBoxes[k]->setEnabled(true);
-    solutionBoxes[k]->setChecked(false);
-    solutionBoxes[k]->hide();
-    errorMarks[k]->hide();
+  for (std::size_t k = 0; k < answerBoxes_.size(); ++k) {
+    answerBoxes_[k]->setChecked(false);
+    answerBoxes_[k]->show();
+    answerBoxes_[k]->setEnabled(true);
+    solutionBoxes_[k]->setChecked(false);
+    solutionBoxes_[k]->hide();
+    errorMarks_[k]->hide();
   }
   Label_SR->hide();
   Button1->setEnabled(true);
 }
 
 void TForm_Test_RedDep::a_clearExecute() {
-  for (QLineEdit* field : dependencyFields)
+  for (QLineEdit* field : dependencyFields_)
     delete field;
-  for (QCheckBox* box : answerBoxes)
+  for (QCheckBox* box : answerBoxes_)
     delete box;
-  for (QLineEdit* mark : errorMarks)
+  for (QLineEdit* mark : errorMarks_)
     delete mark;
-  for (QCheckBox* box : solutionBoxes)
+  for (QCheckBox* box : solutionBoxes_)
     delete box;
-  dependencyFields.clear();
-  answerBoxes.clear();
-  errorMarks.clear();
-  solutionBoxes.clear();
+  dependencyFields_.clear();
+  answerBoxes_.clear();
+  errorMarks_.clear();
+  solutionBoxes_.clear();
   Memo1->clear();
   Button_new->hide();
 }

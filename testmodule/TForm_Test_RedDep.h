@@ -44,12 +44,12 @@ class TForm_Test_RedDep final : public ToolWindow {
 
   // The exercise's own copy of the schema, taken at preparation, so that the
   // rows and the check always belong to the same list.
-  DependencyList dependencies;
-  AttributeTable attributeNames;
-  std::vector<QLineEdit*> dependencyFields;
-  std::vector<QCheckBox*> answerBoxes;
-  std::vector<QLineEdit*> errorMarks;
-  std::vector<QCheckBox*> solutionBoxes;
+  DependencyList dependencies_;
+  AttributeTable attributeNames_;
+  std::vector<QLineEdit*> dependencyFields_;
+  std::vector<QCheckBox*> answerBoxes_;
+  std::vector<QLineEdit*> errorMarks_;
+  std::vector<QCheckBox*> solutionBoxes_;
 
   QWidget* canvas_ = nullptr;
   // The dependency rows under the solution's heading.
