@@ -571,8 +571,8 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   QString about = field->text();
   if (schema.state == SlotState::Replaced) {
     about += QLatin1Char('\n') + tr("Nahrazeno schematy %1 a %2, rozlozeno podle %3")
-                                     .arg(ToText(state_.numberText[2 * slot + 1]),
-                                          ToText(state_.numberText[2 * slot + 2]),
+                                     .arg(NumberLabelText(state_.numberText[2 * slot + 1]),
+                                          NumberLabelText(state_.numberText[2 * slot + 2]),
                                           ToText(state_.splitLabel[slot]));
   } else if (schema.state == SlotState::Absorbed) {
     about += QLatin1Char('\n') + tr("Pohlceno projekci");
@@ -596,7 +596,7 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   }
   PaintSchemaField(slot);
   field->show();
-  number->setText(ToText(state_.numberText[slot]));
+  number->setText(NumberLabelText(state_.numberText[slot]));
   number->show();
 }
 

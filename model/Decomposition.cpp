@@ -323,7 +323,7 @@ DecompositionOutcome AddProjectionSchemas(DecompositionState& state) {
           if (!ownClosure.Close(e.LhsSet()).Has(e.Rhs())) InsertBehindHead(merged.dependencies, e);
         }
         container.state = SlotState::Absorbed;
-        text = "Schema " + state.numberText[i] + "+" + state.numberText[j];
+        text = SchemaNumberWord + state.numberText[i] + "+" + state.numberText[j];
       } else {
         text += "+" + state.numberText[j];
         merged.member = merged.member | inner.member;

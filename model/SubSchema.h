@@ -11,6 +11,11 @@
 #include "Nf.h"
 #include "Schema.h"
 
+// The word before a number label that joins other schemas' numbers
+// ("Schema 3+5", "Schema 5: 1+3"); the windows and reports show it in the
+// student's language.
+inline constexpr const char* SchemaNumberWord = "Schema ";
+
 // What a slot of the decomposition or synthesis window holds. Both windows
 // replace a schema by the ones a step makes of it; only the decomposition
 // tree tells a schema merged into a projection from one split in two.

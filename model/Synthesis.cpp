@@ -242,8 +242,8 @@ SynthesisOutcome MergeEquivalentKeys(SynthesisState& state, EarlierProjections p
       unions.push_back(std::move(scratch));
       state.schemas[i].state = SlotState::Replaced;
       state.schemas[j].state = SlotState::Replaced;
-      texts.push_back("Schema " + std::to_string(count + last + 1) + ": " + std::to_string(i) +
-                      "+" + std::to_string(j));
+      texts.push_back(SchemaNumberWord + std::to_string(count + last + 1) + ": " +
+                      std::to_string(i) + "+" + std::to_string(j));
     }
   }
   const auto at = static_cast<std::ptrdiff_t>(state.firstProjectionSlot);
@@ -289,7 +289,7 @@ SynthesisOutcome AbsorbProjections(SynthesisState& state) {
         container.state = SlotState::Replaced;
         inner.state = SlotState::Replaced;
         found = true;
-        text = "Schema " + std::to_string(state.schemaCount + p + 2) + ": " +
+        text = SchemaNumberWord + std::to_string(state.schemaCount + p + 2) + ": " +
                std::to_string(DisplayNumber(state, i)) + "+" +
                std::to_string(DisplayNumber(state, j));
       } else {

@@ -3,6 +3,13 @@
 #include <QCoreApplication>
 #include <QString>
 
+QString NumberLabelText(const std::string& number) {
+  return QString::fromStdString(number).replace(
+      QString::fromLatin1(SchemaNumberWord),
+      QCoreApplication::translate("SchemaReport", "Schema ",
+                                  "the word before a number label such as 3+5"));
+}
+
 namespace {
 
 QString OriginText(const SchemaReportBlock& block) {
@@ -13,15 +20,14 @@ QString OriginText(const SchemaReportBlock& block) {
       return QCoreApplication::translate(
                  "SchemaReport",
                  "Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2")
-          .arg(QString::fromStdString(block.originNumber),
-               QString::fromStdString(block.originDependency));
+          .arg(NumberLabelText(block.originNumber), QString::fromStdString(block.originDependency));
     case SchemaOrigin::AddedForUncovered:
       return QCoreApplication::translate(
           "SchemaReport", "Nasledujici schema vzniklo pridanim chybejicich zavislosti.");
     case SchemaOrigin::DecompositionProjection:
       return QCoreApplication::translate("SchemaReport",
                                          "Nasledujici schema vzniklo projekci schemat (%1 ).")
-          .arg(QString::fromStdString(block.originNumber));
+          .arg(NumberLabelText(block.originNumber));
     case SchemaOrigin::LeftSideSplit:
       return QCoreApplication::translate(
           "SchemaReport", "Nasledujici schema vzniklo rozlozenim podle levych stran");
@@ -60,8 +66,7 @@ void AppendBlock(const SchemaReportBlock& block, std::vector<std::string>& lines
     lines.emplace_back(" ");
   };
   lines.emplace_back(" ");
-  add(QCoreApplication::translate("SchemaReport", "SCHEMA %1:")
-          .arg(QString::fromStdString(block.number)));
+  add(QCoreApplication::translate("SchemaReport", "SCHEMA %1:").arg(NumberLabelText(block.number)));
   heading(QCoreApplication::translate("SchemaReport", "ATRIBUTY:"));
   std::string attributes;
   for (const std::string& name : block.attributes)

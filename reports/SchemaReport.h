@@ -4,12 +4,16 @@
 // batch mode prints too: the model's report blocks as the lines the print
 // window shows, every fixed phrase translated.
 
+#include <QString>
 #include <string>
 #include <vector>
 
 #include "Decomposition.h"
 #include "SubSchema.h"
 #include "Synthesis.h"
+
+// A schema's number label with its joining word translated.
+QString NumberLabelText(const std::string& number);
 
 std::vector<std::string> SchemaReportLines(const std::vector<SchemaReportBlock>& blocks,
                                            ReportScope scope);

@@ -412,7 +412,7 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
   for (int k = 0; k < count; ++k) {
     const int slot = firstSlot + k;
     if (!row.numbered) {
-      const QString number = ToText(state_.numberText[slot]);
+      const QString number = NumberLabelText(state_.numberText[slot]);
       labelWidth = std::max(labelWidth, row.labels[k]->fontMetrics().horizontalAdvance(number) + 4);
     }
     fieldWidth = std::max(fieldWidth,
@@ -434,7 +434,8 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
         FieldHint()));
     ShowSuperseded(field, replaced);
     SetBackground(field, SchemaColour(schema.normalForm));
-    if (!row.numbered) label.setText(slot < 0 ? QString() : ToText(state_.numberText[slot]));
+    if (!row.numbered)
+      label.setText(slot < 0 ? QString() : NumberLabelText(state_.numberText[slot]));
     const bool present = schema.state != SlotState::Empty;
     field.setEnabled(present);
     field.setVisible(present);

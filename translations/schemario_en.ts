@@ -298,6 +298,11 @@
         <source>NORMALNI FORMA:</source>
         <translation>NORMAL FORM:</translation>
     </message>
+    <message>
+        <source>Schema </source>
+        <comment>the word before a number label such as 3+5</comment>
+        <translation>Schema </translation>
+    </message>
 </context>
 <context>
     <name>TForm_ABC_Input</name>
