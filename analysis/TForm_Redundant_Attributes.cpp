@@ -213,8 +213,9 @@ void TForm_Redundant_Attributes::ResetRows() {
 void TForm_Redundant_Attributes::FormClose() {
   if (deletionsMade_) {
     const Schema& schema = host_.LiveSchema();
-    host_.AppendDependencyLog(ListDependencyLines(schema.dependencies, schema.attributes));
-    host_.AppendDependencyLog({DependencySeparator});
+    std::vector<std::string> log = ListDependencyLines(schema.dependencies, schema.attributes);
+    log.emplace_back(DependencySeparator);
+    emit dependencyLogReady(log);
   }
   ResetRows();
 }

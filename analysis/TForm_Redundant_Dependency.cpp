@@ -179,8 +179,9 @@ void TForm_Redundant_Dependency::ResetRows() {
 void TForm_Redundant_Dependency::FormClose() {
   if (deletionsMade_) {
     const Schema& schema = host_.LiveSchema();
-    host_.AppendDependencyLog(ListDependencyLines(schema.dependencies, schema.attributes));
-    host_.AppendDependencyLog({DependencySeparator});
+    std::vector<std::string> log = ListDependencyLines(schema.dependencies, schema.attributes);
+    log.emplace_back(DependencySeparator);
+    emit dependencyLogReady(log);
   }
   ResetRows();
 }

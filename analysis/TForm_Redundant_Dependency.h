@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "OutOfDateNotice.h"
@@ -28,6 +29,10 @@ class TForm_Redundant_Dependency final : public ToolWindow {
   int LoadSchema();
   void Button1Click(QObject* sender);
   void FormClose() override;
+
+ signals:
+  // The dependencies left after the deletions, for the main window's log.
+  void dependencyLogReady(const std::vector<std::string>& lines);
 
  private:
   struct Row {

@@ -43,8 +43,8 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   bool OpenFile(const QString& path);
 
   SchemaDocument& Document() override { return document_; }
-  void AppendAttributeLog(const std::vector<std::string>& lines) override;
-  void AppendDependencyLog(const std::vector<std::string>& lines) override;
+  void AppendAttributeLog(const std::vector<std::string>& lines);
+  void AppendDependencyLog(const std::vector<std::string>& lines);
 
   void a_newExecute();
   void a_open_fileExecute();

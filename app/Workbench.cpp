@@ -64,6 +64,14 @@ void Workbench::Connect() {
                    [this](Exercise exercise) { OpenExercise(exercise); });
   QObject::connect(test_.get(), &TForm_Test::exerciseRequested, test_.get(),
                    [this](Exercise exercise) { OpenExercise(exercise); });
+  QObject::connect(abcInput_.get(), &TForm_ABC_Input::attributeLogReady, main_.get(),
+                   &TForm_Main::AppendAttributeLog);
+  QObject::connect(depInput_.get(), &TForm_Dep_Input::dependencyLogReady, main_.get(),
+                   &TForm_Main::AppendDependencyLog);
+  QObject::connect(redundantAttributes_.get(), &TForm_Redundant_Attributes::dependencyLogReady,
+                   main_.get(), &TForm_Main::AppendDependencyLog);
+  QObject::connect(redundantDependency_.get(), &TForm_Redundant_Dependency::dependencyLogReady,
+                   main_.get(), &TForm_Main::AppendDependencyLog);
   const auto print = [this](const std::vector<std::string>& lines) { print_->ShowReport(lines); };
   QObject::connect(decomposition_.get(), &TForm_Decomposition_2::reportReady, print_.get(), print);
   QObject::connect(synteza_.get(), &TForm_Synteza_2::reportReady, print_.get(), print);

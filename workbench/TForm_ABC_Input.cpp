@@ -245,8 +245,9 @@ void TForm_ABC_Input::Button_OKClick() {
     names[k] = FromText(fields_[k]->text());
   SchemaDocument& document = host_.Document();
   document.EditAttributes(names, MapFromOrigins(origin_));
-  host_.AppendAttributeLog(ListAttributeLines(names));
-  host_.AppendAttributeLog({AttributeSeparator});
+  std::vector<std::string> log = ListAttributeLines(names);
+  log.emplace_back(AttributeSeparator);
+  emit attributeLogReady(log);
   document.MarkDirty(modified_);
   accept();
 }

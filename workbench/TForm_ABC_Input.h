@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "Platform.h"
 #include "Schema.h"
@@ -34,6 +36,10 @@ class TForm_ABC_Input final : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ signals:
+  // The names as accepted, for the main window's attribute log.
+  void attributeLogReady(const std::vector<std::string>& lines);
 
  private:
   // The fields beyond the fifteenth appear only for a schema read from a file

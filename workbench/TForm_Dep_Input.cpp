@@ -303,11 +303,11 @@ void TForm_Dep_Input::UpDown1Click(int position, bool upPressed) {
 
 void TForm_Dep_Input::Button_OKClick() {
   DependencyList list = DependenciesFromRows(rows_);
-  const std::vector<std::string> log = ListDependencyLines(list, names_);
+  std::vector<std::string> log = ListDependencyLines(list, names_);
+  log.emplace_back(DependencySeparator);
   SchemaDocument& document = host_.Document();
   document.ReplaceDependencies(std::move(list));
-  host_.AppendDependencyLog(log);
-  host_.AppendDependencyLog({DependencySeparator});
+  emit dependencyLogReady(log);
   document.MarkDirty(modified_);
   accept();
 }

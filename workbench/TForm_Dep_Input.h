@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "DependencyRows.h"
@@ -40,6 +41,10 @@ class TForm_Dep_Input final : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ signals:
+  // The dependencies as accepted, for the main window's dependency log.
+  void dependencyLogReady(const std::vector<std::string>& lines);
 
  private:
   void FormClose();
