@@ -83,15 +83,16 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
   outer->addWidget(scroll);
-  // The tree takes what the window can spare and scrolls beyond that; the
-  // groups take only the height they need, and none while hidden.
+  // The tree and the groups take only the height they need (the groups none
+  // while hidden); a taller window leaves its spare room below the details
+  // rather than as an empty band of tree background.
   auto* column = new QVBoxLayout(content);
   column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
   treeArea_ = new QScrollArea(content);
   treeArea_->setObjectName(QStringLiteral("ScrollBox_Tree"));
   treeArea_->setFrameShape(QFrame::NoFrame);
   treeArea_->setWidgetResizable(true);
-  column->addWidget(treeArea_, 1);
+  column->addWidget(treeArea_);
   BuildTree();
   auto* legend = new QLabel(tr("Sede kurzivou: schema nahrazene rozkladem nebo pohlcene "
                                "projekci; ostatni schemata tvori vysledek."),
@@ -106,6 +107,7 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   lower->setObjectName(QStringLiteral("Panel_Details"));
   lower->setFixedSize(kContentWidth - 2 * kMargin, kLowerHeight);
   column->addWidget(lower, 0, Qt::AlignLeft);
+  column->addStretch(1);
   BuildDetails(lower);
 
   for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
