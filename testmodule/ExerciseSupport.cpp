@@ -6,11 +6,13 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "Display.h"
 #include "Platform.h"
@@ -24,26 +26,6 @@ class Texts final {
 };
 
 }  // namespace
-
-QWidget* MakeCanvas(QWidget& window, const QSize& size) {
-  QWidget* canvas = MakeScrollingCanvas(window, size);
-  window.resize(size);
-  return canvas;
-}
-
-void GrowWindow(QWidget& window, QWidget& canvas, int dy) {
-  canvas.setMinimumHeight(canvas.minimumHeight() + dy);
-  window.resize(window.width(), std::min(window.height() + dy, TallestWindow));
-}
-
-void SetWindowHeight(QWidget& window, QWidget& canvas, int height) {
-  canvas.setMinimumHeight(height);
-  window.resize(window.width(), std::min(height, TallestWindow));
-}
-
-void FitCanvas(QWidget& canvas, int bottom, int minimum) {
-  canvas.setMinimumHeight(std::max(bottom, minimum));
-}
 
 QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry) {
   auto* panel = new QFrame(parent);
@@ -94,18 +76,6 @@ QPushButton* MakeActionButton(QWidget* parent, const char* name, QAction* action
     button->resize(button->sizeHint().width(), geometry.height());
   QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
   return button;
-}
-
-void PlaceInColumn(QAbstractButton& control, const QAbstractButton* previous, int width) {
-  const int top = previous == nullptr ? 10 : previous->y() + 35;
-  control.setGeometry(10, top, width, 30);
-  QFont font = control.font();
-  font.setPointSize(10);
-  control.setFont(font);
-  SetFontColour(control, Qt::black);
-  // No fill of its own: the column's face colour shows through, and the
-  // column's bevel stays visible at the box's right end.
-  control.show();
 }
 
 QCheckBox* MakeTickBox(QWidget* parent, const QRect& geometry) {
@@ -176,66 +146,142 @@ bool AnnounceVerdict(bool correct, MessageService& messages) {
 
 namespace {
 
-// One control more in every column: the tops of the controls are this far
-// apart.
-constexpr int Pitch = 35;
-// The lowest top of a control that still fits above the column's button.
-constexpr int LastTopWithoutGrowing = 280;
+// The widest a choice's caption gets before it is shortened: three columns
+// and the memo still fit a small screen.
+constexpr int WidestCaption = 260;
+// Space the coloured frame shows around its column.
+constexpr int FrameBorder = 6;
+
+// The column's controls stand one under the other, its button below them.
+QVBoxLayout* ColumnLayout(QFrame* column) {
+  auto* rows = new QVBoxLayout(column);
+  rows->setContentsMargins(10, 10, 10, 10);
+  rows->setSpacing(5);
+  rows->addStretch(1);
+  return rows;
+}
 
 }  // namespace
 
 AnswerColumns::AnswerColumns(QWidget& window, QWidget& canvas, const ColumnsLayout& layout,
                              QAction* answerAction, QAction* newTaskAction)
     : window_(window), canvas_(canvas), layout_(layout) {
-  Panel_BckGr_1 = MakeColouredPanel(&canvas, "Panel_BckGr_1", layout.frames[0], layout.frameColour);
+  Panel_BckGr_1 = MakeColouredPanel(&canvas, "Panel_BckGr_1", QRect(), layout.frameColour);
   Panel_BckGr_odpoved =
-      MakeColouredPanel(&canvas, "Panel_BckGr_odpoved", layout.frames[1], layout.frameColour);
+      MakeColouredPanel(&canvas, "Panel_BckGr_odpoved", QRect(), layout.frameColour);
   Panel_BckGr_reseni =
-      MakeColouredPanel(&canvas, "Panel_BckGr_reseni", layout.frames[2], layout.frameColour);
+      MakeColouredPanel(&canvas, "Panel_BckGr_reseni", QRect(), layout.frameColour);
   Panel_BckGr_odpoved->hide();
   Panel_BckGr_reseni->hide();
 
-  Panel1 = MakePanel(&canvas, "Panel1", layout.columns[0]);
-  Panel_odpoved = MakePanel(&canvas, "Panel_odpoved", layout.columns[1]);
-  Panel_reseni = MakePanel(&canvas, "Panel_reseni", layout.columns[2]);
+  Panel1 = MakePanel(&canvas, "Panel1", QRect());
+  Panel_odpoved = MakePanel(&canvas, "Panel_odpoved", QRect());
+  Panel_reseni = MakePanel(&canvas, "Panel_reseni", QRect());
   // The solution column only shows; its boxes cannot be changed.
   Panel_reseni->setEnabled(false);
 
   OK = new QPushButton(layout.okCaption, Panel1);
   OK->setObjectName(QStringLiteral("OK"));
-  OK->setGeometry(layout.ok);
+  OK->setMinimumSize(layout.ok);
   OK->setDefault(true);
-  Button_Odpoved =
-      MakeActionButton(Panel_odpoved, "Button_Odpoved", answerAction, layout.answerButton);
+  Button_Odpoved = MakeActionButton(Panel_odpoved, "Button_Odpoved", answerAction, QRect());
+  Button_Odpoved->setMinimumSize(layout.answerButton);
   Button_Odpoved->hide();
+  // The hidden button keeps its place, so that the answer column's controls
+  // stand level with the task's.
+  QSizePolicy policy = Button_Odpoved->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  Button_Odpoved->setSizePolicy(policy);
 
   Memo1 = new QPlainTextEdit(&canvas);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
-  Memo1->setGeometry(layout.memo);
-  Button_Novy = MakeActionButton(&canvas, "Button_Novy", newTaskAction, layout.newTask);
+  Memo1->setMinimumSize(layout.memo);
+  Memo1->setMaximumHeight(layout.memo.height());
+  Button_Novy = MakeActionButton(&canvas, "Button_Novy", newTaskAction, QRect());
+  Button_Novy->setMinimumSize(layout.newTask);
   Button_Novy->hide();
+  // Ready to show under the memo without shifting anything.
+  QSizePolicy novyPolicy = Button_Novy->sizePolicy();
+  novyPolicy.setRetainSizeWhenHidden(true);
+  Button_Novy->setSizePolicy(novyPolicy);
+
+  grid_ = new QGridLayout(&canvas);
+  grid_->setContentsMargins(29, 13, 20, 20);
+  grid_->setHorizontalSpacing(0);
+  grid_->setVerticalSpacing(6);
+  const std::array<QFrame*, 3> frames = {Panel_BckGr_1, Panel_BckGr_odpoved, Panel_BckGr_reseni};
+  const std::array<QFrame*, 3> columns = {Panel1, Panel_odpoved, Panel_reseni};
+  for (int c = 0; c < 3; ++c) {
+    // The frame fills the cell and its column stands inset on it; a hidden
+    // frame is ready to show at once.
+    QSizePolicy framePolicy = frames[c]->sizePolicy();
+    framePolicy.setRetainSizeWhenHidden(true);
+    frames[c]->setSizePolicy(framePolicy);
+    grid_->addWidget(frames[c], 1, c);
+    auto* inset = new QVBoxLayout;
+    inset->setContentsMargins(FrameBorder, FrameBorder, FrameBorder, FrameBorder);
+    inset->addWidget(columns[c]);
+    grid_->addLayout(inset, 1, c);
+    // The least size goes to the grid: on the column itself it would keep
+    // the column from growing with its controls.
+    grid_->setColumnMinimumWidth(c, layout.columnWidth + 2 * FrameBorder);
+    ColumnLayout(columns[c]);
+  }
+  Panel1->layout()->addWidget(OK);
+  Panel1->layout()->setAlignment(OK, Qt::AlignHCenter);
+  Panel_odpoved->layout()->addWidget(Button_Odpoved);
+  Panel_odpoved->layout()->setAlignment(Button_Odpoved, Qt::AlignHCenter);
+  auto* side = new QVBoxLayout;
+  side->setContentsMargins(28, FrameBorder + 6, 0, 0);
+  side->setSpacing(15);
+  side->addWidget(Memo1);
+  side->addWidget(Button_Novy, 0, Qt::AlignLeft);
+  side->addStretch(1);
+  grid_->setRowMinimumHeight(1, ColumnHeight + 2 * FrameBorder);
+  grid_->addLayout(side, 1, 3);
+  grid_->setColumnStretch(3, 1);
+  grid_->setRowStretch(2, 1);
+}
+
+void AnswerColumns::PlaceHeadings(QWidget* task, QWidget* answer, QWidget* solution,
+                                  QWidget* memo) {
+  int c = 0;
+  for (QWidget* heading : {task, answer, solution}) {
+    grid_->addWidget(heading, 0, c++, Qt::AlignLeft | Qt::AlignBottom);
+    heading->setContentsMargins(FrameBorder + 2, 0, 0, 0);
+  }
+  memo->setContentsMargins(28, 0, 0, 0);
+  grid_->addWidget(memo, 0, 3, Qt::AlignLeft | Qt::AlignBottom);
+}
+
+void AnswerColumns::PlaceInColumn(QFrame* column, QAbstractButton& control, const QString& name) {
+  QFont font = control.font();
+  font.setPointSize(10);
+  control.setFont(font);
+  control.setText(control.fontMetrics().elidedText(name, Qt::ElideMiddle, WidestCaption));
+  control.setToolTip(name);
+  control.setMinimumSize(layout_.controlWidth, 30);
+  SetFontColour(control, Qt::black);
+  // Under the previous control, above the stretch and the column's button.
+  auto* rows = static_cast<QVBoxLayout*>(column->layout());
+  int at = 0;
+  while (rows->itemAt(at)->spacerItem() == nullptr)
+    ++at;
+  rows->insertWidget(at, &control);
+  // No fill of its own: the column's face colour shows through, and the
+  // column's bevel stays visible at the box's right end.
+  control.show();
 }
 
 QCheckBox* AnswerColumns::AddBox(QFrame* column, std::vector<QCheckBox*>& boxes,
                                  const QString& name) {
-  auto* box = new QCheckBox(name, column);
-  PlaceInColumn(*box, boxes.empty() ? nullptr : boxes.back(), layout_.controlWidth);
+  auto* box = new QCheckBox(column);
+  PlaceInColumn(column, *box, name);
   boxes.push_back(box);
   return box;
-}
-
-void AnswerColumns::GrowFor(const QAbstractButton& control) {
-  if (control.y() <= LastTopWithoutGrowing) return;
-  for (QFrame* panel : {Panel1, Panel_odpoved, Panel_reseni, Panel_BckGr_1, Panel_BckGr_odpoved,
-                        Panel_BckGr_reseni}) {
-    panel->resize(panel->width(), panel->height() + Pitch);
-  }
-  for (QPushButton* button : {OK, Button_Odpoved, Button_Novy})
-    button->move(button->x(), button->y() + Pitch);
-  GrowWindow(window_, canvas_, Pitch);
 }
 
 void AnswerColumns::AddTasks(const AttributeTable& names, TaskControl control, bool grow) {
@@ -245,16 +291,15 @@ void AnswerColumns::AddTasks(const AttributeTable& names, TaskControl control, b
     shown.push_back(i);
     QAbstractButton* task = nullptr;
     if (control == TaskControl::RadioButtons) {
-      task = new QRadioButton(ToText(names[i]), Panel1);
+      task = new QRadioButton(Panel1);
     } else {
-      task = new QCheckBox(ToText(names[i]), Panel1);
+      task = new QCheckBox(Panel1);
     }
-    PlaceInColumn(*task, tasks.empty() ? nullptr : tasks.back(), layout_.controlWidth);
+    PlaceInColumn(Panel1, *task, ToText(names[i]));
     tasks.push_back(task);
     Panel_BckGr_1->show();
-    if (grow) GrowFor(*task);
   }
-  OK->raise();
+  if (grow) GrowToContent(window_, canvas_);
 }
 
 void AnswerColumns::FixTask(AttributeSet& chosen, MessageService& messages) {
@@ -267,8 +312,7 @@ void AnswerColumns::FixTask(AttributeSet& chosen, MessageService& messages) {
     return;
   }
   for (const QAbstractButton* task : tasks)
-    AddBox(Panel_odpoved, answers, task->text());
-  Button_Odpoved->raise();
+    AddBox(Panel_odpoved, answers, task->toolTip());
   Panel_BckGr_1->hide();
   Panel_BckGr_odpoved->show();
   Button_Odpoved->show();
@@ -280,7 +324,7 @@ void AnswerColumns::FixTask(AttributeSet& chosen, MessageService& messages) {
 bool AnswerColumns::ShowSolution(const AttributeSet& result, MessageService& messages) {
   bool wrong = false;
   for (std::size_t k = 0; k < answers.size(); ++k) {
-    QCheckBox* solution = AddBox(Panel_reseni, solutions, answers[k]->text());
+    QCheckBox* solution = AddBox(Panel_reseni, solutions, answers[k]->toolTip());
     const bool member = result.Has(shown[k]);
     solution->setChecked(member);
     if (answers[k]->isChecked() != member) {
@@ -318,17 +362,9 @@ void AnswerColumns::Clear() {
 
 void AnswerColumns::Reset() {
   Memo1->clear();
-  Memo1->setGeometry(layout_.memo);
-  const std::array<QFrame*, 3> columns = {Panel1, Panel_odpoved, Panel_reseni};
-  const std::array<QFrame*, 3> frames = {Panel_BckGr_1, Panel_BckGr_odpoved, Panel_BckGr_reseni};
-  for (std::size_t c = 0; c < columns.size(); ++c) {
-    columns[c]->setGeometry(layout_.columns[c]);
-    frames[c]->setGeometry(layout_.frames[c]);
-  }
-  OK->move(layout_.ok.topLeft());
-  Button_Odpoved->move(layout_.answerButton.topLeft());
-  Button_Novy->move(layout_.newTask.topLeft());
-  SetWindowHeight(window_, canvas_, layout_.window.height());
+  // The window goes back to its opening height; a larger schema grows it
+  // again.
+  window_.resize(window_.width(), layout_.window.height());
   for (QPushButton* button : {OK, Button_Odpoved, Button_Novy})
     button->setEnabled(true);
 }

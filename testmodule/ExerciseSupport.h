@@ -1,8 +1,7 @@
 #pragma once
 
-// Building blocks of the exercise windows: a client area on which controls
-// stand at fixed places and which scrolls when it outgrows the window, and
-// the few kinds of control the exercises create.
+// Building blocks of the exercise windows: the few kinds of control the
+// exercises create and the columns of the closure and maximal set exercises.
 
 #include <QAction>
 #include <QColor>
@@ -19,6 +18,7 @@ class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -31,24 +31,9 @@ namespace exercise {
 // Navy frame behind the active column of the closure exercise.
 inline const QColor Navy(0, 0, 128);
 
-// Puts a scrolling client area of `size` into `window` and returns the
-// widget on which the controls are placed. The window starts at that size.
-QWidget* MakeCanvas(QWidget& window, const QSize& size);
-
 // The tallest a growing exercise window gets: with a title bar and a task bar
 // it still fits a screen of 768 lines, and the client area scrolls beyond.
 inline constexpr int TallestWindow = 700;
-
-// Makes the window and its client area taller (or shorter) by `dy`, the
-// window no taller than TallestWindow.
-void GrowWindow(QWidget& window, QWidget& canvas, int dy);
-
-// Sets the window's height and makes the client area at least that tall.
-void SetWindowHeight(QWidget& window, QWidget& canvas, int height);
-
-// Lets the client area reach down to `bottom`, so that rows below the
-// window's lower edge can be scrolled to; never below `minimum`.
-void FitCanvas(QWidget& canvas, int bottom, int minimum);
 
 // A panel: a raised face-coloured area holding controls, or, with a
 // colour, a flat coloured area such as the frame behind an active column.
@@ -73,11 +58,6 @@ QAction* MakeAction(Window* owner, const char* name, const QString& caption,
   QObject::connect(action, &QAction::triggered, owner, handler);
   return action;
 }
-
-// Places a choice control of an exercise column under the previous one:
-// left 10, top 10 for the first, the previous top + 35 otherwise; 30 high,
-// font size 10, black, on the column's button face colour.
-void PlaceInColumn(QAbstractButton& control, const QAbstractButton* previous, int width);
 
 // A tick box without caption, 17 x 17, not ticked, in the button face colour.
 QCheckBox* MakeTickBox(QWidget* parent, const QRect& geometry);
@@ -108,29 +88,26 @@ bool OffersTask(const Schema& schema, QPushButton& confirm);
 // is unless the student goes back to correct the answer.
 bool AnnounceVerdict(bool correct, MessageService& messages);
 
-// Where the closure and maximal set exercises place their columns, buttons
-// and memo; the geometry is restored from here when the window closes.
+// The sizes of the closure and maximal set exercises' columns, buttons and
+// memo; the window's size is restored from here when the window closes.
 struct ColumnsLayout {
   QSize window;
   QColor frameColour;
-  // Task, answer and solution column, and the frames behind them.
-  std::array<QRect, 3> columns;
-  std::array<QRect, 3> frames;
+  // The narrowest the task, answer and solution columns get.
+  int columnWidth = 0;
   int controlWidth = 0;
   QString okCaption;
   // OK inside the task column, Button_Odpoved inside the answer column.
-  QRect ok;
-  QRect answerButton;
-  QRect memo;
-  QRect newTask;
+  QSize ok;
+  QSize answerButton;
+  QSize memo;
+  QSize newTask;
 };
 
-// The columns are taller, and their buttons lower, than a column of seven
-// controls would need: eight controls (tops 10 to 255, 30 high) fit above the
-// button, and from the ninth on every control grows the column by one pitch.
+// The columns are taller than a column of seven controls would need: eight
+// controls fit above the column's button, and from the ninth on every
+// control grows the column.
 inline constexpr int ColumnHeight = 323;
-inline constexpr int FrameHeight = ColumnHeight + 12;
-inline constexpr int ColumnButtonTop = 290;
 
 // What the student fixes A with: tick boxes for a set of attributes, radio
 // buttons for one attribute.
@@ -146,6 +123,9 @@ class AnswerColumns {
  public:
   AnswerColumns(QWidget& window, QWidget& canvas, const ColumnsLayout& layout,
                 QAction* answerAction, QAction* newTaskAction);
+
+  // The captions over the task, answer and solution columns and the memo.
+  void PlaceHeadings(QWidget* task, QWidget* answer, QWidget* solution, QWidget* memo);
 
   // A task control for every named attribute, in slot order; `shown` gets
   // the attribute behind each. At preparation (`grow`) the columns grow to
@@ -165,8 +145,8 @@ class AnswerColumns {
   // solution's frames and Button_Odpoved and Button_Novy, and makes the task
   // and answer columns and their buttons usable again.
   void Clear();
-  // Empties the memo and restores the layout's geometry, the window's height
-  // included; the three buttons are enabled.
+  // Empties the memo and restores the window's height; the three buttons
+  // are enabled.
   void Reset();
 
   QFrame* Panel_BckGr_1 = nullptr;
@@ -188,11 +168,14 @@ class AnswerColumns {
 
  private:
   QCheckBox* AddBox(QFrame* column, std::vector<QCheckBox*>& boxes, const QString& name);
-  void GrowFor(const QAbstractButton& control);
+  // Shows the control in its column under the previous one, its caption
+  // whole when there is room and otherwise shortened in the middle.
+  void PlaceInColumn(QFrame* column, QAbstractButton& control, const QString& name);
 
   QWidget& window_;
   QWidget& canvas_;
   ColumnsLayout layout_;
+  QGridLayout* grid_ = nullptr;
 };
 
 }  // namespace exercise

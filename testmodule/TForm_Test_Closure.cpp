@@ -6,27 +6,22 @@
 
 #include "Closure.h"
 #include "Data_statement_2.h"
+#include "Display.h"
 #include "ExerciseSupport.h"
 
 namespace {
 
 exercise::ColumnsLayout Layout() {
-  using exercise::ColumnButtonTop;
-  using exercise::ColumnHeight;
-  using exercise::FrameHeight;
   exercise::ColumnsLayout layout;
   layout.window = QSize(948, 390);
   layout.frameColour = exercise::Navy;
-  layout.columns = {QRect(35, 39, 190, ColumnHeight), QRect(237, 39, 190, ColumnHeight),
-                    QRect(438, 39, 190, ColumnHeight)};
-  layout.frames = {QRect(29, 33, 202, FrameHeight), QRect(230, 33, 202, FrameHeight),
-                   QRect(432, 33, 202, FrameHeight)};
-  layout.controlWidth = 180;
+  layout.columnWidth = 190;
+  layout.controlWidth = 170;
   layout.okCaption = TForm_Test_Closure::tr("&OK");
-  layout.ok = QRect(59, ColumnButtonTop, 75, 25);
-  layout.answerButton = QRect(38, ColumnButtonTop, 115, 25);
-  layout.memo = QRect(662, 51, 190, 215);
-  layout.newTask = QRect(666, 281, 100, 25);
+  layout.ok = QSize(75, 25);
+  layout.answerButton = QSize(115, 25);
+  layout.memo = QSize(190, 215);
+  layout.newTask = QSize(100, 25);
   return layout;
 }
 
@@ -38,7 +33,8 @@ TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& message
   setObjectName(QStringLiteral("Form_Test_Closure"));
   setWindowTitle(tr("Testovaci modul - Uzaver"));
   const exercise::ColumnsLayout layout = Layout();
-  QWidget* canvas = exercise::MakeCanvas(*this, layout.window);
+  QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
+  resize(layout.window);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
 
@@ -50,21 +46,25 @@ TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& message
       exercise::MakeAction(this, "a_clear", tr("&Clear"), &TForm_Test_Closure::a_clearExecute);
 
   const QString label1Text = tr("Zvolte si atributy pro A  :");
-  Label1 = exercise::MakeLabel(canvas, "Label1", label1Text, QPoint(42, 13), true, true);
-  // The plus stands raised right behind the A, so that the caption reads A+.
+  Label1 = exercise::MakeLabel(canvas, "Label1", label1Text, QPoint(), true, true);
+  // The plus stands raised right behind the A, so that the caption reads A+;
+  // it rides on the caption, which leaves it room above the text.
   const QFontMetrics metrics(Label1->font());
-  Label2 = exercise::MakeLabel(canvas, "Label2", QStringLiteral("+"), QPoint(0, 0), true);
-  Label2->move(
-      42 + metrics.horizontalAdvance(label1Text.left(label1Text.indexOf(QLatin1Char('A')) + 1)),
-      13 - metrics.ascent() / 2);
-  Label_odpoved = exercise::MakeLabel(canvas, "Label_odpoved", tr("Zadejte vase reseni:"),
-                                      QPoint(237, 13), true, true);
-  Label3 =
-      exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), QPoint(438, 13), true, true);
-  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), QPoint(662, 25), true, true);
+  Label1->setMinimumHeight(Label1->sizeHint().height() + metrics.ascent() / 2);
+  Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  Label2 = exercise::MakeLabel(Label1, "Label2", QStringLiteral("+"), QPoint(0, 0), true);
+  Label_odpoved = exercise::MakeLabel(canvas, "Label_odpoved", tr("Zadejte vase reseni:"), QPoint(),
+                                      true, true);
+  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), QPoint(), true, true);
+  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), QPoint(), true, true);
 
   columns_ =
       std::make_unique<exercise::AnswerColumns>(*this, *canvas, layout, a_spravnaOdpoved, a_new);
+  columns_->PlaceHeadings(Label1, Label_odpoved, Label3, Label4);
+  // Behind the A, whatever margin the heading's column gives the caption.
+  Label2->move(Label1->contentsMargins().left() + metrics.horizontalAdvance(label1Text.left(
+                                                      label1Text.indexOf(QLatin1Char('A')) + 1)),
+               0);
   connect(columns_->OK, &QPushButton::clicked, this, &TForm_Test_Closure::OKClick);
   SetDefaultButton(columns_->OK);
 }

@@ -2,11 +2,16 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
 
 #include "Data_statement_2.h"
 #include "Display.h"
@@ -16,14 +21,48 @@
 
 namespace {
 
+// The window opens at this size and grows with its rows up to the screen.
 constexpr int WindowWidth = 866;
 constexpr int WindowHeight = 591;
-constexpr int ColumnTop = 111;
-// Tall enough for the tick boxes of thirteen rows (the thirteenth stands at
-// 405 to 422); from the fourteenth row on each row grows the columns.
-constexpr int ColumnHeight = 430;
-constexpr int Pitch = 32;
-constexpr int LastTopWithoutGrowing = 435;
+// The answer and solution columns are never narrower than this.
+constexpr int ColumnWidth = 137;
+// A long dependency is read in its field's tooltip rather than widen the
+// window beyond a small screen.
+constexpr int WidestField = 560;
+// Space between the rows of dependencies, the same in every column so that
+// each row's boxes stand level with its dependency.
+constexpr int RowSpacing = 10;
+// The red mark frames the tick box it stands behind.
+constexpr int MarkSize = 25;
+
+// A hidden control keeps its place, so that nothing shifts when the solution
+// shows.
+void KeepPlaceWhenHidden(QWidget& widget) {
+  QSizePolicy policy = widget.sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  widget.setSizePolicy(policy);
+}
+
+// A label's text on one line beside its neighbours, centred over a column.
+QHBoxLayout* Heading(std::initializer_list<QLabel*> labels) {
+  auto* row = new QHBoxLayout;
+  row->setSpacing(4);
+  row->addStretch(1);
+  for (QLabel* label : labels)
+    row->addWidget(label);
+  row->addStretch(1);
+  return row;
+}
+
+// The rows of a column: each as tall as `rowHeight`, spaced alike, with the
+// slack below the last one.
+QGridLayout* RowGrid(QWidget* column, int sideMargin) {
+  auto* grid = new QGridLayout(column);
+  grid->setContentsMargins(sideMargin, 0, sideMargin, 0);
+  grid->setHorizontalSpacing(0);
+  grid->setVerticalSpacing(RowSpacing);
+  return grid;
+}
 
 }  // namespace
 
@@ -32,7 +71,8 @@ TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageServ
     : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_Decomposition"));
   setWindowTitle(tr("Testovaci model - Dekompozice"));
-  canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  resize(WindowWidth, WindowHeight);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
 
@@ -43,51 +83,90 @@ TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageServ
   a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"),
                                  &TForm_Test_Decomposition::a_clearExecute);
 
-  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Zavislosti schematu:"), QPoint(32, 24), true,
-                               false, 16);
-  Label2 = exercise::MakeLabel(
-      canvas_, "Label2", tr("(zvolte, ktere zavislosti porusuji 3NF ci BCNF)"), QPoint(32, 48));
-  Label5 = exercise::MakeLabel(canvas_, "Label5", QString(73, QLatin1Char('_')), QPoint(32, 56));
-  Label_O1 =
-      exercise::MakeLabel(canvas_, "Label_O1", QStringLiteral("3NF"), QPoint(303, 91), false, true);
+  Label1 =
+      exercise::MakeLabel(canvas_, "Label1", tr("Zavislosti schematu:"), QPoint(), true, false, 16);
+  Label2 = exercise::MakeLabel(canvas_, "Label2",
+                               tr("(zvolte, ktere zavislosti porusuji 3NF ci BCNF)"), QPoint());
+  Label5 = exercise::MakeLabel(canvas_, "Label5", QString(73, QLatin1Char('_')), QPoint());
+  Label_O1 = exercise::MakeLabel(canvas_, "Label_O1", QStringLiteral("3NF"), QPoint(), false, true);
   //: The word between "3NF" and "BCNF".
-  Label6 = exercise::MakeLabel(canvas_, "Label6", tr("a"), QPoint(341, 91));
-  Label_O2 = exercise::MakeLabel(canvas_, "Label_O2", QStringLiteral("BCNF"), QPoint(359, 91),
-                                 false, true);
-  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", tr("Spravne reseni"), QPoint(440, 72), true);
-  Label_R1 =
-      exercise::MakeLabel(canvas_, "Label_R1", QStringLiteral("3NF"), QPoint(448, 91), false, true);
+  Label6 = exercise::MakeLabel(canvas_, "Label6", tr("a"), QPoint());
+  Label_O2 =
+      exercise::MakeLabel(canvas_, "Label_O2", QStringLiteral("BCNF"), QPoint(), false, true);
+  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", tr("Spravne reseni"), QPoint(), true);
+  Label_R1 = exercise::MakeLabel(canvas_, "Label_R1", QStringLiteral("3NF"), QPoint(), false, true);
   //: The word between "3NF" and "BCNF".
-  Label_R3 = exercise::MakeLabel(canvas_, "Label_R3", tr("a"), QPoint(493, 91));
-  Label_R2 = exercise::MakeLabel(canvas_, "Label_R2", QStringLiteral("BCNF"), QPoint(512, 91),
-                                 false, true);
+  Label_R3 = exercise::MakeLabel(canvas_, "Label_R3", tr("a"), QPoint());
+  Label_R2 =
+      exercise::MakeLabel(canvas_, "Label_R2", QStringLiteral("BCNF"), QPoint(), false, true);
+  for (QLabel* label : {Label_SR, Label_R1, Label_R2, Label_R3})
+    KeepPlaceWhenHidden(*label);
   SetSolutionHeadingsVisible(false);
 
+  // The dependency fields, the answer boxes and the solution boxes are three
+  // columns of rows alike in height and spacing, so each row lines up with
+  // its dependency.
+  DependencyFields = new QWidget(canvas_);
+  DependencyFields->setObjectName(QStringLiteral("DependencyFields"));
+  fieldRows_ = RowGrid(DependencyFields, 0);
   GB_odpoved = new QGroupBox(canvas_);
   GB_odpoved->setObjectName(QStringLiteral("GB_odpoved"));
-  GB_odpoved->setGeometry(282, ColumnTop, 137, ColumnHeight);
+  answerRows_ = RowGrid(GB_odpoved, 8);
   GB_reseni = new QGroupBox(canvas_);
   GB_reseni->setObjectName(QStringLiteral("GB_reseni"));
-  GB_reseni->setGeometry(438, ColumnTop, 137, ColumnHeight);
+  solutionRows_ = RowGrid(GB_reseni, 8);
   GB_reseni->setEnabled(false);
 
-  Label3 = exercise::MakeLabel(canvas_, "Label3", tr("Atributy"), QPoint(600, 43));
+  Label3 = exercise::MakeLabel(canvas_, "Label3", tr("Atributy"), QPoint());
   Memo_Atr = new QPlainTextEdit(canvas_);
   Memo_Atr->setObjectName(QStringLiteral("Memo_Atr"));
   Memo_Atr->setReadOnly(true);
-  Memo_Atr->setGeometry(600, 64, 145, 153);
-  Label4 = exercise::MakeLabel(canvas_, "Label4", tr("Zavislosti"), QPoint(602, 227));
+  Memo_Atr->setMinimumSize(145, 153);
+  Label4 = exercise::MakeLabel(canvas_, "Label4", tr("Zavislosti"), QPoint());
   Memo_Dep = new QPlainTextEdit(canvas_);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo_Dep->setObjectName(QStringLiteral("Memo_Dep"));
   Memo_Dep->setReadOnly(true);
-  Memo_Dep->setGeometry(602, 258, 144, 188);
+  Memo_Dep->setMinimumSize(144, 188);
 
-  Button1 =
-      exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect(598, 456, 105, 34));
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect(600, 497, 105, 33));
+  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect());
+  Button1->setMinimumSize(105, 34);
+  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect());
+  Button_new->setMinimumSize(105, 33);
   Button_new->hide();
+
+  auto* side = new QVBoxLayout;
+  side->setSpacing(6);
+  side->addWidget(Label3);
+  side->addWidget(Memo_Atr);
+  side->addSpacing(4);
+  side->addWidget(Label4);
+  side->addWidget(Memo_Dep);
+  side->addSpacing(4);
+  side->addWidget(Button1, 0, Qt::AlignLeft);
+  side->addWidget(Button_new, 0, Qt::AlignLeft);
+  side->addStretch(1);
+
+  auto* grid = new QGridLayout(canvas_);
+  grid->setContentsMargins(32, 24, 20, 20);
+  grid->setHorizontalSpacing(19);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(Label1, 0, 0, 1, 3);
+  grid->addWidget(Label2, 1, 0, 1, 3);
+  grid->addWidget(Label5, 2, 0, 1, 3);
+  grid->addWidget(Label_SR, 3, 2, Qt::AlignHCenter);
+  grid->addLayout(Heading({Label_O1, Label6, Label_O2}), 4, 1);
+  grid->addLayout(Heading({Label_R1, Label_R3, Label_R2}), 4, 2);
+  grid->addWidget(DependencyFields, 5, 0, Qt::AlignLeft | Qt::AlignTop);
+  grid->addWidget(GB_odpoved, 5, 1);
+  grid->addWidget(GB_reseni, 5, 2);
+  grid->addLayout(side, 0, 3, 6, 1);
+  grid->setColumnMinimumWidth(1, ColumnWidth);
+  grid->setColumnMinimumWidth(2, ColumnWidth);
+  // Spare width goes to the lists, which show whole lines.
+  grid->setColumnStretch(3, 1);
+  grid->setRowStretch(5, 1);
 }
 
 void TForm_Test_Decomposition::SetSolutionHeadingsVisible(bool visible) {
@@ -110,31 +189,52 @@ void TForm_Test_Decomposition::PrepareExercise() {
   exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies_, attributeNames_));
   exercise::ListFromTop(*Memo_Atr, ListAttributeLines(attributeNames_));
 
-  nextTop_ = 100;
-  for (const Dependency& d : dependencies_) {
-    nextTop_ += Pitch;
-    const int y = nextTop_;
-    dependencyFields_.push_back(
-        exercise::MakeDependencyField(canvas_, QRect(40, y, GB_odpoved->x() - 10 - 40, 22),
-                                      ToText(ShowDependency(d, attributeNames_))));
-    const int boxTop = y - ColumnTop;
-    const int markTop = y - 116;
-    answerBoxes3NF_.push_back(exercise::MakeTickBox(GB_odpoved, QRect(25, boxTop, 17, 17)));
-    answerBoxesBCNF_.push_back(exercise::MakeTickBox(GB_odpoved, QRect(100, boxTop, 17, 17)));
-    errorMarks3NF_.push_back(exercise::MakeErrorMark(GB_reseni, QRect(20, markTop, 25, 25)));
-    errorMarksBCNF_.push_back(exercise::MakeErrorMark(GB_reseni, QRect(95, markTop, 25, 25)));
-    for (auto [list, left] :
-         {std::pair{&solutionBoxes3NF_, 25}, std::pair{&solutionBoxesBCNF_, 100}}) {
-      QCheckBox* box = exercise::MakeTickBox(GB_reseni, QRect(left, boxTop, 17, 17));
+  std::vector<QString> texts;
+  for (const Dependency& d : dependencies_)
+    texts.push_back(ToText(ShowDependency(d, attributeNames_)));
+  // The fields start where the columns' rows do, below the columns' frame.
+  fieldRows_->setContentsMargins(0, GB_odpoved->contentsMargins().top(), 0, 0);
+  int fieldWidth = 0;
+  int row = 0;
+  for (const QString& text : texts) {
+    QLineEdit* field = exercise::MakeDependencyField(DependencyFields, QRect(), text);
+    fieldWidth = std::max(fieldWidth, WholeTextWidth(*field, text));
+    dependencyFields_.push_back(field);
+    fieldRows_->addWidget(field, row, 0);
+    // Every row is as tall as its tallest control, the same in each column.
+    const int rowHeight = std::max(field->sizeHint().height(), MarkSize);
+    for (QGridLayout* rows : {fieldRows_, answerRows_, solutionRows_})
+      rows->setRowMinimumHeight(row, rowHeight);
+    answerBoxes3NF_.push_back(exercise::MakeTickBox(GB_odpoved, QRect()));
+    answerBoxesBCNF_.push_back(exercise::MakeTickBox(GB_odpoved, QRect()));
+    answerRows_->addWidget(answerBoxes3NF_.back(), row, 0, Qt::AlignCenter);
+    answerRows_->addWidget(answerBoxesBCNF_.back(), row, 1, Qt::AlignCenter);
+    // The mark stands behind its solution box and frames it.
+    errorMarks3NF_.push_back(exercise::MakeErrorMark(GB_reseni, QRect()));
+    errorMarksBCNF_.push_back(exercise::MakeErrorMark(GB_reseni, QRect()));
+    int column = 0;
+    for (auto [marks, boxes] : {std::pair{&errorMarks3NF_, &solutionBoxes3NF_},
+                                std::pair{&errorMarksBCNF_, &solutionBoxesBCNF_}}) {
+      marks->back()->setFixedSize(MarkSize, MarkSize);
+      KeepPlaceWhenHidden(*marks->back());
+      solutionRows_->addWidget(marks->back(), row, column, Qt::AlignCenter);
+      QCheckBox* box = exercise::MakeTickBox(GB_reseni, QRect());
       box->hide();
-      list->push_back(box);
+      KeepPlaceWhenHidden(*box);
+      boxes->push_back(box);
+      solutionRows_->addWidget(box, row, column, Qt::AlignCenter);
+      ++column;
     }
-    if (boxTop > LastTopWithoutGrowing) {
-      for (QGroupBox* column : {GB_odpoved, GB_reseni})
-        column->resize(column->width(), column->height() + Pitch);
-      exercise::GrowWindow(*this, *canvas_, Pitch);
-    }
+    ++row;
   }
+  for (QGridLayout* rows : {answerRows_, solutionRows_}) {
+    rows->setRowStretch(row, 1);
+    rows->setColumnStretch(0, 1);
+    rows->setColumnStretch(1, 1);
+  }
+  for (QLineEdit* field : dependencyFields_)
+    field->setFixedWidth(std::min(fieldWidth, WidestField));
+  GrowToContent(*this, *canvas_);
 }
 
 void TForm_Test_Decomposition::a_spravnaodpovedExecute() {
@@ -253,7 +353,13 @@ void TForm_Test_Decomposition::a_clearExecute() {
   dependencies_.clear();
   Button1->setEnabled(false);
   SetSolutionHeadingsVisible(false);
-  exercise::SetWindowHeight(*this, *canvas_, WindowHeight);
+  // The emptied rows leave no room behind in the columns.
+  for (QGridLayout* rows : {fieldRows_, answerRows_, solutionRows_}) {
+    for (int row = 0; row < rows->rowCount(); ++row) {
+      rows->setRowMinimumHeight(row, 0);
+      rows->setRowStretch(row, 0);
+    }
+  }
 }
 
 void TForm_Test_Decomposition::FormClose() {
@@ -264,7 +370,4 @@ void TForm_Test_Decomposition::FormClose() {
   Button_new->hide();
   GB_odpoved->setEnabled(true);
   GB_reseni->setEnabled(false);
-  for (QGroupBox* column : {GB_odpoved, GB_reseni})
-    column->resize(column->width(), ColumnHeight);
-  exercise::SetWindowHeight(*this, *canvas_, WindowHeight);
 }

@@ -12,6 +12,7 @@
 
 class QAction;
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -51,7 +52,6 @@ class TForm_Test_Decomposition final : public ToolWindow {
   DependencyList dependencies_;
   KeyList keys_;
   AttributeTable attributeNames_;
-  int nextTop_ = 0;
   std::vector<QLineEdit*> dependencyFields_;
   std::vector<QCheckBox*> answerBoxes3NF_;
   std::vector<QCheckBox*> answerBoxesBCNF_;
@@ -61,6 +61,11 @@ class TForm_Test_Decomposition final : public ToolWindow {
   std::vector<QCheckBox*> solutionBoxesBCNF_;
 
   QWidget* canvas_ = nullptr;
+  // The rows of the dependency fields, of the answer and of the solution.
+  QGridLayout* fieldRows_ = nullptr;
+  QGridLayout* answerRows_ = nullptr;
+  QGridLayout* solutionRows_ = nullptr;
+  QWidget* DependencyFields = nullptr;
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* Label5 = nullptr;

@@ -15,22 +15,16 @@
 namespace {
 
 exercise::ColumnsLayout Layout() {
-  using exercise::ColumnButtonTop;
-  using exercise::ColumnHeight;
-  using exercise::FrameHeight;
   exercise::ColumnsLayout layout;
   layout.window = QSize(865, 450);
   layout.frameColour = QApplication::palette().color(QPalette::Highlight);
-  layout.columns = {QRect(55, 52, 164, ColumnHeight), QRect(245, 52, 162, ColumnHeight),
-                    QRect(427, 52, 162, ColumnHeight)};
-  layout.frames = {QRect(50, 46, 175, FrameHeight), QRect(238, 46, 176, FrameHeight),
-                   QRect(420, 46, 176, FrameHeight)};
+  layout.columnWidth = 164;
   layout.controlWidth = 140;
   layout.okCaption = TForm_Test_MaxSet::tr("OK");
-  layout.ok = QRect(52, ColumnButtonTop, 46, 26);
-  layout.answerButton = QRect(39, ColumnButtonTop, 92, 26);
-  layout.memo = QRect(622, 59, 162, 241);
-  layout.newTask = QRect(661, 313, 92, 26);
+  layout.ok = QSize(46, 26);
+  layout.answerButton = QSize(92, 26);
+  layout.memo = QSize(162, 241);
+  layout.newTask = QSize(92, 26);
   return layout;
 }
 
@@ -42,7 +36,8 @@ TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages,
   setObjectName(QStringLiteral("Form_Test_MaxSet"));
   setWindowTitle(tr("Testovaci modul  - Maximalni mnoziny"));
   const exercise::ColumnsLayout layout = Layout();
-  QWidget* canvas = exercise::MakeCanvas(*this, layout.window);
+  QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
+  resize(layout.window);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
 
@@ -51,13 +46,14 @@ TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages,
   a_new = exercise::MakeAction(this, "a_new", tr("&Nove zadani"), &TForm_Test_MaxSet::a_newExecute);
   a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"), &TForm_Test_MaxSet::a_clearExecute);
 
-  Label1 = exercise::MakeLabel(canvas, "Label1", tr("Zvol si atribut pro max(A):"), QPoint(55, 20));
-  Label2 = exercise::MakeLabel(canvas, "Label2", tr("Zadejte vase reseni:"), QPoint(258, 20));
-  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), QPoint(440, 20));
-  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), QPoint(622, 33));
+  Label1 = exercise::MakeLabel(canvas, "Label1", tr("Zvol si atribut pro max(A):"), QPoint());
+  Label2 = exercise::MakeLabel(canvas, "Label2", tr("Zadejte vase reseni:"), QPoint());
+  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), QPoint());
+  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), QPoint());
 
   columns_ =
       std::make_unique<exercise::AnswerColumns>(*this, *canvas, layout, a_spravnaOdpoved, a_new);
+  columns_->PlaceHeadings(Label1, Label2, Label3, Label4);
   connect(columns_->OK, &QPushButton::clicked, this, &TForm_Test_MaxSet::OKClick);
   SetDefaultButton(columns_->OK);
 }

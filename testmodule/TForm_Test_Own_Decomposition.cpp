@@ -35,28 +35,32 @@ TForm_Test_Own_Decomposition::TForm_Test_Own_Decomposition(SchemaHost& host, Err
   setObjectName(QStringLiteral("Form_Test_Own_Decomposition"));
   setWindowTitle(tr("Testovaci modul - Vlastni dekompozice"));
   resize(760, 640);
-  auto* layout = new QVBoxLayout(this);
+  // A schema with many attributes or a long evaluation scrolls inside the
+  // window, which stays within a small screen.
+  QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
+  auto* layout = new QVBoxLayout(canvas);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
-  layout->addWidget(new QLabel(tr("Zavislosti schematu:"), this));
-  Memo_Dep = new QPlainTextEdit(this);
+  layout->addWidget(new QLabel(tr("Zavislosti schematu:"), canvas));
+  Memo_Dep = new QPlainTextEdit(canvas);
   Memo_Dep->setObjectName(QStringLiteral("Memo_Dep"));
   Memo_Dep->setReadOnly(true);
   Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo_Dep->setMaximumHeight(120);
   layout->addWidget(Memo_Dep);
 
-  GB_atributy = new QGroupBox(tr("Atributy nove casti (zaskrtnete a stisknete Pridat cast)"), this);
+  GB_atributy =
+      new QGroupBox(tr("Atributy nove casti (zaskrtnete a stisknete Pridat cast)"), canvas);
   GB_atributy->setObjectName(QStringLiteral("GB_atributy"));
   Grid_atributy = new QGridLayout(GB_atributy);
   layout->addWidget(GB_atributy);
 
   auto* buttons = new QHBoxLayout;
-  Button_Pridat = new QPushButton(tr("Pridat cast"), this);
+  Button_Pridat = new QPushButton(tr("Pridat cast"), canvas);
   Button_Pridat->setObjectName(QStringLiteral("Button_Pridat"));
-  Button_Odebrat = new QPushButton(tr("Odebrat cast"), this);
+  Button_Odebrat = new QPushButton(tr("Odebrat cast"), canvas);
   Button_Odebrat->setObjectName(QStringLiteral("Button_Odebrat"));
-  Button_Vyhodnotit = new QPushButton(tr("Vyhodnotit"), this);
+  Button_Vyhodnotit = new QPushButton(tr("Vyhodnotit"), canvas);
   Button_Vyhodnotit->setObjectName(QStringLiteral("Button_Vyhodnotit"));
   for (QPushButton* b : {Button_Pridat, Button_Odebrat, Button_Vyhodnotit})
     buttons->addWidget(b);
@@ -69,16 +73,16 @@ TForm_Test_Own_Decomposition::TForm_Test_Own_Decomposition(SchemaHost& host, Err
   connect(Button_Vyhodnotit, &QPushButton::clicked, this,
           &TForm_Test_Own_Decomposition::Button_VyhodnotitClick);
 
-  layout->addWidget(new QLabel(tr("Casti dekompozice:"), this));
-  List_casti = new QListWidget(this);
+  layout->addWidget(new QLabel(tr("Casti dekompozice:"), canvas));
+  List_casti = new QListWidget(canvas);
   List_casti->setObjectName(QStringLiteral("List_casti"));
   List_casti->setMaximumHeight(120);
   layout->addWidget(List_casti);
   connect(List_casti, &QListWidget::currentRowChanged, this,
           &TForm_Test_Own_Decomposition::UpdateButtons);
 
-  layout->addWidget(new QLabel(tr("Hodnoceni:"), this));
-  Memo_Vysledek = new QPlainTextEdit(this);
+  layout->addWidget(new QLabel(tr("Hodnoceni:"), canvas));
+  Memo_Vysledek = new QPlainTextEdit(canvas);
   Memo_Vysledek->setObjectName(QStringLiteral("Memo_Vysledek"));
   Memo_Vysledek->setReadOnly(true);
   Memo_Vysledek->setLineWrapMode(QPlainTextEdit::NoWrap);

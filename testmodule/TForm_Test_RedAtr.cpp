@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "Data_statement_2.h"
@@ -15,8 +17,15 @@
 
 namespace {
 
+// The window opens at this size and grows with its lines up to the screen.
 constexpr int WindowWidth = 758;
 constexpr int WindowHeight = 603;
+// The dependencies' column: a line of buttons that would be wider goes on
+// below, and a name wider than it is shortened on its button.
+constexpr int LinesWidth = 454;
+// Buttons stand this far in from their dependency's text.
+constexpr int ButtonIndent = 10;
+constexpr int ButtonGap = 7;
 
 QIcon MarkPicture(bool marked) {
   return QApplication::style()->standardIcon(marked ? QStyle::SP_DialogCancelButton
@@ -39,7 +48,8 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
     : ToolWindow(errors, parent), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedAtr"));
   setWindowTitle(tr("Testovaci modul - Redundantni atributy"));
-  canvas_ = exercise::MakeCanvas(*this, QSize(WindowWidth, WindowHeight));
+  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  resize(WindowWidth, WindowHeight);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
   feedback_ = new ExerciseFeedback(*this);
   // Deleting one item may make another one necessary; the exercise asks
@@ -52,26 +62,50 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
       exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"), &TForm_Test_RedAtr::a_newExecute);
   a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"), &TForm_Test_RedAtr::a_clearExecute);
 
-  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni atributy"), QPoint(32, 24), true,
-                               false, 16);
-  Label2 =
-      exercise::MakeLabel(canvas_, "Label2", tr("(atribut oznacite kliknutim)"), QPoint(32, 48));
-  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(71, QLatin1Char('_')), QPoint(32, 56));
-  Label3 =
-      exercise::MakeLabel(canvas_, "Label3", tr("Zavislosti:"), QPoint(504, 56), true, false, 16);
+  Label1 =
+      exercise::MakeLabel(canvas_, "Label1", tr("Redundantni atributy"), QPoint(), true, false, 16);
+  Label2 = exercise::MakeLabel(canvas_, "Label2", tr("(atribut oznacite kliknutim)"), QPoint());
+  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(71, QLatin1Char('_')), QPoint());
+  Label3 = exercise::MakeLabel(canvas_, "Label3", tr("Zavislosti:"), QPoint(), true, false, 16);
   Memo1 = new QPlainTextEdit(canvas_);
   // Dependencies read best whole, one a line; a long one scrolls sideways.
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setGeometry(504, 80, 193, 369);
-  Button1 =
-      exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect(512, 466, 100, 33));
+  Memo1->setMinimumSize(193, 369);
+  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect());
+  Button1->setMinimumSize(100, 33);
   Button1->setDefault(true);
   SetDefaultButton(Button1);
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect(514, 507, 98, 33));
+  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect());
+  Button_new->setMinimumSize(98, 33);
   Button_new->hide();
+
+  lines_ = new QVBoxLayout;
+  lines_->setSpacing(4);
+  auto* side = new QVBoxLayout;
+  side->setSpacing(8);
+  side->addWidget(Memo1);
+  side->addSpacing(8);
+  side->addWidget(Button1, 0, Qt::AlignLeft);
+  side->addWidget(Button_new, 0, Qt::AlignLeft);
+  side->addStretch(1);
+
+  auto* grid = new QGridLayout(canvas_);
+  grid->setContentsMargins(32, 24, 20, 20);
+  grid->setHorizontalSpacing(50);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(Label1, 0, 0);
+  grid->addWidget(Label2, 1, 0);
+  grid->addWidget(Label4, 2, 0, Qt::AlignBottom);
+  grid->addWidget(Label3, 2, 1, Qt::AlignBottom);
+  grid->setRowMinimumHeight(3, 24);
+  grid->addLayout(lines_, 4, 0, Qt::AlignTop);
+  grid->addLayout(side, 4, 1);
+  grid->setColumnMinimumWidth(0, LinesWidth);
+  grid->setColumnStretch(0, 1);
+  grid->setRowStretch(4, 1);
 }
 
 void TForm_Test_RedAtr::PrepareExercise() {
@@ -84,13 +118,7 @@ void TForm_Test_RedAtr::PrepareExercise() {
   reducedCopy_ = schema.dependencies;
   attributeNames_ = schema.attributes;
 
-  // Everything stays left of the dependency list: a line of buttons that
-  // would reach it goes on below.
-  const int right = Memo1->x() - 10;
-  bool first = true;
   for (const Dependency& d : workingCopy_) {
-    nextTop_ = first ? 120 : nextTop_ + 32;
-    first = false;
     redundantFlags_ = RedundantLhsAttributes(d, workingCopy_);
     QString text = tr("Zavislost: ");
     for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i)
@@ -101,32 +129,51 @@ void TForm_Test_RedAtr::PrepareExercise() {
     QFont font = label->font();
     font.setPointSize(10);
     label->setFont(font);
+    // A long dependency wraps within its column rather than hide under the
+    // dependency list.
     label->setWordWrap(true);
-    label->setGeometry(30, nextTop_, right - 30, label->heightForWidth(right - 30));
+    lines_->addWidget(label);
     label->show();
     dependencyLabels_.push_back(label);
-    nextTop_ += std::max(25, label->height() + 5);
-    // Buttons are 65 wide at a pitch of 72; a longer name widens its button.
-    nextLeft_ = 40;
+    // Buttons are at least 65 wide; a line of them that would outgrow the
+    // column goes on below.
+    auto* buttons = new QGridLayout;
+    buttons->setContentsMargins(ButtonIndent, 0, 0, 14);
+    buttons->setSpacing(ButtonGap);
+    buttons->setAlignment(Qt::AlignLeft);
+    lines_->addLayout(buttons);
+    int left = 0;
+    int row = 0;
+    int column = 0;
     for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i) {
       const QString name = ToText(NameOf(attributeNames_, d.lhs[i]));
-      auto* button = new QPushButton(name, canvas_);
+      auto* button = new QPushButton(canvas_);
       SetTag(button, redundantFlags_.Has(d.lhs[i]) ? 1 : 0);
-      const int width = std::max(
-          65, button->fontMetrics().horizontalAdvance(name) + button->iconSize().width() + 16);
-      if (nextLeft_ > 40 && nextLeft_ + width > right) {
-        nextLeft_ = 40;
-        nextTop_ += 32;
+      const int room = LinesWidth - ButtonIndent;
+      // What the button needs beside its caption: picture, padding, frame.
+      button->setText(name);
+      const int needed = button->sizeHint().width();
+      const int frame = needed - button->fontMetrics().horizontalAdvance(name);
+      const int width = std::clamp(needed, 65, room);
+      if (needed > room) {
+        button->setText(button->fontMetrics().elidedText(name, Qt::ElideMiddle, room - frame));
       }
-      button->setGeometry(nextLeft_, nextTop_, width, 25);
-      nextLeft_ += std::max(72, width + 7);
-      AttachClick(button);
+      button->setToolTip(name);
+      button->setFixedSize(width, 25);
+      if (left > 0 && left + width > room) {
+        left = 0;
+        column = 0;
+        ++row;
+      }
+      buttons->addWidget(button, row, column++);
       button->show();
+      left += width + ButtonGap;
+      AttachClick(button);
       attributeButtons_.push_back(button);
       buttonItems_.emplace_back(&d, d.lhs[i]);
     }
   }
-  if (!attributeButtons_.empty()) exercise::FitCanvas(*canvas_, nextTop_ + 25 + 20, WindowHeight);
+  GrowToContent(*this, *canvas_);
   exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy_, attributeNames_));
 }
 
@@ -202,11 +249,13 @@ void TForm_Test_RedAtr::a_clearExecute() {
   for (QLabel* label : dependencyLabels_)
     delete label;
   dependencyLabels_.clear();
+  // The emptied lines of buttons go with them.
+  while (QLayoutItem* item = lines_->takeAt(0))
+    delete item;
   Memo1->clear();
   workingCopy_.clear();
   reducedCopy_.clear();
   Button_new->hide();
-  exercise::FitCanvas(*canvas_, 0, WindowHeight);
 }
 
 void TForm_Test_RedAtr::FormClose() {

@@ -14,6 +14,7 @@ class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 
 // Redundant attributes exercise: the student marks the left-hand attributes
 // that can go. Works on two private copies of the dependency list.
@@ -53,10 +54,10 @@ class TForm_Test_RedAtr final : public ToolWindow {
   // The record and left-hand attribute each button stands for.
   std::vector<std::pair<const Dependency*, AttributeIndex>> buttonItems_;
   AttributeSet redundantFlags_;
-  int nextLeft_ = 0;
-  int nextTop_ = 0;
 
   QWidget* canvas_ = nullptr;
+  // Each dependency's text with the line of its attribute buttons below.
+  QVBoxLayout* lines_ = nullptr;
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;

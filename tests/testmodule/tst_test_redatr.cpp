@@ -75,15 +75,26 @@ class RedundantAttributesExerciseTest : public QObject {
     QCOMPARE(r.DependencyLines(),
              QStringList({"Zavislost: A -> C", "Zavislost: B -> C", "Zavislost: A +B -> C"}));
     QStringList captions;
-    QList<QRect> places;
     for (const QPushButton* b : r.AttributeButtons()) {
       captions << b->text();
-      places << b->geometry();
       QVERIFY(ShowsPicture(b, QStyle::SP_DialogOkButton));
     }
     QCOMPARE(captions, QStringList({"A", "B", "A", "B"}));
-    QCOMPARE(places, (QList<QRect>{QRect(40, 145, 65, 25), QRect(40, 202, 65, 25),
-                                   QRect(40, 259, 65, 25), QRect(112, 259, 65, 25)}));
+    // Each line's buttons stand under its dependency, side by side, clear of
+    // the next dependency and of the dependency list.
+    const std::vector<QPushButton*> b = r.AttributeButtons();
+    std::vector<QLabel*> lines;
+    for (QLabel* label : Placed<QLabel>(r.Canvas())) {
+      if (label->text().startsWith(QStringLiteral("Zavislost: "))) lines.push_back(label);
+    }
+    QCOMPARE(lines.size(), std::size_t{3});
+    for (int k : {0, 1, 2})
+      QVERIFY(b[k]->y() > lines[k]->geometry().bottom());
+    QVERIFY(b[0]->geometry().bottom() < lines[1]->y());
+    QVERIFY(b[1]->geometry().bottom() < lines[2]->y());
+    QCOMPARE(b[3]->y(), b[2]->y());
+    QVERIFY(b[3]->x() > b[2]->geometry().right());
+    QVERIFY(b[3]->geometry().right() < Find<QWidget>(r.w, "Memo1")->x());
     QCOMPARE(r.Tags(), QStringList({"0", "0", "1", "1"}));
     QCOMPARE(r.Memo(), QStringList({"A -> C", "B -> C", "A + B -> C"}));
     QVERIFY(r.Button("Button1")->isEnabled());
@@ -260,7 +271,7 @@ class RedundantAttributesExerciseTest : public QObject {
     LoadSchema(t, "ABC", deps);
     RedAtr r = Open(t);
     const QPushButton* last = r.AttributeButtons().back();
-    QCOMPARE(last->y(), 145 + 11 * 57);
+    QVERIFY(r.w.height() <= 700);
     QTRY_VERIFY(r.Canvas().height() > last->geometry().bottom());
   }
 };
