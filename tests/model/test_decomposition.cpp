@@ -201,14 +201,6 @@ TEST(CompleteByProjection, AppendsTheSameRecordsInTheSameOrderAsStepByStep) {
   }
 }
 
-DecompositionState Loaded(const std::string& letters, const std::string& deps) {
-  DecompositionState state;
-  const AttributeTable names = Names(letters);
-  const DependencyList list = Deps(deps);
-  LoadDecomposition(state, names, list, ComputeKeys(list, names));
-  return state;
-}
-
 // The position of a dependency, written as in Deps, in a slot's list.
 int Position(const DecompositionState& state, int slot, const std::string& dep) {
   int position = 0;
@@ -285,13 +277,13 @@ TEST(LoadDecomposition, TheRootIsACopyOfTheSchema) {
 }
 
 TEST(LoadDecomposition, ASchemaWithoutDependenciesHasNoNormalForm) {
-  const DecompositionState state = Loaded("ABC", "");
+  const DecompositionState state = LoadedDecomposition("ABC", "");
   EXPECT_EQ(state.schemas[0].normalForm, NormalFormClass::NotComputed);
   EXPECT_EQ(SchemaFieldText(state, 0), "A; B; C; ");
 }
 
 TEST(Split, SplitsByTheChosenDependency) {
-  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   EXPECT_TRUE(dialog.shown.empty());
@@ -305,21 +297,21 @@ TEST(Split, SplitsByTheChosenDependency) {
 }
 
 TEST(Split, SplitLabelListsTheLeftChildsFurtherRightHandNamesApart) {
-  DecompositionState state = Loaded("ABCD", "A->B; B->C; B->D");
+  DecompositionState state = LoadedDecomposition("ABCD", "A->B; B->C; B->D");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   EXPECT_EQ(state.splitLabel[0], "B -> C + D");
   ExpectSlots(state, {{1, "BCD", "B->C; B->D", {"B"}, 4, "1"}, {2, "AB", "A->B", {"A"}, 4, "2"}});
 
   // A right-hand attribute that stands in the left-hand side adds nothing.
-  DecompositionState back = Loaded("ABC", "A->B; B->C; C->B");
+  DecompositionState back = LoadedDecomposition("ABC", "A->B; B->C; C->B");
   ASSERT_TRUE(Split(back, 0, "B->C", dialog));
   EXPECT_EQ(back.splitLabel[0], "B -> C");
   EXPECT_EQ(DepsText(back.schemas[1].dependencies), "B->C; C->B");
 }
 
 TEST(Split, TheRightChildIsCompletedUnderTheRoot) {
-  DecompositionState state = Loaded("ABCD", "A->B; B->C; AC->D");
+  DecompositionState state = LoadedDecomposition("ABCD", "A->B; B->C; AC->D");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   ExpectSlots(state, {{1, "BC", "B->C", {"B"}, 4, "1"}, {2, "ABD", "A->B; A->D", {"A"}, 4, "2"}});
@@ -330,14 +322,14 @@ TEST(Split, TheRightChildIsCompletedUnderTheRoot) {
 // attribute is constant, the empty set is the key.
 TEST(Split, TrivialRecordsAndConstantsGiveTheChildrenTheirRightKeys) {
   {
-    DecompositionState state = Loaded("ABCD", "AC->D; D->A; C->B; AB->C; CA->C");
+    DecompositionState state = LoadedDecomposition("ABCD", "AC->D; D->A; C->B; AB->C; CA->C");
     ScriptedDialog dialog;
     ASSERT_TRUE(Split(state, 0, "C->B", dialog));
     ExpectSlots(state, {{1, "BC", "C->B", {"C"}, 4, "1"},
                         {2, "ACD", "AC->D; D->A; CA->C", {"AC", "CD"}, 3, "2"}});
   }
   {
-    DecompositionState state = Loaded("ABC", "->C; C->A");
+    DecompositionState state = LoadedDecomposition("ABC", "->C; C->A");
     ScriptedDialog dialog;
     ASSERT_TRUE(Split(state, 0, "C->A", dialog));
     ExpectSlots(state, {{1, "AC", "C->A; ->C", {""}, 4, "1"}, {2, "BC", "->C", {"B"}, 2, "2"}});
@@ -358,7 +350,7 @@ TEST(Split, ChildrenAlsoGetTheRootsKeysThatLieInsideThem) {
 }
 
 TEST(Split, TheSameDependencyAgainChangesNothing) {
-  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   const std::string before = Snapshot(state);
@@ -369,7 +361,7 @@ TEST(Split, TheSameDependencyAgainChangesNothing) {
 
 // A -> B -> ... -> F, split down to the grandchildren of the root.
 DecompositionState ThreeLevels(ScriptedDialog& dialog) {
-  DecompositionState state = Loaded("ABCDEF", "A->B; B->C; C->D; D->E; E->F");
+  DecompositionState state = LoadedDecomposition("ABCDEF", "A->B; B->C; C->D; D->E; E->F");
   EXPECT_TRUE(Split(state, 0, "D->E", dialog));  // 1 = DEF, 2 = ABCD
   EXPECT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BCD, 6 = AB
   EXPECT_TRUE(Split(state, 5, "C->D", dialog));  // 11 = CD, 12 = BC
@@ -419,7 +411,7 @@ TEST(Split, OnlyTheUpperThreeLevelsCanBeSplit) {
 
 TEST(Split, AnEmptiedSlotOrAMissingDependencyIsNotSplit) {
   ScriptedDialog dialog;
-  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
   const std::string before = Snapshot(state);
   EXPECT_FALSE(dialog.Split(state, 0, 1));
   EXPECT_FALSE(dialog.Split(state, 2, 0));
@@ -431,7 +423,7 @@ TEST(Split, AnEmptiedSlotOrAMissingDependencyIsNotSplit) {
 // Root A + B -> D, C -> A, B -> A, C -> D split by A + B -> D loses C -> D:
 // 1 = ABD, 2 = ABC.
 DecompositionState LosingCD(ScriptedDialog& dialog) {
-  DecompositionState state = Loaded("ABCD", "AB->D; C->A; B->A; C->D");
+  DecompositionState state = LoadedDecomposition("ABCD", "AB->D; C->A; B->A; C->D");
   EXPECT_TRUE(Split(state, 0, "AB->D", dialog));
   return state;
 }
@@ -458,7 +450,7 @@ TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
 
 TEST(Uncovered, NothingLostIsReportedEachTime) {
   ScriptedDialog dialog;
-  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   dialog.AddUncovered(state);
   dialog.AddUncovered(state);
@@ -470,7 +462,7 @@ TEST(Uncovered, NothingLostIsReportedEachTime) {
 
 TEST(Uncovered, PresentSchemasCountWhateverOrderTheTreeWasSplitIn) {
   ScriptedDialog dialog;
-  DecompositionState state = Loaded("ABCDEF", "A->B; B->C; C->D; D->E; E->F");
+  DecompositionState state = LoadedDecomposition("ABCDEF", "A->B; B->C; C->D; D->E; E->F");
   ASSERT_TRUE(Split(state, 0, "C->D", dialog));  // 1 = CDEF, 2 = ABC
   ASSERT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BC, 6 = AB
   ASSERT_TRUE(Split(state, 1, "E->F", dialog));  // 3 = EF, 4 = CDE
@@ -481,7 +473,7 @@ TEST(Uncovered, PresentSchemasCountWhateverOrderTheTreeWasSplitIn) {
 
 TEST(Uncovered, AtMostSevenSchemasAreAdded) {
   // Eight dependencies that no tree schema holds.
-  DecompositionState state = Loaded("ABCDEFGHIJKLMNOPQ", "");
+  DecompositionState state = LoadedDecomposition("ABCDEFGHIJKLMNOPQ", "");
   state.schemas[0].dependencies = Deps("A->B; C->D; E->F; G->H; I->J; K->L; M->N; O->P");
   state.schemas[0].state = SlotState::Replaced;
   for (int slot : {1, 2}) {
@@ -497,7 +489,7 @@ TEST(Uncovered, AtMostSevenSchemasAreAdded) {
 }
 
 TEST(ExtraSchemas, BothOperationsNeedADecompositionFirst) {
-  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
   const std::string before = Snapshot(state);
   ScriptedDialog dialog;
   dialog.AddUncovered(state);
@@ -509,7 +501,7 @@ TEST(ExtraSchemas, BothOperationsNeedADecompositionFirst) {
 
 TEST(Projection, NothingContainedIsReportedEachTime) {
   ScriptedDialog dialog;
-  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
   dialog.AddProjections(state);
   dialog.AddProjections(state);
@@ -521,7 +513,7 @@ TEST(Projection, NothingContainedIsReportedEachTime) {
 // E -> D, D -> B, F -> B, F -> A, A + B -> F split by E -> D and then
 // slot 2 by F -> A; the uncovered search adds B F (5) and A B F (6).
 DecompositionState WithAddedSchemas(ScriptedDialog& dialog) {
-  DecompositionState state = Loaded("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
+  DecompositionState state = LoadedDecomposition("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
   EXPECT_TRUE(Split(state, 0, "E->D", dialog));
   EXPECT_TRUE(Split(state, 2, "F->A", dialog));
   dialog.AddUncovered(state);
@@ -555,7 +547,7 @@ TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
 // `members[k]`.
 DecompositionState HandBuiltLeaves(const std::vector<std::string>& members,
                                    const std::vector<std::string>& numbers) {
-  DecompositionState state = Loaded("ABCDEFGHIJKLMNOPQRST", "A->B");
+  DecompositionState state = LoadedDecomposition("ABCDEFGHIJKLMNOPQRST", "A->B");
   state.schemas[0].state = SlotState::Replaced;
   for (std::size_t k = 0; k < members.size(); ++k) {
     SubSchema& r = state.schemas[k + 1];
@@ -597,7 +589,7 @@ TEST(Projection, AtMostSixProjectionSchemas) {
 
 TEST(Uncovered, AsksBeforeDiscardingProjections) {
   ScriptedDialog dialog;
-  DecompositionState state = Loaded("ABCD", "A->B; B->C; C->D");
+  DecompositionState state = LoadedDecomposition("ABCD", "A->B; B->C; C->D");
   ASSERT_TRUE(Split(state, 0, "C->D", dialog));  // 1 = CD, 2 = ABC
   ASSERT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BC, 6 = AB
   // The state of a projection that found something.

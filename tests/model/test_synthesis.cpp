@@ -26,28 +26,6 @@ const SynthesisShown kNoEquivalentKeys = SynthesisOutcome::NoEquivalentKeys;
 const SynthesisShown kNoProjection = SynthesisOutcome::NoProjection;
 const SynthesisShown kQuestion = SynthesisQuestion::UndoProjections;
 
-// The window opened on the given cover, with the keys the main window finds
-// for it.
-SynthesisState Loaded(const std::string& letters, const std::string& cover) {
-  SynthesisState state;
-  const AttributeTable names = Names(letters);
-  const DependencyList list = Deps(cover);
-  LoadSynthesis(state, names, list, ComputeKeys(list, names));
-  return state;
-}
-
-// The window opened by the main window on a schema: the dependencies copied
-// behind the head and reduced to a minimal cover, the keys found for them.
-SynthesisState FromMainWindow(const std::string& letters, const std::string& deps) {
-  SynthesisState state;
-  const AttributeTable names = Names(letters);
-  const DependencyList list = Deps(deps);
-  DependencyList cover = CopyInsertingBehindHead(list);
-  ReduceToMinimalCover(cover);
-  LoadSynthesis(state, names, std::move(cover), ComputeKeys(list, names));
-  return state;
-}
-
 std::string Join(const std::vector<std::string>& items, const char* separator) {
   std::string out;
   for (const std::string& item : items) {
@@ -116,7 +94,7 @@ TEST(MinimalCover, SameAsTwoPassesWhereThoseGiveAMinimalCover) {
 }
 
 TEST(Synthesis, LoadTakesTheCoverAndKeysIntoSlotZero) {
-  SynthesisState state = Loaded("ABC", "A->B; B->C");
+  SynthesisState state = LoadedSynthesis("ABC", "A->B; B->C");
   const SubSchema& start = state.schemas[0];
   EXPECT_EQ(Letters(start.member), "ABC");
   EXPECT_EQ(DepsText(start.dependencies), "A->B; B->C");
@@ -129,8 +107,8 @@ TEST(Synthesis, LoadTakesTheCoverAndKeysIntoSlotZero) {
 
   // Without dependencies the normal form stays "not computed"; without
   // names the slot is empty.
-  EXPECT_EQ(Loaded("AB", "").schemas[0].normalForm, NormalFormClass::NotComputed);
-  EXPECT_EQ(Loaded("", "").schemas[0].state, SlotState::Empty);
+  EXPECT_EQ(LoadedSynthesis("AB", "").schemas[0].normalForm, NormalFormClass::NotComputed);
+  EXPECT_EQ(LoadedSynthesis("", "").schemas[0].state, SlotState::Empty);
 }
 
 TEST(Synthesis, SplitByLeftSides) {
@@ -165,7 +143,7 @@ TEST(Synthesis, SplitByLeftSides) {
       {"ABC", "AB->C; C->A", {"1: ABC {AB->C} AB,BC 3/1", "2: AC {C->A} C 4/1"}},
   };
   for (const Case& c : cases) {
-    SynthesisState state = Loaded(c.names, c.cover);
+    SynthesisState state = LoadedSynthesis(c.names, c.cover);
     ScriptedDialog dialog;
     dialog.Split(state);
     EXPECT_EQ(Slots(state), c.slots) << c.cover;
@@ -176,7 +154,7 @@ TEST(Synthesis, SplitByLeftSides) {
 }
 
 TEST(Synthesis, SplitOfABcnfSchemaCreatesNothing) {
-  SynthesisState state = Loaded("ABC", "A->B; A->C");
+  SynthesisState state = LoadedSynthesis("ABC", "A->B; A->C");
   ASSERT_EQ(state.schemas[0].normalForm, NormalFormClass::Bcnf);
   ScriptedDialog dialog;
   dialog.Split(state);
@@ -191,7 +169,7 @@ TEST(Synthesis, SplitOfABcnfSchemaCreatesNothing) {
 }
 
 TEST(Synthesis, StepsOutOfOrderOrRepeatedOnlyTellTheStudent) {
-  SynthesisState state = Loaded("ABCD", "A->B; B->A; A->C; C->D");
+  SynthesisState state = LoadedSynthesis("ABCD", "A->B; B->A; A->C; C->D");
   ScriptedDialog dialog;
   dialog.Merge(state);
   dialog.Absorb(state);
@@ -218,7 +196,7 @@ TEST(Synthesis, StepsOutOfOrderOrRepeatedOnlyTellTheStudent) {
 
 TEST(Synthesis, MergeOfSchemasWithEquivalentKeys) {
   // The main window hands over A -> B, C -> D, A -> C, B -> A.
-  SynthesisState state = FromMainWindow("ABCD", "A->B; B->A; A->C; C->D");
+  SynthesisState state = SynthesisFromMainWindow("ABCD", "A->B; B->A; A->C; C->D");
   ScriptedDialog dialog;
   dialog.Split(state);
   dialog.Merge(state);
@@ -233,7 +211,7 @@ TEST(Synthesis, MergeOfSchemasWithEquivalentKeys) {
 }
 
 TEST(Synthesis, ThreeEquivalentKeysGiveTwoUnions) {
-  SynthesisState state = Loaded("ABCDE", "A->B; B->C; C->A; A->D; D->E");
+  SynthesisState state = LoadedSynthesis("ABCDE", "A->B; B->C; C->A; A->D; D->E");
   ScriptedDialog dialog;
   dialog.Split(state);
   dialog.Merge(state);
@@ -258,7 +236,7 @@ TEST(Synthesis, ThreeEquivalentKeysGiveTwoUnions) {
 TEST(Synthesis, UnionBelowThirdNormalFormIsDropped) {
   // The first keys B + D (slot 2) and B + C (slot 3) determine each other,
   // but their union holds D -> A with A not prime.
-  SynthesisState state = Loaded("ABCD", "AC->D; DB->C; BC->A; D->A");
+  SynthesisState state = LoadedSynthesis("ABCD", "AC->D; DB->C; BC->A; D->A");
   ScriptedDialog dialog;
   dialog.Split(state);
   ASSERT_EQ(Letters(state.schemas[2].keys.front().member), "BD");
@@ -299,7 +277,7 @@ TEST(Synthesis, ProjectionAbsorbsContainedSchemas) {
       {"ABCD", "D->A; BD->C; BA->D", {"ABD {BA->D; D->A} AB,BD 3/1"}, {"Schema 4: 3+1"}},
   };
   for (const Case& c : cases) {
-    SynthesisState state = Loaded(c.names, c.cover);
+    SynthesisState state = LoadedSynthesis(c.names, c.cover);
     ScriptedDialog dialog;
     dialog.Split(state);
     const int count = state.schemaCount;
@@ -320,7 +298,7 @@ TEST(Synthesis, ProjectionAbsorbsContainedSchemas) {
 TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
   // Yes: the projection is undone, and its schemas merge instead.
   {
-    SynthesisState state = Loaded("ABCD", "A->B; A->C; B->A; C->D");
+    SynthesisState state = LoadedSynthesis("ABCD", "A->B; A->C; B->A; C->D");
     ScriptedDialog dialog;
     dialog.Split(state);
     dialog.Absorb(state);
@@ -341,7 +319,7 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
   // No: the projection stays, and the merge still runs, also over the
   // absorbed slot 3 as the second schema of a pair.
   {
-    SynthesisState state = Loaded("ABCD", "D->A; BD->C; BA->D");
+    SynthesisState state = LoadedSynthesis("ABCD", "D->A; BD->C; BA->D");
     ScriptedDialog dialog;
     dialog.Split(state);
     dialog.Absorb(state);
@@ -358,7 +336,7 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
   }
   // A projection that found nothing is undone without a question.
   {
-    SynthesisState state = Loaded("ABC", "A->B; B->C");
+    SynthesisState state = LoadedSynthesis("ABC", "A->B; B->C");
     ScriptedDialog dialog;
     dialog.Split(state);
     dialog.Absorb(state);
@@ -374,9 +352,10 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
 TEST(Synthesis, RowsGrowWithTheCover) {
   // Thirteen left-hand sides and the key schema.
   {
-    SynthesisState state = Loaded("ABCDEFGHIJKLMN",
-                                  "A->N; B->N; C->N; D->N; E->N; F->N; G->N; H->N; I->N; J->N; "
-                                  "K->N; L->N; M->N");
+    SynthesisState state =
+        LoadedSynthesis("ABCDEFGHIJKLMN",
+                        "A->N; B->N; C->N; D->N; E->N; F->N; G->N; H->N; I->N; J->N; "
+                        "K->N; L->N; M->N");
     ScriptedDialog dialog;
     dialog.Split(state);
     EXPECT_TRUE(dialog.messages.empty());
@@ -389,9 +368,10 @@ TEST(Synthesis, RowsGrowWithTheCover) {
   // Slot 1 (A -> B .. H) has keys equivalent to those of the seven slots
   // B -> A .. H -> A: seven unions.
   {
-    SynthesisState state = Loaded("ABCDEFGHIJ",
-                                  "A->B; A->C; A->D; A->E; A->F; A->G; A->H; B->A; C->A; D->A; "
-                                  "E->A; F->A; G->A; H->A; I->J");
+    SynthesisState state =
+        LoadedSynthesis("ABCDEFGHIJ",
+                        "A->B; A->C; A->D; A->E; A->F; A->G; A->H; B->A; C->A; D->A; "
+                        "E->A; F->A; G->A; H->A; I->J");
     ScriptedDialog dialog;
     dialog.Split(state);
     const int count = state.schemaCount;
@@ -408,7 +388,7 @@ TEST(Synthesis, RowsGrowWithTheCover) {
   }
   // Nine pairs of a schema and one lying inside it: nine projections.
   {
-    SynthesisState state = Loaded("ABCDEFGHIJKLMNOPQR", "");
+    SynthesisState state = LoadedSynthesis("ABCDEFGHIJKLMNOPQR", "");
     state.leftSidesShown = true;
     state.schemaCount = 18;
     state.schemas.resize(19);

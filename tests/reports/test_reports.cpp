@@ -255,14 +255,6 @@ namespace decomposition_report {
 
 using ScriptedDialog = ScriptedDecompositionDialog;
 
-DecompositionState Loaded(const std::string& letters, const std::string& deps) {
-  DecompositionState state;
-  const AttributeTable names = Names(letters);
-  const DependencyList list = Deps(deps);
-  LoadDecomposition(state, names, list, ComputeKeys(list, names));
-  return state;
-}
-
 bool Split(DecompositionState& state, int slot, const std::string& dep, ScriptedDialog& dialog) {
   int position = 0;
   for (const Dependency& d : state.schemas[slot].dependencies) {
@@ -276,7 +268,7 @@ bool Split(DecompositionState& state, int slot, const std::string& dep, Scripted
 // E -> D, D -> B, F -> B, F -> A, A + B -> F split by E -> D and then
 // slot 2 by F -> A; the uncovered search adds B F (5) and A B F (6).
 DecompositionState WithAddedSchemas(ScriptedDialog& dialog) {
-  DecompositionState state = Loaded("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
+  DecompositionState state = LoadedDecomposition("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
   EXPECT_TRUE(Split(state, 0, "E->D", dialog));
   EXPECT_TRUE(Split(state, 2, "F->A", dialog));
   dialog.AddUncovered(state);
@@ -306,7 +298,7 @@ std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> 
 }
 
 TEST(DecompositionReport, BeforeAndAfterTheFirstSplit) {
-  DecompositionState state = Loaded("ABC", "A->B; B->C");
+  DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
   const std::vector<std::string> root =
       Block("0", "A ;B ;C ;", {"A -> B", "B -> C"}, {"A "}, " Schema je ve druhe normalni forme");
   EXPECT_EQ(ResultSchemasReport(state), root);
@@ -353,7 +345,7 @@ TEST(DecompositionReport, OriginLinesOfDeeperAddedAndProjectionSchemas) {
 }
 
 TEST(DecompositionReport, ASchemaWithoutDependencies) {
-  const DecompositionState state = Loaded("AB", "");
+  const DecompositionState state = LoadedDecomposition("AB", "");
   EXPECT_EQ(ResultSchemasReport(state), Block("0", "A ;B ;", {}, {"A B "}, nullptr));
 }
 
@@ -364,28 +356,8 @@ namespace synthesis_report {
 using Lines = std::vector<std::string>;
 using ScriptedDialog = ScriptedSynthesisDialog;
 
-SynthesisState Loaded(const std::string& letters, const std::string& cover) {
-  SynthesisState state;
-  const AttributeTable names = Names(letters);
-  const DependencyList list = Deps(cover);
-  LoadSynthesis(state, names, list, ComputeKeys(list, names));
-  return state;
-}
-
-// The dependencies copied behind the head and reduced to a minimal cover,
-// as the main window hands them over.
-SynthesisState FromMainWindow(const std::string& letters, const std::string& deps) {
-  SynthesisState state;
-  const AttributeTable names = Names(letters);
-  const DependencyList list = Deps(deps);
-  DependencyList cover = CopyInsertingBehindHead(list);
-  ReduceToMinimalCover(cover);
-  LoadSynthesis(state, names, std::move(cover), ComputeKeys(list, names));
-  return state;
-}
-
 TEST(SynthesisReport, LineByLine) {
-  SynthesisState state = Loaded("ABC", "A->B; B->C");
+  SynthesisState state = LoadedSynthesis("ABC", "A->B; B->C");
   const Lines rule = {std::string(42, '-'), std::string(42, '-')};
   const auto block = [&rule](const std::string& heading, const char* members, Lines deps,
                              Lines keys, const char* nf) {
@@ -425,7 +397,7 @@ TEST(SynthesisReport, LineByLine) {
 }
 
 TEST(SynthesisReport, NameMergedAndProjectionSchemas) {
-  SynthesisState state = FromMainWindow("ABCD", "A->B; B->A; A->C; C->D");
+  SynthesisState state = SynthesisFromMainWindow("ABCD", "A->B; B->A; A->C; C->D");
   ScriptedDialog dialog;
   dialog.Split(state);
   dialog.Merge(state);
@@ -438,7 +410,7 @@ TEST(SynthesisReport, NameMergedAndProjectionSchemas) {
   EXPECT_EQ(course[merged + 2], "SCHEMA Schema 4: 1+3:");
 
   // A schema without dependencies has an empty dependency block.
-  SynthesisState keysOnly = Loaded("ABC", "");
+  SynthesisState keysOnly = LoadedSynthesis("ABC", "");
   dialog.Split(keysOnly);
   const Lines report = SynthesisResultReport(keysOnly);
   ASSERT_GE(report.size(), 11u);

@@ -5,11 +5,45 @@
 // queue and everything the student would be told recorded.
 
 #include <deque>
+#include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "Decomposition.h"
+#include "Keys.h"
+#include "SchemaText.h"
 #include "Synthesis.h"
+
+// The windows opened on a schema written as in SchemaText.h, with the keys
+// the main window finds for it.
+inline DecompositionState LoadedDecomposition(const std::string& letters, const std::string& deps) {
+  DecompositionState state;
+  const AttributeTable names = Names(letters);
+  const DependencyList list = Deps(deps);
+  LoadDecomposition(state, names, list, ComputeKeys(list, names));
+  return state;
+}
+
+inline SynthesisState LoadedSynthesis(const std::string& letters, const std::string& cover) {
+  SynthesisState state;
+  const AttributeTable names = Names(letters);
+  const DependencyList list = Deps(cover);
+  LoadSynthesis(state, names, list, ComputeKeys(list, names));
+  return state;
+}
+
+// The synthesis window as the main window opens it: the dependencies copied
+// behind the head and reduced to a minimal cover, the keys found for them.
+inline SynthesisState SynthesisFromMainWindow(const std::string& letters, const std::string& deps) {
+  SynthesisState state;
+  const AttributeTable names = Names(letters);
+  const DependencyList list = Deps(deps);
+  DependencyList cover = CopyInsertingBehindHead(list);
+  ReduceToMinimalCover(cover);
+  LoadSynthesis(state, names, std::move(cover), ComputeKeys(list, names));
+  return state;
+}
 
 // A question or the outcome of a step, in the order the student meets them.
 using DecompositionShown = std::variant<DecompositionQuestion, DecompositionOutcome>;
