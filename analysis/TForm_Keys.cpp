@@ -76,43 +76,43 @@ void TForm_Keys::LoadSchema() {
 }
 
 void TForm_Keys::Button_First_KeyClick() {
-  keyList_.clear();
+  keyList.clear();
   if (std::optional<KeyRecord> first = FindFirstKey(dependencies_, attributeNames_)) {
-    keyList_.push_back(*first);
+    keyList.push_back(*first);
   } else {
     messages_.Inform(tr(" Nejsou zadana zadna data"));
     return;
   }
-  if (firstKeyShown_) return;
-  AddKeyField(keyList_.front(), *firstKeyBox_);
-  firstKeyShown_ = true;
+  if (firstKeyShown) return;
+  AddKeyField(keyList.front(), *firstKeyBox_);
+  firstKeyShown = true;
   GrowToContent(*this, *canvas_);
 }
 
 void TForm_Keys::Button_LucchesiClick() {
-  if (!firstKeyShown_) {
+  if (!firstKeyShown) {
     messages_.Inform(tr(" Nejprve musi byt vygenerovany prvni klic"));
     return;
   }
-  if (keyList_.empty()) {
+  if (keyList.empty()) {
     messages_.Inform(tr("Nejsou ani zadne dalsi klice"));
     return;
   }
-  FindAllKeys(keyList_, dependencies_, attributeNames_);
-  if (keyList_.size() < 2) {
+  FindAllKeys(keyList, dependencies_, attributeNames_);
+  if (keyList.size() < 2) {
     messages_.Inform(tr("Zadne dalsi klice schematu nejsou"));
     return;
   }
-  if (allKeysShown_) return;
-  for (std::size_t k = 1; k < keyList_.size(); ++k)
-    AddKeyField(keyList_[k], *furtherKeysBox_);
-  allKeysShown_ = true;
+  if (allKeysShown) return;
+  for (std::size_t k = 1; k < keyList.size(); ++k)
+    AddKeyField(keyList[k], *furtherKeysBox_);
+  allKeysShown = true;
   GrowToContent(*this, *canvas_);
 }
 
 void TForm_Keys::AddKeyField(const KeyRecord& key, QVBoxLayout& box) {
   auto* field = new QLineEdit(canvas_);
-  field->setObjectName(QStringLiteral("KeyField%1").arg(keyFields_.size() + 1));
+  field->setObjectName(QStringLiteral("KeyField%1").arg(keyFields.size() + 1));
   field->setReadOnly(true);
   QFont font = field->font();
   font.setPointSize(12);
@@ -123,14 +123,14 @@ void TForm_Keys::AddKeyField(const KeyRecord& key, QVBoxLayout& box) {
   field->setCursorPosition(0);
   box.addWidget(field);
   field->show();
-  keyFields_.push_back(field);
+  keyFields.push_back(field);
 }
 
 void TForm_Keys::FormClose() {
-  for (QLineEdit* field : keyFields_)
+  for (QLineEdit* field : keyFields)
     delete field;
-  keyFields_.clear();
-  keyList_.clear();
-  firstKeyShown_ = false;
-  allKeysShown_ = false;
+  keyFields.clear();
+  keyList.clear();
+  firstKeyShown = false;
+  allKeysShown = false;
 }

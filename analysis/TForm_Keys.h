@@ -40,10 +40,10 @@ class TForm_Keys final : public ToolWindow {
   // the schema loaded.
   DependencyList dependencies_;
   AttributeTable attributeNames_;
-  KeyList keyList_;
-  std::vector<QLineEdit*> keyFields_;
-  bool firstKeyShown_ = false;
-  bool allKeysShown_ = false;
+  KeyList keyList;
+  std::vector<QLineEdit*> keyFields;
+  bool firstKeyShown = false;
+  bool allKeysShown = false;
 
   QWidget* canvas_ = nullptr;
   QPushButton* Button_First_Key = nullptr;

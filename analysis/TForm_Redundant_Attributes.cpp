@@ -89,8 +89,8 @@ void TForm_Redundant_Attributes::AddRowControls() {
     rowGrid_->addWidget(w, k - 1, column++);
   }
   rows_.push_back(row);
-  rowAttribute_.push_back(NoAttribute);
-  rowDependency_.push_back(nullptr);
+  rowAttribute.push_back(NoAttribute);
+  rowDependency.push_back(nullptr);
 }
 
 int TForm_Redundant_Attributes::LoadSchema() {
@@ -111,20 +111,20 @@ int TForm_Redundant_Attributes::LoadSchema() {
 void TForm_Redundant_Attributes::SchemaChanged() {
   if (deleting_ || !isVisible()) return;
   // Deletions already made still go to the log when the window closes.
-  const bool deleted = deletionsMade_;
+  const bool deleted = deletionsMade;
   LoadSchema();
-  deletionsMade_ = deleted;
+  deletionsMade = deleted;
   notice_->ShowRefilled();
 }
 
 void TForm_Redundant_Attributes::AddAttributeRow(AttributeIndex attribute,
                                                  const Dependency& record) {
-  ++lastRow_;
-  while (static_cast<int>(rows_.size()) <= lastRow_)
+  ++lastRow;
+  while (static_cast<int>(rows_.size()) <= lastRow)
     AddRowControls();
-  const Row& row = rows_[lastRow_];
-  rowAttribute_[lastRow_] = attribute;
-  rowDependency_[lastRow_] = &record;
+  const Row& row = rows_[lastRow];
+  rowAttribute[lastRow] = attribute;
+  rowDependency[lastRow] = &record;
   row.Label_Atr->setText(ToText(NameOf(attributeNames_, attribute)));
   row.Button->setEnabled(true);
   SetBackground(*row.Edit, colours::White);
@@ -144,7 +144,7 @@ void TForm_Redundant_Attributes::ShowDependencyRow(QLineEdit& edit, const Depend
 void TForm_Redundant_Attributes::Retire(int r, const QColor& colour) {
   rows_[r].Button->setEnabled(false);
   SetBackground(*rows_[r].Edit, colour);
-  --lastRow_;
+  --lastRow;
 }
 
 void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
@@ -153,16 +153,16 @@ void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
 
   SchemaDocument& document = host_.Document();
   deleting_ = true;
-  const bool deleted = document.EraseLhsAttribute(rowDependency_[r], rowAttribute_[r]);
+  const bool deleted = document.EraseLhsAttribute(rowDependency[r], rowAttribute[r]);
   deleting_ = false;
-  if (deleted) deletionsMade_ = true;
+  if (deleted) deletionsMade = true;
   Retire(r, colours::Light3D());
 
   for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
     if (!rows_[j].Button->isEnabled()) continue;
     // Another row of the same record shows it as it is now.
-    ShowDependencyRow(*rows_[j].Edit, *rowDependency_[j]);
-    if (IsRedundantLhsAttribute(document.dependencies(), *rowDependency_[j], rowAttribute_[j])) {
+    ShowDependencyRow(*rows_[j].Edit, *rowDependency[j]);
+    if (IsRedundantLhsAttribute(document.dependencies(), *rowDependency[j], rowAttribute[j])) {
       continue;
     }
     messages_.Inform(
@@ -172,7 +172,7 @@ void TForm_Redundant_Attributes::Button1Click(QObject* sender) {
   }
 
   document.MarkDirty(deleted);
-  if (lastRow_ == -1 &&
+  if (lastRow == -1 &&
       messages_.AskYesNo(tr("Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?"))) {
     close();
   }
@@ -188,8 +188,8 @@ void TForm_Redundant_Attributes::ResetRows() {
     delete row.Edit;
     delete row.Button;
     rows_.pop_back();
-    rowAttribute_.pop_back();
-    rowDependency_.pop_back();
+    rowAttribute.pop_back();
+    rowDependency.pop_back();
   }
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     const Row& row = rows_[r];
@@ -198,20 +198,20 @@ void TForm_Redundant_Attributes::ResetRows() {
     SetBackground(*row.Edit, colours::Light3D());
     row.Button->setEnabled(false);
     row.Label_Atr->clear();
-    rowDependency_[r] = nullptr;
-    rowAttribute_[r] = NoAttribute;
+    rowDependency[r] = nullptr;
+    rowAttribute[r] = NoAttribute;
     for (QWidget* w : {static_cast<QWidget*>(row.Label_A), static_cast<QWidget*>(row.Label_Atr),
                        static_cast<QWidget*>(row.Label_D), static_cast<QWidget*>(row.Edit),
                        static_cast<QWidget*>(row.Button)}) {
       w->hide();
     }
   }
-  lastRow_ = -1;
-  deletionsMade_ = false;
+  lastRow = -1;
+  deletionsMade = false;
 }
 
 void TForm_Redundant_Attributes::FormClose() {
-  if (deletionsMade_) {
+  if (deletionsMade) {
     const Schema& schema = host_.LiveSchema();
     std::vector<std::string> log = ListDependencyLines(schema.dependencies, schema.attributes);
     log.emplace_back(DependencySeparator);

@@ -58,10 +58,10 @@ class TForm_Redundant_Attributes final : public ToolWindow {
   // Rows hold addresses of records of the live list and attribute numbers;
   // they are valid because the window refills itself on every change it did
   // not make itself.
-  std::vector<AttributeIndex> rowAttribute_;
-  std::vector<const Dependency*> rowDependency_;
-  int lastRow_ = -1;
-  bool deletionsMade_ = false;
+  std::vector<AttributeIndex> rowAttribute;
+  std::vector<const Dependency*> rowDependency;
+  int lastRow = -1;
+  bool deletionsMade = false;
   bool deleting_ = false;
 
   QWidget* canvas_ = nullptr;

@@ -76,7 +76,7 @@ void TForm_Redundant_Dependency::AddRowControls() {
   rowGrid_->addWidget(row.Edit, k - 1, 0);
   rowGrid_->addWidget(row.Button, k - 1, 1);
   rows_.push_back(row);
-  rowDependency_.push_back(nullptr);
+  rowDependency.push_back(nullptr);
 }
 
 int TForm_Redundant_Dependency::LoadSchema() {
@@ -95,18 +95,18 @@ int TForm_Redundant_Dependency::LoadSchema() {
 void TForm_Redundant_Dependency::SchemaChanged() {
   if (deleting_ || !isVisible()) return;
   // Deletions already made still go to the log when the window closes.
-  const bool deleted = deletionsMade_;
+  const bool deleted = deletionsMade;
   LoadSchema();
-  deletionsMade_ = deleted;
+  deletionsMade = deleted;
   notice_->ShowRefilled();
 }
 
 void TForm_Redundant_Dependency::AddDependencyRow(const Dependency& record) {
-  ++lastRow_;
-  while (static_cast<int>(rows_.size()) <= lastRow_)
+  ++lastRow;
+  while (static_cast<int>(rows_.size()) <= lastRow)
     AddRowControls();
-  const Row& row = rows_[lastRow_];
-  rowDependency_[lastRow_] = &record;
+  const Row& row = rows_[lastRow];
+  rowDependency[lastRow] = &record;
   row.Button->setEnabled(true);
   SetBackground(*row.Edit, colours::White);
   row.Edit->show();
@@ -118,7 +118,7 @@ void TForm_Redundant_Dependency::AddDependencyRow(const Dependency& record) {
 void TForm_Redundant_Dependency::Retire(int r, const QColor& colour) {
   rows_[r].Button->setEnabled(false);
   SetBackground(*rows_[r].Edit, colour);
-  --lastRow_;
+  --lastRow;
 }
 
 void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
@@ -129,14 +129,14 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
   // head.
   SchemaDocument& document = host_.Document();
   deleting_ = true;
-  const bool deleted = document.EraseDependency(rowDependency_[r]);
+  const bool deleted = document.EraseDependency(rowDependency[r]);
   deleting_ = false;
-  if (deleted) deletionsMade_ = true;
+  if (deleted) deletionsMade = true;
   Retire(r, colours::Light3D());
 
   for (int j = 0; j < static_cast<int>(rows_.size()); ++j) {
     if (!rows_[j].Button->isEnabled() ||
-        IsRedundantDependency(document.dependencies(), *rowDependency_[j])) {
+        IsRedundantDependency(document.dependencies(), *rowDependency[j])) {
       continue;
     }
     messages_.Inform(
@@ -146,7 +146,7 @@ void TForm_Redundant_Dependency::Button1Click(QObject* sender) {
   }
 
   document.MarkDirty(deleted);
-  if (lastRow_ == -1 &&
+  if (lastRow == -1 &&
       messages_.AskYesNo(
           tr("Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?"))) {
     close();
@@ -159,7 +159,7 @@ void TForm_Redundant_Dependency::ResetRows() {
     delete rows_.back().Edit;
     delete rows_.back().Button;
     rows_.pop_back();
-    rowDependency_.pop_back();
+    rowDependency.pop_back();
   }
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     const Row& row = rows_[r];
@@ -168,16 +168,16 @@ void TForm_Redundant_Dependency::ResetRows() {
     SetBackground(*row.Edit, colours::Light3D());
     row.Edit->setEnabled(true);
     row.Button->setEnabled(false);
-    rowDependency_[r] = nullptr;
+    rowDependency[r] = nullptr;
     row.Edit->hide();
     row.Button->hide();
   }
-  lastRow_ = -1;
-  deletionsMade_ = false;
+  lastRow = -1;
+  deletionsMade = false;
 }
 
 void TForm_Redundant_Dependency::FormClose() {
-  if (deletionsMade_) {
+  if (deletionsMade) {
     const Schema& schema = host_.LiveSchema();
     std::vector<std::string> log = ListDependencyLines(schema.dependencies, schema.attributes);
     log.emplace_back(DependencySeparator);

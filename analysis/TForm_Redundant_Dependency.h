@@ -53,9 +53,9 @@ class TForm_Redundant_Dependency final : public ToolWindow {
   // the window refills itself on every change it did not make itself. A
   // deleted record's row is retired at once, so its address is never used
   // again.
-  std::vector<const Dependency*> rowDependency_;
-  int lastRow_ = -1;
-  bool deletionsMade_ = false;
+  std::vector<const Dependency*> rowDependency;
+  int lastRow = -1;
+  bool deletionsMade = false;
   bool deleting_ = false;
 
   QWidget* canvas_ = nullptr;

@@ -42,7 +42,7 @@ void BM_DecomposeTwentyAttributes(benchmark::State& state) {
     state.PauseTiming();
     DecompositionState work = loaded;
     state.ResumeTiming();
-    ApplySplit(work, 0, 0);
+    DecomposeSchema(work, 0, 0);
     rightMembers = static_cast<std::size_t>(work.schemas[2].member.Count());
     rightDependencies = work.schemas[2].dependencies.size();
     benchmark::DoNotOptimize(work);

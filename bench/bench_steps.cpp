@@ -20,7 +20,7 @@ bool SplitByFirstViolation(DecompositionState& state, int s) {
   for (const Dependency& d : schema.dependencies) {
     if (DependencyNormalForm(d, schema.keys, nonPrime) != NormalFormClass::Bcnf) {
       if (CheckSplit(state, position, s).outcome != DecompositionOutcome::Proceed) return false;
-      ApplySplit(state, position, s);
+      DecomposeSchema(state, position, s);
       return true;
     }
     ++position;

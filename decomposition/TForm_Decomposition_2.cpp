@@ -358,7 +358,7 @@ void TForm_Decomposition_2::LoadSchema() {
   const Schema& live = host_.LiveSchema();
   LoadDecomposition(state_, live.attributes, live.dependencies, live.keys);
   splits_.clear();
-  shownSlot_ = 0;
+  shownSlot = 0;
   // The details of an earlier opening belong to a schema that is gone.
   details_->Clear();
   shownNumber_.clear();
@@ -378,14 +378,14 @@ bool TForm_Decomposition_2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm_Decomposition_2::Frame_Decomposition_Tree1Edit1Click(int slot) {
-  shownSlot_ = slot;
+  shownSlot = slot;
   Input_DataClick();
 }
 
 void TForm_Decomposition_2::Input_DataClick() {
   RunStep([this] {
-    shownNumber_ = state_.numberText[shownSlot_];
-    details_->Show(state_.schemas[shownSlot_], state_.attributeNames);
+    shownNumber_ = state_.numberText[shownSlot];
+    details_->Show(state_.schemas[shownSlot], state_.attributeNames);
   });
 }
 
@@ -395,13 +395,13 @@ void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
   DecompositionState before = state_;
   bool split = false;
   RunStep([&] {
-    const DecompositionCheck check = CheckSplit(state_, tag, shownSlot_);
+    const DecompositionCheck check = CheckSplit(state_, tag, shownSlot);
     if (check.outcome != DecompositionOutcome::Proceed) {
       Tell(check.outcome);
       return;
     }
     if (!Agrees(check.question)) return;
-    ApplySplit(state_, tag, shownSlot_);
+    DecomposeSchema(state_, tag, shownSlot);
     split = true;
   });
   if (split) splits_.push(new SplitCommand(*this, std::move(before)));
@@ -521,7 +521,7 @@ void TForm_Decomposition_2::FormClose() {
   state_ = DecompositionState{};
   splits_.clear();
   details_->Clear();
-  shownSlot_ = 0;
+  shownSlot = 0;
   shownNumber_.clear();
   ShowSchemas();
 }
@@ -608,8 +608,8 @@ void TForm_Decomposition_2::PaintSchemaField(int slot) {
 
 void TForm_Decomposition_2::DropDetailsOfVanishedSchema() {
   if (shownNumber_.empty()) return;
-  if (state_.schemas[shownSlot_].state == SlotState::Empty ||
-      state_.numberText[shownSlot_] != shownNumber_) {
+  if (state_.schemas[shownSlot].state == SlotState::Empty ||
+      state_.numberText[shownSlot] != shownNumber_) {
     details_->Clear();
     shownNumber_.clear();
   }

@@ -47,7 +47,7 @@ class TForm_Decomposition_2 final : public ToolWindow {
   void a_print_selectedExecute();
   void a_konecExecute();
 
-  int ShownSlot() const { return shownSlot_; }
+  int ShownSlot() const { return shownSlot; }
 
  signals:
   // The lines of a report the student asked to print or export.
@@ -92,7 +92,7 @@ class TForm_Decomposition_2 final : public ToolWindow {
   // The splits made since the tree was last changed in any other way; each
   // can be undone.
   QUndoStack splits_;
-  int shownSlot_ = 0;
+  int shownSlot = 0;
   // The number text of the schema whose details are shown.
   std::string shownNumber_;
 

@@ -163,26 +163,29 @@ void TFrame_Decomposition_Tree::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
   painter.setPen(QPen(colours::ButtonFace(), kLinePen, Qt::SolidLine, Qt::FlatCap));
-  for (int node = 0; node < SplitNodes; ++node) {
-    const QLineEdit& parent = *fields_[node];
-    if (!joined_[node] || parent.isHidden()) continue;
-    const int centre = parent.geometry().center().x();
-    int barY = -1;
-    int barLeft = centre;
-    int barRight = centre;
-    for (int child : {2 * node + 1, 2 * node + 2}) {
-      const QLineEdit& field = *fields_[child];
-      if (field.isHidden()) continue;
-      const int x = field.geometry().center().x();
-      barY = field.y() - kDrop;
-      painter.drawLine(x, barY, x, field.y());
-      barLeft = std::min(barLeft, x);
-      barRight = std::max(barRight, x);
-    }
-    if (barY < 0) continue;
-    // The stub runs behind the node's own split label, which names the
-    // connection.
-    painter.drawLine(centre, parent.geometry().bottom(), centre, barY);
-    painter.drawLine(barLeft, barY, barRight, barY);
+  for (int node = 0; node < SplitNodes; ++node)
+    DrawConnectors(painter, node);
+}
+
+void TFrame_Decomposition_Tree::DrawConnectors(QPainter& painter, int node) const {
+  const QLineEdit& parent = *fields_[node];
+  if (!joined_[node] || parent.isHidden()) return;
+  const int centre = parent.geometry().center().x();
+  int barY = -1;
+  int barLeft = centre;
+  int barRight = centre;
+  for (int child : {2 * node + 1, 2 * node + 2}) {
+    const QLineEdit& field = *fields_[child];
+    if (field.isHidden()) continue;
+    const int x = field.geometry().center().x();
+    barY = field.y() - kDrop;
+    painter.drawLine(x, barY, x, field.y());
+    barLeft = std::min(barLeft, x);
+    barRight = std::max(barRight, x);
   }
+  if (barY < 0) return;
+  // The stub runs behind the node's own split label, which names the
+  // connection.
+  painter.drawLine(centre, parent.geometry().bottom(), centre, barY);
+  painter.drawLine(barLeft, barY, barRight, barY);
 }

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPainter;
 
 // The picture of the decomposition tree: the fields of the root and of the
 // 14 tree slots with their number labels, the split label of each of the
@@ -48,6 +49,8 @@ class TFrame_Decomposition_Tree final : public QFrame {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The lines from a split node down to its children.
+  void DrawConnectors(QPainter& painter, int node) const;
   int SubtreeWidth(int slot) const;
   void Place(int slot, int left, int level);
 

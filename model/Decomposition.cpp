@@ -180,7 +180,7 @@ DecompositionCheck CheckSplit(const DecompositionState& state, int d, int s) {
   return {Proceed, VanishingSchemasQuestion(state)};
 }
 
-void ApplySplit(DecompositionState& state, int d, int s) {
+void DecomposeSchema(DecompositionState& state, int d, int s) {
   if (IsDecomposed(state, s)) DiscardSubtree(state, 2 * s + 2);
   RestoreAbsorbedTreeSchemas(state);
   DiscardExtraSchemas(state);
@@ -361,6 +361,27 @@ std::string SchemaFieldText(const DecompositionState& state, int slot) {
   return ShowAttributeLine(PackedNames(state.attributeNames, state.schemas[slot].member));
 }
 
+SchemaReportBlock ReportSchema(const DecompositionState& state, int slot) {
+  SchemaOrigin origin = SchemaOrigin::Original;
+  if (slot >= FirstProjectionSlot) {
+    origin = SchemaOrigin::DecompositionProjection;
+  } else if (slot >= FirstAddedSlot) {
+    origin = SchemaOrigin::AddedForUncovered;
+  } else if (slot > 0) {
+    origin = SchemaOrigin::SplitChild;
+  }
+  SchemaReportBlock block =
+      ReportBlockOf(state.schemas[slot], state.attributeNames, origin, state.numberText[slot]);
+  if (origin == SchemaOrigin::SplitChild) {
+    const int parent = (slot - 1) / 2;
+    block.originNumber = state.numberText[parent];
+    block.originDependency = state.splitLabel[parent];
+  } else if (origin == SchemaOrigin::DecompositionProjection) {
+    block.originNumber = state.numberText[slot];
+  }
+  return block;
+}
+
 std::vector<SchemaReportBlock> DecompositionReportBlocks(const DecompositionState& state,
                                                          ReportScope scope) {
   std::vector<SchemaReportBlock> blocks;
@@ -368,24 +389,7 @@ std::vector<SchemaReportBlock> DecompositionReportBlocks(const DecompositionStat
     const SubSchema& schema = state.schemas[slot];
     if (schema.state == SlotState::Empty) continue;
     if (scope == ReportScope::Results && schema.state != SlotState::Current) continue;
-    SchemaOrigin origin = SchemaOrigin::Original;
-    if (slot >= FirstProjectionSlot) {
-      origin = SchemaOrigin::DecompositionProjection;
-    } else if (slot >= FirstAddedSlot) {
-      origin = SchemaOrigin::AddedForUncovered;
-    } else if (slot > 0) {
-      origin = SchemaOrigin::SplitChild;
-    }
-    SchemaReportBlock block =
-        ReportBlockOf(schema, state.attributeNames, origin, state.numberText[slot]);
-    if (origin == SchemaOrigin::SplitChild) {
-      const int parent = (slot - 1) / 2;
-      block.originNumber = state.numberText[parent];
-      block.originDependency = state.splitLabel[parent];
-    } else if (origin == SchemaOrigin::DecompositionProjection) {
-      block.originNumber = state.numberText[slot];
-    }
-    blocks.push_back(std::move(block));
+    blocks.push_back(ReportSchema(state, slot));
   }
   return blocks;
 }

@@ -98,7 +98,7 @@ DecompositionCheck CheckSplit(const DecompositionState& state, int d, int s);
 // Splits slot s by the dependency at position d, dropping what the split
 // replaces; only after CheckSplit said Proceed and its question was
 // accepted.
-void ApplySplit(DecompositionState& state, int d, int s);
+void DecomposeSchema(DecompositionState& state, int d, int s);
 
 // Empties the pair (pair - 1, pair) and every pair below it, and clears the
 // parent's split. `pair` is the right slot of the pair.
@@ -124,6 +124,9 @@ DecompositionOutcome AddProjectionSchemas(DecompositionState& state);
 // The text of a slot's schema field: its member names in index order, each
 // followed by "; ".
 std::string SchemaFieldText(const DecompositionState& state, int slot);
+
+// The report block of the schema in `slot`, with where it came from.
+SchemaReportBlock ReportSchema(const DecompositionState& state, int slot);
 
 // The schemas a report lists, in slot order: the present ones, or every
 // schema made with where it came from.

@@ -12,6 +12,9 @@ QString NumberLabelText(const std::string& number) {
 
 namespace {
 
+// Two of these close every schema of a report.
+constexpr const char* kReportRule = "------------------------------------------";
+
 QString OriginText(const SchemaReportBlock& block) {
   switch (block.origin) {
     case SchemaOrigin::Original:
@@ -58,7 +61,7 @@ QString NormalFormText(ReportedNormalForm normalForm) {
   return {};
 }
 
-void AppendBlock(const SchemaReportBlock& block, std::vector<std::string>& lines) {
+void AppendSchemaReport(const SchemaReportBlock& block, std::vector<std::string>& lines) {
   const auto add = [&lines](const QString& line) { lines.push_back(line.toStdString()); };
   const auto heading = [&lines, &add](const QString& text) {
     lines.emplace_back(" ");
@@ -79,10 +82,9 @@ void AppendBlock(const SchemaReportBlock& block, std::vector<std::string>& lines
   heading(QCoreApplication::translate("SchemaReport", "NORMALNI FORMA:"));
   if (const QString normalForm = NormalFormText(block.normalForm); !normalForm.isEmpty())
     add(normalForm);
-  const std::string rule(42, '-');
   lines.emplace_back(" ");
-  lines.push_back(rule);
-  lines.push_back(rule);
+  lines.emplace_back(kReportRule);
+  lines.emplace_back(kReportRule);
 }
 
 }  // namespace
@@ -92,7 +94,7 @@ std::vector<std::string> SchemaReportLines(const std::vector<SchemaReportBlock>&
   std::vector<std::string> lines;
   for (const SchemaReportBlock& block : blocks) {
     if (scope == ReportScope::Course) lines.push_back(OriginText(block).toStdString());
-    AppendBlock(block, lines);
+    AppendSchemaReport(block, lines);
   }
   return lines;
 }

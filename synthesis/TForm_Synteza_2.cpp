@@ -378,7 +378,7 @@ void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
   // lower part too, as after closing.
   details_->Clear();
   LoadSynthesis(state_, host_.LiveSchema().attributes, std::move(cover), std::move(keys));
-  shownSlot_ = 0;
+  shownSlot = 0;
   ShowSlots();
   Edit_Schema_1->setEnabled(true);
   Edit_Schema_1->show();
@@ -457,12 +457,12 @@ bool TForm_Synteza_2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm_Synteza_2::Edit_Schema_1DblClick(int tag) {
-  shownSlot_ = tag;
+  shownSlot = tag;
   ShowSchemaDetails();
 }
 
 void TForm_Synteza_2::ShowSchemaDetails() {
-  details_->Show(state_.schemas[shownSlot_], state_.attributeNames);
+  details_->Show(state_.schemas[shownSlot], state_.attributeNames);
 }
 
 void TForm_Synteza_2::UpDown1Click(int position, bool upPressed) {
@@ -518,7 +518,7 @@ void TForm_Synteza_2::a_konecExecute() {
 void TForm_Synteza_2::FormClose() {
   ClearSynthesis(state_);
   details_->Clear();
-  shownSlot_ = 0;
+  shownSlot = 0;
   ShowSlots();
   Edit_Schema_1->setEnabled(false);
   Edit_Schema_1->hide();

@@ -107,7 +107,7 @@ class TForm_Synteza_2 final : public ToolWindow {
   MessageService& messages_;
 
   SynthesisState state_;
-  int shownSlot_ = 0;
+  int shownSlot = 0;
 
   // The split, the unions and the projections.
   std::array<SlotRow, 3> rows_{};

@@ -86,16 +86,16 @@ void TForm_Test_Closure::PrepareExercise() {
 }
 
 void TForm_Test_Closure::OKClick() {
-  columns_->FixTask(chosenSet_, messages_);
+  columns_->FixTask(chosenSet, messages_);
 }
 
 void TForm_Test_Closure::a_spravnaOdpovedExecute() {
-  AttributeSet closure = chosenSet_;
+  AttributeSet closure = chosenSet;
   ComputeClosure(closure, NoAttribute, dependencies_, nullptr);
   feedback_->Explain(
       QStringList{
-          tr("Uzaver %1 krok za krokem:").arg(explain::SetText(chosenSet_, attributeNames_))} +
-      explain::TraceLines(TraceClosure(chosenSet_, dependencies_), attributeNames_));
+          tr("Uzaver %1 krok za krokem:").arg(explain::SetText(chosenSet, attributeNames_))} +
+      explain::TraceLines(TraceClosure(chosenSet, dependencies_), attributeNames_));
   feedback_->Record(columns_->ShowSolution(closure, messages_));
   columns_->Button_Novy->setFocus();
 }

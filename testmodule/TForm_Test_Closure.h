@@ -46,7 +46,7 @@ class TForm_Test_Closure final : public ToolWindow {
   DependencyList dependencies_;
   AttributeTable attributeNames_;
   int attributeCount_ = 0;
-  AttributeSet chosenSet_;
+  AttributeSet chosenSet;
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;

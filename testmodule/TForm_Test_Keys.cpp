@@ -128,9 +128,9 @@ void TForm_Test_Keys::PrepareExercise() {
   attributeNames_ = schema.attributes;
   shownAttributes_ = ShownAttributes(attributeNames_);
   attributeCount_ = static_cast<int>(shownAttributes_.size());
-  keyList_ = ComputeKeys(dependencies_, attributeNames_);
-  if (!keyList_.empty()) {
-    keyCount_ = static_cast<int>(keyList_.size());
+  keyList = ComputeKeys(dependencies_, attributeNames_);
+  if (!keyList.empty()) {
+    keyCount_ = static_cast<int>(keyList.size());
     GenerateCandidates();
     ShowCandidates();
   }
@@ -141,7 +141,7 @@ void TForm_Test_Keys::PrepareExercise() {
 
 void TForm_Test_Keys::GenerateCandidates() {
   const KeyCandidates drawn = DrawKeyCandidates(
-      keyList_, shownAttributes_, [this](int range) { return random_.Random(range); });
+      keyList, shownAttributes_, [this](int range) { return random_.Random(range); });
   candidates_ = drawn.candidates;
   correctFlags_ = drawn.correctFlags;
 }
@@ -216,6 +216,6 @@ void TForm_Test_Keys::FormClose() {
   Memo_Dep->clear();
   attributeCount_ = 0;
   keyCount_ = 0;
-  keyList_.clear();
+  keyList.clear();
   a_clearExecute();
 }

@@ -49,7 +49,7 @@ class TForm_Test_Keys final : public ToolWindow {
   AttributeTable attributeNames_;
   int attributeCount_ = 0;
   std::vector<AttributeIndex> shownAttributes_;
-  KeyList keyList_;
+  KeyList keyList;
   int keyCount_ = 0;
   std::array<AttributeSet, KeyCandidateCount> candidates_{};
   std::array<int, KeyCandidateCount> correctFlags_{};

@@ -78,7 +78,7 @@ void TForm_Test_MaxSet::PrepareExercise() {
 }
 
 void TForm_Test_MaxSet::OKClick() {
-  columns_->FixTask(chosenSet_, messages_);
+  columns_->FixTask(chosenSet, messages_);
 }
 
 void TForm_Test_MaxSet::a_spravnaOdpovedExecute() {

@@ -44,7 +44,7 @@ class TForm_Test_MaxSet final : public ToolWindow {
   // The exercise's own copy of the schema, taken at preparation.
   DependencyList dependencies_;
   AttributeTable attributeNames_;
-  AttributeSet chosenSet_;
+  AttributeSet chosenSet;
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;

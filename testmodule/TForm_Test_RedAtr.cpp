@@ -114,12 +114,12 @@ void TForm_Test_RedAtr::PrepareExercise() {
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   if (!exercise::OffersTask(schema, *Button1)) return;
-  workingCopy_ = schema.dependencies;
-  reducedCopy_ = schema.dependencies;
+  workingCopy = schema.dependencies;
+  reducedCopy = schema.dependencies;
   attributeNames_ = schema.attributes;
 
-  for (const Dependency& d : workingCopy_) {
-    redundantFlags_ = RedundantLhsAttributes(d, workingCopy_);
+  for (const Dependency& d : workingCopy) {
+    redundantFlags = RedundantLhsAttributes(d, workingCopy);
     QString text = tr("Zavislost: ");
     for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i)
       text +=
@@ -134,7 +134,7 @@ void TForm_Test_RedAtr::PrepareExercise() {
     label->setWordWrap(true);
     lines_->addWidget(label);
     label->show();
-    dependencyLabels_.push_back(label);
+    dependencyLabels.push_back(label);
     // Buttons are at least 65 wide; a line of them that would outgrow the
     // column goes on below.
     auto* buttons = new QGridLayout;
@@ -148,7 +148,7 @@ void TForm_Test_RedAtr::PrepareExercise() {
     for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i) {
       const QString name = ToText(NameOf(attributeNames_, d.lhs[i]));
       auto* button = new QPushButton(canvas_);
-      SetTag(button, redundantFlags_.Has(d.lhs[i]) ? 1 : 0);
+      SetTag(button, redundantFlags.Has(d.lhs[i]) ? 1 : 0);
       const int room = LinesWidth - ButtonIndent;
       // What the button needs beside its caption: picture, padding, frame.
       button->setText(name);
@@ -169,12 +169,12 @@ void TForm_Test_RedAtr::PrepareExercise() {
       button->show();
       left += width + ButtonGap;
       AttachClick(button);
-      attributeButtons_.push_back(button);
+      attributeButtons.push_back(button);
       buttonItems_.emplace_back(&d, d.lhs[i]);
     }
   }
   GrowToContent(*this, *canvas_);
-  exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy_, attributeNames_));
+  exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy, attributeNames_));
 }
 
 void TForm_Test_RedAtr::AttachClick(QPushButton* button) {
@@ -199,20 +199,20 @@ void TForm_Test_RedAtr::DynamicButtonClick(QPushButton* button) {
 
 void TForm_Test_RedAtr::a_spravnaodpovedExecute() {
   bool correct = true;
-  for (const QPushButton* button : attributeButtons_) {
+  for (const QPushButton* button : attributeButtons) {
     if (Tag(button) == 10 || Tag(button) == 1) correct = false;
   }
   if (!exercise::AnnounceVerdict(correct, messages_)) return;
   feedback_->Record(correct);
   QStringList why;
-  for (std::size_t k = 0; k < attributeButtons_.size(); ++k) {
-    const int tag = Tag(attributeButtons_[k]);
+  for (std::size_t k = 0; k < attributeButtons.size(); ++k) {
+    const int tag = Tag(attributeButtons[k]);
     if (tag != 10 && tag != 1) continue;
     const auto [record, attribute] = buttonItems_[k];
     why << explain::FollowsLines(
         tr("%1 v %2").arg(ToText(NameOf(attributeNames_, attribute)),
                           ToText(ShowDependency(*record, attributeNames_))),
-        LhsWithoutOneCopy(*record, attribute), record->Rhs(), workingCopy_, nullptr,
+        LhsWithoutOneCopy(*record, attribute), record->Rhs(), workingCopy, nullptr,
         attributeNames_);
   }
   feedback_->Explain(why);
@@ -222,18 +222,18 @@ void TForm_Test_RedAtr::a_spravnaodpovedExecute() {
 void TForm_Test_RedAtr::ShowSolution() {
   AppendLine(*Memo1, QStringLiteral("-----------------"));
   AppendLine(*Memo1, tr("Po redukci atributu:"));
-  RemoveRedundantAttributes(reducedCopy_);
-  AppendLines(*Memo1, ListDependencyLines(reducedCopy_, attributeNames_));
+  RemoveRedundantAttributes(reducedCopy);
+  AppendLines(*Memo1, ListDependencyLines(reducedCopy, attributeNames_));
   Button1->setEnabled(false);
   Button_new->show();
-  for (QPushButton* button : attributeButtons_)
+  for (QPushButton* button : attributeButtons)
     disconnect(button, &QPushButton::clicked, this, nullptr);
 }
 
 void TForm_Test_RedAtr::a_newExecute() {
   Memo1->clear();
-  exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy_, attributeNames_));
-  for (QPushButton* button : attributeButtons_) {
+  exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy, attributeNames_));
+  for (QPushButton* button : attributeButtons) {
     SetTag(button, Tag(button) % 10);
     AttachClick(button);
   }
@@ -242,19 +242,19 @@ void TForm_Test_RedAtr::a_newExecute() {
 }
 
 void TForm_Test_RedAtr::a_clearExecute() {
-  for (QPushButton* button : attributeButtons_)
+  for (QPushButton* button : attributeButtons)
     delete button;
-  attributeButtons_.clear();
+  attributeButtons.clear();
   buttonItems_.clear();
-  for (QLabel* label : dependencyLabels_)
+  for (QLabel* label : dependencyLabels)
     delete label;
-  dependencyLabels_.clear();
+  dependencyLabels.clear();
   // The emptied lines of buttons go with them.
   while (QLayoutItem* item = lines_->takeAt(0))
     delete item;
   Memo1->clear();
-  workingCopy_.clear();
-  reducedCopy_.clear();
+  workingCopy.clear();
+  reducedCopy.clear();
   Button_new->hide();
 }
 

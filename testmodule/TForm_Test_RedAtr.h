@@ -46,14 +46,14 @@ class TForm_Test_RedAtr final : public ToolWindow {
   ExerciseFeedback* feedback_ = nullptr;
   MessageService& messages_;
 
-  DependencyList workingCopy_;
-  DependencyList reducedCopy_;
+  DependencyList workingCopy;
+  DependencyList reducedCopy;
   AttributeTable attributeNames_;
-  std::vector<QLabel*> dependencyLabels_;
-  std::vector<QPushButton*> attributeButtons_;
+  std::vector<QLabel*> dependencyLabels;
+  std::vector<QPushButton*> attributeButtons;
   // The record and left-hand attribute each button stands for.
   std::vector<std::pair<const Dependency*, AttributeIndex>> buttonItems_;
-  AttributeSet redundantFlags_;
+  AttributeSet redundantFlags;
 
   QWidget* canvas_ = nullptr;
   // Each dependency's text with the line of its attribute buttons below.

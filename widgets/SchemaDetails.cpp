@@ -52,14 +52,14 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
     if (style_.initialBackground.isValid()) SetBackground(*row, style_.initialBackground);
     row->setToolTip(style_.hint);
     row->installEventFilter(this);
-    dependencyRows_.push_back(row);
+    dependencyRows.push_back(row);
     row->show();
     ShowDependencyNormalForm(d, schema.keys, names, *row);
     if (style_.textInTooltip) row->setToolTip(TextWithHint(row->text(), style_.hint));
     ++tag;
   }
   LayOutRows();
-  controls_.upDown->setVisible(static_cast<int>(dependencyRows_.size()) >= style_.pagedFrom);
+  controls_.upDown->setVisible(static_cast<int>(dependencyRows.size()) >= style_.pagedFrom);
 
   AppendLines(*controls_.keys, ListKeyLines(schema.keys, names));
   AppendLines(*controls_.attributes, ListAttributeLines(PackedNames(names, schema.member)));
@@ -81,7 +81,7 @@ void SchemaDetails::Clear() {
 }
 
 void SchemaDetails::Page(int position, bool upPressed) {
-  const int count = static_cast<int>(dependencyRows_.size());
+  const int count = static_cast<int>(dependencyRows.size());
   if (position == 0) {
     LayOutRows();
   } else if (!upPressed) {
@@ -107,14 +107,14 @@ bool SchemaDetails::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SchemaDetails::DestroyRows() {
-  for (QLineEdit* row : dependencyRows_)
+  for (QLineEdit* row : dependencyRows)
     delete row;
-  dependencyRows_.clear();
+  dependencyRows.clear();
 }
 
 void SchemaDetails::LayOutRows() {
   int top = FirstRowTop;
-  for (QLineEdit* row : dependencyRows_) {
+  for (QLineEdit* row : dependencyRows) {
     row->setGeometry(RowLeft, top, style_.width, RowHeight);
     ShowIfInPanel(*row);
     top += RowPitch;
@@ -122,7 +122,7 @@ void SchemaDetails::LayOutRows() {
 }
 
 void SchemaDetails::MoveRows(int dy) {
-  for (QLineEdit* row : dependencyRows_) {
+  for (QLineEdit* row : dependencyRows) {
     row->move(row->x(), row->y() + dy);
     ShowIfInPanel(*row);
   }

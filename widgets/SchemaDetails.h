@@ -67,7 +67,7 @@ class SchemaDetails final : public QObject {
   // Moves the rows after the up-down control reached `position`.
   void Page(int position, bool upPressed);
 
-  const std::vector<QLineEdit*>& Rows() const { return dependencyRows_; }
+  const std::vector<QLineEdit*>& Rows() const { return dependencyRows; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,5 +81,5 @@ class SchemaDetails final : public QObject {
 
   DetailControls controls_;
   RowStyle style_;
-  std::vector<QLineEdit*> dependencyRows_;
+  std::vector<QLineEdit*> dependencyRows;
 };

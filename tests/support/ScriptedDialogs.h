@@ -57,7 +57,7 @@ struct ScriptedDecompositionDialog final {
   // Whether the split was made.
   bool Split(DecompositionState& state, int d, int s) {
     if (!MayRun(CheckSplit(state, d, s))) return false;
-    ApplySplit(state, d, s);
+    DecomposeSchema(state, d, s);
     return true;
   }
   void AddUncovered(DecompositionState& state) {
