@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QtTest>
 
@@ -15,6 +16,7 @@
 #include "TForm_Decomposition_2.h"
 #include "TForm_Print.h"
 #include "TFrame_Decomposition_Tree.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -28,7 +30,7 @@ TForm_Decomposition_2& Open(TestBench& t, const std::string& letters, const std:
   return t.windows.Decomposition();
 }
 
-QLineEdit* Field(TForm_Decomposition_2& w, int slot) {
+WrappingField* Field(TForm_Decomposition_2& w, int slot) {
   static const char* const names[] = {
       "Edit1",          "Edit2",          "Edit3",          "Edit4",          "Edit5",
       "Edit6",          "Edit7",          "Edit8",          "Edit9",          "Edit10",
@@ -36,7 +38,7 @@ QLineEdit* Field(TForm_Decomposition_2& w, int slot) {
       "Edit_Add1",      "Edit_Add2",      "Edit_Add3",      "Edit_Add4",      "Edit_Add5",
       "Edit_Add6",      "Edit_Add7",      "Edit_Dec_Proj1", "Edit_Dec_Proj2", "Edit_Dec_Proj3",
       "Edit_Dec_Proj4", "Edit_Dec_Proj5", "Edit_Dec_Proj6"};
-  return Find<QLineEdit>(w, names[slot]);
+  return Find<WrappingField>(w, names[slot]);
 }
 
 void DoubleClick(QWidget* widget) {
@@ -153,7 +155,9 @@ class DecompositionWindowTest : public QObject {
     Find<QAction>(t.main(), "a_open_file")->trigger();
     Find<QAction>(t.main(), "a_dekomposition")->trigger();
     TForm_Decomposition_2& w = t.windows.Decomposition();
-    // Splits every node by its first violating dependency, breadth first.
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Splits every node by its first violating dependency, breadth first;
+    // each tree on the way is legible too, as boxes grow where others stood.
     for (int slot = 0; slot < 7; ++slot) {
       if (!Field(w, slot)->isVisible()) continue;
       DoubleClick(Field(w, slot));
@@ -163,15 +167,24 @@ class DecompositionWindowTest : public QObject {
           break;
         }
       }
+      const QStringList faults = LegibilityFaults(w);
+      QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
     // The tree reaches its lowest level.
     bool deepest = false;
     for (int slot = 7; slot < 15; ++slot)
       deepest = deepest || Field(w, slot)->isVisible();
     QVERIFY(deepest);
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QStringList faults = LegibilityFaults(w);
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    // Every box shows its members whole, on as many lines as they take.
+    for (int slot = 0; slot < 15; ++slot) {
+      const WrappingField* box = Field(w, slot);
+      if (box->isVisible())
+        QVERIFY2(box->heightForWidth(box->width()) <= box->height(), qPrintable(box->text()));
+    }
+    QVERIFY(Field(w, 0)->height() > 2 * Field(w, 0)->fontMetrics().height());
+    // The tree's area ends with the tree, leaving no empty band below it.
+    QVERIFY(Find<QScrollArea>(w, "ScrollBox_Tree")->viewport()->height() <=
+            Find<QWidget>(w, "Frame_Decomposition_Tree1")->minimumHeight());
     for (int slot = 1; slot < 15; ++slot) {
       if (!Field(w, slot)->isVisible()) continue;
       const int parent = (slot - 1) / 2;
@@ -196,7 +209,7 @@ class DecompositionWindowTest : public QObject {
     TestBench t;
     TForm_Decomposition_2& w = Open(t, "ABC", "A->B; B->C");
     QVERIFY(w.isVisible());
-    QLineEdit* root = Field(w, 0);
+    WrappingField* root = Field(w, 0);
     QVERIFY(root->isVisible());
     QVERIFY(root->isEnabled());
     QCOMPARE(root->text(), QStringLiteral("A; B; C; "));
