@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -144,6 +145,23 @@ class DecompositionWindowTest : public QObject {
              QStringLiteral("Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote "
                             "kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni "
                             "casti schematu dekomponujte schema"));
+  }
+
+  void theWholeSchemasDetailsShowEveryKeyWithoutScrollingSideways() {
+    TestBench t;
+    t.main().show();
+    t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
+    Find<QAction>(t.main(), "a_open_file")->trigger();
+    Find<QAction>(t.main(), "a_dekomposition")->trigger();
+    TForm_Decomposition_2& w = t.windows.Decomposition();
+    DoubleClick(Field(w, 0));
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Keys too long for the room left wrap instead of scrolling sideways, and
+    // the rows and memos still leave the window within the screen.
+    for (const char* memo : {"Memo_ABC", "Memo_Keys"})
+      QCOMPARE(Find<QPlainTextEdit>(w, memo)->horizontalScrollBar()->maximum(), 0);
+    const QStringList faults = LegibilityFaults(w);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
   }
 
   void aFullTreeOfLongNamesKeepsBoxesLabelsAndConnectorsApart() {
