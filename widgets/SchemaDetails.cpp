@@ -43,6 +43,12 @@ int MemoWidth(const QPlainTextEdit& memo, const QStringList& lines) {
 void WrapKeys(QPlainTextEdit& memo, bool wrap) {
   memo.setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   if (!wrap) return;
+  // A tint of the selection colour, plain enough to read on and clear
+  // enough to see on a dim screen.
+  const QColor base = memo.palette().color(QPalette::Base);
+  const QColor tint = memo.palette().color(QPalette::Highlight);
+  const QColor band((base.red() * 7 + tint.red()) / 8, (base.green() * 7 + tint.green()) / 8,
+                    (base.blue() * 7 + tint.blue()) / 8);
   QTextCursor cursor(memo.document());
   int index = 0;
   // The last block is the rule under the keys.
@@ -51,7 +57,7 @@ void WrapKeys(QPlainTextEdit& memo, bool wrap) {
     if (index % 2 == 0) continue;
     cursor.setPosition(block.position());
     QTextBlockFormat format = block.blockFormat();
-    format.setBackground(memo.palette().color(QPalette::AlternateBase));
+    format.setBackground(band);
     cursor.setBlockFormat(format);
   }
   // Changing the blocks moves the view; the reader starts at the first key.
