@@ -90,6 +90,15 @@ bool JoinedFromAbove(TForm_Decomposition_2& w, int slot) {
   return PixelOf(w, QPoint(box.center().x(), box.top() - 3)) == colours::ButtonFace();
 }
 
+// The window on the bundled schema of twenty long names.
+TForm_Decomposition_2& OpenLargeSchema(TestBench& t) {
+  t.main().show();
+  t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
+  Find<QAction>(t.main(), "a_open_file")->trigger();
+  Find<QAction>(t.main(), "a_dekomposition")->trigger();
+  return t.windows.Decomposition();
+}
+
 }  // namespace
 
 class DecompositionWindowTest : public QObject {
@@ -149,11 +158,7 @@ class DecompositionWindowTest : public QObject {
 
   void theWholeSchemasDetailsShowEveryKeyWithoutScrollingSideways() {
     TestBench t;
-    t.main().show();
-    t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
-    Find<QAction>(t.main(), "a_open_file")->trigger();
-    Find<QAction>(t.main(), "a_dekomposition")->trigger();
-    TForm_Decomposition_2& w = t.windows.Decomposition();
+    TForm_Decomposition_2& w = OpenLargeSchema(t);
     DoubleClick(Field(w, 0));
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // Keys too long for the room left wrap instead of scrolling sideways, and
@@ -166,11 +171,7 @@ class DecompositionWindowTest : public QObject {
 
   void aFullTreeOfLongNamesKeepsBoxesLabelsAndConnectorsApart() {
     TestBench t;
-    t.main().show();
-    t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
-    Find<QAction>(t.main(), "a_open_file")->trigger();
-    Find<QAction>(t.main(), "a_dekomposition")->trigger();
-    TForm_Decomposition_2& w = t.windows.Decomposition();
+    TForm_Decomposition_2& w = OpenLargeSchema(t);
     // Splits every node by its first violating dependency, breadth first.
     for (int slot = 0; slot < 7; ++slot) {
       if (!Field(w, slot)->isVisible()) continue;
