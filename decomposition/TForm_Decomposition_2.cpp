@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -223,53 +224,34 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
     group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     content->layout()->addWidget(group);
     *row.group = group;
-    // The shown fields share the group's width; a column whose schema is not
-    // there takes none, so fewer schemas get wider fields. Fields as wide as
-    // their schemas may together outgrow the window: the row then scrolls
-    // sideways, on a bar that gets room of its own below the fields.
-    auto* scroll = new QScrollArea(group);
-    scroll->setObjectName(QString::fromLatin1(row.name) + QStringLiteral("_Scroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* cells = new QWidget;
-    cells->setObjectName(QString::fromLatin1(row.name) + QStringLiteral("_Cells"));
-    scroll->setWidget(cells);
-    QScrollBar* bar = scroll->horizontalScrollBar();
-    auto* frame = new QVBoxLayout(group);
-    frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(scroll);
-    auto* grid = new QGridLayout(cells);
-    grid->setContentsMargins(6, 2, 6, 4);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(0);
+    // The shown schemas share the group's width, each with its number above
+    // it (a projection's reads like "Schema 3+5"); a column whose schema is
+    // not there takes none, so fewer schemas get wider fields. A schema too
+    // long for its share wraps onto further lines.
+    auto* cells = new QHBoxLayout(group);
+    cells->setContentsMargins(6, 2, 6, 4);
+    cells->setSpacing(6);
     for (int i = 0; i < row.count; ++i) {
       const int slot = row.firstSlot + i;
-      // The number of a projection reads like "Schema 3+5", so every number
-      // stands above its field.
-      auto* label = new QLabel(cells);
+      auto* cell = new QVBoxLayout;
+      cell->setSpacing(0);
+      auto* label = new QLabel(group);
       label->setObjectName(QString::fromLatin1(row.labelName).arg(i + 1));
       SetBackground(*label, colours::ButtonFace());
       numberLabels_[slot] = label;
-
-      // A field of one line, which the row scrolls sideways.
-      auto* field = new WrappingField(cells);
-      field->setWordWrap(false);
+      auto* field = new WrappingField(group);
       field->setObjectName(QString::fromLatin1(row.fieldName).arg(i + 1));
       field->setMinimumWidth(ExtraFieldWidth(slot));
+      field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
       fields_[slot] = field;
-      grid->addWidget(label, 0, i);
-      grid->addWidget(field, 1, i);
+      cell->addWidget(label);
+      cell->addWidget(field);
+      cell->addStretch(1);
+      // No stretch factor: a column whose schema is absent is empty and so
+      // takes no room, and the fields, whose one-line width is ignored, share
+      // the rest alike.
+      cells->addLayout(cell);
     }
-    // A number above a field, whichever of them are shown.
-    const QMargins margins = grid->contentsMargins();
-    const int cellsHeight = margins.top() + margins.bottom() +
-                            numberLabels_[row.firstSlot]->fontMetrics().height() +
-                            fields_[row.firstSlot]->sizeHint().height();
-    scroll->setFixedHeight(cellsHeight);
-    connect(bar, &QScrollBar::rangeChanged, scroll, [scroll, bar, cellsHeight](int, int most) {
-      scroll->setFixedHeight(cellsHeight + (most > 0 ? bar->sizeHint().height() : 0));
-    });
   }
   for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
     WrappingField* field = fields_[slot];
@@ -605,10 +587,6 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
     return;
   }
   field->setText(ToText(SchemaFieldText(state_, slot)));
-  // An added or projection schema gets the room its text needs; a group
-  // wider than the window scrolls sideways.
-  if (slot >= FirstAddedSlot)
-    field->setMinimumWidth(std::max(ExtraFieldWidth(slot), field->OneLineWidth()));
   QString about = field->text();
   if (schema.state == SlotState::Replaced) {
     about += QLatin1Char('\n') + tr("Nahrazeno schematy %1 a %2, rozlozeno podle %3")
