@@ -57,6 +57,11 @@ QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum);
 // that the student's own size stays.
 void GrowToContent(QWidget& window, const QWidget& canvas);
 
+// The widest the client area of a window made by MakeScrollingCanvas may be
+// laid out while the window stays within the screen it is on, so that a
+// larger screen shows more.
+int CanvasRoom(const QWidget& window, const QWidget& canvas);
+
 // Gives a window the undo and redo of `stack` as Ctrl+Z and its redo key;
 // returns the two actions, for a menu that lists them.
 std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack);
