@@ -37,16 +37,14 @@ QString RowHint() {
 constexpr int kMargin = 10;
 constexpr int kContentWidth = kMargin + TFrame_Decomposition_Tree::MinimumWidth + kMargin;
 constexpr int kGroupWidth = TFrame_Decomposition_Tree::MinimumWidth;
-constexpr int kHeadingHeight = 16;
-constexpr int kDetailTop = kHeadingHeight + 2;
 constexpr int kDetailHeight = 258;
-constexpr int kLowerHeight = kDetailTop + kDetailHeight;
 constexpr int kMemoAbcWidth = 140;
-constexpr int kPanelLeft = kMemoAbcWidth + 10;
+constexpr int kColumnGap = 10;
 constexpr int kPanelWidth = 369;
 constexpr int kUpDownWidth = 18;
-constexpr int kKeysLeft = kPanelLeft + kPanelWidth + kUpDownWidth + 8;
-constexpr int kKeysWidth = kContentWidth - 2 * kMargin - kKeysLeft;
+// The keys column takes what the other columns leave of the content width.
+constexpr int kKeysWidth =
+    kContentWidth - 2 * kMargin - kMemoAbcWidth - kPanelWidth - kUpDownWidth - 3 * kColumnGap;
 constexpr int kKeysHeight = 170;
 constexpr int kButtonHeight = 30;
 // The tallest the window opens: less than a small screen's height.
@@ -72,6 +70,7 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   setWindowTitle(tr("Schemario - Dekompozice"));
 
   auto* content = new QWidget(this);
+  content_ = content;
   content->setObjectName(QStringLiteral("Content"));
   content->setMinimumWidth(kContentWidth);
   // The content scrolls inside a window that fits a small screen.
@@ -105,7 +104,6 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   BuildExtraGroups(content);
   auto* lower = new QWidget(content);
   lower->setObjectName(QStringLiteral("Panel_Details"));
-  lower->setFixedSize(kContentWidth - 2 * kMargin, kLowerHeight);
   column->addWidget(lower, 0, Qt::AlignLeft);
   column->addStretch(1);
   BuildDetails(lower);
@@ -276,50 +274,66 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
 }
 
 void TForm_Decomposition_2::BuildDetails(QWidget* content) {
-  auto heading = [content](const char* name, const QString& text, int left) {
+  auto heading = [content](const char* name, const QString& text) {
     auto* label = new QLabel(text, content);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(left, 0, 120, kHeadingHeight);
     return label;
   };
-  auto memo = [content](const char* name, int left, int width, int height) {
+  auto memo = [content](const char* name, int width, int height) {
     auto* m = new QPlainTextEdit(content);
     m->setObjectName(QString::fromLatin1(name));
     m->setReadOnly(true);
     m->setLineWrapMode(QPlainTextEdit::NoWrap);
     m->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m->setGeometry(left, kDetailTop, width, height);
+    m->setFixedSize(width, height);
     return m;
   };
-  Label1 = heading("Label1", tr("Atributy:"), 0);
-  Memo_ABC = memo("Memo_ABC", 0, kMemoAbcWidth, kDetailHeight);
-  Label2 = heading("Label2", tr("Zavislosti:"), kPanelLeft);
+  Label1 = heading("Label1", tr("Atributy:"));
+  Memo_ABC = memo("Memo_ABC", kMemoAbcWidth, kDetailHeight);
+  Label2 = heading("Label2", tr("Zavislosti:"));
   auto* panel = new QFrame(content);
   panel->setObjectName(QStringLiteral("Panel_Dep"));
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Sunken);
-  panel->setGeometry(kPanelLeft, kDetailTop, kPanelWidth, kDetailHeight);
+  panel->setFixedSize(kPanelWidth, kDetailHeight);
   Panel_Dep = panel;
   UpDown1 = new UpDownControl(QStringLiteral("Up"), QStringLiteral("Down"), content);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
   UpDown1->SetAutoRepeat(true);
-  UpDown1->setGeometry(kPanelLeft + kPanelWidth + 2, kDetailTop, kUpDownWidth, 40);
+  UpDown1->setFixedSize(kUpDownWidth, 40);
   connect(UpDown1, &UpDownControl::Click, this, &TForm_Decomposition_2::UpDown1Click);
-  Label3 = heading("Label3", tr("Klice:"), kKeysLeft);
-  Memo_Keys = memo("Memo_Keys", kKeysLeft, kKeysWidth, kKeysHeight);
+  Label3 = heading("Label3", tr("Klice:"));
+  Memo_Keys = memo("Memo_Keys", kKeysWidth, kKeysHeight);
+
+  // Attributes, dependencies with their paging arrows, and the keys with the
+  // two commands under them; each column is as wide as its data.
+  auto* grid = new QGridLayout(content);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setHorizontalSpacing(kColumnGap);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(Label1, 0, 0);
+  grid->addWidget(Label2, 0, 1);
+  grid->addWidget(Label3, 0, 3);
+  grid->addWidget(Memo_ABC, 1, 0, Qt::AlignTop);
+  grid->addWidget(Panel_Dep, 1, 1, Qt::AlignTop);
+  grid->addWidget(UpDown1, 1, 2, Qt::AlignTop);
+  auto* keysColumn = new QVBoxLayout;
+  keysColumn->setSpacing(8);
+  keysColumn->addWidget(Memo_Keys);
+  keysColumn->addStretch(1);
+  grid->addLayout(keysColumn, 1, 3);
 
   Button_Add_Dep = new QPushButton(a_nepokrytezavislosti->text(), content);
   Button_Add_Dep->setObjectName(QStringLiteral("Button_Add_Dep"));
   Projection = new QPushButton(a_projekce->text(), content);
   Projection->setObjectName(QStringLiteral("Projection"));
-  int top = kDetailTop + kDetailHeight - 2 * kButtonHeight - 8;
   for (auto [button, action] :
        {std::pair{Button_Add_Dep, a_nepokrytezavislosti}, std::pair{Projection, a_projekce}}) {
-    button->setGeometry(kKeysLeft, top, kKeysWidth, kButtonHeight);
+    button->setFixedHeight(kButtonHeight);
     Hint(*button, action->toolTip());
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    top += kButtonHeight + 8;
+    keysColumn->addWidget(button);
   }
 
   DetailControls controls;
@@ -331,7 +345,7 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   controls.keysHeading = Label3;
   controls.keys = Memo_Keys;
   RowStyle style;
-  style.width = 267;
+  style.minimumWidth = 267;
   style.hint = RowHint();
   style.textInTooltip = true;
   style.doubleClicked = [this](int tag) { Edit_Dep1Change(tag); };
@@ -386,6 +400,8 @@ void TForm_Decomposition_2::Input_DataClick() {
   RunStep([this] {
     shownNumber_ = state_.numberText[shownSlot];
     details_->Show(state_.schemas[shownSlot], state_.attributeNames);
+    // Wide details widen the window up to the screen; past that they scroll.
+    GrowToContent(*this, *content_);
   });
 }
 

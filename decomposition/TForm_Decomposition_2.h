@@ -96,6 +96,7 @@ class TForm_Decomposition_2 final : public ToolWindow {
   // The number text of the schema whose details are shown.
   std::string shownNumber_;
 
+  QWidget* content_ = nullptr;
   QScrollArea* treeArea_ = nullptr;
   TFrame_Decomposition_Tree* tree_ = nullptr;
   std::array<QLineEdit*, DecompositionSlots> fields_{};

@@ -64,6 +64,10 @@ class PrinterCanvas {
   virtual ~PrinterCanvas() = default;
   virtual void SetFont(int pointSize, bool bold) = 0;
   virtual void DrawText(int x, int y, const QString& text) = 0;
+  // The width of `text` in the current font, and the width of a page's
+  // printable area.
+  virtual int TextWidth(const QString& text) const = 0;
+  virtual int PageWidth() const = 0;
   virtual bool NewPage() = 0;
   // Ends the job; false when the printer reported a failure.
   virtual bool End() = 0;

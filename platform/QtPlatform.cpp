@@ -114,6 +114,10 @@ class QtPrinterCanvas final : public PrinterCanvas {
     const QFontMetrics metrics(painter_.font(), &printer_);
     painter_.drawText(x, y + metrics.ascent(), text);
   }
+  int TextWidth(const QString& text) const override {
+    return QFontMetrics(painter_.font(), &printer_).horizontalAdvance(text);
+  }
+  int PageWidth() const override { return printer_.width(); }
   bool NewPage() override { return printer_.newPage(); }
   bool End() override { return painter_.end(); }
 

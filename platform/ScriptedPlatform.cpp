@@ -34,13 +34,18 @@ namespace {
 
 class RecordingCanvas final : public PrinterCanvas {
  public:
-  RecordingCanvas(std::vector<PrintOperation>& log, bool failEnd) : log_(log), failEnd_(failEnd) {}
+  RecordingCanvas(std::vector<PrintOperation>& log, bool failEnd, int pageWidth)
+      : log_(log), failEnd_(failEnd), pageWidth_(pageWidth) {}
   void SetFont(int pointSize, bool bold) override {
     log_.push_back({PrintOperation::Font, pointSize, bold ? 1 : 0, {}});
   }
   void DrawText(int x, int y, const QString& text) override {
     log_.push_back({PrintOperation::Text, x, y, text});
   }
+  int TextWidth(const QString& text) const override {
+    return ScriptedPlatform::PrintedCharacterWidth * static_cast<int>(text.size());
+  }
+  int PageWidth() const override { return pageWidth_; }
   bool NewPage() override {
     log_.push_back({PrintOperation::NewPage, 0, 0, {}});
     return true;
@@ -53,6 +58,7 @@ class RecordingCanvas final : public PrinterCanvas {
  private:
   std::vector<PrintOperation>& log_;
   bool failEnd_;
+  int pageWidth_;
 };
 
 }  // namespace
@@ -67,7 +73,7 @@ PrintDialogResult ScriptedPlatform::ShowPrintDialog(const QString& name) {
 
 std::unique_ptr<PrinterCanvas> ScriptedPlatform::BeginJob() {
   if (failBeginJob) return nullptr;
-  return std::make_unique<RecordingCanvas>(printed, failEndJob);
+  return std::make_unique<RecordingCanvas>(printed, failEndJob, printPageWidth);
 }
 
 std::unique_ptr<PrinterCanvas> ScriptedPlatform::BeginPdfJob(const QString& path) {
@@ -78,7 +84,7 @@ std::unique_ptr<PrinterCanvas> ScriptedPlatform::BeginPdfJob(const QString& path
 void ScriptedPlatform::ShowPreview(const QString& name,
                                    const std::function<void(PrinterCanvas&)>& paint) {
   previewNames.push_back(name);
-  RecordingCanvas canvas(printed, false);
+  RecordingCanvas canvas(printed, false, printPageWidth);
   paint(canvas);
   canvas.End();
 }

@@ -53,6 +53,9 @@ class ScriptedPlatform final : public MessageService,
   bool failEndJob = false;
   std::vector<QString> printDialogNames;  // one entry per print dialog shown
   std::vector<PrintOperation> printed;
+  // Recorded pages measure every character alike.
+  static constexpr int PrintedCharacterWidth = 10;
+  int printPageWidth = 1240;
   // PDF jobs write their pages into `printed` too.
   std::vector<QString> pdfPaths;
   std::vector<QString> previewNames;  // one entry per print preview shown

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,8 +62,6 @@ constexpr int kFirstSplitCells = 12;
 constexpr int kFirstLaterCells = 6;
 // The scrolling area inside a group box starts below the box's frame line.
 constexpr int kScrollTop = 8;
-constexpr int kLowerTop = 0;
-constexpr int kDetailTop = kLowerTop + 18;
 constexpr int kDetailHeight = 258;
 
 // Dependency rows inside Panel_Dep.
@@ -92,6 +91,7 @@ TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, MessageService& messages, Err
 
   // The content scrolls inside a window that fits a small screen.
   auto* content = new QWidget;
+  content_ = content;
   content->setObjectName(QStringLiteral("Panel_Content"));
   auto* column = new QVBoxLayout(content);
   column->setContentsMargins(0, 0, 0, kGroupLeft);
@@ -110,7 +110,6 @@ TForm_Synteza_2::TForm_Synteza_2(SchemaHost& host, MessageService& messages, Err
   BuildSchemaFields(content);
   auto* lower = new QWidget(content);
   lower->setObjectName(QStringLiteral("Panel_Details"));
-  lower->setFixedSize(kContentWidth, kDetailTop + kDetailHeight);
   column->addWidget(lower);
   column->addStretch(1);
   BuildDetails(lower);
@@ -327,33 +326,48 @@ void TForm_Synteza_2::PlaceCells(SlotRow& row, int labelWidth, int fieldWidth) {
 }
 
 void TForm_Synteza_2::BuildDetails(QWidget* content) {
-  Label_S1 = MakeLabel(content, "Label_S1", tr("Atributy:"), QRect(10, kLowerTop, 200, 16));
+  Label_S1 = MakeLabel(content, "Label_S1", tr("Atributy:"), QRect());
   Memo_ABC = new QPlainTextEdit(content);
   Memo_ABC->setObjectName(QStringLiteral("Memo_ABC"));
-  Memo_ABC->setGeometry(10, kDetailTop, 200, kDetailHeight);
+  Memo_ABC->setFixedSize(200, kDetailHeight);
 
-  Label_S2 = MakeLabel(content, "Label_S2", tr("Zavislosti:"), QRect(230, kLowerTop, 200, 16));
+  Label_S2 = MakeLabel(content, "Label_S2", tr("Zavislosti:"), QRect());
   auto* panel = new QFrame(content);
   panel->setObjectName(QStringLiteral("Panel_Dep"));
   panel->setFrameShape(QFrame::StyledPanel);
   panel->setFrameShadow(QFrame::Sunken);
-  panel->setGeometry(230, kDetailTop, SchemaDetails::RowLeft + kRowWidth + 20, kDetailHeight);
+  panel->setFixedSize(SchemaDetails::RowLeft + kRowWidth + 20, kDetailHeight);
   Panel_Dep = panel;
 
   UpDown1 = new UpDownControl(QStringLiteral("UpDown1Up"), QStringLiteral("UpDown1Down"), content);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
-  UpDown1->setGeometry(panel->geometry().right() + 4, kDetailTop, 24, 50);
+  UpDown1->setFixedSize(24, 50);
   connect(UpDown1, &UpDownControl::Click, this, &TForm_Synteza_2::UpDown1Click);
 
-  Label_S3 = MakeLabel(content, "Label_S3", tr("Klice:"), QRect(580, kLowerTop, 200, 16));
+  Label_S3 = MakeLabel(content, "Label_S3", tr("Klice:"), QRect());
   Memo_Keys = new QPlainTextEdit(content);
   Memo_Keys->setObjectName(QStringLiteral("Memo_Keys"));
-  Memo_Keys->setGeometry(580, kDetailTop, 220, kDetailHeight);
+  Memo_Keys->setFixedSize(220, kDetailHeight);
 
   for (QPlainTextEdit* memo : {Memo_ABC, Memo_Keys}) {
     memo->setReadOnly(true);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
   }
+
+  // Attributes, dependencies with their paging arrows, and keys; each column
+  // is as wide as its data.
+  auto* grid = new QGridLayout(content);
+  grid->setContentsMargins(kGroupLeft, 0, kGroupLeft, 0);
+  grid->setHorizontalSpacing(kGroupLeft);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(Label_S1, 0, 0);
+  grid->addWidget(Label_S2, 0, 1);
+  grid->addWidget(Label_S3, 0, 3);
+  grid->addWidget(Memo_ABC, 1, 0, Qt::AlignTop);
+  grid->addWidget(Panel_Dep, 1, 1, Qt::AlignTop);
+  grid->addWidget(UpDown1, 1, 2, Qt::AlignTop);
+  grid->addWidget(Memo_Keys, 1, 3, Qt::AlignTop);
+  grid->setColumnStretch(4, 1);
 
   DetailControls controls;
   controls.attributesHeading = Label_S1;
@@ -365,7 +379,7 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
   controls.keys = Memo_Keys;
   // Rows here only show; they react to nothing.
   RowStyle style;
-  style.width = kRowWidth;
+  style.minimumWidth = kRowWidth;
   style.hint = RowHint();
   style.initialBackground = colours::ButtonFace();
   style.pagedFrom = kRowsWithoutPaging + 1;
@@ -463,6 +477,8 @@ void TForm_Synteza_2::Edit_Schema_1DblClick(int tag) {
 
 void TForm_Synteza_2::ShowSchemaDetails() {
   details_->Show(state_.schemas[shownSlot], state_.attributeNames);
+  // Wide details widen the window up to the screen; past that they scroll.
+  GrowToContent(*this, *content_);
 }
 
 void TForm_Synteza_2::UpDown1Click(int position, bool upPressed) {

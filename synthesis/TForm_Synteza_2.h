@@ -129,6 +129,7 @@ class TForm_Synteza_2 final : public ToolWindow {
   QGroupBox* Group_LS = nullptr;
   QGroupBox* Group_EkvK = nullptr;
   QGroupBox* Group_Proj = nullptr;
+  QWidget* content_ = nullptr;
   QScrollArea* ScrollBox_LS = nullptr;
   QScrollArea* ScrollBox_EkvK = nullptr;
   QScrollArea* ScrollBox_Proj = nullptr;

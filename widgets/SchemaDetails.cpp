@@ -6,6 +6,11 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <algorithm>
 
 #include "Data_statement_2.h"
 #include "Display.h"
@@ -16,14 +21,59 @@ namespace {
 const char* const kAttributeRule = "--------------";
 const char* const kKeyRule = "-------------";
 
+// What a window spends beside the three columns: its frame, margins, the
+// paging arrows, the gaps and a scroll bar.
+constexpr int kBesideColumns = 110;
 QColor ButtonShadow() {
   return QApplication::palette().color(QPalette::Dark);
+}
+
+// The width a memo needs to show its longest line without scrolling.
+int MemoWidth(const QPlainTextEdit& memo, const QStringList& lines) {
+  int widest = 0;
+  for (const QString& line : lines)
+    widest = std::max(widest, memo.fontMetrics().horizontalAdvance(line));
+  const int margins = 2 * static_cast<int>(memo.document()->documentMargin() + 0.5);
+  return widest + margins + 2 * memo.frameWidth() + memo.verticalScrollBar()->sizeHint().width() +
+         4;
+}
+
+// A key too long for the memo wraps between names. Every other key is laid
+// on a shaded band, so that a key's further lines are seen to belong to it.
+void WrapKeys(QPlainTextEdit& memo, bool wrap) {
+  memo.setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  if (!wrap) return;
+  // A tint of the selection colour, plain enough to read on and clear
+  // enough to see on a dim screen.
+  const QColor base = memo.palette().color(QPalette::Base);
+  const QColor tint = memo.palette().color(QPalette::Highlight);
+  const QColor band((base.red() * 7 + tint.red()) / 8, (base.green() * 7 + tint.green()) / 8,
+                    (base.blue() * 7 + tint.blue()) / 8);
+  QTextCursor cursor(memo.document());
+  int index = 0;
+  // The last block is the rule under the keys.
+  for (QTextBlock block = memo.document()->begin(); block.isValid() && block.next().isValid();
+       block = block.next(), ++index) {
+    if (index % 2 == 0) continue;
+    cursor.setPosition(block.position());
+    QTextBlockFormat format = block.blockFormat();
+    format.setBackground(band);
+    cursor.setBlockFormat(format);
+  }
+  // Changing the blocks moves the view; the reader starts at the first key.
+  memo.verticalScrollBar()->setValue(0);
 }
 
 }  // namespace
 
 SchemaDetails::SchemaDetails(DetailControls controls, RowStyle style, QObject* parent)
-    : QObject(parent), controls_(controls), style_(std::move(style)) {}
+    : QObject(parent),
+      controls_(controls),
+      style_(std::move(style)),
+      attributesMinimum_(controls_.attributes->width()),
+      panelMinimum_(controls_.rowPanel->width()),
+      keysMinimum_(controls_.keys->width()),
+      rowWidth_(style_.minimumWidth) {}
 
 void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
   DestroyRows();
@@ -55,16 +105,53 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
     dependencyRows.push_back(row);
     row->show();
     ShowDependencyNormalForm(d, schema.keys, names, *row);
-    if (style_.textInTooltip) row->setToolTip(TextWithHint(row->text(), style_.hint));
     ++tag;
+  }
+
+  QStringList attributeLines;
+  for (const std::string& line : ListAttributeLines(PackedNames(names, schema.member)))
+    attributeLines << ToText(line);
+  attributeLines << QString::fromLatin1(kAttributeRule);
+  QStringList keyLines;
+  for (const std::string& line : ListKeyLines(schema.keys, names))
+    keyLines << ToText(line);
+  keyLines << QString::fromLatin1(kKeyRule);
+  FitColumns(attributeLines, keyLines);
+  for (QLineEdit* row : dependencyRows) {
+    // A row the screen leaves too narrow shows its beginning and holds the
+    // whole dependency in its tooltip.
+    if (style_.textInTooltip || WholeTextWidth(*row, row->text()) > rowWidth_)
+      row->setToolTip(TextWithHint(row->text(), style_.hint));
   }
   LayOutRows();
   controls_.upDown->setVisible(static_cast<int>(dependencyRows.size()) >= style_.pagedFrom);
 
-  AppendLines(*controls_.keys, ListKeyLines(schema.keys, names));
-  AppendLines(*controls_.attributes, ListAttributeLines(PackedNames(names, schema.member)));
-  AppendLine(*controls_.attributes, QString::fromLatin1(kAttributeRule));
-  AppendLine(*controls_.keys, QString::fromLatin1(kKeyRule));
+  for (const QString& line : attributeLines)
+    AppendLine(*controls_.attributes, line);
+  for (const QString& line : keyLines)
+    AppendLine(*controls_.keys, line);
+  WrapKeys(*controls_.keys, controls_.keys->width() < MemoWidth(*controls_.keys, keyLines));
+}
+
+void SchemaDetails::FitColumns(const QStringList& attributeLines, const QStringList& keyLines) {
+  const int attributes =
+      std::max(attributesMinimum_, MemoWidth(*controls_.attributes, attributeLines));
+  int rows = style_.minimumWidth;
+  for (QLineEdit* row : dependencyRows)
+    rows = std::max(rows, WholeTextWidth(*row, row->text()));
+  const int keys = std::max(keysMinimum_, MemoWidth(*controls_.keys, keyLines));
+  // What the screen leaves for the rows and the keys together. When both
+  // need more, the keys keep at least two fifths of it and wrap, and the
+  // rows show their beginning.
+  const int room = controls_.rowPanel->screen()->availableGeometry().width() - kBesideColumns -
+                   attributes - 2 * SchemaDetails::RowLeft;
+  const int keysShare = std::min(keys, std::max(keysMinimum_, room * 2 / 5));
+  const int keysWidth = std::clamp(room - rows, keysShare, keys);
+  rowWidth_ = std::max(style_.minimumWidth, std::min(rows, room - keysWidth));
+  controls_.attributes->setFixedWidth(attributes);
+  controls_.rowPanel->setFixedWidth(
+      std::max(panelMinimum_, rowWidth_ + 2 * SchemaDetails::RowLeft));
+  controls_.keys->setFixedWidth(keysWidth);
 }
 
 void SchemaDetails::Clear() {
@@ -115,7 +202,7 @@ void SchemaDetails::DestroyRows() {
 void SchemaDetails::LayOutRows() {
   int top = FirstRowTop;
   for (QLineEdit* row : dependencyRows) {
-    row->setGeometry(RowLeft, top, style_.width, RowHeight);
+    row->setGeometry(RowLeft, top, rowWidth_, RowHeight);
     ShowIfInPanel(*row);
     top += RowPitch;
   }

@@ -3,11 +3,13 @@
 // The lower part of the decomposition and synthesis windows: the attributes,
 // the dependencies and the keys of one schema. Each dependency is a row of
 // its own, coloured and enabled by its normal-form class, and the rows are
-// paged by an up-down control in steps of one row.
+// paged by an up-down control in steps of one row. The three columns widen
+// to the longest name, dependency and key, as far as the screen allows.
 
 #include <QColor>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -20,8 +22,8 @@ class QPlainTextEdit;
 class QWidget;
 class UpDownControl;
 
-// The window's controls that show the details; the window creates and places
-// them.
+// The window's controls that show the details; the window creates them and
+// lays them out in columns, and the widths set here decide the columns.
 struct DetailControls {
   QLabel* attributesHeading = nullptr;
   QPlainTextEdit* attributes = nullptr;
@@ -34,7 +36,8 @@ struct DetailControls {
 
 // How a window wants its dependency rows.
 struct RowStyle {
-  int width = 267;
+  // The narrowest a row is; rows widen to the longest dependency.
+  int minimumWidth = 267;
   QString hint;
   // Background of a row before its class colours it, if any.
   QColor initialBackground;
@@ -74,6 +77,7 @@ class SchemaDetails final : public QObject {
 
  private:
   void DestroyRows();
+  void FitColumns(const QStringList& attributeLines, const QStringList& keyLines);
   void LayOutRows();
   void MoveRows(int dy);
   void ShowIfInPanel(QLineEdit& row) const;
@@ -81,5 +85,10 @@ class SchemaDetails final : public QObject {
 
   DetailControls controls_;
   RowStyle style_;
+  // The widths the window gave the memos and the panel: the least they take.
+  int attributesMinimum_;
+  int panelMinimum_;
+  int keysMinimum_;
+  int rowWidth_;
   std::vector<QLineEdit*> dependencyRows;
 };

@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Display.h"
 #include "SchemaFile.h"
@@ -34,6 +36,32 @@ constexpr int kLinePoints = 12;
 constexpr int kFirstLineTop = 110;
 constexpr int kLinePitch = 30;
 constexpr int kLinesPerPage = 47;
+// A line wider than the page goes on over further lines, indented by this
+// much, so that no name is lost at the paper's edge.
+constexpr int kContinuationIndent = 40;
+
+// The pieces `line` is printed in, the first within `room` and the others
+// within the indented room: each broken after the last blank that fits, or
+// within a word only when the piece would otherwise hold no word at all.
+QStringList PrintedPieces(const PrinterCanvas& canvas, QString rest, int room) {
+  QStringList pieces;
+  int width = room;
+  while (canvas.TextWidth(rest) > width) {
+    // The longest beginning that fits, but at least one character, so that
+    // even a page narrower than a letter is finished.
+    qsizetype fits = 1;
+    while (canvas.TextWidth(rest.left(fits + 1)) <= width)
+      ++fits;
+    const qsizetype blank = rest.lastIndexOf(QLatin1Char(' '), fits);
+    const bool word = blank > 0 && !rest.left(blank).trimmed().isEmpty();
+    const qsizetype cut = word ? blank + 1 : fits;
+    pieces << rest.left(cut);
+    rest = rest.mid(cut);
+    width = room - kContinuationIndent;
+  }
+  pieces << rest;
+  return pieces;
+}
 
 }  // namespace
 
@@ -138,10 +166,20 @@ bool TForm_Print::PaintReport(PrinterCanvas& canvas) const {
   canvas.SetFont(kTitlePoints, true);
   canvas.DrawText(kLeft, kTitleTop, kTitle);
   canvas.SetFont(kLinePoints, false);
-  for (qsizetype i = 0; i < lines_.size(); ++i) {
-    const int row = static_cast<int>(i % kLinesPerPage);
-    canvas.DrawText(kLeft, kFirstLineTop + kLinePitch * row, lines_[i]);
-    if (row == kLinesPerPage - 1 && i + 1 < lines_.size() && !canvas.NewPage()) return false;
+  // The right margin matches the left one.
+  const int room = canvas.PageWidth() - 2 * kLeft;
+  int row = 0;
+  for (const QString& line : lines_) {
+    const QStringList pieces = PrintedPieces(canvas, line, room);
+    for (qsizetype k = 0; k < pieces.size(); ++k) {
+      if (row == kLinesPerPage) {
+        if (!canvas.NewPage()) return false;
+        row = 0;
+      }
+      const int indent = k == 0 ? 0 : kContinuationIndent;
+      canvas.DrawText(kLeft + indent, kFirstLineTop + kLinePitch * row, pieces[k]);
+      ++row;
+    }
   }
   return true;
 }
@@ -225,6 +263,14 @@ void TForm_Print::showEvent(QShowEvent* event) {
   // A report is read from its beginning.
   Memo1->moveCursor(QTextCursor::Start);
   Memo1->ensureCursorVisible();
+  // The window opens as wide as the report's longest line, up to the screen;
+  // it never shrinks below the size the student gave it.
+  int widest = 0;
+  for (const QString& line : lines_)
+    widest = std::max(widest, Memo1->fontMetrics().horizontalAdvance(line));
+  const int margins = 2 * static_cast<int>(Memo1->document()->documentMargin() + 0.5) + 4;
+  const int wanted = width() - Memo1->viewport()->width() + widest + margins;
+  if (wanted > width()) resize(std::min(wanted, screen()->availableGeometry().width()), height());
   QDialog::showEvent(event);
 }
 

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 
 #include "Display.h"
 #include "GuiTestSupport.h"
@@ -159,6 +160,47 @@ class PrintWindowTest : public QObject {
     QCOMPARE(t.platform.printDialogNames, std::vector<QString>{"PrintDialog1"});
     QCOMPARE(Operations(t.platform), ExpectedOperations(count));
     QVERIFY(t.platform.messages.empty());
+  }
+
+  // A line of long names wider than the page goes on over indented lines,
+  // broken between names, and the pieces count towards the page's lines.
+  void aLineWiderThanThePageGoesOnOverIndentedLines() {
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    AddLines(form, 46);
+    QString wide;
+    for (int i = 0; i < 20; ++i)
+      wide += QStringLiteral("Zakaznik_jmen%1 ").arg(i, 2, 10, QLatin1Char('0'));
+    form.AddReportLine(wide);
+    form.a_printExecute();
+
+    const QStringList shortLines = ExpectedOperations(46).mid(0, 3 + 46);
+    QCOMPARE(Operations(t.platform).mid(0, shortLines.size()), shortLines);
+    QString joined;
+    int row = 46;
+    const auto first = std::find_if(
+        t.platform.printed.begin(), t.platform.printed.end(),
+        [](const PrintOperation& op) { return op.text.startsWith(QStringLiteral("Zakaznik")); });
+    bool paged = false;
+    for (auto op = first; op != t.platform.printed.end(); ++op) {
+      if (op->kind == PrintOperation::NewPage) {
+        QCOMPARE(row, 47);
+        paged = true;
+        row = 0;
+        continue;
+      }
+      if (op->kind != PrintOperation::Text) continue;
+      const bool continued = !joined.isEmpty();
+      QCOMPARE(op->x, continued ? 190 : 150);
+      QCOMPARE(op->y, 110 + 30 * row);
+      QVERIFY(op->text.trimmed().size() * ScriptedPlatform::PrintedCharacterWidth <=
+              t.platform.printPageWidth - 300 - (continued ? 40 : 0));
+      QVERIFY(joined.isEmpty() || joined.endsWith(QLatin1Char(' ')));
+      joined += op->text;
+      ++row;
+    }
+    QVERIFY(paged);
+    QCOMPARE(joined, wide);
   }
 
   void printingFailures_data() {
