@@ -142,7 +142,7 @@ namespace {
 // mark where a dependency goes on; a shade behind each other line can.
 void ShadeWrappedLines(QPlainTextEdit& memo) {
   const bool wrapped = memo.lineWrapMode() != QPlainTextEdit::NoWrap;
-  const QBrush shade = memo.palette().brush(QPalette::AlternateBase);
+  const QBrush shade(colours::Band(memo));
   int k = 0;
   for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next(), ++k) {
     QTextBlockFormat format = block.blockFormat();

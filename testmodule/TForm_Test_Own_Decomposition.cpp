@@ -80,6 +80,9 @@ TForm_Test_Own_Decomposition::TForm_Test_Own_Decomposition(SchemaHost& host, Err
   // where the next part begins.
   List_casti->setWordWrap(true);
   List_casti->setAlternatingRowColors(true);
+  QPalette bands = List_casti->palette();
+  bands.setColor(QPalette::AlternateBase, colours::Band(*List_casti));
+  List_casti->setPalette(bands);
   List_casti->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   layout->addWidget(List_casti);
   connect(List_casti, &QListWidget::currentRowChanged, this,

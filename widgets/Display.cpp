@@ -29,6 +29,12 @@ QColor Light3D() {
 QColor ButtonFace() {
   return QApplication::palette().color(QPalette::Button);
 }
+QColor Band(const QWidget& field) {
+  const QColor base = field.palette().color(QPalette::Base);
+  const QColor tint = field.palette().color(QPalette::Highlight);
+  return QColor((base.red() * 7 + tint.red()) / 8, (base.green() * 7 + tint.green()) / 8,
+                (base.blue() * 7 + tint.blue()) / 8);
+}
 }  // namespace colours
 
 QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum) {

@@ -33,6 +33,10 @@ inline const QColor White(255, 255, 255);
 QColor Light3D();
 // The system's button face colour.
 QColor ButtonFace();
+// A tint of the selection colour on a text field's background: behind every
+// other item of a wrapped list it keeps an item's lines together, plain
+// enough to read on and clear enough to see on a dim screen.
+QColor Band(const QWidget& field);
 }  // namespace colours
 
 // Model strings are UTF-8.
