@@ -1,6 +1,5 @@
 #include "ExerciseSupport.h"
 
-#include <QtMath>
 #include <algorithm>
 
 #include <QAction>
@@ -18,6 +17,7 @@
 #include <QStyle>
 #include <QTextBlock>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "Display.h"
 #include "Platform.h"
@@ -351,6 +351,7 @@ void AnswerColumns::PlaceInColumn(QFrame* column, QAbstractButton& control, cons
   QFont font = control.font();
   font.setPointSize(10);
   control.setFont(font);
+  // Measured with its whole caption, which tells what it needs beside it.
   control.setText(name);
   control.setText(control.fontMetrics().elidedText(name, Qt::ElideMiddle, WidestCaption(control)));
   control.setToolTip(name);

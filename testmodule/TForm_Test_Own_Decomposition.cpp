@@ -39,27 +39,26 @@ TForm_Test_Own_Decomposition::TForm_Test_Own_Decomposition(SchemaHost& host, Err
   // A schema with many attributes or a long evaluation scrolls inside the
   // window, which stays within a small screen.
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
-  QWidget* canvas = canvas_;
-  auto* layout = new QVBoxLayout(canvas);
+  auto* layout = new QVBoxLayout(canvas_);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
-  layout->addWidget(new QLabel(tr("Zavislosti schematu:"), canvas));
-  Memo_Dep = exercise::MakeDependencyMemo(canvas, "Memo_Dep");
+  layout->addWidget(new QLabel(tr("Zavislosti schematu:"), canvas_));
+  Memo_Dep = exercise::MakeDependencyMemo(canvas_, "Memo_Dep");
   Memo_Dep->setMaximumHeight(120);
   layout->addWidget(Memo_Dep);
 
   GB_atributy =
-      new QGroupBox(tr("Atributy nove casti (zaskrtnete a stisknete Pridat cast)"), canvas);
+      new QGroupBox(tr("Atributy nove casti (zaskrtnete a stisknete Pridat cast)"), canvas_);
   GB_atributy->setObjectName(QStringLiteral("GB_atributy"));
   Grid_atributy = new QGridLayout(GB_atributy);
   layout->addWidget(GB_atributy);
 
   auto* buttons = new QHBoxLayout;
-  Button_Pridat = new QPushButton(tr("Pridat cast"), canvas);
+  Button_Pridat = new QPushButton(tr("Pridat cast"), canvas_);
   Button_Pridat->setObjectName(QStringLiteral("Button_Pridat"));
-  Button_Odebrat = new QPushButton(tr("Odebrat cast"), canvas);
+  Button_Odebrat = new QPushButton(tr("Odebrat cast"), canvas_);
   Button_Odebrat->setObjectName(QStringLiteral("Button_Odebrat"));
-  Button_Vyhodnotit = new QPushButton(tr("Vyhodnotit"), canvas);
+  Button_Vyhodnotit = new QPushButton(tr("Vyhodnotit"), canvas_);
   Button_Vyhodnotit->setObjectName(QStringLiteral("Button_Vyhodnotit"));
   for (QPushButton* b : {Button_Pridat, Button_Odebrat, Button_Vyhodnotit})
     buttons->addWidget(b);
@@ -72,8 +71,8 @@ TForm_Test_Own_Decomposition::TForm_Test_Own_Decomposition(SchemaHost& host, Err
   connect(Button_Vyhodnotit, &QPushButton::clicked, this,
           &TForm_Test_Own_Decomposition::Button_VyhodnotitClick);
 
-  layout->addWidget(new QLabel(tr("Casti dekompozice:"), canvas));
-  List_casti = new QListWidget(canvas);
+  layout->addWidget(new QLabel(tr("Casti dekompozice:"), canvas_));
+  List_casti = new QListWidget(canvas_);
   List_casti->setObjectName(QStringLiteral("List_casti"));
   List_casti->setMaximumHeight(120);
   // A part wider than the list wraps; the shade of every other row tells
@@ -88,8 +87,8 @@ TForm_Test_Own_Decomposition::TForm_Test_Own_Decomposition(SchemaHost& host, Err
   connect(List_casti, &QListWidget::currentRowChanged, this,
           &TForm_Test_Own_Decomposition::UpdateButtons);
 
-  layout->addWidget(new QLabel(tr("Hodnoceni:"), canvas));
-  Memo_Vysledek = new QPlainTextEdit(canvas);
+  layout->addWidget(new QLabel(tr("Hodnoceni:"), canvas_));
+  Memo_Vysledek = new QPlainTextEdit(canvas_);
   Memo_Vysledek->setObjectName(QStringLiteral("Memo_Vysledek"));
   Memo_Vysledek->setReadOnly(true);
   Memo_Vysledek->setLineWrapMode(QPlainTextEdit::NoWrap);
