@@ -5,13 +5,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QUndoCommand>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -22,6 +22,7 @@
 #include "SchemaReport.h"
 #include "TFrame_Decomposition_Tree.h"
 #include "UpDownControl.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -49,6 +50,10 @@ constexpr int kKeysHeight = 170;
 constexpr int kButtonHeight = 30;
 // The tallest the window opens: less than a small screen's height.
 constexpr int kWindowHeight = 690;
+// The tree's area keeps at least this much of a taller tree in view, the
+// room a window of kWindowHeight leaves above the details; the rest of the
+// tree is reached by scrolling.
+constexpr int kTreeAreaHeight = 330;
 
 // The least width of an added or projection schema's field: the group's
 // width shared by its fields.
@@ -82,16 +87,16 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
   outer->addWidget(scroll);
-  // The tree and the groups take only the height they need (the groups none
-  // while hidden); a taller window leaves its spare room below the details
-  // rather than as an empty band of tree background.
+  // The groups take only the height they need (none while hidden); a taller
+  // window gives its spare room to the tree up to the tree's own height, and
+  // the rest below the details.
   auto* column = new QVBoxLayout(content);
   column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
   treeArea_ = new QScrollArea(content);
   treeArea_->setObjectName(QStringLiteral("ScrollBox_Tree"));
   treeArea_->setFrameShape(QFrame::NoFrame);
   treeArea_->setWidgetResizable(true);
-  column->addWidget(treeArea_);
+  column->addWidget(treeArea_, 1);
   BuildTree();
   auto* legend = new QLabel(tr("Sede kurzivou: schema nahrazene rozkladem nebo pohlcene "
                                "projekci; ostatni schemata tvori vysledek."),
@@ -247,7 +252,9 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
       SetBackground(*label, colours::ButtonFace());
       numberLabels_[slot] = label;
 
-      auto* field = new QLineEdit(cells);
+      // A field of one line, which the row scrolls sideways.
+      auto* field = new WrappingField(cells);
+      field->setWordWrap(false);
       field->setObjectName(QString::fromLatin1(row.fieldName).arg(i + 1));
       field->setMinimumWidth(ExtraFieldWidth(slot));
       fields_[slot] = field;
@@ -265,8 +272,7 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
     });
   }
   for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
-    QLineEdit* field = fields_[slot];
-    field->setReadOnly(true);
+    WrappingField* field = fields_[slot];
     field->setProperty("tag", slot);
     Hint(*field, FieldHint());
     field->installEventFilter(this);
@@ -355,16 +361,24 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
 void TForm_Decomposition_2::BuildTree() {
   tree_ = new TFrame_Decomposition_Tree;
   treeArea_->setWidget(tree_);
-  treeArea_->setMinimumHeight(tree_->minimumHeight() +
-                              treeArea_->horizontalScrollBar()->sizeHint().height());
-  treeArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  FitTreeArea();
+  connect(treeArea_->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+          &TForm_Decomposition_2::FitTreeArea);
   for (int slot = 0; slot < TreeSlots; ++slot) {
-    QLineEdit* field = tree_->Field(slot);
+    WrappingField* field = tree_->Field(slot);
     Hint(*field, FieldHint());
     field->installEventFilter(this);
     fields_[slot] = field;
     numberLabels_[slot] = tree_->NumberLabel(slot);
   }
+}
+
+void TForm_Decomposition_2::FitTreeArea() {
+  const QScrollBar& sideways = *treeArea_->horizontalScrollBar();
+  const int height =
+      tree_->minimumHeight() + (sideways.maximum() > 0 ? sideways.sizeHint().height() : 0);
+  treeArea_->setMaximumHeight(height);
+  treeArea_->setMinimumHeight(std::min(height, kTreeAreaHeight));
 }
 
 void TForm_Decomposition_2::LoadSchema() {
@@ -382,7 +396,7 @@ void TForm_Decomposition_2::LoadSchema() {
 bool TForm_Decomposition_2::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
     // Event filters see the events of disabled fields too.
-    auto* field = qobject_cast<QLineEdit*>(watched);
+    auto* field = qobject_cast<WrappingField*>(watched);
     if (field != nullptr && field->isEnabled()) {
       Frame_Decomposition_Tree1Edit1Click(field->property("tag").toInt());
       return true;
@@ -554,10 +568,19 @@ void TForm_Decomposition_2::ShowSchemas() {
     tree.SetJoined(node, state_.splitDependency[node] >= 0);
   }
   tree.Arrange();
-  // The window widens with the tree up to the screen; past that the tree
-  // scrolls.
-  const int wanted = width() - treeArea_->viewport()->width() + tree.minimumWidth();
-  if (wanted > width()) resize(std::min(wanted, screen()->availableGeometry().width()), height());
+  FitTreeArea();
+  // The window grows with the tree up to the screen, and in height up to
+  // what it opens at; past that the tree scrolls. Measured from the
+  // minimum sizes, since a window not yet shown has no geometry to go by.
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int treeBar = tree.minimumHeight() > treeArea_->minimumHeight() ? bar : 0;
+  const QSize wanted(
+      2 * kMargin + tree.minimumWidth() + treeBar + bar,
+      layout()->menuBar()->sizeHint().height() + content_->minimumSizeHint().height());
+  const QRect room = screen()->availableGeometry();
+  const QSize size = wanted.boundedTo({room.width(), std::min(room.height(), kWindowHeight)})
+                         .expandedTo(this->size());
+  if (size != this->size()) resize(size);
   auto anyIn = [this](int first, int count) {
     for (int slot = first; slot < first + count; ++slot) {
       if (state_.schemas[slot].state != SlotState::Empty) return true;
@@ -569,7 +592,7 @@ void TForm_Decomposition_2::ShowSchemas() {
 }
 
 void TForm_Decomposition_2::ShowSlot(int slot) {
-  QLineEdit* field = fields_[slot];
+  WrappingField* field = fields_[slot];
   QLabel* number = numberLabels_[slot];
   const SubSchema& schema = state_.schemas[slot];
   if (schema.state == SlotState::Empty) {
@@ -581,11 +604,11 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
     number->hide();
     return;
   }
-  ShowWhole(*field, ToText(SchemaFieldText(state_, slot)));
+  field->setText(ToText(SchemaFieldText(state_, slot)));
   // An added or projection schema gets the room its text needs; a group
-  // wider than the window scrolls with the content.
+  // wider than the window scrolls sideways.
   if (slot >= FirstAddedSlot)
-    field->setMinimumWidth(std::max(ExtraFieldWidth(slot), WholeTextWidth(*field, field->text())));
+    field->setMinimumWidth(std::max(ExtraFieldWidth(slot), field->OneLineWidth()));
   QString about = field->text();
   if (schema.state == SlotState::Replaced) {
     about += QLatin1Char('\n') + tr("Nahrazeno schematy %1 a %2, rozlozeno podle %3")

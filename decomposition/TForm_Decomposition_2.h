@@ -13,13 +13,13 @@
 class QAction;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class SchemaDetails;
 class TFrame_Decomposition_Tree;
 class UpDownControl;
+class WrappingField;
 
 // The decomposition window: the schema of the main window as the root of a
 // tree of up to 15 schemas, the schemas added for uncovered dependencies and
@@ -63,6 +63,10 @@ class TForm_Decomposition_2 final : public ToolWindow {
   void BuildExtraGroups(QWidget* content);
   void BuildDetails(QWidget* content);
   void BuildTree();
+  // Makes the tree's area as tall as the tree, with a sideways bar below it
+  // when it is wider than the window, but no taller, so that no band of
+  // empty tree background is left below it.
+  void FitTreeArea();
   void FormClose() override;
 
   // Brings every schema field, number label, split label, connector and
@@ -99,7 +103,7 @@ class TForm_Decomposition_2 final : public ToolWindow {
   QWidget* content_ = nullptr;
   QScrollArea* treeArea_ = nullptr;
   TFrame_Decomposition_Tree* tree_ = nullptr;
-  std::array<QLineEdit*, DecompositionSlots> fields_{};
+  std::array<WrappingField*, DecompositionSlots> fields_{};
   std::array<QLabel*, DecompositionSlots> numberLabels_{};
 
   QGroupBox* Group_Add_Dep = nullptr;

@@ -1,32 +1,48 @@
 #include "TFrame_Decomposition_Tree.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <algorithm>
+#include <bit>
 
 #include "Display.h"
+#include "WrappingField.h"
 
 namespace {
 
 constexpr int kMargin = 8;
-// Room around the text inside a field.
-constexpr int kFieldPadding = 14;
 constexpr int kMinimumFieldWidth = 110;
-// Wider members are read from the tooltip, so that a tree of long names
-// stays a tree and not a long scroll.
-constexpr int kMaximumFieldWidth = 420;
+// Below this a line of a box would hold only one or two long names and a
+// box of many members would grow tall; a level of such boxes widens the
+// picture instead.
+constexpr int kLeastWrapWidth = 280;
+// What a two-digit number label and its gap take beside a box.
+constexpr int kNumberRoom = 22;
 constexpr int kNumberGap = 2;
 constexpr int kSiblingGap = 16;
 // Below a field: its split label, then the bar the children hang from.
 constexpr int kLabelTop = 3;
 constexpr int kBarGap = 6;
 constexpr int kDrop = 10;
-constexpr int kLevels = 4;
 constexpr int kLinePen = 3;
 
 bool HasChildren(int slot) {
   return slot < SplitNodes;
+}
+
+int Level(int slot) {
+  return std::bit_width(static_cast<unsigned>(slot) + 1) - 1;
+}
+
+// The widest a box of the level grows before its members wrap: the boxes of
+// a full level share the picture's least width, so that the root and its
+// children read whole without scrolling, but lower levels keep a sensible
+// width of their own.
+int WrapWidth(int level) {
+  const int boxes = 1 << level;
+  const int room =
+      TFrame_Decomposition_Tree::MinimumWidth - 2 * kMargin - (boxes - 1) * kSiblingGap;
+  return std::max(room / boxes - (level == 0 ? 0 : kNumberRoom), kLeastWrapWidth);
 }
 
 QLabel* TreeLabel(QWidget* parent, const QString& name) {
@@ -55,9 +71,8 @@ TFrame_Decomposition_Tree::TFrame_Decomposition_Tree(QWidget* parent) : QFrame(p
   SetBackground(*this, Background());
 
   for (int slot = 0; slot < TreeSlots; ++slot) {
-    auto* field = new QLineEdit(this);
+    auto* field = new WrappingField(this);
     field->setObjectName(QStringLiteral("Edit%1").arg(slot + 1));
-    field->setReadOnly(true);
     field->setProperty("tag", slot);
     QFont font = field->font();
     font.setPointSize(8);
@@ -85,7 +100,7 @@ TFrame_Decomposition_Tree::TFrame_Decomposition_Tree(QWidget* parent) : QFrame(p
   }
   const int levelPitch =
       FieldHeight + kLabelTop + splitLabels_[0]->fontMetrics().height() + kBarGap + kDrop;
-  setMinimumSize(MinimumWidth, 2 * kMargin + (kLevels - 1) * levelPitch + FieldHeight);
+  leastHeight_ = 2 * kMargin + (Levels - 1) * levelPitch + FieldHeight;
   Arrange();
 }
 
@@ -95,7 +110,7 @@ void TFrame_Decomposition_Tree::SetJoined(int node, bool joined) {
 }
 
 int TFrame_Decomposition_Tree::SubtreeWidth(int slot) const {
-  const QLineEdit& field = *fields_[slot];
+  const WrappingField& field = *fields_[slot];
   if (field.isHidden()) return 0;
   const QLabel& number = *numberLabels_[slot];
   const int numberWidth = number.isHidden() ? 0 : number.width() + kNumberGap;
@@ -112,15 +127,15 @@ int TFrame_Decomposition_Tree::SubtreeWidth(int slot) const {
 }
 
 void TFrame_Decomposition_Tree::Place(int slot, int left, int level) {
-  QLineEdit& field = *fields_[slot];
+  WrappingField& field = *fields_[slot];
   if (field.isHidden()) return;
   const int span = SubtreeWidth(slot);
   QLabel& number = *numberLabels_[slot];
   const int numberWidth = number.isHidden() ? 0 : number.width() + kNumberGap;
   const int unit = numberWidth + field.width();
-  const int levelPitch = FieldHeight + kLabelTop + splitLabels_[0]->height() + kBarGap + kDrop;
-  const int top = kMargin + level * levelPitch;
+  const int top = levelTops_[level];
   const int unitLeft = left + (span - unit) / 2;
+  // The number stands beside the first line of its box.
   number.move(unitLeft, top + (FieldHeight - number.height()) / 2);
   field.move(unitLeft + numberWidth, top);
   if (!HasChildren(slot)) return;
@@ -128,7 +143,7 @@ void TFrame_Decomposition_Tree::Place(int slot, int left, int level) {
   QLabel& label = *splitLabels_[slot];
   const int centre = field.geometry().center().x();
   const int labelLeft = std::clamp(centre - label.width() / 2, left, left + span - label.width());
-  label.move(labelLeft, top + FieldHeight + kLabelTop);
+  label.move(labelLeft, top + field.height() + kLabelTop);
   const int leftWidth = SubtreeWidth(2 * slot + 1);
   const int rightWidth = SubtreeWidth(2 * slot + 2);
   const int gap = leftWidth > 0 && rightWidth > 0 ? kSiblingGap : 0;
@@ -137,19 +152,43 @@ void TFrame_Decomposition_Tree::Place(int slot, int left, int level) {
   Place(2 * slot + 2, childrenLeft + leftWidth + gap, level + 1);
 }
 
+int TFrame_Decomposition_Tree::MeasureLevels() {
+  std::array<int, Levels> heights{};
+  int lowest = 0;
+  for (int slot = 0; slot < TreeSlots; ++slot) {
+    if (fields_[slot]->isHidden()) continue;
+    const int level = Level(slot);
+    heights[level] = std::max(heights[level], fields_[slot]->height());
+    lowest = std::max(lowest, level);
+  }
+  const int labelHeight = splitLabels_[0]->height();
+  levelTops_[0] = kMargin;
+  for (int level = 1; level < Levels; ++level) {
+    levelTops_[level] = levelTops_[level - 1] + std::max(heights[level - 1], FieldHeight) +
+                        kLabelTop + labelHeight + kBarGap + kDrop;
+  }
+  return levelTops_[lowest] + heights[lowest];
+}
+
 void TFrame_Decomposition_Tree::Arrange() {
   for (int slot = 0; slot < TreeSlots; ++slot) {
-    QLineEdit& field = *fields_[slot];
-    const int wanted = TextWidth(field, field.text()) + kFieldPadding;
-    field.resize(std::clamp(wanted, kMinimumFieldWidth, kMaximumFieldWidth), FieldHeight);
+    WrappingField& field = *fields_[slot];
+    const QSize size = field.SizeWithin(WrapWidth(Level(slot)));
+    field.resize(std::max(size.width(), kMinimumFieldWidth), std::max(size.height(), FieldHeight));
     QLabel& number = *numberLabels_[slot];
     number.resize(TextWidth(number, number.text()) + 4, number.fontMetrics().height());
   }
-  for (QLabel* label : splitLabels_) {
-    label->resize(TextWidth(*label, label->text()) + 6, label->fontMetrics().height());
+  for (int node = 0; node < SplitNodes; ++node) {
+    QLabel& label = *splitLabels_[node];
+    label.resize(TextWidth(label, label.text()) + 6, label.fontMetrics().height());
+    // Only a split node's label is placed; any other would be a patch of
+    // background left where the tree once put it, over a box grown since.
+    label.setVisible(!label.text().isEmpty() && !fields_[node]->isHidden());
   }
+  const int bottom = MeasureLevels();
   treeWidth_ = SubtreeWidth(0);
-  setMinimumWidth(std::max(MinimumWidth, treeWidth_ + 2 * kMargin));
+  setMinimumSize(std::max(MinimumWidth, treeWidth_ + 2 * kMargin),
+                 std::max(leastHeight_, bottom + kMargin));
   Place(0, std::max(kMargin, (width() - treeWidth_) / 2), 0);
   update();
 }
@@ -168,14 +207,14 @@ void TFrame_Decomposition_Tree::paintEvent(QPaintEvent* event) {
 }
 
 void TFrame_Decomposition_Tree::DrawConnectors(QPainter& painter, int node) const {
-  const QLineEdit& parent = *fields_[node];
+  const WrappingField& parent = *fields_[node];
   if (!joined_[node] || parent.isHidden()) return;
   const int centre = parent.geometry().center().x();
   int barY = -1;
   int barLeft = centre;
   int barRight = centre;
   for (int child : {2 * node + 1, 2 * node + 2}) {
-    const QLineEdit& field = *fields_[child];
+    const WrappingField& field = *fields_[child];
     if (field.isHidden()) continue;
     const int x = field.geometry().center().x();
     barY = field.y() - kDrop;

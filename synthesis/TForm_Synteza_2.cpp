@@ -19,6 +19,7 @@
 #include "Reports.h"
 #include "SchemaDetails.h"
 #include "UpDownControl.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -34,8 +35,18 @@ QString NothingToPrintText() {
 
 // Layout of the window's content, in pixels.
 constexpr int kContentWidth = 990;
-// The original schema, the notes and the commands above the rows.
+// The original schema, the notes and the commands above the rows, with the
+// original schema on one line; its further lines add to it.
 constexpr int kTopHeight = 96;
+// The original schema's field stands left of the notes.
+constexpr int kSchemaLeft = 10;
+constexpr int kSchemaTop = 26;
+constexpr int kNotesLeft = 500;
+constexpr int kSchemaWidest = kNotesLeft - 10 - kSchemaLeft;
+constexpr int kLeastSchemaWidth = 200;
+// The commands and the legend below the original schema.
+constexpr int kCommandsTop = 62;
+constexpr int kLegendTop = 58;
 // What the window opens at: the whole content on a large screen, and less
 // than a small screen's height.
 constexpr int kWindowHeight = 690;
@@ -158,13 +169,17 @@ QMenuBar* TForm_Synteza_2::BuildMenu() {
   return bar;
 }
 
+void TForm_Synteza_2::WatchSchemaField(QWidget& field, int slot, const QString& name) {
+  field.setObjectName(name);
+  field.setProperty("tag", slot);
+  field.setToolTip(FieldHint());
+  field.installEventFilter(this);
+}
+
 QLineEdit* TForm_Synteza_2::MakeSchemaField(QWidget* parent, int slot, const QString& name) {
   auto* field = new QLineEdit(parent);
-  field->setObjectName(name);
-  field->setProperty("tag", slot);
+  WatchSchemaField(*field, slot, name);
   field->setReadOnly(true);
-  field->setToolTip(FieldHint());
-  field->installEventFilter(this);
   return field;
 }
 
@@ -175,17 +190,18 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
   top->setObjectName(QStringLiteral("Panel_Top"));
   top->setFixedSize(kContentWidth, kTopHeight);
   content->layout()->addWidget(top);
-  MakeLabel(top, "Label1", tr("Puvodni schema:"), QRect(10, 8, 200, 16));
-  Edit_Schema_1 = MakeSchemaField(top, 0, QStringLiteral("Edit_Schema_1"));
-  Edit_Schema_1->setGeometry(10, 26, 460, kFieldHeight);
+  Panel_Top = top;
+  MakeLabel(top, "Label1", tr("Puvodni schema:"), QRect(kSchemaLeft, 8, 200, 16));
+  Edit_Schema_1 = new WrappingField(top);
+  WatchSchemaField(*Edit_Schema_1, 0, QStringLiteral("Edit_Schema_1"));
   QFont bold = Edit_Schema_1->font();
   bold.setBold(true);
   Edit_Schema_1->setFont(bold);
 
   // The note that the cover reached the window reduced.
-  MakeLabel(top, "Label2", tr("Redundantni zavislosti"), QRect(500, 8, 300, 16));
-  MakeLabel(top, "Label3", tr("a atributy byly vymazany jiz"), QRect(500, 24, 300, 16));
-  MakeLabel(top, "Label4", tr("pred zobrazenim formulare"), QRect(500, 40, 300, 16));
+  MakeLabel(top, "Label2", tr("Redundantni zavislosti"), QRect(kNotesLeft, 8, 300, 16));
+  MakeLabel(top, "Label3", tr("a atributy byly vymazany jiz"), QRect(kNotesLeft, 24, 300, 16));
+  MakeLabel(top, "Label4", tr("pred zobrazenim formulare"), QRect(kNotesLeft, 40, 300, 16));
 
   const auto makeButton = [top](const char* name, QAction* action, const QRect& geometry) {
     auto* button = new QPushButton(action->text(), top);
@@ -195,14 +211,14 @@ void TForm_Synteza_2::BuildSchemaFields(QWidget* content) {
     connect(button, &QPushButton::clicked, action, &QAction::trigger);
     return button;
   };
-  Button_LS = makeButton("Button_LS", a_LS_stejne, QRect(10, 62, 300, 28));
-  Button_EkvK = makeButton("Button_EkvK", a_EkvK, QRect(320, 62, 170, 28));
-  Button_Proj = makeButton("Button_Proj", a_projekce, QRect(500, 62, 120, 28));
-  QLabel* legend = MakeLabel(top, "Label_Legend",
-                             tr("Sede kurzivou: schema nahrazene sloucenim nebo pohlcene "
-                                "projekci; ostatni schemata tvori vysledek."),
-                             QRect(640, 58, 340, 36));
-  legend->setWordWrap(true);
+  Button_LS = makeButton("Button_LS", a_LS_stejne, QRect(10, kCommandsTop, 300, 28));
+  Button_EkvK = makeButton("Button_EkvK", a_EkvK, QRect(320, kCommandsTop, 170, 28));
+  Button_Proj = makeButton("Button_Proj", a_projekce, QRect(500, kCommandsTop, 120, 28));
+  Label_Legend = MakeLabel(top, "Label_Legend",
+                           tr("Sede kurzivou: schema nahrazene sloucenim nebo pohlcene "
+                              "projekci; ostatni schemata tvori vysledek."),
+                           QRect(640, kLegendTop, 340, 36));
+  Label_Legend->setWordWrap(true);
 
   struct Heading {
     const char* heading;
@@ -398,11 +414,23 @@ void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {
   Edit_Schema_1->show();
 }
 
+void TForm_Synteza_2::ArrangeTop() {
+  const QSize size = Edit_Schema_1->SizeWithin(kSchemaWidest);
+  Edit_Schema_1->setGeometry(kSchemaLeft, kSchemaTop, std::max(size.width(), kLeastSchemaWidth),
+                             std::max(size.height(), kFieldHeight));
+  const int below = std::max(Edit_Schema_1->height() - kFieldHeight, 0);
+  for (QPushButton* command : {Button_LS, Button_EkvK, Button_Proj})
+    command->move(command->x(), kCommandsTop + below);
+  Label_Legend->move(Label_Legend->x(), kLegendTop + below);
+  Panel_Top->setFixedHeight(kTopHeight + below);
+}
+
 void TForm_Synteza_2::ShowSlots() {
   const SubSchema& start = state_.schemas[0];
-  ShowWhole(*Edit_Schema_1, ToText(SynthesisFieldText(state_, 0)));
+  Edit_Schema_1->setText(ToText(SynthesisFieldText(state_, 0)));
   Edit_Schema_1->setToolTip(TextWithHint(Edit_Schema_1->text(), FieldHint()));
   SetBackground(*Edit_Schema_1, SchemaColour(start.normalForm));
+  ArrangeTop();
   ShowRow(rows_[0], FirstLeftSideSlot, LeftSideCount(state_));
   ShowRow(rows_[1], state_.firstMergedSlot, MergedCount(state_));
   ShowRow(rows_[2], state_.firstProjectionSlot, ProjectionCount(state_));

@@ -21,6 +21,7 @@ class QPushButton;
 class QScrollArea;
 class SchemaDetails;
 class UpDownControl;
+class WrappingField;
 
 // The synthesis of the schema into third normal form, step by step: the
 // starting minimal cover, the schemas by equal left-hand sides, the unions of
@@ -65,7 +66,13 @@ class TForm_Synteza_2 final : public ToolWindow {
   QMenuBar* BuildMenu();
   void BuildSchemaFields(QWidget* content);
   void BuildDetails(QWidget* content);
+  // Names a schema field, gives it its slot and hint and watches its
+  // double-click.
+  void WatchSchemaField(QWidget& field, int slot, const QString& name);
   QLineEdit* MakeSchemaField(QWidget* parent, int slot, const QString& name);
+  // Sizes the original schema's field to its text, wrapping it beside the
+  // notes, and moves the commands below it.
+  void ArrangeTop();
 
   // One row of schema fields (the split, the unions, the projections): a
   // group box whose cells scroll once the row holds more schemas than the
@@ -119,13 +126,15 @@ class TForm_Synteza_2 final : public ToolWindow {
   QAction* a_print_selected = nullptr;
   QAction* a_konec = nullptr;
 
-  QLineEdit* Edit_Schema_1 = nullptr;
+  QWidget* Panel_Top = nullptr;
+  WrappingField* Edit_Schema_1 = nullptr;
   QPushButton* Button_LS = nullptr;
   QPushButton* Button_EkvK = nullptr;
   QPushButton* Button_Proj = nullptr;
   QLabel* Label_LS_Inic = nullptr;
   QLabel* Label_Ekv_Inic = nullptr;
   QLabel* Label_Proj_Inic = nullptr;
+  QLabel* Label_Legend = nullptr;
   QGroupBox* Group_LS = nullptr;
   QGroupBox* Group_EkvK = nullptr;
   QGroupBox* Group_Proj = nullptr;

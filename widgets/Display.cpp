@@ -154,7 +154,7 @@ int WholeTextWidth(const QLineEdit& field, const QString& text) {
   return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, &field).width();
 }
 
-void ShowSuperseded(QLineEdit& field, bool superseded) {
+void ShowSuperseded(QWidget& field, bool superseded) {
   QPalette palette = field.palette();
   palette.setColor(QPalette::Text, superseded ? QColor(105, 105, 105)
                                               : QGuiApplication::palette().color(QPalette::Text));

@@ -88,7 +88,7 @@ int WholeTextWidth(const QLineEdit& field, const QString& text);
 // Marks a schema field whose schema no longer belongs to the result (split
 // up, merged or absorbed) with grey italics, so that the result set stands
 // out at a glance; the background still tells the normal form.
-void ShowSuperseded(QLineEdit& field, bool superseded);
+void ShowSuperseded(QWidget& field, bool superseded);
 
 // Sets the background of a field (line edit, text, panel).
 void SetBackground(QWidget& widget, const QColor& colour);

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
@@ -16,6 +17,7 @@
 #include "TForm_Decomposition_2.h"
 #include "TForm_Print.h"
 #include "TFrame_Decomposition_Tree.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -29,7 +31,7 @@ TForm_Decomposition_2& Open(TestBench& t, const std::string& letters, const std:
   return t.windows.Decomposition();
 }
 
-QLineEdit* Field(TForm_Decomposition_2& w, int slot) {
+WrappingField* Field(TForm_Decomposition_2& w, int slot) {
   static const char* const names[] = {
       "Edit1",          "Edit2",          "Edit3",          "Edit4",          "Edit5",
       "Edit6",          "Edit7",          "Edit8",          "Edit9",          "Edit10",
@@ -37,7 +39,7 @@ QLineEdit* Field(TForm_Decomposition_2& w, int slot) {
       "Edit_Add1",      "Edit_Add2",      "Edit_Add3",      "Edit_Add4",      "Edit_Add5",
       "Edit_Add6",      "Edit_Add7",      "Edit_Dec_Proj1", "Edit_Dec_Proj2", "Edit_Dec_Proj3",
       "Edit_Dec_Proj4", "Edit_Dec_Proj5", "Edit_Dec_Proj6"};
-  return Find<QLineEdit>(w, names[slot]);
+  return Find<WrappingField>(w, names[slot]);
 }
 
 void DoubleClick(QWidget* widget) {
@@ -172,7 +174,9 @@ class DecompositionWindowTest : public QObject {
   void aFullTreeOfLongNamesKeepsBoxesLabelsAndConnectorsApart() {
     TestBench t;
     TForm_Decomposition_2& w = OpenLargeSchema(t);
-    // Splits every node by its first violating dependency, breadth first.
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Splits every node by its first violating dependency, breadth first;
+    // each tree on the way is legible too, as boxes grow where others stood.
     for (int slot = 0; slot < 7; ++slot) {
       if (!Field(w, slot)->isVisible()) continue;
       DoubleClick(Field(w, slot));
@@ -182,15 +186,21 @@ class DecompositionWindowTest : public QObject {
           break;
         }
       }
+      const QStringList faults = LegibilityFaults(w);
+      QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
     // The tree reaches its lowest level.
     bool deepest = false;
     for (int slot = 7; slot < 15; ++slot)
       deepest = deepest || Field(w, slot)->isVisible();
     QVERIFY(deepest);
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QStringList faults = LegibilityFaults(w);
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    // Every box shows its members whole, on as many lines as they take.
+    for (int slot = 0; slot < 15; ++slot) {
+      const WrappingField* box = Field(w, slot);
+      if (box->isVisible())
+        QVERIFY2(box->heightForWidth(box->width()) <= box->height(), qPrintable(box->text()));
+    }
+    QVERIFY(Field(w, 0)->height() > 2 * Field(w, 0)->fontMetrics().height());
     for (int slot = 1; slot < 15; ++slot) {
       if (!Field(w, slot)->isVisible()) continue;
       const int parent = (slot - 1) / 2;
@@ -215,7 +225,7 @@ class DecompositionWindowTest : public QObject {
     TestBench t;
     TForm_Decomposition_2& w = Open(t, "ABC", "A->B; B->C");
     QVERIFY(w.isVisible());
-    QLineEdit* root = Field(w, 0);
+    WrappingField* root = Field(w, 0);
     QVERIFY(root->isVisible());
     QVERIFY(root->isEnabled());
     QCOMPARE(root->text(), QStringLiteral("A; B; C; "));
@@ -329,6 +339,16 @@ class DecompositionWindowTest : public QObject {
     DoubleClick(Field(w, 1));
     QCOMPARE(Lines(w, "Memo_ABC"), QStringList({"B", "C", "--------------"}));
     QCOMPARE(Lines(w, "Memo_Keys"), QStringList({"B ", "-------------"}));
+  }
+
+  void aTallerWindowShowsNoEmptyBandBelowTheTree() {
+    TestBench t;
+    TForm_Decomposition_2& w = Open(t, "ABC", "A->B; B->C");
+    Split(w, 0, "B -> C");
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.resize(w.width(), w.height() + 200);
+    QVERIFY(Find<QScrollArea>(w, "ScrollBox_Tree")->viewport()->height() <=
+            Find<QWidget>(w, "Frame_Decomposition_Tree1")->minimumHeight());
   }
 
   void splitsCanBeUndoneAndRedone() {

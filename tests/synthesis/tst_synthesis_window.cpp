@@ -17,6 +17,7 @@
 #include "Synthesis.h"
 #include "TForm_Print.h"
 #include "TForm_Synteza_2.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -40,11 +41,16 @@ void Click(QWidget& window, const char* button) {
 }
 
 void DoubleClick(QWidget& window, const char* field) {
-  QTest::mouseDClick(Find<QLineEdit>(window, field), Qt::LeftButton);
+  QTest::mouseDClick(Find<QWidget>(window, field), Qt::LeftButton);
 }
 
 QLineEdit* Field(QWidget& window, const char* name) {
   return Find<QLineEdit>(window, name);
+}
+
+// The original schema's field.
+WrappingField* Original(QWidget& window) {
+  return Find<WrappingField>(window, "Edit_Schema_1");
 }
 
 QString LabelText(QWidget& window, const char* name) {
@@ -145,7 +151,7 @@ class SynthesisWindowTest : public QObject {
     for (const auto& [name, text] : labels)
       QCOMPARE(LabelText(w, name), QString::fromLatin1(text));
 
-    QStringList fields{"Edit_Schema_1"};
+    QStringList fields;
     for (int i = 1; i <= 12; ++i)
       fields << QStringLiteral("Edit_LS%1").arg(i);
     for (int i = 1; i <= 6; ++i)
@@ -157,7 +163,8 @@ class SynthesisWindowTest : public QObject {
                QStringLiteral("Cervene schema je v 1 ci 2NF, zlute je schema v 3NF."));
       QVERIFY(!Shown(field));
     }
-    QVERIFY(Field(w, "Edit_Schema_1")->font().bold());
+    QVERIFY(!Shown(Original(w)));
+    QVERIFY(Original(w)->font().bold());
     QVERIFY(!Field(w, "Edit_LS1")->font().bold());
     for (const char* group : {"Group_LS", "Group_EkvK", "Group_Proj"})
       QCOMPARE(Find<QGroupBox>(w, group)->title(), QString());
@@ -169,8 +176,8 @@ class SynthesisWindowTest : public QObject {
     // behind.
     TForm_Synteza_2& w = Open(t, "ABC", "AC->B; B->C; A->C");
     QVERIFY(w.isVisible());
-    QCOMPARE(Field(w, "Edit_Schema_1")->text(), QStringLiteral("A; B; C; "));
-    QCOMPARE(Background(*Field(w, "Edit_Schema_1")), colours::SchemaOrange);
+    QCOMPARE(Original(w)->text(), QStringLiteral("A; B; C; "));
+    QCOMPARE(Background(*Original(w)), colours::SchemaOrange);
     for (const char* hidden : {"Group_LS", "Label_LS_Inic", "Group_EkvK", "Label_Ekv_Inic",
                                "Group_Proj", "Label_Proj_Inic", "UpDown1"}) {
       QVERIFY2(!Shown(Find<QWidget>(w, hidden)), hidden);
@@ -183,7 +190,27 @@ class SynthesisWindowTest : public QObject {
 
     // Without dependencies the starting schema stays white.
     TForm_Synteza_2& plain = Open(t, "AB", "");
-    QCOMPARE(Background(*Field(plain, "Edit_Schema_1")), colours::White);
+    QCOMPARE(Background(*Original(plain)), colours::White);
+  }
+
+  void aLongOriginalSchemaWrapsAboveTheCommands() {
+    TestBench t;
+    t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
+    Find<QAction>(t.main(), "a_open_file")->trigger();
+    Find<QAction>(t.main(), "a_synthesis")->trigger();
+    TForm_Synteza_2& w = t.windows.Synteza();
+    WrappingField* field = Original(w);
+    // Twenty long names take several lines, left of the notes and above the
+    // commands, inside the panel that grew for them.
+    QVERIFY(field->heightForWidth(field->width()) <= field->height());
+    QVERIFY(field->height() > 2 * field->fontMetrics().height());
+    QVERIFY(field->geometry().right() < Find<QLabel>(w, "Label2")->x());
+    auto* top = Find<QWidget>(w, "Panel_Top");
+    for (const char* below : {"Button_LS", "Button_EkvK", "Button_Proj", "Label_Legend"}) {
+      const QRect place = Find<QWidget>(w, below)->geometry();
+      QVERIFY2(place.top() > field->geometry().bottom(), below);
+      QVERIFY2(top->rect().contains(place), below);
+    }
   }
 
   void splitShowsTheSchemasByLeftHandSides() {
@@ -221,7 +248,7 @@ class SynthesisWindowTest : public QObject {
     Click(w, "Button_LS");
     QVERIFY(Shown(Find<QGroupBox>(w, "Group_LS")));
     QVERIFY(!Shown(Field(w, "Edit_LS1")));
-    QCOMPARE(Background(*Field(w, "Edit_Schema_1")), colours::Light3D());
+    QCOMPARE(Background(*Original(w)), colours::Light3D());
   }
 
   // A chain of fifteen attributes splits into fourteen schemas: the row
@@ -495,7 +522,7 @@ class SynthesisWindowTest : public QObject {
     DoubleClick(w, "Edit_LS1");
     Find<QAction>(w, "a_konec")->trigger();
     QVERIFY(!w.isVisible());
-    QVERIFY(!Shown(Field(w, "Edit_Schema_1")));
+    QVERIFY(!Shown(Original(w)));
     QVERIFY(!Shown(Field(w, "Edit_LS1")));
     QVERIFY(!Shown(Find<QLabel>(w, "Label_EkvK1")));
     QVERIFY(Rows(w).isEmpty());
