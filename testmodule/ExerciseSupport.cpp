@@ -5,14 +5,19 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTextBlock>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "Display.h"
 #include "Platform.h"
@@ -130,6 +135,94 @@ void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
   memo.ensureCursorVisible();
 }
 
+namespace {
+
+// The memo's layout starts every line of a paragraph at the same margin,
+// whatever indent the block format asks for, so a hanging indent cannot
+// mark where a dependency goes on; a shade behind each other line can.
+void ShadeWrappedLines(QPlainTextEdit& memo) {
+  const bool wrapped = memo.lineWrapMode() != QPlainTextEdit::NoWrap;
+  const QBrush shade(colours::Band(memo));
+  int k = 0;
+  for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next(), ++k) {
+    QTextBlockFormat format = block.blockFormat();
+    if (wrapped && k % 2 == 1) {
+      if (format.background() == shade) continue;
+      format.setBackground(shade);
+    } else {
+      if (!format.hasProperty(QTextFormat::BackgroundBrush)) continue;
+      format.clearBackground();
+    }
+    QTextCursor(block).setBlockFormat(format);
+  }
+}
+
+// The width the memo needs to show its longest line whole: the line, the
+// document's margin on both sides, the frame, the cursor and the upright
+// scroll bar that a long list brings.
+int LinesWidth(const QPlainTextEdit& memo) {
+  const QFontMetrics metrics(memo.font());
+  int widest = 0;
+  for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next())
+    widest = std::max(widest, metrics.horizontalAdvance(block.text()));
+  const int margin = qCeil(memo.document()->documentMargin());
+  return widest + 2 * margin + 2 * memo.frameWidth() + memo.cursorWidth() +
+         memo.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &memo);
+}
+
+}  // namespace
+
+QPlainTextEdit* MakeDependencyMemo(QWidget* parent, const char* name) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setObjectName(QString::fromLatin1(name));
+  memo->setReadOnly(true);
+  // Shading the lines is no edit to undo.
+  memo->setUndoRedoEnabled(false);
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QObject::connect(memo->document(), &QTextDocument::blockCountChanged, memo,
+                   [memo] { ShadeWrappedLines(*memo); });
+  return memo;
+}
+
+namespace {
+
+// Drops what the layout and the layouts within it know of their items'
+// sizes, so that it measures them afresh without placing anything yet.
+void Forget(QLayout& layout) {
+  layout.invalidate();
+  for (int k = 0; k < layout.count(); ++k) {
+    if (QLayout* inner = layout.itemAt(k)->layout()) Forget(*inner);
+  }
+}
+
+}  // namespace
+
+int RoomFor(QWidget& window, QWidget& canvas, QWidget& part) {
+  const int room = CanvasRoom(window, canvas);
+  // Measured at the whole room, the part leaves over what stands beside it,
+  // whether the layout puts that beside or above it.
+  const int least = part.minimumWidth();
+  const QSize size = part.size();
+  part.setMinimumWidth(room);
+  Forget(*canvas.layout());
+  const int beside = canvas.minimumSizeHint().width() - room;
+  part.setMinimumWidth(least);
+  part.resize(size);
+  Forget(*canvas.layout());
+  return room - beside;
+}
+
+void FitLines(QWidget& window, QWidget& canvas, QPlainTextEdit& memo, int narrowest) {
+  memo.setMinimumWidth(narrowest);
+  const int room = std::max(narrowest, RoomFor(window, canvas, memo));
+  const int needed = LinesWidth(memo);
+  // Wrapped at the memo's width nothing of a dependency lies out of view.
+  memo.setLineWrapMode(needed > room ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  memo.setMinimumWidth(std::clamp(needed, narrowest, room));
+  ShadeWrappedLines(memo);
+  GrowToContent(window, canvas);
+}
+
 bool OffersTask(const Schema& schema, QPushButton& confirm) {
   const bool task = !schema.attributes[0].empty();
   confirm.setEnabled(task);
@@ -146,16 +239,17 @@ bool AnnounceVerdict(bool correct, MessageService& messages) {
 
 namespace {
 
-// The widest a choice's caption gets before it is shortened: three columns
-// and the memo still fit a small screen.
-constexpr int WidestCaption = 260;
 // Space the coloured frame shows around its column.
 constexpr int FrameBorder = 6;
+// Space around the controls inside a column.
+constexpr int ColumnMargin = 10;
+// Space between the solution column and the memo.
+constexpr int MemoIndent = 28;
 
 // The column's controls stand one under the other, its button below them.
 QVBoxLayout* ColumnLayout(QFrame* column) {
   auto* rows = new QVBoxLayout(column);
-  rows->setContentsMargins(10, 10, 10, 10);
+  rows->setContentsMargins(ColumnMargin, ColumnMargin, ColumnMargin, ColumnMargin);
   rows->setSpacing(5);
   rows->addStretch(1);
   return rows;
@@ -193,11 +287,7 @@ AnswerColumns::AnswerColumns(QWidget& window, QWidget& canvas, const ColumnsLayo
   policy.setRetainSizeWhenHidden(true);
   Button_Odpoved->setSizePolicy(policy);
 
-  Memo1 = new QPlainTextEdit(&canvas);
-  // Dependencies read best whole, one a line; a long one scrolls sideways.
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
+  Memo1 = MakeDependencyMemo(&canvas, "Memo1");
   Memo1->setMinimumSize(layout.memo);
   Memo1->setMaximumHeight(layout.memo.height());
   Button_Novy = MakeActionButton(&canvas, "Button_Novy", newTaskAction, QRect());
@@ -235,7 +325,7 @@ AnswerColumns::AnswerColumns(QWidget& window, QWidget& canvas, const ColumnsLayo
   Panel_odpoved->layout()->addWidget(Button_Odpoved);
   Panel_odpoved->layout()->setAlignment(Button_Odpoved, Qt::AlignHCenter);
   auto* side = new QVBoxLayout;
-  side->setContentsMargins(28, FrameBorder + 6, 0, 0);
+  side->setContentsMargins(MemoIndent, FrameBorder + 6, 0, 0);
   side->setSpacing(15);
   side->addWidget(Memo1);
   side->addWidget(Button_Novy, 0, Qt::AlignLeft);
@@ -253,7 +343,7 @@ void AnswerColumns::PlaceHeadings(QWidget* task, QWidget* answer, QWidget* solut
     grid_->addWidget(heading, 0, c++, Qt::AlignLeft | Qt::AlignBottom);
     heading->setContentsMargins(FrameBorder + 2, 0, 0, 0);
   }
-  memo->setContentsMargins(28, 0, 0, 0);
+  memo->setContentsMargins(MemoIndent, 0, 0, 0);
   grid_->addWidget(memo, 0, 3, Qt::AlignLeft | Qt::AlignBottom);
 }
 
@@ -261,7 +351,9 @@ void AnswerColumns::PlaceInColumn(QFrame* column, QAbstractButton& control, cons
   QFont font = control.font();
   font.setPointSize(10);
   control.setFont(font);
-  control.setText(control.fontMetrics().elidedText(name, Qt::ElideMiddle, WidestCaption));
+  // Measured with its whole caption, which tells what it needs beside it.
+  control.setText(name);
+  control.setText(control.fontMetrics().elidedText(name, Qt::ElideMiddle, WidestCaption(control)));
   control.setToolTip(name);
   control.setMinimumSize(layout_.controlWidth, 30);
   SetFontColour(control, Qt::black);
@@ -274,6 +366,17 @@ void AnswerColumns::PlaceInColumn(QFrame* column, QAbstractButton& control, cons
   // No fill of its own: the column's face colour shows through, and the
   // column's bevel stays visible at the box's right end.
   control.show();
+}
+
+int AnswerColumns::WidestCaption(const QAbstractButton& control) const {
+  const QMargins margins = grid_->contentsMargins();
+  const int columns = CanvasRoom(window_, canvas_) - margins.left() - margins.right() - MemoIndent -
+                      layout_.memo.width();
+  const int column = columns / 3 - 2 * (FrameBorder + Panel1->frameWidth() + ColumnMargin);
+  // What the control needs beside its caption: its box or circle and the gap.
+  const int indicator =
+      control.sizeHint().width() - control.fontMetrics().horizontalAdvance(control.text());
+  return column - indicator;
 }
 
 QCheckBox* AnswerColumns::AddBox(QFrame* column, std::vector<QCheckBox*>& boxes,
@@ -358,6 +461,11 @@ void AnswerColumns::Clear() {
       delete box;
     boxes->clear();
   }
+}
+
+void AnswerColumns::ListDependencies(const std::vector<std::string>& lines) {
+  ListFromTop(*Memo1, lines);
+  FitLines(window_, canvas_, *Memo1, layout_.memo.width());
 }
 
 void AnswerColumns::Reset() {

@@ -77,6 +77,21 @@ QColor FontColour(const QWidget& widget);
 // is read from its first line.
 void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines);
 
+// A read-only memo listing dependencies, one a line. Once its lines wrap,
+// every other line is shaded, so that the continuation of a long
+// dependency is told apart from the start of the next one.
+QPlainTextEdit* MakeDependencyMemo(QWidget* parent, const char* name);
+
+// The widest `part` may get with the window still within the screen it is
+// on: the room of the window's client area less what is laid out beside
+// `part`.
+int RoomFor(QWidget& window, QWidget& canvas, QWidget& part);
+
+// Gives a dependency memo the width of its longest line, from `narrowest`
+// up to what the screen leaves it, and grows the window to it; lines still
+// wider wrap at the memo's width.
+void FitLines(QWidget& window, QWidget& canvas, QPlainTextEdit& memo, int narrowest);
+
 // The first step of preparing every exercise: a schema without attributes
 // offers no task, so that the confirming button is disabled and nothing is
 // built. Says whether there is a task.
@@ -145,6 +160,9 @@ class AnswerColumns {
   // solution's frames and Button_Odpoved and Button_Novy, and makes the task
   // and answer columns and their buttons usable again.
   void Clear();
+  // Lists the dependencies into the memo from its first line, as wide as
+  // the screen lets them stand whole.
+  void ListDependencies(const std::vector<std::string>& lines);
   // Empties the memo and restores the window's height; the three buttons
   // are enabled.
   void Reset();
@@ -171,6 +189,9 @@ class AnswerColumns {
   // Shows the control in its column under the previous one, its caption
   // whole when there is room and otherwise shortened in the middle.
   void PlaceInColumn(QFrame* column, QAbstractButton& control, const QString& name);
+  // The widest the control's caption gets before it is shortened: the three
+  // columns and the memo at its narrowest still fit the screen.
+  int WidestCaption(const QAbstractButton& control) const;
 
   QWidget& window_;
   QWidget& canvas_;

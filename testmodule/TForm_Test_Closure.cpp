@@ -82,7 +82,7 @@ void TForm_Test_Closure::PrepareExercise() {
   attributeNames_ = schema.attributes;
   columns_->AddTasks(attributeNames_, exercise::TaskControl::TickBoxes, true);
   attributeCount_ = static_cast<int>(columns_->shown.size());
-  exercise::ListFromTop(*columns_->Memo1, ListDependencyLines(dependencies_, attributeNames_));
+  columns_->ListDependencies(ListDependencyLines(dependencies_, attributeNames_));
 }
 
 void TForm_Test_Closure::OKClick() {

@@ -26,9 +26,8 @@ constexpr int WindowWidth = 866;
 constexpr int WindowHeight = 591;
 // The answer and solution columns are never narrower than this.
 constexpr int ColumnWidth = 137;
-// A long dependency is read in its field's tooltip rather than widen the
-// window beyond a small screen.
-constexpr int WidestField = 560;
+// The dependency list is never narrower than this.
+constexpr int MemoWidth = 144;
 // Space between the rows of dependencies, the same in every column so that
 // each row's boxes stand level with its dependency.
 constexpr int RowSpacing = 10;
@@ -123,12 +122,8 @@ TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageServ
   Memo_Atr->setReadOnly(true);
   Memo_Atr->setMinimumSize(145, 153);
   Label4 = exercise::MakeLabel(canvas_, "Label4", tr("Zavislosti"), QPoint());
-  Memo_Dep = new QPlainTextEdit(canvas_);
-  // Dependencies read best whole, one a line; a long one scrolls sideways.
-  Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo_Dep->setObjectName(QStringLiteral("Memo_Dep"));
-  Memo_Dep->setReadOnly(true);
-  Memo_Dep->setMinimumSize(144, 188);
+  Memo_Dep = exercise::MakeDependencyMemo(canvas_, "Memo_Dep");
+  Memo_Dep->setMinimumSize(MemoWidth, 188);
 
   Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect());
   Button1->setMinimumSize(105, 34);
@@ -232,9 +227,13 @@ void TForm_Test_Decomposition::PrepareExercise() {
     rows->setColumnStretch(0, 1);
     rows->setColumnStretch(1, 1);
   }
+  // A dependency wider than the screen leaves the fields is read in its
+  // field's tooltip.
+  const int widest = exercise::RoomFor(*this, *canvas_, *DependencyFields);
   for (QLineEdit* field : dependencyFields_)
-    field->setFixedWidth(std::min(fieldWidth, WidestField));
-  GrowToContent(*this, *canvas_);
+    field->setFixedWidth(std::min(fieldWidth, widest));
+  // The list beside gets what the fields leave of the screen.
+  exercise::FitLines(*this, *canvas_, *Memo_Dep, MemoWidth);
 }
 
 void TForm_Test_Decomposition::a_spravnaodpovedExecute() {

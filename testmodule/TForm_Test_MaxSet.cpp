@@ -70,7 +70,7 @@ void TForm_Test_MaxSet::PrepareExercise() {
   dependencies_ = schema.dependencies;
   attributeNames_ = schema.attributes;
   columns_->AddTasks(attributeNames_, exercise::TaskControl::RadioButtons, true);
-  exercise::ListFromTop(*columns_->Memo1, ListDependencyLines(dependencies_, attributeNames_));
+  columns_->ListDependencies(ListDependencyLines(dependencies_, attributeNames_));
   columns_->Panel_BckGr_reseni->hide();
   columns_->Panel_BckGr_odpoved->hide();
   columns_->Button_Odpoved->hide();

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -37,30 +38,27 @@ TForm_Test_Own_Decomposition::TForm_Test_Own_Decomposition(SchemaHost& host, Err
   resize(760, 640);
   // A schema with many attributes or a long evaluation scrolls inside the
   // window, which stays within a small screen.
-  QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
-  auto* layout = new QVBoxLayout(canvas);
+  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  auto* layout = new QVBoxLayout(canvas_);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
 
-  layout->addWidget(new QLabel(tr("Zavislosti schematu:"), canvas));
-  Memo_Dep = new QPlainTextEdit(canvas);
-  Memo_Dep->setObjectName(QStringLiteral("Memo_Dep"));
-  Memo_Dep->setReadOnly(true);
-  Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
+  layout->addWidget(new QLabel(tr("Zavislosti schematu:"), canvas_));
+  Memo_Dep = exercise::MakeDependencyMemo(canvas_, "Memo_Dep");
   Memo_Dep->setMaximumHeight(120);
   layout->addWidget(Memo_Dep);
 
   GB_atributy =
-      new QGroupBox(tr("Atributy nove casti (zaskrtnete a stisknete Pridat cast)"), canvas);
+      new QGroupBox(tr("Atributy nove casti (zaskrtnete a stisknete Pridat cast)"), canvas_);
   GB_atributy->setObjectName(QStringLiteral("GB_atributy"));
   Grid_atributy = new QGridLayout(GB_atributy);
   layout->addWidget(GB_atributy);
 
   auto* buttons = new QHBoxLayout;
-  Button_Pridat = new QPushButton(tr("Pridat cast"), canvas);
+  Button_Pridat = new QPushButton(tr("Pridat cast"), canvas_);
   Button_Pridat->setObjectName(QStringLiteral("Button_Pridat"));
-  Button_Odebrat = new QPushButton(tr("Odebrat cast"), canvas);
+  Button_Odebrat = new QPushButton(tr("Odebrat cast"), canvas_);
   Button_Odebrat->setObjectName(QStringLiteral("Button_Odebrat"));
-  Button_Vyhodnotit = new QPushButton(tr("Vyhodnotit"), canvas);
+  Button_Vyhodnotit = new QPushButton(tr("Vyhodnotit"), canvas_);
   Button_Vyhodnotit->setObjectName(QStringLiteral("Button_Vyhodnotit"));
   for (QPushButton* b : {Button_Pridat, Button_Odebrat, Button_Vyhodnotit})
     buttons->addWidget(b);
@@ -73,16 +71,24 @@ TForm_Test_Own_Decomposition::TForm_Test_Own_Decomposition(SchemaHost& host, Err
   connect(Button_Vyhodnotit, &QPushButton::clicked, this,
           &TForm_Test_Own_Decomposition::Button_VyhodnotitClick);
 
-  layout->addWidget(new QLabel(tr("Casti dekompozice:"), canvas));
-  List_casti = new QListWidget(canvas);
+  layout->addWidget(new QLabel(tr("Casti dekompozice:"), canvas_));
+  List_casti = new QListWidget(canvas_);
   List_casti->setObjectName(QStringLiteral("List_casti"));
   List_casti->setMaximumHeight(120);
+  // A part wider than the list wraps; the shade of every other row tells
+  // where the next part begins.
+  List_casti->setWordWrap(true);
+  List_casti->setAlternatingRowColors(true);
+  QPalette bands = List_casti->palette();
+  bands.setColor(QPalette::AlternateBase, colours::Band(*List_casti));
+  List_casti->setPalette(bands);
+  List_casti->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   layout->addWidget(List_casti);
   connect(List_casti, &QListWidget::currentRowChanged, this,
           &TForm_Test_Own_Decomposition::UpdateButtons);
 
-  layout->addWidget(new QLabel(tr("Hodnoceni:"), canvas));
-  Memo_Vysledek = new QPlainTextEdit(canvas);
+  layout->addWidget(new QLabel(tr("Hodnoceni:"), canvas_));
+  Memo_Vysledek = new QPlainTextEdit(canvas_);
   Memo_Vysledek->setObjectName(QStringLiteral("Memo_Vysledek"));
   Memo_Vysledek->setReadOnly(true);
   Memo_Vysledek->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -110,6 +116,8 @@ void TForm_Test_Own_Decomposition::PrepareExercise() {
     attributeBoxes_.push_back(box);
     shown_.push_back(a);
   }
+  // Measured with the attribute boxes in place, which may widen the window.
+  exercise::FitLines(*this, *canvas_, *Memo_Dep, 0);
   UpdateButtons();
 }
 
@@ -127,10 +135,30 @@ void TForm_Test_Own_Decomposition::Button_PridatClick() {
   if (part.Empty()) return;
   parts_.push_back(part);
   List_casti->addItem(tr("Cast %1: %2").arg(parts_.size()).arg(PartNames(part)));
+  FitParts();
   // The boxes start empty again for the next part.
   for (QCheckBox* box : attributeBoxes_)
     box->setChecked(false);
   UpdateButtons();
+}
+
+void TForm_Test_Own_Decomposition::FitParts() {
+  // The list is as wide as its longest part, as far as the screen lets the
+  // window grow; a longer part wraps.
+  List_casti->setMinimumWidth(0);
+  const int room = exercise::RoomFor(*this, *canvas_, *List_casti);
+  const QFontMetrics metrics(List_casti->font());
+  int widest = 0;
+  for (int row = 0; row < List_casti->count(); ++row)
+    widest = std::max(widest, metrics.horizontalAdvance(List_casti->item(row)->text()));
+  // The item's margins on both sides, the frame and the upright scroll bar.
+  const QStyle* style = List_casti->style();
+  const int needed =
+      widest + 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List_casti) + 1) +
+      2 * List_casti->frameWidth() +
+      style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, List_casti);
+  List_casti->setMinimumWidth(std::min(needed, room));
+  GrowToContent(*this, *canvas_);
 }
 
 void TForm_Test_Own_Decomposition::Button_OdebratClick() {
@@ -141,6 +169,7 @@ void TForm_Test_Own_Decomposition::Button_OdebratClick() {
   List_casti->clear();
   for (std::size_t k = 0; k < parts_.size(); ++k)
     List_casti->addItem(tr("Cast %1: %2").arg(k + 1).arg(PartNames(parts_[k])));
+  FitParts();
   UpdateButtons();
 }
 

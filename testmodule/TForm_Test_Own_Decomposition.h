@@ -35,6 +35,7 @@ class TForm_Test_Own_Decomposition final : public ToolWindow {
   QStringList VerdictLines(const DecompositionVerdict& verdict) const;
   QStringList ChaseTableLines(const DecompositionVerdict& verdict) const;
   void UpdateButtons();
+  void FitParts();
 
   SchemaHost& host_;
   // Says so when the schema changed after the window copied it.
@@ -49,6 +50,7 @@ class TForm_Test_Own_Decomposition final : public ToolWindow {
   std::vector<QCheckBox*> attributeBoxes_;
   std::vector<AttributeIndex> shown_;
 
+  QWidget* canvas_ = nullptr;
   QPlainTextEdit* Memo_Dep = nullptr;
   QGroupBox* GB_atributy = nullptr;
   QGridLayout* Grid_atributy = nullptr;

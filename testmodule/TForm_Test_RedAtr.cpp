@@ -26,6 +26,8 @@ constexpr int LinesWidth = 454;
 // Buttons stand this far in from their dependency's text.
 constexpr int ButtonIndent = 10;
 constexpr int ButtonGap = 7;
+// The dependency list is never narrower than this.
+constexpr int MemoWidth = 193;
 
 QIcon MarkPicture(bool marked) {
   return QApplication::style()->standardIcon(marked ? QStyle::SP_DialogCancelButton
@@ -67,13 +69,9 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
   Label2 = exercise::MakeLabel(canvas_, "Label2", tr("(atribut oznacite kliknutim)"), QPoint());
   Label4 = exercise::MakeLabel(canvas_, "Label4", QString(71, QLatin1Char('_')), QPoint());
   Label3 = exercise::MakeLabel(canvas_, "Label3", tr("Zavislosti:"), QPoint(), true, false, 16);
-  Memo1 = new QPlainTextEdit(canvas_);
-  // Dependencies read best whole, one a line; a long one scrolls sideways.
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
+  Memo1 = exercise::MakeDependencyMemo(canvas_, "Memo1");
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setMinimumSize(193, 369);
+  Memo1->setMinimumSize(MemoWidth, 369);
   Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect());
   Button1->setMinimumSize(100, 33);
   Button1->setDefault(true);
@@ -173,8 +171,8 @@ void TForm_Test_RedAtr::PrepareExercise() {
       buttonItems_.emplace_back(&d, d.lhs[i]);
     }
   }
-  GrowToContent(*this, *canvas_);
   exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy, attributeNames_));
+  exercise::FitLines(*this, *canvas_, *Memo1, MemoWidth);
 }
 
 void TForm_Test_RedAtr::AttachClick(QPushButton* button) {

@@ -29,6 +29,12 @@ QColor Light3D() {
 QColor ButtonFace() {
   return QApplication::palette().color(QPalette::Button);
 }
+QColor Band(const QWidget& field) {
+  const QColor base = field.palette().color(QPalette::Base);
+  const QColor tint = field.palette().color(QPalette::Highlight);
+  return QColor((base.red() * 7 + tint.red()) / 8, (base.green() * 7 + tint.green()) / 8,
+                (base.blue() * 7 + tint.blue()) / 8);
+}
 }  // namespace colours
 
 QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum) {
@@ -46,22 +52,46 @@ QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum) {
   return canvas;
 }
 
+namespace {
+
+// With a title bar and a task bar, a window this tall still fits a screen of
+// 768 lines.
+constexpr int Tallest = 700;
+
+const QAbstractScrollArea& ScrollAreaOf(const QWidget& canvas) {
+  return *qobject_cast<const QAbstractScrollArea*>(canvas.parentWidget()->parentWidget());
+}
+
+int ScrollBarExtent(const QWidget& window) {
+  return window.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window);
+}
+
+}  // namespace
+
 void GrowToContent(QWidget& window, const QWidget& canvas) {
-  // With a title bar and a task bar, a window this tall still fits a
-  // screen of 768 lines.
-  constexpr int tallest = 700;
   // The scroll area's place is known from the window's layout even before
   // the window is first shown; its viewport's is not.
-  const auto* area =
-      qobject_cast<const QAbstractScrollArea*>(canvas.parentWidget()->parentWidget());
+  const QAbstractScrollArea& area = ScrollAreaOf(canvas);
   window.layout()->activate();
-  const int border = 2 * area->frameWidth();
-  const QSize frame = window.size() - area->size() + QSize(border, border);
+  const int border = 2 * area.frameWidth();
+  const QSize frame = window.size() - area.size() + QSize(border, border);
   const QRect screen = window.screen()->availableGeometry();
-  const QSize wanted = (canvas.minimumSizeHint() + frame)
-                           .boundedTo(QSize(screen.width(), std::min(screen.height(), tallest)))
-                           .expandedTo(window.size());
+  QSize content = canvas.minimumSizeHint() + frame;
+  const int tallest = std::min(screen.height(), Tallest);
+  // Content taller than the window may get scrolls, and the scroll bar takes
+  // its width from the content's.
+  if (content.height() > tallest) content.rwidth() += ScrollBarExtent(window);
+  const QSize wanted = content.boundedTo(QSize(screen.width(), tallest)).expandedTo(window.size());
   if (wanted != window.size()) window.resize(wanted);
+}
+
+int CanvasRoom(const QWidget& window, const QWidget& canvas) {
+  // The scroll area spans the window's layout from side to side; the room
+  // is that of a window which may still scroll upright. Nothing is laid out
+  // for the measure, so it may be taken while controls are being added.
+  const QMargins margins = window.layout()->contentsMargins();
+  return window.screen()->availableGeometry().width() - margins.left() - margins.right() -
+         2 * ScrollAreaOf(canvas).frameWidth() - ScrollBarExtent(window);
 }
 
 void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {

@@ -33,6 +33,10 @@ inline const QColor White(255, 255, 255);
 QColor Light3D();
 // The system's button face colour.
 QColor ButtonFace();
+// A tint of the selection colour on a text field's background: behind every
+// other item of a wrapped list it keeps an item's lines together, plain
+// enough to read on and clear enough to see on a dim screen.
+QColor Band(const QWidget& field);
 }  // namespace colours
 
 // Model strings are UTF-8.
@@ -56,6 +60,11 @@ QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum);
 // to the screen and the height a small screen leaves; it never shrinks, so
 // that the student's own size stays.
 void GrowToContent(QWidget& window, const QWidget& canvas);
+
+// The widest the client area of a window made by MakeScrollingCanvas may be
+// laid out while the window stays within the screen it is on, so that a
+// larger screen shows more.
+int CanvasRoom(const QWidget& window, const QWidget& canvas);
 
 // Gives a window the undo and redo of `stack` as Ctrl+Z and its redo key;
 // returns the two actions, for a menu that lists them.

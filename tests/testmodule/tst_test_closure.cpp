@@ -1,9 +1,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 
 #include "ExerciseSupport.h"
 #include "ExerciseTests.h"
+#include "Legibility.h"
 #include "TForm_Test_Closure.h"
 
 namespace {
@@ -226,6 +229,34 @@ class ClosureExerciseTest : public QObject {
     // Closing restores the window's opening height.
     c.w.close();
     QCOMPARE(c.w.height(), 390);
+  }
+
+  void dependenciesNeedNoSidewaysScrolling_data() {
+    QTest::addColumn<QString>("schema");
+    QTest::addColumn<bool>("wraps");
+    QTest::newRow("lines within the screen") << "objednavky.dbc" << false;
+    QTest::newRow("lines wider than the screen") << "velke_schema.dbc" << true;
+  }
+
+  // Every dependency is read without scrolling sideways: whole where the
+  // screen has room for its line, wrapped on a shade of its own otherwise.
+  void dependenciesNeedNoSidewaysScrolling() {
+    QFETCH(QString, schema);
+    QFETCH(bool, wraps);
+    TestBench t;
+    t.main().show();
+    t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/") + schema);
+    Choose(t, "a_open_file");
+    Closure c = Open(t);
+    QVERIFY(QTest::qWaitForWindowExposed(&c.w));
+    auto* memo = Find<QPlainTextEdit>(c.w, "Memo1");
+    QTRY_COMPARE(memo->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(memo->lineWrapMode() != QPlainTextEdit::NoWrap, wraps);
+    QVERIFY(c.w.width() <= SmallScreen.width());
+    int shaded = 0;
+    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+      shaded += b.blockFormat().hasProperty(QTextFormat::BackgroundBrush) ? 1 : 0;
+    QCOMPARE(shaded, wraps ? memo->document()->blockCount() / 2 : 0);
   }
 
   void closingClearsAndReopeningReadsTheSchemaAgain() {

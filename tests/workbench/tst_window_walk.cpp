@@ -3,9 +3,12 @@
 // read every name, set and dependency shown.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 #include <functional>
 
@@ -26,6 +29,7 @@
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
+#include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 #include "TForm_Test_RedDep.h"
 
@@ -182,6 +186,17 @@ std::vector<Entry> Stops() {
          t.windows.TestDecomposition().a_spravnaodpovedExecute();
          return &t.windows.TestDecomposition();
        }},
+      {"own decomposition exercise",
+       [](TestBench& t) -> QWidget* {
+         Trigger(t, "VlastniDekompozice1");
+         TForm_Test_Own_Decomposition& w = t.windows.TestOwnDecomposition();
+         // A part of every attribute, the longest line the list can get.
+         for (QCheckBox* box : Find<QGroupBox>(w, "GB_atributy")->findChildren<QCheckBox*>())
+           box->setChecked(true);
+         w.Button_PridatClick();
+         w.Button_VyhodnotitClick();
+         return &w;
+       }},
       {"synthesis", [](TestBench& t) -> QWidget* { return Synthesised(t); }},
       {"print",
        [](TestBench& t) -> QWidget* {
@@ -202,6 +217,12 @@ class WindowWalkTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() {
+    // Windows size themselves by the screen they are on: that screen must be
+    // the one the walk checks them against.
+    QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), SmallScreen);
+  }
+
   void everythingShownIsReadable_data() {
     QTest::addColumn<QString>("schema");
     QTest::addColumn<int>("stop");
