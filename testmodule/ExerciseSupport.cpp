@@ -135,43 +135,6 @@ void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
   memo.ensureCursorVisible();
 }
 
-namespace {
-
-// The memo's layout starts every line of a paragraph at the same margin,
-// whatever indent the block format asks for, so a hanging indent cannot
-// mark where a dependency goes on; a shade behind each other line can.
-void ShadeWrappedLines(QPlainTextEdit& memo) {
-  const bool wrapped = memo.lineWrapMode() != QPlainTextEdit::NoWrap;
-  const QBrush shade(colours::Band(memo));
-  int k = 0;
-  for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next(), ++k) {
-    QTextBlockFormat format = block.blockFormat();
-    if (wrapped && k % 2 == 1) {
-      if (format.background() == shade) continue;
-      format.setBackground(shade);
-    } else {
-      if (!format.hasProperty(QTextFormat::BackgroundBrush)) continue;
-      format.clearBackground();
-    }
-    QTextCursor(block).setBlockFormat(format);
-  }
-}
-
-// The width the memo needs to show its longest line whole: the line, the
-// document's margin on both sides, the frame, the cursor and the upright
-// scroll bar that a long list brings.
-int LinesWidth(const QPlainTextEdit& memo) {
-  const QFontMetrics metrics(memo.font());
-  int widest = 0;
-  for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next())
-    widest = std::max(widest, metrics.horizontalAdvance(block.text()));
-  const int margin = qCeil(memo.document()->documentMargin());
-  return widest + 2 * margin + 2 * memo.frameWidth() + memo.cursorWidth() +
-         memo.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &memo);
-}
-
-}  // namespace
-
 QPlainTextEdit* MakeDependencyMemo(QWidget* parent, const char* name) {
   auto* memo = new QPlainTextEdit(parent);
   memo->setObjectName(QString::fromLatin1(name));
@@ -215,7 +178,7 @@ int RoomFor(QWidget& window, QWidget& canvas, QWidget& part) {
 void FitLines(QWidget& window, QWidget& canvas, QPlainTextEdit& memo, int narrowest) {
   memo.setMinimumWidth(narrowest);
   const int room = std::max(narrowest, RoomFor(window, canvas, memo));
-  const int needed = LinesWidth(memo);
+  const int needed = WholeLinesWidth(memo);
   // Wrapped at the memo's width nothing of a dependency lies out of view.
   memo.setLineWrapMode(needed > room ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   memo.setMinimumWidth(std::clamp(needed, narrowest, room));

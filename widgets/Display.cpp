@@ -12,8 +12,11 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <QtMath>
 #include <algorithm>
 
 #include "Data_statement_2.h"
@@ -92,6 +95,39 @@ int CanvasRoom(const QWidget& window, const QWidget& canvas) {
   const QMargins margins = window.layout()->contentsMargins();
   return window.screen()->availableGeometry().width() - margins.left() - margins.right() -
          2 * ScrollAreaOf(canvas).frameWidth() - ScrollBarExtent(window);
+}
+
+// The memo's layout starts every line of a paragraph at the same margin,
+// whatever indent the block format asks for, so a hanging indent cannot
+// mark where a dependency goes on; a shade behind each other line can.
+void ShadeWrappedLines(QPlainTextEdit& memo, int lines) {
+  const bool wrapped = memo.lineWrapMode() != QPlainTextEdit::NoWrap;
+  const QBrush shade(colours::Band(memo));
+  int k = 0;
+  for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next(), ++k) {
+    QTextBlockFormat format = block.blockFormat();
+    if (wrapped && k < lines && k % 2 == 1) {
+      if (format.background() == shade) continue;
+      format.setBackground(shade);
+    } else {
+      if (!format.hasProperty(QTextFormat::BackgroundBrush)) continue;
+      format.clearBackground();
+    }
+    QTextCursor(block).setBlockFormat(format);
+  }
+}
+
+// The width the memo needs to show its longest line whole: the line, the
+// document's margin on both sides, the frame, the cursor and the upright
+// scroll bar that a long list brings.
+int WholeLinesWidth(const QPlainTextEdit& memo) {
+  const QFontMetrics metrics(memo.font());
+  int widest = 0;
+  for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next())
+    widest = std::max(widest, metrics.horizontalAdvance(block.text()));
+  const int margin = qCeil(memo.document()->documentMargin());
+  return widest + 2 * margin + 2 * memo.frameWidth() + memo.cursorWidth() +
+         memo.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &memo);
 }
 
 void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {

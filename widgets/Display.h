@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QString>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,6 +47,13 @@ inline QString ToText(const std::string& s) {
 inline std::string FromText(const QString& s) {
   return s.toStdString();
 }
+
+// Behind every other of a wrapped memo's first `lines` lines lies a tinted
+// band, so that a line's further rows are seen to belong to it; a memo that
+// does not wrap has no bands.
+void ShadeWrappedLines(QPlainTextEdit& memo, int lines = std::numeric_limits<int>::max());
+// The width a memo needs to show its longest line without scrolling.
+int WholeLinesWidth(const QPlainTextEdit& memo);
 
 // Appends the lines at the end of a log or memo, each as a line of its own.
 void AppendLines(QPlainTextEdit& memo, const std::vector<std::string>& lines);

@@ -8,8 +8,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <algorithm>
 
 #include "Data_statement_2.h"
@@ -24,44 +22,9 @@ const char* const kKeyRule = "-------------";
 // What a window spends beside the three columns: its frame, margins, the
 // paging arrows, the gaps and a scroll bar.
 constexpr int kBesideColumns = 110;
+
 QColor ButtonShadow() {
   return QApplication::palette().color(QPalette::Dark);
-}
-
-// The width a memo needs to show its longest line without scrolling.
-int MemoWidth(const QPlainTextEdit& memo, const QStringList& lines) {
-  int widest = 0;
-  for (const QString& line : lines)
-    widest = std::max(widest, memo.fontMetrics().horizontalAdvance(line));
-  const int margins = 2 * static_cast<int>(memo.document()->documentMargin() + 0.5);
-  return widest + margins + 2 * memo.frameWidth() + memo.verticalScrollBar()->sizeHint().width() +
-         4;
-}
-
-// A key too long for the memo wraps between names. Every other key is laid
-// on a shaded band, so that a key's further lines are seen to belong to it.
-void WrapKeys(QPlainTextEdit& memo, bool wrap) {
-  memo.setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-  if (!wrap) return;
-  // A tint of the selection colour, plain enough to read on and clear
-  // enough to see on a dim screen.
-  const QColor base = memo.palette().color(QPalette::Base);
-  const QColor tint = memo.palette().color(QPalette::Highlight);
-  const QColor band((base.red() * 7 + tint.red()) / 8, (base.green() * 7 + tint.green()) / 8,
-                    (base.blue() * 7 + tint.blue()) / 8);
-  QTextCursor cursor(memo.document());
-  int index = 0;
-  // The last block is the rule under the keys.
-  for (QTextBlock block = memo.document()->begin(); block.isValid() && block.next().isValid();
-       block = block.next(), ++index) {
-    if (index % 2 == 0) continue;
-    cursor.setPosition(block.position());
-    QTextBlockFormat format = block.blockFormat();
-    format.setBackground(band);
-    cursor.setBlockFormat(format);
-  }
-  // Changing the blocks moves the view; the reader starts at the first key.
-  memo.verticalScrollBar()->setValue(0);
 }
 
 }  // namespace
@@ -108,15 +71,11 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
     ++tag;
   }
 
-  QStringList attributeLines;
-  for (const std::string& line : ListAttributeLines(PackedNames(names, schema.member)))
-    attributeLines << ToText(line);
-  attributeLines << QString::fromLatin1(kAttributeRule);
-  QStringList keyLines;
-  for (const std::string& line : ListKeyLines(schema.keys, names))
-    keyLines << ToText(line);
-  keyLines << QString::fromLatin1(kKeyRule);
-  FitColumns(attributeLines, keyLines);
+  AppendLines(*controls_.attributes, ListAttributeLines(PackedNames(names, schema.member)));
+  AppendLine(*controls_.attributes, QString::fromLatin1(kAttributeRule));
+  AppendLines(*controls_.keys, ListKeyLines(schema.keys, names));
+  AppendLine(*controls_.keys, QString::fromLatin1(kKeyRule));
+  FitColumns();
   for (QLineEdit* row : dependencyRows) {
     // A row the screen leaves too narrow shows its beginning and holds the
     // whole dependency in its tooltip.
@@ -125,21 +84,22 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
   }
   LayOutRows();
   controls_.upDown->setVisible(static_cast<int>(dependencyRows.size()) >= style_.pagedFrom);
-
-  for (const QString& line : attributeLines)
-    AppendLine(*controls_.attributes, line);
-  for (const QString& line : keyLines)
-    AppendLine(*controls_.keys, line);
-  WrapKeys(*controls_.keys, controls_.keys->width() < MemoWidth(*controls_.keys, keyLines));
+  // A key too long for its column wraps between names; the rule under the
+  // keys lies on no band.
+  QPlainTextEdit& keys = *controls_.keys;
+  keys.setLineWrapMode(keys.width() < WholeLinesWidth(keys) ? QPlainTextEdit::WidgetWidth
+                                                            : QPlainTextEdit::NoWrap);
+  ShadeWrappedLines(keys, static_cast<int>(schema.keys.size()));
+  // Changing the blocks moves the view; the reader starts at the first key.
+  keys.verticalScrollBar()->setValue(0);
 }
 
-void SchemaDetails::FitColumns(const QStringList& attributeLines, const QStringList& keyLines) {
-  const int attributes =
-      std::max(attributesMinimum_, MemoWidth(*controls_.attributes, attributeLines));
+void SchemaDetails::FitColumns() {
+  const int attributes = std::max(attributesMinimum_, WholeLinesWidth(*controls_.attributes));
   int rows = style_.minimumWidth;
   for (QLineEdit* row : dependencyRows)
     rows = std::max(rows, WholeTextWidth(*row, row->text()));
-  const int keys = std::max(keysMinimum_, MemoWidth(*controls_.keys, keyLines));
+  const int keys = std::max(keysMinimum_, WholeLinesWidth(*controls_.keys));
   // What the screen leaves for the rows and the keys together. When both
   // need more, the keys keep at least two fifths of it and wrap, and the
   // rows show their beginning.

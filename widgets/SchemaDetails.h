@@ -9,7 +9,6 @@
 #include <QColor>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -77,7 +76,7 @@ class SchemaDetails final : public QObject {
 
  private:
   void DestroyRows();
-  void FitColumns(const QStringList& attributeLines, const QStringList& keyLines);
+  void FitColumns();
   void LayOutRows();
   void MoveRows(int dy);
   void ShowIfInPanel(QLineEdit& row) const;
