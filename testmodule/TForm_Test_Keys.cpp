@@ -21,6 +21,8 @@ constexpr int WindowWidth = 740;
 constexpr int WindowHeight = 418;
 // The widest a candidate's text gets in its column.
 constexpr int CandidateWidth = 400;
+// The least width of the dependency list.
+constexpr int MemoWidth = 206;
 
 }  // namespace
 
@@ -46,12 +48,8 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
       canvas, "Label3",
       tr("(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)"), QPoint());
   Label1 = exercise::MakeLabel(canvas, "Label1", tr("Zavislosti:"), QPoint(), true);
-  Memo_Dep = new QPlainTextEdit(canvas);
-  // Dependencies read best whole, one a line; a long one scrolls sideways.
-  Memo_Dep->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo_Dep->setObjectName(QStringLiteral("Memo_Dep"));
-  Memo_Dep->setReadOnly(true);
-  Memo_Dep->setMinimumSize(206, 237);
+  Memo_Dep = exercise::MakeDependencyMemo(canvas, "Memo_Dep");
+  Memo_Dep->setMinimumSize(MemoWidth, 237);
 
   // The candidates' columns are as wide as the longest candidate; a column
   // wider than the window is reached by scrolling.
@@ -129,14 +127,16 @@ void TForm_Test_Keys::PrepareExercise() {
   shownAttributes_ = ShownAttributes(attributeNames_);
   attributeCount_ = static_cast<int>(shownAttributes_.size());
   keyList = ComputeKeys(dependencies_, attributeNames_);
+  // Shown before the columns are measured, so that the measure counts them.
+  for (QCheckBox* box : taskBoxes_)
+    box->show();
   if (!keyList.empty()) {
     keyCount_ = static_cast<int>(keyList.size());
     GenerateCandidates();
     ShowCandidates();
   }
   exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies_, attributeNames_));
-  for (QCheckBox* box : taskBoxes_)
-    box->show();
+  exercise::FitLines(*this, *canvas_, *Memo_Dep, MemoWidth);
 }
 
 void TForm_Test_Keys::GenerateCandidates() {

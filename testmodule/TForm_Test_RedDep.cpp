@@ -25,6 +25,8 @@ constexpr int WindowHeight = 531;
 // all, so that the tick boxes stay in line.
 constexpr int FieldWidth = 305;
 constexpr int MarkSize = 25;
+// The least width of the dependency list.
+constexpr int MemoWidth = 193;
 
 }  // namespace
 
@@ -60,13 +62,9 @@ TForm_Test_RedDep::TForm_Test_RedDep(SchemaHost& host, MessageService& messages,
   Label_SR->setSizePolicy(keep);
   Label_SR->hide();
   Label2 = exercise::MakeLabel(canvas_, "Label2", tr("Zavislosti:"), QPoint(), true, false, 16);
-  Memo1 = new QPlainTextEdit(canvas_);
-  // Dependencies read best whole, one a line; a long one scrolls sideways.
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
+  Memo1 = exercise::MakeDependencyMemo(canvas_, "Memo1");
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setMinimumSize(193, 265);
+  Memo1->setMinimumSize(MemoWidth, 265);
   Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect());
   Button1->setMinimumSize(113, 33);
   Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect());
@@ -145,7 +143,7 @@ void TForm_Test_RedDep::PrepareExercise() {
     ++row;
   }
   exercise::ListFromTop(*Memo1, ListDependencyLines(dependencies_, attributeNames_));
-  GrowToContent(*this, *canvas_);
+  exercise::FitLines(*this, *canvas_, *Memo1, MemoWidth);
 }
 
 void TForm_Test_RedDep::a_spravnaodpovedExecute() {
