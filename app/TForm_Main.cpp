@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -290,6 +291,8 @@ void TForm_Main::BuildLogs() {
     auto* memo = new QPlainTextEdit(central);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setReadOnly(true);
+    // A log is only ever appended to; it keeps no undo history.
+    memo->setUndoRedoEnabled(false);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     label->setBuddy(memo);
@@ -300,6 +303,11 @@ void TForm_Main::BuildLogs() {
   };
   Memo_ABC = makeLog("Memo_ABC", tr("Atributy:"), layout, 1);
   Memo_Dep = makeLog("Memo_Dep", tr("Zavislosti:"), layout, 2);
+  // A dependency wider than the window goes on over further lines, which
+  // its band keeps together, at whatever size the student gives the window.
+  Memo_Dep->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  connect(Memo_Dep->document(), &QTextDocument::blockCountChanged, Memo_Dep,
+          [this] { ShadeWrappedLines(*Memo_Dep); });
   setCentralWidget(central);
 }
 

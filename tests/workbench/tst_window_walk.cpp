@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QtTest>
 #include <functional>
 
@@ -257,6 +259,40 @@ class WindowWalkTest : public QObject {
     const QStringList faults = LegibilityFaults(*window);
     if (!faults.isEmpty()) qWarning().noquote() << faults.join(QLatin1Char('\n'));
     QCOMPARE(faults.size(), 0);
+  }
+
+  void dependencyListsNeedNoSidewaysScrolling_data() {
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<QString>("memo");
+    for (const auto& [stop, memo] :
+         {std::pair{"main window", "Memo_Dep"}, std::pair{"closure exercise", "Memo1"},
+          std::pair{"maximal set exercise", "Memo1"}, std::pair{"keys exercise", "Memo_Dep"},
+          std::pair{"redundant attributes exercise", "Memo1"},
+          std::pair{"redundant dependencies exercise", "Memo1"},
+          std::pair{"decomposition exercise", "Memo_Dep"},
+          std::pair{"own decomposition exercise", "Memo_Dep"}})
+      QTest::addRow("%s", stop) << QString::fromLatin1(stop) << QString::fromLatin1(memo);
+  }
+
+  // Every list of the long schema's dependencies shows each one whole or
+  // wrapped, so that none is read by scrolling sideways.
+  void dependencyListsNeedNoSidewaysScrolling() {
+    QFETCH(QString, stop);
+    QFETCH(QString, memo);
+    TestBench t;
+    for (int k = 0; k < 20; ++k)
+      t.platform.answers.push_back(MessageAnswer::Yes);
+    t.main().show();
+    t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
+    Trigger(t, "a_open_file");
+    QWidget* window = nullptr;
+    for (const Entry& entry : Stops()) {
+      if (stop == QLatin1String(entry.name)) window = entry.stop(t);
+    }
+    QVERIFY(window != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto* list = Find<QPlainTextEdit>(*window, qPrintable(memo));
+    QTRY_COMPARE(list->horizontalScrollBar()->maximum(), 0);
   }
 };
 
