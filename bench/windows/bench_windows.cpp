@@ -109,6 +109,8 @@ void Register(Bench& bench) {
       {"decomposition",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_dekomposition");
+         // The whole schema's details: a row for every dependency.
+         b.windows.Decomposition().Frame_Decomposition_Tree1Edit1Click(0);
          return &b.windows.Decomposition();
        }},
       {"synthesis",
@@ -118,6 +120,7 @@ void Register(Bench& bench) {
          w.a_LS_stejneExecute();
          w.a_EkvKExecute();
          w.a_projekceExecute();
+         w.Edit_Schema_1DblClick(0);
          return &w;
        }},
       {"print",
