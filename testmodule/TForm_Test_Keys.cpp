@@ -13,13 +13,14 @@
 #include "Display.h"
 #include "ExerciseSupport.h"
 #include "Keys.h"
+#include "WrappingCheckBox.h"
 
 namespace {
 
 // Wide enough for the whole dependency listing, which reaches 720 pixels.
 constexpr int WindowWidth = 740;
 constexpr int WindowHeight = 418;
-// The widest a candidate's text gets in its column.
+// The widest a candidate gets in its column; a longer one wraps.
 constexpr int CandidateWidth = 400;
 // The least width of the dependency list.
 constexpr int MemoWidth = 206;
@@ -69,10 +70,10 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
     columns[panel == Panel_reseni ? 1 : 0] = column;
   }
   for (int c = 0; c < KeyCandidateCount; ++c) {
-    taskBoxes_[c] = new QCheckBox(Panel_zadani);
+    taskBoxes_[c] = new WrappingCheckBox(Panel_zadani);
     taskBoxes_[c]->setObjectName(QStringLiteral("ChB_zadani%1").arg(c + 1));
     columns[0]->addWidget(taskBoxes_[c]);
-    solutionBoxes_[c] = new QCheckBox(Panel_reseni);
+    solutionBoxes_[c] = new WrappingCheckBox(Panel_reseni);
     solutionBoxes_[c]->setObjectName(QStringLiteral("ChB_odpoved%1").arg(c + 1));
     columns[1]->addWidget(solutionBoxes_[c]);
     solutionBoxes_[c]->hide();
@@ -150,11 +151,10 @@ void TForm_Test_Keys::ShowCandidates() {
   for (int c = 0; c < KeyCandidateCount; ++c) {
     const QString text = ToText(ShowKey(KeyRecord{candidates_[c], 0}, attributeNames_));
     // Both columns and the dependencies fit beside each other on a small
-    // screen; a longer candidate is shortened in the middle and read whole
-    // from its tooltip.
-    for (QCheckBox* box : {taskBoxes_[c], solutionBoxes_[c]}) {
-      box->setText(box->fontMetrics().elidedText(text, Qt::ElideMiddle, CandidateWidth));
-      box->setToolTip(text);
+    // screen; a longer candidate goes on over further lines.
+    for (WrappingCheckBox* box : {taskBoxes_[c], solutionBoxes_[c]}) {
+      box->setText(text);
+      box->SetWidest(CandidateWidth);
     }
   }
   GrowToContent(*this, *canvas_);

@@ -13,7 +13,7 @@
 #include "ToolWindow.h"
 
 class QAction;
-class QCheckBox;
+class WrappingCheckBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -61,8 +61,8 @@ class TForm_Test_Keys final : public ToolWindow {
   QWidget* canvas_ = nullptr;
   QFrame* Panel_zadani = nullptr;
   QFrame* Panel_reseni = nullptr;
-  std::array<QCheckBox*, KeyCandidateCount> taskBoxes_{};
-  std::array<QCheckBox*, KeyCandidateCount> solutionBoxes_{};
+  std::array<WrappingCheckBox*, KeyCandidateCount> taskBoxes_{};
+  std::array<WrappingCheckBox*, KeyCandidateCount> solutionBoxes_{};
   QPushButton* Button_OK = nullptr;
   QPushButton* Button_new = nullptr;
   QAction* a_spravnaOdpoved = nullptr;

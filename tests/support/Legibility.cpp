@@ -95,6 +95,8 @@ bool Fits(const QWidget& w, const QString& text) {
     return advance + margin + 2 * frame <= button->width();
   }
   if (const auto* box = qobject_cast<const QAbstractButton*>(&w)) {
+    // A box that wraps its text fits when its lines do.
+    if (box->hasHeightForWidth()) return box->heightForWidth(box->width()) <= box->height();
     QStyleOptionButton option;
     option.initFrom(box);
     option.rect = box->rect();

@@ -70,6 +70,29 @@ class KeysExerciseTest : public QObject {
     QVERIFY(t.platform.messages.empty());
   }
 
+  // A candidate of many long names is shown whole over several lines, and a
+  // click on any of them ticks it.
+  void aLongCandidateWrapsAndTicksFromItsLastLine() {
+    TestBench t;
+    t.main().show();
+    t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
+    Choose(t, "a_open_file");
+    Keys k = Open(t, {});
+    for (int n = 0; n < 400; ++n)
+      t.platform.randomValues.push_back(n % 5 == 4 ? 0 : 1);
+    k.w.a_newExecute();
+    QVERIFY(QTest::qWaitForWindowExposed(&k.w));
+    QCheckBox* longest = k.Task()[0];
+    for (QCheckBox* box : k.Task()) {
+      if (box->text().size() > longest->text().size()) longest = box;
+    }
+    QVERIFY(!longest->text().contains(QChar(0x2026)));
+    QVERIFY(longest->height() >= 2 * longest->fontMetrics().height());
+    QTest::mouseClick(longest, Qt::LeftButton, {},
+                      QPoint(longest->width() / 2, longest->height() - 3));
+    QVERIFY(longest->isChecked());
+  }
+
   void emptySchemaOffersNothing() {
     TestBench t;
     Keys k = Open(t, {});
