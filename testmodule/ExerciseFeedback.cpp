@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollArea>
 #include <algorithm>
 
 #include "Data_statement_2.h"
@@ -68,6 +69,11 @@ void ExerciseFeedback::Explain(const QStringList& lines) {
   if (shown) {
     grownBy_ = std::clamp(room, 0, extra);
     window->resize(window->width(), window->height() + grownBy_);
+    // What the explanation takes from the exercise above may make it scroll
+    // upright; the window then widens by the scroll bar rather than making
+    // the exercise scroll sideways too.
+    if (auto* area = window->findChild<QScrollArea*>(QStringLiteral("ScrollBox")))
+      GrowToContent(*window, *area->widget());
   } else {
     window->resize(window->width(), window->height() - grownBy_);
     grownBy_ = 0;
