@@ -1,7 +1,6 @@
 #include "TForm_Keys.h"
 
 #include <QGridLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -9,17 +8,19 @@
 #include "Data_statement_2.h"
 #include "Display.h"
 #include "Keys.h"
+#include "WrappingField.h"
 
 namespace {
 
 // The window's starting size and the buttons' size; the window grows from
-// there, and key fields longer than its width are reached by scrolling.
+// there with its keys, up to the screen.
 constexpr int kWidth = 514;
 constexpr int kHeight = 368;
 constexpr QSize kButtonSize(149, 50);
 // The fields of the further keys start level with the button that finds them.
 constexpr int kButtonGap = 48;
 constexpr int kKeyGap = 12;
+constexpr int kColumnGap = 77;
 
 }  // namespace
 
@@ -50,7 +51,7 @@ TForm_Keys::TForm_Keys(SchemaHost& host, MessageService& messages, ErrorDisplay&
   // column takes the rest of the width.
   auto* grid = new QGridLayout(canvas_);
   grid->setContentsMargins(69, 30, 20, 20);
-  grid->setHorizontalSpacing(77);
+  grid->setHorizontalSpacing(kColumnGap);
   grid->setVerticalSpacing(kButtonGap);
   grid->addWidget(Button_First_Key, 0, 0, Qt::AlignTop);
   grid->addWidget(Button_Lucchesi, 1, 0, Qt::AlignTop);
@@ -111,23 +112,25 @@ void TForm_Keys::Button_LucchesiClick() {
 }
 
 void TForm_Keys::AddKeyField(const KeyRecord& key, QVBoxLayout& box) {
-  auto* field = new QLineEdit(canvas_);
+  auto* field = new WrappingField(canvas_);
   field->setObjectName(QStringLiteral("KeyField%1").arg(keyFields.size() + 1));
-  field->setReadOnly(true);
   QFont font = field->font();
   font.setPointSize(12);
   field->setFont(font);
   field->setText(ToText(ShowKey(key, attributeNames_)));
-  field->setMinimumWidth(
-      std::max(field->minimumSizeHint().width(), WholeTextWidth(*field, field->text())));
-  field->setCursorPosition(0);
+  // A key as wide as its names, as far as the screen leaves beside the
+  // buttons; a longer one goes on over further lines.
+  const QMargins margins = canvas_->layout()->contentsMargins();
+  const int room = CanvasRoom(*this, *canvas_) - margins.left() - margins.right() -
+                   kButtonSize.width() - kColumnGap;
+  field->setFixedSize(field->SizeWithin(room));
   box.addWidget(field);
   field->show();
   keyFields.push_back(field);
 }
 
 void TForm_Keys::FormClose() {
-  for (QLineEdit* field : keyFields)
+  for (WrappingField* field : keyFields)
     delete field;
   keyFields.clear();
   keyList.clear();

@@ -9,7 +9,7 @@
 #include "SchemaHost.h"
 #include "ToolWindow.h"
 
-class QLineEdit;
+class WrappingField;
 class QPushButton;
 class QVBoxLayout;
 
@@ -41,7 +41,7 @@ class TForm_Keys final : public ToolWindow {
   DependencyList dependencies_;
   AttributeTable attributeNames_;
   KeyList keyList;
-  std::vector<QLineEdit*> keyFields;
+  std::vector<WrappingField*> keyFields;
   bool firstKeyShown = false;
   bool allKeysShown = false;
 

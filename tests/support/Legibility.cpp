@@ -83,8 +83,9 @@ bool Fits(const QWidget& w, const QString& text) {
     return advance <= contents.width() - margins.left() - margins.right() - 4;
   }
   if (const auto* label = qobject_cast<const QLabel*>(&w)) {
+    // A wrapping label's height for its width counts its frame and margins.
+    if (label->wordWrap()) return label->heightForWidth(label->width()) <= label->height();
     const QRect room = label->contentsRect();
-    if (label->wordWrap()) return label->heightForWidth(room.width()) <= room.height();
     const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
     return advance <= room.width() && lines * QFontMetrics(label->font()).lineSpacing() <=
                                           room.height() + QFontMetrics(label->font()).leading();
