@@ -88,6 +88,12 @@ int TForm_Redundant_Dependency::LoadSchema() {
   attributeNames_ = schema.attributes;
   const int found = HasRedundantDependency(
       schema.dependencies, [this](const Dependency& record) { AddDependencyRow(record); });
+  // Each field is as wide as the longest dependency, as far as the screen
+  // leaves beside the rest of its row; a longer dependency shows its
+  // beginning, with the whole in its tooltip.
+  const int widest = RoomFor(*this, *canvas_, *rows_.front().Edit);
+  for (const Row& row : rows_)
+    row.Edit->setMinimumWidth(std::max(kEditWidth, std::min(row.Edit->minimumWidth(), widest)));
   GrowToContent(*this, *canvas_);
   return found;
 }

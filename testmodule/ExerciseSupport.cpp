@@ -147,34 +147,6 @@ QPlainTextEdit* MakeDependencyMemo(QWidget* parent, const char* name) {
   return memo;
 }
 
-namespace {
-
-// Drops what the layout and the layouts within it know of their items'
-// sizes, so that it measures them afresh without placing anything yet.
-void Forget(QLayout& layout) {
-  layout.invalidate();
-  for (int k = 0; k < layout.count(); ++k) {
-    if (QLayout* inner = layout.itemAt(k)->layout()) Forget(*inner);
-  }
-}
-
-}  // namespace
-
-int RoomFor(QWidget& window, QWidget& canvas, QWidget& part) {
-  const int room = CanvasRoom(window, canvas);
-  // Measured at the whole room, the part leaves over what stands beside it,
-  // whether the layout puts that beside or above it.
-  const int least = part.minimumWidth();
-  const QSize size = part.size();
-  part.setMinimumWidth(room);
-  Forget(*canvas.layout());
-  const int beside = canvas.minimumSizeHint().width() - room;
-  part.setMinimumWidth(least);
-  part.resize(size);
-  Forget(*canvas.layout());
-  return room - beside;
-}
-
 void FitLines(QWidget& window, QWidget& canvas, QPlainTextEdit& memo, int narrowest) {
   memo.setMinimumWidth(narrowest);
   const int room = std::max(narrowest, RoomFor(window, canvas, memo));

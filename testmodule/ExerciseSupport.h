@@ -82,11 +82,6 @@ void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines);
 // dependency is told apart from the start of the next one.
 QPlainTextEdit* MakeDependencyMemo(QWidget* parent, const char* name);
 
-// The widest `part` may get with the window still within the screen it is
-// on: the room of the window's client area less what is laid out beside
-// `part`.
-int RoomFor(QWidget& window, QWidget& canvas, QWidget& part);
-
 // Gives a dependency memo the width of its longest line, from `narrowest`
 // up to what the screen leaves it, and grows the window to it; lines still
 // wider wrap at the memo's width.

@@ -229,7 +229,7 @@ void TForm_Test_Decomposition::PrepareExercise() {
   }
   // A dependency wider than the screen leaves the fields is read in its
   // field's tooltip.
-  const int widest = exercise::RoomFor(*this, *canvas_, *DependencyFields);
+  const int widest = RoomFor(*this, *canvas_, *DependencyFields);
   for (QLineEdit* field : dependencyFields_)
     field->setFixedWidth(std::min(fieldWidth, widest));
   // The list beside gets what the fields leave of the screen.

@@ -146,7 +146,7 @@ void TForm_Test_Own_Decomposition::FitParts() {
   // The list is as wide as its longest part, as far as the screen lets the
   // window grow; a longer part wraps.
   List_casti->setMinimumWidth(0);
-  const int room = exercise::RoomFor(*this, *canvas_, *List_casti);
+  const int room = RoomFor(*this, *canvas_, *List_casti);
   const QFontMetrics metrics(List_casti->font());
   int widest = 0;
   for (int row = 0; row < List_casti->count(); ++row)

@@ -97,6 +97,34 @@ int CanvasRoom(const QWidget& window, const QWidget& canvas) {
          2 * ScrollAreaOf(canvas).frameWidth() - ScrollBarExtent(window);
 }
 
+namespace {
+
+// Drops what the layout and the layouts within it know of their items'
+// sizes, so that it measures them afresh without placing anything yet.
+void Forget(QLayout& layout) {
+  layout.invalidate();
+  for (int k = 0; k < layout.count(); ++k) {
+    if (QLayout* inner = layout.itemAt(k)->layout()) Forget(*inner);
+  }
+}
+
+}  // namespace
+
+int RoomFor(QWidget& window, QWidget& canvas, QWidget& part) {
+  const int room = CanvasRoom(window, canvas);
+  // Measured at the whole room, the part leaves over what stands beside it,
+  // whether the layout puts that beside or above it.
+  const int least = part.minimumWidth();
+  const QSize size = part.size();
+  part.setMinimumWidth(room);
+  Forget(*canvas.layout());
+  const int beside = canvas.minimumSizeHint().width() - room;
+  part.setMinimumWidth(least);
+  part.resize(size);
+  Forget(*canvas.layout());
+  return room - beside;
+}
+
 // The memo's layout starts every line of a paragraph at the same margin,
 // whatever indent the block format asks for, so a hanging indent cannot
 // mark where a dependency goes on; a shade behind each other line can.

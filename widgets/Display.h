@@ -74,6 +74,11 @@ void GrowToContent(QWidget& window, const QWidget& canvas);
 // larger screen shows more.
 int CanvasRoom(const QWidget& window, const QWidget& canvas);
 
+// The widest `part` may get with the window still within the screen it is
+// on: the room of the window's client area less what is laid out beside
+// `part`.
+int RoomFor(QWidget& window, QWidget& canvas, QWidget& part);
+
 // Gives a window the undo and redo of `stack` as Ctrl+Z and its redo key;
 // returns the two actions, for a menu that lists them.
 std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack);
