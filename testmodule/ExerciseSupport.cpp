@@ -351,6 +351,8 @@ void AnswerColumns::FixTask(AttributeSet& chosen, MessageService& messages) {
   }
   for (const QAbstractButton* task : tasks)
     AddBox(Panel_odpoved, answers, task->toolTip());
+  // The filled column takes room the dependency list had.
+  FitLines(window_, canvas_, *Memo1, layout_.memo.width());
   Panel_BckGr_1->hide();
   Panel_BckGr_odpoved->show();
   Button_Odpoved->show();
@@ -370,6 +372,7 @@ bool AnswerColumns::ShowSolution(const AttributeSet& result, MessageService& mes
       wrong = true;
     }
   }
+  FitLines(window_, canvas_, *Memo1, layout_.memo.width());
   Panel_BckGr_odpoved->hide();
   Panel_BckGr_reseni->show();
   Button_Novy->show();
