@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
@@ -41,8 +43,21 @@ struct Bench {
   QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
   Workbench windows{platform, platform, platform, platform, platform, settings};
 
+  // What the print window shows: the course of the whole schema's synthesis.
+  std::vector<std::string> report;
+
   Bench() {
     windows.Main().show();
+    OpenSchema();
+    Trigger("a_synthesis");
+    TForm_Synteza_2& synthesis = windows.Synteza();
+    synthesis.a_LS_stejneExecute();
+    synthesis.a_EkvKExecute();
+    synthesis.a_projekceExecute();
+    report = SynthesisCourseReport(synthesis.State());
+    synthesis.close();
+  }
+  void OpenSchema() {
     platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
     Trigger("a_open_file");
   }
@@ -60,7 +75,9 @@ void Measure(benchmark::State& state, Bench& bench, const std::function<QWidget*
     QWidget* window = open(bench);
     window->grab();
     state.PauseTiming();
-    window->close();
+    // Closing the main window would end the program and empty the schema
+    // every later window is filled from.
+    if (window != &bench.windows.Main()) window->close();
     bench.platform.answers.clear();
     QApplication::processEvents();
     state.ResumeTiming();
@@ -75,7 +92,12 @@ QWidget* Shown(Window& window) {
 
 void Register(Bench& bench) {
   const std::pair<const char*, std::function<QWidget*(Bench&)>> windows[] = {
-      {"main window", [](Bench& b) { return Shown(b.windows.Main()); }},
+      {"main window",
+       [](Bench& b) {
+         // Opening the file again fills the main window's lists afresh.
+         b.OpenSchema();
+         return Shown(b.windows.Main());
+       }},
       {"attribute editor",
        [](Bench& b) {
          b.windows.AbcInput().Prepare();
@@ -129,7 +151,7 @@ void Register(Bench& bench) {
       {"print",
        [](Bench& b) -> QWidget* {
          TForm_Print& print = b.windows.Print();
-         for (const std::string& line : SynthesisCourseReport(b.windows.Synteza().State()))
+         for (const std::string& line : b.report)
            print.AddReportLine(QString::fromStdString(line));
          return Shown(print);
        }},
