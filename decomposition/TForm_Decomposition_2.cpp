@@ -1,7 +1,6 @@
 #include "TForm_Decomposition_2.h"
 
 #include <QAction>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -293,24 +292,6 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   Label3 = heading("Label3", tr("Klice:"));
   Memo_Keys = memo("Memo_Keys", kKeysWidth, kKeysHeight);
 
-  // Attributes, dependencies with their paging arrows, and the keys with the
-  // two commands under them; each column is as wide as its data.
-  auto* grid = new QGridLayout(content);
-  grid->setContentsMargins(0, 0, 0, 0);
-  grid->setHorizontalSpacing(kColumnGap);
-  grid->setVerticalSpacing(2);
-  grid->addWidget(Label1, 0, 0);
-  grid->addWidget(Label2, 0, 1);
-  grid->addWidget(Label3, 0, 3);
-  grid->addWidget(Memo_ABC, 1, 0, Qt::AlignTop);
-  grid->addWidget(Panel_Dep, 1, 1, Qt::AlignTop);
-  grid->addWidget(UpDown1, 1, 2, Qt::AlignTop);
-  auto* keysColumn = new QVBoxLayout;
-  keysColumn->setSpacing(8);
-  keysColumn->addWidget(Memo_Keys);
-  keysColumn->addStretch(1);
-  grid->addLayout(keysColumn, 1, 3);
-
   Button_Add_Dep = new QPushButton(a_nepokrytezavislosti->text(), content);
   Button_Add_Dep->setObjectName(QStringLiteral("Button_Add_Dep"));
   Projection = new QPushButton(a_projekce->text(), content);
@@ -321,7 +302,6 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
     Hint(*button, action->toolTip());
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    keysColumn->addWidget(button);
   }
 
   DetailControls controls;
@@ -338,6 +318,11 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   style.textInTooltip = true;
   style.doubleClicked = [this](int tag) { Edit_Dep1Change(tag); };
   details_ = new SchemaDetails(controls, style, this);
+  // The two commands stand under the keys.
+  QVBoxLayout& keysColumn = details_->LayOut(*content, QMargins(), kColumnGap);
+  keysColumn.setSpacing(8);
+  keysColumn.addWidget(Button_Add_Dep);
+  keysColumn.addWidget(Projection);
 }
 
 void TForm_Decomposition_2::BuildTree() {

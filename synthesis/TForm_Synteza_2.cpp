@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -370,21 +369,6 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
   }
 
-  // Attributes, dependencies with their paging arrows, and keys; each column
-  // is as wide as its data.
-  auto* grid = new QGridLayout(content);
-  grid->setContentsMargins(kGroupLeft, 0, kGroupLeft, 0);
-  grid->setHorizontalSpacing(kGroupLeft);
-  grid->setVerticalSpacing(2);
-  grid->addWidget(Label_S1, 0, 0);
-  grid->addWidget(Label_S2, 0, 1);
-  grid->addWidget(Label_S3, 0, 3);
-  grid->addWidget(Memo_ABC, 1, 0, Qt::AlignTop);
-  grid->addWidget(Panel_Dep, 1, 1, Qt::AlignTop);
-  grid->addWidget(UpDown1, 1, 2, Qt::AlignTop);
-  grid->addWidget(Memo_Keys, 1, 3, Qt::AlignTop);
-  grid->setColumnStretch(4, 1);
-
   DetailControls controls;
   controls.attributesHeading = Label_S1;
   controls.attributes = Memo_ABC;
@@ -400,6 +384,7 @@ void TForm_Synteza_2::BuildDetails(QWidget* content) {
   style.initialBackground = colours::ButtonFace();
   style.pagedFrom = kRowsWithoutPaging + 1;
   details_ = new SchemaDetails(controls, style, this);
+  details_->LayOut(*content, QMargins(kGroupLeft, 0, kGroupLeft, 0), kGroupLeft);
 }
 
 void TForm_Synteza_2::LoadSchema(DependencyList cover, KeyList keys) {

@@ -5,14 +5,14 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollArea>
 #include <algorithm>
 
 #include "Data_statement_2.h"
 #include "Display.h"
 #include "ExerciseSupport.h"
 
-ExerciseFeedback::ExerciseFeedback(QWidget& window) : QWidget(&window) {
+ExerciseFeedback::ExerciseFeedback(QWidget& window, const QWidget& canvas)
+    : QWidget(&window), canvas_(canvas) {
   setObjectName(QStringLiteral("Panel_Feedback"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 4, 8, 8);
@@ -72,8 +72,7 @@ void ExerciseFeedback::Explain(const QStringList& lines) {
     // What the explanation takes from the exercise above may make it scroll
     // upright; the window then widens by the scroll bar rather than making
     // the exercise scroll sideways too.
-    if (auto* area = window->findChild<QScrollArea*>(QStringLiteral("ScrollBox")))
-      GrowToContent(*window, *area->widget());
+    GrowToContent(*window, canvas_);
   } else {
     window->resize(window->width(), window->height() - grownBy_);
     grownBy_ = 0;

@@ -17,8 +17,9 @@ class ExerciseFeedback final : public QWidget {
   Q_OBJECT
 
  public:
-  // Placed at the bottom of the window's box layout.
-  explicit ExerciseFeedback(QWidget& window);
+  // Placed at the bottom of the window's box layout, below `canvas`, the
+  // window's scrolling client area made by MakeScrollingCanvas.
+  ExerciseFeedback(QWidget& window, const QWidget& canvas);
 
   // One task answered in the end, rightly or not.
   void Record(bool right);
@@ -37,6 +38,7 @@ class ExerciseFeedback final : public QWidget {
   int right_ = 0;
   int attempted_ = 0;
   // How much taller the window was made for the explanation.
+  const QWidget& canvas_;
   int grownBy_ = 0;
 };
 

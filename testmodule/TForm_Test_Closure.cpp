@@ -36,7 +36,7 @@ TForm_Test_Closure::TForm_Test_Closure(SchemaHost& host, MessageService& message
   QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
   resize(layout.window);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
-  feedback_ = new ExerciseFeedback(*this);
+  feedback_ = new ExerciseFeedback(*this, *canvas);
 
   a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravna odpoved"),
                                           &TForm_Test_Closure::a_spravnaOdpovedExecute);

@@ -73,7 +73,7 @@ TForm_Test_Decomposition::TForm_Test_Decomposition(SchemaHost& host, MessageServ
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   resize(WindowWidth, WindowHeight);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
-  feedback_ = new ExerciseFeedback(*this);
+  feedback_ = new ExerciseFeedback(*this, *canvas_);
 
   a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
                                           &TForm_Test_Decomposition::a_spravnaodpovedExecute);

@@ -37,7 +37,7 @@ TForm_Test_Keys::TForm_Test_Keys(SchemaHost& host, MessageService& messages, Ran
   QWidget* canvas = canvas_;
   resize(WindowWidth, WindowHeight);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
-  feedback_ = new ExerciseFeedback(*this);
+  feedback_ = new ExerciseFeedback(*this, *canvas_);
 
   a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravna odpoved"),
                                           &TForm_Test_Keys::a_spravnaOdpovedExecute);

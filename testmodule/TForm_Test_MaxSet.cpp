@@ -39,7 +39,7 @@ TForm_Test_MaxSet::TForm_Test_MaxSet(SchemaHost& host, MessageService& messages,
   QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
   resize(layout.window);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
-  feedback_ = new ExerciseFeedback(*this);
+  feedback_ = new ExerciseFeedback(*this, *canvas);
 
   a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravne reseni"),
                                           &TForm_Test_MaxSet::a_spravnaOdpovedExecute);

@@ -53,7 +53,7 @@ TForm_Test_RedAtr::TForm_Test_RedAtr(SchemaHost& host, MessageService& messages,
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   resize(WindowWidth, WindowHeight);
   notice_ = OutOfDateNotice::Follow(*this, host_.Document());
-  feedback_ = new ExerciseFeedback(*this);
+  feedback_ = new ExerciseFeedback(*this, *canvas_);
   // Deleting one item may make another one necessary; the exercise asks
   // about each against the whole list.
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));

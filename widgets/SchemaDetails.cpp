@@ -2,12 +2,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QScrollBar>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "Data_statement_2.h"
@@ -18,10 +19,6 @@ namespace {
 
 const char* const kAttributeRule = "--------------";
 const char* const kKeyRule = "-------------";
-
-// What a window spends beside the three columns: its frame, margins, the
-// paging arrows, the gaps and a scroll bar.
-constexpr int kBesideColumns = 110;
 
 QColor ButtonShadow() {
   return QApplication::palette().color(QPalette::Dark);
@@ -37,6 +34,27 @@ SchemaDetails::SchemaDetails(DetailControls controls, RowStyle style, QObject* p
       panelMinimum_(controls_.rowPanel->width()),
       keysMinimum_(controls_.keys->width()),
       rowWidth_(style_.minimumWidth) {}
+
+QVBoxLayout& SchemaDetails::LayOut(QWidget& panel, const QMargins& margins, int gap) {
+  auto* grid = new QGridLayout(&panel);
+  grid->setContentsMargins(margins);
+  grid->setHorizontalSpacing(gap);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(controls_.attributesHeading, 0, 0);
+  grid->addWidget(controls_.dependenciesHeading, 0, 1);
+  grid->addWidget(controls_.keysHeading, 0, 3);
+  grid->addWidget(controls_.attributes, 1, 0, Qt::AlignTop);
+  grid->addWidget(controls_.rowPanel, 1, 1, Qt::AlignTop);
+  grid->addWidget(controls_.upDown, 1, 2, Qt::AlignTop);
+  auto* keysColumn = new QVBoxLayout;
+  keysColumn->addWidget(controls_.keys);
+  keysColumn->addStretch(1);
+  grid->addLayout(keysColumn, 1, 3);
+  // Spare width stays right of the keys.
+  grid->setColumnStretch(4, 1);
+  besideColumns_ = margins.left() + margins.right() + 3 * gap + controls_.upDown->width();
+  return *keysColumn;
+}
 
 void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
   DestroyRows();
@@ -103,8 +121,13 @@ void SchemaDetails::FitColumns() {
   // What the screen leaves for the rows and the keys together. When both
   // need more, the keys keep at least two fifths of it and wrap, and the
   // rows show their beginning.
-  const int room = controls_.rowPanel->screen()->availableGeometry().width() - kBesideColumns -
-                   attributes - 2 * SchemaDetails::RowLeft;
+  // The panel lies in the window's scrolling content, whose margins count
+  // too.
+  QWidget& panel = *controls_.rowPanel->parentWidget();
+  QWidget& content = *panel.parentWidget();
+  const QMargins margins = content.layout()->contentsMargins();
+  const int room = CanvasRoom(*panel.window(), content) - margins.left() - margins.right() -
+                   besideColumns_ - attributes - 2 * SchemaDetails::RowLeft;
   const int keysShare = std::min(keys, std::max(keysMinimum_, room * 2 / 5));
   const int keysWidth = std::clamp(room - rows, keysShare, keys);
   rowWidth_ = std::max(style_.minimumWidth, std::min(rows, room - keysWidth));

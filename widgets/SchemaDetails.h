@@ -17,12 +17,14 @@
 
 class QLabel;
 class QLineEdit;
+class QMargins;
+class QVBoxLayout;
 class QPlainTextEdit;
 class QWidget;
 class UpDownControl;
 
-// The window's controls that show the details; the window creates them and
-// lays them out in columns, and the widths set here decide the columns.
+// The window's controls that show the details; the window creates them, and
+// LayOut sets them out in columns whose widths Show decides.
 struct DetailControls {
   QLabel* attributesHeading = nullptr;
   QPlainTextEdit* attributes = nullptr;
@@ -61,6 +63,12 @@ class SchemaDetails final : public QObject {
 
   SchemaDetails(DetailControls controls, RowStyle style, QObject* parent = nullptr);
 
+  // Sets the controls out on `panel`, the headings above the attributes, the
+  // dependency rows with their paging arrows, and the keys, with `margins`
+  // around and `gap` between the columns. Returns the keys' column, in which
+  // the window may add controls under the keys.
+  QVBoxLayout& LayOut(QWidget& panel, const QMargins& margins, int gap);
+
   // Shows the schema: its member names one a line, a row per dependency in
   // list order, and its keys one a line; both memos end with a hyphen line.
   void Show(const SubSchema& schema, const AttributeTable& names);
@@ -89,5 +97,8 @@ class SchemaDetails final : public QObject {
   int panelMinimum_;
   int keysMinimum_;
   int rowWidth_;
+  // What the columns' layout spends beside the three columns: its margins,
+  // the gaps and the paging arrows.
+  int besideColumns_ = 0;
   std::vector<QLineEdit*> dependencyRows;
 };
