@@ -265,11 +265,7 @@ void TForm_Print::showEvent(QShowEvent* event) {
   Memo1->ensureCursorVisible();
   // The window opens as wide as the report's longest line, up to the screen;
   // it never shrinks below the size the student gave it.
-  int widest = 0;
-  for (const QString& line : lines_)
-    widest = std::max(widest, Memo1->fontMetrics().horizontalAdvance(line));
-  const int margins = 2 * static_cast<int>(Memo1->document()->documentMargin() + 0.5) + 4;
-  const int wanted = width() - Memo1->viewport()->width() + widest + margins;
+  const int wanted = width() - Memo1->width() + WholeLinesWidth(*Memo1);
   if (wanted > width()) resize(std::min(wanted, screen()->availableGeometry().width()), height());
   QDialog::showEvent(event);
 }
