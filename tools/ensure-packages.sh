@@ -19,9 +19,9 @@ ensure_packages() {
 
 # What building the program needs.
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
-                qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core)
+                qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-dejavu-core)
 # What the tests and benchmarks need on top.
 TEST_PACKAGES=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
-               libclang-rt-14-dev clang-tidy git dpkg-dev appstream)
+               libclang-rt-14-dev clang-tidy git dpkg-dev appstream file)
 # What building the Debian package needs on top of building the program.
-PACKAGE_PACKAGES=(dpkg-dev appstream)
+PACKAGE_PACKAGES=(dpkg-dev appstream file)
