@@ -4,6 +4,7 @@
 // interfaces in their constructors and never open a message box, file dialog
 // or printer themselves, so that tests can script every answer.
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
 #include <exception>
@@ -82,9 +83,10 @@ class PrintService {
   virtual PrintDialogResult ShowPrintDialog(const QString& name) = 0;
   // Starts a job on the printer chosen in the dialog; null when it cannot.
   virtual std::unique_ptr<PrinterCanvas> BeginJob() = 0;
-  // Starts a job writing the pages, laid out as on the printer, into a PDF
-  // file at `path`; null when the file cannot be written.
-  virtual std::unique_ptr<PrinterCanvas> BeginPdfJob(const QString& path) = 0;
+  // Starts a job writing the pages, laid out as on the printer, as a PDF
+  // document into `document`, which is whole once the canvas has ended; null
+  // when no such job can start.
+  virtual std::unique_ptr<PrinterCanvas> BeginPdfJob(QByteArray& document) = 0;
   // Shows the print preview of the given name; `paint` draws the pages on the
   // canvas it is given whenever the preview needs them (the canvas is ended
   // by the service).

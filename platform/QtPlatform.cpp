@@ -1,13 +1,16 @@
 #include "QtPlatform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QStringList>
+#include <optional>
 
 QString ToolkitFilter(const QString& storedFilter) {
   const QStringList parts = storedFilter.split(QLatin1Char('|'));
@@ -96,10 +99,7 @@ namespace {
 
 class QtPrinterCanvas final : public PrinterCanvas {
  public:
-  explicit QtPrinterCanvas(QPrinter& printer) : printer_(printer), painter_(&printer) {}
-  // A job on a printer of its own, such as a PDF file.
-  explicit QtPrinterCanvas(std::unique_ptr<QPrinter> printer)
-      : owned_(std::move(printer)), printer_(*owned_), painter_(&printer_) {}
+  explicit QtPrinterCanvas(QPagedPaintDevice& device) : device_(device), painter_(&device) {}
 
   bool IsActive() const { return painter_.isActive(); }
 
@@ -111,20 +111,48 @@ class QtPrinterCanvas final : public PrinterCanvas {
   }
   void DrawText(int x, int y, const QString& text) override {
     // The position is the text's top-left corner, as on the program's canvas.
-    const QFontMetrics metrics(painter_.font(), &printer_);
+    const QFontMetrics metrics(painter_.font(), &device_);
     painter_.drawText(x, y + metrics.ascent(), text);
   }
   int TextWidth(const QString& text) const override {
-    return QFontMetrics(painter_.font(), &printer_).horizontalAdvance(text);
+    return QFontMetrics(painter_.font(), &device_).horizontalAdvance(text);
   }
-  int PageWidth() const override { return printer_.width(); }
-  bool NewPage() override { return printer_.newPage(); }
+  int PageWidth() const override { return device_.width(); }
+  bool NewPage() override { return device_.newPage(); }
   bool End() override { return painter_.end(); }
 
  private:
-  std::unique_ptr<QPrinter> owned_;
-  QPrinter& printer_;
+  QPagedPaintDevice& device_;
   QPainter painter_;
+};
+
+// A PDF document written into memory; the caller stores it as a whole, so
+// that a full disk never leaves half a document in place of an old file.
+class PdfCanvas final : public PrinterCanvas {
+ public:
+  PdfCanvas(QByteArray& document, int resolution, const QPageLayout& layout)
+      : buffer_(&document), writer_(&buffer_) {
+    buffer_.open(QIODevice::WriteOnly);
+    writer_.setResolution(resolution);
+    writer_.setPageLayout(layout);
+    writer_.setCreator(QApplication::applicationName());
+    canvas_.emplace(writer_);
+  }
+
+  bool IsActive() const { return canvas_->IsActive(); }
+  void SetFont(int pointSize, bool bold) override { canvas_->SetFont(pointSize, bold); }
+  void DrawText(int x, int y, const QString& text) override { canvas_->DrawText(x, y, text); }
+  int TextWidth(const QString& text) const override { return canvas_->TextWidth(text); }
+  int PageWidth() const override { return canvas_->PageWidth(); }
+  bool NewPage() override { return canvas_->NewPage(); }
+  bool End() override { return canvas_->End(); }
+
+ private:
+  QBuffer buffer_;
+  QPdfWriter writer_;
+  // Made after the writer is set up, since a painter fixes the page layout
+  // when it begins.
+  std::optional<QtPrinterCanvas> canvas_;
 };
 
 }  // namespace
@@ -148,13 +176,8 @@ std::unique_ptr<PrinterCanvas> QtPrintService::BeginJob() {
   return canvas;
 }
 
-std::unique_ptr<PrinterCanvas> QtPrintService::BeginPdfJob(const QString& path) {
-  auto pdf = std::make_unique<QPrinter>();
-  pdf->setOutputFormat(QPrinter::PdfFormat);
-  pdf->setResolution(printer_.resolution());
-  pdf->setPageLayout(printer_.pageLayout());
-  pdf->setOutputFileName(path);
-  auto canvas = std::make_unique<QtPrinterCanvas>(std::move(pdf));
+std::unique_ptr<PrinterCanvas> QtPrintService::BeginPdfJob(QByteArray& document) {
+  auto canvas = std::make_unique<PdfCanvas>(document, printer_.resolution(), printer_.pageLayout());
   if (!canvas->IsActive()) return nullptr;
   return canvas;
 }

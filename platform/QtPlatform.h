@@ -27,7 +27,7 @@ class QtPrintService final : public PrintService {
   QtPrintService();
   PrintDialogResult ShowPrintDialog(const QString& name) override;
   std::unique_ptr<PrinterCanvas> BeginJob() override;
-  std::unique_ptr<PrinterCanvas> BeginPdfJob(const QString& path) override;
+  std::unique_ptr<PrinterCanvas> BeginPdfJob(QByteArray& document) override;
   void ShowPreview(const QString& name, const std::function<void(PrinterCanvas&)>& paint) override;
 
   // The printer the dialog configures; tests point it at a PDF file.

@@ -76,8 +76,9 @@ std::unique_ptr<PrinterCanvas> ScriptedPlatform::BeginJob() {
   return std::make_unique<RecordingCanvas>(printed, failEndJob, printPageWidth);
 }
 
-std::unique_ptr<PrinterCanvas> ScriptedPlatform::BeginPdfJob(const QString& path) {
-  pdfPaths.push_back(path);
+std::unique_ptr<PrinterCanvas> ScriptedPlatform::BeginPdfJob(QByteArray& document) {
+  ++pdfJobs;
+  document = pdfDocument;
   return BeginJob();
 }
 
@@ -122,7 +123,7 @@ void ScriptedPlatform::Reset() {
   failEndJob = false;
   printDialogNames.clear();
   printed.clear();
-  pdfPaths.clear();
+  pdfJobs = 0;
   previewNames.clear();
   errors.clear();
   randomValues.clear();

@@ -56,8 +56,10 @@ class ScriptedPlatform final : public MessageService,
   // Recorded pages measure every character alike.
   static constexpr int PrintedCharacterWidth = 10;
   int printPageWidth = 1240;
-  // PDF jobs write their pages into `printed` too.
-  std::vector<QString> pdfPaths;
+  // PDF jobs write their pages into `printed` too, and the document they
+  // hand back holds `pdfDocument`.
+  QByteArray pdfDocument = QByteArrayLiteral("%PDF-1.4 scripted\n%%EOF\n");
+  int pdfJobs = 0;
   std::vector<QString> previewNames;  // one entry per print preview shown
 
   std::vector<QString> errors;
@@ -70,7 +72,7 @@ class ScriptedPlatform final : public MessageService,
   std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
   PrintDialogResult ShowPrintDialog(const QString& name) override;
   std::unique_ptr<PrinterCanvas> BeginJob() override;
-  std::unique_ptr<PrinterCanvas> BeginPdfJob(const QString& path) override;
+  std::unique_ptr<PrinterCanvas> BeginPdfJob(QByteArray& document) override;
   void ShowPreview(const QString& name, const std::function<void(PrinterCanvas&)>& paint) override;
   void ShowError(const QString& text) override;
   int Random(int range) override;

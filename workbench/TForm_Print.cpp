@@ -40,15 +40,30 @@ constexpr int kLinesPerPage = 47;
 // much, so that no name is lost at the paper's edge.
 constexpr int kContinuationIndent = 40;
 
+// The side margins and the continuation indent of a page; on narrow paper
+// (a receipt or label printer) they shrink with the page, so that text keeps
+// at least most of the width.
+struct PageMargins {
+  int left;
+  int indent;
+  int room;  // the width of a first line
+};
+
+PageMargins MarginsFor(int pageWidth) {
+  const int left = std::clamp(pageWidth / 8, 0, kLeft);
+  const int room = std::max(1, pageWidth - 2 * left);
+  return {left, std::min(kContinuationIndent, room / 4), room};
+}
+
 // The pieces `line` is printed in, the first within `room` and the others
-// within the indented room: each broken after the last blank that fits, or
-// within a word only when the piece would otherwise hold no word at all.
-QStringList PrintedPieces(const PrinterCanvas& canvas, QString rest, int room) {
+// within `room - indent`: each broken after the last blank that fits, or
+// within a word only when the piece would otherwise hold no word at all. A
+// piece holds at least one character, so even a page narrower than a letter
+// is finished.
+QStringList PrintedPieces(const PrinterCanvas& canvas, QString rest, int room, int indent) {
   QStringList pieces;
   int width = room;
-  while (canvas.TextWidth(rest) > width) {
-    // The longest beginning that fits, but at least one character, so that
-    // even a page narrower than a letter is finished.
+  while (rest.size() > 1 && canvas.TextWidth(rest) > width) {
     qsizetype fits = 1;
     while (canvas.TextWidth(rest.left(fits + 1)) <= width)
       ++fits;
@@ -57,7 +72,7 @@ QStringList PrintedPieces(const PrinterCanvas& canvas, QString rest, int room) {
     const qsizetype cut = word ? blank + 1 : fits;
     pieces << rest.left(cut);
     rest = rest.mid(cut);
-    width = room - kContinuationIndent;
+    width = room - indent;
   }
   pieces << rest;
   return pieces;
@@ -163,21 +178,20 @@ void TForm_Print::ShowReport(const std::vector<std::string>& lines) {
 }
 
 bool TForm_Print::PaintReport(PrinterCanvas& canvas) const {
+  const PageMargins margins = MarginsFor(canvas.PageWidth());
   canvas.SetFont(kTitlePoints, true);
-  canvas.DrawText(kLeft, kTitleTop, kTitle);
+  canvas.DrawText(margins.left, kTitleTop, kTitle);
   canvas.SetFont(kLinePoints, false);
-  // The right margin matches the left one.
-  const int room = canvas.PageWidth() - 2 * kLeft;
   int row = 0;
   for (const QString& line : lines_) {
-    const QStringList pieces = PrintedPieces(canvas, line, room);
+    const QStringList pieces = PrintedPieces(canvas, line, margins.room, margins.indent);
     for (qsizetype k = 0; k < pieces.size(); ++k) {
       if (row == kLinesPerPage) {
         if (!canvas.NewPage()) return false;
         row = 0;
       }
-      const int indent = k == 0 ? 0 : kContinuationIndent;
-      canvas.DrawText(kLeft + indent, kFirstLineTop + kLinePitch * row, pieces[k]);
+      const int indent = k == 0 ? 0 : margins.indent;
+      canvas.DrawText(margins.left + indent, kFirstLineTop + kLinePitch * row, pieces[k]);
       ++row;
     }
   }
@@ -202,15 +216,14 @@ void TForm_Print::a_pdfExecute() {
   if (QFileInfo::exists(path) && !messages_.AskYesNo(tr("Soubor existuje mam ho prepsat?"))) {
     return;
   }
-  std::unique_ptr<PrinterCanvas> canvas = printing_.BeginPdfJob(path);
-  if (!canvas) {
-    messages_.Inform(tr("Tento soubor nejde otevrit"));
+  QByteArray document;
+  std::unique_ptr<PrinterCanvas> canvas = printing_.BeginPdfJob(document);
+  const bool painted = canvas && PaintReport(*canvas);
+  if (!canvas || !canvas->End() || !painted) {
+    messages_.Show(QString(), tr("Soubor nejde ulozit"), MessageButtons::Ok);
     return;
   }
-  const bool painted = PaintReport(*canvas);
-  if (!canvas->End() || !painted) {
-    messages_.Show(QString(), tr("Soubor nejde ulozit"), MessageButtons::Ok);
-  }
+  SaveWhole(path, document);
 }
 
 void TForm_Print::a_previewExecute() {
@@ -247,6 +260,10 @@ void TForm_Print::a_exportExecute() {
     bytes.append(line.toUtf8());
     bytes.append('\n');
   }
+  SaveWhole(path, bytes);
+}
+
+void TForm_Print::SaveWhole(const QString& path, const QByteArray& bytes) {
   switch (WriteWholeFile(path, bytes)) {
     case WriteOutcome::Written:
       return;

@@ -45,6 +45,8 @@ class TForm_Print final : public QDialog {
   // Draws the report's pages: the title, then 47 lines a page. False when a
   // new page could not be started.
   bool PaintReport(PrinterCanvas& canvas) const;
+  // Writes an export whole, or says why not and keeps the old file.
+  void SaveWhole(const QString& path, const QByteArray& bytes);
 
   MessageService& messages_;
   FileDialogService& files_;

@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
@@ -392,7 +393,7 @@ class PrintWindowTest : public QObject {
     t.platform.printed.clear();
     t.platform.paths.push_back(Path("pages"));
     Find<QAction>(form, "a_pdf")->trigger();
-    QCOMPARE(t.platform.pdfPaths, std::vector<QString>{Path("pages.pdf")});
+    QCOMPARE(ReadFileBytes(Path("pages.pdf")), t.platform.pdfDocument);
     QCOMPARE(t.platform.fileDialogs.back().filter, QStringLiteral("PDF (*.pdf)|*.PDF"));
     QCOMPARE(Operations(t.platform), ExpectedOperations(48));
     QVERIFY(t.platform.messages.empty());
@@ -411,6 +412,72 @@ class PrintWindowTest : public QObject {
     const QByteArray bytes = ReadFileBytes(Path("export.PDF"));
     QVERIFY(bytes.startsWith("%PDF"));
     QCOMPARE(PdfPages(bytes), 2);
+  }
+
+  // Receipt and label printers: a page narrower than the usual margins.
+  // Every line still comes out whole, piece by piece, and the job ends; a
+  // hang is cut short by the alarm in the child.
+  void narrowPagesFinish_data() {
+    QTest::addColumn<int>("pageWidth");
+    QTest::newRow("57 mm at 150 dpi") << 336;
+    QTest::newRow("narrower than the margins") << 250;
+    QTest::newRow("narrower than a letter") << 3;
+  }
+  void narrowPagesFinish() {
+    QFETCH(int, pageWidth);
+    TestBench t;
+    TForm_Print& form = t.windows.Print();
+    const QStringList lines{"R1 = { Objednavka Zakaznik }", "", "A + B -> C"};
+    for (const QString& line : lines)
+      form.AddReportLine(line);
+    t.platform.printPageWidth = pageWidth;
+    const bool finished = RunInChild(-1, false, [&t, &form, &lines] {
+      alarm(20);
+      form.a_previewExecute();
+      QString printed;
+      for (const PrintOperation& op : t.platform.printed) {
+        if (op.kind == PrintOperation::Text) printed += op.text;
+      }
+      return printed == QStringLiteral("Schemario") + lines.join(QString());
+    });
+    QVERIFY(finished);
+  }
+
+  void realPdfOnA57mmPageIsWritten() {
+    ScriptedPlatform platform;
+    QtPrintService printing;
+    printing.Printer().setPageSize(QPageSize(QSizeF(57, 200), QPageSize::Millimeter));
+    TForm_Print form(platform, platform, printing);
+    form.AddReportLine(QStringLiteral("Objednavka + Zakaznik -> Adresa_zakaznika"));
+    platform.paths.push_back(Path("receipt.pdf"));
+    const bool finished = RunInChild(-1, false, [&form] {
+      alarm(20);
+      form.a_pdfExecute();
+      return true;
+    });
+    QVERIFY(finished);
+    QVERIFY(ReadFileBytes(Path("receipt.pdf")).trimmed().endsWith("%%EOF"));
+  }
+
+  // A full disk while the PDF is stored: the old file stays byte for byte and
+  // the student hears of it.
+  void pdfExportOnAFullDiskKeepsTheOldFile() {
+    ScriptedPlatform platform;
+    QtPrintService printing;
+    TForm_Print form(platform, platform, printing);
+    AddLines(form, 48);
+    const QString path = Path("full.pdf");
+    const QByteArray old = "%PDF-1.4 an older report\n%%EOF\n";
+    WriteFileBytes(path, old);
+    platform.paths.push_back(path);
+    platform.answers.push_back(MessageAnswer::Yes);
+    const bool reported = RunInChild(2000, false, [&platform, &form] {
+      form.a_pdfExecute();
+      return platform.MessageTexts() ==
+             std::vector<QString>{"Soubor existuje mam ho prepsat?", "Soubor nejde ulozit"};
+    });
+    QVERIFY(reported);
+    QCOMPARE(ReadFileBytes(path), old);
   }
 
   void realPdfExportIntoAReadOnlyFolderIsRefused() {
