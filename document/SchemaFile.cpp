@@ -1,9 +1,10 @@
 #include "SchemaFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include "FileRead.h"
 
 namespace {
 
@@ -86,17 +87,24 @@ SchemaReadResult SchemaFile::Read(const QString& path) {
     const QString text = tr("Zkousite otevrit spatny soubor. Chci priponu .dbc");
     return SchemaReadFailure{Kind::WrongSuffix, text, text};
   }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    const QString text = tr("Chyba pri cteni ze souboru");
-    return SchemaReadFailure{Kind::NotOpened, text, text};
-  }
-  // One byte beyond the largest file taken is enough to refuse a larger one.
-  const QByteArray bytes = file.read(static_cast<qint64>(DbcMaxFileBytes) + 1);
+  FileReadResult file = ReadRegularFile(path, static_cast<qint64>(DbcMaxFileBytes));
   const QString failure = tr("Chyba pri otevirani souboru");
-  if (file.error() != QFileDevice::NoError) {
-    return SchemaReadFailure{Kind::NotRead, failure, failure};
+  if (const auto* fault = std::get_if<FileReadFailure>(&file)) {
+    switch (fault->kind) {
+      case FileReadFailure::Kind::NotOpened: {
+        const QString text = tr("Chyba pri cteni ze souboru");
+        return SchemaReadFailure{Kind::NotOpened, text + QLatin1Char('\n') + fault->reason,
+                                 fault->reason};
+      }
+      case FileReadFailure::Kind::NotRegular:
+        return SchemaReadFailure{Kind::Refused, failure + QLatin1Char('\n') + fault->reason,
+                                 fault->reason};
+      case FileReadFailure::Kind::NotRead:
+        return SchemaReadFailure{Kind::NotRead, failure + QLatin1Char('\n') + fault->reason,
+                                 fault->reason};
+    }
   }
+  const QByteArray& bytes = std::get<QByteArray>(file);
   DbcReadResult read = ReadSchemaBytes(std::string_view(bytes.constData(), bytes.size()));
   if (const auto* refusal = std::get_if<DbcRefusal>(&read)) {
     const QString reason = RefusalText(*refusal);

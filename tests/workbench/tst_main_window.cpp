@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
@@ -230,7 +232,8 @@ class MainWindowTest : public QObject {
     QVERIFY(QFile::remove(Path("recent1.dbc")));
     emit menu->aboutToShow();
     Find<QAction>(t.main(), "PosledniSoubor2")->trigger();
-    QCOMPARE(t.platform.MessageTexts().back(), QStringLiteral("Chyba pri cteni ze souboru"));
+    QCOMPARE(t.platform.MessageTexts().back(),
+             QStringLiteral("Chyba pri cteni ze souboru\nNo such file or directory"));
     QCOMPARE(t.schema().currentFileName(), Path("recent2.dbc"));
     QCOMPARE(t.settings.value("recentFiles").toStringList(), QStringList({Path("recent2.dbc")}));
   }
@@ -288,7 +291,8 @@ class MainWindowTest : public QObject {
                                << "Chyba pri otevirani souboru\nbajt 1048577: soubor je vetsi nez "
                                   "1048576 bajtu"
                                << int(MessageButtons::OkCancel);
-    QTest::newRow("missing file") << "missing.dbc" << QByteArray() << "Chyba pri cteni ze souboru"
+    QTest::newRow("missing file") << "missing.dbc" << QByteArray()
+                                  << "Chyba pri cteni ze souboru\nNo such file or directory"
                                   << int(MessageButtons::Ok);
   }
 
@@ -316,6 +320,28 @@ class MainWindowTest : public QObject {
     Trigger(t.main(), "a_save_file");
     QCOMPARE(t.platform.fileDialogs.size(), std::size_t{2});
     QCOMPARE(ReadFileBytes(Path("good.dbc")), QByteArray("A;B;:0 -1;"));
+  }
+
+  // A named pipe would keep a reader waiting for a writer forever, and a
+  // folder holds no schema: both are refused at once, opened or dropped (a
+  // hang ends the child at the alarm).
+  void openRefusesWhatIsNotAFile() {
+    const QString pipe = Path("pipe.dbc");
+    QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QVERIFY(QDir().mkdir(Path("folder.dbc")));
+    for (const QString& path : {pipe, Path("folder.dbc")}) {
+      TestBench t;
+      t.platform.paths.push_back(path);
+      const bool refused = RunInChild(-1, false, [&t, &path] {
+        alarm(5);
+        Trigger(t.main(), "a_open_file");
+        t.main().OpenFile(path);
+        const QString text = QStringLiteral("Chyba pri otevirani souboru\nneni obycejny soubor");
+        return t.platform.MessageTexts() == std::vector<QString>{text, text} &&
+               t.schema().currentFileName().isEmpty();
+      });
+      QVERIFY2(refused, qPrintable(path));
+    }
   }
 
   void openTakesTheExtensionInAnyCase() {
