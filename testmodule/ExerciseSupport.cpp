@@ -80,6 +80,9 @@ QPushButton* MakeActionButton(QWidget* parent, const char* name, QAction* action
   if (button->sizeHint().width() > geometry.width())
     button->resize(button->sizeHint().width(), geometry.height());
   QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+  // A button never offers what its action would refuse.
+  button->setEnabled(action->isEnabled());
+  QObject::connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
   return button;
 }
 

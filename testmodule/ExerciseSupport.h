@@ -28,6 +28,11 @@ class MessageService;
 
 namespace exercise {
 
+// Where an exercise stands. An answer can be checked exactly while the
+// student answers a task; a reset leaves no task, so that no action, button
+// or shortcut can judge or score what is no longer there.
+enum class Phase { NoTask, Answering, Checked };
+
 // Navy frame behind the active column of the closure exercise.
 inline const QColor Navy(0, 0, 128);
 

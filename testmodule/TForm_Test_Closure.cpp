@@ -86,10 +86,13 @@ void TForm_Test_Closure::PrepareExercise() {
 }
 
 void TForm_Test_Closure::OKClick() {
+  if (phase_ != exercise::Phase::NoTask || columns_->tasks.empty()) return;
   columns_->FixTask(chosenSet, messages_);
+  if (!chosenSet.Empty()) EnterPhase(exercise::Phase::Answering);
 }
 
 void TForm_Test_Closure::a_spravnaOdpovedExecute() {
+  if (phase_ != exercise::Phase::Answering) return;
   AttributeSet closure = chosenSet;
   ComputeClosure(closure, NoAttribute, dependencies_, nullptr);
   feedback_->Explain(
@@ -97,6 +100,7 @@ void TForm_Test_Closure::a_spravnaOdpovedExecute() {
           tr("Uzaver %1 krok za krokem:").arg(explain::SetText(chosenSet, attributeNames_))} +
       explain::TraceLines(TraceClosure(chosenSet, dependencies_), attributeNames_));
   feedback_->Record(columns_->ShowSolution(closure, messages_));
+  EnterPhase(exercise::Phase::Checked);
   columns_->Button_Novy->setFocus();
 }
 
@@ -107,6 +111,7 @@ void TForm_Test_Closure::a_newExecute() {
 }
 
 void TForm_Test_Closure::a_clearExecute() {
+  EnterPhase(exercise::Phase::NoTask);
   feedback_->Explain({});
   columns_->Panel_BckGr_1->hide();
   columns_->Clear();
@@ -119,4 +124,9 @@ void TForm_Test_Closure::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
   columns_->Reset();
+}
+
+void TForm_Test_Closure::EnterPhase(exercise::Phase phase) {
+  phase_ = phase;
+  a_spravnaOdpoved->setEnabled(phase == exercise::Phase::Answering);
 }

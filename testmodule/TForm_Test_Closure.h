@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "ExerciseFeedback.h"
+#include "ExerciseSupport.h"
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
@@ -57,4 +58,8 @@ class TForm_Test_Closure final : public ToolWindow {
   QAction* a_spravnaOdpoved = nullptr;
   QAction* a_new = nullptr;
   QAction* a_clear = nullptr;
+
+  // Checking is offered exactly while answering.
+  void EnterPhase(exercise::Phase phase);
+  exercise::Phase phase_ = exercise::Phase::NoTask;
 };

@@ -234,9 +234,11 @@ void TForm_Test_Decomposition::PrepareExercise() {
     field->setFixedWidth(std::min(fieldWidth, widest));
   // The list beside gets what the fields leave of the screen.
   exercise::FitLines(*this, *canvas_, *Memo_Dep, MemoWidth);
+  EnterPhase(exercise::Phase::Answering);
 }
 
 void TForm_Test_Decomposition::a_spravnaodpovedExecute() {
+  if (phase_ != exercise::Phase::Answering) return;
   for (std::size_t k = 0; k < solutionBoxes3NF_.size(); ++k) {
     solutionBoxes3NF_[k]->setChecked(false);
     solutionBoxesBCNF_[k]->setChecked(false);
@@ -309,6 +311,7 @@ QStringList TForm_Test_Decomposition::ViolationLines(const Dependency& d,
 }
 
 void TForm_Test_Decomposition::ShowSolution() {
+  EnterPhase(exercise::Phase::Checked);
   for (std::size_t k = 0; k < solutionBoxes3NF_.size(); ++k) {
     solutionBoxes3NF_[k]->show();
     solutionBoxesBCNF_[k]->show();
@@ -320,6 +323,8 @@ void TForm_Test_Decomposition::ShowSolution() {
 }
 
 void TForm_Test_Decomposition::a_newExecute() {
+  if (phase_ != exercise::Phase::Checked) return;
+  EnterPhase(exercise::Phase::Answering);
   Button1->setEnabled(true);
   Button_new->hide();
   for (std::size_t k = 0; k < answerBoxes3NF_.size(); ++k) {
@@ -337,6 +342,7 @@ void TForm_Test_Decomposition::a_newExecute() {
 }
 
 void TForm_Test_Decomposition::a_clearExecute() {
+  EnterPhase(exercise::Phase::NoTask);
   for (std::vector<QCheckBox*>* boxes :
        {&answerBoxes3NF_, &answerBoxesBCNF_, &solutionBoxes3NF_, &solutionBoxesBCNF_}) {
     for (QCheckBox* box : *boxes)
@@ -369,4 +375,9 @@ void TForm_Test_Decomposition::FormClose() {
   Button_new->hide();
   GB_odpoved->setEnabled(true);
   GB_reseni->setEnabled(false);
+}
+
+void TForm_Test_Decomposition::EnterPhase(exercise::Phase phase) {
+  phase_ = phase;
+  a_spravnaodpoved->setEnabled(phase == exercise::Phase::Answering);
 }

@@ -135,6 +135,7 @@ void TForm_Test_Keys::PrepareExercise() {
     keyCount_ = static_cast<int>(keyList.size());
     GenerateCandidates();
     ShowCandidates();
+    EnterPhase(exercise::Phase::Answering);
   }
   exercise::ListFromTop(*Memo_Dep, ListDependencyLines(dependencies_, attributeNames_));
   exercise::FitLines(*this, *canvas_, *Memo_Dep, MemoWidth);
@@ -161,6 +162,8 @@ void TForm_Test_Keys::ShowCandidates() {
 }
 
 void TForm_Test_Keys::a_spravnaOdpovedExecute() {
+  if (phase_ != exercise::Phase::Answering) return;
+  EnterPhase(exercise::Phase::Checked);
   Button_new->show();
   for (QCheckBox* box : solutionBoxes_)
     box->show();
@@ -190,12 +193,15 @@ void TForm_Test_Keys::a_spravnaOdpovedExecute() {
 }
 
 void TForm_Test_Keys::a_newExecute() {
+  if (phase_ == exercise::Phase::NoTask) return;
   a_clearExecute();
   GenerateCandidates();
   ShowCandidates();
+  EnterPhase(exercise::Phase::Answering);
 }
 
 void TForm_Test_Keys::a_clearExecute() {
+  EnterPhase(exercise::Phase::NoTask);
   feedback_->Explain({});
   for (int c = 0; c < KeyCandidateCount; ++c) {
     exercise::SetFontColour(*solutionBoxes_[c], Qt::black);
@@ -205,7 +211,6 @@ void TForm_Test_Keys::a_clearExecute() {
     taskBoxes_[c]->setChecked(false);
   }
   Button_new->hide();
-  Button_OK->setEnabled(true);
   Panel_zadani->setEnabled(true);
   correctFlags_ = {};
   candidates_ = {};
@@ -218,4 +223,9 @@ void TForm_Test_Keys::FormClose() {
   keyCount_ = 0;
   keyList.clear();
   a_clearExecute();
+}
+
+void TForm_Test_Keys::EnterPhase(exercise::Phase phase) {
+  phase_ = phase;
+  a_spravnaOdpoved->setEnabled(phase == exercise::Phase::Answering);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ExerciseFeedback.h"
+#include "ExerciseSupport.h"
 #include "Exercises.h"
 #include "OutOfDateNotice.h"
 #include "Platform.h"
@@ -68,4 +69,8 @@ class TForm_Test_Keys final : public ToolWindow {
   QAction* a_spravnaOdpoved = nullptr;
   QAction* a_new = nullptr;
   QAction* a_clear = nullptr;
+
+  // Checking is offered exactly while answering.
+  void EnterPhase(exercise::Phase phase);
+  exercise::Phase phase_ = exercise::Phase::NoTask;
 };

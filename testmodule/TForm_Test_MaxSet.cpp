@@ -78,10 +78,13 @@ void TForm_Test_MaxSet::PrepareExercise() {
 }
 
 void TForm_Test_MaxSet::OKClick() {
+  if (phase_ != exercise::Phase::NoTask || columns_->tasks.empty()) return;
   columns_->FixTask(chosenSet, messages_);
+  if (!chosenSet.Empty()) EnterPhase(exercise::Phase::Answering);
 }
 
 void TForm_Test_MaxSet::a_spravnaOdpovedExecute() {
+  if (phase_ != exercise::Phase::Answering) return;
   AttributeIndex a = 0;
   for (std::size_t k = 0; k < columns_->tasks.size(); ++k) {
     if (columns_->tasks[k]->isChecked()) {
@@ -111,6 +114,7 @@ void TForm_Test_MaxSet::a_spravnaOdpovedExecute() {
   }
   feedback_->Explain(why);
   feedback_->Record(columns_->ShowSolution(solution, messages_));
+  EnterPhase(exercise::Phase::Checked);
 }
 
 void TForm_Test_MaxSet::a_newExecute() {
@@ -122,6 +126,7 @@ void TForm_Test_MaxSet::a_newExecute() {
 }
 
 void TForm_Test_MaxSet::a_clearExecute() {
+  EnterPhase(exercise::Phase::NoTask);
   feedback_->Explain({});
   columns_->Panel_BckGr_1->show();
   columns_->Clear();
@@ -131,4 +136,9 @@ void TForm_Test_MaxSet::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
   columns_->Reset();
+}
+
+void TForm_Test_MaxSet::EnterPhase(exercise::Phase phase) {
+  phase_ = phase;
+  a_spravnaOdpoved->setEnabled(phase == exercise::Phase::Answering);
 }

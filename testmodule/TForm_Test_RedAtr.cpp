@@ -173,6 +173,7 @@ void TForm_Test_RedAtr::PrepareExercise() {
   }
   exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy, attributeNames_));
   exercise::FitLines(*this, *canvas_, *Memo1, MemoWidth);
+  EnterPhase(exercise::Phase::Answering);
 }
 
 void TForm_Test_RedAtr::AttachClick(QPushButton* button) {
@@ -196,6 +197,7 @@ void TForm_Test_RedAtr::DynamicButtonClick(QPushButton* button) {
 }
 
 void TForm_Test_RedAtr::a_spravnaodpovedExecute() {
+  if (phase_ != exercise::Phase::Answering) return;
   bool correct = true;
   for (const QPushButton* button : attributeButtons) {
     if (Tag(button) == 10 || Tag(button) == 1) correct = false;
@@ -218,6 +220,7 @@ void TForm_Test_RedAtr::a_spravnaodpovedExecute() {
 }
 
 void TForm_Test_RedAtr::ShowSolution() {
+  EnterPhase(exercise::Phase::Checked);
   AppendLine(*Memo1, QStringLiteral("-----------------"));
   AppendLine(*Memo1, tr("Po redukci atributu:"));
   RemoveRedundantAttributes(reducedCopy);
@@ -229,6 +232,8 @@ void TForm_Test_RedAtr::ShowSolution() {
 }
 
 void TForm_Test_RedAtr::a_newExecute() {
+  if (phase_ != exercise::Phase::Checked) return;
+  EnterPhase(exercise::Phase::Answering);
   Memo1->clear();
   exercise::ListFromTop(*Memo1, ListDependencyLines(workingCopy, attributeNames_));
   for (QPushButton* button : attributeButtons) {
@@ -240,6 +245,7 @@ void TForm_Test_RedAtr::a_newExecute() {
 }
 
 void TForm_Test_RedAtr::a_clearExecute() {
+  EnterPhase(exercise::Phase::NoTask);
   for (QPushButton* button : attributeButtons)
     delete button;
   attributeButtons.clear();
@@ -259,4 +265,9 @@ void TForm_Test_RedAtr::a_clearExecute() {
 void TForm_Test_RedAtr::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
+}
+
+void TForm_Test_RedAtr::EnterPhase(exercise::Phase phase) {
+  phase_ = phase;
+  a_spravnaodpoved->setEnabled(phase == exercise::Phase::Answering);
 }

@@ -144,9 +144,11 @@ void TForm_Test_RedDep::PrepareExercise() {
   }
   exercise::ListFromTop(*Memo1, ListDependencyLines(dependencies_, attributeNames_));
   exercise::FitLines(*this, *canvas_, *Memo1, MemoWidth);
+  EnterPhase(exercise::Phase::Answering);
 }
 
 void TForm_Test_RedDep::a_spravnaodpovedExecute() {
+  if (phase_ != exercise::Phase::Answering) return;
   std::size_t k = 0;
   for (const Dependency& d : dependencies_) {
     if (IsRedundantDependency(dependencies_, d)) solutionBoxes_[k]->setChecked(true);
@@ -179,6 +181,7 @@ void TForm_Test_RedDep::a_spravnaodpovedExecute() {
 }
 
 void TForm_Test_RedDep::ShowSolution() {
+  EnterPhase(exercise::Phase::Checked);
   for (QCheckBox* box : solutionBoxes_)
     box->show();
   for (QCheckBox* box : answerBoxes_)
@@ -189,6 +192,8 @@ void TForm_Test_RedDep::ShowSolution() {
 }
 
 void TForm_Test_RedDep::a_newExecute() {
+  if (phase_ != exercise::Phase::Checked) return;
+  EnterPhase(exercise::Phase::Answering);
   Button_new->hide();
   for (std::size_t k = 0; k < answerBoxes_.size(); ++k) {
     answerBoxes_[k]->setChecked(false);
@@ -203,6 +208,7 @@ void TForm_Test_RedDep::a_newExecute() {
 }
 
 void TForm_Test_RedDep::a_clearExecute() {
+  EnterPhase(exercise::Phase::NoTask);
   for (QLineEdit* field : dependencyFields_)
     delete field;
   for (QCheckBox* box : answerBoxes_)
@@ -222,4 +228,9 @@ void TForm_Test_RedDep::a_clearExecute() {
 void TForm_Test_RedDep::FormClose() {
   feedback_->ResetScore();
   a_clearExecute();
+}
+
+void TForm_Test_RedDep::EnterPhase(exercise::Phase phase) {
+  phase_ = phase;
+  a_spravnaodpoved->setEnabled(phase == exercise::Phase::Answering);
 }

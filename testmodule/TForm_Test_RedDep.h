@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ExerciseFeedback.h"
+#include "ExerciseSupport.h"
 #include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "Schema.h"
@@ -65,4 +66,8 @@ class TForm_Test_RedDep final : public ToolWindow {
   QAction* a_spravnaodpoved = nullptr;
   QAction* a_new = nullptr;
   QAction* a_clear = nullptr;
+
+  // Checking is offered exactly while answering.
+  void EnterPhase(exercise::Phase phase);
+  exercise::Phase phase_ = exercise::Phase::NoTask;
 };
