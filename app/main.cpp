@@ -1,8 +1,9 @@
+#include <unistd.h>
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QSettings>
 #include <QTextStream>
-#include <cstdio>
 
 #include "CommandLine.h"
 #include "Language.h"
@@ -31,11 +32,23 @@ int RunWithoutWindows(int argc, char* argv[]) {
   NameTheProgram();
   const QSettings settings;
   const Translators translators(ChosenLanguage(QCoreApplication::arguments(), settings));
-  QTextStream out(stdout);
-  QTextStream err(stderr);
+  // Unbuffered on the descriptors, so that every write the system refuses
+  // (a full disk, a closed pipe) shows in the stream's status.
+  QFile standardOutput;
+  QFile standardError;
+  standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+  standardError.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+  QTextStream out(&standardOutput);
+  QTextStream err(&standardError);
   const CommandLine line = ParseCommandLine(QCoreApplication::arguments(), out, err);
-  if (line.action != CommandLine::Action::PrintReport) return line.exitStatus;
-  return RunReport(line.report, line.file, out, err);
+  int status = line.exitStatus;
+  if (line.action == CommandLine::Action::PrintReport) {
+    status = RunReport(line.report, line.files, out, err);
+  } else {
+    out.flush();
+    if (out.status() != QTextStream::Ok) status = 1;
+  }
+  return status;
 }
 
 }  // namespace
@@ -70,7 +83,7 @@ int main(int argc, char* argv[]) {
     Workbench workbench(platform.messages, platform.files, platform.printing, platform.errors,
                         platform.random, settings);
     workbench.Main().show();
-    if (!line.file.isEmpty()) workbench.Main().OpenFile(line.file);
+    if (!line.files.isEmpty()) workbench.Main().OpenFile(line.files.first());
     status = QApplication::exec();
   });
   return status;

@@ -19,16 +19,10 @@ QString ProgramVersion() {
 }
 
 bool NeedsWindows(const QStringList& arguments) {
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    if (argument == QLatin1String("--")) break;
-    if (argument.startsWith(QLatin1String("--report")) || argument == QLatin1String("-h") ||
-        argument == QLatin1String("--help") || argument == QLatin1String("--help-all") ||
-        argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
-      return false;
-    }
-  }
-  return true;
+  QString ignored;
+  QTextStream out(&ignored);
+  QTextStream err(&ignored);
+  return ParseCommandLine(arguments, out, err).action == CommandLine::Action::OpenWindows;
 }
 
 CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -52,14 +46,16 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
                LanguageName(Language::English)),
       Texts::tr("JAZYK"));
   parser.addOption(language);
-  parser.addPositionalArgument(Texts::tr("SOUBOR"), Texts::tr("Schema (.dbc), ktere se otevre."),
-                               Texts::tr("[SOUBOR]"));
+  parser.addPositionalArgument(
+      Texts::tr("SOUBOR"),
+      Texts::tr("Schema (.dbc), ktere se otevre; se zpravou jedno nebo vice schemat."),
+      Texts::tr("[SOUBOR...]"));
 
   CommandLine line;
   line.action = CommandLine::Action::Exit;
   const auto refuse = [&](const QString& text) {
-    err << text << '\n' << Texts::tr("Napoveda: schemario --help") << '\n';
-    line.exitStatus = 1;
+    err << ProgramPrefix() << text << '\n' << Texts::tr("Napoveda: schemario --help") << '\n';
+    line.exitStatus = UsageStatus;
     return line;
   };
   if (!parser.parse(arguments)) return refuse(parser.errorText());
@@ -75,10 +71,9 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
     return refuse(Texts::tr("Neznamy jazyk: %1. Znam: %2.")
                       .arg(parser.value(language), LanguageNames().join(QStringLiteral(", "))));
   }
-  const QStringList files = parser.positionalArguments();
-  if (files.size() > 1) return refuse(Texts::tr("Zadejte nejvyse jeden soubor."));
-  line.file = files.value(0);
+  line.files = parser.positionalArguments();
   if (!parser.isSet(report)) {
+    if (line.files.size() > 1) return refuse(Texts::tr("Zadejte nejvyse jeden soubor."));
     line.action = CommandLine::Action::OpenWindows;
     return line;
   }
@@ -87,7 +82,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
     return refuse(Texts::tr("Neznamy druh zpravy: %1. Znam: %2.")
                       .arg(parser.value(report), ReportKindNames().join(QStringLiteral(", "))));
   }
-  if (line.file.isEmpty()) return refuse(Texts::tr("Zprava potrebuje soubor se schematem."));
+  if (line.files.isEmpty()) return refuse(Texts::tr("Zprava potrebuje soubor se schematem."));
   line.action = CommandLine::Action::PrintReport;
   line.report = *kind;
   return line;

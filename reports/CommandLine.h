@@ -10,8 +10,9 @@
 struct CommandLine {
   enum class Action { OpenWindows, PrintReport, Exit };
   Action action = Action::OpenWindows;
-  // The schema to open in the main window or to report on; empty for none.
-  QString file;
+  // The schema to open in the main window (at most one), or the schemas to
+  // report on, each in turn.
+  QStringList files;
   ReportKind report = ReportKind::Listing;
   // The program's exit status when the action is Exit.
   int exitStatus = 0;
@@ -20,12 +21,16 @@ struct CommandLine {
 // The version the command line and the About window give.
 QString ProgramVersion();
 
-// Whether the arguments (the program's own path first) ask for anything that
-// needs the windowing system. Decided before any application object exists,
-// because the batch mode must start where no display is.
+// Whether the arguments (the program's own path first) ask for the windows.
+// Decided before any application object exists, because the batch mode, the
+// help and every complaint about the arguments must work where no display is.
 bool NeedsWindows(const QStringList& arguments);
+
+// The exit status of a command line the program cannot follow.
+inline constexpr int UsageStatus = 2;
 
 // Reads the arguments (the program's own path first). The help, the version
 // and every mistake are written here, to `out` and `err`, and give
-// Action::Exit.
+// Action::Exit; a mistake is told as "schemario: ..." with a hint to
+// --help, and exits with UsageStatus.
 CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);

@@ -1,5 +1,6 @@
 #include "Reports.h"
 
+#include <QIODevice>
 #include <variant>
 
 #include "Data_statement_2.h"
@@ -93,11 +94,30 @@ std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStr
   return {};
 }
 
-int RunReport(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err) {
+QString ProgramPrefix() {
+  return QStringLiteral("schemario: ");
+}
+
+namespace {
+
+// Report lines carry the display notation, whose key lines end in a blank;
+// a file made for others to read has no blanks at line ends.
+QString WithoutTrailingBlanks(const std::string& line) {
+  QString text = QString::fromStdString(line);
+  while (text.endsWith(QLatin1Char(' ')))
+    text.chop(1);
+  return text;
+}
+
+QString OutputFault(const QTextStream& out) {
+  return out.device() != nullptr ? out.device()->errorString() : QString();
+}
+
+bool ReportOne(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err) {
   SchemaReadResult read = SchemaFile::Read(path);
   if (const auto* failure = std::get_if<SchemaReadFailure>(&read)) {
-    err << path << ": " << failure->reason << '\n';
-    return 2;
+    err << ProgramPrefix() << path << ": " << failure->reason << '\n';
+    return false;
   }
   OpenedSchema& opened = std::get<OpenedSchema>(read);
   Schema schema;
@@ -105,10 +125,29 @@ int RunReport(ReportKind kind, const QString& path, QTextStream& out, QTextStrea
   schema.ReplaceDependencies(std::move(opened.dependencies));
   QStringList notes;
   for (const std::string& line : BuildReport(kind, schema, notes))
-    out << QString::fromStdString(line) << '\n';
+    out << WithoutTrailingBlanks(line) << '\n';
   for (const QString& note : notes)
-    err << note << '\n';
-  return 0;
+    err << ProgramPrefix() << path << ": " << note.trimmed() << '\n';
+  return true;
+}
+
+}  // namespace
+
+int RunReport(ReportKind kind, const QStringList& paths, QTextStream& out, QTextStream& err) {
+  int status = 0;
+  for (qsizetype i = 0; i < paths.size(); ++i) {
+    if (paths.size() > 1) out << (i > 0 ? "\n" : "") << "==> " << paths[i] << " <==\n";
+    if (!ReportOne(kind, paths[i], out, err)) status = 2;
+  }
+  out.flush();
+  if (out.status() != QTextStream::Ok) {
+    err << ProgramPrefix()
+        << QCoreApplication::translate("Reports", "standardni vystup nejde zapsat: %1")
+               .arg(OutputFault(out))
+        << '\n';
+    return 1;
+  }
+  return status;
 }
 
 QString PrimeVerdictText(const QString& name, bool prime) {

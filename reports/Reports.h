@@ -25,9 +25,15 @@ std::optional<ReportKind> ReportKindNamed(const QString& name);
 // writes the message to `notes`.
 std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStringList& notes);
 
-// Reads the schema file at `path` and writes the report to `out`. Returns the
-// exit status: 0, or 2 with the reason on `err` for a file that was not read.
-int RunReport(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err);
+// What every message of the program on the standard error begins with.
+QString ProgramPrefix();
+
+// Reads each schema file in turn and writes its report to `out`, under a
+// heading naming the file when there are several. Returns the exit status:
+// 0; 2 when a file was not read (its reason goes to `err` and the others are
+// still reported); 1 when `out` could not be written, which is checked once
+// everything is written, so that a full disk never passes for a report.
+int RunReport(ReportKind kind, const QStringList& paths, QTextStream& out, QTextStream& err);
 
 // The listing of the MAX family: per attribute a heading, its sets and an
 // empty line.

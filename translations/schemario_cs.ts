@@ -28,14 +28,6 @@
         <translation>SOUBOR</translation>
     </message>
     <message>
-        <source>Schema (.dbc), ktere se otevre.</source>
-        <translation>Schéma (.dbc), které se otevře.</translation>
-    </message>
-    <message>
-        <source>[SOUBOR]</source>
-        <translation>[SOUBOR]</translation>
-    </message>
-    <message>
         <source>Napoveda: schemario --help</source>
         <translation>Nápověda: schemario --help</translation>
     </message>
@@ -54,6 +46,14 @@
     <message>
         <source>Zprava potrebuje soubor se schematem.</source>
         <translation>Zpráva potřebuje soubor se schématem.</translation>
+    </message>
+    <message>
+        <source>Schema (.dbc), ktere se otevre; se zpravou jedno nebo vice schemat.</source>
+        <translation>Schéma (.dbc), které se otevře; se zprávou jedno nebo více schémat.</translation>
+    </message>
+    <message>
+        <source>[SOUBOR...]</source>
+        <translation>[SOUBOR...]</translation>
     </message>
 </context>
 <context>
@@ -125,6 +125,13 @@
     </message>
 </context>
 <context>
+    <name>FileRead</name>
+    <message>
+        <source>neni obycejny soubor</source>
+        <translation>není obyčejný soubor</translation>
+    </message>
+</context>
+<context>
     <name>File_open_close</name>
     <message>
         <source>Chyba v zapisu do souboru</source>
@@ -152,6 +159,13 @@
     <message>
         <source>Schema bylo zmeneno: seznam byl sestaven znovu z aktualniho schematu.</source>
         <translation>Schéma bylo změněno: seznam byl sestaven znovu z aktuálního schématu.</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>standardni vystup nejde zapsat: %1</source>
+        <translation>standardní výstup nejde zapsat: %1</translation>
     </message>
 </context>
 <context>

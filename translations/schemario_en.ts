@@ -28,14 +28,6 @@
         <translation>FILE</translation>
     </message>
     <message>
-        <source>Schema (.dbc), ktere se otevre.</source>
-        <translation>The schema (.dbc) to open.</translation>
-    </message>
-    <message>
-        <source>[SOUBOR]</source>
-        <translation>[FILE]</translation>
-    </message>
-    <message>
         <source>Napoveda: schemario --help</source>
         <translation>Help: schemario --help</translation>
     </message>
@@ -54,6 +46,14 @@
     <message>
         <source>Zprava potrebuje soubor se schematem.</source>
         <translation>A report needs a schema file.</translation>
+    </message>
+    <message>
+        <source>Schema (.dbc), ktere se otevre; se zpravou jedno nebo vice schemat.</source>
+        <translation>The schema (.dbc) to open; with a report, one or more schemas.</translation>
+    </message>
+    <message>
+        <source>[SOUBOR...]</source>
+        <translation>[FILE...]</translation>
     </message>
 </context>
 <context>
@@ -125,6 +125,13 @@
     </message>
 </context>
 <context>
+    <name>FileRead</name>
+    <message>
+        <source>neni obycejny soubor</source>
+        <translation>not a regular file</translation>
+    </message>
+</context>
+<context>
     <name>File_open_close</name>
     <message>
         <source>Chyba v zapisu do souboru</source>
@@ -152,6 +159,13 @@
     <message>
         <source>Schema bylo zmeneno: seznam byl sestaven znovu z aktualniho schematu.</source>
         <translation>The schema has changed: the list was built again from the current schema.</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>standardni vystup nejde zapsat: %1</source>
+        <translation>cannot write the standard output: %1</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
@@ -81,22 +82,23 @@ TEST(CommandLine, ArgumentsGiveTheirAction) {
   const struct {
     QStringList arguments;
     Action action;
-    QString file;
+    QStringList files;
     int status;
     bool needsWindows;
   } cases[] = {
-      {{}, Action::OpenWindows, QString(), 0, true},
-      {{"a.dbc"}, Action::OpenWindows, "a.dbc", 0, true},
-      {{"--report", "cover", "a.dbc"}, Action::PrintReport, "a.dbc", 0, false},
-      {{"--report=synthesis", "a.dbc"}, Action::PrintReport, "a.dbc", 0, false},
-      {{"--version"}, Action::Exit, QString(), 0, false},
-      {{"--help"}, Action::Exit, QString(), 0, false},
-      {{"a.dbc", "b.dbc"}, Action::Exit, QString(), 1, true},
-      {{"--report", "keys"}, Action::Exit, QString(), 1, false},
-      {{"--report", "nonsense", "a.dbc"}, Action::Exit, QString(), 1, false},
-      {{"--unknown"}, Action::Exit, QString(), 1, true},
-      {{"--lang", "en", "a.dbc"}, Action::OpenWindows, "a.dbc", 0, true},
-      {{"--lang", "de", "--report", "keys", "a.dbc"}, Action::Exit, QString(), 1, false},
+      {{}, Action::OpenWindows, {}, 0, true},
+      {{"a.dbc"}, Action::OpenWindows, {"a.dbc"}, 0, true},
+      {{"--report", "cover", "a.dbc"}, Action::PrintReport, {"a.dbc"}, 0, false},
+      {{"--report=synthesis", "a.dbc", "b.dbc"}, Action::PrintReport, {"a.dbc", "b.dbc"}, 0, false},
+      {{"--version"}, Action::Exit, {}, 0, false},
+      {{"--help"}, Action::Exit, {}, 0, false},
+      // Every mistake is told without a display.
+      {{"a.dbc", "b.dbc"}, Action::Exit, {}, 2, false},
+      {{"--report", "keys"}, Action::Exit, {}, 2, false},
+      {{"--report", "nonsense", "a.dbc"}, Action::Exit, {}, 2, false},
+      {{"--unknown"}, Action::Exit, {}, 2, false},
+      {{"--lang", "en", "a.dbc"}, Action::OpenWindows, {"a.dbc"}, 0, true},
+      {{"--lang", "de", "a.dbc"}, Action::Exit, {}, 2, false},
   };
   for (const auto& c : cases) {
     QString out, err;
@@ -107,9 +109,13 @@ TEST(CommandLine, ArgumentsGiveTheirAction) {
     EXPECT_EQ(line.action, c.action);
     EXPECT_EQ(line.exitStatus, c.status);
     if (c.action != Action::Exit) {
-      EXPECT_EQ(line.file, c.file);
+      EXPECT_EQ(line.files, c.files);
     }
     EXPECT_EQ(err.isEmpty(), c.status == 0);
+    if (c.status != 0) {
+      EXPECT_TRUE(err.startsWith("schemario: ")) << err.toStdString();
+      EXPECT_TRUE(err.contains("--help")) << err.toStdString();
+    }
     // Whatever needs no window is decided before the windowing system starts.
     EXPECT_EQ(NeedsWindows(arguments), c.needsWindows);
   }
@@ -151,8 +157,8 @@ TEST(BatchReports, TextsFollowTheChosenLanguage) {
     SCOPED_TRACE(c.language.toStdString());
     const ProgramRun refused = RunProgram(
         {QStringLiteral("--report"), QStringLiteral("x"), QStringLiteral("a.dbc")}, c.language);
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.startsWith(c.refusal)) << refused.err.toStdString();
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.startsWith("schemario: " + c.refusal)) << refused.err.toStdString();
     const ProgramRun help = RunProgram({QStringLiteral("--help")}, c.language);
     EXPECT_TRUE(help.out.startsWith(c.usage)) << help.out.toStdString();
   }
@@ -168,8 +174,11 @@ TEST(BatchReports, EverySampleAndKindPrintsWhatTheModelComputes) {
       QStringList notes;
       const std::vector<std::string> lines = BuildReport(*ReportKindNamed(kindName), schema, notes);
       QString expected;
-      for (const std::string& line : lines)
-        expected += QString::fromStdString(line) + QLatin1Char('\n');
+      for (const std::string& line : lines) {
+        const std::size_t end = line.find_last_not_of(' ');
+        expected += QString::fromStdString(line.substr(0, end == std::string::npos ? 0 : end + 1));
+        expected += QLatin1Char('\n');
+      }
       const ProgramRun run = RunProgram({QStringLiteral("--report"), kindName, path});
       EXPECT_EQ(run.status, 0);
       EXPECT_EQ(run.out, expected);
@@ -224,21 +233,61 @@ TEST(BatchReports, FilesNotReadGiveStatusTwoAndTheReason) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("A;B:0 -1;");
   file.close();
+  // Opening a named pipe for reading waits for a writer; the program must not.
+  const QString pipe = dir.filePath(QStringLiteral("pipe.dbc"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  const QString folder = dir.filePath(QStringLiteral("folder.dbc"));
+  ASSERT_TRUE(QDir().mkdir(folder));
   const struct {
     QString path;
     QString reason;
   } cases[] = {
       {spoilt, QStringLiteral("bajt 4: jmeno atributu nekonci znakem ;")},
-      {dir.filePath(QStringLiteral("missing.dbc")), QStringLiteral("Chyba pri cteni ze souboru")},
+      {dir.filePath(QStringLiteral("missing.dbc")), QStringLiteral("No such file or directory")},
+      {pipe, QStringLiteral("neni obycejny soubor")},
+      {folder, QStringLiteral("neni obycejny soubor")},
       {dir.filePath(QStringLiteral("notes.txt")),
        QStringLiteral("Zkousite otevrit spatny soubor. Chci priponu .dbc")},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
     const ProgramRun run = RunProgram({QStringLiteral("--report"), QStringLiteral("keys"), c.path});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, c.path + QStringLiteral(": ") + c.reason + QLatin1Char('\n'));
+    EXPECT_EQ(run.err, "schemario: " + c.path + QStringLiteral(": ") + c.reason + '\n');
     EXPECT_TRUE(run.out.isEmpty());
   }
+}
+
+// Several files are reported in turn under their names; one that cannot be
+// read is named on the error output and the others are still reported.
+TEST(BatchReports, SeveralFilesEachUnderItsName) {
+  QTemporaryDir dir;
+  const QString good = dir.filePath(QStringLiteral("a.dbc"));
+  QFile file(good);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("A;B;:0 -1;");
+  file.close();
+  const QString missing = dir.filePath(QStringLiteral("b.dbc"));
+  const ProgramRun run =
+      RunProgram({QStringLiteral("--report"), QStringLiteral("keys"), good, missing, good});
+  EXPECT_EQ(run.status, 2);
+  const QString block = QStringLiteral("==> %1 <==\nA\n").arg(good);
+  EXPECT_EQ(run.out, block + "\n==> " + missing + " <==\n\n" + block);
+  EXPECT_EQ(run.err, "schemario: " + missing + ": No such file or directory\n");
+}
+
+// An answer-key loop on a full disk must notice: a report that could not be
+// written is a failure.
+TEST(BatchReports, AnOutputThatCannotBeWrittenFails) {
+  QProcess process;
+  process.setStandardOutputFile(QStringLiteral("/dev/full"));
+  process.start(QStringLiteral(SCHEMARIO_PROGRAM),
+                {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--report"),
+                 QStringLiteral("synthesis"), QStringLiteral(SCHEMARIO_SAMPLES "/objednavky.dbc")});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  EXPECT_EQ(process.exitCode(), 1);
+  EXPECT_TRUE(
+      QString::fromUtf8(process.readAllStandardError()).startsWith(QStringLiteral("schemario: ")));
 }
 
 TEST(BatchReports, VersionNeedsNoDisplay) {
