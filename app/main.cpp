@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
   }
   QApplication::setWindowIcon(icon);
 
-  QtPlatform platform;
+  QtPlatform platform(settings);
   int status = 1;
   // A failure while the windows are built would otherwise end the program
   // before any window could say why.

@@ -9,10 +9,6 @@
 #include "DbcFormat.h"
 #include "Schema.h"
 
-// Default folder of the program's file dialogs, relative to the working
-// directory: the sample schemas sit beside the program's folder.
-inline const QString DefaultFolder = QStringLiteral("../Soubory");
-
 // Names are stored in the file in Windows-1250, the Czech single-byte set.
 // Nothing when the text holds a character that the set cannot hold.
 std::optional<std::string> EncodeNameForFile(const QString& name);

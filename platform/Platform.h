@@ -40,14 +40,13 @@ class MessageService {
   }
 };
 
-// One file dialog of a window: its name (the dialog's objectName), title,
-// initial folder and filter. A filter is given in the program's stored form:
-// pairs of description and pattern separated by "|", for example
-// "Schemario|*.DBC".
+// One file dialog of a window: its name (the dialog's objectName), title
+// and filter. A filter is given in the program's stored form: pairs of
+// description and pattern separated by "|", for example "Schemario|*.DBC".
+// The service chooses the folder the dialog starts in.
 struct FileDialogRequest {
   QString name;
   QString title;
-  QString folder;
   QString filter;
 };
 

@@ -67,9 +67,9 @@ MessageAnswer QtMessageService::Show(const QString& caption, const QString& text
 
 namespace {
 
-std::optional<QString> RunFileDialog(const FileDialogRequest& request,
+std::optional<QString> RunFileDialog(const FileDialogRequest& request, const QString& folder,
                                      QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder,
+  QFileDialog dialog(QApplication::activeWindow(), request.title, folder,
                      ToolkitFilter(request.filter));
   dialog.setObjectName(request.name);
   dialog.setAcceptMode(mode);
@@ -88,11 +88,17 @@ std::optional<QString> RunFileDialog(const FileDialogRequest& request,
 }  // namespace
 
 std::optional<QString> QtFileDialogService::GetOpenFileName(const FileDialogRequest& request) {
-  return RunFileDialog(request, QFileDialog::AcceptOpen);
+  std::optional<QString> chosen =
+      RunFileDialog(request, folder_.ForOpening(), QFileDialog::AcceptOpen);
+  if (chosen) folder_.Remember(*chosen);
+  return chosen;
 }
 
 std::optional<QString> QtFileDialogService::GetSaveFileName(const FileDialogRequest& request) {
-  return RunFileDialog(request, QFileDialog::AcceptSave);
+  std::optional<QString> chosen =
+      RunFileDialog(request, folder_.ForSaving(), QFileDialog::AcceptSave);
+  if (chosen) folder_.Remember(*chosen);
+  return chosen;
 }
 
 namespace {

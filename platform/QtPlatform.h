@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 
 #include "Platform.h"
+#include "StartingFolder.h"
 
 class QWidget;
 
@@ -18,8 +19,12 @@ class QtMessageService final : public MessageService {
 
 class QtFileDialogService final : public FileDialogService {
  public:
+  explicit QtFileDialogService(QSettings& settings) : folder_(settings) {}
   std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override;
   std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
+
+ private:
+  StartingFolder folder_;
 };
 
 class QtPrintService final : public PrintService {
@@ -54,6 +59,8 @@ class QtRandomSource final : public RandomSource {
 
 // One object holding the real services for the running program.
 struct QtPlatform {
+  explicit QtPlatform(QSettings& settings) : files(settings) {}
+
   QtMessageService messages;
   QtFileDialogService files;
   QtPrintService printing;

@@ -21,12 +21,12 @@ std::optional<QString> ScriptedPlatform::NextPath() {
 }
 
 std::optional<QString> ScriptedPlatform::GetOpenFileName(const FileDialogRequest& request) {
-  fileDialogs.push_back({false, request.name, request.title, request.folder, request.filter});
+  fileDialogs.push_back({false, request.name, request.title, request.filter});
   return NextPath();
 }
 
 std::optional<QString> ScriptedPlatform::GetSaveFileName(const FileDialogRequest& request) {
-  fileDialogs.push_back({true, request.name, request.title, request.folder, request.filter});
+  fileDialogs.push_back({true, request.name, request.title, request.filter});
   return NextPath();
 }
 

@@ -19,7 +19,6 @@ struct FileDialogCall {
   bool save;
   QString name;
   QString title;
-  QString folder;
   QString filter;
 };
 

@@ -207,7 +207,7 @@ bool TForm_Print::PrintReport() {
 
 void TForm_Print::a_pdfExecute() {
   const std::optional<QString> chosen = files_.GetSaveFileName(
-      {QStringLiteral("Save_Dialog_Pdf"), tr("Export do PDF"), DefaultFolder, kPdfFilter});
+      {QStringLiteral("Save_Dialog_Pdf"), tr("Export do PDF"), kPdfFilter});
   if (!chosen) return;
   QString path = *chosen;
   if (QFileInfo(path).suffix().compare(kPdfSuffix, Qt::CaseInsensitive) != 0) {
@@ -246,7 +246,7 @@ void TForm_Print::a_printExecute() {
 
 void TForm_Print::a_exportExecute() {
   const std::optional<QString> chosen = files_.GetSaveFileName(
-      {QStringLiteral("Save_Dialog_1"), tr("Export to txt"), DefaultFolder, ExportFilter()});
+      {QStringLiteral("Save_Dialog_1"), tr("Export to txt"), ExportFilter()});
   if (!chosen) return;
   const QString& path = *chosen;
   if (QFileInfo::exists(path) && !messages_.AskYesNo(tr("Soubor existuje mam ho prepsat?"))) {
