@@ -2,6 +2,7 @@
 
 #include "Display.h"
 #include "MinimalCover.h"
+#include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_About.h"
 #include "TForm_Decomposition_2.h"
@@ -20,8 +21,17 @@
 #include "TForm_Test_MaxSet.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
-#include "TForm_Test_RedDep.h"
 #include "TForm_Test_Synteza.h"
+
+template <typename Session>
+Session* Workbench::MakeSession() {
+  auto* session = new Session(&sessionOwner_);
+  // Whatever a session copied from the schema is out of date once it
+  // changes.
+  QObject::connect(&main_->Document(), &SchemaDocument::changed, session,
+                   &ToolSession::markOutOfDate);
+  return session;
+}
 
 template <typename Window, typename... Args>
 std::unique_ptr<Window> Workbench::Create(Args&&... args) {
@@ -49,7 +59,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   testMaxSet_ = Create<TForm_Test_MaxSet>(host, messages, errors);
   testKeys_ = Create<TForm_Test_Keys>(host, messages, random, errors);
   testRedAtr_ = Create<TForm_Test_RedAtr>(host, messages, errors);
-  testRedDep_ = Create<TForm_Test_RedDep>(host, messages, errors);
+  testRedDep_ = Create<RedundantDependenciesExercise>(
+      *MakeSession<RedundantDependenciesExerciseSession>(), host, messages, errors);
   testDecomposition_ = Create<TForm_Test_Decomposition>(host, messages, errors);
   testSynteza_ = Create<TForm_Test_Synteza>();
   testOwnDecomposition_ = Create<TForm_Test_Own_Decomposition>(host, errors);
@@ -156,7 +167,8 @@ void Workbench::OpenExercise(Exercise exercise) {
     case Exercise::RedundantAttributes:
       return OpenExerciseWindow(*testRedAtr_);
     case Exercise::RedundantDependencies:
-      return OpenExerciseWindow(*testRedDep_);
+      testRedDep_->prepare();
+      return ShowModeless(*testRedDep_);
     case Exercise::Decomposition:
       return OpenExerciseWindow(*testDecomposition_);
     case Exercise::Synthesis:

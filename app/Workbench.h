@@ -23,7 +23,7 @@ class TForm_Test_Closure;
 class TForm_Test_MaxSet;
 class TForm_Test_Keys;
 class TForm_Test_RedAtr;
-class TForm_Test_RedDep;
+class RedundantDependenciesExercise;
 class TForm_Test_Decomposition;
 class TForm_Test_Synteza;
 class TForm_Test_Own_Decomposition;
@@ -55,7 +55,7 @@ class Workbench final {
   TForm_Test_MaxSet& TestMaxSet() { return *testMaxSet_; }
   TForm_Test_Keys& TestKeys() { return *testKeys_; }
   TForm_Test_RedAtr& TestRedAtr() { return *testRedAtr_; }
-  TForm_Test_RedDep& TestRedDep() { return *testRedDep_; }
+  RedundantDependenciesExercise& redundantDependenciesExercise() { return *testRedDep_; }
   TForm_Test_Decomposition& TestDecomposition() { return *testDecomposition_; }
   TForm_Test_Synteza& TestSynteza() { return *testSynteza_; }
   TForm_Test_Own_Decomposition& TestOwnDecomposition() { return *testOwnDecomposition_; }
@@ -71,9 +71,15 @@ class Workbench final {
 
   template <typename Window, typename... Args>
   std::unique_ptr<Window> Create(Args&&... args);
+  // A session of a window, told of every change of the live schema.
+  template <typename Session>
+  Session* MakeSession();
 
   MessageService& messages_;
   std::vector<QWidget*> creationOrder_;
+  // Owns the sessions; made first, so that it is destroyed after the
+  // windows that show them.
+  QObject sessionOwner_;
   // Destroyed in reverse order, so the tool windows go before the main window
   // that owns the schema they may point at.
   std::unique_ptr<TForm_Main> main_;
@@ -91,7 +97,7 @@ class Workbench final {
   std::unique_ptr<TForm_Test_MaxSet> testMaxSet_;
   std::unique_ptr<TForm_Test_Keys> testKeys_;
   std::unique_ptr<TForm_Test_RedAtr> testRedAtr_;
-  std::unique_ptr<TForm_Test_RedDep> testRedDep_;
+  std::unique_ptr<RedundantDependenciesExercise> testRedDep_;
   std::unique_ptr<TForm_Test_Decomposition> testDecomposition_;
   std::unique_ptr<TForm_Test_Synteza> testSynteza_;
   std::unique_ptr<TForm_Test_Own_Decomposition> testOwnDecomposition_;

@@ -2,10 +2,9 @@
 
 #include <QStringList>
 #include <QWidget>
-#include <vector>
 
-#include "Explanations.h"
-#include "Schema.h"
+#include <vector>
+#include "ExerciseSession.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -24,13 +23,14 @@ class ExerciseFeedback final : public QWidget {
   // One task answered in the end, rightly or not.
   void Record(bool right);
   void ResetScore();
+  void ShowScore(ExerciseSession::Score score);
   // Shows the lines under the exercise; none hides the explanation.
   void Explain(const QStringList& lines);
   // A rule the student should know before answering.
   void ShowRule(const QString& text);
 
  private:
-  void ShowScore();
+  void ShowScore();  // of right_ and attempted_
 
   QLabel* Label_Score = nullptr;
   QLabel* Label_Rule = nullptr;
@@ -41,20 +41,3 @@ class ExerciseFeedback final : public QWidget {
   const QWidget& canvas_;
   int grownBy_ = 0;
 };
-
-namespace explain {
-
-// "{A, B}" in the schema's names.
-QString SetText(AttributeSet set, const AttributeTable& names);
-// One line per step: "A + B -> C pridava C".
-QStringList TraceLines(const std::vector<ClosureStep>& steps, const AttributeTable& names);
-// Why the candidate of the keys exercise is or is not a key.
-QStringList KeyCandidateLines(AttributeSet candidate, AttributeSet members,
-                              const DependencyList& dependencies, const AttributeTable& names);
-// Why `rhs` does or does not follow from `start` under the dependencies
-// (without `excluded`): the steps that reach it, or the closure without it.
-QStringList FollowsLines(const QString& item, AttributeSet start, AttributeIndex rhs,
-                         const DependencyList& dependencies, const Dependency* excluded,
-                         const AttributeTable& names);
-
-}  // namespace explain

@@ -7,6 +7,7 @@
 #include "Closure.h"
 #include "Data_statement_2.h"
 #include "Display.h"
+#include "ExerciseExplanations.h"
 #include "ExerciseSupport.h"
 
 namespace {

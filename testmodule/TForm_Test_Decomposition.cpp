@@ -15,6 +15,7 @@
 
 #include "Data_statement_2.h"
 #include "Display.h"
+#include "ExerciseExplanations.h"
 #include "ExerciseSupport.h"
 #include "Keys.h"
 #include "Nf.h"

@@ -11,6 +11,7 @@
 
 #include "Data_statement_2.h"
 #include "Display.h"
+#include "ExerciseExplanations.h"
 #include "ExerciseSupport.h"
 #include "Keys.h"
 #include "WrappingCheckBox.h"

@@ -9,6 +9,7 @@
 
 #include "Data_statement_2.h"
 #include "Display.h"
+#include "ExerciseExplanations.h"
 #include "ExerciseSupport.h"
 #include "MaxSets.h"
 

@@ -12,6 +12,7 @@
 
 #include "Data_statement_2.h"
 #include "Display.h"
+#include "ExerciseExplanations.h"
 #include "ExerciseSupport.h"
 #include "Redundance.h"
 

@@ -75,11 +75,7 @@
     </message>
 </context>
 <context>
-    <name>ExerciseFeedback</name>
-    <message>
-        <source>Spravne: %1 z %2</source>
-        <translation>Správně: %1 z %2</translation>
-    </message>
+    <name>ExerciseExplanations</name>
     <message>
         <source>  %1 pridava %2</source>
         <translation>  %1 přidává %2</translation>
@@ -103,6 +99,13 @@
     <message>
         <source>%1 je nadbytecne: z %2 plyne %3 i bez nej:</source>
         <translation>%1 je nadbytečné: z %2 plyne %3 i bez něj:</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseFeedback</name>
+    <message>
+        <source>Spravne: %1 z %2</source>
+        <translation>Správně: %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -159,6 +162,52 @@
     <message>
         <source>Schema bylo zmeneno: seznam byl sestaven znovu z aktualniho schematu.</source>
         <translation>Schéma bylo změněno: seznam byl sestaven znovu z aktuálního schématu.</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantDependenciesExercise</name>
+    <message>
+        <source>Testovaci modul - Redundantni zavislosti</source>
+        <translation>Testovací modul - Redundantní závislosti</translation>
+    </message>
+    <message>
+        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
+        <translation>Pravidlo: každá položka se posuzuje samostatně vůči celému seznamu.</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Zkusit znovu</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Redundantni zavislosti</source>
+        <translation>Redundantní závislosti</translation>
+    </message>
+    <message>
+        <source>(zaskrtnete redundantni zavislosti)</source>
+        <translation>(zaškrtněte redundantní závislosti)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Spravne reseni</source>
+        <translation>Správné řešení</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantDependenciesExerciseSession</name>
+    <message>
+        <source>Zavislost %1</source>
+        <translation>Závislost %1</translation>
     </message>
 </context>
 <context>
@@ -1595,49 +1644,6 @@
     <message>
         <source>Po redukci atributu:</source>
         <translation>Po redukci atributů:</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_RedDep</name>
-    <message>
-        <source>Testovaci modul - Redundantni zavislosti</source>
-        <translation>Testovací modul - Redundantní závislosti</translation>
-    </message>
-    <message>
-        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
-        <translation>Pravidlo: každá položka se posuzuje samostatně vůči celému seznamu.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Zkusit znovu</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Redundantni zavislosti</source>
-        <translation>Redundantní závislosti</translation>
-    </message>
-    <message>
-        <source>(zaskrtnete redundantni zavislosti)</source>
-        <translation>(zaškrtněte redundantní závislosti)</translation>
-    </message>
-    <message>
-        <source>Spravne reseni</source>
-        <translation>Správné řešení</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Zavislost %1</source>
-        <translation>Závislost %1</translation>
     </message>
 </context>
 <context>

@@ -75,11 +75,7 @@
     </message>
 </context>
 <context>
-    <name>ExerciseFeedback</name>
-    <message>
-        <source>Spravne: %1 z %2</source>
-        <translation>Correct: %1 of %2</translation>
-    </message>
+    <name>ExerciseExplanations</name>
     <message>
         <source>  %1 pridava %2</source>
         <translation>  %1 adds %2</translation>
@@ -103,6 +99,13 @@
     <message>
         <source>%1 je nadbytecne: z %2 plyne %3 i bez nej:</source>
         <translation>%1 is redundant: %2 implies %3 even without it:</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseFeedback</name>
+    <message>
+        <source>Spravne: %1 z %2</source>
+        <translation>Correct: %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -159,6 +162,52 @@
     <message>
         <source>Schema bylo zmeneno: seznam byl sestaven znovu z aktualniho schematu.</source>
         <translation>The schema has changed: the list was built again from the current schema.</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantDependenciesExercise</name>
+    <message>
+        <source>Testovaci modul - Redundantni zavislosti</source>
+        <translation>Exercises - Redundant dependencies</translation>
+    </message>
+    <message>
+        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
+        <translation>Rule: each item is judged on its own against the whole list.</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Try again</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Redundantni zavislosti</source>
+        <translation>Redundant dependencies</translation>
+    </message>
+    <message>
+        <source>(zaskrtnete redundantni zavislosti)</source>
+        <translation>(tick the redundant dependencies)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Spravne reseni</source>
+        <translation>Correct solution</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantDependenciesExerciseSession</name>
+    <message>
+        <source>Zavislost %1</source>
+        <translation>Dependency %1</translation>
     </message>
 </context>
 <context>
@@ -1595,49 +1644,6 @@
     <message>
         <source>Po redukci atributu:</source>
         <translation>After reducing the attributes:</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_RedDep</name>
-    <message>
-        <source>Testovaci modul - Redundantni zavislosti</source>
-        <translation>Exercises - Redundant dependencies</translation>
-    </message>
-    <message>
-        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
-        <translation>Rule: each item is judged on its own against the whole list.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Try again</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Redundantni zavislosti</source>
-        <translation>Redundant dependencies</translation>
-    </message>
-    <message>
-        <source>(zaskrtnete redundantni zavislosti)</source>
-        <translation>(tick the redundant dependencies)</translation>
-    </message>
-    <message>
-        <source>Spravne reseni</source>
-        <translation>Correct solution</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Zavislost %1</source>
-        <translation>Dependency %1</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "ModelText.h"
 #include "Nf.h"
 #include "Schema.h"
 
@@ -39,14 +40,6 @@ QColor ButtonFace();
 // enough to read on and clear enough to see on a dim screen.
 QColor Band(const QWidget& field);
 }  // namespace colours
-
-// Model strings are UTF-8.
-inline QString ToText(const std::string& s) {
-  return QString::fromStdString(s);
-}
-inline std::string FromText(const QString& s) {
-  return s.toStdString();
-}
 
 // Behind every other of a wrapped memo's first `lines` lines lies a tinted
 // band, so that a line's further rows are seen to belong to it; a memo that

@@ -4,6 +4,7 @@
 
 #include "Display.h"
 #include "SchemaDocument.h"
+#include "ToolSession.h"
 
 OutOfDateNotice::OutOfDateNotice(QWidget& window) : QLabel(&window) {
   setObjectName(QStringLiteral("Label_OutOfDate"));
@@ -19,6 +20,18 @@ OutOfDateNotice::OutOfDateNotice(QWidget& window) : QLabel(&window) {
 OutOfDateNotice* OutOfDateNotice::Follow(QWidget& window, const SchemaDocument& document) {
   auto* notice = new OutOfDateNotice(window);
   connect(&document, &SchemaDocument::changed, notice, &OutOfDateNotice::ShowOutOfDate);
+  return notice;
+}
+
+OutOfDateNotice* OutOfDateNotice::Follow(QWidget& window, const ToolSession& session) {
+  auto* notice = new OutOfDateNotice(window);
+  connect(&session, &ToolSession::outOfDateChanged, notice, [notice](bool outOfDate) {
+    if (outOfDate) {
+      notice->ShowOutOfDate();
+    } else {
+      notice->hide();
+    }
+  });
   return notice;
 }
 

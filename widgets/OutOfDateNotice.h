@@ -3,6 +3,7 @@
 #include <QLabel>
 
 class SchemaDocument;
+class ToolSession;
 
 // A strip across the top of a tool window that tells the student the schema
 // has changed since the window was filled from it. Hidden until told.
@@ -18,6 +19,8 @@ class OutOfDateNotice final : public QLabel {
   // whenever the document changes, until the window hides it when it is
   // filled again.
   static OutOfDateNotice* Follow(QWidget& window, const SchemaDocument& document);
+  // A notice that shows while the session is out of date.
+  static OutOfDateNotice* Follow(QWidget& window, const ToolSession& session);
 
   // The window shows a copy of the schema that is no longer the live one.
   void ShowOutOfDate();

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
@@ -31,7 +32,6 @@
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
 #include "TForm_Test_RedAtr.h"
-#include "TForm_Test_RedDep.h"
 #include "Workbench.h"
 
 namespace {
@@ -183,7 +183,7 @@ void Register(Bench& bench) {
       {"redundant dependencies exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Redundantnizavislosti2");
-         return &b.windows.TestRedDep();
+         return &b.windows.redundantDependenciesExercise();
        }},
       {"decomposition exercise",
        [](Bench& b) -> QWidget* {

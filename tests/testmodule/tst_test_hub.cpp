@@ -3,6 +3,7 @@
 #include <QToolButton>
 
 #include "ExerciseTests.h"
+#include "RedundantDependenciesExercise.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
@@ -10,7 +11,6 @@
 #include "TForm_Test_MaxSet.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
-#include "TForm_Test_RedDep.h"
 #include "TForm_Test_Synteza.h"
 
 class TestHubTest : public QObject {
@@ -72,7 +72,7 @@ class TestHubTest : public QObject {
         {"Button_MaxSet", &t.windows.TestMaxSet()},
         {"Button_Klice", &t.windows.TestKeys()},
         {"Button_RedAtr", &t.windows.TestRedAtr()},
-        {"Button_RedDep", &t.windows.TestRedDep()},
+        {"Button_RedDep", &t.windows.redundantDependenciesExercise()},
         {"Button_Dekompozice", &t.windows.TestDecomposition()},
         {"Button_VlastniDekompozice", &t.windows.TestOwnDecomposition()},
     };

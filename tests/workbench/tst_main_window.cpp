@@ -66,7 +66,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Test_MaxSet",
                                    "TForm_Test_Keys",
                                    "TForm_Test_RedAtr",
-                                   "TForm_Test_RedDep",
+                                   "RedundantDependenciesExercise",
                                    "TForm_Test_Decomposition",
                                    "TForm_Test_Synteza",
                                    "TForm_Test_Own_Decomposition",

@@ -18,6 +18,7 @@
 #include "GuiTestSupport.h"
 #include "Legibility.h"
 #include "OutOfDateNotice.h"
+#include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
@@ -34,7 +35,6 @@
 #include "TForm_Test_MaxSet.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
-#include "TForm_Test_RedDep.h"
 
 namespace {
 
@@ -179,8 +179,8 @@ std::vector<Entry> Stops() {
        [](TestBench& t) -> QWidget* {
          Trigger(t, "Redundantnizavislosti2");
          t.platform.answers.push_front(MessageAnswer::No);
-         t.windows.TestRedDep().a_spravnaodpovedExecute();
-         return &t.windows.TestRedDep();
+         t.windows.redundantDependenciesExercise().checkAnswer();
+         return &t.windows.redundantDependenciesExercise();
        }},
       {"decomposition exercise",
        [](TestBench& t) -> QWidget* {

@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "Language.h"
+#include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
@@ -33,7 +34,6 @@
 #include "TForm_Test_MaxSet.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
-#include "TForm_Test_RedDep.h"
 #include "Workbench.h"
 
 namespace {
@@ -193,10 +193,11 @@ int main(int argc, char* argv[]) {
   windows.TestRedAtr().a_spravnaodpovedExecute();
   shooter.Save(windows.TestRedAtr(), "17-exercise-redundant-attributes-checked");
   Trigger(main, "Redundantnizavislosti2");
-  shooter.Save(windows.TestRedDep(), "18-exercise-redundant-dependencies");
+  shooter.Save(windows.redundantDependenciesExercise(), "18-exercise-redundant-dependencies");
   platform.answers.push_front(MessageAnswer::No);  // show the solution
-  windows.TestRedDep().a_spravnaodpovedExecute();
-  shooter.Save(windows.TestRedDep(), "19-exercise-redundant-dependencies-checked");
+  windows.redundantDependenciesExercise().checkAnswer();
+  shooter.Save(windows.redundantDependenciesExercise(),
+               "19-exercise-redundant-dependencies-checked");
   Trigger(main, "Dekompozice1");
   shooter.Save(windows.TestDecomposition(), "20-exercise-decomposition");
   platform.answers.push_front(MessageAnswer::No);  // show the solution

@@ -1,0 +1,74 @@
+// The exercises' states and steps without widgets: what can be checked when,
+// what is scored, and what the solution says.
+
+#include <gtest/gtest.h>
+
+#include "RedundantDependenciesExerciseSession.h"
+#include "SchemaText.h"
+
+namespace {
+
+using Phase = ExerciseSession::Phase;
+
+Schema MakeSchema(const std::string& letters, const std::string& deps) {
+  Schema schema;
+  schema.SetAttributes(Names(letters));
+  schema.ReplaceDependencies(Deps(deps));
+  return schema;
+}
+
+TEST(RedundantDependenciesExercise, JudgesEachDependencyAgainstTheWholeList) {
+  RedundantDependenciesExerciseSession session;
+  session.load(MakeSchema("ABC", "A->B; B->C; A->C"));
+  ASSERT_EQ(session.phase(), Phase::Answering);
+  ASSERT_EQ(session.rowCount(), 3u);
+  EXPECT_FALSE(session.isRedundant(0));
+  EXPECT_FALSE(session.isRedundant(1));
+  EXPECT_TRUE(session.isRedundant(2));
+
+  session.setTicked(0, true);
+  EXPECT_EQ(session.judge(), std::optional<bool>(false));
+  session.conclude();
+  EXPECT_EQ(session.phase(), Phase::Checked);
+  EXPECT_EQ(session.score(), (ExerciseSession::Score{0, 1}));
+  EXPECT_TRUE(session.isWrong(0));
+  EXPECT_TRUE(session.isWrong(2));
+  EXPECT_FALSE(session.explanation().isEmpty());
+  // Ticks of a checked answer no longer change.
+  session.setTicked(1, true);
+  EXPECT_FALSE(session.isTicked(1));
+
+  session.retry();
+  EXPECT_EQ(session.phase(), Phase::Answering);
+  session.setTicked(2, true);
+  EXPECT_EQ(session.judge(), std::optional<bool>(true));
+  session.conclude();
+  EXPECT_EQ(session.score(), (ExerciseSession::Score{1, 2}));
+}
+
+// Nothing is judged or scored without a task: after a reset, after the
+// schema changed, and for a schema without attributes.
+TEST(RedundantDependenciesExercise, NoTaskNoVerdict) {
+  const auto noVerdict = [](RedundantDependenciesExerciseSession& session) {
+    EXPECT_FALSE(session.canCheck());
+    EXPECT_EQ(session.judge(), std::nullopt);
+    session.conclude();
+    EXPECT_EQ(session.score(), ExerciseSession::Score{});
+  };
+  RedundantDependenciesExerciseSession session;
+  session.load(MakeSchema("ABC", "A->B; B->C; A->C"));
+  session.clear();
+  EXPECT_EQ(session.rowCount(), 0u);
+  noVerdict(session);
+
+  session.load(MakeSchema("ABC", "A->B; B->C; A->C"));
+  session.markOutOfDate();
+  EXPECT_TRUE(session.isOutOfDate());
+  noVerdict(session);
+
+  session.load(MakeSchema("", ""));
+  EXPECT_FALSE(session.isOutOfDate());
+  noVerdict(session);
+}
+
+}  // namespace
