@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
@@ -57,15 +58,16 @@ class NoToolTip final : public QObject {
 }  // namespace
 
 TForm_Main::TForm_Main(MessageService& messages, FileDialogService& dialogs, QSettings& settings,
-                       QWidget* parent)
+                       const QString& samplesFolder, QWidget* parent)
     : QMainWindow(parent),
       messages_(messages),
       settings_(settings),
       file_(messages, dialogs),
-      recent_(settings) {
+      recent_(settings),
+      samplesFolder_(samplesFolder) {
   setObjectName(QStringLiteral("Form_Main"));
   ShowFileInTitle();
-  connect(&document_, &SchemaDocument::fileNameChanged, this, &TForm_Main::ShowFileInTitle);
+  connect(&document_, &SchemaDocument::titleChanged, this, &TForm_Main::ShowFileInTitle);
   connect(&document_, &SchemaDocument::dirtyChanged, this, &TForm_Main::setWindowModified);
   // The logs grow with the window, so it may also fill the screen.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -159,6 +161,10 @@ void TForm_Main::BuildMenus() {
   soubor->addAction(a_save_file);
   soubor->addAction(a_save_file_as);
   soubor->addSeparator();
+  samplesMenu_ = soubor->addMenu(tr("&Ukazkove schemata"));
+  samplesMenu_->setObjectName(QStringLiteral("UkazkoveSchemata1"));
+  connect(samplesMenu_, &QMenu::aboutToShow, this, &TForm_Main::FillSamplesMenu);
+  FillSamplesMenu();
   recentMenu_ = soubor->addMenu(tr("&Posledni soubory"));
   recentMenu_->setObjectName(QStringLiteral("PosledniSoubory1"));
   connect(recentMenu_, &QMenu::aboutToShow, this, &TForm_Main::FillRecentMenu);
@@ -320,11 +326,10 @@ void TForm_Main::AppendDependencyLog(const std::vector<std::string>& lines) {
 }
 
 void TForm_Main::ShowFileInTitle() {
-  const QString& file = document_.currentFileName();
+  const QString& title = document_.title();
   // "[*]" is where Qt shows the unsaved-changes mark.
-  setWindowTitle(file.isEmpty()
-                     ? QStringLiteral("Schemario[*]")
-                     : QStringLiteral("Schemario - %1[*]").arg(QFileInfo(file).fileName()));
+  setWindowTitle(title.isEmpty() ? QStringLiteral("Schemario[*]")
+                                 : QStringLiteral("Schemario - %1[*]").arg(title));
 }
 
 void TForm_Main::RecomputeKeys() {
@@ -361,6 +366,33 @@ void TForm_Main::FillRecentMenu() {
     item->setStatusTip(path);
     connect(item, &QAction::triggered, this, [this, path] { OpenFile(path); });
   }
+}
+
+void TForm_Main::FillSamplesMenu() {
+  samplesMenu_->clear();
+  const QFileInfoList samples =
+      QDir(samplesFolder_)
+          .entryInfoList({QStringLiteral("*.dbc")}, QDir::Files | QDir::Readable, QDir::Name);
+  samplesMenu_->setEnabled(!samplesFolder_.isEmpty() && !samples.isEmpty());
+  for (qsizetype i = 0; i < samples.size(); ++i) {
+    QAction* item = samplesMenu_->addAction(samples[i].completeBaseName());
+    item->setObjectName(QStringLiteral("UkazkoveSchema%1").arg(i + 1));
+    const QString path = samples[i].absoluteFilePath();
+    item->setStatusTip(path);
+    connect(item, &QAction::triggered, this, [this, path] { OpenSample(path); });
+  }
+}
+
+void TForm_Main::OpenSample(const QString& path) {
+  if (!SaveOrDiscardChanges()) return;
+  std::optional<OpenedSchema> opened = file_.ReadSchemaFileAt(path);
+  if (!opened) return;
+  document_.LoadUntitled(opened->names, std::move(opened->dependencies),
+                         QFileInfo(path).completeBaseName());
+  RecomputeKeys();
+  Memo_ABC->clear();
+  Memo_Dep->clear();
+  a_print_data->trigger();
 }
 
 bool TForm_Main::SaveOrDiscardChanges() {

@@ -35,8 +35,10 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   Q_OBJECT
 
  public:
+  // `samplesFolder` holds the sample schemas offered under "Soubor"; none
+  // when empty.
   TForm_Main(MessageService& messages, FileDialogService& dialogs, QSettings& settings,
-             QWidget* parent = nullptr);
+             const QString& samplesFolder, QWidget* parent = nullptr);
 
   // Opens the schema file at `path` after offering to save unsaved changes;
   // refusals are reported as for the Open command. True when it opened.
@@ -86,6 +88,10 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   // Installs a schema just read and lists it.
   void Install(OpenedSchema opened);
   void FillRecentMenu();
+  void FillSamplesMenu();
+  // Opens a sample as a new schema without a file, so that saving asks
+  // where: the samples are installed where a student cannot write.
+  void OpenSample(const QString& path);
   QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
                       const QKeySequence& shortcut, void (TForm_Main::*handler)());
   void BuildActions();
@@ -111,6 +117,8 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   File_open_close file_;
   RecentFiles recent_;
   QMenu* recentMenu_ = nullptr;
+  QString samplesFolder_;
+  QMenu* samplesMenu_ = nullptr;
   QPlainTextEdit* Memo_ABC = nullptr;
   QPlainTextEdit* Memo_Dep = nullptr;
   QToolBar* ToolBar1 = nullptr;

@@ -41,9 +41,10 @@ std::unique_ptr<Window> Workbench::Create(Args&&... args) {
 }
 
 Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintService& printing,
-                     ErrorDisplay& errors, RandomSource& random, QSettings& settings)
+                     ErrorDisplay& errors, RandomSource& random, QSettings& settings,
+                     const QString& samplesFolder)
     : messages_(messages) {
-  main_ = Create<TForm_Main>(messages, files, settings);
+  main_ = Create<TForm_Main>(messages, files, settings, samplesFolder);
   SchemaHost& host = *main_;
   abcInput_ = Create<TForm_ABC_Input>(host, messages);
   depInput_ = Create<TForm_Dep_Input>(host, messages);

@@ -34,8 +34,10 @@ class TForm_Print;
 // are created once, in start-up order, and live until the program ends.
 class Workbench final {
  public:
+  // `samplesFolder` holds the sample schemas the main window offers.
   Workbench(MessageService& messages, FileDialogService& files, PrintService& printing,
-            ErrorDisplay& errors, RandomSource& random, QSettings& settings);
+            ErrorDisplay& errors, RandomSource& random, QSettings& settings,
+            const QString& samplesFolder);
   ~Workbench();
   Workbench(const Workbench&) = delete;
   Workbench& operator=(const Workbench&) = delete;

@@ -1,5 +1,6 @@
 #include <unistd.h>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QSettings>
@@ -24,6 +25,17 @@ void NameTheProgram() {
 // window, else the system's.
 Language ChosenLanguage(const QStringList& arguments, const QSettings& settings) {
   return RequestedLanguage(arguments).value_or(SavedLanguage(settings, QLocale::system()));
+}
+
+// The sample schemas: installed beside the program's share folder, or, for a
+// program built in the source tree, the tree's own.
+QString SamplesFolder() {
+  const QDir program(QCoreApplication::applicationDirPath());
+  for (const QString& candidate :
+       {QStringLiteral("../share/schemario/Soubory"), QStringLiteral("../Soubory")}) {
+    if (program.exists(candidate)) return QDir::cleanPath(program.absoluteFilePath(candidate));
+  }
+  return QString();
 }
 
 // The batch mode and the answers to --help and --version need no display.
@@ -81,7 +93,7 @@ int main(int argc, char* argv[]) {
   // before any window could say why.
   platform.errors.Run([&] {
     Workbench workbench(platform.messages, platform.files, platform.printing, platform.errors,
-                        platform.random, settings);
+                        platform.random, settings, SamplesFolder());
     workbench.Main().show();
     if (!line.files.isEmpty()) workbench.Main().OpenFile(line.files.first());
     status = QApplication::exec();

@@ -1,5 +1,6 @@
 #include "SchemaDocument.h"
 
+#include <QFileInfo>
 #include <QUndoCommand>
 
 #include "RedundancyEdits.h"
@@ -79,9 +80,16 @@ void SchemaDocument::SetDirty(bool dirty) {
 }
 
 void SchemaDocument::SetFileName(const QString& fileName) {
+  SetTitle(QFileInfo(fileName).fileName());
   if (fileName_ == fileName) return;
   fileName_ = fileName;
   emit fileNameChanged(fileName_);
+}
+
+void SchemaDocument::SetTitle(const QString& title) {
+  if (title_ == title) return;
+  title_ = title;
+  emit titleChanged(title_);
 }
 
 void SchemaDocument::SetAttributes(const AttributeTable& names) {
@@ -110,6 +118,12 @@ void SchemaDocument::Load(const AttributeTable& names, DependencyList dependenci
   SetDirty(false);
   SetFileName(fileName);
   Replaced();
+}
+
+void SchemaDocument::LoadUntitled(const AttributeTable& names, DependencyList dependencies,
+                                  const QString& title) {
+  Load(names, std::move(dependencies), QString());
+  SetTitle(title);
 }
 
 void SchemaDocument::ClearSchema() {

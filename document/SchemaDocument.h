@@ -27,6 +27,10 @@ class SchemaDocument final : public QObject {
   // The file the schema was last read from or written to; empty for a new
   // schema.
   const QString& currentFileName() const { return fileName_; }
+  // What the schema is called in the main window's title: its file's name,
+  // or the name of what it was made from when it has no file yet; empty for
+  // a new schema.
+  const QString& title() const { return title_; }
 
   // Installs names without moving any record.
   void SetAttributes(const AttributeTable& names);
@@ -37,6 +41,9 @@ class SchemaDocument final : public QObject {
   // Replaces the whole schema by one that stands in `fileName` (empty for a
   // new schema): nothing unsaved, keys not yet computed.
   void Load(const AttributeTable& names, DependencyList dependencies, const QString& fileName);
+  // Replaces the whole schema by a copy of one that belongs to no file of
+  // the user's (a sample, a text): nothing unsaved, but saving asks where.
+  void LoadUntitled(const AttributeTable& names, DependencyList dependencies, const QString& title);
   // Empties names, dependencies and keys; the file and the unsaved mark stay.
   void ClearSchema();
   // Removes one left-hand attribute of the record at `record`; false, and
@@ -67,6 +74,7 @@ class SchemaDocument final : public QObject {
   void changed();
   void dirtyChanged(bool dirty);
   void fileNameChanged(const QString& fileName);
+  void titleChanged(const QString& title);
 
  private:
   class EraseLhsAttributeCommand;
@@ -80,9 +88,11 @@ class SchemaDocument final : public QObject {
   void Edited();
   void SetDirty(bool dirty);
   void SetFileName(const QString& fileName);
+  void SetTitle(const QString& title);
 
   Schema schema_;
   bool dirty_ = false;
   QString fileName_;
+  QString title_;
   QUndoStack undoStack_;
 };

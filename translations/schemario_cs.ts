@@ -896,6 +896,10 @@
         <source>Zadne redundantni zavislosti nejsou</source>
         <translation>Žádné redundantní závislosti nejsou</translation>
     </message>
+    <message>
+        <source>&amp;Ukazkove schemata</source>
+        <translation>&amp;Ukázková schémata</translation>
+    </message>
 </context>
 <context>
     <name>TForm_MaxSet</name>

@@ -896,6 +896,10 @@
         <source>Zadne redundantni zavislosti nejsou</source>
         <translation>There are no redundant dependencies</translation>
     </message>
+    <message>
+        <source>&amp;Ukazkove schemata</source>
+        <translation>&amp;Sample schemas</translation>
+    </message>
 </context>
 <context>
     <name>TForm_MaxSet</name>

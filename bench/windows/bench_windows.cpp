@@ -41,7 +41,13 @@ struct Bench {
   ScriptedPlatform platform;
   QTemporaryDir settingsDir;
   QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-  Workbench windows{platform, platform, platform, platform, platform, settings};
+  Workbench windows{platform,
+                    platform,
+                    platform,
+                    platform,
+                    platform,
+                    settings,
+                    QStringLiteral(SCHEMARIO_SAMPLES)};
 
   // What the print window shows: the course of the whole schema's synthesis.
   std::vector<std::string> report;

@@ -23,7 +23,13 @@ struct TestBench {
   // user's.
   QTemporaryDir settingsDir;
   QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-  Workbench windows{platform, platform, platform, platform, platform, settings};
+  Workbench windows{platform,
+                    platform,
+                    platform,
+                    platform,
+                    platform,
+                    settings,
+                    QStringLiteral(SCHEMARIO_SAMPLES)};
 
   TForm_Main& main() { return windows.Main(); }
   SchemaDocument& schema() { return windows.Main().Document(); }

@@ -33,7 +33,7 @@ class FileDialogsTest : public QObject {
     // The last file was opened among the installed samples.
     settings.setValue(QStringLiteral("lastFolder"), readOnly);
     QtFileDialogService dialogs(settings);
-    Workbench windows(platform, dialogs, platform, platform, platform, settings);
+    Workbench windows(platform, dialogs, platform, platform, platform, settings, QString());
     windows.Main().Document().SetAttributes({"A", "B"});
 
     QString offered;

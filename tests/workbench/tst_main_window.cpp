@@ -150,7 +150,7 @@ class MainWindowTest : public QObject {
       return out;
     };
     QCOMPARE(items(0), QStringList({"&Novy", "&Otevri", "&Uloz", "Uloz &jako", "|",
-                                    "&Posledni soubory", "|", "&Konec"}));
+                                    "&Ukazkove schemata", "&Posledni soubory", "|", "&Konec"}));
     QCOMPARE(items(1),
              QStringList({"Editovat &atributy", "Editovat &zavislosti", "|", "&Zpet", "Z&novu"}));
     QCOMPARE(items(2), QStringList({"&Redundantni atributy", "Redundantni &zavislosti"}));
@@ -208,6 +208,29 @@ class MainWindowTest : public QObject {
     Trigger(t.main(), "a_open_file");
     QCOMPARE(t.schema().attributes()[0], std::string("X"));
     QVERIFY(!t.schema().dirty());
+  }
+
+  // The installed samples are read-only: one opens as a new schema named
+  // after it, and saving it asks where.
+  void samplesOpenAsNewSchemasThatSaveElsewhere() {
+    TestBench t;
+    auto* menu = Find<QMenu>(t.main(), "UkazkoveSchemata1");
+    emit menu->aboutToShow();
+    QAction* sample = nullptr;
+    for (QAction* item : menu->actions()) {
+      if (item->text() == QStringLiteral("objednavky")) sample = item;
+    }
+    QVERIFY(sample != nullptr);
+    sample->trigger();
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(t.main().windowTitle(), QStringLiteral("Schemario - objednavky[*]"));
+    QVERIFY(t.schema().currentFileName().isEmpty());
+    QVERIFY(!t.schema().dirty());
+    QVERIFY(CountNames(t.schema().attributes()) > 0);
+    t.platform.paths.push_back(Path("mine"));
+    Trigger(t.main(), "a_save_file");
+    QCOMPARE(t.platform.fileDialogs.size(), std::size_t{1});
+    QCOMPARE(t.schema().currentFileName(), Path("mine.dbc"));
   }
 
   void recentFilesReopenNewestFirstAndForgetVanishedOnes() {

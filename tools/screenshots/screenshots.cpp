@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
   // Settings in the picture folder, so that shooting leaves the user's alone.
   QSettings settings(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/settings.ini"),
                      QSettings::IniFormat);
-  Workbench windows(platform, platform, platform, platform, platform, settings);
+  Workbench windows(platform, platform, platform, platform, platform, settings, QString());
   TForm_Main& main = windows.Main();
   main.show();
   platform.paths.push_back(schema);
