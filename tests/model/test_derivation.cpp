@@ -42,20 +42,6 @@ INSTANTIATE_TEST_SUITE_P(
             "A",
             "D",
             {"1. A -> C (given)", "2. C -> D (given)", "3. A -> D (transitivity: 1, 2)"}},
-        DerivationCase{"UnionOfDerived",
-                       "A->B; A->C; BC->D; E->D",
-                       "A",
-                       "D",
-                       {"1. A -> B (given)", "2. A -> C (given)", "3. A -> B + C (union: 1, 2)",
-                        "4. B + C -> D (given)", "5. A -> D (transitivity: 3, 4)"}},
-        DerivationCase{"PartOfXJoinsByAugmentation",
-                       "A->C; BC->D",
-                       "AB",
-                       "AD",
-                       {"1. A + B -> A (reflexivity)", "2. A -> C (given)",
-                        "3. A + B -> C (transitivity: 1, 2)", "4. A + B -> B + C (augmentation: 3)",
-                        "5. B + C -> D (given)", "6. A + B -> D (transitivity: 4, 5)",
-                        "7. A + B -> A + D (union: 1, 6)"}},
         // B + D + E is cut from the union built for B + C + D + E -> F.
         DerivationCase{"DecompositionOfAWiderUnion",
                        "A->B; A->C; A->D; A->E; BCDE->F; BDE->G",
@@ -66,15 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "6. A -> B + C + D (union: 5, 3)", "7. A -> B + C + D + E (union: 6, 4)",
                         "8. B + C + D + E -> F (given)", "9. A -> F (transitivity: 7, 8)",
                         "10. A -> B + D + E (decomposition: 7)", "11. B + D + E -> G (given)",
-                        "12. A -> G (transitivity: 10, 11)", "13. A -> F + G (union: 9, 12)"}},
-        DerivationCase{"TrivialNeedsNoRecord", "A->B", "AB", "A", {"1. A + B -> A (reflexivity)"}}),
+                        "12. A -> G (transitivity: 10, 11)", "13. A -> F + G (union: 9, 12)"}}),
     [](const testing::TestParamInfo<DerivationCase>& info) { return info.param.name; });
-
-TEST(Derivation, NotFollowingGivesTheClosure) {
-  const DerivationResult result = DeriveDependency(Deps("A->B; BC->D"), Set("A"), Set("D"));
-  EXPECT_FALSE(result.follows);
-  EXPECT_EQ(Letters(result.closure), "AB");
-  EXPECT_TRUE(result.lines.empty());
-}
 
 }  // namespace
