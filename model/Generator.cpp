@@ -315,17 +315,12 @@ std::optional<Layout> SampleLayout(const GeneratorRequest& request, int keys, in
   const int rest = n - used;
   if (rest < minFree + minNonPrime || cycles + minNonPrime > budget) return std::nullopt;
 
-  const int most = std::min(rest - minFree, budget - cycles);
-  int nonPrime = most;
-  // Under BCNF and 3NF a non-prime attribute has one record that is not
-  // redundant, so their count is fixed; below, further records may lead to
-  // the non-prime attributes from other sides.
-  if (target == NormalFormLevel::Second || target == NormalFormLevel::First) {
-    // Mostly many non-prime attributes: they keep the keys short and leave
-    // room for the further records.
-    nonPrime = std::max(minNonPrime, most - static_cast<int>(draws.Below(4)));
+  // As many non-prime attributes as the records allow keep the keys short.
+  // Under BCNF and 3NF each has one record that is not redundant; below,
+  // further records may lead to them from other left-hand sides.
+  const int nonPrime = std::min(rest - minFree, budget - cycles);
+  if (target == NormalFormLevel::Second || target == NormalFormLevel::First)
     layout.extras = budget - cycles - nonPrime;
-  }
   layout.nonPrime = layout.all & ~(Bit(n - nonPrime) - 1);
   layout.free = layout.all & ~layout.nonPrime & ~(Bit(used) - 1);
   return layout;
@@ -432,6 +427,9 @@ std::optional<Rules> BuildRecords(const Layout& layout, NormalFormLevel target, 
   return rules;
 }
 
+// Widenings tried for the redundant attributes of one layout.
+constexpr int kWidenings = 256;
+
 // Appends `count` records that follow from the others: mostly a shortcut to
 // an attribute a left-hand side determines, sometimes a copy of a record
 // with one more left-hand attribute. When random picks keep hitting records
@@ -478,39 +476,33 @@ bool AddRedundantRecords(Rules& rules, int count, Mask all, Draws& draws) {
   return true;
 }
 
-// Widens left-hand sides by attributes they determine without the record,
-// each widening one more redundant attribute, until there are `wanted`. The
-// dependencies stay equivalent; a widening that would leave a redundant
-// record no longer redundant is not taken.
-bool AddRedundantAttributes(Rules& rules, int wanted, Mask all, Draws& draws) {
-  const int redundantRecords = RedundantRecords(rules);
-  for (int missing = wanted - RedundantLhsAttributes(rules); missing > 0; --missing) {
-    Rules wider;
-    std::vector<std::size_t> at;
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-      const Mask room = Close(rules[i].lhs, rules, i) & all & ~rules[i].lhs & ~Bit(rules[i].rhs);
-      for (Mask rest = room; rest != 0; rest &= rest - 1) {
-        const Rule rule{rules[i].lhs | (rest & (~rest + 1)), rules[i].rhs};
-        if (Present(rules, rule)) continue;
-        wider.push_back(rule);
-        at.push_back(i);
-      }
+// Widens left-hand sides by attributes they determine without the record
+// until there are `wanted` redundant attributes: the other records bring in
+// every added attribute before this one is needed, so each is redundant and
+// the dependencies stay equivalent. A record takes one or two attributes at
+// a time, more only when many are wanted. A widening that would leave fewer
+// than `keep` redundant records is not taken.
+bool AddRedundantAttributes(Rules& rules, int wanted, int keep, Mask all, Draws& draws) {
+  int missing = wanted - RedundantLhsAttributes(rules);
+  for (int attempt = 0; missing > 0 && attempt < kWidenings; ++attempt) {
+    const std::size_t i = draws.Below(rules.size());
+    Mask room = Close(rules[i].lhs, rules, i) & all & ~rules[i].lhs & ~Bit(rules[i].rhs);
+    Mask taken = 0;
+    for (int k = draws.Between(1, std::max(2, missing / 8)); k > 0 && room != 0; --k) {
+      taken |= Bit(draws.MemberOf(room));
+      room &= ~taken;
     }
-    bool added = false;
-    while (!wider.empty() && !added) {
-      const std::size_t k = draws.Below(wider.size());
-      const Rule before = rules[at[k]];
-      rules[at[k]] = wider[k];
-      added = RedundantRecords(rules) >= redundantRecords;
-      if (!added) {
-        rules[at[k]] = before;
-        wider.erase(wider.begin() + static_cast<std::ptrdiff_t>(k));
-        at.erase(at.begin() + static_cast<std::ptrdiff_t>(k));
-      }
+    const Rule wider{rules[i].lhs | taken, rules[i].rhs};
+    if (taken == 0 || Present(rules, wider)) continue;
+    const Rule before = rules[i];
+    rules[i] = wider;
+    if (keep > 0 && RedundantRecords(rules) < keep) {
+      rules[i] = before;
+      continue;
     }
-    if (!added) return false;
+    missing -= std::popcount(taken);
   }
-  return true;
+  return missing <= 0;
 }
 
 AttributeTable DrawNames(const GeneratorRequest& request, Draws& draws) {
@@ -548,7 +540,8 @@ std::optional<GeneratedSchema> Finish(Rules rules, const GeneratorRequest& reque
   const Mask all = Bit(n) - 1;
   if (!AddRedundantRecords(rules, request.dependencies - static_cast<int>(rules.size()), all,
                            draws) ||
-      !AddRedundantAttributes(rules, request.redundantAttributes, all, draws)) {
+      !AddRedundantAttributes(rules, request.redundantAttributes, request.redundantDependencies,
+                              all, draws)) {
     return std::nullopt;
   }
 
