@@ -427,9 +427,6 @@ std::optional<Rules> BuildRecords(const Layout& layout, NormalFormLevel target, 
   return rules;
 }
 
-// Widenings tried for the redundant attributes of one layout.
-constexpr int kWidenings = 256;
-
 // Appends `count` records that follow from the others: mostly a shortcut to
 // an attribute a left-hand side determines, sometimes a copy of a record
 // with one more left-hand attribute. When random picks keep hitting records
@@ -475,6 +472,9 @@ bool AddRedundantRecords(Rules& rules, int count, Mask all, Draws& draws) {
   }
   return true;
 }
+
+// Widenings tried for the redundant attributes of one layout.
+constexpr int kWidenings = 256;
 
 // Widens left-hand sides by attributes they determine without the record
 // until there are `wanted` redundant attributes: the other records bring in
@@ -643,8 +643,6 @@ constexpr int kAttempts = 48;
 // Layouts that fall short mostly fall short again: after this many the
 // nearest are filled up.
 constexpr std::size_t kShortLayouts = 16;
-// Layouts short of the budget that are filled up, the largest first.
-constexpr std::size_t kFilledLayouts = kAttempts;
 
 }  // namespace
 
@@ -669,12 +667,12 @@ GeneratorResult GenerateSchema(const GeneratorRequest& request) {
       return std::move(*done);
     }
   }
-  // No layout came to the budget: the nearest ones, filled up with
-  // redundant records.
+  // No layout came to the budget: the nearest ones, the largest first,
+  // filled up with redundant records.
   std::stable_sort(nearest.begin(), nearest.end(),
                    [](const Rules& a, const Rules& b) { return a.size() > b.size(); });
-  for (std::size_t i = 0; i < std::min(nearest.size(), kFilledLayouts); ++i) {
-    if (std::optional<GeneratedSchema> done = Finish(std::move(nearest[i]), request, draws))
+  for (Rules& rules : nearest) {
+    if (std::optional<GeneratedSchema> done = Finish(std::move(rules), request, draws))
       return std::move(*done);
   }
   return GeneratorFailure{GeneratorRefusal::NotFound, 0};
