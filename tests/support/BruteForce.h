@@ -4,6 +4,7 @@
 // They use only the definitions, never the program's algorithms.
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -276,6 +277,71 @@ inline std::vector<std::vector<int>> ChaseTableau(int n, const std::vector<std::
     }
   }
   return t;
+}
+
+// The highest normal form of the schema over attributes 0..n-1: 4 BCNF, 3
+// third, 2 second, 1 first (some non-prime attribute depends on a proper
+// subset of a key).
+inline int HighestNormalForm(int n, const std::vector<Fd>& fds) {
+  const std::uint32_t all = (1u << n) - 1u;
+  const std::vector<std::uint32_t> keys = KeysOf(all, fds);
+  const int nf = NormalFormOf(all, fds, keys);
+  if (nf > 2) return nf;
+  return IsSecondNormalForm(all, fds, keys) ? 2 : 1;
+}
+
+// The records that follow from the others.
+inline int RedundantRecordCount(const std::vector<Fd>& fds) {
+  int count = 0;
+  for (std::size_t i = 0; i < fds.size(); ++i) {
+    std::vector<Fd> others = fds;
+    others.erase(others.begin() + static_cast<std::ptrdiff_t>(i));
+    count += Implies(others, fds[i].lhs, fds[i].rhs) ? 1 : 0;
+  }
+  return count;
+}
+
+// The pairs of a record of two or more left-hand attributes and one of them
+// without which the rest of the side still implies the right-hand attribute
+// (left-hand sides without repeated entries).
+inline int RedundantAttributeCount(const std::vector<Fd>& fds) {
+  int count = 0;
+  for (const Fd& f : fds) {
+    if (std::popcount(f.lhs) < 2) continue;
+    for (int a = 0; a < 32; ++a) {
+      if (((f.lhs >> a) & 1u) && Implies(fds, f.lhs & ~(1u << a), f.rhs)) ++count;
+    }
+  }
+  return count;
+}
+
+// Whether some permutation of attributes 0..n-1 maps the set of (left-hand
+// set, right-hand attribute) pairs of `a` onto that of `b`, trying them all.
+inline bool SameUpToRenaming(int n, const std::vector<Fd>& a, const std::vector<Fd>& b) {
+  const auto set = [](std::vector<Fd> fds) {
+    std::vector<std::pair<std::uint32_t, int>> pairs;
+    for (const Fd& f : fds)
+      pairs.emplace_back(f.lhs, f.rhs);
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    return pairs;
+  };
+  const auto target = set(b);
+  std::vector<int> p(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i)
+    p[i] = i;
+  do {
+    std::vector<Fd> mapped;
+    for (const Fd& f : a) {
+      std::uint32_t lhs = 0;
+      for (int i = 0; i < n; ++i) {
+        if ((f.lhs >> i) & 1u) lhs |= 1u << p[i];
+      }
+      mapped.push_back({lhs, p[f.rhs]});
+    }
+    if (set(mapped) == target) return true;
+  } while (std::next_permutation(p.begin(), p.end()));
+  return false;
 }
 
 inline AttributeTable GeneratedNames(int n) {
