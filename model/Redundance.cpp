@@ -25,11 +25,11 @@ bool IsRedundantDependency(const DependencyList& dependencies, const Dependency&
   return s.Has(record.Rhs());
 }
 
-int HasRedundantDependency(const DependencyList& dependencies, const DependencyReport& report) {
-  int result = 0;
+bool HasRedundantDependency(const DependencyList& dependencies, const DependencyReport& report) {
+  bool result = false;
   for (const Dependency& d : dependencies) {
     if (!IsRedundantDependency(dependencies, d)) continue;
-    result = 1;
+    result = true;
     if (report) report(d);
   }
   return result;
@@ -56,20 +56,20 @@ AttributeSet RedundantLhsAttributes(const Dependency& record, const DependencyLi
   return redundant;
 }
 
-int HasRedundantAttribute(const DependencyList& dependencies, const AttributeReport& report) {
-  int result = 0;
+bool HasRedundantAttribute(const DependencyList& dependencies, const AttributeReport& report) {
+  bool result = false;
   for (const Dependency& d : dependencies) {
     const AttributeSet redundant = RedundantLhsAttributes(d, dependencies);
     for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
       if (!redundant.Has(i)) continue;
-      result = 1;
+      result = true;
       if (report) report(i, d);
     }
   }
   return result;
 }
 
-int RemoveRedundantDependencies(DependencyList& dependencies) {
+void RemoveRedundantDependencies(DependencyList& dependencies) {
   for (auto it = dependencies.begin(); it != dependencies.end();) {
     if (IsRedundantDependency(dependencies, *it)) {
       it = dependencies.erase(it);
@@ -77,15 +77,13 @@ int RemoveRedundantDependencies(DependencyList& dependencies) {
       ++it;
     }
   }
-  return 1;
 }
 
-int RemoveRedundantAttributes(DependencyList& dependencies) {
+void RemoveRedundantAttributes(DependencyList& dependencies) {
   for (Dependency& d : dependencies) {
     for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
       while (IsRedundantLhsAttribute(dependencies, d, i))
         EraseLhsEntry(d, i);
     }
   }
-  return 1;
 }

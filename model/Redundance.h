@@ -7,25 +7,26 @@
 using DependencyReport = std::function<void(const Dependency& record)>;
 using AttributeReport = std::function<void(AttributeIndex attribute, const Dependency& record)>;
 
-// 1 if some record follows from the others, else 0. With a report every
+// Whether some record follows from the others. With a report every
 // redundant record is handed to it in list order, each judged against the
 // whole list. The list is not changed (apart from the `used` marks).
-int HasRedundantDependency(const DependencyList& dependencies, const DependencyReport& report = {});
+bool HasRedundantDependency(const DependencyList& dependencies,
+                            const DependencyReport& report = {});
 
-// 1 if some left-hand attribute of some record can go, else 0. With a report
+// Whether some left-hand attribute of some record can go. With a report
 // every finding is handed to it, attributes ascending within a record and
 // records in list order. An attribute standing twice in a left-hand side is
 // reported (one copy can go).
-int HasRedundantAttribute(const DependencyList& dependencies, const AttributeReport& report = {});
+bool HasRedundantAttribute(const DependencyList& dependencies, const AttributeReport& report = {});
 
 // Deletes redundant records one after another; later records are judged
-// against the list without the ones already deleted. Returns 1.
-int RemoveRedundantDependencies(DependencyList& dependencies);
+// against the list without the ones already deleted.
+void RemoveRedundantDependencies(DependencyList& dependencies);
 
 // Deletes redundant left-hand attributes, trying them in ascending order and
 // each until it is no longer redundant (so an attribute standing twice keeps
-// one copy at most); each deletion is seen by the following tests. Returns 1.
-int RemoveRedundantAttributes(DependencyList& dependencies);
+// one copy at most); each deletion is seen by the following tests.
+void RemoveRedundantAttributes(DependencyList& dependencies);
 
 // Whether one copy of `attribute` can go from the record's left-hand side:
 // the right-hand attribute still follows, under the whole list, from the

@@ -100,11 +100,10 @@ SubSchema UnionSchema(const SubSchema& a, const SubSchema& b, const DependencyLi
 
 }  // namespace
 
-int ReduceToMinimalCover(DependencyList& dependencies) {
+void ReduceToMinimalCover(DependencyList& dependencies) {
   RemoveRedundantDependencies(dependencies);
   RemoveRedundantAttributes(dependencies);
   RemoveRedundantDependencies(dependencies);
-  return 1;
 }
 
 void ClearSynthesis(SynthesisState& state) {

@@ -77,8 +77,8 @@ enum class EarlierProjections : std::uint8_t { Undo, Keep };
 // another dependency redundant (A + C -> B, B -> C, A -> C leaves A -> C
 // redundant once C has gone from the first), and the synthesis needs a
 // minimal cover. Where the first two passes already give one, the third
-// removes nothing. Returns 1.
-int ReduceToMinimalCover(DependencyList& dependencies);
+// removes nothing.
+void ReduceToMinimalCover(DependencyList& dependencies);
 
 // Starts afresh: slot 0 takes the cover and the keys, every other slot is
 // emptied, counters and flags are reset.
