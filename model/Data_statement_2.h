@@ -1,7 +1,7 @@
 #pragma once
 
 // Display text of a schema, the same in every window and report:
-//   dependency      A + B -> C
+//   dependency      A + B -> C, and {} -> C for an empty left-hand side
 //   attribute line  A; B; C;   (every name followed by "; ")
 //   key line        B D        (names in index order, each followed by " ")
 // Listings of names stop at the first empty slot.
