@@ -1,7 +1,5 @@
 #include "Redundance.h"
 
-#include <algorithm>
-
 #include "Closure.h"
 
 namespace {
@@ -35,14 +33,23 @@ bool HasRedundantDependency(const DependencyList& dependencies, const Dependency
   return result;
 }
 
+AttributeSet LhsWithoutOneCopy(const Dependency& record, AttributeIndex attribute) {
+  AttributeSet rest;
+  bool skipped = false;
+  for (int i = 0; i < record.LhsCount(); ++i) {
+    if (!skipped && record.lhs[i] == attribute) {
+      skipped = true;
+      continue;
+    }
+    rest.Add(record.lhs[i]);
+  }
+  return rest;
+}
+
 bool IsRedundantLhsAttribute(const DependencyList& dependencies, const Dependency& record,
                              AttributeIndex attribute) {
-  if (record.LhsCount() < 2) return false;
-  const auto end = std::find(record.lhs.begin(), record.lhs.end(), NoAttribute);
-  const auto copies = std::count(record.lhs.begin(), end, attribute);
-  if (copies == 0) return false;
-  AttributeSet s = record.LhsSet();
-  if (copies == 1) s.Remove(attribute);
+  if (!record.LhsHas(attribute)) return false;
+  AttributeSet s = LhsWithoutOneCopy(record, attribute);
   ComputeClosure(s, record.Rhs(), dependencies, nullptr);
   return s.Has(record.Rhs());
 }

@@ -25,15 +25,21 @@ void RemoveRedundantDependencies(DependencyList& dependencies);
 
 // Deletes redundant left-hand attributes, trying them in ascending order and
 // each until it is no longer redundant (so an attribute standing twice keeps
-// one copy at most); each deletion is seen by the following tests.
+// one copy at most); each deletion is seen by the following tests. A record
+// may lose its whole left-hand side: its right-hand attribute is then
+// constant, and the record may have become redundant or equal to another.
 void RemoveRedundantAttributes(DependencyList& dependencies);
 
+// The left-hand side of `record` without one copy of `attribute`: the set
+// the redundant attributes exercise traces its explanation from, so that the
+// explanation argues what the verdict below decides.
+AttributeSet LhsWithoutOneCopy(const Dependency& record, AttributeIndex attribute);
+
 // Whether one copy of `attribute` can go from the record's left-hand side:
-// the right-hand attribute still follows, under the whole list, from the
-// left-hand side without that copy (a second copy keeps the attribute in the
-// side). A left-hand side of fewer than two entries keeps what it has, even
-// when a dependency without a left-hand side would imply the right-hand
-// attribute: a dependency is never reduced to an empty left-hand side.
+// the right-hand attribute still follows, under the whole list, from
+// LhsWithoutOneCopy (a second copy keeps the attribute in the side). This
+// holds for the only attribute of a side too when the right-hand attribute
+// follows from the empty set.
 bool IsRedundantLhsAttribute(const DependencyList& dependencies, const Dependency& record,
                              AttributeIndex attribute);
 

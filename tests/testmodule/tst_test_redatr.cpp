@@ -252,6 +252,27 @@ class RedundantAttributesExerciseTest : public QObject {
     QCOMPARE(r.Tags(), QStringList({"0", "1", "0"}));
   }
 
+  // The right-hand attribute follows from nothing: every left-hand attribute
+  // can go, the lone one of A -> C as well, and the explanation agrees.
+  void aLoneAttributeCanGoWhenTheRightSideFollowsFromNothing() {
+    TestBench t;
+    LoadSchema(t, "ABC", "->C; A->C; AB->C");
+    RedAtr r = Open(t);
+    QCOMPARE(r.DependencyLines(),
+             QStringList({"Zavislost: {} -> C", "Zavislost: A -> C", "Zavislost: A + B -> C"}));
+    QCOMPARE(r.Tags(), QStringList({"1", "1", "1"}));
+    Mark(r, {1, 2});
+    t.platform.answers.push_back(MessageAnswer::No);
+    Click(r.Button("Button1"));
+    ExpectOneMessage(t, "Ve vasi odpovedi jsou chyby, chcete je jeste opravit?",
+                     MessageButtons::YesNo);
+    QCOMPARE(Find<QPlainTextEdit>(r.w, "Memo_Explanation")->toPlainText(),
+             QStringLiteral("A v A -> C je nadbytecne: z {} plyne C i bez nej:\n"
+                            "  {} -> C pridava C"));
+    QCOMPARE(r.Memo().mid(3), QStringList({"-----------------", "Po redukci atributu:", "{} -> C",
+                                           "{} -> C", "{} -> C"}));
+  }
+
   void openingAgainWhileOpenStartsAfresh() {
     TestBench t;
     LoadSchema(t, "ABC", kBothRedundant);
