@@ -241,6 +241,23 @@ TEST(BatchReports, FilesNotReadGiveStatusTwoAndTheReason) {
   }
 }
 
+// A schema of one constant attribute has the empty key, which the reports
+// put in words.
+TEST(BatchReports, EmptyKeyInWords) {
+  QTemporaryDir dir;
+  const auto write = [&dir](const char* name, const char* bytes) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+  };
+  const QString constant = write("constant.dbc", "A;:-0;");
+  EXPECT_EQ(RunProgram({QStringLiteral("--report"), QStringLiteral("keys"), constant}).out,
+            QStringLiteral("prazdna mnozina\n"));
+  EXPECT_TRUE(RunProgram({QStringLiteral("--report"), QStringLiteral("synthesis"), constant})
+                  .out.contains(QStringLiteral("KLICE:\n \nprazdna mnozina\n")));
+}
+
 TEST(BatchReports, VersionNeedsNoDisplay) {
   const ProgramRun run = RunProgram({QStringLiteral("--version")});
   EXPECT_EQ(run.status, 0);

@@ -422,6 +422,13 @@ class SynthesisWindowTest : public QObject {
     QVERIFY(!Find<QWidget>(keys, "UpDown1")->isEnabled());
     QCOMPARE(MemoLines(*Find<QPlainTextEdit>(keys, "Memo_Keys")),
              QStringList({"A C ", "-------------"}));
+
+    // A constant attribute alone: the key is the empty set, in words.
+    TForm_Synteza_2& constant = Open(t, "A", "->A");
+    DoubleClick(constant, "Edit_Schema_1");
+    QCOMPARE(Texts(Rows(constant)), QStringList({"{} -> A"}));
+    QCOMPARE(MemoLines(*Find<QPlainTextEdit>(constant, "Memo_Keys")),
+             QStringList({"prazdna mnozina", "-------------"}));
   }
 
   void pagingFromTenRows() {
