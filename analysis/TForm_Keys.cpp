@@ -8,6 +8,7 @@
 #include "Data_statement_2.h"
 #include "Display.h"
 #include "Keys.h"
+#include "Reports.h"
 #include "WrappingField.h"
 
 namespace {
@@ -117,7 +118,7 @@ void TForm_Keys::AddKeyField(const KeyRecord& key, QVBoxLayout& box) {
   QFont font = field->font();
   font.setPointSize(12);
   field->setFont(font);
-  field->setText(ToText(ShowKey(key, attributeNames_)));
+  field->setText(KeyLineText(ShowKey(key, attributeNames_)));
   // A key as wide as its names, as far as the screen leaves beside the
   // buttons; a longer one goes on over further lines.
   const QMargins margins = canvas_->layout()->contentsMargins();

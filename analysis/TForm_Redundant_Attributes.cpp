@@ -93,14 +93,14 @@ void TForm_Redundant_Attributes::AddRowControls() {
   rowDependency.push_back(nullptr);
 }
 
-int TForm_Redundant_Attributes::LoadSchema() {
+bool TForm_Redundant_Attributes::LoadSchema() {
   // Used again while open, the window starts afresh rather than adding the
   // new findings behind the old ones.
   ResetRows();
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   attributeNames_ = schema.attributes;
-  const int found = HasRedundantAttribute(
+  const bool found = HasRedundantAttribute(
       schema.dependencies, [this](AttributeIndex attribute, const Dependency& record) {
         AddAttributeRow(attribute, record);
       });

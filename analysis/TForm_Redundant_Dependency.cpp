@@ -79,14 +79,14 @@ void TForm_Redundant_Dependency::AddRowControls() {
   rowDependency.push_back(nullptr);
 }
 
-int TForm_Redundant_Dependency::LoadSchema() {
+bool TForm_Redundant_Dependency::LoadSchema() {
   // Used again while open, the window starts afresh rather than adding the
   // new findings behind the old ones.
   ResetRows();
   notice_->hide();
   const Schema& schema = host_.LiveSchema();
   attributeNames_ = schema.attributes;
-  const int found = HasRedundantDependency(
+  const bool found = HasRedundantDependency(
       schema.dependencies, [this](const Dependency& record) { AddDependencyRow(record); });
   // Each field is as wide as the longest dependency, as far as the screen
   // leaves beside the rest of its row; a longer dependency shows its

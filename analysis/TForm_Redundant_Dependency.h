@@ -25,8 +25,9 @@ class TForm_Redundant_Dependency final : public ToolWindow {
   TForm_Redundant_Dependency(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
                              QWidget* parent = nullptr);
 
-  // Lists the findings of the live schema afresh; returns how many.
-  int LoadSchema();
+  // Lists the findings of the live schema afresh; returns whether there are
+  // any.
+  bool LoadSchema();
   void Button1Click(QObject* sender);
   void FormClose() override;
 

@@ -94,7 +94,7 @@ namespace {
 // The redundancy windows show only when there is something to delete.
 template <typename Window>
 void OpenFindings(Window& window, MessageService& messages, const QString& nothingFound) {
-  if (window.LoadSchema() != 0) {
+  if (window.LoadSchema()) {
     ShowModeless(window);
   } else {
     // Loading emptied a window that may still be open.

@@ -18,6 +18,7 @@
 #include <exception>
 
 #include "Display.h"
+#include "Reports.h"
 #include "SchemaDetails.h"
 #include "SchemaReport.h"
 #include "TFrame_Decomposition_Tree.h"
@@ -380,7 +381,8 @@ void TForm_Decomposition_2::Frame_Decomposition_Tree1Edit1Click(int slot) {
 void TForm_Decomposition_2::Input_DataClick() {
   RunStep([this] {
     shownNumber_ = state_.numberText[shownSlot];
-    details_->Show(state_.schemas[shownSlot], state_.attributeNames);
+    const SubSchema& shown = state_.schemas[shownSlot];
+    details_->Show(shown, state_.attributeNames, KeyLineTexts(shown.keys, state_.attributeNames));
     // Wide details widen the window up to the screen; past that they scroll.
     GrowToContent(*this, *content_);
   });

@@ -25,7 +25,9 @@ std::string ShowAttributeLine(const AttributeTable& names) {
 }
 
 std::string ShowDependency(const Dependency& dependency, const AttributeTable& names) {
-  std::string text;
+  // A bare arrow would look like a line cut short; the explanations write
+  // the empty set so as well.
+  std::string text = dependency.lhs[0] == NoAttribute ? "{}" : "";
   for (int i = 0; i < MaxAttributes && dependency.lhs[i] != NoAttribute; ++i) {
     if (i > 0) text += " + ";
     text += NameOf(names, dependency.lhs[i]);

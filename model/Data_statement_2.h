@@ -1,9 +1,11 @@
 #pragma once
 
 // Display text of a schema, the same in every window and report:
-//   dependency      A + B -> C
+//   dependency      A + B -> C, and {} -> C for an empty left-hand side
 //   attribute line  A; B; C;   (every name followed by "; ")
-//   key line        B D        (names in index order, each followed by " ")
+//   key line        B D        (names in index order, each followed by " ";
+//                               the empty key gives an empty line, which the
+//                               windows and reports put in words)
 // Listings of names stop at the first empty slot.
 
 #include <string>

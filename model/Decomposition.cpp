@@ -158,7 +158,8 @@ void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
   root.keys = keys;
   root.state = SlotState::Current;
   state.numberText[0] = std::to_string(0);
-  if (!root.dependencies.empty()) ComputeNormalForm(root);
+  // A schema without dependencies is in BCNF.
+  if (!root.member.Empty()) ComputeNormalForm(root);
 }
 
 DecompositionCheck CheckSplit(const DecompositionState& state, int d, int s) {

@@ -50,16 +50,3 @@ KeyExplanation ExplainKeyCandidate(AttributeSet candidate, AttributeSet members,
   }
   return explanation;
 }
-
-AttributeSet LhsWithoutOneCopy(const Dependency& record, AttributeIndex attribute) {
-  AttributeSet rest;
-  bool skipped = false;
-  for (int i = 0; i < record.LhsCount(); ++i) {
-    if (!skipped && record.lhs[i] == attribute) {
-      skipped = true;
-      continue;
-    }
-    rest.Add(record.lhs[i]);
-  }
-  return rest;
-}

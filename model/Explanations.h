@@ -35,6 +35,3 @@ struct KeyExplanation {
 // Whether `candidate` is a key of the schema over `members`, and why not.
 KeyExplanation ExplainKeyCandidate(AttributeSet candidate, AttributeSet members,
                                    const DependencyList& dependencies);
-
-// The left-hand side of `record` without one copy of `attribute`.
-AttributeSet LhsWithoutOneCopy(const Dependency& record, AttributeIndex attribute);

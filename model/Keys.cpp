@@ -36,8 +36,8 @@ std::optional<KeyRecord> FindFirstKey(const DependencyList& dependencies,
   return KeyRecord{ReduceToKey(k, dependencies), 0};
 }
 
-int FindAllKeys(KeyList& keys, const DependencyList& dependencies, const AttributeTable& names) {
-  if (keys.empty()) return 0;
+bool FindAllKeys(KeyList& keys, const DependencyList& dependencies, const AttributeTable& names) {
+  if (keys.empty()) return false;
   keys.resize(1);
 
   // The walk reaches keys appended during it, so index rather than iterate.
@@ -74,7 +74,7 @@ int FindAllKeys(KeyList& keys, const DependencyList& dependencies, const Attribu
       if (accepted) keys.push_back(KeyRecord{s, 0});
     }
   }
-  return 1;
+  return true;
 }
 
 KeyList ComputeKeys(const DependencyList& dependencies, const AttributeTable& names) {

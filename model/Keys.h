@@ -11,9 +11,9 @@ std::optional<KeyRecord> FindFirstKey(const DependencyList& dependencies,
                                       const AttributeTable& names);
 
 // Lucchesi-Osborn: cuts `keys` back to its first record, a key, and appends
-// every further candidate key in the order found. Returns 0 for an empty
-// list (nothing done), 1 otherwise.
-int FindAllKeys(KeyList& keys, const DependencyList& dependencies, const AttributeTable& names);
+// every further candidate key in the order found. Returns false for an empty
+// list (nothing done), true otherwise.
+bool FindAllKeys(KeyList& keys, const DependencyList& dependencies, const AttributeTable& names);
 
 // The key list as the main window recomputes it: the first key, then all keys
 // if there was a first one.

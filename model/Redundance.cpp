@@ -1,7 +1,5 @@
 #include "Redundance.h"
 
-#include <algorithm>
-
 #include "Closure.h"
 
 namespace {
@@ -25,24 +23,33 @@ bool IsRedundantDependency(const DependencyList& dependencies, const Dependency&
   return s.Has(record.Rhs());
 }
 
-int HasRedundantDependency(const DependencyList& dependencies, const DependencyReport& report) {
-  int result = 0;
+bool HasRedundantDependency(const DependencyList& dependencies, const DependencyReport& report) {
+  bool result = false;
   for (const Dependency& d : dependencies) {
     if (!IsRedundantDependency(dependencies, d)) continue;
-    result = 1;
+    result = true;
     if (report) report(d);
   }
   return result;
 }
 
+AttributeSet LhsWithoutOneCopy(const Dependency& record, AttributeIndex attribute) {
+  AttributeSet rest;
+  bool skipped = false;
+  for (int i = 0; i < record.LhsCount(); ++i) {
+    if (!skipped && record.lhs[i] == attribute) {
+      skipped = true;
+      continue;
+    }
+    rest.Add(record.lhs[i]);
+  }
+  return rest;
+}
+
 bool IsRedundantLhsAttribute(const DependencyList& dependencies, const Dependency& record,
                              AttributeIndex attribute) {
-  if (record.LhsCount() < 2) return false;
-  const auto end = std::find(record.lhs.begin(), record.lhs.end(), NoAttribute);
-  const auto copies = std::count(record.lhs.begin(), end, attribute);
-  if (copies == 0) return false;
-  AttributeSet s = record.LhsSet();
-  if (copies == 1) s.Remove(attribute);
+  if (!record.LhsHas(attribute)) return false;
+  AttributeSet s = LhsWithoutOneCopy(record, attribute);
   ComputeClosure(s, record.Rhs(), dependencies, nullptr);
   return s.Has(record.Rhs());
 }
@@ -56,20 +63,20 @@ AttributeSet RedundantLhsAttributes(const Dependency& record, const DependencyLi
   return redundant;
 }
 
-int HasRedundantAttribute(const DependencyList& dependencies, const AttributeReport& report) {
-  int result = 0;
+bool HasRedundantAttribute(const DependencyList& dependencies, const AttributeReport& report) {
+  bool result = false;
   for (const Dependency& d : dependencies) {
     const AttributeSet redundant = RedundantLhsAttributes(d, dependencies);
     for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
       if (!redundant.Has(i)) continue;
-      result = 1;
+      result = true;
       if (report) report(i, d);
     }
   }
   return result;
 }
 
-int RemoveRedundantDependencies(DependencyList& dependencies) {
+void RemoveRedundantDependencies(DependencyList& dependencies) {
   for (auto it = dependencies.begin(); it != dependencies.end();) {
     if (IsRedundantDependency(dependencies, *it)) {
       it = dependencies.erase(it);
@@ -77,15 +84,13 @@ int RemoveRedundantDependencies(DependencyList& dependencies) {
       ++it;
     }
   }
-  return 1;
 }
 
-int RemoveRedundantAttributes(DependencyList& dependencies) {
+void RemoveRedundantAttributes(DependencyList& dependencies) {
   for (Dependency& d : dependencies) {
     for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
       while (IsRedundantLhsAttribute(dependencies, d, i))
         EraseLhsEntry(d, i);
     }
   }
-  return 1;
 }

@@ -7,32 +7,39 @@
 using DependencyReport = std::function<void(const Dependency& record)>;
 using AttributeReport = std::function<void(AttributeIndex attribute, const Dependency& record)>;
 
-// 1 if some record follows from the others, else 0. With a report every
+// Whether some record follows from the others. With a report every
 // redundant record is handed to it in list order, each judged against the
 // whole list. The list is not changed (apart from the `used` marks).
-int HasRedundantDependency(const DependencyList& dependencies, const DependencyReport& report = {});
+bool HasRedundantDependency(const DependencyList& dependencies,
+                            const DependencyReport& report = {});
 
-// 1 if some left-hand attribute of some record can go, else 0. With a report
+// Whether some left-hand attribute of some record can go. With a report
 // every finding is handed to it, attributes ascending within a record and
 // records in list order. An attribute standing twice in a left-hand side is
 // reported (one copy can go).
-int HasRedundantAttribute(const DependencyList& dependencies, const AttributeReport& report = {});
+bool HasRedundantAttribute(const DependencyList& dependencies, const AttributeReport& report = {});
 
 // Deletes redundant records one after another; later records are judged
-// against the list without the ones already deleted. Returns 1.
-int RemoveRedundantDependencies(DependencyList& dependencies);
+// against the list without the ones already deleted.
+void RemoveRedundantDependencies(DependencyList& dependencies);
 
 // Deletes redundant left-hand attributes, trying them in ascending order and
 // each until it is no longer redundant (so an attribute standing twice keeps
-// one copy at most); each deletion is seen by the following tests. Returns 1.
-int RemoveRedundantAttributes(DependencyList& dependencies);
+// one copy at most); each deletion is seen by the following tests. A record
+// may lose its whole left-hand side: its right-hand attribute is then
+// constant, and the record may have become redundant or equal to another.
+void RemoveRedundantAttributes(DependencyList& dependencies);
+
+// The left-hand side of `record` without one copy of `attribute`: the set
+// the redundant attributes exercise traces its explanation from, so that the
+// explanation argues what the verdict below decides.
+AttributeSet LhsWithoutOneCopy(const Dependency& record, AttributeIndex attribute);
 
 // Whether one copy of `attribute` can go from the record's left-hand side:
-// the right-hand attribute still follows, under the whole list, from the
-// left-hand side without that copy (a second copy keeps the attribute in the
-// side). A left-hand side of fewer than two entries keeps what it has, even
-// when a dependency without a left-hand side would imply the right-hand
-// attribute: a dependency is never reduced to an empty left-hand side.
+// the right-hand attribute still follows, under the whole list, from
+// LhsWithoutOneCopy (a second copy keeps the attribute in the side). This
+// holds for the only attribute of a side too when the right-hand attribute
+// follows from the empty set.
 bool IsRedundantLhsAttribute(const DependencyList& dependencies, const Dependency& record,
                              AttributeIndex attribute);
 

@@ -100,11 +100,10 @@ SubSchema UnionSchema(const SubSchema& a, const SubSchema& b, const DependencyLi
 
 }  // namespace
 
-int ReduceToMinimalCover(DependencyList& dependencies) {
+void ReduceToMinimalCover(DependencyList& dependencies) {
   RemoveRedundantDependencies(dependencies);
   RemoveRedundantAttributes(dependencies);
   RemoveRedundantDependencies(dependencies);
-  return 1;
 }
 
 void ClearSynthesis(SynthesisState& state) {
@@ -123,8 +122,9 @@ void LoadSynthesis(SynthesisState& state, const AttributeTable& names, Dependenc
   start.dependencies = std::move(cover);
   start.keys = std::move(keys);
   start.state = names[0].empty() ? SlotState::Empty : SlotState::Current;
-  // Without dependencies the starting schema keeps "not computed".
-  if (!start.dependencies.empty()) ComputeNormalForm(start);
+  // A cover without dependencies (the schema's records all trivial, or none)
+  // leaves a schema in BCNF.
+  if (start.state == SlotState::Current) ComputeNormalForm(start);
 }
 
 SynthesisOutcome SplitByLeftSides(SynthesisState& state) {

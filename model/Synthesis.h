@@ -75,10 +75,11 @@ enum class EarlierProjections : std::uint8_t { Undo, Keep };
 // Removes redundant dependencies, then redundant left-hand attributes, then
 // redundant dependencies once more: shortening a left-hand side can make
 // another dependency redundant (A + C -> B, B -> C, A -> C leaves A -> C
-// redundant once C has gone from the first), and the synthesis needs a
-// minimal cover. Where the first two passes already give one, the third
-// removes nothing. Returns 1.
-int ReduceToMinimalCover(DependencyList& dependencies);
+// redundant once C has gone from the first) or the shortened one itself
+// (A + B -> A becomes A -> A; with {} -> C listed, A -> C becomes a second
+// {} -> C), and the synthesis needs a minimal cover. Where the first two
+// passes already give one, the third removes nothing.
+void ReduceToMinimalCover(DependencyList& dependencies);
 
 // Starts afresh: slot 0 takes the cover and the keys, every other slot is
 // emptied, counters and flags are reset.

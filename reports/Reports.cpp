@@ -82,8 +82,12 @@ std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStr
       Append(lines, DependencyListing(schema.dependencies, names));
       return lines;
     }
-    case ReportKind::Keys:
-      return ListKeyLines(ComputeKeys(schema.dependencies, names), names);
+    case ReportKind::Keys: {
+      std::vector<std::string> lines;
+      for (const QString& line : KeyLineTexts(ComputeKeys(schema.dependencies, names), names))
+        lines.push_back(line.toStdString());
+      return lines;
+    }
     case ReportKind::Cover:
       return ListDependencyLines(PrepareSynthesisInput(schema.dependencies, {}).cover, names);
     case ReportKind::MaxSets:
@@ -148,6 +152,18 @@ int RunReport(ReportKind kind, const QStringList& paths, QTextStream& out, QText
     return 1;
   }
   return status;
+}
+
+QString KeyLineText(const std::string& line) {
+  return line.empty() ? QCoreApplication::translate("Keys", "prazdna mnozina")
+                      : QString::fromStdString(line);
+}
+
+QStringList KeyLineTexts(const KeyList& keys, const AttributeTable& names) {
+  QStringList lines;
+  for (const std::string& line : ListKeyLines(keys, names))
+    lines << KeyLineText(line);
+  return lines;
 }
 
 QString PrimeVerdictText(const QString& name, bool prime) {

@@ -44,6 +44,13 @@ std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const Attri
 // the family stands for.
 QString MaxFamilyCondensedNote(std::uint64_t sets);
 
+// A key line of the model's notation as the windows and reports show it: the
+// empty key, which a schema whose attributes are all constant has, in words
+// rather than as a blank line.
+QString KeyLineText(const std::string& line);
+// The lines of a key list so, one a key.
+QStringList KeyLineTexts(const KeyList& keys, const AttributeTable& names);
+
 // What the prime-attribute and BCNF tests tell the student, each verdict a
 // whole sentence so that a translation can reorder it.
 QString PrimeVerdictText(const QString& name, bool prime);

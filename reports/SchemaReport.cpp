@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "Reports.h"
+
 QString NumberLabelText(const std::string& number) {
   return QString::fromStdString(number).replace(
       QString::fromLatin1(SchemaNumberWord),
@@ -78,7 +80,8 @@ void AppendSchemaReport(const SchemaReportBlock& block, std::vector<std::string>
   heading(QCoreApplication::translate("SchemaReport", "ZAVISLOSTI:"));
   lines.insert(lines.end(), block.dependencies.begin(), block.dependencies.end());
   heading(QCoreApplication::translate("SchemaReport", "KLICE:"));
-  lines.insert(lines.end(), block.keys.begin(), block.keys.end());
+  for (const std::string& key : block.keys)
+    add(KeyLineText(key));
   heading(QCoreApplication::translate("SchemaReport", "NORMALNI FORMA:"));
   if (const QString normalForm = NormalFormText(block.normalForm); !normalForm.isEmpty())
     add(normalForm);

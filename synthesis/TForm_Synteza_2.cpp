@@ -489,7 +489,8 @@ void TForm_Synteza_2::Edit_Schema_1DblClick(int tag) {
 }
 
 void TForm_Synteza_2::ShowSchemaDetails() {
-  details_->Show(state_.schemas[shownSlot], state_.attributeNames);
+  const SubSchema& shown = state_.schemas[shownSlot];
+  details_->Show(shown, state_.attributeNames, KeyLineTexts(shown.keys, state_.attributeNames));
   // Wide details widen the window up to the screen; past that they scroll.
   GrowToContent(*this, *content_);
 }

@@ -14,6 +14,7 @@
 #include "ExerciseExplanations.h"
 #include "ExerciseSupport.h"
 #include "Keys.h"
+#include "Reports.h"
 #include "WrappingCheckBox.h"
 
 namespace {
@@ -151,7 +152,7 @@ void TForm_Test_Keys::GenerateCandidates() {
 
 void TForm_Test_Keys::ShowCandidates() {
   for (int c = 0; c < KeyCandidateCount; ++c) {
-    const QString text = ToText(ShowKey(KeyRecord{candidates_[c], 0}, attributeNames_));
+    const QString text = KeyLineText(ShowKey(KeyRecord{candidates_[c], 0}, attributeNames_));
     // Both columns and the dependencies fit beside each other on a small
     // screen; a longer candidate goes on over further lines.
     for (WrappingCheckBox* box : {taskBoxes_[c], solutionBoxes_[c]}) {

@@ -17,6 +17,7 @@
 #include "DecompositionCheck.h"
 #include "Display.h"
 #include "ExerciseSupport.h"
+#include "Reports.h"
 
 namespace {
 
@@ -218,10 +219,8 @@ QStringList TForm_Test_Own_Decomposition::VerdictLines(const DecompositionVerdic
   for (std::size_t k = 0; k < verdict.parts.size(); ++k) {
     const PartVerdict& part = verdict.parts[k];
     QStringList keys;
-    for (const KeyRecord& key : part.keys) {
-      const QString text = ToText(ShowKey(key, attributeNames_)).trimmed();
-      keys << (text.isEmpty() ? tr("prazdna mnozina") : text);
-    }
+    for (const KeyRecord& key : part.keys)
+      keys << KeyLineText(ShowKey(key, attributeNames_)).trimmed();
     const QString reason =
         part.reason ? ToText(ShowDependency(*part.reason, attributeNames_)) : QString();
     QString level;

@@ -119,12 +119,8 @@ void TForm_Test_RedAtr::PrepareExercise() {
 
   for (const Dependency& d : workingCopy) {
     redundantFlags = RedundantLhsAttributes(d, workingCopy);
-    QString text = tr("Zavislost: ");
-    for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i)
-      text +=
-          (i == 0 ? QString() : QStringLiteral(" +")) + ToText(NameOf(attributeNames_, d.lhs[i]));
-    text += QStringLiteral(" -> ") + ToText(NameOf(attributeNames_, d.Rhs()));
-    auto* label = new QLabel(text, canvas_);
+    auto* label =
+        new QLabel(tr("Zavislost: ") + ToText(ShowDependency(d, attributeNames_)), canvas_);
     QFont font = label->font();
     font.setPointSize(10);
     label->setFont(font);

@@ -154,6 +154,13 @@
     </message>
 </context>
 <context>
+    <name>Keys</name>
+    <message>
+        <source>prazdna mnozina</source>
+        <translation>prázdná množina</translation>
+    </message>
+</context>
+<context>
     <name>OutOfDateNotice</name>
     <message>
         <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
@@ -1573,10 +1580,6 @@
     <message>
         <source>Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1</source>
         <translation>Ztracené závislosti (neodvodí je závislosti platné v částech): %1</translation>
-    </message>
-    <message>
-        <source>prazdna mnozina</source>
-        <translation>prázdná množina</translation>
     </message>
     <message>
         <source>BCNF</source>

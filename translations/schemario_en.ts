@@ -154,6 +154,13 @@
     </message>
 </context>
 <context>
+    <name>Keys</name>
+    <message>
+        <source>prazdna mnozina</source>
+        <translation>empty set</translation>
+    </message>
+</context>
+<context>
     <name>OutOfDateNotice</name>
     <message>
         <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
@@ -1573,10 +1580,6 @@
     <message>
         <source>Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1</source>
         <translation>Lost dependencies (the dependencies that hold in the parts do not imply them): %1</translation>
-    </message>
-    <message>
-        <source>prazdna mnozina</source>
-        <translation>empty set</translation>
     </message>
     <message>
         <source>BCNF</source>

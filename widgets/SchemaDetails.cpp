@@ -56,7 +56,8 @@ QVBoxLayout& SchemaDetails::LayOut(QWidget& panel, const QMargins& margins, int 
   return *keysColumn;
 }
 
-void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
+void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names,
+                         const QStringList& keyLines) {
   DestroyRows();
   controls_.upDown->SetPosition(0);
 
@@ -91,7 +92,8 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
 
   AppendLines(*controls_.attributes, ListAttributeLines(PackedNames(names, schema.member)));
   AppendLine(*controls_.attributes, QString::fromLatin1(kAttributeRule));
-  AppendLines(*controls_.keys, ListKeyLines(schema.keys, names));
+  for (const QString& line : keyLines)
+    AppendLine(*controls_.keys, line);
   AppendLine(*controls_.keys, QString::fromLatin1(kKeyRule));
   FitColumns();
   for (QLineEdit* row : dependencyRows) {
@@ -107,7 +109,7 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names) {
   QPlainTextEdit& keys = *controls_.keys;
   keys.setLineWrapMode(keys.width() < WholeLinesWidth(keys) ? QPlainTextEdit::WidgetWidth
                                                             : QPlainTextEdit::NoWrap);
-  ShadeWrappedLines(keys, static_cast<int>(schema.keys.size()));
+  ShadeWrappedLines(keys, static_cast<int>(keyLines.size()));
   // Changing the blocks moves the view; the reader starts at the first key.
   keys.verticalScrollBar()->setValue(0);
 }

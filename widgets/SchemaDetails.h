@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -70,8 +71,9 @@ class SchemaDetails final : public QObject {
   QVBoxLayout& LayOut(QWidget& panel, const QMargins& margins, int gap);
 
   // Shows the schema: its member names one a line, a row per dependency in
-  // list order, and its keys one a line; both memos end with a hyphen line.
-  void Show(const SubSchema& schema, const AttributeTable& names);
+  // list order, and `keyLines`, its keys as the window words them, one a
+  // line; both memos end with a hyphen line.
+  void Show(const SubSchema& schema, const AttributeTable& names, const QStringList& keyLines);
   // Nothing shown: rows destroyed, memos empty and disabled, headings grey.
   void Clear();
   // Moves the rows after the up-down control reached `position`.

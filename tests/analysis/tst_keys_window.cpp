@@ -157,6 +157,14 @@ class KeysWindowTest : public QObject {
     QVERIFY(canvas->height() > fields.back().place.bottom());
   }
 
+  // Every attribute constant: the key is the empty set, in words.
+  void emptyKey() {
+    TestBench t;
+    TForm_Keys& w = Open(t, "AB", "->A; ->B");
+    First(w);
+    QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"prazdna mnozina"});
+  }
+
   void keyWithTheFirstAndLastSlots() {
     TestBench t;
     TForm_Keys& w = Open(t, "ABCDEFGHIJKLMNOPQRST", "A->BCDEFGHIJKLMNOPQRS");

@@ -178,6 +178,20 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(RowState(w, 1), State::Hidden);
   }
 
+  // B follows from nothing, so the lone A of A -> B can go as well.
+  void aLeftSideCanBeDeletedToNothing() {
+    TestBench t;
+    auto& w = OpenAttributes(t, "AB", "A->B; ->A");
+    QCOMPARE(RowState(w, 1), State::Active);
+    QCOMPARE(RowState(w, 2), State::Hidden);
+    QCOMPARE(RowText(w, 1), QStringLiteral("A -> B"));
+    t.platform.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    Delete(w, 1);
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("->B; ->A"));
+    QCOMPARE(t.platform.MessageTexts(), (std::vector<QString>{kAskAttribute, kCloseAttributes}));
+    QCOMPARE(DependencyLog(t), (QStringList{"{} -> B", "{} -> A", kSeparator}));
+  }
+
   void refusingTheClosingQuestionKeepsTheRetiredRows() {
     TestBench t;
     auto& w = OpenAttributes(t, "ABC", "A->C; B->C; AB->C");

@@ -276,9 +276,9 @@ TEST(LoadDecomposition, TheRootIsACopyOfTheSchema) {
     EXPECT_EQ(state.schemas[s].state, SlotState::Empty);
 }
 
-TEST(LoadDecomposition, ASchemaWithoutDependenciesHasNoNormalForm) {
+TEST(LoadDecomposition, ASchemaWithoutDependenciesIsInBcnf) {
   const DecompositionState state = LoadedDecomposition("ABC", "");
-  EXPECT_EQ(state.schemas[0].normalForm, NormalFormClass::NotComputed);
+  EXPECT_EQ(state.schemas[0].normalForm, NormalFormClass::Bcnf);
   EXPECT_EQ(SchemaFieldText(state, 0), "A; B; C; ");
 }
 

@@ -24,7 +24,7 @@ TEST_P(KeyTable, FirstKeyThenAllKeysInOrder) {
   EXPECT_EQ(Letters(first->member), c.firstKey);
   EXPECT_EQ(first->mark, 0u);
   KeyList keys{*first};
-  EXPECT_EQ(FindAllKeys(keys, list, names), 1);
+  EXPECT_TRUE(FindAllKeys(keys, list, names));
   EXPECT_EQ(KeyLetters(keys), c.allKeys);
 }
 
@@ -48,7 +48,7 @@ TEST(Keys, AllNamesEmptyGivesNoKey) {
   const DependencyList list = Deps("A->B");
   EXPECT_FALSE(FindFirstKey(list, AttributeTable{}).has_value());
   KeyList keys;
-  EXPECT_EQ(FindAllKeys(keys, list, AttributeTable{}), 0);
+  EXPECT_FALSE(FindAllKeys(keys, list, AttributeTable{}));
   EXPECT_TRUE(keys.empty());
   EXPECT_TRUE(ComputeKeys(list, AttributeTable{}).empty());
 }

@@ -11,7 +11,8 @@ TEST(Listing, Formats) {
   const AttributeTable names = Names("ABCD");
   EXPECT_EQ(ListAttributeLines(names), (Lines{"A", "B", "C", "D"}));
   EXPECT_EQ(ShowAttributeLine(names), "A; B; C; D; ");
-  EXPECT_EQ(ListDependencyLines(Deps("ABC->D; C->A"), names), (Lines{"A + B + C -> D", "C -> A"}));
+  EXPECT_EQ(ListDependencyLines(Deps("ABC->D; C->A; ->B"), names),
+            (Lines{"A + B + C -> D", "C -> A", "{} -> B"}));
   EXPECT_EQ(ListKeyLines({{Set("BD"), 0}, {Set("A"), 0}}, names), (Lines{"B D ", "A "}));
 }
 

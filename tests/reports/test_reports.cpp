@@ -290,6 +290,31 @@ TEST(BatchReports, AnOutputThatCannotBeWrittenFails) {
       QString::fromUtf8(process.readAllStandardError()).startsWith(QStringLiteral("schemario: ")));
 }
 
+// A schema of one constant attribute has the empty key, which the reports
+// put in words; one whose records are all trivial is in BCNF.
+TEST(BatchReports, EmptyKeyAndTrivialRecords) {
+  QTemporaryDir dir;
+  const auto write = [&dir](const char* name, const char* bytes) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+  };
+  const QString constant = write("constant.dbc", "A;:-0;");
+  EXPECT_EQ(RunProgram({QStringLiteral("--report"), QStringLiteral("keys"), constant}).out,
+            QStringLiteral("prazdna mnozina\n"));
+  EXPECT_TRUE(RunProgram({QStringLiteral("--report"), QStringLiteral("synthesis"), constant})
+                  .out.contains(QStringLiteral("KLICE:\n\nprazdna mnozina\n")));
+
+  const QString trivial = write("trivial.dbc", "A;B;:0 -0;1 -1;");
+  const QStringList lines =
+      RunProgram({QStringLiteral("--report"), QStringLiteral("synthesis"), trivial})
+          .out.split(QLatin1Char('\n'));
+  const qsizetype heading = lines.indexOf(QStringLiteral("NORMALNI FORMA:"));
+  ASSERT_GE(heading, 0);
+  EXPECT_EQ(lines.value(heading + 2), QStringLiteral(" Schema je v BCNF"));
+}
+
 TEST(BatchReports, VersionNeedsNoDisplay) {
   const ProgramRun run = RunProgram({QStringLiteral("--version")});
   EXPECT_EQ(run.status, 0);
@@ -395,7 +420,7 @@ TEST(DecompositionReport, OriginLinesOfDeeperAddedAndProjectionSchemas) {
 
 TEST(DecompositionReport, ASchemaWithoutDependencies) {
   const DecompositionState state = LoadedDecomposition("AB", "");
-  EXPECT_EQ(ResultSchemasReport(state), Block("0", "A ;B ;", {}, {"A B "}, nullptr));
+  EXPECT_EQ(ResultSchemasReport(state), Block("0", "A ;B ;", {}, {"A B "}, " Schema je v BCNF"));
 }
 
 }  // namespace decomposition_report

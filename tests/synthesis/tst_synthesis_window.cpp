@@ -188,9 +188,9 @@ class SynthesisWindowTest : public QObject {
     QCOMPARE(DepsText(t.schema().dependencies()), std::string("AC->B; B->C; A->C"));
     QVERIFY(t.platform.messages.empty());
 
-    // Without dependencies the starting schema stays white.
-    TForm_Synteza_2& plain = Open(t, "AB", "");
-    QCOMPARE(Background(*Original(plain)), colours::White);
+    // Records all trivial leave an empty cover: the schema is in BCNF.
+    TForm_Synteza_2& plain = Open(t, "AB", "A->A");
+    QCOMPARE(Background(*Original(plain)), colours::Light3D());
   }
 
   void aLongOriginalSchemaWrapsAboveTheCommands() {
@@ -422,6 +422,13 @@ class SynthesisWindowTest : public QObject {
     QVERIFY(!Find<QWidget>(keys, "UpDown1")->isEnabled());
     QCOMPARE(MemoLines(*Find<QPlainTextEdit>(keys, "Memo_Keys")),
              QStringList({"A C ", "-------------"}));
+
+    // A constant attribute alone: the key is the empty set, in words.
+    TForm_Synteza_2& constant = Open(t, "A", "->A");
+    DoubleClick(constant, "Edit_Schema_1");
+    QCOMPARE(Texts(Rows(constant)), QStringList({"{} -> A"}));
+    QCOMPARE(MemoLines(*Find<QPlainTextEdit>(constant, "Memo_Keys")),
+             QStringList({"prazdna mnozina", "-------------"}));
   }
 
   void pagingFromTenRows() {

@@ -155,6 +155,14 @@ class KeysExerciseTest : public QObject {
     QCOMPARE(Ticks(k.Solution()), QStringLiteral("100"));
   }
 
+  // Both attributes constant: the key is the empty set, in words.
+  void theEmptyKeyIsACandidateInWords() {
+    TestBench t;
+    LoadSchema(t, "AB", "->A; ->B");
+    Keys k = Open(t, {0, 0, 1, 0, 0, 1});
+    QCOMPARE(Captions(k.Task()), QStringList({"prazdna mnozina", "A ", "B "}));
+  }
+
   void newTaskDrawsNewCandidatesOnTheSameKeys() {
     TestBench t;
     LoadSchema(t, "ABCD", kFourKeys);
