@@ -20,8 +20,10 @@ ensure_packages() {
 # What building the program needs.
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
                 qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-dejavu-core)
-# What the tests and benchmarks need on top.
-TEST_PACKAGES=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
-               libclang-rt-14-dev clang-tidy git dpkg-dev appstream file)
 # What building the Debian package needs on top of building the program.
 PACKAGE_PACKAGES=(dpkg-dev appstream file)
+# What the tests, benchmarks, screenshots, the fuzzer and the package test
+# need on top: clang and its runtime build the fuzzer, lintian checks the
+# package as Debian would.
+TEST_PACKAGES=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
+               libclang-rt-14-dev clang-tidy git "${PACKAGE_PACKAGES[@]}" lintian)
