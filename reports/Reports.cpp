@@ -41,7 +41,8 @@ std::vector<std::string> MaxSetsReport(const Schema& schema) {
   return lines;
 }
 
-std::vector<std::string> SynthesisReport(const Schema& schema, QStringList& notes) {
+std::vector<std::string> SynthesisReport(const Schema& schema, ReportScope scope,
+                                         QStringList& notes) {
   SynthesisInput input = PrepareSynthesisInput(schema.dependencies,
                                                ComputeKeys(schema.dependencies, schema.attributes));
   SynthesisState state;
@@ -58,14 +59,16 @@ std::vector<std::string> SynthesisReport(const Schema& schema, QStringList& note
     Note(merge.outcome, notes);
   }
   Note(AbsorbProjections(state), notes);
-  return SynthesisCourseReport(state);
+  return scope == ReportScope::Results ? SynthesisResultReport(state)
+                                       : SynthesisCourseReport(state);
 }
 
 }  // namespace
 
 QStringList ReportKindNames() {
-  return {QStringLiteral("listing"), QStringLiteral("keys"), QStringLiteral("cover"),
-          QStringLiteral("maxsets"), QStringLiteral("synthesis")};
+  return {QStringLiteral("listing"),   QStringLiteral("keys"),
+          QStringLiteral("cover"),     QStringLiteral("maxsets"),
+          QStringLiteral("synthesis"), QStringLiteral("synthesis-course")};
 }
 
 std::optional<ReportKind> ReportKindNamed(const QString& name) {
@@ -93,7 +96,9 @@ std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStr
     case ReportKind::MaxSets:
       return MaxSetsReport(schema);
     case ReportKind::Synthesis:
-      return SynthesisReport(schema, notes);
+      return SynthesisReport(schema, ReportScope::Results, notes);
+    case ReportKind::SynthesisCourse:
+      return SynthesisReport(schema, ReportScope::Course, notes);
   }
   return {};
 }

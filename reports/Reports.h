@@ -15,7 +15,9 @@
 
 // The reports the batch mode prints, each the text a window builds for the
 // same schema.
-enum class ReportKind { Listing, Keys, Cover, MaxSets, Synthesis };
+// The synthesis report gives the schemas the synthesis results in; its
+// course gives every step, the replaced schemas among them.
+enum class ReportKind { Listing, Keys, Cover, MaxSets, Synthesis, SynthesisCourse };
 
 // The names the command line takes, in the order of ReportKind.
 QStringList ReportKindNames();

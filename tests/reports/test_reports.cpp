@@ -315,6 +315,19 @@ TEST(BatchReports, EmptyKeyAndTrivialRecords) {
   EXPECT_EQ(lines.value(heading + 2), QStringLiteral(" Schema je v BCNF"));
 }
 
+// The synthesis report gives the resulting schemas only; its course gives
+// every step from the starting schema on.
+TEST(BatchReports, SynthesisResultsAndCourse) {
+  const QString path = QStringLiteral(SCHEMARIO_SAMPLES "/objednavky.dbc");
+  const ProgramRun results =
+      RunProgram({QStringLiteral("--report"), QStringLiteral("synthesis"), path});
+  const ProgramRun course =
+      RunProgram({QStringLiteral("--report"), QStringLiteral("synthesis-course"), path});
+  EXPECT_FALSE(results.out.contains(QStringLiteral("PUVODNI SCHEMA")));
+  EXPECT_TRUE(course.out.contains(QStringLiteral("PUVODNI SCHEMA")));
+  EXPECT_TRUE(results.out.contains(QStringLiteral("SCHEMA 1:")));
+}
+
 TEST(BatchReports, VersionNeedsNoDisplay) {
   const ProgramRun run = RunProgram({QStringLiteral("--version")});
   EXPECT_EQ(run.status, 0);
