@@ -574,6 +574,27 @@ class MainWindowTest : public QObject {
     QCOMPARE(ReadFileBytes(path), QByteArray("A;B;:1 -0;"));
   }
 
+  // The same folder on a full disk: the save is refused and the old file
+  // stays whole, although only the file itself could be written.
+  void saveInPlaceOnAFullDiskKeepsTheFile() {
+    QTemporaryDir top;
+    const QByteArray old("A;B;:0 -1;");
+    const QString path = WritableFileInReadOnlyFolder(top, "s.dbc", old);
+    TestBench t;
+    t.platform.paths.push_back(path);
+    Trigger(t.main(), "a_open_file");
+    t.schema().SetAttributes(Names("ABCDEFGHIJKLMNOPQRST"));
+    t.schema().ReplaceDependencies(Deps("A->B; B->C; C->D; D->E; E->F; F->G; G->H"));
+    t.schema().MarkDirty(true);
+    const bool refused = RunInChild(old.size() + 8, true, [&t] {
+      Trigger(t.main(), "a_save_file");
+      return t.platform.MessageTexts() == std::vector<QString>{"Chyba v zapisu do souboru"} &&
+             t.schema().dirty();
+    });
+    QVERIFY(refused);
+    QCOMPARE(ReadFileBytes(path), old);
+  }
+
   // The most the editors build: every name, 90 dependencies, left-hand sides
   // of every attribute.
   void theLargestSchemaSavesAndOpensAgain() {
