@@ -56,6 +56,8 @@ int RunWithoutWindows(int argc, char* argv[]) {
   int status = line.exitStatus;
   if (line.action == CommandLine::Action::PrintReport) {
     status = RunReport(line.report, line.files, out, err);
+  } else if (line.action == CommandLine::Action::Derive) {
+    status = RunDerivation(line.files.first(), line.dependency, out, err);
   } else {
     out.flush();
     if (out.status() != QTextStream::Ok) status = 1;

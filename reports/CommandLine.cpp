@@ -12,6 +12,16 @@ class Texts final {
   Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
+// The report that derives a dependency takes one more argument, so it is no
+// kind of the reports every schema file gets.
+QString DeriveKind() {
+  return QStringLiteral("derive");
+}
+
+QString KindList() {
+  return (ReportKindNames() << DeriveKind()).join(QStringLiteral(", "));
+}
+
 }  // namespace
 
 QString ProgramVersion() {
@@ -35,7 +45,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
       QStringLiteral("report"),
       Texts::tr("Vypise zpravu DRUH o schematu ze SOUBORU na standardni vystup bez otevreni okna. "
                 "DRUH je jeden z: %1.")
-          .arg(ReportKindNames().join(QStringLiteral(", "))),
+          .arg(KindList()),
       Texts::tr("DRUH"));
   parser.addOption(report);
   const QCommandLineOption language(
@@ -77,10 +87,18 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
     line.action = CommandLine::Action::OpenWindows;
     return line;
   }
+  if (parser.value(report) == DeriveKind()) {
+    if (line.files.size() != 2) {
+      return refuse(Texts::tr("Odvozeni potrebuje soubor se schematem a zavislost \"X -> Y\"."));
+    }
+    line.action = CommandLine::Action::Derive;
+    line.dependency = line.files.takeLast();
+    return line;
+  }
   const std::optional<ReportKind> kind = ReportKindNamed(parser.value(report));
   if (!kind) {
-    return refuse(Texts::tr("Neznamy druh zpravy: %1. Znam: %2.")
-                      .arg(parser.value(report), ReportKindNames().join(QStringLiteral(", "))));
+    return refuse(
+        Texts::tr("Neznamy druh zpravy: %1. Znam: %2.").arg(parser.value(report), KindList()));
   }
   if (line.files.isEmpty()) return refuse(Texts::tr("Zprava potrebuje soubor se schematem."));
   line.action = CommandLine::Action::PrintReport;

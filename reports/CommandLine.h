@@ -8,12 +8,14 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-  enum class Action { OpenWindows, PrintReport, Exit };
+  enum class Action { OpenWindows, PrintReport, Derive, Exit };
   Action action = Action::OpenWindows;
   // The schema to open in the main window (at most one), or the schemas to
   // report on, each in turn.
   QStringList files;
   ReportKind report = ReportKind::Listing;
+  // Derive: the dependency "X -> Y" to derive in the one schema file.
+  QString dependency;
   // The program's exit status when the action is Exit.
   int exitStatus = 0;
 };

@@ -1,13 +1,18 @@
 #include "Reports.h"
 
 #include <QIODevice>
+#include <algorithm>
 #include <variant>
 
 #include "Data_statement_2.h"
+#include "DerivationReport.h"
 #include "Keys.h"
 #include "MaxSets.h"
 #include "MinimalCover.h"
+#include "ModelText.h"
+#include "NotationText.h"
 #include "SchemaFile.h"
+#include "SchemaNotation.h"
 #include "SchemaReport.h"
 #include "Synthesis.h"
 
@@ -122,16 +127,36 @@ QString OutputFault(const QTextStream& out) {
   return out.device() != nullptr ? out.device()->errorString() : QString();
 }
 
-bool ReportOne(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err) {
+// The schema in the file, or nothing with the reason on `err`.
+std::optional<Schema> ReadSchema(const QString& path, QTextStream& err) {
   SchemaReadResult read = SchemaFile::Read(path);
   if (const auto* failure = std::get_if<SchemaReadFailure>(&read)) {
     err << ProgramPrefix() << path << ": " << failure->reason << '\n';
-    return false;
+    return std::nullopt;
   }
   OpenedSchema& opened = std::get<OpenedSchema>(read);
   Schema schema;
   schema.SetAttributes(opened.names);
   schema.ReplaceDependencies(std::move(opened.dependencies));
+  return schema;
+}
+
+// Checked once everything is written: a report that could not be written is
+// no report.
+int Finish(QTextStream& out, QTextStream& err, int status) {
+  out.flush();
+  if (out.status() == QTextStream::Ok) return status;
+  err << ProgramPrefix()
+      << QCoreApplication::translate("Reports", "standardni vystup nejde zapsat: %1")
+             .arg(OutputFault(out))
+      << '\n';
+  return 1;
+}
+
+bool ReportOne(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err) {
+  const std::optional<Schema> read = ReadSchema(path, err);
+  if (!read) return false;
+  const Schema& schema = *read;
   QStringList notes;
   for (const std::string& line : BuildReport(kind, schema, notes))
     out << WithoutTrailingBlanks(line) << '\n';
@@ -148,15 +173,44 @@ int RunReport(ReportKind kind, const QStringList& paths, QTextStream& out, QText
     if (paths.size() > 1) out << (i > 0 ? "\n" : "") << "==> " << paths[i] << " <==\n";
     if (!ReportOne(kind, paths[i], out, err)) status = 2;
   }
-  out.flush();
-  if (out.status() != QTextStream::Ok) {
-    err << ProgramPrefix()
-        << QCoreApplication::translate("Reports", "standardni vystup nejde zapsat: %1")
-               .arg(OutputFault(out))
-        << '\n';
-    return 1;
+  return Finish(out, err, status);
+}
+
+int RunDerivation(const QString& path, const QString& dependency, QTextStream& out,
+                  QTextStream& err) {
+  const std::optional<Schema> schema = ReadSchema(path, err);
+  if (!schema) return 2;
+  // The dependency is read as a line of the schema's text under the file's
+  // own attribute line, so that it names the file's attributes.
+  std::string text = "attributes: ";
+  for (int i = 0; i < MaxAttributes && !schema->attributes[i].empty(); ++i)
+    text += (i > 0 ? ", " : "") + schema->attributes[i];
+  text += "\n" + FromText(dependency) + "\n";
+  const NotationReadResult read = ReadNotation(text);
+  if (const auto* refusal = std::get_if<NotationRefusal>(&read)) {
+    NotationRefusal inDependency = *refusal;
+    --inDependency.line;
+    err << ProgramPrefix() << NotationText::RefusalText(inDependency) << '\n';
+    return 2;
   }
-  return status;
+  const DependencyList& records = std::get<NotationSchema>(read).dependencies;
+  const bool one = !records.empty() &&
+                   std::all_of(records.begin(), records.end(), [&records](const Dependency& d) {
+                     return d.LhsSet() == records.front().LhsSet();
+                   });
+  if (!one) {
+    err << ProgramPrefix()
+        << QCoreApplication::translate("Reports", "zadejte jednu zavislost X -> Y") << '\n';
+    return 2;
+  }
+  AttributeSet rhs;
+  for (const Dependency& d : records)
+    rhs.Add(d.Rhs());
+  for (const QString& line : DerivationReport::Lines(schema->dependencies, schema->attributes,
+                                                     records.front().LhsSet(), rhs)) {
+    out << line << '\n';
+  }
+  return Finish(out, err, 0);
 }
 
 QString KeyLineText(const std::string& line) {

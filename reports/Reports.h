@@ -37,6 +37,12 @@ QString ProgramPrefix();
 // everything is written, so that a full disk never passes for a report.
 int RunReport(ReportKind kind, const QStringList& paths, QTextStream& out, QTextStream& err);
 
+// Derives the dependency written as "X -> Y" (the names of the schema file's
+// attributes, as in the schema text) and writes the derivation, or why it
+// does not follow; the exit status as RunReport's.
+int RunDerivation(const QString& path, const QString& dependency, QTextStream& out,
+                  QTextStream& err);
+
 // The listing of the MAX family: per attribute a heading, its sets and an
 // empty line.
 std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,

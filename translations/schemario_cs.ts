@@ -55,6 +55,45 @@
         <source>[SOUBOR...]</source>
         <translation>[SOUBOR...]</translation>
     </message>
+    <message>
+        <source>Odvozeni potrebuje soubor se schematem a zavislost &quot;X -&gt; Y&quot;.</source>
+        <translation>Odvození potřebuje soubor se schématem a závislost &quot;X -&gt; Y&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>DerivationReport</name>
+    <message>
+        <source>dano</source>
+        <translation>dáno</translation>
+    </message>
+    <message>
+        <source>reflexivita</source>
+        <translation>reflexivita</translation>
+    </message>
+    <message>
+        <source>rozsireni</source>
+        <translation>rozšíření</translation>
+    </message>
+    <message>
+        <source>tranzitivita</source>
+        <translation>tranzitivita</translation>
+    </message>
+    <message>
+        <source>sjednoceni</source>
+        <translation>sjednocení</translation>
+    </message>
+    <message>
+        <source>rozklad</source>
+        <translation>rozklad</translation>
+    </message>
+    <message>
+        <source>%1 neplyne ze zavislosti: uzaver %2 je %3, chybi v nem %4</source>
+        <translation>%1 neplyne ze závislostí: uzávěr %2 je %3, chybí v něm %4</translation>
+    </message>
+    <message>
+        <source>Odvozeni %1 podle Armstrongovych pravidel:</source>
+        <translation>Odvození %1 podle Armstrongových pravidel:</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -161,6 +200,89 @@
     </message>
 </context>
 <context>
+    <name>NotationText</name>
+    <message>
+        <source>bajt %1 nepatri do textu v kodovani UTF-8</source>
+        <translation>bajt %1 nepatří do textu v kódování UTF-8</translation>
+    </message>
+    <message>
+        <source>znak %1 nemuze byt ve jmenu atributu</source>
+        <translation>znak %1 nemůže být ve jménu atributu</translation>
+    </message>
+    <message>
+        <source>nezname slovo %1 pred dvojteckou</source>
+        <translation>neznámé slovo %1 před dvojtečkou</translation>
+    </message>
+    <message>
+        <source>druhy radek s atributy, prvni je na radku %1</source>
+        <translation>druhý řádek s atributy, první je na řádku %1</translation>
+    </message>
+    <message>
+        <source>sipka v radku s atributy</source>
+        <translation>šipka v řádku s atributy</translation>
+    </message>
+    <message>
+        <source>zavislosti chybi sipka -&gt;</source>
+        <translation>závislosti chybí šipka -&gt;</translation>
+    </message>
+    <message>
+        <source>druha sipka v jedne zavislosti</source>
+        <translation>druhá šipka v jedné závislosti</translation>
+    </message>
+    <message>
+        <source>za sipkou chybi prava strana</source>
+        <translation>za šipkou chybí pravá strana</translation>
+    </message>
+    <message>
+        <source>chybi jmeno atributu</source>
+        <translation>chybí jméno atributu</translation>
+    </message>
+    <message>
+        <source>jmeno %1 je delsi nez %2 znaku</source>
+        <translation>jméno %1 je delší než %2 znaků</translation>
+    </message>
+    <message>
+        <source>atribut %1 je uveden dvakrat</source>
+        <translation>atribut %1 je uveden dvakrát</translation>
+    </message>
+    <message>
+        <source>neznamy atribut %1</source>
+        <translation>neznámý atribut %1</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu</source>
+        <translation>více než %1 atributů</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu na leve strane</source>
+        <translation>více než %1 atributů na levé straně</translation>
+    </message>
+    <message>
+        <source>vice nez %1 zavislosti</source>
+        <translation>více než %1 závislostí</translation>
+    </message>
+    <message>
+        <source>radek %1, sloupec %2: %3</source>
+        <translation>řádek %1, sloupec %2: %3</translation>
+    </message>
+    <message>
+        <source>jmeno %1 obsahuje znak, ktery text nepripousti</source>
+        <translation>jméno %1 obsahuje znak, který text nepřipouští</translation>
+    </message>
+    <message>
+        <source>jmeno %1 ma mezery, ktere by text nezachoval</source>
+        <translation>jméno %1 má mezery, které by text nezachoval</translation>
+    </message>
+    <message>
+        <source>jmeno %1 je uvedeno dvakrat</source>
+        <translation>jméno %1 je uvedeno dvakrát</translation>
+    </message>
+    <message>
+        <source>zavislost pouziva atribut %1, ktery nema jmeno</source>
+        <translation>závislost používá atribut %1, který nemá jméno</translation>
+    </message>
+</context>
+<context>
     <name>OutOfDateNotice</name>
     <message>
         <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
@@ -222,6 +344,10 @@
     <message>
         <source>standardni vystup nejde zapsat: %1</source>
         <translation>standardní výstup nejde zapsat: %1</translation>
+    </message>
+    <message>
+        <source>zadejte jednu zavislost X -&gt; Y</source>
+        <translation>zadejte jednu závislost X -&gt; Y</translation>
     </message>
 </context>
 <context>

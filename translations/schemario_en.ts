@@ -55,6 +55,45 @@
         <source>[SOUBOR...]</source>
         <translation>[FILE...]</translation>
     </message>
+    <message>
+        <source>Odvozeni potrebuje soubor se schematem a zavislost &quot;X -&gt; Y&quot;.</source>
+        <translation>A derivation needs a schema file and a dependency &quot;X -&gt; Y&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>DerivationReport</name>
+    <message>
+        <source>dano</source>
+        <translation>given</translation>
+    </message>
+    <message>
+        <source>reflexivita</source>
+        <translation>reflexivity</translation>
+    </message>
+    <message>
+        <source>rozsireni</source>
+        <translation>augmentation</translation>
+    </message>
+    <message>
+        <source>tranzitivita</source>
+        <translation>transitivity</translation>
+    </message>
+    <message>
+        <source>sjednoceni</source>
+        <translation>union</translation>
+    </message>
+    <message>
+        <source>rozklad</source>
+        <translation>decomposition</translation>
+    </message>
+    <message>
+        <source>%1 neplyne ze zavislosti: uzaver %2 je %3, chybi v nem %4</source>
+        <translation>%1 does not follow from the dependencies: the closure of %2 is %3, it lacks %4</translation>
+    </message>
+    <message>
+        <source>Odvozeni %1 podle Armstrongovych pravidel:</source>
+        <translation>Derivation of %1 by Armstrong&apos;s rules:</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -161,6 +200,89 @@
     </message>
 </context>
 <context>
+    <name>NotationText</name>
+    <message>
+        <source>bajt %1 nepatri do textu v kodovani UTF-8</source>
+        <translation>byte %1 is not part of UTF-8 text</translation>
+    </message>
+    <message>
+        <source>znak %1 nemuze byt ve jmenu atributu</source>
+        <translation>the character %1 cannot be in an attribute name</translation>
+    </message>
+    <message>
+        <source>nezname slovo %1 pred dvojteckou</source>
+        <translation>unknown word %1 before the colon</translation>
+    </message>
+    <message>
+        <source>druhy radek s atributy, prvni je na radku %1</source>
+        <translation>a second attribute line; the first is on line %1</translation>
+    </message>
+    <message>
+        <source>sipka v radku s atributy</source>
+        <translation>an arrow in the attribute line</translation>
+    </message>
+    <message>
+        <source>zavislosti chybi sipka -&gt;</source>
+        <translation>the dependency has no arrow -&gt;</translation>
+    </message>
+    <message>
+        <source>druha sipka v jedne zavislosti</source>
+        <translation>a second arrow in one dependency</translation>
+    </message>
+    <message>
+        <source>za sipkou chybi prava strana</source>
+        <translation>the right-hand side after the arrow is missing</translation>
+    </message>
+    <message>
+        <source>chybi jmeno atributu</source>
+        <translation>an attribute name is missing</translation>
+    </message>
+    <message>
+        <source>jmeno %1 je delsi nez %2 znaku</source>
+        <translation>the name %1 is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>atribut %1 je uveden dvakrat</source>
+        <translation>the attribute %1 is listed twice</translation>
+    </message>
+    <message>
+        <source>neznamy atribut %1</source>
+        <translation>unknown attribute %1</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu</source>
+        <translation>more than %1 attributes</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu na leve strane</source>
+        <translation>more than %1 attributes on the left-hand side</translation>
+    </message>
+    <message>
+        <source>vice nez %1 zavislosti</source>
+        <translation>more than %1 dependencies</translation>
+    </message>
+    <message>
+        <source>radek %1, sloupec %2: %3</source>
+        <translation>line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>jmeno %1 obsahuje znak, ktery text nepripousti</source>
+        <translation>the name %1 holds a character the text does not allow</translation>
+    </message>
+    <message>
+        <source>jmeno %1 ma mezery, ktere by text nezachoval</source>
+        <translation>the name %1 has blanks the text would not keep</translation>
+    </message>
+    <message>
+        <source>jmeno %1 je uvedeno dvakrat</source>
+        <translation>the name %1 is listed twice</translation>
+    </message>
+    <message>
+        <source>zavislost pouziva atribut %1, ktery nema jmeno</source>
+        <translation>a dependency uses the attribute %1, which has no name</translation>
+    </message>
+</context>
+<context>
     <name>OutOfDateNotice</name>
     <message>
         <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
@@ -222,6 +344,10 @@
     <message>
         <source>standardni vystup nejde zapsat: %1</source>
         <translation>cannot write the standard output: %1</translation>
+    </message>
+    <message>
+        <source>zadejte jednu zavislost X -&gt; Y</source>
+        <translation>give one dependency X -&gt; Y</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,29 @@ TEST(BatchReports, SynthesisResultsAndCourse) {
   EXPECT_TRUE(results.out.contains(QStringLiteral("SCHEMA 1:")));
 }
 
+// A dependency that follows is derived by Armstrong's rules, ending in it;
+// one that does not is answered with the closure; a name the schema does
+// not have is refused where it stands.
+TEST(BatchReports, DeriveADependency) {
+  const QString path = QStringLiteral(SCHEMARIO_SAMPLES "/objednavky.dbc");
+  const auto derive = [&path](const char* dependency) {
+    return RunProgram({QStringLiteral("--report"), QStringLiteral("derive"), path,
+                       QString::fromUtf8(dependency)});
+  };
+  const ProgramRun follows = derive("Objednavka, Zbozi -> Adresa");
+  EXPECT_EQ(follows.status, 0);
+  EXPECT_TRUE(follows.out.trimmed().endsWith(
+      QStringLiteral("Objednavka + Zbozi -> Adresa (tranzitivita: 3, 4)")))
+      << follows.out.toStdString();
+  const ProgramRun not_ = derive("Zbozi -> Adresa");
+  EXPECT_EQ(not_.status, 0);
+  EXPECT_EQ(not_.out, QStringLiteral("Zbozi -> Adresa neplyne ze zavislosti: uzaver {Zbozi} je "
+                                     "{Zbozi, Cena}, chybi v nem {Adresa}\n"));
+  const ProgramRun unknown = derive("Zbozi -> Adres");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.err, QStringLiteral("schemario: radek 1, sloupec 10: neznamy atribut Adres\n"));
+}
+
 TEST(BatchReports, VersionNeedsNoDisplay) {
   const ProgramRun run = RunProgram({QStringLiteral("--version")});
   EXPECT_EQ(run.status, 0);
