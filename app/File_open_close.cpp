@@ -34,8 +34,8 @@ bool File_open_close::SaveSchema(const QString& path, const Schema& schema) {
 }
 
 std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
-  std::optional<QString> chosen = dialogs_.GetSaveFileName(
-      {QStringLiteral("File_Save_1"), QString(), kSaveFilter});
+  std::optional<QString> chosen =
+      dialogs_.GetSaveFileName({QStringLiteral("File_Save_1"), QString(), kSaveFilter});
   if (!chosen) return std::nullopt;
   // Open takes any file whose own suffix is "dbc" in any case, so only a
   // name without it gets one; a ".dbc" elsewhere in the path does not count.
@@ -52,8 +52,8 @@ std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
 }
 
 std::optional<OpenedSchema> File_open_close::ReadSchemaFile() {
-  std::optional<QString> chosen = dialogs_.GetOpenFileName(
-      {QStringLiteral("File_Open_1"), QString(), QString()});
+  std::optional<QString> chosen =
+      dialogs_.GetOpenFileName({QStringLiteral("File_Open_1"), QString(), QString()});
   if (!chosen) return std::nullopt;
   return ReadSchemaFileAt(*chosen);
 }

@@ -1,12 +1,12 @@
 #include "FileRead.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -39,8 +39,8 @@ FileReadResult ReadRegularFile(const QString& path, qint64 limit) {
   using Kind = FileReadFailure::Kind;
   // Non-blocking, so that opening a named pipe returns at once; the type is
   // then told from the open descriptor, which no rename can swap meanwhile.
-  const Descriptor file(::open(QFile::encodeName(path).constData(),
-                               O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  const Descriptor file(
+      ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (file.get() < 0) return FileReadFailure{Kind::NotOpened, SystemReason(errno)};
   struct stat status {};
   if (::fstat(file.get(), &status) != 0) return FileReadFailure{Kind::NotRead, SystemReason(errno)};
@@ -53,7 +53,8 @@ FileReadResult ReadRegularFile(const QString& path, qint64 limit) {
   qint64 got = 0;
   while (got < wanted) {
     if (got == bytes.size()) bytes.resize(static_cast<qsizetype>(std::min(wanted, 2 * got)));
-    const ssize_t n = ::read(file.get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+    const ssize_t n =
+        ::read(file.get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return FileReadFailure{Kind::NotRead, SystemReason(errno)};
     if (n == 0) break;

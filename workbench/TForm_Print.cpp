@@ -206,8 +206,8 @@ bool TForm_Print::PrintReport() {
 }
 
 void TForm_Print::a_pdfExecute() {
-  const std::optional<QString> chosen = files_.GetSaveFileName(
-      {QStringLiteral("Save_Dialog_Pdf"), tr("Export do PDF"), kPdfFilter});
+  const std::optional<QString> chosen =
+      files_.GetSaveFileName({QStringLiteral("Save_Dialog_Pdf"), tr("Export do PDF"), kPdfFilter});
   if (!chosen) return;
   QString path = *chosen;
   if (QFileInfo(path).suffix().compare(kPdfSuffix, Qt::CaseInsensitive) != 0) {

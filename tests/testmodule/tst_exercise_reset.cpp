@@ -15,15 +15,23 @@ class ExerciseResetTest : public QObject {
     QTest::addColumn<QString>("hubAction");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("check");
-    QTest::newRow("closure") << "Uzaver1" << "Form_Test_Closure" << "a_spravnaOdpoved";
-    QTest::newRow("maximal sets") << "Maximalnimnoziny2" << "Form_Test_MaxSet"
+    QTest::newRow("closure") << "Uzaver1"
+                             << "Form_Test_Closure"
+                             << "a_spravnaOdpoved";
+    QTest::newRow("maximal sets") << "Maximalnimnoziny2"
+                                  << "Form_Test_MaxSet"
                                   << "a_spravnaOdpoved";
-    QTest::newRow("keys") << "Klice2" << "Form_Test_Keys" << "a_spravnaOdpoved";
-    QTest::newRow("redundant attributes")
-        << "Redundantniatributy2" << "Form_Test_RedAtr" << "a_spravnaodpoved";
-    QTest::newRow("redundant dependencies")
-        << "Redundantnizavislosti2" << "Form_Test_RedDep" << "a_spravnaodpoved";
-    QTest::newRow("decomposition") << "Dekompozice1" << "Form_Test_Decomposition"
+    QTest::newRow("keys") << "Klice2"
+                          << "Form_Test_Keys"
+                          << "a_spravnaOdpoved";
+    QTest::newRow("redundant attributes") << "Redundantniatributy2"
+                                          << "Form_Test_RedAtr"
+                                          << "a_spravnaodpoved";
+    QTest::newRow("redundant dependencies") << "Redundantnizavislosti2"
+                                            << "Form_Test_RedDep"
+                                            << "a_spravnaodpoved";
+    QTest::newRow("decomposition") << "Dekompozice1"
+                                   << "Form_Test_Decomposition"
                                    << "a_spravnaodpoved";
   }
 
