@@ -19,7 +19,7 @@ ensure_packages() {
 
 # What building the program needs.
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev
-                qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-dejavu-core)
+                qt6-l10n-tools qt6-tools-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core)
 # What building the Debian package needs on top of building the program.
 PACKAGE_PACKAGES=(dpkg-dev appstream file)
 # What the tests, benchmarks, screenshots, the fuzzer and the package test

@@ -14,9 +14,18 @@ namespace {
 constexpr int kMargin = 16;
 constexpr int kPadding = 8;
 constexpr int kBoxGap = 22;
-constexpr int kLaneGap = 16;
+constexpr int kLaneGap = 18;
 constexpr int kArrowHead = 6;
 constexpr int kEmptySideRadius = 4;
+
+// Each left-hand side draws in a colour of its own, so that the eye can
+// follow a line through the others: dark tones that read on white paper
+// and stay apart for most forms of colour blindness.
+QColor GroupColour(std::size_t group) {
+  static constexpr QRgb kColours[] = {0x0072B2, 0xD55E00, 0x009E73, 0xCC79A7,
+                                      0x000000, 0xE69F00, 0x56B4E9, 0x882255};
+  return QColor::fromRgb(kColours[group % std::size(kColours)]);
+}
 
 }  // namespace
 
@@ -58,13 +67,15 @@ void DiagramPicture::paint(QPainter& painter) const {
     painter.drawText(box, Qt::AlignCenter, names_[slot]);
   }
 
-  for (const DiagramGroup& group : layout_.groups) {
+  for (std::size_t index = 0; index < layout_.groups.size(); ++index) {
+    const DiagramGroup& group = layout_.groups[index];
+    const QColor colour = GroupColour(index);
     const int y = laneY(group);
     // The stroke from the line to the box ends at the box's edge.
     const int edge = group.above ? rowTop_ : rowTop_ + boxHeight_;
     const int toward = group.above ? 1 : -1;
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(ink, 1));
+    painter.setPen(QPen(colour, 1));
     painter.drawLine(centre(group.first), y, centre(group.last), y);
     // The bracket: a heavier stretch over the side's attributes, with a
     // stroke down to each.
@@ -83,11 +94,11 @@ void DiagramPicture::paint(QPainter& painter) const {
                           kEmptySideRadius);
       painter.drawLine(centre(group.first) - kEmptySideRadius * 2, y, centre(group.first), y);
     } else {
-      painter.setPen(QPen(ink, 3, Qt::SolidLine, Qt::FlatCap));
+      painter.setPen(QPen(colour, 3, Qt::SolidLine, Qt::FlatCap));
       painter.drawLine(centre(sideFirst), y, centre(sideLast), y);
-      painter.setPen(QPen(ink, 1));
+      painter.setPen(QPen(colour, 1));
     }
-    painter.setBrush(ink);
+    painter.setBrush(colour);
     for (AttributeIndex target : group.rhs) {
       const int x = centre(layout_.slotOf[target]);
       painter.drawLine(x, y, x, edge - toward * kArrowHead);
