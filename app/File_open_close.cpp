@@ -16,6 +16,14 @@ File_open_close::File_open_close(MessageService& messages, FileDialogService& di
 
 bool File_open_close::WriteSchema(const QString& path, const Schema& schema,
                                   const QString& openFailure) {
+  // A schema typed or pasted as text may name attributes in any script; the
+  // schema file holds the Czech character set only.
+  if (const std::optional<QString> name = SchemaFile::UnencodableName(schema.attributes)) {
+    messages_.Inform(tr("Jmeno atributu %1 obsahuje znak, ktery soubor .dbc nepojme (kodovani "
+                        "Windows-1250). Prejmenujte atribut.")
+                         .arg(*name));
+    return false;
+  }
   switch (WriteWholeFile(path, SchemaFile::Bytes(schema))) {
     case WriteOutcome::Written:
       return true;

@@ -416,7 +416,14 @@ void TForm_Main::a_newExecute() {
 
 void TForm_Main::Install(OpenedSchema opened) {
   recent_.Add(opened.path);
-  document_.Load(opened.names, std::move(opened.dependencies), opened.path);
+  if (opened.fromText) {
+    // Saving writes a schema file, so a text opens as a new schema named
+    // after it.
+    document_.LoadUntitled(opened.names, std::move(opened.dependencies),
+                           QFileInfo(opened.path).completeBaseName());
+  } else {
+    document_.Load(opened.names, std::move(opened.dependencies), opened.path);
+  }
   RecomputeKeys();
   Memo_ABC->clear();
   Memo_Dep->clear();
@@ -447,7 +454,11 @@ namespace {
 QString DraggedSchemaFile(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return QString();
   const QUrl& url = data->urls().constFirst();
-  if (!url.isLocalFile() || !SchemaFile::HasSchemaSuffix(url.toLocalFile())) return QString();
+  const QString path = url.toLocalFile();
+  if (!url.isLocalFile() ||
+      (!SchemaFile::HasSchemaSuffix(path) && !SchemaFile::HasTextSuffix(path))) {
+    return QString();
+  }
   return url.toLocalFile();
 }
 

@@ -5,11 +5,14 @@
 #include <QStringEncoder>
 
 #include "FileRead.h"
+#include "NotationText.h"
+#include "SchemaNotation.h"
 
 namespace {
 
 const char* const kFileCharset = "windows-1250";
 const QString kSuffix = QStringLiteral("dbc");
+const QStringList kTextSuffixes{QStringLiteral("txt"), QStringLiteral("fd")};
 
 }  // namespace
 
@@ -23,6 +26,27 @@ std::optional<std::string> EncodeNameForFile(const QString& name) {
 QString DecodeNameFromFile(const std::string& bytes) {
   QStringDecoder decoder(kFileCharset);
   return decoder.decode(QByteArray::fromStdString(bytes));
+}
+
+bool SchemaFile::HasTextSuffix(const QString& path) {
+  return kTextSuffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+}
+
+std::optional<QString> SchemaFile::UnencodableName(const AttributeTable& names) {
+  for (const std::string& name : names) {
+    const QString text = QString::fromStdString(name);
+    if (!EncodeNameForFile(text)) return text;
+  }
+  return std::nullopt;
+}
+
+std::variant<QByteArray, QString> SchemaFile::TextBytes(const Schema& schema,
+                                                        const QString& title) {
+  NotationWriteResult written =
+      WriteNotation(schema.attributes, schema.dependencies, title.toStdString());
+  if (const auto* refusal = std::get_if<NotationWriteRefusal>(&written))
+    return NotationText::WriteRefusalText(*refusal);
+  return QByteArray::fromStdString(std::get<std::string>(written));
 }
 
 bool SchemaFile::HasSchemaSuffix(const QString& path) {
@@ -83,7 +107,8 @@ QString SchemaFile::RefusalText(const DbcRefusal& refusal) {
 
 SchemaReadResult SchemaFile::Read(const QString& path) {
   using Kind = SchemaReadFailure::Kind;
-  if (!HasSchemaSuffix(path)) {
+  const bool isText = HasTextSuffix(path);
+  if (!HasSchemaSuffix(path) && !isText) {
     const QString text = tr("Zkousite otevrit spatny soubor. Chci priponu .dbc");
     return SchemaReadFailure{Kind::WrongSuffix, text, text};
   }
@@ -105,6 +130,15 @@ SchemaReadResult SchemaFile::Read(const QString& path) {
     }
   }
   const QByteArray& bytes = std::get<QByteArray>(file);
+  if (isText) {
+    NotationReadResult read = ReadNotation(std::string_view(bytes.constData(), bytes.size()));
+    if (const auto* refusal = std::get_if<NotationRefusal>(&read)) {
+      const QString reason = NotationText::RefusalText(*refusal);
+      return SchemaReadFailure{Kind::Refused, failure + QLatin1Char('\n') + reason, reason};
+    }
+    NotationSchema& schema = std::get<NotationSchema>(read);
+    return OpenedSchema{path, schema.names, std::move(schema.dependencies), true};
+  }
   DbcReadResult read = ReadSchemaBytes(std::string_view(bytes.constData(), bytes.size()));
   if (const auto* refusal = std::get_if<DbcRefusal>(&read)) {
     const QString reason = RefusalText(*refusal);

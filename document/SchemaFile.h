@@ -19,6 +19,9 @@ struct OpenedSchema {
   QString path;
   AttributeTable names;
   DependencyList dependencies;
+  // Read from a schema text (.txt, .fd) rather than a schema file: the
+  // program opens it as a new schema, since saving writes a schema file.
+  bool fromText = false;
 };
 
 // Why a schema file was not read. `message` is the whole text the program
@@ -39,10 +42,21 @@ class SchemaFile final {
   Q_DECLARE_TR_FUNCTIONS(SchemaFile)
 
  public:
+  // A schema file (.dbc), or a schema text (.txt, .fd) in the notation of
+  // SchemaNotation.h.
   static SchemaReadResult Read(const QString& path);
-  // The bytes of the file that holds `schema`.
+  // The bytes of the file that holds `schema`; every name must be one the
+  // file's character set holds (see UnencodableName).
   static QByteArray Bytes(const Schema& schema);
+  // The first name the schema file's character set cannot hold; nothing
+  // when every name can be saved.
+  static std::optional<QString> UnencodableName(const AttributeTable& names);
+  // The schema as a text, or why it cannot be written so that reading gives
+  // it back.
+  static std::variant<QByteArray, QString> TextBytes(const Schema& schema, const QString& title);
   static bool HasSchemaSuffix(const QString& path);
+  // Whether the path names a schema text (.txt or .fd).
+  static bool HasTextSuffix(const QString& path);
   // `path`, with ".dbc" added unless its own suffix is already "dbc".
   static QString WithSchemaSuffix(const QString& path);
   // The position counts bytes from 1, as a text editor counts columns.

@@ -246,7 +246,7 @@ TEST(BatchReports, FilesNotReadGiveStatusTwoAndTheReason) {
       {dir.filePath(QStringLiteral("missing.dbc")), QStringLiteral("No such file or directory")},
       {pipe, QStringLiteral("neni obycejny soubor")},
       {folder, QStringLiteral("neni obycejny soubor")},
-      {dir.filePath(QStringLiteral("notes.txt")),
+      {dir.filePath(QStringLiteral("notes.pdf")),
        QStringLiteral("Zkousite otevrit spatny soubor. Chci priponu .dbc")},
   };
   for (const auto& c : cases) {

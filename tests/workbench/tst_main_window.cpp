@@ -263,7 +263,7 @@ class MainWindowTest : public QObject {
   void droppedSchemaFilesOpenAfterTheQuestion() {
     TestBench t;
     WriteFileBytes(Path("dropped.dbc"), "X;Y;:0 -1;");
-    WriteFileBytes(Path("notes.txt"), "X;:");
+    WriteFileBytes(Path("notes.pdf"), "X;:");
     const auto drop = [&t](const QString& path) {
       QMimeData data;
       data.setUrls({QUrl::fromLocalFile(path)});
@@ -275,7 +275,7 @@ class MainWindowTest : public QObject {
       QCoreApplication::processEvents();
       return true;
     };
-    QVERIFY(!drop(Path("notes.txt")));
+    QVERIFY(!drop(Path("notes.pdf")));
 
     t.schema().MarkDirty(true);
     t.platform.answers.push_back(MessageAnswer::Cancel);
@@ -364,6 +364,34 @@ class MainWindowTest : public QObject {
       });
       QVERIFY2(refused, qPrintable(path));
     }
+  }
+
+  // A schema text opens as a new schema named after it; a refused one says
+  // where; a name the schema file cannot hold is refused on saving, by name.
+  void schemaTextsOpenAsNewSchemas() {
+    TestBench t;
+    WriteFileBytes(Path("orders.txt"),
+                   QStringLiteral(u"attributes: A, \u0394\nA -> \u0394\n").toUtf8());
+    t.platform.paths.push_back(Path("orders.txt"));
+    Trigger(t.main(), "a_open_file");
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(t.main().windowTitle(), QStringLiteral("Schemario - orders[*]"));
+    QVERIFY(t.schema().currentFileName().isEmpty());
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B"));
+
+    t.platform.paths.push_back(Path("orders"));
+    Trigger(t.main(), "a_save_file");
+    QCOMPARE(t.platform.MessageTexts().back(),
+             QStringLiteral(u"Jmeno atributu \u0394 obsahuje znak, ktery soubor .dbc nepojme "
+                            u"(kodovani Windows-1250). Prejmenujte atribut."));
+    QVERIFY(!QFile::exists(Path("orders.dbc")));
+
+    WriteFileBytes(Path("bad.fd"), "A -> B\nB -> Z, \n");
+    t.platform.paths.push_back(Path("bad.fd"));
+    Trigger(t.main(), "a_open_file");
+    QCOMPARE(
+        t.platform.MessageTexts().back(),
+        QStringLiteral("Chyba pri otevirani souboru\nradek 2, sloupec 7: chybi jmeno atributu"));
   }
 
   void openTakesTheExtensionInAnyCase() {
