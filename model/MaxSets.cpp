@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <numeric>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -54,6 +55,60 @@ bool IsMaximal(AttributeSet x, AttributeIndex a, const FastClosure& closure, Att
   }
   return true;
 }
+
+// The sets that hold one of the sets added, one flag per subset of the
+// attributes below the highest one of `universe`. Sets are asked about and
+// added only within the universe. A flag word covers the 64 subsets of the
+// six lowest attributes, so adding a set flags its supersets a word at a
+// time. A word holds the flags of every word below it (the sets flagged are
+// closed upwards), so a word that holds the flags being added already has
+// them in every word above it too, and the walk upwards stops there: each
+// word gains flags at most 64 times, however many sets are added.
+class Upset {
+ public:
+  explicit Upset(AttributeSet universe)
+      : free_(universe.mask >> kLowBits),
+        flags_(std::size_t{1} << std::max(
+                   0, static_cast<int>(std::bit_width(universe.mask)) - kLowBits),
+               0) {}
+
+  bool Holds(AttributeSet s) const {
+    return ((flags_[s.mask >> kLowBits] >> (s.mask & kLow)) & 1u) != 0;
+  }
+
+  void Add(AttributeSet s) {
+    std::uint64_t pattern = ~std::uint64_t{0};
+    for (std::uint32_t low = s.mask & kLow; low != 0; low &= low - 1)
+      pattern &= kWithBit[std::countr_zero(low)];
+    // Each word above is reached once, by adding the missing attributes in
+    // ascending order: a word is followed by those adding an attribute above
+    // the highest it added.
+    pending_.clear();
+    pending_.push_back({s.mask >> kLowBits, 0});
+    while (!pending_.empty()) {
+      const auto [word, from] = pending_.back();
+      pending_.pop_back();
+      if ((flags_[word] & pattern) == pattern) continue;
+      flags_[word] |= pattern;
+      for (std::uint32_t more = free_ & ~word & ~((1u << from) - 1u); more != 0; more &= more - 1) {
+        const int bit = std::countr_zero(more);
+        pending_.push_back({word | (1u << bit), static_cast<std::uint32_t>(bit + 1)});
+      }
+    }
+  }
+
+ private:
+  static constexpr int kLowBits = 6;
+  static constexpr std::uint32_t kLow = (1u << kLowBits) - 1;
+  // Bit v of kWithBit[b] is set when the low subset v holds attribute b.
+  static constexpr std::uint64_t kWithBit[kLowBits] = {
+      0xAAAAAAAAAAAAAAAAull, 0xCCCCCCCCCCCCCCCCull, 0xF0F0F0F0F0F0F0F0ull,
+      0xFF00FF00FF00FF00ull, 0xFFFF0000FFFF0000ull, 0xFFFFFFFF00000000ull};
+
+  std::uint32_t free_;
+  std::vector<std::uint64_t> flags_;
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> pending_;
+};
 
 // A copy of a list made by insert-after-head, held so that insertions behind
 // the head and removals of the first equal node take constant time: the first
@@ -229,153 +284,94 @@ class MaxStep {
   std::unordered_map<std::uint32_t, std::vector<SetNode>> accepted_;
 };
 
-// The sets that hold some node of a family, kept as one flag per subset of
-// the attributes the family can contain (`universe`), so that asking costs
-// the same however many nodes there are. A new node flags its supersets;
-// since a flagged set has all its supersets flagged, the search stops there.
-class Upset {
- public:
-  explicit Upset(AttributeSet universe)
-      : universe_(universe), flags_((std::size_t{1} << MaxAttributes) / 64 + 1, 0) {}
-
-  bool Holds(AttributeSet s) const { return Flagged(s.mask); }
-
-  void Add(AttributeSet s) {
-    if (Flagged(s.mask)) return;
-    Flag(s.mask);
-    pending_.push_back(s.mask);
-    while (!pending_.empty()) {
-      const std::uint32_t x = pending_.back();
-      pending_.pop_back();
-      for (std::uint32_t free = universe_.mask & ~x; free != 0; free &= free - 1) {
-        const std::uint32_t y = x | (free & (~free + 1));
-        if (Flagged(y)) continue;
-        Flag(y);
-        pending_.push_back(y);
-      }
-    }
-  }
-
- private:
-  bool Flagged(std::uint32_t m) const { return ((flags_[m / 64] >> (m % 64)) & 1u) != 0; }
-  void Flag(std::uint32_t m) { flags_[m / 64] |= std::uint64_t{1} << (m % 64); }
-
-  AttributeSet universe_;
-  std::vector<std::uint64_t> flags_;
-  std::vector<std::uint32_t> pending_;
-};
-
 // The left-hand-side family while it is built. Insertions go behind the
-// head; the nodes after the head are held in reverse list order so that an
-// insertion costs constant time. Whether some node is a subset of a set is
-// asked of the inclusion-minimal nodes, which answer the same; once the
-// family is large, of an Upset, which costs some milliseconds to fill but
-// answers at once.
+// head; the nodes after the head are held in reverse list order, so that an
+// insertion costs constant time, their sets and counts apart so that a walk
+// reads little. Whether some node is a subset of a set is asked of an Upset.
 //
 // The passes enter sets that hold other nodes, even equal ones, and each
 // dependency can double the family. A full family gives up beyond `limit`
 // nodes. A condensed family holds each set once with the number of nodes the
-// full family would hold of it; a walk visits the counts the nodes had when
-// it began, as the full walk does not reach the nodes it inserts (apart from
-// those inserted while it visits the first node, which it reaches next).
+// full family would hold of it, found through a table with a place for every
+// subset of the universe.
 class LhsFamily {
  public:
   LhsFamily(AttributeSet first, AttributeSet universe, FamilyBuild build, std::size_t limit)
       : first_{first},
-        universe_(universe),
         minimal_{first},
+        upset_(universe),
         condensed_(build == FamilyBuild::Condensed),
-        limit_(limit) {}
-
-  bool HoldsSubsetOf(AttributeSet s) const {
-    if (upset_) return upset_->Holds(s);
-    return std::any_of(minimal_.begin(), minimal_.end(),
-                       [s](AttributeSet p) { return p.IsSubsetOf(s); });
+        limit_(limit) {
+    upset_.Add(first);
+    if (condensed_) places_.assign(std::size_t{1} << std::bit_width(universe.mask), 0);
   }
+
+  bool HoldsSubsetOf(AttributeSet s) const { return upset_.Holds(s); }
 
   bool Overflowed() const { return overflowed_; }
 
-  void InsertBehindHead(SetNode s) {
+  // The nodes that hold no other node, each set once.
+  const std::vector<AttributeSet>& Minimal() const { return minimal_; }
+
+  void InsertBehindHead(AttributeSet s, std::uint64_t count) {
     if (overflowed_) return;
-    if (condensed_ && Merged(s)) return;
-    if (!condensed_ && rest_.size() + 2 > limit_) {
+    if (condensed_) {
+      if (s == first_.member) {
+        first_.count = SaturatingSum(first_.count, count);
+        return;
+      }
+      std::uint32_t& place = places_[s.mask];
+      if (place != 0) {
+        counts_[place - 1] = SaturatingSum(counts_[place - 1], count);
+        return;
+      }
+      place = static_cast<std::uint32_t>(sets_.size() + 1);
+    } else if (sets_.size() + 2 > limit_) {
       overflowed_ = true;
       return;
     }
-    const bool holdsNode = HoldsSubsetOf(s.member);
-    if (condensed_) places_.emplace(s.member.mask, rest_.size());
-    rest_.push_back(s);
-    if (holdsNode) return;
-    if (upset_) {
-      upset_->Add(s.member);
-      return;
-    }
-    std::erase_if(minimal_, [s](AttributeSet p) { return s.member.IsSubsetOf(p); });
-    minimal_.push_back(s.member);
-    if (rest_.size() >= kUpsetFrom) {
-      upset_.emplace(universe_);
-      for (AttributeSet p : minimal_)
-        upset_->Add(p);
-    }
+    sets_.push_back(s.mask);
+    counts_.push_back(count);
+    if (upset_.Holds(s)) return;
+    upset_.Add(s);
+    std::erase_if(minimal_, [s](AttributeSet p) { return s.IsSubsetOf(p); });
+    minimal_.push_back(s);
   }
 
-  // Calls visit(P) for every node from the first in list order. A node that
-  // visit inserts comes in front of P, so the walk does not reach it, except
-  // behind the first node, whose successor it becomes.
-  template <typename Visit>
-  void Walk(Visit visit) {
-    visit(first_);
-    walking_ = true;
-    for (std::size_t i = rest_.size(); i-- > 0 && !overflowed_;)
-      visit(rest_[i]);
-    walking_ = false;
-    for (const auto& [place, count] : pendingCounts_) {
-      std::uint64_t& target = place == kFirst ? first_.count : rest_[place].count;
-      target = SaturatingSum(target, count);
+  // Every node that holds b, from the first in list order, gets its set with
+  // b replaced by x inserted behind the head, with its count. A node
+  // inserted comes in front of the one visited, so the walk does not reach
+  // it, except behind the first node, whose successor it becomes. The sets
+  // inserted lack b, so a count added to a node during the walk never reaches
+  // a node the walk acts on.
+  void Substitute(AttributeIndex b, AttributeSet x) {
+    if (first_.member.Has(b)) InsertBehindHead((first_.member | x) - Single(b), first_.count);
+    for (std::size_t i = sets_.size(); i-- > 0 && !overflowed_;) {
+      const AttributeSet p{sets_[i]};
+      if (p.Has(b)) InsertBehindHead((p | x) - Single(b), counts_[i]);
     }
-    pendingCounts_.clear();
   }
 
   SetList ToSetList() const {
     SetList list{first_};
-    for (std::size_t i = rest_.size(); i-- > 0;)
-      list.push_back(rest_[i]);
+    list.reserve(sets_.size() + 1);
+    for (std::size_t i = sets_.size(); i-- > 0;)
+      list.push_back(SetNode{AttributeSet{sets_[i]}, counts_[i]});
     return list;
   }
 
  private:
-  static constexpr std::size_t kUpsetFrom = 4096;
-  static constexpr std::size_t kFirst = static_cast<std::size_t>(-1);
-
-  // Adds the count of a set the condensed family holds already; while a walk
-  // runs, only once it ends.
-  bool Merged(SetNode s) {
-    std::size_t place = kFirst;
-    if (s.member != first_.member) {
-      const auto it = places_.find(s.member.mask);
-      if (it == places_.end()) return false;
-      place = it->second;
-    }
-    if (walking_) {
-      pendingCounts_.emplace_back(place, s.count);
-    } else {
-      std::uint64_t& target = place == kFirst ? first_.count : rest_[place].count;
-      target = SaturatingSum(target, s.count);
-    }
-    return true;
-  }
-
   SetNode first_;
-  AttributeSet universe_;
-  std::vector<SetNode> rest_;
+  std::vector<std::uint32_t> sets_;
+  std::vector<std::uint64_t> counts_;
   std::vector<AttributeSet> minimal_;
-  std::optional<Upset> upset_;
+  Upset upset_;
   bool condensed_;
   std::size_t limit_;
   bool overflowed_ = false;
-  bool walking_ = false;
-  std::unordered_map<std::uint32_t, std::size_t> places_;
-  std::vector<std::pair<std::size_t, std::uint64_t>> pendingCounts_;
+  // For each set of a condensed family its place in sets_ plus one; 0 while
+  // it is not in the family.
+  std::vector<std::uint32_t> places_;
 };
 
 // A set's members, each as a blank and the name, and the count of a set
@@ -447,16 +443,13 @@ std::optional<SetList> BuildLhsFamily(const DependencyList& dependencies, Attrib
       applied = true;
       reached = reached | x;
       if (d.Rhs() == a) {
-        family.InsertBehindHead(SetNode{x});
+        family.InsertBehindHead(x, 1);
         continue;
       }
       // Every reached attribute other than A stands in a node (each node
       // inserted holds its dependency's whole left-hand side), so some node
       // holds the right-hand attribute.
-      family.Walk([&](SetNode p) {
-        if (p.member.Has(d.Rhs()))
-          family.InsertBehindHead(SetNode{(p.member | x) - Single(d.Rhs()), p.count});
-      });
+      family.Substitute(d.Rhs(), x);
     }
   }
 
@@ -465,17 +458,19 @@ std::optional<SetList> BuildLhsFamily(const DependencyList& dependencies, Attrib
   // node already there; where the passes found everything this adds nothing.
   // Each round enters the inclusion-minimal new sets ascending by their
   // members, so that what it enters does not hang on the order of the nodes,
-  // which a condensed family does not keep.
+  // which a condensed family does not keep. Only the nodes that hold no
+  // other node need substituting: what a larger node gives holds what a node
+  // inside it gives, or that node itself.
   while (!family.Overflowed()) {
     std::vector<AttributeSet> found;
     for (const Dependency& d : dependencies) {
       if (IsTrivial(d)) continue;
       const AttributeSet x = d.LhsSet();
-      family.Walk([&](SetNode p) {
-        if (!p.member.Has(d.Rhs())) return;
-        const AttributeSet c = (p.member | x) - Single(d.Rhs());
+      for (AttributeSet p : family.Minimal()) {
+        if (!p.Has(d.Rhs())) continue;
+        const AttributeSet c = (p | x) - Single(d.Rhs());
         if (!family.HoldsSubsetOf(c)) found.push_back(c);
-      });
+      }
     }
     if (found.empty()) break;
     std::sort(found.begin(), found.end(),
@@ -484,13 +479,154 @@ std::optional<SetList> BuildLhsFamily(const DependencyList& dependencies, Attrib
     for (AttributeSet c : found) {
       if (std::none_of(found.begin(), found.end(),
                        [c](AttributeSet o) { return o != c && o.IsSubsetOf(c); })) {
-        family.InsertBehindHead(SetNode{c});
+        family.InsertBehindHead(c, 1);
       }
     }
   }
   if (family.Overflowed()) return std::nullopt;
   return family.ToSetList();
 }
+
+// The stable sorts of the entries by their lowest member in common with each
+// node of a run in turn, done at once. The last sort decides first, ties go
+// by the one before it and so on, and entries no node tells apart keep their
+// order. So a group of entries still tied is split by the latest node not
+// yet used that tells some of them apart, and the parts by earlier ones. A
+// node tells apart entries of a group exactly when the lowest member it
+// shares with any of them, some member d, is not held by all of them: when
+// it holds d but none of the members below d that all of them hold. A short
+// run is sorted node by node.
+class RunSorter {
+ public:
+  void Sort(std::vector<AttributeSet>& entries, const std::vector<AttributeSet>& run) {
+    if (entries.size() < 2 || run.empty()) return;
+    order_ = entries;
+    sorted_.resize(entries.size());
+    if (run.size() <= kShortRun) {
+      for (AttributeSet p : run)
+        Split(0, order_.size(), p);
+    } else {
+      Index(run);
+      pending_.clear();
+      pending_.push_back({0, order_.size(), Splitter(0, order_.size(), run.size())});
+      while (!pending_.empty()) {
+        const Group g = pending_.back();
+        pending_.pop_back();
+        if (g.splitter == kNone) continue;
+        Split(g.begin, g.end, run[g.splitter]);
+        // Each bucket now ends where the next began.
+        std::size_t begin = g.begin;
+        for (std::size_t k = 0; k + 1 < bucket_.size(); ++k) {
+          const std::size_t end = g.begin + bucket_[k];
+          if (end - begin > 1) {
+            pending_.push_back({begin, end, Splitter(begin, end, g.splitter)});
+          }
+          begin = end;
+        }
+      }
+    }
+    entries.swap(order_);
+  }
+
+ private:
+  static constexpr std::size_t kShortRun = 2;
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  struct Group {
+    std::size_t begin;
+    std::size_t end;
+    std::size_t splitter;  // the node that splits the group next, or kNone
+  };
+  // For an attribute d the places in the run of the nodes holding it, how
+  // many of them come before each place of the run, and for each 64 of them
+  // a word per attribute below d telling which of them hold it: the latest
+  // node holding d and none of a set of attributes below d is found a block
+  // at a time.
+  struct Holding {
+    std::vector<std::size_t> places;
+    std::vector<std::size_t> before;
+    std::vector<std::uint64_t> words;
+  };
+
+  // The stable sort of [begin, end) by the lowest member shared with p;
+  // bucket_[k] ends up where the entries with key k end.
+  void Split(std::size_t begin, std::size_t end, AttributeSet p) {
+    const auto key = [p](AttributeSet e) {
+      return static_cast<std::size_t>(std::countr_zero((e & p).mask));
+    };
+    bucket_.fill(0);
+    for (std::size_t i = begin; i < end; ++i)
+      ++bucket_[key(order_[i]) + 1];
+    for (std::size_t k = 1; k < bucket_.size(); ++k)
+      bucket_[k] += bucket_[k - 1];
+    for (std::size_t i = begin; i < end; ++i)
+      sorted_[begin + bucket_[key(order_[i])]++] = order_[i];
+    std::copy(sorted_.begin() + static_cast<std::ptrdiff_t>(begin),
+              sorted_.begin() + static_cast<std::ptrdiff_t>(end),
+              order_.begin() + static_cast<std::ptrdiff_t>(begin));
+  }
+
+  void Index(const std::vector<AttributeSet>& run) {
+    for (Holding& h : holding_) {
+      h.places.clear();
+      h.before.clear();
+      h.words.clear();
+    }
+    for (std::size_t i = 0; i < run.size(); ++i) {
+      for (Holding& h : holding_)
+        h.before.push_back(h.places.size());
+      for (std::uint32_t ds = run[i].mask; ds != 0; ds &= ds - 1) {
+        const int d = std::countr_zero(ds);
+        Holding& h = holding_[static_cast<std::size_t>(d)];
+        const std::size_t k = h.places.size();
+        h.places.push_back(i);
+        if (k % 64 == 0) h.words.resize(h.words.size() + MaxAttributes, 0);
+        for (std::uint32_t bs = run[i].mask & ((1u << d) - 1u); bs != 0; bs &= bs - 1) {
+          h.words[k / 64 * MaxAttributes + static_cast<std::size_t>(std::countr_zero(bs))] |=
+              std::uint64_t{1} << (k % 64);
+        }
+      }
+    }
+    for (Holding& h : holding_)
+      h.before.push_back(h.places.size());
+  }
+
+  // The latest node before `before` that tells entries of [begin, end) apart.
+  std::size_t Splitter(std::size_t begin, std::size_t end, std::size_t before) const {
+    AttributeSet common{~0u};
+    AttributeSet any;
+    for (std::size_t i = begin; i < end; ++i) {
+      common = common & order_[i];
+      any = any | order_[i];
+    }
+    std::size_t latest = kNone;
+    for (std::uint32_t ds = (any - common).mask; ds != 0; ds &= ds - 1) {
+      const int d = std::countr_zero(ds);
+      const AttributeSet below = common & AttributeSet{(1u << d) - 1u};
+      const Holding& h = holding_[static_cast<std::size_t>(d)];
+      for (std::size_t k = h.before[before]; k > 0;) {
+        const std::size_t block = (k - 1) / 64;
+        std::uint64_t hit = ~std::uint64_t{0} >> (63 - (k - 1) % 64);
+        for (std::uint32_t bs = below.mask; bs != 0; bs &= bs - 1)
+          hit &= ~h.words[block * MaxAttributes + static_cast<std::size_t>(std::countr_zero(bs))];
+        if (hit != 0) {
+          const std::size_t place =
+              h.places[block * 64 + 63 - static_cast<std::size_t>(std::countl_zero(hit))];
+          if (latest == kNone || place > latest) latest = place;
+          break;
+        }
+        k = block * 64;
+        if (latest != kNone && k > 0 && h.places[k - 1] <= latest) break;
+      }
+    }
+    return latest;
+  }
+
+  std::vector<AttributeSet> order_;
+  std::vector<AttributeSet> sorted_;
+  std::array<std::size_t, MaxAttributes + 1> bucket_{};
+  std::array<Holding, MaxAttributes> holding_;
+  std::vector<Group> pending_;
+};
 
 }  // namespace
 
@@ -519,8 +655,18 @@ std::vector<SetNode> MinimalTransversals(const SetList& family, int n) {
   // misses it yields one extension per member, and an extension stays unless
   // it holds an entry that meets the node. Extensions never hold or equal one
   // another.
+  //
+  // Every entry meets a node exactly when the node holds an earlier one (the
+  // entries being all the minimal transversals of the earlier nodes), and
+  // then the entries only come out ordered by their lowest common member.
+  // Long families mostly hold such nodes; they are kept back and their sorts
+  // done at once before the next node that changes the entries.
   std::vector<AttributeSet> t{AttributeSet{}};
-  std::vector<AttributeSet> meeting;
+  Upset earlier(all);
+  std::vector<AttributeSet> run;
+  RunSorter sorter;
+  std::array<std::vector<std::uint32_t>, MaxAttributes> meeting;
+  std::vector<std::uint32_t> missing;
   std::vector<AttributeSet> next;
   std::array<std::vector<AttributeSet>, MaxAttributes> soleCommon;
   const auto lowestCommon = [](AttributeSet e, AttributeSet p) {
@@ -528,42 +674,55 @@ std::vector<SetNode> MinimalTransversals(const SetList& family, int n) {
   };
   for (const SetNode& node : family) {
     const AttributeSet p = node.member & all;
-    meeting.clear();
-    bool ordered = true;
-    for (AttributeSet e : t) {
-      if ((e & p).Empty()) continue;
-      if (!meeting.empty() && lowestCommon(e, p) < lowestCommon(meeting.back(), p)) {
-        ordered = false;
-      }
-      meeting.push_back(e);
-    }
-    // Long families mostly hold nodes that every entry meets already; then
-    // the entries stay as they are, only ordered by their lowest common member.
-    if (meeting.size() == t.size()) {
-      if (!ordered) {
-        std::stable_sort(t.begin(), t.end(), [&](AttributeSet l, AttributeSet r) {
-          return lowestCommon(l, p) < lowestCommon(r, p);
-        });
-      }
+    if (earlier.Holds(p)) {
+      // The sort by p goes by p's members up to the first at which they
+      // meet every entry, which is where they first hold an earlier node.
+      AttributeSet prefix;
+      for (std::uint32_t rest = p.mask; !earlier.Holds(prefix); rest &= rest - 1)
+        prefix.Add(static_cast<AttributeIndex>(std::countr_zero(rest)));
+      run.push_back(prefix);
       continue;
+    }
+    earlier.Add(p);
+    sorter.Sort(t, run);
+    run.clear();
+    // The entries that meet the node by the lowest member they share with
+    // it, and those that miss it, each by their place in t.
+    for (auto& bucket : meeting)
+      bucket.clear();
+    missing.clear();
+    for (std::uint32_t i = 0; i < t.size(); ++i) {
+      if ((t[i] & p).Empty()) {
+        missing.push_back(i);
+      } else {
+        meeting[lowestCommon(t[i], p)].push_back(i);
+      }
     }
     // An extension e + {k} holds an entry m that meets the node only when m
     // shares k alone with the node, so those entries are kept by k.
     for (auto& bucket : soleCommon)
       bucket.clear();
-    for (AttributeSet m : meeting) {
-      const AttributeSet common = m & p;
-      if (common.Count() == 1) soleCommon[lowestCommon(m, p)].push_back(m);
+    for (const std::vector<std::uint32_t>& bucket : meeting) {
+      for (std::uint32_t i : bucket) {
+        const AttributeSet common = t[i] & p;
+        if ((common.mask & (common.mask - 1)) == 0)
+          soleCommon[lowestCommon(t[i], p)].push_back(t[i]);
+      }
     }
     next.clear();
     for (AttributeIndex k = 0; k < MaxAttributes; ++k) {
       if (!p.Has(k)) continue;
-      for (AttributeSet e : t) {
-        if (!(e & p).Empty()) {
-          if (lowestCommon(e, p) == k) next.push_back(e);
+      // The entries in order: those meeting the node first at k as they
+      // are, those missing it extended by k.
+      const std::vector<std::uint32_t>& kept = meeting[k];
+      std::size_t a = 0;
+      std::size_t b = 0;
+      while (a < kept.size() || b < missing.size()) {
+        if (b == missing.size() || (a < kept.size() && kept[a] < missing[b])) {
+          next.push_back(t[kept[a++]]);
           continue;
         }
-        AttributeSet extended = e;
+        AttributeSet extended = t[missing[b++]];
         extended.Add(k);
         if (std::none_of(soleCommon[k].begin(), soleCommon[k].end(),
                          [extended](AttributeSet m) { return m.IsSubsetOf(extended); })) {
@@ -573,6 +732,7 @@ std::vector<SetNode> MinimalTransversals(const SetList& family, int n) {
     }
     t.swap(next);
   }
+  sorter.Sort(t, run);
   std::vector<SetNode> result;
   result.reserve(t.size());
   for (AttributeSet e : t)
@@ -632,9 +792,13 @@ AttributeSet UnionOfMaximalSets(const DependencyList& dependencies, const Attrib
                                 AttributeIndex a) {
   const int n = CountNonEmptyNames(names);
   if (a >= static_cast<AttributeIndex>(n)) return {};
+  // An attribute stands in some maximal set of A exactly when it does not
+  // determine A on its own: the set of it alone then grows into one.
+  const FastClosure closure(dependencies);
   AttributeSet result;
-  for (const SetNode& m : ComputeMaxSetsOfAttribute(dependencies, a, n).maxOfA)
-    result = result | m.member;
+  for (AttributeIndex b = 0; b < static_cast<AttributeIndex>(n); ++b) {
+    if (b != a && !closure.Close(Single(b)).Has(a)) result.Add(b);
+  }
   return result;
 }
 
@@ -653,21 +817,27 @@ std::uint64_t SetsStoodFor(const MaxSetFamily& families) {
 }
 
 SetList InclusionMinimal(const SetList& family) {
-  std::vector<AttributeSet> bySize;
+  // Taken by size, a set holds another set of the family exactly when it
+  // holds one of the minimal sets already met; equal sets hold one another
+  // only.
+  AttributeSet universe;
   for (const SetNode& s : family)
-    bySize.push_back(s.member);
-  std::sort(bySize.begin(), bySize.end(),
-            [](AttributeSet l, AttributeSet r) { return l.Count() < r.Count(); });
-  std::vector<AttributeSet> minimal;
-  for (AttributeSet s : bySize) {
-    if (std::none_of(minimal.begin(), minimal.end(),
-                     [s](AttributeSet m) { return m.IsSubsetOf(s); })) {
-      minimal.push_back(s);
+    universe = universe | s.member;
+  std::array<std::vector<AttributeSet>, MaxAttributes + 1> bySize;
+  for (const SetNode& s : family)
+    bySize[static_cast<std::size_t>(s.member.Count())].push_back(s.member);
+  Upset held(universe);
+  std::vector<bool> minimal(std::size_t{1} << std::bit_width(universe.mask), false);
+  for (const std::vector<AttributeSet>& sets : bySize) {
+    for (AttributeSet s : sets) {
+      if (minimal[s.mask] || held.Holds(s)) continue;
+      minimal[s.mask] = true;
+      held.Add(s);
     }
   }
   SetList out;
   for (const SetNode& s : family) {
-    if (std::find(minimal.begin(), minimal.end(), s.member) != minimal.end()) out.push_back(s);
+    if (minimal[s.member.mask]) out.push_back(s);
   }
   return out;
 }
