@@ -56,6 +56,95 @@ bool IsMaximal(AttributeSet x, AttributeIndex a, const FastClosure& closure, Att
   return true;
 }
 
+// Closures of many sets at once under one list of dependencies, each set a
+// lane of a 64-bit word: per attribute a word tells which lanes hold it, so
+// that a dependency fires in every lane with a few word operations.
+class LaneClosure {
+ public:
+  explicit LaneClosure(const DependencyList& dependencies) {
+    for (const Dependency& d : dependencies) {
+      if (IsTrivial(d)) continue;
+      const std::size_t begin = lhs_.size();
+      for (int slot = 0; slot < MaxAttributes && d.lhs[slot] != NoAttribute; ++slot)
+        lhs_.push_back(d.lhs[slot]);
+      rules_.push_back(Rule{begin, lhs_.size(), d.Rhs()});
+    }
+  }
+
+  // Lanes per set, and how many sets MaximalFor tests at once: as many as
+  // a few words hold, which the compiler can treat as one vector.
+  static constexpr std::size_t kLanes = MaxAttributes + 1;
+  static constexpr std::size_t kPerWord = 64 / kLanes;
+  static constexpr std::size_t kWords = 4;
+  static constexpr std::size_t kBatch = kPerWord * kWords;
+
+  // For each set x (at most kBatch of them) the attributes A of which x is a
+  // maximal set within `all`: x is closed, and closing x with any one absent
+  // attribute i brings A in (closing it with A itself does trivially). Each
+  // set takes kLanes lanes: lane i closes x + {i}, the last x alone.
+  void MaximalFor(const AttributeSet* xs, std::size_t count, AttributeSet all,
+                  AttributeSet* result) const {
+    std::array<Lanes, MaxAttributes> lanes{};
+    Lanes every{};
+    for (std::size_t q = 0; q < count; ++q) {
+      const std::size_t word = q / kPerWord;
+      const std::size_t shift = q % kPerWord * kLanes;
+      const AttributeSet absent = all - xs[q];
+      const std::uint64_t mine = (std::uint64_t{absent.mask} | kSelf) << shift;
+      every[word] |= mine;
+      for (AttributeIndex b = 0; b < MaxAttributes; ++b) {
+        if (xs[q].Has(b)) {
+          lanes[b][word] |= mine;
+        } else if (absent.Has(b)) {
+          lanes[b][word] |= std::uint64_t{1} << (shift + b);
+        }
+      }
+    }
+    for (bool changed = true; changed;) {
+      changed = false;
+      for (const Rule& r : rules_) {
+        Lanes fire;
+        for (std::size_t w = 0; w < kWords; ++w)
+          fire[w] = every[w] & ~lanes[r.rhs][w];
+        for (std::size_t k = r.begin; k < r.end; ++k) {
+          for (std::size_t w = 0; w < kWords; ++w)
+            fire[w] &= lanes[lhs_[k]][w];
+        }
+        std::uint64_t any = 0;
+        for (std::size_t w = 0; w < kWords; ++w) {
+          lanes[r.rhs][w] |= fire[w];
+          any |= fire[w];
+        }
+        changed = changed || any != 0;
+      }
+    }
+    for (std::size_t q = 0; q < count; ++q) {
+      const AttributeSet absent = all - xs[q];
+      result[q] = AttributeSet{};
+      for (std::uint32_t rest = absent.mask; rest != 0; rest &= rest - 1) {
+        const auto a = static_cast<AttributeIndex>(std::countr_zero(rest));
+        const std::uint64_t mine = lanes[a][q / kPerWord] >> (q % kPerWord * kLanes);
+        if ((mine & kSelf) != 0) {
+          result[q] = AttributeSet{};
+          break;
+        }
+        if ((mine & absent.mask) == absent.mask) result[q].Add(a);
+      }
+    }
+  }
+
+ private:
+  using Lanes = std::array<std::uint64_t, kWords>;
+  static constexpr std::uint64_t kSelf = std::uint64_t{1} << MaxAttributes;
+  struct Rule {
+    std::size_t begin;
+    std::size_t end;
+    AttributeIndex rhs;
+  };
+  std::vector<AttributeIndex> lhs_;
+  std::vector<Rule> rules_;
+};
+
 // The sets that hold one of the sets added, one flag per subset of the
 // attributes below the highest one of `universe`. Sets are asked about and
 // added only within the universe. A flag word covers the 64 subsets of the
@@ -110,11 +199,253 @@ class Upset {
   std::vector<std::pair<std::uint32_t, std::uint32_t>> pending_;
 };
 
+// What the steps of the MAX computation share. A step adds D = X -> B; the
+// sets of attribute j's family that hold X and lack B are taken away, and in
+// place of each such set M come its intersections with the sets of each
+// left-hand attribute's family that are maximal sets of j under the
+// dependencies so far. Such an intersection is maximal only if no other
+// intersection of M (with any left-hand family) holds more of M: every
+// intersection is closed and lacks a left-hand attribute, so it determines
+// nothing new. The intersections of M are therefore worked out once per set
+// and step, whichever families hold M, and the maximality test, which does
+// not hang on j either, once per intersection and step.
+class MaxStepSets {
+ public:
+  // Works out the intersections of every set the step takes away from a
+  // family of `condensed`, the families before the step.
+  MaxStepSets(const LaneClosure& closure, AttributeSet all, const Dependency& d,
+              const MaxSetFamily& condensed)
+      : d_(d), condensed_(condensed) {
+    const AttributeSet x = d.LhsSet();
+    std::vector<AttributeSet> fresh;
+    for (const SetList& family : condensed) {
+      for (const SetNode& m : family) {
+        if (!x.IsSubsetOf(m.member) || m.member.Has(d.Rhs())) continue;
+        const auto [it, added] = intersections_.try_emplace(m.member.mask);
+        if (!added) continue;
+        Intersect(m.member, it->second);
+        for (const Intersection& e : it->second) {
+          if (maximalFor_.emplace(e.set.mask, AttributeSet{}).second) fresh.push_back(e.set);
+        }
+      }
+    }
+    std::array<AttributeSet, LaneClosure::kBatch> found;
+    for (std::size_t i = 0; i < fresh.size(); i += LaneClosure::kBatch) {
+      const std::size_t count = std::min(LaneClosure::kBatch, fresh.size() - i);
+      closure.MaximalFor(&fresh[i], count, all, found.data());
+      for (std::size_t q = 0; q < count; ++q)
+        maximalFor_[fresh[i + q].mask] = found[q];
+    }
+    for (auto& [m, intersections] : intersections_) {
+      for (Intersection& e : intersections)
+        e.maximalFor = maximalFor_[e.set.mask];
+    }
+  }
+
+  // The intersections of M, a set the step takes away, that hold no other of
+  // its intersections, in the order they are first formed, each with the
+  // count of the condensed sets that form it, and the attributes it is a
+  // maximal set of.
+  struct Intersection {
+    AttributeSet set;
+    std::uint64_t count;
+    AttributeSet maximalFor;
+  };
+  const std::vector<Intersection>& Of(AttributeSet m) const { return intersections_.at(m.mask); }
+
+ private:
+  struct Formed {
+    std::uint64_t first;
+    std::uint64_t count;
+  };
+  // A family's sets largest first, and their places in it.
+  struct LargestFirst {
+    std::vector<std::uint32_t> masks;
+    std::vector<std::uint32_t> places;
+  };
+
+  // Which intersections hold no other, how often each is formed and where
+  // first does not hang on the order they are formed in. Taken from the
+  // largest sets down, most fall inside one met before: a block of them at a
+  // time is tested against one intersection met, and only those that it
+  // does not hold, or equals, are looked at further.
+  void Intersect(AttributeSet m, std::vector<Intersection>& out) {
+    sets_.clear();
+    formed_.clear();
+    std::size_t hit = 0;
+    std::uint64_t slotStart = 0;
+    std::array<std::uint32_t, 64> kept{};
+    for (int slot = 0; slot < MaxAttributes && d_.lhs[slot] != NoAttribute; ++slot) {
+      const SetList& family = condensed_[d_.lhs[slot]];
+      const LargestFirst& sorted = Sorted(d_.lhs[slot]);
+      for (std::size_t block = 0; block < sorted.masks.size(); block += kept.size()) {
+        const std::size_t end = std::min(sorted.masks.size(), block + kept.size());
+        std::size_t count = 0;
+        if (sets_.empty()) {
+          for (std::size_t k = block; k < end; ++k)
+            kept[count++] = static_cast<std::uint32_t>(k);
+        } else {
+          // The first few intersections kept; an empty set holds none.
+          std::array<std::uint32_t, 4> held{};
+          std::copy_n(sets_.begin(), std::min(held.size(), sets_.size()), held.begin());
+          const auto inside = [](std::uint32_t c, std::uint32_t h) {
+            return ((c & ~h) == 0) & (c != h);
+          };
+          // Tested apart from the gathering, so that the test runs on
+          // several sets at once.
+          std::array<std::uint32_t, 64> keep{};
+          const std::uint32_t* masks = sorted.masks.data() + block;
+          for (std::size_t k = 0; k < end - block; ++k) {
+            const std::uint32_t c = m.mask & masks[k];
+            keep[k] = !(inside(c, held[0]) | inside(c, held[1]) | inside(c, held[2]) |
+                        inside(c, held[3]));
+          }
+          for (std::size_t k = 0; k < end - block; ++k) {
+            kept[count] = static_cast<std::uint32_t>(block + k);
+            count += keep[k];
+          }
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+          const std::uint32_t place = sorted.places[kept[i]];
+          const std::uint32_t c = m.mask & sorted.masks[kept[i]];
+          if (hit >= sets_.size() || (c & ~sets_[hit]) != 0) {
+            hit = 0;
+            while (hit < sets_.size() && (c & ~sets_[hit]) != 0)
+              ++hit;
+            if (hit == sets_.size()) {
+              // Those inside c go.
+              std::size_t left = 0;
+              for (std::size_t e = 0; e < sets_.size(); ++e) {
+                if ((sets_[e] & ~c) == 0) continue;
+                sets_[left] = sets_[e];
+                formed_[left] = formed_[e];
+                ++left;
+              }
+              sets_.resize(left);
+              formed_.resize(left);
+              sets_.push_back(c);
+              formed_.push_back(Formed{slotStart + place, family[place].count});
+              hit = left;
+              continue;
+            }
+            // The one found likely holds the next ones too.
+            std::swap(sets_[hit], sets_[0]);
+            std::swap(formed_[hit], formed_[0]);
+            hit = 0;
+          }
+          if (c != sets_[hit]) continue;
+          Formed& f = formed_[hit];
+          f.first = std::min(f.first, slotStart + place);
+          f.count = SaturatingSum(f.count, family[place].count);
+        }
+      }
+      slotStart += family.size();
+    }
+    std::vector<std::size_t> byFirst(sets_.size());
+    std::iota(byFirst.begin(), byFirst.end(), std::size_t{0});
+    std::sort(byFirst.begin(), byFirst.end(),
+              [this](std::size_t l, std::size_t r) { return formed_[l].first < formed_[r].first; });
+    for (std::size_t i : byFirst)
+      out.push_back(Intersection{AttributeSet{sets_[i]}, formed_[i].count, {}});
+  }
+
+  const LargestFirst& Sorted(AttributeIndex x) {
+    LargestFirst& sorted = largestFirst_[x];
+    const SetList& family = condensed_[x];
+    if (sorted.masks.size() == family.size()) return sorted;
+    std::vector<std::uint32_t> order(family.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [&family](std::uint32_t l, std::uint32_t r) {
+      return family[l].member.Count() > family[r].member.Count();
+    });
+    for (std::uint32_t k : order) {
+      sorted.masks.push_back(family[k].member.mask);
+      sorted.places.push_back(k);
+    }
+    return sorted;
+  }
+
+  const Dependency& d_;
+  const MaxSetFamily& condensed_;
+  std::array<LargestFirst, MaxAttributes> largestFirst_;
+  std::vector<std::uint32_t> sets_;
+  std::vector<Formed> formed_;
+  std::unordered_map<std::uint32_t, std::vector<Intersection>> intersections_;
+  std::unordered_map<std::uint32_t, AttributeSet> maximalFor_;
+};
+
+// The condensed family of attribute j once D is added, as the list built by
+// insert-after-head would run: the sets D takes away go, the intersections
+// replacing them come behind the head, and the list is copied by
+// insert-after-head as the step ends. The family before the step is an
+// antichain, so an intersection, a proper subset of a set taken away, never
+// equals a set of it; equal intersections add their counts to the node the
+// first of them made.
+SetList CondensedStep(const SetList& before, AttributeIndex j, const Dependency& d,
+                      const MaxStepSets& sets) {
+  if (before.empty()) return {};
+  const AttributeSet x = d.LhsSet();
+  // The copy's head apart and the rest in the order the final copy gives
+  // them back: the sets after the head, then the insertions oldest first.
+  SetNode head = before.front();
+  bool hasHead = true;
+  std::vector<SetNode> rest(before.begin() + 1, before.end());
+  std::vector<bool> live(rest.size(), true);
+  // Where the insertions of this step begin in `rest`.
+  std::size_t inserted = rest.size();
+  for (std::size_t k = 0; k < before.size(); ++k) {
+    const SetNode& m = before[k];
+    if (!x.IsSubsetOf(m.member) || m.member.Has(d.Rhs())) continue;
+    if (hasHead && head.member == m.member) {
+      // The node after the head, the newest live one, becomes the head.
+      hasHead = false;
+      while (!rest.empty()) {
+        const SetNode last = rest.back();
+        const bool wasLive = live.back();
+        rest.pop_back();
+        live.pop_back();
+        if (!wasLive) continue;
+        head = last;
+        hasHead = true;
+        break;
+      }
+      inserted = std::min(inserted, rest.size());
+    } else {
+      live[k - 1] = false;
+    }
+    for (const MaxStepSets::Intersection& e : sets.Of(m.member)) {
+      if (!e.maximalFor.Has(j)) continue;
+      const std::uint64_t count = SaturatingProduct(e.count, m.count);
+      if (hasHead && head.member == e.set) {
+        head.count = SaturatingSum(head.count, count);
+        continue;
+      }
+      const auto same =
+          std::find_if(rest.begin() + static_cast<std::ptrdiff_t>(inserted), rest.end(),
+                       [&e](const SetNode& s) { return s.member == e.set; });
+      if (same != rest.end()) {
+        same->count = SaturatingSum(same->count, count);
+      } else if (hasHead) {
+        rest.push_back(SetNode{e.set, count});
+        live.push_back(true);
+      } else {
+        head = SetNode{e.set, count};
+        hasHead = true;
+      }
+    }
+  }
+  SetList after;
+  if (!hasHead) return after;
+  after.push_back(head);
+  for (std::size_t i = 0; i < rest.size(); ++i) {
+    if (live[i]) after.push_back(rest[i]);
+  }
+  return after;
+}
 // A copy of a list made by insert-after-head, held so that insertions behind
 // the head and removals of the first equal node take constant time: the first
 // node apart, the others in reverse list order with a mark for removed ones,
-// and per set the places where it stands, in ascending order. Nodes carry
-// their counts; a condensed list holds each set once.
+// and per set the places where it stands, in ascending order.
 class WorkList {
  public:
   explicit WorkList(const SetList& source) {
@@ -137,33 +468,11 @@ class WorkList {
     }
   }
 
-  // Adds the count to the node of the set, or inserts it when it is absent.
-  void Merge(SetNode s) {
-    if (hasHead_ && head_.member == s.member) {
-      head_.count = SaturatingSum(head_.count, s.count);
-      return;
-    }
-    const auto it = places_.find(s.member.mask);
-    if (it == places_.end() || it->second.empty()) {
-      InsertBehindHead(s);
-      return;
-    }
-    std::uint64_t& count = rest_[it->second.back()].node.count;
-    count = SaturatingSum(count, s.count);
-  }
-
-  bool Contains(AttributeSet s) const {
-    if (hasHead_ && head_.member == s) return true;
-    const auto it = places_.find(s.mask);
-    return it != places_.end() && !it->second.empty();
-  }
-
   std::size_t Size() const { return size_; }
 
   void EraseFirstEqual(AttributeSet s) {
-    if (!Contains(s)) return;
-    --size_;
-    if (head_.member == s) {
+    if (hasHead_ && head_.member == s) {
+      --size_;
       // The next node in list order, the newest live one, becomes the head.
       hasHead_ = false;
       while (!rest_.empty()) {
@@ -177,9 +486,11 @@ class WorkList {
       }
       return;
     }
-    std::vector<std::size_t>& places = places_[s.mask];
-    rest_[places.back()].live = false;
-    places.pop_back();
+    const auto it = places_.find(s.mask);
+    if (it == places_.end() || it->second.empty()) return;
+    --size_;
+    rest_[it->second.back()].live = false;
+    it->second.pop_back();
   }
 
   // The list copied by insert-after-head: the head, then the others oldest
@@ -212,76 +523,61 @@ class WorkList {
   std::unordered_map<std::uint32_t, std::vector<std::size_t>> places_;
 };
 
-// One step of the MAX computation: the family of attribute j once D = X -> B
-// is added, already copied by insert-after-head as the step ends. All
-// maximality tests of a step run under the same dependencies, and a set that
-// occurs several times in a family yields the same intersections each time,
-// so both are worked out once per set.
-//
-// Equal sets multiply from step to step and the families can outgrow any
-// memory. A full step therefore gives up once the families of the step hold
-// more than `limit` sets. A condensed step holds each set once with the
-// number of times it would stand in the full family: a set met again adds
-// its count instead of a node. The family before the step is an antichain,
-// so an intersection never equals a set of it that a later removal would
-// take away with the added count.
-class MaxStep {
+// One step of the full MAX family: every intersection stands as often as it
+// is formed, from the full families before the step. Equal sets multiply from
+// step to step, so the step gives up once the families of the step hold more
+// than `budget` sets. Which intersections are maximal the condensed step has
+// found already: the full families hold the same sets.
+class FullStep {
  public:
-  MaxStep(const FastClosure& closure, AttributeSet all, FamilyBuild build, std::size_t limit)
-      : closure_(closure), all_(all), condensed_(build == FamilyBuild::Condensed), budget_(limit) {}
+  FullStep(const MaxSetFamily& before, const Dependency& d, const MaxStepSets& sets,
+           std::size_t budget)
+      : before_(before), d_(d), sets_(sets), budget_(budget) {}
 
-  std::optional<SetList> Family(const MaxSetFamily& before, AttributeIndex j, const Dependency& d) {
-    maximal_.clear();
+  std::optional<SetList> Family(AttributeIndex j) {
     accepted_.clear();
-    const AttributeSet x = d.LhsSet();
-    WorkList work(before[j]);
-    for (const SetNode& m : before[j]) {
-      if (!x.IsSubsetOf(m.member) || m.member.Has(d.Rhs())) continue;
+    const AttributeSet x = d_.LhsSet();
+    WorkList work(before_[j]);
+    for (const SetNode& m : before_[j]) {
+      if (!x.IsSubsetOf(m.member) || m.member.Has(d_.Rhs())) continue;
       work.EraseFirstEqual(m.member);
-      for (SetNode c : Accepted(before, j, d, m.member)) {
-        if (condensed_) {
-          c.count = SaturatingProduct(c.count, m.count);
-          work.Merge(c);
-          continue;
-        }
+      for (const SetNode& c : Accepted(j, m.member)) {
         work.InsertBehindHead(c);
         if (work.Size() > budget_) return std::nullopt;
       }
     }
-    if (!condensed_ && work.Size() > budget_) return std::nullopt;
-    budget_ -= std::min(budget_, work.Size());
+    if (work.Size() > budget_) return std::nullopt;
+    budget_ -= work.Size();
     return work.CopyInsertingBehindHead();
   }
 
  private:
-  // The intersections of m with the maximal sets of each left-hand attribute
-  // that are maximal sets of j, in the order they are formed, each counted as
-  // often as the set it was formed with.
-  const std::vector<SetNode>& Accepted(const MaxSetFamily& before, AttributeIndex j,
-                                       const Dependency& d, AttributeSet m) {
+  // The maximal intersections of m in the order they are formed, one for
+  // each set of the left-hand families that forms them.
+  const SetList& Accepted(AttributeIndex j, AttributeSet m) {
     const auto [it, added] = accepted_.try_emplace(m.mask);
     if (!added) return it->second;
-    for (int slot = 0; slot < MaxAttributes && d.lhs[slot] != NoAttribute; ++slot) {
-      for (const SetNode& other : before[d.lhs[slot]]) {
+    std::vector<AttributeSet> maximal;
+    for (const MaxStepSets::Intersection& e : sets_.Of(m)) {
+      if (e.maximalFor.Has(j)) maximal.push_back(e.set);
+    }
+    if (maximal.empty()) return it->second;
+    for (int slot = 0; slot < MaxAttributes && d_.lhs[slot] != NoAttribute; ++slot) {
+      for (const SetNode& other : before_[d_.lhs[slot]]) {
         const AttributeSet c = m & other.member;
-        if (Maximal(c, j)) it->second.push_back(SetNode{c, other.count});
+        if (std::find(maximal.begin(), maximal.end(), c) != maximal.end()) {
+          it->second.push_back(SetNode{c, other.count});
+        }
       }
     }
     return it->second;
   }
 
-  bool Maximal(AttributeSet c, AttributeIndex j) {
-    const auto [it, added] = maximal_.try_emplace(c.mask, false);
-    if (added) it->second = IsMaximal(c, j, closure_, all_);
-    return it->second;
-  }
-
-  const FastClosure& closure_;
-  AttributeSet all_;
-  bool condensed_;
+  const MaxSetFamily& before_;
+  const Dependency& d_;
+  const MaxStepSets& sets_;
   std::size_t budget_;
-  std::unordered_map<std::uint32_t, bool> maximal_;
-  std::unordered_map<std::uint32_t, std::vector<SetNode>> accepted_;
+  std::unordered_map<std::uint32_t, SetList> accepted_;
 };
 
 // The left-hand-side family while it is built. Insertions go behind the
@@ -395,28 +691,38 @@ bool IsMaximalSet(AttributeSet x, AttributeIndex a, const DependencyList& depend
 
 namespace {
 
-std::optional<MaxSetFamily> BuildMaxSets(const DependencyList& dependencies, int n,
-                                         FamilyBuild build, std::size_t limit) {
+// The MAX family built both ways at once: the condensed family always, since
+// it tells each step which intersections are maximal, and the full one while
+// its steps stay within `limit`. The full one where it got through.
+MaxSetFamily BuildMaxSets(const DependencyList& dependencies, int n, std::size_t limit) {
   const AttributeSet all = FirstAttributes(n);
-  MaxSetFamily maxSets;
+  MaxSetFamily condensed;
   for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j)
-    maxSets[j].push_back(SetNode{all - Single(j)});
+    condensed[j].push_back(SetNode{all - Single(j)});
+  MaxSetFamily full = condensed;
+  bool fullFits = true;
 
   DependencyList processed;
   for (const Dependency& d : dependencies) {
     InsertBehindHead(processed, d);
-    const FastClosure closure(processed);
-    MaxStep step(closure, all, build, limit);
+    const MaxStepSets sets(LaneClosure(processed), all, d, condensed);
     // Every family of this step is built from the families before it.
     MaxSetFamily next;
-    for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j) {
-      std::optional<SetList> family = step.Family(maxSets, j, d);
-      if (!family) return std::nullopt;
-      next[j] = std::move(*family);
+    for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j)
+      next[j] = CondensedStep(condensed[j], j, d, sets);
+    if (fullFits) {
+      FullStep step(full, d, sets, limit);
+      MaxSetFamily nextFull;
+      for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n) && fullFits; ++j) {
+        std::optional<SetList> family = step.Family(j);
+        fullFits = family.has_value();
+        if (fullFits) nextFull[j] = std::move(*family);
+      }
+      full = fullFits ? std::move(nextFull) : MaxSetFamily{};
     }
-    maxSets = std::move(next);
+    condensed = std::move(next);
   }
-  return maxSets;
+  return fullFits ? full : condensed;
 }
 
 std::optional<SetList> BuildLhsFamily(const DependencyList& dependencies, AttributeIndex a, int n,
@@ -631,10 +937,7 @@ class RunSorter {
 }  // namespace
 
 MaxSetFamily ComputeMaxSets(const DependencyList& dependencies, int n, std::size_t limit) {
-  if (std::optional<MaxSetFamily> full = BuildMaxSets(dependencies, n, FamilyBuild::Full, limit)) {
-    return std::move(*full);
-  }
-  return *BuildMaxSets(dependencies, n, FamilyBuild::Condensed, limit);
+  return BuildMaxSets(dependencies, n, limit);
 }
 
 SetList LeftHandSideFamily(const DependencyList& dependencies, AttributeIndex a, int n,
