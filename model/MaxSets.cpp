@@ -691,6 +691,24 @@ bool IsMaximalSet(AttributeSet x, AttributeIndex a, const DependencyList& depend
 
 namespace {
 
+// The families with each set once, at its first place, counting its nodes.
+MaxSetFamily EachSetOnce(const MaxSetFamily& families) {
+  MaxSetFamily once;
+  for (std::size_t j = 0; j < families.size(); ++j) {
+    std::unordered_map<std::uint32_t, std::size_t> place;
+    for (const SetNode& node : families[j]) {
+      const auto [it, added] = place.try_emplace(node.member.mask, once[j].size());
+      if (added) {
+        once[j].push_back(node);
+      } else {
+        std::uint64_t& count = once[j][it->second].count;
+        count = SaturatingSum(count, node.count);
+      }
+    }
+  }
+  return once;
+}
+
 // The MAX family built both ways at once: the condensed family always, since
 // it tells each step which intersections are maximal, and the full one while
 // its steps stay within `limit`. The full one where it got through.
@@ -722,7 +740,7 @@ MaxSetFamily BuildMaxSets(const DependencyList& dependencies, int n, std::size_t
     }
     condensed = std::move(next);
   }
-  return fullFits ? full : condensed;
+  return fullFits ? EachSetOnce(full) : condensed;
 }
 
 std::optional<SetList> BuildLhsFamily(const DependencyList& dependencies, AttributeIndex a, int n,

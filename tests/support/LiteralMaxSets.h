@@ -148,3 +148,18 @@ inline SetList AsSetList(const literal::List& list) {
     out.push_back(SetNode{s});
   return out;
 }
+
+// The list with each set once, at its first place, counting its nodes.
+inline SetList EachOnce(const SetList& list) {
+  SetList out;
+  for (const SetNode& s : list) {
+    const auto same = std::find_if(out.begin(), out.end(),
+                                   [&s](const SetNode& o) { return o.member == s.member; });
+    if (same == out.end()) {
+      out.push_back(s);
+    } else {
+      same->count += s.count;
+    }
+  }
+  return out;
+}
