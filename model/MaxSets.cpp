@@ -1183,6 +1183,7 @@ std::string LhsFamilyLine(const SetList& family, const AttributeTable& names, in
 
 std::string TransversalsLine(const std::vector<SetNode>& transversals, const AttributeTable& names,
                              int n) {
+  if (transversals.empty()) return {};
   std::string line = "{ ";
   for (std::size_t i = 0; i < transversals.size(); ++i) {
     line += Members(transversals[i], names, n);
@@ -1192,6 +1193,7 @@ std::string TransversalsLine(const std::vector<SetNode>& transversals, const Att
 }
 
 std::string MaxOfALine(const std::vector<SetNode>& maxOfA, const AttributeTable& names, int n) {
+  if (maxOfA.empty()) return {};
   std::string line = "{";
   for (std::size_t i = 0; i < maxOfA.size(); ++i) {
     line += Members(maxOfA[i], names, n);
@@ -1204,8 +1206,12 @@ std::vector<MaxFamilyEntry> MaxFamilyEntries(const MaxSetFamily& maxSets,
                                              const AttributeTable& names, int n) {
   std::vector<MaxFamilyEntry> entries;
   for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j) {
-    std::string sets = "   {";
     const SetList& family = maxSets[j];
+    if (family.empty()) {
+      entries.push_back({NameOf(names, j), {}});
+      continue;
+    }
+    std::string sets = "   {";
     for (std::size_t i = 0; i < family.size(); ++i) {
       sets += Members(family[i], names, n);
       if (i + 1 < family.size()) sets += ", ";

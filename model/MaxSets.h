@@ -118,8 +118,10 @@ SetList InclusionMinimal(const SetList& family);
 bool IsCondensed(const SetList& family);
 bool IsCondensed(const MaxSetFamily& families);
 
-// The window's listings. A set of a condensed family that stands k > 1 times
-// is followed by " (kx)".
+// The window's listings. A set that stands k > 1 times is followed by
+// " (kx)". A listing of no set at all is empty, and the caller puts words in
+// its place: braces around nothing would read as the one empty set, which
+// is listed so.
 //   lhs family     {  B ; A }      members as " name", " ;" between sets
 //   transversals   {  A B;  A C }  "; " between sets
 //   max(A)         { C ; A B}      " ;" between sets, no blank before "}"

@@ -131,6 +131,10 @@ QString BcnfVerdictText(bool bcnf) {
                     "Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF");
 }
 
+QString NoSetText() {
+  return QCoreApplication::translate("TForm_MaxSet", "zadna mnozina");
+}
+
 std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
                                         int n) {
   std::vector<std::string> lines;
@@ -138,7 +142,8 @@ std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const Attri
     lines.push_back(QCoreApplication::translate("TForm_MaxSet", "Mnozina Max(%1) = ")
                         .arg(QString::fromStdString(entry.attribute))
                         .toStdString());
-    lines.push_back(entry.sets);
+    lines.push_back(entry.sets.empty() ? (QStringLiteral("   ") + NoSetText()).toStdString()
+                                       : entry.sets);
     lines.emplace_back();
   }
   return lines;

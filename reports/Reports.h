@@ -29,8 +29,12 @@ std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStr
 // exit status: 0, or 2 with the reason on `err` for a file that was not read.
 int RunReport(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err);
 
-// The listing of the MAX family: per attribute a heading, its sets and an
-// empty line.
+// What a listing of no set at all shows in place of its braces, which would
+// read as the one empty set.
+QString NoSetText();
+
+// The listing of the MAX family: per attribute a heading, its sets (or the
+// words for none) and an empty line.
 std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
                                         int n);
 

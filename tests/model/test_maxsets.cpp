@@ -71,9 +71,13 @@ TEST(MaxSets, ListingsSeparateSeveralSets) {
   MaxSetFamily max;
   max[0] = {SetNode{Set("BC")}, SetNode{Set("D")}};
   max[1] = {SetNode{}};
+  // No set at all is no braces: "{ }" is the one empty set.
   const std::vector<MaxFamilyEntry> entries = MaxFamilyEntries(max, names, 4);
-  EXPECT_EQ(std::vector<MaxFamilyEntry>(entries.begin(), entries.begin() + 2),
-            (std::vector<MaxFamilyEntry>{{"A", "   { B C,  D }"}, {"B", "   { }"}}));
+  EXPECT_EQ(std::vector<MaxFamilyEntry>(entries.begin(), entries.begin() + 3),
+            (std::vector<MaxFamilyEntry>{{"A", "   { B C,  D }"}, {"B", "   { }"}, {"C", ""}}));
+  EXPECT_EQ(TransversalsLine({}, names, 4), "");
+  EXPECT_EQ(MaxOfALine({}, names, 4), "");
+  EXPECT_EQ(MaxOfALine({SetNode{}}, names, 4), "{}");
 }
 
 TEST(MaxSets, TransversalsAreMinimalInOrderOfFirstAppearance) {
