@@ -27,10 +27,14 @@ TEST(MaxSetsProperty, AgreeWithBruteForceOnRandomSchemas) {
     const MaxSetFamily max = ComputeMaxSets(deps, n);
     EXPECT_EQ(IsInBcnf(max, deps, n), brute::IsBcnf(n, fds));
     const auto literalMax = literal::MaxSets(deps, n);
+    // With no room for the full list, the condensed build's order.
+    const MaxSetFamily condensed = ComputeMaxSets(deps, n, 0);
+    const auto literalCondensed = literal::CondensedMaxSets(deps, n);
     for (AttributeIndex a = 0; a < static_cast<AttributeIndex>(n); ++a) {
       const std::vector<std::uint32_t> expected = brute::MaximalSets(n, fds, static_cast<int>(a));
       EXPECT_EQ(Distinct(max[a]), expected) << "MAX of " << a;
       EXPECT_EQ(max[a], EachOnce(AsSetList(literalMax[a]))) << "MAX order of " << a;
+      EXPECT_EQ(condensed[a], literalCondensed[a]) << "condensed MAX order of " << a;
 
       const AttributeMaxSets one = ComputeMaxSetsOfAttribute(deps, a, n);
       EXPECT_EQ(Distinct(one.maxOfA), expected) << "max of " << a;
