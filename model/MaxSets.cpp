@@ -671,7 +671,7 @@ class LhsFamily {
 };
 
 // A set's members, each as a blank and the name, and the count of a set
-// that stands more than once in a condensed family.
+// that stands for more than one.
 std::string Members(const SetNode& s, const AttributeTable& names, int n) {
   std::string out;
   for (AttributeIndex i = 0; i < static_cast<AttributeIndex>(n); ++i) {
@@ -711,7 +711,8 @@ MaxSetFamily EachSetOnce(const MaxSetFamily& families) {
 
 // The MAX family built both ways at once: the condensed family always, since
 // it tells each step which intersections are maximal, and the full one while
-// its steps stay within `limit`. The full one where it got through.
+// its steps stay within `limit`. The full one, each set once, where it got
+// through.
 MaxSetFamily BuildMaxSets(const DependencyList& dependencies, int n, std::size_t limit) {
   const AttributeSet all = FirstAttributes(n);
   MaxSetFamily condensed;
