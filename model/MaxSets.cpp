@@ -171,23 +171,30 @@ class Upset {
       pattern &= kWithBit[std::countr_zero(low)];
     // Each word above is reached once, by adding the missing attributes in
     // ascending order: a word is followed by those adding an attribute above
-    // the highest it added.
-    pending_.clear();
-    pending_.push_back({s.mask >> kLowBits, 0});
-    while (!pending_.empty()) {
-      const auto [word, from] = pending_.back();
-      pending_.pop_back();
-      if ((flags_[word] & pattern) == pattern) continue;
-      flags_[word] |= pattern;
-      for (std::uint32_t more = free_ & ~word & ~((1u << from) - 1u); more != 0; more &= more - 1) {
-        const int bit = std::countr_zero(more);
-        pending_.push_back({word | (1u << bit), static_cast<std::uint32_t>(bit + 1)});
+    // the highest it added. The stack holds at most the followers of one
+    // word per level.
+    struct Word {
+      std::uint32_t word;
+      std::uint32_t from;
+    };
+    std::array<Word, kHighBits*(kHighBits + 1) / 2 + 1> stack;
+    std::size_t size = 0;
+    stack[size++] = Word{s.mask >> kLowBits, 0};
+    while (size > 0) {
+      const Word w = stack[--size];
+      if ((flags_[w.word] & pattern) == pattern) continue;
+      flags_[w.word] |= pattern;
+      for (std::uint32_t more = free_ & ~w.word & ~((1u << w.from) - 1u); more != 0;
+           more &= more - 1) {
+        const auto bit = static_cast<std::uint32_t>(std::countr_zero(more));
+        stack[size++] = Word{w.word | (1u << bit), bit + 1};
       }
     }
   }
 
  private:
   static constexpr int kLowBits = 6;
+  static constexpr std::size_t kHighBits = MaxAttributes - kLowBits;
   static constexpr std::uint32_t kLow = (1u << kLowBits) - 1;
   // Bit v of kWithBit[b] is set when the low subset v holds attribute b.
   static constexpr std::uint64_t kWithBit[kLowBits] = {
@@ -196,7 +203,52 @@ class Upset {
 
   std::uint32_t free_;
   std::vector<std::uint64_t> flags_;
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> pending_;
+};
+
+// Whether a set holds one of the sets added: asked of the sets themselves
+// until going through them has cost about as much as flagging their
+// supersets in an Upset would, of the Upset from then on. Flagging a set's
+// supersets within twenty attributes can take thousands of words (fewer
+// where sets added before have flagged them, hence the eighth), more than a
+// small family asks in all; a large one asks the Upset almost from the
+// start.
+class HeldSets {
+ public:
+  explicit HeldSets(AttributeSet universe)
+      : universe_(universe),
+        flagCost_(std::size_t{1} << std::max(
+                      0, static_cast<int>(std::bit_width(universe.mask)) - kLowBits)) {}
+
+  bool Holds(AttributeSet s) {
+    if (!upset_) {
+      scanned_ += sets_.size();
+      if (scanned_ <= sets_.size() * flagCost_ / 8) {
+        return std::any_of(sets_.begin(), sets_.end(),
+                           [s](AttributeSet p) { return p.IsSubsetOf(s); });
+      }
+      upset_.emplace(universe_);
+      for (AttributeSet p : sets_)
+        upset_->Add(p);
+    }
+    return upset_->Holds(s);
+  }
+
+  void Add(AttributeSet s) {
+    if (upset_) {
+      upset_->Add(s);
+    } else {
+      sets_.push_back(s);
+    }
+  }
+
+ private:
+  static constexpr int kLowBits = 6;
+
+  AttributeSet universe_;
+  std::size_t flagCost_;
+  std::size_t scanned_ = 0;
+  std::vector<AttributeSet> sets_;
+  std::optional<Upset> upset_;
 };
 
 // What the steps of the MAX computation share. A step adds D = X -> B; the
@@ -583,7 +635,7 @@ class FullStep {
 // The left-hand-side family while it is built. Insertions go behind the
 // head; the nodes after the head are held in reverse list order, so that an
 // insertion costs constant time, their sets and counts apart so that a walk
-// reads little. Whether some node is a subset of a set is asked of an Upset.
+// reads little. Whether some node is a subset of a set is asked of HeldSets.
 //
 // The passes enter sets that hold other nodes, even equal ones, and each
 // dependency can double the family. A full family gives up beyond `limit`
@@ -595,14 +647,14 @@ class LhsFamily {
   LhsFamily(AttributeSet first, AttributeSet universe, FamilyBuild build, std::size_t limit)
       : first_{first},
         minimal_{first},
-        upset_(universe),
+        held_(universe),
         condensed_(build == FamilyBuild::Condensed),
         limit_(limit) {
-    upset_.Add(first);
+    held_.Add(first);
     if (condensed_) places_.assign(std::size_t{1} << std::bit_width(universe.mask), 0);
   }
 
-  bool HoldsSubsetOf(AttributeSet s) const { return upset_.Holds(s); }
+  bool HoldsSubsetOf(AttributeSet s) { return held_.Holds(s); }
 
   bool Overflowed() const { return overflowed_; }
 
@@ -628,8 +680,8 @@ class LhsFamily {
     }
     sets_.push_back(s.mask);
     counts_.push_back(count);
-    if (upset_.Holds(s)) return;
-    upset_.Add(s);
+    if (held_.Holds(s)) return;
+    held_.Add(s);
     std::erase_if(minimal_, [s](AttributeSet p) { return s.IsSubsetOf(p); });
     minimal_.push_back(s);
   }
@@ -661,7 +713,7 @@ class LhsFamily {
   std::vector<std::uint32_t> sets_;
   std::vector<std::uint64_t> counts_;
   std::vector<AttributeSet> minimal_;
-  Upset upset_;
+  HeldSets held_;
   bool condensed_;
   std::size_t limit_;
   bool overflowed_ = false;
@@ -984,7 +1036,7 @@ std::vector<SetNode> MinimalTransversals(const SetList& family, int n) {
   // Long families mostly hold such nodes; they are kept back and their sorts
   // done at once before the next node that changes the entries.
   std::vector<AttributeSet> t{AttributeSet{}};
-  Upset earlier(all);
+  HeldSets earlier(all);
   std::vector<AttributeSet> run;
   RunSorter sorter;
   std::array<std::vector<std::uint32_t>, MaxAttributes> meeting;
@@ -1148,7 +1200,7 @@ SetList InclusionMinimal(const SetList& family) {
   std::array<std::vector<AttributeSet>, MaxAttributes + 1> bySize;
   for (const SetNode& s : family)
     bySize[static_cast<std::size_t>(s.member.Count())].push_back(s.member);
-  Upset held(universe);
+  HeldSets held(universe);
   std::vector<bool> minimal(std::size_t{1} << std::bit_width(universe.mask), false);
   for (const std::vector<AttributeSet>& sets : bySize) {
     for (AttributeSet s : sets) {
