@@ -97,8 +97,8 @@ TEST(MaxSetsProperty, ListingsHoldTheMaximalSetsEachOnce) {
     SCOPED_TRACE(DepsText(deps) + " n=" + std::to_string(n));
     const std::size_t limit = round % 2 == 0 ? MaxFamilyLimit : static_cast<std::size_t>(n);
     const MaxSetFamily max = ComputeMaxSets(deps, n, limit);
-    // Brute force at twenty attributes takes a while; two of them do.
-    for (int k = 0; k < (fullFile ? 2 : n); ++k) {
+    // Brute force at twenty attributes takes a while; one of them does.
+    for (int k = 0; k < (fullFile ? 1 : n); ++k) {
       const auto a = static_cast<AttributeIndex>(fullFile ? rng() % MaxAttributes : k);
       const std::vector<std::uint32_t> expected = brute::MaximalSets(n, fds, static_cast<int>(a));
       EXPECT_EQ(Listed(max[a]), expected) << "MAX of " << a;
