@@ -70,6 +70,11 @@ void AppendListing(QPlainTextEdit& memo, const std::vector<std::string>& lines,
   AppendLine(memo, text);
 }
 
+// A one-line listing, or the words for one of no set at all.
+std::string Listed(std::string line) {
+  return line.empty() ? FromText(NoSetText()) : line;
+}
+
 }  // namespace
 
 TForm_MaxSet::TForm_MaxSet(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
@@ -231,8 +236,8 @@ void TForm_MaxSet::a_maxsetAcomputationExecute() {
     AppendListing(*Memo_lhs, {LhsFamilyLine(result.lhsFamily, attributeNames_, attributeCount_)});
   }
   AppendListing(*Memo_TR,
-                {TransversalsLine(result.transversals, attributeNames_, attributeCount_)});
-  AppendListing(*Memo_max, {MaxOfALine(maxOfA_, attributeNames_, attributeCount_)});
+                {Listed(TransversalsLine(result.transversals, attributeNames_, attributeCount_))});
+  AppendListing(*Memo_max, {Listed(MaxOfALine(maxOfA_, attributeNames_, attributeCount_))});
 }
 
 void TForm_MaxSet::Button1Click() {

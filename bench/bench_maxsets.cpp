@@ -31,6 +31,31 @@ DependencyList WideSchema(unsigned seed) {
   return RandomSchema(seed, 30, 2, 5);
 }
 
+// Ninety records over twenty attributes, as many as a schema file holds, each
+// left-hand side of `width` distinct attributes and the right-hand attribute
+// outside it: the densest schemas the program opens. Their lhs families run
+// to hundreds of thousands of distinct sets.
+DependencyList FullFileSchema(unsigned seed, int width) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<AttributeIndex> attr(0, MaxAttributes - 1);
+  DependencyList list;
+  while (list.size() < 90) {
+    std::vector<AttributeIndex> lhs;
+    AttributeSet drawn;
+    while (static_cast<int>(lhs.size()) < width) {
+      const AttributeIndex a = attr(rng);
+      if (drawn.Has(a)) continue;
+      drawn.Add(a);
+      lhs.push_back(a);
+    }
+    AttributeIndex rhs = attr(rng);
+    while (drawn.Has(rhs))
+      rhs = attr(rng);
+    list.push_back(NewDependency(lhs, rhs));
+  }
+  return list;
+}
+
 void BM_ComputeMaxSets(benchmark::State& state, DependencyList list) {
   std::size_t sets = 0;
   for (auto _ : state) {
@@ -131,6 +156,19 @@ void BM_AttributeListing(benchmark::State& state, DependencyList list, Attribute
   state.counters["chars"] = static_cast<double>(characters);
 }
 
+// The model's part of "--report maxsets": the MAX family and its listing,
+// the prime test of every attribute and the BCNF test.
+void BM_MaxSetsReport(benchmark::State& state, DependencyList list) {
+  const AttributeTable names = LongNames();
+  for (auto _ : state) {
+    const MaxSetFamily max = ComputeMaxSets(list, MaxAttributes);
+    benchmark::DoNotOptimize(MaxFamilyEntries(max, names, MaxAttributes));
+    for (AttributeIndex a = 0; a < MaxAttributes; ++a)
+      benchmark::DoNotOptimize(IsPrimeAttribute(max[a], a, list, MaxAttributes));
+    benchmark::DoNotOptimize(IsInBcnf(max, list, MaxAttributes));
+  }
+}
+
 void BM_BcnfTest(benchmark::State& state, DependencyList list) {
   const MaxSetFamily max = ComputeMaxSets(list, MaxAttributes);
   for (auto _ : state)
@@ -194,3 +232,22 @@ BENCHMARK_CAPTURE(BM_AttributeListing, dense_112_S, DenseSchema(112), 18)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_AttributeListing, dense_844_F, DenseSchema(844), 5)
     ->Unit(benchmark::kMillisecond);
+// Full schema files, three seeds for each width of the left-hand sides; the
+// attribute of each is the one with the largest lhs family.
+#define FULL_FILE_BENCHMARKS(width, seed, attribute)                                             \
+  BENCHMARK_CAPTURE(BM_ComputeMaxSets, full_file_w##width##_##seed, FullFileSchema(seed, width)) \
+      ->Unit(benchmark::kMillisecond);                                                           \
+  BENCHMARK_CAPTURE(BM_AttributeListing, full_file_w##width##_##seed##_##attribute,              \
+                    FullFileSchema(seed, width), attribute)                                      \
+      ->Unit(benchmark::kMillisecond);                                                           \
+  BENCHMARK_CAPTURE(BM_MaxSetsReport, full_file_w##width##_##seed, FullFileSchema(seed, width))  \
+      ->Unit(benchmark::kMillisecond)
+FULL_FILE_BENCHMARKS(2, 1, 12);
+FULL_FILE_BENCHMARKS(2, 2, 1);
+FULL_FILE_BENCHMARKS(2, 3, 12);
+FULL_FILE_BENCHMARKS(3, 1, 6);
+FULL_FILE_BENCHMARKS(3, 2, 1);
+FULL_FILE_BENCHMARKS(3, 3, 11);
+FULL_FILE_BENCHMARKS(4, 1, 17);
+FULL_FILE_BENCHMARKS(4, 2, 1);
+FULL_FILE_BENCHMARKS(4, 3, 18);

@@ -36,15 +36,16 @@ using SetList = std::vector<SetNode>;
 // The maximal sets of every attribute index (the MAX family).
 using MaxSetFamily = std::array<SetList, MaxAttributes>;
 
-// The most sets a family is listed with in full. Both the MAX family and the
+// The most sets a family is built with in full. Both the MAX family and the
 // left-hand-side family can grow exponentially (equal sets and supersets
 // multiply from step to step) although the sets they stand for are few: one
 // 20-attribute schema reaches 708 million sets, 748 of them distinct. Past
 // its limit a family is built condensed, each set once with its count, and
-// the window says so; the results are the same. The limits keep a full
-// listing within what a memo lays out in a fraction of a second, at most
-// about two million characters with the longest names: the MAX family
-// spreads over a line per attribute, the lhs family stands in a single line.
+// the window says so; the results are the same. The lhs family limit keeps
+// a full listing, which stands in a single line, within what a memo lays
+// out in a fraction of a second: at most about two million characters with
+// the longest names. The MAX family is listed with each set once in any
+// case; within its limit it keeps the order of the full list.
 inline constexpr std::size_t MaxFamilyLimit = 10'000;
 inline constexpr std::size_t LhsFamilyLimit = 5'000;
 
@@ -52,8 +53,12 @@ inline constexpr std::size_t LhsFamilyLimit = 5'000;
 bool IsMaximalSet(AttributeSet x, AttributeIndex a, const DependencyList& dependencies, int n);
 
 // The MAX family, built by adding the dependencies one at a time in list
-// order. Equal sets produced in one step are all kept while the family holds
-// at most `limit` sets; past it the family is condensed.
+// order, each set once with the number of times the steps form it. A step
+// can form a set several times, from different sets of the left-hand
+// families; the sets are the maximal sets all the same, and listing one of
+// them twice would read as two sets. While the full list, which keeps every
+// set as often as it is formed, stays within `limit` sets, each set stands
+// at its first place in it; past that, where the condensed build puts it.
 MaxSetFamily ComputeMaxSets(const DependencyList& dependencies, int n,
                             std::size_t limit = MaxFamilyLimit);
 
@@ -113,8 +118,10 @@ SetList InclusionMinimal(const SetList& family);
 bool IsCondensed(const SetList& family);
 bool IsCondensed(const MaxSetFamily& families);
 
-// The window's listings. A set of a condensed family that stands k > 1 times
-// is followed by " (kx)".
+// The window's listings. A set that stands k > 1 times is followed by
+// " (kx)". A listing of no set at all is empty, and the caller puts words in
+// its place: braces around nothing would read as the one empty set, which
+// is listed so.
 //   lhs family     {  B ; A }      members as " name", " ;" between sets
 //   transversals   {  A B;  A C }  "; " between sets
 //   max(A)         { C ; A B}      " ;" between sets, no blank before "}"

@@ -36,10 +36,10 @@ std::vector<std::string> MaxSetsReport(const Schema& schema) {
   std::vector<std::string> lines = MaxFamilyLines(maxSets, names, n);
   if (IsCondensed(maxSets))
     lines.push_back(MaxFamilyCondensedNote(SetsStoodFor(maxSets)).toStdString());
+  // The MAX family holds every attribute's maximal sets already.
   for (AttributeIndex a = 0; a < static_cast<AttributeIndex>(n); ++a) {
-    const AttributeMaxSets result = ComputeMaxSetsOfAttribute(dependencies, a, n);
     lines.push_back(PrimeVerdictText(QString::fromStdString(NameOf(names, a)),
-                                     IsPrimeAttribute(result.maxOfA, a, dependencies, n))
+                                     IsPrimeAttribute(maxSets[a], a, dependencies, n))
                         .toStdString());
   }
   if (n > 0) lines.push_back(BcnfVerdictText(IsInBcnf(maxSets, dependencies, n)).toStdString());
@@ -245,6 +245,10 @@ QString BcnfVerdictText(bool bcnf) {
                     "Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF");
 }
 
+QString NoSetText() {
+  return QCoreApplication::translate("TForm_MaxSet", "zadna mnozina");
+}
+
 std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
                                         int n) {
   std::vector<std::string> lines;
@@ -252,7 +256,8 @@ std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const Attri
     lines.push_back(QCoreApplication::translate("TForm_MaxSet", "Mnozina Max(%1) = ")
                         .arg(QString::fromStdString(entry.attribute))
                         .toStdString());
-    lines.push_back(entry.sets);
+    lines.push_back(entry.sets.empty() ? (QStringLiteral("   ") + NoSetText()).toStdString()
+                                       : entry.sets);
     lines.emplace_back();
   }
   return lines;

@@ -43,8 +43,12 @@ int RunReport(ReportKind kind, const QStringList& paths, QTextStream& out, QText
 int RunDerivation(const QString& path, const QString& dependency, QTextStream& out,
                   QTextStream& err);
 
-// The listing of the MAX family: per attribute a heading, its sets and an
-// empty line.
+// What a listing of no set at all shows in place of its braces, which would
+// read as the one empty set.
+QString NoSetText();
+
+// The listing of the MAX family: per attribute a heading, its sets (or the
+// words for none) and an empty line.
 std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,
                                         int n);
 

@@ -1108,6 +1108,10 @@
         <source>Mnozina Max(%1) = </source>
         <translation>Množina Max(%1) = </translation>
     </message>
+    <message>
+        <source>zadna mnozina</source>
+        <translation>žádná množina</translation>
+    </message>
 </context>
 <context>
     <name>TForm_Print</name>

@@ -1108,6 +1108,10 @@
         <source>Mnozina Max(%1) = </source>
         <translation>Set Max(%1) = </translation>
     </message>
+    <message>
+        <source>zadna mnozina</source>
+        <translation>no set</translation>
+    </message>
 </context>
 <context>
     <name>TForm_Print</name>

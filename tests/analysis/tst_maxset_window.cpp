@@ -224,6 +224,33 @@ class MaxSetWindowTest : public QObject {
              (QStringList{"Mnozina Max(A) = ", "   { B }", "", "Mnozina Max(B) = ", "   { }", ""}));
   }
 
+  // Each set once, with how often the steps form it, and no set at all in
+  // words: "{ }" is the one empty set.
+  void listingsNameEachSetOnceAndNoSetInWords() {
+    TestBench t;
+    TForm_MaxSet& w = Open(t, "ABCD", "D->A; A->D; AD->C");
+    Click(w, "Button1");
+    const QStringList once = Lines(w, "Memo_MAX1");
+    QCOMPARE(once[0], QStringLiteral("Vypis je zkracen: kazda mnozina jednou, celkem 5 mnozin"));
+    QCOMPARE(once.mid(7, 2), (QStringList{"Mnozina Max(C) = ", "   { B (2x) }"}));
+    w.close();
+
+    TForm_MaxSet& none = Open(t, "AB", "->A");
+    Choose(none, 1);
+    Click(none, "Button2");
+    QCOMPARE(Lines(none, "Memo_TR"), QStringList{"zadna mnozina"});
+    QCOMPARE(Lines(none, "Memo_max"), QStringList{"zadna mnozina"});
+    Click(none, "Button1");
+    QCOMPARE(Lines(none, "Memo_MAX1").mid(0, 2),
+             (QStringList{"Mnozina Max(A) = ", "   zadna mnozina"}));
+    none.close();
+
+    TForm_MaxSet& empty = Open(t, "AB", "A->B; B->A");
+    Choose(empty, 1);
+    Click(empty, "Button2");
+    QCOMPARE(Lines(empty, "Memo_max"), QStringList{"{}"});
+  }
+
   void computationsUseTheSchemaLoaded() {
     TestBench t;
     TForm_MaxSet& w = Open(t, "ABC", "A->B");

@@ -351,6 +351,30 @@ TEST(BatchReports, DeriveADependency) {
   EXPECT_EQ(unknown.err, QStringLiteral("schemario: radek 1, sloupec 10: neznamy atribut Adres\n"));
 }
 
+// A listing of no set at all says so in words; "{ }" is the one empty set.
+TEST(BatchReports, MaxSetsSayWhenThereIsNoSet) {
+  QTemporaryDir dir;
+  const struct {
+    const char* bytes;
+    QStringList family;
+  } cases[] = {
+      {"A;B;:-0;", {"Mnozina Max(A) =", "   zadna mnozina", "", "Mnozina Max(B) =", "   { A }"}},
+      {"A;B;:0 -1;1 -0;", {"Mnozina Max(A) =", "   { }", "", "Mnozina Max(B) =", "   { }"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    const QString path = dir.filePath(QStringLiteral("schema.dbc"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(c.bytes);
+    file.close();
+    const ProgramRun run =
+        RunProgram({QStringLiteral("--report"), QStringLiteral("maxsets"), path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.split(QLatin1Char('\n')).mid(0, 5), c.family);
+  }
+}
+
 TEST(BatchReports, VersionNeedsNoDisplay) {
   const ProgramRun run = RunProgram({QStringLiteral("--version")});
   EXPECT_EQ(run.status, 0);

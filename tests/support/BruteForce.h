@@ -78,17 +78,24 @@ inline std::vector<std::uint32_t> MinimalKeys(int n, const std::vector<Fd>& fds)
 
 // Maximal sets of attribute a over attributes 0..n-1, ascending by mask: a
 // stays out of the closure, and adding any further attribute brings it in.
+// Whether a set determines a is settled for every set once, in ascending
+// order, so that twenty attributes take a fraction of a second: a set holding
+// one that determines a determines it as well.
 inline std::vector<std::uint32_t> MaximalSets(int n, const std::vector<Fd>& fds, int a) {
   const std::uint32_t all = (1u << n) - 1u;
-  const std::uint32_t target = 1u << a;
+  std::vector<bool> determines(std::size_t{all} + 1);
+  for (std::uint32_t s = 0; s <= all; ++s) {
+    bool held = false;
+    for (std::uint32_t rest = s; rest != 0 && !held; rest &= rest - 1)
+      held = determines[s & ~(rest & (~rest + 1))];
+    determines[s] = held || ((Closure(s, fds) >> a) & 1u) != 0;
+  }
   std::vector<std::uint32_t> sets;
   for (std::uint32_t s = 0; s <= all; ++s) {
-    if (Closure(s, fds) & target) continue;
+    if (determines[s]) continue;
     bool maximal = true;
-    for (int i = 0; i < n && maximal; ++i) {
-      const std::uint32_t bigger = s | (1u << i);
-      if (bigger != s && !(Closure(bigger, fds) & target)) maximal = false;
-    }
+    for (int i = 0; i < n && maximal; ++i)
+      maximal = ((s >> i) & 1u) != 0 || determines[s | (1u << i)];
     if (maximal) sets.push_back(s);
   }
   return sets;

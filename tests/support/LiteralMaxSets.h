@@ -79,6 +79,50 @@ inline std::array<List, MaxAttributes> MaxSets(const DependencyList& deps, int n
   return max;
 }
 
+// The MAX family as the condensed build makes it: a set formed again adds its
+// count to the node already there.
+inline std::array<SetList, MaxAttributes> CondensedMaxSets(const DependencyList& deps, int n) {
+  using Nodes = std::list<SetNode>;
+  std::array<Nodes, MaxAttributes> max;
+  for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j) {
+    AttributeSet s = All(n);
+    s.Remove(j);
+    max[j].push_back(SetNode{s});
+  }
+  DependencyList processed;
+  for (const Dependency& d : deps) {
+    InsertBehindHead(processed, d);
+    std::array<Nodes, MaxAttributes> work;
+    for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j) {
+      work[j] = CopyInsertingBehindHead(max[j]);
+      for (const SetNode& m : max[j]) {
+        if (!d.LhsSet().IsSubsetOf(m.member) || m.member.Has(d.Rhs())) continue;
+        work[j].erase(std::find_if(work[j].begin(), work[j].end(),
+                                   [&m](const SetNode& s) { return s.member == m.member; }));
+        for (int k = 0; k < MaxAttributes && d.lhs[k] != NoAttribute; ++k) {
+          for (const SetNode& other : max[d.lhs[k]]) {
+            const AttributeSet c = m.member & other.member;
+            if (!IsMaximal(c, j, processed, n)) continue;
+            const auto same = std::find_if(work[j].begin(), work[j].end(),
+                                           [c](const SetNode& s) { return s.member == c; });
+            if (same != work[j].end()) {
+              same->count += m.count * other.count;
+            } else {
+              InsertBehindHead(work[j], SetNode{c, m.count * other.count});
+            }
+          }
+        }
+      }
+    }
+    for (AttributeIndex j = 0; j < static_cast<AttributeIndex>(n); ++j)
+      max[j] = CopyInsertingBehindHead(work[j]);
+  }
+  std::array<SetList, MaxAttributes> out;
+  for (std::size_t j = 0; j < out.size(); ++j)
+    out[j].assign(max[j].begin(), max[j].end());
+  return out;
+}
+
 // The passes alone, without the completion that mends cut-short chains.
 inline List LhsFamily(const DependencyList& deps, AttributeIndex a) {
   List family{AttributeSet::Of({a})};
@@ -146,5 +190,20 @@ inline SetList AsSetList(const literal::List& list) {
   SetList out;
   for (AttributeSet s : list)
     out.push_back(SetNode{s});
+  return out;
+}
+
+// The list with each set once, at its first place, counting its nodes.
+inline SetList EachOnce(const SetList& list) {
+  SetList out;
+  for (const SetNode& s : list) {
+    const auto same = std::find_if(out.begin(), out.end(),
+                                   [&s](const SetNode& o) { return o.member == s.member; });
+    if (same == out.end()) {
+      out.push_back(s);
+    } else {
+      same->count += s.count;
+    }
+  }
   return out;
 }
