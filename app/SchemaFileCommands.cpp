@@ -1,4 +1,4 @@
-#include "File_open_close.h"
+#include "SchemaFileCommands.h"
 
 #include <QFileInfo>
 
@@ -11,11 +11,11 @@ const QString kSaveFilter = QStringLiteral("Schemario|*.DBC");
 
 }  // namespace
 
-File_open_close::File_open_close(MessageService& messages, FileDialogService& dialogs)
+SchemaFileCommands::SchemaFileCommands(MessageService& messages, FileDialogService& dialogs)
     : messages_(messages), dialogs_(dialogs) {}
 
-bool File_open_close::WriteSchema(const QString& path, const Schema& schema,
-                                  const QString& openFailure) {
+bool SchemaFileCommands::WriteSchema(const QString& path, const Schema& schema,
+                                     const QString& openFailure) {
   switch (WriteWholeFile(path, SchemaFile::Bytes(schema))) {
     case WriteOutcome::Written:
       return true;
@@ -29,13 +29,13 @@ bool File_open_close::WriteSchema(const QString& path, const Schema& schema,
   return false;
 }
 
-bool File_open_close::SaveSchema(const QString& path, const Schema& schema) {
+bool SchemaFileCommands::SaveSchema(const QString& path, const Schema& schema) {
   return WriteSchema(path, schema, tr("Problem s otevrenim souboru pro zapis"));
 }
 
-std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
-  std::optional<QString> chosen = dialogs_.GetSaveFileName(
-      {QStringLiteral("File_Save_1"), QString(), kSaveFilter});
+std::optional<QString> SchemaFileCommands::SaveSchemaAs(const Schema& schema) {
+  std::optional<QString> chosen =
+      dialogs_.GetSaveFileName({QStringLiteral("File_Save_1"), QString(), kSaveFilter});
   if (!chosen) return std::nullopt;
   // Open takes any file whose own suffix is "dbc" in any case, so only a
   // name without it gets one; a ".dbc" elsewhere in the path does not count.
@@ -51,14 +51,14 @@ std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
   return path;
 }
 
-std::optional<OpenedSchema> File_open_close::ReadSchemaFile() {
-  std::optional<QString> chosen = dialogs_.GetOpenFileName(
-      {QStringLiteral("File_Open_1"), QString(), QString()});
+std::optional<OpenedSchema> SchemaFileCommands::ReadSchemaFile() {
+  std::optional<QString> chosen =
+      dialogs_.GetOpenFileName({QStringLiteral("File_Open_1"), QString(), QString()});
   if (!chosen) return std::nullopt;
   return ReadSchemaFileAt(*chosen);
 }
 
-std::optional<OpenedSchema> File_open_close::ReadSchemaFileAt(const QString& path) {
+std::optional<OpenedSchema> SchemaFileCommands::ReadSchemaFileAt(const QString& path) {
   SchemaReadResult read = SchemaFile::Read(path);
   if (auto* opened = std::get_if<OpenedSchema>(&read)) return std::move(*opened);
   const SchemaReadFailure& failure = std::get<SchemaReadFailure>(read);
