@@ -406,9 +406,11 @@ bool MainWindow::saveOrDiscardChanges() {
       return writeToFile();
     case MessageAnswer::No:
       return true;
-    default:
-      return false;
+    case MessageAnswer::Cancel:
+    case MessageAnswer::Ok:
+      break;
   }
+  return false;
 }
 
 void MainWindow::newSchema() {
