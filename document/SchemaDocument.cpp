@@ -86,7 +86,63 @@ class SchemaDocument::ReplaceSchemaCommand final : public QUndoCommand {
   Schema other_;
 };
 
+// Installs names, and moves the records' attribute numbers in place, so
+// that every record stays where it is through the step and back.
+class SchemaDocument::EditAttributesCommand final : public QUndoCommand {
+ public:
+  // `keys` are the keys after the step.
+  EditAttributesCommand(SchemaDocument& document, const AttributeTable& names,
+                        const AttributeMap& moved, KeyList keys)
+      : QUndoCommand(SchemaDocument::tr("uprava atributu")),
+        document_(document),
+        names_(names),
+        keys_(std::move(keys)),
+        moved_(moved) {
+    back_.fill(NoAttribute);
+    for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
+      if (moved[a] != NoAttribute) back_[moved[a]] = a;
+    }
+  }
+
+  // The records use no erased attribute (the editor refuses to erase one),
+  // so the map back restores every number.
+  void redo() override { Swap(moved_); }
+  void undo() override { Swap(back_); }
+
+ private:
+  void Swap(const AttributeMap& map) {
+    Schema& live = document_.schema_;
+    std::swap(live.attributes, names_);
+    live.keys.swap(keys_);
+    RenumberDependencies(live.dependencies, map);
+    document_.Changed();
+  }
+
+  SchemaDocument& document_;
+  AttributeTable names_;
+  KeyList keys_;
+  AttributeMap moved_;
+  AttributeMap back_;
+};
+
 namespace {
+
+AttributeMap Unmoved() {
+  AttributeMap map;
+  for (AttributeIndex a = 0; a < MaxAttributes; ++a)
+    map[a] = a;
+  return map;
+}
+
+bool MovesARecord(const DependencyList& list, const AttributeMap& map) {
+  const auto moves = [&map](AttributeIndex a) {
+    return a != NoAttribute && a < MaxAttributes && map[a] != NoAttribute && map[a] != a;
+  };
+  for (const Dependency& d : list) {
+    if (moves(d.Rhs()) || std::any_of(d.lhs.begin(), d.lhs.end(), moves)) return true;
+  }
+  return false;
+}
 
 bool SameRecords(const DependencyList& a, const DependencyList& b) {
   return std::equal(
@@ -139,17 +195,19 @@ void SchemaDocument::SetTitle(const QString& title) {
 }
 
 void SchemaDocument::SetAttributes(const AttributeTable& names) {
-  Schema edited = schema_;
-  edited.SetAttributes(names);
-  Install(std::move(edited), tr("uprava atributu"));
+  EditAttributes(names, Unmoved());
 }
 
 void SchemaDocument::EditAttributes(const AttributeTable& names, const AttributeMap& moved) {
-  Schema edited = schema_;
-  edited.SetAttributes(names);
-  RenumberDependencies(edited.dependencies, moved);
-  RenumberKeys(edited.keys, moved);
-  Install(std::move(edited), tr("uprava atributu"));
+  KeyList keys = schema_.keys;
+  RenumberKeys(keys, moved);
+  if (names == schema_.attributes && SameKeys(keys, schema_.keys) &&
+      !MovesARecord(schema_.dependencies, moved)) {
+    // Nothing to undo, but the windows are told as for any result.
+    Changed();
+    return;
+  }
+  undoStack_.push(new EditAttributesCommand(*this, names, moved, std::move(keys)));
 }
 
 void SchemaDocument::ReplaceDependencies(DependencyList list) {

@@ -61,8 +61,9 @@ class SchemaDocument final : public QObject {
   bool EraseDependency(const Dependency* record);
 
   // The steps that can be undone; opening a schema empties it. A step that
-  // replaces names or dependencies swaps whole lists, so every record keeps
-  // its address on either side of it: the deletions before and after it find
+  // replaces the dependencies swaps whole lists, and one that moves
+  // attributes renumbers the records in place, so every record keeps its
+  // address on either side of a step: the deletions before and after it find
   // their records where they left them, however far the student goes back
   // and forth.
   QUndoStack& undoStack() { return undoStack_; }
@@ -89,6 +90,7 @@ class SchemaDocument final : public QObject {
   class EraseLhsAttributeCommand;
   class EraseDependencyCommand;
   class ReplaceSchemaCommand;
+  class EditAttributesCommand;
 
   void Changed();
   // Makes `edited` the schema as one step called `step`.

@@ -91,6 +91,7 @@ class SchemaUndoTest : public QObject {
     Delete(t, window, 1);
     states.push_back(StateText(schema));
     schema.MarkSaved(QString());
+    const Dependency* first = &schema.dependencies().front();
     AttributeMap moved{};
     moved.fill(NoAttribute);
     moved[0] = 1;  // X comes in front; every attribute moves up a slot
@@ -99,6 +100,7 @@ class SchemaUndoTest : public QObject {
     schema.EditAttributes(Names("XABC"), moved);
     states.push_back(StateText(schema));
     QCOMPARE(DepsText(schema.dependencies()), std::string("B->C; C->D; BC->D"));
+    QCOMPARE(&schema.dependencies().front(), first);             // renumbered in place
     QCOMPARE(RowText(window, 1), QStringLiteral("A + B -> C"));  // the window refilled
     Delete(t, window, 1);
     states.push_back(StateText(schema));
