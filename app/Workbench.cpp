@@ -1,14 +1,14 @@
 #include "Workbench.h"
 
+#include "AboutDialog.h"
 #include "Display.h"
+#include "MainWindow.h"
 #include "MinimalCover.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
-#include "TForm_About.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
-#include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
@@ -44,7 +44,7 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
                      ErrorDisplay& errors, RandomSource& random, QSettings& settings,
                      const QString& samplesFolder)
     : messages_(messages) {
-  main_ = Create<TForm_Main>(messages, files, settings, samplesFolder);
+  main_ = Create<MainWindow>(messages, files, errors, settings, samplesFolder);
   SchemaHost& host = *main_;
   abcInput_ = Create<TForm_ABC_Input>(host, messages);
   depInput_ = Create<TForm_Dep_Input>(host, messages);
@@ -53,7 +53,7 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   redundantAttributes_ = Create<TForm_Redundant_Attributes>(host, messages, errors);
   decomposition_ = Create<TForm_Decomposition_2>(host, messages, errors);
   synteza_ = Create<TForm_Synteza_2>(host, messages, errors);
-  about_ = Create<TForm_About>();
+  about_ = Create<AboutDialog>();
   maxSet_ = Create<TForm_MaxSet>(host, messages, errors);
   test_ = Create<TForm_Test>();
   testClosure_ = Create<TForm_Test_Closure>(host, messages, errors);
@@ -70,20 +70,20 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
 }
 
 void Workbench::Connect() {
-  QObject::connect(main_.get(), &TForm_Main::toolRequested, main_.get(),
+  QObject::connect(main_.get(), &MainWindow::toolRequested, main_.get(),
                    [this](Tool tool) { OpenTool(tool); });
-  QObject::connect(main_.get(), &TForm_Main::exerciseRequested, main_.get(),
+  QObject::connect(main_.get(), &MainWindow::exerciseRequested, main_.get(),
                    [this](Exercise exercise) { OpenExercise(exercise); });
   QObject::connect(test_.get(), &TForm_Test::exerciseRequested, test_.get(),
                    [this](Exercise exercise) { OpenExercise(exercise); });
   QObject::connect(abcInput_.get(), &TForm_ABC_Input::attributeLogReady, main_.get(),
-                   &TForm_Main::AppendAttributeLog);
+                   &MainWindow::appendAttributeLog);
   QObject::connect(depInput_.get(), &TForm_Dep_Input::dependencyLogReady, main_.get(),
-                   &TForm_Main::AppendDependencyLog);
+                   &MainWindow::appendDependencyLog);
   QObject::connect(redundantAttributes_.get(), &TForm_Redundant_Attributes::dependencyLogReady,
-                   main_.get(), &TForm_Main::AppendDependencyLog);
+                   main_.get(), &MainWindow::appendDependencyLog);
   QObject::connect(redundantDependency_.get(), &TForm_Redundant_Dependency::dependencyLogReady,
-                   main_.get(), &TForm_Main::AppendDependencyLog);
+                   main_.get(), &MainWindow::appendDependencyLog);
   const auto print = [this](const std::vector<std::string>& lines) { print_->ShowReport(lines); };
   QObject::connect(decomposition_.get(), &TForm_Decomposition_2::reportReady, print_.get(), print);
   QObject::connect(synteza_.get(), &TForm_Synteza_2::reportReady, print_.get(), print);
@@ -123,11 +123,11 @@ void Workbench::OpenTool(Tool tool) {
       return;
     case Tool::RedundantAttributes:
       OpenFindings(*redundantAttributes_, messages_,
-                   TForm_Main::tr("Zadne redundantni atributy nejsou"));
+                   MainWindow::tr("Zadne redundantni atributy nejsou"));
       return;
     case Tool::RedundantDependencies:
       OpenFindings(*redundantDependency_, messages_,
-                   TForm_Main::tr("Zadne redundantni zavislosti nejsou"));
+                   MainWindow::tr("Zadne redundantni zavislosti nejsou"));
       return;
     case Tool::Keys:
       keys_->LoadSchema();

@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "MainWindow.h"
 #include "Platform.h"
-#include "TForm_Main.h"
 #include "TForm_Test.h"
 
 class QSettings;
@@ -16,7 +16,7 @@ class TForm_Redundant_Dependency;
 class TForm_Redundant_Attributes;
 class TForm_Decomposition_2;
 class TForm_Synteza_2;
-class TForm_About;
+class AboutDialog;
 class TForm_MaxSet;
 class TForm_Test;
 class TForm_Test_Closure;
@@ -42,7 +42,7 @@ class Workbench final {
   Workbench(const Workbench&) = delete;
   Workbench& operator=(const Workbench&) = delete;
 
-  TForm_Main& Main() { return *main_; }
+  MainWindow& mainWindow() { return *main_; }
   TForm_ABC_Input& AbcInput() { return *abcInput_; }
   TForm_Dep_Input& DepInput() { return *depInput_; }
   TForm_Keys& Keys() { return *keys_; }
@@ -50,7 +50,7 @@ class Workbench final {
   TForm_Redundant_Attributes& RedundantAttributes() { return *redundantAttributes_; }
   TForm_Decomposition_2& Decomposition() { return *decomposition_; }
   TForm_Synteza_2& Synteza() { return *synteza_; }
-  TForm_About& About() { return *about_; }
+  AboutDialog& aboutDialog() { return *about_; }
   TForm_MaxSet& MaxSet() { return *maxSet_; }
   TForm_Test& Test() { return *test_; }
   TForm_Test_Closure& TestClosure() { return *testClosure_; }
@@ -84,7 +84,7 @@ class Workbench final {
   QObject sessionOwner_;
   // Destroyed in reverse order, so the tool windows go before the main window
   // that owns the schema they may point at.
-  std::unique_ptr<TForm_Main> main_;
+  std::unique_ptr<MainWindow> main_;
   std::unique_ptr<TForm_ABC_Input> abcInput_;
   std::unique_ptr<TForm_Dep_Input> depInput_;
   std::unique_ptr<TForm_Keys> keys_;
@@ -92,7 +92,7 @@ class Workbench final {
   std::unique_ptr<TForm_Redundant_Attributes> redundantAttributes_;
   std::unique_ptr<TForm_Decomposition_2> decomposition_;
   std::unique_ptr<TForm_Synteza_2> synteza_;
-  std::unique_ptr<TForm_About> about_;
+  std::unique_ptr<AboutDialog> about_;
   std::unique_ptr<TForm_MaxSet> maxSet_;
   std::unique_ptr<TForm_Test> test_;
   std::unique_ptr<TForm_Test_Closure> testClosure_;

@@ -10,7 +10,6 @@
 #include "Language.h"
 #include "QtPlatform.h"
 #include "Reports.h"
-#include "TForm_Main.h"
 #include "Workbench.h"
 
 namespace {
@@ -96,8 +95,8 @@ int main(int argc, char* argv[]) {
   platform.errors.Run([&] {
     Workbench workbench(platform.messages, platform.files, platform.printing, platform.errors,
                         platform.random, settings, SamplesFolder());
-    workbench.Main().show();
-    if (!line.files.isEmpty()) workbench.Main().OpenFile(line.files.first());
+    workbench.mainWindow().show();
+    if (!line.files.isEmpty()) workbench.mainWindow().openFileAt(line.files.first());
     status = QApplication::exec();
   });
   return status;

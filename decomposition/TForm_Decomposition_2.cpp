@@ -152,7 +152,7 @@ void TForm_Decomposition_2::RestoreState(const DecompositionState& state) {
   ShowSchemas();
   DropDetailsOfVanishedSchema();
   // The schema shown may have lost or regained its children.
-  if (!shownNumber_.empty()) Input_DataClick();
+  if (shownNumber_ != NumberLabel{}) Input_DataClick();
 }
 
 QAction* TForm_Decomposition_2::MakeAction(const char* name, const QString& caption,
@@ -357,7 +357,7 @@ void TForm_Decomposition_2::LoadSchema() {
   shownSlot = 0;
   // The details of an earlier opening belong to a schema that is gone.
   details_->Clear();
-  shownNumber_.clear();
+  shownNumber_ = NumberLabel{};
   ShowSchemas();
 }
 
@@ -380,7 +380,7 @@ void TForm_Decomposition_2::Frame_Decomposition_Tree1Edit1Click(int slot) {
 
 void TForm_Decomposition_2::Input_DataClick() {
   RunStep([this] {
-    shownNumber_ = state_.numberText[shownSlot];
+    shownNumber_ = state_.numberLabel[shownSlot];
     const SubSchema& shown = state_.schemas[shownSlot];
     details_->Show(shown, state_.attributeNames, KeyLineTexts(shown.keys, state_.attributeNames));
     // Wide details widen the window up to the screen; past that they scroll.
@@ -521,7 +521,7 @@ void TForm_Decomposition_2::FormClose() {
   splits_.clear();
   details_->Clear();
   shownSlot = 0;
-  shownNumber_.clear();
+  shownNumber_ = NumberLabel{};
   ShowSchemas();
 }
 
@@ -577,8 +577,8 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   QString about = field->text();
   if (schema.state == SlotState::Replaced) {
     about += QLatin1Char('\n') + tr("Nahrazeno schematy %1 a %2, rozlozeno podle %3")
-                                     .arg(NumberLabelText(state_.numberText[2 * slot + 1]),
-                                          NumberLabelText(state_.numberText[2 * slot + 2]),
+                                     .arg(NumberLabelText(state_.numberLabel[2 * slot + 1]),
+                                          NumberLabelText(state_.numberLabel[2 * slot + 2]),
                                           ToText(state_.splitLabel[slot]));
   } else if (schema.state == SlotState::Absorbed) {
     about += QLatin1Char('\n') + tr("Pohlceno projekci");
@@ -602,7 +602,7 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
   }
   PaintSchemaField(slot);
   field->show();
-  number->setText(NumberLabelText(state_.numberText[slot]));
+  number->setText(NumberLabelText(state_.numberLabel[slot]));
   number->show();
 }
 
@@ -611,10 +611,10 @@ void TForm_Decomposition_2::PaintSchemaField(int slot) {
 }
 
 void TForm_Decomposition_2::DropDetailsOfVanishedSchema() {
-  if (shownNumber_.empty()) return;
+  if (shownNumber_ == NumberLabel{}) return;
   if (state_.schemas[shownSlot].state == SlotState::Empty ||
-      state_.numberText[shownSlot] != shownNumber_) {
+      state_.numberLabel[shownSlot] != shownNumber_) {
     details_->Clear();
-    shownNumber_.clear();
+    shownNumber_ = NumberLabel{};
   }
 }

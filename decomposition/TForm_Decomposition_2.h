@@ -98,7 +98,7 @@ class TForm_Decomposition_2 final : public ToolWindow {
   QUndoStack splits_;
   int shownSlot = 0;
   // The number text of the schema whose details are shown.
-  std::string shownNumber_;
+  NumberLabel shownNumber_;
 
   QWidget* content_ = nullptr;
   QScrollArea* treeArea_ = nullptr;

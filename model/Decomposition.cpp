@@ -25,12 +25,12 @@ bool IsDecomposed(const DecompositionState& state, int slot) {
 
 void EmptySlot(DecompositionState& state, int slot) {
   state.schemas[slot] = SubSchema{};
-  state.numberText[slot].clear();
+  state.numberLabel[slot] = NumberLabel{};
 }
 
 void NumberNewSchema(DecompositionState& state, int slot) {
   ++state.schemaCounter;
-  state.numberText[slot] = std::to_string(state.schemaCounter);
+  state.numberLabel[slot] = NumberLabel{state.schemaCounter, {}};
 }
 
 // Schemas merged into a projection count as results again once the
@@ -157,7 +157,7 @@ void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
   root.dependencies = dependencies;
   root.keys = keys;
   root.state = SlotState::Current;
-  state.numberText[0] = std::to_string(0);
+  state.numberLabel[0] = NumberLabel{0, {}};
   // A schema without dependencies is in BCNF.
   if (!root.member.Empty()) ComputeNormalForm(root);
 }
@@ -310,7 +310,7 @@ DecompositionOutcome AddProjectionSchemas(DecompositionState& state) {
     SubSchema& container = state.schemas[i];
     if (container.state != SlotState::Current) continue;
     SubSchema merged;
-    std::string text;
+    NumberLabel label;
     std::vector<int> contained;
     for (int j = 1; j <= lastCandidate; ++j) {
       SubSchema& inner = state.schemas[j];
@@ -324,9 +324,9 @@ DecompositionOutcome AddProjectionSchemas(DecompositionState& state) {
           if (!ownClosure.Close(e.LhsSet()).Has(e.Rhs())) InsertBehindHead(merged.dependencies, e);
         }
         container.state = SlotState::Absorbed;
-        text = SchemaNumberWord + state.numberText[i] + "+" + state.numberText[j];
+        label.joined = {state.numberLabel[i], state.numberLabel[j]};
       } else {
-        text += "+" + state.numberText[j];
+        label.joined.push_back(state.numberLabel[j]);
         merged.member = merged.member | inner.member;
         for (const Dependency& e : inner.dependencies)
           InsertBehindHead(merged.dependencies, e);
@@ -347,7 +347,7 @@ DecompositionOutcome AddProjectionSchemas(DecompositionState& state) {
     merged.state = SlotState::Current;
     const int slot = FirstProjectionSlot + made;
     state.schemas[slot] = std::move(merged);
-    state.numberText[slot] = text;
+    state.numberLabel[slot] = std::move(label);
     ++made;
   }
   if (made == 0) {
@@ -372,13 +372,13 @@ SchemaReportBlock ReportSchema(const DecompositionState& state, int slot) {
     origin = SchemaOrigin::SplitChild;
   }
   SchemaReportBlock block =
-      ReportBlockOf(state.schemas[slot], state.attributeNames, origin, state.numberText[slot]);
+      ReportBlockOf(state.schemas[slot], state.attributeNames, origin, state.numberLabel[slot]);
   if (origin == SchemaOrigin::SplitChild) {
     const int parent = (slot - 1) / 2;
-    block.originNumber = state.numberText[parent];
+    block.originLabel = state.numberLabel[parent];
     block.originDependency = state.splitLabel[parent];
   } else if (origin == SchemaOrigin::DecompositionProjection) {
-    block.originNumber = state.numberText[slot];
+    block.originLabel = state.numberLabel[slot];
   }
   return block;
 }

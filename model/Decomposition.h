@@ -38,10 +38,10 @@ struct DecompositionState {
   // Per node, the dependency it was split by, with the further right-hand
   // names of its left child added ("B -> C + D").
   std::array<std::string, SplitNodes> splitLabel;
-  // What each slot is called on the screen and in the reports: "0" for the
-  // root, the running number of a created schema, "Schema 3+5" for a
+  // What each slot is called on the screen and in the reports: 0 for the
+  // root, the running number of a created schema, what it joins for a
   // projection.
-  std::array<std::string, DecompositionSlots> numberText;
+  std::array<NumberLabel, DecompositionSlots> numberLabel;
   int schemaCounter = 0;
   // The slot most recently filled by a decomposition.
   int currentSlot = 0;

@@ -107,10 +107,10 @@ ReportedNormalForm ReportedNormalFormOf(const SubSchema& record) {
 }
 
 SchemaReportBlock ReportBlockOf(const SubSchema& record, const AttributeTable& names,
-                                SchemaOrigin origin, std::string number) {
+                                SchemaOrigin origin, NumberLabel label) {
   SchemaReportBlock block;
   block.origin = origin;
-  block.number = std::move(number);
+  block.label = std::move(label);
   for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
     if (record.member.Has(i)) block.attributes.push_back(names[i]);
   }

@@ -5,16 +5,23 @@
 // normal form, and the dependencies the source schema implies inside it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Nf.h"
 #include "Schema.h"
 
-// The word before a number label that joins other schemas' numbers
-// ("Schema 3+5", "Schema 5: 1+3"); the windows and reports show it in the
-// student's language.
-inline constexpr const char* SchemaNumberWord = "Schema ";
+// What a schema of the decomposition or synthesis is called: its own
+// number, the labels of the schemas it joins, or both. A decomposition
+// projection goes only by what it joins, a synthesis union or projection by
+// both; the starting schema of the synthesis has neither.
+struct NumberLabel {
+  std::optional<int> number;
+  std::vector<NumberLabel> joined;
+
+  bool operator==(const NumberLabel&) const = default;
+};
 
 // What a slot of the decomposition or synthesis window holds. Both windows
 // replace a schema by the ones a step makes of it; only the decomposition
@@ -81,13 +88,11 @@ enum class ReportScope : std::uint8_t { Results, Course };
 // One schema of a report, in the order and notation the report shows.
 struct SchemaReportBlock {
   SchemaOrigin origin = SchemaOrigin::Original;
-  // For a split child, the parent's number and the dependency it was split
-  // by; for a decomposition projection, the numbers it joins.
-  std::string originNumber;
+  // For a split child, the parent's label and the dependency it was split
+  // by; for a decomposition projection, its own label.
+  NumberLabel originLabel;
   std::string originDependency;
-  // What the schema is called; empty for the starting schema of the
-  // synthesis.
-  std::string number;
+  NumberLabel label;
   std::vector<std::string> attributes;
   std::vector<std::string> dependencies;
   std::vector<std::string> keys;
@@ -97,7 +102,7 @@ struct SchemaReportBlock {
 // The block of a schema; the numbers a split child or a projection came
 // from are the caller's to fill in.
 SchemaReportBlock ReportBlockOf(const SubSchema& record, const AttributeTable& names,
-                                SchemaOrigin origin, std::string number);
+                                SchemaOrigin origin, NumberLabel label);
 
 // Appends to the record's list every dependency X -> a with X a proper
 // subset of the members, the empty set included, and a a member that

@@ -44,7 +44,7 @@ void UndoProjections(SynthesisState& state) {
     if (state.schemas[s].state == SlotState::Replaced) state.schemas[s].state = SlotState::Current;
   }
   state.schemas.resize(static_cast<std::size_t>(state.firstProjectionSlot));
-  state.numberText.resize(static_cast<std::size_t>(state.firstProjectionSlot));
+  state.numberLabel.resize(static_cast<std::size_t>(state.firstProjectionSlot));
   state.projectionsShown = false;
   state.projectionPossible = true;
 }
@@ -74,9 +74,9 @@ void ClassifyByCover(SubSchema& record, const DependencyList& cover) {
 }
 
 // Appends a slot at the end of the rows.
-void AppendSlot(SynthesisState& state, SubSchema schema, std::string numberText) {
+void AppendSlot(SynthesisState& state, SubSchema schema, NumberLabel label) {
   state.schemas.push_back(std::move(schema));
-  state.numberText.push_back(std::move(numberText));
+  state.numberLabel.push_back(std::move(label));
 }
 
 // The union of two schemas with every cover dependency inside it, completed
@@ -155,7 +155,7 @@ SynthesisOutcome SplitByLeftSides(SynthesisState& state) {
     }
     d.used = 1;
     group.keys = FindSchemaKeys(group);
-    AppendSlot(state, std::move(group), std::to_string(++state.schemaCount));
+    AppendSlot(state, std::move(group), NumberLabel{++state.schemaCount, {}});
   }
 
   // A key of the whole schema lying in a split schema is a key of it too,
@@ -185,7 +185,7 @@ SynthesisOutcome SplitByLeftSides(SynthesisState& state) {
     SubSchema keySchema;
     keySchema.member = candidate->member;
     keySchema.keys.push_back(*candidate);
-    AppendSlot(state, std::move(keySchema), std::to_string(++state.schemaCount));
+    AppendSlot(state, std::move(keySchema), NumberLabel{++state.schemaCount, {}});
   }
 
   for (int s = 1; s <= state.schemaCount; ++s) {
@@ -220,7 +220,7 @@ SynthesisOutcome MergeEquivalentKeys(SynthesisState& state, EarlierProjections p
   // The unions go behind the split schemas and any projection schemas the
   // student kept; they are made first and put into the slots at the end.
   std::vector<SubSchema> unions;
-  std::vector<std::string> texts;
+  std::vector<NumberLabel> labels;
   int merged = 0;
   int last = -1;
   for (int i = 1; i <= count; ++i) {
@@ -242,14 +242,13 @@ SynthesisOutcome MergeEquivalentKeys(SynthesisState& state, EarlierProjections p
       unions.push_back(std::move(scratch));
       state.schemas[i].state = SlotState::Replaced;
       state.schemas[j].state = SlotState::Replaced;
-      texts.push_back(SchemaNumberWord + std::to_string(count + last + 1) + ": " +
-                      std::to_string(i) + "+" + std::to_string(j));
+      labels.push_back(NumberLabel{count + last + 1, {NumberLabel{i, {}}, NumberLabel{j, {}}}});
     }
   }
   const auto at = static_cast<std::ptrdiff_t>(state.firstProjectionSlot);
   state.schemas.insert(state.schemas.begin() + at, std::make_move_iterator(unions.begin()),
                        std::make_move_iterator(unions.end()));
-  state.numberText.insert(state.numberText.begin() + at, texts.begin(), texts.end());
+  state.numberLabel.insert(state.numberLabel.begin() + at, labels.begin(), labels.end());
   state.firstProjectionSlot += merged;
   if (merged == 0) state.equivalentKeysPossible = false;
   state.schemaCount = count + merged;
@@ -270,7 +269,7 @@ SynthesisOutcome AbsorbProjections(SynthesisState& state) {
   for (int i = 1; i < SlotCount(state); ++i) {
     if (state.schemas[i].state != SlotState::Current) continue;
     bool found = false;
-    std::string text;
+    NumberLabel label;
     SubSchema scratch;
     for (int j = 1; j < SlotCount(state); ++j) {
       SubSchema& container = state.schemas[i];
@@ -289,12 +288,11 @@ SynthesisOutcome AbsorbProjections(SynthesisState& state) {
         container.state = SlotState::Replaced;
         inner.state = SlotState::Replaced;
         found = true;
-        text = SchemaNumberWord + std::to_string(state.schemaCount + p + 2) + ": " +
-               std::to_string(DisplayNumber(state, i)) + "+" +
-               std::to_string(DisplayNumber(state, j));
+        label = NumberLabel{
+            state.schemaCount + p + 2,
+            {NumberLabel{DisplayNumber(state, i), {}}, NumberLabel{DisplayNumber(state, j), {}}}};
       } else {
-        text += '+';
-        text += std::to_string(DisplayNumber(state, j));
+        label.joined.push_back(NumberLabel{DisplayNumber(state, j), {}});
         inner.state = SlotState::Replaced;
         scratch.member = scratch.member | inner.member;
         for (const Dependency& d : inner.dependencies) {
@@ -307,7 +305,7 @@ SynthesisOutcome AbsorbProjections(SynthesisState& state) {
     ClassifyByCover(scratch, state.schemas[0].dependencies);
     scratch.state = SlotState::Current;
     ++p;
-    AppendSlot(state, std::move(scratch), std::move(text));
+    AppendSlot(state, std::move(scratch), std::move(label));
   }
   if (p == -1) {
     state.projectionPossible = false;
@@ -361,7 +359,7 @@ std::vector<SchemaReportBlock> SynthesisReportBlocks(const SynthesisState& state
     } else if (s < state.firstProjectionSlot) {
       origin = SchemaOrigin::EquivalentKeyUnion;
     }
-    blocks.push_back(ReportBlockOf(schema, state.attributeNames, origin, state.numberText[s]));
+    blocks.push_back(ReportBlockOf(schema, state.attributeNames, origin, state.numberLabel[s]));
   }
   return blocks;
 }

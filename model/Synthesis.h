@@ -27,9 +27,9 @@ struct SynthesisState {
   // Indexed by slot; always holds slot 0.
   std::vector<SubSchema> schemas = std::vector<SubSchema>(1);
   AttributeTable attributeNames;
-  // What the number label of each slot reads: "1", "2", ... for the split,
-  // "Schema 5: 1+3" for a union or a projection; nothing for slot 0.
-  std::vector<std::string> numberText = std::vector<std::string>(1);
+  // What each slot is called: 1, 2, ... for the split, its own number and
+  // the numbers it joins for a union or a projection; nothing for slot 0.
+  std::vector<NumberLabel> numberLabel = std::vector<NumberLabel>(1);
   // Where the unions and the projection schemas begin; each row ends where
   // the next begins, the last at the end of `schemas`.
   int firstMergedSlot = FirstLeftSideSlot;

@@ -214,7 +214,7 @@ int RunDerivation(const QString& path, const QString& dependency, QTextStream& o
 }
 
 QString KeyLineText(const std::string& line) {
-  return line.empty() ? QCoreApplication::translate("Keys", "prazdna mnozina")
+  return line.empty() ? QCoreApplication::translate("Reports", "prazdna mnozina")
                       : QString::fromStdString(line);
 }
 
@@ -226,11 +226,11 @@ QStringList KeyLineTexts(const KeyList& keys, const AttributeTable& names) {
 }
 
 QString PrimeVerdictText(const QString& name, bool prime) {
-  return prime ? QCoreApplication::translate("TForm_MaxSet",
+  return prime ? QCoreApplication::translate("Reports",
                                              "Atribut %1 JE, na zaklade algoritmu zalozenem na "
                                              "maximalnich mnozinach, klicovym atributem")
                      .arg(name)
-               : QCoreApplication::translate("TForm_MaxSet",
+               : QCoreApplication::translate("Reports",
                                              "Atribut %1 NENI, na zaklade algoritmu zalozenem na "
                                              "maximalnich mnozinach, klicovym atributem")
                      .arg(name);
@@ -238,10 +238,10 @@ QString PrimeVerdictText(const QString& name, bool prime) {
 
 QString BcnfVerdictText(bool bcnf) {
   return bcnf ? QCoreApplication::translate(
-                    "TForm_MaxSet",
+                    "Reports",
                     "Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF")
               : QCoreApplication::translate(
-                    "TForm_MaxSet",
+                    "Reports",
                     "Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF");
 }
 
@@ -253,7 +253,7 @@ std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const Attri
                                         int n) {
   std::vector<std::string> lines;
   for (const MaxFamilyEntry& entry : MaxFamilyEntries(maxSets, names, n)) {
-    lines.push_back(QCoreApplication::translate("TForm_MaxSet", "Mnozina Max(%1) = ")
+    lines.push_back(QCoreApplication::translate("Reports", "Mnozina Max(%1) = ")
                         .arg(QString::fromStdString(entry.attribute))
                         .toStdString());
     lines.push_back(entry.sets.empty() ? (QStringLiteral("   ") + NoSetText()).toStdString()
@@ -264,14 +264,14 @@ std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const Attri
 }
 
 QString MaxFamilyCondensedNote(std::uint64_t sets) {
-  return QCoreApplication::translate("TForm_MaxSet",
+  return QCoreApplication::translate("Reports",
                                      "Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin")
       .arg(sets);
 }
 
 QString LhsFamilyCondensedNote(std::uint64_t sets) {
   return QCoreApplication::translate(
-             "TForm_MaxSet",
+             "Reports",
              "Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 "
              "mnozin")
       .arg(sets);
@@ -283,21 +283,19 @@ QString SynthesisOutcomeText(SynthesisOutcome outcome) {
     case SynthesisOutcome::Done:
       break;
     case SynthesisOutcome::SplitAlreadyShown:
-      return QCoreApplication::translate("TForm_Synteza_2",
+      return QCoreApplication::translate("Reports",
                                          "Rozlozeni schematu podle levych stran je jiz zobrazeno");
     case SynthesisOutcome::SplitFirst:
-      return QCoreApplication::translate("TForm_Synteza_2",
-                                         "Nejprve rozlozte schema podle levych stran");
+      return QCoreApplication::translate("Reports", "Nejprve rozlozte schema podle levych stran");
     case SynthesisOutcome::NoEquivalentKeys:
-      return QCoreApplication::translate("TForm_Synteza_2",
-                                         " Zadna schemata nemaji ekvivalentni klice");
+      return QCoreApplication::translate("Reports", " Zadna schemata nemaji ekvivalentni klice");
     case SynthesisOutcome::MergeAlreadyShown:
       return QCoreApplication::translate(
-          "TForm_Synteza_2", "Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno");
+          "Reports", "Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno");
     case SynthesisOutcome::NoProjection:
-      return QCoreApplication::translate("TForm_Synteza_2", "Zadna schemata nejsou projekci");
+      return QCoreApplication::translate("Reports", "Zadna schemata nejsou projekci");
     case SynthesisOutcome::ProjectionAlreadyShown:
-      return QCoreApplication::translate("TForm_Synteza_2", " Zobrazeni projekce je jiz zobrazeno");
+      return QCoreApplication::translate("Reports", " Zobrazeni projekce je jiz zobrazeno");
   }
   return {};
 }
@@ -308,7 +306,7 @@ QString SynthesisQuestionText(SynthesisQuestion question) {
       break;
     case SynthesisQuestion::UndoProjections:
       return QCoreApplication::translate(
-          "TForm_Synteza_2",
+          "Reports",
           "Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem 'Projekce'.");
   }
   return {};

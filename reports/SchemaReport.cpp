@@ -2,14 +2,26 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include "Reports.h"
 
-QString NumberLabelText(const std::string& number) {
-  return QString::fromStdString(number).replace(
-      QString::fromLatin1(SchemaNumberWord),
-      QCoreApplication::translate("SchemaReport", "Schema ",
-                                  "the word before a number label such as 3+5"));
+QString NumberLabelText(const NumberLabel& label) {
+  QString number = label.number ? QString::number(*label.number) : QString();
+  if (label.joined.empty()) return number;
+  QStringList parts;
+  for (const NumberLabel& part : label.joined)
+    parts << NumberLabelText(part);
+  const QString joined = parts.join(QLatin1Char('+'));
+  if (!label.number) {
+    return QCoreApplication::translate("SchemaReport", "Schema %1",
+                                       "a schema that joins the schemas numbered so, such as 3+5")
+        .arg(joined);
+  }
+  return QCoreApplication::translate(
+             "SchemaReport", "Schema %1: %2",
+             "a schema numbered %1 that joins the schemas numbered so, such as 1+3")
+      .arg(number, joined);
 }
 
 namespace {
@@ -25,14 +37,14 @@ QString OriginText(const SchemaReportBlock& block) {
       return QCoreApplication::translate(
                  "SchemaReport",
                  "Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2")
-          .arg(NumberLabelText(block.originNumber), QString::fromStdString(block.originDependency));
+          .arg(NumberLabelText(block.originLabel), QString::fromStdString(block.originDependency));
     case SchemaOrigin::AddedForUncovered:
       return QCoreApplication::translate(
           "SchemaReport", "Nasledujici schema vzniklo pridanim chybejicich zavislosti.");
     case SchemaOrigin::DecompositionProjection:
       return QCoreApplication::translate("SchemaReport",
                                          "Nasledujici schema vzniklo projekci schemat (%1 ).")
-          .arg(NumberLabelText(block.originNumber));
+          .arg(NumberLabelText(block.originLabel));
     case SchemaOrigin::LeftSideSplit:
       return QCoreApplication::translate(
           "SchemaReport", "Nasledujici schema vzniklo rozlozenim podle levych stran");
@@ -71,7 +83,7 @@ void AppendSchemaReport(const SchemaReportBlock& block, std::vector<std::string>
     lines.emplace_back(" ");
   };
   lines.emplace_back(" ");
-  add(QCoreApplication::translate("SchemaReport", "SCHEMA %1:").arg(NumberLabelText(block.number)));
+  add(QCoreApplication::translate("SchemaReport", "SCHEMA %1:").arg(NumberLabelText(block.label)));
   heading(QCoreApplication::translate("SchemaReport", "ATRIBUTY:"));
   std::string attributes;
   for (const std::string& name : block.attributes)

@@ -12,8 +12,8 @@
 #include "SubSchema.h"
 #include "Synthesis.h"
 
-// A schema's number label with its joining word translated.
-QString NumberLabelText(const std::string& number);
+// What a schema's label reads: "3", "Schema 3+5", "Schema 5: 1+3".
+QString NumberLabelText(const NumberLabel& label);
 
 std::vector<std::string> SchemaReportLines(const std::vector<SchemaReportBlock>& blocks,
                                            ReportScope scope);

@@ -439,7 +439,7 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
   for (int k = 0; k < count; ++k) {
     const int slot = firstSlot + k;
     if (!row.numbered) {
-      const QString number = NumberLabelText(state_.numberText[slot]);
+      const QString number = NumberLabelText(state_.numberLabel[slot]);
       labelWidth = std::max(labelWidth, row.labels[k]->fontMetrics().horizontalAdvance(number) + 4);
     }
     fieldWidth = std::max(fieldWidth,
@@ -462,7 +462,7 @@ void TForm_Synteza_2::ShowRow(SlotRow& row, int firstSlot, int count) {
     ShowSuperseded(field, replaced);
     SetBackground(field, SchemaColour(schema.normalForm));
     if (!row.numbered)
-      label.setText(slot < 0 ? QString() : NumberLabelText(state_.numberText[slot]));
+      label.setText(slot < 0 ? QString() : NumberLabelText(state_.numberLabel[slot]));
     const bool present = schema.state != SlotState::Empty;
     field.setEnabled(present);
     field.setVisible(present);

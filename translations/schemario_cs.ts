@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="cs">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Schemario - O programu</source>
+        <translation>Schemario - O programu</translation>
+    </message>
+    <message>
+        <source>Verze 1.0</source>
+        <translation>Verze 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Navrh relacnich schemat: klice, normalni formy, dekompozice a synteza.</source>
@@ -54,45 +69,6 @@
     <message>
         <source>[SOUBOR...]</source>
         <translation>[SOUBOR...]</translation>
-    </message>
-    <message>
-        <source>Odvozeni potrebuje soubor se schematem a zavislost &quot;X -&gt; Y&quot;.</source>
-        <translation>Odvození potřebuje soubor se schématem a závislost &quot;X -&gt; Y&quot;.</translation>
-    </message>
-</context>
-<context>
-    <name>DerivationReport</name>
-    <message>
-        <source>dano</source>
-        <translation>dáno</translation>
-    </message>
-    <message>
-        <source>reflexivita</source>
-        <translation>reflexivita</translation>
-    </message>
-    <message>
-        <source>rozsireni</source>
-        <translation>rozšíření</translation>
-    </message>
-    <message>
-        <source>tranzitivita</source>
-        <translation>tranzitivita</translation>
-    </message>
-    <message>
-        <source>sjednoceni</source>
-        <translation>sjednocení</translation>
-    </message>
-    <message>
-        <source>rozklad</source>
-        <translation>rozklad</translation>
-    </message>
-    <message>
-        <source>%1 neplyne ze zavislosti: uzaver %2 je %3, chybi v nem %4</source>
-        <translation>%1 neplyne ze závislostí: uzávěr %2 je %3, chybí v něm %4</translation>
-    </message>
-    <message>
-        <source>Odvozeni %1 podle Armstrongovych pravidel:</source>
-        <translation>Odvození %1 podle Armstrongových pravidel:</translation>
     </message>
 </context>
 <context>
@@ -174,112 +150,214 @@
     </message>
 </context>
 <context>
-    <name>File_open_close</name>
+    <name>MainWindow</name>
     <message>
-        <source>Chyba v zapisu do souboru</source>
-        <translation>Chyba v zápisu do souboru</translation>
+        <source>&amp;Novy</source>
+        <translation>&amp;Nový</translation>
     </message>
     <message>
-        <source>Problem s otevrenim souboru pro zapis</source>
-        <translation>Problém s otevřením souboru pro zápis</translation>
+        <source>Otevrit novy soubor</source>
+        <translation>Otevřít nový soubor</translation>
     </message>
     <message>
-        <source>Soubor existuje mam ho prepsat?</source>
-        <translation>Soubor existuje, mám ho přepsat?</translation>
+        <source>&amp;Otevri</source>
+        <translation>&amp;Otevři</translation>
     </message>
     <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>Tento soubor nejde otevřít</translation>
-    </message>
-</context>
-<context>
-    <name>Keys</name>
-    <message>
-        <source>prazdna mnozina</source>
-        <translation>prázdná množina</translation>
-    </message>
-</context>
-<context>
-    <name>NotationText</name>
-    <message>
-        <source>bajt %1 nepatri do textu v kodovani UTF-8</source>
-        <translation>bajt %1 nepatří do textu v kódování UTF-8</translation>
+        <source>Otevri novy soubor</source>
+        <translation>Otevři nový soubor</translation>
     </message>
     <message>
-        <source>znak %1 nemuze byt ve jmenu atributu</source>
-        <translation>znak %1 nemůže být ve jménu atributu</translation>
+        <source>&amp;Uloz</source>
+        <translation>&amp;Ulož</translation>
     </message>
     <message>
-        <source>nezname slovo %1 pred dvojteckou</source>
-        <translation>neznámé slovo %1 před dvojtečkou</translation>
+        <source>Uloz soubor</source>
+        <translation>Ulož soubor</translation>
     </message>
     <message>
-        <source>druhy radek s atributy, prvni je na radku %1</source>
-        <translation>druhý řádek s atributy, první je na řádku %1</translation>
+        <source>Uloz &amp;jako</source>
+        <translation>Ulož &amp;jako</translation>
     </message>
     <message>
-        <source>sipka v radku s atributy</source>
-        <translation>šipka v řádku s atributy</translation>
+        <source>Uloz soubor pod jinym jmenem</source>
+        <translation>Ulož soubor pod jiným jménem</translation>
     </message>
     <message>
-        <source>zavislosti chybi sipka -&gt;</source>
-        <translation>závislosti chybí šipka -&gt;</translation>
+        <source>Editovat &amp;atributy</source>
+        <translation>Editovat &amp;atributy</translation>
     </message>
     <message>
-        <source>druha sipka v jedne zavislosti</source>
-        <translation>druhá šipka v jedné závislosti</translation>
+        <source>Zadat nove atributy schematu</source>
+        <translation>Zadat nové atributy schématu</translation>
     </message>
     <message>
-        <source>za sipkou chybi prava strana</source>
-        <translation>za šipkou chybí pravá strana</translation>
+        <source>Editovat &amp;zavislosti</source>
+        <translation>Editovat &amp;závislosti</translation>
     </message>
     <message>
-        <source>chybi jmeno atributu</source>
-        <translation>chybí jméno atributu</translation>
+        <source>Zadat nove zavislosti</source>
+        <translation>Zadat nové závislosti</translation>
     </message>
     <message>
-        <source>jmeno %1 je delsi nez %2 znaku</source>
-        <translation>jméno %1 je delší než %2 znaků</translation>
+        <source>&amp;Redundantni atributy</source>
+        <translation>&amp;Redundantní atributy</translation>
     </message>
     <message>
-        <source>atribut %1 je uveden dvakrat</source>
-        <translation>atribut %1 je uveden dvakrát</translation>
+        <source>Urceni redundantnich atributu</source>
+        <translation>Určení redundantních atributů</translation>
     </message>
     <message>
-        <source>neznamy atribut %1</source>
-        <translation>neznámý atribut %1</translation>
+        <source>Redundantni &amp;zavislosti</source>
+        <translation>Redundantní &amp;závislosti</translation>
     </message>
     <message>
-        <source>vice nez %1 atributu</source>
-        <translation>více než %1 atributů</translation>
+        <source>Urceni redundantnich zavislosti</source>
+        <translation>Určení redundantních závislostí</translation>
     </message>
     <message>
-        <source>vice nez %1 atributu na leve strane</source>
-        <translation>více než %1 atributů na levé straně</translation>
+        <source>Hledani &amp;klicu</source>
+        <translation>Hledání &amp;klíčů</translation>
     </message>
     <message>
-        <source>vice nez %1 zavislosti</source>
-        <translation>více než %1 závislostí</translation>
+        <source>Hledani klicu schematu</source>
+        <translation>Hledání klíčů schématu</translation>
     </message>
     <message>
-        <source>radek %1, sloupec %2: %3</source>
-        <translation>řádek %1, sloupec %2: %3</translation>
+        <source>Deko&amp;mpozice</source>
+        <translation>Deko&amp;mpozice</translation>
     </message>
     <message>
-        <source>jmeno %1 obsahuje znak, ktery text nepripousti</source>
-        <translation>jméno %1 obsahuje znak, který text nepřipouští</translation>
+        <source>Dekompozice</source>
+        <translation>Dekompozice</translation>
     </message>
     <message>
-        <source>jmeno %1 ma mezery, ktere by text nezachoval</source>
-        <translation>jméno %1 má mezery, které by text nezachoval</translation>
+        <source>S&amp;ynteza</source>
+        <translation>S&amp;yntéza</translation>
     </message>
     <message>
-        <source>jmeno %1 je uvedeno dvakrat</source>
-        <translation>jméno %1 je uvedeno dvakrát</translation>
+        <source>Synteza</source>
+        <translation>Syntéza</translation>
     </message>
     <message>
-        <source>zavislost pouziva atribut %1, ktery nema jmeno</source>
-        <translation>závislost používá atribut %1, který nemá jméno</translation>
+        <source>&amp;Maximalni mnoziny</source>
+        <translation>&amp;Maximální množiny</translation>
+    </message>
+    <message>
+        <source>&amp;Testovaci modul</source>
+        <translation>&amp;Testovací modul</translation>
+    </message>
+    <message>
+        <source>Testovaci modul</source>
+        <translation>Testovací modul</translation>
+    </message>
+    <message>
+        <source>&amp;O programu</source>
+        <translation>&amp;O programu</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>RA</translation>
+    </message>
+    <message>
+        <source>RZ</source>
+        <translation>RZ</translation>
+    </message>
+    <message>
+        <source>&amp;Soubor</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Ukazkove schemata</source>
+        <translation>&amp;Ukázková schémata</translation>
+    </message>
+    <message>
+        <source>&amp;Posledni soubory</source>
+        <translation>&amp;Poslední soubory</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>Konec programu</source>
+        <translation>Konec programu</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Redundance</source>
+        <translation>&amp;Redundance</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algoritmy</translation>
+    </message>
+    <message>
+        <source>&amp;Testovani</source>
+        <translation>&amp;Testování</translation>
+    </message>
+    <message>
+        <source>&amp;Uzaver</source>
+        <translation>&amp;Uzávěr</translation>
+    </message>
+    <message>
+        <source>&amp;Klice</source>
+        <translation>&amp;Klíče</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Dekompozice</translation>
+    </message>
+    <message>
+        <source>&amp;Vlastni dekompozice</source>
+        <translation>&amp;Vlastní dekompozice</translation>
+    </message>
+    <message>
+        <source>Napoveda</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>&amp;Jazyk</source>
+        <translation>&amp;Jazyk</translation>
+    </message>
+    <message>
+        <source>&amp;Cestina</source>
+        <translation>&amp;Čeština</translation>
+    </message>
+    <message>
+        <source>Cestina &amp;bez diakritiky</source>
+        <translation>Čeština &amp;bez diakritiky</translation>
+    </message>
+    <message>
+        <source>&amp;Anglictina</source>
+        <translation>&amp;Angličtina</translation>
+    </message>
+    <message>
+        <source>Jazyk se zmeni pri pristim spusteni programu.</source>
+        <translation>Jazyk se změní při příštím spuštění programu.</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Atributy:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Prejete si data ulozit?</source>
+        <translation>Přejete si data uložit?</translation>
+    </message>
+    <message>
+        <source>Zadne redundantni atributy nejsou</source>
+        <translation>Žádné redundantní atributy nejsou</translation>
+    </message>
+    <message>
+        <source>Zadne redundantni zavislosti nejsou</source>
+        <translation>Žádné redundantní závislosti nejsou</translation>
     </message>
 </context>
 <context>
@@ -346,8 +424,64 @@
         <translation>standardní výstup nejde zapsat: %1</translation>
     </message>
     <message>
-        <source>zadejte jednu zavislost X -&gt; Y</source>
-        <translation>zadejte jednu závislost X -&gt; Y</translation>
+        <source>prazdna mnozina</source>
+        <translation>prázdná množina</translation>
+    </message>
+    <message>
+        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Atribut %1 JE, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
+    </message>
+    <message>
+        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Atribut %1 NENÍ, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
+    </message>
+    <message>
+        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>Schéma JE, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
+    </message>
+    <message>
+        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>Schéma NENÍ, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
+    </message>
+    <message>
+        <source>Mnozina Max(%1) = </source>
+        <translation>Množina Max(%1) = </translation>
+    </message>
+    <message>
+        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
+        <translation>Výpis je zkrácen: každá množina jednou, celkem %1 množin</translation>
+    </message>
+    <message>
+        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
+        <translation>Výpis je zkrácen: jen množiny bez podmnožiny v rodině, každá jednou, celkem %1 množin</translation>
+    </message>
+    <message>
+        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
+        <translation>Rozložení schématu podle levých stran je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Nejprve rozlozte schema podle levych stran</source>
+        <translation>Nejprve rozložte schéma podle levých stran</translation>
+    </message>
+    <message>
+        <source> Zadna schemata nemaji ekvivalentni klice</source>
+        <translation> Žádná schémata nemají ekvivalentní klíče</translation>
+    </message>
+    <message>
+        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
+        <translation>Sjednocení schémat podle ekvivalentních klíčů je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Zadna schemata nejsou projekci</source>
+        <translation>Žádná schémata nejsou projekcí</translation>
+    </message>
+    <message>
+        <source> Zobrazeni projekce je jiz zobrazeno</source>
+        <translation> Zobrazení projekce je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
+        <translation>Schémata vytvořená projekcí zmizí. Lze je získat znovu tlačítkem &apos;Projekce&apos;.</translation>
     </message>
 </context>
 <context>
@@ -359,6 +493,18 @@
     <message>
         <source>smazani zavislosti</source>
         <translation>smazání závislosti</translation>
+    </message>
+    <message>
+        <source>uprava atributu</source>
+        <translation>úprava atributů</translation>
+    </message>
+    <message>
+        <source>uprava zavislosti</source>
+        <translation>úprava závislostí</translation>
+    </message>
+    <message>
+        <source>vymazani schematu</source>
+        <translation>vymazání schématu</translation>
     </message>
 </context>
 <context>
@@ -429,6 +575,25 @@
     </message>
 </context>
 <context>
+    <name>SchemaFileCommands</name>
+    <message>
+        <source>Chyba v zapisu do souboru</source>
+        <translation>Chyba v zápisu do souboru</translation>
+    </message>
+    <message>
+        <source>Problem s otevrenim souboru pro zapis</source>
+        <translation>Problém s otevřením souboru pro zápis</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>Soubor existuje, mám ho přepsat?</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>Tento soubor nejde otevřít</translation>
+    </message>
+</context>
+<context>
     <name>SchemaReport</name>
     <message>
         <source>PUVODNI SCHEMA:</source>
@@ -495,9 +660,14 @@
         <translation>NORMÁLNÍ FORMA:</translation>
     </message>
     <message>
-        <source>Schema </source>
-        <comment>the word before a number label such as 3+5</comment>
-        <translation>Schéma </translation>
+        <source>Schema %1</source>
+        <comment>a schema that joins the schemas numbered so, such as 3+5</comment>
+        <translation>Schéma %1</translation>
+    </message>
+    <message>
+        <source>Schema %1: %2</source>
+        <comment>a schema numbered %1 that joins the schemas numbered so, such as 1+3</comment>
+        <translation>Schéma %1: %2</translation>
     </message>
 </context>
 <context>
@@ -569,21 +739,6 @@
     <message>
         <source>Skutecne to chcete smazat? %1 ? </source>
         <translation>Skutečně to chcete smazat? %1 ? </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_About</name>
-    <message>
-        <source>Schemario - O programu</source>
-        <translation>Schemario - O programu</translation>
-    </message>
-    <message>
-        <source>Verze 1.0</source>
-        <translation>Verze 1.0</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -824,217 +979,6 @@
     </message>
 </context>
 <context>
-    <name>TForm_Main</name>
-    <message>
-        <source>&amp;Novy</source>
-        <translation>&amp;Nový</translation>
-    </message>
-    <message>
-        <source>Otevrit novy soubor</source>
-        <translation>Otevřít nový soubor</translation>
-    </message>
-    <message>
-        <source>&amp;Otevri</source>
-        <translation>&amp;Otevři</translation>
-    </message>
-    <message>
-        <source>Otevri novy soubor</source>
-        <translation>Otevři nový soubor</translation>
-    </message>
-    <message>
-        <source>&amp;Uloz</source>
-        <translation>&amp;Ulož</translation>
-    </message>
-    <message>
-        <source>Uloz soubor</source>
-        <translation>Ulož soubor</translation>
-    </message>
-    <message>
-        <source>Uloz &amp;jako</source>
-        <translation>Ulož &amp;jako</translation>
-    </message>
-    <message>
-        <source>Uloz soubor pod jinym jmenem</source>
-        <translation>Ulož soubor pod jiným jménem</translation>
-    </message>
-    <message>
-        <source>Editovat &amp;atributy</source>
-        <translation>Editovat &amp;atributy</translation>
-    </message>
-    <message>
-        <source>Zadat nove atributy schematu</source>
-        <translation>Zadat nové atributy schématu</translation>
-    </message>
-    <message>
-        <source>Editovat &amp;zavislosti</source>
-        <translation>Editovat &amp;závislosti</translation>
-    </message>
-    <message>
-        <source>Zadat nove zavislosti</source>
-        <translation>Zadat nové závislosti</translation>
-    </message>
-    <message>
-        <source>&amp;Redundantni atributy</source>
-        <translation>&amp;Redundantní atributy</translation>
-    </message>
-    <message>
-        <source>Urceni redundantnich atributu</source>
-        <translation>Určení redundantních atributů</translation>
-    </message>
-    <message>
-        <source>Redundantni &amp;zavislosti</source>
-        <translation>Redundantní &amp;závislosti</translation>
-    </message>
-    <message>
-        <source>Urceni redundantnich zavislosti</source>
-        <translation>Určení redundantních závislostí</translation>
-    </message>
-    <message>
-        <source>Hledani &amp;klicu</source>
-        <translation>Hledání &amp;klíčů</translation>
-    </message>
-    <message>
-        <source>Hledani klicu schematu</source>
-        <translation>Hledání klíčů schématu</translation>
-    </message>
-    <message>
-        <source>Deko&amp;mpozice</source>
-        <translation>Deko&amp;mpozice</translation>
-    </message>
-    <message>
-        <source>Dekompozice</source>
-        <translation>Dekompozice</translation>
-    </message>
-    <message>
-        <source>S&amp;ynteza</source>
-        <translation>S&amp;yntéza</translation>
-    </message>
-    <message>
-        <source>Synteza</source>
-        <translation>Syntéza</translation>
-    </message>
-    <message>
-        <source>&amp;Maximalni mnoziny</source>
-        <translation>&amp;Maximální množiny</translation>
-    </message>
-    <message>
-        <source>&amp;Testovaci modul</source>
-        <translation>&amp;Testovací modul</translation>
-    </message>
-    <message>
-        <source>Testovaci modul</source>
-        <translation>Testovací modul</translation>
-    </message>
-    <message>
-        <source>&amp;O programu</source>
-        <translation>&amp;O programu</translation>
-    </message>
-    <message>
-        <source>RA</source>
-        <translation>RA</translation>
-    </message>
-    <message>
-        <source>RZ</source>
-        <translation>RZ</translation>
-    </message>
-    <message>
-        <source>&amp;Soubor</source>
-        <translation>&amp;Soubor</translation>
-    </message>
-    <message>
-        <source>&amp;Posledni soubory</source>
-        <translation>&amp;Poslední soubory</translation>
-    </message>
-    <message>
-        <source>&amp;Konec</source>
-        <translation>&amp;Konec</translation>
-    </message>
-    <message>
-        <source>Konec programu</source>
-        <translation>Konec programu</translation>
-    </message>
-    <message>
-        <source>&amp;Data</source>
-        <translation>&amp;Data</translation>
-    </message>
-    <message>
-        <source>&amp;Redundance</source>
-        <translation>&amp;Redundance</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algoritmy</translation>
-    </message>
-    <message>
-        <source>&amp;Testovani</source>
-        <translation>&amp;Testování</translation>
-    </message>
-    <message>
-        <source>&amp;Uzaver</source>
-        <translation>&amp;Uzávěr</translation>
-    </message>
-    <message>
-        <source>&amp;Klice</source>
-        <translation>&amp;Klíče</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Vlastni dekompozice</source>
-        <translation>&amp;Vlastní dekompozice</translation>
-    </message>
-    <message>
-        <source>Napoveda</source>
-        <translation>Nápověda</translation>
-    </message>
-    <message>
-        <source>&amp;Jazyk</source>
-        <translation>&amp;Jazyk</translation>
-    </message>
-    <message>
-        <source>&amp;Cestina</source>
-        <translation>&amp;Čeština</translation>
-    </message>
-    <message>
-        <source>Cestina &amp;bez diakritiky</source>
-        <translation>Čeština &amp;bez diakritiky</translation>
-    </message>
-    <message>
-        <source>&amp;Anglictina</source>
-        <translation>&amp;Angličtina</translation>
-    </message>
-    <message>
-        <source>Jazyk se zmeni pri pristim spusteni programu.</source>
-        <translation>Jazyk se změní při příštím spuštění programu.</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Atributy:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Prejete si data ulozit?</source>
-        <translation>Přejete si data uložit?</translation>
-    </message>
-    <message>
-        <source>Zadne redundantni atributy nejsou</source>
-        <translation>Žádné redundantní atributy nejsou</translation>
-    </message>
-    <message>
-        <source>Zadne redundantni zavislosti nejsou</source>
-        <translation>Žádné redundantní závislosti nejsou</translation>
-    </message>
-    <message>
-        <source>&amp;Ukazkove schemata</source>
-        <translation>&amp;Ukázková schémata</translation>
-    </message>
-</context>
-<context>
     <name>TForm_MaxSet</name>
     <message>
         <source>Schemario - Maximalni mnoziny</source>
@@ -1079,38 +1023,6 @@
     <message>
         <source>Zvolte atribut A</source>
         <translation>Zvolte atribut A</translation>
-    </message>
-    <message>
-        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Atribut %1 JE, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
-    </message>
-    <message>
-        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Atribut %1 NENÍ, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
-    </message>
-    <message>
-        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>Schéma JE, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
-    </message>
-    <message>
-        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>Schéma NENÍ, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
-        <translation>Výpis je zkrácen: každá množina jednou, celkem %1 množin</translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
-        <translation>Výpis je zkrácen: jen množiny bez podmnožiny v rodině, každá jednou, celkem %1 množin</translation>
-    </message>
-    <message>
-        <source>Mnozina Max(%1) = </source>
-        <translation>Množina Max(%1) = </translation>
-    </message>
-    <message>
-        <source>zadna mnozina</source>
-        <translation>žádná množina</translation>
     </message>
 </context>
 <context>
@@ -1379,34 +1291,6 @@
     <message>
         <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
         <translation>Nahrazeno: schéma bylo sloučené nebo pohlcené</translation>
-    </message>
-    <message>
-        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
-        <translation>Rozložení schématu podle levých stran je již zobrazeno</translation>
-    </message>
-    <message>
-        <source>Nejprve rozlozte schema podle levych stran</source>
-        <translation>Nejprve rozložte schéma podle levých stran</translation>
-    </message>
-    <message>
-        <source> Zadna schemata nemaji ekvivalentni klice</source>
-        <translation> Žádná schémata nemají ekvivalentní klíče</translation>
-    </message>
-    <message>
-        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
-        <translation>Sjednocení schémat podle ekvivalentních klíčů je již zobrazeno</translation>
-    </message>
-    <message>
-        <source>Zadna schemata nejsou projekci</source>
-        <translation>Žádná schémata nejsou projekcí</translation>
-    </message>
-    <message>
-        <source> Zobrazeni projekce je jiz zobrazeno</source>
-        <translation> Zobrazení projekce je již zobrazeno</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
-        <translation>Schémata vytvořená projekcí zmizí. Lze je získat znovu tlačítkem &apos;Projekce&apos;.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="cs">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Schemario - O programu</source>
+        <translation>Schemario - About</translation>
+    </message>
+    <message>
+        <source>Verze 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Navrh relacnich schemat: klice, normalni formy, dekompozice a synteza.</source>
@@ -54,45 +69,6 @@
     <message>
         <source>[SOUBOR...]</source>
         <translation>[FILE...]</translation>
-    </message>
-    <message>
-        <source>Odvozeni potrebuje soubor se schematem a zavislost &quot;X -&gt; Y&quot;.</source>
-        <translation>A derivation needs a schema file and a dependency &quot;X -&gt; Y&quot;.</translation>
-    </message>
-</context>
-<context>
-    <name>DerivationReport</name>
-    <message>
-        <source>dano</source>
-        <translation>given</translation>
-    </message>
-    <message>
-        <source>reflexivita</source>
-        <translation>reflexivity</translation>
-    </message>
-    <message>
-        <source>rozsireni</source>
-        <translation>augmentation</translation>
-    </message>
-    <message>
-        <source>tranzitivita</source>
-        <translation>transitivity</translation>
-    </message>
-    <message>
-        <source>sjednoceni</source>
-        <translation>union</translation>
-    </message>
-    <message>
-        <source>rozklad</source>
-        <translation>decomposition</translation>
-    </message>
-    <message>
-        <source>%1 neplyne ze zavislosti: uzaver %2 je %3, chybi v nem %4</source>
-        <translation>%1 does not follow from the dependencies: the closure of %2 is %3, it lacks %4</translation>
-    </message>
-    <message>
-        <source>Odvozeni %1 podle Armstrongovych pravidel:</source>
-        <translation>Derivation of %1 by Armstrong&apos;s rules:</translation>
     </message>
 </context>
 <context>
@@ -174,112 +150,214 @@
     </message>
 </context>
 <context>
-    <name>File_open_close</name>
+    <name>MainWindow</name>
     <message>
-        <source>Chyba v zapisu do souboru</source>
-        <translation>Error writing to the file</translation>
+        <source>&amp;Novy</source>
+        <translation>&amp;New</translation>
     </message>
     <message>
-        <source>Problem s otevrenim souboru pro zapis</source>
-        <translation>The file cannot be opened for writing</translation>
+        <source>Otevrit novy soubor</source>
+        <translation>Open a new file</translation>
     </message>
     <message>
-        <source>Soubor existuje mam ho prepsat?</source>
-        <translation>The file exists. Overwrite it?</translation>
+        <source>&amp;Otevri</source>
+        <translation>&amp;Open</translation>
     </message>
     <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>This file cannot be opened</translation>
-    </message>
-</context>
-<context>
-    <name>Keys</name>
-    <message>
-        <source>prazdna mnozina</source>
-        <translation>empty set</translation>
-    </message>
-</context>
-<context>
-    <name>NotationText</name>
-    <message>
-        <source>bajt %1 nepatri do textu v kodovani UTF-8</source>
-        <translation>byte %1 is not part of UTF-8 text</translation>
+        <source>Otevri novy soubor</source>
+        <translation>Open a new file</translation>
     </message>
     <message>
-        <source>znak %1 nemuze byt ve jmenu atributu</source>
-        <translation>the character %1 cannot be in an attribute name</translation>
+        <source>&amp;Uloz</source>
+        <translation>&amp;Save</translation>
     </message>
     <message>
-        <source>nezname slovo %1 pred dvojteckou</source>
-        <translation>unknown word %1 before the colon</translation>
+        <source>Uloz soubor</source>
+        <translation>Save the file</translation>
     </message>
     <message>
-        <source>druhy radek s atributy, prvni je na radku %1</source>
-        <translation>a second attribute line; the first is on line %1</translation>
+        <source>Uloz &amp;jako</source>
+        <translation>Save &amp;as</translation>
     </message>
     <message>
-        <source>sipka v radku s atributy</source>
-        <translation>an arrow in the attribute line</translation>
+        <source>Uloz soubor pod jinym jmenem</source>
+        <translation>Save the file under another name</translation>
     </message>
     <message>
-        <source>zavislosti chybi sipka -&gt;</source>
-        <translation>the dependency has no arrow -&gt;</translation>
+        <source>Editovat &amp;atributy</source>
+        <translation>Edit &amp;attributes</translation>
     </message>
     <message>
-        <source>druha sipka v jedne zavislosti</source>
-        <translation>a second arrow in one dependency</translation>
+        <source>Zadat nove atributy schematu</source>
+        <translation>Enter new attributes of the schema</translation>
     </message>
     <message>
-        <source>za sipkou chybi prava strana</source>
-        <translation>the right-hand side after the arrow is missing</translation>
+        <source>Editovat &amp;zavislosti</source>
+        <translation>Edit &amp;dependencies</translation>
     </message>
     <message>
-        <source>chybi jmeno atributu</source>
-        <translation>an attribute name is missing</translation>
+        <source>Zadat nove zavislosti</source>
+        <translation>Enter new dependencies</translation>
     </message>
     <message>
-        <source>jmeno %1 je delsi nez %2 znaku</source>
-        <translation>the name %1 is longer than %2 characters</translation>
+        <source>&amp;Redundantni atributy</source>
+        <translation>&amp;Redundant attributes</translation>
     </message>
     <message>
-        <source>atribut %1 je uveden dvakrat</source>
-        <translation>the attribute %1 is listed twice</translation>
+        <source>Urceni redundantnich atributu</source>
+        <translation>Finding redundant attributes</translation>
     </message>
     <message>
-        <source>neznamy atribut %1</source>
-        <translation>unknown attribute %1</translation>
+        <source>Redundantni &amp;zavislosti</source>
+        <translation>Redundant de&amp;pendencies</translation>
     </message>
     <message>
-        <source>vice nez %1 atributu</source>
-        <translation>more than %1 attributes</translation>
+        <source>Urceni redundantnich zavislosti</source>
+        <translation>Finding redundant dependencies</translation>
     </message>
     <message>
-        <source>vice nez %1 atributu na leve strane</source>
-        <translation>more than %1 attributes on the left-hand side</translation>
+        <source>Hledani &amp;klicu</source>
+        <translation>Finding &amp;keys</translation>
     </message>
     <message>
-        <source>vice nez %1 zavislosti</source>
-        <translation>more than %1 dependencies</translation>
+        <source>Hledani klicu schematu</source>
+        <translation>Finding the keys of the schema</translation>
     </message>
     <message>
-        <source>radek %1, sloupec %2: %3</source>
-        <translation>line %1, column %2: %3</translation>
+        <source>Deko&amp;mpozice</source>
+        <translation>Deco&amp;mposition</translation>
     </message>
     <message>
-        <source>jmeno %1 obsahuje znak, ktery text nepripousti</source>
-        <translation>the name %1 holds a character the text does not allow</translation>
+        <source>Dekompozice</source>
+        <translation>Decomposition</translation>
     </message>
     <message>
-        <source>jmeno %1 ma mezery, ktere by text nezachoval</source>
-        <translation>the name %1 has blanks the text would not keep</translation>
+        <source>S&amp;ynteza</source>
+        <translation>S&amp;ynthesis</translation>
     </message>
     <message>
-        <source>jmeno %1 je uvedeno dvakrat</source>
-        <translation>the name %1 is listed twice</translation>
+        <source>Synteza</source>
+        <translation>Synthesis</translation>
     </message>
     <message>
-        <source>zavislost pouziva atribut %1, ktery nema jmeno</source>
-        <translation>a dependency uses the attribute %1, which has no name</translation>
+        <source>&amp;Maximalni mnoziny</source>
+        <translation>&amp;Maximal sets</translation>
+    </message>
+    <message>
+        <source>&amp;Testovaci modul</source>
+        <translation>&amp;Exercises</translation>
+    </message>
+    <message>
+        <source>Testovaci modul</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>&amp;O programu</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>RA</translation>
+    </message>
+    <message>
+        <source>RZ</source>
+        <translation>RD</translation>
+    </message>
+    <message>
+        <source>&amp;Soubor</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Ukazkove schemata</source>
+        <translation>&amp;Sample schemas</translation>
+    </message>
+    <message>
+        <source>&amp;Posledni soubory</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Konec programu</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Redundance</source>
+        <translation>&amp;Redundancy</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algorithms</translation>
+    </message>
+    <message>
+        <source>&amp;Testovani</source>
+        <translation>&amp;Testing</translation>
+    </message>
+    <message>
+        <source>&amp;Uzaver</source>
+        <translation>&amp;Closure</translation>
+    </message>
+    <message>
+        <source>&amp;Klice</source>
+        <translation>&amp;Keys</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Decomposition</translation>
+    </message>
+    <message>
+        <source>&amp;Vlastni dekompozice</source>
+        <translation>&amp;Own decomposition</translation>
+    </message>
+    <message>
+        <source>Napoveda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>&amp;Jazyk</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Cestina</source>
+        <translation>&amp;Czech</translation>
+    </message>
+    <message>
+        <source>Cestina &amp;bez diakritiky</source>
+        <translation>Czech &amp;without diacritics</translation>
+    </message>
+    <message>
+        <source>&amp;Anglictina</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>Jazyk se zmeni pri pristim spusteni programu.</source>
+        <translation>The language changes the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Attributes:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Prejete si data ulozit?</source>
+        <translation>Do you want to save the data?</translation>
+    </message>
+    <message>
+        <source>Zadne redundantni atributy nejsou</source>
+        <translation>There are no redundant attributes</translation>
+    </message>
+    <message>
+        <source>Zadne redundantni zavislosti nejsou</source>
+        <translation>There are no redundant dependencies</translation>
     </message>
 </context>
 <context>
@@ -346,8 +424,64 @@
         <translation>cannot write the standard output: %1</translation>
     </message>
     <message>
-        <source>zadejte jednu zavislost X -&gt; Y</source>
-        <translation>give one dependency X -&gt; Y</translation>
+        <source>prazdna mnozina</source>
+        <translation>empty set</translation>
+    </message>
+    <message>
+        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Attribute %1 IS, by the algorithm based on maximal sets, a key attribute</translation>
+    </message>
+    <message>
+        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Attribute %1 IS NOT, by the algorithm based on maximal sets, a key attribute</translation>
+    </message>
+    <message>
+        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>The schema IS, by the algorithm based on maximal sets, in BCNF</translation>
+    </message>
+    <message>
+        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>The schema IS NOT, by the algorithm based on maximal sets, in BCNF</translation>
+    </message>
+    <message>
+        <source>Mnozina Max(%1) = </source>
+        <translation>Set Max(%1) = </translation>
+    </message>
+    <message>
+        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
+        <translation>The listing is shortened: each set once, %1 sets in all</translation>
+    </message>
+    <message>
+        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
+        <translation>The listing is shortened: only sets without a subset in the family, each once, %1 sets in all</translation>
+    </message>
+    <message>
+        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
+        <translation>The split of the schema by left-hand sides is already shown</translation>
+    </message>
+    <message>
+        <source>Nejprve rozlozte schema podle levych stran</source>
+        <translation>First split the schema by left-hand sides</translation>
+    </message>
+    <message>
+        <source> Zadna schemata nemaji ekvivalentni klice</source>
+        <translation> No schemas have equivalent keys</translation>
+    </message>
+    <message>
+        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
+        <translation>The merge of schemas by equivalent keys is already shown</translation>
+    </message>
+    <message>
+        <source>Zadna schemata nejsou projekci</source>
+        <translation>No schemas are projections</translation>
+    </message>
+    <message>
+        <source> Zobrazeni projekce je jiz zobrazeno</source>
+        <translation> The projection is already shown</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
+        <translation>The schemas created by projection will disappear. They can be obtained again with the &apos;Projections&apos; button.</translation>
     </message>
 </context>
 <context>
@@ -359,6 +493,18 @@
     <message>
         <source>smazani zavislosti</source>
         <translation>deleting a dependency</translation>
+    </message>
+    <message>
+        <source>uprava atributu</source>
+        <translation>editing the attributes</translation>
+    </message>
+    <message>
+        <source>uprava zavislosti</source>
+        <translation>editing the dependencies</translation>
+    </message>
+    <message>
+        <source>vymazani schematu</source>
+        <translation>clearing the schema</translation>
     </message>
 </context>
 <context>
@@ -429,6 +575,25 @@
     </message>
 </context>
 <context>
+    <name>SchemaFileCommands</name>
+    <message>
+        <source>Chyba v zapisu do souboru</source>
+        <translation>Error writing to the file</translation>
+    </message>
+    <message>
+        <source>Problem s otevrenim souboru pro zapis</source>
+        <translation>The file cannot be opened for writing</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>The file exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>This file cannot be opened</translation>
+    </message>
+</context>
+<context>
     <name>SchemaReport</name>
     <message>
         <source>PUVODNI SCHEMA:</source>
@@ -495,9 +660,14 @@
         <translation>NORMAL FORM:</translation>
     </message>
     <message>
-        <source>Schema </source>
-        <comment>the word before a number label such as 3+5</comment>
-        <translation>Schema </translation>
+        <source>Schema %1</source>
+        <comment>a schema that joins the schemas numbered so, such as 3+5</comment>
+        <translation>Schema %1</translation>
+    </message>
+    <message>
+        <source>Schema %1: %2</source>
+        <comment>a schema numbered %1 that joins the schemas numbered so, such as 1+3</comment>
+        <translation>Schema %1: %2</translation>
     </message>
 </context>
 <context>
@@ -569,21 +739,6 @@
     <message>
         <source>Skutecne to chcete smazat? %1 ? </source>
         <translation>Do you really want to delete it? %1 ? </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_About</name>
-    <message>
-        <source>Schemario - O programu</source>
-        <translation>Schemario - About</translation>
-    </message>
-    <message>
-        <source>Verze 1.0</source>
-        <translation>Version 1.0</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -824,217 +979,6 @@
     </message>
 </context>
 <context>
-    <name>TForm_Main</name>
-    <message>
-        <source>&amp;Novy</source>
-        <translation>&amp;New</translation>
-    </message>
-    <message>
-        <source>Otevrit novy soubor</source>
-        <translation>Open a new file</translation>
-    </message>
-    <message>
-        <source>&amp;Otevri</source>
-        <translation>&amp;Open</translation>
-    </message>
-    <message>
-        <source>Otevri novy soubor</source>
-        <translation>Open a new file</translation>
-    </message>
-    <message>
-        <source>&amp;Uloz</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
-        <source>Uloz soubor</source>
-        <translation>Save the file</translation>
-    </message>
-    <message>
-        <source>Uloz &amp;jako</source>
-        <translation>Save &amp;as</translation>
-    </message>
-    <message>
-        <source>Uloz soubor pod jinym jmenem</source>
-        <translation>Save the file under another name</translation>
-    </message>
-    <message>
-        <source>Editovat &amp;atributy</source>
-        <translation>Edit &amp;attributes</translation>
-    </message>
-    <message>
-        <source>Zadat nove atributy schematu</source>
-        <translation>Enter new attributes of the schema</translation>
-    </message>
-    <message>
-        <source>Editovat &amp;zavislosti</source>
-        <translation>Edit &amp;dependencies</translation>
-    </message>
-    <message>
-        <source>Zadat nove zavislosti</source>
-        <translation>Enter new dependencies</translation>
-    </message>
-    <message>
-        <source>&amp;Redundantni atributy</source>
-        <translation>&amp;Redundant attributes</translation>
-    </message>
-    <message>
-        <source>Urceni redundantnich atributu</source>
-        <translation>Finding redundant attributes</translation>
-    </message>
-    <message>
-        <source>Redundantni &amp;zavislosti</source>
-        <translation>Redundant de&amp;pendencies</translation>
-    </message>
-    <message>
-        <source>Urceni redundantnich zavislosti</source>
-        <translation>Finding redundant dependencies</translation>
-    </message>
-    <message>
-        <source>Hledani &amp;klicu</source>
-        <translation>Finding &amp;keys</translation>
-    </message>
-    <message>
-        <source>Hledani klicu schematu</source>
-        <translation>Finding the keys of the schema</translation>
-    </message>
-    <message>
-        <source>Deko&amp;mpozice</source>
-        <translation>Deco&amp;mposition</translation>
-    </message>
-    <message>
-        <source>Dekompozice</source>
-        <translation>Decomposition</translation>
-    </message>
-    <message>
-        <source>S&amp;ynteza</source>
-        <translation>S&amp;ynthesis</translation>
-    </message>
-    <message>
-        <source>Synteza</source>
-        <translation>Synthesis</translation>
-    </message>
-    <message>
-        <source>&amp;Maximalni mnoziny</source>
-        <translation>&amp;Maximal sets</translation>
-    </message>
-    <message>
-        <source>&amp;Testovaci modul</source>
-        <translation>&amp;Exercises</translation>
-    </message>
-    <message>
-        <source>Testovaci modul</source>
-        <translation>Exercises</translation>
-    </message>
-    <message>
-        <source>&amp;O programu</source>
-        <translation>&amp;About</translation>
-    </message>
-    <message>
-        <source>RA</source>
-        <translation>RA</translation>
-    </message>
-    <message>
-        <source>RZ</source>
-        <translation>RD</translation>
-    </message>
-    <message>
-        <source>&amp;Soubor</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>&amp;Posledni soubory</source>
-        <translation>&amp;Recent files</translation>
-    </message>
-    <message>
-        <source>&amp;Konec</source>
-        <translation>E&amp;xit</translation>
-    </message>
-    <message>
-        <source>Konec programu</source>
-        <translation>Exit the program</translation>
-    </message>
-    <message>
-        <source>&amp;Data</source>
-        <translation>&amp;Data</translation>
-    </message>
-    <message>
-        <source>&amp;Redundance</source>
-        <translation>&amp;Redundancy</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algorithms</translation>
-    </message>
-    <message>
-        <source>&amp;Testovani</source>
-        <translation>&amp;Testing</translation>
-    </message>
-    <message>
-        <source>&amp;Uzaver</source>
-        <translation>&amp;Closure</translation>
-    </message>
-    <message>
-        <source>&amp;Klice</source>
-        <translation>&amp;Keys</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Vlastni dekompozice</source>
-        <translation>&amp;Own decomposition</translation>
-    </message>
-    <message>
-        <source>Napoveda</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>&amp;Jazyk</source>
-        <translation>&amp;Language</translation>
-    </message>
-    <message>
-        <source>&amp;Cestina</source>
-        <translation>&amp;Czech</translation>
-    </message>
-    <message>
-        <source>Cestina &amp;bez diakritiky</source>
-        <translation>Czech &amp;without diacritics</translation>
-    </message>
-    <message>
-        <source>&amp;Anglictina</source>
-        <translation>&amp;English</translation>
-    </message>
-    <message>
-        <source>Jazyk se zmeni pri pristim spusteni programu.</source>
-        <translation>The language changes the next time the program starts.</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Attributes:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Prejete si data ulozit?</source>
-        <translation>Do you want to save the data?</translation>
-    </message>
-    <message>
-        <source>Zadne redundantni atributy nejsou</source>
-        <translation>There are no redundant attributes</translation>
-    </message>
-    <message>
-        <source>Zadne redundantni zavislosti nejsou</source>
-        <translation>There are no redundant dependencies</translation>
-    </message>
-    <message>
-        <source>&amp;Ukazkove schemata</source>
-        <translation>&amp;Sample schemas</translation>
-    </message>
-</context>
-<context>
     <name>TForm_MaxSet</name>
     <message>
         <source>Schemario - Maximalni mnoziny</source>
@@ -1079,38 +1023,6 @@
     <message>
         <source>Zvolte atribut A</source>
         <translation>Choose attribute A</translation>
-    </message>
-    <message>
-        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Attribute %1 IS, by the algorithm based on maximal sets, a key attribute</translation>
-    </message>
-    <message>
-        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Attribute %1 IS NOT, by the algorithm based on maximal sets, a key attribute</translation>
-    </message>
-    <message>
-        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>The schema IS, by the algorithm based on maximal sets, in BCNF</translation>
-    </message>
-    <message>
-        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>The schema IS NOT, by the algorithm based on maximal sets, in BCNF</translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
-        <translation>The listing is shortened: each set once, %1 sets in all</translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
-        <translation>The listing is shortened: only sets without a subset in the family, each once, %1 sets in all</translation>
-    </message>
-    <message>
-        <source>Mnozina Max(%1) = </source>
-        <translation>Set Max(%1) = </translation>
-    </message>
-    <message>
-        <source>zadna mnozina</source>
-        <translation>no set</translation>
     </message>
 </context>
 <context>
@@ -1379,34 +1291,6 @@
     <message>
         <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
         <translation>Replaced: the schema was merged or absorbed</translation>
-    </message>
-    <message>
-        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
-        <translation>The split of the schema by left-hand sides is already shown</translation>
-    </message>
-    <message>
-        <source>Nejprve rozlozte schema podle levych stran</source>
-        <translation>First split the schema by left-hand sides</translation>
-    </message>
-    <message>
-        <source> Zadna schemata nemaji ekvivalentni klice</source>
-        <translation> No schemas have equivalent keys</translation>
-    </message>
-    <message>
-        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
-        <translation>The merge of schemas by equivalent keys is already shown</translation>
-    </message>
-    <message>
-        <source>Zadna schemata nejsou projekci</source>
-        <translation>No schemas are projections</translation>
-    </message>
-    <message>
-        <source> Zobrazeni projekce je jiz zobrazeno</source>
-        <translation> The projection is already shown</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
-        <translation>The schemas created by projection will disappear. They can be obtained again with the &apos;Projections&apos; button.</translation>
     </message>
 </context>
 <context>

@@ -179,7 +179,9 @@ std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack)
   undo->setShortcut(QKeySequence::Undo);
   QAction* redo = stack.createRedoAction(&window, QCoreApplication::translate("Display", "Z&novu"));
   redo->setObjectName(QStringLiteral("a_redo"));
-  redo->setShortcut(QKeySequence::Redo);
+  // Both keys that programs commonly use for redo, on every desktop.
+  redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   for (QAction* action : {undo, redo}) {
     action->setShortcutContext(Qt::WindowShortcut);
     window.addAction(action);

@@ -72,8 +72,8 @@ int CanvasRoom(const QWidget& window, const QWidget& canvas);
 // `part`.
 int RoomFor(QWidget& window, QWidget& canvas, QWidget& part);
 
-// Gives a window the undo and redo of `stack` as Ctrl+Z and its redo key;
-// returns the two actions, for a menu that lists them.
+// Gives a window the undo and redo of `stack` as Ctrl+Z and Ctrl+Shift+Z or
+// Ctrl+Y; returns the two actions, for a menu that lists them.
 std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack);
 
 // Shows a modeless window and brings it to the front.

@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "MainWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
-#include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
@@ -53,7 +53,7 @@ struct Bench {
   std::vector<std::string> report;
 
   Bench() {
-    windows.Main().show();
+    windows.mainWindow().show();
     OpenSchema();
     Trigger("a_synthesis");
     TForm_Synteza_2& synthesis = windows.Synteza();
@@ -68,7 +68,7 @@ struct Bench {
     Trigger("a_open_file");
   }
   void Trigger(const char* action) {
-    windows.Main().findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    windows.mainWindow().findChild<QAction*>(QString::fromLatin1(action))->trigger();
   }
 };
 
@@ -83,7 +83,7 @@ void Measure(benchmark::State& state, Bench& bench, const std::function<QWidget*
     state.PauseTiming();
     // Closing the main window would end the program and empty the schema
     // every later window is filled from.
-    if (window != &bench.windows.Main()) window->close();
+    if (window != &bench.windows.mainWindow()) window->close();
     bench.platform.answers.clear();
     QApplication::processEvents();
     state.ResumeTiming();
@@ -102,7 +102,7 @@ void Register(Bench& bench) {
        [](Bench& b) {
          // Opening the file again fills the main window's lists afresh.
          b.OpenSchema();
-         return Shown(b.windows.Main());
+         return Shown(b.windows.mainWindow());
        }},
       {"attribute editor",
        [](Bench& b) {

@@ -223,8 +223,8 @@ std::string Snapshot(const DecompositionState& state) {
   for (int s = 0; s < DecompositionSlots; ++s) {
     const SubSchema& r = state.schemas[s];
     out += std::to_string(s) + ":" + std::to_string(static_cast<int>(r.state)) + "/" +
-           std::to_string(static_cast<int>(r.normalForm)) + "[" + state.numberText[s] + "]" +
-           Letters(r.member) + "|" + DepsText(r.dependencies) + "|";
+           std::to_string(static_cast<int>(r.normalForm)) + "[" + LabelText(state.numberLabel[s]) +
+           "]" + Letters(r.member) + "|" + DepsText(r.dependencies) + "|";
     for (const std::string& k : KeyLetters(r.keys))
       out += k + ",";
     out += "\n";
@@ -255,7 +255,7 @@ void ExpectSlots(const DecompositionState& state, const std::vector<Expected>& e
     EXPECT_EQ(DepsText(r.dependencies), e.deps);
     EXPECT_EQ(KeyLetters(r.keys), e.keys);
     EXPECT_EQ(static_cast<int>(r.normalForm), e.normalForm);
-    EXPECT_EQ(state.numberText[e.slot], e.number);
+    EXPECT_EQ(LabelText(state.numberLabel[e.slot]), e.number);
   }
 }
 
@@ -555,7 +555,7 @@ DecompositionState HandBuiltLeaves(const std::vector<std::string>& members,
     r.member = Set(members[k]);
     r.keys = {{r.member, 0}};
     r.normalForm = NormalFormClass::Bcnf;
-    state.numberText[k + 1] = numbers[k];
+    state.numberLabel[k + 1] = NumberLabel{std::stoi(numbers[k]), {}};
   }
   return state;
 }
@@ -565,11 +565,11 @@ TEST(Projection, NumberTextJoinsTheNumbersWithPlus) {
   ScriptedDialog dialog;
   dialog.AddProjections(state);
   // Slot 3 (number 5) takes slot 2 (number 3); slot 1 takes slot 4.
-  EXPECT_EQ(state.numberText[22], "Schema 1+6");
-  EXPECT_EQ(state.numberText[23], "Schema 5+3");
+  EXPECT_EQ(LabelText(state.numberLabel[22]), "Schema 1+6");
+  EXPECT_EQ(LabelText(state.numberLabel[23]), "Schema 5+3");
   state = HandBuiltLeaves({"C", "AB", "CD"}, {"5", "4", "3"});
   dialog.AddProjections(state);
-  EXPECT_EQ(state.numberText[22], "Schema 3+5");
+  EXPECT_EQ(LabelText(state.numberLabel[22]), "Schema 3+5");
   EXPECT_TRUE(dialog.shown.empty());
 }
 
@@ -580,7 +580,7 @@ TEST(Projection, AtMostSixProjectionSchemas) {
   ScriptedDialog dialog;
   dialog.AddProjections(state);
   EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::TooManySchemas}));
-  EXPECT_EQ(state.numberText[27], "Schema 11+12");
+  EXPECT_EQ(LabelText(state.numberLabel[27]), "Schema 11+12");
   // The seventh container and its contained schema stay results.
   EXPECT_EQ(state.schemas[13].state, SlotState::Current);
   EXPECT_EQ(state.schemas[14].state, SlotState::Current);
@@ -596,7 +596,7 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
   state.schemas[5].state = SlotState::Absorbed;
   state.schemas[22] = state.schemas[5];
   state.schemas[22].state = SlotState::Current;
-  state.numberText[22] = "Schema 3+9";
+  state.numberLabel[22] = NumberLabel{std::nullopt, {NumberLabel{3, {}}, NumberLabel{9, {}}}};
   state.projectionDone = true;
 
   const std::string before = Snapshot(state);
@@ -634,7 +634,7 @@ TEST(Split, AsksBeforeDiscardingAddedAndProjectionSchemas) {
        [](DecompositionState& s, ScriptedDialog& d) {
          d.AddUncovered(s);
          s.schemas[16] = SubSchema{};  // so that nothing lies inside another
-         s.numberText[16].clear();
+         s.numberLabel[16] = NumberLabel{};
          d.AddProjections(s);
        },
        DecompositionQuestion::SplitDiscardsAdded},

@@ -204,7 +204,7 @@ TEST(Synthesis, MergeOfSchemasWithEquivalentKeys) {
   EXPECT_TRUE(dialog.messages.empty());
   EXPECT_EQ(Slots(state), (Lines{"1: ABC {A->B; A->C} A,B 4/2", "2: CD {C->D} C 4/1",
                                  "3: AB {B->A} B,A 4/2", "4: ABC {A->B; A->C; B->A} A,B 4/1"}));
-  EXPECT_EQ(state.numberText[4], "Schema 4: 1+3");
+  EXPECT_EQ(LabelText(state.numberLabel[4]), "Schema 4: 1+3");
   EXPECT_EQ(state.schemaCount, 4);
   EXPECT_EQ(state.lastMergedSlot, 0);
   EXPECT_EQ(DisplayNumber(state, 4), 4);
@@ -221,8 +221,8 @@ TEST(Synthesis, ThreeEquivalentKeysGiveTwoUnions) {
   // is replaced before its turn.
   ASSERT_EQ(state.firstMergedSlot, 5);
   ASSERT_EQ(MergedCount(state), 2);
-  EXPECT_EQ(state.numberText[5], "Schema 5: 1+2");
-  EXPECT_EQ(state.numberText[6], "Schema 6: 1+3");
+  EXPECT_EQ(LabelText(state.numberLabel[5]), "Schema 5: 1+2");
+  EXPECT_EQ(LabelText(state.numberLabel[6]), "Schema 6: 1+3");
   EXPECT_EQ(Letters(state.schemas[5].member), "ABCD");
   EXPECT_EQ(Letters(state.schemas[6].member), "ABCD");
   EXPECT_EQ(state.schemaCount, 6);
@@ -287,7 +287,7 @@ TEST(Synthesis, ProjectionAbsorbsContainedSchemas) {
     for (int s = state.firstProjectionSlot; s < SlotCount(state); ++s) {
       if (state.schemas[s].state == SlotState::Empty) continue;
       projections.push_back(SchemaText(state.schemas[s]));
-      labels.push_back(state.numberText[s]);
+      labels.push_back(LabelText(state.numberLabel[s]));
     }
     EXPECT_EQ(projections, c.projections) << c.cover;
     EXPECT_EQ(labels, c.labels) << c.cover;
@@ -310,7 +310,7 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
     EXPECT_EQ(ProjectionCount(state), 0);
     EXPECT_EQ(SlotCount(state), 5);
     EXPECT_EQ(state.projectionsShown, false);
-    EXPECT_EQ(state.numberText[4], "Schema 4: 1+2");
+    EXPECT_EQ(LabelText(state.numberLabel[4]), "Schema 4: 1+2");
     EXPECT_EQ(state.schemas[3].state, SlotState::Current);
     // The projection may run again.
     dialog.messages.clear();
@@ -330,9 +330,9 @@ TEST(Synthesis, MergeAfterProjectionAsksWhetherToUndoIt) {
     EXPECT_EQ(dialog.unanswered, 0);
     // The union goes in front of the projection schema.
     ASSERT_EQ(SlotCount(state), 6);
-    EXPECT_EQ(state.numberText[5], "Schema 4: 3+1");
+    EXPECT_EQ(LabelText(state.numberLabel[5]), "Schema 4: 3+1");
     EXPECT_EQ(state.schemas[5].state, SlotState::Current);
-    EXPECT_EQ(state.numberText[4], "Schema 4: 2+3");
+    EXPECT_EQ(LabelText(state.numberLabel[4]), "Schema 4: 2+3");
     EXPECT_EQ(state.projectionsShown, true);
   }
   // A projection that found nothing is undone without a question.
@@ -364,7 +364,7 @@ TEST(Synthesis, RowsGrowWithTheCover) {
     EXPECT_EQ(LeftSideCount(state), 14);
     EXPECT_EQ(Letters(state.schemas[13].member), "MN");
     EXPECT_EQ(Letters(state.schemas[14].member), "ABCDEFGHIJKLM");
-    EXPECT_EQ(state.numberText[14], "14");
+    EXPECT_EQ(LabelText(state.numberLabel[14]), "14");
   }
   // Slot 1 (A -> B .. H) has keys equivalent to those of the seven slots
   // B -> A .. H -> A: seven unions.
@@ -380,7 +380,7 @@ TEST(Synthesis, RowsGrowWithTheCover) {
     EXPECT_TRUE(dialog.messages.empty());
     ASSERT_EQ(MergedCount(state), 7);
     for (int k = 0; k < 7; ++k) {
-      EXPECT_EQ(state.numberText[state.firstMergedSlot + k],
+      EXPECT_EQ(LabelText(state.numberLabel[state.firstMergedSlot + k]),
                 "Schema " + std::to_string(count + k + 1) + ": 1+" + std::to_string(k + 2));
     }
     EXPECT_EQ(state.schemaCount, count + 7);
@@ -393,7 +393,7 @@ TEST(Synthesis, RowsGrowWithTheCover) {
     state.leftSidesShown = true;
     state.schemaCount = 18;
     state.schemas.resize(19);
-    state.numberText.resize(19);
+    state.numberLabel.resize(19);
     state.firstMergedSlot = state.firstProjectionSlot = 19;
     for (int k = 0; k < 9; ++k) {
       SubSchema& outer = state.schemas[2 * k + 1];
@@ -408,7 +408,7 @@ TEST(Synthesis, RowsGrowWithTheCover) {
     EXPECT_EQ(ProjectionCount(state), 9);
     for (int s = 1; s < SlotCount(state); ++s)
       EXPECT_EQ(state.schemas[s].state, s < 19 ? SlotState::Replaced : SlotState::Current) << s;
-    EXPECT_EQ(state.numberText.back(), "Schema 27: 17+18");
+    EXPECT_EQ(LabelText(state.numberLabel.back()), "Schema 27: 17+18");
   }
 }
 

@@ -375,6 +375,28 @@ TEST(BatchReports, MaxSetsSayWhenThereIsNoSet) {
   }
 }
 
+// A label reads its number, what it joins, or both; a joined label may join
+// others in turn, and every joining word is translated.
+TEST(SchemaReports, NumberLabels) {
+  const NumberLabel three{3, {}};
+  const NumberLabel join{std::nullopt, {three, NumberLabel{5, {}}}};
+  const struct {
+    NumberLabel label;
+    const char* text;
+  } cases[] = {
+      {NumberLabel{}, ""},
+      {NumberLabel{0, {}}, "0"},
+      {join, "Schema 3+5"},
+      {NumberLabel{std::nullopt, {NumberLabel{4, {}}, join}}, "Schema 4+Schema 3+5"},
+      {NumberLabel{6, {three, NumberLabel{1, {}}}}, "Schema 6: 3+1"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(NumberLabelText(c.label), QString::fromLatin1(c.text));
+  const Translators czech(Language::Czech);
+  EXPECT_EQ(NumberLabelText(NumberLabel{6, {three, join}}),
+            QStringLiteral(u"Schéma 6: 3+Schéma 3+5"));
+}
+
 TEST(BatchReports, VersionNeedsNoDisplay) {
   const ProgramRun run = RunProgram({QStringLiteral("--version")});
   EXPECT_EQ(run.status, 0);

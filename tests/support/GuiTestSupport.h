@@ -11,8 +11,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "MainWindow.h"
 #include "ScriptedPlatform.h"
-#include "TForm_Main.h"
 #include "Workbench.h"
 
 class QPlainTextEdit;
@@ -31,8 +31,8 @@ struct TestBench {
                     settings,
                     QStringLiteral(SCHEMARIO_SAMPLES)};
 
-  TForm_Main& main() { return windows.Main(); }
-  SchemaDocument& schema() { return windows.Main().Document(); }
+  MainWindow& main() { return windows.mainWindow(); }
+  SchemaDocument& schema() { return windows.mainWindow().Document(); }
 };
 
 // The named child of a window; aborts the test program when it is missing,

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Schema.h"
+#include "SubSchema.h"
 
 // Number of non-empty names before the first empty slot.
 inline int CountNames(const AttributeTable& names) {
@@ -81,4 +82,15 @@ inline std::string DepsText(const DependencyList& list) {
     out += static_cast<char>('A' + d.Rhs());
   }
   return out;
+}
+
+// A schema's label written as the windows show it: "5", "Schema 1+6",
+// "Schema 4: 1+3".
+inline std::string LabelText(const NumberLabel& label) {
+  const std::string number = label.number ? std::to_string(*label.number) : "";
+  if (label.joined.empty()) return number;
+  std::string joined;
+  for (const NumberLabel& part : label.joined)
+    joined += (joined.empty() ? "" : "+") + LabelText(part);
+  return "Schema " + (label.number ? number + ": " : "") + joined;
 }

@@ -348,7 +348,7 @@ class AttributeEditorTest : public QObject {
 
   void okWithoutChangesListsButLeavesDirtyClear() {
     TestBench t;
-    t.schema().SetAttributes(Names("AB"));
+    t.schema().Load(Names("AB"), {}, QString());
     TForm_ABC_Input& editor = Open(t);
     Click(editor, "Button_OK");
     QVERIFY(!editor.isVisible());
@@ -365,7 +365,7 @@ class AttributeEditorTest : public QObject {
 
   void cancelAfterAdditionsChangesNothing() {
     TestBench t;
-    t.schema().SetAttributes(Names("AB"));
+    t.schema().Load(Names("AB"), {}, QString());
     TForm_ABC_Input& editor = Open(t);
     Add(editor, QStringLiteral("C"));
     Add(editor, QStringLiteral("D"));

@@ -420,11 +420,10 @@ class DependencyEditorTest : public QObject {
 
   void moreThanThirtyRecordsAreAllShown() {
     TestBench t;
-    t.schema().SetAttributes(Names("ABCD"));
     std::string text = "A->B";
     for (int i = 1; i < 32; ++i)
       text += "; A->B";
-    t.schema().ReplaceDependencies(Deps(text + "; C->D"));
+    t.schema().Load(Names("ABCD"), Deps(text + "; C->D"), QString());
     TForm_Dep_Input& editor = Open(t);
     QCOMPARE(Lines(editor).size(), 33);
     QCOMPARE(Lines(editor).back(), QStringLiteral("C -> D"));
@@ -452,8 +451,7 @@ class DependencyEditorTest : public QObject {
 
   void okWithoutChangesListsButLeavesDirtyClear() {
     TestBench t;
-    t.schema().SetAttributes(Names("ABC"));
-    t.schema().ReplaceDependencies(Deps("AB->C; C->A"));
+    t.schema().Load(Names("ABC"), Deps("AB->C; C->A"), QString());
     TForm_Dep_Input& editor = Open(t);
     Click(editor, "Button_OK");
     QVERIFY(!editor.isVisible());
@@ -479,8 +477,7 @@ class DependencyEditorTest : public QObject {
 
   void cancelAfterAdditionsChangesNothing() {
     TestBench t;
-    t.schema().SetAttributes(Names("ABC"));
-    t.schema().ReplaceDependencies(Deps("C->A"));
+    t.schema().Load(Names("ABC"), Deps("C->A"), QString());
     const Dependency* record = &t.schema().dependencies().front();
     TForm_Dep_Input& editor = Open(t);
     Insert(editor, "A", "B");

@@ -34,7 +34,7 @@ class FileDialogsTest : public QObject {
     settings.setValue(QStringLiteral("lastFolder"), readOnly);
     QtFileDialogService dialogs(settings);
     Workbench windows(platform, dialogs, platform, platform, platform, settings, QString());
-    windows.Main().Document().SetAttributes({"A", "B"});
+    windows.mainWindow().Document().SetAttributes({"A", "B"});
 
     QString offered;
     const bool saved = RunInChild(-1, true, [&] {
@@ -45,7 +45,7 @@ class FileDialogsTest : public QObject {
         dialog->selectFile(QStringLiteral("mine"));
         static_cast<QDialog*>(dialog)->accept();
       });
-      Find<QAction>(windows.Main(), "a_save_file_as")->trigger();
+      Find<QAction>(windows.mainWindow(), "a_save_file_as")->trigger();
       return offered == documents && platform.messages.empty() &&
              QFile::exists(documents + QStringLiteral("/mine.dbc"));
     });

@@ -11,21 +11,21 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include "AboutDialog.h"
 #include "Data_statement_2.h"
-#include "File_open_close.h"
 #include "GuiTestSupport.h"
+#include "SchemaFileCommands.h"
 #include "SchemaText.h"
-#include "TForm_About.h"
 
 namespace {
 
 const QString kCaption = QStringLiteral("Schemario");
 
-QStringList Log(TForm_Main& main, const char* name) {
+QStringList Log(MainWindow& main, const char* name) {
   return Find<QPlainTextEdit>(main, name)->toPlainText().split(QLatin1Char('\n'));
 }
 
-void Trigger(TForm_Main& main, const char* action) {
+void Trigger(MainWindow& main, const char* action) {
   Find<QAction>(main, action)->trigger();
 }
 
@@ -51,7 +51,7 @@ class MainWindowTest : public QObject {
     QStringList classes;
     for (QWidget* w : t.windows.CreationOrder())
       classes << w->metaObject()->className();
-    QCOMPARE(classes, QStringList({"TForm_Main",
+    QCOMPARE(classes, QStringList({"MainWindow",
                                    "TForm_ABC_Input",
                                    "TForm_Dep_Input",
                                    "TForm_Keys",
@@ -59,7 +59,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Redundant_Attributes",
                                    "TForm_Decomposition_2",
                                    "TForm_Synteza_2",
-                                   "TForm_About",
+                                   "AboutDialog",
                                    "TForm_MaxSet",
                                    "TForm_Test",
                                    "TForm_Test_Closure",
@@ -357,7 +357,7 @@ class MainWindowTest : public QObject {
       const bool refused = RunInChild(-1, false, [&t, &path] {
         alarm(5);
         Trigger(t.main(), "a_open_file");
-        t.main().OpenFile(path);
+        t.main().openFileAt(path);
         const QString text = QStringLiteral("Chyba pri otevirani souboru\nneni obycejny soubor");
         return t.platform.MessageTexts() == std::vector<QString>{text, text} &&
                t.schema().currentFileName().isEmpty();
@@ -496,7 +496,7 @@ class MainWindowTest : public QObject {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     ScriptedPlatform platform;
-    File_open_close unit(platform, platform);
+    SchemaFileCommands unit(platform, platform);
     Schema schema;
     schema.SetAttributes(Names("A"));
     QDir(dir_.path()).mkdir(QStringLiteral("x.dbc.d"));
@@ -513,7 +513,7 @@ class MainWindowTest : public QObject {
 
   void saveAsOverExistingFileAsks() {
     ScriptedPlatform platform;
-    File_open_close unit(platform, platform);
+    SchemaFileCommands unit(platform, platform);
     Schema schema;
     schema.SetAttributes(Names("A"));
     WriteFileBytes(Path("e.dbc"), "old");
@@ -739,6 +739,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(t.platform.errors, (std::vector<QString>{"Chybi pamet", "Neznama chyba"}));
   }
 
+  // A command that fails on the way shows why, and the window goes on with
+  // the schema as the command left it.
+  void aFailingCommandIsShownAndTheWindowGoesOn() {
+    TestBench t;
+    OpenBytes(t, "A;B;:0 -1;");
+    QObject::connect(&t.main(), &MainWindow::toolRequested, &t.main(),
+                     [](Tool) { throw std::runtime_error("Chybi pamet"); });
+    for (const char* action : {"a_keys", "a_dekomposition"})
+      Trigger(t.main(), action);
+    QCOMPARE(t.platform.errors, (std::vector<QString>{"Chybi pamet", "Chybi pamet"}));
+    QCOMPARE(KeyLetters(t.schema().keys()), (std::vector<std::string>{"A"}));
+    Trigger(t.main(), "a_new");
+    QCOMPARE(t.schema().dependencies().size(), std::size_t{0});
+  }
+
   void languageChoiceIsKeptForTheNextStart() {
     TestBench t;
     QAction* ascii = Find<QAction>(t.main(), "a_lang_cs_ascii");
@@ -755,7 +770,7 @@ class MainWindowTest : public QObject {
 
   void aboutShowsTitleAndVersion() {
     TestBench t;
-    TForm_About& about = t.windows.About();
+    AboutDialog& about = t.windows.aboutDialog();
     QCOMPARE(Find<QLabel>(about, "Label_Title")->text(), kCaption);
     QCOMPARE(Find<QLabel>(about, "Label_Version")->text(), QStringLiteral("Verze 1.0"));
     QVERIFY(about.isModal());

@@ -15,13 +15,13 @@
 #include <cstdio>
 
 #include "Language.h"
+#include "MainWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
-#include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
   QSettings settings(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/settings.ini"),
                      QSettings::IniFormat);
   Workbench windows(platform, platform, platform, platform, platform, settings, QString());
-  TForm_Main& main = windows.Main();
+  MainWindow& main = windows.mainWindow();
   main.show();
   platform.paths.push_back(schema);
   Trigger(main, "a_open_file");

@@ -1,4 +1,4 @@
-#include "TForm_About.h"
+#include "AboutDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFont>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm_About::TForm_About(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form_About"));
   setWindowTitle(tr("Schemario - O programu"));
   setModal(true);

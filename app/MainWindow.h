@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
-#include "File_open_close.h"
 #include "Language.h"
 #include "Platform.h"
 #include "RecentFiles.h"
 #include "Schema.h"
+#include "SchemaFileCommands.h"
 #include "SchemaHost.h"
 #include "TForm_Test.h"
 
@@ -30,48 +31,50 @@ enum class Tool {
 };
 
 // The workbench: owns the live schema, shows it in two logs and dispatches
-// every command.
-class TForm_Main final : public QMainWindow, public SchemaHost {
+// every command. Every command runs as one step: an error it meets is shown
+// and the schema stays as the step left it.
+class MainWindow final : public QMainWindow, public SchemaHost {
   Q_OBJECT
 
  public:
   // `samplesFolder` holds the sample schemas offered under "Soubor"; none
   // when empty.
-  TForm_Main(MessageService& messages, FileDialogService& dialogs, QSettings& settings,
-             const QString& samplesFolder, QWidget* parent = nullptr);
+  MainWindow(MessageService& messages, FileDialogService& dialogs, ErrorDisplay& errors,
+             QSettings& settings, const QString& samplesFolder, QWidget* parent = nullptr);
 
   // Opens the schema file at `path` after offering to save unsaved changes;
   // refusals are reported as for the Open command. True when it opened.
-  bool OpenFile(const QString& path);
+  bool openFileAt(const QString& path);
 
   SchemaDocument& Document() override { return document_; }
-  void AppendAttributeLog(const std::vector<std::string>& lines);
-  void AppendDependencyLog(const std::vector<std::string>& lines);
+  void appendAttributeLog(const std::vector<std::string>& lines);
+  void appendDependencyLog(const std::vector<std::string>& lines);
 
-  void a_newExecute();
-  void a_open_fileExecute();
-  void a_save_fileExecute();
-  void a_save_file_asExecute();
-  void a_attributesExecute();
-  void a_dependenciesExecute();
-  void a_red_atributesExecute();
-  void a_red_dependenciesExecute();
-  void a_keysExecute();
-  void a_dekompositionExecute();
-  void a_synthesisExecute();
-  void a_maxsetExecute();
-  void a_testExecute();
-  void a_aboutExecute();
-  void a_print_dataExecute();
-  void a_clear_dataExecute();
-  void Konec1Click();
-  void Uzaver1Click();
-  void Klice2Click();
-  void Maximalnimnoziny2Click();
-  void Redundantniatributy2Click();
-  void Redundantnizavislosti2Click();
-  void Dekompozice1Click();
-  void VlastniDekompozice1Click();
+ public slots:
+  void newSchema();
+  void openFile();
+  void save();
+  void saveAs();
+  void editAttributes();
+  void editDependencies();
+  void showRedundantAttributes();
+  void showRedundantDependencies();
+  void findKeys();
+  void openDecomposition();
+  void openSynthesis();
+  void showMaximalSets();
+  void openExerciseHub();
+  void showAbout();
+  // Appends the names and dependencies to the logs.
+  void listSchema();
+  void clearSchema();
+  void openClosureExercise();
+  void openKeysExercise();
+  void openMaximalSetsExercise();
+  void openRedundantAttributesExercise();
+  void openRedundantDependenciesExercise();
+  void openDecompositionExercise();
+  void openOwnDecompositionExercise();
 
  signals:
   // A command asked for another window; the owner of the windows opens it.
@@ -85,36 +88,40 @@ class TForm_Main final : public QMainWindow, public SchemaHost {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // Runs one command; an exception escaping it is shown, and the window
+  // stays with what the command had reached.
+  void runStep(const std::function<void()>& step);
+  void runOnTrigger(QAction& action, std::function<void()> step);
   // Installs a schema just read and lists it.
-  void Install(OpenedSchema opened);
-  void FillRecentMenu();
-  void FillSamplesMenu();
+  void install(OpenedSchema opened);
+  void fillRecentMenu();
+  void fillSamplesMenu();
   // Opens a sample as a new schema without a file, so that saving asks
   // where: the samples are installed where a student cannot write.
-  void OpenSample(const QString& path);
-  QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
-                      const QKeySequence& shortcut, void (TForm_Main::*handler)());
-  void BuildActions();
-  void BuildMenus();
-  void BuildLanguageMenu(QMenu& help);
+  void openSample(const QString& path);
+  QAction* makeAction(const char* name, const QString& caption, const QString& hint,
+                      const QKeySequence& shortcut, void (MainWindow::*handler)());
+  void buildActions();
+  void buildMenus();
+  void buildLanguageMenu(QMenu& help);
   // Keeps the choice for the next start: the texts of the open windows stay.
-  void ChooseLanguage(Language language);
-  void BuildToolBar();
-  void BuildLogs();
-  void RecomputeKeys();
-  void FormClose();
+  void chooseLanguage(Language language);
+  void buildToolBar();
+  void buildLogs();
+  void recomputeKeys();
   // Offers to save unsaved changes before they would be lost; false when the
   // student cancelled or the save failed, so that the work stays.
-  bool SaveOrDiscardChanges();
+  bool saveOrDiscardChanges();
   // Writes to the schema's file, or asks for one; true when written.
-  bool Save();
-  bool SaveAs();
-  void ShowFileInTitle();
+  bool writeToFile();
+  bool writeToChosenFile();
+  void showFileInTitle();
 
   MessageService& messages_;
+  ErrorDisplay& errors_;
   QSettings& settings_;
   SchemaDocument document_;
-  File_open_close file_;
+  SchemaFileCommands file_;
   RecentFiles recent_;
   QMenu* recentMenu_ = nullptr;
   QString samplesFolder_;

@@ -1,4 +1,4 @@
-#include "TForm_Main.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -57,80 +57,85 @@ class NoToolTip final : public QObject {
 
 }  // namespace
 
-TForm_Main::TForm_Main(MessageService& messages, FileDialogService& dialogs, QSettings& settings,
-                       const QString& samplesFolder, QWidget* parent)
+MainWindow::MainWindow(MessageService& messages, FileDialogService& dialogs, ErrorDisplay& errors,
+                       QSettings& settings, const QString& samplesFolder, QWidget* parent)
     : QMainWindow(parent),
       messages_(messages),
+      errors_(errors),
       settings_(settings),
       file_(messages, dialogs),
       recent_(settings),
       samplesFolder_(samplesFolder) {
   setObjectName(QStringLiteral("Form_Main"));
-  ShowFileInTitle();
-  connect(&document_, &SchemaDocument::titleChanged, this, &TForm_Main::ShowFileInTitle);
-  connect(&document_, &SchemaDocument::dirtyChanged, this, &TForm_Main::setWindowModified);
+  showFileInTitle();
+  connect(&document_, &SchemaDocument::titleChanged, this, &MainWindow::showFileInTitle);
+  connect(&document_, &SchemaDocument::dirtyChanged, this, &MainWindow::setWindowModified);
   // The logs grow with the window, so it may also fill the screen.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  BuildActions();
-  BuildMenus();
-  BuildToolBar();
-  BuildLogs();
+  buildActions();
+  buildMenus();
+  buildToolBar();
+  buildLogs();
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   setAcceptDrops(true);
   resize(640, 480);
 }
 
-QAction* TForm_Main::MakeAction(const char* name, const QString& caption, const QString& hint,
-                                const QKeySequence& shortcut, void (TForm_Main::*handler)()) {
+QAction* MainWindow::makeAction(const char* name, const QString& caption, const QString& hint,
+                                const QKeySequence& shortcut, void (MainWindow::*handler)()) {
   auto* action = new QAction(caption, this);
   action->setObjectName(QString::fromLatin1(name));
   action->setToolTip(hint.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : hint);
   action->setStatusTip(hint);
   action->setShortcut(shortcut);
-  connect(action, &QAction::triggered, this, handler);
+  runOnTrigger(*action, [this, handler] { (this->*handler)(); });
   return action;
 }
 
-void TForm_Main::BuildActions() {
+void MainWindow::runStep(const std::function<void()>& step) {
+  errors_.Run(step);
+}
+
+void MainWindow::runOnTrigger(QAction& action, std::function<void()> step) {
+  connect(&action, &QAction::triggered, this, [this, step = std::move(step)] { runStep(step); });
+}
+
+void MainWindow::buildActions() {
   const QKeySequence none;
-  a_new = MakeAction("a_new", tr("&Novy"), tr("Otevrit novy soubor"),
-                     QKeySequence(Qt::CTRL | Qt::Key_N), &TForm_Main::a_newExecute);
-  a_open_file = MakeAction("a_open_file", tr("&Otevri"), tr("Otevri novy soubor"),
-                           QKeySequence(Qt::CTRL | Qt::Key_O), &TForm_Main::a_open_fileExecute);
-  a_save_file = MakeAction("a_save_file", tr("&Uloz"), tr("Uloz soubor"),
-                           QKeySequence(Qt::CTRL | Qt::Key_S), &TForm_Main::a_save_fileExecute);
-  a_save_file_as = MakeAction(
-      "a_save_file_as", tr("Uloz &jako"), tr("Uloz soubor pod jinym jmenem"),
-      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TForm_Main::a_save_file_asExecute);
-  a_attributes =
-      MakeAction("a_attributes", tr("Editovat &atributy"), tr("Zadat nove atributy schematu"), none,
-                 &TForm_Main::a_attributesExecute);
-  a_dependencies =
-      MakeAction("a_dependencies", tr("Editovat &zavislosti"), tr("Zadat nove zavislosti"), none,
-                 &TForm_Main::a_dependenciesExecute);
+  a_new = makeAction("a_new", tr("&Novy"), tr("Otevrit novy soubor"),
+                     QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newSchema);
+  a_open_file = makeAction("a_open_file", tr("&Otevri"), tr("Otevri novy soubor"),
+                           QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openFile);
+  a_save_file = makeAction("a_save_file", tr("&Uloz"), tr("Uloz soubor"),
+                           QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::save);
+  a_save_file_as =
+      makeAction("a_save_file_as", tr("Uloz &jako"), tr("Uloz soubor pod jinym jmenem"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveAs);
+  a_attributes = makeAction("a_attributes", tr("Editovat &atributy"),
+                            tr("Zadat nove atributy schematu"), none, &MainWindow::editAttributes);
+  a_dependencies = makeAction("a_dependencies", tr("Editovat &zavislosti"),
+                              tr("Zadat nove zavislosti"), none, &MainWindow::editDependencies);
   a_red_atributes =
-      MakeAction("a_red_atributes", tr("&Redundantni atributy"),
-                 tr("Urceni redundantnich atributu"), none, &TForm_Main::a_red_atributesExecute);
-  a_red_dependencies = MakeAction("a_red_dependencies", tr("Redundantni &zavislosti"),
+      makeAction("a_red_atributes", tr("&Redundantni atributy"),
+                 tr("Urceni redundantnich atributu"), none, &MainWindow::showRedundantAttributes);
+  a_red_dependencies = makeAction("a_red_dependencies", tr("Redundantni &zavislosti"),
                                   tr("Urceni redundantnich zavislosti"), none,
-                                  &TForm_Main::a_red_dependenciesExecute);
-  a_keys = MakeAction("a_keys", tr("Hledani &klicu"), tr("Hledani klicu schematu"), none,
-                      &TForm_Main::a_keysExecute);
-  a_dekomposition = MakeAction("a_dekomposition", tr("Deko&mpozice"), tr("Dekompozice"), none,
-                               &TForm_Main::a_dekompositionExecute);
-  a_synthesis = MakeAction("a_synthesis", tr("S&ynteza"), tr("Synteza"), none,
-                           &TForm_Main::a_synthesisExecute);
-  a_maxset = MakeAction("a_maxset", tr("&Maximalni mnoziny"), QString(), none,
-                        &TForm_Main::a_maxsetExecute);
-  a_test = MakeAction("a_test", tr("&Testovaci modul"), tr("Testovaci modul"),
-                      QKeySequence(Qt::CTRL | Qt::Key_T), &TForm_Main::a_testExecute);
-  a_about = MakeAction("a_about", tr("&O programu"), QString(), none, &TForm_Main::a_aboutExecute);
-  a_print_data =
-      MakeAction("a_print_data", QString(), QString(), none, &TForm_Main::a_print_dataExecute);
-  a_clear_data =
-      MakeAction("a_clear_data", QString(), QString(), none, &TForm_Main::a_clear_dataExecute);
+                                  &MainWindow::showRedundantDependencies);
+  a_keys = makeAction("a_keys", tr("Hledani &klicu"), tr("Hledani klicu schematu"), none,
+                      &MainWindow::findKeys);
+  a_dekomposition = makeAction("a_dekomposition", tr("Deko&mpozice"), tr("Dekompozice"), none,
+                               &MainWindow::openDecomposition);
+  a_synthesis =
+      makeAction("a_synthesis", tr("S&ynteza"), tr("Synteza"), none, &MainWindow::openSynthesis);
+  a_maxset = makeAction("a_maxset", tr("&Maximalni mnoziny"), QString(), none,
+                        &MainWindow::showMaximalSets);
+  a_test = makeAction("a_test", tr("&Testovaci modul"), tr("Testovaci modul"),
+                      QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::openExerciseHub);
+  a_about = makeAction("a_about", tr("&O programu"), QString(), none, &MainWindow::showAbout);
+  a_print_data = makeAction("a_print_data", QString(), QString(), none, &MainWindow::listSchema);
+  a_clear_data = makeAction("a_clear_data", QString(), QString(), none, &MainWindow::clearSchema);
 
   QStyle* style = QApplication::style();
   a_new->setIcon(style->standardIcon(QStyle::SP_FileIcon));
@@ -150,7 +155,7 @@ void TForm_Main::BuildActions() {
   a_about->setIcon(style->standardIcon(QStyle::SP_MessageBoxInformation));
 }
 
-void TForm_Main::BuildMenus() {
+void MainWindow::buildMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
 
@@ -163,18 +168,18 @@ void TForm_Main::BuildMenus() {
   soubor->addSeparator();
   samplesMenu_ = soubor->addMenu(tr("&Ukazkove schemata"));
   samplesMenu_->setObjectName(QStringLiteral("UkazkoveSchemata1"));
-  connect(samplesMenu_, &QMenu::aboutToShow, this, &TForm_Main::FillSamplesMenu);
-  FillSamplesMenu();
+  connect(samplesMenu_, &QMenu::aboutToShow, this, &MainWindow::fillSamplesMenu);
+  fillSamplesMenu();
   recentMenu_ = soubor->addMenu(tr("&Posledni soubory"));
   recentMenu_->setObjectName(QStringLiteral("PosledniSoubory1"));
-  connect(recentMenu_, &QMenu::aboutToShow, this, &TForm_Main::FillRecentMenu);
-  FillRecentMenu();
+  connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+  fillRecentMenu();
   soubor->addSeparator();
   QAction* konec = soubor->addAction(tr("&Konec"));
   konec->setObjectName(QStringLiteral("Konec1"));
   konec->setStatusTip(tr("Konec programu"));
   konec->setToolTip(tr("Konec programu"));
-  connect(konec, &QAction::triggered, this, &TForm_Main::Konec1Click);
+  connect(konec, &QAction::triggered, this, &MainWindow::close);
 
   QMenu* dataMenu = bar->addMenu(tr("&Data"));
   dataMenu->setObjectName(QStringLiteral("Data1"));
@@ -206,32 +211,32 @@ void TForm_Main::BuildMenus() {
   const struct {
     const char* name;
     const char* caption;
-    void (TForm_Main::*handler)();
+    void (MainWindow::*handler)();
   } exercises[] = {
-      {"Uzaver1", QT_TR_NOOP("&Uzaver"), &TForm_Main::Uzaver1Click},
-      {"Klice2", QT_TR_NOOP("&Klice"), &TForm_Main::Klice2Click},
-      {"Maximalnimnoziny2", QT_TR_NOOP("&Maximalni mnoziny"), &TForm_Main::Maximalnimnoziny2Click},
+      {"Uzaver1", QT_TR_NOOP("&Uzaver"), &MainWindow::openClosureExercise},
+      {"Klice2", QT_TR_NOOP("&Klice"), &MainWindow::openKeysExercise},
+      {"Maximalnimnoziny2", QT_TR_NOOP("&Maximalni mnoziny"), &MainWindow::openMaximalSetsExercise},
       {"Redundantniatributy2", QT_TR_NOOP("&Redundantni atributy"),
-       &TForm_Main::Redundantniatributy2Click},
+       &MainWindow::openRedundantAttributesExercise},
       {"Redundantnizavislosti2", QT_TR_NOOP("Redundantni &zavislosti"),
-       &TForm_Main::Redundantnizavislosti2Click},
-      {"Dekompozice1", QT_TR_NOOP("&Dekompozice"), &TForm_Main::Dekompozice1Click},
+       &MainWindow::openRedundantDependenciesExercise},
+      {"Dekompozice1", QT_TR_NOOP("&Dekompozice"), &MainWindow::openDecompositionExercise},
       {"VlastniDekompozice1", QT_TR_NOOP("&Vlastni dekompozice"),
-       &TForm_Main::VlastniDekompozice1Click},
+       &MainWindow::openOwnDecompositionExercise},
   };
   for (const auto& item : exercises) {
     QAction* action = testovani->addAction(tr(item.caption));
     action->setObjectName(QString::fromLatin1(item.name));
-    connect(action, &QAction::triggered, this, item.handler);
+    runOnTrigger(*action, [this, handler = item.handler] { (this->*handler)(); });
   }
 
   QMenu* napoveda = bar->addMenu(tr("Napoveda"));
   napoveda->setObjectName(QStringLiteral("Napoveda1"));
   napoveda->addAction(a_about);
-  BuildLanguageMenu(*napoveda);
+  buildLanguageMenu(*napoveda);
 }
 
-void TForm_Main::BuildLanguageMenu(QMenu& help) {
+void MainWindow::buildLanguageMenu(QMenu& help) {
   QMenu* menu = help.addMenu(tr("&Jazyk"));
   menu->setObjectName(QStringLiteral("Jazyk1"));
   auto* group = new QActionGroup(menu);
@@ -251,17 +256,16 @@ void TForm_Main::BuildLanguageMenu(QMenu& help) {
     action->setCheckable(true);
     action->setChecked(item.language == chosen);
     group->addAction(action);
-    connect(action, &QAction::triggered, this,
-            [this, language = item.language] { ChooseLanguage(language); });
+    runOnTrigger(*action, [this, language = item.language] { chooseLanguage(language); });
   }
 }
 
-void TForm_Main::ChooseLanguage(Language language) {
+void MainWindow::chooseLanguage(Language language) {
   SaveLanguage(settings_, language);
   messages_.Inform(tr("Jazyk se zmeni pri pristim spusteni programu."));
 }
 
-void TForm_Main::BuildToolBar() {
+void MainWindow::buildToolBar() {
   ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
   ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
   ToolBar1->setMovable(false);
@@ -285,7 +289,7 @@ void TForm_Main::BuildToolBar() {
   }
 }
 
-void TForm_Main::BuildLogs() {
+void MainWindow::buildLogs() {
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("Panel1"));
   auto* layout = new QHBoxLayout(central);
@@ -317,35 +321,35 @@ void TForm_Main::BuildLogs() {
   setCentralWidget(central);
 }
 
-void TForm_Main::AppendAttributeLog(const std::vector<std::string>& lines) {
+void MainWindow::appendAttributeLog(const std::vector<std::string>& lines) {
   AppendLines(*Memo_ABC, lines);
 }
 
-void TForm_Main::AppendDependencyLog(const std::vector<std::string>& lines) {
+void MainWindow::appendDependencyLog(const std::vector<std::string>& lines) {
   AppendLines(*Memo_Dep, lines);
 }
 
-void TForm_Main::ShowFileInTitle() {
+void MainWindow::showFileInTitle() {
   const QString& title = document_.title();
   // "[*]" is where Qt shows the unsaved-changes mark.
   setWindowTitle(title.isEmpty() ? QStringLiteral("Schemario[*]")
                                  : QStringLiteral("Schemario - %1[*]").arg(title));
 }
 
-void TForm_Main::RecomputeKeys() {
+void MainWindow::recomputeKeys() {
   document_.SetKeys(ComputeKeys(document_.dependencies(), document_.attributes()));
 }
 
-bool TForm_Main::Save() {
+bool MainWindow::writeToFile() {
   const QString& file = document_.currentFileName();
-  if (file.isEmpty()) return SaveAs();
+  if (file.isEmpty()) return writeToChosenFile();
   if (!file_.SaveSchema(file, document_.schema())) return false;
   document_.MarkSaved(file);
   recent_.Add(file);
   return true;
 }
 
-bool TForm_Main::SaveAs() {
+bool MainWindow::writeToChosenFile() {
   const std::optional<QString> written = file_.SaveSchemaAs(document_.schema());
   if (!written) return false;
   document_.MarkSaved(*written);
@@ -353,7 +357,7 @@ bool TForm_Main::SaveAs() {
   return true;
 }
 
-void TForm_Main::FillRecentMenu() {
+void MainWindow::fillRecentMenu() {
   recentMenu_->clear();
   const QStringList paths = recent_.Paths();
   recentMenu_->setEnabled(!paths.isEmpty());
@@ -364,11 +368,11 @@ void TForm_Main::FillRecentMenu() {
     item->setObjectName(QStringLiteral("PosledniSoubor%1").arg(i + 1));
     item->setToolTip(path);
     item->setStatusTip(path);
-    connect(item, &QAction::triggered, this, [this, path] { OpenFile(path); });
+    runOnTrigger(*item, [this, path] { openFileAt(path); });
   }
 }
 
-void TForm_Main::FillSamplesMenu() {
+void MainWindow::fillSamplesMenu() {
   samplesMenu_->clear();
   const QFileInfoList samples =
       QDir(samplesFolder_)
@@ -379,42 +383,44 @@ void TForm_Main::FillSamplesMenu() {
     item->setObjectName(QStringLiteral("UkazkoveSchema%1").arg(i + 1));
     const QString path = samples[i].absoluteFilePath();
     item->setStatusTip(path);
-    connect(item, &QAction::triggered, this, [this, path] { OpenSample(path); });
+    runOnTrigger(*item, [this, path] { openSample(path); });
   }
 }
 
-void TForm_Main::OpenSample(const QString& path) {
-  if (!SaveOrDiscardChanges()) return;
+void MainWindow::openSample(const QString& path) {
+  if (!saveOrDiscardChanges()) return;
   std::optional<OpenedSchema> opened = file_.ReadSchemaFileAt(path);
   if (!opened) return;
   document_.LoadUntitled(opened->names, std::move(opened->dependencies),
                          QFileInfo(path).completeBaseName());
-  RecomputeKeys();
+  recomputeKeys();
   Memo_ABC->clear();
   Memo_Dep->clear();
   a_print_data->trigger();
 }
 
-bool TForm_Main::SaveOrDiscardChanges() {
+bool MainWindow::saveOrDiscardChanges() {
   if (!document_.dirty()) return true;
   switch (messages_.AskYesNoCancel(tr("Prejete si data ulozit?"))) {
     case MessageAnswer::Yes:
-      return Save();
+      return writeToFile();
     case MessageAnswer::No:
       return true;
-    default:
-      return false;
+    case MessageAnswer::Cancel:
+    case MessageAnswer::Ok:
+      break;
   }
+  return false;
 }
 
-void TForm_Main::a_newExecute() {
-  if (!SaveOrDiscardChanges()) return;
+void MainWindow::newSchema() {
+  if (!saveOrDiscardChanges()) return;
   document_.Load(AttributeTable{}, DependencyList{}, QString());
   Memo_Dep->clear();
   Memo_ABC->clear();
 }
 
-void TForm_Main::Install(OpenedSchema opened) {
+void MainWindow::install(OpenedSchema opened) {
   recent_.Add(opened.path);
   if (opened.fromText) {
     // Saving writes a schema file, so a text opens as a new schema named
@@ -424,27 +430,27 @@ void TForm_Main::Install(OpenedSchema opened) {
   } else {
     document_.Load(opened.names, std::move(opened.dependencies), opened.path);
   }
-  RecomputeKeys();
+  recomputeKeys();
   Memo_ABC->clear();
   Memo_Dep->clear();
   a_print_data->trigger();
 }
 
-void TForm_Main::a_open_fileExecute() {
-  if (!SaveOrDiscardChanges()) return;
+void MainWindow::openFile() {
+  if (!saveOrDiscardChanges()) return;
   std::optional<OpenedSchema> opened = file_.ReadSchemaFile();
-  if (opened) Install(std::move(*opened));
+  if (opened) install(std::move(*opened));
 }
 
-bool TForm_Main::OpenFile(const QString& path) {
-  if (!SaveOrDiscardChanges()) return false;
+bool MainWindow::openFileAt(const QString& path) {
+  if (!saveOrDiscardChanges()) return false;
   std::optional<OpenedSchema> opened = file_.ReadSchemaFileAt(path);
   if (!opened) {
     // A recent file that is gone or spoilt would only be refused again.
     if (!QFileInfo(path).isFile()) recent_.Remove(path);
     return false;
   }
-  Install(std::move(*opened));
+  install(std::move(*opened));
   return true;
 }
 
@@ -464,122 +470,117 @@ QString DraggedSchemaFile(const QMimeData* data) {
 
 }  // namespace
 
-void TForm_Main::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (!DraggedSchemaFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
-void TForm_Main::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   const QString path = DraggedSchemaFile(event->mimeData());
   if (path.isEmpty()) return;
   event->acceptProposedAction();
   // The questions and refusals are modal; asked while the drag is still
   // being finished, they would hold up the program the file came from.
   QMetaObject::invokeMethod(
-      this, [this, path] { OpenFile(path); }, Qt::QueuedConnection);
+      this, [this, path] { runStep([this, path] { openFileAt(path); }); }, Qt::QueuedConnection);
 }
 
-void TForm_Main::a_save_fileExecute() {
-  Save();
+void MainWindow::save() {
+  writeToFile();
 }
 
-void TForm_Main::a_save_file_asExecute() {
-  SaveAs();
+void MainWindow::saveAs() {
+  writeToChosenFile();
 }
 
-void TForm_Main::a_print_dataExecute() {
-  AppendAttributeLog(AttributeListing(document_.attributes()));
-  AppendDependencyLog(DependencyListing(document_.dependencies(), document_.attributes()));
+void MainWindow::listSchema() {
+  appendAttributeLog(AttributeListing(document_.attributes()));
+  appendDependencyLog(DependencyListing(document_.dependencies(), document_.attributes()));
 }
 
-void TForm_Main::a_clear_dataExecute() {
+void MainWindow::clearSchema() {
   document_.ClearSchema();
 }
 
-void TForm_Main::a_attributesExecute() {
+void MainWindow::editAttributes() {
   emit toolRequested(Tool::AttributeEditor);
 }
 
-void TForm_Main::a_dependenciesExecute() {
+void MainWindow::editDependencies() {
   emit toolRequested(Tool::DependencyEditor);
 }
 
-void TForm_Main::a_red_atributesExecute() {
+void MainWindow::showRedundantAttributes() {
   emit toolRequested(Tool::RedundantAttributes);
 }
 
-void TForm_Main::a_red_dependenciesExecute() {
+void MainWindow::showRedundantDependencies() {
   emit toolRequested(Tool::RedundantDependencies);
 }
 
-void TForm_Main::a_keysExecute() {
+void MainWindow::findKeys() {
   emit toolRequested(Tool::Keys);
 }
 
 // Decomposition and synthesis start from the keys of the schema as it is now.
-void TForm_Main::a_dekompositionExecute() {
-  RecomputeKeys();
+void MainWindow::openDecomposition() {
+  recomputeKeys();
   emit toolRequested(Tool::Decomposition);
 }
 
-void TForm_Main::a_synthesisExecute() {
-  RecomputeKeys();
+void MainWindow::openSynthesis() {
+  recomputeKeys();
   emit toolRequested(Tool::Synthesis);
 }
 
-void TForm_Main::a_maxsetExecute() {
+void MainWindow::showMaximalSets() {
   emit toolRequested(Tool::MaximalSets);
 }
 
-void TForm_Main::a_testExecute() {
+void MainWindow::openExerciseHub() {
   emit toolRequested(Tool::ExerciseHub);
 }
 
-void TForm_Main::a_aboutExecute() {
+void MainWindow::showAbout() {
   emit toolRequested(Tool::About);
 }
 
-void TForm_Main::Uzaver1Click() {
+void MainWindow::openClosureExercise() {
   emit exerciseRequested(Exercise::Closure);
 }
 
-void TForm_Main::Klice2Click() {
+void MainWindow::openKeysExercise() {
   emit exerciseRequested(Exercise::Keys);
 }
 
-void TForm_Main::Maximalnimnoziny2Click() {
+void MainWindow::openMaximalSetsExercise() {
   emit exerciseRequested(Exercise::MaximalSets);
 }
 
-void TForm_Main::Redundantniatributy2Click() {
+void MainWindow::openRedundantAttributesExercise() {
   emit exerciseRequested(Exercise::RedundantAttributes);
 }
 
-void TForm_Main::Redundantnizavislosti2Click() {
+void MainWindow::openRedundantDependenciesExercise() {
   emit exerciseRequested(Exercise::RedundantDependencies);
 }
 
-void TForm_Main::Dekompozice1Click() {
+void MainWindow::openDecompositionExercise() {
   emit exerciseRequested(Exercise::Decomposition);
 }
 
-void TForm_Main::VlastniDekompozice1Click() {
+void MainWindow::openOwnDecompositionExercise() {
   emit exerciseRequested(Exercise::OwnDecomposition);
 }
 
-void TForm_Main::Konec1Click() {
-  close();
-}
-
-void TForm_Main::FormClose() {
-  document_.ClearSchema();
-}
-
-void TForm_Main::closeEvent(QCloseEvent* event) {
-  if (!SaveOrDiscardChanges()) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // A save that fails on the way keeps the program open with the work.
+  bool mayClose = false;
+  runStep([this, &mayClose] { mayClose = saveOrDiscardChanges(); });
+  if (!mayClose) {
     event->ignore();
     return;
   }
-  FormClose();
+  document_.ClearSchema();
   event->accept();
   // Closing the main window ends the program, whatever tool windows are open.
   QCoreApplication::quit();

@@ -1,4 +1,4 @@
-#include "File_open_close.h"
+#include "SchemaFileCommands.h"
 
 #include <QFileInfo>
 
@@ -11,11 +11,11 @@ const QString kSaveFilter = QStringLiteral("Schemario|*.DBC");
 
 }  // namespace
 
-File_open_close::File_open_close(MessageService& messages, FileDialogService& dialogs)
+SchemaFileCommands::SchemaFileCommands(MessageService& messages, FileDialogService& dialogs)
     : messages_(messages), dialogs_(dialogs) {}
 
-bool File_open_close::WriteSchema(const QString& path, const Schema& schema,
-                                  const QString& openFailure) {
+bool SchemaFileCommands::WriteSchema(const QString& path, const Schema& schema,
+                                     const QString& openFailure) {
   // A schema typed or pasted as text may name attributes in any script; the
   // schema file holds the Czech character set only.
   if (const std::optional<QString> name = SchemaFile::UnencodableName(schema.attributes)) {
@@ -37,11 +37,11 @@ bool File_open_close::WriteSchema(const QString& path, const Schema& schema,
   return false;
 }
 
-bool File_open_close::SaveSchema(const QString& path, const Schema& schema) {
+bool SchemaFileCommands::SaveSchema(const QString& path, const Schema& schema) {
   return WriteSchema(path, schema, tr("Problem s otevrenim souboru pro zapis"));
 }
 
-std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
+std::optional<QString> SchemaFileCommands::SaveSchemaAs(const Schema& schema) {
   std::optional<QString> chosen =
       dialogs_.GetSaveFileName({QStringLiteral("File_Save_1"), QString(), kSaveFilter});
   if (!chosen) return std::nullopt;
@@ -59,14 +59,14 @@ std::optional<QString> File_open_close::SaveSchemaAs(const Schema& schema) {
   return path;
 }
 
-std::optional<OpenedSchema> File_open_close::ReadSchemaFile() {
+std::optional<OpenedSchema> SchemaFileCommands::ReadSchemaFile() {
   std::optional<QString> chosen =
       dialogs_.GetOpenFileName({QStringLiteral("File_Open_1"), QString(), QString()});
   if (!chosen) return std::nullopt;
   return ReadSchemaFileAt(*chosen);
 }
 
-std::optional<OpenedSchema> File_open_close::ReadSchemaFileAt(const QString& path) {
+std::optional<OpenedSchema> SchemaFileCommands::ReadSchemaFileAt(const QString& path) {
   SchemaReadResult read = SchemaFile::Read(path);
   if (auto* opened = std::get_if<OpenedSchema>(&read)) return std::move(*opened);
   const SchemaReadFailure& failure = std::get<SchemaReadFailure>(read);

@@ -14,11 +14,11 @@ class FileDialogService;
 // Reads and writes schema files: asks for the file, reports every failure to
 // the user itself, and tells the caller exactly what is on the disk. It holds
 // no schema and no file name between calls.
-class File_open_close final {
-  Q_DECLARE_TR_FUNCTIONS(File_open_close)
+class SchemaFileCommands final {
+  Q_DECLARE_TR_FUNCTIONS(SchemaFileCommands)
 
  public:
-  File_open_close(MessageService& messages, FileDialogService& dialogs);
+  SchemaFileCommands(MessageService& messages, FileDialogService& dialogs);
 
   // Asks for a file and reads it; nothing when cancelled or refused.
   std::optional<OpenedSchema> ReadSchemaFile();
