@@ -1,11 +1,11 @@
 #include "Workbench.h"
 
+#include "DecompositionWindow.h"
 #include "Display.h"
 #include "MinimalCover.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_About.h"
-#include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
@@ -51,7 +51,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   keys_ = Create<TForm_Keys>(host, messages, errors);
   redundantDependency_ = Create<TForm_Redundant_Dependency>(host, messages, errors);
   redundantAttributes_ = Create<TForm_Redundant_Attributes>(host, messages, errors);
-  decomposition_ = Create<TForm_Decomposition_2>(host, messages, errors);
+  decomposition_ =
+      Create<DecompositionWindow>(*MakeSession<DecompositionSession>(), host, messages, errors);
   synteza_ = Create<TForm_Synteza_2>(host, messages, errors);
   about_ = Create<TForm_About>();
   maxSet_ = Create<TForm_MaxSet>(host, messages, errors);
@@ -85,7 +86,7 @@ void Workbench::Connect() {
   QObject::connect(redundantDependency_.get(), &TForm_Redundant_Dependency::dependencyLogReady,
                    main_.get(), &TForm_Main::AppendDependencyLog);
   const auto print = [this](const std::vector<std::string>& lines) { print_->ShowReport(lines); };
-  QObject::connect(decomposition_.get(), &TForm_Decomposition_2::reportReady, print_.get(), print);
+  QObject::connect(decomposition_.get(), &DecompositionWindow::reportReady, print_.get(), print);
   QObject::connect(synteza_.get(), &TForm_Synteza_2::reportReady, print_.get(), print);
 }
 
@@ -134,7 +135,7 @@ void Workbench::OpenTool(Tool tool) {
       ShowModeless(*keys_);
       return;
     case Tool::Decomposition:
-      decomposition_->LoadSchema();
+      decomposition_->loadSchema();
       ShowModeless(*decomposition_);
       return;
     case Tool::Synthesis: {

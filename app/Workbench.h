@@ -14,7 +14,7 @@ class TForm_Dep_Input;
 class TForm_Keys;
 class TForm_Redundant_Dependency;
 class TForm_Redundant_Attributes;
-class TForm_Decomposition_2;
+class DecompositionWindow;
 class TForm_Synteza_2;
 class TForm_About;
 class TForm_MaxSet;
@@ -48,7 +48,7 @@ class Workbench final {
   TForm_Keys& Keys() { return *keys_; }
   TForm_Redundant_Dependency& RedundantDependency() { return *redundantDependency_; }
   TForm_Redundant_Attributes& RedundantAttributes() { return *redundantAttributes_; }
-  TForm_Decomposition_2& Decomposition() { return *decomposition_; }
+  DecompositionWindow& decompositionWindow() { return *decomposition_; }
   TForm_Synteza_2& Synteza() { return *synteza_; }
   TForm_About& About() { return *about_; }
   TForm_MaxSet& MaxSet() { return *maxSet_; }
@@ -90,7 +90,7 @@ class Workbench final {
   std::unique_ptr<TForm_Keys> keys_;
   std::unique_ptr<TForm_Redundant_Dependency> redundantDependency_;
   std::unique_ptr<TForm_Redundant_Attributes> redundantAttributes_;
-  std::unique_ptr<TForm_Decomposition_2> decomposition_;
+  std::unique_ptr<DecompositionWindow> decomposition_;
   std::unique_ptr<TForm_Synteza_2> synteza_;
   std::unique_ptr<TForm_About> about_;
   std::unique_ptr<TForm_MaxSet> maxSet_;

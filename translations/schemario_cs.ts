@@ -57,6 +57,160 @@
     </message>
 </context>
 <context>
+    <name>DecompositionSession</name>
+    <message>
+        <source>dekompozice</source>
+        <translation>dekompozice</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionWindow</name>
+    <message>
+        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
+        <translation>Červené schéma je v 1 či 2 NF, žluté ve 3 NF.</translation>
+    </message>
+    <message>
+        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
+        <translation>Zelená závislost porušuje BCNF, žlutá třetí NF</translation>
+    </message>
+    <message>
+        <source>Schemario - Dekompozice</source>
+        <translation>Schemario - Dekompozice</translation>
+    </message>
+    <message>
+        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
+        <translation>Šedě kurzívou: schéma nahrazené rozkladem nebo pohlcené projekcí; ostatní schémata tvoří výsledek.</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Dekompozice</translation>
+    </message>
+    <message>
+        <source>Dekomponovat schema</source>
+        <translation>Dekomponovat schéma</translation>
+    </message>
+    <message>
+        <source>&amp;Projekce</source>
+        <translation>&amp;Projekce</translation>
+    </message>
+    <message>
+        <source>Pridat projekce</source>
+        <translation>Přidat projekce</translation>
+    </message>
+    <message>
+        <source>&amp;Nepokryte zavislosti</source>
+        <translation>&amp;Nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>Pridat nepokryte zavislosti</source>
+        <translation>Přidat nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Tisk</translation>
+    </message>
+    <message>
+        <source>Zobrazi postup pro tisk</source>
+        <translation>Zobrazí postup pro tisk</translation>
+    </message>
+    <message>
+        <source>&amp;Vysledna schemata</source>
+        <translation>&amp;Výsledná schémata</translation>
+    </message>
+    <message>
+        <source>Zobrazi vysledna schemata</source>
+        <translation>Zobrazí výsledná schémata</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Zavři</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algoritmy</translation>
+    </message>
+    <message>
+        <source>Pridana schemata:</source>
+        <translation>Přidaná schémata:</translation>
+    </message>
+    <message>
+        <source>Projekce:</source>
+        <translation>Projekce:</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Atributy:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Klice:</source>
+        <translation>Klíče:</translation>
+    </message>
+    <message>
+        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
+        <translation>Nejprve dvojitě klikněte na schéma v horní části obrazovky. Poté kliknutím na jednu ze závislostí, která porušuje 3NF (BCNF), v dolní části schématu dekomponujte schéma</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval shcema</source>
+        <translation>Ještě jsi nedekomponoval schéma</translation>
+    </message>
+    <message>
+        <source>Nejsou otevrena zadna schemata k tisku</source>
+        <translation>Nejsou otevřena žádná schémata k tisku</translation>
+    </message>
+    <message>
+        <source>Schema uz neni mozno v tomto okne rozlozit</source>
+        <translation>Schéma už není možno v tomto okně rozložit</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval schema</source>
+        <translation>Ještě jsi nedekomponoval schéma</translation>
+    </message>
+    <message>
+        <source>Nejsou zadne nepokryte zavislosti</source>
+        <translation>Nejsou žádné nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>Zadne schema neni projekci</source>
+        <translation>Žádné schéma není projekcí</translation>
+    </message>
+    <message>
+        <source>Dalsi schemata nemohu pridat</source>
+        <translation>Další schémata nemohu přidat</translation>
+    </message>
+    <message>
+        <source>Chcete rozlozit schema podle teto zavislosti?</source>
+        <translation>Chcete rozložit schéma podle této závislosti?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním nepokrytých závislostí a projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním nepokrytých závislostí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
+        <translation>Nahrazeno schématy %1 a %2, rozloženo podle %3</translation>
+    </message>
+    <message>
+        <source>Pohlceno projekci</source>
+        <translation>Pohlceno projekcí</translation>
+    </message>
+</context>
+<context>
     <name>Display</name>
     <message>
         <source>&amp;Zpet</source>
@@ -458,157 +612,6 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Decomposition_2</name>
-    <message>
-        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
-        <translation>Červené schéma je v 1 či 2 NF, žluté ve 3 NF.</translation>
-    </message>
-    <message>
-        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
-        <translation>Zelená závislost porušuje BCNF, žlutá třetí NF</translation>
-    </message>
-    <message>
-        <source>Schemario - Dekompozice</source>
-        <translation>Schemario - Dekompozice</translation>
-    </message>
-    <message>
-        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
-        <translation>Šedě kurzívou: schéma nahrazené rozkladem nebo pohlcené projekcí; ostatní schémata tvoří výsledek.</translation>
-    </message>
-    <message>
-        <source>dekompozice</source>
-        <translation>dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Dekompozice</translation>
-    </message>
-    <message>
-        <source>Dekomponovat schema</source>
-        <translation>Dekomponovat schéma</translation>
-    </message>
-    <message>
-        <source>&amp;Projekce</source>
-        <translation>&amp;Projekce</translation>
-    </message>
-    <message>
-        <source>Pridat projekce</source>
-        <translation>Přidat projekce</translation>
-    </message>
-    <message>
-        <source>&amp;Nepokryte zavislosti</source>
-        <translation>&amp;Nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>Pridat nepokryte zavislosti</source>
-        <translation>Přidat nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Tisk</translation>
-    </message>
-    <message>
-        <source>Zobrazi postup pro tisk</source>
-        <translation>Zobrazí postup pro tisk</translation>
-    </message>
-    <message>
-        <source>&amp;Vysledna schemata</source>
-        <translation>&amp;Výsledná schémata</translation>
-    </message>
-    <message>
-        <source>Zobrazi vysledna schemata</source>
-        <translation>Zobrazí výsledná schémata</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Zavři</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algoritmy</translation>
-    </message>
-    <message>
-        <source>Pridana schemata:</source>
-        <translation>Přidaná schémata:</translation>
-    </message>
-    <message>
-        <source>Projekce:</source>
-        <translation>Projekce:</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Atributy:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Klice:</source>
-        <translation>Klíče:</translation>
-    </message>
-    <message>
-        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
-        <translation>Nejprve dvojitě klikněte na schéma v horní části obrazovky. Poté kliknutím na jednu ze závislostí, která porušuje 3NF (BCNF), v dolní části schématu dekomponujte schéma</translation>
-    </message>
-    <message>
-        <source>Nejsou otevrena zadna schemata k tisku</source>
-        <translation>Nejsou otevřena žádná schémata k tisku</translation>
-    </message>
-    <message>
-        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
-        <translation>Nahrazeno schématy %1 a %2, rozloženo podle %3</translation>
-    </message>
-    <message>
-        <source>Pohlceno projekci</source>
-        <translation>Pohlceno projekcí</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval shcema</source>
-        <translation>Ještě jsi nedekomponoval schéma</translation>
-    </message>
-    <message>
-        <source>Schema uz neni mozno v tomto okne rozlozit</source>
-        <translation>Schéma už není možno v tomto okně rozložit</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval schema</source>
-        <translation>Ještě jsi nedekomponoval schéma</translation>
-    </message>
-    <message>
-        <source>Nejsou zadne nepokryte zavislosti</source>
-        <translation>Nejsou žádné nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>Zadne schema neni projekci</source>
-        <translation>Žádné schéma není projekcí</translation>
-    </message>
-    <message>
-        <source>Dalsi schemata nemohu pridat</source>
-        <translation>Další schémata nemohu přidat</translation>
-    </message>
-    <message>
-        <source>Chcete rozlozit schema podle teto zavislosti?</source>
-        <translation>Chcete rozložit schéma podle této závislosti?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním nepokrytých závislostí a projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním nepokrytých závislostí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená projekcí zmizí. Přejete si pokračovat?</translation>
     </message>
 </context>
 <context>

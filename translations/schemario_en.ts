@@ -57,6 +57,160 @@
     </message>
 </context>
 <context>
+    <name>DecompositionSession</name>
+    <message>
+        <source>dekompozice</source>
+        <translation>decomposition</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionWindow</name>
+    <message>
+        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
+        <translation>A red schema is in 1 or 2 NF, a yellow one in 3 NF.</translation>
+    </message>
+    <message>
+        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
+        <translation>A green dependency violates BCNF, a yellow one the third NF</translation>
+    </message>
+    <message>
+        <source>Schemario - Dekompozice</source>
+        <translation>Schemario - Decomposition</translation>
+    </message>
+    <message>
+        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
+        <translation>Grey italics: a schema replaced by a split or absorbed by a projection; the other schemas form the result.</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Decomposition</translation>
+    </message>
+    <message>
+        <source>Dekomponovat schema</source>
+        <translation>Decompose the schema</translation>
+    </message>
+    <message>
+        <source>&amp;Projekce</source>
+        <translation>&amp;Projections</translation>
+    </message>
+    <message>
+        <source>Pridat projekce</source>
+        <translation>Add projections</translation>
+    </message>
+    <message>
+        <source>&amp;Nepokryte zavislosti</source>
+        <translation>&amp;Uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>Pridat nepokryte zavislosti</source>
+        <translation>Add uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Zobrazi postup pro tisk</source>
+        <translation>Shows the course of work for printing</translation>
+    </message>
+    <message>
+        <source>&amp;Vysledna schemata</source>
+        <translation>&amp;Resulting schemas</translation>
+    </message>
+    <message>
+        <source>Zobrazi vysledna schemata</source>
+        <translation>Shows the resulting schemas</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algorithms</translation>
+    </message>
+    <message>
+        <source>Pridana schemata:</source>
+        <translation>Added schemas:</translation>
+    </message>
+    <message>
+        <source>Projekce:</source>
+        <translation>Projections:</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Attributes:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Klice:</source>
+        <translation>Keys:</translation>
+    </message>
+    <message>
+        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
+        <translation>First double-click a schema in the upper part of the screen. Then decompose the schema by clicking one of the dependencies that violate 3NF (BCNF) in the lower part</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval shcema</source>
+        <translation>You have not decomposed the schema yet</translation>
+    </message>
+    <message>
+        <source>Nejsou otevrena zadna schemata k tisku</source>
+        <translation>No schemas are open for printing</translation>
+    </message>
+    <message>
+        <source>Schema uz neni mozno v tomto okne rozlozit</source>
+        <translation>The schema cannot be split any further in this window</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval schema</source>
+        <translation>You have not decomposed the schema yet</translation>
+    </message>
+    <message>
+        <source>Nejsou zadne nepokryte zavislosti</source>
+        <translation>There are no uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>Zadne schema neni projekci</source>
+        <translation>No schema is a projection</translation>
+    </message>
+    <message>
+        <source>Dalsi schemata nemohu pridat</source>
+        <translation>No more schemas can be added</translation>
+    </message>
+    <message>
+        <source>Chcete rozlozit schema podle teto zavislosti?</source>
+        <translation>Do you want to split the schema by this dependency?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding uncovered dependencies and projections will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding projections will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding uncovered dependencies will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by projection will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
+        <translation>Replaced by schemas %1 and %2, split by %3</translation>
+    </message>
+    <message>
+        <source>Pohlceno projekci</source>
+        <translation>Absorbed by a projection</translation>
+    </message>
+</context>
+<context>
     <name>Display</name>
     <message>
         <source>&amp;Zpet</source>
@@ -458,157 +612,6 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Decomposition_2</name>
-    <message>
-        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
-        <translation>A red schema is in 1 or 2 NF, a yellow one in 3 NF.</translation>
-    </message>
-    <message>
-        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
-        <translation>A green dependency violates BCNF, a yellow one the third NF</translation>
-    </message>
-    <message>
-        <source>Schemario - Dekompozice</source>
-        <translation>Schemario - Decomposition</translation>
-    </message>
-    <message>
-        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
-        <translation>Grey italics: a schema replaced by a split or absorbed by a projection; the other schemas form the result.</translation>
-    </message>
-    <message>
-        <source>dekompozice</source>
-        <translation>decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Decomposition</translation>
-    </message>
-    <message>
-        <source>Dekomponovat schema</source>
-        <translation>Decompose the schema</translation>
-    </message>
-    <message>
-        <source>&amp;Projekce</source>
-        <translation>&amp;Projections</translation>
-    </message>
-    <message>
-        <source>Pridat projekce</source>
-        <translation>Add projections</translation>
-    </message>
-    <message>
-        <source>&amp;Nepokryte zavislosti</source>
-        <translation>&amp;Uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>Pridat nepokryte zavislosti</source>
-        <translation>Add uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>Zobrazi postup pro tisk</source>
-        <translation>Shows the course of work for printing</translation>
-    </message>
-    <message>
-        <source>&amp;Vysledna schemata</source>
-        <translation>&amp;Resulting schemas</translation>
-    </message>
-    <message>
-        <source>Zobrazi vysledna schemata</source>
-        <translation>Shows the resulting schemas</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algorithms</translation>
-    </message>
-    <message>
-        <source>Pridana schemata:</source>
-        <translation>Added schemas:</translation>
-    </message>
-    <message>
-        <source>Projekce:</source>
-        <translation>Projections:</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Attributes:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Klice:</source>
-        <translation>Keys:</translation>
-    </message>
-    <message>
-        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
-        <translation>First double-click a schema in the upper part of the screen. Then decompose the schema by clicking one of the dependencies that violate 3NF (BCNF) in the lower part</translation>
-    </message>
-    <message>
-        <source>Nejsou otevrena zadna schemata k tisku</source>
-        <translation>No schemas are open for printing</translation>
-    </message>
-    <message>
-        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
-        <translation>Replaced by schemas %1 and %2, split by %3</translation>
-    </message>
-    <message>
-        <source>Pohlceno projekci</source>
-        <translation>Absorbed by a projection</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval shcema</source>
-        <translation>You have not decomposed the schema yet</translation>
-    </message>
-    <message>
-        <source>Schema uz neni mozno v tomto okne rozlozit</source>
-        <translation>The schema cannot be split any further in this window</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval schema</source>
-        <translation>You have not decomposed the schema yet</translation>
-    </message>
-    <message>
-        <source>Nejsou zadne nepokryte zavislosti</source>
-        <translation>There are no uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>Zadne schema neni projekci</source>
-        <translation>No schema is a projection</translation>
-    </message>
-    <message>
-        <source>Dalsi schemata nemohu pridat</source>
-        <translation>No more schemas can be added</translation>
-    </message>
-    <message>
-        <source>Chcete rozlozit schema podle teto zavislosti?</source>
-        <translation>Do you want to split the schema by this dependency?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding uncovered dependencies and projections will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding projections will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding uncovered dependencies will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by projection will disappear. Do you want to continue?</translation>
     </message>
 </context>
 <context>

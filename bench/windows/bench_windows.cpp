@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "DecompositionWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
-#include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
@@ -141,8 +141,8 @@ void Register(Bench& bench) {
        [](Bench& b) -> QWidget* {
          b.Trigger("a_dekomposition");
          // The whole schema's details: a row for every dependency.
-         b.windows.Decomposition().Frame_Decomposition_Tree1Edit1Click(0);
-         return &b.windows.Decomposition();
+         b.windows.decompositionWindow().showSchema(0);
+         return &b.windows.decompositionWindow();
        }},
       {"synthesis",
        [](Bench& b) -> QWidget* {

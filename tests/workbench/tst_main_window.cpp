@@ -57,7 +57,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Keys",
                                    "TForm_Redundant_Dependency",
                                    "TForm_Redundant_Attributes",
-                                   "TForm_Decomposition_2",
+                                   "DecompositionWindow",
                                    "TForm_Synteza_2",
                                    "TForm_About",
                                    "TForm_MaxSet",

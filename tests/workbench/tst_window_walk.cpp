@@ -15,12 +15,12 @@
 #include <QtTest>
 #include <functional>
 
+#include "DecompositionWindow.h"
 #include "GuiTestSupport.h"
 #include "Legibility.h"
 #include "OutOfDateNotice.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
-#include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_MaxSet.h"
@@ -52,12 +52,12 @@ QWidget* Opened(TestBench& t, const char* action, Window& window) {
   return window.isVisible() ? &window : nullptr;
 }
 
-// Splits, through the window's handler, by the first enabled dependency row.
-bool SplitByFirstColouredRow(TForm_Decomposition_2& window) {
+// Splits, through the window's slot, by the first enabled dependency row.
+bool SplitByFirstColouredRow(DecompositionWindow& window) {
   for (QLineEdit* row : window.findChildren<QLineEdit*>()) {
     if (row->objectName().startsWith(QStringLiteral("Edit_Dep")) && row->isEnabled() &&
         row->isVisible()) {
-      window.Edit_Dep1Change(row->property("tag").toInt());
+      window.splitShownSchema(row->property("tag").toInt());
       return true;
     }
   }
@@ -134,16 +134,16 @@ std::vector<Entry> Stops() {
       {"decomposition",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "a_dekomposition");
-         TForm_Decomposition_2& w = t.windows.Decomposition();
+         DecompositionWindow& w = t.windows.decompositionWindow();
          // Splits every schema that still violates a normal form, breadth
          // first, as far as the tree takes them.
          for (int slot = 0; slot < 15; ++slot) {
-           w.Frame_Decomposition_Tree1Edit1Click(slot);
+           w.showSchema(slot);
            SplitByFirstColouredRow(w);
          }
-         w.a_nepokrytezavislostiExecute();
-         w.a_projekceExecute();
-         w.Frame_Decomposition_Tree1Edit1Click(0);
+         w.addUncoveredSchemas();
+         w.addProjectionSchemas();
+         w.showSchema(0);
          return &w;
        }},
       {"test hub", [](TestBench& t) { return Opened(t, "a_test", t.windows.Test()); }},

@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "DecompositionWindow.h"
 #include "Language.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
-#include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
@@ -153,20 +153,20 @@ int main(int argc, char* argv[]) {
   shooter.Save(maxSet, "07-maximal-sets");
 
   Trigger(main, "a_dekomposition");
-  TForm_Decomposition_2& decomposition = windows.Decomposition();
-  decomposition.Frame_Decomposition_Tree1Edit1Click(0);
-  SplitByFirstColouredRow(decomposition, &TForm_Decomposition_2::Edit_Dep1Change);
+  DecompositionWindow& decomposition = windows.decompositionWindow();
+  decomposition.showSchema(0);
+  SplitByFirstColouredRow(decomposition, &DecompositionWindow::splitShownSchema);
   // Then split a child that still violates a normal form.
   for (int slot : {1, 2}) {
-    decomposition.Frame_Decomposition_Tree1Edit1Click(slot);
-    if (SplitByFirstColouredRow(decomposition, &TForm_Decomposition_2::Edit_Dep1Change)) break;
+    decomposition.showSchema(slot);
+    if (SplitByFirstColouredRow(decomposition, &DecompositionWindow::splitShownSchema)) break;
   }
-  decomposition.a_nepokrytezavislostiExecute();
-  decomposition.a_projekceExecute();
-  decomposition.Frame_Decomposition_Tree1Edit1Click(0);
+  decomposition.addUncoveredSchemas();
+  decomposition.addProjectionSchemas();
+  decomposition.showSchema(0);
   shooter.Save(decomposition, "08-decomposition");
   ShootPrintWindowWhenShown(windows, shooter, "09-print-window");
-  decomposition.a_print_allExecute();
+  decomposition.printCourse();
 
   Trigger(main, "a_synthesis");
   TForm_Synteza_2& synthesis = windows.Synteza();

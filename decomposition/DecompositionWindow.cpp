@@ -1,4 +1,4 @@
-#include "TForm_Decomposition_2.h"
+#include "DecompositionWindow.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -12,33 +12,31 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
-#include <QUndoCommand>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <exception>
 
+#include "DecompositionTreeView.h"
 #include "Display.h"
 #include "Reports.h"
 #include "SchemaDetails.h"
 #include "SchemaReport.h"
-#include "TFrame_Decomposition_Tree.h"
 #include "UpDownControl.h"
 #include "WrappingField.h"
 
 namespace {
 
 QString FieldHint() {
-  return TForm_Decomposition_2::tr("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.");
+  return DecompositionWindow::tr("Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.");
 }
 QString RowHint() {
-  return TForm_Decomposition_2::tr("Zelena zavislost porusuje BCNF, zluta treti NF");
+  return DecompositionWindow::tr("Zelena zavislost porusuje BCNF, zluta treti NF");
 }
 
 // Layout of the window's content: the tree, the added and projection
 // schemas below it and, at the bottom, the details of one schema.
 constexpr int kMargin = 10;
-constexpr int kContentWidth = kMargin + TFrame_Decomposition_Tree::MinimumWidth + kMargin;
-constexpr int kGroupWidth = TFrame_Decomposition_Tree::MinimumWidth;
+constexpr int kContentWidth = kMargin + DecompositionTreeView::MinimumWidth + kMargin;
+constexpr int kGroupWidth = DecompositionTreeView::MinimumWidth;
 constexpr int kDetailHeight = 258;
 constexpr int kMemoAbcWidth = 140;
 constexpr int kColumnGap = 10;
@@ -69,9 +67,10 @@ void Hint(QWidget& widget, const QString& hint) {
 
 }  // namespace
 
-TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& messages,
-                                             ErrorDisplay& errors, QWidget* parent)
-    : ToolWindow(errors, parent), host_(host), messages_(messages) {
+DecompositionWindow::DecompositionWindow(DecompositionSession& session, SchemaHost& host,
+                                         MessageService& messages, ErrorDisplay& errors,
+                                         QWidget* parent)
+    : ToolWindow(errors, parent), session_(session), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Decomposition_2"));
   setWindowTitle(tr("Schemario - Dekompozice"));
 
@@ -98,7 +97,7 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   treeArea_->setFrameShape(QFrame::NoFrame);
   treeArea_->setWidgetResizable(true);
   column->addWidget(treeArea_, 1);
-  BuildTree();
+  buildTree();
   auto* legend = new QLabel(tr("Sede kurzivou: schema nahrazene rozkladem nebo pohlcene "
                                "projekci; ostatni schemata tvori vysledek."),
                             content);
@@ -106,58 +105,30 @@ TForm_Decomposition_2::TForm_Decomposition_2(SchemaHost& host, MessageService& m
   legend->setWordWrap(true);
   column->addWidget(legend);
 
-  BuildMenus();
-  BuildExtraGroups(content);
+  buildMenus();
+  buildExtraGroups(content);
   auto* lower = new QWidget(content);
   lower->setObjectName(QStringLiteral("Panel_Details"));
   column->addWidget(lower, 0, Qt::AlignLeft);
   column->addStretch(1);
-  BuildDetails(lower);
+  buildDetails(lower);
 
   for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
-    ShowSlot(slot);
+    showSlot(slot);
   details_->Clear();
-  notice_ = OutOfDateNotice::Follow(*content, host_.Document());
+  OutOfDateNotice::Follow(*content, session_);
+  connect(&session_, &DecompositionSession::schemasChanged, this,
+          &DecompositionWindow::showSchemas);
+  connect(&session_, &DecompositionSession::shownSchemaChanged, this,
+          &DecompositionWindow::showDetails);
   resize(kContentWidth + scroll->verticalScrollBar()->sizeHint().width(),
          std::min(kWindowHeight,
                   layout()->menuBar()->sizeHint().height() + content->sizeHint().height()));
 }
 
-TForm_Decomposition_2::~TForm_Decomposition_2() = default;
-
-class TForm_Decomposition_2::SplitCommand final : public QUndoCommand {
- public:
-  SplitCommand(TForm_Decomposition_2& window, DecompositionState before)
-      : QUndoCommand(TForm_Decomposition_2::tr("dekompozice")),
-        window_(window),
-        before_(std::move(before)),
-        after_(window.state_) {}
-
-  // Pushed after the split was made; redone only after an undo.
-  void redo() override {
-    if (made_) window_.RestoreState(after_);
-    made_ = true;
-  }
-  void undo() override { window_.RestoreState(before_); }
-
- private:
-  TForm_Decomposition_2& window_;
-  DecompositionState before_;
-  DecompositionState after_;
-  bool made_ = false;
-};
-
-void TForm_Decomposition_2::RestoreState(const DecompositionState& state) {
-  state_ = state;
-  ShowSchemas();
-  DropDetailsOfVanishedSchema();
-  // The schema shown may have lost or regained its children.
-  if (!shownNumber_.empty()) Input_DataClick();
-}
-
-QAction* TForm_Decomposition_2::MakeAction(const char* name, const QString& caption,
-                                           const QString& hint,
-                                           void (TForm_Decomposition_2::*handler)()) {
+QAction* DecompositionWindow::makeAction(const char* name, const QString& caption,
+                                         const QString& hint,
+                                         void (DecompositionWindow::*handler)()) {
   auto* action = new QAction(caption, this);
   action->setObjectName(QString::fromLatin1(name));
   action->setStatusTip(hint);
@@ -166,20 +137,22 @@ QAction* TForm_Decomposition_2::MakeAction(const char* name, const QString& capt
   return action;
 }
 
-void TForm_Decomposition_2::BuildMenus() {
-  a_dekomposice = MakeAction("a_dekomposice", tr("&Dekompozice"), tr("Dekomponovat schema"),
-                             &TForm_Decomposition_2::a_dekomposiceExecute);
-  a_projekce = MakeAction("a_projekce", tr("&Projekce"), tr("Pridat projekce"),
-                          &TForm_Decomposition_2::a_projekceExecute);
-  a_nepokrytezavislosti = MakeAction("a_nepokrytezavislosti", tr("&Nepokryte zavislosti"),
-                                     tr("Pridat nepokryte zavislosti"),
-                                     &TForm_Decomposition_2::a_nepokrytezavislostiExecute);
-  a_print_all = MakeAction("a_print_all", tr("&Tisk"), tr("Zobrazi postup pro tisk"),
-                           &TForm_Decomposition_2::a_print_allExecute);
+void DecompositionWindow::buildMenus() {
+  a_dekomposice = makeAction("a_dekomposice", tr("&Dekompozice"), tr("Dekomponovat schema"),
+                             &DecompositionWindow::explainDecomposition);
+  a_projekce = makeAction("a_projekce", tr("&Projekce"), tr("Pridat projekce"),
+                          &DecompositionWindow::addProjectionSchemas);
+  a_nepokrytezavislosti =
+      makeAction("a_nepokrytezavislosti", tr("&Nepokryte zavislosti"),
+                 tr("Pridat nepokryte zavislosti"), &DecompositionWindow::addUncoveredSchemas);
+  a_print_all = makeAction("a_print_all", tr("&Tisk"), tr("Zobrazi postup pro tisk"),
+                           &DecompositionWindow::printCourse);
   a_print_selected =
-      MakeAction("a_print_selected", tr("&Vysledna schemata"), tr("Zobrazi vysledna schemata"),
-                 &TForm_Decomposition_2::a_print_selectedExecute);
-  a_konec = MakeAction("a_konec", tr("&Zavri"), QString(), &TForm_Decomposition_2::a_konecExecute);
+      makeAction("a_print_selected", tr("&Vysledna schemata"), tr("Zobrazi vysledna schemata"),
+                 &DecompositionWindow::printResults);
+  a_konec = new QAction(tr("&Zavri"), this);
+  a_konec->setObjectName(QStringLiteral("a_konec"));
+  connect(a_konec, &QAction::triggered, this, &QWidget::close);
 
   auto* bar = new QMenuBar(this);
   layout()->setMenuBar(bar);
@@ -195,14 +168,14 @@ void TForm_Decomposition_2::BuildMenus() {
   tisk->menuAction()->setToolTip(tr("Zobrazi postup pro tisk"));
   tisk->addAction(a_print_all);
   tisk->addAction(a_print_selected);
-  const auto [undo, redo] = AddUndoActions(*this, splits_);
+  const auto [undo, redo] = AddUndoActions(*this, session_.splits());
   algoritmy->addSeparator();
   algoritmy->addAction(undo);
   algoritmy->addAction(redo);
   bar->addAction(a_konec);
 }
 
-void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
+void DecompositionWindow::buildExtraGroups(QWidget* content) {
   struct Row {
     QGroupBox** group;
     const char* name;
@@ -261,7 +234,7 @@ void TForm_Decomposition_2::BuildExtraGroups(QWidget* content) {
   }
 }
 
-void TForm_Decomposition_2::BuildDetails(QWidget* content) {
+void DecompositionWindow::buildDetails(QWidget* content) {
   auto heading = [content](const char* name, const QString& text) {
     auto* label = new QLabel(text, content);
     label->setObjectName(QString::fromLatin1(name));
@@ -289,7 +262,7 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
   UpDown1->SetAutoRepeat(true);
   UpDown1->setFixedSize(kUpDownWidth, 40);
-  connect(UpDown1, &UpDownControl::Click, this, &TForm_Decomposition_2::UpDown1Click);
+  connect(UpDown1, &UpDownControl::Click, this, &DecompositionWindow::pageRows);
   Label3 = heading("Label3", tr("Klice:"));
   Memo_Keys = memo("Memo_Keys", kKeysWidth, kKeysHeight);
 
@@ -317,7 +290,7 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   style.minimumWidth = 267;
   style.hint = RowHint();
   style.textInTooltip = true;
-  style.doubleClicked = [this](int tag) { Edit_Dep1Change(tag); };
+  style.doubleClicked = [this](int position) { splitShownSchema(position); };
   details_ = new SchemaDetails(controls, style, this);
   // The two commands stand under the keys.
   QVBoxLayout& keysColumn = details_->LayOut(*content, QMargins(), kColumnGap);
@@ -326,22 +299,23 @@ void TForm_Decomposition_2::BuildDetails(QWidget* content) {
   keysColumn.addWidget(Projection);
 }
 
-void TForm_Decomposition_2::BuildTree() {
-  tree_ = new TFrame_Decomposition_Tree;
+void DecompositionWindow::buildTree() {
+  tree_ = new DecompositionTreeView;
   treeArea_->setWidget(tree_);
-  FitTreeArea();
+  fitTreeArea();
   connect(treeArea_->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
-          &TForm_Decomposition_2::FitTreeArea);
+          &DecompositionWindow::fitTreeArea);
+  connect(tree_, &DecompositionTreeView::schemaDoubleClicked, this,
+          &DecompositionWindow::showSchema);
   for (int slot = 0; slot < TreeSlots; ++slot) {
-    WrappingField* field = tree_->Field(slot);
+    WrappingField* field = tree_->field(slot);
     Hint(*field, FieldHint());
-    field->installEventFilter(this);
     fields_[slot] = field;
-    numberLabels_[slot] = tree_->NumberLabel(slot);
+    numberLabels_[slot] = tree_->numberLabel(slot);
   }
 }
 
-void TForm_Decomposition_2::FitTreeArea() {
+void DecompositionWindow::fitTreeArea() {
   const QScrollBar& sideways = *treeArea_->horizontalScrollBar();
   const int height =
       tree_->minimumHeight() + (sideways.maximum() > 0 ? sideways.sizeHint().height() : 0);
@@ -349,121 +323,92 @@ void TForm_Decomposition_2::FitTreeArea() {
   treeArea_->setMinimumHeight(std::min(height, kTreeAreaHeight));
 }
 
-void TForm_Decomposition_2::LoadSchema() {
-  notice_->hide();
-  const Schema& live = host_.LiveSchema();
-  LoadDecomposition(state_, live.attributes, live.dependencies, live.keys);
-  splits_.clear();
-  shownSlot = 0;
-  // The details of an earlier opening belong to a schema that is gone.
-  details_->Clear();
-  shownNumber_.clear();
-  ShowSchemas();
+void DecompositionWindow::loadSchema() {
+  session_.load(host_.LiveSchema());
 }
 
-bool TForm_Decomposition_2::eventFilter(QObject* watched, QEvent* event) {
+bool DecompositionWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
     // Event filters see the events of disabled fields too.
     auto* field = qobject_cast<WrappingField*>(watched);
     if (field != nullptr && field->isEnabled()) {
-      Frame_Decomposition_Tree1Edit1Click(field->property("tag").toInt());
+      showSchema(field->property("tag").toInt());
       return true;
     }
   }
   return ToolWindow::eventFilter(watched, event);
 }
 
-void TForm_Decomposition_2::Frame_Decomposition_Tree1Edit1Click(int slot) {
-  shownSlot = slot;
-  Input_DataClick();
+void DecompositionWindow::showSchema(int slot) {
+  RunStep([this, slot] { session_.showSchema(slot); });
 }
 
-void TForm_Decomposition_2::Input_DataClick() {
-  RunStep([this] {
-    shownNumber_ = state_.numberText[shownSlot];
-    const SubSchema& shown = state_.schemas[shownSlot];
-    details_->Show(shown, state_.attributeNames, KeyLineTexts(shown.keys, state_.attributeNames));
-    // Wide details widen the window up to the screen; past that they scroll.
-    GrowToContent(*this, *content_);
+void DecompositionWindow::showDetails() {
+  const std::optional<int> slot = session_.shownSlot();
+  if (!slot) {
+    details_->Clear();
+    return;
+  }
+  const DecompositionState& state = session_.state();
+  const SubSchema& shown = state.schemas[*slot];
+  details_->Show(shown, state.attributeNames, KeyLineTexts(shown.keys, state.attributeNames));
+  // Wide details widen the window up to the screen; past that they scroll.
+  GrowToContent(*this, *content_);
+}
+
+void DecompositionWindow::splitShownSchema(int position) {
+  RunStep([this, position] {
+    tell(session_.splitShownSchema(
+        position, [this](DecompositionQuestion question) { return agrees(question); }));
   });
 }
 
-void TForm_Decomposition_2::Edit_Dep1Change(int tag) {
-  // The step never empties the slot it splits, so the rows shown (among them
-  // the one that was double-clicked) stay valid.
-  DecompositionState before = state_;
-  bool split = false;
-  RunStep([&] {
-    const DecompositionCheck check = CheckSplit(state_, tag, shownSlot);
-    if (check.outcome != DecompositionOutcome::Proceed) {
-      Tell(check.outcome);
-      return;
-    }
-    if (!Agrees(check.question)) return;
-    DecomposeSchema(state_, tag, shownSlot);
-    split = true;
-  });
-  if (split) splits_.push(new SplitCommand(*this, std::move(before)));
-  ShowSchemas();
-}
-
-void TForm_Decomposition_2::UpDown1Click(int position, bool upPressed) {
+void DecompositionWindow::pageRows(int position, bool upPressed) {
   RunStep([&] { details_->Page(position, upPressed); });
 }
 
-void TForm_Decomposition_2::a_dekomposiceExecute() {
+void DecompositionWindow::explainDecomposition() {
   messages_.Inform(
       tr("Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze "
          "zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema"));
 }
 
-void TForm_Decomposition_2::a_projekceExecute() {
-  splits_.clear();
-  // The schemas made before a failure stay.
+void DecompositionWindow::addProjectionSchemas() {
   RunStep([this] {
-    const DecompositionOutcome outcome = AddProjectionSchemas(state_);
+    const DecompositionOutcome outcome = session_.addProjectionSchemas();
     // The projection command words this message its own way.
     if (outcome == DecompositionOutcome::NotDecomposed) {
       messages_.Inform(tr("Jeste jsi nedekomponoval shcema"));
     } else {
-      Tell(outcome);
+      tell(outcome);
     }
   });
-  ShowSchemas();
-  DropDetailsOfVanishedSchema();
 }
 
-void TForm_Decomposition_2::a_nepokrytezavislostiExecute() {
-  splits_.clear();
+void DecompositionWindow::addUncoveredSchemas() {
   RunStep([this] {
-    const DecompositionCheck check = CheckUncovered(state_);
-    if (check.outcome != DecompositionOutcome::Proceed) {
-      Tell(check.outcome);
-    } else if (Agrees(check.question)) {
-      Tell(ApplyUncovered(state_));
-    }
+    tell(session_.addUncoveredSchemas(
+        [this](DecompositionQuestion question) { return agrees(question); }));
   });
-  ShowSchemas();
-  DropDetailsOfVanishedSchema();
 }
 
-void TForm_Decomposition_2::a_print_allExecute() {
-  RunStep([this] { Report(DecompositionCourseReport(state_)); });
+void DecompositionWindow::printCourse() {
+  RunStep([this] { report(DecompositionCourseReport(session_.state())); });
 }
 
-void TForm_Decomposition_2::a_print_selectedExecute() {
-  RunStep([this] { Report(ResultSchemasReport(state_)); });
+void DecompositionWindow::printResults() {
+  RunStep([this] { report(ResultSchemasReport(session_.state())); });
 }
 
-void TForm_Decomposition_2::Report(const std::vector<std::string>& lines) {
-  if (state_.attributeNames[0].empty()) {
+void DecompositionWindow::report(const std::vector<std::string>& lines) {
+  if (!session_.hasSchema()) {
     messages_.Inform(tr("Nejsou otevrena zadna schemata k tisku"));
     return;
   }
   emit reportReady(lines);
 }
 
-void TForm_Decomposition_2::Tell(DecompositionOutcome outcome) {
+void DecompositionWindow::tell(DecompositionOutcome outcome) {
   QString text;
   switch (outcome) {
     case DecompositionOutcome::Proceed:
@@ -489,7 +434,7 @@ void TForm_Decomposition_2::Tell(DecompositionOutcome outcome) {
   messages_.Inform(text);
 }
 
-bool TForm_Decomposition_2::Agrees(DecompositionQuestion question) {
+bool DecompositionWindow::agrees(DecompositionQuestion question) {
   switch (question) {
     case DecompositionQuestion::None:
       break;
@@ -511,33 +456,24 @@ bool TForm_Decomposition_2::Agrees(DecompositionQuestion question) {
   return true;
 }
 
-void TForm_Decomposition_2::a_konecExecute() {
-  close();
-}
-
-void TForm_Decomposition_2::FormClose() {
+void DecompositionWindow::FormClose() {
   // Every slot gives its lists back; the next opening loads afresh.
-  state_ = DecompositionState{};
-  splits_.clear();
-  details_->Clear();
-  shownSlot = 0;
-  shownNumber_.clear();
-  ShowSchemas();
+  session_.close();
 }
-
-void TForm_Decomposition_2::ShowSchemas() {
-  TFrame_Decomposition_Tree& tree = *tree_;
+void DecompositionWindow::showSchemas() {
+  const DecompositionState& state = session_.state();
+  DecompositionTreeView& tree = *tree_;
   for (int slot = 0; slot < DecompositionSlots; ++slot)
-    ShowSlot(slot);
+    showSlot(slot);
   for (int node = 0; node < SplitNodes; ++node) {
-    QLabel* label = tree.SplitLabel(node);
-    const QString text = ToText(state_.splitLabel[node]);
+    QLabel* label = tree.splitLabel(node);
+    const QString text = ToText(state.splitLabel[node]);
     label->setText(text);
     label->setToolTip(text);
-    tree.SetJoined(node, state_.splitDependency[node] >= 0);
+    tree.setJoined(node, state.splitDependency[node] >= 0);
   }
-  tree.Arrange();
-  FitTreeArea();
+  tree.arrange();
+  fitTreeArea();
   // The window grows with the tree up to the screen, and in height up to
   // what it opens at; past that the tree scrolls. Measured from the
   // minimum sizes, since a window not yet shown has no geometry to go by.
@@ -550,9 +486,9 @@ void TForm_Decomposition_2::ShowSchemas() {
   const QSize size = wanted.boundedTo({room.width(), std::min(room.height(), kWindowHeight)})
                          .expandedTo(this->size());
   if (size != this->size()) resize(size);
-  auto anyIn = [this](int first, int count) {
+  auto anyIn = [&state](int first, int count) {
     for (int slot = first; slot < first + count; ++slot) {
-      if (state_.schemas[slot].state != SlotState::Empty) return true;
+      if (state.schemas[slot].state != SlotState::Empty) return true;
     }
     return false;
   };
@@ -560,10 +496,11 @@ void TForm_Decomposition_2::ShowSchemas() {
   Group_Projekce->setVisible(anyIn(FirstProjectionSlot, ProjectionSlots));
 }
 
-void TForm_Decomposition_2::ShowSlot(int slot) {
+void DecompositionWindow::showSlot(int slot) {
   WrappingField* field = fields_[slot];
   QLabel* number = numberLabels_[slot];
-  const SubSchema& schema = state_.schemas[slot];
+  const DecompositionState& state = session_.state();
+  const SubSchema& schema = state.schemas[slot];
   if (schema.state == SlotState::Empty) {
     field->clear();
     field->setToolTip(FieldHint());
@@ -573,13 +510,13 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
     number->hide();
     return;
   }
-  field->setText(ToText(SchemaFieldText(state_, slot)));
+  field->setText(ToText(SchemaFieldText(state, slot)));
   QString about = field->text();
   if (schema.state == SlotState::Replaced) {
     about += QLatin1Char('\n') + tr("Nahrazeno schematy %1 a %2, rozlozeno podle %3")
-                                     .arg(NumberLabelText(state_.numberText[2 * slot + 1]),
-                                          NumberLabelText(state_.numberText[2 * slot + 2]),
-                                          ToText(state_.splitLabel[slot]));
+                                     .arg(NumberLabelText(state.numberText[2 * slot + 1]),
+                                          NumberLabelText(state.numberText[2 * slot + 2]),
+                                          ToText(state.splitLabel[slot]));
   } else if (schema.state == SlotState::Absorbed) {
     about += QLatin1Char('\n') + tr("Pohlceno projekci");
   }
@@ -594,27 +531,14 @@ void TForm_Decomposition_2::ShowSlot(int slot) {
       SetBackground(*field, colours::White);
       field->hide();
     } else {
-      PaintSchemaField(slot);
+      SetBackground(*field, SchemaFieldColour(schema.normalForm));
       field->show();
     }
     number->hide();
     return;
   }
-  PaintSchemaField(slot);
+  SetBackground(*field, SchemaFieldColour(schema.normalForm));
   field->show();
-  number->setText(NumberLabelText(state_.numberText[slot]));
+  number->setText(NumberLabelText(state.numberText[slot]));
   number->show();
-}
-
-void TForm_Decomposition_2::PaintSchemaField(int slot) {
-  SetBackground(*fields_[slot], SchemaFieldColour(state_.schemas[slot].normalForm));
-}
-
-void TForm_Decomposition_2::DropDetailsOfVanishedSchema() {
-  if (shownNumber_.empty()) return;
-  if (state_.schemas[shownSlot].state == SlotState::Empty ||
-      state_.numberText[shownSlot] != shownNumber_) {
-    details_->Clear();
-    shownNumber_.clear();
-  }
 }
