@@ -1,8 +1,8 @@
 #include "DecompositionWindow.h"
 
 #include <QAction>
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -14,10 +14,13 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "DecompositionTreeView.h"
 #include "Display.h"
 #include "Reports.h"
+#include "RowPanel.h"
 #include "SchemaDetails.h"
 #include "SchemaReport.h"
 #include "UpDownControl.h"
@@ -54,11 +57,10 @@ constexpr int kWindowHeight = 690;
 // tree is reached by scrolling.
 constexpr int kTreeAreaHeight = 330;
 
-// The least width of an added or projection schema's field: the group's
-// width shared by its fields.
-int ExtraFieldWidth(int slot) {
-  return kGroupWidth / (slot < FirstProjectionSlot ? AddedSlots : ProjectionSlots) - 12;
-}
+// The added and the projection schemas stand in columns, as many as a group
+// shows side by side; further schemas go onto further lines.
+constexpr int kAddedColumns = 7;
+constexpr int kProjectionColumns = 6;
 
 void Hint(QWidget& widget, const QString& hint) {
   widget.setToolTip(hint);
@@ -113,8 +115,6 @@ DecompositionWindow::DecompositionWindow(DecompositionSession& session, SchemaHo
   column->addStretch(1);
   buildDetails(lower);
 
-  for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
-    showSlot(slot);
   details_->Clear();
   OutOfDateNotice::Follow(*content, session_);
   connect(&session_, &DecompositionSession::schemasChanged, this,
@@ -176,62 +176,23 @@ void DecompositionWindow::buildMenus() {
 }
 
 void DecompositionWindow::buildExtraGroups(QWidget* content) {
-  struct Row {
-    QGroupBox** group;
-    const char* name;
-    const char* title;
-    int firstSlot;
-    int count;
-    const char* fieldName;
-    const char* labelName;
-  } rows[] = {
-      {&Group_Add_Dep, "Group_Add_Dep", QT_TR_NOOP("Pridana schemata:"), FirstAddedSlot, AddedSlots,
-       "Edit_Add%1", "Label_Num_Add%1"},
-      {&Group_Projekce, "Group_Projekce", QT_TR_NOOP("Projekce:"), FirstProjectionSlot,
-       ProjectionSlots, "Edit_Dec_Proj%1", "Label_Num_Proj%1"},
-  };
-  for (const Row& row : rows) {
-    auto* group = new QGroupBox(tr(row.title), content);
-    group->setObjectName(QString::fromLatin1(row.name));
+  const auto makeGroup = [content](const char* name, const QString& title) {
+    auto* group = new QGroupBox(title, content);
+    group->setObjectName(QString::fromLatin1(name));
     group->setMinimumWidth(kGroupWidth);
     group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    group->hide();
     content->layout()->addWidget(group);
-    *row.group = group;
-    // The shown schemas share the group's width, each with its number above
-    // it (a projection's reads like "Schema 3+5"); a column whose schema is
-    // not there takes none, so fewer schemas get wider fields. A schema too
-    // long for its share wraps onto further lines.
-    auto* cells = new QHBoxLayout(group);
-    cells->setContentsMargins(6, 2, 6, 4);
-    cells->setSpacing(6);
-    for (int i = 0; i < row.count; ++i) {
-      const int slot = row.firstSlot + i;
-      auto* cell = new QVBoxLayout;
-      cell->setSpacing(0);
-      auto* label = new QLabel(group);
-      label->setObjectName(QString::fromLatin1(row.labelName).arg(i + 1));
-      SetBackground(*label, colours::ButtonFace());
-      numberLabels_[slot] = label;
-      auto* field = new WrappingField(group);
-      field->setObjectName(QString::fromLatin1(row.fieldName).arg(i + 1));
-      field->setMinimumWidth(ExtraFieldWidth(slot));
-      field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-      fields_[slot] = field;
-      cell->addWidget(label);
-      cell->addWidget(field);
-      cell->addStretch(1);
-      // No stretch factor: a column whose schema is absent is empty and so
-      // takes no room, and the fields, whose one-line width is ignored, share
-      // the rest alike.
-      cells->addLayout(cell);
-    }
-  }
-  for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot) {
-    WrappingField* field = fields_[slot];
-    field->setProperty("tag", slot);
-    Hint(*field, FieldHint());
-    field->installEventFilter(this);
-  }
+    auto* row = new RowPanel(group);
+    auto* box = new QVBoxLayout(group);
+    box->setContentsMargins(6, 2, 6, 4);
+    box->addWidget(row);
+    row->grid().setHorizontalSpacing(6);
+    row->grid().setVerticalSpacing(2);
+    return std::pair{group, row};
+  };
+  std::tie(Group_Add_Dep, addedRow_) = makeGroup("Group_Add_Dep", tr("Pridana schemata:"));
+  std::tie(Group_Projekce, projectionRow_) = makeGroup("Group_Projekce", tr("Projekce:"));
 }
 
 void DecompositionWindow::buildDetails(QWidget* content) {
@@ -307,12 +268,8 @@ void DecompositionWindow::buildTree() {
           &DecompositionWindow::fitTreeArea);
   connect(tree_, &DecompositionTreeView::schemaDoubleClicked, this,
           &DecompositionWindow::showSchema);
-  for (int slot = 0; slot < TreeSlots; ++slot) {
-    WrappingField* field = tree_->field(slot);
-    Hint(*field, FieldHint());
-    fields_[slot] = field;
-    numberLabels_[slot] = tree_->numberLabel(slot);
-  }
+  for (int slot = 0; slot < TreeSlots; ++slot)
+    Hint(*tree_->field(slot), FieldHint());
 }
 
 void DecompositionWindow::fitTreeArea() {
@@ -427,9 +384,6 @@ void DecompositionWindow::tell(DecompositionOutcome outcome) {
     case DecompositionOutcome::NoProjection:
       text = tr("Zadne schema neni projekci");
       break;
-    case DecompositionOutcome::TooManySchemas:
-      text = tr("Dalsi schemata nemohu pridat");
-      break;
   }
   messages_.Inform(text);
 }
@@ -460,11 +414,18 @@ void DecompositionWindow::FormClose() {
   // Every slot gives its lists back; the next opening loads afresh.
   session_.close();
 }
+
 void DecompositionWindow::showSchemas() {
   const DecompositionState& state = session_.state();
   DecompositionTreeView& tree = *tree_;
-  for (int slot = 0; slot < DecompositionSlots; ++slot)
-    showSlot(slot);
+  for (int slot = 0; slot < TreeSlots; ++slot)
+    showSlot(*tree.field(slot), *tree.numberLabel(slot), slot);
+  showRow(*addedRow_, FirstAddedSlot, AddedCount(state), kAddedColumns, "Edit_Add%1",
+          "Label_Num_Add%1");
+  showRow(*projectionRow_, state.firstProjectionSlot, ProjectionCount(state), kProjectionColumns,
+          "Edit_Dec_Proj%1", "Label_Num_Proj%1");
+  Group_Add_Dep->setVisible(AddedCount(state) > 0);
+  Group_Projekce->setVisible(ProjectionCount(state) > 0);
   for (int node = 0; node < SplitNodes; ++node) {
     QLabel* label = tree.splitLabel(node);
     const QString text = ToText(state.splitLabel[node]);
@@ -486,32 +447,50 @@ void DecompositionWindow::showSchemas() {
   const QSize size = wanted.boundedTo({room.width(), std::min(room.height(), kWindowHeight)})
                          .expandedTo(this->size());
   if (size != this->size()) resize(size);
-  auto anyIn = [&state](int first, int count) {
-    for (int slot = first; slot < first + count; ++slot) {
-      if (state.schemas[slot].state != SlotState::Empty) return true;
-    }
-    return false;
-  };
-  Group_Add_Dep->setVisible(anyIn(FirstAddedSlot, AddedSlots));
-  Group_Projekce->setVisible(anyIn(FirstProjectionSlot, ProjectionSlots));
 }
 
-void DecompositionWindow::showSlot(int slot) {
-  WrappingField* field = fields_[slot];
-  QLabel* number = numberLabels_[slot];
+void DecompositionWindow::showRow(RowPanel& row, int firstSlot, int count, int columns,
+                                  const char* fieldName, const char* labelName) {
+  row.clear();
+  QGridLayout& grid = row.grid();
+  // The schemas share the group's width, each with its number above it (a
+  // projection's reads like "Schema 3+5"); fewer schemas than columns get
+  // wider fields. A schema too long for its share wraps onto further lines.
+  for (int column = 0; column < columns; ++column)
+    grid.setColumnStretch(column, column < count ? 1 : 0);
+  for (int k = 0; k < count; ++k) {
+    const int line = 2 * (k / columns);
+    const int column = k % columns;
+    auto* number = new QLabel(&row);
+    number->setObjectName(QString::fromLatin1(labelName).arg(k + 1));
+    SetBackground(*number, colours::ButtonFace());
+    auto* field = new WrappingField(&row);
+    field->setObjectName(QString::fromLatin1(fieldName).arg(k + 1));
+    field->setMinimumWidth(kGroupWidth / columns - 12);
+    field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    field->setProperty("tag", firstSlot + k);
+    Hint(*field, FieldHint());
+    field->installEventFilter(this);
+    grid.addWidget(number, line, column);
+    grid.addWidget(field, line + 1, column, Qt::AlignTop);
+    showSlot(*field, *number, firstSlot + k);
+  }
+}
+
+void DecompositionWindow::showSlot(WrappingField& field, QLabel& number, int slot) {
   const DecompositionState& state = session_.state();
   const SubSchema& schema = state.schemas[slot];
   if (schema.state == SlotState::Empty) {
-    field->clear();
-    field->setToolTip(FieldHint());
-    SetBackground(*field, colours::White);
-    field->setEnabled(false);
-    field->hide();
-    number->hide();
+    field.clear();
+    field.setToolTip(FieldHint());
+    SetBackground(field, colours::White);
+    field.setEnabled(false);
+    field.hide();
+    number.hide();
     return;
   }
-  field->setText(ToText(SchemaFieldText(state, slot)));
-  QString about = field->text();
+  field.setText(ToText(SchemaFieldText(state, slot)));
+  QString about = field.text();
   if (schema.state == SlotState::Replaced) {
     about += QLatin1Char('\n') + tr("Nahrazeno schematy %1 a %2, rozlozeno podle %3")
                                      .arg(NumberLabelText(state.numberText[2 * slot + 1]),
@@ -520,25 +499,24 @@ void DecompositionWindow::showSlot(int slot) {
   } else if (schema.state == SlotState::Absorbed) {
     about += QLatin1Char('\n') + tr("Pohlceno projekci");
   }
-  field->setToolTip(TextWithHint(about, FieldHint()));
-  ShowSuperseded(*field,
-                 schema.state == SlotState::Replaced || schema.state == SlotState::Absorbed);
-  field->setEnabled(true);
+  field.setToolTip(TextWithHint(about, FieldHint()));
+  ShowSuperseded(field, schema.state == SlotState::Replaced || schema.state == SlotState::Absorbed);
+  field.setEnabled(true);
   if (slot == 0) {
     // A schema without dependencies has nothing to decompose, so its field
     // stays hidden and uncoloured.
     if (schema.dependencies.empty()) {
-      SetBackground(*field, colours::White);
-      field->hide();
+      SetBackground(field, colours::White);
+      field.hide();
     } else {
-      SetBackground(*field, SchemaFieldColour(schema.normalForm));
-      field->show();
+      SetBackground(field, SchemaFieldColour(schema.normalForm));
+      field.show();
     }
-    number->hide();
+    number.hide();
     return;
   }
-  SetBackground(*field, SchemaFieldColour(schema.normalForm));
-  field->show();
-  number->setText(NumberLabelText(state.numberText[slot]));
-  number->show();
+  SetBackground(field, SchemaFieldColour(schema.normalForm));
+  field.show();
+  number.setText(NumberLabelText(state.numberText[slot]));
+  number.show();
 }

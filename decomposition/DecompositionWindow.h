@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -16,15 +15,17 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
+class RowPanel;
 class SchemaDetails;
 class DecompositionTreeView;
 class UpDownControl;
 class WrappingField;
 
 // The decomposition window, a view of its session: the schema of the main
-// window as the root of a tree of up to 15 schemas, the schemas added for
-// uncovered dependencies and the projection schemas, and the details of one
-// chosen schema whose violating dependencies split it on a double-click.
+// window as the root of a tree of up to 15 schemas, below it as many schemas
+// added for uncovered dependencies and projection schemas as the steps
+// made, and the details of one chosen schema whose violating dependencies
+// split it on a double-click.
 class DecompositionWindow final : public ToolWindow {
   Q_OBJECT
 
@@ -71,7 +72,11 @@ class DecompositionWindow final : public ToolWindow {
   // Brings every schema field, number label, split label, connector and
   // group in line with the session.
   void showSchemas();
-  void showSlot(int slot);
+  // Makes a field and a number label for each of the `count` schemas from
+  // `firstSlot` on, named from the patterns, in lines of `columns`.
+  void showRow(RowPanel& row, int firstSlot, int count, int columns, const char* fieldName,
+               const char* labelName);
+  void showSlot(WrappingField& field, QLabel& number, int slot);
   // Shows the details of the session's shown schema, or none.
   void showDetails();
   void pageRows(int position, bool upPressed);
@@ -89,8 +94,9 @@ class DecompositionWindow final : public ToolWindow {
   QWidget* content_ = nullptr;
   QScrollArea* treeArea_ = nullptr;
   DecompositionTreeView* tree_ = nullptr;
-  std::array<WrappingField*, DecompositionSlots> fields_{};
-  std::array<QLabel*, DecompositionSlots> numberLabels_{};
+  // The added and the projection schemas, made afresh with every change.
+  RowPanel* addedRow_ = nullptr;
+  RowPanel* projectionRow_ = nullptr;
 
   QGroupBox* Group_Add_Dep = nullptr;
   QGroupBox* Group_Projekce = nullptr;

@@ -53,8 +53,7 @@ void DecompositionSession::close() {
 }
 
 void DecompositionSession::showSchema(int slot) {
-  if (slot < 0 || slot >= static_cast<int>(state_.schemas.size()) ||
-      state_.schemas[slot].state == SlotState::Empty) {
+  if (slot < 0 || slot >= SlotCount(state_) || state_.schemas[slot].state == SlotState::Empty) {
     return;
   }
   shown_ = slot;
@@ -117,8 +116,7 @@ void DecompositionSession::restore(const DecompositionState& state) {
 }
 
 void DecompositionSession::dropVanishedSchema() {
-  if (*shown_ < static_cast<int>(state_.schemas.size()) &&
-      state_.schemas[*shown_].state != SlotState::Empty &&
+  if (*shown_ < SlotCount(state_) && state_.schemas[*shown_].state != SlotState::Empty &&
       state_.numberText[*shown_] == shownNumber_) {
     return;
   }

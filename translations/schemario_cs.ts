@@ -178,10 +178,6 @@
         <translation>Žádné schéma není projekcí</translation>
     </message>
     <message>
-        <source>Dalsi schemata nemohu pridat</source>
-        <translation>Další schémata nemohu přidat</translation>
-    </message>
-    <message>
         <source>Chcete rozlozit schema podle teto zavislosti?</source>
         <translation>Chcete rozložit schéma podle této závislosti?</translation>
     </message>

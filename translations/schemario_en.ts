@@ -178,10 +178,6 @@
         <translation>No schema is a projection</translation>
     </message>
     <message>
-        <source>Dalsi schemata nemohu pridat</source>
-        <translation>No more schemas can be added</translation>
-    </message>
-    <message>
         <source>Chcete rozlozit schema podle teto zavislosti?</source>
         <translation>Do you want to split the schema by this dependency?</translation>
     </message>

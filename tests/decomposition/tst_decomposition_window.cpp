@@ -31,15 +31,18 @@ DecompositionWindow& Open(TestBench& t, const std::string& letters, const std::s
   return t.windows.decompositionWindow();
 }
 
+// The field of a tree slot.
 WrappingField* Field(DecompositionWindow& w, int slot) {
-  static const char* const names[] = {
-      "Edit1",          "Edit2",          "Edit3",          "Edit4",          "Edit5",
-      "Edit6",          "Edit7",          "Edit8",          "Edit9",          "Edit10",
-      "Edit11",         "Edit12",         "Edit13",         "Edit14",         "Edit15",
-      "Edit_Add1",      "Edit_Add2",      "Edit_Add3",      "Edit_Add4",      "Edit_Add5",
-      "Edit_Add6",      "Edit_Add7",      "Edit_Dec_Proj1", "Edit_Dec_Proj2", "Edit_Dec_Proj3",
-      "Edit_Dec_Proj4", "Edit_Dec_Proj5", "Edit_Dec_Proj6"};
-  return Find<WrappingField>(w, names[slot]);
+  return Find<WrappingField>(w, qPrintable(QStringLiteral("Edit%1").arg(slot + 1)));
+}
+
+// The field of the k-th added or projection schema, from 1; null when there
+// is none.
+WrappingField* Added(DecompositionWindow& w, int k) {
+  return w.findChild<WrappingField*>(QStringLiteral("Edit_Add%1").arg(k));
+}
+WrappingField* Projection(DecompositionWindow& w, int k) {
+  return w.findChild<WrappingField*>(QStringLiteral("Edit_Dec_Proj%1").arg(k));
 }
 
 void DoubleClick(QWidget* widget) {
@@ -231,7 +234,7 @@ class DecompositionWindowTest : public QObject {
     QCOMPARE(root->text(), QStringLiteral("A; B; C; "));
     QCOMPARE(Background(*root), colours::SchemaOrange);
     QVERIFY(!Find<QLabel>(w, "Label_No_15")->isVisible());
-    for (int slot = 1; slot < DecompositionSlots; ++slot) {
+    for (int slot = 1; slot < TreeSlots; ++slot) {
       QVERIFY(!Field(w, slot)->isVisible());
       QVERIFY(!Field(w, slot)->isEnabled());
       QCOMPARE(Background(*Field(w, slot)), colours::White);
@@ -480,24 +483,42 @@ class DecompositionWindowTest : public QObject {
     QTest::mouseClick(Find<QPushButton>(w, "Button_Add_Dep"), Qt::LeftButton);
     QVERIFY(t.platform.messages.empty());
     QVERIFY(Find<QGroupBox>(w, "Group_Add_Dep")->isVisible());
-    QCOMPARE(Field(w, 15)->text(), QStringLiteral("B; F; "));
-    QCOMPARE(Field(w, 16)->text(), QStringLiteral("A; B; F; "));
-    QVERIFY(!Field(w, 17)->isVisible());
+    QCOMPARE(Added(w, 1)->text(), QStringLiteral("B; F; "));
+    QCOMPARE(Added(w, 2)->text(), QStringLiteral("A; B; F; "));
+    QCOMPARE(Added(w, 3), nullptr);
     auto* number = Find<QLabel>(w, "Label_Num_Add1");
     QCOMPARE(number->text(), QStringLiteral("5"));
     QCOMPARE(Background(*number), colours::ButtonFace());
-    QCOMPARE(Background(*Field(w, 16)), colours::Light3D());
+    QCOMPARE(Background(*Added(w, 2)), colours::Light3D());
 
     // Show the second added schema, then merge it into a projection.
-    DoubleClick(Field(w, 16));
+    DoubleClick(Added(w, 2));
     QCOMPARE(Rows(w).size(), 3);
     QTest::mouseClick(Find<QPushButton>(w, "Projection"), Qt::LeftButton);
     QVERIFY(Find<QGroupBox>(w, "Group_Projekce")->isVisible());
     QCOMPARE(Find<QLabel>(w, "Label_Num_Proj1")->text(), QStringLiteral("Schema 6+3+5"));
-    QCOMPARE(Field(w, 22)->text(), QStringLiteral("A; B; F; "));
+    QCOMPARE(Projection(w, 1)->text(), QStringLiteral("A; B; F; "));
     // Absorbed schemas keep their place.
-    QVERIFY(Field(w, 16)->isVisible());
+    QVERIFY(Added(w, 2)->isVisible());
     QCOMPARE(Rows(w).size(), 3);
+  }
+
+  // A split by A -> B loses the eight dependencies B + x -> y: each gets a
+  // schema of its own, more than one line of the group holds.
+  void everyLostDependencyGetsAnAddedSchema() {
+    TestBench t;
+    DecompositionWindow& w = Open(t, "ABCDEFGHIJKLMNOPQR",
+                                  "A->B; BC->D; BE->F; BG->H; BI->J; BK->L; BM->N; BO->P; BQ->R");
+    Split(w, 0, "A -> B");
+    QTest::mouseClick(Find<QPushButton>(w, "Button_Add_Dep"), Qt::LeftButton);
+    QVERIFY(t.platform.messages.empty());
+    QCOMPARE(Added(w, 8)->text(), QStringLiteral("B; Q; R; "));
+    QCOMPARE(Find<QLabel>(w, "Label_Num_Add8")->text(), QStringLiteral("10"));
+    QVERIFY(Added(w, 8)->y() > Added(w, 7)->y());
+    QCOMPARE(Added(w, 9), nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QStringList faults = LegibilityFaults(w);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
   }
 
   void theUncoveredSearchAsksBeforeTheProjectionGoes() {
@@ -507,7 +528,7 @@ class DecompositionWindowTest : public QObject {
     Split(w, 1, "A -> D");      // 3 = AD, 4 = AC
     QTest::mouseClick(Find<QPushButton>(w, "Projection"), Qt::LeftButton);
     QCOMPARE(Find<QLabel>(w, "Label_Num_Proj1")->text(), QStringLiteral("Schema 2+4"));
-    DoubleClick(Field(w, 22));
+    DoubleClick(Projection(w, 1));
     QCOMPARE(Lines(w, "Memo_ABC"), QStringList({"A", "B", "C", "--------------"}));
 
     const QString question =
@@ -516,22 +537,22 @@ class DecompositionWindowTest : public QObject {
     QTest::mouseClick(Find<QPushButton>(w, "Button_Add_Dep"), Qt::LeftButton);
     QCOMPARE(t.platform.MessageTexts(), std::vector<QString>({question}));
     QCOMPARE(t.platform.messages.back().buttons, MessageButtons::YesNo);
-    QVERIFY(Field(w, 22)->isVisible());
+    QVERIFY(Projection(w, 1)->isVisible());
     QVERIFY(!Find<QGroupBox>(w, "Group_Add_Dep")->isVisible());
     QCOMPARE(Lines(w, "Memo_ABC").size(), 4);
 
     t.platform.answers = {MessageAnswer::Yes};
     QTest::mouseClick(Find<QPushButton>(w, "Button_Add_Dep"), Qt::LeftButton);
-    QVERIFY(!Field(w, 22)->isVisible());
+    QCOMPARE(Projection(w, 1), nullptr);
     QVERIFY(!Find<QGroupBox>(w, "Group_Projekce")->isVisible());
-    QCOMPARE(Field(w, 15)->text(), QStringLiteral("C; D; "));
+    QCOMPARE(Added(w, 1)->text(), QStringLiteral("C; D; "));
     QCOMPARE(Find<QLabel>(w, "Label_Num_Add1")->text(), QStringLiteral("5"));
     QVERIFY(!Find<QPlainTextEdit>(w, "Memo_ABC")->isEnabled());
 
     // The projection may run again.
     QTest::mouseClick(Find<QPushButton>(w, "Projection"), Qt::LeftButton);
     QCOMPARE(Find<QLabel>(w, "Label_Num_Proj1")->text(), QStringLiteral("Schema 2+4"));
-    QVERIFY(Field(w, 22)->isVisible());
+    QVERIFY(Projection(w, 1)->isVisible());
   }
 
   void vanishingSchemasQuestionGuardsTheStep() {
@@ -549,15 +570,15 @@ class DecompositionWindowTest : public QObject {
     Split(w, 1, "D -> B");
     QCOMPARE(t.platform.messages.back().text, question);
     QCOMPARE(t.platform.messages.back().buttons, MessageButtons::YesNo);
-    QVERIFY(Field(w, 15)->isVisible());
-    QVERIFY(Field(w, 22)->isVisible());
+    QVERIFY(Added(w, 1)->isVisible());
+    QVERIFY(Projection(w, 1)->isVisible());
     QVERIFY(!Field(w, 3)->isVisible());
 
     t.platform.answers = {MessageAnswer::Yes};
     DoubleClick(Row(w, "D -> B"));
     QCOMPARE(t.platform.messages.back().text, question);
-    QVERIFY(!Field(w, 15)->isVisible());
-    QVERIFY(!Field(w, 22)->isVisible());
+    QCOMPARE(Added(w, 1), nullptr);
+    QCOMPARE(Projection(w, 1), nullptr);
     QVERIFY(!Find<QGroupBox>(w, "Group_Add_Dep")->isVisible());
     QVERIFY(!Find<QGroupBox>(w, "Group_Projekce")->isVisible());
     QCOMPARE(Field(w, 3)->text(), QStringLiteral("B; D; "));

@@ -102,14 +102,14 @@ TEST(DecompositionSession, AddedSchemasTakeAVanishedProjectionsDetails) {
   Split(session, 0, "CA->D");  // 1 = ACD, 2 = ABC
   Split(session, 1, "A->D");   // 3 = AD, 4 = AC
   ASSERT_EQ(session.addProjectionSchemas(), DecompositionOutcome::Done);
-  const int projection = FirstProjectionSlot;
+  const int projection = session.state().firstProjectionSlot;
   ASSERT_EQ(session.state().numberText[projection], "Schema 2+4");
   session.showSchema(projection);
 
   EXPECT_EQ(session.addUncoveredSchemas(kNo), DecompositionOutcome::Unchanged);
   EXPECT_EQ(session.shownSlot(), projection);
   EXPECT_EQ(session.addUncoveredSchemas(kYes), DecompositionOutcome::Done);
-  EXPECT_EQ(StateOf(session, projection), SlotState::Empty);
+  EXPECT_EQ(ProjectionCount(session.state()), 0);
   EXPECT_EQ(session.shownSlot(), std::nullopt);
 }
 
