@@ -1,10 +1,10 @@
 #include "Workbench.h"
 
+#include "AttributeEditorDialog.h"
 #include "DecompositionWindow.h"
 #include "Display.h"
 #include "MinimalCover.h"
 #include "RedundantDependenciesExercise.h"
-#include "TForm_ABC_Input.h"
 #include "TForm_About.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
@@ -46,7 +46,7 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
     : messages_(messages) {
   main_ = Create<TForm_Main>(messages, files, settings, samplesFolder);
   SchemaHost& host = *main_;
-  abcInput_ = Create<TForm_ABC_Input>(host, messages);
+  abcInput_ = Create<AttributeEditorDialog>(*MakeSession<AttributeEditorSession>(), host, messages);
   depInput_ = Create<TForm_Dep_Input>(host, messages);
   keys_ = Create<TForm_Keys>(host, messages, errors);
   redundantDependency_ = Create<TForm_Redundant_Dependency>(host, messages, errors);
@@ -77,7 +77,7 @@ void Workbench::Connect() {
                    [this](Exercise exercise) { OpenExercise(exercise); });
   QObject::connect(test_.get(), &TForm_Test::exerciseRequested, test_.get(),
                    [this](Exercise exercise) { OpenExercise(exercise); });
-  QObject::connect(abcInput_.get(), &TForm_ABC_Input::attributeLogReady, main_.get(),
+  QObject::connect(abcInput_.get(), &AttributeEditorDialog::attributeLogReady, main_.get(),
                    &TForm_Main::AppendAttributeLog);
   QObject::connect(depInput_.get(), &TForm_Dep_Input::dependencyLogReady, main_.get(),
                    &TForm_Main::AppendDependencyLog);
@@ -115,7 +115,7 @@ void OpenExerciseWindow(Window& window) {
 void Workbench::OpenTool(Tool tool) {
   switch (tool) {
     case Tool::AttributeEditor:
-      abcInput_->Prepare();
+      abcInput_->prepare();
       abcInput_->exec();
       return;
     case Tool::DependencyEditor:

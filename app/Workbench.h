@@ -9,7 +9,7 @@
 #include "TForm_Test.h"
 
 class QSettings;
-class TForm_ABC_Input;
+class AttributeEditorDialog;
 class TForm_Dep_Input;
 class TForm_Keys;
 class TForm_Redundant_Dependency;
@@ -43,7 +43,7 @@ class Workbench final {
   Workbench& operator=(const Workbench&) = delete;
 
   TForm_Main& Main() { return *main_; }
-  TForm_ABC_Input& AbcInput() { return *abcInput_; }
+  AttributeEditorDialog& attributeEditor() { return *abcInput_; }
   TForm_Dep_Input& DepInput() { return *depInput_; }
   TForm_Keys& Keys() { return *keys_; }
   TForm_Redundant_Dependency& RedundantDependency() { return *redundantDependency_; }
@@ -85,7 +85,7 @@ class Workbench final {
   // Destroyed in reverse order, so the tool windows go before the main window
   // that owns the schema they may point at.
   std::unique_ptr<TForm_Main> main_;
-  std::unique_ptr<TForm_ABC_Input> abcInput_;
+  std::unique_ptr<AttributeEditorDialog> abcInput_;
   std::unique_ptr<TForm_Dep_Input> depInput_;
   std::unique_ptr<TForm_Keys> keys_;
   std::unique_ptr<TForm_Redundant_Dependency> redundantDependency_;

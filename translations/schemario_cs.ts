@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="cs">
 <context>
+    <name>AttributeEditorDialog</name>
+    <message>
+        <source>Schemario - Zadavani atributu</source>
+        <translation>Schemario - Zadávání atributů</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Pridat zadany atribut</source>
+        <translation>Přidat zadaný atribut</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Smaze oznaceny atribut</source>
+        <translation>Smaže označený atribut</translation>
+    </message>
+    <message>
+        <source>Zmenit</source>
+        <translation>Změnit</translation>
+    </message>
+    <message>
+        <source>Upravit oznaceny atribut</source>
+        <translation>Upravit označený atribut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Zadavany vstup je prazdny</source>
+        <translation>Zadávaný vstup je prázdný</translation>
+    </message>
+    <message>
+        <source>Delka slova presahuje 15 pismen</source>
+        <translation>Délka slova přesahuje 15 písmen</translation>
+    </message>
+    <message>
+        <source>Slovo nesmi obsahovat znaky ; a :</source>
+        <translation>Slovo nesmí obsahovat znaky ; a :</translation>
+    </message>
+    <message>
+        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
+        <translation>Slovo obsahuje znak, který nejde uložit do souboru</translation>
+    </message>
+    <message>
+        <source>Uz zadana data</source>
+        <translation>Už zadaná data</translation>
+    </message>
+    <message>
+        <source>Bohuzel zadavate prilis mnoho slov</source>
+        <translation>Bohužel zadáváte příliš mnoho slov</translation>
+    </message>
+    <message>
+        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
+        <translation>Toto slovo nemůžete vymazat. Nejprve vymažte závislost, která ho obsahuje.</translation>
+    </message>
+    <message>
+        <source>Skutecne to chcete smazat? %1 ? </source>
+        <translation>Skutečně to chcete smazat? %1 ? </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Navrh relacnich schemat: klice, normalni formy, dekompozice a synteza.</source>
@@ -522,77 +593,6 @@
         <source>Schema </source>
         <comment>the word before a number label such as 3+5</comment>
         <translation>Schéma </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_ABC_Input</name>
-    <message>
-        <source>Schemario - Zadavani atributu</source>
-        <translation>Schemario - Zadávání atributů</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Přidat</translation>
-    </message>
-    <message>
-        <source>Pridat zadany atribut</source>
-        <translation>Přidat zadaný atribut</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>Smaze oznaceny atribut</source>
-        <translation>Smaže označený atribut</translation>
-    </message>
-    <message>
-        <source>Zmenit</source>
-        <translation>Změnit</translation>
-    </message>
-    <message>
-        <source>Upravit oznaceny atribut</source>
-        <translation>Upravit označený atribut</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Zrušit</translation>
-    </message>
-    <message>
-        <source>Slovo nesmi obsahovat znaky ; a :</source>
-        <translation>Slovo nesmí obsahovat znaky ; a :</translation>
-    </message>
-    <message>
-        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
-        <translation>Slovo obsahuje znak, který nejde uložit do souboru</translation>
-    </message>
-    <message>
-        <source>Zadavany vstup je prazdny</source>
-        <translation>Zadávaný vstup je prázdný</translation>
-    </message>
-    <message>
-        <source>Delka slova presahuje 15 pismen</source>
-        <translation>Délka slova přesahuje 15 písmen</translation>
-    </message>
-    <message>
-        <source>Uz zadana data</source>
-        <translation>Už zadaná data</translation>
-    </message>
-    <message>
-        <source>Bohuzel zadavate prilis mnoho slov</source>
-        <translation>Bohužel zadáváte příliš mnoho slov</translation>
-    </message>
-    <message>
-        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
-        <translation>Toto slovo nemůžete vymazat. Nejprve vymažte závislost, která ho obsahuje.</translation>
-    </message>
-    <message>
-        <source>Skutecne to chcete smazat? %1 ? </source>
-        <translation>Skutečně to chcete smazat? %1 ? </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="cs">
 <context>
+    <name>AttributeEditorDialog</name>
+    <message>
+        <source>Schemario - Zadavani atributu</source>
+        <translation>Schemario - Attribute input</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Pridat zadany atribut</source>
+        <translation>Add the attribute entered</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Smaze oznaceny atribut</source>
+        <translation>Deletes the selected attribute</translation>
+    </message>
+    <message>
+        <source>Zmenit</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Upravit oznaceny atribut</source>
+        <translation>Edit the selected attribute</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zadavany vstup je prazdny</source>
+        <translation>The input is empty</translation>
+    </message>
+    <message>
+        <source>Delka slova presahuje 15 pismen</source>
+        <translation>The word is longer than 15 letters</translation>
+    </message>
+    <message>
+        <source>Slovo nesmi obsahovat znaky ; a :</source>
+        <translation>A word must not contain the characters ; and :</translation>
+    </message>
+    <message>
+        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
+        <translation>The word contains a character that cannot be saved to a file</translation>
+    </message>
+    <message>
+        <source>Uz zadana data</source>
+        <translation>Already entered</translation>
+    </message>
+    <message>
+        <source>Bohuzel zadavate prilis mnoho slov</source>
+        <translation>Sorry, you are entering too many words</translation>
+    </message>
+    <message>
+        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
+        <translation>You cannot delete this word. First delete the dependency that contains it.</translation>
+    </message>
+    <message>
+        <source>Skutecne to chcete smazat? %1 ? </source>
+        <translation>Do you really want to delete it? %1 ? </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Navrh relacnich schemat: klice, normalni formy, dekompozice a synteza.</source>
@@ -522,77 +593,6 @@
         <source>Schema </source>
         <comment>the word before a number label such as 3+5</comment>
         <translation>Schema </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_ABC_Input</name>
-    <message>
-        <source>Schemario - Zadavani atributu</source>
-        <translation>Schemario - Attribute input</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Pridat zadany atribut</source>
-        <translation>Add the attribute entered</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Smaze oznaceny atribut</source>
-        <translation>Deletes the selected attribute</translation>
-    </message>
-    <message>
-        <source>Zmenit</source>
-        <translation>Change</translation>
-    </message>
-    <message>
-        <source>Upravit oznaceny atribut</source>
-        <translation>Edit the selected attribute</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Slovo nesmi obsahovat znaky ; a :</source>
-        <translation>A word must not contain the characters ; and :</translation>
-    </message>
-    <message>
-        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
-        <translation>The word contains a character that cannot be saved to a file</translation>
-    </message>
-    <message>
-        <source>Zadavany vstup je prazdny</source>
-        <translation>The input is empty</translation>
-    </message>
-    <message>
-        <source>Delka slova presahuje 15 pismen</source>
-        <translation>The word is longer than 15 letters</translation>
-    </message>
-    <message>
-        <source>Uz zadana data</source>
-        <translation>Already entered</translation>
-    </message>
-    <message>
-        <source>Bohuzel zadavate prilis mnoho slov</source>
-        <translation>Sorry, you are entering too many words</translation>
-    </message>
-    <message>
-        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
-        <translation>You cannot delete this word. First delete the dependency that contains it.</translation>
-    </message>
-    <message>
-        <source>Skutecne to chcete smazat? %1 ? </source>
-        <translation>Do you really want to delete it? %1 ? </translation>
     </message>
 </context>
 <context>

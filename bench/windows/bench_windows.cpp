@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "AttributeEditorDialog.h"
 #include "DecompositionWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
-#include "TForm_ABC_Input.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
@@ -106,8 +106,8 @@ void Register(Bench& bench) {
        }},
       {"attribute editor",
        [](Bench& b) {
-         b.windows.AbcInput().Prepare();
-         return Shown(b.windows.AbcInput());
+         b.windows.attributeEditor().prepare();
+         return Shown(b.windows.attributeEditor());
        }},
       {"dependency editor",
        [](Bench& b) {

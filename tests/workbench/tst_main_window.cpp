@@ -52,7 +52,7 @@ class MainWindowTest : public QObject {
     for (QWidget* w : t.windows.CreationOrder())
       classes << w->metaObject()->className();
     QCOMPARE(classes, QStringList({"TForm_Main",
-                                   "TForm_ABC_Input",
+                                   "AttributeEditorDialog",
                                    "TForm_Dep_Input",
                                    "TForm_Keys",
                                    "TForm_Redundant_Dependency",

@@ -15,12 +15,12 @@
 #include <QtTest>
 #include <functional>
 
+#include "AttributeEditorDialog.h"
 #include "DecompositionWindow.h"
 #include "GuiTestSupport.h"
 #include "Legibility.h"
 #include "OutOfDateNotice.h"
 #include "RedundantDependenciesExercise.h"
-#include "TForm_ABC_Input.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_MaxSet.h"
@@ -99,9 +99,9 @@ std::vector<Entry> Stops() {
       {"main window", [](TestBench& t) -> QWidget* { return &t.main(); }},
       {"attribute editor",
        [](TestBench& t) -> QWidget* {
-         t.windows.AbcInput().Prepare();
-         t.windows.AbcInput().show();
-         return &t.windows.AbcInput();
+         t.windows.attributeEditor().prepare();
+         t.windows.attributeEditor().show();
+         return &t.windows.attributeEditor();
        }},
       {"dependency editor",
        [](TestBench& t) -> QWidget* {

@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "AttributeEditorDialog.h"
 #include "DecompositionWindow.h"
 #include "Language.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
-#include "TForm_ABC_Input.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
@@ -119,8 +119,8 @@ int main(int argc, char* argv[]) {
   Trigger(main, "a_open_file");
   shooter.Save(main, "01-main-window");
 
-  TForm_ABC_Input& attributes = windows.AbcInput();
-  attributes.Prepare();
+  AttributeEditorDialog& attributes = windows.attributeEditor();
+  attributes.prepare();
   attributes.show();
   shooter.Save(attributes, "02-attribute-editor");
   attributes.reject();
