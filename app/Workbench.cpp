@@ -2,11 +2,11 @@
 
 #include "AttributeEditorDialog.h"
 #include "DecompositionWindow.h"
+#include "DependencyEditorDialog.h"
 #include "Display.h"
 #include "MinimalCover.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_About.h"
-#include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
@@ -47,7 +47,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   main_ = Create<TForm_Main>(messages, files, settings, samplesFolder);
   SchemaHost& host = *main_;
   abcInput_ = Create<AttributeEditorDialog>(*MakeSession<AttributeEditorSession>(), host, messages);
-  depInput_ = Create<TForm_Dep_Input>(host, messages);
+  depInput_ =
+      Create<DependencyEditorDialog>(*MakeSession<DependencyEditorSession>(), host, messages);
   keys_ = Create<TForm_Keys>(host, messages, errors);
   redundantDependency_ = Create<TForm_Redundant_Dependency>(host, messages, errors);
   redundantAttributes_ = Create<TForm_Redundant_Attributes>(host, messages, errors);
@@ -79,7 +80,7 @@ void Workbench::Connect() {
                    [this](Exercise exercise) { OpenExercise(exercise); });
   QObject::connect(abcInput_.get(), &AttributeEditorDialog::attributeLogReady, main_.get(),
                    &TForm_Main::AppendAttributeLog);
-  QObject::connect(depInput_.get(), &TForm_Dep_Input::dependencyLogReady, main_.get(),
+  QObject::connect(depInput_.get(), &DependencyEditorDialog::dependencyLogReady, main_.get(),
                    &TForm_Main::AppendDependencyLog);
   QObject::connect(redundantAttributes_.get(), &TForm_Redundant_Attributes::dependencyLogReady,
                    main_.get(), &TForm_Main::AppendDependencyLog);
@@ -119,7 +120,7 @@ void Workbench::OpenTool(Tool tool) {
       abcInput_->exec();
       return;
     case Tool::DependencyEditor:
-      depInput_->Prepare();
+      depInput_->prepare();
       depInput_->exec();
       return;
     case Tool::RedundantAttributes:

@@ -10,7 +10,7 @@
 
 class QSettings;
 class AttributeEditorDialog;
-class TForm_Dep_Input;
+class DependencyEditorDialog;
 class TForm_Keys;
 class TForm_Redundant_Dependency;
 class TForm_Redundant_Attributes;
@@ -44,7 +44,7 @@ class Workbench final {
 
   TForm_Main& Main() { return *main_; }
   AttributeEditorDialog& attributeEditor() { return *abcInput_; }
-  TForm_Dep_Input& DepInput() { return *depInput_; }
+  DependencyEditorDialog& dependencyEditor() { return *depInput_; }
   TForm_Keys& Keys() { return *keys_; }
   TForm_Redundant_Dependency& RedundantDependency() { return *redundantDependency_; }
   TForm_Redundant_Attributes& RedundantAttributes() { return *redundantAttributes_; }
@@ -86,7 +86,7 @@ class Workbench final {
   // that owns the schema they may point at.
   std::unique_ptr<TForm_Main> main_;
   std::unique_ptr<AttributeEditorDialog> abcInput_;
-  std::unique_ptr<TForm_Dep_Input> depInput_;
+  std::unique_ptr<DependencyEditorDialog> depInput_;
   std::unique_ptr<TForm_Keys> keys_;
   std::unique_ptr<TForm_Redundant_Dependency> redundantDependency_;
   std::unique_ptr<TForm_Redundant_Attributes> redundantAttributes_;

@@ -278,6 +278,61 @@
     </message>
 </context>
 <context>
+    <name>DependencyEditorDialog</name>
+    <message>
+        <source>Schemario - Zadavani zavislosti</source>
+        <translation>Schemario - Zadávání závislostí</translation>
+    </message>
+    <message>
+        <source>LEVA STRANA:</source>
+        <translation>LEVÁ STRANA:</translation>
+    </message>
+    <message>
+        <source>PRAVA STRANA:</source>
+        <translation>PRAVÁ STRANA:</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
+        <translation>Bohužel je zadáno příliš mnoho závislostí</translation>
+    </message>
+    <message>
+        <source>Neni zadana leva strana</source>
+        <translation>Není zadána levá strana</translation>
+    </message>
+    <message>
+        <source>Neni zadana prava strana</source>
+        <translation>Není zadána pravá strana</translation>
+    </message>
+    <message>
+        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
+        <translation>Stejný atribut nelze zadat na levé straně dvakrát</translation>
+    </message>
+    <message>
+        <source>Neni co mazat</source>
+        <translation>Není co mazat</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tuto zavislost?</source>
+        <translation>Chcete skutečně smazat tuto závislost?</translation>
+    </message>
+</context>
+<context>
     <name>Display</name>
     <message>
         <source>&amp;Zpet</source>
@@ -608,61 +663,6 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Dep_Input</name>
-    <message>
-        <source>Schemario - Zadavani zavislosti</source>
-        <translation>Schemario - Zadávání závislostí</translation>
-    </message>
-    <message>
-        <source>LEVA STRANA:</source>
-        <translation>LEVÁ STRANA:</translation>
-    </message>
-    <message>
-        <source>PRAVA STRANA:</source>
-        <translation>PRAVÁ STRANA:</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Přidat</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Zrušit</translation>
-    </message>
-    <message>
-        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
-        <translation>Bohužel je zadáno příliš mnoho závislostí</translation>
-    </message>
-    <message>
-        <source>Neni zadana leva strana</source>
-        <translation>Není zadána levá strana</translation>
-    </message>
-    <message>
-        <source>Neni zadana prava strana</source>
-        <translation>Není zadána pravá strana</translation>
-    </message>
-    <message>
-        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
-        <translation>Stejný atribut nelze zadat na levé straně dvakrát</translation>
-    </message>
-    <message>
-        <source>Neni co mazat</source>
-        <translation>Není co mazat</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tuto zavislost?</source>
-        <translation>Chcete skutečně smazat tuto závislost?</translation>
     </message>
 </context>
 <context>

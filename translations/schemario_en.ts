@@ -278,6 +278,61 @@
     </message>
 </context>
 <context>
+    <name>DependencyEditorDialog</name>
+    <message>
+        <source>Schemario - Zadavani zavislosti</source>
+        <translation>Schemario - Dependency input</translation>
+    </message>
+    <message>
+        <source>LEVA STRANA:</source>
+        <translation>LEFT-HAND SIDE:</translation>
+    </message>
+    <message>
+        <source>PRAVA STRANA:</source>
+        <translation>RIGHT-HAND SIDE:</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
+        <translation>Sorry, too many dependencies have been entered</translation>
+    </message>
+    <message>
+        <source>Neni zadana leva strana</source>
+        <translation>The left-hand side is not given</translation>
+    </message>
+    <message>
+        <source>Neni zadana prava strana</source>
+        <translation>The right-hand side is not given</translation>
+    </message>
+    <message>
+        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
+        <translation>The same attribute cannot appear twice on the left-hand side</translation>
+    </message>
+    <message>
+        <source>Neni co mazat</source>
+        <translation>There is nothing to delete</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tuto zavislost?</source>
+        <translation>Do you really want to delete this dependency?</translation>
+    </message>
+</context>
+<context>
     <name>Display</name>
     <message>
         <source>&amp;Zpet</source>
@@ -608,61 +663,6 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Dep_Input</name>
-    <message>
-        <source>Schemario - Zadavani zavislosti</source>
-        <translation>Schemario - Dependency input</translation>
-    </message>
-    <message>
-        <source>LEVA STRANA:</source>
-        <translation>LEFT-HAND SIDE:</translation>
-    </message>
-    <message>
-        <source>PRAVA STRANA:</source>
-        <translation>RIGHT-HAND SIDE:</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
-        <translation>Sorry, too many dependencies have been entered</translation>
-    </message>
-    <message>
-        <source>Neni zadana leva strana</source>
-        <translation>The left-hand side is not given</translation>
-    </message>
-    <message>
-        <source>Neni zadana prava strana</source>
-        <translation>The right-hand side is not given</translation>
-    </message>
-    <message>
-        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
-        <translation>The same attribute cannot appear twice on the left-hand side</translation>
-    </message>
-    <message>
-        <source>Neni co mazat</source>
-        <translation>There is nothing to delete</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tuto zavislost?</source>
-        <translation>Do you really want to delete this dependency?</translation>
     </message>
 </context>
 <context>

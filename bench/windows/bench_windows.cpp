@@ -16,9 +16,9 @@
 
 #include "AttributeEditorDialog.h"
 #include "DecompositionWindow.h"
+#include "DependencyEditorDialog.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
-#include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
@@ -111,8 +111,8 @@ void Register(Bench& bench) {
        }},
       {"dependency editor",
        [](Bench& b) {
-         b.windows.DepInput().Prepare();
-         return Shown(b.windows.DepInput());
+         b.windows.dependencyEditor().prepare();
+         return Shown(b.windows.dependencyEditor());
        }},
       {"keys",
        [](Bench& b) -> QWidget* {

@@ -5,6 +5,7 @@
 
 #include "AttributeEditorSession.h"
 #include "Data_statement_2.h"
+#include "DependencyEditorSession.h"
 #include "SchemaDocument.h"
 #include "SchemaText.h"
 
@@ -112,6 +113,94 @@ TEST(AttributeEditorSession, ErasingMovesTheRecordsBehindTheErasedWord) {
   session.clear();
   EXPECT_EQ(session.checkErasure(), Erasure::NothingToErase);
   EXPECT_FALSE(session.startChange());
+}
+
+// Letters picker by picker, a blank for a picker left empty: " D B" leaves
+// the first and third left-hand pickers empty.
+DependencyEditorSession::Choice Pick(const std::string& left, const std::string& right) {
+  DependencyEditorSession::Choice choice;
+  for (std::size_t i = 0; i < left.size(); ++i) {
+    if (left[i] != ' ') choice.lhs[i] = static_cast<AttributeIndex>(left[i] - 'A');
+  }
+  for (std::size_t i = 0; i < right.size(); ++i) {
+    if (right[i] != ' ') choice.rhs[i] = static_cast<AttributeIndex>(right[i] - 'A');
+  }
+  return choice;
+}
+
+TEST(DependencyEditorSession, ALineShowsThePickersAndGivesARecordPerRightHandAttribute) {
+  const struct {
+    const char* left;
+    const char* right;
+    const char* line;
+    const char* records;
+  } cases[] = {
+      {"CA", "B", "C + A ->  B", "AC->B"},
+      {"A", " B", "A ->  B", "A->B"},
+      {"A", "B C", "A ->  B + C", "A->B; A->C"},
+      {"B", "DAC", "B ->  D + A + C", "B->D; B->A; B->C"},
+      {" D B", "A", "D + B ->  A", "BD->A"},
+      {"EDCBA", "F", "E + D + C + B + A ->  F", "ABCDE->F"},
+      {"BA", "A", "B + A ->  A", "AB->A"},
+  };
+  Schema schema;
+  schema.SetAttributes(Names("ABCDEF"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.left);
+    DependencyEditorSession session;
+    session.load(schema);
+    ASSERT_EQ(session.insert(Pick(c.left, c.right)), DependencyEditorSession::Insertion::Inserted);
+    EXPECT_EQ(session.lineText(0), c.line);
+    EXPECT_EQ(DepsText(session.dependencies()), c.records);
+  }
+}
+
+TEST(DependencyEditorSession, RefusesIncompleteAndRepeatedChoices) {
+  using enum DependencyEditorSession::Insertion;
+  Schema schema;
+  schema.SetAttributes(Names("ABC"));
+  DependencyEditorSession session;
+  session.load(schema);
+  EXPECT_EQ(session.insert(Pick("", "")), NoLeftSide);
+  EXPECT_EQ(session.insert(Pick("  C", "")), NoRightSide);
+  EXPECT_EQ(session.insert(Pick("A CA", "B")), RepeatedLeftAttribute);
+  EXPECT_EQ(session.lineCount(), 0);
+  EXPECT_FALSE(session.isModified());
+  for (int i = 0; i < DependencyEditorSession::MostLines; ++i)
+    ASSERT_EQ(session.insert(Pick("A", "B")), Inserted);
+  EXPECT_EQ(session.insert(Pick("B", "C")), TooMany);
+}
+
+// Records read from a file keep their left-hand order, however long, and
+// erasing hands the selection on.
+TEST(DependencyEditorSession, KeepsTheRecordsItWasGivenAndErasesTheSelectedLine) {
+  SchemaDocument document;
+  document.SetAttributes(Names("ABCDEFGH"));
+  DependencyList list;
+  list.push_back(NewDependency({6, 0, 5, 1, 4, 2, 3}, 7));
+  list.push_back(NewDependency({1, 0}, 2));
+  list.push_back(NewDependency({3}, 4));
+  document.ReplaceDependencies(list);
+  DependencyEditorSession session;
+  session.load(document.schema());
+  EXPECT_EQ(session.lineText(0), "G + A + F + B + E + C + D -> H");
+  EXPECT_EQ(session.current(), 0);
+
+  session.select(2);
+  ASSERT_TRUE(session.eraseCurrent());
+  EXPECT_EQ(session.current(), 1);
+  session.insert(Pick("H", "A"));
+  session.select(0);
+  session.eraseCurrent();
+  EXPECT_EQ(session.current(), 0);
+  EXPECT_EQ(session.lineText(0), "B + A -> C");
+
+  session.apply(document);
+  EXPECT_EQ(DepsText(document.dependencies()), "BA->C; H->A");
+  EXPECT_TRUE(document.dirty());
+
+  session.clear();
+  EXPECT_FALSE(session.eraseCurrent());
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ class MainWindowTest : public QObject {
       classes << w->metaObject()->className();
     QCOMPARE(classes, QStringList({"TForm_Main",
                                    "AttributeEditorDialog",
-                                   "TForm_Dep_Input",
+                                   "DependencyEditorDialog",
                                    "TForm_Keys",
                                    "TForm_Redundant_Dependency",
                                    "TForm_Redundant_Attributes",

@@ -17,11 +17,11 @@
 
 #include "AttributeEditorDialog.h"
 #include "DecompositionWindow.h"
+#include "DependencyEditorDialog.h"
 #include "GuiTestSupport.h"
 #include "Legibility.h"
 #include "OutOfDateNotice.h"
 #include "RedundantDependenciesExercise.h"
-#include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
@@ -105,9 +105,9 @@ std::vector<Entry> Stops() {
        }},
       {"dependency editor",
        [](TestBench& t) -> QWidget* {
-         t.windows.DepInput().Prepare();
-         t.windows.DepInput().show();
-         return &t.windows.DepInput();
+         t.windows.dependencyEditor().prepare();
+         t.windows.dependencyEditor().show();
+         return &t.windows.dependencyEditor();
        }},
       {"keys",
        [](TestBench& t) -> QWidget* {

@@ -16,10 +16,10 @@
 
 #include "AttributeEditorDialog.h"
 #include "DecompositionWindow.h"
+#include "DependencyEditorDialog.h"
 #include "Language.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
-#include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
@@ -125,8 +125,8 @@ int main(int argc, char* argv[]) {
   shooter.Save(attributes, "02-attribute-editor");
   attributes.reject();
 
-  TForm_Dep_Input& dependencies = windows.DepInput();
-  dependencies.Prepare();
+  DependencyEditorDialog& dependencies = windows.dependencyEditor();
+  dependencies.prepare();
   dependencies.show();
   shooter.Save(dependencies, "03-dependency-editor");
   dependencies.reject();
