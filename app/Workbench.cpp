@@ -6,11 +6,11 @@
 #include "Display.h"
 #include "MinimalCover.h"
 #include "RedundantDependenciesExercise.h"
+#include "ReportWindow.h"
 #include "TForm_About.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
-#include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
@@ -67,7 +67,7 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   testDecomposition_ = Create<TForm_Test_Decomposition>(host, messages, errors);
   testSynteza_ = Create<TForm_Test_Synteza>();
   testOwnDecomposition_ = Create<TForm_Test_Own_Decomposition>(host, errors);
-  print_ = Create<TForm_Print>(messages, files, printing);
+  print_ = Create<ReportWindow>(messages, files, printing);
   Connect();
 }
 
@@ -86,7 +86,7 @@ void Workbench::Connect() {
                    main_.get(), &TForm_Main::AppendDependencyLog);
   QObject::connect(redundantDependency_.get(), &TForm_Redundant_Dependency::dependencyLogReady,
                    main_.get(), &TForm_Main::AppendDependencyLog);
-  const auto print = [this](const std::vector<std::string>& lines) { print_->ShowReport(lines); };
+  const auto print = [this](const std::vector<std::string>& lines) { print_->showReport(lines); };
   QObject::connect(decomposition_.get(), &DecompositionWindow::reportReady, print_.get(), print);
   QObject::connect(synteza_.get(), &TForm_Synteza_2::reportReady, print_.get(), print);
 }

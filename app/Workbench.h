@@ -27,7 +27,7 @@ class RedundantDependenciesExercise;
 class TForm_Test_Decomposition;
 class TForm_Test_Synteza;
 class TForm_Test_Own_Decomposition;
-class TForm_Print;
+class ReportWindow;
 
 // Owns every window of the program and connects them: windows say what they
 // need by signals, and only this object knows which window answers. They
@@ -61,7 +61,7 @@ class Workbench final {
   TForm_Test_Decomposition& TestDecomposition() { return *testDecomposition_; }
   TForm_Test_Synteza& TestSynteza() { return *testSynteza_; }
   TForm_Test_Own_Decomposition& TestOwnDecomposition() { return *testOwnDecomposition_; }
-  TForm_Print& Print() { return *print_; }
+  ReportWindow& reportWindow() { return *print_; }
 
   // The windows in the order they were created.
   const std::vector<QWidget*>& CreationOrder() const { return creationOrder_; }
@@ -103,5 +103,5 @@ class Workbench final {
   std::unique_ptr<TForm_Test_Decomposition> testDecomposition_;
   std::unique_ptr<TForm_Test_Synteza> testSynteza_;
   std::unique_ptr<TForm_Test_Own_Decomposition> testOwnDecomposition_;
-  std::unique_ptr<TForm_Print> print_;
+  std::unique_ptr<ReportWindow> print_;
 };

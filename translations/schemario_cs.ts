@@ -494,6 +494,93 @@
     </message>
 </context>
 <context>
+    <name>ReportWindow</name>
+    <message>
+        <source>Nejde zobrazit tiskovy dialog</source>
+        <translation>Nejde zobrazit tiskový dialog</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.TXT&quot;</source>
+        <translation>Textové soubory (*.txt)|*.TXT&quot;</translation>
+    </message>
+    <message>
+        <source>Schemario - Tiskovy formular</source>
+        <translation>Schemario - Tiskový formulář</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Tisk</translation>
+    </message>
+    <message>
+        <source>Vytiskne data zobrazena ve formulari</source>
+        <translation>Vytiskne data zobrazená ve formuláři</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare do formatu txt</source>
+        <translation>Uloží data z formuláře do formátu txt</translation>
+    </message>
+    <message>
+        <source>Do &amp;PDF</source>
+        <translation>Do &amp;PDF</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
+        <translation>Uloží data z formuláře jako stránky PDF, stejně jako by se tiskly</translation>
+    </message>
+    <message>
+        <source>&amp;Nahled</source>
+        <translation>&amp;Náhled</translation>
+    </message>
+    <message>
+        <source>Ukaze stranky tak, jak se vytisknou</source>
+        <translation>Ukáže stránky tak, jak se vytisknou</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Zavři</translation>
+    </message>
+    <message>
+        <source>&amp;Vytisknout data</source>
+        <translation>&amp;Vytisknout data</translation>
+    </message>
+    <message>
+        <source>Vye&amp;xportovat data</source>
+        <translation>Vye&amp;xportovat data</translation>
+    </message>
+    <message>
+        <source>Ulozit do P&amp;DF</source>
+        <translation>Uložit do P&amp;DF</translation>
+    </message>
+    <message>
+        <source>Nahled &amp;tisku</source>
+        <translation>Náhled &amp;tisku</translation>
+    </message>
+    <message>
+        <source>Export do PDF</source>
+        <translation>Export do PDF</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>Soubor existuje, mám ho přepsat?</translation>
+    </message>
+    <message>
+        <source>Soubor nejde ulozit</source>
+        <translation>Soubor nejde uložit</translation>
+    </message>
+    <message>
+        <source>Export to txt</source>
+        <translation>Export do txt</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>Tento soubor nejde otevřít</translation>
+    </message>
+</context>
+<context>
     <name>Reports</name>
     <message>
         <source>standardni vystup nejde zapsat: %1</source>
@@ -980,93 +1067,6 @@
     <message>
         <source>Mnozina Max(%1) = </source>
         <translation>Množina Max(%1) = </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Print</name>
-    <message>
-        <source>Nejde zobrazit tiskovy dialog</source>
-        <translation>Nejde zobrazit tiskový dialog</translation>
-    </message>
-    <message>
-        <source>Text files (*.txt)|*.TXT&quot;</source>
-        <translation>Textové soubory (*.txt)|*.TXT&quot;</translation>
-    </message>
-    <message>
-        <source>Schemario - Tiskovy formular</source>
-        <translation>Schemario - Tiskový formulář</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Tisk</translation>
-    </message>
-    <message>
-        <source>Vytiskne data zobrazena ve formulari</source>
-        <translation>Vytiskne data zobrazená ve formuláři</translation>
-    </message>
-    <message>
-        <source>E&amp;xport</source>
-        <translation>E&amp;xport</translation>
-    </message>
-    <message>
-        <source>Ulozi data z formulare do formatu txt</source>
-        <translation>Uloží data z formuláře do formátu txt</translation>
-    </message>
-    <message>
-        <source>Do &amp;PDF</source>
-        <translation>Do &amp;PDF</translation>
-    </message>
-    <message>
-        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
-        <translation>Uloží data z formuláře jako stránky PDF, stejně jako by se tiskly</translation>
-    </message>
-    <message>
-        <source>&amp;Nahled</source>
-        <translation>&amp;Náhled</translation>
-    </message>
-    <message>
-        <source>Ukaze stranky tak, jak se vytisknou</source>
-        <translation>Ukáže stránky tak, jak se vytisknou</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Zavři</translation>
-    </message>
-    <message>
-        <source>&amp;Vytisknout data</source>
-        <translation>&amp;Vytisknout data</translation>
-    </message>
-    <message>
-        <source>Vye&amp;xportovat data</source>
-        <translation>Vye&amp;xportovat data</translation>
-    </message>
-    <message>
-        <source>Ulozit do P&amp;DF</source>
-        <translation>Uložit do P&amp;DF</translation>
-    </message>
-    <message>
-        <source>Nahled &amp;tisku</source>
-        <translation>Náhled &amp;tisku</translation>
-    </message>
-    <message>
-        <source>Export do PDF</source>
-        <translation>Export do PDF</translation>
-    </message>
-    <message>
-        <source>Soubor existuje mam ho prepsat?</source>
-        <translation>Soubor existuje, mám ho přepsat?</translation>
-    </message>
-    <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>Tento soubor nejde otevřít</translation>
-    </message>
-    <message>
-        <source>Soubor nejde ulozit</source>
-        <translation>Soubor nejde uložit</translation>
-    </message>
-    <message>
-        <source>Export to txt</source>
-        <translation>Export do txt</translation>
     </message>
 </context>
 <context>

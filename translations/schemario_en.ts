@@ -494,6 +494,93 @@
     </message>
 </context>
 <context>
+    <name>ReportWindow</name>
+    <message>
+        <source>Nejde zobrazit tiskovy dialog</source>
+        <translation>The print dialog cannot be shown</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.TXT&quot;</source>
+        <translation>Text files (*.txt)|*.TXT&quot;</translation>
+    </message>
+    <message>
+        <source>Schemario - Tiskovy formular</source>
+        <translation>Schemario - Print form</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Vytiskne data zobrazena ve formulari</source>
+        <translation>Prints the data shown in the form</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare do formatu txt</source>
+        <translation>Saves the data of the form as txt</translation>
+    </message>
+    <message>
+        <source>Do &amp;PDF</source>
+        <translation>To &amp;PDF</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
+        <translation>Saves the data of the form as PDF pages, just as they would be printed</translation>
+    </message>
+    <message>
+        <source>&amp;Nahled</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Ukaze stranky tak, jak se vytisknou</source>
+        <translation>Shows the pages as they will be printed</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Vytisknout data</source>
+        <translation>&amp;Print data</translation>
+    </message>
+    <message>
+        <source>Vye&amp;xportovat data</source>
+        <translation>E&amp;xport data</translation>
+    </message>
+    <message>
+        <source>Ulozit do P&amp;DF</source>
+        <translation>Save as P&amp;DF</translation>
+    </message>
+    <message>
+        <source>Nahled &amp;tisku</source>
+        <translation>Print pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Export do PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>The file exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Soubor nejde ulozit</source>
+        <translation>The file cannot be saved</translation>
+    </message>
+    <message>
+        <source>Export to txt</source>
+        <translation>Export to txt</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>This file cannot be opened</translation>
+    </message>
+</context>
+<context>
     <name>Reports</name>
     <message>
         <source>standardni vystup nejde zapsat: %1</source>
@@ -980,93 +1067,6 @@
     <message>
         <source>Mnozina Max(%1) = </source>
         <translation>Set Max(%1) = </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Print</name>
-    <message>
-        <source>Nejde zobrazit tiskovy dialog</source>
-        <translation>The print dialog cannot be shown</translation>
-    </message>
-    <message>
-        <source>Text files (*.txt)|*.TXT&quot;</source>
-        <translation>Text files (*.txt)|*.TXT&quot;</translation>
-    </message>
-    <message>
-        <source>Schemario - Tiskovy formular</source>
-        <translation>Schemario - Print form</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>Vytiskne data zobrazena ve formulari</source>
-        <translation>Prints the data shown in the form</translation>
-    </message>
-    <message>
-        <source>E&amp;xport</source>
-        <translation>E&amp;xport</translation>
-    </message>
-    <message>
-        <source>Ulozi data z formulare do formatu txt</source>
-        <translation>Saves the data of the form as txt</translation>
-    </message>
-    <message>
-        <source>Do &amp;PDF</source>
-        <translation>To &amp;PDF</translation>
-    </message>
-    <message>
-        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
-        <translation>Saves the data of the form as PDF pages, just as they would be printed</translation>
-    </message>
-    <message>
-        <source>&amp;Nahled</source>
-        <translation>Pre&amp;view</translation>
-    </message>
-    <message>
-        <source>Ukaze stranky tak, jak se vytisknou</source>
-        <translation>Shows the pages as they will be printed</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>&amp;Vytisknout data</source>
-        <translation>&amp;Print data</translation>
-    </message>
-    <message>
-        <source>Vye&amp;xportovat data</source>
-        <translation>E&amp;xport data</translation>
-    </message>
-    <message>
-        <source>Ulozit do P&amp;DF</source>
-        <translation>Save as P&amp;DF</translation>
-    </message>
-    <message>
-        <source>Nahled &amp;tisku</source>
-        <translation>Print pre&amp;view</translation>
-    </message>
-    <message>
-        <source>Export do PDF</source>
-        <translation>Export to PDF</translation>
-    </message>
-    <message>
-        <source>Soubor existuje mam ho prepsat?</source>
-        <translation>The file exists. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>This file cannot be opened</translation>
-    </message>
-    <message>
-        <source>Soubor nejde ulozit</source>
-        <translation>The file cannot be saved</translation>
-    </message>
-    <message>
-        <source>Export to txt</source>
-        <translation>Export to txt</translation>
     </message>
 </context>
 <context>

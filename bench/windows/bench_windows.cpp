@@ -18,11 +18,11 @@
 #include "DecompositionWindow.h"
 #include "DependencyEditorDialog.h"
 #include "RedundantDependenciesExercise.h"
+#include "ReportWindow.h"
 #include "ScriptedPlatform.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
-#include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
@@ -156,9 +156,9 @@ void Register(Bench& bench) {
        }},
       {"print",
        [](Bench& b) -> QWidget* {
-         TForm_Print& print = b.windows.Print();
+         ReportWindow& print = b.windows.reportWindow();
          for (const std::string& line : b.report)
-           print.AddReportLine(QString::fromStdString(line));
+           print.addLine(QString::fromStdString(line));
          return Shown(print);
        }},
       {"test hub",

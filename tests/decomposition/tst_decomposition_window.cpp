@@ -16,7 +16,6 @@
 #include "GuiTestSupport.h"
 #include "Legibility.h"
 #include "SchemaText.h"
-#include "TForm_Print.h"
 #include "WrappingField.h"
 
 namespace {

@@ -70,7 +70,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Test_Decomposition",
                                    "TForm_Test_Synteza",
                                    "TForm_Test_Own_Decomposition",
-                                   "TForm_Print"}));
+                                   "ReportWindow"}));
     QVERIFY(!t.schema().dirty());
     QCOMPARE(CountNames(t.schema().attributes()), 0);
     QVERIFY(t.main().windowFlags() & Qt::WindowMaximizeButtonHint);

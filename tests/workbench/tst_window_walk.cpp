@@ -22,9 +22,9 @@
 #include "Legibility.h"
 #include "OutOfDateNotice.h"
 #include "RedundantDependenciesExercise.h"
+#include "ReportWindow.h"
 #include "TForm_Keys.h"
 #include "TForm_MaxSet.h"
-#include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
@@ -205,9 +205,9 @@ std::vector<Entry> Stops() {
        [](TestBench& t) -> QWidget* {
          // The report is shown without the modal loop, so that the walk can
          // look at it.
-         TForm_Print& print = t.windows.Print();
+         ReportWindow& print = t.windows.reportWindow();
          for (const std::string& line : SynthesisCourseReport(Synthesised(t)->State()))
-           print.AddReportLine(QString::fromStdString(line));
+           print.addLine(QString::fromStdString(line));
          print.show();
          return &print;
        }},

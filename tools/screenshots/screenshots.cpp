@@ -19,11 +19,11 @@
 #include "DependencyEditorDialog.h"
 #include "Language.h"
 #include "RedundantDependenciesExercise.h"
+#include "ReportWindow.h"
 #include "ScriptedPlatform.h"
 #include "TForm_Keys.h"
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
-#include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
@@ -85,8 +85,8 @@ bool SplitByFirstColouredRow(Window& window, Handler handler) {
 // Saves the print window while a report holds it modally, then closes it.
 void ShootPrintWindowWhenShown(Workbench& windows, Shooter& shooter, const char* name) {
   QTimer::singleShot(0, [&windows, &shooter, name] {
-    shooter.Save(windows.Print(), name);
-    windows.Print().Zavri1Click();
+    shooter.Save(windows.reportWindow(), name);
+    windows.reportWindow().reject();
   });
 }
 
