@@ -1,16 +1,16 @@
 #include "Workbench.h"
 
 #include "AboutDialog.h"
+#include "AttributeEditorDialog.h"
+#include "DecompositionWindow.h"
+#include "DependencyEditorDialog.h"
 #include "Display.h"
 #include "MainWindow.h"
 #include "MinimalCover.h"
 #include "RedundantDependenciesExercise.h"
-#include "TForm_ABC_Input.h"
-#include "TForm_Decomposition_2.h"
-#include "TForm_Dep_Input.h"
+#include "ReportWindow.h"
 #include "TForm_Keys.h"
 #include "TForm_MaxSet.h"
-#include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
@@ -46,12 +46,14 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
     : messages_(messages) {
   main_ = Create<MainWindow>(messages, files, errors, settings, samplesFolder);
   SchemaHost& host = *main_;
-  abcInput_ = Create<TForm_ABC_Input>(host, messages);
-  depInput_ = Create<TForm_Dep_Input>(host, messages);
+  abcInput_ = Create<AttributeEditorDialog>(*MakeSession<AttributeEditorSession>(), host, messages);
+  depInput_ =
+      Create<DependencyEditorDialog>(*MakeSession<DependencyEditorSession>(), host, messages);
   keys_ = Create<TForm_Keys>(host, messages, errors);
   redundantDependency_ = Create<TForm_Redundant_Dependency>(host, messages, errors);
   redundantAttributes_ = Create<TForm_Redundant_Attributes>(host, messages, errors);
-  decomposition_ = Create<TForm_Decomposition_2>(host, messages, errors);
+  decomposition_ =
+      Create<DecompositionWindow>(*MakeSession<DecompositionSession>(), host, messages, errors);
   synteza_ = Create<TForm_Synteza_2>(host, messages, errors);
   about_ = Create<AboutDialog>();
   maxSet_ = Create<TForm_MaxSet>(host, messages, errors);
@@ -65,7 +67,7 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   testDecomposition_ = Create<TForm_Test_Decomposition>(host, messages, errors);
   testSynteza_ = Create<TForm_Test_Synteza>();
   testOwnDecomposition_ = Create<TForm_Test_Own_Decomposition>(host, errors);
-  print_ = Create<TForm_Print>(messages, files, printing);
+  print_ = Create<ReportWindow>(messages, files, printing);
   Connect();
 }
 
@@ -76,16 +78,16 @@ void Workbench::Connect() {
                    [this](Exercise exercise) { OpenExercise(exercise); });
   QObject::connect(test_.get(), &TForm_Test::exerciseRequested, test_.get(),
                    [this](Exercise exercise) { OpenExercise(exercise); });
-  QObject::connect(abcInput_.get(), &TForm_ABC_Input::attributeLogReady, main_.get(),
+  QObject::connect(abcInput_.get(), &AttributeEditorDialog::attributeLogReady, main_.get(),
                    &MainWindow::appendAttributeLog);
-  QObject::connect(depInput_.get(), &TForm_Dep_Input::dependencyLogReady, main_.get(),
+  QObject::connect(depInput_.get(), &DependencyEditorDialog::dependencyLogReady, main_.get(),
                    &MainWindow::appendDependencyLog);
   QObject::connect(redundantAttributes_.get(), &TForm_Redundant_Attributes::dependencyLogReady,
                    main_.get(), &MainWindow::appendDependencyLog);
   QObject::connect(redundantDependency_.get(), &TForm_Redundant_Dependency::dependencyLogReady,
                    main_.get(), &MainWindow::appendDependencyLog);
-  const auto print = [this](const std::vector<std::string>& lines) { print_->ShowReport(lines); };
-  QObject::connect(decomposition_.get(), &TForm_Decomposition_2::reportReady, print_.get(), print);
+  const auto print = [this](const std::vector<std::string>& lines) { print_->showReport(lines); };
+  QObject::connect(decomposition_.get(), &DecompositionWindow::reportReady, print_.get(), print);
   QObject::connect(synteza_.get(), &TForm_Synteza_2::reportReady, print_.get(), print);
 }
 
@@ -114,11 +116,11 @@ void OpenExerciseWindow(Window& window) {
 void Workbench::OpenTool(Tool tool) {
   switch (tool) {
     case Tool::AttributeEditor:
-      abcInput_->Prepare();
+      abcInput_->prepare();
       abcInput_->exec();
       return;
     case Tool::DependencyEditor:
-      depInput_->Prepare();
+      depInput_->prepare();
       depInput_->exec();
       return;
     case Tool::RedundantAttributes:
@@ -134,7 +136,7 @@ void Workbench::OpenTool(Tool tool) {
       ShowModeless(*keys_);
       return;
     case Tool::Decomposition:
-      decomposition_->LoadSchema();
+      decomposition_->loadSchema();
       ShowModeless(*decomposition_);
       return;
     case Tool::Synthesis: {

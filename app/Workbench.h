@@ -9,12 +9,12 @@
 #include "TForm_Test.h"
 
 class QSettings;
-class TForm_ABC_Input;
-class TForm_Dep_Input;
+class AttributeEditorDialog;
+class DependencyEditorDialog;
 class TForm_Keys;
 class TForm_Redundant_Dependency;
 class TForm_Redundant_Attributes;
-class TForm_Decomposition_2;
+class DecompositionWindow;
 class TForm_Synteza_2;
 class AboutDialog;
 class TForm_MaxSet;
@@ -27,7 +27,7 @@ class RedundantDependenciesExercise;
 class TForm_Test_Decomposition;
 class TForm_Test_Synteza;
 class TForm_Test_Own_Decomposition;
-class TForm_Print;
+class ReportWindow;
 
 // Owns every window of the program and connects them: windows say what they
 // need by signals, and only this object knows which window answers. They
@@ -43,12 +43,12 @@ class Workbench final {
   Workbench& operator=(const Workbench&) = delete;
 
   MainWindow& mainWindow() { return *main_; }
-  TForm_ABC_Input& AbcInput() { return *abcInput_; }
-  TForm_Dep_Input& DepInput() { return *depInput_; }
+  AttributeEditorDialog& attributeEditor() { return *abcInput_; }
+  DependencyEditorDialog& dependencyEditor() { return *depInput_; }
   TForm_Keys& Keys() { return *keys_; }
   TForm_Redundant_Dependency& RedundantDependency() { return *redundantDependency_; }
   TForm_Redundant_Attributes& RedundantAttributes() { return *redundantAttributes_; }
-  TForm_Decomposition_2& Decomposition() { return *decomposition_; }
+  DecompositionWindow& decompositionWindow() { return *decomposition_; }
   TForm_Synteza_2& Synteza() { return *synteza_; }
   AboutDialog& aboutDialog() { return *about_; }
   TForm_MaxSet& MaxSet() { return *maxSet_; }
@@ -61,7 +61,7 @@ class Workbench final {
   TForm_Test_Decomposition& TestDecomposition() { return *testDecomposition_; }
   TForm_Test_Synteza& TestSynteza() { return *testSynteza_; }
   TForm_Test_Own_Decomposition& TestOwnDecomposition() { return *testOwnDecomposition_; }
-  TForm_Print& Print() { return *print_; }
+  ReportWindow& reportWindow() { return *print_; }
 
   // The windows in the order they were created.
   const std::vector<QWidget*>& CreationOrder() const { return creationOrder_; }
@@ -85,12 +85,12 @@ class Workbench final {
   // Destroyed in reverse order, so the tool windows go before the main window
   // that owns the schema they may point at.
   std::unique_ptr<MainWindow> main_;
-  std::unique_ptr<TForm_ABC_Input> abcInput_;
-  std::unique_ptr<TForm_Dep_Input> depInput_;
+  std::unique_ptr<AttributeEditorDialog> abcInput_;
+  std::unique_ptr<DependencyEditorDialog> depInput_;
   std::unique_ptr<TForm_Keys> keys_;
   std::unique_ptr<TForm_Redundant_Dependency> redundantDependency_;
   std::unique_ptr<TForm_Redundant_Attributes> redundantAttributes_;
-  std::unique_ptr<TForm_Decomposition_2> decomposition_;
+  std::unique_ptr<DecompositionWindow> decomposition_;
   std::unique_ptr<TForm_Synteza_2> synteza_;
   std::unique_ptr<AboutDialog> about_;
   std::unique_ptr<TForm_MaxSet> maxSet_;
@@ -103,5 +103,5 @@ class Workbench final {
   std::unique_ptr<TForm_Test_Decomposition> testDecomposition_;
   std::unique_ptr<TForm_Test_Synteza> testSynteza_;
   std::unique_ptr<TForm_Test_Own_Decomposition> testOwnDecomposition_;
-  std::unique_ptr<TForm_Print> print_;
+  std::unique_ptr<ReportWindow> print_;
 };

@@ -42,13 +42,6 @@ DecompositionState SplitTree() {
   return state;
 }
 
-int PresentSlots(const DecompositionState& state, int from, int to) {
-  int n = 0;
-  for (int s = from; s < to; ++s)
-    n += state.schemas[s].state == SlotState::Empty ? 0 : 1;
-  return n;
-}
-
 void BM_UncoveredSearch(benchmark::State& state) {
   const DecompositionState tree = SplitTree();
   int added = 0;
@@ -57,7 +50,7 @@ void BM_UncoveredSearch(benchmark::State& state) {
     DecompositionState work = tree;
     state.ResumeTiming();
     ApplyUncovered(work);
-    added = PresentSlots(work, FirstAddedSlot, FirstProjectionSlot);
+    added = AddedCount(work);
     benchmark::DoNotOptimize(work);
   }
   state.counters["added_schemas"] = added;
@@ -72,7 +65,7 @@ void BM_ProjectionSearch(benchmark::State& state) {
     DecompositionState work = tree;
     state.ResumeTiming();
     AddProjectionSchemas(work);
-    projections = PresentSlots(work, FirstProjectionSlot, DecompositionSlots);
+    projections = ProjectionCount(work);
     benchmark::DoNotOptimize(work);
   }
   state.counters["projection_schemas"] = projections;

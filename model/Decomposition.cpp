@@ -42,6 +42,13 @@ void RestoreAbsorbedTreeSchemas(DecompositionState& state) {
   }
 }
 
+// Empties the projection row, giving the schemas merged into it back.
+void DiscardProjections(DecompositionState& state) {
+  RestoreAbsorbedTreeSchemas(state);
+  state.schemas.resize(state.firstProjectionSlot);
+  state.numberLabel.resize(state.firstProjectionSlot);
+}
+
 void ResetExtraSchemaFlags(DecompositionState& state) {
   state.projectionDone = false;
   state.uncoveredDone = false;
@@ -146,6 +153,18 @@ void SplitSlot(DecompositionState& state, int d, int s) {
 
 }  // namespace
 
+int SlotCount(const DecompositionState& state) {
+  return static_cast<int>(state.schemas.size());
+}
+
+int AddedCount(const DecompositionState& state) {
+  return state.firstProjectionSlot - FirstAddedSlot;
+}
+
+int ProjectionCount(const DecompositionState& state) {
+  return SlotCount(state) - state.firstProjectionSlot;
+}
+
 void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
                        const DependencyList& dependencies, const KeyList& keys) {
   state = DecompositionState{};
@@ -164,7 +183,7 @@ void LoadDecomposition(DecompositionState& state, const AttributeTable& names,
 
 DecompositionCheck CheckSplit(const DecompositionState& state, int d, int s) {
   using enum DecompositionOutcome;
-  if (s < 0 || s >= DecompositionSlots) return {Unchanged};
+  if (s < 0 || s >= SlotCount(state)) return {Unchanged};
   if (2 * s + 1 >= TreeSlots) return {TooDeep};
   // Only a dependency that the schema in the slot holds can split it.
   const SubSchema& schema = state.schemas[s];
@@ -203,8 +222,9 @@ void DiscardSubtree(DecompositionState& state, int pair) {
 }
 
 void DiscardExtraSchemas(DecompositionState& state) {
-  for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
-    EmptySlot(state, slot);
+  state.schemas.resize(FirstAddedSlot);
+  state.numberLabel.resize(FirstAddedSlot);
+  state.firstProjectionSlot = FirstAddedSlot;
 }
 
 DecompositionCheck CheckUncovered(const DecompositionState& state) {
@@ -219,14 +239,15 @@ DecompositionCheck CheckUncovered(const DecompositionState& state) {
 
 DecompositionOutcome ApplyUncovered(DecompositionState& state) {
   if (state.projectionDone && state.projectionPossible) {
-    RestoreAbsorbedTreeSchemas(state);
-    for (int slot = FirstProjectionSlot; slot < DecompositionSlots; ++slot)
-      EmptySlot(state, slot);
+    DiscardProjections(state);
     state.projectionDone = false;
     state.projectionPossible = true;
   }
   if (state.projectionDone && !state.projectionPossible) state.projectionPossible = true;
   state.uncoveredDone = true;
+  // The added schemas stand before the projection row, which the search
+  // leaves empty.
+  DiscardExtraSchemas(state);
 
   // Every present tree schema counts, in whatever order the tree was split.
   DependencyList covering;
@@ -236,10 +257,10 @@ DecompositionOutcome ApplyUncovered(DecompositionState& state) {
       InsertBehindHead(covering, d);
   }
 
+  // Collected first: appending to the slots would move the root's list
+  // under the search.
+  std::vector<SubSchema> added;
   const DependencyList& rootList = state.schemas[0].dependencies;
-  int added = 0;
-  bool anyMissing = false;
-  DecompositionOutcome outcome = DecompositionOutcome::Done;
   for (const Dependency& lost : rootList) {
     const AttributeSet x = lost.LhsSet();
     AttributeSet reached = x;
@@ -248,11 +269,6 @@ DecompositionOutcome ApplyUncovered(DecompositionState& state) {
     ComputeClosure(covered, NoAttribute, covering, nullptr);
     AttributeSet missing = reached - covered;
     if (missing.Empty()) continue;
-    anyMissing = true;
-    if (added == AddedSlots) {
-      outcome = DecompositionOutcome::TooManySchemas;
-      break;
-    }
 
     SubSchema fresh;
     fresh.member = x;
@@ -283,16 +299,19 @@ DecompositionOutcome ApplyUncovered(DecompositionState& state) {
     fresh.keys = FindSchemaKeys(fresh);
     ComputeNormalForm(fresh);
 
-    const int slot = FirstAddedSlot + added;
-    state.schemas[slot] = std::move(fresh);
-    NumberNewSchema(state, slot);
-    ++added;
+    added.push_back(std::move(fresh));
   }
-  if (!anyMissing) {
+  for (SubSchema& fresh : added) {
+    state.schemas.push_back(std::move(fresh));
+    state.numberLabel.emplace_back();
+    NumberNewSchema(state, SlotCount(state) - 1);
+  }
+  state.firstProjectionSlot = SlotCount(state);
+  if (added.empty()) {
     state.uncoveredPossible = false;
     return DecompositionOutcome::NoUncovered;
   }
-  return outcome;
+  return DecompositionOutcome::Done;
 }
 
 DecompositionOutcome AddProjectionSchemas(DecompositionState& state) {
@@ -304,15 +323,14 @@ DecompositionOutcome AddProjectionSchemas(DecompositionState& state) {
 
   // The first projection slot is a candidate too: a projection made earlier
   // in this run can be merged into a later one.
-  const int lastCandidate = FirstProjectionSlot;
-  int made = 0;
-  for (int i = 1; i <= lastCandidate; ++i) {
+  const int lastCandidate = state.firstProjectionSlot;
+  for (int i = 1; i <= lastCandidate && i < SlotCount(state); ++i) {
     SubSchema& container = state.schemas[i];
     if (container.state != SlotState::Current) continue;
     SubSchema merged;
     NumberLabel label;
     std::vector<int> contained;
-    for (int j = 1; j <= lastCandidate; ++j) {
+    for (int j = 1; j <= lastCandidate && j < SlotCount(state); ++j) {
       SubSchema& inner = state.schemas[j];
       if (j == i || inner.state != SlotState::Current) continue;
       if (!inner.member.IsSubsetOf(container.member)) continue;
@@ -336,21 +354,14 @@ DecompositionOutcome AddProjectionSchemas(DecompositionState& state) {
     }
     if (contained.empty()) continue;
 
-    if (made == ProjectionSlots) {
-      container.state = SlotState::Current;
-      for (int j : contained)
-        state.schemas[j].state = SlotState::Current;
-      return TooManySchemas;
-    }
     merged.keys = FindSchemaKeys(merged);
     ComputeNormalForm(merged);
     merged.state = SlotState::Current;
-    const int slot = FirstProjectionSlot + made;
-    state.schemas[slot] = std::move(merged);
-    state.numberLabel[slot] = std::move(label);
-    ++made;
+    // May move the slots: nothing of them is held past this point.
+    state.schemas.push_back(std::move(merged));
+    state.numberLabel.push_back(std::move(label));
   }
-  if (made == 0) {
+  if (ProjectionCount(state) == 0) {
     state.projectionPossible = false;
     return NoProjection;
   }
@@ -364,7 +375,7 @@ std::string SchemaFieldText(const DecompositionState& state, int slot) {
 
 SchemaReportBlock ReportSchema(const DecompositionState& state, int slot) {
   SchemaOrigin origin = SchemaOrigin::Original;
-  if (slot >= FirstProjectionSlot) {
+  if (slot >= state.firstProjectionSlot) {
     origin = SchemaOrigin::DecompositionProjection;
   } else if (slot >= FirstAddedSlot) {
     origin = SchemaOrigin::AddedForUncovered;
@@ -386,7 +397,7 @@ SchemaReportBlock ReportSchema(const DecompositionState& state, int slot) {
 std::vector<SchemaReportBlock> DecompositionReportBlocks(const DecompositionState& state,
                                                          ReportScope scope) {
   std::vector<SchemaReportBlock> blocks;
-  for (int slot = 0; slot < DecompositionSlots; ++slot) {
+  for (int slot = 0; slot < SlotCount(state); ++slot) {
     const SubSchema& schema = state.schemas[slot];
     if (schema.state == SlotState::Empty) continue;
     if (scope == ReportScope::Results && schema.state != SlotState::Current) continue;

@@ -1,7 +1,7 @@
 #pragma once
 
 // The decomposition of a schema into a tree of sub-schemas, as the
-// decomposition window carries it out: the 28 schema slots and the window's
+// decomposition window carries it out: the schema slots and the window's
 // counters and flags, the step that splits a schema by a violating
 // dependency, the schemas added for uncovered dependencies, the projection
 // schemas, and the contents of both reports.
@@ -15,14 +15,12 @@
 #include "SubSchema.h"
 
 // Slots: 0 is the root, 1..14 the tree (the children of k are 2k+1 and
-// 2k+2), 15..21 the schemas added for uncovered dependencies, 22..27 the
-// projection schemas.
-inline constexpr int DecompositionSlots = 28;
+// 2k+2), then the schemas added for uncovered dependencies, then the
+// projection schemas. Each of the last two rows holds as many schemas as its
+// step made, so that no dependency is left uncovered for want of room: the
+// uncovered search adds at most one schema per dependency of the root.
 inline constexpr int TreeSlots = 15;
-inline constexpr int FirstAddedSlot = 15;
-inline constexpr int AddedSlots = 7;
-inline constexpr int FirstProjectionSlot = 22;
-inline constexpr int ProjectionSlots = 6;
+inline constexpr int FirstAddedSlot = TreeSlots;
 // Nodes 0..6 are the only ones whose children fit into the tree.
 inline constexpr int SplitNodes = 7;
 
@@ -30,7 +28,8 @@ inline constexpr int SplitNodes = 7;
 // children, Absorbed once it is merged into a projection.
 
 struct DecompositionState {
-  std::array<SubSchema, DecompositionSlots> schemas;
+  // Indexed by slot; always holds the tree's slots.
+  std::vector<SubSchema> schemas = std::vector<SubSchema>(TreeSlots);
   AttributeTable attributeNames;
   // Per node, the position in its list of the dependency it was split by;
   // -1 = not split.
@@ -41,7 +40,9 @@ struct DecompositionState {
   // What each slot is called on the screen and in the reports: 0 for the
   // root, the running number of a created schema, what it joins for a
   // projection.
-  std::array<NumberLabel, DecompositionSlots> numberLabel;
+  std::vector<NumberLabel> numberLabel = std::vector<NumberLabel>(TreeSlots);
+  // Where the projection schemas begin; the added schemas end there.
+  int firstProjectionSlot = FirstAddedSlot;
   int schemaCounter = 0;
   // The slot most recently filled by a decomposition.
   int currentSlot = 0;
@@ -50,6 +51,12 @@ struct DecompositionState {
   bool uncoveredPossible = true;
   bool projectionPossible = true;
 };
+
+// The number of slots, the tree's included, and how many schemas each of the
+// last two rows holds.
+int SlotCount(const DecompositionState& state);
+int AddedCount(const DecompositionState& state);
+int ProjectionCount(const DecompositionState& state);
 
 // How a step ends, or, from a check, whether the step may run.
 enum class DecompositionOutcome : std::uint8_t {
@@ -62,7 +69,6 @@ enum class DecompositionOutcome : std::uint8_t {
   NotDecomposed,
   NoUncovered,
   NoProjection,
-  TooManySchemas,
 };
 
 // The questions asked before a step throws away schemas made earlier.
@@ -114,7 +120,7 @@ DecompositionCheck CheckUncovered(const DecompositionState& state);
 // Adds a schema for each root dependency whose left-hand side no longer
 // reaches, under the tree's present schemas, what it reaches in the root;
 // only after CheckUncovered said Proceed and its question was accepted.
-// Ends Done, NoUncovered or TooManySchemas.
+// Ends Done or NoUncovered.
 DecompositionOutcome ApplyUncovered(DecompositionState& state);
 
 // Merges every present schema that lies inside another present schema into

@@ -2,18 +2,74 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="cs">
 <context>
-    <name>AboutDialog</name>
+    <name>AttributeEditorDialog</name>
     <message>
-        <source>Schemario - O programu</source>
-        <translation>Schemario - O programu</translation>
+        <source>Schemario - Zadavani atributu</source>
+        <translation>Schemario - Zadávání atributů</translation>
     </message>
     <message>
-        <source>Verze 1.0</source>
-        <translation>Verze 1.0</translation>
+        <source>Pridat</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Pridat zadany atribut</source>
+        <translation>Přidat zadaný atribut</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Smaze oznaceny atribut</source>
+        <translation>Smaže označený atribut</translation>
+    </message>
+    <message>
+        <source>Zmenit</source>
+        <translation>Změnit</translation>
+    </message>
+    <message>
+        <source>Upravit oznaceny atribut</source>
+        <translation>Upravit označený atribut</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Zadavany vstup je prazdny</source>
+        <translation>Zadávaný vstup je prázdný</translation>
+    </message>
+    <message>
+        <source>Delka slova presahuje 15 pismen</source>
+        <translation>Délka slova přesahuje 15 písmen</translation>
+    </message>
+    <message>
+        <source>Slovo nesmi obsahovat znaky ; a :</source>
+        <translation>Slovo nesmí obsahovat znaky ; a :</translation>
+    </message>
+    <message>
+        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
+        <translation>Slovo obsahuje znak, který nejde uložit do souboru</translation>
+    </message>
+    <message>
+        <source>Uz zadana data</source>
+        <translation>Už zadaná data</translation>
+    </message>
+    <message>
+        <source>Bohuzel zadavate prilis mnoho slov</source>
+        <translation>Bohužel zadáváte příliš mnoho slov</translation>
+    </message>
+    <message>
+        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
+        <translation>Toto slovo nemůžete vymazat. Nejprve vymažte závislost, která ho obsahuje.</translation>
+    </message>
+    <message>
+        <source>Skutecne to chcete smazat? %1 ? </source>
+        <translation>Skutečně to chcete smazat? %1 ? </translation>
     </message>
 </context>
 <context>
@@ -69,6 +125,211 @@
     <message>
         <source>[SOUBOR...]</source>
         <translation>[SOUBOR...]</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionSession</name>
+    <message>
+        <source>dekompozice</source>
+        <translation>dekompozice</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionWindow</name>
+    <message>
+        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
+        <translation>Červené schéma je v 1 či 2 NF, žluté ve 3 NF.</translation>
+    </message>
+    <message>
+        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
+        <translation>Zelená závislost porušuje BCNF, žlutá třetí NF</translation>
+    </message>
+    <message>
+        <source>Schemario - Dekompozice</source>
+        <translation>Schemario - Dekompozice</translation>
+    </message>
+    <message>
+        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
+        <translation>Šedě kurzívou: schéma nahrazené rozkladem nebo pohlcené projekcí; ostatní schémata tvoří výsledek.</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Dekompozice</translation>
+    </message>
+    <message>
+        <source>Dekomponovat schema</source>
+        <translation>Dekomponovat schéma</translation>
+    </message>
+    <message>
+        <source>&amp;Projekce</source>
+        <translation>&amp;Projekce</translation>
+    </message>
+    <message>
+        <source>Pridat projekce</source>
+        <translation>Přidat projekce</translation>
+    </message>
+    <message>
+        <source>&amp;Nepokryte zavislosti</source>
+        <translation>&amp;Nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>Pridat nepokryte zavislosti</source>
+        <translation>Přidat nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Tisk</translation>
+    </message>
+    <message>
+        <source>Zobrazi postup pro tisk</source>
+        <translation>Zobrazí postup pro tisk</translation>
+    </message>
+    <message>
+        <source>&amp;Vysledna schemata</source>
+        <translation>&amp;Výsledná schémata</translation>
+    </message>
+    <message>
+        <source>Zobrazi vysledna schemata</source>
+        <translation>Zobrazí výsledná schémata</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Zavři</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algoritmy</translation>
+    </message>
+    <message>
+        <source>Pridana schemata:</source>
+        <translation>Přidaná schémata:</translation>
+    </message>
+    <message>
+        <source>Projekce:</source>
+        <translation>Projekce:</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Atributy:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Klice:</source>
+        <translation>Klíče:</translation>
+    </message>
+    <message>
+        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
+        <translation>Nejprve dvojitě klikněte na schéma v horní části obrazovky. Poté kliknutím na jednu ze závislostí, která porušuje 3NF (BCNF), v dolní části schématu dekomponujte schéma</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval shcema</source>
+        <translation>Ještě jsi nedekomponoval schéma</translation>
+    </message>
+    <message>
+        <source>Nejsou otevrena zadna schemata k tisku</source>
+        <translation>Nejsou otevřena žádná schémata k tisku</translation>
+    </message>
+    <message>
+        <source>Schema uz neni mozno v tomto okne rozlozit</source>
+        <translation>Schéma už není možno v tomto okně rozložit</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval schema</source>
+        <translation>Ještě jsi nedekomponoval schéma</translation>
+    </message>
+    <message>
+        <source>Nejsou zadne nepokryte zavislosti</source>
+        <translation>Nejsou žádné nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>Zadne schema neni projekci</source>
+        <translation>Žádné schéma není projekcí</translation>
+    </message>
+    <message>
+        <source>Chcete rozlozit schema podle teto zavislosti?</source>
+        <translation>Chcete rozložit schéma podle této závislosti?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním nepokrytých závislostí a projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním nepokrytých závislostí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
+        <translation>Nahrazeno schématy %1 a %2, rozloženo podle %3</translation>
+    </message>
+    <message>
+        <source>Pohlceno projekci</source>
+        <translation>Pohlceno projekcí</translation>
+    </message>
+</context>
+<context>
+    <name>DependencyEditorDialog</name>
+    <message>
+        <source>Schemario - Zadavani zavislosti</source>
+        <translation>Schemario - Zadávání závislostí</translation>
+    </message>
+    <message>
+        <source>LEVA STRANA:</source>
+        <translation>LEVÁ STRANA:</translation>
+    </message>
+    <message>
+        <source>PRAVA STRANA:</source>
+        <translation>PRAVÁ STRANA:</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
+        <translation>Bohužel je zadáno příliš mnoho závislostí</translation>
+    </message>
+    <message>
+        <source>Neni zadana leva strana</source>
+        <translation>Není zadána levá strana</translation>
+    </message>
+    <message>
+        <source>Neni zadana prava strana</source>
+        <translation>Není zadána pravá strana</translation>
+    </message>
+    <message>
+        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
+        <translation>Stejný atribut nelze zadat na levé straně dvakrát</translation>
+    </message>
+    <message>
+        <source>Neni co mazat</source>
+        <translation>Není co mazat</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tuto zavislost?</source>
+        <translation>Chcete skutečně smazat tuto závislost?</translation>
     </message>
 </context>
 <context>
@@ -150,7 +411,380 @@
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>File_open_close</name>
+    <message>
+        <source>Chyba v zapisu do souboru</source>
+        <translation>Chyba v zápisu do souboru</translation>
+    </message>
+    <message>
+        <source>Problem s otevrenim souboru pro zapis</source>
+        <translation>Problém s otevřením souboru pro zápis</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>Soubor existuje, mám ho přepsat?</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>Tento soubor nejde otevřít</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>prazdna mnozina</source>
+        <translation>prázdná množina</translation>
+    </message>
+</context>
+<context>
+    <name>OutOfDateNotice</name>
+    <message>
+        <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
+        <translation>Schéma bylo od naplnění tohoto okna změněno: okno ukazuje předchozí stav. Pro aktuální stav ho otevřete znovu.</translation>
+    </message>
+    <message>
+        <source>Schema bylo zmeneno: seznam byl sestaven znovu z aktualniho schematu.</source>
+        <translation>Schéma bylo změněno: seznam byl sestaven znovu z aktuálního schématu.</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantDependenciesExercise</name>
+    <message>
+        <source>Testovaci modul - Redundantni zavislosti</source>
+        <translation>Testovací modul - Redundantní závislosti</translation>
+    </message>
+    <message>
+        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
+        <translation>Pravidlo: každá položka se posuzuje samostatně vůči celému seznamu.</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Zkusit znovu</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Redundantni zavislosti</source>
+        <translation>Redundantní závislosti</translation>
+    </message>
+    <message>
+        <source>(zaskrtnete redundantni zavislosti)</source>
+        <translation>(zaškrtněte redundantní závislosti)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Spravne reseni</source>
+        <translation>Správné řešení</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantDependenciesExerciseSession</name>
+    <message>
+        <source>Zavislost %1</source>
+        <translation>Závislost %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWindow</name>
+    <message>
+        <source>Nejde zobrazit tiskovy dialog</source>
+        <translation>Nejde zobrazit tiskový dialog</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.TXT&quot;</source>
+        <translation>Textové soubory (*.txt)|*.TXT&quot;</translation>
+    </message>
+    <message>
+        <source>Schemario - Tiskovy formular</source>
+        <translation>Schemario - Tiskový formulář</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Tisk</translation>
+    </message>
+    <message>
+        <source>Vytiskne data zobrazena ve formulari</source>
+        <translation>Vytiskne data zobrazená ve formuláři</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare do formatu txt</source>
+        <translation>Uloží data z formuláře do formátu txt</translation>
+    </message>
+    <message>
+        <source>Do &amp;PDF</source>
+        <translation>Do &amp;PDF</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
+        <translation>Uloží data z formuláře jako stránky PDF, stejně jako by se tiskly</translation>
+    </message>
+    <message>
+        <source>&amp;Nahled</source>
+        <translation>&amp;Náhled</translation>
+    </message>
+    <message>
+        <source>Ukaze stranky tak, jak se vytisknou</source>
+        <translation>Ukáže stránky tak, jak se vytisknou</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Zavři</translation>
+    </message>
+    <message>
+        <source>&amp;Vytisknout data</source>
+        <translation>&amp;Vytisknout data</translation>
+    </message>
+    <message>
+        <source>Vye&amp;xportovat data</source>
+        <translation>Vye&amp;xportovat data</translation>
+    </message>
+    <message>
+        <source>Ulozit do P&amp;DF</source>
+        <translation>Uložit do P&amp;DF</translation>
+    </message>
+    <message>
+        <source>Nahled &amp;tisku</source>
+        <translation>Náhled &amp;tisku</translation>
+    </message>
+    <message>
+        <source>Export do PDF</source>
+        <translation>Export do PDF</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>Soubor existuje, mám ho přepsat?</translation>
+    </message>
+    <message>
+        <source>Soubor nejde ulozit</source>
+        <translation>Soubor nejde uložit</translation>
+    </message>
+    <message>
+        <source>Export to txt</source>
+        <translation>Export do txt</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>Tento soubor nejde otevřít</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>standardni vystup nejde zapsat: %1</source>
+        <translation>standardní výstup nejde zapsat: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaDocument</name>
+    <message>
+        <source>smazani atributu</source>
+        <translation>smazání atributu</translation>
+    </message>
+    <message>
+        <source>smazani zavislosti</source>
+        <translation>smazání závislosti</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaFile</name>
+    <message>
+        <source>soubor je vetsi nez %1 bajtu</source>
+        <translation>soubor je větší než %1 bajtů</translation>
+    </message>
+    <message>
+        <source>chybi znak : za jmeny atributu</source>
+        <translation>chybí znak : za jmény atributů</translation>
+    </message>
+    <message>
+        <source>jmeno atributu nekonci znakem ;</source>
+        <translation>jméno atributu nekončí znakem ;</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu</source>
+        <translation>více než %1 atributů</translation>
+    </message>
+    <message>
+        <source>misto cislice je znak s kodem %1</source>
+        <translation>místo číslice je znak s kódem %1</translation>
+    </message>
+    <message>
+        <source>chybi index atributu</source>
+        <translation>chybí index atributu</translation>
+    </message>
+    <message>
+        <source>za indexem na leve strane chybi mezera</source>
+        <translation>za indexem na levé straně chybí mezera</translation>
+    </message>
+    <message>
+        <source>zavislost nema znak -</source>
+        <translation>závislost nemá znak -</translation>
+    </message>
+    <message>
+        <source>index %1 neoznacuje zadny atribut</source>
+        <translation>index %1 neoznačuje žádný atribut</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu na leve strane</source>
+        <translation>více než %1 atributů na levé straně</translation>
+    </message>
+    <message>
+        <source>vice nez %1 zavislosti</source>
+        <translation>více než %1 závislostí</translation>
+    </message>
+    <message>
+        <source>zavislost nekonci znakem ;</source>
+        <translation>závislost nekončí znakem ;</translation>
+    </message>
+    <message>
+        <source>bajt %1: %2</source>
+        <translation>bajt %1: %2</translation>
+    </message>
+    <message>
+        <source>Zkousite otevrit spatny soubor. Chci priponu .dbc</source>
+        <translation>Zkoušíte otevřít špatný soubor. Chci příponu .dbc</translation>
+    </message>
+    <message>
+        <source>Chyba pri cteni ze souboru</source>
+        <translation>Chyba při čtení ze souboru</translation>
+    </message>
+    <message>
+        <source>Chyba pri otevirani souboru</source>
+        <translation>Chyba při otevírání souboru</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaReport</name>
+    <message>
+        <source>PUVODNI SCHEMA:</source>
+        <translation>PŮVODNÍ SCHÉMA:</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2</source>
+        <translation>Následující schéma vzniklo dekompozicí schématu %1 podle závislosti %2</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo pridanim chybejicich zavislosti.</source>
+        <translation>Následující schéma vzniklo přidáním chybějících závislostí.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci schemat (%1 ).</source>
+        <translation>Následující schéma vzniklo projekcí schémat (%1 ).</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo rozlozenim podle levych stran</source>
+        <translation>Následující schéma vzniklo rozložením podle levých stran</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.</source>
+        <translation>Následující schéma vzniklo sloučením schémat s ekvivalentními klíči.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci.</source>
+        <translation>Následující schéma vzniklo projekcí.</translation>
+    </message>
+    <message>
+        <source> Schema je v prvni normalni forme</source>
+        <translation> Schéma je v první normální formě</translation>
+    </message>
+    <message>
+        <source> Schema je ve druhe normalni forme</source>
+        <translation> Schéma je ve druhé normální formě</translation>
+    </message>
+    <message>
+        <source> Schema je ve treti normalni forme</source>
+        <translation> Schéma je ve třetí normální formě</translation>
+    </message>
+    <message>
+        <source> Schema je v BCNF</source>
+        <translation> Schéma je v BCNF</translation>
+    </message>
+    <message>
+        <source>SCHEMA %1:</source>
+        <translation>SCHÉMA %1:</translation>
+    </message>
+    <message>
+        <source>ATRIBUTY:</source>
+        <translation>ATRIBUTY:</translation>
+    </message>
+    <message>
+        <source>ZAVISLOSTI:</source>
+        <translation>ZÁVISLOSTI:</translation>
+    </message>
+    <message>
+        <source>KLICE:</source>
+        <translation>KLÍČE:</translation>
+    </message>
+    <message>
+        <source>NORMALNI FORMA:</source>
+        <translation>NORMÁLNÍ FORMA:</translation>
+    </message>
+    <message>
+        <source>Schema </source>
+        <comment>the word before a number label such as 3+5</comment>
+        <translation>Schéma </translation>
+    </message>
+</context>
+<context>
+    <name>TForm_About</name>
+    <message>
+        <source>Schemario - O programu</source>
+        <translation>Schemario - O programu</translation>
+    </message>
+    <message>
+        <source>Verze 1.0</source>
+        <translation>Verze 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_Keys</name>
+    <message>
+        <source>Schemario - Klice schematu</source>
+        <translation>Schemario - Klíče schématu</translation>
+    </message>
+    <message>
+        <source>Zobraz prvni klic</source>
+        <translation>Zobraz první klíč</translation>
+    </message>
+    <message>
+        <source>Zobraz dalsi klice</source>
+        <translation>Zobraz další klíče</translation>
+    </message>
+    <message>
+        <source> Nejsou zadana zadna data</source>
+        <translation> Nejsou zadána žádná data</translation>
+    </message>
+    <message>
+        <source> Nejprve musi byt vygenerovany prvni klic</source>
+        <translation> Nejprve musí být vygenerovaný první klíč</translation>
+    </message>
+    <message>
+        <source>Nejsou ani zadne dalsi klice</source>
+        <translation>Nejsou ani žádné další klíče</translation>
+    </message>
+    <message>
+        <source>Zadne dalsi klice schematu nejsou</source>
+        <translation>Žádné další klíče schématu nejsou</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_Main</name>
     <message>
         <source>&amp;Novy</source>
         <translation>&amp;Nový</translation>
@@ -268,10 +902,6 @@
         <translation>&amp;Soubor</translation>
     </message>
     <message>
-        <source>&amp;Ukazkove schemata</source>
-        <translation>&amp;Ukázková schémata</translation>
-    </message>
-    <message>
         <source>&amp;Posledni soubory</source>
         <translation>&amp;Poslední soubory</translation>
     </message>
@@ -359,623 +989,9 @@
         <source>Zadne redundantni zavislosti nejsou</source>
         <translation>Žádné redundantní závislosti nejsou</translation>
     </message>
-</context>
-<context>
-    <name>OutOfDateNotice</name>
     <message>
-        <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
-        <translation>Schéma bylo od naplnění tohoto okna změněno: okno ukazuje předchozí stav. Pro aktuální stav ho otevřete znovu.</translation>
-    </message>
-    <message>
-        <source>Schema bylo zmeneno: seznam byl sestaven znovu z aktualniho schematu.</source>
-        <translation>Schéma bylo změněno: seznam byl sestaven znovu z aktuálního schématu.</translation>
-    </message>
-</context>
-<context>
-    <name>RedundantDependenciesExercise</name>
-    <message>
-        <source>Testovaci modul - Redundantni zavislosti</source>
-        <translation>Testovací modul - Redundantní závislosti</translation>
-    </message>
-    <message>
-        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
-        <translation>Pravidlo: každá položka se posuzuje samostatně vůči celému seznamu.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Zkusit znovu</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Redundantni zavislosti</source>
-        <translation>Redundantní závislosti</translation>
-    </message>
-    <message>
-        <source>(zaskrtnete redundantni zavislosti)</source>
-        <translation>(zaškrtněte redundantní závislosti)</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Spravne reseni</source>
-        <translation>Správné řešení</translation>
-    </message>
-</context>
-<context>
-    <name>RedundantDependenciesExerciseSession</name>
-    <message>
-        <source>Zavislost %1</source>
-        <translation>Závislost %1</translation>
-    </message>
-</context>
-<context>
-    <name>Reports</name>
-    <message>
-        <source>standardni vystup nejde zapsat: %1</source>
-        <translation>standardní výstup nejde zapsat: %1</translation>
-    </message>
-    <message>
-        <source>prazdna mnozina</source>
-        <translation>prázdná množina</translation>
-    </message>
-    <message>
-        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Atribut %1 JE, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
-    </message>
-    <message>
-        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Atribut %1 NENÍ, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
-    </message>
-    <message>
-        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>Schéma JE, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
-    </message>
-    <message>
-        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>Schéma NENÍ, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
-    </message>
-    <message>
-        <source>Mnozina Max(%1) = </source>
-        <translation>Množina Max(%1) = </translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
-        <translation>Výpis je zkrácen: každá množina jednou, celkem %1 množin</translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
-        <translation>Výpis je zkrácen: jen množiny bez podmnožiny v rodině, každá jednou, celkem %1 množin</translation>
-    </message>
-    <message>
-        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
-        <translation>Rozložení schématu podle levých stran je již zobrazeno</translation>
-    </message>
-    <message>
-        <source>Nejprve rozlozte schema podle levych stran</source>
-        <translation>Nejprve rozložte schéma podle levých stran</translation>
-    </message>
-    <message>
-        <source> Zadna schemata nemaji ekvivalentni klice</source>
-        <translation> Žádná schémata nemají ekvivalentní klíče</translation>
-    </message>
-    <message>
-        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
-        <translation>Sjednocení schémat podle ekvivalentních klíčů je již zobrazeno</translation>
-    </message>
-    <message>
-        <source>Zadna schemata nejsou projekci</source>
-        <translation>Žádná schémata nejsou projekcí</translation>
-    </message>
-    <message>
-        <source> Zobrazeni projekce je jiz zobrazeno</source>
-        <translation> Zobrazení projekce je již zobrazeno</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
-        <translation>Schémata vytvořená projekcí zmizí. Lze je získat znovu tlačítkem &apos;Projekce&apos;.</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaDocument</name>
-    <message>
-        <source>smazani atributu</source>
-        <translation>smazání atributu</translation>
-    </message>
-    <message>
-        <source>smazani zavislosti</source>
-        <translation>smazání závislosti</translation>
-    </message>
-    <message>
-        <source>uprava atributu</source>
-        <translation>úprava atributů</translation>
-    </message>
-    <message>
-        <source>uprava zavislosti</source>
-        <translation>úprava závislostí</translation>
-    </message>
-    <message>
-        <source>vymazani schematu</source>
-        <translation>vymazání schématu</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaFile</name>
-    <message>
-        <source>soubor je vetsi nez %1 bajtu</source>
-        <translation>soubor je větší než %1 bajtů</translation>
-    </message>
-    <message>
-        <source>chybi znak : za jmeny atributu</source>
-        <translation>chybí znak : za jmény atributů</translation>
-    </message>
-    <message>
-        <source>jmeno atributu nekonci znakem ;</source>
-        <translation>jméno atributu nekončí znakem ;</translation>
-    </message>
-    <message>
-        <source>vice nez %1 atributu</source>
-        <translation>více než %1 atributů</translation>
-    </message>
-    <message>
-        <source>misto cislice je znak s kodem %1</source>
-        <translation>místo číslice je znak s kódem %1</translation>
-    </message>
-    <message>
-        <source>chybi index atributu</source>
-        <translation>chybí index atributu</translation>
-    </message>
-    <message>
-        <source>za indexem na leve strane chybi mezera</source>
-        <translation>za indexem na levé straně chybí mezera</translation>
-    </message>
-    <message>
-        <source>zavislost nema znak -</source>
-        <translation>závislost nemá znak -</translation>
-    </message>
-    <message>
-        <source>index %1 neoznacuje zadny atribut</source>
-        <translation>index %1 neoznačuje žádný atribut</translation>
-    </message>
-    <message>
-        <source>vice nez %1 atributu na leve strane</source>
-        <translation>více než %1 atributů na levé straně</translation>
-    </message>
-    <message>
-        <source>vice nez %1 zavislosti</source>
-        <translation>více než %1 závislostí</translation>
-    </message>
-    <message>
-        <source>zavislost nekonci znakem ;</source>
-        <translation>závislost nekončí znakem ;</translation>
-    </message>
-    <message>
-        <source>bajt %1: %2</source>
-        <translation>bajt %1: %2</translation>
-    </message>
-    <message>
-        <source>Zkousite otevrit spatny soubor. Chci priponu .dbc</source>
-        <translation>Zkoušíte otevřít špatný soubor. Chci příponu .dbc</translation>
-    </message>
-    <message>
-        <source>Chyba pri cteni ze souboru</source>
-        <translation>Chyba při čtení ze souboru</translation>
-    </message>
-    <message>
-        <source>Chyba pri otevirani souboru</source>
-        <translation>Chyba při otevírání souboru</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaFileCommands</name>
-    <message>
-        <source>Chyba v zapisu do souboru</source>
-        <translation>Chyba v zápisu do souboru</translation>
-    </message>
-    <message>
-        <source>Problem s otevrenim souboru pro zapis</source>
-        <translation>Problém s otevřením souboru pro zápis</translation>
-    </message>
-    <message>
-        <source>Soubor existuje mam ho prepsat?</source>
-        <translation>Soubor existuje, mám ho přepsat?</translation>
-    </message>
-    <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>Tento soubor nejde otevřít</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaReport</name>
-    <message>
-        <source>PUVODNI SCHEMA:</source>
-        <translation>PŮVODNÍ SCHÉMA:</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2</source>
-        <translation>Následující schéma vzniklo dekompozicí schématu %1 podle závislosti %2</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo pridanim chybejicich zavislosti.</source>
-        <translation>Následující schéma vzniklo přidáním chybějících závislostí.</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo projekci schemat (%1 ).</source>
-        <translation>Následující schéma vzniklo projekcí schémat (%1 ).</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo rozlozenim podle levych stran</source>
-        <translation>Následující schéma vzniklo rozložením podle levých stran</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.</source>
-        <translation>Následující schéma vzniklo sloučením schémat s ekvivalentními klíči.</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo projekci.</source>
-        <translation>Následující schéma vzniklo projekcí.</translation>
-    </message>
-    <message>
-        <source> Schema je v prvni normalni forme</source>
-        <translation> Schéma je v první normální formě</translation>
-    </message>
-    <message>
-        <source> Schema je ve druhe normalni forme</source>
-        <translation> Schéma je ve druhé normální formě</translation>
-    </message>
-    <message>
-        <source> Schema je ve treti normalni forme</source>
-        <translation> Schéma je ve třetí normální formě</translation>
-    </message>
-    <message>
-        <source> Schema je v BCNF</source>
-        <translation> Schéma je v BCNF</translation>
-    </message>
-    <message>
-        <source>SCHEMA %1:</source>
-        <translation>SCHÉMA %1:</translation>
-    </message>
-    <message>
-        <source>ATRIBUTY:</source>
-        <translation>ATRIBUTY:</translation>
-    </message>
-    <message>
-        <source>ZAVISLOSTI:</source>
-        <translation>ZÁVISLOSTI:</translation>
-    </message>
-    <message>
-        <source>KLICE:</source>
-        <translation>KLÍČE:</translation>
-    </message>
-    <message>
-        <source>NORMALNI FORMA:</source>
-        <translation>NORMÁLNÍ FORMA:</translation>
-    </message>
-    <message>
-        <source>Schema %1</source>
-        <comment>a schema that joins the schemas numbered so, such as 3+5</comment>
-        <translation>Schéma %1</translation>
-    </message>
-    <message>
-        <source>Schema %1: %2</source>
-        <comment>a schema numbered %1 that joins the schemas numbered so, such as 1+3</comment>
-        <translation>Schéma %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_ABC_Input</name>
-    <message>
-        <source>Schemario - Zadavani atributu</source>
-        <translation>Schemario - Zadávání atributů</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Přidat</translation>
-    </message>
-    <message>
-        <source>Pridat zadany atribut</source>
-        <translation>Přidat zadaný atribut</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>Smaze oznaceny atribut</source>
-        <translation>Smaže označený atribut</translation>
-    </message>
-    <message>
-        <source>Zmenit</source>
-        <translation>Změnit</translation>
-    </message>
-    <message>
-        <source>Upravit oznaceny atribut</source>
-        <translation>Upravit označený atribut</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Zrušit</translation>
-    </message>
-    <message>
-        <source>Slovo nesmi obsahovat znaky ; a :</source>
-        <translation>Slovo nesmí obsahovat znaky ; a :</translation>
-    </message>
-    <message>
-        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
-        <translation>Slovo obsahuje znak, který nejde uložit do souboru</translation>
-    </message>
-    <message>
-        <source>Zadavany vstup je prazdny</source>
-        <translation>Zadávaný vstup je prázdný</translation>
-    </message>
-    <message>
-        <source>Delka slova presahuje 15 pismen</source>
-        <translation>Délka slova přesahuje 15 písmen</translation>
-    </message>
-    <message>
-        <source>Uz zadana data</source>
-        <translation>Už zadaná data</translation>
-    </message>
-    <message>
-        <source>Bohuzel zadavate prilis mnoho slov</source>
-        <translation>Bohužel zadáváte příliš mnoho slov</translation>
-    </message>
-    <message>
-        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
-        <translation>Toto slovo nemůžete vymazat. Nejprve vymažte závislost, která ho obsahuje.</translation>
-    </message>
-    <message>
-        <source>Skutecne to chcete smazat? %1 ? </source>
-        <translation>Skutečně to chcete smazat? %1 ? </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Decomposition_2</name>
-    <message>
-        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
-        <translation>Červené schéma je v 1 či 2 NF, žluté ve 3 NF.</translation>
-    </message>
-    <message>
-        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
-        <translation>Zelená závislost porušuje BCNF, žlutá třetí NF</translation>
-    </message>
-    <message>
-        <source>Schemario - Dekompozice</source>
-        <translation>Schemario - Dekompozice</translation>
-    </message>
-    <message>
-        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
-        <translation>Šedě kurzívou: schéma nahrazené rozkladem nebo pohlcené projekcí; ostatní schémata tvoří výsledek.</translation>
-    </message>
-    <message>
-        <source>dekompozice</source>
-        <translation>dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Dekompozice</translation>
-    </message>
-    <message>
-        <source>Dekomponovat schema</source>
-        <translation>Dekomponovat schéma</translation>
-    </message>
-    <message>
-        <source>&amp;Projekce</source>
-        <translation>&amp;Projekce</translation>
-    </message>
-    <message>
-        <source>Pridat projekce</source>
-        <translation>Přidat projekce</translation>
-    </message>
-    <message>
-        <source>&amp;Nepokryte zavislosti</source>
-        <translation>&amp;Nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>Pridat nepokryte zavislosti</source>
-        <translation>Přidat nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Tisk</translation>
-    </message>
-    <message>
-        <source>Zobrazi postup pro tisk</source>
-        <translation>Zobrazí postup pro tisk</translation>
-    </message>
-    <message>
-        <source>&amp;Vysledna schemata</source>
-        <translation>&amp;Výsledná schémata</translation>
-    </message>
-    <message>
-        <source>Zobrazi vysledna schemata</source>
-        <translation>Zobrazí výsledná schémata</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Zavři</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algoritmy</translation>
-    </message>
-    <message>
-        <source>Pridana schemata:</source>
-        <translation>Přidaná schémata:</translation>
-    </message>
-    <message>
-        <source>Projekce:</source>
-        <translation>Projekce:</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Atributy:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Klice:</source>
-        <translation>Klíče:</translation>
-    </message>
-    <message>
-        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
-        <translation>Nejprve dvojitě klikněte na schéma v horní části obrazovky. Poté kliknutím na jednu ze závislostí, která porušuje 3NF (BCNF), v dolní části schématu dekomponujte schéma</translation>
-    </message>
-    <message>
-        <source>Nejsou otevrena zadna schemata k tisku</source>
-        <translation>Nejsou otevřena žádná schémata k tisku</translation>
-    </message>
-    <message>
-        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
-        <translation>Nahrazeno schématy %1 a %2, rozloženo podle %3</translation>
-    </message>
-    <message>
-        <source>Pohlceno projekci</source>
-        <translation>Pohlceno projekcí</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval shcema</source>
-        <translation>Ještě jsi nedekomponoval schéma</translation>
-    </message>
-    <message>
-        <source>Schema uz neni mozno v tomto okne rozlozit</source>
-        <translation>Schéma už není možno v tomto okně rozložit</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval schema</source>
-        <translation>Ještě jsi nedekomponoval schéma</translation>
-    </message>
-    <message>
-        <source>Nejsou zadne nepokryte zavislosti</source>
-        <translation>Nejsou žádné nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>Zadne schema neni projekci</source>
-        <translation>Žádné schéma není projekcí</translation>
-    </message>
-    <message>
-        <source>Dalsi schemata nemohu pridat</source>
-        <translation>Další schémata nemohu přidat</translation>
-    </message>
-    <message>
-        <source>Chcete rozlozit schema podle teto zavislosti?</source>
-        <translation>Chcete rozložit schéma podle této závislosti?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním nepokrytých závislostí a projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním nepokrytých závislostí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Dep_Input</name>
-    <message>
-        <source>Schemario - Zadavani zavislosti</source>
-        <translation>Schemario - Zadávání závislostí</translation>
-    </message>
-    <message>
-        <source>LEVA STRANA:</source>
-        <translation>LEVÁ STRANA:</translation>
-    </message>
-    <message>
-        <source>PRAVA STRANA:</source>
-        <translation>PRAVÁ STRANA:</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Přidat</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Zrušit</translation>
-    </message>
-    <message>
-        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
-        <translation>Bohužel je zadáno příliš mnoho závislostí</translation>
-    </message>
-    <message>
-        <source>Neni zadana leva strana</source>
-        <translation>Není zadána levá strana</translation>
-    </message>
-    <message>
-        <source>Neni zadana prava strana</source>
-        <translation>Není zadána pravá strana</translation>
-    </message>
-    <message>
-        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
-        <translation>Stejný atribut nelze zadat na levé straně dvakrát</translation>
-    </message>
-    <message>
-        <source>Neni co mazat</source>
-        <translation>Není co mazat</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tuto zavislost?</source>
-        <translation>Chcete skutečně smazat tuto závislost?</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Keys</name>
-    <message>
-        <source>Schemario - Klice schematu</source>
-        <translation>Schemario - Klíče schématu</translation>
-    </message>
-    <message>
-        <source>Zobraz prvni klic</source>
-        <translation>Zobraz první klíč</translation>
-    </message>
-    <message>
-        <source>Zobraz dalsi klice</source>
-        <translation>Zobraz další klíče</translation>
-    </message>
-    <message>
-        <source> Nejsou zadana zadna data</source>
-        <translation> Nejsou zadána žádná data</translation>
-    </message>
-    <message>
-        <source> Nejprve musi byt vygenerovany prvni klic</source>
-        <translation> Nejprve musí být vygenerovaný první klíč</translation>
-    </message>
-    <message>
-        <source>Nejsou ani zadne dalsi klice</source>
-        <translation>Nejsou ani žádné další klíče</translation>
-    </message>
-    <message>
-        <source>Zadne dalsi klice schematu nejsou</source>
-        <translation>Žádné další klíče schématu nejsou</translation>
+        <source>&amp;Ukazkove schemata</source>
+        <translation>&amp;Ukázková schémata</translation>
     </message>
 </context>
 <context>
@@ -1024,92 +1040,33 @@
         <source>Zvolte atribut A</source>
         <translation>Zvolte atribut A</translation>
     </message>
-</context>
-<context>
-    <name>TForm_Print</name>
     <message>
-        <source>Nejde zobrazit tiskovy dialog</source>
-        <translation>Nejde zobrazit tiskový dialog</translation>
+        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Atribut %1 JE, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
     </message>
     <message>
-        <source>Text files (*.txt)|*.TXT&quot;</source>
-        <translation>Textové soubory (*.txt)|*.TXT&quot;</translation>
+        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Atribut %1 NENÍ, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
     </message>
     <message>
-        <source>Schemario - Tiskovy formular</source>
-        <translation>Schemario - Tiskový formulář</translation>
+        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>Schéma JE, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
     </message>
     <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Tisk</translation>
+        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>Schéma NENÍ, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
     </message>
     <message>
-        <source>Vytiskne data zobrazena ve formulari</source>
-        <translation>Vytiskne data zobrazená ve formuláři</translation>
+        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
+        <translation>Výpis je zkrácen: každá množina jednou, celkem %1 množin</translation>
     </message>
     <message>
-        <source>E&amp;xport</source>
-        <translation>E&amp;xport</translation>
+        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
+        <translation>Výpis je zkrácen: jen množiny bez podmnožiny v rodině, každá jednou, celkem %1 množin</translation>
     </message>
     <message>
-        <source>Ulozi data z formulare do formatu txt</source>
-        <translation>Uloží data z formuláře do formátu txt</translation>
-    </message>
-    <message>
-        <source>Do &amp;PDF</source>
-        <translation>Do &amp;PDF</translation>
-    </message>
-    <message>
-        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
-        <translation>Uloží data z formuláře jako stránky PDF, stejně jako by se tiskly</translation>
-    </message>
-    <message>
-        <source>&amp;Nahled</source>
-        <translation>&amp;Náhled</translation>
-    </message>
-    <message>
-        <source>Ukaze stranky tak, jak se vytisknou</source>
-        <translation>Ukáže stránky tak, jak se vytisknou</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Zavři</translation>
-    </message>
-    <message>
-        <source>&amp;Vytisknout data</source>
-        <translation>&amp;Vytisknout data</translation>
-    </message>
-    <message>
-        <source>Vye&amp;xportovat data</source>
-        <translation>Vye&amp;xportovat data</translation>
-    </message>
-    <message>
-        <source>Ulozit do P&amp;DF</source>
-        <translation>Uložit do P&amp;DF</translation>
-    </message>
-    <message>
-        <source>Nahled &amp;tisku</source>
-        <translation>Náhled &amp;tisku</translation>
-    </message>
-    <message>
-        <source>Export do PDF</source>
-        <translation>Export do PDF</translation>
-    </message>
-    <message>
-        <source>Soubor existuje mam ho prepsat?</source>
-        <translation>Soubor existuje, mám ho přepsat?</translation>
-    </message>
-    <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>Tento soubor nejde otevřít</translation>
-    </message>
-    <message>
-        <source>Soubor nejde ulozit</source>
-        <translation>Soubor nejde uložit</translation>
-    </message>
-    <message>
-        <source>Export to txt</source>
-        <translation>Export do txt</translation>
+        <source>Mnozina Max(%1) = </source>
+        <translation>Množina Max(%1) = </translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1248,34 @@
     <message>
         <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
         <translation>Nahrazeno: schéma bylo sloučené nebo pohlcené</translation>
+    </message>
+    <message>
+        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
+        <translation>Rozložení schématu podle levých stran je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Nejprve rozlozte schema podle levych stran</source>
+        <translation>Nejprve rozložte schéma podle levých stran</translation>
+    </message>
+    <message>
+        <source> Zadna schemata nemaji ekvivalentni klice</source>
+        <translation> Žádná schémata nemají ekvivalentní klíče</translation>
+    </message>
+    <message>
+        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
+        <translation>Sjednocení schémat podle ekvivalentních klíčů je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Zadna schemata nejsou projekci</source>
+        <translation>Žádná schémata nejsou projekcí</translation>
+    </message>
+    <message>
+        <source> Zobrazeni projekce je jiz zobrazeno</source>
+        <translation> Zobrazení projekce je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
+        <translation>Schémata vytvořená projekcí zmizí. Lze je získat znovu tlačítkem &apos;Projekce&apos;.</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,74 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="cs">
 <context>
-    <name>AboutDialog</name>
+    <name>AttributeEditorDialog</name>
     <message>
-        <source>Schemario - O programu</source>
-        <translation>Schemario - About</translation>
+        <source>Schemario - Zadavani atributu</source>
+        <translation>Schemario - Attribute input</translation>
     </message>
     <message>
-        <source>Verze 1.0</source>
-        <translation>Version 1.0</translation>
+        <source>Pridat</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Pridat zadany atribut</source>
+        <translation>Add the attribute entered</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Smaze oznaceny atribut</source>
+        <translation>Deletes the selected attribute</translation>
+    </message>
+    <message>
+        <source>Zmenit</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Upravit oznaceny atribut</source>
+        <translation>Edit the selected attribute</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zadavany vstup je prazdny</source>
+        <translation>The input is empty</translation>
+    </message>
+    <message>
+        <source>Delka slova presahuje 15 pismen</source>
+        <translation>The word is longer than 15 letters</translation>
+    </message>
+    <message>
+        <source>Slovo nesmi obsahovat znaky ; a :</source>
+        <translation>A word must not contain the characters ; and :</translation>
+    </message>
+    <message>
+        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
+        <translation>The word contains a character that cannot be saved to a file</translation>
+    </message>
+    <message>
+        <source>Uz zadana data</source>
+        <translation>Already entered</translation>
+    </message>
+    <message>
+        <source>Bohuzel zadavate prilis mnoho slov</source>
+        <translation>Sorry, you are entering too many words</translation>
+    </message>
+    <message>
+        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
+        <translation>You cannot delete this word. First delete the dependency that contains it.</translation>
+    </message>
+    <message>
+        <source>Skutecne to chcete smazat? %1 ? </source>
+        <translation>Do you really want to delete it? %1 ? </translation>
     </message>
 </context>
 <context>
@@ -69,6 +125,211 @@
     <message>
         <source>[SOUBOR...]</source>
         <translation>[FILE...]</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionSession</name>
+    <message>
+        <source>dekompozice</source>
+        <translation>decomposition</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionWindow</name>
+    <message>
+        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
+        <translation>A red schema is in 1 or 2 NF, a yellow one in 3 NF.</translation>
+    </message>
+    <message>
+        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
+        <translation>A green dependency violates BCNF, a yellow one the third NF</translation>
+    </message>
+    <message>
+        <source>Schemario - Dekompozice</source>
+        <translation>Schemario - Decomposition</translation>
+    </message>
+    <message>
+        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
+        <translation>Grey italics: a schema replaced by a split or absorbed by a projection; the other schemas form the result.</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Decomposition</translation>
+    </message>
+    <message>
+        <source>Dekomponovat schema</source>
+        <translation>Decompose the schema</translation>
+    </message>
+    <message>
+        <source>&amp;Projekce</source>
+        <translation>&amp;Projections</translation>
+    </message>
+    <message>
+        <source>Pridat projekce</source>
+        <translation>Add projections</translation>
+    </message>
+    <message>
+        <source>&amp;Nepokryte zavislosti</source>
+        <translation>&amp;Uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>Pridat nepokryte zavislosti</source>
+        <translation>Add uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Zobrazi postup pro tisk</source>
+        <translation>Shows the course of work for printing</translation>
+    </message>
+    <message>
+        <source>&amp;Vysledna schemata</source>
+        <translation>&amp;Resulting schemas</translation>
+    </message>
+    <message>
+        <source>Zobrazi vysledna schemata</source>
+        <translation>Shows the resulting schemas</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algorithms</translation>
+    </message>
+    <message>
+        <source>Pridana schemata:</source>
+        <translation>Added schemas:</translation>
+    </message>
+    <message>
+        <source>Projekce:</source>
+        <translation>Projections:</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Attributes:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Klice:</source>
+        <translation>Keys:</translation>
+    </message>
+    <message>
+        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
+        <translation>First double-click a schema in the upper part of the screen. Then decompose the schema by clicking one of the dependencies that violate 3NF (BCNF) in the lower part</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval shcema</source>
+        <translation>You have not decomposed the schema yet</translation>
+    </message>
+    <message>
+        <source>Nejsou otevrena zadna schemata k tisku</source>
+        <translation>No schemas are open for printing</translation>
+    </message>
+    <message>
+        <source>Schema uz neni mozno v tomto okne rozlozit</source>
+        <translation>The schema cannot be split any further in this window</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval schema</source>
+        <translation>You have not decomposed the schema yet</translation>
+    </message>
+    <message>
+        <source>Nejsou zadne nepokryte zavislosti</source>
+        <translation>There are no uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>Zadne schema neni projekci</source>
+        <translation>No schema is a projection</translation>
+    </message>
+    <message>
+        <source>Chcete rozlozit schema podle teto zavislosti?</source>
+        <translation>Do you want to split the schema by this dependency?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding uncovered dependencies and projections will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding projections will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding uncovered dependencies will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by projection will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
+        <translation>Replaced by schemas %1 and %2, split by %3</translation>
+    </message>
+    <message>
+        <source>Pohlceno projekci</source>
+        <translation>Absorbed by a projection</translation>
+    </message>
+</context>
+<context>
+    <name>DependencyEditorDialog</name>
+    <message>
+        <source>Schemario - Zadavani zavislosti</source>
+        <translation>Schemario - Dependency input</translation>
+    </message>
+    <message>
+        <source>LEVA STRANA:</source>
+        <translation>LEFT-HAND SIDE:</translation>
+    </message>
+    <message>
+        <source>PRAVA STRANA:</source>
+        <translation>RIGHT-HAND SIDE:</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
+        <translation>Sorry, too many dependencies have been entered</translation>
+    </message>
+    <message>
+        <source>Neni zadana leva strana</source>
+        <translation>The left-hand side is not given</translation>
+    </message>
+    <message>
+        <source>Neni zadana prava strana</source>
+        <translation>The right-hand side is not given</translation>
+    </message>
+    <message>
+        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
+        <translation>The same attribute cannot appear twice on the left-hand side</translation>
+    </message>
+    <message>
+        <source>Neni co mazat</source>
+        <translation>There is nothing to delete</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tuto zavislost?</source>
+        <translation>Do you really want to delete this dependency?</translation>
     </message>
 </context>
 <context>
@@ -150,7 +411,380 @@
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>File_open_close</name>
+    <message>
+        <source>Chyba v zapisu do souboru</source>
+        <translation>Error writing to the file</translation>
+    </message>
+    <message>
+        <source>Problem s otevrenim souboru pro zapis</source>
+        <translation>The file cannot be opened for writing</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>The file exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>This file cannot be opened</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>prazdna mnozina</source>
+        <translation>empty set</translation>
+    </message>
+</context>
+<context>
+    <name>OutOfDateNotice</name>
+    <message>
+        <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
+        <translation>The schema has changed since this window was filled: the window shows the previous state. Open it again for the current state.</translation>
+    </message>
+    <message>
+        <source>Schema bylo zmeneno: seznam byl sestaven znovu z aktualniho schematu.</source>
+        <translation>The schema has changed: the list was built again from the current schema.</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantDependenciesExercise</name>
+    <message>
+        <source>Testovaci modul - Redundantni zavislosti</source>
+        <translation>Exercises - Redundant dependencies</translation>
+    </message>
+    <message>
+        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
+        <translation>Rule: each item is judged on its own against the whole list.</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Try again</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Redundantni zavislosti</source>
+        <translation>Redundant dependencies</translation>
+    </message>
+    <message>
+        <source>(zaskrtnete redundantni zavislosti)</source>
+        <translation>(tick the redundant dependencies)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Spravne reseni</source>
+        <translation>Correct solution</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantDependenciesExerciseSession</name>
+    <message>
+        <source>Zavislost %1</source>
+        <translation>Dependency %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWindow</name>
+    <message>
+        <source>Nejde zobrazit tiskovy dialog</source>
+        <translation>The print dialog cannot be shown</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.TXT&quot;</source>
+        <translation>Text files (*.txt)|*.TXT&quot;</translation>
+    </message>
+    <message>
+        <source>Schemario - Tiskovy formular</source>
+        <translation>Schemario - Print form</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Vytiskne data zobrazena ve formulari</source>
+        <translation>Prints the data shown in the form</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare do formatu txt</source>
+        <translation>Saves the data of the form as txt</translation>
+    </message>
+    <message>
+        <source>Do &amp;PDF</source>
+        <translation>To &amp;PDF</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
+        <translation>Saves the data of the form as PDF pages, just as they would be printed</translation>
+    </message>
+    <message>
+        <source>&amp;Nahled</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Ukaze stranky tak, jak se vytisknou</source>
+        <translation>Shows the pages as they will be printed</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Vytisknout data</source>
+        <translation>&amp;Print data</translation>
+    </message>
+    <message>
+        <source>Vye&amp;xportovat data</source>
+        <translation>E&amp;xport data</translation>
+    </message>
+    <message>
+        <source>Ulozit do P&amp;DF</source>
+        <translation>Save as P&amp;DF</translation>
+    </message>
+    <message>
+        <source>Nahled &amp;tisku</source>
+        <translation>Print pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Export do PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>The file exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Soubor nejde ulozit</source>
+        <translation>The file cannot be saved</translation>
+    </message>
+    <message>
+        <source>Export to txt</source>
+        <translation>Export to txt</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>This file cannot be opened</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>standardni vystup nejde zapsat: %1</source>
+        <translation>cannot write the standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaDocument</name>
+    <message>
+        <source>smazani atributu</source>
+        <translation>deleting an attribute</translation>
+    </message>
+    <message>
+        <source>smazani zavislosti</source>
+        <translation>deleting a dependency</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaFile</name>
+    <message>
+        <source>soubor je vetsi nez %1 bajtu</source>
+        <translation>the file is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>chybi znak : za jmeny atributu</source>
+        <translation>the character : after the attribute names is missing</translation>
+    </message>
+    <message>
+        <source>jmeno atributu nekonci znakem ;</source>
+        <translation>an attribute name does not end with ;</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu</source>
+        <translation>more than %1 attributes</translation>
+    </message>
+    <message>
+        <source>misto cislice je znak s kodem %1</source>
+        <translation>a character with code %1 instead of a digit</translation>
+    </message>
+    <message>
+        <source>chybi index atributu</source>
+        <translation>an attribute index is missing</translation>
+    </message>
+    <message>
+        <source>za indexem na leve strane chybi mezera</source>
+        <translation>a space is missing after an index on the left-hand side</translation>
+    </message>
+    <message>
+        <source>zavislost nema znak -</source>
+        <translation>a dependency has no -</translation>
+    </message>
+    <message>
+        <source>index %1 neoznacuje zadny atribut</source>
+        <translation>index %1 denotes no attribute</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu na leve strane</source>
+        <translation>more than %1 attributes on the left-hand side</translation>
+    </message>
+    <message>
+        <source>vice nez %1 zavislosti</source>
+        <translation>more than %1 dependencies</translation>
+    </message>
+    <message>
+        <source>zavislost nekonci znakem ;</source>
+        <translation>a dependency does not end with ;</translation>
+    </message>
+    <message>
+        <source>bajt %1: %2</source>
+        <translation>byte %1: %2</translation>
+    </message>
+    <message>
+        <source>Zkousite otevrit spatny soubor. Chci priponu .dbc</source>
+        <translation>You are trying to open a wrong file. The extension must be .dbc</translation>
+    </message>
+    <message>
+        <source>Chyba pri cteni ze souboru</source>
+        <translation>Error reading from the file</translation>
+    </message>
+    <message>
+        <source>Chyba pri otevirani souboru</source>
+        <translation>Error opening the file</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaReport</name>
+    <message>
+        <source>PUVODNI SCHEMA:</source>
+        <translation>ORIGINAL SCHEMA:</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2</source>
+        <translation>The following schema arose by decomposing schema %1 by dependency %2</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo pridanim chybejicich zavislosti.</source>
+        <translation>The following schema arose by adding missing dependencies.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci schemat (%1 ).</source>
+        <translation>The following schema arose as a projection of schemas (%1 ).</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo rozlozenim podle levych stran</source>
+        <translation>The following schema arose by splitting by left-hand sides</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.</source>
+        <translation>The following schema arose by merging schemas with equivalent keys.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci.</source>
+        <translation>The following schema arose as a projection.</translation>
+    </message>
+    <message>
+        <source> Schema je v prvni normalni forme</source>
+        <translation> The schema is in first normal form</translation>
+    </message>
+    <message>
+        <source> Schema je ve druhe normalni forme</source>
+        <translation> The schema is in second normal form</translation>
+    </message>
+    <message>
+        <source> Schema je ve treti normalni forme</source>
+        <translation> The schema is in third normal form</translation>
+    </message>
+    <message>
+        <source> Schema je v BCNF</source>
+        <translation> The schema is in BCNF</translation>
+    </message>
+    <message>
+        <source>SCHEMA %1:</source>
+        <translation>SCHEMA %1:</translation>
+    </message>
+    <message>
+        <source>ATRIBUTY:</source>
+        <translation>ATTRIBUTES:</translation>
+    </message>
+    <message>
+        <source>ZAVISLOSTI:</source>
+        <translation>DEPENDENCIES:</translation>
+    </message>
+    <message>
+        <source>KLICE:</source>
+        <translation>KEYS:</translation>
+    </message>
+    <message>
+        <source>NORMALNI FORMA:</source>
+        <translation>NORMAL FORM:</translation>
+    </message>
+    <message>
+        <source>Schema </source>
+        <comment>the word before a number label such as 3+5</comment>
+        <translation>Schema </translation>
+    </message>
+</context>
+<context>
+    <name>TForm_About</name>
+    <message>
+        <source>Schemario - O programu</source>
+        <translation>Schemario - About</translation>
+    </message>
+    <message>
+        <source>Verze 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_Keys</name>
+    <message>
+        <source>Schemario - Klice schematu</source>
+        <translation>Schemario - Keys of the schema</translation>
+    </message>
+    <message>
+        <source>Zobraz prvni klic</source>
+        <translation>Show the first key</translation>
+    </message>
+    <message>
+        <source>Zobraz dalsi klice</source>
+        <translation>Show further keys</translation>
+    </message>
+    <message>
+        <source> Nejsou zadana zadna data</source>
+        <translation> No data have been entered</translation>
+    </message>
+    <message>
+        <source> Nejprve musi byt vygenerovany prvni klic</source>
+        <translation> The first key must be generated first</translation>
+    </message>
+    <message>
+        <source>Nejsou ani zadne dalsi klice</source>
+        <translation>There are no further keys either</translation>
+    </message>
+    <message>
+        <source>Zadne dalsi klice schematu nejsou</source>
+        <translation>The schema has no further keys</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_Main</name>
     <message>
         <source>&amp;Novy</source>
         <translation>&amp;New</translation>
@@ -268,10 +902,6 @@
         <translation>&amp;File</translation>
     </message>
     <message>
-        <source>&amp;Ukazkove schemata</source>
-        <translation>&amp;Sample schemas</translation>
-    </message>
-    <message>
         <source>&amp;Posledni soubory</source>
         <translation>&amp;Recent files</translation>
     </message>
@@ -359,623 +989,9 @@
         <source>Zadne redundantni zavislosti nejsou</source>
         <translation>There are no redundant dependencies</translation>
     </message>
-</context>
-<context>
-    <name>OutOfDateNotice</name>
     <message>
-        <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
-        <translation>The schema has changed since this window was filled: the window shows the previous state. Open it again for the current state.</translation>
-    </message>
-    <message>
-        <source>Schema bylo zmeneno: seznam byl sestaven znovu z aktualniho schematu.</source>
-        <translation>The schema has changed: the list was built again from the current schema.</translation>
-    </message>
-</context>
-<context>
-    <name>RedundantDependenciesExercise</name>
-    <message>
-        <source>Testovaci modul - Redundantni zavislosti</source>
-        <translation>Exercises - Redundant dependencies</translation>
-    </message>
-    <message>
-        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
-        <translation>Rule: each item is judged on its own against the whole list.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Try again</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Redundantni zavislosti</source>
-        <translation>Redundant dependencies</translation>
-    </message>
-    <message>
-        <source>(zaskrtnete redundantni zavislosti)</source>
-        <translation>(tick the redundant dependencies)</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Spravne reseni</source>
-        <translation>Correct solution</translation>
-    </message>
-</context>
-<context>
-    <name>RedundantDependenciesExerciseSession</name>
-    <message>
-        <source>Zavislost %1</source>
-        <translation>Dependency %1</translation>
-    </message>
-</context>
-<context>
-    <name>Reports</name>
-    <message>
-        <source>standardni vystup nejde zapsat: %1</source>
-        <translation>cannot write the standard output: %1</translation>
-    </message>
-    <message>
-        <source>prazdna mnozina</source>
-        <translation>empty set</translation>
-    </message>
-    <message>
-        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Attribute %1 IS, by the algorithm based on maximal sets, a key attribute</translation>
-    </message>
-    <message>
-        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Attribute %1 IS NOT, by the algorithm based on maximal sets, a key attribute</translation>
-    </message>
-    <message>
-        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>The schema IS, by the algorithm based on maximal sets, in BCNF</translation>
-    </message>
-    <message>
-        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>The schema IS NOT, by the algorithm based on maximal sets, in BCNF</translation>
-    </message>
-    <message>
-        <source>Mnozina Max(%1) = </source>
-        <translation>Set Max(%1) = </translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
-        <translation>The listing is shortened: each set once, %1 sets in all</translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
-        <translation>The listing is shortened: only sets without a subset in the family, each once, %1 sets in all</translation>
-    </message>
-    <message>
-        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
-        <translation>The split of the schema by left-hand sides is already shown</translation>
-    </message>
-    <message>
-        <source>Nejprve rozlozte schema podle levych stran</source>
-        <translation>First split the schema by left-hand sides</translation>
-    </message>
-    <message>
-        <source> Zadna schemata nemaji ekvivalentni klice</source>
-        <translation> No schemas have equivalent keys</translation>
-    </message>
-    <message>
-        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
-        <translation>The merge of schemas by equivalent keys is already shown</translation>
-    </message>
-    <message>
-        <source>Zadna schemata nejsou projekci</source>
-        <translation>No schemas are projections</translation>
-    </message>
-    <message>
-        <source> Zobrazeni projekce je jiz zobrazeno</source>
-        <translation> The projection is already shown</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
-        <translation>The schemas created by projection will disappear. They can be obtained again with the &apos;Projections&apos; button.</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaDocument</name>
-    <message>
-        <source>smazani atributu</source>
-        <translation>deleting an attribute</translation>
-    </message>
-    <message>
-        <source>smazani zavislosti</source>
-        <translation>deleting a dependency</translation>
-    </message>
-    <message>
-        <source>uprava atributu</source>
-        <translation>editing the attributes</translation>
-    </message>
-    <message>
-        <source>uprava zavislosti</source>
-        <translation>editing the dependencies</translation>
-    </message>
-    <message>
-        <source>vymazani schematu</source>
-        <translation>clearing the schema</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaFile</name>
-    <message>
-        <source>soubor je vetsi nez %1 bajtu</source>
-        <translation>the file is larger than %1 bytes</translation>
-    </message>
-    <message>
-        <source>chybi znak : za jmeny atributu</source>
-        <translation>the character : after the attribute names is missing</translation>
-    </message>
-    <message>
-        <source>jmeno atributu nekonci znakem ;</source>
-        <translation>an attribute name does not end with ;</translation>
-    </message>
-    <message>
-        <source>vice nez %1 atributu</source>
-        <translation>more than %1 attributes</translation>
-    </message>
-    <message>
-        <source>misto cislice je znak s kodem %1</source>
-        <translation>a character with code %1 instead of a digit</translation>
-    </message>
-    <message>
-        <source>chybi index atributu</source>
-        <translation>an attribute index is missing</translation>
-    </message>
-    <message>
-        <source>za indexem na leve strane chybi mezera</source>
-        <translation>a space is missing after an index on the left-hand side</translation>
-    </message>
-    <message>
-        <source>zavislost nema znak -</source>
-        <translation>a dependency has no -</translation>
-    </message>
-    <message>
-        <source>index %1 neoznacuje zadny atribut</source>
-        <translation>index %1 denotes no attribute</translation>
-    </message>
-    <message>
-        <source>vice nez %1 atributu na leve strane</source>
-        <translation>more than %1 attributes on the left-hand side</translation>
-    </message>
-    <message>
-        <source>vice nez %1 zavislosti</source>
-        <translation>more than %1 dependencies</translation>
-    </message>
-    <message>
-        <source>zavislost nekonci znakem ;</source>
-        <translation>a dependency does not end with ;</translation>
-    </message>
-    <message>
-        <source>bajt %1: %2</source>
-        <translation>byte %1: %2</translation>
-    </message>
-    <message>
-        <source>Zkousite otevrit spatny soubor. Chci priponu .dbc</source>
-        <translation>You are trying to open a wrong file. The extension must be .dbc</translation>
-    </message>
-    <message>
-        <source>Chyba pri cteni ze souboru</source>
-        <translation>Error reading from the file</translation>
-    </message>
-    <message>
-        <source>Chyba pri otevirani souboru</source>
-        <translation>Error opening the file</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaFileCommands</name>
-    <message>
-        <source>Chyba v zapisu do souboru</source>
-        <translation>Error writing to the file</translation>
-    </message>
-    <message>
-        <source>Problem s otevrenim souboru pro zapis</source>
-        <translation>The file cannot be opened for writing</translation>
-    </message>
-    <message>
-        <source>Soubor existuje mam ho prepsat?</source>
-        <translation>The file exists. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>This file cannot be opened</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaReport</name>
-    <message>
-        <source>PUVODNI SCHEMA:</source>
-        <translation>ORIGINAL SCHEMA:</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2</source>
-        <translation>The following schema arose by decomposing schema %1 by dependency %2</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo pridanim chybejicich zavislosti.</source>
-        <translation>The following schema arose by adding missing dependencies.</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo projekci schemat (%1 ).</source>
-        <translation>The following schema arose as a projection of schemas (%1 ).</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo rozlozenim podle levych stran</source>
-        <translation>The following schema arose by splitting by left-hand sides</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.</source>
-        <translation>The following schema arose by merging schemas with equivalent keys.</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo projekci.</source>
-        <translation>The following schema arose as a projection.</translation>
-    </message>
-    <message>
-        <source> Schema je v prvni normalni forme</source>
-        <translation> The schema is in first normal form</translation>
-    </message>
-    <message>
-        <source> Schema je ve druhe normalni forme</source>
-        <translation> The schema is in second normal form</translation>
-    </message>
-    <message>
-        <source> Schema je ve treti normalni forme</source>
-        <translation> The schema is in third normal form</translation>
-    </message>
-    <message>
-        <source> Schema je v BCNF</source>
-        <translation> The schema is in BCNF</translation>
-    </message>
-    <message>
-        <source>SCHEMA %1:</source>
-        <translation>SCHEMA %1:</translation>
-    </message>
-    <message>
-        <source>ATRIBUTY:</source>
-        <translation>ATTRIBUTES:</translation>
-    </message>
-    <message>
-        <source>ZAVISLOSTI:</source>
-        <translation>DEPENDENCIES:</translation>
-    </message>
-    <message>
-        <source>KLICE:</source>
-        <translation>KEYS:</translation>
-    </message>
-    <message>
-        <source>NORMALNI FORMA:</source>
-        <translation>NORMAL FORM:</translation>
-    </message>
-    <message>
-        <source>Schema %1</source>
-        <comment>a schema that joins the schemas numbered so, such as 3+5</comment>
-        <translation>Schema %1</translation>
-    </message>
-    <message>
-        <source>Schema %1: %2</source>
-        <comment>a schema numbered %1 that joins the schemas numbered so, such as 1+3</comment>
-        <translation>Schema %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_ABC_Input</name>
-    <message>
-        <source>Schemario - Zadavani atributu</source>
-        <translation>Schemario - Attribute input</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Pridat zadany atribut</source>
-        <translation>Add the attribute entered</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Smaze oznaceny atribut</source>
-        <translation>Deletes the selected attribute</translation>
-    </message>
-    <message>
-        <source>Zmenit</source>
-        <translation>Change</translation>
-    </message>
-    <message>
-        <source>Upravit oznaceny atribut</source>
-        <translation>Edit the selected attribute</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Slovo nesmi obsahovat znaky ; a :</source>
-        <translation>A word must not contain the characters ; and :</translation>
-    </message>
-    <message>
-        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
-        <translation>The word contains a character that cannot be saved to a file</translation>
-    </message>
-    <message>
-        <source>Zadavany vstup je prazdny</source>
-        <translation>The input is empty</translation>
-    </message>
-    <message>
-        <source>Delka slova presahuje 15 pismen</source>
-        <translation>The word is longer than 15 letters</translation>
-    </message>
-    <message>
-        <source>Uz zadana data</source>
-        <translation>Already entered</translation>
-    </message>
-    <message>
-        <source>Bohuzel zadavate prilis mnoho slov</source>
-        <translation>Sorry, you are entering too many words</translation>
-    </message>
-    <message>
-        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
-        <translation>You cannot delete this word. First delete the dependency that contains it.</translation>
-    </message>
-    <message>
-        <source>Skutecne to chcete smazat? %1 ? </source>
-        <translation>Do you really want to delete it? %1 ? </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Decomposition_2</name>
-    <message>
-        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
-        <translation>A red schema is in 1 or 2 NF, a yellow one in 3 NF.</translation>
-    </message>
-    <message>
-        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
-        <translation>A green dependency violates BCNF, a yellow one the third NF</translation>
-    </message>
-    <message>
-        <source>Schemario - Dekompozice</source>
-        <translation>Schemario - Decomposition</translation>
-    </message>
-    <message>
-        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
-        <translation>Grey italics: a schema replaced by a split or absorbed by a projection; the other schemas form the result.</translation>
-    </message>
-    <message>
-        <source>dekompozice</source>
-        <translation>decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Decomposition</translation>
-    </message>
-    <message>
-        <source>Dekomponovat schema</source>
-        <translation>Decompose the schema</translation>
-    </message>
-    <message>
-        <source>&amp;Projekce</source>
-        <translation>&amp;Projections</translation>
-    </message>
-    <message>
-        <source>Pridat projekce</source>
-        <translation>Add projections</translation>
-    </message>
-    <message>
-        <source>&amp;Nepokryte zavislosti</source>
-        <translation>&amp;Uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>Pridat nepokryte zavislosti</source>
-        <translation>Add uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>Zobrazi postup pro tisk</source>
-        <translation>Shows the course of work for printing</translation>
-    </message>
-    <message>
-        <source>&amp;Vysledna schemata</source>
-        <translation>&amp;Resulting schemas</translation>
-    </message>
-    <message>
-        <source>Zobrazi vysledna schemata</source>
-        <translation>Shows the resulting schemas</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algorithms</translation>
-    </message>
-    <message>
-        <source>Pridana schemata:</source>
-        <translation>Added schemas:</translation>
-    </message>
-    <message>
-        <source>Projekce:</source>
-        <translation>Projections:</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Attributes:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Klice:</source>
-        <translation>Keys:</translation>
-    </message>
-    <message>
-        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
-        <translation>First double-click a schema in the upper part of the screen. Then decompose the schema by clicking one of the dependencies that violate 3NF (BCNF) in the lower part</translation>
-    </message>
-    <message>
-        <source>Nejsou otevrena zadna schemata k tisku</source>
-        <translation>No schemas are open for printing</translation>
-    </message>
-    <message>
-        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
-        <translation>Replaced by schemas %1 and %2, split by %3</translation>
-    </message>
-    <message>
-        <source>Pohlceno projekci</source>
-        <translation>Absorbed by a projection</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval shcema</source>
-        <translation>You have not decomposed the schema yet</translation>
-    </message>
-    <message>
-        <source>Schema uz neni mozno v tomto okne rozlozit</source>
-        <translation>The schema cannot be split any further in this window</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval schema</source>
-        <translation>You have not decomposed the schema yet</translation>
-    </message>
-    <message>
-        <source>Nejsou zadne nepokryte zavislosti</source>
-        <translation>There are no uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>Zadne schema neni projekci</source>
-        <translation>No schema is a projection</translation>
-    </message>
-    <message>
-        <source>Dalsi schemata nemohu pridat</source>
-        <translation>No more schemas can be added</translation>
-    </message>
-    <message>
-        <source>Chcete rozlozit schema podle teto zavislosti?</source>
-        <translation>Do you want to split the schema by this dependency?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding uncovered dependencies and projections will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding projections will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding uncovered dependencies will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by projection will disappear. Do you want to continue?</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Dep_Input</name>
-    <message>
-        <source>Schemario - Zadavani zavislosti</source>
-        <translation>Schemario - Dependency input</translation>
-    </message>
-    <message>
-        <source>LEVA STRANA:</source>
-        <translation>LEFT-HAND SIDE:</translation>
-    </message>
-    <message>
-        <source>PRAVA STRANA:</source>
-        <translation>RIGHT-HAND SIDE:</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
-        <translation>Sorry, too many dependencies have been entered</translation>
-    </message>
-    <message>
-        <source>Neni zadana leva strana</source>
-        <translation>The left-hand side is not given</translation>
-    </message>
-    <message>
-        <source>Neni zadana prava strana</source>
-        <translation>The right-hand side is not given</translation>
-    </message>
-    <message>
-        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
-        <translation>The same attribute cannot appear twice on the left-hand side</translation>
-    </message>
-    <message>
-        <source>Neni co mazat</source>
-        <translation>There is nothing to delete</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tuto zavislost?</source>
-        <translation>Do you really want to delete this dependency?</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Keys</name>
-    <message>
-        <source>Schemario - Klice schematu</source>
-        <translation>Schemario - Keys of the schema</translation>
-    </message>
-    <message>
-        <source>Zobraz prvni klic</source>
-        <translation>Show the first key</translation>
-    </message>
-    <message>
-        <source>Zobraz dalsi klice</source>
-        <translation>Show further keys</translation>
-    </message>
-    <message>
-        <source> Nejsou zadana zadna data</source>
-        <translation> No data have been entered</translation>
-    </message>
-    <message>
-        <source> Nejprve musi byt vygenerovany prvni klic</source>
-        <translation> The first key must be generated first</translation>
-    </message>
-    <message>
-        <source>Nejsou ani zadne dalsi klice</source>
-        <translation>There are no further keys either</translation>
-    </message>
-    <message>
-        <source>Zadne dalsi klice schematu nejsou</source>
-        <translation>The schema has no further keys</translation>
+        <source>&amp;Ukazkove schemata</source>
+        <translation>&amp;Sample schemas</translation>
     </message>
 </context>
 <context>
@@ -1024,92 +1040,33 @@
         <source>Zvolte atribut A</source>
         <translation>Choose attribute A</translation>
     </message>
-</context>
-<context>
-    <name>TForm_Print</name>
     <message>
-        <source>Nejde zobrazit tiskovy dialog</source>
-        <translation>The print dialog cannot be shown</translation>
+        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Attribute %1 IS, by the algorithm based on maximal sets, a key attribute</translation>
     </message>
     <message>
-        <source>Text files (*.txt)|*.TXT&quot;</source>
-        <translation>Text files (*.txt)|*.TXT&quot;</translation>
+        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Attribute %1 IS NOT, by the algorithm based on maximal sets, a key attribute</translation>
     </message>
     <message>
-        <source>Schemario - Tiskovy formular</source>
-        <translation>Schemario - Print form</translation>
+        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>The schema IS, by the algorithm based on maximal sets, in BCNF</translation>
     </message>
     <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Print</translation>
+        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>The schema IS NOT, by the algorithm based on maximal sets, in BCNF</translation>
     </message>
     <message>
-        <source>Vytiskne data zobrazena ve formulari</source>
-        <translation>Prints the data shown in the form</translation>
+        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
+        <translation>The listing is shortened: each set once, %1 sets in all</translation>
     </message>
     <message>
-        <source>E&amp;xport</source>
-        <translation>E&amp;xport</translation>
+        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
+        <translation>The listing is shortened: only sets without a subset in the family, each once, %1 sets in all</translation>
     </message>
     <message>
-        <source>Ulozi data z formulare do formatu txt</source>
-        <translation>Saves the data of the form as txt</translation>
-    </message>
-    <message>
-        <source>Do &amp;PDF</source>
-        <translation>To &amp;PDF</translation>
-    </message>
-    <message>
-        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
-        <translation>Saves the data of the form as PDF pages, just as they would be printed</translation>
-    </message>
-    <message>
-        <source>&amp;Nahled</source>
-        <translation>Pre&amp;view</translation>
-    </message>
-    <message>
-        <source>Ukaze stranky tak, jak se vytisknou</source>
-        <translation>Shows the pages as they will be printed</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>&amp;Vytisknout data</source>
-        <translation>&amp;Print data</translation>
-    </message>
-    <message>
-        <source>Vye&amp;xportovat data</source>
-        <translation>E&amp;xport data</translation>
-    </message>
-    <message>
-        <source>Ulozit do P&amp;DF</source>
-        <translation>Save as P&amp;DF</translation>
-    </message>
-    <message>
-        <source>Nahled &amp;tisku</source>
-        <translation>Print pre&amp;view</translation>
-    </message>
-    <message>
-        <source>Export do PDF</source>
-        <translation>Export to PDF</translation>
-    </message>
-    <message>
-        <source>Soubor existuje mam ho prepsat?</source>
-        <translation>The file exists. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>This file cannot be opened</translation>
-    </message>
-    <message>
-        <source>Soubor nejde ulozit</source>
-        <translation>The file cannot be saved</translation>
-    </message>
-    <message>
-        <source>Export to txt</source>
-        <translation>Export to txt</translation>
+        <source>Mnozina Max(%1) = </source>
+        <translation>Set Max(%1) = </translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1248,34 @@
     <message>
         <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
         <translation>Replaced: the schema was merged or absorbed</translation>
+    </message>
+    <message>
+        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
+        <translation>The split of the schema by left-hand sides is already shown</translation>
+    </message>
+    <message>
+        <source>Nejprve rozlozte schema podle levych stran</source>
+        <translation>First split the schema by left-hand sides</translation>
+    </message>
+    <message>
+        <source> Zadna schemata nemaji ekvivalentni klice</source>
+        <translation> No schemas have equivalent keys</translation>
+    </message>
+    <message>
+        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
+        <translation>The merge of schemas by equivalent keys is already shown</translation>
+    </message>
+    <message>
+        <source>Zadna schemata nejsou projekci</source>
+        <translation>No schemas are projections</translation>
+    </message>
+    <message>
+        <source> Zobrazeni projekce je jiz zobrazeno</source>
+        <translation> The projection is already shown</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
+        <translation>The schemas created by projection will disappear. They can be obtained again with the &apos;Projections&apos; button.</translation>
     </message>
 </context>
 <context>

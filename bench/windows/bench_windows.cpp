@@ -14,15 +14,15 @@
 #include <string>
 #include <vector>
 
+#include "AttributeEditorDialog.h"
+#include "DecompositionWindow.h"
+#include "DependencyEditorDialog.h"
 #include "MainWindow.h"
 #include "RedundantDependenciesExercise.h"
+#include "ReportWindow.h"
 #include "ScriptedPlatform.h"
-#include "TForm_ABC_Input.h"
-#include "TForm_Decomposition_2.h"
-#include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_MaxSet.h"
-#include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
@@ -106,13 +106,13 @@ void Register(Bench& bench) {
        }},
       {"attribute editor",
        [](Bench& b) {
-         b.windows.AbcInput().Prepare();
-         return Shown(b.windows.AbcInput());
+         b.windows.attributeEditor().prepare();
+         return Shown(b.windows.attributeEditor());
        }},
       {"dependency editor",
        [](Bench& b) {
-         b.windows.DepInput().Prepare();
-         return Shown(b.windows.DepInput());
+         b.windows.dependencyEditor().prepare();
+         return Shown(b.windows.dependencyEditor());
        }},
       {"keys",
        [](Bench& b) -> QWidget* {
@@ -141,8 +141,8 @@ void Register(Bench& bench) {
        [](Bench& b) -> QWidget* {
          b.Trigger("a_dekomposition");
          // The whole schema's details: a row for every dependency.
-         b.windows.Decomposition().Frame_Decomposition_Tree1Edit1Click(0);
-         return &b.windows.Decomposition();
+         b.windows.decompositionWindow().showSchema(0);
+         return &b.windows.decompositionWindow();
        }},
       {"synthesis",
        [](Bench& b) -> QWidget* {
@@ -156,9 +156,9 @@ void Register(Bench& bench) {
        }},
       {"print",
        [](Bench& b) -> QWidget* {
-         TForm_Print& print = b.windows.Print();
+         ReportWindow& print = b.windows.reportWindow();
          for (const std::string& line : b.report)
-           print.AddReportLine(QString::fromStdString(line));
+           print.addLine(QString::fromStdString(line));
          return Shown(print);
        }},
       {"test hub",

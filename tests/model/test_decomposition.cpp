@@ -220,7 +220,7 @@ bool Split(DecompositionState& state, int slot, const std::string& dep, Scripted
 // Everything the window and the reports can show of the state.
 std::string Snapshot(const DecompositionState& state) {
   std::string out;
-  for (int s = 0; s < DecompositionSlots; ++s) {
+  for (int s = 0; s < SlotCount(state); ++s) {
     const SubSchema& r = state.schemas[s];
     out += std::to_string(s) + ":" + std::to_string(static_cast<int>(r.state)) + "/" +
            std::to_string(static_cast<int>(r.normalForm)) + "[" + LabelText(state.numberLabel[s]) +
@@ -231,9 +231,10 @@ std::string Snapshot(const DecompositionState& state) {
   }
   for (int k = 0; k < SplitNodes; ++k)
     out += std::to_string(state.splitDependency[k]) + state.splitLabel[k] + ";";
-  out += std::to_string(state.schemaCounter) + "," + std::to_string(state.currentSlot) + "," +
-         std::to_string(state.projectionDone) + std::to_string(state.uncoveredDone) +
-         std::to_string(state.uncoveredPossible) + std::to_string(state.projectionPossible);
+  out += std::to_string(state.firstProjectionSlot) + "," + std::to_string(state.schemaCounter) +
+         "," + std::to_string(state.currentSlot) + "," + std::to_string(state.projectionDone) +
+         std::to_string(state.uncoveredDone) + std::to_string(state.uncoveredPossible) +
+         std::to_string(state.projectionPossible);
   return out;
 }
 
@@ -266,13 +267,17 @@ TEST(LoadDecomposition, TheRootIsACopyOfTheSchema) {
   DecompositionState state;
   state.schemaCounter = 9;
   state.uncoveredPossible = false;
+  state.schemas.resize(20);
+  state.firstProjectionSlot = 18;
   LoadDecomposition(state, names, list, keys);
   // The main window may free its lists while the window stays open.
   list.clear();
   ExpectSlots(state, {{0, "ABC", "A->B; B->C", {"A"}, 2, "0"}});
   EXPECT_EQ(state.schemaCounter, 0);
   EXPECT_EQ(state.uncoveredPossible, true);
-  for (int s = 1; s < DecompositionSlots; ++s)
+  EXPECT_EQ(SlotCount(state), TreeSlots);
+  EXPECT_EQ(AddedCount(state) + ProjectionCount(state), 0);
+  for (int s = 1; s < TreeSlots; ++s)
     EXPECT_EQ(state.schemas[s].state, SlotState::Empty);
 }
 
@@ -400,8 +405,12 @@ TEST(Split, ReDecompositionAsksAndEmptiesTheWholeSubtree) {
 TEST(Split, OnlyTheUpperThreeLevelsCanBeSplit) {
   ScriptedDialog dialog;
   DecompositionState state = ThreeLevels(dialog);
+  // An added schema, which has no place in the tree for children.
+  state.schemas.push_back(state.schemas[1]);
+  state.numberLabel.push_back(NumberLabel{9, {}});
+  ++state.firstProjectionSlot;
   const std::string before = Snapshot(state);
-  for (int slot : {7, 11, 14, 15, 21, 22, 27}) {
+  for (int slot : {7, 11, 14, FirstAddedSlot}) {
     dialog.shown.clear();
     EXPECT_FALSE(dialog.Split(state, 0, slot));
     EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::TooDeep}));
@@ -438,7 +447,7 @@ TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
   // C -> A keeps its right-hand side, but C reaches D only through the root;
   // the schema added for it covers C -> D as well.
   ExpectSlots(state, {{15, "CD", "C->D", {"C"}, 4, "3"}});
-  EXPECT_EQ(state.schemas[16].state, SlotState::Empty);
+  EXPECT_EQ(AddedCount(state), 1);
   EXPECT_EQ(state.uncoveredDone, true);
 
   // Once found, the search does not run again until the next split.
@@ -457,7 +466,7 @@ TEST(Uncovered, NothingLostIsReportedEachTime) {
   EXPECT_EQ(dialog.shown,
             (Shown{DecompositionOutcome::NoUncovered, DecompositionOutcome::NoUncovered}));
   EXPECT_EQ(state.uncoveredPossible, false);
-  EXPECT_EQ(state.schemas[15].state, SlotState::Empty);
+  EXPECT_EQ(AddedCount(state), 0);
 }
 
 TEST(Uncovered, PresentSchemasCountWhateverOrderTheTreeWasSplitIn) {
@@ -471,7 +480,7 @@ TEST(Uncovered, PresentSchemasCountWhateverOrderTheTreeWasSplitIn) {
   EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::NoUncovered}));
 }
 
-TEST(Uncovered, AtMostSevenSchemasAreAdded) {
+TEST(Uncovered, EveryLostDependencyGetsItsSchemaHoweverManyThereAre) {
   // Eight dependencies that no tree schema holds.
   DecompositionState state = LoadedDecomposition("ABCDEFGHIJKLMNOPQ", "");
   state.schemas[0].dependencies = Deps("A->B; C->D; E->F; G->H; I->J; K->L; M->N; O->P");
@@ -483,9 +492,10 @@ TEST(Uncovered, AtMostSevenSchemasAreAdded) {
   }
   ScriptedDialog dialog;
   dialog.AddUncovered(state);
-  EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::TooManySchemas}));
-  ExpectSlots(state, {{15, "AB", "A->B", {"A"}, 4, "1"}, {21, "MN", "M->N", {"M"}, 4, "7"}});
-  EXPECT_EQ(state.schemaCounter, 7);
+  EXPECT_TRUE(dialog.shown.empty());
+  ExpectSlots(state, {{15, "AB", "A->B", {"A"}, 4, "1"}, {22, "OP", "O->P", {"O"}, 4, "8"}});
+  EXPECT_EQ(AddedCount(state), 8);
+  EXPECT_EQ(state.schemaCounter, 8);
 }
 
 TEST(ExtraSchemas, BothOperationsNeedADecompositionFirst) {
@@ -531,7 +541,8 @@ TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {
   // The container's records first (behind the head, newest first); from the
   // first contained schema only what the container does not imply, from the
   // further ones everything.
-  ExpectSlots(state, {{22, "ABF", "AB->F; F->B; F->A; F->B", {"AB", "F"}, 4, "Schema 6+3+5"}});
+  ASSERT_EQ(ProjectionCount(state), 1);
+  ExpectSlots(state, {{17, "ABF", "AB->F; F->B; F->A; F->B", {"AB", "F"}, 4, "Schema 6+3+5"}});
   for (int slot : {5, 15, 16})
     EXPECT_EQ(state.schemas[slot].state, SlotState::Absorbed) << slot;
   EXPECT_EQ(state.schemas[1].state, SlotState::Current);
@@ -565,26 +576,25 @@ TEST(Projection, NumberTextJoinsTheNumbersWithPlus) {
   ScriptedDialog dialog;
   dialog.AddProjections(state);
   // Slot 3 (number 5) takes slot 2 (number 3); slot 1 takes slot 4.
-  EXPECT_EQ(LabelText(state.numberLabel[22]), "Schema 1+6");
-  EXPECT_EQ(LabelText(state.numberLabel[23]), "Schema 5+3");
+  EXPECT_EQ(LabelText(state.numberLabel[15]), "Schema 1+6");
+  EXPECT_EQ(LabelText(state.numberLabel[16]), "Schema 5+3");
   state = HandBuiltLeaves({"C", "AB", "CD"}, {"5", "4", "3"});
   dialog.AddProjections(state);
-  EXPECT_EQ(LabelText(state.numberLabel[22]), "Schema 3+5");
+  EXPECT_EQ(LabelText(state.numberLabel[15]), "Schema 3+5");
   EXPECT_TRUE(dialog.shown.empty());
 }
 
-TEST(Projection, AtMostSixProjectionSchemas) {
+TEST(Projection, EveryContainerGetsItsProjectionHoweverManyThereAre) {
   DecompositionState state =
       HandBuiltLeaves({"AB", "A", "CD", "C", "EF", "E", "GH", "G", "IJ", "I", "KL", "K", "MN", "M"},
                       {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14"});
   ScriptedDialog dialog;
   dialog.AddProjections(state);
-  EXPECT_EQ(dialog.shown, (Shown{DecompositionOutcome::TooManySchemas}));
-  EXPECT_EQ(LabelText(state.numberLabel[27]), "Schema 11+12");
-  // The seventh container and its contained schema stay results.
-  EXPECT_EQ(state.schemas[13].state, SlotState::Current);
-  EXPECT_EQ(state.schemas[14].state, SlotState::Current);
-  EXPECT_EQ(state.schemas[12].state, SlotState::Absorbed);
+  EXPECT_TRUE(dialog.shown.empty());
+  EXPECT_EQ(ProjectionCount(state), 7);
+  EXPECT_EQ(LabelText(state.numberLabel[21]), "Schema 13+14");
+  for (int slot = 1; slot < TreeSlots; ++slot)
+    EXPECT_EQ(state.schemas[slot].state, SlotState::Absorbed) << slot;
 }
 
 TEST(Uncovered, AsksBeforeDiscardingProjections) {
@@ -594,9 +604,9 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
   ASSERT_TRUE(Split(state, 2, "B->C", dialog));  // 5 = BC, 6 = AB
   // The state of a projection that found something.
   state.schemas[5].state = SlotState::Absorbed;
-  state.schemas[22] = state.schemas[5];
-  state.schemas[22].state = SlotState::Current;
-  state.numberLabel[22] = NumberLabel{std::nullopt, {NumberLabel{3, {}}, NumberLabel{9, {}}}};
+  state.schemas.push_back(state.schemas[5]);
+  state.schemas.back().state = SlotState::Current;
+  state.numberLabel.push_back(NumberLabel{std::nullopt, {NumberLabel{3, {}}, NumberLabel{9, {}}}});
   state.projectionDone = true;
 
   const std::string before = Snapshot(state);
@@ -611,7 +621,7 @@ TEST(Uncovered, AsksBeforeDiscardingProjections) {
   EXPECT_EQ(dialog.shown, (Shown{DecompositionQuestion::UncoveredDiscardsProjections,
                                  DecompositionOutcome::NoUncovered}));
   EXPECT_EQ(state.schemas[5].state, SlotState::Current);
-  EXPECT_EQ(state.schemas[22].state, SlotState::Empty);
+  EXPECT_EQ(SlotCount(state), TreeSlots);
   EXPECT_EQ(state.projectionDone, false);
   EXPECT_EQ(state.projectionPossible, true);
 }
@@ -655,8 +665,7 @@ TEST(Split, AsksBeforeDiscardingAddedAndProjectionSchemas) {
     EXPECT_TRUE(Split(state, 1, "D->B", dialog));
     for (int slot = 1; slot < TreeSlots; ++slot)
       EXPECT_NE(state.schemas[slot].state, SlotState::Absorbed) << slot;
-    for (int slot = FirstAddedSlot; slot < DecompositionSlots; ++slot)
-      EXPECT_EQ(state.schemas[slot].state, SlotState::Empty) << slot;
+    EXPECT_EQ(SlotCount(state), TreeSlots);
     EXPECT_EQ(state.projectionDone + state.uncoveredDone, 0);
     EXPECT_EQ(state.projectionPossible + state.uncoveredPossible, 2);
   }
@@ -666,13 +675,13 @@ TEST(Split, AProjectionAloneAsksAboutProjections) {
   ScriptedDialog dialog;
   DecompositionState state = LosingCD(dialog);
   dialog.AddUncovered(state);
-  ASSERT_EQ(state.schemas[15].state, SlotState::Current);
+  ASSERT_EQ(AddedCount(state), 1);
   // Without the added schema the uncovered search would have found nothing.
-  state.schemas[15] = SubSchema{};
+  DiscardExtraSchemas(state);
   state.uncoveredPossible = false;
   state.schemas[1].member = Set("ABCD");
   dialog.AddProjections(state);
-  ASSERT_EQ(state.schemas[22].state, SlotState::Current);
+  ASSERT_EQ(ProjectionCount(state), 1);
   dialog.shown.clear();
   dialog.answers = {true};
   EXPECT_TRUE(Split(state, 2, "C->A", dialog));

@@ -14,10 +14,10 @@
 #include <csignal>
 
 #include "Display.h"
-#include "TForm_Print.h"
+#include "ReportWindow.h"
 
 QStringList PrintedReport(TestBench& t, QWidget& window, const char* action, bool* shown) {
-  TForm_Print& print = t.windows.Print();
+  ReportWindow& print = t.windows.reportWindow();
   QStringList report = {QStringLiteral("<print window not shown>")};
   bool seen = false;
   QTimer::singleShot(0, &print, [&] {

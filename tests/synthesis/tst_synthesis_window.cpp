@@ -13,9 +13,9 @@
 
 #include "Display.h"
 #include "GuiTestSupport.h"
+#include "ReportWindow.h"
 #include "SchemaText.h"
 #include "Synthesis.h"
-#include "TForm_Print.h"
 #include "TForm_Synteza_2.h"
 #include "WrappingField.h"
 
@@ -507,7 +507,7 @@ class SynthesisWindowTest : public QObject {
         course.count(QStringLiteral("Nasledujici schema vzniklo rozlozenim podle levych stran")),
         2);
     // The print window starts empty for the next report.
-    QVERIFY(MemoLines(*Find<QPlainTextEdit>(t.windows.Print(), "Memo1")).isEmpty());
+    QVERIFY(MemoLines(*Find<QPlainTextEdit>(t.windows.reportWindow(), "Memo1")).isEmpty());
     QVERIFY(t.platform.messages.empty());
   }
 
@@ -518,7 +518,7 @@ class SynthesisWindowTest : public QObject {
     Find<QAction>(w, "a_printall")->trigger();
     const QString text = QStringLiteral("Nejsou otevrena zadna schemata k tisku");
     QCOMPARE(t.platform.MessageTexts(), std::vector<QString>({text, text}));
-    QVERIFY(!t.windows.Print().isVisible());
+    QVERIFY(!t.windows.reportWindow().isVisible());
   }
 
   void closingResetsTheWindow() {

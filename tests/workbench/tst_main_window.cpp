@@ -52,12 +52,12 @@ class MainWindowTest : public QObject {
     for (QWidget* w : t.windows.CreationOrder())
       classes << w->metaObject()->className();
     QCOMPARE(classes, QStringList({"MainWindow",
-                                   "TForm_ABC_Input",
-                                   "TForm_Dep_Input",
+                                   "AttributeEditorDialog",
+                                   "DependencyEditorDialog",
                                    "TForm_Keys",
                                    "TForm_Redundant_Dependency",
                                    "TForm_Redundant_Attributes",
-                                   "TForm_Decomposition_2",
+                                   "DecompositionWindow",
                                    "TForm_Synteza_2",
                                    "AboutDialog",
                                    "TForm_MaxSet",
@@ -70,7 +70,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Test_Decomposition",
                                    "TForm_Test_Synteza",
                                    "TForm_Test_Own_Decomposition",
-                                   "TForm_Print"}));
+                                   "ReportWindow"}));
     QVERIFY(!t.schema().dirty());
     QCOMPARE(CountNames(t.schema().attributes()), 0);
     QVERIFY(t.main().windowFlags() & Qt::WindowMaximizeButtonHint);

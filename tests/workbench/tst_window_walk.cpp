@@ -15,16 +15,16 @@
 #include <QtTest>
 #include <functional>
 
+#include "AttributeEditorDialog.h"
+#include "DecompositionWindow.h"
+#include "DependencyEditorDialog.h"
 #include "GuiTestSupport.h"
 #include "Legibility.h"
 #include "OutOfDateNotice.h"
 #include "RedundantDependenciesExercise.h"
-#include "TForm_ABC_Input.h"
-#include "TForm_Decomposition_2.h"
-#include "TForm_Dep_Input.h"
+#include "ReportWindow.h"
 #include "TForm_Keys.h"
 #include "TForm_MaxSet.h"
-#include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
@@ -52,12 +52,12 @@ QWidget* Opened(TestBench& t, const char* action, Window& window) {
   return window.isVisible() ? &window : nullptr;
 }
 
-// Splits, through the window's handler, by the first enabled dependency row.
-bool SplitByFirstColouredRow(TForm_Decomposition_2& window) {
+// Splits, through the window's slot, by the first enabled dependency row.
+bool SplitByFirstColouredRow(DecompositionWindow& window) {
   for (QLineEdit* row : window.findChildren<QLineEdit*>()) {
     if (row->objectName().startsWith(QStringLiteral("Edit_Dep")) && row->isEnabled() &&
         row->isVisible()) {
-      window.Edit_Dep1Change(row->property("tag").toInt());
+      window.splitShownSchema(row->property("tag").toInt());
       return true;
     }
   }
@@ -99,15 +99,15 @@ std::vector<Entry> Stops() {
       {"main window", [](TestBench& t) -> QWidget* { return &t.main(); }},
       {"attribute editor",
        [](TestBench& t) -> QWidget* {
-         t.windows.AbcInput().Prepare();
-         t.windows.AbcInput().show();
-         return &t.windows.AbcInput();
+         t.windows.attributeEditor().prepare();
+         t.windows.attributeEditor().show();
+         return &t.windows.attributeEditor();
        }},
       {"dependency editor",
        [](TestBench& t) -> QWidget* {
-         t.windows.DepInput().Prepare();
-         t.windows.DepInput().show();
-         return &t.windows.DepInput();
+         t.windows.dependencyEditor().prepare();
+         t.windows.dependencyEditor().show();
+         return &t.windows.dependencyEditor();
        }},
       {"keys",
        [](TestBench& t) -> QWidget* {
@@ -134,16 +134,16 @@ std::vector<Entry> Stops() {
       {"decomposition",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "a_dekomposition");
-         TForm_Decomposition_2& w = t.windows.Decomposition();
+         DecompositionWindow& w = t.windows.decompositionWindow();
          // Splits every schema that still violates a normal form, breadth
          // first, as far as the tree takes them.
          for (int slot = 0; slot < 15; ++slot) {
-           w.Frame_Decomposition_Tree1Edit1Click(slot);
+           w.showSchema(slot);
            SplitByFirstColouredRow(w);
          }
-         w.a_nepokrytezavislostiExecute();
-         w.a_projekceExecute();
-         w.Frame_Decomposition_Tree1Edit1Click(0);
+         w.addUncoveredSchemas();
+         w.addProjectionSchemas();
+         w.showSchema(0);
          return &w;
        }},
       {"test hub", [](TestBench& t) { return Opened(t, "a_test", t.windows.Test()); }},
@@ -205,9 +205,9 @@ std::vector<Entry> Stops() {
        [](TestBench& t) -> QWidget* {
          // The report is shown without the modal loop, so that the walk can
          // look at it.
-         TForm_Print& print = t.windows.Print();
+         ReportWindow& print = t.windows.reportWindow();
          for (const std::string& line : SynthesisCourseReport(Synthesised(t)->State()))
-           print.AddReportLine(QString::fromStdString(line));
+           print.addLine(QString::fromStdString(line));
          print.show();
          return &print;
        }},

@@ -14,16 +14,16 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "AttributeEditorDialog.h"
+#include "DecompositionWindow.h"
+#include "DependencyEditorDialog.h"
 #include "Language.h"
 #include "MainWindow.h"
 #include "RedundantDependenciesExercise.h"
+#include "ReportWindow.h"
 #include "ScriptedPlatform.h"
-#include "TForm_ABC_Input.h"
-#include "TForm_Decomposition_2.h"
-#include "TForm_Dep_Input.h"
 #include "TForm_Keys.h"
 #include "TForm_MaxSet.h"
-#include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
@@ -85,8 +85,8 @@ bool SplitByFirstColouredRow(Window& window, Handler handler) {
 // Saves the print window while a report holds it modally, then closes it.
 void ShootPrintWindowWhenShown(Workbench& windows, Shooter& shooter, const char* name) {
   QTimer::singleShot(0, [&windows, &shooter, name] {
-    shooter.Save(windows.Print(), name);
-    windows.Print().Zavri1Click();
+    shooter.Save(windows.reportWindow(), name);
+    windows.reportWindow().reject();
   });
 }
 
@@ -119,14 +119,14 @@ int main(int argc, char* argv[]) {
   Trigger(main, "a_open_file");
   shooter.Save(main, "01-main-window");
 
-  TForm_ABC_Input& attributes = windows.AbcInput();
-  attributes.Prepare();
+  AttributeEditorDialog& attributes = windows.attributeEditor();
+  attributes.prepare();
   attributes.show();
   shooter.Save(attributes, "02-attribute-editor");
   attributes.reject();
 
-  TForm_Dep_Input& dependencies = windows.DepInput();
-  dependencies.Prepare();
+  DependencyEditorDialog& dependencies = windows.dependencyEditor();
+  dependencies.prepare();
   dependencies.show();
   shooter.Save(dependencies, "03-dependency-editor");
   dependencies.reject();
@@ -153,20 +153,20 @@ int main(int argc, char* argv[]) {
   shooter.Save(maxSet, "07-maximal-sets");
 
   Trigger(main, "a_dekomposition");
-  TForm_Decomposition_2& decomposition = windows.Decomposition();
-  decomposition.Frame_Decomposition_Tree1Edit1Click(0);
-  SplitByFirstColouredRow(decomposition, &TForm_Decomposition_2::Edit_Dep1Change);
+  DecompositionWindow& decomposition = windows.decompositionWindow();
+  decomposition.showSchema(0);
+  SplitByFirstColouredRow(decomposition, &DecompositionWindow::splitShownSchema);
   // Then split a child that still violates a normal form.
   for (int slot : {1, 2}) {
-    decomposition.Frame_Decomposition_Tree1Edit1Click(slot);
-    if (SplitByFirstColouredRow(decomposition, &TForm_Decomposition_2::Edit_Dep1Change)) break;
+    decomposition.showSchema(slot);
+    if (SplitByFirstColouredRow(decomposition, &DecompositionWindow::splitShownSchema)) break;
   }
-  decomposition.a_nepokrytezavislostiExecute();
-  decomposition.a_projekceExecute();
-  decomposition.Frame_Decomposition_Tree1Edit1Click(0);
+  decomposition.addUncoveredSchemas();
+  decomposition.addProjectionSchemas();
+  decomposition.showSchema(0);
   shooter.Save(decomposition, "08-decomposition");
   ShootPrintWindowWhenShown(windows, shooter, "09-print-window");
-  decomposition.a_print_allExecute();
+  decomposition.printCourse();
 
   Trigger(main, "a_synthesis");
   TForm_Synteza_2& synthesis = windows.Synteza();

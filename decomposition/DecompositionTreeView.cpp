@@ -1,5 +1,6 @@
-#include "TFrame_Decomposition_Tree.h"
+#include "DecompositionTreeView.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
@@ -40,9 +41,14 @@ int Level(int slot) {
 // width of their own.
 int WrapWidth(int level) {
   const int boxes = 1 << level;
-  const int room =
-      TFrame_Decomposition_Tree::MinimumWidth - 2 * kMargin - (boxes - 1) * kSiblingGap;
+  const int room = DecompositionTreeView::MinimumWidth - 2 * kMargin - (boxes - 1) * kSiblingGap;
   return std::max(room / boxes - (level == 0 ? 0 : kNumberRoom), kLeastWrapWidth);
+}
+
+// Background of the picture, of the tree's number labels and of the split
+// labels.
+QColor TreeBackground() {
+  return QColor(138, 156, 245);
 }
 
 QLabel* TreeLabel(QWidget* parent, const QString& name) {
@@ -51,7 +57,7 @@ QLabel* TreeLabel(QWidget* parent, const QString& name) {
   QFont font = label->font();
   font.setPointSize(8);
   label->setFont(font);
-  SetBackground(*label, TFrame_Decomposition_Tree::Background());
+  SetBackground(*label, TreeBackground());
   return label;
 }
 
@@ -61,14 +67,10 @@ int TextWidth(const QWidget& w, const QString& text) {
 
 }  // namespace
 
-QColor TFrame_Decomposition_Tree::Background() {
-  return QColor(138, 156, 245);
-}
-
-TFrame_Decomposition_Tree::TFrame_Decomposition_Tree(QWidget* parent) : QFrame(parent) {
+DecompositionTreeView::DecompositionTreeView(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Frame_Decomposition_Tree1"));
   setFrameShape(QFrame::Box);
-  SetBackground(*this, Background());
+  SetBackground(*this, TreeBackground());
 
   for (int slot = 0; slot < TreeSlots; ++slot) {
     auto* field = new WrappingField(this);
@@ -79,6 +81,7 @@ TFrame_Decomposition_Tree::TFrame_Decomposition_Tree(QWidget* parent) : QFrame(p
     font.setBold(slot == 0);
     field->setFont(font);
     field->resize(kMinimumFieldWidth, FieldHeight);
+    field->installEventFilter(this);
     fields_[slot] = field;
 
     // The root's number is never shown.
@@ -101,15 +104,26 @@ TFrame_Decomposition_Tree::TFrame_Decomposition_Tree(QWidget* parent) : QFrame(p
   const int levelPitch =
       FieldHeight + kLabelTop + splitLabels_[0]->fontMetrics().height() + kBarGap + kDrop;
   leastHeight_ = 2 * kMargin + (Levels - 1) * levelPitch + FieldHeight;
-  Arrange();
+  arrange();
 }
 
-void TFrame_Decomposition_Tree::SetJoined(int node, bool joined) {
+bool DecompositionTreeView::eventFilter(QObject* watched, QEvent* event) {
+  // Event filters see the events of disabled fields too, and those take no
+  // double-click.
+  auto* field = qobject_cast<WrappingField*>(watched);
+  if (event->type() == QEvent::MouseButtonDblClick && field != nullptr && field->isEnabled()) {
+    emit schemaDoubleClicked(field->property("tag").toInt());
+    return true;
+  }
+  return QFrame::eventFilter(watched, event);
+}
+
+void DecompositionTreeView::setJoined(int node, bool joined) {
   joined_[node] = joined;
   update();
 }
 
-int TFrame_Decomposition_Tree::SubtreeWidth(int slot) const {
+int DecompositionTreeView::subtreeWidth(int slot) const {
   const WrappingField& field = *fields_[slot];
   if (field.isHidden()) return 0;
   const QLabel& number = *numberLabels_[slot];
@@ -118,18 +132,18 @@ int TFrame_Decomposition_Tree::SubtreeWidth(int slot) const {
   if (HasChildren(slot)) {
     const QLabel& label = *splitLabels_[slot];
     if (!label.text().isEmpty()) width = std::max(width, label.width());
-    const int left = SubtreeWidth(2 * slot + 1);
-    const int right = SubtreeWidth(2 * slot + 2);
+    const int left = subtreeWidth(2 * slot + 1);
+    const int right = subtreeWidth(2 * slot + 2);
     const int gap = left > 0 && right > 0 ? kSiblingGap : 0;
     width = std::max(width, left + gap + right);
   }
   return width;
 }
 
-void TFrame_Decomposition_Tree::Place(int slot, int left, int level) {
+void DecompositionTreeView::place(int slot, int left, int level) {
   WrappingField& field = *fields_[slot];
   if (field.isHidden()) return;
-  const int span = SubtreeWidth(slot);
+  const int span = subtreeWidth(slot);
   QLabel& number = *numberLabels_[slot];
   const int numberWidth = number.isHidden() ? 0 : number.width() + kNumberGap;
   const int unit = numberWidth + field.width();
@@ -144,15 +158,15 @@ void TFrame_Decomposition_Tree::Place(int slot, int left, int level) {
   const int centre = field.geometry().center().x();
   const int labelLeft = std::clamp(centre - label.width() / 2, left, left + span - label.width());
   label.move(labelLeft, top + field.height() + kLabelTop);
-  const int leftWidth = SubtreeWidth(2 * slot + 1);
-  const int rightWidth = SubtreeWidth(2 * slot + 2);
+  const int leftWidth = subtreeWidth(2 * slot + 1);
+  const int rightWidth = subtreeWidth(2 * slot + 2);
   const int gap = leftWidth > 0 && rightWidth > 0 ? kSiblingGap : 0;
   const int childrenLeft = left + (span - leftWidth - gap - rightWidth) / 2;
-  Place(2 * slot + 1, childrenLeft, level + 1);
-  Place(2 * slot + 2, childrenLeft + leftWidth + gap, level + 1);
+  place(2 * slot + 1, childrenLeft, level + 1);
+  place(2 * slot + 2, childrenLeft + leftWidth + gap, level + 1);
 }
 
-int TFrame_Decomposition_Tree::MeasureLevels() {
+int DecompositionTreeView::measureLevels() {
   std::array<int, Levels> heights{};
   int lowest = 0;
   for (int slot = 0; slot < TreeSlots; ++slot) {
@@ -170,7 +184,7 @@ int TFrame_Decomposition_Tree::MeasureLevels() {
   return levelTops_[lowest] + heights[lowest];
 }
 
-void TFrame_Decomposition_Tree::Arrange() {
+void DecompositionTreeView::arrange() {
   for (int slot = 0; slot < TreeSlots; ++slot) {
     WrappingField& field = *fields_[slot];
     const QSize size = field.SizeWithin(WrapWidth(Level(slot)));
@@ -185,28 +199,28 @@ void TFrame_Decomposition_Tree::Arrange() {
     // background left where the tree once put it, over a box grown since.
     label.setVisible(!label.text().isEmpty() && !fields_[node]->isHidden());
   }
-  const int bottom = MeasureLevels();
-  treeWidth_ = SubtreeWidth(0);
+  const int bottom = measureLevels();
+  treeWidth_ = subtreeWidth(0);
   setMinimumSize(std::max(MinimumWidth, treeWidth_ + 2 * kMargin),
                  std::max(leastHeight_, bottom + kMargin));
-  Place(0, std::max(kMargin, (width() - treeWidth_) / 2), 0);
+  place(0, std::max(kMargin, (width() - treeWidth_) / 2), 0);
   update();
 }
 
-void TFrame_Decomposition_Tree::resizeEvent(QResizeEvent* event) {
+void DecompositionTreeView::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);
-  Place(0, std::max(kMargin, (width() - treeWidth_) / 2), 0);
+  place(0, std::max(kMargin, (width() - treeWidth_) / 2), 0);
 }
 
-void TFrame_Decomposition_Tree::paintEvent(QPaintEvent* event) {
+void DecompositionTreeView::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
   painter.setPen(QPen(colours::ButtonFace(), kLinePen, Qt::SolidLine, Qt::FlatCap));
   for (int node = 0; node < SplitNodes; ++node)
-    DrawConnectors(painter, node);
+    drawConnectors(painter, node);
 }
 
-void TFrame_Decomposition_Tree::DrawConnectors(QPainter& painter, int node) const {
+void DecompositionTreeView::drawConnectors(QPainter& painter, int node) const {
   const WrappingField& parent = *fields_[node];
   if (!joined_[node] || parent.isHidden()) return;
   const int centre = parent.geometry().center().x();

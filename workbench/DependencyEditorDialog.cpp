@@ -1,4 +1,4 @@
-#include "TForm_Dep_Input.h"
+#include "DependencyEditorDialog.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -10,11 +10,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <set>
 
 #include "Data_statement_2.h"
-#include "DbcFormat.h"
-#include "DependencyRows.h"
 #include "Display.h"
 #include "UpDownControl.h"
 
@@ -31,10 +28,7 @@ constexpr int kLineWidth = 380;
 constexpr int kLineHeight = 25;
 constexpr int kLinePoints = 10;
 
-constexpr int kMostLines = 30;
 constexpr int kLinesWithoutPaging = 10;
-// Whatever the editor builds must open again from its file.
-static_assert(kMostLines * RowRhsSlots <= DbcMaxEntries && RowLhsPickers <= DbcMaxLhs);
 
 // The pickers' least width, and the panel's height, which pages its lines.
 constexpr int kPickerWidth = 140;
@@ -47,8 +41,9 @@ constexpr int kBesidePanel = 200;
 
 }  // namespace
 
-TForm_Dep_Input::TForm_Dep_Input(SchemaHost& host, MessageService& messages, QWidget* parent)
-    : QDialog(parent), host_(host), messages_(messages) {
+DependencyEditorDialog::DependencyEditorDialog(DependencyEditorSession& session, SchemaHost& host,
+                                               MessageService& messages, QWidget* parent)
+    : QDialog(parent), session_(session), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_Dep_Input"));
   setWindowTitle(tr("Schemario - Zadavani zavislosti"));
 
@@ -130,60 +125,69 @@ TForm_Dep_Input::TForm_Dep_Input(SchemaHost& host, MessageService& messages, QWi
   layout->addLayout(pickers);
   layout->addLayout(lines, 1);
 
-  connect(Button_Insert, &QPushButton::clicked, this, &TForm_Dep_Input::Button_InsertClick);
-  connect(Erase, &QPushButton::clicked, this, &TForm_Dep_Input::EraseClick);
-  connect(Button_OK, &QPushButton::clicked, this, &TForm_Dep_Input::Button_OKClick);
-  connect(Cancel, &QPushButton::clicked, this, &TForm_Dep_Input::CancelClick);
-  connect(UpDown1, &UpDownControl::Click, this, &TForm_Dep_Input::UpDown1Click);
+  connect(Button_Insert, &QPushButton::clicked, this, &DependencyEditorDialog::insertLine);
+  connect(Erase, &QPushButton::clicked, this, &DependencyEditorDialog::eraseLine);
+  connect(Button_OK, &QPushButton::clicked, this, &DependencyEditorDialog::acceptDependencies);
+  connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(UpDown1, &UpDownControl::Click, this, &DependencyEditorDialog::pageLines);
+  connect(&session_, &DependencyEditorSession::linesChanged, this,
+          &DependencyEditorDialog::showLines);
+  connect(&session_, &DependencyEditorSession::currentChanged, this,
+          &DependencyEditorDialog::showCurrent);
 }
 
-void TForm_Dep_Input::Prepare() {
-  FormClose();
-  names_ = host_.LiveSchema().attributes;
+void DependencyEditorDialog::prepare() {
+  UpDown1->SetPosition(0);
+  session_.load(host_.LiveSchema());
   const auto fill = [this](QComboBox* picker) {
     picker->clear();
     picker->addItem(QString());
-    for (const std::string& name : ListAttributeLines(names_))
+    for (const std::string& name : ListAttributeLines(session_.names()))
       picker->addItem(ToText(name));
   };
   for (QComboBox* picker : ComboBox_L)
     fill(picker);
   for (QComboBox* picker : ComboBox_P)
     fill(picker);
-
-  for (const Dependency& d : host_.LiveSchema().dependencies) {
-    rows_.push_back(RowFromDependency(d));
-    AddLine(ToText(ShowDependency(d, names_)));
-  }
-  if (!rows_.empty()) {
-    current_ = 0;
-    Highlight(0, colours::SelectedYellow);
-  }
-  modified_ = false;
-  ShowPagingIfNeeded();
+  showPagingIfNeeded();
 }
 
-void TForm_Dep_Input::AddLine(const QString& text) {
-  auto* line = new QLineEdit(Panel1);
-  ShowWhole(*line, text);
-  line->setObjectName(QStringLiteral("Line_%1").arg(lines_.size() + 1));
-  line->setProperty(kTag, static_cast<int>(lines_.size()));
-  line->setReadOnly(true);
-  line->setFocusPolicy(Qt::NoFocus);
-  QFont font = line->font();
-  font.setPointSize(kLinePoints);
-  line->setFont(font);
-  QPalette palette = line->palette();
-  palette.setColor(QPalette::Text, Qt::black);
-  line->setPalette(palette);
-  SetBackground(*line, colours::ButtonFace());
-  line->installEventFilter(this);
-  lines_.push_back(line);
-  WidenForLines();
-  PlaceLine(static_cast<int>(lines_.size()) - 1);
+void DependencyEditorDialog::showLines() {
+  const auto count = static_cast<std::size_t>(session_.lineCount());
+  while (lines_.size() > count) {
+    delete lines_.back();
+    lines_.pop_back();
+  }
+  while (lines_.size() < count) {
+    auto* line = new QLineEdit(Panel1);
+    line->setObjectName(QStringLiteral("Line_%1").arg(lines_.size() + 1));
+    line->setProperty(kTag, static_cast<int>(lines_.size()));
+    line->setReadOnly(true);
+    line->setFocusPolicy(Qt::NoFocus);
+    QFont font = line->font();
+    font.setPointSize(kLinePoints);
+    line->setFont(font);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    line->setPalette(palette);
+    SetBackground(*line, colours::ButtonFace());
+    line->installEventFilter(this);
+    lines_.push_back(line);
+  }
+  for (std::size_t k = 0; k < count; ++k)
+    ShowWhole(*lines_[k], ToText(session_.lineText(static_cast<int>(k))));
+  if (shownCurrent_ >= static_cast<int>(count)) shownCurrent_ = -1;
+  widenForLines();
+  placeLines();
 }
 
-void TForm_Dep_Input::WidenForLines() {
+void DependencyEditorDialog::showCurrent() {
+  if (shownCurrent_ >= 0) SetBackground(*lines_[shownCurrent_], colours::Light3D());
+  shownCurrent_ = session_.current();
+  if (shownCurrent_ >= 0) SetBackground(*lines_[shownCurrent_], colours::SelectedYellow);
+}
+
+void DependencyEditorDialog::widenForLines() {
   int widest = kLineWidth;
   for (const QLineEdit* line : lines_)
     widest = std::max(widest, WholeTextWidth(*line, line->text()));
@@ -193,7 +197,7 @@ void TForm_Dep_Input::WidenForLines() {
   Panel1->setMinimumWidth(std::min(2 * kLineLeft + widest + kPanelFrame, room));
 }
 
-void TForm_Dep_Input::PlaceLine(int line) {
+void DependencyEditorDialog::placeLine(int line) {
   QLineEdit* field = lines_[line];
   field->setGeometry(kLineLeft, kLineTop + kLinePitch * (line - UpDown1->Position()),
                      Panel1->width() - 2 * kLineLeft - kPanelFrame, kLineHeight);
@@ -201,144 +205,91 @@ void TForm_Dep_Input::PlaceLine(int line) {
   field->setVisible(Panel1->rect().contains(field->geometry()));
 }
 
-void TForm_Dep_Input::Highlight(int line, const QColor& colour) {
-  SetBackground(*lines_[line], colour);
+void DependencyEditorDialog::placeLines() {
+  for (int k = 0; k < static_cast<int>(lines_.size()); ++k)
+    placeLine(k);
 }
 
-void TForm_Dep_Input::ShowPagingIfNeeded() {
+void DependencyEditorDialog::showPagingIfNeeded() {
   UpDown1->setVisible(lines_.size() > kLinesWithoutPaging);
 }
 
-void TForm_Dep_Input::ScrollToLine(int line) {
+void DependencyEditorDialog::scrollToLine(int line) {
   const int visible = (Panel1->height() - kLineTop) / kLinePitch;
   if (line - UpDown1->Position() < visible) return;
   UpDown1->SetPosition(line - visible + 1);
-  for (int k = 0; k < static_cast<int>(lines_.size()); ++k)
-    PlaceLine(k);
+  placeLines();
 }
 
-void TForm_Dep_Input::Button_InsertClick() {
-  std::vector<AttributeIndex> lhs;
-  for (QComboBox* picker : ComboBox_L) {
-    if (picker->currentIndex() > 0)
-      lhs.push_back(static_cast<AttributeIndex>(picker->currentIndex() - 1));
+void DependencyEditorDialog::insertLine() {
+  DependencyEditorSession::Choice choice;
+  for (int i = 0; i < RowLhsPickers; ++i) {
+    if (ComboBox_L[i]->currentIndex() > 0)
+      choice.lhs[i] = static_cast<AttributeIndex>(ComboBox_L[i]->currentIndex() - 1);
   }
-  std::vector<AttributeIndex> rhs;
-  DependencyRow row;
-  for (int slot = 0; slot < RowRhsSlots; ++slot) {
-    if (ComboBox_P[slot]->currentIndex() <= 0) continue;
-    row.rhsSlots[slot] = static_cast<AttributeIndex>(ComboBox_P[slot]->currentIndex() - 1);
-    rhs.push_back(row.rhsSlots[slot]);
+  for (int i = 0; i < RowRhsSlots; ++i) {
+    if (ComboBox_P[i]->currentIndex() > 0)
+      choice.rhs[i] = static_cast<AttributeIndex>(ComboBox_P[i]->currentIndex() - 1);
   }
-  if (lines_.size() >= kMostLines) {
-    messages_.Inform(tr("Bohuzel je zadano prilis mnoho zavislosti"));
-    return;
+  // A refusal keeps the picked choices to be corrected.
+  switch (session_.insert(choice)) {
+    case DependencyEditorSession::Insertion::Inserted:
+      break;
+    case DependencyEditorSession::Insertion::TooMany:
+      messages_.Inform(tr("Bohuzel je zadano prilis mnoho zavislosti"));
+      return;
+    case DependencyEditorSession::Insertion::NoLeftSide:
+      messages_.Inform(tr("Neni zadana leva strana"));
+      return;
+    case DependencyEditorSession::Insertion::NoRightSide:
+      messages_.Inform(tr("Neni zadana prava strana"));
+      return;
+    case DependencyEditorSession::Insertion::RepeatedLeftAttribute:
+      messages_.Inform(tr("Stejny atribut nelze zadat na leve strane dvakrat"));
+      return;
   }
-  if (lhs.empty()) {
-    messages_.Inform(tr("Neni zadana leva strana"));
-    return;
-  }
-  if (rhs.empty()) {
-    messages_.Inform(tr("Neni zadana prava strana"));
-    return;
-  }
-  // A second copy of an attribute adds nothing to a left-hand side, and the
-  // redundant attributes tools would only have to take it out again.
-  if (std::set<AttributeIndex>(lhs.begin(), lhs.end()).size() < lhs.size()) {
-    messages_.Inform(tr("Stejny atribut nelze zadat na leve strane dvakrat"));
-    return;
-  }
-  modified_ = true;
-  for (AttributeIndex a : lhs)
-    InsertAscending(row, a);
-  rows_.push_back(row);
-  AddLine(ToText(EditorLineText(lhs, rhs, names_)));
-  if (current_ >= 0) Highlight(current_, colours::Light3D());
-  current_ = static_cast<int>(lines_.size()) - 1;
-  Highlight(current_, colours::SelectedYellow);
   // A user adding the eleventh line and beyond would otherwise not see it.
-  ScrollToLine(current_);
+  scrollToLine(session_.current());
   for (QComboBox* picker : ComboBox_L)
     picker->setCurrentIndex(0);
   for (QComboBox* picker : ComboBox_P)
     picker->setCurrentIndex(0);
-  ShowPagingIfNeeded();
+  showPagingIfNeeded();
 }
 
-void TForm_Dep_Input::One_Edit1Click(int tag) {
-  if (current_ >= 0) Highlight(current_, colours::Light3D());
-  current_ = tag;
-  Highlight(current_, colours::SelectedYellow);
-}
-
-void TForm_Dep_Input::EraseClick() {
-  if (current_ < 0) {
+void DependencyEditorDialog::eraseLine() {
+  if (session_.current() < 0) {
     messages_.Inform(tr("Neni co mazat"));
     return;
   }
-  if (!messages_.AskYesNo(tr("Chcete skutecne smazat tuto zavislost?"))) return;
-  const int k = current_;
-  Highlight(k, colours::Light3D());
-  const int last = static_cast<int>(lines_.size()) - 1;
-  for (int i = k; i < last; ++i)
-    ShowWhole(*lines_[i], lines_[i + 1]->text());
-  rows_.erase(rows_.begin() + k);
-  // The row after the erased one takes its place; the last row hands the
-  // selection back to the one before it.
-  if (k == last) current_ = k - 1;
-  delete lines_.back();
-  lines_.pop_back();
-  WidenForLines();
-  modified_ = true;
-  if (current_ >= 0) Highlight(current_, colours::SelectedYellow);
+  if (messages_.AskYesNo(tr("Chcete skutecne smazat tuto zavislost?"))) session_.eraseCurrent();
 }
 
-void TForm_Dep_Input::UpDown1Click(int position, bool upPressed) {
+void DependencyEditorDialog::pageLines(int position, bool upPressed) {
   // The up arrow stops at the last line.
-  const int count = static_cast<int>(lines_.size());
-  if (upPressed && position >= count) UpDown1->SetPosition(position - 1);
-  for (int k = 0; k < count; ++k)
-    PlaceLine(k);
+  if (upPressed && position >= static_cast<int>(lines_.size())) UpDown1->SetPosition(position - 1);
+  placeLines();
 }
 
-void TForm_Dep_Input::Button_OKClick() {
-  DependencyList list = DependenciesFromRows(rows_);
-  std::vector<std::string> log = ListDependencyLines(list, names_);
+void DependencyEditorDialog::acceptDependencies() {
+  std::vector<std::string> log = ListDependencyLines(session_.dependencies(), session_.names());
   log.emplace_back(DependencySeparator);
-  SchemaDocument& document = host_.Document();
-  document.ReplaceDependencies(std::move(list));
+  session_.apply(host_.Document());
   emit dependencyLogReady(log);
-  document.MarkDirty(modified_);
   accept();
 }
 
-void TForm_Dep_Input::CancelClick() {
-  reject();
-}
-
-void TForm_Dep_Input::FormClose() {
-  for (QLineEdit* line : lines_)
-    delete line;
-  lines_.clear();
-  rows_.clear();
-  current_ = -1;
+void DependencyEditorDialog::done(int result) {
+  session_.clear();
   UpDown1->SetPosition(0);
-  WidenForLines();
-}
-
-void TForm_Dep_Input::done(int result) {
-  FormClose();
   QDialog::done(result);
 }
 
-bool TForm_Dep_Input::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Panel1 && event->type() == QEvent::Resize) {
-    for (int k = 0; k < static_cast<int>(lines_.size()); ++k)
-      PlaceLine(k);
-  }
+bool DependencyEditorDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Panel1 && event->type() == QEvent::Resize) placeLines();
   if (event->type() == QEvent::MouseButtonPress) {
     auto* line = qobject_cast<QLineEdit*>(watched);
-    if (line != nullptr && line->parent() == Panel1) One_Edit1Click(line->property(kTag).toInt());
+    if (line != nullptr && line->parent() == Panel1) session_.select(line->property(kTag).toInt());
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QFrame>
 #include <array>
 
@@ -18,7 +17,7 @@ class WrappingField;
 // box. Each subtree gets a column band of its own and a split label stands
 // in its node's band below its box, so that no label overlaps another, a box
 // or the edge, and every connector runs to its own child.
-class TFrame_Decomposition_Tree final : public QFrame {
+class DecompositionTreeView final : public QFrame {
   Q_OBJECT
 
  public:
@@ -26,38 +25,39 @@ class TFrame_Decomposition_Tree final : public QFrame {
   static constexpr int FieldHeight = 24;
   static constexpr int Levels = 4;
 
-  // Background of the picture, of the tree's number labels and of the split
-  // labels.
-  static QColor Background();
-
-  explicit TFrame_Decomposition_Tree(QWidget* parent = nullptr);
+  explicit DecompositionTreeView(QWidget* parent = nullptr);
 
   // Slot k uses the field Edit(k+1) and the label Label_No_k (the root's
   // label is Label_No_15).
-  WrappingField* Field(int slot) const { return fields_[slot]; }
-  QLabel* NumberLabel(int slot) const { return numberLabels_[slot]; }
+  WrappingField* field(int slot) const { return fields_[slot]; }
+  QLabel* numberLabel(int slot) const { return numberLabels_[slot]; }
   // Node k uses Label_Frame_(k+1).
-  QLabel* SplitLabel(int node) const { return splitLabels_[node]; }
+  QLabel* splitLabel(int node) const { return splitLabels_[node]; }
 
   // Whether node k is drawn joined to its two children.
-  void SetJoined(int node, bool joined);
+  void setJoined(int node, bool joined);
 
   // Sizes every shown field, number and split label by the texts they hold
   // now, places them and sizes the picture to the tree.
-  void Arrange();
+  void arrange();
+
+ signals:
+  // The student double-clicked the enabled field of a slot.
+  void schemaDoubleClicked(int slot);
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   // The lines from a split node down to its children.
-  void DrawConnectors(QPainter& painter, int node) const;
-  int SubtreeWidth(int slot) const;
-  void Place(int slot, int left, int level);
+  void drawConnectors(QPainter& painter, int node) const;
+  int subtreeWidth(int slot) const;
+  void place(int slot, int left, int level);
   // Sets the tops of the levels from the tallest box of each; returns the
   // bottom of the lowest box shown.
-  int MeasureLevels();
+  int measureLevels();
 
   std::array<WrappingField*, TreeSlots> fields_{};
   std::array<QLabel*, TreeSlots> numberLabels_{};

@@ -12,24 +12,24 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The report viewer: the decomposition and synthesis reports are written into
-// it line by line, and the user prints them or exports them to a text file.
-class TForm_Print final : public QDialog {
+// it line by line, and the user prints them, previews their pages or exports
+// them to a text or PDF file.
+class ReportWindow final : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_Print(MessageService& messages, FileDialogService& files, PrintService& printing,
-                       QWidget* parent = nullptr);
+  ReportWindow(MessageService& messages, FileDialogService& files, PrintService& printing,
+               QWidget* parent = nullptr);
 
   // Appends one line at the end of the report.
-  void AddReportLine(const QString& line);
+  void addLine(const QString& line);
   // Appends the lines of a report and shows the window modally.
-  void ShowReport(const std::vector<std::string>& lines);
+  void showReport(const std::vector<std::string>& lines);
 
-  void a_printExecute();
-  void a_exportExecute();
-  void a_pdfExecute();
-  void a_previewExecute();
-  void Zavri1Click();
+  void printReport();
+  void exportText();
+  void exportPdf();
+  void showPreview();
 
   // Every way of closing (Escape, the window frame, "&Zavri") empties the
   // report, so that the next report starts from nothing.
@@ -39,14 +39,10 @@ class TForm_Print final : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void FormClose();
   // Sends the report to the printer; false when the job failed on the way.
-  bool PrintReport();
-  // Draws the report's pages: the title, then 47 lines a page. False when a
-  // new page could not be started.
-  bool PaintReport(PrinterCanvas& canvas) const;
+  bool printPages();
   // Writes an export whole, or says why not and keeps the old file.
-  void SaveWhole(const QString& path, const QByteArray& bytes);
+  void saveWhole(const QString& path, const QByteArray& bytes);
 
   MessageService& messages_;
   FileDialogService& files_;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "Platform.h"
+
+// The heading a report is printed and exported under.
+QString ReportTitle();
+
+// Draws the pages of a report: the title once at the top of the first page,
+// then 47 lines a page at a fixed pitch. A line wider than the page goes on
+// over further, indented lines, broken between words where it can be, so
+// that no name is lost at the paper's edge. False when a new page could not
+// be started.
+bool PaintReportPages(PrinterCanvas& canvas, const QStringList& lines);

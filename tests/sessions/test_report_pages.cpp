@@ -1,0 +1,103 @@
+// The printed pages of a report, drawn on a canvas that records every call
+// and measures every character alike.
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "ReportPages.h"
+#include "ScriptedPlatform.h"
+
+namespace {
+
+// The operations as text, one entry each: "font 20 bold",
+// "text 150,50 Schemario", "page", "end".
+QStringList Operations(const std::vector<PrintOperation>& printed) {
+  QStringList out;
+  for (const PrintOperation& op : printed) {
+    switch (op.kind) {
+      case PrintOperation::Font:
+        out << QStringLiteral("font %1%2").arg(op.x).arg(op.y != 0 ? " bold" : "");
+        break;
+      case PrintOperation::Text:
+        out << QStringLiteral("text %1,%2 %3").arg(op.x).arg(op.y).arg(op.text);
+        break;
+      case PrintOperation::NewPage:
+        out << QStringLiteral("page");
+        break;
+      case PrintOperation::End:
+        out << QStringLiteral("end");
+        break;
+    }
+  }
+  return out;
+}
+
+QStringList Numbered(int count) {
+  QStringList lines;
+  for (int i = 0; i < count; ++i)
+    lines << QStringLiteral("line %1").arg(i);
+  return lines;
+}
+
+// Paints the lines as a print job does, on a page of the given width.
+std::vector<PrintOperation> Painted(const QStringList& lines, int pageWidth = 1240) {
+  ScriptedPlatform platform;
+  platform.printPageWidth = pageWidth;
+  std::unique_ptr<PrinterCanvas> canvas = platform.BeginJob();
+  EXPECT_TRUE(PaintReportPages(*canvas, lines));
+  canvas->End();
+  return platform.printed;
+}
+
+TEST(ReportPages, TheTitleThenFortySevenLinesAPage) {
+  for (int count : {0, 1, 47, 48, 95}) {
+    SCOPED_TRACE(count);
+    QStringList expected{"font 20 bold", "text 150,50 Schemario", "font 12"};
+    for (int i = 0; i < count; ++i) {
+      const int row = i % 47;
+      expected << QStringLiteral("text 150,%1 line %2").arg(110 + 30 * row).arg(i);
+      if (row == 46 && i + 1 < count) expected << QStringLiteral("page");
+    }
+    expected << QStringLiteral("end");
+    EXPECT_EQ(Operations(Painted(Numbered(count))), expected);
+  }
+}
+
+// A line of long names wider than the page goes on over indented lines,
+// broken between names, and the pieces count towards the page's lines.
+TEST(ReportPages, ALineWiderThanThePageGoesOnOverIndentedLines) {
+  QStringList lines = Numbered(46);
+  QString wide;
+  for (int i = 0; i < 20; ++i)
+    wide += QStringLiteral("Zakaznik_jmen%1 ").arg(i, 2, 10, QLatin1Char('0'));
+  lines << wide;
+  const std::vector<PrintOperation> printed = Painted(lines);
+
+  const int pageWidth = 1240;
+  QString joined;
+  int row = 46;
+  bool paged = false;
+  for (std::size_t k = 3 + 46; k < printed.size(); ++k) {
+    const PrintOperation& op = printed[k];
+    if (op.kind == PrintOperation::NewPage) {
+      EXPECT_EQ(row, 47);
+      paged = true;
+      row = 0;
+      continue;
+    }
+    if (op.kind != PrintOperation::Text) continue;
+    const bool continued = !joined.isEmpty();
+    EXPECT_EQ(op.x, continued ? 190 : 150);
+    EXPECT_EQ(op.y, 110 + 30 * row);
+    EXPECT_LE(op.text.trimmed().size() * ScriptedPlatform::PrintedCharacterWidth,
+              pageWidth - 300 - (continued ? 40 : 0));
+    EXPECT_TRUE(joined.isEmpty() || joined.endsWith(QLatin1Char(' ')));
+    joined += op.text;
+    ++row;
+  }
+  EXPECT_TRUE(paged);
+  EXPECT_EQ(joined, wide);
+}
+
+}  // namespace
