@@ -1,5 +1,6 @@
 #include "Workbench.h"
 
+#include "ClosureExercise.h"
 #include "Display.h"
 #include "MinimalCover.h"
 #include "RedundantDependenciesExercise.h"
@@ -15,7 +16,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
@@ -56,7 +56,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   about_ = Create<TForm_About>();
   maxSet_ = Create<TForm_MaxSet>(host, messages, errors);
   test_ = Create<TForm_Test>();
-  testClosure_ = Create<TForm_Test_Closure>(host, messages, errors);
+  closureExercise_ =
+      Create<ClosureExercise>(*MakeSession<ClosureExerciseSession>(), host, messages, errors);
   testMaxSet_ = Create<TForm_Test_MaxSet>(host, messages, errors);
   testKeys_ = Create<TForm_Test_Keys>(host, messages, random, errors);
   testRedAtr_ = Create<TForm_Test_RedAtr>(host, messages, errors);
@@ -160,7 +161,8 @@ void Workbench::OpenTool(Tool tool) {
 void Workbench::OpenExercise(Exercise exercise) {
   switch (exercise) {
     case Exercise::Closure:
-      return OpenExerciseWindow(*testClosure_);
+      closureExercise_->prepare();
+      return ShowModeless(*closureExercise_);
     case Exercise::MaximalSets:
       return OpenExerciseWindow(*testMaxSet_);
     case Exercise::Keys:

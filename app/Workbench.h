@@ -19,7 +19,7 @@ class TForm_Synteza_2;
 class TForm_About;
 class TForm_MaxSet;
 class TForm_Test;
-class TForm_Test_Closure;
+class ClosureExercise;
 class TForm_Test_MaxSet;
 class TForm_Test_Keys;
 class TForm_Test_RedAtr;
@@ -53,7 +53,7 @@ class Workbench final {
   TForm_About& About() { return *about_; }
   TForm_MaxSet& MaxSet() { return *maxSet_; }
   TForm_Test& Test() { return *test_; }
-  TForm_Test_Closure& TestClosure() { return *testClosure_; }
+  ClosureExercise& closureExercise() { return *closureExercise_; }
   TForm_Test_MaxSet& TestMaxSet() { return *testMaxSet_; }
   TForm_Test_Keys& TestKeys() { return *testKeys_; }
   TForm_Test_RedAtr& TestRedAtr() { return *testRedAtr_; }
@@ -95,7 +95,7 @@ class Workbench final {
   std::unique_ptr<TForm_About> about_;
   std::unique_ptr<TForm_MaxSet> maxSet_;
   std::unique_ptr<TForm_Test> test_;
-  std::unique_ptr<TForm_Test_Closure> testClosure_;
+  std::unique_ptr<ClosureExercise> closureExercise_;
   std::unique_ptr<TForm_Test_MaxSet> testMaxSet_;
   std::unique_ptr<TForm_Test_Keys> testKeys_;
   std::unique_ptr<TForm_Test_RedAtr> testRedAtr_;

@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="cs">
 <context>
+    <name>AttributeColumns</name>
+    <message>
+        <source>Musite zvolit alespon 1 atribut</source>
+        <translation>Musíte zvolit alespoň 1 atribut</translation>
+    </message>
+    <message>
+        <source>Gratuluji! Vase odpoved je spravna</source>
+        <translation>Gratuluji! Vaše odpověď je správná</translation>
+    </message>
+    <message>
+        <source>Ve vasi odpovedi byly chyby.</source>
+        <translation>Ve vaší odpovědi byly chyby.</translation>
+    </message>
+</context>
+<context>
+    <name>ClosureExercise</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Testovaci modul - Uzaver</source>
+        <translation>Testovací modul - Uzávěr</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;Nové zadání</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Zvolte si atributy pro A  :</source>
+        <translation>Zvolte si atributy pro A  :</translation>
+    </message>
+    <message>
+        <source>Zadejte vase reseni:</source>
+        <translation>Zadejte vaše řešení:</translation>
+    </message>
+    <message>
+        <source>Spravna odpoved:</source>
+        <translation>Správná odpověď:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+</context>
+<context>
+    <name>ClosureExerciseSession</name>
+    <message>
+        <source>Uzaver %1 krok za krokem:</source>
+        <translation>Uzávěr %1 krok za krokem:</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Navrh relacnich schemat: klice, normalni formy, dekompozice a synteza.</source>
@@ -1320,49 +1381,6 @@
     <message>
         <source>&amp;Konec</source>
         <translation>&amp;Konec</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Closure</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Testovaci modul - Uzaver</source>
-        <translation>Testovací modul - Uzávěr</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;Nové zadání</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Zvolte si atributy pro A  :</source>
-        <translation>Zvolte si atributy pro A  :</translation>
-    </message>
-    <message>
-        <source>Zadejte vase reseni:</source>
-        <translation>Zadejte vaše řešení:</translation>
-    </message>
-    <message>
-        <source>Spravna odpoved:</source>
-        <translation>Správná odpověď:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Uzaver %1 krok za krokem:</source>
-        <translation>Uzávěr %1 krok za krokem:</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="cs">
 <context>
+    <name>AttributeColumns</name>
+    <message>
+        <source>Musite zvolit alespon 1 atribut</source>
+        <translation>You must choose at least 1 attribute</translation>
+    </message>
+    <message>
+        <source>Gratuluji! Vase odpoved je spravna</source>
+        <translation>Congratulations! Your answer is correct</translation>
+    </message>
+    <message>
+        <source>Ve vasi odpovedi byly chyby.</source>
+        <translation>Your answer contained mistakes.</translation>
+    </message>
+</context>
+<context>
+    <name>ClosureExercise</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Testovaci modul - Uzaver</source>
+        <translation>Exercises - Closure</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;New task</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Zvolte si atributy pro A  :</source>
+        <translation>Attributes for A  :</translation>
+    </message>
+    <message>
+        <source>Zadejte vase reseni:</source>
+        <translation>Enter your solution:</translation>
+    </message>
+    <message>
+        <source>Spravna odpoved:</source>
+        <translation>Correct answer:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+</context>
+<context>
+    <name>ClosureExerciseSession</name>
+    <message>
+        <source>Uzaver %1 krok za krokem:</source>
+        <translation>Closure of %1 step by step:</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Navrh relacnich schemat: klice, normalni formy, dekompozice a synteza.</source>
@@ -1320,49 +1381,6 @@
     <message>
         <source>&amp;Konec</source>
         <translation>E&amp;xit</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Closure</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Testovaci modul - Uzaver</source>
-        <translation>Exercises - Closure</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;New task</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Zvolte si atributy pro A  :</source>
-        <translation>Attributes for A  :</translation>
-    </message>
-    <message>
-        <source>Zadejte vase reseni:</source>
-        <translation>Enter your solution:</translation>
-    </message>
-    <message>
-        <source>Spravna odpoved:</source>
-        <translation>Correct answer:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Uzaver %1 krok za krokem:</source>
-        <translation>Closure of %1 step by step:</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ClosureExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
@@ -27,7 +28,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
@@ -169,7 +169,7 @@ void Register(Bench& bench) {
       {"closure exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Uzaver1");
-         return &b.windows.TestClosure();
+         return &b.windows.closureExercise();
        }},
       {"maximal set exercise",
        [](Bench& b) -> QWidget* {

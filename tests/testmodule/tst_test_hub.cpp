@@ -2,10 +2,10 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "ClosureExercise.h"
 #include "ExerciseTests.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
@@ -68,7 +68,7 @@ class TestHubTest : public QObject {
       const char* button;
       QWidget* window;
     } buttons[] = {
-        {"Button_Uzaver", &t.windows.TestClosure()},
+        {"Button_Uzaver", &t.windows.closureExercise()},
         {"Button_MaxSet", &t.windows.TestMaxSet()},
         {"Button_Klice", &t.windows.TestKeys()},
         {"Button_RedAtr", &t.windows.TestRedAtr()},
@@ -112,10 +112,10 @@ class TestHubTest : public QObject {
   void hubAndMenuGiveTheSameWindowInTheSameState() {
     TestBench t;
     LoadSchema(t, "ABCD", "A->B; B->C");
-    TForm_Test_Closure& closure = t.windows.TestClosure();
+    ClosureExercise& closure = t.windows.closureExercise();
     const auto state = [&closure] {
       QStringList s;
-      for (const QCheckBox* box : Placed<QCheckBox>(*Find<QFrame>(closure, "Panel1")))
+      for (const QCheckBox* box : Placed<QCheckBox>(*Find<QWidget>(closure, "Rows_Panel1")))
         s << box->text();
       s << Find<QPlainTextEdit>(closure, "Memo1")->toPlainText();
       s << QString::number(closure.height());

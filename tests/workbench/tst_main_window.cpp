@@ -62,7 +62,7 @@ class MainWindowTest : public QObject {
                                    "TForm_About",
                                    "TForm_MaxSet",
                                    "TForm_Test",
-                                   "TForm_Test_Closure",
+                                   "ClosureExercise",
                                    "TForm_Test_MaxSet",
                                    "TForm_Test_Keys",
                                    "TForm_Test_RedAtr",

@@ -15,6 +15,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "ClosureExercise.h"
 #include "GuiTestSupport.h"
 #include "Legibility.h"
 #include "OutOfDateNotice.h"
@@ -29,7 +30,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
@@ -68,7 +68,7 @@ bool SplitByFirstColouredRow(TForm_Decomposition_2& window) {
 template <typename Window>
 void AnswerFirstTask(Window& window) {
   QWidget* column = Find<QWidget>(window, "Panel1");
-  auto tasks = column->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+  auto tasks = column->findChildren<QAbstractButton*>();
   for (QAbstractButton* task : tasks) {
     if (task->objectName() != QStringLiteral("OK")) {
       task->setChecked(true);
@@ -150,8 +150,8 @@ std::vector<Entry> Stops() {
       {"closure exercise",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "Uzaver1");
-         AnswerFirstTask(t.windows.TestClosure());
-         return &t.windows.TestClosure();
+         AnswerFirstTask(t.windows.closureExercise());
+         return &t.windows.closureExercise();
        }},
       {"maximal set exercise",
        [](TestBench& t) -> QWidget* {

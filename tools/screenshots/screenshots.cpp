@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "ClosureExercise.h"
 #include "Language.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
@@ -28,7 +29,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
 #include "TForm_Test_MaxSet.h"
@@ -180,7 +180,7 @@ int main(int argc, char* argv[]) {
   shooter.Save(windows.Test(), "11-test-hub");
 
   Trigger(main, "Uzaver1");
-  shooter.Save(windows.TestClosure(), "12-exercise-closure");
+  shooter.Save(windows.closureExercise(), "12-exercise-closure");
   Trigger(main, "Maximalnimnoziny2");
   shooter.Save(windows.TestMaxSet(), "13-exercise-maximal-sets");
   Trigger(main, "Klice2");
