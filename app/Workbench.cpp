@@ -2,6 +2,7 @@
 
 #include "ClosureExercise.h"
 #include "Display.h"
+#include "MaximalSetExercise.h"
 #include "MinimalCover.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
@@ -18,7 +19,6 @@
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 #include "TForm_Test_Synteza.h"
@@ -58,7 +58,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   test_ = Create<TForm_Test>();
   closureExercise_ =
       Create<ClosureExercise>(*MakeSession<ClosureExerciseSession>(), host, messages, errors);
-  testMaxSet_ = Create<TForm_Test_MaxSet>(host, messages, errors);
+  maximalSetExercise_ =
+      Create<MaximalSetExercise>(*MakeSession<MaximalSetExerciseSession>(), host, messages, errors);
   testKeys_ = Create<TForm_Test_Keys>(host, messages, random, errors);
   testRedAtr_ = Create<TForm_Test_RedAtr>(host, messages, errors);
   testRedDep_ = Create<RedundantDependenciesExercise>(
@@ -164,7 +165,8 @@ void Workbench::OpenExercise(Exercise exercise) {
       closureExercise_->prepare();
       return ShowModeless(*closureExercise_);
     case Exercise::MaximalSets:
-      return OpenExerciseWindow(*testMaxSet_);
+      maximalSetExercise_->prepare();
+      return ShowModeless(*maximalSetExercise_);
     case Exercise::Keys:
       return OpenExerciseWindow(*testKeys_);
     case Exercise::RedundantAttributes:

@@ -20,7 +20,7 @@ class TForm_About;
 class TForm_MaxSet;
 class TForm_Test;
 class ClosureExercise;
-class TForm_Test_MaxSet;
+class MaximalSetExercise;
 class TForm_Test_Keys;
 class TForm_Test_RedAtr;
 class RedundantDependenciesExercise;
@@ -54,7 +54,7 @@ class Workbench final {
   TForm_MaxSet& MaxSet() { return *maxSet_; }
   TForm_Test& Test() { return *test_; }
   ClosureExercise& closureExercise() { return *closureExercise_; }
-  TForm_Test_MaxSet& TestMaxSet() { return *testMaxSet_; }
+  MaximalSetExercise& maximalSetExercise() { return *maximalSetExercise_; }
   TForm_Test_Keys& TestKeys() { return *testKeys_; }
   TForm_Test_RedAtr& TestRedAtr() { return *testRedAtr_; }
   RedundantDependenciesExercise& redundantDependenciesExercise() { return *testRedDep_; }
@@ -96,7 +96,7 @@ class Workbench final {
   std::unique_ptr<TForm_MaxSet> maxSet_;
   std::unique_ptr<TForm_Test> test_;
   std::unique_ptr<ClosureExercise> closureExercise_;
-  std::unique_ptr<TForm_Test_MaxSet> testMaxSet_;
+  std::unique_ptr<MaximalSetExercise> maximalSetExercise_;
   std::unique_ptr<TForm_Test_Keys> testKeys_;
   std::unique_ptr<TForm_Test_RedAtr> testRedAtr_;
   std::unique_ptr<RedundantDependenciesExercise> testRedDep_;

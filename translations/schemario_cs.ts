@@ -179,14 +179,6 @@
         <source>Ve vasi odpovedi jsou chyby, chcete je jeste opravit?</source>
         <translation>Ve vaší odpovědi jsou chyby, chcete je ještě opravit?</translation>
     </message>
-    <message>
-        <source>Musite zvolit alespon 1 atribut</source>
-        <translation>Musíte zvolit alespoň 1 atribut</translation>
-    </message>
-    <message>
-        <source>Ve vasi odpovedi byly chyby.</source>
-        <translation>Ve vaší odpovědi byly chyby.</translation>
-    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -219,6 +211,56 @@
     <message>
         <source>prazdna mnozina</source>
         <translation>prázdná množina</translation>
+    </message>
+</context>
+<context>
+    <name>MaximalSetExercise</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Testovaci modul  - Maximalni mnoziny</source>
+        <translation>Testovací modul  - Maximální množiny</translation>
+    </message>
+    <message>
+        <source>&amp;Spravne reseni</source>
+        <translation>&amp;Správné řešení</translation>
+    </message>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;Nové zadání</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Zvol si atribut pro max(A):</source>
+        <translation>Zvol si atribut pro max(A):</translation>
+    </message>
+    <message>
+        <source>Zadejte vase reseni:</source>
+        <translation>Zadejte vaše řešení:</translation>
+    </message>
+    <message>
+        <source>Spravna odpoved:</source>
+        <translation>Správná odpověď:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+</context>
+<context>
+    <name>MaximalSetExerciseSession</name>
+    <message>
+        <source>%1 patri do nektere maximalni mnoziny: jeho uzaver %2 neobsahuje %3</source>
+        <translation>%1 patří do některé maximální množiny: jeho uzávěr %2 neobsahuje %3</translation>
+    </message>
+    <message>
+        <source>%1 do maximalni mnoziny nepatri: urcuje %2:</source>
+        <translation>%1 do maximální množiny nepatří: určuje %2:</translation>
     </message>
 </context>
 <context>
@@ -1484,53 +1526,6 @@
     <message>
         <source>Gratuluji! Odpoved jste spravne.</source>
         <translation>Gratuluji! Odpověděli jste správně.</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_MaxSet</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Testovaci modul  - Maximalni mnoziny</source>
-        <translation>Testovací modul  - Maximální množiny</translation>
-    </message>
-    <message>
-        <source>&amp;Spravne reseni</source>
-        <translation>&amp;Správné řešení</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;Nové zadání</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Zvol si atribut pro max(A):</source>
-        <translation>Zvol si atribut pro max(A):</translation>
-    </message>
-    <message>
-        <source>Zadejte vase reseni:</source>
-        <translation>Zadejte vaše řešení:</translation>
-    </message>
-    <message>
-        <source>Spravna odpoved:</source>
-        <translation>Správná odpověď:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>%1 patri do nektere maximalni mnoziny: jeho uzaver %2 neobsahuje %3</source>
-        <translation>%1 patří do některé maximální množiny: jeho uzávěr %2 neobsahuje %3</translation>
-    </message>
-    <message>
-        <source>%1 do maximalni mnoziny nepatri: urcuje %2:</source>
-        <translation>%1 do maximální množiny nepatří: určuje %2:</translation>
     </message>
 </context>
 <context>

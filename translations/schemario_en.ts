@@ -179,14 +179,6 @@
         <source>Ve vasi odpovedi jsou chyby, chcete je jeste opravit?</source>
         <translation>Your answer contains mistakes. Do you want to correct them?</translation>
     </message>
-    <message>
-        <source>Musite zvolit alespon 1 atribut</source>
-        <translation>You must choose at least 1 attribute</translation>
-    </message>
-    <message>
-        <source>Ve vasi odpovedi byly chyby.</source>
-        <translation>Your answer contained mistakes.</translation>
-    </message>
 </context>
 <context>
     <name>FileRead</name>
@@ -219,6 +211,56 @@
     <message>
         <source>prazdna mnozina</source>
         <translation>empty set</translation>
+    </message>
+</context>
+<context>
+    <name>MaximalSetExercise</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Testovaci modul  - Maximalni mnoziny</source>
+        <translation>Exercises  - Maximal sets</translation>
+    </message>
+    <message>
+        <source>&amp;Spravne reseni</source>
+        <translation>&amp;Correct solution</translation>
+    </message>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;New task</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Zvol si atribut pro max(A):</source>
+        <translation>Choose the attribute for max(A):</translation>
+    </message>
+    <message>
+        <source>Zadejte vase reseni:</source>
+        <translation>Enter your solution:</translation>
+    </message>
+    <message>
+        <source>Spravna odpoved:</source>
+        <translation>Correct answer:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+</context>
+<context>
+    <name>MaximalSetExerciseSession</name>
+    <message>
+        <source>%1 patri do nektere maximalni mnoziny: jeho uzaver %2 neobsahuje %3</source>
+        <translation>%1 belongs to some maximal set: its closure %2 does not contain %3</translation>
+    </message>
+    <message>
+        <source>%1 do maximalni mnoziny nepatri: urcuje %2:</source>
+        <translation>%1 does not belong to a maximal set: it determines %2:</translation>
     </message>
 </context>
 <context>
@@ -1484,53 +1526,6 @@
     <message>
         <source>Gratuluji! Odpoved jste spravne.</source>
         <translation>Congratulations! You answered correctly.</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_MaxSet</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Testovaci modul  - Maximalni mnoziny</source>
-        <translation>Exercises  - Maximal sets</translation>
-    </message>
-    <message>
-        <source>&amp;Spravne reseni</source>
-        <translation>&amp;Correct solution</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;New task</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Zvol si atribut pro max(A):</source>
-        <translation>Choose the attribute for max(A):</translation>
-    </message>
-    <message>
-        <source>Zadejte vase reseni:</source>
-        <translation>Enter your solution:</translation>
-    </message>
-    <message>
-        <source>Spravna odpoved:</source>
-        <translation>Correct answer:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>%1 patri do nektere maximalni mnoziny: jeho uzaver %2 neobsahuje %3</source>
-        <translation>%1 belongs to some maximal set: its closure %2 does not contain %3</translation>
-    </message>
-    <message>
-        <source>%1 do maximalni mnoziny nepatri: urcuje %2:</source>
-        <translation>%1 does not belong to a maximal set: it determines %2:</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ClosureExercise.h"
+#include "MaximalSetExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
@@ -30,7 +31,6 @@
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
 #include "TForm_Test_RedAtr.h"
 #include "Workbench.h"
 
@@ -174,7 +174,7 @@ void Register(Bench& bench) {
       {"maximal set exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Maximalnimnoziny2");
-         return &b.windows.TestMaxSet();
+         return &b.windows.maximalSetExercise();
        }},
       {"keys exercise",
        [](Bench& b) -> QWidget* {

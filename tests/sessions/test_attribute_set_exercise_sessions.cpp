@@ -6,6 +6,8 @@
 
 #include "Closure.h"
 #include "ClosureExerciseSession.h"
+#include "MaxSets.h"
+#include "MaximalSetExerciseSession.h"
 #include "SessionTests.h"
 
 namespace {
@@ -139,6 +141,62 @@ TEST(ClosureExercise, NoTaskNoVerdict) {
   EXPECT_FALSE(session.isPicking());
   EXPECT_EQ(session.fixPick(), Fixing::NotPicking);
   ExpectNoVerdict(session);
+}
+
+}  // namespace
+
+namespace {
+
+class MaximalSetJudging : public testing::TestWithParam<JudgingCase> {};
+
+TEST_P(MaximalSetJudging, JudgesTheTickedUnion) {
+  const JudgingCase& c = GetParam();
+  MaximalSetExerciseSession session;
+  session.load(MakeSchema("ABCD", c.deps));
+  Answer(session, Set(c.a), Set(c.answer));
+  EXPECT_EQ(session.judge(), std::optional<bool>(c.right));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MaximalSetJudging,
+                         testing::Values(
+                             // Without dependencies the one maximal set of A is every other
+                             // attribute.
+                             JudgingCase{"NoDependencies", "", "A", "BCD", true},
+                             // A itself is never in a maximal set of A.
+                             JudgingCase{"ATicked", "", "B", "ABCD", false},
+                             JudgingCase{"OneSet", "A->B", "B", "CD", true},
+                             // max(D) = {C} and {B}: their union is asked for, not either one.
+                             JudgingCase{"UnionOfTwo", "A->D; BC->D", "D", "BC", true},
+                             JudgingCase{"OneOfTwo", "A->D; BC->D", "D", "B", false}),
+                         [](const testing::TestParamInfo<JudgingCase>& info) {
+                           return info.param.name;
+                         });
+
+TEST(MaximalSetExercise, TheModelsUnionIsTheOneRightAnswer) {
+  const Schema schema = MakeSchema("ABCDE", "AB->C; C->D; D->B; E->A");
+  for (AttributeIndex a = 0; a < 5; ++a) {
+    const AttributeSet solution = UnionOfMaximalSets(schema.dependencies, schema.attributes, a);
+    MaximalSetExerciseSession right;
+    right.load(schema);
+    Answer(right, AttributeSet::Of({a}), solution);
+    EXPECT_EQ(right.judge(), std::optional<bool>(true)) << a;
+    MaximalSetExerciseSession wrong;
+    wrong.load(schema);
+    Answer(wrong, AttributeSet::Of({a}), solution | AttributeSet::Of({a}));
+    EXPECT_EQ(wrong.judge(), std::optional<bool>(false)) << a;
+    wrong.conclude();
+    EXPECT_FALSE(wrong.explanation().isEmpty());
+  }
+}
+
+TEST(MaximalSetExercise, APickReplacesThePickBefore) {
+  MaximalSetExerciseSession session;
+  session.load(MakeSchema("ABC", "A->B"));
+  session.setPicked(1, true);
+  session.setPicked(2, true);
+  EXPECT_EQ(session.picked(), Set("C"));
+  EXPECT_EQ(session.fixPick(), Fixing::TaskSet);
+  EXPECT_EQ(session.fixed(), Set("C"));
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ class MainWindowTest : public QObject {
                                    "TForm_MaxSet",
                                    "TForm_Test",
                                    "ClosureExercise",
-                                   "TForm_Test_MaxSet",
+                                   "MaximalSetExercise",
                                    "TForm_Test_Keys",
                                    "TForm_Test_RedAtr",
                                    "RedundantDependenciesExercise",

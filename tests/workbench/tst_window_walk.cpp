@@ -18,6 +18,7 @@
 #include "ClosureExercise.h"
 #include "GuiTestSupport.h"
 #include "Legibility.h"
+#include "MaximalSetExercise.h"
 #include "OutOfDateNotice.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
@@ -32,7 +33,6 @@
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 
@@ -67,14 +67,8 @@ bool SplitByFirstColouredRow(TForm_Decomposition_2& window) {
 // Chooses the first task of a column exercise and answers it.
 template <typename Window>
 void AnswerFirstTask(Window& window) {
-  QWidget* column = Find<QWidget>(window, "Panel1");
-  auto tasks = column->findChildren<QAbstractButton*>();
-  for (QAbstractButton* task : tasks) {
-    if (task->objectName() != QStringLiteral("OK")) {
-      task->setChecked(true);
-      break;
-    }
-  }
+  QWidget* tasks = Find<QWidget>(window, "Rows_Panel1");
+  tasks->findChildren<QAbstractButton*>().front()->setChecked(true);
   Find<QPushButton>(window, "OK")->click();
   Find<QPushButton>(window, "Button_Odpoved")->click();
 }
@@ -156,8 +150,8 @@ std::vector<Entry> Stops() {
       {"maximal set exercise",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "Maximalnimnoziny2");
-         AnswerFirstTask(t.windows.TestMaxSet());
-         return &t.windows.TestMaxSet();
+         AnswerFirstTask(t.windows.maximalSetExercise());
+         return &t.windows.maximalSetExercise();
        }},
       {"keys exercise",
        [](TestBench& t) -> QWidget* {

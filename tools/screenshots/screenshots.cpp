@@ -16,6 +16,7 @@
 
 #include "ClosureExercise.h"
 #include "Language.h"
+#include "MaximalSetExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
@@ -31,7 +32,6 @@
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 #include "Workbench.h"
@@ -182,7 +182,7 @@ int main(int argc, char* argv[]) {
   Trigger(main, "Uzaver1");
   shooter.Save(windows.closureExercise(), "12-exercise-closure");
   Trigger(main, "Maximalnimnoziny2");
-  shooter.Save(windows.TestMaxSet(), "13-exercise-maximal-sets");
+  shooter.Save(windows.maximalSetExercise(), "13-exercise-maximal-sets");
   Trigger(main, "Klice2");
   shooter.Save(windows.TestKeys(), "14-exercise-keys");
   windows.TestKeys().a_spravnaOdpovedExecute();
