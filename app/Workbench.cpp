@@ -2,6 +2,7 @@
 
 #include "ClosureExercise.h"
 #include "Display.h"
+#include "KeysExercise.h"
 #include "MaximalSetExercise.h"
 #include "MinimalCover.h"
 #include "RedundantDependenciesExercise.h"
@@ -18,14 +19,13 @@
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 #include "TForm_Test_Synteza.h"
 
-template <typename Session>
-Session* Workbench::MakeSession() {
-  auto* session = new Session(&sessionOwner_);
+template <typename Session, typename... Args>
+Session* Workbench::MakeSession(Args&&... args) {
+  auto* session = new Session(std::forward<Args>(args)..., &sessionOwner_);
   // Whatever a session copied from the schema is out of date once it
   // changes.
   QObject::connect(&main_->Document(), &SchemaDocument::changed, session,
@@ -60,7 +60,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
       Create<ClosureExercise>(*MakeSession<ClosureExerciseSession>(), host, messages, errors);
   maximalSetExercise_ =
       Create<MaximalSetExercise>(*MakeSession<MaximalSetExerciseSession>(), host, messages, errors);
-  testKeys_ = Create<TForm_Test_Keys>(host, messages, random, errors);
+  keysExercise_ =
+      Create<KeysExercise>(*MakeSession<KeysExerciseSession>(random), host, messages, errors);
   testRedAtr_ = Create<TForm_Test_RedAtr>(host, messages, errors);
   testRedDep_ = Create<RedundantDependenciesExercise>(
       *MakeSession<RedundantDependenciesExerciseSession>(), host, messages, errors);
@@ -168,7 +169,8 @@ void Workbench::OpenExercise(Exercise exercise) {
       maximalSetExercise_->prepare();
       return ShowModeless(*maximalSetExercise_);
     case Exercise::Keys:
-      return OpenExerciseWindow(*testKeys_);
+      keysExercise_->prepare();
+      return ShowModeless(*keysExercise_);
     case Exercise::RedundantAttributes:
       return OpenExerciseWindow(*testRedAtr_);
     case Exercise::RedundantDependencies:

@@ -21,7 +21,7 @@ class TForm_MaxSet;
 class TForm_Test;
 class ClosureExercise;
 class MaximalSetExercise;
-class TForm_Test_Keys;
+class KeysExercise;
 class TForm_Test_RedAtr;
 class RedundantDependenciesExercise;
 class TForm_Test_Decomposition;
@@ -55,7 +55,7 @@ class Workbench final {
   TForm_Test& Test() { return *test_; }
   ClosureExercise& closureExercise() { return *closureExercise_; }
   MaximalSetExercise& maximalSetExercise() { return *maximalSetExercise_; }
-  TForm_Test_Keys& TestKeys() { return *testKeys_; }
+  KeysExercise& keysExercise() { return *keysExercise_; }
   TForm_Test_RedAtr& TestRedAtr() { return *testRedAtr_; }
   RedundantDependenciesExercise& redundantDependenciesExercise() { return *testRedDep_; }
   TForm_Test_Decomposition& TestDecomposition() { return *testDecomposition_; }
@@ -73,9 +73,10 @@ class Workbench final {
 
   template <typename Window, typename... Args>
   std::unique_ptr<Window> Create(Args&&... args);
-  // A session of a window, told of every change of the live schema.
-  template <typename Session>
-  Session* MakeSession();
+  // A session of a window, told of every change of the live schema; `args`
+  // are the services it is given.
+  template <typename Session, typename... Args>
+  Session* MakeSession(Args&&... args);
 
   MessageService& messages_;
   std::vector<QWidget*> creationOrder_;
@@ -97,7 +98,7 @@ class Workbench final {
   std::unique_ptr<TForm_Test> test_;
   std::unique_ptr<ClosureExercise> closureExercise_;
   std::unique_ptr<MaximalSetExercise> maximalSetExercise_;
-  std::unique_ptr<TForm_Test_Keys> testKeys_;
+  std::unique_ptr<KeysExercise> keysExercise_;
   std::unique_ptr<TForm_Test_RedAtr> testRedAtr_;
   std::unique_ptr<RedundantDependenciesExercise> testRedDep_;
   std::unique_ptr<TForm_Test_Decomposition> testDecomposition_;

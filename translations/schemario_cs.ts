@@ -214,6 +214,45 @@
     </message>
 </context>
 <context>
+    <name>KeysExercise</name>
+    <message>
+        <source>Testovaci modul - Klice</source>
+        <translation>Testovací modul - Klíče</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;Nové zadání</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Klicem schematu je:</source>
+        <translation>Klíčem schématu je:</translation>
+    </message>
+    <message>
+        <source>(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)</source>
+        <translation>(zaškrtněte správnou odpověď - zvolte alespoň jednu z nabízených variant)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Gratuluji! Odpoved jste spravne.</source>
+        <translation>Gratuluji! Odpověděli jste správně.</translation>
+    </message>
+    <message>
+        <source>Bohuzel vase odpoved neni spravna.</source>
+        <translation>Bohužel vaše odpověď není správná.</translation>
+    </message>
+</context>
+<context>
     <name>MaximalSetExercise</name>
     <message>
         <source>OK</source>
@@ -1487,45 +1526,6 @@
     <message>
         <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
         <translation>  %1 je klíčový atribut, proto je porušena jen BCNF</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Keys</name>
-    <message>
-        <source>Testovaci modul - Klice</source>
-        <translation>Testovací modul - Klíče</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;Nové zadání</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Klicem schematu je:</source>
-        <translation>Klíčem schématu je:</translation>
-    </message>
-    <message>
-        <source>(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)</source>
-        <translation>(zaškrtněte správnou odpověď - zvolte alespoň jednu z nabízených variant)</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Bohuzel vase odpoved neni spravna.</source>
-        <translation>Bohužel vaše odpověď není správná.</translation>
-    </message>
-    <message>
-        <source>Gratuluji! Odpoved jste spravne.</source>
-        <translation>Gratuluji! Odpověděli jste správně.</translation>
     </message>
 </context>
 <context>

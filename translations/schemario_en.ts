@@ -214,6 +214,45 @@
     </message>
 </context>
 <context>
+    <name>KeysExercise</name>
+    <message>
+        <source>Testovaci modul - Klice</source>
+        <translation>Exercises - Keys</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;New task</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Klicem schematu je:</source>
+        <translation>A key of the schema is:</translation>
+    </message>
+    <message>
+        <source>(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)</source>
+        <translation>(tick the correct answer - choose at least one of the options offered)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Gratuluji! Odpoved jste spravne.</source>
+        <translation>Congratulations! You answered correctly.</translation>
+    </message>
+    <message>
+        <source>Bohuzel vase odpoved neni spravna.</source>
+        <translation>Sorry, your answer is not correct.</translation>
+    </message>
+</context>
+<context>
     <name>MaximalSetExercise</name>
     <message>
         <source>OK</source>
@@ -1487,45 +1526,6 @@
     <message>
         <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
         <translation>  %1 is a key attribute, so only BCNF is violated</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Keys</name>
-    <message>
-        <source>Testovaci modul - Klice</source>
-        <translation>Exercises - Keys</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;New task</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Klicem schematu je:</source>
-        <translation>A key of the schema is:</translation>
-    </message>
-    <message>
-        <source>(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)</source>
-        <translation>(tick the correct answer - choose at least one of the options offered)</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Bohuzel vase odpoved neni spravna.</source>
-        <translation>Sorry, your answer is not correct.</translation>
-    </message>
-    <message>
-        <source>Gratuluji! Odpoved jste spravne.</source>
-        <translation>Congratulations! You answered correctly.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ClosureExercise.h"
+#include "KeysExercise.h"
 #include "MaximalSetExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
@@ -30,7 +31,6 @@
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
 #include "TForm_Test_RedAtr.h"
 #include "Workbench.h"
 
@@ -179,7 +179,7 @@ void Register(Bench& bench) {
       {"keys exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Klice2");
-         return &b.windows.TestKeys();
+         return &b.windows.keysExercise();
        }},
       {"redundant attributes exercise",
        [](Bench& b) -> QWidget* {

@@ -46,7 +46,7 @@ class ExerciseResetTest : public QObject {
     } exercises[] = {
         {"closure", "Uzaver1", "Form_Test_Closure", "a_spravnaOdpoved", true},
         {"maximal sets", "Maximalnimnoziny2", "Form_Test_MaxSet", "a_spravnaOdpoved", true},
-        {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved", false},
+        {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved", true},
         {"redundant attributes", "Redundantniatributy2", "Form_Test_RedAtr", "a_spravnaodpoved",
          false},
         {"redundant dependencies", "Redundantnizavislosti2", "Form_Test_RedDep", "a_spravnaodpoved",

@@ -4,11 +4,11 @@
 
 #include "ClosureExercise.h"
 #include "ExerciseTests.h"
+#include "KeysExercise.h"
 #include "MaximalSetExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 #include "TForm_Test_Synteza.h"
@@ -70,7 +70,7 @@ class TestHubTest : public QObject {
     } buttons[] = {
         {"Button_Uzaver", &t.windows.closureExercise()},
         {"Button_MaxSet", &t.windows.maximalSetExercise()},
-        {"Button_Klice", &t.windows.TestKeys()},
+        {"Button_Klice", &t.windows.keysExercise()},
         {"Button_RedAtr", &t.windows.TestRedAtr()},
         {"Button_RedDep", &t.windows.redundantDependenciesExercise()},
         {"Button_Dekompozice", &t.windows.TestDecomposition()},

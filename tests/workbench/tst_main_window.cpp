@@ -64,7 +64,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Test",
                                    "ClosureExercise",
                                    "MaximalSetExercise",
-                                   "TForm_Test_Keys",
+                                   "KeysExercise",
                                    "TForm_Test_RedAtr",
                                    "RedundantDependenciesExercise",
                                    "TForm_Test_Decomposition",

@@ -17,6 +17,7 @@
 
 #include "ClosureExercise.h"
 #include "GuiTestSupport.h"
+#include "KeysExercise.h"
 #include "Legibility.h"
 #include "MaximalSetExercise.h"
 #include "OutOfDateNotice.h"
@@ -32,7 +33,6 @@
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 
@@ -159,8 +159,8 @@ std::vector<Entry> Stops() {
          for (int k = 0; k < 400; ++k)
            t.platform.randomValues.push_back(k % 5 == 4 ? 0 : 1);
          Trigger(t, "Klice2");
-         t.windows.TestKeys().a_spravnaOdpovedExecute();
-         return &t.windows.TestKeys();
+         t.windows.keysExercise().checkAnswer();
+         return &t.windows.keysExercise();
        }},
       {"redundant attributes exercise",
        [](TestBench& t) -> QWidget* {

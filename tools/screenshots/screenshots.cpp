@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "ClosureExercise.h"
+#include "KeysExercise.h"
 #include "Language.h"
 #include "MaximalSetExercise.h"
 #include "RedundantDependenciesExercise.h"
@@ -31,7 +32,6 @@
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_RedAtr.h"
 #include "Workbench.h"
@@ -184,9 +184,9 @@ int main(int argc, char* argv[]) {
   Trigger(main, "Maximalnimnoziny2");
   shooter.Save(windows.maximalSetExercise(), "13-exercise-maximal-sets");
   Trigger(main, "Klice2");
-  shooter.Save(windows.TestKeys(), "14-exercise-keys");
-  windows.TestKeys().a_spravnaOdpovedExecute();
-  shooter.Save(windows.TestKeys(), "15-exercise-keys-checked");
+  shooter.Save(windows.keysExercise(), "14-exercise-keys");
+  windows.keysExercise().checkAnswer();
+  shooter.Save(windows.keysExercise(), "15-exercise-keys-checked");
   Trigger(main, "Redundantniatributy2");
   shooter.Save(windows.TestRedAtr(), "16-exercise-redundant-attributes");
   platform.answers.push_front(MessageAnswer::No);  // show the solution
@@ -229,7 +229,7 @@ int main(int argc, char* argv[]) {
   shooter.Save(windows.Keys(), "23-keys-out-of-date");
   shooter.Save(maxSet, "24-maximal-sets-out-of-date");
   shooter.Save(decomposition, "25-decomposition-out-of-date");
-  shooter.Save(windows.TestKeys(), "26-exercise-keys-out-of-date");
+  shooter.Save(windows.keysExercise(), "26-exercise-keys-out-of-date");
 
   return shooter.Failed() ? 1 : 0;
 }
