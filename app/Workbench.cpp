@@ -5,6 +5,7 @@
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
 #include "MinimalCover.h"
+#include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_About.h"
@@ -20,7 +21,6 @@
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Own_Decomposition.h"
-#include "TForm_Test_RedAtr.h"
 #include "TForm_Test_Synteza.h"
 
 template <typename Session, typename... Args>
@@ -62,7 +62,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
       Create<MaximalSetExercise>(*MakeSession<MaximalSetExerciseSession>(), host, messages, errors);
   keysExercise_ =
       Create<KeysExercise>(*MakeSession<KeysExerciseSession>(random), host, messages, errors);
-  testRedAtr_ = Create<TForm_Test_RedAtr>(host, messages, errors);
+  redundantAttributesExercise_ = Create<RedundantAttributesExercise>(
+      *MakeSession<RedundantAttributesExerciseSession>(), host, messages, errors);
   testRedDep_ = Create<RedundantDependenciesExercise>(
       *MakeSession<RedundantDependenciesExerciseSession>(), host, messages, errors);
   testDecomposition_ = Create<TForm_Test_Decomposition>(host, messages, errors);
@@ -172,7 +173,8 @@ void Workbench::OpenExercise(Exercise exercise) {
       keysExercise_->prepare();
       return ShowModeless(*keysExercise_);
     case Exercise::RedundantAttributes:
-      return OpenExerciseWindow(*testRedAtr_);
+      redundantAttributesExercise_->prepare();
+      return ShowModeless(*redundantAttributesExercise_);
     case Exercise::RedundantDependencies:
       testRedDep_->prepare();
       return ShowModeless(*testRedDep_);

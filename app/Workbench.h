@@ -22,7 +22,7 @@ class TForm_Test;
 class ClosureExercise;
 class MaximalSetExercise;
 class KeysExercise;
-class TForm_Test_RedAtr;
+class RedundantAttributesExercise;
 class RedundantDependenciesExercise;
 class TForm_Test_Decomposition;
 class TForm_Test_Synteza;
@@ -56,7 +56,9 @@ class Workbench final {
   ClosureExercise& closureExercise() { return *closureExercise_; }
   MaximalSetExercise& maximalSetExercise() { return *maximalSetExercise_; }
   KeysExercise& keysExercise() { return *keysExercise_; }
-  TForm_Test_RedAtr& TestRedAtr() { return *testRedAtr_; }
+  RedundantAttributesExercise& redundantAttributesExercise() {
+    return *redundantAttributesExercise_;
+  }
   RedundantDependenciesExercise& redundantDependenciesExercise() { return *testRedDep_; }
   TForm_Test_Decomposition& TestDecomposition() { return *testDecomposition_; }
   TForm_Test_Synteza& TestSynteza() { return *testSynteza_; }
@@ -99,7 +101,7 @@ class Workbench final {
   std::unique_ptr<ClosureExercise> closureExercise_;
   std::unique_ptr<MaximalSetExercise> maximalSetExercise_;
   std::unique_ptr<KeysExercise> keysExercise_;
-  std::unique_ptr<TForm_Test_RedAtr> testRedAtr_;
+  std::unique_ptr<RedundantAttributesExercise> redundantAttributesExercise_;
   std::unique_ptr<RedundantDependenciesExercise> testRedDep_;
   std::unique_ptr<TForm_Test_Decomposition> testDecomposition_;
   std::unique_ptr<TForm_Test_Synteza> testSynteza_;

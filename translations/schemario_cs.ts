@@ -314,6 +314,56 @@
     </message>
 </context>
 <context>
+    <name>RedundantAttributesExercise</name>
+    <message>
+        <source>Testovaci modul - Redundantni atributy</source>
+        <translation>Testovací modul - Redundantní atributy</translation>
+    </message>
+    <message>
+        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
+        <translation>Pravidlo: každá položka se posuzuje samostatně vůči celému seznamu.</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Zkusit znovu</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Redundantni atributy</source>
+        <translation>Redundantní atributy</translation>
+    </message>
+    <message>
+        <source>(atribut oznacite kliknutim)</source>
+        <translation>(atribut označíte kliknutím)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Zavislost: %1</source>
+        <translation>Závislost: %1</translation>
+    </message>
+    <message>
+        <source>Po redukci atributu:</source>
+        <translation>Po redukci atributů:</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantAttributesExerciseSession</name>
+    <message>
+        <source>%1 v %2</source>
+        <translation>%1 v %2</translation>
+    </message>
+</context>
+<context>
     <name>RedundantDependenciesExercise</name>
     <message>
         <source>Testovaci modul - Redundantni zavislosti</source>
@@ -1613,57 +1663,6 @@
     <message>
         <source>Cast %1 (%2): klice %3; %4</source>
         <translation>Část %1 (%2): klíče %3; %4</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_RedAtr</name>
-    <message>
-        <source>Testovaci modul - Redundantni atributy</source>
-        <translation>Testovací modul - Redundantní atributy</translation>
-    </message>
-    <message>
-        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
-        <translation>Pravidlo: každá položka se posuzuje samostatně vůči celému seznamu.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Zkusit znovu</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Redundantni atributy</source>
-        <translation>Redundantní atributy</translation>
-    </message>
-    <message>
-        <source>(atribut oznacite kliknutim)</source>
-        <translation>(atribut označíte kliknutím)</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Zavislost: </source>
-        <translation>Závislost: </translation>
-    </message>
-    <message>
-        <source>Zvlastni Tag</source>
-        <translation>Zvláštní Tag</translation>
-    </message>
-    <message>
-        <source>%1 v %2</source>
-        <translation>%1 v %2</translation>
-    </message>
-    <message>
-        <source>Po redukci atributu:</source>
-        <translation>Po redukci atributů:</translation>
     </message>
 </context>
 <context>

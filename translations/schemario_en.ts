@@ -314,6 +314,56 @@
     </message>
 </context>
 <context>
+    <name>RedundantAttributesExercise</name>
+    <message>
+        <source>Testovaci modul - Redundantni atributy</source>
+        <translation>Exercises - Redundant attributes</translation>
+    </message>
+    <message>
+        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
+        <translation>Rule: each item is judged on its own against the whole list.</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Try again</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Redundantni atributy</source>
+        <translation>Redundant attributes</translation>
+    </message>
+    <message>
+        <source>(atribut oznacite kliknutim)</source>
+        <translation>(click an attribute to mark it)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Zavislost: %1</source>
+        <translation>Dependency: %1</translation>
+    </message>
+    <message>
+        <source>Po redukci atributu:</source>
+        <translation>After reducing the attributes:</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantAttributesExerciseSession</name>
+    <message>
+        <source>%1 v %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+</context>
+<context>
     <name>RedundantDependenciesExercise</name>
     <message>
         <source>Testovaci modul - Redundantni zavislosti</source>
@@ -1613,57 +1663,6 @@
     <message>
         <source>Cast %1 (%2): klice %3; %4</source>
         <translation>Part %1 (%2): keys %3; %4</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_RedAtr</name>
-    <message>
-        <source>Testovaci modul - Redundantni atributy</source>
-        <translation>Exercises - Redundant attributes</translation>
-    </message>
-    <message>
-        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
-        <translation>Rule: each item is judged on its own against the whole list.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Try again</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Redundantni atributy</source>
-        <translation>Redundant attributes</translation>
-    </message>
-    <message>
-        <source>(atribut oznacite kliknutim)</source>
-        <translation>(click an attribute to mark it)</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Zavislost: </source>
-        <translation>Dependency: </translation>
-    </message>
-    <message>
-        <source>Zvlastni Tag</source>
-        <translation>Unexpected tag</translation>
-    </message>
-    <message>
-        <source>%1 v %2</source>
-        <translation>%1 in %2</translation>
-    </message>
-    <message>
-        <source>Po redukci atributu:</source>
-        <translation>After reducing the attributes:</translation>
     </message>
 </context>
 <context>

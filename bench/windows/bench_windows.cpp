@@ -17,6 +17,7 @@
 #include "ClosureExercise.h"
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
+#include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
@@ -31,7 +32,6 @@
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
-#include "TForm_Test_RedAtr.h"
 #include "Workbench.h"
 
 namespace {
@@ -184,7 +184,7 @@ void Register(Bench& bench) {
       {"redundant attributes exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Redundantniatributy2");
-         return &b.windows.TestRedAtr();
+         return &b.windows.redundantAttributesExercise();
        }},
       {"redundant dependencies exercise",
        [](Bench& b) -> QWidget* {

@@ -48,7 +48,7 @@ class ExerciseResetTest : public QObject {
         {"maximal sets", "Maximalnimnoziny2", "Form_Test_MaxSet", "a_spravnaOdpoved", true},
         {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved", true},
         {"redundant attributes", "Redundantniatributy2", "Form_Test_RedAtr", "a_spravnaodpoved",
-         false},
+         true},
         {"redundant dependencies", "Redundantnizavislosti2", "Form_Test_RedDep", "a_spravnaodpoved",
          true},
         {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved", false},

@@ -6,11 +6,11 @@
 #include "ExerciseTests.h"
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
+#include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Own_Decomposition.h"
-#include "TForm_Test_RedAtr.h"
 #include "TForm_Test_Synteza.h"
 
 class TestHubTest : public QObject {
@@ -71,7 +71,7 @@ class TestHubTest : public QObject {
         {"Button_Uzaver", &t.windows.closureExercise()},
         {"Button_MaxSet", &t.windows.maximalSetExercise()},
         {"Button_Klice", &t.windows.keysExercise()},
-        {"Button_RedAtr", &t.windows.TestRedAtr()},
+        {"Button_RedAtr", &t.windows.redundantAttributesExercise()},
         {"Button_RedDep", &t.windows.redundantDependenciesExercise()},
         {"Button_Dekompozice", &t.windows.TestDecomposition()},
         {"Button_VlastniDekompozice", &t.windows.TestOwnDecomposition()},

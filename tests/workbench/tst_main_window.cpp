@@ -65,7 +65,7 @@ class MainWindowTest : public QObject {
                                    "ClosureExercise",
                                    "MaximalSetExercise",
                                    "KeysExercise",
-                                   "TForm_Test_RedAtr",
+                                   "RedundantAttributesExercise",
                                    "RedundantDependenciesExercise",
                                    "TForm_Test_Decomposition",
                                    "TForm_Test_Synteza",

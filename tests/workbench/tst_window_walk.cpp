@@ -21,6 +21,7 @@
 #include "Legibility.h"
 #include "MaximalSetExercise.h"
 #include "OutOfDateNotice.h"
+#include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
@@ -34,7 +35,6 @@
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Own_Decomposition.h"
-#include "TForm_Test_RedAtr.h"
 
 namespace {
 
@@ -166,8 +166,8 @@ std::vector<Entry> Stops() {
        [](TestBench& t) -> QWidget* {
          Trigger(t, "Redundantniatributy2");
          t.platform.answers.push_front(MessageAnswer::No);
-         t.windows.TestRedAtr().a_spravnaodpovedExecute();
-         return &t.windows.TestRedAtr();
+         t.windows.redundantAttributesExercise().checkAnswer();
+         return &t.windows.redundantAttributesExercise();
        }},
       {"redundant dependencies exercise",
        [](TestBench& t) -> QWidget* {

@@ -18,6 +18,7 @@
 #include "KeysExercise.h"
 #include "Language.h"
 #include "MaximalSetExercise.h"
+#include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
@@ -33,7 +34,6 @@
 #include "TForm_Test.h"
 #include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Own_Decomposition.h"
-#include "TForm_Test_RedAtr.h"
 #include "Workbench.h"
 
 namespace {
@@ -188,10 +188,10 @@ int main(int argc, char* argv[]) {
   windows.keysExercise().checkAnswer();
   shooter.Save(windows.keysExercise(), "15-exercise-keys-checked");
   Trigger(main, "Redundantniatributy2");
-  shooter.Save(windows.TestRedAtr(), "16-exercise-redundant-attributes");
+  shooter.Save(windows.redundantAttributesExercise(), "16-exercise-redundant-attributes");
   platform.answers.push_front(MessageAnswer::No);  // show the solution
-  windows.TestRedAtr().a_spravnaodpovedExecute();
-  shooter.Save(windows.TestRedAtr(), "17-exercise-redundant-attributes-checked");
+  windows.redundantAttributesExercise().checkAnswer();
+  shooter.Save(windows.redundantAttributesExercise(), "17-exercise-redundant-attributes-checked");
   Trigger(main, "Redundantnizavislosti2");
   shooter.Save(windows.redundantDependenciesExercise(), "18-exercise-redundant-dependencies");
   platform.answers.push_front(MessageAnswer::No);  // show the solution
