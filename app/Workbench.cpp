@@ -1,6 +1,7 @@
 #include "Workbench.h"
 
 #include "ClosureExercise.h"
+#include "DecompositionExercise.h"
 #include "Display.h"
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
@@ -19,7 +20,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_Synteza.h"
 
@@ -66,7 +66,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
       *MakeSession<RedundantAttributesExerciseSession>(), host, messages, errors);
   testRedDep_ = Create<RedundantDependenciesExercise>(
       *MakeSession<RedundantDependenciesExerciseSession>(), host, messages, errors);
-  testDecomposition_ = Create<TForm_Test_Decomposition>(host, messages, errors);
+  decompositionExercise_ = Create<DecompositionExercise>(
+      *MakeSession<DecompositionExerciseSession>(), host, messages, errors);
   testSynteza_ = Create<TForm_Test_Synteza>();
   testOwnDecomposition_ = Create<TForm_Test_Own_Decomposition>(host, errors);
   print_ = Create<TForm_Print>(messages, files, printing);
@@ -179,7 +180,8 @@ void Workbench::OpenExercise(Exercise exercise) {
       testRedDep_->prepare();
       return ShowModeless(*testRedDep_);
     case Exercise::Decomposition:
-      return OpenExerciseWindow(*testDecomposition_);
+      decompositionExercise_->prepare();
+      return ShowModeless(*decompositionExercise_);
     case Exercise::Synthesis:
       return OpenExerciseWindow(*testSynteza_);
     case Exercise::OwnDecomposition:

@@ -24,7 +24,7 @@ class MaximalSetExercise;
 class KeysExercise;
 class RedundantAttributesExercise;
 class RedundantDependenciesExercise;
-class TForm_Test_Decomposition;
+class DecompositionExercise;
 class TForm_Test_Synteza;
 class TForm_Test_Own_Decomposition;
 class TForm_Print;
@@ -60,7 +60,7 @@ class Workbench final {
     return *redundantAttributesExercise_;
   }
   RedundantDependenciesExercise& redundantDependenciesExercise() { return *testRedDep_; }
-  TForm_Test_Decomposition& TestDecomposition() { return *testDecomposition_; }
+  DecompositionExercise& decompositionExercise() { return *decompositionExercise_; }
   TForm_Test_Synteza& TestSynteza() { return *testSynteza_; }
   TForm_Test_Own_Decomposition& TestOwnDecomposition() { return *testOwnDecomposition_; }
   TForm_Print& Print() { return *print_; }
@@ -103,7 +103,7 @@ class Workbench final {
   std::unique_ptr<KeysExercise> keysExercise_;
   std::unique_ptr<RedundantAttributesExercise> redundantAttributesExercise_;
   std::unique_ptr<RedundantDependenciesExercise> testRedDep_;
-  std::unique_ptr<TForm_Test_Decomposition> testDecomposition_;
+  std::unique_ptr<DecompositionExercise> decompositionExercise_;
   std::unique_ptr<TForm_Test_Synteza> testSynteza_;
   std::unique_ptr<TForm_Test_Own_Decomposition> testOwnDecomposition_;
   std::unique_ptr<TForm_Print> print_;

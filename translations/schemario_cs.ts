@@ -118,6 +118,73 @@
     </message>
 </context>
 <context>
+    <name>DecompositionExercise</name>
+    <message>
+        <source>Testovaci model - Dekompozice</source>
+        <translation>Testovací modul - Dekompozice</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Zkusit znovu</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Zavislosti schematu:</source>
+        <translation>Závislosti schématu:</translation>
+    </message>
+    <message>
+        <source>(zvolte, ktere zavislosti porusuji 3NF ci BCNF)</source>
+        <translation>(zvolte, které závislosti porušují 3NF či BCNF)</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <extracomment>The word between &quot;3NF&quot; and &quot;BCNF&quot;.</extracomment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Spravne reseni</source>
+        <translation>Správné řešení</translation>
+    </message>
+    <message>
+        <source>Atributy</source>
+        <translation>Atributy</translation>
+    </message>
+    <message>
+        <source>Zavislosti</source>
+        <translation>Závislosti</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionExerciseSession</name>
+    <message>
+        <source>%1 je trivialni, zadnou formu neporusuje</source>
+        <translation>%1 je triviální, žádnou formu neporušuje</translation>
+    </message>
+    <message>
+        <source>%1: leva strana obsahuje klic %2, zavislost BCNF neporusuje</source>
+        <translation>%1: levá strana obsahuje klíč %2, závislost BCNF neporušuje</translation>
+    </message>
+    <message>
+        <source>%1: leva strana neobsahuje zadny klic (%2)</source>
+        <translation>%1: levá strana neobsahuje žádný klíč (%2)</translation>
+    </message>
+    <message>
+        <source>  %1 neni klicovy atribut, proto je porusena 3NF</source>
+        <translation>  %1 není klíčový atribut, proto je porušena 3NF</translation>
+    </message>
+    <message>
+        <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
+        <translation>  %1 je klíčový atribut, proto je porušena jen BCNF</translation>
+    </message>
+</context>
+<context>
     <name>Display</name>
     <message>
         <source>&amp;Zpet</source>
@@ -1512,70 +1579,6 @@
     <message>
         <source>&amp;Konec</source>
         <translation>&amp;Konec</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Decomposition</name>
-    <message>
-        <source>Testovaci model - Dekompozice</source>
-        <translation>Testovací modul - Dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Zkusit znovu</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Zavislosti schematu:</source>
-        <translation>Závislosti schématu:</translation>
-    </message>
-    <message>
-        <source>(zvolte, ktere zavislosti porusuji 3NF ci BCNF)</source>
-        <translation>(zvolte, které závislosti porušují 3NF či BCNF)</translation>
-    </message>
-    <message>
-        <source>a</source>
-        <extracomment>The word between &quot;3NF&quot; and &quot;BCNF&quot;.</extracomment>
-        <translation>a</translation>
-    </message>
-    <message>
-        <source>Spravne reseni</source>
-        <translation>Správné řešení</translation>
-    </message>
-    <message>
-        <source>Atributy</source>
-        <translation>Atributy</translation>
-    </message>
-    <message>
-        <source>Zavislosti</source>
-        <translation>Závislosti</translation>
-    </message>
-    <message>
-        <source>%1 je trivialni, zadnou formu neporusuje</source>
-        <translation>%1 je triviální, žádnou formu neporušuje</translation>
-    </message>
-    <message>
-        <source>%1: leva strana obsahuje klic %2, zavislost BCNF neporusuje</source>
-        <translation>%1: levá strana obsahuje klíč %2, závislost BCNF neporušuje</translation>
-    </message>
-    <message>
-        <source>%1: leva strana neobsahuje zadny klic (%2)</source>
-        <translation>%1: levá strana neobsahuje žádný klíč (%2)</translation>
-    </message>
-    <message>
-        <source>  %1 neni klicovy atribut, proto je porusena 3NF</source>
-        <translation>  %1 není klíčový atribut, proto je porušena 3NF</translation>
-    </message>
-    <message>
-        <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
-        <translation>  %1 je klíčový atribut, proto je porušena jen BCNF</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,73 @@
     </message>
 </context>
 <context>
+    <name>DecompositionExercise</name>
+    <message>
+        <source>Testovaci model - Dekompozice</source>
+        <translation>Exercises - Decomposition</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Try again</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Zavislosti schematu:</source>
+        <translation>Dependencies of the schema:</translation>
+    </message>
+    <message>
+        <source>(zvolte, ktere zavislosti porusuji 3NF ci BCNF)</source>
+        <translation>(choose which dependencies violate 3NF or BCNF)</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <extracomment>The word between &quot;3NF&quot; and &quot;BCNF&quot;.</extracomment>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>Spravne reseni</source>
+        <translation>Correct solution</translation>
+    </message>
+    <message>
+        <source>Atributy</source>
+        <translation>Attributes</translation>
+    </message>
+    <message>
+        <source>Zavislosti</source>
+        <translation>Dependencies</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionExerciseSession</name>
+    <message>
+        <source>%1 je trivialni, zadnou formu neporusuje</source>
+        <translation>%1 is trivial and violates no normal form</translation>
+    </message>
+    <message>
+        <source>%1: leva strana obsahuje klic %2, zavislost BCNF neporusuje</source>
+        <translation>%1: the left-hand side contains the key %2, the dependency does not violate BCNF</translation>
+    </message>
+    <message>
+        <source>%1: leva strana neobsahuje zadny klic (%2)</source>
+        <translation>%1: the left-hand side contains no key (%2)</translation>
+    </message>
+    <message>
+        <source>  %1 neni klicovy atribut, proto je porusena 3NF</source>
+        <translation>  %1 is not a key attribute, so 3NF is violated</translation>
+    </message>
+    <message>
+        <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
+        <translation>  %1 is a key attribute, so only BCNF is violated</translation>
+    </message>
+</context>
+<context>
     <name>Display</name>
     <message>
         <source>&amp;Zpet</source>
@@ -1512,70 +1579,6 @@
     <message>
         <source>&amp;Konec</source>
         <translation>E&amp;xit</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Decomposition</name>
-    <message>
-        <source>Testovaci model - Dekompozice</source>
-        <translation>Exercises - Decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Try again</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Zavislosti schematu:</source>
-        <translation>Dependencies of the schema:</translation>
-    </message>
-    <message>
-        <source>(zvolte, ktere zavislosti porusuji 3NF ci BCNF)</source>
-        <translation>(choose which dependencies violate 3NF or BCNF)</translation>
-    </message>
-    <message>
-        <source>a</source>
-        <extracomment>The word between &quot;3NF&quot; and &quot;BCNF&quot;.</extracomment>
-        <translation>and</translation>
-    </message>
-    <message>
-        <source>Spravne reseni</source>
-        <translation>Correct solution</translation>
-    </message>
-    <message>
-        <source>Atributy</source>
-        <translation>Attributes</translation>
-    </message>
-    <message>
-        <source>Zavislosti</source>
-        <translation>Dependencies</translation>
-    </message>
-    <message>
-        <source>%1 je trivialni, zadnou formu neporusuje</source>
-        <translation>%1 is trivial and violates no normal form</translation>
-    </message>
-    <message>
-        <source>%1: leva strana obsahuje klic %2, zavislost BCNF neporusuje</source>
-        <translation>%1: the left-hand side contains the key %2, the dependency does not violate BCNF</translation>
-    </message>
-    <message>
-        <source>%1: leva strana neobsahuje zadny klic (%2)</source>
-        <translation>%1: the left-hand side contains no key (%2)</translation>
-    </message>
-    <message>
-        <source>  %1 neni klicovy atribut, proto je porusena 3NF</source>
-        <translation>  %1 is not a key attribute, so 3NF is violated</translation>
-    </message>
-    <message>
-        <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
-        <translation>  %1 is a key attribute, so only BCNF is violated</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ClosureExercise.h"
+#include "DecompositionExercise.h"
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
 #include "RedundantAttributesExercise.h"
@@ -31,7 +32,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Decomposition.h"
 #include "Workbench.h"
 
 namespace {
@@ -194,7 +194,7 @@ void Register(Bench& bench) {
       {"decomposition exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Dekompozice1");
-         return &b.windows.TestDecomposition();
+         return &b.windows.decompositionExercise();
        }},
   };
   for (const auto& [name, open] : windows) {

@@ -51,7 +51,7 @@ class ExerciseResetTest : public QObject {
          true},
         {"redundant dependencies", "Redundantnizavislosti2", "Form_Test_RedDep", "a_spravnaodpoved",
          true},
-        {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved", false},
+        {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved", true},
     };
     for (const auto& e : exercises) {
       QTest::addRow("%s after a reset", e.name) << e.hubAction << e.window << e.check << false;

@@ -3,13 +3,13 @@
 #include <QToolButton>
 
 #include "ClosureExercise.h"
+#include "DecompositionExercise.h"
 #include "ExerciseTests.h"
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_Synteza.h"
 
@@ -73,7 +73,7 @@ class TestHubTest : public QObject {
         {"Button_Klice", &t.windows.keysExercise()},
         {"Button_RedAtr", &t.windows.redundantAttributesExercise()},
         {"Button_RedDep", &t.windows.redundantDependenciesExercise()},
-        {"Button_Dekompozice", &t.windows.TestDecomposition()},
+        {"Button_Dekompozice", &t.windows.decompositionExercise()},
         {"Button_VlastniDekompozice", &t.windows.TestOwnDecomposition()},
     };
     for (const auto& b : buttons) {

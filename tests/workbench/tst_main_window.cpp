@@ -67,7 +67,7 @@ class MainWindowTest : public QObject {
                                    "KeysExercise",
                                    "RedundantAttributesExercise",
                                    "RedundantDependenciesExercise",
-                                   "TForm_Test_Decomposition",
+                                   "DecompositionExercise",
                                    "TForm_Test_Synteza",
                                    "TForm_Test_Own_Decomposition",
                                    "TForm_Print"}));

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "ClosureExercise.h"
+#include "DecompositionExercise.h"
 #include "GuiTestSupport.h"
 #include "KeysExercise.h"
 #include "Legibility.h"
@@ -33,7 +34,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Own_Decomposition.h"
 
 namespace {
@@ -180,8 +180,8 @@ std::vector<Entry> Stops() {
        [](TestBench& t) -> QWidget* {
          Trigger(t, "Dekompozice1");
          t.platform.answers.push_front(MessageAnswer::No);
-         t.windows.TestDecomposition().a_spravnaodpovedExecute();
-         return &t.windows.TestDecomposition();
+         t.windows.decompositionExercise().checkAnswer();
+         return &t.windows.decompositionExercise();
        }},
       {"own decomposition exercise",
        [](TestBench& t) -> QWidget* {

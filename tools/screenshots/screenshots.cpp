@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "ClosureExercise.h"
+#include "DecompositionExercise.h"
 #include "KeysExercise.h"
 #include "Language.h"
 #include "MaximalSetExercise.h"
@@ -32,7 +33,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Decomposition.h"
 #include "TForm_Test_Own_Decomposition.h"
 #include "Workbench.h"
 
@@ -199,10 +199,10 @@ int main(int argc, char* argv[]) {
   shooter.Save(windows.redundantDependenciesExercise(),
                "19-exercise-redundant-dependencies-checked");
   Trigger(main, "Dekompozice1");
-  shooter.Save(windows.TestDecomposition(), "20-exercise-decomposition");
+  shooter.Save(windows.decompositionExercise(), "20-exercise-decomposition");
   platform.answers.push_front(MessageAnswer::No);  // show the solution
-  windows.TestDecomposition().a_spravnaodpovedExecute();
-  shooter.Save(windows.TestDecomposition(), "21-exercise-decomposition-checked");
+  windows.decompositionExercise().checkAnswer();
+  shooter.Save(windows.decompositionExercise(), "21-exercise-decomposition-checked");
 
   // A decomposition of the student's own: the first two attributes, then
   // the rest.
