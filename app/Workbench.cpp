@@ -6,6 +6,7 @@
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
 #include "MinimalCover.h"
+#include "OwnDecompositionExercise.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
@@ -20,7 +21,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_Synteza.h"
 
 template <typename Session, typename... Args>
@@ -69,7 +69,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   decompositionExercise_ = Create<DecompositionExercise>(
       *MakeSession<DecompositionExerciseSession>(), host, messages, errors);
   testSynteza_ = Create<TForm_Test_Synteza>();
-  testOwnDecomposition_ = Create<TForm_Test_Own_Decomposition>(host, errors);
+  ownDecompositionExercise_ = Create<OwnDecompositionExercise>(
+      *MakeSession<OwnDecompositionExerciseSession>(), host, errors);
   print_ = Create<TForm_Print>(messages, files, printing);
   Connect();
 }
@@ -185,7 +186,8 @@ void Workbench::OpenExercise(Exercise exercise) {
     case Exercise::Synthesis:
       return OpenExerciseWindow(*testSynteza_);
     case Exercise::OwnDecomposition:
-      return OpenExerciseWindow(*testOwnDecomposition_);
+      ownDecompositionExercise_->prepare();
+      return ShowModeless(*ownDecompositionExercise_);
   }
 }
 

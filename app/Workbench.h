@@ -26,7 +26,7 @@ class RedundantAttributesExercise;
 class RedundantDependenciesExercise;
 class DecompositionExercise;
 class TForm_Test_Synteza;
-class TForm_Test_Own_Decomposition;
+class OwnDecompositionExercise;
 class TForm_Print;
 
 // Owns every window of the program and connects them: windows say what they
@@ -62,7 +62,7 @@ class Workbench final {
   RedundantDependenciesExercise& redundantDependenciesExercise() { return *testRedDep_; }
   DecompositionExercise& decompositionExercise() { return *decompositionExercise_; }
   TForm_Test_Synteza& TestSynteza() { return *testSynteza_; }
-  TForm_Test_Own_Decomposition& TestOwnDecomposition() { return *testOwnDecomposition_; }
+  OwnDecompositionExercise& ownDecompositionExercise() { return *ownDecompositionExercise_; }
   TForm_Print& Print() { return *print_; }
 
   // The windows in the order they were created.
@@ -105,6 +105,6 @@ class Workbench final {
   std::unique_ptr<RedundantDependenciesExercise> testRedDep_;
   std::unique_ptr<DecompositionExercise> decompositionExercise_;
   std::unique_ptr<TForm_Test_Synteza> testSynteza_;
-  std::unique_ptr<TForm_Test_Own_Decomposition> testOwnDecomposition_;
+  std::unique_ptr<OwnDecompositionExercise> ownDecompositionExercise_;
   std::unique_ptr<TForm_Print> print_;
 };

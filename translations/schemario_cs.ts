@@ -381,6 +381,96 @@
     </message>
 </context>
 <context>
+    <name>OwnDecompositionExercise</name>
+    <message>
+        <source>Testovaci modul - Vlastni dekompozice</source>
+        <translation>Testovací modul - Vlastní dekompozice</translation>
+    </message>
+    <message>
+        <source>Zavislosti schematu:</source>
+        <translation>Závislosti schématu:</translation>
+    </message>
+    <message>
+        <source>Atributy nove casti (zaskrtnete a stisknete Pridat cast)</source>
+        <translation>Atributy nové části (zaškrtněte a stiskněte Přidat část)</translation>
+    </message>
+    <message>
+        <source>Pridat cast</source>
+        <translation>Přidat část</translation>
+    </message>
+    <message>
+        <source>Odebrat cast</source>
+        <translation>Odebrat část</translation>
+    </message>
+    <message>
+        <source>Vyhodnotit</source>
+        <translation>Vyhodnotit</translation>
+    </message>
+    <message>
+        <source>Casti dekompozice:</source>
+        <translation>Části dekompozice:</translation>
+    </message>
+    <message>
+        <source>Hodnoceni:</source>
+        <translation>Hodnocení:</translation>
+    </message>
+    <message>
+        <source>Cast %1: %2</source>
+        <translation>Část %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OwnDecompositionExerciseSession</name>
+    <message>
+        <source>Dekompozice nema zadnou cast: pridejte alespon jednu.</source>
+        <translation>Dekompozice nemá žádnou část: přidejte alespoň jednu.</translation>
+    </message>
+    <message>
+        <source>Pokryti: kazdy atribut patri do nektere casti</source>
+        <translation>Pokrytí: každý atribut patří do některé části</translation>
+    </message>
+    <message>
+        <source>Atributy bez casti: %1</source>
+        <translation>Atributy bez části: %1</translation>
+    </message>
+    <message>
+        <source>Spojeni je bezztratove: radek %1 obsahuje jen a</source>
+        <translation>Spojení je bezztrátové: řádek %1 obsahuje jen a</translation>
+    </message>
+    <message>
+        <source>Spojeni je ztratove: po chase neobsahuje zadny radek tabulky jen a</source>
+        <translation>Spojení je ztrátové: po chase neobsahuje žádný řádek tabulky jen a</translation>
+    </message>
+    <message>
+        <source>Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v castech</source>
+        <translation>Závislosti jsou zachovány: každou odvodí závislosti platné v částech</translation>
+    </message>
+    <message>
+        <source>Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1</source>
+        <translation>Ztracené závislosti (neodvodí je závislosti platné v částech): %1</translation>
+    </message>
+    <message>
+        <source>BCNF</source>
+        <translation>BCNF</translation>
+    </message>
+    <message>
+        <source>3NF (%1 porusuje BCNF)</source>
+        <translation>3NF (%1 porušuje BCNF)</translation>
+    </message>
+    <message>
+        <source>2NF (%1 porusuje 3NF)</source>
+        <translation>2NF (%1 porušuje 3NF)</translation>
+    </message>
+    <message>
+        <source>1NF (%1 je castecna zavislost na klici)</source>
+        <translation>1NF (%1 je částečná závislost na klíči)</translation>
+    </message>
+    <message>
+        <source>Cast %1 (%2): klice %3; %4</source>
+        <translation>Část %1 (%2): klíče %3; %4</translation>
+    </message>
+</context>
+<context>
     <name>RedundantAttributesExercise</name>
     <message>
         <source>Testovaci modul - Redundantni atributy</source>
@@ -1579,93 +1669,6 @@
     <message>
         <source>&amp;Konec</source>
         <translation>&amp;Konec</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Own_Decomposition</name>
-    <message>
-        <source>Testovaci modul - Vlastni dekompozice</source>
-        <translation>Testovací modul - Vlastní dekompozice</translation>
-    </message>
-    <message>
-        <source>Zavislosti schematu:</source>
-        <translation>Závislosti schématu:</translation>
-    </message>
-    <message>
-        <source>Atributy nove casti (zaskrtnete a stisknete Pridat cast)</source>
-        <translation>Atributy nové části (zaškrtněte a stiskněte Přidat část)</translation>
-    </message>
-    <message>
-        <source>Pridat cast</source>
-        <translation>Přidat část</translation>
-    </message>
-    <message>
-        <source>Odebrat cast</source>
-        <translation>Odebrat část</translation>
-    </message>
-    <message>
-        <source>Vyhodnotit</source>
-        <translation>Vyhodnotit</translation>
-    </message>
-    <message>
-        <source>Casti dekompozice:</source>
-        <translation>Části dekompozice:</translation>
-    </message>
-    <message>
-        <source>Hodnoceni:</source>
-        <translation>Hodnocení:</translation>
-    </message>
-    <message>
-        <source>Cast %1: %2</source>
-        <translation>Část %1: %2</translation>
-    </message>
-    <message>
-        <source>Dekompozice nema zadnou cast: pridejte alespon jednu.</source>
-        <translation>Dekompozice nemá žádnou část: přidejte alespoň jednu.</translation>
-    </message>
-    <message>
-        <source>Pokryti: kazdy atribut patri do nektere casti</source>
-        <translation>Pokrytí: každý atribut patří do některé části</translation>
-    </message>
-    <message>
-        <source>Atributy bez casti: %1</source>
-        <translation>Atributy bez části: %1</translation>
-    </message>
-    <message>
-        <source>Spojeni je bezztratove: radek %1 obsahuje jen a</source>
-        <translation>Spojení je bezztrátové: řádek %1 obsahuje jen a</translation>
-    </message>
-    <message>
-        <source>Spojeni je ztratove: po chase neobsahuje zadny radek tabulky jen a</source>
-        <translation>Spojení je ztrátové: po chase neobsahuje žádný řádek tabulky jen a</translation>
-    </message>
-    <message>
-        <source>Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v castech</source>
-        <translation>Závislosti jsou zachovány: každou odvodí závislosti platné v částech</translation>
-    </message>
-    <message>
-        <source>Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1</source>
-        <translation>Ztracené závislosti (neodvodí je závislosti platné v částech): %1</translation>
-    </message>
-    <message>
-        <source>BCNF</source>
-        <translation>BCNF</translation>
-    </message>
-    <message>
-        <source>3NF (%1 porusuje BCNF)</source>
-        <translation>3NF (%1 porušuje BCNF)</translation>
-    </message>
-    <message>
-        <source>2NF (%1 porusuje 3NF)</source>
-        <translation>2NF (%1 porušuje 3NF)</translation>
-    </message>
-    <message>
-        <source>1NF (%1 je castecna zavislost na klici)</source>
-        <translation>1NF (%1 je částečná závislost na klíči)</translation>
-    </message>
-    <message>
-        <source>Cast %1 (%2): klice %3; %4</source>
-        <translation>Část %1 (%2): klíče %3; %4</translation>
     </message>
 </context>
 <context>

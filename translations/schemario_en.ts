@@ -381,6 +381,96 @@
     </message>
 </context>
 <context>
+    <name>OwnDecompositionExercise</name>
+    <message>
+        <source>Testovaci modul - Vlastni dekompozice</source>
+        <translation>Exercises - Own decomposition</translation>
+    </message>
+    <message>
+        <source>Zavislosti schematu:</source>
+        <translation>Dependencies of the schema:</translation>
+    </message>
+    <message>
+        <source>Atributy nove casti (zaskrtnete a stisknete Pridat cast)</source>
+        <translation>Attributes of a new part (tick them and press Add part)</translation>
+    </message>
+    <message>
+        <source>Pridat cast</source>
+        <translation>Add part</translation>
+    </message>
+    <message>
+        <source>Odebrat cast</source>
+        <translation>Remove part</translation>
+    </message>
+    <message>
+        <source>Vyhodnotit</source>
+        <translation>Evaluate</translation>
+    </message>
+    <message>
+        <source>Casti dekompozice:</source>
+        <translation>Parts of the decomposition:</translation>
+    </message>
+    <message>
+        <source>Hodnoceni:</source>
+        <translation>Evaluation:</translation>
+    </message>
+    <message>
+        <source>Cast %1: %2</source>
+        <translation>Part %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OwnDecompositionExerciseSession</name>
+    <message>
+        <source>Dekompozice nema zadnou cast: pridejte alespon jednu.</source>
+        <translation>The decomposition has no part: add at least one.</translation>
+    </message>
+    <message>
+        <source>Pokryti: kazdy atribut patri do nektere casti</source>
+        <translation>Cover: every attribute belongs to some part</translation>
+    </message>
+    <message>
+        <source>Atributy bez casti: %1</source>
+        <translation>Attributes in no part: %1</translation>
+    </message>
+    <message>
+        <source>Spojeni je bezztratove: radek %1 obsahuje jen a</source>
+        <translation>The join is lossless: row %1 contains only a</translation>
+    </message>
+    <message>
+        <source>Spojeni je ztratove: po chase neobsahuje zadny radek tabulky jen a</source>
+        <translation>The join is lossy: after the chase no row of the table contains only a</translation>
+    </message>
+    <message>
+        <source>Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v castech</source>
+        <translation>The dependencies are preserved: each follows from the dependencies that hold in the parts</translation>
+    </message>
+    <message>
+        <source>Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1</source>
+        <translation>Lost dependencies (the dependencies that hold in the parts do not imply them): %1</translation>
+    </message>
+    <message>
+        <source>BCNF</source>
+        <translation>BCNF</translation>
+    </message>
+    <message>
+        <source>3NF (%1 porusuje BCNF)</source>
+        <translation>3NF (%1 violates BCNF)</translation>
+    </message>
+    <message>
+        <source>2NF (%1 porusuje 3NF)</source>
+        <translation>2NF (%1 violates 3NF)</translation>
+    </message>
+    <message>
+        <source>1NF (%1 je castecna zavislost na klici)</source>
+        <translation>1NF (%1 is a partial dependency on a key)</translation>
+    </message>
+    <message>
+        <source>Cast %1 (%2): klice %3; %4</source>
+        <translation>Part %1 (%2): keys %3; %4</translation>
+    </message>
+</context>
+<context>
     <name>RedundantAttributesExercise</name>
     <message>
         <source>Testovaci modul - Redundantni atributy</source>
@@ -1579,93 +1669,6 @@
     <message>
         <source>&amp;Konec</source>
         <translation>E&amp;xit</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Own_Decomposition</name>
-    <message>
-        <source>Testovaci modul - Vlastni dekompozice</source>
-        <translation>Exercises - Own decomposition</translation>
-    </message>
-    <message>
-        <source>Zavislosti schematu:</source>
-        <translation>Dependencies of the schema:</translation>
-    </message>
-    <message>
-        <source>Atributy nove casti (zaskrtnete a stisknete Pridat cast)</source>
-        <translation>Attributes of a new part (tick them and press Add part)</translation>
-    </message>
-    <message>
-        <source>Pridat cast</source>
-        <translation>Add part</translation>
-    </message>
-    <message>
-        <source>Odebrat cast</source>
-        <translation>Remove part</translation>
-    </message>
-    <message>
-        <source>Vyhodnotit</source>
-        <translation>Evaluate</translation>
-    </message>
-    <message>
-        <source>Casti dekompozice:</source>
-        <translation>Parts of the decomposition:</translation>
-    </message>
-    <message>
-        <source>Hodnoceni:</source>
-        <translation>Evaluation:</translation>
-    </message>
-    <message>
-        <source>Cast %1: %2</source>
-        <translation>Part %1: %2</translation>
-    </message>
-    <message>
-        <source>Dekompozice nema zadnou cast: pridejte alespon jednu.</source>
-        <translation>The decomposition has no part: add at least one.</translation>
-    </message>
-    <message>
-        <source>Pokryti: kazdy atribut patri do nektere casti</source>
-        <translation>Cover: every attribute belongs to some part</translation>
-    </message>
-    <message>
-        <source>Atributy bez casti: %1</source>
-        <translation>Attributes in no part: %1</translation>
-    </message>
-    <message>
-        <source>Spojeni je bezztratove: radek %1 obsahuje jen a</source>
-        <translation>The join is lossless: row %1 contains only a</translation>
-    </message>
-    <message>
-        <source>Spojeni je ztratove: po chase neobsahuje zadny radek tabulky jen a</source>
-        <translation>The join is lossy: after the chase no row of the table contains only a</translation>
-    </message>
-    <message>
-        <source>Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v castech</source>
-        <translation>The dependencies are preserved: each follows from the dependencies that hold in the parts</translation>
-    </message>
-    <message>
-        <source>Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1</source>
-        <translation>Lost dependencies (the dependencies that hold in the parts do not imply them): %1</translation>
-    </message>
-    <message>
-        <source>BCNF</source>
-        <translation>BCNF</translation>
-    </message>
-    <message>
-        <source>3NF (%1 porusuje BCNF)</source>
-        <translation>3NF (%1 violates BCNF)</translation>
-    </message>
-    <message>
-        <source>2NF (%1 porusuje 3NF)</source>
-        <translation>2NF (%1 violates 3NF)</translation>
-    </message>
-    <message>
-        <source>1NF (%1 je castecna zavislost na klici)</source>
-        <translation>1NF (%1 is a partial dependency on a key)</translation>
-    </message>
-    <message>
-        <source>Cast %1 (%2): klice %3; %4</source>
-        <translation>Part %1 (%2): keys %3; %4</translation>
     </message>
 </context>
 <context>

@@ -17,13 +17,24 @@ QWidget* TopLevel(const QString& name) {
   return nullptr;
 }
 
-// Brings an exercise that first asks for A to its answer: the first
-// attribute is picked and fixed.
-void PickFirstAttribute(QWidget& exercise) {
-  auto* tasks = exercise.findChild<QWidget*>(QStringLiteral("Rows_Panel1"));
-  if (tasks == nullptr) return;
-  tasks->findChildren<QAbstractButton*>().front()->click();
-  Find<QPushButton>(exercise, "OK")->click();
+// Brings an exercise to an answer that can be checked: the first attribute
+// is fixed as A, or made a part of its own.
+void StartAnswering(QWidget& exercise) {
+  if (auto* tasks = exercise.findChild<QWidget*>(QStringLiteral("Rows_Panel1"))) {
+    tasks->findChildren<QAbstractButton*>().front()->click();
+    Find<QPushButton>(exercise, "OK")->click();
+  }
+  if (auto* parts = exercise.findChild<QWidget*>(QStringLiteral("GB_atributy"))) {
+    parts->findChildren<QAbstractButton*>().front()->click();
+    Find<QPushButton>(exercise, "Button_Pridat")->click();
+  }
+}
+
+// What the exercise shows of a verdict: its score, or its evaluation.
+QString Verdict(QWidget& exercise) {
+  if (auto* score = exercise.findChild<QLabel*>(QStringLiteral("Label_Score")))
+    return score->text();
+  return Find<QPlainTextEdit>(exercise, "Memo_Vysledek")->toPlainText();
 }
 
 }  // namespace
@@ -35,30 +46,34 @@ class ExerciseResetTest : public QObject {
   void checkWithoutATaskJudgesNothing_data() {
     QTest::addColumn<QString>("hubAction");
     QTest::addColumn<QString>("window");
+    // The check's action, or its button where there is no action.
     QTest::addColumn<QString>("check");
+    // The action that resets the exercise; without one, closing does.
+    QTest::addColumn<QString>("reset");
     QTest::addColumn<bool>("schemaChange");
     const struct {
       const char* name;
       const char* hubAction;
       const char* window;
       const char* check;
-      bool followsTheSchema;
+      const char* reset;
     } exercises[] = {
-        {"closure", "Uzaver1", "Form_Test_Closure", "a_spravnaOdpoved", true},
-        {"maximal sets", "Maximalnimnoziny2", "Form_Test_MaxSet", "a_spravnaOdpoved", true},
-        {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved", true},
+        {"closure", "Uzaver1", "Form_Test_Closure", "a_spravnaOdpoved", "a_clear"},
+        {"maximal sets", "Maximalnimnoziny2", "Form_Test_MaxSet", "a_spravnaOdpoved", "a_clear"},
+        {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved", "a_clear"},
         {"redundant attributes", "Redundantniatributy2", "Form_Test_RedAtr", "a_spravnaodpoved",
-         true},
+         "a_clear"},
         {"redundant dependencies", "Redundantnizavislosti2", "Form_Test_RedDep", "a_spravnaodpoved",
-         true},
-        {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved", true},
+         "a_clear"},
+        {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved", "a_clear"},
+        {"own decomposition", "VlastniDekompozice1", "Form_Test_Own_Decomposition",
+         "Button_Vyhodnotit", ""},
     };
     for (const auto& e : exercises) {
-      QTest::addRow("%s after a reset", e.name) << e.hubAction << e.window << e.check << false;
-      if (e.followsTheSchema) {
-        QTest::addRow("%s after a schema change", e.name)
-            << e.hubAction << e.window << e.check << true;
-      }
+      QTest::addRow("%s after a reset", e.name)
+          << e.hubAction << e.window << e.check << e.reset << false;
+      QTest::addRow("%s after a schema change", e.name)
+          << e.hubAction << e.window << e.check << e.reset << true;
     }
   }
 
@@ -66,6 +81,7 @@ class ExerciseResetTest : public QObject {
     QFETCH(QString, hubAction);
     QFETCH(QString, window);
     QFETCH(QString, check);
+    QFETCH(QString, reset);
     QFETCH(bool, schemaChange);
     TestBench t;
     LoadSchema(t, "ABCD", "A->B; B->C; AB->C; C->D; A->D");
@@ -73,21 +89,28 @@ class ExerciseResetTest : public QObject {
     QWidget* exercise = TopLevel(window);
     QVERIFY(exercise != nullptr);
     QVERIFY(exercise->isVisible());
-    PickFirstAttribute(*exercise);
-    auto* checkAction = Find<QAction>(*exercise, check.toLatin1().constData());
+    StartAnswering(*exercise);
+    auto* checkAction = exercise->findChild<QAction*>(check);
+    auto* checkButton = exercise->findChild<QAbstractButton*>(check);
     // Without the reset the check would judge.
-    QVERIFY(checkAction->isEnabled());
+    QVERIFY(checkAction != nullptr ? checkAction->isEnabled() : checkButton->isEnabled());
     QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{});
-    const QString score = Find<QLabel>(*exercise, "Label_Score")->text();
+    const QString verdict = Verdict(*exercise);
     if (schemaChange) {
       LoadSchema(t, "AB", "A->B");
+    } else if (reset.isEmpty()) {
+      exercise->close();
     } else {
-      Find<QAction>(*exercise, "a_clear")->trigger();
+      Find<QAction>(*exercise, reset.toLatin1().constData())->trigger();
     }
     t.platform.answers.push_back(MessageAnswer::No);
-    checkAction->trigger();
+    if (checkAction != nullptr) {
+      checkAction->trigger();
+    } else {
+      checkButton->click();
+    }
     QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{});
-    QCOMPARE(Find<QLabel>(*exercise, "Label_Score")->text(), score);
+    QCOMPARE(Verdict(*exercise), verdict);
   }
 };
 

@@ -7,10 +7,10 @@
 #include "ExerciseTests.h"
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
+#include "OwnDecompositionExercise.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Own_Decomposition.h"
 #include "TForm_Test_Synteza.h"
 
 class TestHubTest : public QObject {
@@ -74,7 +74,7 @@ class TestHubTest : public QObject {
         {"Button_RedAtr", &t.windows.redundantAttributesExercise()},
         {"Button_RedDep", &t.windows.redundantDependenciesExercise()},
         {"Button_Dekompozice", &t.windows.decompositionExercise()},
-        {"Button_VlastniDekompozice", &t.windows.TestOwnDecomposition()},
+        {"Button_VlastniDekompozice", &t.windows.ownDecompositionExercise()},
     };
     for (const auto& b : buttons) {
       QVERIFY(!b.window->isVisible());

@@ -69,7 +69,7 @@ class MainWindowTest : public QObject {
                                    "RedundantDependenciesExercise",
                                    "DecompositionExercise",
                                    "TForm_Test_Synteza",
-                                   "TForm_Test_Own_Decomposition",
+                                   "OwnDecompositionExercise",
                                    "TForm_Print"}));
     QVERIFY(!t.schema().dirty());
     QCOMPARE(CountNames(t.schema().attributes()), 0);

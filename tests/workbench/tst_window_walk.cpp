@@ -22,6 +22,7 @@
 #include "Legibility.h"
 #include "MaximalSetExercise.h"
 #include "OutOfDateNotice.h"
+#include "OwnDecompositionExercise.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
@@ -34,7 +35,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Own_Decomposition.h"
 
 namespace {
 
@@ -186,12 +186,12 @@ std::vector<Entry> Stops() {
       {"own decomposition exercise",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "VlastniDekompozice1");
-         TForm_Test_Own_Decomposition& w = t.windows.TestOwnDecomposition();
+         OwnDecompositionExercise& w = t.windows.ownDecompositionExercise();
          // A part of every attribute, the longest line the list can get.
          for (QCheckBox* box : Find<QGroupBox>(w, "GB_atributy")->findChildren<QCheckBox*>())
            box->setChecked(true);
-         w.Button_PridatClick();
-         w.Button_VyhodnotitClick();
+         w.addPart();
+         w.evaluate();
          return &w;
        }},
       {"synthesis", [](TestBench& t) -> QWidget* { return Synthesised(t); }},

@@ -19,6 +19,7 @@
 #include "KeysExercise.h"
 #include "Language.h"
 #include "MaximalSetExercise.h"
+#include "OwnDecompositionExercise.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
@@ -33,7 +34,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Own_Decomposition.h"
 #include "Workbench.h"
 
 namespace {
@@ -207,16 +207,16 @@ int main(int argc, char* argv[]) {
   // A decomposition of the student's own: the first two attributes, then
   // the rest.
   Trigger(main, "VlastniDekompozice1");
-  TForm_Test_Own_Decomposition& own = windows.TestOwnDecomposition();
+  OwnDecompositionExercise& own = windows.ownDecompositionExercise();
   const QList<QCheckBox*> boxes = own.findChildren<QCheckBox*>();
   for (int k = 0; k < boxes.size(); ++k) {
     if (k < 2) boxes[k]->setChecked(true);
   }
-  own.Button_PridatClick();
+  own.addPart();
   for (int k = 1; k < boxes.size(); ++k)
     boxes[k]->setChecked(true);
-  own.Button_PridatClick();
-  own.Button_VyhodnotitClick();
+  own.addPart();
+  own.evaluate();
   shooter.Save(own, "27-exercise-own-decomposition");
 
   // The dependency editor's OK installs the list again while the windows
