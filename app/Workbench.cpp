@@ -9,6 +9,7 @@
 #include "OwnDecompositionExercise.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
+#include "SynthesisExercise.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_About.h"
 #include "TForm_Decomposition_2.h"
@@ -21,7 +22,6 @@
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Synteza.h"
 
 template <typename Session, typename... Args>
 Session* Workbench::MakeSession(Args&&... args) {
@@ -68,7 +68,7 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
       *MakeSession<RedundantDependenciesExerciseSession>(), host, messages, errors);
   decompositionExercise_ = Create<DecompositionExercise>(
       *MakeSession<DecompositionExerciseSession>(), host, messages, errors);
-  testSynteza_ = Create<TForm_Test_Synteza>();
+  synthesisExercise_ = Create<SynthesisExercise>();
   ownDecompositionExercise_ = Create<OwnDecompositionExercise>(
       *MakeSession<OwnDecompositionExerciseSession>(), host, errors);
   print_ = Create<TForm_Print>(messages, files, printing);
@@ -107,12 +107,6 @@ void OpenFindings(Window& window, MessageService& messages, const QString& nothi
     window.hide();
     messages.Inform(nothingFound);
   }
-}
-
-template <typename Window>
-void OpenExerciseWindow(Window& window) {
-  window.PrepareExercise();
-  ShowModeless(window);
 }
 
 }  // namespace
@@ -184,7 +178,7 @@ void Workbench::OpenExercise(Exercise exercise) {
       decompositionExercise_->prepare();
       return ShowModeless(*decompositionExercise_);
     case Exercise::Synthesis:
-      return OpenExerciseWindow(*testSynteza_);
+      return ShowModeless(*synthesisExercise_);
     case Exercise::OwnDecomposition:
       ownDecompositionExercise_->prepare();
       return ShowModeless(*ownDecompositionExercise_);

@@ -25,7 +25,7 @@ class KeysExercise;
 class RedundantAttributesExercise;
 class RedundantDependenciesExercise;
 class DecompositionExercise;
-class TForm_Test_Synteza;
+class SynthesisExercise;
 class OwnDecompositionExercise;
 class TForm_Print;
 
@@ -61,7 +61,7 @@ class Workbench final {
   }
   RedundantDependenciesExercise& redundantDependenciesExercise() { return *testRedDep_; }
   DecompositionExercise& decompositionExercise() { return *decompositionExercise_; }
-  TForm_Test_Synteza& TestSynteza() { return *testSynteza_; }
+  SynthesisExercise& synthesisExercise() { return *synthesisExercise_; }
   OwnDecompositionExercise& ownDecompositionExercise() { return *ownDecompositionExercise_; }
   TForm_Print& Print() { return *print_; }
 
@@ -104,7 +104,7 @@ class Workbench final {
   std::unique_ptr<RedundantAttributesExercise> redundantAttributesExercise_;
   std::unique_ptr<RedundantDependenciesExercise> testRedDep_;
   std::unique_ptr<DecompositionExercise> decompositionExercise_;
-  std::unique_ptr<TForm_Test_Synteza> testSynteza_;
+  std::unique_ptr<SynthesisExercise> synthesisExercise_;
   std::unique_ptr<OwnDecompositionExercise> ownDecompositionExercise_;
   std::unique_ptr<TForm_Print> print_;
 };

@@ -724,6 +724,13 @@
     </message>
 </context>
 <context>
+    <name>SynthesisExercise</name>
+    <message>
+        <source>Testovaci modul - Synteza</source>
+        <translation>Exercises - Synthesis</translation>
+    </message>
+</context>
+<context>
     <name>TForm_ABC_Input</name>
     <message>
         <source>Schemario - Zadavani atributu</source>
@@ -1669,13 +1676,6 @@
     <message>
         <source>&amp;Konec</source>
         <translation>E&amp;xit</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Synteza</name>
-    <message>
-        <source>Testovaci modul - Synteza</source>
-        <translation>Exercises - Synthesis</translation>
     </message>
 </context>
 </TS>

@@ -10,8 +10,8 @@
 #include "OwnDecompositionExercise.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
+#include "SynthesisExercise.h"
 #include "TForm_Test.h"
-#include "TForm_Test_Synteza.h"
 
 class TestHubTest : public QObject {
   Q_OBJECT
@@ -94,7 +94,7 @@ class TestHubTest : public QObject {
     LoadSchema(t, "ABC", "A->B");
     TForm_Test& hub = t.windows.Test();
     Find<QAction>(hub, "a_synteza")->trigger();
-    TForm_Test_Synteza& window = t.windows.TestSynteza();
+    SynthesisExercise& window = t.windows.synthesisExercise();
     QVERIFY(window.isVisible());
     QCOMPARE(window.windowTitle(), QStringLiteral("Testovaci modul - Synteza"));
     QCOMPARE(window.size(), QSize(619, 377));

@@ -68,7 +68,7 @@ class MainWindowTest : public QObject {
                                    "RedundantAttributesExercise",
                                    "RedundantDependenciesExercise",
                                    "DecompositionExercise",
-                                   "TForm_Test_Synteza",
+                                   "SynthesisExercise",
                                    "OwnDecompositionExercise",
                                    "TForm_Print"}));
     QVERIFY(!t.schema().dirty());
