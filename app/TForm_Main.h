@@ -2,13 +2,13 @@
 
 #include <QMainWindow>
 
+#include "ExerciseHub.h"
 #include "File_open_close.h"
 #include "Language.h"
 #include "Platform.h"
 #include "RecentFiles.h"
 #include "Schema.h"
 #include "SchemaHost.h"
-#include "TForm_Test.h"
 
 class QAction;
 class QMenu;

@@ -3,6 +3,7 @@
 #include "ClosureExercise.h"
 #include "DecompositionExercise.h"
 #include "Display.h"
+#include "ExerciseHub.h"
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
 #include "MinimalCover.h"
@@ -21,7 +22,6 @@
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
-#include "TForm_Test.h"
 
 template <typename Session, typename... Args>
 Session* Workbench::MakeSession(Args&&... args) {
@@ -55,7 +55,7 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   synteza_ = Create<TForm_Synteza_2>(host, messages, errors);
   about_ = Create<TForm_About>();
   maxSet_ = Create<TForm_MaxSet>(host, messages, errors);
-  test_ = Create<TForm_Test>();
+  exerciseHub_ = Create<ExerciseHub>();
   closureExercise_ =
       Create<ClosureExercise>(*MakeSession<ClosureExerciseSession>(), host, messages, errors);
   maximalSetExercise_ =
@@ -80,7 +80,7 @@ void Workbench::Connect() {
                    [this](Tool tool) { OpenTool(tool); });
   QObject::connect(main_.get(), &TForm_Main::exerciseRequested, main_.get(),
                    [this](Exercise exercise) { OpenExercise(exercise); });
-  QObject::connect(test_.get(), &TForm_Test::exerciseRequested, test_.get(),
+  QObject::connect(exerciseHub_.get(), &ExerciseHub::exerciseRequested, exerciseHub_.get(),
                    [this](Exercise exercise) { OpenExercise(exercise); });
   QObject::connect(abcInput_.get(), &TForm_ABC_Input::attributeLogReady, main_.get(),
                    &TForm_Main::AppendAttributeLog);
@@ -149,7 +149,7 @@ void Workbench::OpenTool(Tool tool) {
       ShowModeless(*maxSet_);
       return;
     case Tool::ExerciseHub:
-      ShowModeless(*test_);
+      ShowModeless(*exerciseHub_);
       return;
     case Tool::About:
       about_->exec();

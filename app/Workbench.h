@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
+#include "ExerciseHub.h"
 #include "Platform.h"
 #include "TForm_Main.h"
-#include "TForm_Test.h"
 
 class QSettings;
 class TForm_ABC_Input;
@@ -18,7 +18,7 @@ class TForm_Decomposition_2;
 class TForm_Synteza_2;
 class TForm_About;
 class TForm_MaxSet;
-class TForm_Test;
+class ExerciseHub;
 class ClosureExercise;
 class MaximalSetExercise;
 class KeysExercise;
@@ -52,7 +52,7 @@ class Workbench final {
   TForm_Synteza_2& Synteza() { return *synteza_; }
   TForm_About& About() { return *about_; }
   TForm_MaxSet& MaxSet() { return *maxSet_; }
-  TForm_Test& Test() { return *test_; }
+  ExerciseHub& exerciseHub() { return *exerciseHub_; }
   ClosureExercise& closureExercise() { return *closureExercise_; }
   MaximalSetExercise& maximalSetExercise() { return *maximalSetExercise_; }
   KeysExercise& keysExercise() { return *keysExercise_; }
@@ -97,7 +97,7 @@ class Workbench final {
   std::unique_ptr<TForm_Synteza_2> synteza_;
   std::unique_ptr<TForm_About> about_;
   std::unique_ptr<TForm_MaxSet> maxSet_;
-  std::unique_ptr<TForm_Test> test_;
+  std::unique_ptr<ExerciseHub> exerciseHub_;
   std::unique_ptr<ClosureExercise> closureExercise_;
   std::unique_ptr<MaximalSetExercise> maximalSetExercise_;
   std::unique_ptr<KeysExercise> keysExercise_;

@@ -237,6 +237,49 @@
     </message>
 </context>
 <context>
+    <name>ExerciseHub</name>
+    <message>
+        <source>Schemario - Testovaci modul</source>
+        <translation>Schemario - Testovací modul</translation>
+    </message>
+    <message>
+        <source>&amp;Uzaver</source>
+        <translation>&amp;Uzávěr</translation>
+    </message>
+    <message>
+        <source>&amp;Maximalni mnoziny</source>
+        <translation>&amp;Maximální množiny</translation>
+    </message>
+    <message>
+        <source>&amp;Klice</source>
+        <translation>&amp;Klíče</translation>
+    </message>
+    <message>
+        <source>&amp;Redundantni atributy</source>
+        <translation>&amp;Redundantní atributy</translation>
+    </message>
+    <message>
+        <source>Redundantni &amp;zavislosti</source>
+        <translation>Redundantní &amp;závislosti</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Dekompozice</translation>
+    </message>
+    <message>
+        <source>&amp;Synteza</source>
+        <translation>&amp;Syntéza</translation>
+    </message>
+    <message>
+        <source>&amp;Vlastni dekompozice</source>
+        <translation>&amp;Vlastní dekompozice</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>&amp;Konec</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseSupport</name>
     <message>
         <source>Gratuluji! Vase odpoved je spravna</source>
@@ -1633,49 +1676,6 @@
     <message>
         <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
         <translation>Schémata vytvořená projekcí zmizí. Lze je získat znovu tlačítkem &apos;Projekce&apos;.</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test</name>
-    <message>
-        <source>Schemario - Testovaci modul</source>
-        <translation>Schemario - Testovací modul</translation>
-    </message>
-    <message>
-        <source>&amp;Uzaver</source>
-        <translation>&amp;Uzávěr</translation>
-    </message>
-    <message>
-        <source>&amp;Maximalni mnoziny</source>
-        <translation>&amp;Maximální množiny</translation>
-    </message>
-    <message>
-        <source>&amp;Klice</source>
-        <translation>&amp;Klíče</translation>
-    </message>
-    <message>
-        <source>&amp;Redundantni atributy</source>
-        <translation>&amp;Redundantní atributy</translation>
-    </message>
-    <message>
-        <source>Redundantni &amp;zavislosti</source>
-        <translation>Redundantní &amp;závislosti</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Synteza</source>
-        <translation>&amp;Syntéza</translation>
-    </message>
-    <message>
-        <source>&amp;Vlastni dekompozice</source>
-        <translation>&amp;Vlastní dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Konec</source>
-        <translation>&amp;Konec</translation>
     </message>
 </context>
 </TS>

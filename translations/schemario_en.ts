@@ -237,6 +237,49 @@
     </message>
 </context>
 <context>
+    <name>ExerciseHub</name>
+    <message>
+        <source>Schemario - Testovaci modul</source>
+        <translation>Schemario - Exercises</translation>
+    </message>
+    <message>
+        <source>&amp;Uzaver</source>
+        <translation>&amp;Closure</translation>
+    </message>
+    <message>
+        <source>&amp;Maximalni mnoziny</source>
+        <translation>&amp;Maximal sets</translation>
+    </message>
+    <message>
+        <source>&amp;Klice</source>
+        <translation>&amp;Keys</translation>
+    </message>
+    <message>
+        <source>&amp;Redundantni atributy</source>
+        <translation>&amp;Redundant attributes</translation>
+    </message>
+    <message>
+        <source>Redundantni &amp;zavislosti</source>
+        <translation>Redundant de&amp;pendencies</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Decomposition</translation>
+    </message>
+    <message>
+        <source>&amp;Synteza</source>
+        <translation>&amp;Synthesis</translation>
+    </message>
+    <message>
+        <source>&amp;Vlastni dekompozice</source>
+        <translation>&amp;Own decomposition</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>E&amp;xit</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseSupport</name>
     <message>
         <source>Gratuluji! Vase odpoved je spravna</source>
@@ -1633,49 +1676,6 @@
     <message>
         <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
         <translation>The schemas created by projection will disappear. They can be obtained again with the &apos;Projections&apos; button.</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test</name>
-    <message>
-        <source>Schemario - Testovaci modul</source>
-        <translation>Schemario - Exercises</translation>
-    </message>
-    <message>
-        <source>&amp;Uzaver</source>
-        <translation>&amp;Closure</translation>
-    </message>
-    <message>
-        <source>&amp;Maximalni mnoziny</source>
-        <translation>&amp;Maximal sets</translation>
-    </message>
-    <message>
-        <source>&amp;Klice</source>
-        <translation>&amp;Keys</translation>
-    </message>
-    <message>
-        <source>&amp;Redundantni atributy</source>
-        <translation>&amp;Redundant attributes</translation>
-    </message>
-    <message>
-        <source>Redundantni &amp;zavislosti</source>
-        <translation>Redundant de&amp;pendencies</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Synteza</source>
-        <translation>&amp;Synthesis</translation>
-    </message>
-    <message>
-        <source>&amp;Vlastni dekompozice</source>
-        <translation>&amp;Own decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Konec</source>
-        <translation>E&amp;xit</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 
 #include "ClosureExercise.h"
 #include "DecompositionExercise.h"
+#include "ExerciseHub.h"
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
 #include "RedundantAttributesExercise.h"
@@ -31,7 +32,6 @@
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
-#include "TForm_Test.h"
 #include "Workbench.h"
 
 namespace {
@@ -164,7 +164,7 @@ void Register(Bench& bench) {
       {"test hub",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_test");
-         return &b.windows.Test();
+         return &b.windows.exerciseHub();
        }},
       {"closure exercise",
        [](Bench& b) -> QWidget* {

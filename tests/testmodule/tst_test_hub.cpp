@@ -4,6 +4,7 @@
 
 #include "ClosureExercise.h"
 #include "DecompositionExercise.h"
+#include "ExerciseHub.h"
 #include "ExerciseTests.h"
 #include "KeysExercise.h"
 #include "MaximalSetExercise.h"
@@ -11,7 +12,6 @@
 #include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "SynthesisExercise.h"
-#include "TForm_Test.h"
 
 class TestHubTest : public QObject {
   Q_OBJECT
@@ -20,7 +20,7 @@ class TestHubTest : public QObject {
   void theMainWindowShowsTheHub() {
     TestBench t;
     Choose(t, "a_test");
-    TForm_Test& hub = t.windows.Test();
+    ExerciseHub& hub = t.windows.exerciseHub();
     QVERIFY(hub.isVisible());
     QCOMPARE(hub.windowTitle(), QStringLiteral("Schemario - Testovaci modul"));
     QCOMPARE(hub.size(), QSize(748, 405));
@@ -28,7 +28,7 @@ class TestHubTest : public QObject {
 
   void pictureButtonsInTheirPlaces() {
     TestBench t;
-    TForm_Test& hub = t.windows.Test();
+    ExerciseHub& hub = t.windows.exerciseHub();
     hub.show();
     const struct {
       const char* button;
@@ -62,7 +62,7 @@ class TestHubTest : public QObject {
   void eachButtonOpensItsExercise() {
     TestBench t;
     LoadSchema(t, "ABC", "A->B");
-    TForm_Test& hub = t.windows.Test();
+    ExerciseHub& hub = t.windows.exerciseHub();
     hub.show();
     const struct {
       const char* button;
@@ -92,7 +92,7 @@ class TestHubTest : public QObject {
   void theSynthesisExerciseIsAnEmptyWindow() {
     TestBench t;
     LoadSchema(t, "ABC", "A->B");
-    TForm_Test& hub = t.windows.Test();
+    ExerciseHub& hub = t.windows.exerciseHub();
     Find<QAction>(hub, "a_synteza")->trigger();
     SynthesisExercise& window = t.windows.synthesisExercise();
     QVERIFY(window.isVisible());
@@ -103,7 +103,7 @@ class TestHubTest : public QObject {
 
   void konecClosesTheHub() {
     TestBench t;
-    TForm_Test& hub = t.windows.Test();
+    ExerciseHub& hub = t.windows.exerciseHub();
     hub.show();
     Find<QAction>(hub, "a_konec")->trigger();
     QVERIFY(!hub.isVisible());
@@ -121,7 +121,7 @@ class TestHubTest : public QObject {
       s << QString::number(closure.height());
       return s;
     };
-    Find<QAction>(t.windows.Test(), "a_closure")->trigger();
+    Find<QAction>(t.windows.exerciseHub(), "a_closure")->trigger();
     const QStringList fromHub = state();
     closure.close();
     Choose(t, "Uzaver1");

@@ -2,9 +2,9 @@
 #include <QListWidget>
 #include <QToolButton>
 
+#include "ExerciseHub.h"
 #include "ExerciseTests.h"
 #include "OwnDecompositionExercise.h"
-#include "TForm_Test.h"
 
 class TestOwnDecompositionTest : public QObject {
   Q_OBJECT
@@ -30,8 +30,8 @@ class TestOwnDecompositionTest : public QObject {
   void judgesTheStudentsParts() {
     TestBench t;
     LoadSchema(t, "ABC", "A->B; B->C");
-    t.windows.Test().show();
-    Click(Find<QToolButton>(t.windows.Test(), "Button_VlastniDekompozice"));
+    t.windows.exerciseHub().show();
+    Click(Find<QToolButton>(t.windows.exerciseHub(), "Button_VlastniDekompozice"));
     OwnDecompositionExercise& w = t.windows.ownDecompositionExercise();
     QVERIFY(w.isVisible());
     auto* result = Find<QPlainTextEdit>(w, "Memo_Vysledek");

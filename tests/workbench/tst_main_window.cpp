@@ -61,7 +61,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Synteza_2",
                                    "TForm_About",
                                    "TForm_MaxSet",
-                                   "TForm_Test",
+                                   "ExerciseHub",
                                    "ClosureExercise",
                                    "MaximalSetExercise",
                                    "KeysExercise",

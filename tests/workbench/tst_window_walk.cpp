@@ -17,6 +17,7 @@
 
 #include "ClosureExercise.h"
 #include "DecompositionExercise.h"
+#include "ExerciseHub.h"
 #include "GuiTestSupport.h"
 #include "KeysExercise.h"
 #include "Legibility.h"
@@ -34,7 +35,6 @@
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
-#include "TForm_Test.h"
 
 namespace {
 
@@ -140,7 +140,7 @@ std::vector<Entry> Stops() {
          w.Frame_Decomposition_Tree1Edit1Click(0);
          return &w;
        }},
-      {"test hub", [](TestBench& t) { return Opened(t, "a_test", t.windows.Test()); }},
+      {"test hub", [](TestBench& t) { return Opened(t, "a_test", t.windows.exerciseHub()); }},
       {"closure exercise",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "Uzaver1");

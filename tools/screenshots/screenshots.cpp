@@ -16,6 +16,7 @@
 
 #include "ClosureExercise.h"
 #include "DecompositionExercise.h"
+#include "ExerciseHub.h"
 #include "KeysExercise.h"
 #include "Language.h"
 #include "MaximalSetExercise.h"
@@ -33,7 +34,6 @@
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
-#include "TForm_Test.h"
 #include "Workbench.h"
 
 namespace {
@@ -177,7 +177,7 @@ int main(int argc, char* argv[]) {
   shooter.Save(synthesis, "10-synthesis");
 
   Trigger(main, "a_test");
-  shooter.Save(windows.Test(), "11-test-hub");
+  shooter.Save(windows.exerciseHub(), "11-test-hub");
 
   Trigger(main, "Uzaver1");
   shooter.Save(windows.closureExercise(), "12-exercise-closure");
