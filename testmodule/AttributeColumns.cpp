@@ -72,16 +72,15 @@ AttributeColumns::AttributeColumns(QWidget& window, QWidget& canvas, const Colum
       messages_(messages),
       answerAction_(answerAction),
       newTaskAction_(newTaskAction) {
-  Panel_BckGr_1 =
-      exercise::MakeColouredPanel(&canvas, "Panel_BckGr_1", QRect(), layout.frameColour);
+  Panel_BckGr_1 = exercise::MakeColouredPanel(&canvas, "Panel_BckGr_1", layout.frameColour);
   Panel_BckGr_odpoved =
-      exercise::MakeColouredPanel(&canvas, "Panel_BckGr_odpoved", QRect(), layout.frameColour);
+      exercise::MakeColouredPanel(&canvas, "Panel_BckGr_odpoved", layout.frameColour);
   Panel_BckGr_reseni =
-      exercise::MakeColouredPanel(&canvas, "Panel_BckGr_reseni", QRect(), layout.frameColour);
+      exercise::MakeColouredPanel(&canvas, "Panel_BckGr_reseni", layout.frameColour);
 
-  Panel1 = exercise::MakePanel(&canvas, "Panel1", QRect());
-  Panel_odpoved = exercise::MakePanel(&canvas, "Panel_odpoved", QRect());
-  Panel_reseni = exercise::MakePanel(&canvas, "Panel_reseni", QRect());
+  Panel1 = exercise::MakePanel(&canvas, "Panel1");
+  Panel_odpoved = exercise::MakePanel(&canvas, "Panel_odpoved");
+  Panel_reseni = exercise::MakePanel(&canvas, "Panel_reseni");
   // The solution column only shows; its boxes cannot be changed.
   Panel_reseni->setEnabled(false);
   taskRows_ = ColumnRows(*Panel1, QStringLiteral("Rows_Panel1"));
@@ -92,8 +91,7 @@ AttributeColumns::AttributeColumns(QWidget& window, QWidget& canvas, const Colum
   OK->setObjectName(QStringLiteral("OK"));
   OK->setMinimumSize(layout.ok);
   OK->setDefault(true);
-  Button_Odpoved =
-      exercise::MakeActionButton(Panel_odpoved, "Button_Odpoved", answerAction, QRect());
+  Button_Odpoved = exercise::MakeActionButton(Panel_odpoved, "Button_Odpoved", answerAction);
   Button_Odpoved->setMinimumSize(layout.answerButton);
   // The hidden button keeps its place, so that the answer column's controls
   // stand level with the task's.
@@ -102,7 +100,7 @@ AttributeColumns::AttributeColumns(QWidget& window, QWidget& canvas, const Colum
   Memo1 = exercise::MakeDependencyMemo(&canvas, "Memo1");
   Memo1->setMinimumSize(layout.memo);
   Memo1->setMaximumHeight(layout.memo.height());
-  Button_Novy = exercise::MakeActionButton(&canvas, "Button_Novy", newTaskAction, QRect());
+  Button_Novy = exercise::MakeActionButton(&canvas, "Button_Novy", newTaskAction);
   Button_Novy->setMinimumSize(layout.newTask);
   // Ready to show under the memo without shifting anything.
   KeepPlaceWhenHidden(*Button_Novy);

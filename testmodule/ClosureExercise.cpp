@@ -44,17 +44,17 @@ ClosureExercise::ClosureExercise(ClosureExerciseSession& session, SchemaHost& ho
   connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
 
   const QString label1Text = tr("Zvolte si atributy pro A  :");
-  Label1 = exercise::MakeLabel(canvas, "Label1", label1Text, QPoint(), true, true);
+  Label1 = exercise::MakeLabel(canvas, "Label1", label1Text, true, true);
   // The plus stands raised right behind the A, so that the caption reads A+;
   // it rides on the caption, which leaves it room above the text.
   const QFontMetrics metrics(Label1->font());
   Label1->setMinimumHeight(Label1->sizeHint().height() + metrics.ascent() / 2);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-  Label2 = exercise::MakeLabel(Label1, "Label2", QStringLiteral("+"), QPoint(), true);
-  Label_odpoved = exercise::MakeLabel(canvas, "Label_odpoved", tr("Zadejte vase reseni:"), QPoint(),
-                                      true, true);
-  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), QPoint(), true, true);
-  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), QPoint(), true, true);
+  Label2 = exercise::MakeLabel(Label1, "Label2", QStringLiteral("+"), true);
+  Label_odpoved =
+      exercise::MakeLabel(canvas, "Label_odpoved", tr("Zadejte vase reseni:"), true, true);
+  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), true, true);
+  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), true, true);
 
   // The explanation goes or comes before the columns are rebuilt, so that
   // the window grows to the columns beside what the explanation leaves.
@@ -68,8 +68,7 @@ ClosureExercise::ClosureExercise(ClosureExerciseSession& session, SchemaHost& ho
                0);
   connect(&columns_->okButton(), &QPushButton::clicked, this, &ClosureExercise::fixTask);
   SetDefaultButton(&columns_->okButton());
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_,
-          qOverload<ExerciseSession::Score>(&ExerciseFeedback::ShowScore));
+  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
 }
 
 void ClosureExercise::prepare() {

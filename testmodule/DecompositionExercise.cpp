@@ -92,22 +92,19 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
   connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
 
-  Label1 =
-      exercise::MakeLabel(canvas_, "Label1", tr("Zavislosti schematu:"), QPoint(), true, false, 16);
-  Label2 = exercise::MakeLabel(canvas_, "Label2",
-                               tr("(zvolte, ktere zavislosti porusuji 3NF ci BCNF)"), QPoint());
-  Label5 = exercise::MakeLabel(canvas_, "Label5", QString(73, QLatin1Char('_')), QPoint());
-  Label_O1 = exercise::MakeLabel(canvas_, "Label_O1", QStringLiteral("3NF"), QPoint(), false, true);
+  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Zavislosti schematu:"), true, false, 16);
+  Label2 =
+      exercise::MakeLabel(canvas_, "Label2", tr("(zvolte, ktere zavislosti porusuji 3NF ci BCNF)"));
+  Label5 = exercise::MakeLabel(canvas_, "Label5", QString(73, QLatin1Char('_')));
+  Label_O1 = exercise::MakeLabel(canvas_, "Label_O1", QStringLiteral("3NF"), false, true);
   //: The word between "3NF" and "BCNF".
-  Label6 = exercise::MakeLabel(canvas_, "Label6", tr("a"), QPoint());
-  Label_O2 =
-      exercise::MakeLabel(canvas_, "Label_O2", QStringLiteral("BCNF"), QPoint(), false, true);
-  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", tr("Spravne reseni"), QPoint(), true);
-  Label_R1 = exercise::MakeLabel(canvas_, "Label_R1", QStringLiteral("3NF"), QPoint(), false, true);
+  Label6 = exercise::MakeLabel(canvas_, "Label6", tr("a"));
+  Label_O2 = exercise::MakeLabel(canvas_, "Label_O2", QStringLiteral("BCNF"), false, true);
+  Label_SR = exercise::MakeLabel(canvas_, "Label_SR", tr("Spravne reseni"), true);
+  Label_R1 = exercise::MakeLabel(canvas_, "Label_R1", QStringLiteral("3NF"), false, true);
   //: The word between "3NF" and "BCNF".
-  Label_R3 = exercise::MakeLabel(canvas_, "Label_R3", tr("a"), QPoint());
-  Label_R2 =
-      exercise::MakeLabel(canvas_, "Label_R2", QStringLiteral("BCNF"), QPoint(), false, true);
+  Label_R3 = exercise::MakeLabel(canvas_, "Label_R3", tr("a"));
+  Label_R2 = exercise::MakeLabel(canvas_, "Label_R2", QStringLiteral("BCNF"), false, true);
   for (QLabel* label : {Label_SR, Label_R1, Label_R2, Label_R3})
     KeepPlaceWhenHidden(*label);
 
@@ -127,18 +124,18 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   // The fields start where the columns' rows do, below the columns' frame.
   DependencyFields->grid().setContentsMargins(0, GB_odpoved->contentsMargins().top(), 0, 0);
 
-  Label3 = exercise::MakeLabel(canvas_, "Label3", tr("Atributy"), QPoint());
+  Label3 = exercise::MakeLabel(canvas_, "Label3", tr("Atributy"));
   Memo_Atr = new QPlainTextEdit(canvas_);
   Memo_Atr->setObjectName(QStringLiteral("Memo_Atr"));
   Memo_Atr->setReadOnly(true);
   Memo_Atr->setMinimumSize(145, 153);
-  Label4 = exercise::MakeLabel(canvas_, "Label4", tr("Zavislosti"), QPoint());
+  Label4 = exercise::MakeLabel(canvas_, "Label4", tr("Zavislosti"));
   Memo_Dep = exercise::MakeDependencyMemo(canvas_, "Memo_Dep");
   Memo_Dep->setMinimumSize(MemoWidth, 188);
 
-  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect());
+  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved);
   Button1->setMinimumSize(105, 34);
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect());
+  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new);
   Button_new->setMinimumSize(105, 33);
 
   auto* side = new QVBoxLayout;
@@ -176,8 +173,7 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   connect(&session_, &DecompositionExerciseSession::taskChanged, this,
           &DecompositionExercise::buildRows);
   connect(&session_, &ExerciseSession::phaseChanged, this, &DecompositionExercise::showPhase);
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_,
-          qOverload<ExerciseSession::Score>(&ExerciseFeedback::ShowScore));
+  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }
 
@@ -205,7 +201,7 @@ void DecompositionExercise::buildRows() {
   int row = 0;
   for (const Dependency& d : session_.dependencies()) {
     const QString text = ToText(ShowDependency(d, names));
-    QLineEdit* field = exercise::MakeDependencyField(DependencyFields, QRect(), text);
+    QLineEdit* field = exercise::MakeDependencyField(DependencyFields, text);
     fieldWidth = std::max(fieldWidth, WholeTextWidth(*field, text));
     fields.push_back(field);
     DependencyFields->grid().addWidget(field, row, 0);
@@ -217,16 +213,16 @@ void DecompositionExercise::buildRows() {
     RowControls controls{};
     for (int column = 0; column < 2; ++column) {
       const Violation violation = Violations[column];
-      QCheckBox* answer = exercise::MakeTickBox(answerRows_, QRect());
+      QCheckBox* answer = exercise::MakeTickBox(answerRows_);
       answerRows_->grid().addWidget(answer, row, column, Qt::AlignCenter);
       connect(answer, &QCheckBox::toggled, this,
               [this, k, violation](bool ticked) { session_.setTicked(k, violation, ticked); });
       // The mark stands behind its solution box and frames it.
-      QLineEdit* mark = exercise::MakeErrorMark(solutionRows_, QRect());
+      QLineEdit* mark = exercise::MakeErrorMark(solutionRows_);
       mark->setFixedSize(MarkSize, MarkSize);
       KeepPlaceWhenHidden(*mark);
       solutionRows_->grid().addWidget(mark, row, column, Qt::AlignCenter);
-      QCheckBox* solution = exercise::MakeTickBox(solutionRows_, QRect());
+      QCheckBox* solution = exercise::MakeTickBox(solutionRows_);
       KeepPlaceWhenHidden(*solution);
       solutionRows_->grid().addWidget(solution, row, column, Qt::AlignCenter);
       controls.answer[column] = answer;

@@ -32,26 +32,23 @@ class Texts final {
 
 }  // namespace
 
-QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry) {
+QFrame* MakePanel(QWidget* parent, const char* name) {
   auto* panel = new QFrame(parent);
   panel->setObjectName(QString::fromLatin1(name));
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel->setGeometry(geometry);
   SetBackground(*panel, colours::ButtonFace());
   return panel;
 }
 
-QFrame* MakeColouredPanel(QWidget* parent, const char* name, const QRect& geometry,
-                          const QColor& colour) {
+QFrame* MakeColouredPanel(QWidget* parent, const char* name, const QColor& colour) {
   auto* panel = new QFrame(parent);
   panel->setObjectName(QString::fromLatin1(name));
-  panel->setGeometry(geometry);
   SetBackground(*panel, colour);
   return panel;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint at, bool bold,
-                  bool underline, int pixelSize) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, bool bold, bool underline,
+                  int pixelSize) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   QFont font = label->font();
@@ -60,7 +57,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint
   if (pixelSize > 0) font.setPixelSize(pixelSize);
   label->setFont(font);
   label->adjustSize();
-  label->move(at);
   return label;
 }
 
@@ -71,14 +67,9 @@ QAction* MakeAction(QWidget* owner, const char* name, const QString& caption) {
   return action;
 }
 
-QPushButton* MakeActionButton(QWidget* parent, const char* name, QAction* action,
-                              const QRect& geometry) {
+QPushButton* MakeActionButton(QWidget* parent, const char* name, QAction* action) {
   auto* button = new QPushButton(action->text(), parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(geometry);
-  // Never narrower than its caption needs with the desktop's font.
-  if (button->sizeHint().width() > geometry.width())
-    button->resize(button->sizeHint().width(), geometry.height());
   QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
   // A button never offers what its action would refuse.
   button->setEnabled(action->isEnabled());
@@ -86,17 +77,15 @@ QPushButton* MakeActionButton(QWidget* parent, const char* name, QAction* action
   return button;
 }
 
-QCheckBox* MakeTickBox(QWidget* parent, const QRect& geometry) {
+QCheckBox* MakeTickBox(QWidget* parent) {
   auto* box = new QCheckBox(parent);
-  box->setGeometry(geometry);
   SetBackground(*box, colours::ButtonFace());
   box->show();
   return box;
 }
 
-QLineEdit* MakeErrorMark(QWidget* parent, const QRect& geometry) {
+QLineEdit* MakeErrorMark(QWidget* parent) {
   auto* mark = new QLineEdit(parent);
-  mark->setGeometry(geometry);
   mark->setReadOnly(true);
   mark->setFocusPolicy(Qt::NoFocus);
   mark->setFrame(false);
@@ -105,9 +94,8 @@ QLineEdit* MakeErrorMark(QWidget* parent, const QRect& geometry) {
   return mark;
 }
 
-QLineEdit* MakeDependencyField(QWidget* parent, const QRect& geometry, const QString& text) {
+QLineEdit* MakeDependencyField(QWidget* parent, const QString& text) {
   auto* field = new QLineEdit(text, parent);
-  field->setGeometry(geometry);
   field->setReadOnly(true);
   QFont font = field->font();
   font.setPointSize(8);
@@ -159,12 +147,6 @@ void FitLines(QWidget& window, QWidget& canvas, QPlainTextEdit& memo, int narrow
   memo.setMinimumWidth(std::clamp(needed, narrowest, room));
   ShadeWrappedLines(memo);
   GrowToContent(window, canvas);
-}
-
-bool OffersTask(const Schema& schema, QPushButton& confirm) {
-  const bool task = !schema.attributes[0].empty();
-  confirm.setEnabled(task);
-  return task;
 }
 
 bool AnnounceVerdict(bool correct, MessageService& messages) {

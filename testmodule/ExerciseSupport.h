@@ -5,14 +5,9 @@
 
 #include <QAction>
 #include <QColor>
-#include <QRect>
-#include <QSize>
 #include <QString>
-#include <array>
 #include <string>
 #include <vector>
-
-#include "Schema.h"
 
 class QAbstractButton;
 class QAction;
@@ -28,11 +23,6 @@ class MessageService;
 
 namespace exercise {
 
-// Where an exercise stands. An answer can be checked exactly while the
-// student answers a task; a reset leaves no task, so that no action, button
-// or shortcut can judge or score what is no longer there.
-enum class Phase { NoTask, Answering, Checked };
-
 // Navy frame behind the active column of the closure exercise.
 inline const QColor Navy(0, 0, 128);
 
@@ -42,16 +32,14 @@ inline constexpr int TallestWindow = 700;
 
 // A panel: a raised face-coloured area holding controls, or, with a
 // colour, a flat coloured area such as the frame behind an active column.
-QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry);
-QFrame* MakeColouredPanel(QWidget* parent, const char* name, const QRect& geometry,
-                          const QColor& colour);
+QFrame* MakePanel(QWidget* parent, const char* name);
+QFrame* MakeColouredPanel(QWidget* parent, const char* name, const QColor& colour);
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint at,
-                  bool bold = false, bool underline = false, int pixelSize = 0);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, bool bold = false,
+                  bool underline = false, int pixelSize = 0);
 
 // A push button that runs `action`, captioned with the action's caption.
-QPushButton* MakeActionButton(QWidget* parent, const char* name, QAction* action,
-                              const QRect& geometry);
+QPushButton* MakeActionButton(QWidget* parent, const char* name, QAction* action);
 
 QAction* MakeAction(QWidget* owner, const char* name, const QString& caption);
 
@@ -65,13 +53,13 @@ QAction* MakeAction(Window* owner, const char* name, const QString& caption,
 }
 
 // A tick box without caption, 17 x 17, not ticked, in the button face colour.
-QCheckBox* MakeTickBox(QWidget* parent, const QRect& geometry);
+QCheckBox* MakeTickBox(QWidget* parent);
 
 // The red field that frames a wrong answer; hidden until the solution shows.
-QLineEdit* MakeErrorMark(QWidget* parent, const QRect& geometry);
+QLineEdit* MakeErrorMark(QWidget* parent);
 
 // A read-only one-line field showing a dependency in the light 3-D colour.
-QLineEdit* MakeDependencyField(QWidget* parent, const QRect& geometry, const QString& text);
+QLineEdit* MakeDependencyField(QWidget* parent, const QString& text);
 
 // Text colour of a caption; kept also while the control or its column is
 // disabled, so that red marks stay visible in the solution column.
@@ -91,11 +79,6 @@ QPlainTextEdit* MakeDependencyMemo(QWidget* parent, const char* name);
 // up to what the screen leaves it, and grows the window to it; lines still
 // wider wrap at the memo's width.
 void FitLines(QWidget& window, QWidget& canvas, QPlainTextEdit& memo, int narrowest);
-
-// The first step of preparing every exercise: a schema without attributes
-// offers no task, so that the confirming button is disabled and nothing is
-// built. Says whether there is a task.
-bool OffersTask(const Schema& schema, QPushButton& confirm);
 
 // The verdict of the exercises in which a wrong answer may still be
 // corrected: a right answer is praised; for a wrong one the student is asked

@@ -43,18 +43,18 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Messa
   a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
   connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
 
-  Label2 = exercise::MakeLabel(canvas_, "Label2", tr("Klicem schematu je:"), QPoint(), true);
+  Label2 = exercise::MakeLabel(canvas_, "Label2", tr("Klicem schematu je:"), true);
   Label3 = exercise::MakeLabel(
       canvas_, "Label3",
-      tr("(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)"), QPoint());
-  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Zavislosti:"), QPoint(), true);
+      tr("(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)"));
+  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Zavislosti:"), true);
   Memo_Dep = exercise::MakeDependencyMemo(canvas_, "Memo_Dep");
   Memo_Dep->setMinimumSize(MemoWidth, 237);
 
   // The candidates' columns are as wide as the longest candidate; a column
   // wider than the window is reached by scrolling.
-  Panel_zadani = exercise::MakePanel(canvas_, "Panel_zadani", QRect());
-  Panel_reseni = exercise::MakePanel(canvas_, "Panel_reseni", QRect());
+  Panel_zadani = exercise::MakePanel(canvas_, "Panel_zadani");
+  Panel_reseni = exercise::MakePanel(canvas_, "Panel_reseni");
   Panel_reseni->setEnabled(false);
   QVBoxLayout* columns[2] = {};
   constexpr int left = 41;
@@ -86,11 +86,11 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Messa
   for (QVBoxLayout* column : columns)
     column->addStretch(1);
 
-  Button_OK = exercise::MakeActionButton(canvas_, "Button_OK", a_spravnaOdpoved, QRect());
+  Button_OK = exercise::MakeActionButton(canvas_, "Button_OK", a_spravnaOdpoved);
   Button_OK->setMinimumSize(120, 41);
   Button_OK->setDefault(true);
   SetDefaultButton(Button_OK);
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect());
+  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new);
   Button_new->setMinimumSize(97, 41);
 
   auto* grid = new QGridLayout(canvas_);
@@ -112,8 +112,7 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Messa
   connect(&session_, &KeysExerciseSession::taskChanged, this, &KeysExercise::showTask);
   connect(&session_, &ExerciseSession::phaseChanged, this, &KeysExercise::showPhase);
   connect(&session_, &ToolSession::outOfDateChanged, this, &KeysExercise::showPhase);
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_,
-          qOverload<ExerciseSession::Score>(&ExerciseFeedback::ShowScore));
+  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showTask();
 }
 

@@ -46,10 +46,10 @@ MaximalSetExercise::MaximalSetExercise(MaximalSetExerciseSession& session, Schem
   a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
   connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
 
-  Label1 = exercise::MakeLabel(canvas, "Label1", tr("Zvol si atribut pro max(A):"), QPoint());
-  Label2 = exercise::MakeLabel(canvas, "Label2", tr("Zadejte vase reseni:"), QPoint());
-  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), QPoint());
-  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), QPoint());
+  Label1 = exercise::MakeLabel(canvas, "Label1", tr("Zvol si atribut pro max(A):"));
+  Label2 = exercise::MakeLabel(canvas, "Label2", tr("Zadejte vase reseni:"));
+  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"));
+  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"));
 
   // The explanation goes or comes before the columns are rebuilt, so that
   // the window grows to the columns beside what the explanation leaves.
@@ -59,8 +59,7 @@ MaximalSetExercise::MaximalSetExercise(MaximalSetExerciseSession& session, Schem
   columns_->placeHeadings(Label1, Label2, Label3, Label4);
   connect(&columns_->okButton(), &QPushButton::clicked, this, &MaximalSetExercise::fixTask);
   SetDefaultButton(&columns_->okButton());
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_,
-          qOverload<ExerciseSession::Score>(&ExerciseFeedback::ShowScore));
+  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
 }
 
 void MaximalSetExercise::prepare() {

@@ -57,19 +57,18 @@ RedundantAttributesExercise::RedundantAttributesExercise(
   a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
   connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
 
-  Label1 =
-      exercise::MakeLabel(canvas_, "Label1", tr("Redundantni atributy"), QPoint(), true, false, 16);
-  Label2 = exercise::MakeLabel(canvas_, "Label2", tr("(atribut oznacite kliknutim)"), QPoint());
-  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(71, QLatin1Char('_')), QPoint());
-  Label3 = exercise::MakeLabel(canvas_, "Label3", tr("Zavislosti:"), QPoint(), true, false, 16);
+  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni atributy"), true, false, 16);
+  Label2 = exercise::MakeLabel(canvas_, "Label2", tr("(atribut oznacite kliknutim)"));
+  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(71, QLatin1Char('_')));
+  Label3 = exercise::MakeLabel(canvas_, "Label3", tr("Zavislosti:"), true, false, 16);
   Memo1 = exercise::MakeDependencyMemo(canvas_, "Memo1");
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setMinimumSize(MemoWidth, 369);
-  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect());
+  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved);
   Button1->setMinimumSize(100, 33);
   Button1->setDefault(true);
   SetDefaultButton(Button1);
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect());
+  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new);
   Button_new->setMinimumSize(98, 33);
 
   lines_ = new RowPanel(canvas_);
@@ -100,8 +99,7 @@ RedundantAttributesExercise::RedundantAttributesExercise(
   connect(&session_, &RedundantAttributesExerciseSession::taskChanged, this,
           &RedundantAttributesExercise::buildLines);
   connect(&session_, &ExerciseSession::phaseChanged, this, &RedundantAttributesExercise::showPhase);
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_,
-          qOverload<ExerciseSession::Score>(&ExerciseFeedback::ShowScore));
+  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }
 
