@@ -3,13 +3,13 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "ExerciseHub.h"
 #include "Language.h"
 #include "Platform.h"
 #include "RecentFiles.h"
 #include "Schema.h"
 #include "SchemaFileCommands.h"
 #include "SchemaHost.h"
-#include "TForm_Test.h"
 
 class QAction;
 class QMenu;

@@ -2,30 +2,30 @@
 
 #include "AboutDialog.h"
 #include "AttributeEditorDialog.h"
+#include "ClosureExercise.h"
+#include "DecompositionExercise.h"
 #include "DecompositionWindow.h"
 #include "DependencyEditorDialog.h"
 #include "Display.h"
+#include "ExerciseHub.h"
+#include "KeysExercise.h"
 #include "MainWindow.h"
+#include "MaximalSetExercise.h"
 #include "MinimalCover.h"
+#include "OwnDecompositionExercise.h"
+#include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ReportWindow.h"
+#include "SynthesisExercise.h"
 #include "TForm_Keys.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
-#include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
-#include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
-#include "TForm_Test_Own_Decomposition.h"
-#include "TForm_Test_RedAtr.h"
-#include "TForm_Test_Synteza.h"
 
-template <typename Session>
-Session* Workbench::MakeSession() {
-  auto* session = new Session(&sessionOwner_);
+template <typename Session, typename... Args>
+Session* Workbench::MakeSession(Args&&... args) {
+  auto* session = new Session(std::forward<Args>(args)..., &sessionOwner_);
   // Whatever a session copied from the schema is out of date once it
   // changes.
   QObject::connect(&main_->Document(), &SchemaDocument::changed, session,
@@ -57,16 +57,22 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   synteza_ = Create<TForm_Synteza_2>(host, messages, errors);
   about_ = Create<AboutDialog>();
   maxSet_ = Create<TForm_MaxSet>(host, messages, errors);
-  test_ = Create<TForm_Test>();
-  testClosure_ = Create<TForm_Test_Closure>(host, messages, errors);
-  testMaxSet_ = Create<TForm_Test_MaxSet>(host, messages, errors);
-  testKeys_ = Create<TForm_Test_Keys>(host, messages, random, errors);
-  testRedAtr_ = Create<TForm_Test_RedAtr>(host, messages, errors);
+  exerciseHub_ = Create<ExerciseHub>();
+  closureExercise_ =
+      Create<ClosureExercise>(*MakeSession<ClosureExerciseSession>(), host, messages, errors);
+  maximalSetExercise_ =
+      Create<MaximalSetExercise>(*MakeSession<MaximalSetExerciseSession>(), host, messages, errors);
+  keysExercise_ =
+      Create<KeysExercise>(*MakeSession<KeysExerciseSession>(random), host, messages, errors);
+  redundantAttributesExercise_ = Create<RedundantAttributesExercise>(
+      *MakeSession<RedundantAttributesExerciseSession>(), host, messages, errors);
   testRedDep_ = Create<RedundantDependenciesExercise>(
       *MakeSession<RedundantDependenciesExerciseSession>(), host, messages, errors);
-  testDecomposition_ = Create<TForm_Test_Decomposition>(host, messages, errors);
-  testSynteza_ = Create<TForm_Test_Synteza>();
-  testOwnDecomposition_ = Create<TForm_Test_Own_Decomposition>(host, errors);
+  decompositionExercise_ = Create<DecompositionExercise>(
+      *MakeSession<DecompositionExerciseSession>(), host, messages, errors);
+  synthesisExercise_ = Create<SynthesisExercise>();
+  ownDecompositionExercise_ = Create<OwnDecompositionExercise>(
+      *MakeSession<OwnDecompositionExerciseSession>(), host, errors);
   print_ = Create<ReportWindow>(messages, files, printing);
   Connect();
 }
@@ -76,7 +82,7 @@ void Workbench::Connect() {
                    [this](Tool tool) { OpenTool(tool); });
   QObject::connect(main_.get(), &MainWindow::exerciseRequested, main_.get(),
                    [this](Exercise exercise) { OpenExercise(exercise); });
-  QObject::connect(test_.get(), &TForm_Test::exerciseRequested, test_.get(),
+  QObject::connect(exerciseHub_.get(), &ExerciseHub::exerciseRequested, exerciseHub_.get(),
                    [this](Exercise exercise) { OpenExercise(exercise); });
   QObject::connect(abcInput_.get(), &AttributeEditorDialog::attributeLogReady, main_.get(),
                    &MainWindow::appendAttributeLog);
@@ -103,12 +109,6 @@ void OpenFindings(Window& window, MessageService& messages, const QString& nothi
     window.hide();
     messages.Inform(nothingFound);
   }
-}
-
-template <typename Window>
-void OpenExerciseWindow(Window& window) {
-  window.PrepareExercise();
-  ShowModeless(window);
 }
 
 }  // namespace
@@ -151,7 +151,7 @@ void Workbench::OpenTool(Tool tool) {
       ShowModeless(*maxSet_);
       return;
     case Tool::ExerciseHub:
-      ShowModeless(*test_);
+      ShowModeless(*exerciseHub_);
       return;
     case Tool::About:
       about_->exec();
@@ -162,22 +162,28 @@ void Workbench::OpenTool(Tool tool) {
 void Workbench::OpenExercise(Exercise exercise) {
   switch (exercise) {
     case Exercise::Closure:
-      return OpenExerciseWindow(*testClosure_);
+      closureExercise_->prepare();
+      return ShowModeless(*closureExercise_);
     case Exercise::MaximalSets:
-      return OpenExerciseWindow(*testMaxSet_);
+      maximalSetExercise_->prepare();
+      return ShowModeless(*maximalSetExercise_);
     case Exercise::Keys:
-      return OpenExerciseWindow(*testKeys_);
+      keysExercise_->prepare();
+      return ShowModeless(*keysExercise_);
     case Exercise::RedundantAttributes:
-      return OpenExerciseWindow(*testRedAtr_);
+      redundantAttributesExercise_->prepare();
+      return ShowModeless(*redundantAttributesExercise_);
     case Exercise::RedundantDependencies:
       testRedDep_->prepare();
       return ShowModeless(*testRedDep_);
     case Exercise::Decomposition:
-      return OpenExerciseWindow(*testDecomposition_);
+      decompositionExercise_->prepare();
+      return ShowModeless(*decompositionExercise_);
     case Exercise::Synthesis:
-      return OpenExerciseWindow(*testSynteza_);
+      return ShowModeless(*synthesisExercise_);
     case Exercise::OwnDecomposition:
-      return OpenExerciseWindow(*testOwnDecomposition_);
+      ownDecompositionExercise_->prepare();
+      return ShowModeless(*ownDecompositionExercise_);
   }
 }
 

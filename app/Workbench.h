@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "ExerciseHub.h"
 #include "MainWindow.h"
 #include "Platform.h"
 #include "TForm_Test.h"
@@ -18,15 +19,15 @@ class DecompositionWindow;
 class TForm_Synteza_2;
 class AboutDialog;
 class TForm_MaxSet;
-class TForm_Test;
-class TForm_Test_Closure;
-class TForm_Test_MaxSet;
-class TForm_Test_Keys;
-class TForm_Test_RedAtr;
+class ExerciseHub;
+class ClosureExercise;
+class MaximalSetExercise;
+class KeysExercise;
+class RedundantAttributesExercise;
 class RedundantDependenciesExercise;
-class TForm_Test_Decomposition;
-class TForm_Test_Synteza;
-class TForm_Test_Own_Decomposition;
+class DecompositionExercise;
+class SynthesisExercise;
+class OwnDecompositionExercise;
 class ReportWindow;
 
 // Owns every window of the program and connects them: windows say what they
@@ -52,15 +53,17 @@ class Workbench final {
   TForm_Synteza_2& Synteza() { return *synteza_; }
   AboutDialog& aboutDialog() { return *about_; }
   TForm_MaxSet& MaxSet() { return *maxSet_; }
-  TForm_Test& Test() { return *test_; }
-  TForm_Test_Closure& TestClosure() { return *testClosure_; }
-  TForm_Test_MaxSet& TestMaxSet() { return *testMaxSet_; }
-  TForm_Test_Keys& TestKeys() { return *testKeys_; }
-  TForm_Test_RedAtr& TestRedAtr() { return *testRedAtr_; }
+  ExerciseHub& exerciseHub() { return *exerciseHub_; }
+  ClosureExercise& closureExercise() { return *closureExercise_; }
+  MaximalSetExercise& maximalSetExercise() { return *maximalSetExercise_; }
+  KeysExercise& keysExercise() { return *keysExercise_; }
+  RedundantAttributesExercise& redundantAttributesExercise() {
+    return *redundantAttributesExercise_;
+  }
   RedundantDependenciesExercise& redundantDependenciesExercise() { return *testRedDep_; }
-  TForm_Test_Decomposition& TestDecomposition() { return *testDecomposition_; }
-  TForm_Test_Synteza& TestSynteza() { return *testSynteza_; }
-  TForm_Test_Own_Decomposition& TestOwnDecomposition() { return *testOwnDecomposition_; }
+  DecompositionExercise& decompositionExercise() { return *decompositionExercise_; }
+  SynthesisExercise& synthesisExercise() { return *synthesisExercise_; }
+  OwnDecompositionExercise& ownDecompositionExercise() { return *ownDecompositionExercise_; }
   ReportWindow& reportWindow() { return *print_; }
 
   // The windows in the order they were created.
@@ -73,9 +76,10 @@ class Workbench final {
 
   template <typename Window, typename... Args>
   std::unique_ptr<Window> Create(Args&&... args);
-  // A session of a window, told of every change of the live schema.
-  template <typename Session>
-  Session* MakeSession();
+  // A session of a window, told of every change of the live schema; `args`
+  // are the services it is given.
+  template <typename Session, typename... Args>
+  Session* MakeSession(Args&&... args);
 
   MessageService& messages_;
   std::vector<QWidget*> creationOrder_;
@@ -94,14 +98,14 @@ class Workbench final {
   std::unique_ptr<TForm_Synteza_2> synteza_;
   std::unique_ptr<AboutDialog> about_;
   std::unique_ptr<TForm_MaxSet> maxSet_;
-  std::unique_ptr<TForm_Test> test_;
-  std::unique_ptr<TForm_Test_Closure> testClosure_;
-  std::unique_ptr<TForm_Test_MaxSet> testMaxSet_;
-  std::unique_ptr<TForm_Test_Keys> testKeys_;
-  std::unique_ptr<TForm_Test_RedAtr> testRedAtr_;
+  std::unique_ptr<ExerciseHub> exerciseHub_;
+  std::unique_ptr<ClosureExercise> closureExercise_;
+  std::unique_ptr<MaximalSetExercise> maximalSetExercise_;
+  std::unique_ptr<KeysExercise> keysExercise_;
+  std::unique_ptr<RedundantAttributesExercise> redundantAttributesExercise_;
   std::unique_ptr<RedundantDependenciesExercise> testRedDep_;
-  std::unique_ptr<TForm_Test_Decomposition> testDecomposition_;
-  std::unique_ptr<TForm_Test_Synteza> testSynteza_;
-  std::unique_ptr<TForm_Test_Own_Decomposition> testOwnDecomposition_;
+  std::unique_ptr<DecompositionExercise> decompositionExercise_;
+  std::unique_ptr<SynthesisExercise> synthesisExercise_;
+  std::unique_ptr<OwnDecompositionExercise> ownDecompositionExercise_;
   std::unique_ptr<ReportWindow> print_;
 };

@@ -41,7 +41,7 @@ KeyCandidates DrawKeyCandidates(const KeyList& keys, const std::vector<Attribute
   if (keys.empty()) return result;
 
   const int position = draw(KeyCandidateCount);
-  result.correctFlags[position] = 1;
+  result.isKey[position] = true;
   const int keyNumber = draw(static_cast<int>(keys.size()));
   result.candidates[position] = keys[keyNumber].member;
 
@@ -63,7 +63,7 @@ KeyCandidates DrawKeyCandidates(const KeyList& keys, const std::vector<Attribute
     shown.push_back(candidate);
     result.candidates[c] = candidate;
     for (const KeyRecord& key : keys) {
-      if (key.member == candidate) result.correctFlags[c] = 1;
+      if (key.member == candidate) result.isKey[c] = true;
     }
   }
   return result;

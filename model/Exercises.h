@@ -21,7 +21,7 @@ inline constexpr int KeyCandidateRedraws = 64;
 // The three candidates of the keys exercise and which of them are keys.
 struct KeyCandidates {
   std::array<AttributeSet, KeyCandidateCount> candidates{};
-  std::array<int, KeyCandidateCount> correctFlags{};
+  std::array<bool, KeyCandidateCount> isKey{};
 };
 
 // A number in 0 .. range - 1 (0 when range is below 1).

@@ -33,24 +33,7 @@ ExerciseFeedback::ExerciseFeedback(QWidget& window, const QWidget& canvas)
   // The exercise above keeps every pixel the strip does not need.
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   if (auto* box = qobject_cast<QBoxLayout*>(window.layout())) box->addWidget(this, 0);
-  ShowScore();
-}
-
-void ExerciseFeedback::Record(bool right) {
-  ++attempted_;
-  if (right) ++right_;
-  ShowScore();
-}
-
-void ExerciseFeedback::ResetScore() {
-  right_ = 0;
-  attempted_ = 0;
-  ShowScore();
-  Explain({});
-}
-
-void ExerciseFeedback::ShowScore() {
-  ShowScore({right_, attempted_});
+  ShowScore({});
 }
 
 void ExerciseFeedback::ShowScore(ExerciseSession::Score score) {

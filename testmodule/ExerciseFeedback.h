@@ -20,9 +20,6 @@ class ExerciseFeedback final : public QWidget {
   // window's scrolling client area made by MakeScrollingCanvas.
   ExerciseFeedback(QWidget& window, const QWidget& canvas);
 
-  // One task answered in the end, rightly or not.
-  void Record(bool right);
-  void ResetScore();
   void ShowScore(ExerciseSession::Score score);
   // Shows the lines under the exercise; none hides the explanation.
   void Explain(const QStringList& lines);
@@ -30,13 +27,9 @@ class ExerciseFeedback final : public QWidget {
   void ShowRule(const QString& text);
 
  private:
-  void ShowScore();  // of right_ and attempted_
-
   QLabel* Label_Score = nullptr;
   QLabel* Label_Rule = nullptr;
   QPlainTextEdit* Memo_Explanation = nullptr;
-  int right_ = 0;
-  int attempted_ = 0;
   // How much taller the window was made for the explanation.
   const QWidget& canvas_;
   int grownBy_ = 0;

@@ -61,18 +61,16 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
   connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
 
-  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni zavislosti"), QPoint(), true,
-                               false, 16);
-  Label3 =
-      exercise::MakeLabel(canvas_, "Label3", tr("(zaskrtnete redundantni zavislosti)"), QPoint());
-  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(67, QLatin1Char('_')), QPoint());
-  Label2 = exercise::MakeLabel(canvas_, "Label2", tr("Zavislosti:"), QPoint(), true, false, 16);
+  Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni zavislosti"), true, false, 16);
+  Label3 = exercise::MakeLabel(canvas_, "Label3", tr("(zaskrtnete redundantni zavislosti)"));
+  Label4 = exercise::MakeLabel(canvas_, "Label4", QString(67, QLatin1Char('_')));
+  Label2 = exercise::MakeLabel(canvas_, "Label2", tr("Zavislosti:"), true, false, 16);
   Memo1 = exercise::MakeDependencyMemo(canvas_, "Memo1");
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setMinimumSize(MemoWidth, 265);
-  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved, QRect());
+  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved);
   Button1->setMinimumSize(113, 33);
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new, QRect());
+  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new);
   Button_new->setMinimumSize(118, 33);
   Button_new->hide();
 
@@ -82,7 +80,7 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   grid.setVerticalSpacing(10);
   grid.setColumnStretch(FieldColumn, 1);
   grid.setColumnMinimumWidth(SolutionColumn, MarkSize);
-  Label_SR = exercise::MakeLabel(rows_, "Label_SR", tr("Spravne reseni"), QPoint());
+  Label_SR = exercise::MakeLabel(rows_, "Label_SR", tr("Spravne reseni"));
   KeepRoomWhenHidden(*Label_SR);
   Label_SR->hide();
   grid.addWidget(Label_SR, 0, SolutionColumn, Qt::AlignHCenter);
@@ -115,8 +113,7 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
           &RedundantDependenciesExercise::buildRows);
   connect(&session_, &ExerciseSession::phaseChanged, this,
           &RedundantDependenciesExercise::showPhase);
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_,
-          qOverload<ExerciseSession::Score>(&ExerciseFeedback::ShowScore));
+  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }
 
@@ -131,15 +128,15 @@ void RedundantDependenciesExercise::buildRows() {
   for (const Dependency& d : session_.dependencies()) {
     const std::size_t k = static_cast<std::size_t>(row - 1);
     QLineEdit* field =
-        exercise::MakeDependencyField(rows_, QRect(), ToText(ShowDependency(d, session_.names())));
+        exercise::MakeDependencyField(rows_, ToText(ShowDependency(d, session_.names())));
     field->setMinimumWidth(std::max(FieldWidth, WholeTextWidth(*field, field->text())));
-    QCheckBox* answer = exercise::MakeTickBox(rows_, QRect());
+    QCheckBox* answer = exercise::MakeTickBox(rows_);
     connect(answer, &QCheckBox::toggled, this,
             [this, k](bool ticked) { session_.setTicked(k, ticked); });
-    QLineEdit* mark = exercise::MakeErrorMark(rows_, QRect());
+    QLineEdit* mark = exercise::MakeErrorMark(rows_);
     mark->setFixedSize(MarkSize, MarkSize);
     KeepRoomWhenHidden(*mark);
-    QCheckBox* solution = exercise::MakeTickBox(rows_, QRect());
+    QCheckBox* solution = exercise::MakeTickBox(rows_);
     solution->setEnabled(false);
     solution->hide();
     KeepRoomWhenHidden(*solution);

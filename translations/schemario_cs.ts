@@ -2,74 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="cs">
 <context>
-    <name>AttributeEditorDialog</name>
+    <name>AttributeColumns</name>
     <message>
-        <source>Schemario - Zadavani atributu</source>
-        <translation>Schemario - Zadávání atributů</translation>
+        <source>Musite zvolit alespon 1 atribut</source>
+        <translation>Musíte zvolit alespoň 1 atribut</translation>
     </message>
     <message>
-        <source>Pridat</source>
-        <translation>Přidat</translation>
+        <source>Gratuluji! Vase odpoved je spravna</source>
+        <translation>Gratuluji! Vaše odpověď je správná</translation>
     </message>
     <message>
-        <source>Pridat zadany atribut</source>
-        <translation>Přidat zadaný atribut</translation>
+        <source>Ve vasi odpovedi byly chyby.</source>
+        <translation>Ve vaší odpovědi byly chyby.</translation>
+    </message>
+</context>
+<context>
+    <name>ClosureExercise</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
+        <source>Testovaci modul - Uzaver</source>
+        <translation>Testovací modul - Uzávěr</translation>
     </message>
     <message>
-        <source>Smaze oznaceny atribut</source>
-        <translation>Smaže označený atribut</translation>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
     </message>
     <message>
-        <source>Zmenit</source>
-        <translation>Změnit</translation>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;Nové zadání</translation>
     </message>
     <message>
-        <source>Upravit oznaceny atribut</source>
-        <translation>Upravit označený atribut</translation>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Zvolte si atributy pro A  :</source>
+        <translation>Zvolte si atributy pro A  :</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Zrušit</translation>
+        <source>Zadejte vase reseni:</source>
+        <translation>Zadejte vaše řešení:</translation>
     </message>
     <message>
-        <source>Zadavany vstup je prazdny</source>
-        <translation>Zadávaný vstup je prázdný</translation>
+        <source>Spravna odpoved:</source>
+        <translation>Správná odpověď:</translation>
     </message>
     <message>
-        <source>Delka slova presahuje 15 pismen</source>
-        <translation>Délka slova přesahuje 15 písmen</translation>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
     </message>
+</context>
+<context>
+    <name>ClosureExerciseSession</name>
     <message>
-        <source>Slovo nesmi obsahovat znaky ; a :</source>
-        <translation>Slovo nesmí obsahovat znaky ; a :</translation>
-    </message>
-    <message>
-        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
-        <translation>Slovo obsahuje znak, který nejde uložit do souboru</translation>
-    </message>
-    <message>
-        <source>Uz zadana data</source>
-        <translation>Už zadaná data</translation>
-    </message>
-    <message>
-        <source>Bohuzel zadavate prilis mnoho slov</source>
-        <translation>Bohužel zadáváte příliš mnoho slov</translation>
-    </message>
-    <message>
-        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
-        <translation>Toto slovo nemůžete vymazat. Nejprve vymažte závislost, která ho obsahuje.</translation>
-    </message>
-    <message>
-        <source>Skutecne to chcete smazat? %1 ? </source>
-        <translation>Skutečně to chcete smazat? %1 ? </translation>
+        <source>Uzaver %1 krok za krokem:</source>
+        <translation>Uzávěr %1 krok za krokem:</translation>
     </message>
 </context>
 <context>
@@ -128,208 +118,70 @@
     </message>
 </context>
 <context>
-    <name>DecompositionSession</name>
+    <name>DecompositionExercise</name>
     <message>
-        <source>dekompozice</source>
-        <translation>dekompozice</translation>
+        <source>Testovaci model - Dekompozice</source>
+        <translation>Testovací modul - Dekompozice</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Zkusit znovu</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Zavislosti schematu:</source>
+        <translation>Závislosti schématu:</translation>
+    </message>
+    <message>
+        <source>(zvolte, ktere zavislosti porusuji 3NF ci BCNF)</source>
+        <translation>(zvolte, které závislosti porušují 3NF či BCNF)</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <extracomment>The word between &quot;3NF&quot; and &quot;BCNF&quot;.</extracomment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Spravne reseni</source>
+        <translation>Správné řešení</translation>
+    </message>
+    <message>
+        <source>Atributy</source>
+        <translation>Atributy</translation>
+    </message>
+    <message>
+        <source>Zavislosti</source>
+        <translation>Závislosti</translation>
     </message>
 </context>
 <context>
-    <name>DecompositionWindow</name>
+    <name>DecompositionExerciseSession</name>
     <message>
-        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
-        <translation>Červené schéma je v 1 či 2 NF, žluté ve 3 NF.</translation>
+        <source>%1 je trivialni, zadnou formu neporusuje</source>
+        <translation>%1 je triviální, žádnou formu neporušuje</translation>
     </message>
     <message>
-        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
-        <translation>Zelená závislost porušuje BCNF, žlutá třetí NF</translation>
+        <source>%1: leva strana obsahuje klic %2, zavislost BCNF neporusuje</source>
+        <translation>%1: levá strana obsahuje klíč %2, závislost BCNF neporušuje</translation>
     </message>
     <message>
-        <source>Schemario - Dekompozice</source>
-        <translation>Schemario - Dekompozice</translation>
+        <source>%1: leva strana neobsahuje zadny klic (%2)</source>
+        <translation>%1: levá strana neobsahuje žádný klíč (%2)</translation>
     </message>
     <message>
-        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
-        <translation>Šedě kurzívou: schéma nahrazené rozkladem nebo pohlcené projekcí; ostatní schémata tvoří výsledek.</translation>
+        <source>  %1 neni klicovy atribut, proto je porusena 3NF</source>
+        <translation>  %1 není klíčový atribut, proto je porušena 3NF</translation>
     </message>
     <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Dekompozice</translation>
-    </message>
-    <message>
-        <source>Dekomponovat schema</source>
-        <translation>Dekomponovat schéma</translation>
-    </message>
-    <message>
-        <source>&amp;Projekce</source>
-        <translation>&amp;Projekce</translation>
-    </message>
-    <message>
-        <source>Pridat projekce</source>
-        <translation>Přidat projekce</translation>
-    </message>
-    <message>
-        <source>&amp;Nepokryte zavislosti</source>
-        <translation>&amp;Nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>Pridat nepokryte zavislosti</source>
-        <translation>Přidat nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Tisk</translation>
-    </message>
-    <message>
-        <source>Zobrazi postup pro tisk</source>
-        <translation>Zobrazí postup pro tisk</translation>
-    </message>
-    <message>
-        <source>&amp;Vysledna schemata</source>
-        <translation>&amp;Výsledná schémata</translation>
-    </message>
-    <message>
-        <source>Zobrazi vysledna schemata</source>
-        <translation>Zobrazí výsledná schémata</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Zavři</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algoritmy</translation>
-    </message>
-    <message>
-        <source>Pridana schemata:</source>
-        <translation>Přidaná schémata:</translation>
-    </message>
-    <message>
-        <source>Projekce:</source>
-        <translation>Projekce:</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Atributy:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Klice:</source>
-        <translation>Klíče:</translation>
-    </message>
-    <message>
-        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
-        <translation>Nejprve dvojitě klikněte na schéma v horní části obrazovky. Poté kliknutím na jednu ze závislostí, která porušuje 3NF (BCNF), v dolní části schématu dekomponujte schéma</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval shcema</source>
-        <translation>Ještě jsi nedekomponoval schéma</translation>
-    </message>
-    <message>
-        <source>Nejsou otevrena zadna schemata k tisku</source>
-        <translation>Nejsou otevřena žádná schémata k tisku</translation>
-    </message>
-    <message>
-        <source>Schema uz neni mozno v tomto okne rozlozit</source>
-        <translation>Schéma už není možno v tomto okně rozložit</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval schema</source>
-        <translation>Ještě jsi nedekomponoval schéma</translation>
-    </message>
-    <message>
-        <source>Nejsou zadne nepokryte zavislosti</source>
-        <translation>Nejsou žádné nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>Zadne schema neni projekci</source>
-        <translation>Žádné schéma není projekcí</translation>
-    </message>
-    <message>
-        <source>Chcete rozlozit schema podle teto zavislosti?</source>
-        <translation>Chcete rozložit schéma podle této závislosti?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním nepokrytých závislostí a projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním nepokrytých závislostí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
-        <translation>Nahrazeno schématy %1 a %2, rozloženo podle %3</translation>
-    </message>
-    <message>
-        <source>Pohlceno projekci</source>
-        <translation>Pohlceno projekcí</translation>
-    </message>
-</context>
-<context>
-    <name>DependencyEditorDialog</name>
-    <message>
-        <source>Schemario - Zadavani zavislosti</source>
-        <translation>Schemario - Zadávání závislostí</translation>
-    </message>
-    <message>
-        <source>LEVA STRANA:</source>
-        <translation>LEVÁ STRANA:</translation>
-    </message>
-    <message>
-        <source>PRAVA STRANA:</source>
-        <translation>PRAVÁ STRANA:</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Přidat</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Zrušit</translation>
-    </message>
-    <message>
-        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
-        <translation>Bohužel je zadáno příliš mnoho závislostí</translation>
-    </message>
-    <message>
-        <source>Neni zadana leva strana</source>
-        <translation>Není zadána levá strana</translation>
-    </message>
-    <message>
-        <source>Neni zadana prava strana</source>
-        <translation>Není zadána pravá strana</translation>
-    </message>
-    <message>
-        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
-        <translation>Stejný atribut nelze zadat na levé straně dvakrát</translation>
-    </message>
-    <message>
-        <source>Neni co mazat</source>
-        <translation>Není co mazat</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tuto zavislost?</source>
-        <translation>Chcete skutečně smazat tuto závislost?</translation>
+        <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
+        <translation>  %1 je klíčový atribut, proto je porušena jen BCNF</translation>
     </message>
 </context>
 <context>
@@ -385,6 +237,49 @@
     </message>
 </context>
 <context>
+    <name>ExerciseHub</name>
+    <message>
+        <source>Schemario - Testovaci modul</source>
+        <translation>Schemario - Testovací modul</translation>
+    </message>
+    <message>
+        <source>&amp;Uzaver</source>
+        <translation>&amp;Uzávěr</translation>
+    </message>
+    <message>
+        <source>&amp;Maximalni mnoziny</source>
+        <translation>&amp;Maximální množiny</translation>
+    </message>
+    <message>
+        <source>&amp;Klice</source>
+        <translation>&amp;Klíče</translation>
+    </message>
+    <message>
+        <source>&amp;Redundantni atributy</source>
+        <translation>&amp;Redundantní atributy</translation>
+    </message>
+    <message>
+        <source>Redundantni &amp;zavislosti</source>
+        <translation>Redundantní &amp;závislosti</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Dekompozice</translation>
+    </message>
+    <message>
+        <source>&amp;Synteza</source>
+        <translation>&amp;Syntéza</translation>
+    </message>
+    <message>
+        <source>&amp;Vlastni dekompozice</source>
+        <translation>&amp;Vlastní dekompozice</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>&amp;Konec</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseSupport</name>
     <message>
         <source>Gratuluji! Vase odpoved je spravna</source>
@@ -393,14 +288,6 @@
     <message>
         <source>Ve vasi odpovedi jsou chyby, chcete je jeste opravit?</source>
         <translation>Ve vaší odpovědi jsou chyby, chcete je ještě opravit?</translation>
-    </message>
-    <message>
-        <source>Musite zvolit alespon 1 atribut</source>
-        <translation>Musíte zvolit alespoň 1 atribut</translation>
-    </message>
-    <message>
-        <source>Ve vasi odpovedi byly chyby.</source>
-        <translation>Ve vaší odpovědi byly chyby.</translation>
     </message>
 </context>
 <context>
@@ -437,6 +324,95 @@
     </message>
 </context>
 <context>
+    <name>KeysExercise</name>
+    <message>
+        <source>Testovaci modul - Klice</source>
+        <translation>Testovací modul - Klíče</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;Nové zadání</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Klicem schematu je:</source>
+        <translation>Klíčem schématu je:</translation>
+    </message>
+    <message>
+        <source>(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)</source>
+        <translation>(zaškrtněte správnou odpověď - zvolte alespoň jednu z nabízených variant)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Gratuluji! Odpoved jste spravne.</source>
+        <translation>Gratuluji! Odpověděli jste správně.</translation>
+    </message>
+    <message>
+        <source>Bohuzel vase odpoved neni spravna.</source>
+        <translation>Bohužel vaše odpověď není správná.</translation>
+    </message>
+</context>
+<context>
+    <name>MaximalSetExercise</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Testovaci modul  - Maximalni mnoziny</source>
+        <translation>Testovací modul  - Maximální množiny</translation>
+    </message>
+    <message>
+        <source>&amp;Spravne reseni</source>
+        <translation>&amp;Správné řešení</translation>
+    </message>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;Nové zadání</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Zvol si atribut pro max(A):</source>
+        <translation>Zvol si atribut pro max(A):</translation>
+    </message>
+    <message>
+        <source>Zadejte vase reseni:</source>
+        <translation>Zadejte vaše řešení:</translation>
+    </message>
+    <message>
+        <source>Spravna odpoved:</source>
+        <translation>Správná odpověď:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+</context>
+<context>
+    <name>MaximalSetExerciseSession</name>
+    <message>
+        <source>%1 patri do nektere maximalni mnoziny: jeho uzaver %2 neobsahuje %3</source>
+        <translation>%1 patří do některé maximální množiny: jeho uzávěr %2 neobsahuje %3</translation>
+    </message>
+    <message>
+        <source>%1 do maximalni mnoziny nepatri: urcuje %2:</source>
+        <translation>%1 do maximální množiny nepatří: určuje %2:</translation>
+    </message>
+</context>
+<context>
     <name>OutOfDateNotice</name>
     <message>
         <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
@@ -445,6 +421,146 @@
     <message>
         <source>Schema bylo zmeneno: seznam byl sestaven znovu z aktualniho schematu.</source>
         <translation>Schéma bylo změněno: seznam byl sestaven znovu z aktuálního schématu.</translation>
+    </message>
+</context>
+<context>
+    <name>OwnDecompositionExercise</name>
+    <message>
+        <source>Testovaci modul - Vlastni dekompozice</source>
+        <translation>Testovací modul - Vlastní dekompozice</translation>
+    </message>
+    <message>
+        <source>Zavislosti schematu:</source>
+        <translation>Závislosti schématu:</translation>
+    </message>
+    <message>
+        <source>Atributy nove casti (zaskrtnete a stisknete Pridat cast)</source>
+        <translation>Atributy nové části (zaškrtněte a stiskněte Přidat část)</translation>
+    </message>
+    <message>
+        <source>Pridat cast</source>
+        <translation>Přidat část</translation>
+    </message>
+    <message>
+        <source>Odebrat cast</source>
+        <translation>Odebrat část</translation>
+    </message>
+    <message>
+        <source>Vyhodnotit</source>
+        <translation>Vyhodnotit</translation>
+    </message>
+    <message>
+        <source>Casti dekompozice:</source>
+        <translation>Části dekompozice:</translation>
+    </message>
+    <message>
+        <source>Hodnoceni:</source>
+        <translation>Hodnocení:</translation>
+    </message>
+    <message>
+        <source>Cast %1: %2</source>
+        <translation>Část %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OwnDecompositionExerciseSession</name>
+    <message>
+        <source>Dekompozice nema zadnou cast: pridejte alespon jednu.</source>
+        <translation>Dekompozice nemá žádnou část: přidejte alespoň jednu.</translation>
+    </message>
+    <message>
+        <source>Pokryti: kazdy atribut patri do nektere casti</source>
+        <translation>Pokrytí: každý atribut patří do některé části</translation>
+    </message>
+    <message>
+        <source>Atributy bez casti: %1</source>
+        <translation>Atributy bez části: %1</translation>
+    </message>
+    <message>
+        <source>Spojeni je bezztratove: radek %1 obsahuje jen a</source>
+        <translation>Spojení je bezztrátové: řádek %1 obsahuje jen a</translation>
+    </message>
+    <message>
+        <source>Spojeni je ztratove: po chase neobsahuje zadny radek tabulky jen a</source>
+        <translation>Spojení je ztrátové: po chase neobsahuje žádný řádek tabulky jen a</translation>
+    </message>
+    <message>
+        <source>Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v castech</source>
+        <translation>Závislosti jsou zachovány: každou odvodí závislosti platné v částech</translation>
+    </message>
+    <message>
+        <source>Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1</source>
+        <translation>Ztracené závislosti (neodvodí je závislosti platné v částech): %1</translation>
+    </message>
+    <message>
+        <source>BCNF</source>
+        <translation>BCNF</translation>
+    </message>
+    <message>
+        <source>3NF (%1 porusuje BCNF)</source>
+        <translation>3NF (%1 porušuje BCNF)</translation>
+    </message>
+    <message>
+        <source>2NF (%1 porusuje 3NF)</source>
+        <translation>2NF (%1 porušuje 3NF)</translation>
+    </message>
+    <message>
+        <source>1NF (%1 je castecna zavislost na klici)</source>
+        <translation>1NF (%1 je částečná závislost na klíči)</translation>
+    </message>
+    <message>
+        <source>Cast %1 (%2): klice %3; %4</source>
+        <translation>Část %1 (%2): klíče %3; %4</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantAttributesExercise</name>
+    <message>
+        <source>Testovaci modul - Redundantni atributy</source>
+        <translation>Testovací modul - Redundantní atributy</translation>
+    </message>
+    <message>
+        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
+        <translation>Pravidlo: každá položka se posuzuje samostatně vůči celému seznamu.</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Zkusit znovu</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
+    <message>
+        <source>Redundantni atributy</source>
+        <translation>Redundantní atributy</translation>
+    </message>
+    <message>
+        <source>(atribut oznacite kliknutim)</source>
+        <translation>(atribut označíte kliknutím)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Zavislost: %1</source>
+        <translation>Závislost: %1</translation>
+    </message>
+    <message>
+        <source>Po redukci atributu:</source>
+        <translation>Po redukci atributů:</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantAttributesExerciseSession</name>
+    <message>
+        <source>%1 v %2</source>
+        <translation>%1 v %2</translation>
     </message>
 </context>
 <context>
@@ -491,93 +607,6 @@
     <message>
         <source>Zavislost %1</source>
         <translation>Závislost %1</translation>
-    </message>
-</context>
-<context>
-    <name>ReportWindow</name>
-    <message>
-        <source>Nejde zobrazit tiskovy dialog</source>
-        <translation>Nejde zobrazit tiskový dialog</translation>
-    </message>
-    <message>
-        <source>Text files (*.txt)|*.TXT&quot;</source>
-        <translation>Textové soubory (*.txt)|*.TXT&quot;</translation>
-    </message>
-    <message>
-        <source>Schemario - Tiskovy formular</source>
-        <translation>Schemario - Tiskový formulář</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Tisk</translation>
-    </message>
-    <message>
-        <source>Vytiskne data zobrazena ve formulari</source>
-        <translation>Vytiskne data zobrazená ve formuláři</translation>
-    </message>
-    <message>
-        <source>E&amp;xport</source>
-        <translation>E&amp;xport</translation>
-    </message>
-    <message>
-        <source>Ulozi data z formulare do formatu txt</source>
-        <translation>Uloží data z formuláře do formátu txt</translation>
-    </message>
-    <message>
-        <source>Do &amp;PDF</source>
-        <translation>Do &amp;PDF</translation>
-    </message>
-    <message>
-        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
-        <translation>Uloží data z formuláře jako stránky PDF, stejně jako by se tiskly</translation>
-    </message>
-    <message>
-        <source>&amp;Nahled</source>
-        <translation>&amp;Náhled</translation>
-    </message>
-    <message>
-        <source>Ukaze stranky tak, jak se vytisknou</source>
-        <translation>Ukáže stránky tak, jak se vytisknou</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Zavři</translation>
-    </message>
-    <message>
-        <source>&amp;Vytisknout data</source>
-        <translation>&amp;Vytisknout data</translation>
-    </message>
-    <message>
-        <source>Vye&amp;xportovat data</source>
-        <translation>Vye&amp;xportovat data</translation>
-    </message>
-    <message>
-        <source>Ulozit do P&amp;DF</source>
-        <translation>Uložit do P&amp;DF</translation>
-    </message>
-    <message>
-        <source>Nahled &amp;tisku</source>
-        <translation>Náhled &amp;tisku</translation>
-    </message>
-    <message>
-        <source>Export do PDF</source>
-        <translation>Export do PDF</translation>
-    </message>
-    <message>
-        <source>Soubor existuje mam ho prepsat?</source>
-        <translation>Soubor existuje, mám ho přepsat?</translation>
-    </message>
-    <message>
-        <source>Soubor nejde ulozit</source>
-        <translation>Soubor nejde uložit</translation>
-    </message>
-    <message>
-        <source>Export to txt</source>
-        <translation>Export do txt</translation>
-    </message>
-    <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>Tento soubor nejde otevřít</translation>
     </message>
 </context>
 <context>
@@ -738,6 +767,84 @@
     </message>
 </context>
 <context>
+    <name>SynthesisExercise</name>
+    <message>
+        <source>Testovaci modul - Synteza</source>
+        <translation>Testovací modul - Syntéza</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_ABC_Input</name>
+    <message>
+        <source>Schemario - Zadavani atributu</source>
+        <translation>Schemario - Zadávání atributů</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Pridat zadany atribut</source>
+        <translation>Přidat zadaný atribut</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Smaze oznaceny atribut</source>
+        <translation>Smaže označený atribut</translation>
+    </message>
+    <message>
+        <source>Zmenit</source>
+        <translation>Změnit</translation>
+    </message>
+    <message>
+        <source>Upravit oznaceny atribut</source>
+        <translation>Upravit označený atribut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Slovo nesmi obsahovat znaky ; a :</source>
+        <translation>Slovo nesmí obsahovat znaky ; a :</translation>
+    </message>
+    <message>
+        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
+        <translation>Slovo obsahuje znak, který nejde uložit do souboru</translation>
+    </message>
+    <message>
+        <source>Zadavany vstup je prazdny</source>
+        <translation>Zadávaný vstup je prázdný</translation>
+    </message>
+    <message>
+        <source>Delka slova presahuje 15 pismen</source>
+        <translation>Délka slova přesahuje 15 písmen</translation>
+    </message>
+    <message>
+        <source>Uz zadana data</source>
+        <translation>Už zadaná data</translation>
+    </message>
+    <message>
+        <source>Bohuzel zadavate prilis mnoho slov</source>
+        <translation>Bohužel zadáváte příliš mnoho slov</translation>
+    </message>
+    <message>
+        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
+        <translation>Toto slovo nemůžete vymazat. Nejprve vymažte závislost, která ho obsahuje.</translation>
+    </message>
+    <message>
+        <source>Skutecne to chcete smazat? %1 ? </source>
+        <translation>Skutečně to chcete smazat? %1 ? </translation>
+    </message>
+</context>
+<context>
     <name>TForm_About</name>
     <message>
         <source>Schemario - O programu</source>
@@ -750,6 +857,212 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_Decomposition_2</name>
+    <message>
+        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
+        <translation>Červené schéma je v 1 či 2 NF, žluté ve 3 NF.</translation>
+    </message>
+    <message>
+        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
+        <translation>Zelená závislost porušuje BCNF, žlutá třetí NF</translation>
+    </message>
+    <message>
+        <source>Schemario - Dekompozice</source>
+        <translation>Schemario - Dekompozice</translation>
+    </message>
+    <message>
+        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
+        <translation>Šedě kurzívou: schéma nahrazené rozkladem nebo pohlcené projekcí; ostatní schémata tvoří výsledek.</translation>
+    </message>
+    <message>
+        <source>dekompozice</source>
+        <translation>dekompozice</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Dekompozice</translation>
+    </message>
+    <message>
+        <source>Dekomponovat schema</source>
+        <translation>Dekomponovat schéma</translation>
+    </message>
+    <message>
+        <source>&amp;Projekce</source>
+        <translation>&amp;Projekce</translation>
+    </message>
+    <message>
+        <source>Pridat projekce</source>
+        <translation>Přidat projekce</translation>
+    </message>
+    <message>
+        <source>&amp;Nepokryte zavislosti</source>
+        <translation>&amp;Nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>Pridat nepokryte zavislosti</source>
+        <translation>Přidat nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Tisk</translation>
+    </message>
+    <message>
+        <source>Zobrazi postup pro tisk</source>
+        <translation>Zobrazí postup pro tisk</translation>
+    </message>
+    <message>
+        <source>&amp;Vysledna schemata</source>
+        <translation>&amp;Výsledná schémata</translation>
+    </message>
+    <message>
+        <source>Zobrazi vysledna schemata</source>
+        <translation>Zobrazí výsledná schémata</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Zavři</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algoritmy</translation>
+    </message>
+    <message>
+        <source>Pridana schemata:</source>
+        <translation>Přidaná schémata:</translation>
+    </message>
+    <message>
+        <source>Projekce:</source>
+        <translation>Projekce:</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Atributy:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Klice:</source>
+        <translation>Klíče:</translation>
+    </message>
+    <message>
+        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
+        <translation>Nejprve dvojitě klikněte na schéma v horní části obrazovky. Poté kliknutím na jednu ze závislostí, která porušuje 3NF (BCNF), v dolní části schématu dekomponujte schéma</translation>
+    </message>
+    <message>
+        <source>Nejsou otevrena zadna schemata k tisku</source>
+        <translation>Nejsou otevřena žádná schémata k tisku</translation>
+    </message>
+    <message>
+        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
+        <translation>Nahrazeno schématy %1 a %2, rozloženo podle %3</translation>
+    </message>
+    <message>
+        <source>Pohlceno projekci</source>
+        <translation>Pohlceno projekcí</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval shcema</source>
+        <translation>Ještě jsi nedekomponoval schéma</translation>
+    </message>
+    <message>
+        <source>Schema uz neni mozno v tomto okne rozlozit</source>
+        <translation>Schéma už není možno v tomto okně rozložit</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval schema</source>
+        <translation>Ještě jsi nedekomponoval schéma</translation>
+    </message>
+    <message>
+        <source>Nejsou zadne nepokryte zavislosti</source>
+        <translation>Nejsou žádné nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>Zadne schema neni projekci</source>
+        <translation>Žádné schéma není projekcí</translation>
+    </message>
+    <message>
+        <source>Dalsi schemata nemohu pridat</source>
+        <translation>Další schémata nemohu přidat</translation>
+    </message>
+    <message>
+        <source>Chcete rozlozit schema podle teto zavislosti?</source>
+        <translation>Chcete rozložit schéma podle této závislosti?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním nepokrytých závislostí a projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním nepokrytých závislostí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_Dep_Input</name>
+    <message>
+        <source>Schemario - Zadavani zavislosti</source>
+        <translation>Schemario - Zadávání závislostí</translation>
+    </message>
+    <message>
+        <source>LEVA STRANA:</source>
+        <translation>LEVÁ STRANA:</translation>
+    </message>
+    <message>
+        <source>PRAVA STRANA:</source>
+        <translation>PRAVÁ STRANA:</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
+        <translation>Bohužel je zadáno příliš mnoho závislostí</translation>
+    </message>
+    <message>
+        <source>Neni zadana leva strana</source>
+        <translation>Není zadána levá strana</translation>
+    </message>
+    <message>
+        <source>Neni zadana prava strana</source>
+        <translation>Není zadána pravá strana</translation>
+    </message>
+    <message>
+        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
+        <translation>Stejný atribut nelze zadat na levé straně dvakrát</translation>
+    </message>
+    <message>
+        <source>Neni co mazat</source>
+        <translation>Není co mazat</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tuto zavislost?</source>
+        <translation>Chcete skutečně smazat tuto závislost?</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1383,93 @@
     </message>
 </context>
 <context>
+    <name>TForm_Print</name>
+    <message>
+        <source>Nejde zobrazit tiskovy dialog</source>
+        <translation>Nejde zobrazit tiskový dialog</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.TXT&quot;</source>
+        <translation>Textové soubory (*.txt)|*.TXT&quot;</translation>
+    </message>
+    <message>
+        <source>Schemario - Tiskovy formular</source>
+        <translation>Schemario - Tiskový formulář</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Tisk</translation>
+    </message>
+    <message>
+        <source>Vytiskne data zobrazena ve formulari</source>
+        <translation>Vytiskne data zobrazená ve formuláři</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare do formatu txt</source>
+        <translation>Uloží data z formuláře do formátu txt</translation>
+    </message>
+    <message>
+        <source>Do &amp;PDF</source>
+        <translation>Do &amp;PDF</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
+        <translation>Uloží data z formuláře jako stránky PDF, stejně jako by se tiskly</translation>
+    </message>
+    <message>
+        <source>&amp;Nahled</source>
+        <translation>&amp;Náhled</translation>
+    </message>
+    <message>
+        <source>Ukaze stranky tak, jak se vytisknou</source>
+        <translation>Ukáže stránky tak, jak se vytisknou</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Zavři</translation>
+    </message>
+    <message>
+        <source>&amp;Vytisknout data</source>
+        <translation>&amp;Vytisknout data</translation>
+    </message>
+    <message>
+        <source>Vye&amp;xportovat data</source>
+        <translation>Vye&amp;xportovat data</translation>
+    </message>
+    <message>
+        <source>Ulozit do P&amp;DF</source>
+        <translation>Uložit do P&amp;DF</translation>
+    </message>
+    <message>
+        <source>Nahled &amp;tisku</source>
+        <translation>Náhled &amp;tisku</translation>
+    </message>
+    <message>
+        <source>Export do PDF</source>
+        <translation>Export do PDF</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>Soubor existuje, mám ho přepsat?</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>Tento soubor nejde otevřít</translation>
+    </message>
+    <message>
+        <source>Soubor nejde ulozit</source>
+        <translation>Soubor nejde uložit</translation>
+    </message>
+    <message>
+        <source>Export to txt</source>
+        <translation>Export do txt</translation>
+    </message>
+</context>
+<context>
     <name>TForm_Redundant_Attributes</name>
     <message>
         <source>Schemario - Redundantni atributy</source>
@@ -1276,387 +1676,6 @@
     <message>
         <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
         <translation>Schémata vytvořená projekcí zmizí. Lze je získat znovu tlačítkem &apos;Projekce&apos;.</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test</name>
-    <message>
-        <source>Schemario - Testovaci modul</source>
-        <translation>Schemario - Testovací modul</translation>
-    </message>
-    <message>
-        <source>&amp;Uzaver</source>
-        <translation>&amp;Uzávěr</translation>
-    </message>
-    <message>
-        <source>&amp;Maximalni mnoziny</source>
-        <translation>&amp;Maximální množiny</translation>
-    </message>
-    <message>
-        <source>&amp;Klice</source>
-        <translation>&amp;Klíče</translation>
-    </message>
-    <message>
-        <source>&amp;Redundantni atributy</source>
-        <translation>&amp;Redundantní atributy</translation>
-    </message>
-    <message>
-        <source>Redundantni &amp;zavislosti</source>
-        <translation>Redundantní &amp;závislosti</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Synteza</source>
-        <translation>&amp;Syntéza</translation>
-    </message>
-    <message>
-        <source>&amp;Vlastni dekompozice</source>
-        <translation>&amp;Vlastní dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Konec</source>
-        <translation>&amp;Konec</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Closure</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Testovaci modul - Uzaver</source>
-        <translation>Testovací modul - Uzávěr</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;Nové zadání</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Zvolte si atributy pro A  :</source>
-        <translation>Zvolte si atributy pro A  :</translation>
-    </message>
-    <message>
-        <source>Zadejte vase reseni:</source>
-        <translation>Zadejte vaše řešení:</translation>
-    </message>
-    <message>
-        <source>Spravna odpoved:</source>
-        <translation>Správná odpověď:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Uzaver %1 krok za krokem:</source>
-        <translation>Uzávěr %1 krok za krokem:</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Decomposition</name>
-    <message>
-        <source>Testovaci model - Dekompozice</source>
-        <translation>Testovací modul - Dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Zkusit znovu</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Zavislosti schematu:</source>
-        <translation>Závislosti schématu:</translation>
-    </message>
-    <message>
-        <source>(zvolte, ktere zavislosti porusuji 3NF ci BCNF)</source>
-        <translation>(zvolte, které závislosti porušují 3NF či BCNF)</translation>
-    </message>
-    <message>
-        <source>a</source>
-        <extracomment>The word between &quot;3NF&quot; and &quot;BCNF&quot;.</extracomment>
-        <translation>a</translation>
-    </message>
-    <message>
-        <source>Spravne reseni</source>
-        <translation>Správné řešení</translation>
-    </message>
-    <message>
-        <source>Atributy</source>
-        <translation>Atributy</translation>
-    </message>
-    <message>
-        <source>Zavislosti</source>
-        <translation>Závislosti</translation>
-    </message>
-    <message>
-        <source>%1 je trivialni, zadnou formu neporusuje</source>
-        <translation>%1 je triviální, žádnou formu neporušuje</translation>
-    </message>
-    <message>
-        <source>%1: leva strana obsahuje klic %2, zavislost BCNF neporusuje</source>
-        <translation>%1: levá strana obsahuje klíč %2, závislost BCNF neporušuje</translation>
-    </message>
-    <message>
-        <source>%1: leva strana neobsahuje zadny klic (%2)</source>
-        <translation>%1: levá strana neobsahuje žádný klíč (%2)</translation>
-    </message>
-    <message>
-        <source>  %1 neni klicovy atribut, proto je porusena 3NF</source>
-        <translation>  %1 není klíčový atribut, proto je porušena 3NF</translation>
-    </message>
-    <message>
-        <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
-        <translation>  %1 je klíčový atribut, proto je porušena jen BCNF</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Keys</name>
-    <message>
-        <source>Testovaci modul - Klice</source>
-        <translation>Testovací modul - Klíče</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;Nové zadání</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Klicem schematu je:</source>
-        <translation>Klíčem schématu je:</translation>
-    </message>
-    <message>
-        <source>(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)</source>
-        <translation>(zaškrtněte správnou odpověď - zvolte alespoň jednu z nabízených variant)</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Bohuzel vase odpoved neni spravna.</source>
-        <translation>Bohužel vaše odpověď není správná.</translation>
-    </message>
-    <message>
-        <source>Gratuluji! Odpoved jste spravne.</source>
-        <translation>Gratuluji! Odpověděli jste správně.</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_MaxSet</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Testovaci modul  - Maximalni mnoziny</source>
-        <translation>Testovací modul  - Maximální množiny</translation>
-    </message>
-    <message>
-        <source>&amp;Spravne reseni</source>
-        <translation>&amp;Správné řešení</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;Nové zadání</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Zvol si atribut pro max(A):</source>
-        <translation>Zvol si atribut pro max(A):</translation>
-    </message>
-    <message>
-        <source>Zadejte vase reseni:</source>
-        <translation>Zadejte vaše řešení:</translation>
-    </message>
-    <message>
-        <source>Spravna odpoved:</source>
-        <translation>Správná odpověď:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>%1 patri do nektere maximalni mnoziny: jeho uzaver %2 neobsahuje %3</source>
-        <translation>%1 patří do některé maximální množiny: jeho uzávěr %2 neobsahuje %3</translation>
-    </message>
-    <message>
-        <source>%1 do maximalni mnoziny nepatri: urcuje %2:</source>
-        <translation>%1 do maximální množiny nepatří: určuje %2:</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Own_Decomposition</name>
-    <message>
-        <source>Testovaci modul - Vlastni dekompozice</source>
-        <translation>Testovací modul - Vlastní dekompozice</translation>
-    </message>
-    <message>
-        <source>Zavislosti schematu:</source>
-        <translation>Závislosti schématu:</translation>
-    </message>
-    <message>
-        <source>Atributy nove casti (zaskrtnete a stisknete Pridat cast)</source>
-        <translation>Atributy nové části (zaškrtněte a stiskněte Přidat část)</translation>
-    </message>
-    <message>
-        <source>Pridat cast</source>
-        <translation>Přidat část</translation>
-    </message>
-    <message>
-        <source>Odebrat cast</source>
-        <translation>Odebrat část</translation>
-    </message>
-    <message>
-        <source>Vyhodnotit</source>
-        <translation>Vyhodnotit</translation>
-    </message>
-    <message>
-        <source>Casti dekompozice:</source>
-        <translation>Části dekompozice:</translation>
-    </message>
-    <message>
-        <source>Hodnoceni:</source>
-        <translation>Hodnocení:</translation>
-    </message>
-    <message>
-        <source>Cast %1: %2</source>
-        <translation>Část %1: %2</translation>
-    </message>
-    <message>
-        <source>Dekompozice nema zadnou cast: pridejte alespon jednu.</source>
-        <translation>Dekompozice nemá žádnou část: přidejte alespoň jednu.</translation>
-    </message>
-    <message>
-        <source>Pokryti: kazdy atribut patri do nektere casti</source>
-        <translation>Pokrytí: každý atribut patří do některé části</translation>
-    </message>
-    <message>
-        <source>Atributy bez casti: %1</source>
-        <translation>Atributy bez části: %1</translation>
-    </message>
-    <message>
-        <source>Spojeni je bezztratove: radek %1 obsahuje jen a</source>
-        <translation>Spojení je bezztrátové: řádek %1 obsahuje jen a</translation>
-    </message>
-    <message>
-        <source>Spojeni je ztratove: po chase neobsahuje zadny radek tabulky jen a</source>
-        <translation>Spojení je ztrátové: po chase neobsahuje žádný řádek tabulky jen a</translation>
-    </message>
-    <message>
-        <source>Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v castech</source>
-        <translation>Závislosti jsou zachovány: každou odvodí závislosti platné v částech</translation>
-    </message>
-    <message>
-        <source>Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1</source>
-        <translation>Ztracené závislosti (neodvodí je závislosti platné v částech): %1</translation>
-    </message>
-    <message>
-        <source>BCNF</source>
-        <translation>BCNF</translation>
-    </message>
-    <message>
-        <source>3NF (%1 porusuje BCNF)</source>
-        <translation>3NF (%1 porušuje BCNF)</translation>
-    </message>
-    <message>
-        <source>2NF (%1 porusuje 3NF)</source>
-        <translation>2NF (%1 porušuje 3NF)</translation>
-    </message>
-    <message>
-        <source>1NF (%1 je castecna zavislost na klici)</source>
-        <translation>1NF (%1 je částečná závislost na klíči)</translation>
-    </message>
-    <message>
-        <source>Cast %1 (%2): klice %3; %4</source>
-        <translation>Část %1 (%2): klíče %3; %4</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_RedAtr</name>
-    <message>
-        <source>Testovaci modul - Redundantni atributy</source>
-        <translation>Testovací modul - Redundantní atributy</translation>
-    </message>
-    <message>
-        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
-        <translation>Pravidlo: každá položka se posuzuje samostatně vůči celému seznamu.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Zkusit znovu</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
-        <source>Redundantni atributy</source>
-        <translation>Redundantní atributy</translation>
-    </message>
-    <message>
-        <source>(atribut oznacite kliknutim)</source>
-        <translation>(atribut označíte kliknutím)</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Zavislost: </source>
-        <translation>Závislost: </translation>
-    </message>
-    <message>
-        <source>Zvlastni Tag</source>
-        <translation>Zvláštní Tag</translation>
-    </message>
-    <message>
-        <source>%1 v %2</source>
-        <translation>%1 v %2</translation>
-    </message>
-    <message>
-        <source>Po redukci atributu:</source>
-        <translation>Po redukci atributů:</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Synteza</name>
-    <message>
-        <source>Testovaci modul - Synteza</source>
-        <translation>Testovací modul - Syntéza</translation>
     </message>
 </context>
 </TS>

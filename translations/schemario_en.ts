@@ -2,74 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="cs">
 <context>
-    <name>AttributeEditorDialog</name>
+    <name>AttributeColumns</name>
     <message>
-        <source>Schemario - Zadavani atributu</source>
-        <translation>Schemario - Attribute input</translation>
+        <source>Musite zvolit alespon 1 atribut</source>
+        <translation>You must choose at least 1 attribute</translation>
     </message>
     <message>
-        <source>Pridat</source>
-        <translation>Add</translation>
+        <source>Gratuluji! Vase odpoved je spravna</source>
+        <translation>Congratulations! Your answer is correct</translation>
     </message>
     <message>
-        <source>Pridat zadany atribut</source>
-        <translation>Add the attribute entered</translation>
+        <source>Ve vasi odpovedi byly chyby.</source>
+        <translation>Your answer contained mistakes.</translation>
+    </message>
+</context>
+<context>
+    <name>ClosureExercise</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
+        <source>Testovaci modul - Uzaver</source>
+        <translation>Exercises - Closure</translation>
     </message>
     <message>
-        <source>Smaze oznaceny atribut</source>
-        <translation>Deletes the selected attribute</translation>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
     </message>
     <message>
-        <source>Zmenit</source>
-        <translation>Change</translation>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;New task</translation>
     </message>
     <message>
-        <source>Upravit oznaceny atribut</source>
-        <translation>Edit the selected attribute</translation>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Zvolte si atributy pro A  :</source>
+        <translation>Attributes for A  :</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
+        <source>Zadejte vase reseni:</source>
+        <translation>Enter your solution:</translation>
     </message>
     <message>
-        <source>Zadavany vstup je prazdny</source>
-        <translation>The input is empty</translation>
+        <source>Spravna odpoved:</source>
+        <translation>Correct answer:</translation>
     </message>
     <message>
-        <source>Delka slova presahuje 15 pismen</source>
-        <translation>The word is longer than 15 letters</translation>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
     </message>
+</context>
+<context>
+    <name>ClosureExerciseSession</name>
     <message>
-        <source>Slovo nesmi obsahovat znaky ; a :</source>
-        <translation>A word must not contain the characters ; and :</translation>
-    </message>
-    <message>
-        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
-        <translation>The word contains a character that cannot be saved to a file</translation>
-    </message>
-    <message>
-        <source>Uz zadana data</source>
-        <translation>Already entered</translation>
-    </message>
-    <message>
-        <source>Bohuzel zadavate prilis mnoho slov</source>
-        <translation>Sorry, you are entering too many words</translation>
-    </message>
-    <message>
-        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
-        <translation>You cannot delete this word. First delete the dependency that contains it.</translation>
-    </message>
-    <message>
-        <source>Skutecne to chcete smazat? %1 ? </source>
-        <translation>Do you really want to delete it? %1 ? </translation>
+        <source>Uzaver %1 krok za krokem:</source>
+        <translation>Closure of %1 step by step:</translation>
     </message>
 </context>
 <context>
@@ -128,208 +118,70 @@
     </message>
 </context>
 <context>
-    <name>DecompositionSession</name>
+    <name>DecompositionExercise</name>
     <message>
-        <source>dekompozice</source>
-        <translation>decomposition</translation>
+        <source>Testovaci model - Dekompozice</source>
+        <translation>Exercises - Decomposition</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Try again</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Zavislosti schematu:</source>
+        <translation>Dependencies of the schema:</translation>
+    </message>
+    <message>
+        <source>(zvolte, ktere zavislosti porusuji 3NF ci BCNF)</source>
+        <translation>(choose which dependencies violate 3NF or BCNF)</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <extracomment>The word between &quot;3NF&quot; and &quot;BCNF&quot;.</extracomment>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>Spravne reseni</source>
+        <translation>Correct solution</translation>
+    </message>
+    <message>
+        <source>Atributy</source>
+        <translation>Attributes</translation>
+    </message>
+    <message>
+        <source>Zavislosti</source>
+        <translation>Dependencies</translation>
     </message>
 </context>
 <context>
-    <name>DecompositionWindow</name>
+    <name>DecompositionExerciseSession</name>
     <message>
-        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
-        <translation>A red schema is in 1 or 2 NF, a yellow one in 3 NF.</translation>
+        <source>%1 je trivialni, zadnou formu neporusuje</source>
+        <translation>%1 is trivial and violates no normal form</translation>
     </message>
     <message>
-        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
-        <translation>A green dependency violates BCNF, a yellow one the third NF</translation>
+        <source>%1: leva strana obsahuje klic %2, zavislost BCNF neporusuje</source>
+        <translation>%1: the left-hand side contains the key %2, the dependency does not violate BCNF</translation>
     </message>
     <message>
-        <source>Schemario - Dekompozice</source>
-        <translation>Schemario - Decomposition</translation>
+        <source>%1: leva strana neobsahuje zadny klic (%2)</source>
+        <translation>%1: the left-hand side contains no key (%2)</translation>
     </message>
     <message>
-        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
-        <translation>Grey italics: a schema replaced by a split or absorbed by a projection; the other schemas form the result.</translation>
+        <source>  %1 neni klicovy atribut, proto je porusena 3NF</source>
+        <translation>  %1 is not a key attribute, so 3NF is violated</translation>
     </message>
     <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Decomposition</translation>
-    </message>
-    <message>
-        <source>Dekomponovat schema</source>
-        <translation>Decompose the schema</translation>
-    </message>
-    <message>
-        <source>&amp;Projekce</source>
-        <translation>&amp;Projections</translation>
-    </message>
-    <message>
-        <source>Pridat projekce</source>
-        <translation>Add projections</translation>
-    </message>
-    <message>
-        <source>&amp;Nepokryte zavislosti</source>
-        <translation>&amp;Uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>Pridat nepokryte zavislosti</source>
-        <translation>Add uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>Zobrazi postup pro tisk</source>
-        <translation>Shows the course of work for printing</translation>
-    </message>
-    <message>
-        <source>&amp;Vysledna schemata</source>
-        <translation>&amp;Resulting schemas</translation>
-    </message>
-    <message>
-        <source>Zobrazi vysledna schemata</source>
-        <translation>Shows the resulting schemas</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algorithms</translation>
-    </message>
-    <message>
-        <source>Pridana schemata:</source>
-        <translation>Added schemas:</translation>
-    </message>
-    <message>
-        <source>Projekce:</source>
-        <translation>Projections:</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Attributes:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Klice:</source>
-        <translation>Keys:</translation>
-    </message>
-    <message>
-        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
-        <translation>First double-click a schema in the upper part of the screen. Then decompose the schema by clicking one of the dependencies that violate 3NF (BCNF) in the lower part</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval shcema</source>
-        <translation>You have not decomposed the schema yet</translation>
-    </message>
-    <message>
-        <source>Nejsou otevrena zadna schemata k tisku</source>
-        <translation>No schemas are open for printing</translation>
-    </message>
-    <message>
-        <source>Schema uz neni mozno v tomto okne rozlozit</source>
-        <translation>The schema cannot be split any further in this window</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval schema</source>
-        <translation>You have not decomposed the schema yet</translation>
-    </message>
-    <message>
-        <source>Nejsou zadne nepokryte zavislosti</source>
-        <translation>There are no uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>Zadne schema neni projekci</source>
-        <translation>No schema is a projection</translation>
-    </message>
-    <message>
-        <source>Chcete rozlozit schema podle teto zavislosti?</source>
-        <translation>Do you want to split the schema by this dependency?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding uncovered dependencies and projections will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding projections will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding uncovered dependencies will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by projection will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
-        <translation>Replaced by schemas %1 and %2, split by %3</translation>
-    </message>
-    <message>
-        <source>Pohlceno projekci</source>
-        <translation>Absorbed by a projection</translation>
-    </message>
-</context>
-<context>
-    <name>DependencyEditorDialog</name>
-    <message>
-        <source>Schemario - Zadavani zavislosti</source>
-        <translation>Schemario - Dependency input</translation>
-    </message>
-    <message>
-        <source>LEVA STRANA:</source>
-        <translation>LEFT-HAND SIDE:</translation>
-    </message>
-    <message>
-        <source>PRAVA STRANA:</source>
-        <translation>RIGHT-HAND SIDE:</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
-        <translation>Sorry, too many dependencies have been entered</translation>
-    </message>
-    <message>
-        <source>Neni zadana leva strana</source>
-        <translation>The left-hand side is not given</translation>
-    </message>
-    <message>
-        <source>Neni zadana prava strana</source>
-        <translation>The right-hand side is not given</translation>
-    </message>
-    <message>
-        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
-        <translation>The same attribute cannot appear twice on the left-hand side</translation>
-    </message>
-    <message>
-        <source>Neni co mazat</source>
-        <translation>There is nothing to delete</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tuto zavislost?</source>
-        <translation>Do you really want to delete this dependency?</translation>
+        <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
+        <translation>  %1 is a key attribute, so only BCNF is violated</translation>
     </message>
 </context>
 <context>
@@ -385,6 +237,49 @@
     </message>
 </context>
 <context>
+    <name>ExerciseHub</name>
+    <message>
+        <source>Schemario - Testovaci modul</source>
+        <translation>Schemario - Exercises</translation>
+    </message>
+    <message>
+        <source>&amp;Uzaver</source>
+        <translation>&amp;Closure</translation>
+    </message>
+    <message>
+        <source>&amp;Maximalni mnoziny</source>
+        <translation>&amp;Maximal sets</translation>
+    </message>
+    <message>
+        <source>&amp;Klice</source>
+        <translation>&amp;Keys</translation>
+    </message>
+    <message>
+        <source>&amp;Redundantni atributy</source>
+        <translation>&amp;Redundant attributes</translation>
+    </message>
+    <message>
+        <source>Redundantni &amp;zavislosti</source>
+        <translation>Redundant de&amp;pendencies</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Decomposition</translation>
+    </message>
+    <message>
+        <source>&amp;Synteza</source>
+        <translation>&amp;Synthesis</translation>
+    </message>
+    <message>
+        <source>&amp;Vlastni dekompozice</source>
+        <translation>&amp;Own decomposition</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>E&amp;xit</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseSupport</name>
     <message>
         <source>Gratuluji! Vase odpoved je spravna</source>
@@ -393,14 +288,6 @@
     <message>
         <source>Ve vasi odpovedi jsou chyby, chcete je jeste opravit?</source>
         <translation>Your answer contains mistakes. Do you want to correct them?</translation>
-    </message>
-    <message>
-        <source>Musite zvolit alespon 1 atribut</source>
-        <translation>You must choose at least 1 attribute</translation>
-    </message>
-    <message>
-        <source>Ve vasi odpovedi byly chyby.</source>
-        <translation>Your answer contained mistakes.</translation>
     </message>
 </context>
 <context>
@@ -437,6 +324,95 @@
     </message>
 </context>
 <context>
+    <name>KeysExercise</name>
+    <message>
+        <source>Testovaci modul - Klice</source>
+        <translation>Exercises - Keys</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;New task</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Klicem schematu je:</source>
+        <translation>A key of the schema is:</translation>
+    </message>
+    <message>
+        <source>(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)</source>
+        <translation>(tick the correct answer - choose at least one of the options offered)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Gratuluji! Odpoved jste spravne.</source>
+        <translation>Congratulations! You answered correctly.</translation>
+    </message>
+    <message>
+        <source>Bohuzel vase odpoved neni spravna.</source>
+        <translation>Sorry, your answer is not correct.</translation>
+    </message>
+</context>
+<context>
+    <name>MaximalSetExercise</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Testovaci modul  - Maximalni mnoziny</source>
+        <translation>Exercises  - Maximal sets</translation>
+    </message>
+    <message>
+        <source>&amp;Spravne reseni</source>
+        <translation>&amp;Correct solution</translation>
+    </message>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;New task</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Zvol si atribut pro max(A):</source>
+        <translation>Choose the attribute for max(A):</translation>
+    </message>
+    <message>
+        <source>Zadejte vase reseni:</source>
+        <translation>Enter your solution:</translation>
+    </message>
+    <message>
+        <source>Spravna odpoved:</source>
+        <translation>Correct answer:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+</context>
+<context>
+    <name>MaximalSetExerciseSession</name>
+    <message>
+        <source>%1 patri do nektere maximalni mnoziny: jeho uzaver %2 neobsahuje %3</source>
+        <translation>%1 belongs to some maximal set: its closure %2 does not contain %3</translation>
+    </message>
+    <message>
+        <source>%1 do maximalni mnoziny nepatri: urcuje %2:</source>
+        <translation>%1 does not belong to a maximal set: it determines %2:</translation>
+    </message>
+</context>
+<context>
     <name>OutOfDateNotice</name>
     <message>
         <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
@@ -445,6 +421,146 @@
     <message>
         <source>Schema bylo zmeneno: seznam byl sestaven znovu z aktualniho schematu.</source>
         <translation>The schema has changed: the list was built again from the current schema.</translation>
+    </message>
+</context>
+<context>
+    <name>OwnDecompositionExercise</name>
+    <message>
+        <source>Testovaci modul - Vlastni dekompozice</source>
+        <translation>Exercises - Own decomposition</translation>
+    </message>
+    <message>
+        <source>Zavislosti schematu:</source>
+        <translation>Dependencies of the schema:</translation>
+    </message>
+    <message>
+        <source>Atributy nove casti (zaskrtnete a stisknete Pridat cast)</source>
+        <translation>Attributes of a new part (tick them and press Add part)</translation>
+    </message>
+    <message>
+        <source>Pridat cast</source>
+        <translation>Add part</translation>
+    </message>
+    <message>
+        <source>Odebrat cast</source>
+        <translation>Remove part</translation>
+    </message>
+    <message>
+        <source>Vyhodnotit</source>
+        <translation>Evaluate</translation>
+    </message>
+    <message>
+        <source>Casti dekompozice:</source>
+        <translation>Parts of the decomposition:</translation>
+    </message>
+    <message>
+        <source>Hodnoceni:</source>
+        <translation>Evaluation:</translation>
+    </message>
+    <message>
+        <source>Cast %1: %2</source>
+        <translation>Part %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OwnDecompositionExerciseSession</name>
+    <message>
+        <source>Dekompozice nema zadnou cast: pridejte alespon jednu.</source>
+        <translation>The decomposition has no part: add at least one.</translation>
+    </message>
+    <message>
+        <source>Pokryti: kazdy atribut patri do nektere casti</source>
+        <translation>Cover: every attribute belongs to some part</translation>
+    </message>
+    <message>
+        <source>Atributy bez casti: %1</source>
+        <translation>Attributes in no part: %1</translation>
+    </message>
+    <message>
+        <source>Spojeni je bezztratove: radek %1 obsahuje jen a</source>
+        <translation>The join is lossless: row %1 contains only a</translation>
+    </message>
+    <message>
+        <source>Spojeni je ztratove: po chase neobsahuje zadny radek tabulky jen a</source>
+        <translation>The join is lossy: after the chase no row of the table contains only a</translation>
+    </message>
+    <message>
+        <source>Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v castech</source>
+        <translation>The dependencies are preserved: each follows from the dependencies that hold in the parts</translation>
+    </message>
+    <message>
+        <source>Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1</source>
+        <translation>Lost dependencies (the dependencies that hold in the parts do not imply them): %1</translation>
+    </message>
+    <message>
+        <source>BCNF</source>
+        <translation>BCNF</translation>
+    </message>
+    <message>
+        <source>3NF (%1 porusuje BCNF)</source>
+        <translation>3NF (%1 violates BCNF)</translation>
+    </message>
+    <message>
+        <source>2NF (%1 porusuje 3NF)</source>
+        <translation>2NF (%1 violates 3NF)</translation>
+    </message>
+    <message>
+        <source>1NF (%1 je castecna zavislost na klici)</source>
+        <translation>1NF (%1 is a partial dependency on a key)</translation>
+    </message>
+    <message>
+        <source>Cast %1 (%2): klice %3; %4</source>
+        <translation>Part %1 (%2): keys %3; %4</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantAttributesExercise</name>
+    <message>
+        <source>Testovaci modul - Redundantni atributy</source>
+        <translation>Exercises - Redundant attributes</translation>
+    </message>
+    <message>
+        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
+        <translation>Rule: each item is judged on its own against the whole list.</translation>
+    </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Try again</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Redundantni atributy</source>
+        <translation>Redundant attributes</translation>
+    </message>
+    <message>
+        <source>(atribut oznacite kliknutim)</source>
+        <translation>(click an attribute to mark it)</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Zavislost: %1</source>
+        <translation>Dependency: %1</translation>
+    </message>
+    <message>
+        <source>Po redukci atributu:</source>
+        <translation>After reducing the attributes:</translation>
+    </message>
+</context>
+<context>
+    <name>RedundantAttributesExerciseSession</name>
+    <message>
+        <source>%1 v %2</source>
+        <translation>%1 in %2</translation>
     </message>
 </context>
 <context>
@@ -491,93 +607,6 @@
     <message>
         <source>Zavislost %1</source>
         <translation>Dependency %1</translation>
-    </message>
-</context>
-<context>
-    <name>ReportWindow</name>
-    <message>
-        <source>Nejde zobrazit tiskovy dialog</source>
-        <translation>The print dialog cannot be shown</translation>
-    </message>
-    <message>
-        <source>Text files (*.txt)|*.TXT&quot;</source>
-        <translation>Text files (*.txt)|*.TXT&quot;</translation>
-    </message>
-    <message>
-        <source>Schemario - Tiskovy formular</source>
-        <translation>Schemario - Print form</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>Vytiskne data zobrazena ve formulari</source>
-        <translation>Prints the data shown in the form</translation>
-    </message>
-    <message>
-        <source>E&amp;xport</source>
-        <translation>E&amp;xport</translation>
-    </message>
-    <message>
-        <source>Ulozi data z formulare do formatu txt</source>
-        <translation>Saves the data of the form as txt</translation>
-    </message>
-    <message>
-        <source>Do &amp;PDF</source>
-        <translation>To &amp;PDF</translation>
-    </message>
-    <message>
-        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
-        <translation>Saves the data of the form as PDF pages, just as they would be printed</translation>
-    </message>
-    <message>
-        <source>&amp;Nahled</source>
-        <translation>Pre&amp;view</translation>
-    </message>
-    <message>
-        <source>Ukaze stranky tak, jak se vytisknou</source>
-        <translation>Shows the pages as they will be printed</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>&amp;Vytisknout data</source>
-        <translation>&amp;Print data</translation>
-    </message>
-    <message>
-        <source>Vye&amp;xportovat data</source>
-        <translation>E&amp;xport data</translation>
-    </message>
-    <message>
-        <source>Ulozit do P&amp;DF</source>
-        <translation>Save as P&amp;DF</translation>
-    </message>
-    <message>
-        <source>Nahled &amp;tisku</source>
-        <translation>Print pre&amp;view</translation>
-    </message>
-    <message>
-        <source>Export do PDF</source>
-        <translation>Export to PDF</translation>
-    </message>
-    <message>
-        <source>Soubor existuje mam ho prepsat?</source>
-        <translation>The file exists. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>Soubor nejde ulozit</source>
-        <translation>The file cannot be saved</translation>
-    </message>
-    <message>
-        <source>Export to txt</source>
-        <translation>Export to txt</translation>
-    </message>
-    <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>This file cannot be opened</translation>
     </message>
 </context>
 <context>
@@ -738,6 +767,84 @@
     </message>
 </context>
 <context>
+    <name>SynthesisExercise</name>
+    <message>
+        <source>Testovaci modul - Synteza</source>
+        <translation>Exercises - Synthesis</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_ABC_Input</name>
+    <message>
+        <source>Schemario - Zadavani atributu</source>
+        <translation>Schemario - Attribute input</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Pridat zadany atribut</source>
+        <translation>Add the attribute entered</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Smaze oznaceny atribut</source>
+        <translation>Deletes the selected attribute</translation>
+    </message>
+    <message>
+        <source>Zmenit</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Upravit oznaceny atribut</source>
+        <translation>Edit the selected attribute</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Slovo nesmi obsahovat znaky ; a :</source>
+        <translation>A word must not contain the characters ; and :</translation>
+    </message>
+    <message>
+        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
+        <translation>The word contains a character that cannot be saved to a file</translation>
+    </message>
+    <message>
+        <source>Zadavany vstup je prazdny</source>
+        <translation>The input is empty</translation>
+    </message>
+    <message>
+        <source>Delka slova presahuje 15 pismen</source>
+        <translation>The word is longer than 15 letters</translation>
+    </message>
+    <message>
+        <source>Uz zadana data</source>
+        <translation>Already entered</translation>
+    </message>
+    <message>
+        <source>Bohuzel zadavate prilis mnoho slov</source>
+        <translation>Sorry, you are entering too many words</translation>
+    </message>
+    <message>
+        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
+        <translation>You cannot delete this word. First delete the dependency that contains it.</translation>
+    </message>
+    <message>
+        <source>Skutecne to chcete smazat? %1 ? </source>
+        <translation>Do you really want to delete it? %1 ? </translation>
+    </message>
+</context>
+<context>
     <name>TForm_About</name>
     <message>
         <source>Schemario - O programu</source>
@@ -750,6 +857,212 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_Decomposition_2</name>
+    <message>
+        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
+        <translation>A red schema is in 1 or 2 NF, a yellow one in 3 NF.</translation>
+    </message>
+    <message>
+        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
+        <translation>A green dependency violates BCNF, a yellow one the third NF</translation>
+    </message>
+    <message>
+        <source>Schemario - Dekompozice</source>
+        <translation>Schemario - Decomposition</translation>
+    </message>
+    <message>
+        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
+        <translation>Grey italics: a schema replaced by a split or absorbed by a projection; the other schemas form the result.</translation>
+    </message>
+    <message>
+        <source>dekompozice</source>
+        <translation>decomposition</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Decomposition</translation>
+    </message>
+    <message>
+        <source>Dekomponovat schema</source>
+        <translation>Decompose the schema</translation>
+    </message>
+    <message>
+        <source>&amp;Projekce</source>
+        <translation>&amp;Projections</translation>
+    </message>
+    <message>
+        <source>Pridat projekce</source>
+        <translation>Add projections</translation>
+    </message>
+    <message>
+        <source>&amp;Nepokryte zavislosti</source>
+        <translation>&amp;Uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>Pridat nepokryte zavislosti</source>
+        <translation>Add uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Zobrazi postup pro tisk</source>
+        <translation>Shows the course of work for printing</translation>
+    </message>
+    <message>
+        <source>&amp;Vysledna schemata</source>
+        <translation>&amp;Resulting schemas</translation>
+    </message>
+    <message>
+        <source>Zobrazi vysledna schemata</source>
+        <translation>Shows the resulting schemas</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algorithms</translation>
+    </message>
+    <message>
+        <source>Pridana schemata:</source>
+        <translation>Added schemas:</translation>
+    </message>
+    <message>
+        <source>Projekce:</source>
+        <translation>Projections:</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Attributes:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Klice:</source>
+        <translation>Keys:</translation>
+    </message>
+    <message>
+        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
+        <translation>First double-click a schema in the upper part of the screen. Then decompose the schema by clicking one of the dependencies that violate 3NF (BCNF) in the lower part</translation>
+    </message>
+    <message>
+        <source>Nejsou otevrena zadna schemata k tisku</source>
+        <translation>No schemas are open for printing</translation>
+    </message>
+    <message>
+        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
+        <translation>Replaced by schemas %1 and %2, split by %3</translation>
+    </message>
+    <message>
+        <source>Pohlceno projekci</source>
+        <translation>Absorbed by a projection</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval shcema</source>
+        <translation>You have not decomposed the schema yet</translation>
+    </message>
+    <message>
+        <source>Schema uz neni mozno v tomto okne rozlozit</source>
+        <translation>The schema cannot be split any further in this window</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval schema</source>
+        <translation>You have not decomposed the schema yet</translation>
+    </message>
+    <message>
+        <source>Nejsou zadne nepokryte zavislosti</source>
+        <translation>There are no uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>Zadne schema neni projekci</source>
+        <translation>No schema is a projection</translation>
+    </message>
+    <message>
+        <source>Dalsi schemata nemohu pridat</source>
+        <translation>No more schemas can be added</translation>
+    </message>
+    <message>
+        <source>Chcete rozlozit schema podle teto zavislosti?</source>
+        <translation>Do you want to split the schema by this dependency?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding uncovered dependencies and projections will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding projections will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding uncovered dependencies will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by projection will disappear. Do you want to continue?</translation>
+    </message>
+</context>
+<context>
+    <name>TForm_Dep_Input</name>
+    <message>
+        <source>Schemario - Zadavani zavislosti</source>
+        <translation>Schemario - Dependency input</translation>
+    </message>
+    <message>
+        <source>LEVA STRANA:</source>
+        <translation>LEFT-HAND SIDE:</translation>
+    </message>
+    <message>
+        <source>PRAVA STRANA:</source>
+        <translation>RIGHT-HAND SIDE:</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
+        <translation>Sorry, too many dependencies have been entered</translation>
+    </message>
+    <message>
+        <source>Neni zadana leva strana</source>
+        <translation>The left-hand side is not given</translation>
+    </message>
+    <message>
+        <source>Neni zadana prava strana</source>
+        <translation>The right-hand side is not given</translation>
+    </message>
+    <message>
+        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
+        <translation>The same attribute cannot appear twice on the left-hand side</translation>
+    </message>
+    <message>
+        <source>Neni co mazat</source>
+        <translation>There is nothing to delete</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tuto zavislost?</source>
+        <translation>Do you really want to delete this dependency?</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1383,93 @@
     </message>
 </context>
 <context>
+    <name>TForm_Print</name>
+    <message>
+        <source>Nejde zobrazit tiskovy dialog</source>
+        <translation>The print dialog cannot be shown</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.TXT&quot;</source>
+        <translation>Text files (*.txt)|*.TXT&quot;</translation>
+    </message>
+    <message>
+        <source>Schemario - Tiskovy formular</source>
+        <translation>Schemario - Print form</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Vytiskne data zobrazena ve formulari</source>
+        <translation>Prints the data shown in the form</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare do formatu txt</source>
+        <translation>Saves the data of the form as txt</translation>
+    </message>
+    <message>
+        <source>Do &amp;PDF</source>
+        <translation>To &amp;PDF</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare jako stranky PDF, stejne jako by se tiskly</source>
+        <translation>Saves the data of the form as PDF pages, just as they would be printed</translation>
+    </message>
+    <message>
+        <source>&amp;Nahled</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Ukaze stranky tak, jak se vytisknou</source>
+        <translation>Shows the pages as they will be printed</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Vytisknout data</source>
+        <translation>&amp;Print data</translation>
+    </message>
+    <message>
+        <source>Vye&amp;xportovat data</source>
+        <translation>E&amp;xport data</translation>
+    </message>
+    <message>
+        <source>Ulozit do P&amp;DF</source>
+        <translation>Save as P&amp;DF</translation>
+    </message>
+    <message>
+        <source>Nahled &amp;tisku</source>
+        <translation>Print pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Export do PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>The file exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>This file cannot be opened</translation>
+    </message>
+    <message>
+        <source>Soubor nejde ulozit</source>
+        <translation>The file cannot be saved</translation>
+    </message>
+    <message>
+        <source>Export to txt</source>
+        <translation>Export to txt</translation>
+    </message>
+</context>
+<context>
     <name>TForm_Redundant_Attributes</name>
     <message>
         <source>Schemario - Redundantni atributy</source>
@@ -1276,387 +1676,6 @@
     <message>
         <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
         <translation>The schemas created by projection will disappear. They can be obtained again with the &apos;Projections&apos; button.</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test</name>
-    <message>
-        <source>Schemario - Testovaci modul</source>
-        <translation>Schemario - Exercises</translation>
-    </message>
-    <message>
-        <source>&amp;Uzaver</source>
-        <translation>&amp;Closure</translation>
-    </message>
-    <message>
-        <source>&amp;Maximalni mnoziny</source>
-        <translation>&amp;Maximal sets</translation>
-    </message>
-    <message>
-        <source>&amp;Klice</source>
-        <translation>&amp;Keys</translation>
-    </message>
-    <message>
-        <source>&amp;Redundantni atributy</source>
-        <translation>&amp;Redundant attributes</translation>
-    </message>
-    <message>
-        <source>Redundantni &amp;zavislosti</source>
-        <translation>Redundant de&amp;pendencies</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Synteza</source>
-        <translation>&amp;Synthesis</translation>
-    </message>
-    <message>
-        <source>&amp;Vlastni dekompozice</source>
-        <translation>&amp;Own decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Konec</source>
-        <translation>E&amp;xit</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Closure</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Testovaci modul - Uzaver</source>
-        <translation>Exercises - Closure</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;New task</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Zvolte si atributy pro A  :</source>
-        <translation>Attributes for A  :</translation>
-    </message>
-    <message>
-        <source>Zadejte vase reseni:</source>
-        <translation>Enter your solution:</translation>
-    </message>
-    <message>
-        <source>Spravna odpoved:</source>
-        <translation>Correct answer:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Uzaver %1 krok za krokem:</source>
-        <translation>Closure of %1 step by step:</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Decomposition</name>
-    <message>
-        <source>Testovaci model - Dekompozice</source>
-        <translation>Exercises - Decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Try again</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Zavislosti schematu:</source>
-        <translation>Dependencies of the schema:</translation>
-    </message>
-    <message>
-        <source>(zvolte, ktere zavislosti porusuji 3NF ci BCNF)</source>
-        <translation>(choose which dependencies violate 3NF or BCNF)</translation>
-    </message>
-    <message>
-        <source>a</source>
-        <extracomment>The word between &quot;3NF&quot; and &quot;BCNF&quot;.</extracomment>
-        <translation>and</translation>
-    </message>
-    <message>
-        <source>Spravne reseni</source>
-        <translation>Correct solution</translation>
-    </message>
-    <message>
-        <source>Atributy</source>
-        <translation>Attributes</translation>
-    </message>
-    <message>
-        <source>Zavislosti</source>
-        <translation>Dependencies</translation>
-    </message>
-    <message>
-        <source>%1 je trivialni, zadnou formu neporusuje</source>
-        <translation>%1 is trivial and violates no normal form</translation>
-    </message>
-    <message>
-        <source>%1: leva strana obsahuje klic %2, zavislost BCNF neporusuje</source>
-        <translation>%1: the left-hand side contains the key %2, the dependency does not violate BCNF</translation>
-    </message>
-    <message>
-        <source>%1: leva strana neobsahuje zadny klic (%2)</source>
-        <translation>%1: the left-hand side contains no key (%2)</translation>
-    </message>
-    <message>
-        <source>  %1 neni klicovy atribut, proto je porusena 3NF</source>
-        <translation>  %1 is not a key attribute, so 3NF is violated</translation>
-    </message>
-    <message>
-        <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
-        <translation>  %1 is a key attribute, so only BCNF is violated</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Keys</name>
-    <message>
-        <source>Testovaci modul - Klice</source>
-        <translation>Exercises - Keys</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;New task</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Klicem schematu je:</source>
-        <translation>A key of the schema is:</translation>
-    </message>
-    <message>
-        <source>(zaskrtnete spravnou odpoved - zvolte alespon jednu z nabizenych variant)</source>
-        <translation>(tick the correct answer - choose at least one of the options offered)</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Bohuzel vase odpoved neni spravna.</source>
-        <translation>Sorry, your answer is not correct.</translation>
-    </message>
-    <message>
-        <source>Gratuluji! Odpoved jste spravne.</source>
-        <translation>Congratulations! You answered correctly.</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_MaxSet</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Testovaci modul  - Maximalni mnoziny</source>
-        <translation>Exercises  - Maximal sets</translation>
-    </message>
-    <message>
-        <source>&amp;Spravne reseni</source>
-        <translation>&amp;Correct solution</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;New task</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Zvol si atribut pro max(A):</source>
-        <translation>Choose the attribute for max(A):</translation>
-    </message>
-    <message>
-        <source>Zadejte vase reseni:</source>
-        <translation>Enter your solution:</translation>
-    </message>
-    <message>
-        <source>Spravna odpoved:</source>
-        <translation>Correct answer:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>%1 patri do nektere maximalni mnoziny: jeho uzaver %2 neobsahuje %3</source>
-        <translation>%1 belongs to some maximal set: its closure %2 does not contain %3</translation>
-    </message>
-    <message>
-        <source>%1 do maximalni mnoziny nepatri: urcuje %2:</source>
-        <translation>%1 does not belong to a maximal set: it determines %2:</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Own_Decomposition</name>
-    <message>
-        <source>Testovaci modul - Vlastni dekompozice</source>
-        <translation>Exercises - Own decomposition</translation>
-    </message>
-    <message>
-        <source>Zavislosti schematu:</source>
-        <translation>Dependencies of the schema:</translation>
-    </message>
-    <message>
-        <source>Atributy nove casti (zaskrtnete a stisknete Pridat cast)</source>
-        <translation>Attributes of a new part (tick them and press Add part)</translation>
-    </message>
-    <message>
-        <source>Pridat cast</source>
-        <translation>Add part</translation>
-    </message>
-    <message>
-        <source>Odebrat cast</source>
-        <translation>Remove part</translation>
-    </message>
-    <message>
-        <source>Vyhodnotit</source>
-        <translation>Evaluate</translation>
-    </message>
-    <message>
-        <source>Casti dekompozice:</source>
-        <translation>Parts of the decomposition:</translation>
-    </message>
-    <message>
-        <source>Hodnoceni:</source>
-        <translation>Evaluation:</translation>
-    </message>
-    <message>
-        <source>Cast %1: %2</source>
-        <translation>Part %1: %2</translation>
-    </message>
-    <message>
-        <source>Dekompozice nema zadnou cast: pridejte alespon jednu.</source>
-        <translation>The decomposition has no part: add at least one.</translation>
-    </message>
-    <message>
-        <source>Pokryti: kazdy atribut patri do nektere casti</source>
-        <translation>Cover: every attribute belongs to some part</translation>
-    </message>
-    <message>
-        <source>Atributy bez casti: %1</source>
-        <translation>Attributes in no part: %1</translation>
-    </message>
-    <message>
-        <source>Spojeni je bezztratove: radek %1 obsahuje jen a</source>
-        <translation>The join is lossless: row %1 contains only a</translation>
-    </message>
-    <message>
-        <source>Spojeni je ztratove: po chase neobsahuje zadny radek tabulky jen a</source>
-        <translation>The join is lossy: after the chase no row of the table contains only a</translation>
-    </message>
-    <message>
-        <source>Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v castech</source>
-        <translation>The dependencies are preserved: each follows from the dependencies that hold in the parts</translation>
-    </message>
-    <message>
-        <source>Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1</source>
-        <translation>Lost dependencies (the dependencies that hold in the parts do not imply them): %1</translation>
-    </message>
-    <message>
-        <source>BCNF</source>
-        <translation>BCNF</translation>
-    </message>
-    <message>
-        <source>3NF (%1 porusuje BCNF)</source>
-        <translation>3NF (%1 violates BCNF)</translation>
-    </message>
-    <message>
-        <source>2NF (%1 porusuje 3NF)</source>
-        <translation>2NF (%1 violates 3NF)</translation>
-    </message>
-    <message>
-        <source>1NF (%1 je castecna zavislost na klici)</source>
-        <translation>1NF (%1 is a partial dependency on a key)</translation>
-    </message>
-    <message>
-        <source>Cast %1 (%2): klice %3; %4</source>
-        <translation>Part %1 (%2): keys %3; %4</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_RedAtr</name>
-    <message>
-        <source>Testovaci modul - Redundantni atributy</source>
-        <translation>Exercises - Redundant attributes</translation>
-    </message>
-    <message>
-        <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
-        <translation>Rule: each item is judged on its own against the whole list.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Try again</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>Redundantni atributy</source>
-        <translation>Redundant attributes</translation>
-    </message>
-    <message>
-        <source>(atribut oznacite kliknutim)</source>
-        <translation>(click an attribute to mark it)</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Zavislost: </source>
-        <translation>Dependency: </translation>
-    </message>
-    <message>
-        <source>Zvlastni Tag</source>
-        <translation>Unexpected tag</translation>
-    </message>
-    <message>
-        <source>%1 v %2</source>
-        <translation>%1 in %2</translation>
-    </message>
-    <message>
-        <source>Po redukci atributu:</source>
-        <translation>After reducing the attributes:</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Test_Synteza</name>
-    <message>
-        <source>Testovaci modul - Synteza</source>
-        <translation>Exercises - Synthesis</translation>
     </message>
 </context>
 </TS>

@@ -15,9 +15,15 @@
 #include <vector>
 
 #include "AttributeEditorDialog.h"
+#include "ClosureExercise.h"
+#include "DecompositionExercise.h"
 #include "DecompositionWindow.h"
 #include "DependencyEditorDialog.h"
+#include "ExerciseHub.h"
+#include "KeysExercise.h"
 #include "MainWindow.h"
+#include "MaximalSetExercise.h"
+#include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ReportWindow.h"
 #include "ScriptedPlatform.h"
@@ -26,12 +32,6 @@
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
-#include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
-#include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
-#include "TForm_Test_RedAtr.h"
 #include "Workbench.h"
 
 namespace {
@@ -164,27 +164,27 @@ void Register(Bench& bench) {
       {"test hub",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_test");
-         return &b.windows.Test();
+         return &b.windows.exerciseHub();
        }},
       {"closure exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Uzaver1");
-         return &b.windows.TestClosure();
+         return &b.windows.closureExercise();
        }},
       {"maximal set exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Maximalnimnoziny2");
-         return &b.windows.TestMaxSet();
+         return &b.windows.maximalSetExercise();
        }},
       {"keys exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Klice2");
-         return &b.windows.TestKeys();
+         return &b.windows.keysExercise();
        }},
       {"redundant attributes exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Redundantniatributy2");
-         return &b.windows.TestRedAtr();
+         return &b.windows.redundantAttributesExercise();
        }},
       {"redundant dependencies exercise",
        [](Bench& b) -> QWidget* {
@@ -194,7 +194,7 @@ void Register(Bench& bench) {
       {"decomposition exercise",
        [](Bench& b) -> QWidget* {
          b.Trigger("Dekompozice1");
-         return &b.windows.TestDecomposition();
+         return &b.windows.decompositionExercise();
        }},
   };
   for (const auto& [name, open] : windows) {

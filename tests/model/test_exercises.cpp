@@ -34,7 +34,7 @@ std::vector<std::string> CandidateLetters(const KeyCandidates& drawn) {
 }
 
 std::vector<int> Flags(const KeyCandidates& drawn) {
-  return {drawn.correctFlags.begin(), drawn.correctFlags.end()};
+  return {drawn.isKey.begin(), drawn.isKey.end()};
 }
 
 }  // namespace

@@ -4,18 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "RedundantDependenciesExerciseSession.h"
-#include "SchemaText.h"
+#include "SessionTests.h"
 
 namespace {
 
 using Phase = ExerciseSession::Phase;
-
-Schema MakeSchema(const std::string& letters, const std::string& deps) {
-  Schema schema;
-  schema.SetAttributes(Names(letters));
-  schema.ReplaceDependencies(Deps(deps));
-  return schema;
-}
 
 TEST(RedundantDependenciesExercise, JudgesEachDependencyAgainstTheWholeList) {
   RedundantDependenciesExerciseSession session;
@@ -49,26 +42,20 @@ TEST(RedundantDependenciesExercise, JudgesEachDependencyAgainstTheWholeList) {
 // Nothing is judged or scored without a task: after a reset, after the
 // schema changed, and for a schema without attributes.
 TEST(RedundantDependenciesExercise, NoTaskNoVerdict) {
-  const auto noVerdict = [](RedundantDependenciesExerciseSession& session) {
-    EXPECT_FALSE(session.canCheck());
-    EXPECT_EQ(session.judge(), std::nullopt);
-    session.conclude();
-    EXPECT_EQ(session.score(), ExerciseSession::Score{});
-  };
   RedundantDependenciesExerciseSession session;
   session.load(MakeSchema("ABC", "A->B; B->C; A->C"));
   session.clear();
   EXPECT_EQ(session.rowCount(), 0u);
-  noVerdict(session);
+  ExpectNoVerdict(session);
 
   session.load(MakeSchema("ABC", "A->B; B->C; A->C"));
   session.markOutOfDate();
   EXPECT_TRUE(session.isOutOfDate());
-  noVerdict(session);
+  ExpectNoVerdict(session);
 
   session.load(MakeSchema("", ""));
   EXPECT_FALSE(session.isOutOfDate());
-  noVerdict(session);
+  ExpectNoVerdict(session);
 }
 
 }  // namespace

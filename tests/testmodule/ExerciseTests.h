@@ -107,9 +107,13 @@ struct AnswerColumnsView {
 
   QFrame* Frame(const char* name) const { return Find<QFrame>(w, name); }
   QPushButton* Button(const char* name) const { return Find<QPushButton>(w, name); }
-  std::vector<TaskControl*> Task() const { return Placed<TaskControl>(*Frame("Panel1")); }
-  std::vector<QCheckBox*> Answer() const { return Placed<QCheckBox>(*Frame("Panel_odpoved")); }
-  std::vector<QCheckBox*> Solution() const { return Placed<QCheckBox>(*Frame("Panel_reseni")); }
+  std::vector<TaskControl*> Task() const { return Placed<TaskControl>(*Rows("Panel1")); }
+  std::vector<QCheckBox*> Answer() const { return Placed<QCheckBox>(*Rows("Panel_odpoved")); }
+  std::vector<QCheckBox*> Solution() const { return Placed<QCheckBox>(*Rows("Panel_reseni")); }
+  // The controls of a column stand on rows of their own inside it.
+  QWidget* Rows(const char* column) const {
+    return Find<QWidget>(*Frame(column), (std::string("Rows_") + column).c_str());
+  }
   // Which of the frames behind the task, answer and solution column show.
   QString Frames() const {
     return Shown(std::vector<QFrame*>{Frame("Panel_BckGr_1"), Frame("Panel_BckGr_odpoved"),

@@ -1,59 +1,116 @@
-// An exercise that was reset has no task: whatever triggers its check (the
-// button, the action, a shortcut) judges nothing, scores nothing and reads
-// none of the controls the reset destroyed (AddressSanitizer watches).
+// An exercise that was reset, or whose schema changed in the main window
+// while it was open, has no task: whatever triggers its check (the button,
+// the action, a shortcut) judges nothing, scores nothing and reads none of
+// the controls the reset destroyed (AddressSanitizer watches).
 
 #include <QApplication>
 #include <QLabel>
 
 #include "ExerciseTests.h"
 
+namespace {
+
+QWidget* TopLevel(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == name) return w;
+  }
+  return nullptr;
+}
+
+// Brings an exercise to an answer that can be checked: the first attribute
+// is fixed as A, or made a part of its own.
+void StartAnswering(QWidget& exercise) {
+  if (auto* tasks = exercise.findChild<QWidget*>(QStringLiteral("Rows_Panel1"))) {
+    tasks->findChildren<QAbstractButton*>().front()->click();
+    Find<QPushButton>(exercise, "OK")->click();
+  }
+  if (auto* parts = exercise.findChild<QWidget*>(QStringLiteral("GB_atributy"))) {
+    parts->findChildren<QAbstractButton*>().front()->click();
+    Find<QPushButton>(exercise, "Button_Pridat")->click();
+  }
+}
+
+// What the exercise shows of a verdict: its score, or its evaluation.
+QString Verdict(QWidget& exercise) {
+  if (auto* score = exercise.findChild<QLabel*>(QStringLiteral("Label_Score")))
+    return score->text();
+  return Find<QPlainTextEdit>(exercise, "Memo_Vysledek")->toPlainText();
+}
+
+}  // namespace
+
 class ExerciseResetTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void checkAfterResetJudgesNothing_data() {
+  void checkWithoutATaskJudgesNothing_data() {
     QTest::addColumn<QString>("hubAction");
     QTest::addColumn<QString>("window");
+    // The check's action, or its button where there is no action.
     QTest::addColumn<QString>("check");
-    QTest::newRow("closure") << "Uzaver1"
-                             << "Form_Test_Closure"
-                             << "a_spravnaOdpoved";
-    QTest::newRow("maximal sets") << "Maximalnimnoziny2"
-                                  << "Form_Test_MaxSet"
-                                  << "a_spravnaOdpoved";
-    QTest::newRow("keys") << "Klice2"
-                          << "Form_Test_Keys"
-                          << "a_spravnaOdpoved";
-    QTest::newRow("redundant attributes") << "Redundantniatributy2"
-                                          << "Form_Test_RedAtr"
-                                          << "a_spravnaodpoved";
-    QTest::newRow("redundant dependencies") << "Redundantnizavislosti2"
-                                            << "Form_Test_RedDep"
-                                            << "a_spravnaodpoved";
-    QTest::newRow("decomposition") << "Dekompozice1"
-                                   << "Form_Test_Decomposition"
-                                   << "a_spravnaodpoved";
+    // The action that resets the exercise; without one, closing does.
+    QTest::addColumn<QString>("reset");
+    QTest::addColumn<bool>("schemaChange");
+    const struct {
+      const char* name;
+      const char* hubAction;
+      const char* window;
+      const char* check;
+      const char* reset;
+    } exercises[] = {
+        {"closure", "Uzaver1", "Form_Test_Closure", "a_spravnaOdpoved", "a_clear"},
+        {"maximal sets", "Maximalnimnoziny2", "Form_Test_MaxSet", "a_spravnaOdpoved", "a_clear"},
+        {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved", "a_clear"},
+        {"redundant attributes", "Redundantniatributy2", "Form_Test_RedAtr", "a_spravnaodpoved",
+         "a_clear"},
+        {"redundant dependencies", "Redundantnizavislosti2", "Form_Test_RedDep", "a_spravnaodpoved",
+         "a_clear"},
+        {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved", "a_clear"},
+        {"own decomposition", "VlastniDekompozice1", "Form_Test_Own_Decomposition",
+         "Button_Vyhodnotit", ""},
+    };
+    for (const auto& e : exercises) {
+      QTest::addRow("%s after a reset", e.name)
+          << e.hubAction << e.window << e.check << e.reset << false;
+      QTest::addRow("%s after a schema change", e.name)
+          << e.hubAction << e.window << e.check << e.reset << true;
+    }
   }
 
-  void checkAfterResetJudgesNothing() {
+  void checkWithoutATaskJudgesNothing() {
     QFETCH(QString, hubAction);
     QFETCH(QString, window);
     QFETCH(QString, check);
+    QFETCH(QString, reset);
+    QFETCH(bool, schemaChange);
     TestBench t;
     LoadSchema(t, "ABCD", "A->B; B->C; AB->C; C->D; A->D");
     Choose(t, hubAction.toLatin1().constData());
-    QWidget* exercise = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (w->objectName() == window) exercise = w;
-    }
+    QWidget* exercise = TopLevel(window);
     QVERIFY(exercise != nullptr);
     QVERIFY(exercise->isVisible());
-    const QString score = Find<QLabel>(*exercise, "Label_Score")->text();
-    Find<QAction>(*exercise, "a_clear")->trigger();
-    t.platform.answers.push_back(MessageAnswer::No);
-    Find<QAction>(*exercise, check.toLatin1().constData())->trigger();
+    StartAnswering(*exercise);
+    auto* checkAction = exercise->findChild<QAction*>(check);
+    auto* checkButton = exercise->findChild<QAbstractButton*>(check);
+    // Without the reset the check would judge.
+    QVERIFY(checkAction != nullptr ? checkAction->isEnabled() : checkButton->isEnabled());
     QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{});
-    QCOMPARE(Find<QLabel>(*exercise, "Label_Score")->text(), score);
+    const QString verdict = Verdict(*exercise);
+    if (schemaChange) {
+      LoadSchema(t, "AB", "A->B");
+    } else if (reset.isEmpty()) {
+      exercise->close();
+    } else {
+      Find<QAction>(*exercise, reset.toLatin1().constData())->trigger();
+    }
+    t.platform.answers.push_back(MessageAnswer::No);
+    if (checkAction != nullptr) {
+      checkAction->trigger();
+    } else {
+      checkButton->click();
+    }
+    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{});
+    QCOMPARE(Verdict(*exercise), verdict);
   }
 };
 

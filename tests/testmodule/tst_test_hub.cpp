@@ -2,16 +2,16 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "ClosureExercise.h"
+#include "DecompositionExercise.h"
+#include "ExerciseHub.h"
 #include "ExerciseTests.h"
+#include "KeysExercise.h"
+#include "MaximalSetExercise.h"
+#include "OwnDecompositionExercise.h"
+#include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
-#include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
-#include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
-#include "TForm_Test_Own_Decomposition.h"
-#include "TForm_Test_RedAtr.h"
-#include "TForm_Test_Synteza.h"
+#include "SynthesisExercise.h"
 
 class TestHubTest : public QObject {
   Q_OBJECT
@@ -20,7 +20,7 @@ class TestHubTest : public QObject {
   void theMainWindowShowsTheHub() {
     TestBench t;
     Choose(t, "a_test");
-    TForm_Test& hub = t.windows.Test();
+    ExerciseHub& hub = t.windows.exerciseHub();
     QVERIFY(hub.isVisible());
     QCOMPARE(hub.windowTitle(), QStringLiteral("Schemario - Testovaci modul"));
     QCOMPARE(hub.size(), QSize(748, 405));
@@ -28,7 +28,7 @@ class TestHubTest : public QObject {
 
   void pictureButtonsInTheirPlaces() {
     TestBench t;
-    TForm_Test& hub = t.windows.Test();
+    ExerciseHub& hub = t.windows.exerciseHub();
     hub.show();
     const struct {
       const char* button;
@@ -62,19 +62,19 @@ class TestHubTest : public QObject {
   void eachButtonOpensItsExercise() {
     TestBench t;
     LoadSchema(t, "ABC", "A->B");
-    TForm_Test& hub = t.windows.Test();
+    ExerciseHub& hub = t.windows.exerciseHub();
     hub.show();
     const struct {
       const char* button;
       QWidget* window;
     } buttons[] = {
-        {"Button_Uzaver", &t.windows.TestClosure()},
-        {"Button_MaxSet", &t.windows.TestMaxSet()},
-        {"Button_Klice", &t.windows.TestKeys()},
-        {"Button_RedAtr", &t.windows.TestRedAtr()},
+        {"Button_Uzaver", &t.windows.closureExercise()},
+        {"Button_MaxSet", &t.windows.maximalSetExercise()},
+        {"Button_Klice", &t.windows.keysExercise()},
+        {"Button_RedAtr", &t.windows.redundantAttributesExercise()},
         {"Button_RedDep", &t.windows.redundantDependenciesExercise()},
-        {"Button_Dekompozice", &t.windows.TestDecomposition()},
-        {"Button_VlastniDekompozice", &t.windows.TestOwnDecomposition()},
+        {"Button_Dekompozice", &t.windows.decompositionExercise()},
+        {"Button_VlastniDekompozice", &t.windows.ownDecompositionExercise()},
     };
     for (const auto& b : buttons) {
       QVERIFY(!b.window->isVisible());
@@ -92,9 +92,9 @@ class TestHubTest : public QObject {
   void theSynthesisExerciseIsAnEmptyWindow() {
     TestBench t;
     LoadSchema(t, "ABC", "A->B");
-    TForm_Test& hub = t.windows.Test();
+    ExerciseHub& hub = t.windows.exerciseHub();
     Find<QAction>(hub, "a_synteza")->trigger();
-    TForm_Test_Synteza& window = t.windows.TestSynteza();
+    SynthesisExercise& window = t.windows.synthesisExercise();
     QVERIFY(window.isVisible());
     QCOMPARE(window.windowTitle(), QStringLiteral("Testovaci modul - Synteza"));
     QCOMPARE(window.size(), QSize(619, 377));
@@ -103,7 +103,7 @@ class TestHubTest : public QObject {
 
   void konecClosesTheHub() {
     TestBench t;
-    TForm_Test& hub = t.windows.Test();
+    ExerciseHub& hub = t.windows.exerciseHub();
     hub.show();
     Find<QAction>(hub, "a_konec")->trigger();
     QVERIFY(!hub.isVisible());
@@ -112,16 +112,16 @@ class TestHubTest : public QObject {
   void hubAndMenuGiveTheSameWindowInTheSameState() {
     TestBench t;
     LoadSchema(t, "ABCD", "A->B; B->C");
-    TForm_Test_Closure& closure = t.windows.TestClosure();
+    ClosureExercise& closure = t.windows.closureExercise();
     const auto state = [&closure] {
       QStringList s;
-      for (const QCheckBox* box : Placed<QCheckBox>(*Find<QFrame>(closure, "Panel1")))
+      for (const QCheckBox* box : Placed<QCheckBox>(*Find<QWidget>(closure, "Rows_Panel1")))
         s << box->text();
       s << Find<QPlainTextEdit>(closure, "Memo1")->toPlainText();
       s << QString::number(closure.height());
       return s;
     };
-    Find<QAction>(t.windows.Test(), "a_closure")->trigger();
+    Find<QAction>(t.windows.exerciseHub(), "a_closure")->trigger();
     const QStringList fromHub = state();
     closure.close();
     Choose(t, "Uzaver1");

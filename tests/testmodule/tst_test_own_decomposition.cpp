@@ -2,21 +2,21 @@
 #include <QListWidget>
 #include <QToolButton>
 
+#include "ExerciseHub.h"
 #include "ExerciseTests.h"
-#include "TForm_Test.h"
-#include "TForm_Test_Own_Decomposition.h"
+#include "OwnDecompositionExercise.h"
 
 class TestOwnDecompositionTest : public QObject {
   Q_OBJECT
 
-  static void AddPart(TForm_Test_Own_Decomposition& w, const QStringList& names) {
+  static void AddPart(OwnDecompositionExercise& w, const QStringList& names) {
     for (QCheckBox* box : Find<QGroupBox>(w, "GB_atributy")->findChildren<QCheckBox*>()) {
       if (names.contains(box->text())) Click(box);
     }
     Click(Find<QPushButton>(w, "Button_Pridat"));
   }
 
-  static QStringList Parts(TForm_Test_Own_Decomposition& w) {
+  static QStringList Parts(OwnDecompositionExercise& w) {
     QStringList out;
     auto* list = Find<QListWidget>(w, "List_casti");
     for (int i = 0; i < list->count(); ++i)
@@ -30,9 +30,9 @@ class TestOwnDecompositionTest : public QObject {
   void judgesTheStudentsParts() {
     TestBench t;
     LoadSchema(t, "ABC", "A->B; B->C");
-    t.windows.Test().show();
-    Click(Find<QToolButton>(t.windows.Test(), "Button_VlastniDekompozice"));
-    TForm_Test_Own_Decomposition& w = t.windows.TestOwnDecomposition();
+    t.windows.exerciseHub().show();
+    Click(Find<QToolButton>(t.windows.exerciseHub(), "Button_VlastniDekompozice"));
+    OwnDecompositionExercise& w = t.windows.ownDecompositionExercise();
     QVERIFY(w.isVisible());
     auto* result = Find<QPlainTextEdit>(w, "Memo_Vysledek");
 
@@ -52,6 +52,8 @@ class TestOwnDecompositionTest : public QObject {
     Find<QListWidget>(w, "List_casti")->setCurrentRow(0);
     Click(Find<QPushButton>(w, "Button_Odebrat"));
     QCOMPARE(Parts(w), QStringList({"Cast 1: B, C"}));
+    // The evaluation of the parts as they were goes with the part.
+    QVERIFY(Lines(result).isEmpty());
     AddPart(w, {"C", "A"});
     QCOMPARE(Parts(w), QStringList({"Cast 1: B, C", "Cast 2: A, C"}));
     Click(Find<QPushButton>(w, "Button_Vyhodnotit"));
@@ -68,7 +70,7 @@ class TestOwnDecompositionTest : public QObject {
     TestBench t;
     LoadSchema(t, "AB", "A->B");
     Choose(t, "VlastniDekompozice1");
-    TForm_Test_Own_Decomposition& w = t.windows.TestOwnDecomposition();
+    OwnDecompositionExercise& w = t.windows.ownDecompositionExercise();
     auto* notice = Find<QLabel>(w, "Label_OutOfDate");
     QVERIFY(!notice->isVisible());
     LoadSchema(t, "ABC", "A->B");

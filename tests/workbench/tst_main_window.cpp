@@ -61,16 +61,16 @@ class MainWindowTest : public QObject {
                                    "TForm_Synteza_2",
                                    "AboutDialog",
                                    "TForm_MaxSet",
-                                   "TForm_Test",
-                                   "TForm_Test_Closure",
-                                   "TForm_Test_MaxSet",
-                                   "TForm_Test_Keys",
-                                   "TForm_Test_RedAtr",
+                                   "ExerciseHub",
+                                   "ClosureExercise",
+                                   "MaximalSetExercise",
+                                   "KeysExercise",
+                                   "RedundantAttributesExercise",
                                    "RedundantDependenciesExercise",
-                                   "TForm_Test_Decomposition",
-                                   "TForm_Test_Synteza",
-                                   "TForm_Test_Own_Decomposition",
-                                   "ReportWindow"}));
+                                   "DecompositionExercise",
+                                   "SynthesisExercise",
+                                   "OwnDecompositionExercise",
+"ReportWindow"}));
     QVERIFY(!t.schema().dirty());
     QCOMPARE(CountNames(t.schema().attributes()), 0);
     QVERIFY(t.main().windowFlags() & Qt::WindowMaximizeButtonHint);

@@ -16,11 +16,18 @@
 #include <functional>
 
 #include "AttributeEditorDialog.h"
+#include "ClosureExercise.h"
+#include "DecompositionExercise.h"
 #include "DecompositionWindow.h"
 #include "DependencyEditorDialog.h"
+#include "ExerciseHub.h"
 #include "GuiTestSupport.h"
+#include "KeysExercise.h"
 #include "Legibility.h"
+#include "MaximalSetExercise.h"
 #include "OutOfDateNotice.h"
+#include "OwnDecompositionExercise.h"
+#include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ReportWindow.h"
 #include "TForm_Keys.h"
@@ -28,13 +35,6 @@
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
-#include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
-#include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
-#include "TForm_Test_Own_Decomposition.h"
-#include "TForm_Test_RedAtr.h"
 
 namespace {
 
@@ -67,14 +67,8 @@ bool SplitByFirstColouredRow(DecompositionWindow& window) {
 // Chooses the first task of a column exercise and answers it.
 template <typename Window>
 void AnswerFirstTask(Window& window) {
-  QWidget* column = Find<QWidget>(window, "Panel1");
-  auto tasks = column->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
-  for (QAbstractButton* task : tasks) {
-    if (task->objectName() != QStringLiteral("OK")) {
-      task->setChecked(true);
-      break;
-    }
-  }
+  QWidget* tasks = Find<QWidget>(window, "Rows_Panel1");
+  tasks->findChildren<QAbstractButton*>().front()->setChecked(true);
   Find<QPushButton>(window, "OK")->click();
   Find<QPushButton>(window, "Button_Odpoved")->click();
 }
@@ -146,18 +140,18 @@ std::vector<Entry> Stops() {
          w.showSchema(0);
          return &w;
        }},
-      {"test hub", [](TestBench& t) { return Opened(t, "a_test", t.windows.Test()); }},
+      {"test hub", [](TestBench& t) { return Opened(t, "a_test", t.windows.exerciseHub()); }},
       {"closure exercise",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "Uzaver1");
-         AnswerFirstTask(t.windows.TestClosure());
-         return &t.windows.TestClosure();
+         AnswerFirstTask(t.windows.closureExercise());
+         return &t.windows.closureExercise();
        }},
       {"maximal set exercise",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "Maximalnimnoziny2");
-         AnswerFirstTask(t.windows.TestMaxSet());
-         return &t.windows.TestMaxSet();
+         AnswerFirstTask(t.windows.maximalSetExercise());
+         return &t.windows.maximalSetExercise();
        }},
       {"keys exercise",
        [](TestBench& t) -> QWidget* {
@@ -165,15 +159,15 @@ std::vector<Entry> Stops() {
          for (int k = 0; k < 400; ++k)
            t.platform.randomValues.push_back(k % 5 == 4 ? 0 : 1);
          Trigger(t, "Klice2");
-         t.windows.TestKeys().a_spravnaOdpovedExecute();
-         return &t.windows.TestKeys();
+         t.windows.keysExercise().checkAnswer();
+         return &t.windows.keysExercise();
        }},
       {"redundant attributes exercise",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "Redundantniatributy2");
          t.platform.answers.push_front(MessageAnswer::No);
-         t.windows.TestRedAtr().a_spravnaodpovedExecute();
-         return &t.windows.TestRedAtr();
+         t.windows.redundantAttributesExercise().checkAnswer();
+         return &t.windows.redundantAttributesExercise();
        }},
       {"redundant dependencies exercise",
        [](TestBench& t) -> QWidget* {
@@ -186,18 +180,18 @@ std::vector<Entry> Stops() {
        [](TestBench& t) -> QWidget* {
          Trigger(t, "Dekompozice1");
          t.platform.answers.push_front(MessageAnswer::No);
-         t.windows.TestDecomposition().a_spravnaodpovedExecute();
-         return &t.windows.TestDecomposition();
+         t.windows.decompositionExercise().checkAnswer();
+         return &t.windows.decompositionExercise();
        }},
       {"own decomposition exercise",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "VlastniDekompozice1");
-         TForm_Test_Own_Decomposition& w = t.windows.TestOwnDecomposition();
+         OwnDecompositionExercise& w = t.windows.ownDecompositionExercise();
          // A part of every attribute, the longest line the list can get.
          for (QCheckBox* box : Find<QGroupBox>(w, "GB_atributy")->findChildren<QCheckBox*>())
            box->setChecked(true);
-         w.Button_PridatClick();
-         w.Button_VyhodnotitClick();
+         w.addPart();
+         w.evaluate();
          return &w;
        }},
       {"synthesis", [](TestBench& t) -> QWidget* { return Synthesised(t); }},

@@ -15,10 +15,17 @@
 #include <cstdio>
 
 #include "AttributeEditorDialog.h"
+#include "ClosureExercise.h"
+#include "DecompositionExercise.h"
 #include "DecompositionWindow.h"
 #include "DependencyEditorDialog.h"
+#include "ExerciseHub.h"
+#include "KeysExercise.h"
 #include "Language.h"
 #include "MainWindow.h"
+#include "MaximalSetExercise.h"
+#include "OwnDecompositionExercise.h"
+#include "RedundantAttributesExercise.h"
 #include "RedundantDependenciesExercise.h"
 #include "ReportWindow.h"
 #include "ScriptedPlatform.h"
@@ -27,13 +34,6 @@
 #include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
-#include "TForm_Test.h"
-#include "TForm_Test_Closure.h"
-#include "TForm_Test_Decomposition.h"
-#include "TForm_Test_Keys.h"
-#include "TForm_Test_MaxSet.h"
-#include "TForm_Test_Own_Decomposition.h"
-#include "TForm_Test_RedAtr.h"
 #include "Workbench.h"
 
 namespace {
@@ -177,21 +177,21 @@ int main(int argc, char* argv[]) {
   shooter.Save(synthesis, "10-synthesis");
 
   Trigger(main, "a_test");
-  shooter.Save(windows.Test(), "11-test-hub");
+  shooter.Save(windows.exerciseHub(), "11-test-hub");
 
   Trigger(main, "Uzaver1");
-  shooter.Save(windows.TestClosure(), "12-exercise-closure");
+  shooter.Save(windows.closureExercise(), "12-exercise-closure");
   Trigger(main, "Maximalnimnoziny2");
-  shooter.Save(windows.TestMaxSet(), "13-exercise-maximal-sets");
+  shooter.Save(windows.maximalSetExercise(), "13-exercise-maximal-sets");
   Trigger(main, "Klice2");
-  shooter.Save(windows.TestKeys(), "14-exercise-keys");
-  windows.TestKeys().a_spravnaOdpovedExecute();
-  shooter.Save(windows.TestKeys(), "15-exercise-keys-checked");
+  shooter.Save(windows.keysExercise(), "14-exercise-keys");
+  windows.keysExercise().checkAnswer();
+  shooter.Save(windows.keysExercise(), "15-exercise-keys-checked");
   Trigger(main, "Redundantniatributy2");
-  shooter.Save(windows.TestRedAtr(), "16-exercise-redundant-attributes");
+  shooter.Save(windows.redundantAttributesExercise(), "16-exercise-redundant-attributes");
   platform.answers.push_front(MessageAnswer::No);  // show the solution
-  windows.TestRedAtr().a_spravnaodpovedExecute();
-  shooter.Save(windows.TestRedAtr(), "17-exercise-redundant-attributes-checked");
+  windows.redundantAttributesExercise().checkAnswer();
+  shooter.Save(windows.redundantAttributesExercise(), "17-exercise-redundant-attributes-checked");
   Trigger(main, "Redundantnizavislosti2");
   shooter.Save(windows.redundantDependenciesExercise(), "18-exercise-redundant-dependencies");
   platform.answers.push_front(MessageAnswer::No);  // show the solution
@@ -199,24 +199,24 @@ int main(int argc, char* argv[]) {
   shooter.Save(windows.redundantDependenciesExercise(),
                "19-exercise-redundant-dependencies-checked");
   Trigger(main, "Dekompozice1");
-  shooter.Save(windows.TestDecomposition(), "20-exercise-decomposition");
+  shooter.Save(windows.decompositionExercise(), "20-exercise-decomposition");
   platform.answers.push_front(MessageAnswer::No);  // show the solution
-  windows.TestDecomposition().a_spravnaodpovedExecute();
-  shooter.Save(windows.TestDecomposition(), "21-exercise-decomposition-checked");
+  windows.decompositionExercise().checkAnswer();
+  shooter.Save(windows.decompositionExercise(), "21-exercise-decomposition-checked");
 
   // A decomposition of the student's own: the first two attributes, then
   // the rest.
   Trigger(main, "VlastniDekompozice1");
-  TForm_Test_Own_Decomposition& own = windows.TestOwnDecomposition();
+  OwnDecompositionExercise& own = windows.ownDecompositionExercise();
   const QList<QCheckBox*> boxes = own.findChildren<QCheckBox*>();
   for (int k = 0; k < boxes.size(); ++k) {
     if (k < 2) boxes[k]->setChecked(true);
   }
-  own.Button_PridatClick();
+  own.addPart();
   for (int k = 1; k < boxes.size(); ++k)
     boxes[k]->setChecked(true);
-  own.Button_PridatClick();
-  own.Button_VyhodnotitClick();
+  own.addPart();
+  own.evaluate();
   shooter.Save(own, "27-exercise-own-decomposition");
 
   // The dependency editor's OK installs the list again while the windows
@@ -229,7 +229,7 @@ int main(int argc, char* argv[]) {
   shooter.Save(windows.Keys(), "23-keys-out-of-date");
   shooter.Save(maxSet, "24-maximal-sets-out-of-date");
   shooter.Save(decomposition, "25-decomposition-out-of-date");
-  shooter.Save(windows.TestKeys(), "26-exercise-keys-out-of-date");
+  shooter.Save(windows.keysExercise(), "26-exercise-keys-out-of-date");
 
   return shooter.Failed() ? 1 : 0;
 }

@@ -1,4 +1,4 @@
-#include "TForm_Test.h"
+#include "ExerciseHub.h"
 
 #include <QAction>
 #include <QPainter>
@@ -155,27 +155,26 @@ QIcon Picture(Pictogram kind) {
 
 }  // namespace
 
-TForm_Test::TForm_Test(QWidget* parent) : QWidget(parent) {
+ExerciseHub::ExerciseHub(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form_Test"));
   setWindowTitle(tr("Schemario - Testovaci modul"));
   resize(748, 405);
 
-  a_closure = exercise::MakeAction(this, "a_closure", tr("&Uzaver"), &TForm_Test::a_closureExecute);
-  a_maxset = exercise::MakeAction(this, "a_maxset", tr("&Maximalni mnoziny"),
-                                  &TForm_Test::a_maxsetExecute);
-  a_keys = exercise::MakeAction(this, "a_keys", tr("&Klice"), &TForm_Test::a_keysExecute);
-  a_red_atributy = exercise::MakeAction(this, "a_red_atributy", tr("&Redundantni atributy"),
-                                        &TForm_Test::a_red_atributyExecute);
-  a_red_zavislosti = exercise::MakeAction(this, "a_red_zavislosti", tr("Redundantni &zavislosti"),
-                                          &TForm_Test::a_red_zavislostiExecute);
-  a_dekompozice = exercise::MakeAction(this, "a_dekompozice", tr("&Dekompozice"),
-                                       &TForm_Test::a_dekompoziceExecute);
-  a_synteza =
-      exercise::MakeAction(this, "a_synteza", tr("&Synteza"), &TForm_Test::a_syntezaExecute);
-  a_vlastni_dekompozice =
-      exercise::MakeAction(this, "a_vlastni_dekompozice", tr("&Vlastni dekompozice"),
-                           &TForm_Test::a_vlastni_dekompoziceExecute);
-  a_konec = exercise::MakeAction(this, "a_konec", tr("&Konec"), &TForm_Test::a_konecExecute);
+  QAction* a_closure = makeExerciseAction("a_closure", tr("&Uzaver"), Exercise::Closure);
+  QAction* a_maxset =
+      makeExerciseAction("a_maxset", tr("&Maximalni mnoziny"), Exercise::MaximalSets);
+  QAction* a_keys = makeExerciseAction("a_keys", tr("&Klice"), Exercise::Keys);
+  QAction* a_red_atributy = makeExerciseAction("a_red_atributy", tr("&Redundantni atributy"),
+                                               Exercise::RedundantAttributes);
+  QAction* a_red_zavislosti = makeExerciseAction("a_red_zavislosti", tr("Redundantni &zavislosti"),
+                                                 Exercise::RedundantDependencies);
+  QAction* a_dekompozice =
+      makeExerciseAction("a_dekompozice", tr("&Dekompozice"), Exercise::Decomposition);
+  QAction* a_synteza = makeExerciseAction("a_synteza", tr("&Synteza"), Exercise::Synthesis);
+  QAction* a_vlastni_dekompozice = makeExerciseAction(
+      "a_vlastni_dekompozice", tr("&Vlastni dekompozice"), Exercise::OwnDecomposition);
+  QAction* a_konec = exercise::MakeAction(this, "a_konec", tr("&Konec"));
+  connect(a_konec, &QAction::triggered, this, &QWidget::close);
 
   const struct {
     const char* name;
@@ -211,38 +210,8 @@ TForm_Test::TForm_Test(QWidget* parent) : QWidget(parent) {
   }
 }
 
-void TForm_Test::a_closureExecute() {
-  emit exerciseRequested(Exercise::Closure);
-}
-
-void TForm_Test::a_maxsetExecute() {
-  emit exerciseRequested(Exercise::MaximalSets);
-}
-
-void TForm_Test::a_keysExecute() {
-  emit exerciseRequested(Exercise::Keys);
-}
-
-void TForm_Test::a_red_atributyExecute() {
-  emit exerciseRequested(Exercise::RedundantAttributes);
-}
-
-void TForm_Test::a_red_zavislostiExecute() {
-  emit exerciseRequested(Exercise::RedundantDependencies);
-}
-
-void TForm_Test::a_dekompoziceExecute() {
-  emit exerciseRequested(Exercise::Decomposition);
-}
-
-void TForm_Test::a_syntezaExecute() {
-  emit exerciseRequested(Exercise::Synthesis);
-}
-
-void TForm_Test::a_vlastni_dekompoziceExecute() {
-  emit exerciseRequested(Exercise::OwnDecomposition);
-}
-
-void TForm_Test::a_konecExecute() {
-  close();
+QAction* ExerciseHub::makeExerciseAction(const char* name, const QString& caption, Exercise which) {
+  QAction* action = exercise::MakeAction(this, name, caption);
+  connect(action, &QAction::triggered, this, [this, which] { emit exerciseRequested(which); });
+  return action;
 }

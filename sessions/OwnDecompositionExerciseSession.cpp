@@ -1,0 +1,184 @@
+#include "OwnDecompositionExerciseSession.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "Data_statement_2.h"
+#include "Exercises.h"
+#include "ModelText.h"
+#include "Reports.h"
+
+namespace {
+
+QString Joined(const QStringList& items) {
+  return items.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+void OwnDecompositionExerciseSession::load(const Schema& schema) {
+  clear();
+  markUpToDate();
+  if (schema.attributes[0].empty()) {
+    emit taskChanged();
+    return;
+  }
+  names_ = schema.attributes;
+  dependencies_ = schema.dependencies;
+  offered_ = ShownAttributes(names_);
+  emit taskChanged();
+  enterPhase(Phase::Answering);
+}
+
+void OwnDecompositionExerciseSession::setPicked(AttributeIndex attribute, bool picked) {
+  if (!hasTask()) return;
+  if (picked) {
+    picked_.Add(attribute);
+  } else {
+    picked_.Remove(attribute);
+  }
+}
+
+void OwnDecompositionExerciseSession::addPart() {
+  if (!canAddPart()) return;
+  parts_.push_back(picked_);
+  picked_ = {};
+  partsEdited();
+}
+
+void OwnDecompositionExerciseSession::removePart(std::size_t part) {
+  if (!hasTask() || part >= parts_.size()) return;
+  parts_.erase(parts_.begin() + static_cast<std::ptrdiff_t>(part));
+  partsEdited();
+}
+
+void OwnDecompositionExerciseSession::partsEdited() {
+  emit partsChanged();
+  setEvaluation({});
+  enterPhase(Phase::Answering);
+}
+
+void OwnDecompositionExerciseSession::setEvaluation(const QStringList& lines) {
+  if (evaluation_ == lines) return;
+  evaluation_ = lines;
+  emit evaluationChanged();
+}
+
+void OwnDecompositionExerciseSession::evaluate() {
+  if (!canCheck()) return;
+  if (parts_.empty()) {
+    setEvaluation({tr("Dekompozice nema zadnou cast: pridejte alespon jednu.")});
+    return;
+  }
+  setEvaluation(verdictLines(CheckDecomposition(names_, dependencies_, parts_)));
+  enterPhase(Phase::Checked);
+}
+
+void OwnDecompositionExerciseSession::markOutOfDate() {
+  ExerciseSession::markOutOfDate();
+  setEvaluation({});
+}
+
+QString OwnDecompositionExerciseSession::partNames(AttributeSet part) const {
+  QStringList names;
+  for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
+    if (part.Has(a)) names << ToText(names_[a]);
+  }
+  return Joined(names);
+}
+
+QStringList OwnDecompositionExerciseSession::verdictLines(
+    const DecompositionVerdict& verdict) const {
+  QStringList lines;
+  if (verdict.uncovered.Empty()) {
+    lines << tr("Pokryti: kazdy atribut patri do nektere casti");
+  } else {
+    lines << tr("Atributy bez casti: %1").arg(partNames(verdict.uncovered));
+  }
+
+  if (verdict.losslessRow) {
+    lines << tr("Spojeni je bezztratove: radek %1 obsahuje jen a").arg(*verdict.losslessRow + 1);
+  } else {
+    lines << tr("Spojeni je ztratove: po chase neobsahuje zadny radek tabulky jen a");
+    lines << chaseTableLines(verdict);
+  }
+
+  if (verdict.lost.empty()) {
+    lines << tr("Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v castech");
+  } else {
+    QStringList lost;
+    for (const Dependency& d : verdict.lost)
+      lost << ToText(ShowDependency(d, names_));
+    lines << tr("Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1")
+                 .arg(Joined(lost));
+  }
+
+  for (std::size_t k = 0; k < verdict.parts.size(); ++k) {
+    const PartVerdict& part = verdict.parts[k];
+    QStringList keys;
+    for (const KeyRecord& key : part.keys)
+      keys << KeyLineText(ShowKey(key, names_)).trimmed();
+    const QString reason = part.reason ? ToText(ShowDependency(*part.reason, names_)) : QString();
+    QString level;
+    switch (part.level) {
+      case NormalFormLevel::BoyceCodd:
+        level = tr("BCNF");
+        break;
+      case NormalFormLevel::Third:
+        level = tr("3NF (%1 porusuje BCNF)").arg(reason);
+        break;
+      case NormalFormLevel::Second:
+        level = tr("2NF (%1 porusuje 3NF)").arg(reason);
+        break;
+      case NormalFormLevel::First:
+        level = tr("1NF (%1 je castecna zavislost na klici)").arg(reason);
+        break;
+    }
+    lines << tr("Cast %1 (%2): klice %3; %4")
+                 .arg(k + 1)
+                 .arg(partNames(part.member), Joined(keys), level);
+  }
+  return lines;
+}
+
+QStringList OwnDecompositionExerciseSession::chaseTableLines(
+    const DecompositionVerdict& verdict) const {
+  // Cell texts first, so that every column can take its widest entry.
+  std::vector<QStringList> rows;
+  QStringList header{QString()};
+  for (const AttributeIndex a : verdict.columns)
+    header << ToText(names_[a]);
+  rows.push_back(header);
+  for (std::size_t r = 0; r < verdict.chase.size(); ++r) {
+    QStringList row{QString::number(r + 1)};
+    for (const ChaseCell& cell : verdict.chase[r])
+      row << (cell.distinguished ? QStringLiteral("a") : QStringLiteral("b%1").arg(cell.row + 1));
+    rows.push_back(row);
+  }
+  std::vector<int> widths(header.size(), 0);
+  for (const QStringList& row : rows) {
+    for (qsizetype c = 0; c < row.size(); ++c)
+      widths[c] = std::max(widths[c], static_cast<int>(row[c].size()));
+  }
+  QStringList lines;
+  for (const QStringList& row : rows) {
+    QString line;
+    for (qsizetype c = 0; c < row.size(); ++c)
+      line += row[c].leftJustified(widths[c] + 1);
+    while (line.endsWith(QLatin1Char(' ')))
+      line.chop(1);
+    lines << QStringLiteral("  ") + line;
+  }
+  return lines;
+}
+
+void OwnDecompositionExerciseSession::dropTask() {
+  const bool hadTask = !names_[0].empty();
+  names_ = {};
+  dependencies_.clear();
+  offered_.clear();
+  picked_ = {};
+  parts_.clear();
+  setEvaluation({});
+  if (hadTask) emit taskChanged();
+}
