@@ -1,13 +1,13 @@
 #include "Workbench.h"
 
 #include "Display.h"
+#include "KeysWindow.h"
 #include "MinimalCover.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_About.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
-#include "TForm_Keys.h"
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
@@ -48,7 +48,7 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   SchemaHost& host = *main_;
   abcInput_ = Create<TForm_ABC_Input>(host, messages);
   depInput_ = Create<TForm_Dep_Input>(host, messages);
-  keys_ = Create<TForm_Keys>(host, messages, errors);
+  keysWindow_ = Create<KeysWindow>(*MakeSession<KeysSession>(), host, messages, errors);
   redundantDependency_ = Create<TForm_Redundant_Dependency>(host, messages, errors);
   redundantAttributes_ = Create<TForm_Redundant_Attributes>(host, messages, errors);
   decomposition_ = Create<TForm_Decomposition_2>(host, messages, errors);
@@ -130,8 +130,8 @@ void Workbench::OpenTool(Tool tool) {
                    TForm_Main::tr("Zadne redundantni zavislosti nejsou"));
       return;
     case Tool::Keys:
-      keys_->LoadSchema();
-      ShowModeless(*keys_);
+      keysWindow_->load();
+      ShowModeless(*keysWindow_);
       return;
     case Tool::Decomposition:
       decomposition_->LoadSchema();

@@ -11,7 +11,7 @@
 class QSettings;
 class TForm_ABC_Input;
 class TForm_Dep_Input;
-class TForm_Keys;
+class KeysWindow;
 class TForm_Redundant_Dependency;
 class TForm_Redundant_Attributes;
 class TForm_Decomposition_2;
@@ -45,7 +45,7 @@ class Workbench final {
   TForm_Main& Main() { return *main_; }
   TForm_ABC_Input& AbcInput() { return *abcInput_; }
   TForm_Dep_Input& DepInput() { return *depInput_; }
-  TForm_Keys& Keys() { return *keys_; }
+  KeysWindow& keysWindow() { return *keysWindow_; }
   TForm_Redundant_Dependency& RedundantDependency() { return *redundantDependency_; }
   TForm_Redundant_Attributes& RedundantAttributes() { return *redundantAttributes_; }
   TForm_Decomposition_2& Decomposition() { return *decomposition_; }
@@ -87,7 +87,7 @@ class Workbench final {
   std::unique_ptr<TForm_Main> main_;
   std::unique_ptr<TForm_ABC_Input> abcInput_;
   std::unique_ptr<TForm_Dep_Input> depInput_;
-  std::unique_ptr<TForm_Keys> keys_;
+  std::unique_ptr<KeysWindow> keysWindow_;
   std::unique_ptr<TForm_Redundant_Dependency> redundantDependency_;
   std::unique_ptr<TForm_Redundant_Attributes> redundantAttributes_;
   std::unique_ptr<TForm_Decomposition_2> decomposition_;

@@ -161,6 +161,33 @@
     </message>
 </context>
 <context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Schemario - Klice schematu</source>
+        <translation>Schemario - Klíče schématu</translation>
+    </message>
+    <message>
+        <source>Zobraz prvni klic</source>
+        <translation>Zobraz první klíč</translation>
+    </message>
+    <message>
+        <source>Zobraz dalsi klice</source>
+        <translation>Zobraz další klíče</translation>
+    </message>
+    <message>
+        <source> Nejsou zadana zadna data</source>
+        <translation> Nejsou zadána žádná data</translation>
+    </message>
+    <message>
+        <source> Nejprve musi byt vygenerovany prvni klic</source>
+        <translation> Nejprve musí být vygenerovaný první klíč</translation>
+    </message>
+    <message>
+        <source>Zadne dalsi klice schematu nejsou</source>
+        <translation>Žádné další klíče schématu nejsou</translation>
+    </message>
+</context>
+<context>
     <name>OutOfDateNotice</name>
     <message>
         <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
@@ -664,37 +691,6 @@
     <message>
         <source>Chcete skutecne smazat tuto zavislost?</source>
         <translation>Chcete skutečně smazat tuto závislost?</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Keys</name>
-    <message>
-        <source>Schemario - Klice schematu</source>
-        <translation>Schemario - Klíče schématu</translation>
-    </message>
-    <message>
-        <source>Zobraz prvni klic</source>
-        <translation>Zobraz první klíč</translation>
-    </message>
-    <message>
-        <source>Zobraz dalsi klice</source>
-        <translation>Zobraz další klíče</translation>
-    </message>
-    <message>
-        <source> Nejsou zadana zadna data</source>
-        <translation> Nejsou zadána žádná data</translation>
-    </message>
-    <message>
-        <source> Nejprve musi byt vygenerovany prvni klic</source>
-        <translation> Nejprve musí být vygenerovaný první klíč</translation>
-    </message>
-    <message>
-        <source>Nejsou ani zadne dalsi klice</source>
-        <translation>Nejsou ani žádné další klíče</translation>
-    </message>
-    <message>
-        <source>Zadne dalsi klice schematu nejsou</source>
-        <translation>Žádné další klíče schématu nejsou</translation>
     </message>
 </context>
 <context>

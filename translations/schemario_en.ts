@@ -161,6 +161,33 @@
     </message>
 </context>
 <context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Schemario - Klice schematu</source>
+        <translation>Schemario - Keys of the schema</translation>
+    </message>
+    <message>
+        <source>Zobraz prvni klic</source>
+        <translation>Show the first key</translation>
+    </message>
+    <message>
+        <source>Zobraz dalsi klice</source>
+        <translation>Show further keys</translation>
+    </message>
+    <message>
+        <source> Nejsou zadana zadna data</source>
+        <translation> No data have been entered</translation>
+    </message>
+    <message>
+        <source> Nejprve musi byt vygenerovany prvni klic</source>
+        <translation> The first key must be generated first</translation>
+    </message>
+    <message>
+        <source>Zadne dalsi klice schematu nejsou</source>
+        <translation>The schema has no further keys</translation>
+    </message>
+</context>
+<context>
     <name>OutOfDateNotice</name>
     <message>
         <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
@@ -664,37 +691,6 @@
     <message>
         <source>Chcete skutecne smazat tuto zavislost?</source>
         <translation>Do you really want to delete this dependency?</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Keys</name>
-    <message>
-        <source>Schemario - Klice schematu</source>
-        <translation>Schemario - Keys of the schema</translation>
-    </message>
-    <message>
-        <source>Zobraz prvni klic</source>
-        <translation>Show the first key</translation>
-    </message>
-    <message>
-        <source>Zobraz dalsi klice</source>
-        <translation>Show further keys</translation>
-    </message>
-    <message>
-        <source> Nejsou zadana zadna data</source>
-        <translation> No data have been entered</translation>
-    </message>
-    <message>
-        <source> Nejprve musi byt vygenerovany prvni klic</source>
-        <translation> The first key must be generated first</translation>
-    </message>
-    <message>
-        <source>Nejsou ani zadne dalsi klice</source>
-        <translation>There are no further keys either</translation>
-    </message>
-    <message>
-        <source>Zadne dalsi klice schematu nejsou</source>
-        <translation>The schema has no further keys</translation>
     </message>
 </context>
 <context>

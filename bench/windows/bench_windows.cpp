@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "KeysWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
-#include "TForm_Keys.h"
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
@@ -118,9 +118,9 @@ void Register(Bench& bench) {
        [](Bench& b) -> QWidget* {
          b.Trigger("a_keys");
          // Every key, each in its own field.
-         b.windows.Keys().Button_First_KeyClick();
-         b.windows.Keys().Button_LucchesiClick();
-         return &b.windows.Keys();
+         b.windows.keysWindow().showFirstKey();
+         b.windows.keysWindow().showFurtherKeys();
+         return &b.windows.keysWindow();
        }},
       {"redundant attributes",
        [](Bench& b) -> QWidget* {

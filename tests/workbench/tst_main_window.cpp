@@ -54,7 +54,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(classes, QStringList({"TForm_Main",
                                    "TForm_ABC_Input",
                                    "TForm_Dep_Input",
-                                   "TForm_Keys",
+                                   "KeysWindow",
                                    "TForm_Redundant_Dependency",
                                    "TForm_Redundant_Attributes",
                                    "TForm_Decomposition_2",

@@ -16,13 +16,13 @@
 #include <functional>
 
 #include "GuiTestSupport.h"
+#include "KeysWindow.h"
 #include "Legibility.h"
 #include "OutOfDateNotice.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
-#include "TForm_Keys.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
 #include "TForm_Redundant_Attributes.h"
@@ -112,9 +112,9 @@ std::vector<Entry> Stops() {
       {"keys",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "a_keys");
-         t.windows.Keys().Button_First_KeyClick();
-         t.windows.Keys().Button_LucchesiClick();
-         return &t.windows.Keys();
+         t.windows.keysWindow().showFirstKey();
+         t.windows.keysWindow().showFurtherKeys();
+         return &t.windows.keysWindow();
        }},
       {"redundant attributes",
        [](TestBench& t) { return Opened(t, "a_red_atributes", t.windows.RedundantAttributes()); }},

@@ -14,13 +14,13 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "KeysWindow.h"
 #include "Language.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
-#include "TForm_Keys.h"
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
@@ -132,9 +132,9 @@ int main(int argc, char* argv[]) {
   dependencies.reject();
 
   Trigger(main, "a_keys");
-  windows.Keys().Button_First_KeyClick();
-  windows.Keys().Button_LucchesiClick();
-  shooter.Save(windows.Keys(), "04-keys");
+  windows.keysWindow().showFirstKey();
+  windows.keysWindow().showFurtherKeys();
+  shooter.Save(windows.keysWindow(), "04-keys");
 
   Trigger(main, "a_red_atributes");
   if (windows.RedundantAttributes().isVisible()) {
@@ -226,7 +226,7 @@ int main(int argc, char* argv[]) {
   if (windows.RedundantAttributes().isVisible()) {
     shooter.Save(windows.RedundantAttributes(), "22-redundant-attributes-refilled");
   }
-  shooter.Save(windows.Keys(), "23-keys-out-of-date");
+  shooter.Save(windows.keysWindow(), "23-keys-out-of-date");
   shooter.Save(maxSet, "24-maximal-sets-out-of-date");
   shooter.Save(decomposition, "25-decomposition-out-of-date");
   shooter.Save(windows.TestKeys(), "26-exercise-keys-out-of-date");
