@@ -3,6 +3,7 @@
 #include "Display.h"
 #include "KeysWindow.h"
 #include "MinimalCover.h"
+#include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_About.h"
@@ -11,7 +12,6 @@
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
-#include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
@@ -23,9 +23,9 @@
 #include "TForm_Test_RedAtr.h"
 #include "TForm_Test_Synteza.h"
 
-template <typename Session>
-Session* Workbench::MakeSession() {
-  auto* session = new Session(&sessionOwner_);
+template <typename Session, typename... Args>
+Session* Workbench::MakeSession(Args&... args) {
+  auto* session = new Session(args..., &sessionOwner_);
   // Whatever a session copied from the schema is out of date once it
   // changes.
   QObject::connect(&main_->Document(), &SchemaDocument::changed, session,
@@ -50,7 +50,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   depInput_ = Create<TForm_Dep_Input>(host, messages);
   keysWindow_ = Create<KeysWindow>(*MakeSession<KeysSession>(), host, messages, errors);
   redundantDependency_ = Create<TForm_Redundant_Dependency>(host, messages, errors);
-  redundantAttributes_ = Create<TForm_Redundant_Attributes>(host, messages, errors);
+  redundantAttributesWindow_ = Create<RedundantAttributesWindow>(
+      *MakeSession<RedundantAttributesSession>(main_->Document()), host, messages, errors);
   decomposition_ = Create<TForm_Decomposition_2>(host, messages, errors);
   synteza_ = Create<TForm_Synteza_2>(host, messages, errors);
   about_ = Create<TForm_About>();
@@ -80,7 +81,7 @@ void Workbench::Connect() {
                    &TForm_Main::AppendAttributeLog);
   QObject::connect(depInput_.get(), &TForm_Dep_Input::dependencyLogReady, main_.get(),
                    &TForm_Main::AppendDependencyLog);
-  QObject::connect(redundantAttributes_.get(), &TForm_Redundant_Attributes::dependencyLogReady,
+  QObject::connect(redundantAttributesWindow_.get(), &RedundantAttributesWindow::dependencyLogReady,
                    main_.get(), &TForm_Main::AppendDependencyLog);
   QObject::connect(redundantDependency_.get(), &TForm_Redundant_Dependency::dependencyLogReady,
                    main_.get(), &TForm_Main::AppendDependencyLog);
@@ -92,9 +93,9 @@ void Workbench::Connect() {
 namespace {
 
 // The redundancy windows show only when there is something to delete.
-template <typename Window>
-void OpenFindings(Window& window, MessageService& messages, const QString& nothingFound) {
-  if (window.LoadSchema()) {
+void ShowFindings(QWidget& window, bool found, MessageService& messages,
+                  const QString& nothingFound) {
+  if (found) {
     ShowModeless(window);
   } else {
     // Loading emptied a window that may still be open.
@@ -122,11 +123,11 @@ void Workbench::OpenTool(Tool tool) {
       depInput_->exec();
       return;
     case Tool::RedundantAttributes:
-      OpenFindings(*redundantAttributes_, messages_,
+      ShowFindings(*redundantAttributesWindow_, redundantAttributesWindow_->load(), messages_,
                    TForm_Main::tr("Zadne redundantni atributy nejsou"));
       return;
     case Tool::RedundantDependencies:
-      OpenFindings(*redundantDependency_, messages_,
+      ShowFindings(*redundantDependency_, redundantDependency_->LoadSchema(), messages_,
                    TForm_Main::tr("Zadne redundantni zavislosti nejsou"));
       return;
     case Tool::Keys:

@@ -13,7 +13,7 @@ class TForm_ABC_Input;
 class TForm_Dep_Input;
 class KeysWindow;
 class TForm_Redundant_Dependency;
-class TForm_Redundant_Attributes;
+class RedundantAttributesWindow;
 class TForm_Decomposition_2;
 class TForm_Synteza_2;
 class TForm_About;
@@ -47,7 +47,7 @@ class Workbench final {
   TForm_Dep_Input& DepInput() { return *depInput_; }
   KeysWindow& keysWindow() { return *keysWindow_; }
   TForm_Redundant_Dependency& RedundantDependency() { return *redundantDependency_; }
-  TForm_Redundant_Attributes& RedundantAttributes() { return *redundantAttributes_; }
+  RedundantAttributesWindow& redundantAttributesWindow() { return *redundantAttributesWindow_; }
   TForm_Decomposition_2& Decomposition() { return *decomposition_; }
   TForm_Synteza_2& Synteza() { return *synteza_; }
   TForm_About& About() { return *about_; }
@@ -73,9 +73,10 @@ class Workbench final {
 
   template <typename Window, typename... Args>
   std::unique_ptr<Window> Create(Args&&... args);
-  // A session of a window, told of every change of the live schema.
-  template <typename Session>
-  Session* MakeSession();
+  // A session of a window, told of every change of the live schema; `args`
+  // go to its constructor.
+  template <typename Session, typename... Args>
+  Session* MakeSession(Args&... args);
 
   MessageService& messages_;
   std::vector<QWidget*> creationOrder_;
@@ -89,7 +90,7 @@ class Workbench final {
   std::unique_ptr<TForm_Dep_Input> depInput_;
   std::unique_ptr<KeysWindow> keysWindow_;
   std::unique_ptr<TForm_Redundant_Dependency> redundantDependency_;
-  std::unique_ptr<TForm_Redundant_Attributes> redundantAttributes_;
+  std::unique_ptr<RedundantAttributesWindow> redundantAttributesWindow_;
   std::unique_ptr<TForm_Decomposition_2> decomposition_;
   std::unique_ptr<TForm_Synteza_2> synteza_;
   std::unique_ptr<TForm_About> about_;

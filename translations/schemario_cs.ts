@@ -199,6 +199,41 @@
     </message>
 </context>
 <context>
+    <name>RedundantAttributesWindow</name>
+    <message>
+        <source>Schemario - Redundantni atributy</source>
+        <translation>Schemario - Redundantní atributy</translation>
+    </message>
+    <message>
+        <source>Redundantni atributy:</source>
+        <translation>Redundantní atributy:</translation>
+    </message>
+    <message>
+        <source>Atribut</source>
+        <translation>Atribut</translation>
+    </message>
+    <message>
+        <source>v zavislosti</source>
+        <translation>v závislosti</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tento atribut?</source>
+        <translation>Chcete skutečně smazat tento atribut?</translation>
+    </message>
+    <message>
+        <source>Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen zlute.</source>
+        <translation>Po smazání tohoto atributu přestal některý jiný být redundantní. Řádek je označen žlutě.</translation>
+    </message>
+    <message>
+        <source>Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?</source>
+        <translation>Již nezbývají žádné redundantní atributy, chcete zavřít formulář?</translation>
+    </message>
+</context>
+<context>
     <name>RedundantDependenciesExercise</name>
     <message>
         <source>Testovaci modul - Redundantni zavislosti</source>
@@ -1064,41 +1099,6 @@
     <message>
         <source>Export to txt</source>
         <translation>Export do txt</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Redundant_Attributes</name>
-    <message>
-        <source>Schemario - Redundantni atributy</source>
-        <translation>Schemario - Redundantní atributy</translation>
-    </message>
-    <message>
-        <source>Redundantni atributy:</source>
-        <translation>Redundantní atributy:</translation>
-    </message>
-    <message>
-        <source>Atribut</source>
-        <translation>Atribut</translation>
-    </message>
-    <message>
-        <source>v zavislosti</source>
-        <translation>v závislosti</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tento atribut?</source>
-        <translation>Chcete skutečně smazat tento atribut?</translation>
-    </message>
-    <message>
-        <source>Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen zlute.</source>
-        <translation>Po smazání tohoto atributu přestal některý jiný být redundantní. Řádek je označen žlutě.</translation>
-    </message>
-    <message>
-        <source>Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?</source>
-        <translation>Již nezbývají žádné redundantní atributy, chcete zavřít formulář?</translation>
     </message>
 </context>
 <context>

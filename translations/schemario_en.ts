@@ -199,6 +199,41 @@
     </message>
 </context>
 <context>
+    <name>RedundantAttributesWindow</name>
+    <message>
+        <source>Schemario - Redundantni atributy</source>
+        <translation>Schemario - Redundant attributes</translation>
+    </message>
+    <message>
+        <source>Redundantni atributy:</source>
+        <translation>Redundant attributes:</translation>
+    </message>
+    <message>
+        <source>Atribut</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>v zavislosti</source>
+        <translation>in dependency</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tento atribut?</source>
+        <translation>Do you really want to delete this attribute?</translation>
+    </message>
+    <message>
+        <source>Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen zlute.</source>
+        <translation>After deleting this attribute another one is no longer redundant. Its row is marked yellow.</translation>
+    </message>
+    <message>
+        <source>Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?</source>
+        <translation>No redundant attributes are left. Do you want to close the form?</translation>
+    </message>
+</context>
+<context>
     <name>RedundantDependenciesExercise</name>
     <message>
         <source>Testovaci modul - Redundantni zavislosti</source>
@@ -1064,41 +1099,6 @@
     <message>
         <source>Export to txt</source>
         <translation>Export to txt</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Redundant_Attributes</name>
-    <message>
-        <source>Schemario - Redundantni atributy</source>
-        <translation>Schemario - Redundant attributes</translation>
-    </message>
-    <message>
-        <source>Redundantni atributy:</source>
-        <translation>Redundant attributes:</translation>
-    </message>
-    <message>
-        <source>Atribut</source>
-        <translation>Attribute</translation>
-    </message>
-    <message>
-        <source>v zavislosti</source>
-        <translation>in dependency</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tento atribut?</source>
-        <translation>Do you really want to delete this attribute?</translation>
-    </message>
-    <message>
-        <source>Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen zlute.</source>
-        <translation>After deleting this attribute another one is no longer redundant. Its row is marked yellow.</translation>
-    </message>
-    <message>
-        <source>Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?</source>
-        <translation>No redundant attributes are left. Do you want to close the form?</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "KeysWindow.h"
+#include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
@@ -23,7 +24,6 @@
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
-#include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
@@ -125,7 +125,7 @@ void Register(Bench& bench) {
       {"redundant attributes",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_red_atributes");
-         return &b.windows.RedundantAttributes();
+         return &b.windows.redundantAttributesWindow();
        }},
       {"redundant dependencies",
        [](Bench& b) -> QWidget* {

@@ -12,9 +12,9 @@
 #include "Data_statement_2.h"
 #include "Display.h"
 #include "GuiTestSupport.h"
+#include "RedundantAttributesWindow.h"
 #include "Renumbering.h"
 #include "SchemaText.h"
-#include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 
 namespace {
@@ -117,12 +117,12 @@ class RedundantWindowsTest : public QObject {
   Q_OBJECT
 
  private:
-  TForm_Redundant_Attributes& OpenAttributes(TestBench& t, const std::string& names,
-                                             const std::string& deps) {
+  RedundantAttributesWindow& OpenAttributes(TestBench& t, const std::string& names,
+                                            const std::string& deps) {
     t.schema().SetAttributes(Names(names));
     t.schema().ReplaceDependencies(Deps(deps));
     Find<QAction>(t.main(), "a_red_atributes")->trigger();
-    return t.windows.RedundantAttributes();
+    return t.windows.redundantAttributesWindow();
   }
   TForm_Redundant_Dependency& OpenDependencies(TestBench& t, const std::string& names,
                                                const std::string& deps) {
@@ -176,20 +176,6 @@ class RedundantWindowsTest : public QObject {
     QVERIFY(!w.isVisible());
     QCOMPARE(DependencyLog(t), (QStringList{"A -> C", "B -> C", "B -> C", kSeparator}));
     QCOMPARE(RowState(w, 1), State::Hidden);
-  }
-
-  // B follows from nothing, so the lone A of A -> B can go as well.
-  void aLeftSideCanBeDeletedToNothing() {
-    TestBench t;
-    auto& w = OpenAttributes(t, "AB", "A->B; ->A");
-    QCOMPARE(RowState(w, 1), State::Active);
-    QCOMPARE(RowState(w, 2), State::Hidden);
-    QCOMPARE(RowText(w, 1), QStringLiteral("A -> B"));
-    t.platform.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-    Delete(w, 1);
-    QCOMPARE(DepsText(t.schema().dependencies()), std::string("->B; ->A"));
-    QCOMPARE(t.platform.MessageTexts(), (std::vector<QString>{kAskAttribute, kCloseAttributes}));
-    QCOMPARE(DependencyLog(t), (QStringList{"{} -> B", "{} -> A", kSeparator}));
   }
 
   void refusingTheClosingQuestionKeepsTheRetiredRows() {
@@ -250,8 +236,8 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(RowState(w, 12), State::Deleted);
     QVERIFY(DepsText(t.schema().dependencies()).ends_with("AB->M; A->N"));
     w.close();
-    // The rows beyond the eighth belonged to that filling only.
-    QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("Edit9")) == nullptr);
+    // The rows belonged to that filling only.
+    QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("Edit1")) == nullptr);
     QVERIFY(canvas->minimumSizeHint().height() < tall);
   }
 
@@ -274,36 +260,16 @@ class RedundantWindowsTest : public QObject {
     QVERIFY(DependencyLog(t).isEmpty());
   }
 
-  void rowsFollowARenumberingOfTheAttributes() {
+  // A change made elsewhere lists the findings again, and the window says
+  // why its rows changed.
+  void aChangeMadeElsewhereRefillsTheRows() {
     TestBench t;
-    // Names X, A, B, C; letters in Deps are slots: B -> C, A + B -> C.
-    auto& w = OpenAttributes(t, "XABC", "C->D; BC->D");
-    QCOMPARE(RowText(w, 1), QStringLiteral("A + B -> C"));
-    // The attribute editor erases X: every other attribute moves one slot
-    // down, the records follow in place.
-    AttributeMap moved{};
-    moved.fill(NoAttribute);
-    for (AttributeIndex a = 1; a < 4; ++a)
-      moved[a] = a - 1;
-    t.schema().EditAttributes(Names("ABC"), moved);
-    QVERIFY(Find<QLabel>(w, "Label_OutOfDate")->isVisible());
-    t.platform.answers = {MessageAnswer::Yes};
-    Delete(w, 1);
-    QCOMPARE(DepsText(t.schema().dependencies()), std::string("B->C; B->C"));
-    QVERIFY(t.schema().dirty());
-  }
-
-  void rowsOfAReplacedListActOnTheNewList() {
-    TestBench t;
-    auto& w = OpenAttributes(t, "ABC", "A->C; B->C; AB->C");
-    // The dependency editor's OK installs new records of the same shape.
+    auto& w = OpenAttributes(t, "ABC", "A->C; AB->C");
+    QCOMPARE(RowState(w, 2), State::Hidden);
     t.schema().ReplaceDependencies(Deps("A->C; B->C; AB->C"));
-    t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    Delete(w, 1);
-    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->C; B->C; B->C"));
-    QVERIFY(t.schema().dirty());
-    w.close();
-    QCOMPARE(DependencyLog(t), (QStringList{"A -> C", "B -> C", "B -> C", kSeparator}));
+    QVERIFY(Find<QLabel>(w, "Label_OutOfDate")->isVisible());
+    QCOMPARE(RowState(w, 2), State::Active);
+    QCOMPARE(Misaligned(w, 2), QString());
   }
 
   void dependencyRows() {
@@ -335,7 +301,7 @@ class RedundantWindowsTest : public QObject {
     if (attributes) {
       t.schema().ReplaceDependencies(Deps("A->C; B->C; AB->C; AD->B; A->B"));
       Find<QAction>(t.main(), "a_red_atributes")->trigger();
-      QCOMPARE(Misaligned(t.windows.RedundantAttributes(), 3), QString());
+      QCOMPARE(Misaligned(t.windows.redundantAttributesWindow(), 3), QString());
     } else {
       t.schema().ReplaceDependencies(Deps("A->B; B->A; A->C; B->C"));
       Find<QAction>(t.main(), "a_red_dependencies")->trigger();
@@ -432,7 +398,7 @@ class RedundantWindowsTest : public QObject {
     Delete(deps, 1);  // A -> C
     QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C; AB->C"));
     Find<QAction>(t.main(), "a_red_atributes")->trigger();
-    auto& attrs = t.windows.RedundantAttributes();
+    auto& attrs = t.windows.redundantAttributesWindow();
     t.schema().MarkSaved(QString());
     t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
     Delete(attrs, 1);  // A of A + B -> C
@@ -469,7 +435,7 @@ class RedundantWindowsTest : public QObject {
     };
     t.schema().SetAttributes(install(names));
     t.schema().ReplaceDependencies(brute::RandomDependencies(rng, 5, 7, 3));
-    auto& attrs = t.windows.RedundantAttributes();
+    auto& attrs = t.windows.redundantAttributesWindow();
     auto& deps = t.windows.RedundantDependency();
     int deletions = 0;
     for (int step = 0; step < 800; ++step) {
@@ -532,7 +498,7 @@ class RedundantWindowsTest : public QObject {
   void bothWindowsOnOneList() {
     TestBench t;
     auto& deps = OpenDependencies(t, "ABC", "A->B; AB->C; A->C");
-    auto& attrs = t.windows.RedundantAttributes();
+    auto& attrs = t.windows.redundantAttributesWindow();
     Find<QAction>(t.main(), "a_red_atributes")->trigger();
     QVERIFY(attrs.isVisible());
     QCOMPARE(RowText(attrs, 1), QStringLiteral("A + B -> C"));
@@ -541,10 +507,9 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(RowText(deps, 1), QStringLiteral("A + B -> C"));
     Delete(deps, 1);
     QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; A->C"));
-    deps.close();
-    t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    Delete(attrs, 1);
-    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; A->C"));
+    // The attribute row's record is gone, and with it the row.
+    QCOMPARE(RowState(attrs, 1), State::Hidden);
+    QVERIFY(Find<QLabel>(attrs, "Label_OutOfDate")->isVisible());
   }
 };
 

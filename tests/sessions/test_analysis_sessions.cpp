@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "KeysSession.h"
+#include "RedundantAttributesSession.h"
+#include "SchemaDocument.h"
 #include "SchemaText.h"
 
 namespace {
@@ -72,6 +74,104 @@ TEST(KeysSession, KeysBelongToTheSchemaLoaded) {
   EXPECT_EQ(changes, 2);
   session.findFirstKey();
   EXPECT_EQ(KeyLetters(session.keys()), std::vector<std::string>{"C"});
+}
+
+using RowState = RedundancyFindingsSession::RowState;
+
+void Follow(SchemaDocument& document, ToolSession& session) {
+  QObject::connect(&document, &SchemaDocument::changed, &session, &ToolSession::markOutOfDate);
+}
+
+// The live schema and a session on it, told of every change as the owner
+// tells it.
+template <typename Session>
+struct Live {
+  SchemaDocument document;
+  Session session{document};
+
+  Live(const std::string& letters, const std::string& deps) {
+    Follow(document, session);
+    document.SetAttributes(Names(letters));
+    document.ReplaceDependencies(Deps(deps));
+  }
+  std::vector<std::string> shown() const {
+    std::vector<std::string> out;
+    for (const RedundancyFindingsSession::Row& row : session.rows())
+      out.push_back(row.dependency);
+    return out;
+  }
+  std::vector<RowState> states() const {
+    std::vector<RowState> out;
+    for (const RedundancyFindingsSession::Row& row : session.rows())
+      out.push_back(row.state);
+    return out;
+  }
+};
+
+TEST(RedundantAttributesSession, DeletesAndRetiresTheRowsItNoLongerNeeds) {
+  Live<RedundantAttributesSession> live("ABCD", "A->C; B->C; AB->C; AD->B; A->B");
+  ASSERT_TRUE(live.session.load());
+  std::string attributes;
+  for (const RedundancyFindingsSession::Row& row : live.session.rows())
+    attributes += static_cast<char>('A' + row.attribute);
+  EXPECT_EQ(attributes, "ABD");
+  EXPECT_EQ(live.shown(), (std::vector<std::string>{"A + B -> C", "A + B -> C", "A + D -> B"}));
+
+  // Without A, the record keeps B, which is no longer redundant.
+  const RedundancyFindingsSession::Deletion deletion = live.session.erase(0);
+  EXPECT_EQ(deletion.noLongerRedundant, 1);
+  EXPECT_FALSE(deletion.noneLeft);
+  EXPECT_EQ(DepsText(live.document.dependencies()), "A->C; B->C; B->C; AD->B; A->B");
+  EXPECT_EQ(live.states(), (std::vector<RowState>{RowState::Deleted, RowState::NoLongerRedundant,
+                                                  RowState::Redundant}));
+  // A retired row keeps the dependency it showed; a row of the same record
+  // shows it as it is now.
+  EXPECT_EQ(live.shown(), (std::vector<std::string>{"A + B -> C", "B -> C", "A + D -> B"}));
+  EXPECT_EQ(live.session.erase(1).noLongerRedundant, 0);
+  EXPECT_TRUE(live.session.erase(2).noneLeft);
+  EXPECT_TRUE(live.document.dirty());
+  EXPECT_EQ(live.session.close(), (std::vector<std::string>{"A -> C", "B -> C", "B -> C", "A -> B",
+                                                            "A -> B", "----------------------"}));
+  EXPECT_TRUE(live.session.rows().empty());
+}
+
+// B follows from nothing, so the lone A of A -> B can go as well.
+TEST(RedundantAttributesSession, ALeftSideCanBeDeletedToNothing) {
+  Live<RedundantAttributesSession> live("AB", "A->B; ->A");
+  ASSERT_TRUE(live.session.load());
+  EXPECT_EQ(live.shown(), std::vector<std::string>{"A -> B"});
+  EXPECT_TRUE(live.session.erase(0).noneLeft);
+  EXPECT_EQ(DepsText(live.document.dependencies()), "->B; ->A");
+}
+
+// A change made elsewhere lists the findings again, so that no row acts on
+// a record or an attribute number that has moved.
+TEST(RedundantAttributesSession, RowsFollowChangesMadeElsewhere) {
+  Live<RedundantAttributesSession> live("XABC", "C->D; BC->D");
+  int refills = 0;
+  QObject::connect(&live.session, &RedundancyFindingsSession::refilled, [&refills] { ++refills; });
+  ASSERT_TRUE(live.session.load());
+  EXPECT_EQ(live.shown(), std::vector<std::string>{"A + B -> C"});
+  // X goes: every other attribute moves one slot down.
+  AttributeMap moved{};
+  moved.fill(NoAttribute);
+  for (AttributeIndex a = 1; a < 4; ++a)
+    moved[a] = a - 1;
+  live.document.EditAttributes(Names("ABC"), moved);
+  EXPECT_EQ(refills, 1);
+  live.session.erase(0);
+  EXPECT_EQ(DepsText(live.document.dependencies()), "B->C; B->C");
+
+  // New records of the same shape.
+  live.document.ReplaceDependencies(Deps("A->C; B->C; AB->C"));
+  EXPECT_EQ(refills, 2);
+  live.session.erase(0);
+  EXPECT_EQ(DepsText(live.document.dependencies()), "A->C; B->C; B->C");
+  // A closed session follows nothing.
+  live.session.close();
+  live.document.ReplaceDependencies(Deps("A->C; AB->C"));
+  EXPECT_EQ(refills, 2);
+  EXPECT_TRUE(live.session.rows().empty());
 }
 
 }  // namespace

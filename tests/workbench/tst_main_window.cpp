@@ -56,7 +56,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Dep_Input",
                                    "KeysWindow",
                                    "TForm_Redundant_Dependency",
-                                   "TForm_Redundant_Attributes",
+                                   "RedundantAttributesWindow",
                                    "TForm_Decomposition_2",
                                    "TForm_Synteza_2",
                                    "TForm_About",

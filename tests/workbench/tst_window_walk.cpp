@@ -19,13 +19,13 @@
 #include "KeysWindow.h"
 #include "Legibility.h"
 #include "OutOfDateNotice.h"
+#include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
-#include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
@@ -117,7 +117,9 @@ std::vector<Entry> Stops() {
          return &t.windows.keysWindow();
        }},
       {"redundant attributes",
-       [](TestBench& t) { return Opened(t, "a_red_atributes", t.windows.RedundantAttributes()); }},
+       [](TestBench& t) {
+         return Opened(t, "a_red_atributes", t.windows.redundantAttributesWindow());
+       }},
       {"redundant dependencies",
        [](TestBench& t) {
          return Opened(t, "a_red_dependencies", t.windows.RedundantDependency());

@@ -16,6 +16,7 @@
 
 #include "KeysWindow.h"
 #include "Language.h"
+#include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
@@ -24,7 +25,6 @@
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
-#include "TForm_Redundant_Attributes.h"
 #include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
@@ -137,8 +137,8 @@ int main(int argc, char* argv[]) {
   shooter.Save(windows.keysWindow(), "04-keys");
 
   Trigger(main, "a_red_atributes");
-  if (windows.RedundantAttributes().isVisible()) {
-    shooter.Save(windows.RedundantAttributes(), "05-redundant-attributes");
+  if (windows.redundantAttributesWindow().isVisible()) {
+    shooter.Save(windows.redundantAttributesWindow(), "05-redundant-attributes");
   }
   Trigger(main, "a_red_dependencies");
   if (windows.RedundantDependency().isVisible()) {
@@ -223,8 +223,8 @@ int main(int argc, char* argv[]) {
   // are open: the redundancy windows refill, the others say they are out of
   // date.
   main.Document().ReplaceDependencies(main.Document().dependencies());
-  if (windows.RedundantAttributes().isVisible()) {
-    shooter.Save(windows.RedundantAttributes(), "22-redundant-attributes-refilled");
+  if (windows.redundantAttributesWindow().isVisible()) {
+    shooter.Save(windows.redundantAttributesWindow(), "22-redundant-attributes-refilled");
   }
   shooter.Save(windows.keysWindow(), "23-keys-out-of-date");
   shooter.Save(maxSet, "24-maximal-sets-out-of-date");
