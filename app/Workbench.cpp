@@ -5,6 +5,7 @@
 #include "MinimalCover.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
+#include "RedundantDependenciesWindow.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_About.h"
 #include "TForm_Decomposition_2.h"
@@ -12,7 +13,6 @@
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
-#include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Closure.h"
@@ -49,7 +49,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   abcInput_ = Create<TForm_ABC_Input>(host, messages);
   depInput_ = Create<TForm_Dep_Input>(host, messages);
   keysWindow_ = Create<KeysWindow>(*MakeSession<KeysSession>(), host, messages, errors);
-  redundantDependency_ = Create<TForm_Redundant_Dependency>(host, messages, errors);
+  redundantDependenciesWindow_ = Create<RedundantDependenciesWindow>(
+      *MakeSession<RedundantDependenciesSession>(main_->Document()), host, messages, errors);
   redundantAttributesWindow_ = Create<RedundantAttributesWindow>(
       *MakeSession<RedundantAttributesSession>(main_->Document()), host, messages, errors);
   decomposition_ = Create<TForm_Decomposition_2>(host, messages, errors);
@@ -83,8 +84,9 @@ void Workbench::Connect() {
                    &TForm_Main::AppendDependencyLog);
   QObject::connect(redundantAttributesWindow_.get(), &RedundantAttributesWindow::dependencyLogReady,
                    main_.get(), &TForm_Main::AppendDependencyLog);
-  QObject::connect(redundantDependency_.get(), &TForm_Redundant_Dependency::dependencyLogReady,
-                   main_.get(), &TForm_Main::AppendDependencyLog);
+  QObject::connect(redundantDependenciesWindow_.get(),
+                   &RedundantDependenciesWindow::dependencyLogReady, main_.get(),
+                   &TForm_Main::AppendDependencyLog);
   const auto print = [this](const std::vector<std::string>& lines) { print_->ShowReport(lines); };
   QObject::connect(decomposition_.get(), &TForm_Decomposition_2::reportReady, print_.get(), print);
   QObject::connect(synteza_.get(), &TForm_Synteza_2::reportReady, print_.get(), print);
@@ -127,7 +129,7 @@ void Workbench::OpenTool(Tool tool) {
                    TForm_Main::tr("Zadne redundantni atributy nejsou"));
       return;
     case Tool::RedundantDependencies:
-      ShowFindings(*redundantDependency_, redundantDependency_->LoadSchema(), messages_,
+      ShowFindings(*redundantDependenciesWindow_, redundantDependenciesWindow_->load(), messages_,
                    TForm_Main::tr("Zadne redundantni zavislosti nejsou"));
       return;
     case Tool::Keys:

@@ -12,7 +12,7 @@ class QSettings;
 class TForm_ABC_Input;
 class TForm_Dep_Input;
 class KeysWindow;
-class TForm_Redundant_Dependency;
+class RedundantDependenciesWindow;
 class RedundantAttributesWindow;
 class TForm_Decomposition_2;
 class TForm_Synteza_2;
@@ -46,7 +46,9 @@ class Workbench final {
   TForm_ABC_Input& AbcInput() { return *abcInput_; }
   TForm_Dep_Input& DepInput() { return *depInput_; }
   KeysWindow& keysWindow() { return *keysWindow_; }
-  TForm_Redundant_Dependency& RedundantDependency() { return *redundantDependency_; }
+  RedundantDependenciesWindow& redundantDependenciesWindow() {
+    return *redundantDependenciesWindow_;
+  }
   RedundantAttributesWindow& redundantAttributesWindow() { return *redundantAttributesWindow_; }
   TForm_Decomposition_2& Decomposition() { return *decomposition_; }
   TForm_Synteza_2& Synteza() { return *synteza_; }
@@ -89,7 +91,7 @@ class Workbench final {
   std::unique_ptr<TForm_ABC_Input> abcInput_;
   std::unique_ptr<TForm_Dep_Input> depInput_;
   std::unique_ptr<KeysWindow> keysWindow_;
-  std::unique_ptr<TForm_Redundant_Dependency> redundantDependency_;
+  std::unique_ptr<RedundantDependenciesWindow> redundantDependenciesWindow_;
   std::unique_ptr<RedundantAttributesWindow> redundantAttributesWindow_;
   std::unique_ptr<TForm_Decomposition_2> decomposition_;
   std::unique_ptr<TForm_Synteza_2> synteza_;

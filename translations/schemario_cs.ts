@@ -280,6 +280,33 @@
     </message>
 </context>
 <context>
+    <name>RedundantDependenciesWindow</name>
+    <message>
+        <source>Schemario - Redundantni zavislosti</source>
+        <translation>Schemario - Redundantní závislosti</translation>
+    </message>
+    <message>
+        <source>Redundantni zavislosti:</source>
+        <translation>Redundantní závislosti:</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tuto zavislost?</source>
+        <translation>Chcete skutečně smazat tuto závislost?</translation>
+    </message>
+    <message>
+        <source>Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny zlute.</source>
+        <translation>Po smazání této závislosti přestaly některé jiné být redundantní. Tyto budou označeny žlutě.</translation>
+    </message>
+    <message>
+        <source>Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?</source>
+        <translation>Již nezbývají žádné redundantní závislosti, chcete zavřít formulář?</translation>
+    </message>
+</context>
+<context>
     <name>Reports</name>
     <message>
         <source>standardni vystup nejde zapsat: %1</source>
@@ -1099,33 +1126,6 @@
     <message>
         <source>Export to txt</source>
         <translation>Export do txt</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Redundant_Dependency</name>
-    <message>
-        <source>Schemario - Redundantni zavislosti</source>
-        <translation>Schemario - Redundantní závislosti</translation>
-    </message>
-    <message>
-        <source>Redundantni zavislosti:</source>
-        <translation>Redundantní závislosti:</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tuto zavislost?</source>
-        <translation>Chcete skutečně smazat tuto závislost?</translation>
-    </message>
-    <message>
-        <source>Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny zlute.</source>
-        <translation>Po smazání této závislosti přestaly některé jiné být redundantní. Tyto budou označeny žlutě.</translation>
-    </message>
-    <message>
-        <source>Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?</source>
-        <translation>Již nezbývají žádné redundantní závislosti, chcete zavřít formulář?</translation>
     </message>
 </context>
 <context>

@@ -280,6 +280,33 @@
     </message>
 </context>
 <context>
+    <name>RedundantDependenciesWindow</name>
+    <message>
+        <source>Schemario - Redundantni zavislosti</source>
+        <translation>Schemario - Redundant dependencies</translation>
+    </message>
+    <message>
+        <source>Redundantni zavislosti:</source>
+        <translation>Redundant dependencies:</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tuto zavislost?</source>
+        <translation>Do you really want to delete this dependency?</translation>
+    </message>
+    <message>
+        <source>Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny zlute.</source>
+        <translation>After deleting this dependency some others are no longer redundant. They will be marked yellow.</translation>
+    </message>
+    <message>
+        <source>Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?</source>
+        <translation>No redundant dependencies are left. Do you want to close the form?</translation>
+    </message>
+</context>
+<context>
     <name>Reports</name>
     <message>
         <source>standardni vystup nejde zapsat: %1</source>
@@ -1099,33 +1126,6 @@
     <message>
         <source>Export to txt</source>
         <translation>Export to txt</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Redundant_Dependency</name>
-    <message>
-        <source>Schemario - Redundantni zavislosti</source>
-        <translation>Schemario - Redundant dependencies</translation>
-    </message>
-    <message>
-        <source>Redundantni zavislosti:</source>
-        <translation>Redundant dependencies:</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tuto zavislost?</source>
-        <translation>Do you really want to delete this dependency?</translation>
-    </message>
-    <message>
-        <source>Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny zlute.</source>
-        <translation>After deleting this dependency some others are no longer redundant. They will be marked yellow.</translation>
-    </message>
-    <message>
-        <source>Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?</source>
-        <translation>No redundant dependencies are left. Do you want to close the form?</translation>
     </message>
 </context>
 <context>

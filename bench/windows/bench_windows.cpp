@@ -17,6 +17,7 @@
 #include "KeysWindow.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
+#include "RedundantDependenciesWindow.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
@@ -24,7 +25,6 @@
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
-#include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Closure.h"
@@ -130,7 +130,7 @@ void Register(Bench& bench) {
       {"redundant dependencies",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_red_dependencies");
-         return &b.windows.RedundantDependency();
+         return &b.windows.redundantDependenciesWindow();
        }},
       {"maximal sets",
        [](Bench& b) -> QWidget* {

@@ -5,17 +5,11 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <random>
-#include <set>
-
-#include "BruteForce.h"
-#include "Data_statement_2.h"
 #include "Display.h"
 #include "GuiTestSupport.h"
 #include "RedundantAttributesWindow.h"
-#include "Renumbering.h"
+#include "RedundantDependenciesWindow.h"
 #include "SchemaText.h"
-#include "TForm_Redundant_Dependency.h"
 
 namespace {
 
@@ -82,31 +76,6 @@ void Delete(QWidget& window, int k) {
       Qt::LeftButton);
 }
 
-// The live dependencies as the windows show them.
-std::multiset<std::string> Listed(TestBench& t) {
-  std::multiset<std::string> shown;
-  for (const Dependency& d : t.schema().dependencies())
-    shown.insert(ShowDependency(d, t.schema().attributes()));
-  return shown;
-}
-
-// "A + B -> C" without the first left-hand occurrence of `name`.
-std::string WithoutLhsName(const std::string& shown, const std::string& name) {
-  const std::size_t arrow = shown.find(" -> ");
-  std::vector<std::string> lhs;
-  std::string rest = shown.substr(0, arrow);
-  for (std::size_t plus; (plus = rest.find(" + ")) != std::string::npos;) {
-    lhs.push_back(rest.substr(0, plus));
-    rest.erase(0, plus + 3);
-  }
-  lhs.push_back(rest);
-  lhs.erase(std::find(lhs.begin(), lhs.end(), name));
-  std::string joined;
-  for (const std::string& part : lhs)
-    joined += (joined.empty() ? "" : " + ") + part;
-  return joined + shown.substr(arrow);
-}
-
 QStringList DependencyLog(TestBench& t) {
   return MemoLines(*Find<QPlainTextEdit>(t.main(), "Memo_Dep"));
 }
@@ -124,12 +93,12 @@ class RedundantWindowsTest : public QObject {
     Find<QAction>(t.main(), "a_red_atributes")->trigger();
     return t.windows.redundantAttributesWindow();
   }
-  TForm_Redundant_Dependency& OpenDependencies(TestBench& t, const std::string& names,
-                                               const std::string& deps) {
+  RedundantDependenciesWindow& OpenDependencies(TestBench& t, const std::string& names,
+                                                const std::string& deps) {
     t.schema().SetAttributes(Names(names));
     t.schema().ReplaceDependencies(Deps(deps));
     Find<QAction>(t.main(), "a_red_dependencies")->trigger();
-    return t.windows.RedundantDependency();
+    return t.windows.redundantDependenciesWindow();
   }
 
  private slots:
@@ -305,7 +274,7 @@ class RedundantWindowsTest : public QObject {
     } else {
       t.schema().ReplaceDependencies(Deps("A->B; B->A; A->C; B->C"));
       Find<QAction>(t.main(), "a_red_dependencies")->trigger();
-      QCOMPARE(Misaligned(t.windows.RedundantDependency(), 2), QString());
+      QCOMPARE(Misaligned(t.windows.redundantDependenciesWindow(), 2), QString());
     }
   }
 
@@ -334,16 +303,6 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(t.platform.MessageTexts(), (std::vector<QString>{kAskDependency, kCloseDependencies}));
     QVERIFY(!w.isVisible());
     QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C"));
-  }
-
-  void deletingTheFirstRecordOfTheList() {
-    TestBench t;
-    auto& w = OpenDependencies(t, "ABC", "A->C; A->B; B->C");
-    t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    Delete(w, 1);
-    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C"));
-    w.close();
-    QCOMPARE(DependencyLog(t), (QStringList{"A -> B", "B -> C", kSeparator}));
   }
 
   void dependencyWindowClosedWithoutDeletion() {
@@ -377,17 +336,7 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(t.platform.MessageTexts().back(), kCloseDependencies);
     w.close();
     QCOMPARE(DependencyLog(t), (QStringList{"A -> B", kSeparator}));
-    QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("Edit9")) == nullptr);
-  }
-
-  void dependencyRowsOfAReplacedListActOnTheNewList() {
-    TestBench t;
-    auto& w = OpenDependencies(t, "ABC", "A->B; B->C; A->C");
-    t.schema().ReplaceDependencies(Deps("B->C; A->B; A->C"));
-    QCOMPARE(RowText(w, 1), QStringLiteral("A -> C"));
-    t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    Delete(w, 1);
-    QCOMPARE(DepsText(t.schema().dependencies()), std::string("B->C; A->B"));
+    QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("Edit1")) == nullptr);
   }
 
   void deletionsCanBeUndone() {
@@ -419,80 +368,6 @@ class RedundantWindowsTest : public QObject {
     // A new list names other records: nothing of the old one can be undone.
     t.schema().ReplaceDependencies(Deps("A->B"));
     QVERIFY(!undo->isEnabled());
-  }
-
-  // Edits of every kind interleaved with deletions in both windows: each
-  // deletion removes exactly what its row shows at that moment.
-  void randomEditsAndDeletions() {
-    std::mt19937 rng(20261209);
-    TestBench t;
-    std::vector<std::string> names = {"P", "Q", "R", "S", "T"};
-    const auto install = [&](const std::vector<std::string>& list) {
-      AttributeTable table;
-      for (std::size_t i = 0; i < list.size(); ++i)
-        table[i] = list[i];
-      return table;
-    };
-    t.schema().SetAttributes(install(names));
-    t.schema().ReplaceDependencies(brute::RandomDependencies(rng, 5, 7, 3));
-    auto& attrs = t.windows.redundantAttributesWindow();
-    auto& deps = t.windows.RedundantDependency();
-    int deletions = 0;
-    for (int step = 0; step < 800; ++step) {
-      const int n = static_cast<int>(names.size());
-      switch (rng() % 6) {
-        case 0:  // rename
-          names[rng() % n] += static_cast<char>('a' + rng() % 26);
-          t.schema().SetAttributes(install(names));
-          break;
-        case 1: {  // erase an attribute no record uses
-          const AttributeIndex gone = static_cast<AttributeIndex>(rng() % n);
-          if (n < 3 || DependenciesUse(t.schema().dependencies(), gone)) break;
-          AttributeMap moved{};
-          moved.fill(NoAttribute);
-          for (AttributeIndex a = 0; a < static_cast<AttributeIndex>(n); ++a)
-            if (a != gone) moved[a] = a < gone ? a : a - 1;
-          names.erase(names.begin() + gone);
-          t.schema().EditAttributes(install(names), moved);
-          break;
-        }
-        case 2:  // add an attribute
-          if (n < 8) names.push_back("N" + std::to_string(step));
-          t.schema().SetAttributes(install(names));
-          break;
-        case 3:  // replace the list
-          t.schema().ReplaceDependencies(brute::RandomDependencies(rng, n, 7, 3));
-          break;
-        default: {  // delete a row in one of the windows
-          const bool attributeRow = rng() % 2 == 0;
-          QWidget& w = attributeRow ? static_cast<QWidget&>(attrs) : deps;
-          if (!w.isVisible()) {
-            Find<QAction>(t.main(), attributeRow ? "a_red_atributes" : "a_red_dependencies")
-                ->trigger();
-          }
-          std::vector<int> active;
-          for (int k = 1; RowState(w, k) != State::Hidden || k <= 8; ++k)
-            if (RowState(w, k) == State::Active) active.push_back(k);
-          if (active.empty()) break;
-          const int k = active[rng() % active.size()];
-          const std::string shown = FromText(RowText(w, k));
-          std::multiset<std::string> expected = Listed(t);
-          expected.erase(expected.find(shown));
-          if (attributeRow) {
-            const std::string name = FromText(
-                Find<QLabel>(w, QStringLiteral("Label_Atr%1").arg(k).toLatin1().constData())
-                    ->text());
-            expected.insert(WithoutLhsName(shown, name));
-          }
-          t.platform.answers = {MessageAnswer::Yes};
-          Delete(w, k);
-          t.platform.answers.clear();
-          QCOMPARE(Listed(t), expected);
-          ++deletions;
-        }
-      }
-    }
-    QVERIFY(deletions > 40);
   }
 
   void bothWindowsOnOneList() {

@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
+
+#include "BruteForce.h"
+#include "Data_statement_2.h"
 #include "KeysSession.h"
 #include "RedundantAttributesSession.h"
+#include "RedundantDependenciesSession.h"
+#include "Renumbering.h"
 #include "SchemaDocument.h"
 #include "SchemaText.h"
 
@@ -172,6 +179,116 @@ TEST(RedundantAttributesSession, RowsFollowChangesMadeElsewhere) {
   live.document.ReplaceDependencies(Deps("A->C; AB->C"));
   EXPECT_EQ(refills, 2);
   EXPECT_TRUE(live.session.rows().empty());
+}
+
+TEST(RedundantDependenciesSession, DeletingTheHeadOfTheList) {
+  Live<RedundantDependenciesSession> live("ABC", "A->C; A->B; B->C");
+  ASSERT_TRUE(live.session.load());
+  EXPECT_EQ(live.shown(), std::vector<std::string>{"A -> C"});
+  EXPECT_TRUE(live.session.erase(0).noneLeft);
+  EXPECT_EQ(DepsText(live.document.dependencies()), "A->B; B->C");
+  EXPECT_EQ(live.session.close(),
+            (std::vector<std::string>{"A -> B", "B -> C", "----------------------"}));
+}
+
+TEST(RedundantDependenciesSession, RowsOfAReplacedListActOnTheNewList) {
+  Live<RedundantDependenciesSession> live("ABC", "A->B; B->C; A->C");
+  ASSERT_TRUE(live.session.load());
+  live.document.ReplaceDependencies(Deps("B->C; A->B; A->C"));
+  EXPECT_EQ(live.shown(), std::vector<std::string>{"A -> C"});
+  live.session.erase(0);
+  EXPECT_EQ(DepsText(live.document.dependencies()), "B->C; A->B");
+}
+
+// "A + B -> C" without the first left-hand occurrence of `name`.
+std::string WithoutLhsName(const std::string& shown, const std::string& name) {
+  const std::size_t arrow = shown.find(" -> ");
+  std::vector<std::string> lhs;
+  std::string rest = shown.substr(0, arrow);
+  for (std::size_t plus; (plus = rest.find(" + ")) != std::string::npos;) {
+    lhs.push_back(rest.substr(0, plus));
+    rest.erase(0, plus + 3);
+  }
+  lhs.push_back(rest);
+  lhs.erase(std::find(lhs.begin(), lhs.end(), name));
+  std::string joined;
+  for (const std::string& part : lhs)
+    joined += (joined.empty() ? "" : " + ") + part;
+  return joined + shown.substr(arrow);
+}
+
+// Edits of every kind interleaved with deletions of both sessions on one
+// live list: each deletion removes exactly what its row shows at that
+// moment.
+TEST(RedundancyFindingsSession, RandomEditsAndDeletions) {
+  std::mt19937 rng(20261209);
+  SchemaDocument document;
+  RedundantAttributesSession attributes(document);
+  RedundantDependenciesSession dependencies(document);
+  Follow(document, attributes);
+  Follow(document, dependencies);
+  std::vector<std::string> names = {"P", "Q", "R", "S", "T"};
+  const auto install = [&names] {
+    AttributeTable table;
+    for (std::size_t i = 0; i < names.size(); ++i)
+      table[i] = names[i];
+    return table;
+  };
+  const auto listed = [&document] {
+    std::multiset<std::string> shown;
+    for (const Dependency& d : document.dependencies())
+      shown.insert(ShowDependency(d, document.attributes()));
+    return shown;
+  };
+  document.SetAttributes(install());
+  document.ReplaceDependencies(brute::RandomDependencies(rng, 5, 7, 3));
+  int deletions = 0;
+  for (int step = 0; step < 800; ++step) {
+    const int n = static_cast<int>(names.size());
+    switch (rng() % 6) {
+      case 0:  // rename
+        names[rng() % n] += static_cast<char>('a' + rng() % 26);
+        document.SetAttributes(install());
+        break;
+      case 1: {  // erase an attribute no record uses
+        const AttributeIndex gone = static_cast<AttributeIndex>(rng() % n);
+        if (n < 3 || DependenciesUse(document.dependencies(), gone)) break;
+        AttributeMap moved{};
+        moved.fill(NoAttribute);
+        for (AttributeIndex a = 0; a < static_cast<AttributeIndex>(n); ++a)
+          if (a != gone) moved[a] = a < gone ? a : a - 1;
+        names.erase(names.begin() + gone);
+        document.EditAttributes(install(), moved);
+        break;
+      }
+      case 2:  // add an attribute
+        if (n < 8) names.push_back("N" + std::to_string(step));
+        document.SetAttributes(install());
+        break;
+      case 3:  // replace the list
+        document.ReplaceDependencies(brute::RandomDependencies(rng, n, 7, 3));
+        break;
+      default: {  // delete a row of one of the sessions
+        RedundancyFindingsSession& session =
+            rng() % 2 == 0 ? static_cast<RedundancyFindingsSession&>(attributes) : dependencies;
+        if (session.rows().empty()) session.load();
+        std::vector<std::size_t> active;
+        for (std::size_t k = 0; k < session.rows().size(); ++k)
+          if (session.rows()[k].state == RowState::Redundant) active.push_back(k);
+        if (active.empty()) break;
+        const std::size_t k = active[rng() % active.size()];
+        const RedundancyFindingsSession::Row row = session.rows()[k];
+        std::multiset<std::string> expected = listed();
+        expected.erase(expected.find(row.dependency));
+        if (row.attribute != NoAttribute)
+          expected.insert(WithoutLhsName(row.dependency, names[row.attribute]));
+        session.erase(k);
+        ASSERT_EQ(listed(), expected) << "step " << step;
+        ++deletions;
+      }
+    }
+  }
+  EXPECT_GT(deletions, 40);
 }
 
 }  // namespace

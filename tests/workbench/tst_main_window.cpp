@@ -55,7 +55,7 @@ class MainWindowTest : public QObject {
                                    "TForm_ABC_Input",
                                    "TForm_Dep_Input",
                                    "KeysWindow",
-                                   "TForm_Redundant_Dependency",
+                                   "RedundantDependenciesWindow",
                                    "RedundantAttributesWindow",
                                    "TForm_Decomposition_2",
                                    "TForm_Synteza_2",

@@ -21,12 +21,12 @@
 #include "OutOfDateNotice.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
+#include "RedundantDependenciesWindow.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
-#include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Closure.h"
@@ -122,7 +122,7 @@ std::vector<Entry> Stops() {
        }},
       {"redundant dependencies",
        [](TestBench& t) {
-         return Opened(t, "a_red_dependencies", t.windows.RedundantDependency());
+         return Opened(t, "a_red_dependencies", t.windows.redundantDependenciesWindow());
        }},
       {"maximal sets",
        [](TestBench& t) -> QWidget* {

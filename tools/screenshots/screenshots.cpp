@@ -18,6 +18,7 @@
 #include "Language.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
+#include "RedundantDependenciesWindow.h"
 #include "ScriptedPlatform.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
@@ -25,7 +26,6 @@
 #include "TForm_Main.h"
 #include "TForm_MaxSet.h"
 #include "TForm_Print.h"
-#include "TForm_Redundant_Dependency.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Closure.h"
@@ -141,8 +141,8 @@ int main(int argc, char* argv[]) {
     shooter.Save(windows.redundantAttributesWindow(), "05-redundant-attributes");
   }
   Trigger(main, "a_red_dependencies");
-  if (windows.RedundantDependency().isVisible()) {
-    shooter.Save(windows.RedundantDependency(), "06-redundant-dependencies");
+  if (windows.redundantDependenciesWindow().isVisible()) {
+    shooter.Save(windows.redundantDependenciesWindow(), "06-redundant-dependencies");
   }
 
   Trigger(main, "a_maxset");
