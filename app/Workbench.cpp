@@ -2,6 +2,7 @@
 
 #include "Display.h"
 #include "KeysWindow.h"
+#include "MaximalSetsWindow.h"
 #include "MinimalCover.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
@@ -11,7 +12,6 @@
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Main.h"
-#include "TForm_MaxSet.h"
 #include "TForm_Print.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
@@ -56,7 +56,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   decomposition_ = Create<TForm_Decomposition_2>(host, messages, errors);
   synteza_ = Create<TForm_Synteza_2>(host, messages, errors);
   about_ = Create<TForm_About>();
-  maxSet_ = Create<TForm_MaxSet>(host, messages, errors);
+  maximalSetsWindow_ =
+      Create<MaximalSetsWindow>(*MakeSession<MaximalSetsSession>(), host, messages, errors);
   test_ = Create<TForm_Test>();
   testClosure_ = Create<TForm_Test_Closure>(host, messages, errors);
   testMaxSet_ = Create<TForm_Test_MaxSet>(host, messages, errors);
@@ -148,8 +149,8 @@ void Workbench::OpenTool(Tool tool) {
       return;
     }
     case Tool::MaximalSets:
-      maxSet_->LoadSchema();
-      ShowModeless(*maxSet_);
+      maximalSetsWindow_->load();
+      ShowModeless(*maximalSetsWindow_);
       return;
     case Tool::ExerciseHub:
       ShowModeless(*test_);

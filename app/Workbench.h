@@ -17,7 +17,7 @@ class RedundantAttributesWindow;
 class TForm_Decomposition_2;
 class TForm_Synteza_2;
 class TForm_About;
-class TForm_MaxSet;
+class MaximalSetsWindow;
 class TForm_Test;
 class TForm_Test_Closure;
 class TForm_Test_MaxSet;
@@ -53,7 +53,7 @@ class Workbench final {
   TForm_Decomposition_2& Decomposition() { return *decomposition_; }
   TForm_Synteza_2& Synteza() { return *synteza_; }
   TForm_About& About() { return *about_; }
-  TForm_MaxSet& MaxSet() { return *maxSet_; }
+  MaximalSetsWindow& maximalSetsWindow() { return *maximalSetsWindow_; }
   TForm_Test& Test() { return *test_; }
   TForm_Test_Closure& TestClosure() { return *testClosure_; }
   TForm_Test_MaxSet& TestMaxSet() { return *testMaxSet_; }
@@ -96,7 +96,7 @@ class Workbench final {
   std::unique_ptr<TForm_Decomposition_2> decomposition_;
   std::unique_ptr<TForm_Synteza_2> synteza_;
   std::unique_ptr<TForm_About> about_;
-  std::unique_ptr<TForm_MaxSet> maxSet_;
+  std::unique_ptr<MaximalSetsWindow> maximalSetsWindow_;
   std::unique_ptr<TForm_Test> test_;
   std::unique_ptr<TForm_Test_Closure> testClosure_;
   std::unique_ptr<TForm_Test_MaxSet> testMaxSet_;

@@ -188,6 +188,53 @@
     </message>
 </context>
 <context>
+    <name>MaximalSetsWindow</name>
+    <message>
+        <source>Schemario - Maximalni mnoziny</source>
+        <translation>Schemario - Maximální množiny</translation>
+    </message>
+    <message>
+        <source>Vypocet  max (A)</source>
+        <translation>Výpočet  max (A)</translation>
+    </message>
+    <message>
+        <source>Zvolte atribut A:</source>
+        <translation>Zvolte atribut A:</translation>
+    </message>
+    <message>
+        <source>Maximalni mnozina (A)</source>
+        <translation>Maximální množina (A)</translation>
+    </message>
+    <message>
+        <source>Je A klicovy atribut ?</source>
+        <translation>Je A klíčový atribut ?</translation>
+    </message>
+    <message>
+        <source>Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut</source>
+        <translation>Na základě vypočtených maximálních množin řekne, je-li A klíčový atribut</translation>
+    </message>
+    <message>
+        <source>Vypocet MAX (R)</source>
+        <translation>Výpočet MAX (R)</translation>
+    </message>
+    <message>
+        <source>Maximalni mnoziny</source>
+        <translation>Maximální množiny</translation>
+    </message>
+    <message>
+        <source>Je schema v &amp;BCNF ?</source>
+        <translation>Je schéma v &amp;BCNF ?</translation>
+    </message>
+    <message>
+        <source>Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF</source>
+        <translation>Na základě výpočtu maximálních množin řekne, zda je schéma v BCNF</translation>
+    </message>
+    <message>
+        <source>Zvolte atribut A</source>
+        <translation>Zvolte atribut A</translation>
+    </message>
+</context>
+<context>
     <name>OutOfDateNotice</name>
     <message>
         <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
@@ -968,50 +1015,6 @@
 </context>
 <context>
     <name>TForm_MaxSet</name>
-    <message>
-        <source>Schemario - Maximalni mnoziny</source>
-        <translation>Schemario - Maximální množiny</translation>
-    </message>
-    <message>
-        <source>Vypocet  max (A)</source>
-        <translation>Výpočet  max (A)</translation>
-    </message>
-    <message>
-        <source>Zvolte atribut A:</source>
-        <translation>Zvolte atribut A:</translation>
-    </message>
-    <message>
-        <source>Maximalni mnozina (A)</source>
-        <translation>Maximální množina (A)</translation>
-    </message>
-    <message>
-        <source>Je A klicovy atribut ?</source>
-        <translation>Je A klíčový atribut ?</translation>
-    </message>
-    <message>
-        <source>Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut</source>
-        <translation>Na základě vypočtených maximálních množin řekne, je-li A klíčový atribut</translation>
-    </message>
-    <message>
-        <source>Vypocet MAX (R)</source>
-        <translation>Výpočet MAX (R)</translation>
-    </message>
-    <message>
-        <source>Maximalni mnoziny</source>
-        <translation>Maximální množiny</translation>
-    </message>
-    <message>
-        <source>Je schema v &amp;BCNF ?</source>
-        <translation>Je schéma v &amp;BCNF ?</translation>
-    </message>
-    <message>
-        <source>Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF</source>
-        <translation>Na základě výpočtu maximálních množin řekne, zda je schéma v BCNF</translation>
-    </message>
-    <message>
-        <source>Zvolte atribut A</source>
-        <translation>Zvolte atribut A</translation>
-    </message>
     <message>
         <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
         <translation>Atribut %1 JE, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>

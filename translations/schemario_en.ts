@@ -188,6 +188,53 @@
     </message>
 </context>
 <context>
+    <name>MaximalSetsWindow</name>
+    <message>
+        <source>Schemario - Maximalni mnoziny</source>
+        <translation>Schemario - Maximal sets</translation>
+    </message>
+    <message>
+        <source>Vypocet  max (A)</source>
+        <translation>Computing  max (A)</translation>
+    </message>
+    <message>
+        <source>Zvolte atribut A:</source>
+        <translation>Attribute A:</translation>
+    </message>
+    <message>
+        <source>Maximalni mnozina (A)</source>
+        <translation>Maximal set (A)</translation>
+    </message>
+    <message>
+        <source>Je A klicovy atribut ?</source>
+        <translation>Is A a key attribute ?</translation>
+    </message>
+    <message>
+        <source>Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut</source>
+        <translation>Tells from the computed maximal sets whether A is a key attribute</translation>
+    </message>
+    <message>
+        <source>Vypocet MAX (R)</source>
+        <translation>Computing MAX (R)</translation>
+    </message>
+    <message>
+        <source>Maximalni mnoziny</source>
+        <translation>Maximal sets</translation>
+    </message>
+    <message>
+        <source>Je schema v &amp;BCNF ?</source>
+        <translation>Is R in &amp;BCNF ?</translation>
+    </message>
+    <message>
+        <source>Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF</source>
+        <translation>Tells from the computed maximal sets whether the schema is in BCNF</translation>
+    </message>
+    <message>
+        <source>Zvolte atribut A</source>
+        <translation>Choose attribute A</translation>
+    </message>
+</context>
+<context>
     <name>OutOfDateNotice</name>
     <message>
         <source>Schema bylo od naplneni tohoto okna zmeneno: okno ukazuje predchozi stav. Pro aktualni stav ho otevrete znovu.</source>
@@ -968,50 +1015,6 @@
 </context>
 <context>
     <name>TForm_MaxSet</name>
-    <message>
-        <source>Schemario - Maximalni mnoziny</source>
-        <translation>Schemario - Maximal sets</translation>
-    </message>
-    <message>
-        <source>Vypocet  max (A)</source>
-        <translation>Computing  max (A)</translation>
-    </message>
-    <message>
-        <source>Zvolte atribut A:</source>
-        <translation>Attribute A:</translation>
-    </message>
-    <message>
-        <source>Maximalni mnozina (A)</source>
-        <translation>Maximal set (A)</translation>
-    </message>
-    <message>
-        <source>Je A klicovy atribut ?</source>
-        <translation>Is A a key attribute ?</translation>
-    </message>
-    <message>
-        <source>Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut</source>
-        <translation>Tells from the computed maximal sets whether A is a key attribute</translation>
-    </message>
-    <message>
-        <source>Vypocet MAX (R)</source>
-        <translation>Computing MAX (R)</translation>
-    </message>
-    <message>
-        <source>Maximalni mnoziny</source>
-        <translation>Maximal sets</translation>
-    </message>
-    <message>
-        <source>Je schema v &amp;BCNF ?</source>
-        <translation>Is R in &amp;BCNF ?</translation>
-    </message>
-    <message>
-        <source>Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF</source>
-        <translation>Tells from the computed maximal sets whether the schema is in BCNF</translation>
-    </message>
-    <message>
-        <source>Zvolte atribut A</source>
-        <translation>Choose attribute A</translation>
-    </message>
     <message>
         <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
         <translation>Attribute %1 IS, by the algorithm based on maximal sets, a key attribute</translation>

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "KeysWindow.h"
+#include "MaximalSetsWindow.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "RedundantDependenciesWindow.h"
@@ -23,7 +24,6 @@
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Main.h"
-#include "TForm_MaxSet.h"
 #include "TForm_Print.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
@@ -135,7 +135,7 @@ void Register(Bench& bench) {
       {"maximal sets",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_maxset");
-         return &b.windows.MaxSet();
+         return &b.windows.maximalSetsWindow();
        }},
       {"decomposition",
        [](Bench& b) -> QWidget* {

@@ -9,6 +9,7 @@
 #include "BruteForce.h"
 #include "Data_statement_2.h"
 #include "KeysSession.h"
+#include "MaximalSetsSession.h"
 #include "RedundantAttributesSession.h"
 #include "RedundantDependenciesSession.h"
 #include "Renumbering.h"
@@ -81,6 +82,36 @@ TEST(KeysSession, KeysBelongToTheSchemaLoaded) {
   EXPECT_EQ(changes, 2);
   session.findFirstKey();
   EXPECT_EQ(KeyLetters(session.keys()), std::vector<std::string>{"C"});
+}
+
+// The results belong to the copy taken at load, and each test answers only
+// once its maximal sets are computed.
+TEST(MaximalSetsSession, ResultsBelongToTheSchemaLoadedAndComeInOrder) {
+  MaximalSetsSession session;
+  session.load(MakeSchema("ABC", "A->B"));
+  EXPECT_EQ(session.isPrime(), std::nullopt);
+  EXPECT_EQ(session.isInBcnf(), std::nullopt);
+  EXPECT_FALSE(session.computeAttribute(3));
+  EXPECT_EQ(session.chosenAttribute(), std::nullopt);
+
+  session.markOutOfDate();
+  ASSERT_TRUE(session.computeAttribute(1));
+  EXPECT_EQ(session.maxOfAListing().lines, std::vector<std::string>{"{ C}"});
+  EXPECT_EQ(session.isPrime(), std::optional<bool>(false));
+  // A failed choice keeps the attribute computed before.
+  EXPECT_FALSE(session.computeAttribute(7));
+  EXPECT_EQ(session.chosenAttribute(), std::optional<AttributeIndex>(1));
+  session.computeMaxFamily();
+  EXPECT_EQ(session.isInBcnf(), std::optional<bool>(false));
+
+  session.clear();
+  EXPECT_EQ(session.isPrime(), std::nullopt);
+  EXPECT_EQ(session.isInBcnf(), std::nullopt);
+  EXPECT_EQ(session.attributeCount(), 0);
+  session.load(MakeSchema("AB", ""));
+  EXPECT_FALSE(session.isOutOfDate());
+  session.computeAttribute(0);
+  EXPECT_EQ(session.isPrime(), std::optional<bool>(true));
 }
 
 using RowState = RedundancyFindingsSession::RowState;

@@ -60,7 +60,7 @@ class MainWindowTest : public QObject {
                                    "TForm_Decomposition_2",
                                    "TForm_Synteza_2",
                                    "TForm_About",
-                                   "TForm_MaxSet",
+                                   "MaximalSetsWindow",
                                    "TForm_Test",
                                    "TForm_Test_Closure",
                                    "TForm_Test_MaxSet",

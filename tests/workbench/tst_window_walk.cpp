@@ -18,6 +18,7 @@
 #include "GuiTestSupport.h"
 #include "KeysWindow.h"
 #include "Legibility.h"
+#include "MaximalSetsWindow.h"
 #include "OutOfDateNotice.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
@@ -25,7 +26,6 @@
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
-#include "TForm_MaxSet.h"
 #include "TForm_Print.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
@@ -127,10 +127,10 @@ std::vector<Entry> Stops() {
       {"maximal sets",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "a_maxset");
-         TForm_MaxSet& w = t.windows.MaxSet();
+         MaximalSetsWindow& w = t.windows.maximalSetsWindow();
          Find<QComboBox>(w, "CB_MaxSetA")->setCurrentIndex(1);
-         w.Button2Click();
-         w.Button1Click();
+         w.showMaxSetsOfAttribute();
+         w.showMaxFamily();
          return &w;
        }},
       {"decomposition",

@@ -16,6 +16,7 @@
 
 #include "KeysWindow.h"
 #include "Language.h"
+#include "MaximalSetsWindow.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "RedundantDependenciesWindow.h"
@@ -24,7 +25,6 @@
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Main.h"
-#include "TForm_MaxSet.h"
 #include "TForm_Print.h"
 #include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
@@ -146,10 +146,10 @@ int main(int argc, char* argv[]) {
   }
 
   Trigger(main, "a_maxset");
-  TForm_MaxSet& maxSet = windows.MaxSet();
+  MaximalSetsWindow& maxSet = windows.maximalSetsWindow();
   maxSet.findChild<QComboBox*>(QStringLiteral("CB_MaxSetA"))->setCurrentIndex(1);
-  maxSet.Button2Click();
-  maxSet.Button1Click();
+  maxSet.showMaxSetsOfAttribute();
+  maxSet.showMaxFamily();
   shooter.Save(maxSet, "07-maximal-sets");
 
   Trigger(main, "a_dekomposition");
