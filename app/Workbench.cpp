@@ -3,17 +3,16 @@
 #include "Display.h"
 #include "KeysWindow.h"
 #include "MaximalSetsWindow.h"
-#include "MinimalCover.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "RedundantDependenciesWindow.h"
+#include "SynthesisWindow.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_About.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Main.h"
 #include "TForm_Print.h"
-#include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
@@ -54,7 +53,8 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   redundantAttributesWindow_ = Create<RedundantAttributesWindow>(
       *MakeSession<RedundantAttributesSession>(main_->Document()), host, messages, errors);
   decomposition_ = Create<TForm_Decomposition_2>(host, messages, errors);
-  synteza_ = Create<TForm_Synteza_2>(host, messages, errors);
+  synthesisWindow_ =
+      Create<SynthesisWindow>(*MakeSession<SynthesisSession>(), host, messages, errors);
   about_ = Create<TForm_About>();
   maximalSetsWindow_ =
       Create<MaximalSetsWindow>(*MakeSession<MaximalSetsSession>(), host, messages, errors);
@@ -90,7 +90,7 @@ void Workbench::Connect() {
                    &TForm_Main::AppendDependencyLog);
   const auto print = [this](const std::vector<std::string>& lines) { print_->ShowReport(lines); };
   QObject::connect(decomposition_.get(), &TForm_Decomposition_2::reportReady, print_.get(), print);
-  QObject::connect(synteza_.get(), &TForm_Synteza_2::reportReady, print_.get(), print);
+  QObject::connect(synthesisWindow_.get(), &SynthesisWindow::reportReady, print_.get(), print);
 }
 
 namespace {
@@ -141,13 +141,10 @@ void Workbench::OpenTool(Tool tool) {
       decomposition_->LoadSchema();
       ShowModeless(*decomposition_);
       return;
-    case Tool::Synthesis: {
-      const SchemaDocument& document = main_->Document();
-      SynthesisInput input = PrepareSynthesisInput(document.dependencies(), document.keys());
-      synteza_->LoadSchema(std::move(input.cover), std::move(input.keys));
-      ShowModeless(*synteza_);
+    case Tool::Synthesis:
+      synthesisWindow_->load();
+      ShowModeless(*synthesisWindow_);
       return;
-    }
     case Tool::MaximalSets:
       maximalSetsWindow_->load();
       ShowModeless(*maximalSetsWindow_);

@@ -15,7 +15,7 @@ class KeysWindow;
 class RedundantDependenciesWindow;
 class RedundantAttributesWindow;
 class TForm_Decomposition_2;
-class TForm_Synteza_2;
+class SynthesisWindow;
 class TForm_About;
 class MaximalSetsWindow;
 class TForm_Test;
@@ -51,7 +51,7 @@ class Workbench final {
   }
   RedundantAttributesWindow& redundantAttributesWindow() { return *redundantAttributesWindow_; }
   TForm_Decomposition_2& Decomposition() { return *decomposition_; }
-  TForm_Synteza_2& Synteza() { return *synteza_; }
+  SynthesisWindow& synthesisWindow() { return *synthesisWindow_; }
   TForm_About& About() { return *about_; }
   MaximalSetsWindow& maximalSetsWindow() { return *maximalSetsWindow_; }
   TForm_Test& Test() { return *test_; }
@@ -94,7 +94,7 @@ class Workbench final {
   std::unique_ptr<RedundantDependenciesWindow> redundantDependenciesWindow_;
   std::unique_ptr<RedundantAttributesWindow> redundantAttributesWindow_;
   std::unique_ptr<TForm_Decomposition_2> decomposition_;
-  std::unique_ptr<TForm_Synteza_2> synteza_;
+  std::unique_ptr<SynthesisWindow> synthesisWindow_;
   std::unique_ptr<TForm_About> about_;
   std::unique_ptr<MaximalSetsWindow> maximalSetsWindow_;
   std::unique_ptr<TForm_Test> test_;

@@ -511,6 +511,117 @@
     </message>
 </context>
 <context>
+    <name>SynthesisWindow</name>
+    <message>
+        <source>Cervene schema je v 1 ci 2NF, zlute je schema v 3NF.</source>
+        <translation>Červené schéma je v 1 či 2NF, žluté je schéma v 3NF.</translation>
+    </message>
+    <message>
+        <source>Zluta zavislost porusuje 3NF, zelena BCNF</source>
+        <translation>Žlutá závislost porušuje 3NF, zelená BCNF</translation>
+    </message>
+    <message>
+        <source>Nejsou otevrena zadna schemata k tisku</source>
+        <translation>Nejsou otevřena žádná schémata k tisku</translation>
+    </message>
+    <message>
+        <source>Schemario - Synteza</source>
+        <translation>Schemario - Syntéza</translation>
+    </message>
+    <message>
+        <source>Rozlozeni podle stejnych &amp;levych stran</source>
+        <translation>Rozložení podle stejných &amp;levých stran</translation>
+    </message>
+    <message>
+        <source>Rozlozi na schemta podle stejnych levych stran zavislosti</source>
+        <translation>Rozloží na schémata podle stejných levých stran závislostí</translation>
+    </message>
+    <message>
+        <source>&amp;Ekvivalentni klice</source>
+        <translation>&amp;Ekvivalentní klíče</translation>
+    </message>
+    <message>
+        <source>Slouci schemata s ekvivalentnimi klici</source>
+        <translation>Sloučí schémata s ekvivalentními klíči</translation>
+    </message>
+    <message>
+        <source>&amp;Projekce</source>
+        <translation>&amp;Projekce</translation>
+    </message>
+    <message>
+        <source>Slouci schemata, ktera jsou projekci</source>
+        <translation>Sloučí schémata, která jsou projekcí</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Tisk</translation>
+    </message>
+    <message>
+        <source>Vytiskne vsechna schemata</source>
+        <translation>Vytiskne všechna schémata</translation>
+    </message>
+    <message>
+        <source>&amp;Vysledna schemata</source>
+        <translation>&amp;Výsledná schémata</translation>
+    </message>
+    <message>
+        <source>Vytiskne vysledna schemata</source>
+        <translation>Vytiskne výsledná schémata</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algoritmy</translation>
+    </message>
+    <message>
+        <source>Tisk</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source>Puvodni schema:</source>
+        <translation>Původní schéma:</translation>
+    </message>
+    <message>
+        <source>Redundantni zavislosti a atributy byly vymazany jiz pred zobrazenim formulare</source>
+        <translation>Redundantní závislosti a atributy byly vymazány již před zobrazením formuláře</translation>
+    </message>
+    <message>
+        <source>Sede kurzivou: schema nahrazene sloucenim nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
+        <translation>Šedě kurzívou: schéma nahrazené sloučením nebo pohlcené projekcí; ostatní schémata tvoří výsledek.</translation>
+    </message>
+    <message>
+        <source>Stejne leve strany:</source>
+        <translation>Stejné levé strany:</translation>
+    </message>
+    <message>
+        <source>Ekvivalentni klice:</source>
+        <translation>Ekvivalentní klíče:</translation>
+    </message>
+    <message>
+        <source>Projekce:</source>
+        <translation>Projekce:</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Atributy:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Klice:</source>
+        <translation>Klíče:</translation>
+    </message>
+    <message>
+        <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
+        <translation>Nahrazeno: schéma bylo sloučené nebo pohlcené</translation>
+    </message>
+</context>
+<context>
     <name>TForm_ABC_Input</name>
     <message>
         <source>Schemario - Zadavani atributu</source>
@@ -1133,122 +1244,6 @@
 </context>
 <context>
     <name>TForm_Synteza_2</name>
-    <message>
-        <source>Cervene schema je v 1 ci 2NF, zlute je schema v 3NF.</source>
-        <translation>Červené schéma je v 1 či 2NF, žluté je schéma v 3NF.</translation>
-    </message>
-    <message>
-        <source>Zluta zavislost porusuje 3NF, zelena BCNF</source>
-        <translation>Žlutá závislost porušuje 3NF, zelená BCNF</translation>
-    </message>
-    <message>
-        <source>Nejsou otevrena zadna schemata k tisku</source>
-        <translation>Nejsou otevřena žádná schémata k tisku</translation>
-    </message>
-    <message>
-        <source>Schemario - Synteza</source>
-        <translation>Schemario - Syntéza</translation>
-    </message>
-    <message>
-        <source>Rozlozeni podle stejnych &amp;levych stran</source>
-        <translation>Rozložení podle stejných &amp;levých stran</translation>
-    </message>
-    <message>
-        <source>Rozlozi na schemta podle stejnych levych stran zavislosti</source>
-        <translation>Rozloží na schémata podle stejných levých stran závislostí</translation>
-    </message>
-    <message>
-        <source>&amp;Ekvivalentni klice</source>
-        <translation>&amp;Ekvivalentní klíče</translation>
-    </message>
-    <message>
-        <source>Slouci schemata s ekvivalentnimi klici</source>
-        <translation>Sloučí schémata s ekvivalentními klíči</translation>
-    </message>
-    <message>
-        <source>&amp;Projekce</source>
-        <translation>&amp;Projekce</translation>
-    </message>
-    <message>
-        <source>Slouci schemata, ktera jsou projekci</source>
-        <translation>Sloučí schémata, která jsou projekcí</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Tisk</translation>
-    </message>
-    <message>
-        <source>Vytiskne vsechna schemata</source>
-        <translation>Vytiskne všechna schémata</translation>
-    </message>
-    <message>
-        <source>&amp;Vysledna schemata</source>
-        <translation>&amp;Výsledná schémata</translation>
-    </message>
-    <message>
-        <source>Vytiskne vysledna schemata</source>
-        <translation>Vytiskne výsledná schémata</translation>
-    </message>
-    <message>
-        <source>&amp;Konec</source>
-        <translation>&amp;Konec</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algoritmy</translation>
-    </message>
-    <message>
-        <source>Tisk</source>
-        <translation>Tisk</translation>
-    </message>
-    <message>
-        <source>Puvodni schema:</source>
-        <translation>Původní schéma:</translation>
-    </message>
-    <message>
-        <source>Redundantni zavislosti</source>
-        <translation>Redundantní závislosti</translation>
-    </message>
-    <message>
-        <source>a atributy byly vymazany jiz</source>
-        <translation>a atributy byly vymazány již</translation>
-    </message>
-    <message>
-        <source>pred zobrazenim formulare</source>
-        <translation>před zobrazením formuláře</translation>
-    </message>
-    <message>
-        <source>Sede kurzivou: schema nahrazene sloucenim nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
-        <translation>Šedě kurzívou: schéma nahrazené sloučením nebo pohlcené projekcí; ostatní schémata tvoří výsledek.</translation>
-    </message>
-    <message>
-        <source>Stejne leve strany:</source>
-        <translation>Stejné levé strany:</translation>
-    </message>
-    <message>
-        <source>Ekvivalentni klice:</source>
-        <translation>Ekvivalentní klíče:</translation>
-    </message>
-    <message>
-        <source>Projekce:</source>
-        <translation>Projekce:</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Atributy:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Klice:</source>
-        <translation>Klíče:</translation>
-    </message>
-    <message>
-        <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
-        <translation>Nahrazeno: schéma bylo sloučené nebo pohlcené</translation>
-    </message>
     <message>
         <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
         <translation>Rozložení schématu podle levých stran je již zobrazeno</translation>

@@ -511,6 +511,117 @@
     </message>
 </context>
 <context>
+    <name>SynthesisWindow</name>
+    <message>
+        <source>Cervene schema je v 1 ci 2NF, zlute je schema v 3NF.</source>
+        <translation>A red schema is in 1NF or 2NF, a yellow schema is in 3NF.</translation>
+    </message>
+    <message>
+        <source>Zluta zavislost porusuje 3NF, zelena BCNF</source>
+        <translation>A yellow dependency violates 3NF, a green one BCNF</translation>
+    </message>
+    <message>
+        <source>Nejsou otevrena zadna schemata k tisku</source>
+        <translation>No schemas are open for printing</translation>
+    </message>
+    <message>
+        <source>Schemario - Synteza</source>
+        <translation>Schemario - Synthesis</translation>
+    </message>
+    <message>
+        <source>Rozlozeni podle stejnych &amp;levych stran</source>
+        <translation>Split by equal &amp;left-hand sides</translation>
+    </message>
+    <message>
+        <source>Rozlozi na schemta podle stejnych levych stran zavislosti</source>
+        <translation>Splits into schemas by equal left-hand sides of the dependencies</translation>
+    </message>
+    <message>
+        <source>&amp;Ekvivalentni klice</source>
+        <translation>&amp;Equivalent keys</translation>
+    </message>
+    <message>
+        <source>Slouci schemata s ekvivalentnimi klici</source>
+        <translation>Merges schemas with equivalent keys</translation>
+    </message>
+    <message>
+        <source>&amp;Projekce</source>
+        <translation>&amp;Projections</translation>
+    </message>
+    <message>
+        <source>Slouci schemata, ktera jsou projekci</source>
+        <translation>Merges schemas that are projections</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Vytiskne vsechna schemata</source>
+        <translation>Prints all schemas</translation>
+    </message>
+    <message>
+        <source>&amp;Vysledna schemata</source>
+        <translation>&amp;Resulting schemas</translation>
+    </message>
+    <message>
+        <source>Vytiskne vysledna schemata</source>
+        <translation>Prints the resulting schemas</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algorithms</translation>
+    </message>
+    <message>
+        <source>Tisk</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Puvodni schema:</source>
+        <translation>Original schema:</translation>
+    </message>
+    <message>
+        <source>Redundantni zavislosti a atributy byly vymazany jiz pred zobrazenim formulare</source>
+        <translation>Redundant dependencies and attributes were deleted already before the form was shown</translation>
+    </message>
+    <message>
+        <source>Sede kurzivou: schema nahrazene sloucenim nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
+        <translation>Grey italics: a schema replaced by a merge or absorbed by a projection; the other schemas form the result.</translation>
+    </message>
+    <message>
+        <source>Stejne leve strany:</source>
+        <translation>Equal left-hand sides:</translation>
+    </message>
+    <message>
+        <source>Ekvivalentni klice:</source>
+        <translation>Equivalent keys:</translation>
+    </message>
+    <message>
+        <source>Projekce:</source>
+        <translation>Projections:</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Attributes:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Klice:</source>
+        <translation>Keys:</translation>
+    </message>
+    <message>
+        <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
+        <translation>Replaced: the schema was merged or absorbed</translation>
+    </message>
+</context>
+<context>
     <name>TForm_ABC_Input</name>
     <message>
         <source>Schemario - Zadavani atributu</source>
@@ -1133,122 +1244,6 @@
 </context>
 <context>
     <name>TForm_Synteza_2</name>
-    <message>
-        <source>Cervene schema je v 1 ci 2NF, zlute je schema v 3NF.</source>
-        <translation>A red schema is in 1NF or 2NF, a yellow schema is in 3NF.</translation>
-    </message>
-    <message>
-        <source>Zluta zavislost porusuje 3NF, zelena BCNF</source>
-        <translation>A yellow dependency violates 3NF, a green one BCNF</translation>
-    </message>
-    <message>
-        <source>Nejsou otevrena zadna schemata k tisku</source>
-        <translation>No schemas are open for printing</translation>
-    </message>
-    <message>
-        <source>Schemario - Synteza</source>
-        <translation>Schemario - Synthesis</translation>
-    </message>
-    <message>
-        <source>Rozlozeni podle stejnych &amp;levych stran</source>
-        <translation>Split by equal &amp;left-hand sides</translation>
-    </message>
-    <message>
-        <source>Rozlozi na schemta podle stejnych levych stran zavislosti</source>
-        <translation>Splits into schemas by equal left-hand sides of the dependencies</translation>
-    </message>
-    <message>
-        <source>&amp;Ekvivalentni klice</source>
-        <translation>&amp;Equivalent keys</translation>
-    </message>
-    <message>
-        <source>Slouci schemata s ekvivalentnimi klici</source>
-        <translation>Merges schemas with equivalent keys</translation>
-    </message>
-    <message>
-        <source>&amp;Projekce</source>
-        <translation>&amp;Projections</translation>
-    </message>
-    <message>
-        <source>Slouci schemata, ktera jsou projekci</source>
-        <translation>Merges schemas that are projections</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>Vytiskne vsechna schemata</source>
-        <translation>Prints all schemas</translation>
-    </message>
-    <message>
-        <source>&amp;Vysledna schemata</source>
-        <translation>&amp;Resulting schemas</translation>
-    </message>
-    <message>
-        <source>Vytiskne vysledna schemata</source>
-        <translation>Prints the resulting schemas</translation>
-    </message>
-    <message>
-        <source>&amp;Konec</source>
-        <translation>E&amp;xit</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algorithms</translation>
-    </message>
-    <message>
-        <source>Tisk</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>Puvodni schema:</source>
-        <translation>Original schema:</translation>
-    </message>
-    <message>
-        <source>Redundantni zavislosti</source>
-        <translation>Redundant dependencies</translation>
-    </message>
-    <message>
-        <source>a atributy byly vymazany jiz</source>
-        <translation>and attributes were deleted already</translation>
-    </message>
-    <message>
-        <source>pred zobrazenim formulare</source>
-        <translation>before the form was shown</translation>
-    </message>
-    <message>
-        <source>Sede kurzivou: schema nahrazene sloucenim nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
-        <translation>Grey italics: a schema replaced by a merge or absorbed by a projection; the other schemas form the result.</translation>
-    </message>
-    <message>
-        <source>Stejne leve strany:</source>
-        <translation>Equal left-hand sides:</translation>
-    </message>
-    <message>
-        <source>Ekvivalentni klice:</source>
-        <translation>Equivalent keys:</translation>
-    </message>
-    <message>
-        <source>Projekce:</source>
-        <translation>Projections:</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Attributes:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Klice:</source>
-        <translation>Keys:</translation>
-    </message>
-    <message>
-        <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
-        <translation>Replaced: the schema was merged or absorbed</translation>
-    </message>
     <message>
         <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
         <translation>The split of the schema by left-hand sides is already shown</translation>

@@ -20,12 +20,12 @@
 #include "RedundantDependenciesExercise.h"
 #include "RedundantDependenciesWindow.h"
 #include "ScriptedPlatform.h"
+#include "SynthesisWindow.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Main.h"
 #include "TForm_Print.h"
-#include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
@@ -55,13 +55,12 @@ struct Bench {
   Bench() {
     windows.Main().show();
     OpenSchema();
-    Trigger("a_synthesis");
-    TForm_Synteza_2& synthesis = windows.Synteza();
-    synthesis.a_LS_stejneExecute();
-    synthesis.a_EkvKExecute();
-    synthesis.a_projekceExecute();
-    report = SynthesisCourseReport(synthesis.State());
-    synthesis.close();
+    SynthesisSession synthesis;
+    synthesis.load(windows.Main().Document().schema());
+    synthesis.splitByLeftSides();
+    synthesis.mergeEquivalentKeys(EarlierProjections::Undo);
+    synthesis.absorbProjections();
+    report = synthesis.courseReport();
   }
   void OpenSchema() {
     platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
@@ -147,11 +146,11 @@ void Register(Bench& bench) {
       {"synthesis",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_synthesis");
-         TForm_Synteza_2& w = b.windows.Synteza();
-         w.a_LS_stejneExecute();
-         w.a_EkvKExecute();
-         w.a_projekceExecute();
-         w.Edit_Schema_1DblClick(0);
+         SynthesisWindow& w = b.windows.synthesisWindow();
+         w.splitByLeftSides();
+         w.mergeEquivalentKeys();
+         w.absorbProjections();
+         w.showSchemaDetails(0);
          return &w;
        }},
       {"print",

@@ -58,7 +58,7 @@ class MainWindowTest : public QObject {
                                    "RedundantDependenciesWindow",
                                    "RedundantAttributesWindow",
                                    "TForm_Decomposition_2",
-                                   "TForm_Synteza_2",
+                                   "SynthesisWindow",
                                    "TForm_About",
                                    "MaximalSetsWindow",
                                    "TForm_Test",

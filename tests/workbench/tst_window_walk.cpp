@@ -23,11 +23,11 @@
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "RedundantDependenciesWindow.h"
+#include "SynthesisWindow.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Print.h"
-#include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
@@ -80,13 +80,23 @@ void AnswerFirstTask(Window& window) {
 }
 
 // The synthesis window after every step.
-TForm_Synteza_2* Synthesised(TestBench& t) {
+SynthesisWindow* Synthesised(TestBench& t) {
   Trigger(t, "a_synthesis");
-  TForm_Synteza_2& w = t.windows.Synteza();
-  w.a_LS_stejneExecute();
-  w.a_EkvKExecute();
-  w.a_projekceExecute();
+  SynthesisWindow& w = t.windows.synthesisWindow();
+  w.splitByLeftSides();
+  w.mergeEquivalentKeys();
+  w.absorbProjections();
   return &w;
+}
+
+// The course of the live schema's whole synthesis, as printed.
+std::vector<std::string> SynthesisCourse(TestBench& t) {
+  SynthesisSession session;
+  session.load(t.schema().schema());
+  session.splitByLeftSides();
+  session.mergeEquivalentKeys(EarlierProjections::Undo);
+  session.absorbProjections();
+  return session.courseReport();
 }
 
 struct Entry {
@@ -208,7 +218,7 @@ std::vector<Entry> Stops() {
          // The report is shown without the modal loop, so that the walk can
          // look at it.
          TForm_Print& print = t.windows.Print();
-         for (const std::string& line : SynthesisCourseReport(Synthesised(t)->State()))
+         for (const std::string& line : SynthesisCourse(t))
            print.AddReportLine(QString::fromStdString(line));
          print.show();
          return &print;

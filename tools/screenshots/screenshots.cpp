@@ -21,12 +21,12 @@
 #include "RedundantDependenciesExercise.h"
 #include "RedundantDependenciesWindow.h"
 #include "ScriptedPlatform.h"
+#include "SynthesisWindow.h"
 #include "TForm_ABC_Input.h"
 #include "TForm_Decomposition_2.h"
 #include "TForm_Dep_Input.h"
 #include "TForm_Main.h"
 #include "TForm_Print.h"
-#include "TForm_Synteza_2.h"
 #include "TForm_Test.h"
 #include "TForm_Test_Closure.h"
 #include "TForm_Test_Decomposition.h"
@@ -169,11 +169,11 @@ int main(int argc, char* argv[]) {
   decomposition.a_print_allExecute();
 
   Trigger(main, "a_synthesis");
-  TForm_Synteza_2& synthesis = windows.Synteza();
-  synthesis.a_LS_stejneExecute();
-  synthesis.a_EkvKExecute();
-  synthesis.a_projekceExecute();
-  synthesis.Edit_Schema_1DblClick(1);
+  SynthesisWindow& synthesis = windows.synthesisWindow();
+  synthesis.splitByLeftSides();
+  synthesis.mergeEquivalentKeys();
+  synthesis.absorbProjections();
+  synthesis.showSchemaDetails(1);
   shooter.Save(synthesis, "10-synthesis");
 
   Trigger(main, "a_test");
