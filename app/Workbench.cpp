@@ -9,19 +9,19 @@
 #include "Display.h"
 #include "ExerciseHub.h"
 #include "KeysExercise.h"
+#include "KeysWindow.h"
 #include "MainWindow.h"
 #include "MaximalSetExercise.h"
+#include "MaximalSetsWindow.h"
 #include "MinimalCover.h"
 #include "OwnDecompositionExercise.h"
 #include "RedundantAttributesExercise.h"
+#include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
+#include "RedundantDependenciesWindow.h"
 #include "ReportWindow.h"
 #include "SynthesisExercise.h"
-#include "TForm_Keys.h"
-#include "TForm_MaxSet.h"
-#include "TForm_Redundant_Attributes.h"
-#include "TForm_Redundant_Dependency.h"
-#include "TForm_Synteza_2.h"
+#include "SynthesisWindow.h"
 
 template <typename Session, typename... Args>
 Session* Workbench::MakeSession(Args&&... args) {
@@ -49,14 +49,18 @@ Workbench::Workbench(MessageService& messages, FileDialogService& files, PrintSe
   abcInput_ = Create<AttributeEditorDialog>(*MakeSession<AttributeEditorSession>(), host, messages);
   depInput_ =
       Create<DependencyEditorDialog>(*MakeSession<DependencyEditorSession>(), host, messages);
-  keys_ = Create<TForm_Keys>(host, messages, errors);
-  redundantDependency_ = Create<TForm_Redundant_Dependency>(host, messages, errors);
-  redundantAttributes_ = Create<TForm_Redundant_Attributes>(host, messages, errors);
+  keysWindow_ = Create<KeysWindow>(*MakeSession<KeysSession>(), host, messages, errors);
+  redundantDependenciesWindow_ = Create<RedundantDependenciesWindow>(
+      *MakeSession<RedundantDependenciesSession>(main_->Document()), host, messages, errors);
+  redundantAttributesWindow_ = Create<RedundantAttributesWindow>(
+      *MakeSession<RedundantAttributesSession>(main_->Document()), host, messages, errors);
   decomposition_ =
       Create<DecompositionWindow>(*MakeSession<DecompositionSession>(), host, messages, errors);
-  synteza_ = Create<TForm_Synteza_2>(host, messages, errors);
+  synthesisWindow_ =
+      Create<SynthesisWindow>(*MakeSession<SynthesisSession>(), host, messages, errors);
   about_ = Create<AboutDialog>();
-  maxSet_ = Create<TForm_MaxSet>(host, messages, errors);
+  maximalSetsWindow_ =
+      Create<MaximalSetsWindow>(*MakeSession<MaximalSetsSession>(), host, messages, errors);
   exerciseHub_ = Create<ExerciseHub>();
   closureExercise_ =
       Create<ClosureExercise>(*MakeSession<ClosureExerciseSession>(), host, messages, errors);
@@ -88,21 +92,22 @@ void Workbench::Connect() {
                    &MainWindow::appendAttributeLog);
   QObject::connect(depInput_.get(), &DependencyEditorDialog::dependencyLogReady, main_.get(),
                    &MainWindow::appendDependencyLog);
-  QObject::connect(redundantAttributes_.get(), &TForm_Redundant_Attributes::dependencyLogReady,
+  QObject::connect(redundantAttributesWindow_.get(), &RedundantAttributesWindow::dependencyLogReady,
                    main_.get(), &MainWindow::appendDependencyLog);
-  QObject::connect(redundantDependency_.get(), &TForm_Redundant_Dependency::dependencyLogReady,
-                   main_.get(), &MainWindow::appendDependencyLog);
+  QObject::connect(redundantDependenciesWindow_.get(),
+                   &RedundantDependenciesWindow::dependencyLogReady, main_.get(),
+                   &MainWindow::appendDependencyLog);
   const auto print = [this](const std::vector<std::string>& lines) { print_->showReport(lines); };
   QObject::connect(decomposition_.get(), &DecompositionWindow::reportReady, print_.get(), print);
-  QObject::connect(synteza_.get(), &TForm_Synteza_2::reportReady, print_.get(), print);
+  QObject::connect(synthesisWindow_.get(), &SynthesisWindow::reportReady, print_.get(), print);
 }
 
 namespace {
 
 // The redundancy windows show only when there is something to delete.
-template <typename Window>
-void OpenFindings(Window& window, MessageService& messages, const QString& nothingFound) {
-  if (window.LoadSchema()) {
+void ShowFindings(QWidget& window, bool found, MessageService& messages,
+                  const QString& nothingFound) {
+  if (found) {
     ShowModeless(window);
   } else {
     // Loading emptied a window that may still be open.
@@ -124,31 +129,28 @@ void Workbench::OpenTool(Tool tool) {
       depInput_->exec();
       return;
     case Tool::RedundantAttributes:
-      OpenFindings(*redundantAttributes_, messages_,
+      ShowFindings(*redundantAttributesWindow_, redundantAttributesWindow_->load(), messages_,
                    MainWindow::tr("Zadne redundantni atributy nejsou"));
       return;
     case Tool::RedundantDependencies:
-      OpenFindings(*redundantDependency_, messages_,
+      ShowFindings(*redundantDependenciesWindow_, redundantDependenciesWindow_->load(), messages_,
                    MainWindow::tr("Zadne redundantni zavislosti nejsou"));
       return;
     case Tool::Keys:
-      keys_->LoadSchema();
-      ShowModeless(*keys_);
+      keysWindow_->load();
+      ShowModeless(*keysWindow_);
       return;
     case Tool::Decomposition:
       decomposition_->loadSchema();
       ShowModeless(*decomposition_);
       return;
-    case Tool::Synthesis: {
-      const SchemaDocument& document = main_->Document();
-      SynthesisInput input = PrepareSynthesisInput(document.dependencies(), document.keys());
-      synteza_->LoadSchema(std::move(input.cover), std::move(input.keys));
-      ShowModeless(*synteza_);
+    case Tool::Synthesis:
+      synthesisWindow_->load();
+      ShowModeless(*synthesisWindow_);
       return;
-    }
     case Tool::MaximalSets:
-      maxSet_->LoadSchema();
-      ShowModeless(*maxSet_);
+      maximalSetsWindow_->load();
+      ShowModeless(*maximalSetsWindow_);
       return;
     case Tool::ExerciseHub:
       ShowModeless(*exerciseHub_);

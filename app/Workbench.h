@@ -7,18 +7,17 @@
 #include "ExerciseHub.h"
 #include "MainWindow.h"
 #include "Platform.h"
-#include "TForm_Test.h"
 
 class QSettings;
 class AttributeEditorDialog;
 class DependencyEditorDialog;
-class TForm_Keys;
-class TForm_Redundant_Dependency;
-class TForm_Redundant_Attributes;
+class KeysWindow;
+class RedundantDependenciesWindow;
+class RedundantAttributesWindow;
 class DecompositionWindow;
-class TForm_Synteza_2;
+class SynthesisWindow;
 class AboutDialog;
-class TForm_MaxSet;
+class MaximalSetsWindow;
 class ExerciseHub;
 class ClosureExercise;
 class MaximalSetExercise;
@@ -46,13 +45,15 @@ class Workbench final {
   MainWindow& mainWindow() { return *main_; }
   AttributeEditorDialog& attributeEditor() { return *abcInput_; }
   DependencyEditorDialog& dependencyEditor() { return *depInput_; }
-  TForm_Keys& Keys() { return *keys_; }
-  TForm_Redundant_Dependency& RedundantDependency() { return *redundantDependency_; }
-  TForm_Redundant_Attributes& RedundantAttributes() { return *redundantAttributes_; }
+  KeysWindow& keysWindow() { return *keysWindow_; }
+  RedundantDependenciesWindow& redundantDependenciesWindow() {
+    return *redundantDependenciesWindow_;
+  }
+  RedundantAttributesWindow& redundantAttributesWindow() { return *redundantAttributesWindow_; }
   DecompositionWindow& decompositionWindow() { return *decomposition_; }
-  TForm_Synteza_2& Synteza() { return *synteza_; }
+  SynthesisWindow& synthesisWindow() { return *synthesisWindow_; }
   AboutDialog& aboutDialog() { return *about_; }
-  TForm_MaxSet& MaxSet() { return *maxSet_; }
+  MaximalSetsWindow& maximalSetsWindow() { return *maximalSetsWindow_; }
   ExerciseHub& exerciseHub() { return *exerciseHub_; }
   ClosureExercise& closureExercise() { return *closureExercise_; }
   MaximalSetExercise& maximalSetExercise() { return *maximalSetExercise_; }
@@ -91,13 +92,13 @@ class Workbench final {
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<AttributeEditorDialog> abcInput_;
   std::unique_ptr<DependencyEditorDialog> depInput_;
-  std::unique_ptr<TForm_Keys> keys_;
-  std::unique_ptr<TForm_Redundant_Dependency> redundantDependency_;
-  std::unique_ptr<TForm_Redundant_Attributes> redundantAttributes_;
+  std::unique_ptr<KeysWindow> keysWindow_;
+  std::unique_ptr<RedundantDependenciesWindow> redundantDependenciesWindow_;
+  std::unique_ptr<RedundantAttributesWindow> redundantAttributesWindow_;
   std::unique_ptr<DecompositionWindow> decomposition_;
-  std::unique_ptr<TForm_Synteza_2> synteza_;
+  std::unique_ptr<SynthesisWindow> synthesisWindow_;
   std::unique_ptr<AboutDialog> about_;
-  std::unique_ptr<TForm_MaxSet> maxSet_;
+  std::unique_ptr<MaximalSetsWindow> maximalSetsWindow_;
   std::unique_ptr<ExerciseHub> exerciseHub_;
   std::unique_ptr<ClosureExercise> closureExercise_;
   std::unique_ptr<MaximalSetExercise> maximalSetExercise_;

@@ -246,7 +246,7 @@ QString BcnfVerdictText(bool bcnf) {
 }
 
 QString NoSetText() {
-  return QCoreApplication::translate("TForm_MaxSet", "zadna mnozina");
+  return QCoreApplication::translate("MaximalSetsWindow", "zadna mnozina");
 }
 
 std::vector<std::string> MaxFamilyLines(const MaxSetFamily& maxSets, const AttributeTable& names,

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="cs">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Schemario - O programu</source>
+        <translation>Schemario - O programu</translation>
+    </message>
+    <message>
+        <source>Verze 1.0</source>
+        <translation>Verze 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AttributeColumns</name>
     <message>
         <source>Musite zvolit alespon 1 atribut</source>
@@ -14,6 +29,77 @@
     <message>
         <source>Ve vasi odpovedi byly chyby.</source>
         <translation>Ve vaší odpovědi byly chyby.</translation>
+    </message>
+</context>
+<context>
+    <name>AttributeEditorDialog</name>
+    <message>
+        <source>Schemario - Zadavani atributu</source>
+        <translation>Schemario - Zadávání atributů</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Pridat zadany atribut</source>
+        <translation>Přidat zadaný atribut</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Smaze oznaceny atribut</source>
+        <translation>Smaže označený atribut</translation>
+    </message>
+    <message>
+        <source>Zmenit</source>
+        <translation>Změnit</translation>
+    </message>
+    <message>
+        <source>Upravit oznaceny atribut</source>
+        <translation>Upravit označený atribut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Zadavany vstup je prazdny</source>
+        <translation>Zadávaný vstup je prázdný</translation>
+    </message>
+    <message>
+        <source>Delka slova presahuje 15 pismen</source>
+        <translation>Délka slova přesahuje 15 písmen</translation>
+    </message>
+    <message>
+        <source>Slovo nesmi obsahovat znaky ; a :</source>
+        <translation>Slovo nesmí obsahovat znaky ; a :</translation>
+    </message>
+    <message>
+        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
+        <translation>Slovo obsahuje znak, který nejde uložit do souboru</translation>
+    </message>
+    <message>
+        <source>Uz zadana data</source>
+        <translation>Už zadaná data</translation>
+    </message>
+    <message>
+        <source>Bohuzel zadavate prilis mnoho slov</source>
+        <translation>Bohužel zadáváte příliš mnoho slov</translation>
+    </message>
+    <message>
+        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
+        <translation>Toto slovo nemůžete vymazat. Nejprve vymažte závislost, která ho obsahuje.</translation>
+    </message>
+    <message>
+        <source>Skutecne to chcete smazat? %1 ? </source>
+        <translation>Skutečně to chcete smazat? %1 ? </translation>
     </message>
 </context>
 <context>
@@ -116,6 +202,10 @@
         <source>[SOUBOR...]</source>
         <translation>[SOUBOR...]</translation>
     </message>
+    <message>
+        <source>Odvozeni potrebuje soubor se schematem a zavislost &quot;X -&gt; Y&quot;.</source>
+        <translation>Odvození potřebuje soubor se schématem a závislost &quot;X -&gt; Y&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DecompositionExercise</name>
@@ -182,6 +272,277 @@
     <message>
         <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
         <translation>  %1 je klíčový atribut, proto je porušena jen BCNF</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionSession</name>
+    <message>
+        <source>dekompozice</source>
+        <translation>dekompozice</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionWindow</name>
+    <message>
+        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
+        <translation>Červené schéma je v 1 či 2 NF, žluté ve 3 NF.</translation>
+    </message>
+    <message>
+        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
+        <translation>Zelená závislost porušuje BCNF, žlutá třetí NF</translation>
+    </message>
+    <message>
+        <source>Schemario - Dekompozice</source>
+        <translation>Schemario - Dekompozice</translation>
+    </message>
+    <message>
+        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
+        <translation>Šedě kurzívou: schéma nahrazené rozkladem nebo pohlcené projekcí; ostatní schémata tvoří výsledek.</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Dekompozice</translation>
+    </message>
+    <message>
+        <source>Dekomponovat schema</source>
+        <translation>Dekomponovat schéma</translation>
+    </message>
+    <message>
+        <source>&amp;Projekce</source>
+        <translation>&amp;Projekce</translation>
+    </message>
+    <message>
+        <source>Pridat projekce</source>
+        <translation>Přidat projekce</translation>
+    </message>
+    <message>
+        <source>&amp;Nepokryte zavislosti</source>
+        <translation>&amp;Nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>Pridat nepokryte zavislosti</source>
+        <translation>Přidat nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Tisk</translation>
+    </message>
+    <message>
+        <source>Zobrazi postup pro tisk</source>
+        <translation>Zobrazí postup pro tisk</translation>
+    </message>
+    <message>
+        <source>&amp;Vysledna schemata</source>
+        <translation>&amp;Výsledná schémata</translation>
+    </message>
+    <message>
+        <source>Zobrazi vysledna schemata</source>
+        <translation>Zobrazí výsledná schémata</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Zavři</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algoritmy</translation>
+    </message>
+    <message>
+        <source>Pridana schemata:</source>
+        <translation>Přidaná schémata:</translation>
+    </message>
+    <message>
+        <source>Projekce:</source>
+        <translation>Projekce:</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Atributy:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Klice:</source>
+        <translation>Klíče:</translation>
+    </message>
+    <message>
+        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
+        <translation>Nejprve dvojitě klikněte na schéma v horní části obrazovky. Poté kliknutím na jednu ze závislostí, která porušuje 3NF (BCNF), v dolní části schématu dekomponujte schéma</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval shcema</source>
+        <translation>Ještě jsi nedekomponoval schéma</translation>
+    </message>
+    <message>
+        <source>Nejsou otevrena zadna schemata k tisku</source>
+        <translation>Nejsou otevřena žádná schémata k tisku</translation>
+    </message>
+    <message>
+        <source>Schema uz neni mozno v tomto okne rozlozit</source>
+        <translation>Schéma už není možno v tomto okně rozložit</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval schema</source>
+        <translation>Ještě jsi nedekomponoval schéma</translation>
+    </message>
+    <message>
+        <source>Nejsou zadne nepokryte zavislosti</source>
+        <translation>Nejsou žádné nepokryté závislosti</translation>
+    </message>
+    <message>
+        <source>Zadne schema neni projekci</source>
+        <translation>Žádné schéma není projekcí</translation>
+    </message>
+    <message>
+        <source>Chcete rozlozit schema podle teto zavislosti?</source>
+        <translation>Chcete rozložit schéma podle této závislosti?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním nepokrytých závislostí a projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená přidáním nepokrytých závislostí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
+        <translation>Schémata vytvořená projekcí zmizí. Přejete si pokračovat?</translation>
+    </message>
+    <message>
+        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
+        <translation>Nahrazeno schématy %1 a %2, rozloženo podle %3</translation>
+    </message>
+    <message>
+        <source>Pohlceno projekci</source>
+        <translation>Pohlceno projekcí</translation>
+    </message>
+</context>
+<context>
+    <name>DependencyEditorDialog</name>
+    <message>
+        <source>Schemario - Zadavani zavislosti</source>
+        <translation>Schemario - Zadávání závislostí</translation>
+    </message>
+    <message>
+        <source>LEVA STRANA:</source>
+        <translation>LEVÁ STRANA:</translation>
+    </message>
+    <message>
+        <source>PRAVA STRANA:</source>
+        <translation>PRAVÁ STRANA:</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
+        <translation>Bohužel je zadáno příliš mnoho závislostí</translation>
+    </message>
+    <message>
+        <source>Neni zadana leva strana</source>
+        <translation>Není zadána levá strana</translation>
+    </message>
+    <message>
+        <source>Neni zadana prava strana</source>
+        <translation>Není zadána pravá strana</translation>
+    </message>
+    <message>
+        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
+        <translation>Stejný atribut nelze zadat na levé straně dvakrát</translation>
+    </message>
+    <message>
+        <source>Neni co mazat</source>
+        <translation>Není co mazat</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tuto zavislost?</source>
+        <translation>Chcete skutečně smazat tuto závislost?</translation>
+    </message>
+</context>
+<context>
+    <name>DerivationReport</name>
+    <message>
+        <source>dano</source>
+        <translation>dáno</translation>
+    </message>
+    <message>
+        <source>reflexivita</source>
+        <translation>reflexivita</translation>
+    </message>
+    <message>
+        <source>rozsireni</source>
+        <translation>rozšíření</translation>
+    </message>
+    <message>
+        <source>tranzitivita</source>
+        <translation>tranzitivita</translation>
+    </message>
+    <message>
+        <source>sjednoceni</source>
+        <translation>sjednocení</translation>
+    </message>
+    <message>
+        <source>rozklad</source>
+        <translation>rozklad</translation>
+    </message>
+    <message>
+        <source>%1 neplyne ze zavislosti: uzaver %2 je %3, chybi v nem %4</source>
+        <translation>%1 neplyne ze závislostí: uzávěr %2 je %3, chybí v něm %4</translation>
+    </message>
+    <message>
+        <source>Odvozeni %1 podle Armstrongovych pravidel:</source>
+        <translation>Odvození %1 podle Armstrongových pravidel:</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramWindow</name>
+    <message>
+        <source>Schemario - Diagram zavislosti</source>
+        <translation>Schemario - Diagram závislostí</translation>
+    </message>
+    <message>
+        <source>Ulozit jako &amp;SVG</source>
+        <translation>Uložit jako &amp;SVG</translation>
+    </message>
+    <message>
+        <source>Ulozit jako &amp;PNG</source>
+        <translation>Uložit jako &amp;PNG</translation>
+    </message>
+    <message>
+        <source>Tlusta cara spojuje atributy leve strany, sipky vedou k atributum, ktere urcuje.</source>
+        <translation>Tlustá čára spojuje atributy levé strany, šipky vedou k atributům, které určuje.</translation>
+    </message>
+    <message>
+        <source>&amp;Prizpusobit sirce okna</source>
+        <translation>&amp;Přizpůsobit šířce okna</translation>
+    </message>
+    <message>
+        <source>Diagram do SVG</source>
+        <translation>Diagram do SVG</translation>
+    </message>
+    <message>
+        <source>Diagram do PNG</source>
+        <translation>Diagram do PNG</translation>
     </message>
 </context>
 <context>
@@ -291,22 +652,7 @@
     </message>
 </context>
 <context>
-    <name>FileRead</name>
-    <message>
-        <source>neni obycejny soubor</source>
-        <translation>není obyčejný soubor</translation>
-    </message>
-</context>
-<context>
-    <name>File_open_close</name>
-    <message>
-        <source>Chyba v zapisu do souboru</source>
-        <translation>Chyba v zápisu do souboru</translation>
-    </message>
-    <message>
-        <source>Problem s otevrenim souboru pro zapis</source>
-        <translation>Problém s otevřením souboru pro zápis</translation>
-    </message>
+    <name>FileExport</name>
     <message>
         <source>Soubor existuje mam ho prepsat?</source>
         <translation>Soubor existuje, mám ho přepsat?</translation>
@@ -315,12 +661,16 @@
         <source>Tento soubor nejde otevrit</source>
         <translation>Tento soubor nejde otevřít</translation>
     </message>
+    <message>
+        <source>Soubor nejde ulozit</source>
+        <translation>Soubor nejde uložit</translation>
+    </message>
 </context>
 <context>
-    <name>Keys</name>
+    <name>FileRead</name>
     <message>
-        <source>prazdna mnozina</source>
-        <translation>prázdná množina</translation>
+        <source>neni obycejny soubor</source>
+        <translation>není obyčejný soubor</translation>
     </message>
 </context>
 <context>
@@ -360,6 +710,244 @@
     <message>
         <source>Bohuzel vase odpoved neni spravna.</source>
         <translation>Bohužel vaše odpověď není správná.</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Schemario - Klice schematu</source>
+        <translation>Schemario - Klíče schématu</translation>
+    </message>
+    <message>
+        <source>Zobraz prvni klic</source>
+        <translation>Zobraz první klíč</translation>
+    </message>
+    <message>
+        <source>Zobraz dalsi klice</source>
+        <translation>Zobraz další klíče</translation>
+    </message>
+    <message>
+        <source> Nejsou zadana zadna data</source>
+        <translation> Nejsou zadána žádná data</translation>
+    </message>
+    <message>
+        <source> Nejprve musi byt vygenerovany prvni klic</source>
+        <translation> Nejprve musí být vygenerovaný první klíč</translation>
+    </message>
+    <message>
+        <source>Zadne dalsi klice schematu nejsou</source>
+        <translation>Žádné další klíče schématu nejsou</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Novy</source>
+        <translation>&amp;Nový</translation>
+    </message>
+    <message>
+        <source>Otevrit novy soubor</source>
+        <translation>Otevřít nový soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Otevri</source>
+        <translation>&amp;Otevři</translation>
+    </message>
+    <message>
+        <source>Otevri novy soubor</source>
+        <translation>Otevři nový soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Uloz</source>
+        <translation>&amp;Ulož</translation>
+    </message>
+    <message>
+        <source>Uloz soubor</source>
+        <translation>Ulož soubor</translation>
+    </message>
+    <message>
+        <source>Uloz &amp;jako</source>
+        <translation>Ulož &amp;jako</translation>
+    </message>
+    <message>
+        <source>Uloz soubor pod jinym jmenem</source>
+        <translation>Ulož soubor pod jiným jménem</translation>
+    </message>
+    <message>
+        <source>Editovat &amp;atributy</source>
+        <translation>Editovat &amp;atributy</translation>
+    </message>
+    <message>
+        <source>Zadat nove atributy schematu</source>
+        <translation>Zadat nové atributy schématu</translation>
+    </message>
+    <message>
+        <source>Editovat &amp;zavislosti</source>
+        <translation>Editovat &amp;závislosti</translation>
+    </message>
+    <message>
+        <source>Zadat nove zavislosti</source>
+        <translation>Zadat nové závislosti</translation>
+    </message>
+    <message>
+        <source>&amp;Redundantni atributy</source>
+        <translation>&amp;Redundantní atributy</translation>
+    </message>
+    <message>
+        <source>Urceni redundantnich atributu</source>
+        <translation>Určení redundantních atributů</translation>
+    </message>
+    <message>
+        <source>Redundantni &amp;zavislosti</source>
+        <translation>Redundantní &amp;závislosti</translation>
+    </message>
+    <message>
+        <source>Urceni redundantnich zavislosti</source>
+        <translation>Určení redundantních závislostí</translation>
+    </message>
+    <message>
+        <source>Hledani &amp;klicu</source>
+        <translation>Hledání &amp;klíčů</translation>
+    </message>
+    <message>
+        <source>Hledani klicu schematu</source>
+        <translation>Hledání klíčů schématu</translation>
+    </message>
+    <message>
+        <source>Deko&amp;mpozice</source>
+        <translation>Deko&amp;mpozice</translation>
+    </message>
+    <message>
+        <source>Dekompozice</source>
+        <translation>Dekompozice</translation>
+    </message>
+    <message>
+        <source>S&amp;ynteza</source>
+        <translation>S&amp;yntéza</translation>
+    </message>
+    <message>
+        <source>Synteza</source>
+        <translation>Syntéza</translation>
+    </message>
+    <message>
+        <source>&amp;Maximalni mnoziny</source>
+        <translation>&amp;Maximální množiny</translation>
+    </message>
+    <message>
+        <source>&amp;Testovaci modul</source>
+        <translation>&amp;Testovací modul</translation>
+    </message>
+    <message>
+        <source>Testovaci modul</source>
+        <translation>Testovací modul</translation>
+    </message>
+    <message>
+        <source>&amp;O programu</source>
+        <translation>&amp;O programu</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>RA</translation>
+    </message>
+    <message>
+        <source>RZ</source>
+        <translation>RZ</translation>
+    </message>
+    <message>
+        <source>&amp;Soubor</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Ukazkove schemata</source>
+        <translation>&amp;Ukázková schémata</translation>
+    </message>
+    <message>
+        <source>&amp;Posledni soubory</source>
+        <translation>&amp;Poslední soubory</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>Konec programu</source>
+        <translation>Konec programu</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Redundance</source>
+        <translation>&amp;Redundance</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algoritmy</translation>
+    </message>
+    <message>
+        <source>&amp;Testovani</source>
+        <translation>&amp;Testování</translation>
+    </message>
+    <message>
+        <source>&amp;Uzaver</source>
+        <translation>&amp;Uzávěr</translation>
+    </message>
+    <message>
+        <source>&amp;Klice</source>
+        <translation>&amp;Klíče</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Dekompozice</translation>
+    </message>
+    <message>
+        <source>&amp;Vlastni dekompozice</source>
+        <translation>&amp;Vlastní dekompozice</translation>
+    </message>
+    <message>
+        <source>Napoveda</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>&amp;Jazyk</source>
+        <translation>&amp;Jazyk</translation>
+    </message>
+    <message>
+        <source>&amp;Cestina</source>
+        <translation>&amp;Čeština</translation>
+    </message>
+    <message>
+        <source>Cestina &amp;bez diakritiky</source>
+        <translation>Čeština &amp;bez diakritiky</translation>
+    </message>
+    <message>
+        <source>&amp;Anglictina</source>
+        <translation>&amp;Angličtina</translation>
+    </message>
+    <message>
+        <source>Jazyk se zmeni pri pristim spusteni programu.</source>
+        <translation>Jazyk se změní při příštím spuštění programu.</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Atributy:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Závislosti:</translation>
+    </message>
+    <message>
+        <source>Prejete si data ulozit?</source>
+        <translation>Přejete si data uložit?</translation>
+    </message>
+    <message>
+        <source>Zadne redundantni atributy nejsou</source>
+        <translation>Žádné redundantní atributy nejsou</translation>
+    </message>
+    <message>
+        <source>Zadne redundantni zavislosti nejsou</source>
+        <translation>Žádné redundantní závislosti nejsou</translation>
     </message>
 </context>
 <context>
@@ -410,6 +998,140 @@
     <message>
         <source>%1 do maximalni mnoziny nepatri: urcuje %2:</source>
         <translation>%1 do maximální množiny nepatří: určuje %2:</translation>
+    </message>
+</context>
+<context>
+    <name>MaximalSetsWindow</name>
+    <message>
+        <source>Schemario - Maximalni mnoziny</source>
+        <translation>Schemario - Maximální množiny</translation>
+    </message>
+    <message>
+        <source>Vypocet  max (A)</source>
+        <translation>Výpočet  max (A)</translation>
+    </message>
+    <message>
+        <source>Zvolte atribut A:</source>
+        <translation>Zvolte atribut A:</translation>
+    </message>
+    <message>
+        <source>Maximalni mnozina (A)</source>
+        <translation>Maximální množina (A)</translation>
+    </message>
+    <message>
+        <source>Je A klicovy atribut ?</source>
+        <translation>Je A klíčový atribut ?</translation>
+    </message>
+    <message>
+        <source>Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut</source>
+        <translation>Na základě vypočtených maximálních množin řekne, je-li A klíčový atribut</translation>
+    </message>
+    <message>
+        <source>Vypocet MAX (R)</source>
+        <translation>Výpočet MAX (R)</translation>
+    </message>
+    <message>
+        <source>Maximalni mnoziny</source>
+        <translation>Maximální množiny</translation>
+    </message>
+    <message>
+        <source>Je schema v &amp;BCNF ?</source>
+        <translation>Je schéma v &amp;BCNF ?</translation>
+    </message>
+    <message>
+        <source>Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF</source>
+        <translation>Na základě výpočtu maximálních množin řekne, zda je schéma v BCNF</translation>
+    </message>
+    <message>
+        <source>Zvolte atribut A</source>
+        <translation>Zvolte atribut A</translation>
+    </message>
+    <message>
+        <source>zadna mnozina</source>
+        <translation>žádná množina</translation>
+    </message>
+</context>
+<context>
+    <name>NotationText</name>
+    <message>
+        <source>bajt %1 nepatri do textu v kodovani UTF-8</source>
+        <translation>bajt %1 nepatří do textu v kódování UTF-8</translation>
+    </message>
+    <message>
+        <source>znak %1 nemuze byt ve jmenu atributu</source>
+        <translation>znak %1 nemůže být ve jménu atributu</translation>
+    </message>
+    <message>
+        <source>nezname slovo %1 pred dvojteckou</source>
+        <translation>neznámé slovo %1 před dvojtečkou</translation>
+    </message>
+    <message>
+        <source>druhy radek s atributy, prvni je na radku %1</source>
+        <translation>druhý řádek s atributy, první je na řádku %1</translation>
+    </message>
+    <message>
+        <source>sipka v radku s atributy</source>
+        <translation>šipka v řádku s atributy</translation>
+    </message>
+    <message>
+        <source>zavislosti chybi sipka -&gt;</source>
+        <translation>závislosti chybí šipka -&gt;</translation>
+    </message>
+    <message>
+        <source>druha sipka v jedne zavislosti</source>
+        <translation>druhá šipka v jedné závislosti</translation>
+    </message>
+    <message>
+        <source>za sipkou chybi prava strana</source>
+        <translation>za šipkou chybí pravá strana</translation>
+    </message>
+    <message>
+        <source>chybi jmeno atributu</source>
+        <translation>chybí jméno atributu</translation>
+    </message>
+    <message>
+        <source>jmeno %1 je delsi nez %2 znaku</source>
+        <translation>jméno %1 je delší než %2 znaků</translation>
+    </message>
+    <message>
+        <source>atribut %1 je uveden dvakrat</source>
+        <translation>atribut %1 je uveden dvakrát</translation>
+    </message>
+    <message>
+        <source>neznamy atribut %1</source>
+        <translation>neznámý atribut %1</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu</source>
+        <translation>více než %1 atributů</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu na leve strane</source>
+        <translation>více než %1 atributů na levé straně</translation>
+    </message>
+    <message>
+        <source>vice nez %1 zavislosti</source>
+        <translation>více než %1 závislostí</translation>
+    </message>
+    <message>
+        <source>radek %1, sloupec %2: %3</source>
+        <translation>řádek %1, sloupec %2: %3</translation>
+    </message>
+    <message>
+        <source>jmeno %1 obsahuje znak, ktery text nepripousti</source>
+        <translation>jméno %1 obsahuje znak, který text nepřipouští</translation>
+    </message>
+    <message>
+        <source>jmeno %1 ma mezery, ktere by text nezachoval</source>
+        <translation>jméno %1 má mezery, které by text nezachoval</translation>
+    </message>
+    <message>
+        <source>jmeno %1 je uvedeno dvakrat</source>
+        <translation>jméno %1 je uvedeno dvakrát</translation>
+    </message>
+    <message>
+        <source>zavislost pouziva atribut %1, ktery nema jmeno</source>
+        <translation>závislost používá atribut %1, který nemá jméno</translation>
     </message>
 </context>
 <context>
@@ -564,6 +1286,41 @@
     </message>
 </context>
 <context>
+    <name>RedundantAttributesWindow</name>
+    <message>
+        <source>Schemario - Redundantni atributy</source>
+        <translation>Schemario - Redundantní atributy</translation>
+    </message>
+    <message>
+        <source>Redundantni atributy:</source>
+        <translation>Redundantní atributy:</translation>
+    </message>
+    <message>
+        <source>Atribut</source>
+        <translation>Atribut</translation>
+    </message>
+    <message>
+        <source>v zavislosti</source>
+        <translation>v závislosti</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tento atribut?</source>
+        <translation>Chcete skutečně smazat tento atribut?</translation>
+    </message>
+    <message>
+        <source>Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen zlute.</source>
+        <translation>Po smazání tohoto atributu přestal některý jiný být redundantní. Řádek je označen žlutě.</translation>
+    </message>
+    <message>
+        <source>Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?</source>
+        <translation>Již nezbývají žádné redundantní atributy, chcete zavřít formulář?</translation>
+    </message>
+</context>
+<context>
     <name>RedundantDependenciesExercise</name>
     <message>
         <source>Testovaci modul - Redundantni zavislosti</source>
@@ -610,780 +1367,34 @@
     </message>
 </context>
 <context>
-    <name>Reports</name>
+    <name>RedundantDependenciesWindow</name>
     <message>
-        <source>standardni vystup nejde zapsat: %1</source>
-        <translation>standardní výstup nejde zapsat: %1</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaDocument</name>
-    <message>
-        <source>smazani atributu</source>
-        <translation>smazání atributu</translation>
+        <source>Schemario - Redundantni zavislosti</source>
+        <translation>Schemario - Redundantní závislosti</translation>
     </message>
     <message>
-        <source>smazani zavislosti</source>
-        <translation>smazání závislosti</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaFile</name>
-    <message>
-        <source>soubor je vetsi nez %1 bajtu</source>
-        <translation>soubor je větší než %1 bajtů</translation>
-    </message>
-    <message>
-        <source>chybi znak : za jmeny atributu</source>
-        <translation>chybí znak : za jmény atributů</translation>
-    </message>
-    <message>
-        <source>jmeno atributu nekonci znakem ;</source>
-        <translation>jméno atributu nekončí znakem ;</translation>
-    </message>
-    <message>
-        <source>vice nez %1 atributu</source>
-        <translation>více než %1 atributů</translation>
-    </message>
-    <message>
-        <source>misto cislice je znak s kodem %1</source>
-        <translation>místo číslice je znak s kódem %1</translation>
-    </message>
-    <message>
-        <source>chybi index atributu</source>
-        <translation>chybí index atributu</translation>
-    </message>
-    <message>
-        <source>za indexem na leve strane chybi mezera</source>
-        <translation>za indexem na levé straně chybí mezera</translation>
-    </message>
-    <message>
-        <source>zavislost nema znak -</source>
-        <translation>závislost nemá znak -</translation>
-    </message>
-    <message>
-        <source>index %1 neoznacuje zadny atribut</source>
-        <translation>index %1 neoznačuje žádný atribut</translation>
-    </message>
-    <message>
-        <source>vice nez %1 atributu na leve strane</source>
-        <translation>více než %1 atributů na levé straně</translation>
-    </message>
-    <message>
-        <source>vice nez %1 zavislosti</source>
-        <translation>více než %1 závislostí</translation>
-    </message>
-    <message>
-        <source>zavislost nekonci znakem ;</source>
-        <translation>závislost nekončí znakem ;</translation>
-    </message>
-    <message>
-        <source>bajt %1: %2</source>
-        <translation>bajt %1: %2</translation>
-    </message>
-    <message>
-        <source>Zkousite otevrit spatny soubor. Chci priponu .dbc</source>
-        <translation>Zkoušíte otevřít špatný soubor. Chci příponu .dbc</translation>
-    </message>
-    <message>
-        <source>Chyba pri cteni ze souboru</source>
-        <translation>Chyba při čtení ze souboru</translation>
-    </message>
-    <message>
-        <source>Chyba pri otevirani souboru</source>
-        <translation>Chyba při otevírání souboru</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaReport</name>
-    <message>
-        <source>PUVODNI SCHEMA:</source>
-        <translation>PŮVODNÍ SCHÉMA:</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2</source>
-        <translation>Následující schéma vzniklo dekompozicí schématu %1 podle závislosti %2</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo pridanim chybejicich zavislosti.</source>
-        <translation>Následující schéma vzniklo přidáním chybějících závislostí.</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo projekci schemat (%1 ).</source>
-        <translation>Následující schéma vzniklo projekcí schémat (%1 ).</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo rozlozenim podle levych stran</source>
-        <translation>Následující schéma vzniklo rozložením podle levých stran</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.</source>
-        <translation>Následující schéma vzniklo sloučením schémat s ekvivalentními klíči.</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo projekci.</source>
-        <translation>Následující schéma vzniklo projekcí.</translation>
-    </message>
-    <message>
-        <source> Schema je v prvni normalni forme</source>
-        <translation> Schéma je v první normální formě</translation>
-    </message>
-    <message>
-        <source> Schema je ve druhe normalni forme</source>
-        <translation> Schéma je ve druhé normální formě</translation>
-    </message>
-    <message>
-        <source> Schema je ve treti normalni forme</source>
-        <translation> Schéma je ve třetí normální formě</translation>
-    </message>
-    <message>
-        <source> Schema je v BCNF</source>
-        <translation> Schéma je v BCNF</translation>
-    </message>
-    <message>
-        <source>SCHEMA %1:</source>
-        <translation>SCHÉMA %1:</translation>
-    </message>
-    <message>
-        <source>ATRIBUTY:</source>
-        <translation>ATRIBUTY:</translation>
-    </message>
-    <message>
-        <source>ZAVISLOSTI:</source>
-        <translation>ZÁVISLOSTI:</translation>
-    </message>
-    <message>
-        <source>KLICE:</source>
-        <translation>KLÍČE:</translation>
-    </message>
-    <message>
-        <source>NORMALNI FORMA:</source>
-        <translation>NORMÁLNÍ FORMA:</translation>
-    </message>
-    <message>
-        <source>Schema </source>
-        <comment>the word before a number label such as 3+5</comment>
-        <translation>Schéma </translation>
-    </message>
-</context>
-<context>
-    <name>SynthesisExercise</name>
-    <message>
-        <source>Testovaci modul - Synteza</source>
-        <translation>Testovací modul - Syntéza</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_ABC_Input</name>
-    <message>
-        <source>Schemario - Zadavani atributu</source>
-        <translation>Schemario - Zadávání atributů</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Přidat</translation>
-    </message>
-    <message>
-        <source>Pridat zadany atribut</source>
-        <translation>Přidat zadaný atribut</translation>
+        <source>Redundantni zavislosti:</source>
+        <translation>Redundantní závislosti:</translation>
     </message>
     <message>
         <source>Smazat</source>
         <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>Smaze oznaceny atribut</source>
-        <translation>Smaže označený atribut</translation>
-    </message>
-    <message>
-        <source>Zmenit</source>
-        <translation>Změnit</translation>
-    </message>
-    <message>
-        <source>Upravit oznaceny atribut</source>
-        <translation>Upravit označený atribut</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Zrušit</translation>
-    </message>
-    <message>
-        <source>Slovo nesmi obsahovat znaky ; a :</source>
-        <translation>Slovo nesmí obsahovat znaky ; a :</translation>
-    </message>
-    <message>
-        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
-        <translation>Slovo obsahuje znak, který nejde uložit do souboru</translation>
-    </message>
-    <message>
-        <source>Zadavany vstup je prazdny</source>
-        <translation>Zadávaný vstup je prázdný</translation>
-    </message>
-    <message>
-        <source>Delka slova presahuje 15 pismen</source>
-        <translation>Délka slova přesahuje 15 písmen</translation>
-    </message>
-    <message>
-        <source>Uz zadana data</source>
-        <translation>Už zadaná data</translation>
-    </message>
-    <message>
-        <source>Bohuzel zadavate prilis mnoho slov</source>
-        <translation>Bohužel zadáváte příliš mnoho slov</translation>
-    </message>
-    <message>
-        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
-        <translation>Toto slovo nemůžete vymazat. Nejprve vymažte závislost, která ho obsahuje.</translation>
-    </message>
-    <message>
-        <source>Skutecne to chcete smazat? %1 ? </source>
-        <translation>Skutečně to chcete smazat? %1 ? </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_About</name>
-    <message>
-        <source>Schemario - O programu</source>
-        <translation>Schemario - O programu</translation>
-    </message>
-    <message>
-        <source>Verze 1.0</source>
-        <translation>Verze 1.0</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Decomposition_2</name>
-    <message>
-        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
-        <translation>Červené schéma je v 1 či 2 NF, žluté ve 3 NF.</translation>
-    </message>
-    <message>
-        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
-        <translation>Zelená závislost porušuje BCNF, žlutá třetí NF</translation>
-    </message>
-    <message>
-        <source>Schemario - Dekompozice</source>
-        <translation>Schemario - Dekompozice</translation>
-    </message>
-    <message>
-        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
-        <translation>Šedě kurzívou: schéma nahrazené rozkladem nebo pohlcené projekcí; ostatní schémata tvoří výsledek.</translation>
-    </message>
-    <message>
-        <source>dekompozice</source>
-        <translation>dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Dekompozice</translation>
-    </message>
-    <message>
-        <source>Dekomponovat schema</source>
-        <translation>Dekomponovat schéma</translation>
-    </message>
-    <message>
-        <source>&amp;Projekce</source>
-        <translation>&amp;Projekce</translation>
-    </message>
-    <message>
-        <source>Pridat projekce</source>
-        <translation>Přidat projekce</translation>
-    </message>
-    <message>
-        <source>&amp;Nepokryte zavislosti</source>
-        <translation>&amp;Nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>Pridat nepokryte zavislosti</source>
-        <translation>Přidat nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Tisk</translation>
-    </message>
-    <message>
-        <source>Zobrazi postup pro tisk</source>
-        <translation>Zobrazí postup pro tisk</translation>
-    </message>
-    <message>
-        <source>&amp;Vysledna schemata</source>
-        <translation>&amp;Výsledná schémata</translation>
-    </message>
-    <message>
-        <source>Zobrazi vysledna schemata</source>
-        <translation>Zobrazí výsledná schémata</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Zavři</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algoritmy</translation>
-    </message>
-    <message>
-        <source>Pridana schemata:</source>
-        <translation>Přidaná schémata:</translation>
-    </message>
-    <message>
-        <source>Projekce:</source>
-        <translation>Projekce:</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Atributy:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Klice:</source>
-        <translation>Klíče:</translation>
-    </message>
-    <message>
-        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
-        <translation>Nejprve dvojitě klikněte na schéma v horní části obrazovky. Poté kliknutím na jednu ze závislostí, která porušuje 3NF (BCNF), v dolní části schématu dekomponujte schéma</translation>
-    </message>
-    <message>
-        <source>Nejsou otevrena zadna schemata k tisku</source>
-        <translation>Nejsou otevřena žádná schémata k tisku</translation>
-    </message>
-    <message>
-        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
-        <translation>Nahrazeno schématy %1 a %2, rozloženo podle %3</translation>
-    </message>
-    <message>
-        <source>Pohlceno projekci</source>
-        <translation>Pohlceno projekcí</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval shcema</source>
-        <translation>Ještě jsi nedekomponoval schéma</translation>
-    </message>
-    <message>
-        <source>Schema uz neni mozno v tomto okne rozlozit</source>
-        <translation>Schéma už není možno v tomto okně rozložit</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval schema</source>
-        <translation>Ještě jsi nedekomponoval schéma</translation>
-    </message>
-    <message>
-        <source>Nejsou zadne nepokryte zavislosti</source>
-        <translation>Nejsou žádné nepokryté závislosti</translation>
-    </message>
-    <message>
-        <source>Zadne schema neni projekci</source>
-        <translation>Žádné schéma není projekcí</translation>
-    </message>
-    <message>
-        <source>Dalsi schemata nemohu pridat</source>
-        <translation>Další schémata nemohu přidat</translation>
-    </message>
-    <message>
-        <source>Chcete rozlozit schema podle teto zavislosti?</source>
-        <translation>Chcete rozložit schéma podle této závislosti?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním nepokrytých závislostí a projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená přidáním nepokrytých závislostí zmizí. Přejete si pokračovat?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
-        <translation>Schémata vytvořená projekcí zmizí. Přejete si pokračovat?</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Dep_Input</name>
-    <message>
-        <source>Schemario - Zadavani zavislosti</source>
-        <translation>Schemario - Zadávání závislostí</translation>
-    </message>
-    <message>
-        <source>LEVA STRANA:</source>
-        <translation>LEVÁ STRANA:</translation>
-    </message>
-    <message>
-        <source>PRAVA STRANA:</source>
-        <translation>PRAVÁ STRANA:</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Přidat</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Zrušit</translation>
-    </message>
-    <message>
-        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
-        <translation>Bohužel je zadáno příliš mnoho závislostí</translation>
-    </message>
-    <message>
-        <source>Neni zadana leva strana</source>
-        <translation>Není zadána levá strana</translation>
-    </message>
-    <message>
-        <source>Neni zadana prava strana</source>
-        <translation>Není zadána pravá strana</translation>
-    </message>
-    <message>
-        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
-        <translation>Stejný atribut nelze zadat na levé straně dvakrát</translation>
-    </message>
-    <message>
-        <source>Neni co mazat</source>
-        <translation>Není co mazat</translation>
     </message>
     <message>
         <source>Chcete skutecne smazat tuto zavislost?</source>
         <translation>Chcete skutečně smazat tuto závislost?</translation>
     </message>
-</context>
-<context>
-    <name>TForm_Keys</name>
     <message>
-        <source>Schemario - Klice schematu</source>
-        <translation>Schemario - Klíče schématu</translation>
+        <source>Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny zlute.</source>
+        <translation>Po smazání této závislosti přestaly některé jiné být redundantní. Tyto budou označeny žlutě.</translation>
     </message>
     <message>
-        <source>Zobraz prvni klic</source>
-        <translation>Zobraz první klíč</translation>
-    </message>
-    <message>
-        <source>Zobraz dalsi klice</source>
-        <translation>Zobraz další klíče</translation>
-    </message>
-    <message>
-        <source> Nejsou zadana zadna data</source>
-        <translation> Nejsou zadána žádná data</translation>
-    </message>
-    <message>
-        <source> Nejprve musi byt vygenerovany prvni klic</source>
-        <translation> Nejprve musí být vygenerovaný první klíč</translation>
-    </message>
-    <message>
-        <source>Nejsou ani zadne dalsi klice</source>
-        <translation>Nejsou ani žádné další klíče</translation>
-    </message>
-    <message>
-        <source>Zadne dalsi klice schematu nejsou</source>
-        <translation>Žádné další klíče schématu nejsou</translation>
+        <source>Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?</source>
+        <translation>Již nezbývají žádné redundantní závislosti, chcete zavřít formulář?</translation>
     </message>
 </context>
 <context>
-    <name>TForm_Main</name>
-    <message>
-        <source>&amp;Novy</source>
-        <translation>&amp;Nový</translation>
-    </message>
-    <message>
-        <source>Otevrit novy soubor</source>
-        <translation>Otevřít nový soubor</translation>
-    </message>
-    <message>
-        <source>&amp;Otevri</source>
-        <translation>&amp;Otevři</translation>
-    </message>
-    <message>
-        <source>Otevri novy soubor</source>
-        <translation>Otevři nový soubor</translation>
-    </message>
-    <message>
-        <source>&amp;Uloz</source>
-        <translation>&amp;Ulož</translation>
-    </message>
-    <message>
-        <source>Uloz soubor</source>
-        <translation>Ulož soubor</translation>
-    </message>
-    <message>
-        <source>Uloz &amp;jako</source>
-        <translation>Ulož &amp;jako</translation>
-    </message>
-    <message>
-        <source>Uloz soubor pod jinym jmenem</source>
-        <translation>Ulož soubor pod jiným jménem</translation>
-    </message>
-    <message>
-        <source>Editovat &amp;atributy</source>
-        <translation>Editovat &amp;atributy</translation>
-    </message>
-    <message>
-        <source>Zadat nove atributy schematu</source>
-        <translation>Zadat nové atributy schématu</translation>
-    </message>
-    <message>
-        <source>Editovat &amp;zavislosti</source>
-        <translation>Editovat &amp;závislosti</translation>
-    </message>
-    <message>
-        <source>Zadat nove zavislosti</source>
-        <translation>Zadat nové závislosti</translation>
-    </message>
-    <message>
-        <source>&amp;Redundantni atributy</source>
-        <translation>&amp;Redundantní atributy</translation>
-    </message>
-    <message>
-        <source>Urceni redundantnich atributu</source>
-        <translation>Určení redundantních atributů</translation>
-    </message>
-    <message>
-        <source>Redundantni &amp;zavislosti</source>
-        <translation>Redundantní &amp;závislosti</translation>
-    </message>
-    <message>
-        <source>Urceni redundantnich zavislosti</source>
-        <translation>Určení redundantních závislostí</translation>
-    </message>
-    <message>
-        <source>Hledani &amp;klicu</source>
-        <translation>Hledání &amp;klíčů</translation>
-    </message>
-    <message>
-        <source>Hledani klicu schematu</source>
-        <translation>Hledání klíčů schématu</translation>
-    </message>
-    <message>
-        <source>Deko&amp;mpozice</source>
-        <translation>Deko&amp;mpozice</translation>
-    </message>
-    <message>
-        <source>Dekompozice</source>
-        <translation>Dekompozice</translation>
-    </message>
-    <message>
-        <source>S&amp;ynteza</source>
-        <translation>S&amp;yntéza</translation>
-    </message>
-    <message>
-        <source>Synteza</source>
-        <translation>Syntéza</translation>
-    </message>
-    <message>
-        <source>&amp;Maximalni mnoziny</source>
-        <translation>&amp;Maximální množiny</translation>
-    </message>
-    <message>
-        <source>&amp;Testovaci modul</source>
-        <translation>&amp;Testovací modul</translation>
-    </message>
-    <message>
-        <source>Testovaci modul</source>
-        <translation>Testovací modul</translation>
-    </message>
-    <message>
-        <source>&amp;O programu</source>
-        <translation>&amp;O programu</translation>
-    </message>
-    <message>
-        <source>RA</source>
-        <translation>RA</translation>
-    </message>
-    <message>
-        <source>RZ</source>
-        <translation>RZ</translation>
-    </message>
-    <message>
-        <source>&amp;Soubor</source>
-        <translation>&amp;Soubor</translation>
-    </message>
-    <message>
-        <source>&amp;Posledni soubory</source>
-        <translation>&amp;Poslední soubory</translation>
-    </message>
-    <message>
-        <source>&amp;Konec</source>
-        <translation>&amp;Konec</translation>
-    </message>
-    <message>
-        <source>Konec programu</source>
-        <translation>Konec programu</translation>
-    </message>
-    <message>
-        <source>&amp;Data</source>
-        <translation>&amp;Data</translation>
-    </message>
-    <message>
-        <source>&amp;Redundance</source>
-        <translation>&amp;Redundance</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algoritmy</translation>
-    </message>
-    <message>
-        <source>&amp;Testovani</source>
-        <translation>&amp;Testování</translation>
-    </message>
-    <message>
-        <source>&amp;Uzaver</source>
-        <translation>&amp;Uzávěr</translation>
-    </message>
-    <message>
-        <source>&amp;Klice</source>
-        <translation>&amp;Klíče</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Vlastni dekompozice</source>
-        <translation>&amp;Vlastní dekompozice</translation>
-    </message>
-    <message>
-        <source>Napoveda</source>
-        <translation>Nápověda</translation>
-    </message>
-    <message>
-        <source>&amp;Jazyk</source>
-        <translation>&amp;Jazyk</translation>
-    </message>
-    <message>
-        <source>&amp;Cestina</source>
-        <translation>&amp;Čeština</translation>
-    </message>
-    <message>
-        <source>Cestina &amp;bez diakritiky</source>
-        <translation>Čeština &amp;bez diakritiky</translation>
-    </message>
-    <message>
-        <source>&amp;Anglictina</source>
-        <translation>&amp;Angličtina</translation>
-    </message>
-    <message>
-        <source>Jazyk se zmeni pri pristim spusteni programu.</source>
-        <translation>Jazyk se změní při příštím spuštění programu.</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Atributy:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Závislosti:</translation>
-    </message>
-    <message>
-        <source>Prejete si data ulozit?</source>
-        <translation>Přejete si data uložit?</translation>
-    </message>
-    <message>
-        <source>Zadne redundantni atributy nejsou</source>
-        <translation>Žádné redundantní atributy nejsou</translation>
-    </message>
-    <message>
-        <source>Zadne redundantni zavislosti nejsou</source>
-        <translation>Žádné redundantní závislosti nejsou</translation>
-    </message>
-    <message>
-        <source>&amp;Ukazkove schemata</source>
-        <translation>&amp;Ukázková schémata</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_MaxSet</name>
-    <message>
-        <source>Schemario - Maximalni mnoziny</source>
-        <translation>Schemario - Maximální množiny</translation>
-    </message>
-    <message>
-        <source>Vypocet  max (A)</source>
-        <translation>Výpočet  max (A)</translation>
-    </message>
-    <message>
-        <source>Zvolte atribut A:</source>
-        <translation>Zvolte atribut A:</translation>
-    </message>
-    <message>
-        <source>Maximalni mnozina (A)</source>
-        <translation>Maximální množina (A)</translation>
-    </message>
-    <message>
-        <source>Je A klicovy atribut ?</source>
-        <translation>Je A klíčový atribut ?</translation>
-    </message>
-    <message>
-        <source>Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut</source>
-        <translation>Na základě vypočtených maximálních množin řekne, je-li A klíčový atribut</translation>
-    </message>
-    <message>
-        <source>Vypocet MAX (R)</source>
-        <translation>Výpočet MAX (R)</translation>
-    </message>
-    <message>
-        <source>Maximalni mnoziny</source>
-        <translation>Maximální množiny</translation>
-    </message>
-    <message>
-        <source>Je schema v &amp;BCNF ?</source>
-        <translation>Je schéma v &amp;BCNF ?</translation>
-    </message>
-    <message>
-        <source>Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF</source>
-        <translation>Na základě výpočtu maximálních množin řekne, zda je schéma v BCNF</translation>
-    </message>
-    <message>
-        <source>Zvolte atribut A</source>
-        <translation>Zvolte atribut A</translation>
-    </message>
-    <message>
-        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Atribut %1 JE, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
-    </message>
-    <message>
-        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Atribut %1 NENÍ, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
-    </message>
-    <message>
-        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>Schéma JE, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
-    </message>
-    <message>
-        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>Schéma NENÍ, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
-        <translation>Výpis je zkrácen: každá množina jednou, celkem %1 množin</translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
-        <translation>Výpis je zkrácen: jen množiny bez podmnožiny v rodině, každá jednou, celkem %1 množin</translation>
-    </message>
-    <message>
-        <source>Mnozina Max(%1) = </source>
-        <translation>Množina Max(%1) = </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Print</name>
+    <name>ReportWindow</name>
     <message>
         <source>Nejde zobrazit tiskovy dialog</source>
         <translation>Nejde zobrazit tiskový dialog</translation>
@@ -1457,10 +1468,6 @@
         <translation>Soubor existuje, mám ho přepsat?</translation>
     </message>
     <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>Tento soubor nejde otevřít</translation>
-    </message>
-    <message>
         <source>Soubor nejde ulozit</source>
         <translation>Soubor nejde uložit</translation>
     </message>
@@ -1468,71 +1475,281 @@
         <source>Export to txt</source>
         <translation>Export do txt</translation>
     </message>
-</context>
-<context>
-    <name>TForm_Redundant_Attributes</name>
     <message>
-        <source>Schemario - Redundantni atributy</source>
-        <translation>Schemario - Redundantní atributy</translation>
-    </message>
-    <message>
-        <source>Redundantni atributy:</source>
-        <translation>Redundantní atributy:</translation>
-    </message>
-    <message>
-        <source>Atribut</source>
-        <translation>Atribut</translation>
-    </message>
-    <message>
-        <source>v zavislosti</source>
-        <translation>v závislosti</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tento atribut?</source>
-        <translation>Chcete skutečně smazat tento atribut?</translation>
-    </message>
-    <message>
-        <source>Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen zlute.</source>
-        <translation>Po smazání tohoto atributu přestal některý jiný být redundantní. Řádek je označen žlutě.</translation>
-    </message>
-    <message>
-        <source>Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?</source>
-        <translation>Již nezbývají žádné redundantní atributy, chcete zavřít formulář?</translation>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>Tento soubor nejde otevřít</translation>
     </message>
 </context>
 <context>
-    <name>TForm_Redundant_Dependency</name>
+    <name>Reports</name>
     <message>
-        <source>Schemario - Redundantni zavislosti</source>
-        <translation>Schemario - Redundantní závislosti</translation>
+        <source>standardni vystup nejde zapsat: %1</source>
+        <translation>standardní výstup nejde zapsat: %1</translation>
     </message>
     <message>
-        <source>Redundantni zavislosti:</source>
-        <translation>Redundantní závislosti:</translation>
+        <source>zadejte jednu zavislost X -&gt; Y</source>
+        <translation>zadejte jednu závislost X -&gt; Y</translation>
     </message>
     <message>
-        <source>Smazat</source>
-        <translation>Smazat</translation>
+        <source>prazdna mnozina</source>
+        <translation>prázdná množina</translation>
     </message>
     <message>
-        <source>Chcete skutecne smazat tuto zavislost?</source>
-        <translation>Chcete skutečně smazat tuto závislost?</translation>
+        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Atribut %1 JE, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
     </message>
     <message>
-        <source>Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny zlute.</source>
-        <translation>Po smazání této závislosti přestaly některé jiné být redundantní. Tyto budou označeny žlutě.</translation>
+        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Atribut %1 NENÍ, na základě algoritmu založeném na maximálních množinách, klíčovým atributem</translation>
     </message>
     <message>
-        <source>Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?</source>
-        <translation>Již nezbývají žádné redundantní závislosti, chcete zavřít formulář?</translation>
+        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>Schéma JE, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
+    </message>
+    <message>
+        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>Schéma NENÍ, na základě algoritmu založeném na maximálních množinách, v BCNF</translation>
+    </message>
+    <message>
+        <source>Mnozina Max(%1) = </source>
+        <translation>Množina Max(%1) = </translation>
+    </message>
+    <message>
+        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
+        <translation>Výpis je zkrácen: každá množina jednou, celkem %1 množin</translation>
+    </message>
+    <message>
+        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
+        <translation>Výpis je zkrácen: jen množiny bez podmnožiny v rodině, každá jednou, celkem %1 množin</translation>
+    </message>
+    <message>
+        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
+        <translation>Rozložení schématu podle levých stran je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Nejprve rozlozte schema podle levych stran</source>
+        <translation>Nejprve rozložte schéma podle levých stran</translation>
+    </message>
+    <message>
+        <source> Zadna schemata nemaji ekvivalentni klice</source>
+        <translation> Žádná schémata nemají ekvivalentní klíče</translation>
+    </message>
+    <message>
+        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
+        <translation>Sjednocení schémat podle ekvivalentních klíčů je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Zadna schemata nejsou projekci</source>
+        <translation>Žádná schémata nejsou projekcí</translation>
+    </message>
+    <message>
+        <source> Zobrazeni projekce je jiz zobrazeno</source>
+        <translation> Zobrazení projekce je již zobrazeno</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
+        <translation>Schémata vytvořená projekcí zmizí. Lze je získat znovu tlačítkem &apos;Projekce&apos;.</translation>
     </message>
 </context>
 <context>
-    <name>TForm_Synteza_2</name>
+    <name>SchemaDocument</name>
+    <message>
+        <source>smazani atributu</source>
+        <translation>smazání atributu</translation>
+    </message>
+    <message>
+        <source>smazani zavislosti</source>
+        <translation>smazání závislosti</translation>
+    </message>
+    <message>
+        <source>uprava atributu</source>
+        <translation>úprava atributů</translation>
+    </message>
+    <message>
+        <source>uprava zavislosti</source>
+        <translation>úprava závislostí</translation>
+    </message>
+    <message>
+        <source>vymazani schematu</source>
+        <translation>vymazání schématu</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaFile</name>
+    <message>
+        <source>soubor je vetsi nez %1 bajtu</source>
+        <translation>soubor je větší než %1 bajtů</translation>
+    </message>
+    <message>
+        <source>chybi znak : za jmeny atributu</source>
+        <translation>chybí znak : za jmény atributů</translation>
+    </message>
+    <message>
+        <source>jmeno atributu nekonci znakem ;</source>
+        <translation>jméno atributu nekončí znakem ;</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu</source>
+        <translation>více než %1 atributů</translation>
+    </message>
+    <message>
+        <source>misto cislice je znak s kodem %1</source>
+        <translation>místo číslice je znak s kódem %1</translation>
+    </message>
+    <message>
+        <source>chybi index atributu</source>
+        <translation>chybí index atributu</translation>
+    </message>
+    <message>
+        <source>za indexem na leve strane chybi mezera</source>
+        <translation>za indexem na levé straně chybí mezera</translation>
+    </message>
+    <message>
+        <source>zavislost nema znak -</source>
+        <translation>závislost nemá znak -</translation>
+    </message>
+    <message>
+        <source>index %1 neoznacuje zadny atribut</source>
+        <translation>index %1 neoznačuje žádný atribut</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu na leve strane</source>
+        <translation>více než %1 atributů na levé straně</translation>
+    </message>
+    <message>
+        <source>vice nez %1 zavislosti</source>
+        <translation>více než %1 závislostí</translation>
+    </message>
+    <message>
+        <source>zavislost nekonci znakem ;</source>
+        <translation>závislost nekončí znakem ;</translation>
+    </message>
+    <message>
+        <source>bajt %1: %2</source>
+        <translation>bajt %1: %2</translation>
+    </message>
+    <message>
+        <source>Zkousite otevrit spatny soubor. Chci priponu .dbc</source>
+        <translation>Zkoušíte otevřít špatný soubor. Chci příponu .dbc</translation>
+    </message>
+    <message>
+        <source>Chyba pri cteni ze souboru</source>
+        <translation>Chyba při čtení ze souboru</translation>
+    </message>
+    <message>
+        <source>Chyba pri otevirani souboru</source>
+        <translation>Chyba při otevírání souboru</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaFileCommands</name>
+    <message>
+        <source>Jmeno atributu %1 obsahuje znak, ktery soubor .dbc nepojme (kodovani Windows-1250). Prejmenujte atribut.</source>
+        <translation>Jméno atributu %1 obsahuje znak, který soubor .dbc nepojme (kódování Windows-1250). Přejmenujte atribut.</translation>
+    </message>
+    <message>
+        <source>Chyba v zapisu do souboru</source>
+        <translation>Chyba v zápisu do souboru</translation>
+    </message>
+    <message>
+        <source>Problem s otevrenim souboru pro zapis</source>
+        <translation>Problém s otevřením souboru pro zápis</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>Soubor existuje, mám ho přepsat?</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>Tento soubor nejde otevřít</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaReport</name>
+    <message>
+        <source>PUVODNI SCHEMA:</source>
+        <translation>PŮVODNÍ SCHÉMA:</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2</source>
+        <translation>Následující schéma vzniklo dekompozicí schématu %1 podle závislosti %2</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo pridanim chybejicich zavislosti.</source>
+        <translation>Následující schéma vzniklo přidáním chybějících závislostí.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci schemat (%1 ).</source>
+        <translation>Následující schéma vzniklo projekcí schémat (%1 ).</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo rozlozenim podle levych stran</source>
+        <translation>Následující schéma vzniklo rozložením podle levých stran</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.</source>
+        <translation>Následující schéma vzniklo sloučením schémat s ekvivalentními klíči.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci.</source>
+        <translation>Následující schéma vzniklo projekcí.</translation>
+    </message>
+    <message>
+        <source> Schema je v prvni normalni forme</source>
+        <translation> Schéma je v první normální formě</translation>
+    </message>
+    <message>
+        <source> Schema je ve druhe normalni forme</source>
+        <translation> Schéma je ve druhé normální formě</translation>
+    </message>
+    <message>
+        <source> Schema je ve treti normalni forme</source>
+        <translation> Schéma je ve třetí normální formě</translation>
+    </message>
+    <message>
+        <source> Schema je v BCNF</source>
+        <translation> Schéma je v BCNF</translation>
+    </message>
+    <message>
+        <source>SCHEMA %1:</source>
+        <translation>SCHÉMA %1:</translation>
+    </message>
+    <message>
+        <source>ATRIBUTY:</source>
+        <translation>ATRIBUTY:</translation>
+    </message>
+    <message>
+        <source>ZAVISLOSTI:</source>
+        <translation>ZÁVISLOSTI:</translation>
+    </message>
+    <message>
+        <source>KLICE:</source>
+        <translation>KLÍČE:</translation>
+    </message>
+    <message>
+        <source>NORMALNI FORMA:</source>
+        <translation>NORMÁLNÍ FORMA:</translation>
+    </message>
+    <message>
+        <source>Schema %1</source>
+        <comment>a schema that joins the schemas numbered so, such as 3+5</comment>
+        <translation>Schéma %1</translation>
+    </message>
+    <message>
+        <source>Schema %1: %2</source>
+        <comment>a schema numbered %1 that joins the schemas numbered so, such as 1+3</comment>
+        <translation>Schéma %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SynthesisExercise</name>
+    <message>
+        <source>Testovaci modul - Synteza</source>
+        <translation>Testovací modul - Syntéza</translation>
+    </message>
+</context>
+<context>
+    <name>SynthesisWindow</name>
     <message>
         <source>Cervene schema je v 1 ci 2NF, zlute je schema v 3NF.</source>
         <translation>Červené schéma je v 1 či 2NF, žluté je schéma v 3NF.</translation>
@@ -1606,16 +1823,8 @@
         <translation>Původní schéma:</translation>
     </message>
     <message>
-        <source>Redundantni zavislosti</source>
-        <translation>Redundantní závislosti</translation>
-    </message>
-    <message>
-        <source>a atributy byly vymazany jiz</source>
-        <translation>a atributy byly vymazány již</translation>
-    </message>
-    <message>
-        <source>pred zobrazenim formulare</source>
-        <translation>před zobrazením formuláře</translation>
+        <source>Redundantni zavislosti a atributy byly vymazany jiz pred zobrazenim formulare</source>
+        <translation>Redundantní závislosti a atributy byly vymazány již před zobrazením formuláře</translation>
     </message>
     <message>
         <source>Sede kurzivou: schema nahrazene sloucenim nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
@@ -1648,34 +1857,6 @@
     <message>
         <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
         <translation>Nahrazeno: schéma bylo sloučené nebo pohlcené</translation>
-    </message>
-    <message>
-        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
-        <translation>Rozložení schématu podle levých stran je již zobrazeno</translation>
-    </message>
-    <message>
-        <source>Nejprve rozlozte schema podle levych stran</source>
-        <translation>Nejprve rozložte schéma podle levých stran</translation>
-    </message>
-    <message>
-        <source> Zadna schemata nemaji ekvivalentni klice</source>
-        <translation> Žádná schémata nemají ekvivalentní klíče</translation>
-    </message>
-    <message>
-        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
-        <translation>Sjednocení schémat podle ekvivalentních klíčů je již zobrazeno</translation>
-    </message>
-    <message>
-        <source>Zadna schemata nejsou projekci</source>
-        <translation>Žádná schémata nejsou projekcí</translation>
-    </message>
-    <message>
-        <source> Zobrazeni projekce je jiz zobrazeno</source>
-        <translation> Zobrazení projekce je již zobrazeno</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
-        <translation>Schémata vytvořená projekcí zmizí. Lze je získat znovu tlačítkem &apos;Projekce&apos;.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="cs">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Schemario - O programu</source>
+        <translation>Schemario - About</translation>
+    </message>
+    <message>
+        <source>Verze 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>AttributeColumns</name>
     <message>
         <source>Musite zvolit alespon 1 atribut</source>
@@ -14,6 +29,77 @@
     <message>
         <source>Ve vasi odpovedi byly chyby.</source>
         <translation>Your answer contained mistakes.</translation>
+    </message>
+</context>
+<context>
+    <name>AttributeEditorDialog</name>
+    <message>
+        <source>Schemario - Zadavani atributu</source>
+        <translation>Schemario - Attribute input</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Pridat zadany atribut</source>
+        <translation>Add the attribute entered</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Smaze oznaceny atribut</source>
+        <translation>Deletes the selected attribute</translation>
+    </message>
+    <message>
+        <source>Zmenit</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Upravit oznaceny atribut</source>
+        <translation>Edit the selected attribute</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zadavany vstup je prazdny</source>
+        <translation>The input is empty</translation>
+    </message>
+    <message>
+        <source>Delka slova presahuje 15 pismen</source>
+        <translation>The word is longer than 15 letters</translation>
+    </message>
+    <message>
+        <source>Slovo nesmi obsahovat znaky ; a :</source>
+        <translation>A word must not contain the characters ; and :</translation>
+    </message>
+    <message>
+        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
+        <translation>The word contains a character that cannot be saved to a file</translation>
+    </message>
+    <message>
+        <source>Uz zadana data</source>
+        <translation>Already entered</translation>
+    </message>
+    <message>
+        <source>Bohuzel zadavate prilis mnoho slov</source>
+        <translation>Sorry, you are entering too many words</translation>
+    </message>
+    <message>
+        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
+        <translation>You cannot delete this word. First delete the dependency that contains it.</translation>
+    </message>
+    <message>
+        <source>Skutecne to chcete smazat? %1 ? </source>
+        <translation>Do you really want to delete it? %1 ? </translation>
     </message>
 </context>
 <context>
@@ -116,6 +202,10 @@
         <source>[SOUBOR...]</source>
         <translation>[FILE...]</translation>
     </message>
+    <message>
+        <source>Odvozeni potrebuje soubor se schematem a zavislost &quot;X -&gt; Y&quot;.</source>
+        <translation>A derivation needs a schema file and a dependency &quot;X -&gt; Y&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DecompositionExercise</name>
@@ -182,6 +272,277 @@
     <message>
         <source>  %1 je klicovy atribut, proto je porusena jen BCNF</source>
         <translation>  %1 is a key attribute, so only BCNF is violated</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionSession</name>
+    <message>
+        <source>dekompozice</source>
+        <translation>decomposition</translation>
+    </message>
+</context>
+<context>
+    <name>DecompositionWindow</name>
+    <message>
+        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
+        <translation>A red schema is in 1 or 2 NF, a yellow one in 3 NF.</translation>
+    </message>
+    <message>
+        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
+        <translation>A green dependency violates BCNF, a yellow one the third NF</translation>
+    </message>
+    <message>
+        <source>Schemario - Dekompozice</source>
+        <translation>Schemario - Decomposition</translation>
+    </message>
+    <message>
+        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
+        <translation>Grey italics: a schema replaced by a split or absorbed by a projection; the other schemas form the result.</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Decomposition</translation>
+    </message>
+    <message>
+        <source>Dekomponovat schema</source>
+        <translation>Decompose the schema</translation>
+    </message>
+    <message>
+        <source>&amp;Projekce</source>
+        <translation>&amp;Projections</translation>
+    </message>
+    <message>
+        <source>Pridat projekce</source>
+        <translation>Add projections</translation>
+    </message>
+    <message>
+        <source>&amp;Nepokryte zavislosti</source>
+        <translation>&amp;Uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>Pridat nepokryte zavislosti</source>
+        <translation>Add uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Zobrazi postup pro tisk</source>
+        <translation>Shows the course of work for printing</translation>
+    </message>
+    <message>
+        <source>&amp;Vysledna schemata</source>
+        <translation>&amp;Resulting schemas</translation>
+    </message>
+    <message>
+        <source>Zobrazi vysledna schemata</source>
+        <translation>Shows the resulting schemas</translation>
+    </message>
+    <message>
+        <source>&amp;Zavri</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algorithms</translation>
+    </message>
+    <message>
+        <source>Pridana schemata:</source>
+        <translation>Added schemas:</translation>
+    </message>
+    <message>
+        <source>Projekce:</source>
+        <translation>Projections:</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Attributes:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Klice:</source>
+        <translation>Keys:</translation>
+    </message>
+    <message>
+        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
+        <translation>First double-click a schema in the upper part of the screen. Then decompose the schema by clicking one of the dependencies that violate 3NF (BCNF) in the lower part</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval shcema</source>
+        <translation>You have not decomposed the schema yet</translation>
+    </message>
+    <message>
+        <source>Nejsou otevrena zadna schemata k tisku</source>
+        <translation>No schemas are open for printing</translation>
+    </message>
+    <message>
+        <source>Schema uz neni mozno v tomto okne rozlozit</source>
+        <translation>The schema cannot be split any further in this window</translation>
+    </message>
+    <message>
+        <source>Jeste jsi nedekomponoval schema</source>
+        <translation>You have not decomposed the schema yet</translation>
+    </message>
+    <message>
+        <source>Nejsou zadne nepokryte zavislosti</source>
+        <translation>There are no uncovered dependencies</translation>
+    </message>
+    <message>
+        <source>Zadne schema neni projekci</source>
+        <translation>No schema is a projection</translation>
+    </message>
+    <message>
+        <source>Chcete rozlozit schema podle teto zavislosti?</source>
+        <translation>Do you want to split the schema by this dependency?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding uncovered dependencies and projections will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding projections will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by adding uncovered dependencies will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
+        <translation>The schemas created by projection will disappear. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
+        <translation>Replaced by schemas %1 and %2, split by %3</translation>
+    </message>
+    <message>
+        <source>Pohlceno projekci</source>
+        <translation>Absorbed by a projection</translation>
+    </message>
+</context>
+<context>
+    <name>DependencyEditorDialog</name>
+    <message>
+        <source>Schemario - Zadavani zavislosti</source>
+        <translation>Schemario - Dependency input</translation>
+    </message>
+    <message>
+        <source>LEVA STRANA:</source>
+        <translation>LEFT-HAND SIDE:</translation>
+    </message>
+    <message>
+        <source>PRAVA STRANA:</source>
+        <translation>RIGHT-HAND SIDE:</translation>
+    </message>
+    <message>
+        <source>Pridat</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
+        <translation>Sorry, too many dependencies have been entered</translation>
+    </message>
+    <message>
+        <source>Neni zadana leva strana</source>
+        <translation>The left-hand side is not given</translation>
+    </message>
+    <message>
+        <source>Neni zadana prava strana</source>
+        <translation>The right-hand side is not given</translation>
+    </message>
+    <message>
+        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
+        <translation>The same attribute cannot appear twice on the left-hand side</translation>
+    </message>
+    <message>
+        <source>Neni co mazat</source>
+        <translation>There is nothing to delete</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tuto zavislost?</source>
+        <translation>Do you really want to delete this dependency?</translation>
+    </message>
+</context>
+<context>
+    <name>DerivationReport</name>
+    <message>
+        <source>dano</source>
+        <translation>given</translation>
+    </message>
+    <message>
+        <source>reflexivita</source>
+        <translation>reflexivity</translation>
+    </message>
+    <message>
+        <source>rozsireni</source>
+        <translation>augmentation</translation>
+    </message>
+    <message>
+        <source>tranzitivita</source>
+        <translation>transitivity</translation>
+    </message>
+    <message>
+        <source>sjednoceni</source>
+        <translation>union</translation>
+    </message>
+    <message>
+        <source>rozklad</source>
+        <translation>decomposition</translation>
+    </message>
+    <message>
+        <source>%1 neplyne ze zavislosti: uzaver %2 je %3, chybi v nem %4</source>
+        <translation>%1 does not follow from the dependencies: the closure of %2 is %3, it lacks %4</translation>
+    </message>
+    <message>
+        <source>Odvozeni %1 podle Armstrongovych pravidel:</source>
+        <translation>Derivation of %1 by Armstrong&apos;s rules:</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramWindow</name>
+    <message>
+        <source>Schemario - Diagram zavislosti</source>
+        <translation>Schemario - Dependency diagram</translation>
+    </message>
+    <message>
+        <source>Ulozit jako &amp;SVG</source>
+        <translation>Save as &amp;SVG</translation>
+    </message>
+    <message>
+        <source>Ulozit jako &amp;PNG</source>
+        <translation>Save as &amp;PNG</translation>
+    </message>
+    <message>
+        <source>Tlusta cara spojuje atributy leve strany, sipky vedou k atributum, ktere urcuje.</source>
+        <translation>A thick line joins the attributes of a left-hand side; arrows lead to the attributes it determines.</translation>
+    </message>
+    <message>
+        <source>&amp;Prizpusobit sirce okna</source>
+        <translation>&amp;Fit to window width</translation>
+    </message>
+    <message>
+        <source>Diagram do SVG</source>
+        <translation>Diagram to SVG</translation>
+    </message>
+    <message>
+        <source>Diagram do PNG</source>
+        <translation>Diagram to PNG</translation>
     </message>
 </context>
 <context>
@@ -291,22 +652,7 @@
     </message>
 </context>
 <context>
-    <name>FileRead</name>
-    <message>
-        <source>neni obycejny soubor</source>
-        <translation>not a regular file</translation>
-    </message>
-</context>
-<context>
-    <name>File_open_close</name>
-    <message>
-        <source>Chyba v zapisu do souboru</source>
-        <translation>Error writing to the file</translation>
-    </message>
-    <message>
-        <source>Problem s otevrenim souboru pro zapis</source>
-        <translation>The file cannot be opened for writing</translation>
-    </message>
+    <name>FileExport</name>
     <message>
         <source>Soubor existuje mam ho prepsat?</source>
         <translation>The file exists. Overwrite it?</translation>
@@ -315,12 +661,16 @@
         <source>Tento soubor nejde otevrit</source>
         <translation>This file cannot be opened</translation>
     </message>
+    <message>
+        <source>Soubor nejde ulozit</source>
+        <translation>The file cannot be saved</translation>
+    </message>
 </context>
 <context>
-    <name>Keys</name>
+    <name>FileRead</name>
     <message>
-        <source>prazdna mnozina</source>
-        <translation>empty set</translation>
+        <source>neni obycejny soubor</source>
+        <translation>not a regular file</translation>
     </message>
 </context>
 <context>
@@ -360,6 +710,244 @@
     <message>
         <source>Bohuzel vase odpoved neni spravna.</source>
         <translation>Sorry, your answer is not correct.</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Schemario - Klice schematu</source>
+        <translation>Schemario - Keys of the schema</translation>
+    </message>
+    <message>
+        <source>Zobraz prvni klic</source>
+        <translation>Show the first key</translation>
+    </message>
+    <message>
+        <source>Zobraz dalsi klice</source>
+        <translation>Show further keys</translation>
+    </message>
+    <message>
+        <source> Nejsou zadana zadna data</source>
+        <translation> No data have been entered</translation>
+    </message>
+    <message>
+        <source> Nejprve musi byt vygenerovany prvni klic</source>
+        <translation> The first key must be generated first</translation>
+    </message>
+    <message>
+        <source>Zadne dalsi klice schematu nejsou</source>
+        <translation>The schema has no further keys</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Novy</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Otevrit novy soubor</source>
+        <translation>Open a new file</translation>
+    </message>
+    <message>
+        <source>&amp;Otevri</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Otevri novy soubor</source>
+        <translation>Open a new file</translation>
+    </message>
+    <message>
+        <source>&amp;Uloz</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Uloz soubor</source>
+        <translation>Save the file</translation>
+    </message>
+    <message>
+        <source>Uloz &amp;jako</source>
+        <translation>Save &amp;as</translation>
+    </message>
+    <message>
+        <source>Uloz soubor pod jinym jmenem</source>
+        <translation>Save the file under another name</translation>
+    </message>
+    <message>
+        <source>Editovat &amp;atributy</source>
+        <translation>Edit &amp;attributes</translation>
+    </message>
+    <message>
+        <source>Zadat nove atributy schematu</source>
+        <translation>Enter new attributes of the schema</translation>
+    </message>
+    <message>
+        <source>Editovat &amp;zavislosti</source>
+        <translation>Edit &amp;dependencies</translation>
+    </message>
+    <message>
+        <source>Zadat nove zavislosti</source>
+        <translation>Enter new dependencies</translation>
+    </message>
+    <message>
+        <source>&amp;Redundantni atributy</source>
+        <translation>&amp;Redundant attributes</translation>
+    </message>
+    <message>
+        <source>Urceni redundantnich atributu</source>
+        <translation>Finding redundant attributes</translation>
+    </message>
+    <message>
+        <source>Redundantni &amp;zavislosti</source>
+        <translation>Redundant de&amp;pendencies</translation>
+    </message>
+    <message>
+        <source>Urceni redundantnich zavislosti</source>
+        <translation>Finding redundant dependencies</translation>
+    </message>
+    <message>
+        <source>Hledani &amp;klicu</source>
+        <translation>Finding &amp;keys</translation>
+    </message>
+    <message>
+        <source>Hledani klicu schematu</source>
+        <translation>Finding the keys of the schema</translation>
+    </message>
+    <message>
+        <source>Deko&amp;mpozice</source>
+        <translation>Deco&amp;mposition</translation>
+    </message>
+    <message>
+        <source>Dekompozice</source>
+        <translation>Decomposition</translation>
+    </message>
+    <message>
+        <source>S&amp;ynteza</source>
+        <translation>S&amp;ynthesis</translation>
+    </message>
+    <message>
+        <source>Synteza</source>
+        <translation>Synthesis</translation>
+    </message>
+    <message>
+        <source>&amp;Maximalni mnoziny</source>
+        <translation>&amp;Maximal sets</translation>
+    </message>
+    <message>
+        <source>&amp;Testovaci modul</source>
+        <translation>&amp;Exercises</translation>
+    </message>
+    <message>
+        <source>Testovaci modul</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>&amp;O programu</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>RA</translation>
+    </message>
+    <message>
+        <source>RZ</source>
+        <translation>RD</translation>
+    </message>
+    <message>
+        <source>&amp;Soubor</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Ukazkove schemata</source>
+        <translation>&amp;Sample schemas</translation>
+    </message>
+    <message>
+        <source>&amp;Posledni soubory</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Konec programu</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Redundance</source>
+        <translation>&amp;Redundancy</translation>
+    </message>
+    <message>
+        <source>&amp;Algoritmy</source>
+        <translation>&amp;Algorithms</translation>
+    </message>
+    <message>
+        <source>&amp;Testovani</source>
+        <translation>&amp;Testing</translation>
+    </message>
+    <message>
+        <source>&amp;Uzaver</source>
+        <translation>&amp;Closure</translation>
+    </message>
+    <message>
+        <source>&amp;Klice</source>
+        <translation>&amp;Keys</translation>
+    </message>
+    <message>
+        <source>&amp;Dekompozice</source>
+        <translation>&amp;Decomposition</translation>
+    </message>
+    <message>
+        <source>&amp;Vlastni dekompozice</source>
+        <translation>&amp;Own decomposition</translation>
+    </message>
+    <message>
+        <source>Napoveda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>&amp;Jazyk</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Cestina</source>
+        <translation>&amp;Czech</translation>
+    </message>
+    <message>
+        <source>Cestina &amp;bez diakritiky</source>
+        <translation>Czech &amp;without diacritics</translation>
+    </message>
+    <message>
+        <source>&amp;Anglictina</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>Jazyk se zmeni pri pristim spusteni programu.</source>
+        <translation>The language changes the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>Atributy:</source>
+        <translation>Attributes:</translation>
+    </message>
+    <message>
+        <source>Zavislosti:</source>
+        <translation>Dependencies:</translation>
+    </message>
+    <message>
+        <source>Prejete si data ulozit?</source>
+        <translation>Do you want to save the data?</translation>
+    </message>
+    <message>
+        <source>Zadne redundantni atributy nejsou</source>
+        <translation>There are no redundant attributes</translation>
+    </message>
+    <message>
+        <source>Zadne redundantni zavislosti nejsou</source>
+        <translation>There are no redundant dependencies</translation>
     </message>
 </context>
 <context>
@@ -410,6 +998,140 @@
     <message>
         <source>%1 do maximalni mnoziny nepatri: urcuje %2:</source>
         <translation>%1 does not belong to a maximal set: it determines %2:</translation>
+    </message>
+</context>
+<context>
+    <name>MaximalSetsWindow</name>
+    <message>
+        <source>Schemario - Maximalni mnoziny</source>
+        <translation>Schemario - Maximal sets</translation>
+    </message>
+    <message>
+        <source>Vypocet  max (A)</source>
+        <translation>Computing  max (A)</translation>
+    </message>
+    <message>
+        <source>Zvolte atribut A:</source>
+        <translation>Attribute A:</translation>
+    </message>
+    <message>
+        <source>Maximalni mnozina (A)</source>
+        <translation>Maximal set (A)</translation>
+    </message>
+    <message>
+        <source>Je A klicovy atribut ?</source>
+        <translation>Is A a key attribute ?</translation>
+    </message>
+    <message>
+        <source>Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut</source>
+        <translation>Tells from the computed maximal sets whether A is a key attribute</translation>
+    </message>
+    <message>
+        <source>Vypocet MAX (R)</source>
+        <translation>Computing MAX (R)</translation>
+    </message>
+    <message>
+        <source>Maximalni mnoziny</source>
+        <translation>Maximal sets</translation>
+    </message>
+    <message>
+        <source>Je schema v &amp;BCNF ?</source>
+        <translation>Is R in &amp;BCNF ?</translation>
+    </message>
+    <message>
+        <source>Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF</source>
+        <translation>Tells from the computed maximal sets whether the schema is in BCNF</translation>
+    </message>
+    <message>
+        <source>Zvolte atribut A</source>
+        <translation>Choose attribute A</translation>
+    </message>
+    <message>
+        <source>zadna mnozina</source>
+        <translation>no set</translation>
+    </message>
+</context>
+<context>
+    <name>NotationText</name>
+    <message>
+        <source>bajt %1 nepatri do textu v kodovani UTF-8</source>
+        <translation>byte %1 is not part of UTF-8 text</translation>
+    </message>
+    <message>
+        <source>znak %1 nemuze byt ve jmenu atributu</source>
+        <translation>the character %1 cannot be in an attribute name</translation>
+    </message>
+    <message>
+        <source>nezname slovo %1 pred dvojteckou</source>
+        <translation>unknown word %1 before the colon</translation>
+    </message>
+    <message>
+        <source>druhy radek s atributy, prvni je na radku %1</source>
+        <translation>a second attribute line; the first is on line %1</translation>
+    </message>
+    <message>
+        <source>sipka v radku s atributy</source>
+        <translation>an arrow in the attribute line</translation>
+    </message>
+    <message>
+        <source>zavislosti chybi sipka -&gt;</source>
+        <translation>the dependency has no arrow -&gt;</translation>
+    </message>
+    <message>
+        <source>druha sipka v jedne zavislosti</source>
+        <translation>a second arrow in one dependency</translation>
+    </message>
+    <message>
+        <source>za sipkou chybi prava strana</source>
+        <translation>the right-hand side after the arrow is missing</translation>
+    </message>
+    <message>
+        <source>chybi jmeno atributu</source>
+        <translation>an attribute name is missing</translation>
+    </message>
+    <message>
+        <source>jmeno %1 je delsi nez %2 znaku</source>
+        <translation>the name %1 is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>atribut %1 je uveden dvakrat</source>
+        <translation>the attribute %1 is listed twice</translation>
+    </message>
+    <message>
+        <source>neznamy atribut %1</source>
+        <translation>unknown attribute %1</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu</source>
+        <translation>more than %1 attributes</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu na leve strane</source>
+        <translation>more than %1 attributes on the left-hand side</translation>
+    </message>
+    <message>
+        <source>vice nez %1 zavislosti</source>
+        <translation>more than %1 dependencies</translation>
+    </message>
+    <message>
+        <source>radek %1, sloupec %2: %3</source>
+        <translation>line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>jmeno %1 obsahuje znak, ktery text nepripousti</source>
+        <translation>the name %1 holds a character the text does not allow</translation>
+    </message>
+    <message>
+        <source>jmeno %1 ma mezery, ktere by text nezachoval</source>
+        <translation>the name %1 has blanks the text would not keep</translation>
+    </message>
+    <message>
+        <source>jmeno %1 je uvedeno dvakrat</source>
+        <translation>the name %1 is listed twice</translation>
+    </message>
+    <message>
+        <source>zavislost pouziva atribut %1, ktery nema jmeno</source>
+        <translation>a dependency uses the attribute %1, which has no name</translation>
     </message>
 </context>
 <context>
@@ -564,6 +1286,41 @@
     </message>
 </context>
 <context>
+    <name>RedundantAttributesWindow</name>
+    <message>
+        <source>Schemario - Redundantni atributy</source>
+        <translation>Schemario - Redundant attributes</translation>
+    </message>
+    <message>
+        <source>Redundantni atributy:</source>
+        <translation>Redundant attributes:</translation>
+    </message>
+    <message>
+        <source>Atribut</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>v zavislosti</source>
+        <translation>in dependency</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Chcete skutecne smazat tento atribut?</source>
+        <translation>Do you really want to delete this attribute?</translation>
+    </message>
+    <message>
+        <source>Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen zlute.</source>
+        <translation>After deleting this attribute another one is no longer redundant. Its row is marked yellow.</translation>
+    </message>
+    <message>
+        <source>Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?</source>
+        <translation>No redundant attributes are left. Do you want to close the form?</translation>
+    </message>
+</context>
+<context>
     <name>RedundantDependenciesExercise</name>
     <message>
         <source>Testovaci modul - Redundantni zavislosti</source>
@@ -610,780 +1367,34 @@
     </message>
 </context>
 <context>
-    <name>Reports</name>
+    <name>RedundantDependenciesWindow</name>
     <message>
-        <source>standardni vystup nejde zapsat: %1</source>
-        <translation>cannot write the standard output: %1</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaDocument</name>
-    <message>
-        <source>smazani atributu</source>
-        <translation>deleting an attribute</translation>
+        <source>Schemario - Redundantni zavislosti</source>
+        <translation>Schemario - Redundant dependencies</translation>
     </message>
     <message>
-        <source>smazani zavislosti</source>
-        <translation>deleting a dependency</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaFile</name>
-    <message>
-        <source>soubor je vetsi nez %1 bajtu</source>
-        <translation>the file is larger than %1 bytes</translation>
-    </message>
-    <message>
-        <source>chybi znak : za jmeny atributu</source>
-        <translation>the character : after the attribute names is missing</translation>
-    </message>
-    <message>
-        <source>jmeno atributu nekonci znakem ;</source>
-        <translation>an attribute name does not end with ;</translation>
-    </message>
-    <message>
-        <source>vice nez %1 atributu</source>
-        <translation>more than %1 attributes</translation>
-    </message>
-    <message>
-        <source>misto cislice je znak s kodem %1</source>
-        <translation>a character with code %1 instead of a digit</translation>
-    </message>
-    <message>
-        <source>chybi index atributu</source>
-        <translation>an attribute index is missing</translation>
-    </message>
-    <message>
-        <source>za indexem na leve strane chybi mezera</source>
-        <translation>a space is missing after an index on the left-hand side</translation>
-    </message>
-    <message>
-        <source>zavislost nema znak -</source>
-        <translation>a dependency has no -</translation>
-    </message>
-    <message>
-        <source>index %1 neoznacuje zadny atribut</source>
-        <translation>index %1 denotes no attribute</translation>
-    </message>
-    <message>
-        <source>vice nez %1 atributu na leve strane</source>
-        <translation>more than %1 attributes on the left-hand side</translation>
-    </message>
-    <message>
-        <source>vice nez %1 zavislosti</source>
-        <translation>more than %1 dependencies</translation>
-    </message>
-    <message>
-        <source>zavislost nekonci znakem ;</source>
-        <translation>a dependency does not end with ;</translation>
-    </message>
-    <message>
-        <source>bajt %1: %2</source>
-        <translation>byte %1: %2</translation>
-    </message>
-    <message>
-        <source>Zkousite otevrit spatny soubor. Chci priponu .dbc</source>
-        <translation>You are trying to open a wrong file. The extension must be .dbc</translation>
-    </message>
-    <message>
-        <source>Chyba pri cteni ze souboru</source>
-        <translation>Error reading from the file</translation>
-    </message>
-    <message>
-        <source>Chyba pri otevirani souboru</source>
-        <translation>Error opening the file</translation>
-    </message>
-</context>
-<context>
-    <name>SchemaReport</name>
-    <message>
-        <source>PUVODNI SCHEMA:</source>
-        <translation>ORIGINAL SCHEMA:</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2</source>
-        <translation>The following schema arose by decomposing schema %1 by dependency %2</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo pridanim chybejicich zavislosti.</source>
-        <translation>The following schema arose by adding missing dependencies.</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo projekci schemat (%1 ).</source>
-        <translation>The following schema arose as a projection of schemas (%1 ).</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo rozlozenim podle levych stran</source>
-        <translation>The following schema arose by splitting by left-hand sides</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.</source>
-        <translation>The following schema arose by merging schemas with equivalent keys.</translation>
-    </message>
-    <message>
-        <source>Nasledujici schema vzniklo projekci.</source>
-        <translation>The following schema arose as a projection.</translation>
-    </message>
-    <message>
-        <source> Schema je v prvni normalni forme</source>
-        <translation> The schema is in first normal form</translation>
-    </message>
-    <message>
-        <source> Schema je ve druhe normalni forme</source>
-        <translation> The schema is in second normal form</translation>
-    </message>
-    <message>
-        <source> Schema je ve treti normalni forme</source>
-        <translation> The schema is in third normal form</translation>
-    </message>
-    <message>
-        <source> Schema je v BCNF</source>
-        <translation> The schema is in BCNF</translation>
-    </message>
-    <message>
-        <source>SCHEMA %1:</source>
-        <translation>SCHEMA %1:</translation>
-    </message>
-    <message>
-        <source>ATRIBUTY:</source>
-        <translation>ATTRIBUTES:</translation>
-    </message>
-    <message>
-        <source>ZAVISLOSTI:</source>
-        <translation>DEPENDENCIES:</translation>
-    </message>
-    <message>
-        <source>KLICE:</source>
-        <translation>KEYS:</translation>
-    </message>
-    <message>
-        <source>NORMALNI FORMA:</source>
-        <translation>NORMAL FORM:</translation>
-    </message>
-    <message>
-        <source>Schema </source>
-        <comment>the word before a number label such as 3+5</comment>
-        <translation>Schema </translation>
-    </message>
-</context>
-<context>
-    <name>SynthesisExercise</name>
-    <message>
-        <source>Testovaci modul - Synteza</source>
-        <translation>Exercises - Synthesis</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_ABC_Input</name>
-    <message>
-        <source>Schemario - Zadavani atributu</source>
-        <translation>Schemario - Attribute input</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Pridat zadany atribut</source>
-        <translation>Add the attribute entered</translation>
+        <source>Redundantni zavislosti:</source>
+        <translation>Redundant dependencies:</translation>
     </message>
     <message>
         <source>Smazat</source>
         <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Smaze oznaceny atribut</source>
-        <translation>Deletes the selected attribute</translation>
-    </message>
-    <message>
-        <source>Zmenit</source>
-        <translation>Change</translation>
-    </message>
-    <message>
-        <source>Upravit oznaceny atribut</source>
-        <translation>Edit the selected attribute</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Slovo nesmi obsahovat znaky ; a :</source>
-        <translation>A word must not contain the characters ; and :</translation>
-    </message>
-    <message>
-        <source>Slovo obsahuje znak, ktery nejde ulozit do souboru</source>
-        <translation>The word contains a character that cannot be saved to a file</translation>
-    </message>
-    <message>
-        <source>Zadavany vstup je prazdny</source>
-        <translation>The input is empty</translation>
-    </message>
-    <message>
-        <source>Delka slova presahuje 15 pismen</source>
-        <translation>The word is longer than 15 letters</translation>
-    </message>
-    <message>
-        <source>Uz zadana data</source>
-        <translation>Already entered</translation>
-    </message>
-    <message>
-        <source>Bohuzel zadavate prilis mnoho slov</source>
-        <translation>Sorry, you are entering too many words</translation>
-    </message>
-    <message>
-        <source>Toto slovo nemuzete vymazat. Nejprve vymazte zavislost, ktera ho obsahuje.</source>
-        <translation>You cannot delete this word. First delete the dependency that contains it.</translation>
-    </message>
-    <message>
-        <source>Skutecne to chcete smazat? %1 ? </source>
-        <translation>Do you really want to delete it? %1 ? </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_About</name>
-    <message>
-        <source>Schemario - O programu</source>
-        <translation>Schemario - About</translation>
-    </message>
-    <message>
-        <source>Verze 1.0</source>
-        <translation>Version 1.0</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Decomposition_2</name>
-    <message>
-        <source>Cervene schema je v 1 ci 2 NF, zlute ve 3 NF.</source>
-        <translation>A red schema is in 1 or 2 NF, a yellow one in 3 NF.</translation>
-    </message>
-    <message>
-        <source>Zelena zavislost porusuje BCNF, zluta treti NF</source>
-        <translation>A green dependency violates BCNF, a yellow one the third NF</translation>
-    </message>
-    <message>
-        <source>Schemario - Dekompozice</source>
-        <translation>Schemario - Decomposition</translation>
-    </message>
-    <message>
-        <source>Sede kurzivou: schema nahrazene rozkladem nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
-        <translation>Grey italics: a schema replaced by a split or absorbed by a projection; the other schemas form the result.</translation>
-    </message>
-    <message>
-        <source>dekompozice</source>
-        <translation>decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Decomposition</translation>
-    </message>
-    <message>
-        <source>Dekomponovat schema</source>
-        <translation>Decompose the schema</translation>
-    </message>
-    <message>
-        <source>&amp;Projekce</source>
-        <translation>&amp;Projections</translation>
-    </message>
-    <message>
-        <source>Pridat projekce</source>
-        <translation>Add projections</translation>
-    </message>
-    <message>
-        <source>&amp;Nepokryte zavislosti</source>
-        <translation>&amp;Uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>Pridat nepokryte zavislosti</source>
-        <translation>Add uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>&amp;Tisk</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>Zobrazi postup pro tisk</source>
-        <translation>Shows the course of work for printing</translation>
-    </message>
-    <message>
-        <source>&amp;Vysledna schemata</source>
-        <translation>&amp;Resulting schemas</translation>
-    </message>
-    <message>
-        <source>Zobrazi vysledna schemata</source>
-        <translation>Shows the resulting schemas</translation>
-    </message>
-    <message>
-        <source>&amp;Zavri</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algorithms</translation>
-    </message>
-    <message>
-        <source>Pridana schemata:</source>
-        <translation>Added schemas:</translation>
-    </message>
-    <message>
-        <source>Projekce:</source>
-        <translation>Projections:</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Attributes:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Klice:</source>
-        <translation>Keys:</translation>
-    </message>
-    <message>
-        <source>Nejprve dvojite kliknete na schema v hornicasti obrazovky. Pote kliknutim na jednu ze zavislosti, ktera porusuje 3NF (BCNF), v dolni casti schematu dekomponujte schema</source>
-        <translation>First double-click a schema in the upper part of the screen. Then decompose the schema by clicking one of the dependencies that violate 3NF (BCNF) in the lower part</translation>
-    </message>
-    <message>
-        <source>Nejsou otevrena zadna schemata k tisku</source>
-        <translation>No schemas are open for printing</translation>
-    </message>
-    <message>
-        <source>Nahrazeno schematy %1 a %2, rozlozeno podle %3</source>
-        <translation>Replaced by schemas %1 and %2, split by %3</translation>
-    </message>
-    <message>
-        <source>Pohlceno projekci</source>
-        <translation>Absorbed by a projection</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval shcema</source>
-        <translation>You have not decomposed the schema yet</translation>
-    </message>
-    <message>
-        <source>Schema uz neni mozno v tomto okne rozlozit</source>
-        <translation>The schema cannot be split any further in this window</translation>
-    </message>
-    <message>
-        <source>Jeste jsi nedekomponoval schema</source>
-        <translation>You have not decomposed the schema yet</translation>
-    </message>
-    <message>
-        <source>Nejsou zadne nepokryte zavislosti</source>
-        <translation>There are no uncovered dependencies</translation>
-    </message>
-    <message>
-        <source>Zadne schema neni projekci</source>
-        <translation>No schema is a projection</translation>
-    </message>
-    <message>
-        <source>Dalsi schemata nemohu pridat</source>
-        <translation>No more schemas can be added</translation>
-    </message>
-    <message>
-        <source>Chcete rozlozit schema podle teto zavislosti?</source>
-        <translation>Do you want to split the schema by this dependency?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti a projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding uncovered dependencies and projections will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding projections will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena pridanim nepokrytych zavislosti zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by adding uncovered dependencies will disappear. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Prejete si pokracovat?</source>
-        <translation>The schemas created by projection will disappear. Do you want to continue?</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Dep_Input</name>
-    <message>
-        <source>Schemario - Zadavani zavislosti</source>
-        <translation>Schemario - Dependency input</translation>
-    </message>
-    <message>
-        <source>LEVA STRANA:</source>
-        <translation>LEFT-HAND SIDE:</translation>
-    </message>
-    <message>
-        <source>PRAVA STRANA:</source>
-        <translation>RIGHT-HAND SIDE:</translation>
-    </message>
-    <message>
-        <source>Pridat</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Bohuzel je zadano prilis mnoho zavislosti</source>
-        <translation>Sorry, too many dependencies have been entered</translation>
-    </message>
-    <message>
-        <source>Neni zadana leva strana</source>
-        <translation>The left-hand side is not given</translation>
-    </message>
-    <message>
-        <source>Neni zadana prava strana</source>
-        <translation>The right-hand side is not given</translation>
-    </message>
-    <message>
-        <source>Stejny atribut nelze zadat na leve strane dvakrat</source>
-        <translation>The same attribute cannot appear twice on the left-hand side</translation>
-    </message>
-    <message>
-        <source>Neni co mazat</source>
-        <translation>There is nothing to delete</translation>
     </message>
     <message>
         <source>Chcete skutecne smazat tuto zavislost?</source>
         <translation>Do you really want to delete this dependency?</translation>
     </message>
-</context>
-<context>
-    <name>TForm_Keys</name>
     <message>
-        <source>Schemario - Klice schematu</source>
-        <translation>Schemario - Keys of the schema</translation>
+        <source>Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny zlute.</source>
+        <translation>After deleting this dependency some others are no longer redundant. They will be marked yellow.</translation>
     </message>
     <message>
-        <source>Zobraz prvni klic</source>
-        <translation>Show the first key</translation>
-    </message>
-    <message>
-        <source>Zobraz dalsi klice</source>
-        <translation>Show further keys</translation>
-    </message>
-    <message>
-        <source> Nejsou zadana zadna data</source>
-        <translation> No data have been entered</translation>
-    </message>
-    <message>
-        <source> Nejprve musi byt vygenerovany prvni klic</source>
-        <translation> The first key must be generated first</translation>
-    </message>
-    <message>
-        <source>Nejsou ani zadne dalsi klice</source>
-        <translation>There are no further keys either</translation>
-    </message>
-    <message>
-        <source>Zadne dalsi klice schematu nejsou</source>
-        <translation>The schema has no further keys</translation>
+        <source>Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?</source>
+        <translation>No redundant dependencies are left. Do you want to close the form?</translation>
     </message>
 </context>
 <context>
-    <name>TForm_Main</name>
-    <message>
-        <source>&amp;Novy</source>
-        <translation>&amp;New</translation>
-    </message>
-    <message>
-        <source>Otevrit novy soubor</source>
-        <translation>Open a new file</translation>
-    </message>
-    <message>
-        <source>&amp;Otevri</source>
-        <translation>&amp;Open</translation>
-    </message>
-    <message>
-        <source>Otevri novy soubor</source>
-        <translation>Open a new file</translation>
-    </message>
-    <message>
-        <source>&amp;Uloz</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
-        <source>Uloz soubor</source>
-        <translation>Save the file</translation>
-    </message>
-    <message>
-        <source>Uloz &amp;jako</source>
-        <translation>Save &amp;as</translation>
-    </message>
-    <message>
-        <source>Uloz soubor pod jinym jmenem</source>
-        <translation>Save the file under another name</translation>
-    </message>
-    <message>
-        <source>Editovat &amp;atributy</source>
-        <translation>Edit &amp;attributes</translation>
-    </message>
-    <message>
-        <source>Zadat nove atributy schematu</source>
-        <translation>Enter new attributes of the schema</translation>
-    </message>
-    <message>
-        <source>Editovat &amp;zavislosti</source>
-        <translation>Edit &amp;dependencies</translation>
-    </message>
-    <message>
-        <source>Zadat nove zavislosti</source>
-        <translation>Enter new dependencies</translation>
-    </message>
-    <message>
-        <source>&amp;Redundantni atributy</source>
-        <translation>&amp;Redundant attributes</translation>
-    </message>
-    <message>
-        <source>Urceni redundantnich atributu</source>
-        <translation>Finding redundant attributes</translation>
-    </message>
-    <message>
-        <source>Redundantni &amp;zavislosti</source>
-        <translation>Redundant de&amp;pendencies</translation>
-    </message>
-    <message>
-        <source>Urceni redundantnich zavislosti</source>
-        <translation>Finding redundant dependencies</translation>
-    </message>
-    <message>
-        <source>Hledani &amp;klicu</source>
-        <translation>Finding &amp;keys</translation>
-    </message>
-    <message>
-        <source>Hledani klicu schematu</source>
-        <translation>Finding the keys of the schema</translation>
-    </message>
-    <message>
-        <source>Deko&amp;mpozice</source>
-        <translation>Deco&amp;mposition</translation>
-    </message>
-    <message>
-        <source>Dekompozice</source>
-        <translation>Decomposition</translation>
-    </message>
-    <message>
-        <source>S&amp;ynteza</source>
-        <translation>S&amp;ynthesis</translation>
-    </message>
-    <message>
-        <source>Synteza</source>
-        <translation>Synthesis</translation>
-    </message>
-    <message>
-        <source>&amp;Maximalni mnoziny</source>
-        <translation>&amp;Maximal sets</translation>
-    </message>
-    <message>
-        <source>&amp;Testovaci modul</source>
-        <translation>&amp;Exercises</translation>
-    </message>
-    <message>
-        <source>Testovaci modul</source>
-        <translation>Exercises</translation>
-    </message>
-    <message>
-        <source>&amp;O programu</source>
-        <translation>&amp;About</translation>
-    </message>
-    <message>
-        <source>RA</source>
-        <translation>RA</translation>
-    </message>
-    <message>
-        <source>RZ</source>
-        <translation>RD</translation>
-    </message>
-    <message>
-        <source>&amp;Soubor</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>&amp;Posledni soubory</source>
-        <translation>&amp;Recent files</translation>
-    </message>
-    <message>
-        <source>&amp;Konec</source>
-        <translation>E&amp;xit</translation>
-    </message>
-    <message>
-        <source>Konec programu</source>
-        <translation>Exit the program</translation>
-    </message>
-    <message>
-        <source>&amp;Data</source>
-        <translation>&amp;Data</translation>
-    </message>
-    <message>
-        <source>&amp;Redundance</source>
-        <translation>&amp;Redundancy</translation>
-    </message>
-    <message>
-        <source>&amp;Algoritmy</source>
-        <translation>&amp;Algorithms</translation>
-    </message>
-    <message>
-        <source>&amp;Testovani</source>
-        <translation>&amp;Testing</translation>
-    </message>
-    <message>
-        <source>&amp;Uzaver</source>
-        <translation>&amp;Closure</translation>
-    </message>
-    <message>
-        <source>&amp;Klice</source>
-        <translation>&amp;Keys</translation>
-    </message>
-    <message>
-        <source>&amp;Dekompozice</source>
-        <translation>&amp;Decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Vlastni dekompozice</source>
-        <translation>&amp;Own decomposition</translation>
-    </message>
-    <message>
-        <source>Napoveda</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>&amp;Jazyk</source>
-        <translation>&amp;Language</translation>
-    </message>
-    <message>
-        <source>&amp;Cestina</source>
-        <translation>&amp;Czech</translation>
-    </message>
-    <message>
-        <source>Cestina &amp;bez diakritiky</source>
-        <translation>Czech &amp;without diacritics</translation>
-    </message>
-    <message>
-        <source>&amp;Anglictina</source>
-        <translation>&amp;English</translation>
-    </message>
-    <message>
-        <source>Jazyk se zmeni pri pristim spusteni programu.</source>
-        <translation>The language changes the next time the program starts.</translation>
-    </message>
-    <message>
-        <source>Atributy:</source>
-        <translation>Attributes:</translation>
-    </message>
-    <message>
-        <source>Zavislosti:</source>
-        <translation>Dependencies:</translation>
-    </message>
-    <message>
-        <source>Prejete si data ulozit?</source>
-        <translation>Do you want to save the data?</translation>
-    </message>
-    <message>
-        <source>Zadne redundantni atributy nejsou</source>
-        <translation>There are no redundant attributes</translation>
-    </message>
-    <message>
-        <source>Zadne redundantni zavislosti nejsou</source>
-        <translation>There are no redundant dependencies</translation>
-    </message>
-    <message>
-        <source>&amp;Ukazkove schemata</source>
-        <translation>&amp;Sample schemas</translation>
-    </message>
-</context>
-<context>
-    <name>TForm_MaxSet</name>
-    <message>
-        <source>Schemario - Maximalni mnoziny</source>
-        <translation>Schemario - Maximal sets</translation>
-    </message>
-    <message>
-        <source>Vypocet  max (A)</source>
-        <translation>Computing  max (A)</translation>
-    </message>
-    <message>
-        <source>Zvolte atribut A:</source>
-        <translation>Attribute A:</translation>
-    </message>
-    <message>
-        <source>Maximalni mnozina (A)</source>
-        <translation>Maximal set (A)</translation>
-    </message>
-    <message>
-        <source>Je A klicovy atribut ?</source>
-        <translation>Is A a key attribute ?</translation>
-    </message>
-    <message>
-        <source>Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut</source>
-        <translation>Tells from the computed maximal sets whether A is a key attribute</translation>
-    </message>
-    <message>
-        <source>Vypocet MAX (R)</source>
-        <translation>Computing MAX (R)</translation>
-    </message>
-    <message>
-        <source>Maximalni mnoziny</source>
-        <translation>Maximal sets</translation>
-    </message>
-    <message>
-        <source>Je schema v &amp;BCNF ?</source>
-        <translation>Is R in &amp;BCNF ?</translation>
-    </message>
-    <message>
-        <source>Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF</source>
-        <translation>Tells from the computed maximal sets whether the schema is in BCNF</translation>
-    </message>
-    <message>
-        <source>Zvolte atribut A</source>
-        <translation>Choose attribute A</translation>
-    </message>
-    <message>
-        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Attribute %1 IS, by the algorithm based on maximal sets, a key attribute</translation>
-    </message>
-    <message>
-        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
-        <translation>Attribute %1 IS NOT, by the algorithm based on maximal sets, a key attribute</translation>
-    </message>
-    <message>
-        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>The schema IS, by the algorithm based on maximal sets, in BCNF</translation>
-    </message>
-    <message>
-        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
-        <translation>The schema IS NOT, by the algorithm based on maximal sets, in BCNF</translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
-        <translation>The listing is shortened: each set once, %1 sets in all</translation>
-    </message>
-    <message>
-        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
-        <translation>The listing is shortened: only sets without a subset in the family, each once, %1 sets in all</translation>
-    </message>
-    <message>
-        <source>Mnozina Max(%1) = </source>
-        <translation>Set Max(%1) = </translation>
-    </message>
-</context>
-<context>
-    <name>TForm_Print</name>
+    <name>ReportWindow</name>
     <message>
         <source>Nejde zobrazit tiskovy dialog</source>
         <translation>The print dialog cannot be shown</translation>
@@ -1457,10 +1468,6 @@
         <translation>The file exists. Overwrite it?</translation>
     </message>
     <message>
-        <source>Tento soubor nejde otevrit</source>
-        <translation>This file cannot be opened</translation>
-    </message>
-    <message>
         <source>Soubor nejde ulozit</source>
         <translation>The file cannot be saved</translation>
     </message>
@@ -1468,71 +1475,281 @@
         <source>Export to txt</source>
         <translation>Export to txt</translation>
     </message>
-</context>
-<context>
-    <name>TForm_Redundant_Attributes</name>
     <message>
-        <source>Schemario - Redundantni atributy</source>
-        <translation>Schemario - Redundant attributes</translation>
-    </message>
-    <message>
-        <source>Redundantni atributy:</source>
-        <translation>Redundant attributes:</translation>
-    </message>
-    <message>
-        <source>Atribut</source>
-        <translation>Attribute</translation>
-    </message>
-    <message>
-        <source>v zavislosti</source>
-        <translation>in dependency</translation>
-    </message>
-    <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Chcete skutecne smazat tento atribut?</source>
-        <translation>Do you really want to delete this attribute?</translation>
-    </message>
-    <message>
-        <source>Po smazani tohoto atributu prestal nektery jiny byt redundantni. Radek je oznacen zlute.</source>
-        <translation>After deleting this attribute another one is no longer redundant. Its row is marked yellow.</translation>
-    </message>
-    <message>
-        <source>Jiz nezbyvaji zadne redundantni atributy, chcete zavrit formular?</source>
-        <translation>No redundant attributes are left. Do you want to close the form?</translation>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>This file cannot be opened</translation>
     </message>
 </context>
 <context>
-    <name>TForm_Redundant_Dependency</name>
+    <name>Reports</name>
     <message>
-        <source>Schemario - Redundantni zavislosti</source>
-        <translation>Schemario - Redundant dependencies</translation>
+        <source>standardni vystup nejde zapsat: %1</source>
+        <translation>cannot write the standard output: %1</translation>
     </message>
     <message>
-        <source>Redundantni zavislosti:</source>
-        <translation>Redundant dependencies:</translation>
+        <source>zadejte jednu zavislost X -&gt; Y</source>
+        <translation>give one dependency X -&gt; Y</translation>
     </message>
     <message>
-        <source>Smazat</source>
-        <translation>Delete</translation>
+        <source>prazdna mnozina</source>
+        <translation>empty set</translation>
     </message>
     <message>
-        <source>Chcete skutecne smazat tuto zavislost?</source>
-        <translation>Do you really want to delete this dependency?</translation>
+        <source>Atribut %1 JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Attribute %1 IS, by the algorithm based on maximal sets, a key attribute</translation>
     </message>
     <message>
-        <source>Po smazani teto zavislosti prestaly nektere jine byt redundantni. Tyto budou oznaceny zlute.</source>
-        <translation>After deleting this dependency some others are no longer redundant. They will be marked yellow.</translation>
+        <source>Atribut %1 NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, klicovym atributem</source>
+        <translation>Attribute %1 IS NOT, by the algorithm based on maximal sets, a key attribute</translation>
     </message>
     <message>
-        <source>Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?</source>
-        <translation>No redundant dependencies are left. Do you want to close the form?</translation>
+        <source>Schema JE, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>The schema IS, by the algorithm based on maximal sets, in BCNF</translation>
+    </message>
+    <message>
+        <source>Schema NENI, na zaklade algoritmu zalozenem na maximalnich mnozinach, v BCNF</source>
+        <translation>The schema IS NOT, by the algorithm based on maximal sets, in BCNF</translation>
+    </message>
+    <message>
+        <source>Mnozina Max(%1) = </source>
+        <translation>Set Max(%1) = </translation>
+    </message>
+    <message>
+        <source>Vypis je zkracen: kazda mnozina jednou, celkem %1 mnozin</source>
+        <translation>The listing is shortened: each set once, %1 sets in all</translation>
+    </message>
+    <message>
+        <source>Vypis je zkracen: jen mnoziny bez podmnoziny v rodine, kazda jednou, celkem %1 mnozin</source>
+        <translation>The listing is shortened: only sets without a subset in the family, each once, %1 sets in all</translation>
+    </message>
+    <message>
+        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
+        <translation>The split of the schema by left-hand sides is already shown</translation>
+    </message>
+    <message>
+        <source>Nejprve rozlozte schema podle levych stran</source>
+        <translation>First split the schema by left-hand sides</translation>
+    </message>
+    <message>
+        <source> Zadna schemata nemaji ekvivalentni klice</source>
+        <translation> No schemas have equivalent keys</translation>
+    </message>
+    <message>
+        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
+        <translation>The merge of schemas by equivalent keys is already shown</translation>
+    </message>
+    <message>
+        <source>Zadna schemata nejsou projekci</source>
+        <translation>No schemas are projections</translation>
+    </message>
+    <message>
+        <source> Zobrazeni projekce je jiz zobrazeno</source>
+        <translation> The projection is already shown</translation>
+    </message>
+    <message>
+        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
+        <translation>The schemas created by projection will disappear. They can be obtained again with the &apos;Projections&apos; button.</translation>
     </message>
 </context>
 <context>
-    <name>TForm_Synteza_2</name>
+    <name>SchemaDocument</name>
+    <message>
+        <source>smazani atributu</source>
+        <translation>deleting an attribute</translation>
+    </message>
+    <message>
+        <source>smazani zavislosti</source>
+        <translation>deleting a dependency</translation>
+    </message>
+    <message>
+        <source>uprava atributu</source>
+        <translation>editing the attributes</translation>
+    </message>
+    <message>
+        <source>uprava zavislosti</source>
+        <translation>editing the dependencies</translation>
+    </message>
+    <message>
+        <source>vymazani schematu</source>
+        <translation>clearing the schema</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaFile</name>
+    <message>
+        <source>soubor je vetsi nez %1 bajtu</source>
+        <translation>the file is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>chybi znak : za jmeny atributu</source>
+        <translation>the character : after the attribute names is missing</translation>
+    </message>
+    <message>
+        <source>jmeno atributu nekonci znakem ;</source>
+        <translation>an attribute name does not end with ;</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu</source>
+        <translation>more than %1 attributes</translation>
+    </message>
+    <message>
+        <source>misto cislice je znak s kodem %1</source>
+        <translation>a character with code %1 instead of a digit</translation>
+    </message>
+    <message>
+        <source>chybi index atributu</source>
+        <translation>an attribute index is missing</translation>
+    </message>
+    <message>
+        <source>za indexem na leve strane chybi mezera</source>
+        <translation>a space is missing after an index on the left-hand side</translation>
+    </message>
+    <message>
+        <source>zavislost nema znak -</source>
+        <translation>a dependency has no -</translation>
+    </message>
+    <message>
+        <source>index %1 neoznacuje zadny atribut</source>
+        <translation>index %1 denotes no attribute</translation>
+    </message>
+    <message>
+        <source>vice nez %1 atributu na leve strane</source>
+        <translation>more than %1 attributes on the left-hand side</translation>
+    </message>
+    <message>
+        <source>vice nez %1 zavislosti</source>
+        <translation>more than %1 dependencies</translation>
+    </message>
+    <message>
+        <source>zavislost nekonci znakem ;</source>
+        <translation>a dependency does not end with ;</translation>
+    </message>
+    <message>
+        <source>bajt %1: %2</source>
+        <translation>byte %1: %2</translation>
+    </message>
+    <message>
+        <source>Zkousite otevrit spatny soubor. Chci priponu .dbc</source>
+        <translation>You are trying to open a wrong file. The extension must be .dbc</translation>
+    </message>
+    <message>
+        <source>Chyba pri cteni ze souboru</source>
+        <translation>Error reading from the file</translation>
+    </message>
+    <message>
+        <source>Chyba pri otevirani souboru</source>
+        <translation>Error opening the file</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaFileCommands</name>
+    <message>
+        <source>Jmeno atributu %1 obsahuje znak, ktery soubor .dbc nepojme (kodovani Windows-1250). Prejmenujte atribut.</source>
+        <translation>The attribute name %1 holds a character a .dbc file cannot hold (Windows-1250 encoding). Rename the attribute.</translation>
+    </message>
+    <message>
+        <source>Chyba v zapisu do souboru</source>
+        <translation>Error writing to the file</translation>
+    </message>
+    <message>
+        <source>Problem s otevrenim souboru pro zapis</source>
+        <translation>The file cannot be opened for writing</translation>
+    </message>
+    <message>
+        <source>Soubor existuje mam ho prepsat?</source>
+        <translation>The file exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Tento soubor nejde otevrit</source>
+        <translation>This file cannot be opened</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaReport</name>
+    <message>
+        <source>PUVODNI SCHEMA:</source>
+        <translation>ORIGINAL SCHEMA:</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo dekompozici schematu %1 podle zavislosti %2</source>
+        <translation>The following schema arose by decomposing schema %1 by dependency %2</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo pridanim chybejicich zavislosti.</source>
+        <translation>The following schema arose by adding missing dependencies.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci schemat (%1 ).</source>
+        <translation>The following schema arose as a projection of schemas (%1 ).</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo rozlozenim podle levych stran</source>
+        <translation>The following schema arose by splitting by left-hand sides</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo sloucenim schemat s ekvivalentnimi klici.</source>
+        <translation>The following schema arose by merging schemas with equivalent keys.</translation>
+    </message>
+    <message>
+        <source>Nasledujici schema vzniklo projekci.</source>
+        <translation>The following schema arose as a projection.</translation>
+    </message>
+    <message>
+        <source> Schema je v prvni normalni forme</source>
+        <translation> The schema is in first normal form</translation>
+    </message>
+    <message>
+        <source> Schema je ve druhe normalni forme</source>
+        <translation> The schema is in second normal form</translation>
+    </message>
+    <message>
+        <source> Schema je ve treti normalni forme</source>
+        <translation> The schema is in third normal form</translation>
+    </message>
+    <message>
+        <source> Schema je v BCNF</source>
+        <translation> The schema is in BCNF</translation>
+    </message>
+    <message>
+        <source>SCHEMA %1:</source>
+        <translation>SCHEMA %1:</translation>
+    </message>
+    <message>
+        <source>ATRIBUTY:</source>
+        <translation>ATTRIBUTES:</translation>
+    </message>
+    <message>
+        <source>ZAVISLOSTI:</source>
+        <translation>DEPENDENCIES:</translation>
+    </message>
+    <message>
+        <source>KLICE:</source>
+        <translation>KEYS:</translation>
+    </message>
+    <message>
+        <source>NORMALNI FORMA:</source>
+        <translation>NORMAL FORM:</translation>
+    </message>
+    <message>
+        <source>Schema %1</source>
+        <comment>a schema that joins the schemas numbered so, such as 3+5</comment>
+        <translation>Schema %1</translation>
+    </message>
+    <message>
+        <source>Schema %1: %2</source>
+        <comment>a schema numbered %1 that joins the schemas numbered so, such as 1+3</comment>
+        <translation>Schema %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SynthesisExercise</name>
+    <message>
+        <source>Testovaci modul - Synteza</source>
+        <translation>Exercises - Synthesis</translation>
+    </message>
+</context>
+<context>
+    <name>SynthesisWindow</name>
     <message>
         <source>Cervene schema je v 1 ci 2NF, zlute je schema v 3NF.</source>
         <translation>A red schema is in 1NF or 2NF, a yellow schema is in 3NF.</translation>
@@ -1606,16 +1823,8 @@
         <translation>Original schema:</translation>
     </message>
     <message>
-        <source>Redundantni zavislosti</source>
-        <translation>Redundant dependencies</translation>
-    </message>
-    <message>
-        <source>a atributy byly vymazany jiz</source>
-        <translation>and attributes were deleted already</translation>
-    </message>
-    <message>
-        <source>pred zobrazenim formulare</source>
-        <translation>before the form was shown</translation>
+        <source>Redundantni zavislosti a atributy byly vymazany jiz pred zobrazenim formulare</source>
+        <translation>Redundant dependencies and attributes were deleted already before the form was shown</translation>
     </message>
     <message>
         <source>Sede kurzivou: schema nahrazene sloucenim nebo pohlcene projekci; ostatni schemata tvori vysledek.</source>
@@ -1648,34 +1857,6 @@
     <message>
         <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
         <translation>Replaced: the schema was merged or absorbed</translation>
-    </message>
-    <message>
-        <source>Rozlozeni schematu podle levych stran je jiz zobrazeno</source>
-        <translation>The split of the schema by left-hand sides is already shown</translation>
-    </message>
-    <message>
-        <source>Nejprve rozlozte schema podle levych stran</source>
-        <translation>First split the schema by left-hand sides</translation>
-    </message>
-    <message>
-        <source> Zadna schemata nemaji ekvivalentni klice</source>
-        <translation> No schemas have equivalent keys</translation>
-    </message>
-    <message>
-        <source>Sjednoceni schemat podle ekvivalentnich klicu je jiz zobrazeno</source>
-        <translation>The merge of schemas by equivalent keys is already shown</translation>
-    </message>
-    <message>
-        <source>Zadna schemata nejsou projekci</source>
-        <translation>No schemas are projections</translation>
-    </message>
-    <message>
-        <source> Zobrazeni projekce je jiz zobrazeno</source>
-        <translation> The projection is already shown</translation>
-    </message>
-    <message>
-        <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
-        <translation>The schemas created by projection will disappear. They can be obtained again with the &apos;Projections&apos; button.</translation>
     </message>
 </context>
 </TS>

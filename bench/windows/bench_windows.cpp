@@ -21,17 +21,17 @@
 #include "DependencyEditorDialog.h"
 #include "ExerciseHub.h"
 #include "KeysExercise.h"
+#include "KeysWindow.h"
 #include "MainWindow.h"
 #include "MaximalSetExercise.h"
+#include "MaximalSetsWindow.h"
 #include "RedundantAttributesExercise.h"
+#include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
+#include "RedundantDependenciesWindow.h"
 #include "ReportWindow.h"
 #include "ScriptedPlatform.h"
-#include "TForm_Keys.h"
-#include "TForm_MaxSet.h"
-#include "TForm_Redundant_Attributes.h"
-#include "TForm_Redundant_Dependency.h"
-#include "TForm_Synteza_2.h"
+#include "SynthesisWindow.h"
 #include "Workbench.h"
 
 namespace {
@@ -55,13 +55,12 @@ struct Bench {
   Bench() {
     windows.mainWindow().show();
     OpenSchema();
-    Trigger("a_synthesis");
-    TForm_Synteza_2& synthesis = windows.Synteza();
-    synthesis.a_LS_stejneExecute();
-    synthesis.a_EkvKExecute();
-    synthesis.a_projekceExecute();
-    report = SynthesisCourseReport(synthesis.State());
-    synthesis.close();
+    SynthesisSession synthesis;
+    synthesis.load(windows.mainWindow().Document().schema());
+    synthesis.splitByLeftSides();
+    synthesis.mergeEquivalentKeys(EarlierProjections::Undo);
+    synthesis.absorbProjections();
+    report = synthesis.courseReport();
   }
   void OpenSchema() {
     platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
@@ -118,24 +117,24 @@ void Register(Bench& bench) {
        [](Bench& b) -> QWidget* {
          b.Trigger("a_keys");
          // Every key, each in its own field.
-         b.windows.Keys().Button_First_KeyClick();
-         b.windows.Keys().Button_LucchesiClick();
-         return &b.windows.Keys();
+         b.windows.keysWindow().showFirstKey();
+         b.windows.keysWindow().showFurtherKeys();
+         return &b.windows.keysWindow();
        }},
       {"redundant attributes",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_red_atributes");
-         return &b.windows.RedundantAttributes();
+         return &b.windows.redundantAttributesWindow();
        }},
       {"redundant dependencies",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_red_dependencies");
-         return &b.windows.RedundantDependency();
+         return &b.windows.redundantDependenciesWindow();
        }},
       {"maximal sets",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_maxset");
-         return &b.windows.MaxSet();
+         return &b.windows.maximalSetsWindow();
        }},
       {"decomposition",
        [](Bench& b) -> QWidget* {
@@ -147,11 +146,11 @@ void Register(Bench& bench) {
       {"synthesis",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_synthesis");
-         TForm_Synteza_2& w = b.windows.Synteza();
-         w.a_LS_stejneExecute();
-         w.a_EkvKExecute();
-         w.a_projekceExecute();
-         w.Edit_Schema_1DblClick(0);
+         SynthesisWindow& w = b.windows.synthesisWindow();
+         w.splitByLeftSides();
+         w.mergeEquivalentKeys();
+         w.absorbProjections();
+         w.showSchemaDetails(0);
          return &w;
        }},
       {"print",

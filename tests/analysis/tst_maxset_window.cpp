@@ -8,16 +8,16 @@
 
 #include "Display.h"
 #include "GuiTestSupport.h"
+#include "MaximalSetsWindow.h"
 #include "SchemaText.h"
-#include "TForm_MaxSet.h"
 
 namespace {
 
-QStringList Lines(TForm_MaxSet& w, const char* memo) {
+QStringList Lines(MaximalSetsWindow& w, const char* memo) {
   return MemoLines(*Find<QPlainTextEdit>(w, memo));
 }
 
-QString Caption(TForm_MaxSet& w, const char* label) {
+QString Caption(MaximalSetsWindow& w, const char* label) {
   return Find<QLabel>(w, label)->text();
 }
 
@@ -32,16 +32,16 @@ class MaxSetWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  TForm_MaxSet& Open(TestBench& t, const std::string& names, const std::string& deps) {
+  MaximalSetsWindow& Open(TestBench& t, const std::string& names, const std::string& deps) {
     t.schema().SetAttributes(Names(names));
     t.schema().ReplaceDependencies(Deps(deps));
     Find<QAction>(t.main(), "a_maxset")->trigger();
-    return t.windows.MaxSet();
+    return t.windows.maximalSetsWindow();
   }
-  void Choose(TForm_MaxSet& w, int item) {
+  void Choose(MaximalSetsWindow& w, int item) {
     Find<QComboBox>(w, "CB_MaxSetA")->setCurrentIndex(item);
   }
-  void Click(TForm_MaxSet& w, const char* button) {
+  void Click(MaximalSetsWindow& w, const char* button) {
     QTest::mouseClick(Find<QPushButton>(w, button), Qt::LeftButton);
   }
 
@@ -49,11 +49,12 @@ class MaxSetWindowTest : public QObject {
   // Families past the listing limits: each set once, and a line saying so.
   void condensedListingsSaySoAndCountTheirSets() {
     TestBench t;
-    TForm_MaxSet& w = Open(t, "ABCDEFGHIJKLMNOPQRST",
-                           "OM->G; RBJ->P; QF->B; QJR->D; KAP->T; GCB->R; MA->L; TTI->Q; GS->H; "
-                           "P->I; P->K; D->R; K->A; GB->O; QRO->E; Q->T; HJK->H; KNS->O; EB->P; "
-                           "B->J; AI->L; J->K; L->B; CD->K; QC->K; H->J; HKT->N; TBN->S; S->R; "
-                           "EDF->N");
+    MaximalSetsWindow& w =
+        Open(t, "ABCDEFGHIJKLMNOPQRST",
+             "OM->G; RBJ->P; QF->B; QJR->D; KAP->T; GCB->R; MA->L; TTI->Q; GS->H; "
+             "P->I; P->K; D->R; K->A; GB->O; QRO->E; Q->T; HJK->H; KNS->O; EB->P; "
+             "B->J; AI->L; J->K; L->B; CD->K; QC->K; H->J; HKT->N; TBN->S; S->R; "
+             "EDF->N");
     Choose(w, 19);
     Click(w, "Button2");
     const QStringList lhs = Lines(w, "Memo_lhs");
@@ -78,7 +79,7 @@ class MaxSetWindowTest : public QObject {
 
   void openingShowsTheInitialState() {
     TestBench t;
-    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    MaximalSetsWindow& w = Open(t, "ABC", "A->B");
     QVERIFY(w.isVisible());
     QCOMPARE(w.windowTitle(), QStringLiteral("Schemario - Maximalni mnoziny"));
     QCOMPARE(Find<QGroupBox>(w, "GroupBox1")->title(), QStringLiteral("Vypocet  max (A)"));
@@ -117,7 +118,7 @@ class MaxSetWindowTest : public QObject {
 
   void oneAttributeWithItsListings() {
     TestBench t;
-    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    MaximalSetsWindow& w = Open(t, "ABC", "A->B");
     Choose(w, 2);
     Click(w, "Button2");
     QCOMPARE(Caption(w, "Label_lhs"), QStringLiteral("lhs ( B )"));
@@ -146,7 +147,7 @@ class MaxSetWindowTest : public QObject {
 
   void maxFamilyAndBcnf() {
     TestBench t;
-    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    MaximalSetsWindow& w = Open(t, "ABC", "A->B");
     Click(w, "Button1");
     const QStringList once = {"Mnozina Max(A) = ", "   { B C }", "",
                               "Mnozina Max(B) = ", "   { C }",   "",
@@ -163,7 +164,7 @@ class MaxSetWindowTest : public QObject {
 
   void schemaWithoutDependencies() {
     TestBench t;
-    TForm_MaxSet& w = Open(t, "AB", "");
+    MaximalSetsWindow& w = Open(t, "AB", "");
     Choose(w, 1);
     Click(w, "Button2");
     QCOMPARE(Lines(w, "Memo_lhs"), QStringList{"{  A }"});
@@ -178,7 +179,7 @@ class MaxSetWindowTest : public QObject {
 
   void blankChoiceAsksForAnAttribute() {
     TestBench t;
-    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    MaximalSetsWindow& w = Open(t, "ABC", "A->B");
     Choose(w, 3);
     Click(w, "Button2");
     Choose(w, 0);
@@ -190,7 +191,7 @@ class MaxSetWindowTest : public QObject {
 
   void emptySchemaDoesNothing() {
     TestBench t;
-    TForm_MaxSet& w = Open(t, "", "");
+    MaximalSetsWindow& w = Open(t, "", "");
     Click(w, "Button2");
     Click(w, "Button1");
     QVERIFY(t.platform.messages.empty());
@@ -201,7 +202,7 @@ class MaxSetWindowTest : public QObject {
 
   void closingAndReopeningRestoresTheLabels() {
     TestBench t;
-    TForm_MaxSet& w = Open(t, "ABC", "A->B");
+    MaximalSetsWindow& w = Open(t, "ABC", "A->B");
     Choose(w, 1);
     Click(w, "Button2");
     Click(w, "Button1");
@@ -217,7 +218,7 @@ class MaxSetWindowTest : public QObject {
       QVERIFY(!Find<QPlainTextEdit>(w, name)->isEnabled());
     }
 
-    TForm_MaxSet& again = Open(t, "AB", "A->B");
+    MaximalSetsWindow& again = Open(t, "AB", "A->B");
     QCOMPARE(Find<QComboBox>(again, "CB_MaxSetA")->count(), 3);
     Click(again, "Button1");
     QCOMPARE(Lines(again, "Memo_MAX1"),
@@ -228,14 +229,14 @@ class MaxSetWindowTest : public QObject {
   // words: "{ }" is the one empty set.
   void listingsNameEachSetOnceAndNoSetInWords() {
     TestBench t;
-    TForm_MaxSet& w = Open(t, "ABCD", "D->A; A->D; AD->C");
+    MaximalSetsWindow& w = Open(t, "ABCD", "D->A; A->D; AD->C");
     Click(w, "Button1");
     const QStringList once = Lines(w, "Memo_MAX1");
     QCOMPARE(once[0], QStringLiteral("Vypis je zkracen: kazda mnozina jednou, celkem 5 mnozin"));
     QCOMPARE(once.mid(7, 2), (QStringList{"Mnozina Max(C) = ", "   { B (2x) }"}));
     w.close();
 
-    TForm_MaxSet& none = Open(t, "AB", "->A");
+    MaximalSetsWindow& none = Open(t, "AB", "->A");
     Choose(none, 1);
     Click(none, "Button2");
     QCOMPARE(Lines(none, "Memo_TR"), QStringList{"zadna mnozina"});
@@ -245,38 +246,10 @@ class MaxSetWindowTest : public QObject {
              (QStringList{"Mnozina Max(A) = ", "   zadna mnozina"}));
     none.close();
 
-    TForm_MaxSet& empty = Open(t, "AB", "A->B; B->A");
+    MaximalSetsWindow& empty = Open(t, "AB", "A->B; B->A");
     Choose(empty, 1);
     Click(empty, "Button2");
     QCOMPARE(Lines(empty, "Memo_max"), QStringList{"{}"});
-  }
-
-  void computationsUseTheSchemaLoaded() {
-    TestBench t;
-    TForm_MaxSet& w = Open(t, "ABC", "A->B");
-    t.schema().ReplaceDependencies(Deps("C->A; C->B"));
-    Choose(w, 2);
-    Click(w, "Button2");
-    QCOMPARE(Lines(w, "Memo_max"), QStringList{"{ C}"});
-  }
-
-  void unionOfMaxSetsLeavesTheWindowAlone() {
-    TestBench t;
-    TForm_MaxSet& w = Open(t, "ABC", "A->B");
-    Choose(w, 2);
-    Click(w, "Button2");
-
-    AttributeSet result = Set("T");  // entries are only ever set
-    TForm_MaxSet::UnionOfMaxSets(1, result, Deps("A->B; C->B"), Names("ABCD"));
-    QCOMPARE(Letters(result), std::string("DT"));
-    result = AttributeSet{};
-    w.UnionOfMaxSets(0, result, DependencyList{}, Names("ABC"));
-    QCOMPARE(Letters(result), std::string("BC"));
-
-    QCOMPARE(Lines(w, "Memo_max"), QStringList{"{ C}"});
-    QCOMPARE(Find<QComboBox>(w, "CB_MaxSetA")->currentIndex(), 2);
-    Click(w, "Button_Prime");
-    QCOMPARE(t.platform.MessageTexts(), std::vector<QString>{"Atribut B NENI" + kPrime});
   }
 };
 

@@ -103,7 +103,8 @@ TEST(DecompositionSession, AddedSchemasTakeAVanishedProjectionsDetails) {
   Split(session, 1, "A->D");   // 3 = AD, 4 = AC
   ASSERT_EQ(session.addProjectionSchemas(), DecompositionOutcome::Done);
   const int projection = session.state().firstProjectionSlot;
-  ASSERT_EQ(session.state().numberText[projection], "Schema 2+4");
+  ASSERT_EQ(session.state().numberLabel[projection],
+            (NumberLabel{std::nullopt, {NumberLabel{2, {}}, NumberLabel{4, {}}}}));
   session.showSchema(projection);
 
   EXPECT_EQ(session.addUncoveredSchemas(kNo), DecompositionOutcome::Unchanged);
@@ -125,7 +126,7 @@ TEST(DecompositionSession, LoadingStartsAfreshAndClosingEmptiesEverything) {
   EXPECT_EQ(StateOf(session, 1), SlotState::Empty);
   // Numbering starts again.
   Split(session, 0, "B->C");
-  EXPECT_EQ(session.state().numberText[1], "1");
+  EXPECT_EQ(session.state().numberLabel[1], (NumberLabel{1, {}}));
 
   session.close();
   EXPECT_FALSE(session.hasSchema());

@@ -16,7 +16,7 @@
 #include "ReportWindow.h"
 #include "SchemaText.h"
 #include "Synthesis.h"
-#include "TForm_Synteza_2.h"
+#include "SynthesisWindow.h"
 #include "WrappingField.h"
 
 namespace {
@@ -29,11 +29,11 @@ const QString kQuestion =
     QStringLiteral("Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem 'Projekce'.");
 
 // Puts the schema into the main window and runs its synthesis command.
-TForm_Synteza_2& Open(TestBench& t, const char* names, const char* deps) {
+SynthesisWindow& Open(TestBench& t, const char* names, const char* deps) {
   t.schema().SetAttributes(Names(names));
   t.schema().ReplaceDependencies(Deps(deps));
   Find<QAction>(t.main(), "a_synthesis")->trigger();
-  return t.windows.Synteza();
+  return t.windows.synthesisWindow();
 }
 
 void Click(QWidget& window, const char* button) {
@@ -94,7 +94,7 @@ class SynthesisWindowTest : public QObject {
  private slots:
   void captionsHintsAndControls() {
     TestBench t;
-    TForm_Synteza_2& w = t.windows.Synteza();
+    SynthesisWindow& w = t.windows.synthesisWindow();
     QCOMPARE(w.windowTitle(), QStringLiteral("Schemario - Synteza"));
     struct Expected {
       const char* action;
@@ -136,9 +136,7 @@ class SynthesisWindowTest : public QObject {
 
     const std::pair<const char*, const char*> labels[] = {
         {"Label1", "Puvodni schema:"},
-        {"Label2", "Redundantni zavislosti"},
-        {"Label3", "a atributy byly vymazany jiz"},
-        {"Label4", "pred zobrazenim formulare"},
+        {"Label2", "Redundantni zavislosti a atributy byly vymazany jiz pred zobrazenim formulare"},
         {"Label_LS_Inic", "Stejne leve strany:"},
         {"Label_Ekv_Inic", "Ekvivalentni klice:"},
         {"Label_Proj_Inic", "Projekce:"},
@@ -174,7 +172,7 @@ class SynthesisWindowTest : public QObject {
     TestBench t;
     // Removing redundant dependencies, then attributes, would leave A -> C
     // behind.
-    TForm_Synteza_2& w = Open(t, "ABC", "AC->B; B->C; A->C");
+    SynthesisWindow& w = Open(t, "ABC", "AC->B; B->C; A->C");
     QVERIFY(w.isVisible());
     QCOMPARE(Original(w)->text(), QStringLiteral("A; B; C; "));
     QCOMPARE(Background(*Original(w)), colours::SchemaOrange);
@@ -189,7 +187,7 @@ class SynthesisWindowTest : public QObject {
     QVERIFY(t.platform.messages.empty());
 
     // Records all trivial leave an empty cover: the schema is in BCNF.
-    TForm_Synteza_2& plain = Open(t, "AB", "A->A");
+    SynthesisWindow& plain = Open(t, "AB", "A->A");
     QCOMPARE(Background(*Original(plain)), colours::Light3D());
   }
 
@@ -198,7 +196,7 @@ class SynthesisWindowTest : public QObject {
     t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
     Find<QAction>(t.main(), "a_open_file")->trigger();
     Find<QAction>(t.main(), "a_synthesis")->trigger();
-    TForm_Synteza_2& w = t.windows.Synteza();
+    SynthesisWindow& w = t.windows.synthesisWindow();
     WrappingField* field = Original(w);
     // Twenty long names take several lines, left of the notes and above the
     // commands, inside the panel that grew for them.
@@ -215,7 +213,7 @@ class SynthesisWindowTest : public QObject {
 
   void splitShowsTheSchemasByLeftHandSides() {
     TestBench t;
-    TForm_Synteza_2& w = Open(t, "ABCD", "A->B; C->D");
+    SynthesisWindow& w = Open(t, "ABCD", "A->B; C->D");
     Click(w, "Button_LS");
     QVERIFY(Shown(Find<QGroupBox>(w, "Group_LS")));
     QVERIFY(Shown(Find<QLabel>(w, "Label_LS_Inic")));
@@ -244,7 +242,7 @@ class SynthesisWindowTest : public QObject {
 
   void splitOfABcnfSchemaShowsAnEmptyGroup() {
     TestBench t;
-    TForm_Synteza_2& w = Open(t, "ABC", "A->B; A->C");
+    SynthesisWindow& w = Open(t, "ABC", "A->B; A->C");
     Click(w, "Button_LS");
     QVERIFY(Shown(Find<QGroupBox>(w, "Group_LS")));
     QVERIFY(!Shown(Field(w, "Edit_LS1")));
@@ -256,7 +254,7 @@ class SynthesisWindowTest : public QObject {
   // field shows its own schema.
   void longSplitGrowsTheRowAndScrolls() {
     TestBench t;
-    TForm_Synteza_2& w = Open(t, "ABCDEFGHIJKLMNO",
+    SynthesisWindow& w = Open(t, "ABCDEFGHIJKLMNO",
                               "A->B; B->C; C->D; D->E; E->F; F->G; G->H; H->I; I->J; J->K; K->L; "
                               "L->M; M->N; N->O");
     Click(w, "Button_LS");
@@ -273,21 +271,35 @@ class SynthesisWindowTest : public QObject {
     texts.sort();
     QCOMPARE(texts.first(), QStringLiteral("A; B; "));
     QCOMPARE(texts.last(), QStringLiteral("N; O; "));
-    QVERIFY(Find<QScrollArea>(w, "ScrollBox_LS")->verticalScrollBar()->maximum() > 0);
+    QTRY_VERIFY(Find<QScrollArea>(w, "ScrollBox_LS")->verticalScrollBar()->maximum() > 0);
     DoubleClick(w, "Edit_LS14");
     const QStringList memo = Find<QPlainTextEdit>(w, "Memo_ABC")->toPlainText().split('\n');
     QCOMPARE(memo.mid(0, 2).join(QStringLiteral("; ")) + QStringLiteral("; "),
              Field(w, "Edit_LS14")->text());
 
     // A smaller schema afterwards leaves the extra fields hidden.
-    TForm_Synteza_2& small = Open(t, "ABC", "A->B; B->C");
+    SynthesisWindow& small = Open(t, "ABC", "A->B; B->C");
     Click(small, "Button_LS");
     QVERIFY(!Shown(Field(small, "Edit_LS13")));
   }
 
+  // The cells take as many columns as their box holds, and set themselves
+  // out again when the window's width changes.
+  void cellsFollowTheWidthOfTheWindow() {
+    TestBench t;
+    SynthesisWindow& w = Open(t, "ABCDE", "A->B; B->C; C->D; D->E");
+    Click(w, "Button_LS");
+    QTRY_COMPARE(Field(w, "Edit_LS4")->y(), Field(w, "Edit_LS1")->y());
+    w.resize(600, w.height());
+    QTRY_VERIFY(Field(w, "Edit_LS3")->y() > Field(w, "Edit_LS1")->y());
+    auto* scroll = Find<QScrollArea>(w, "ScrollBox_LS");
+    QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(Field(w, "Edit_LS2")->geometry().right() < scroll->viewport()->width());
+  }
+
   void buttonsInAndOutOfOrder() {
     TestBench t;
-    TForm_Synteza_2& w = Open(t, "ABCD", "A->B; B->A; A->C; C->D");
+    SynthesisWindow& w = Open(t, "ABCD", "A->B; B->A; A->C; C->D");
     Click(w, "Button_EkvK");
     Click(w, "Button_Proj");
     Click(w, "Button_LS");
@@ -319,7 +331,7 @@ class SynthesisWindowTest : public QObject {
 
   void mergeWithoutEquivalentKeysSaysSoTwice() {
     TestBench t;
-    TForm_Synteza_2& w = Open(t, "ABC", "A->B; B->C");
+    SynthesisWindow& w = Open(t, "ABC", "A->B; B->C");
     Click(w, "Button_LS");
     Click(w, "Button_EkvK");
     Click(w, "Button_EkvK");
@@ -338,7 +350,7 @@ class SynthesisWindowTest : public QObject {
     QFETCH(bool, yes);
     TestBench t;
     // The main window's copy: A -> B, C -> D, B -> A, A -> C; slot 3 is A, B.
-    TForm_Synteza_2& w = Open(t, "ABCD", "A->B; A->C; B->A; C->D");
+    SynthesisWindow& w = Open(t, "ABCD", "A->B; A->C; B->A; C->D");
     Click(w, "Button_LS");
     Click(w, "Button_Proj");
     QVERIFY(Shown(Find<QGroupBox>(w, "Group_Proj")));
@@ -373,7 +385,7 @@ class SynthesisWindowTest : public QObject {
 
   void doubleClickShowsTheSchemaDetails() {
     TestBench t;
-    TForm_Synteza_2& w = Open(t, "ABCD", "AB->C; C->B; C->D");
+    SynthesisWindow& w = Open(t, "ABCD", "AB->C; C->B; C->D");
     for (const char* heading : {"Label_S1", "Label_S2", "Label_S3"}) {
       QCOMPARE(Find<QLabel>(w, heading)->palette().color(QPalette::WindowText),
                QApplication::palette().color(QPalette::Dark));
@@ -415,7 +427,7 @@ class SynthesisWindowTest : public QObject {
              QStringList({"C ", "-------------"}));
 
     // A key schema has no dependencies: no rows, paging disabled.
-    TForm_Synteza_2& keys = Open(t, "ABCD", "A->B; C->D");
+    SynthesisWindow& keys = Open(t, "ABCD", "A->B; C->D");
     Click(keys, "Button_LS");
     DoubleClick(keys, "Edit_LS3");
     QVERIFY(Rows(keys).isEmpty());
@@ -424,7 +436,7 @@ class SynthesisWindowTest : public QObject {
              QStringList({"A C ", "-------------"}));
 
     // A constant attribute alone: the key is the empty set, in words.
-    TForm_Synteza_2& constant = Open(t, "A", "->A");
+    SynthesisWindow& constant = Open(t, "A", "->A");
     DoubleClick(constant, "Edit_Schema_1");
     QCOMPARE(Texts(Rows(constant)), QStringList({"{} -> A"}));
     QCOMPARE(MemoLines(*Find<QPlainTextEdit>(constant, "Memo_Keys")),
@@ -433,13 +445,13 @@ class SynthesisWindowTest : public QObject {
 
   void pagingFromTenRows() {
     TestBench t;
-    TForm_Synteza_2& nine =
+    SynthesisWindow& nine =
         Open(t, "ABCDEFGHIJ", "A->B; A->C; A->D; A->E; A->F; A->G; A->H; A->I; A->J");
     DoubleClick(nine, "Edit_Schema_1");
     QCOMPARE(Rows(nine).size(), 9);
     QVERIFY(!Shown(Find<QWidget>(nine, "UpDown1")));
 
-    TForm_Synteza_2& w =
+    SynthesisWindow& w =
         Open(t, "ABCDEFGHIJK", "A->B; A->C; A->D; A->E; A->F; A->G; A->H; A->I; A->J; A->K");
     DoubleClick(w, "Edit_Schema_1");
     const QList<QLineEdit*> rows = Rows(w);
@@ -467,7 +479,7 @@ class SynthesisWindowTest : public QObject {
 
   void reportsReachThePrintWindow() {
     TestBench t;
-    TForm_Synteza_2& w = Open(t, "ABC", "A->B; B->C");
+    SynthesisWindow& w = Open(t, "ABC", "A->B; B->C");
     const QString rule = QString(42, QLatin1Char('-'));
     // Before the split the starting schema is the only result.
     const QStringList start = {" ",
@@ -496,13 +508,16 @@ class SynthesisWindowTest : public QObject {
     QCOMPARE(PrintedReport(t, w, "a_printall"), QStringList{"PUVODNI SCHEMA:"} + start);
 
     Click(w, "Button_LS");
+    SynthesisSession split;
+    split.load(t.schema().schema());
+    split.splitByLeftSides();
     const QStringList results = PrintedReport(t, w, "a_print_selected");
-    QCOMPARE(results, ToTexts(SynthesisResultReport(w.State())));
+    QCOMPARE(results, ToTexts(split.resultReport()));
     QCOMPARE(results.mid(0, 2), QStringList({" ", "SCHEMA 1:"}));
     QCOMPARE(results.count(QStringLiteral("SCHEMA 2:")), 1);
     QVERIFY(!results.contains(QStringLiteral("SCHEMA :")));
     const QStringList course = PrintedReport(t, w, "a_printall");
-    QCOMPARE(course, ToTexts(SynthesisCourseReport(w.State())));
+    QCOMPARE(course, ToTexts(split.courseReport()));
     QCOMPARE(
         course.count(QStringLiteral("Nasledujici schema vzniklo rozlozenim podle levych stran")),
         2);
@@ -513,7 +528,7 @@ class SynthesisWindowTest : public QObject {
 
   void printingWithoutASchemaSaysSo() {
     TestBench t;
-    TForm_Synteza_2& w = Open(t, "", "");
+    SynthesisWindow& w = Open(t, "", "");
     Find<QAction>(w, "a_print_selected")->trigger();
     Find<QAction>(w, "a_printall")->trigger();
     const QString text = QStringLiteral("Nejsou otevrena zadna schemata k tisku");
@@ -523,7 +538,7 @@ class SynthesisWindowTest : public QObject {
 
   void closingResetsTheWindow() {
     TestBench t;
-    TForm_Synteza_2& w = Open(t, "ABCD", "A->B; B->A; A->C; C->D");
+    SynthesisWindow& w = Open(t, "ABCD", "A->B; B->A; A->C; C->D");
     Click(w, "Button_LS");
     Click(w, "Button_EkvK");
     DoubleClick(w, "Edit_LS1");

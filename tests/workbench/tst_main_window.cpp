@@ -54,13 +54,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(classes, QStringList({"MainWindow",
                                    "AttributeEditorDialog",
                                    "DependencyEditorDialog",
-                                   "TForm_Keys",
-                                   "TForm_Redundant_Dependency",
-                                   "TForm_Redundant_Attributes",
+                                   "KeysWindow",
+                                   "RedundantDependenciesWindow",
+                                   "RedundantAttributesWindow",
                                    "DecompositionWindow",
-                                   "TForm_Synteza_2",
+                                   "SynthesisWindow",
                                    "AboutDialog",
-                                   "TForm_MaxSet",
+                                   "MaximalSetsWindow",
                                    "ExerciseHub",
                                    "ClosureExercise",
                                    "MaximalSetExercise",
@@ -70,7 +70,7 @@ class MainWindowTest : public QObject {
                                    "DecompositionExercise",
                                    "SynthesisExercise",
                                    "OwnDecompositionExercise",
-"ReportWindow"}));
+                                   "ReportWindow"}));
     QVERIFY(!t.schema().dirty());
     QCOMPARE(CountNames(t.schema().attributes()), 0);
     QVERIFY(t.main().windowFlags() & Qt::WindowMaximizeButtonHint);

@@ -23,18 +23,18 @@
 #include "ExerciseHub.h"
 #include "GuiTestSupport.h"
 #include "KeysExercise.h"
+#include "KeysWindow.h"
 #include "Legibility.h"
 #include "MaximalSetExercise.h"
+#include "MaximalSetsWindow.h"
 #include "OutOfDateNotice.h"
 #include "OwnDecompositionExercise.h"
 #include "RedundantAttributesExercise.h"
+#include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
+#include "RedundantDependenciesWindow.h"
 #include "ReportWindow.h"
-#include "TForm_Keys.h"
-#include "TForm_MaxSet.h"
-#include "TForm_Redundant_Attributes.h"
-#include "TForm_Redundant_Dependency.h"
-#include "TForm_Synteza_2.h"
+#include "SynthesisWindow.h"
 
 namespace {
 
@@ -74,13 +74,23 @@ void AnswerFirstTask(Window& window) {
 }
 
 // The synthesis window after every step.
-TForm_Synteza_2* Synthesised(TestBench& t) {
+SynthesisWindow* Synthesised(TestBench& t) {
   Trigger(t, "a_synthesis");
-  TForm_Synteza_2& w = t.windows.Synteza();
-  w.a_LS_stejneExecute();
-  w.a_EkvKExecute();
-  w.a_projekceExecute();
+  SynthesisWindow& w = t.windows.synthesisWindow();
+  w.splitByLeftSides();
+  w.mergeEquivalentKeys();
+  w.absorbProjections();
   return &w;
+}
+
+// The course of the live schema's whole synthesis, as printed.
+std::vector<std::string> SynthesisCourse(TestBench& t) {
+  SynthesisSession session;
+  session.load(t.schema().schema());
+  session.splitByLeftSides();
+  session.mergeEquivalentKeys(EarlierProjections::Undo);
+  session.absorbProjections();
+  return session.courseReport();
 }
 
 struct Entry {
@@ -106,23 +116,25 @@ std::vector<Entry> Stops() {
       {"keys",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "a_keys");
-         t.windows.Keys().Button_First_KeyClick();
-         t.windows.Keys().Button_LucchesiClick();
-         return &t.windows.Keys();
+         t.windows.keysWindow().showFirstKey();
+         t.windows.keysWindow().showFurtherKeys();
+         return &t.windows.keysWindow();
        }},
       {"redundant attributes",
-       [](TestBench& t) { return Opened(t, "a_red_atributes", t.windows.RedundantAttributes()); }},
+       [](TestBench& t) {
+         return Opened(t, "a_red_atributes", t.windows.redundantAttributesWindow());
+       }},
       {"redundant dependencies",
        [](TestBench& t) {
-         return Opened(t, "a_red_dependencies", t.windows.RedundantDependency());
+         return Opened(t, "a_red_dependencies", t.windows.redundantDependenciesWindow());
        }},
       {"maximal sets",
        [](TestBench& t) -> QWidget* {
          Trigger(t, "a_maxset");
-         TForm_MaxSet& w = t.windows.MaxSet();
+         MaximalSetsWindow& w = t.windows.maximalSetsWindow();
          Find<QComboBox>(w, "CB_MaxSetA")->setCurrentIndex(1);
-         w.Button2Click();
-         w.Button1Click();
+         w.showMaxSetsOfAttribute();
+         w.showMaxFamily();
          return &w;
        }},
       {"decomposition",
@@ -200,7 +212,7 @@ std::vector<Entry> Stops() {
          // The report is shown without the modal loop, so that the walk can
          // look at it.
          ReportWindow& print = t.windows.reportWindow();
-         for (const std::string& line : SynthesisCourseReport(Synthesised(t)->State()))
+         for (const std::string& line : SynthesisCourse(t))
            print.addLine(QString::fromStdString(line));
          print.show();
          return &print;

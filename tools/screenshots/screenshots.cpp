@@ -21,19 +21,19 @@
 #include "DependencyEditorDialog.h"
 #include "ExerciseHub.h"
 #include "KeysExercise.h"
+#include "KeysWindow.h"
 #include "Language.h"
 #include "MainWindow.h"
 #include "MaximalSetExercise.h"
+#include "MaximalSetsWindow.h"
 #include "OwnDecompositionExercise.h"
 #include "RedundantAttributesExercise.h"
+#include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
+#include "RedundantDependenciesWindow.h"
 #include "ReportWindow.h"
 #include "ScriptedPlatform.h"
-#include "TForm_Keys.h"
-#include "TForm_MaxSet.h"
-#include "TForm_Redundant_Attributes.h"
-#include "TForm_Redundant_Dependency.h"
-#include "TForm_Synteza_2.h"
+#include "SynthesisWindow.h"
 #include "Workbench.h"
 
 namespace {
@@ -132,24 +132,24 @@ int main(int argc, char* argv[]) {
   dependencies.reject();
 
   Trigger(main, "a_keys");
-  windows.Keys().Button_First_KeyClick();
-  windows.Keys().Button_LucchesiClick();
-  shooter.Save(windows.Keys(), "04-keys");
+  windows.keysWindow().showFirstKey();
+  windows.keysWindow().showFurtherKeys();
+  shooter.Save(windows.keysWindow(), "04-keys");
 
   Trigger(main, "a_red_atributes");
-  if (windows.RedundantAttributes().isVisible()) {
-    shooter.Save(windows.RedundantAttributes(), "05-redundant-attributes");
+  if (windows.redundantAttributesWindow().isVisible()) {
+    shooter.Save(windows.redundantAttributesWindow(), "05-redundant-attributes");
   }
   Trigger(main, "a_red_dependencies");
-  if (windows.RedundantDependency().isVisible()) {
-    shooter.Save(windows.RedundantDependency(), "06-redundant-dependencies");
+  if (windows.redundantDependenciesWindow().isVisible()) {
+    shooter.Save(windows.redundantDependenciesWindow(), "06-redundant-dependencies");
   }
 
   Trigger(main, "a_maxset");
-  TForm_MaxSet& maxSet = windows.MaxSet();
+  MaximalSetsWindow& maxSet = windows.maximalSetsWindow();
   maxSet.findChild<QComboBox*>(QStringLiteral("CB_MaxSetA"))->setCurrentIndex(1);
-  maxSet.Button2Click();
-  maxSet.Button1Click();
+  maxSet.showMaxSetsOfAttribute();
+  maxSet.showMaxFamily();
   shooter.Save(maxSet, "07-maximal-sets");
 
   Trigger(main, "a_dekomposition");
@@ -169,11 +169,11 @@ int main(int argc, char* argv[]) {
   decomposition.printCourse();
 
   Trigger(main, "a_synthesis");
-  TForm_Synteza_2& synthesis = windows.Synteza();
-  synthesis.a_LS_stejneExecute();
-  synthesis.a_EkvKExecute();
-  synthesis.a_projekceExecute();
-  synthesis.Edit_Schema_1DblClick(1);
+  SynthesisWindow& synthesis = windows.synthesisWindow();
+  synthesis.splitByLeftSides();
+  synthesis.mergeEquivalentKeys();
+  synthesis.absorbProjections();
+  synthesis.showSchemaDetails(1);
   shooter.Save(synthesis, "10-synthesis");
 
   Trigger(main, "a_test");
@@ -223,10 +223,10 @@ int main(int argc, char* argv[]) {
   // are open: the redundancy windows refill, the others say they are out of
   // date.
   main.Document().ReplaceDependencies(main.Document().dependencies());
-  if (windows.RedundantAttributes().isVisible()) {
-    shooter.Save(windows.RedundantAttributes(), "22-redundant-attributes-refilled");
+  if (windows.redundantAttributesWindow().isVisible()) {
+    shooter.Save(windows.redundantAttributesWindow(), "22-redundant-attributes-refilled");
   }
-  shooter.Save(windows.Keys(), "23-keys-out-of-date");
+  shooter.Save(windows.keysWindow(), "23-keys-out-of-date");
   shooter.Save(maxSet, "24-maximal-sets-out-of-date");
   shooter.Save(decomposition, "25-decomposition-out-of-date");
   shooter.Save(windows.keysExercise(), "26-exercise-keys-out-of-date");

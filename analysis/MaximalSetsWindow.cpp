@@ -1,4 +1,4 @@
-#include "TForm_MaxSet.h"
+#include "MaximalSetsWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,36 +58,31 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, int minimumHeight) {
   return memo;
 }
 
-// Appends all lines in one edit, behind a notice when there is one; a MAX
-// family can run to many thousands of sets.
-void AppendListing(QPlainTextEdit& memo, const std::vector<std::string>& lines,
-                   const QString& notice = {}) {
-  QString text = notice;
-  for (const std::string& line : lines) {
+// Appends all lines in one edit, behind the listing's note when it has one;
+// a MAX family can run to many thousands of sets.
+void AppendListing(QPlainTextEdit& memo, const MaximalSetsSession::Listing& listing) {
+  QString text = listing.note;
+  for (const std::string& line : listing.lines) {
     if (!text.isEmpty()) text += QLatin1Char('\n');
     text += ToText(line);
   }
   AppendLine(memo, text);
 }
 
-// A one-line listing, or the words for one of no set at all.
-std::string Listed(std::string line) {
-  return line.empty() ? FromText(NoSetText()) : line;
-}
-
 }  // namespace
 
-TForm_MaxSet::TForm_MaxSet(SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
-                           QWidget* parent)
-    : ToolWindow(errors, parent), host_(host), messages_(messages) {
+MaximalSetsWindow::MaximalSetsWindow(MaximalSetsSession& session, SchemaHost& host,
+                                     MessageService& messages, ErrorDisplay& errors,
+                                     QWidget* parent)
+    : ToolWindow(errors, parent), session_(session), host_(host), messages_(messages) {
   setObjectName(QStringLiteral("Form_MaxSet"));
   setWindowTitle(tr("Schemario - Maximalni mnoziny"));
   BuildControls();
   resize(640, 650);
-  notice_ = OutOfDateNotice::Follow(*this, host_.Document());
+  notice_ = OutOfDateNotice::Follow(*this, session_);
 }
 
-void TForm_MaxSet::BuildControls() {
+void MaximalSetsWindow::BuildControls() {
   GroupBox1 = MakeGroupBox(this, "GroupBox1", tr("Vypocet  max (A)"));
   Label4 = Place(new QLabel(tr("Zvolte atribut A:"), GroupBox1), "Label4");
   CB_MaxSetA = Place(new QComboBox(GroupBox1), "CB_MaxSetA");
@@ -96,7 +91,7 @@ void TForm_MaxSet::BuildControls() {
   CB_MaxSetA->setMinimumWidth(160);
   Button2 = Place(new QPushButton(tr("Maximalni mnozina (A)"), GroupBox1), "Button2");
   Button2->setMinimumWidth(180);
-  connect(Button2, &QPushButton::clicked, this, &TForm_MaxSet::Button2Click);
+  connect(Button2, &QPushButton::clicked, this, &MaximalSetsWindow::showMaxSetsOfAttribute);
 
   Label_lhs = Place(new QLabel(QStringLiteral("lhs ( A)"), GroupBox1), "Label_lhs");
   Memo_lhs = MakeMemo(GroupBox1, "Memo_lhs", kMemoHeight);
@@ -111,7 +106,7 @@ void TForm_MaxSet::BuildControls() {
   a_prime->setObjectName(QStringLiteral("a_prime"));
   a_prime->setToolTip(
       tr("Na zaklade vypoctenych maximalnich mnozin rekne je-li A klicovy atribut"));
-  connect(a_prime, &QAction::triggered, this, &TForm_MaxSet::a_primeExecute);
+  connect(a_prime, &QAction::triggered, this, &MaximalSetsWindow::tellWhetherPrime);
   Button_Prime = Place(new QPushButton(a_prime->text(), GroupBox1), "Button_Prime");
   Button_Prime->setMinimumWidth(200);
   Button_Prime->setToolTip(a_prime->toolTip());
@@ -122,12 +117,12 @@ void TForm_MaxSet::BuildControls() {
   Memo_MAX1 = MakeMemo(GroupBox_MAX, "Memo_MAX1", 4 * kMemoHeight);
   Button1 = Place(new QPushButton(tr("Maximalni mnoziny"), GroupBox_MAX), "Button1");
   Button1->setMinimumWidth(146);
-  connect(Button1, &QPushButton::clicked, this, &TForm_MaxSet::Button1Click);
+  connect(Button1, &QPushButton::clicked, this, &MaximalSetsWindow::showMaxFamily);
 
   a_BCNF = new QAction(tr("Je schema v &BCNF ?"), this);
   a_BCNF->setObjectName(QStringLiteral("a_BCNF"));
   a_BCNF->setToolTip(tr("Na zaklade vypoctu maximalnich mnozin rekne, zda je schema v BCNF"));
-  connect(a_BCNF, &QAction::triggered, this, &TForm_MaxSet::a_BCNFExecute);
+  connect(a_BCNF, &QAction::triggered, this, &MaximalSetsWindow::tellWhetherBcnf);
   Button_BCNF = Place(new QPushButton(a_BCNF->text(), GroupBox_MAX), "Button_BCNF");
   Button_BCNF->setMinimumWidth(146);
   Button_BCNF->setToolTip(a_BCNF->toolTip());
@@ -141,7 +136,7 @@ void TForm_MaxSet::BuildControls() {
   a_maxsetAcomputation = new QAction(QStringLiteral("Max Set A"), this);
   a_maxsetAcomputation->setObjectName(QStringLiteral("a_maxsetAcomputation"));
   connect(a_maxsetAcomputation, &QAction::triggered, this,
-          &TForm_MaxSet::a_maxsetAcomputationExecute);
+          [this] { RunStep([this] { listChosenAttribute(); }); });
 
   // The memos take the room the window gives; a long family scrolls inside
   // its memo.
@@ -181,89 +176,72 @@ void TForm_MaxSet::BuildControls() {
   window->addWidget(GroupBox_MAX, 1);
 }
 
-void TForm_MaxSet::LoadSchema() {
-  notice_->hide();
-  const Schema& schema = host_.LiveSchema();
-  dependencies_ = schema.dependencies;
-  attributeNames_ = schema.attributes;
-  attributeCount_ = CountNonEmptyNames(attributeNames_);
+void MaximalSetsWindow::load() {
+  session_.load(host_.LiveSchema());
   CB_MaxSetA->clear();
   CB_MaxSetA->addItem(QString());
-  for (int i = 0; i < MaxAttributes && !attributeNames_[i].empty(); ++i)
-    CB_MaxSetA->addItem(ToText(attributeNames_[i]));
+  for (int i = 0; i < session_.attributeCount(); ++i)
+    CB_MaxSetA->addItem(ToText(session_.names()[i]));
   CB_MaxSetA->setCurrentIndex(0);
 }
 
-void TForm_MaxSet::UnionOfMaxSets(AttributeIndex attributeIndex, AttributeSet& result,
-                                  const DependencyList& dependencyList,
-                                  const AttributeTable& names) {
-  result = result | UnionOfMaximalSets(dependencyList, names, attributeIndex);
+void MaximalSetsWindow::showMaxSetsOfAttribute() {
+  RunStep([this] {
+    if (session_.attributeCount() == 0) return;
+    if (CB_MaxSetA->currentIndex() < 1) {
+      messages_.Inform(tr("Zvolte atribut A"));
+      return;
+    }
+    for (QPlainTextEdit* memo : {Memo_lhs, Memo_TR, Memo_max}) {
+      memo->clear();
+      memo->setEnabled(true);
+    }
+    const QString name = CB_MaxSetA->currentText();
+    Label_lhs->setText(QStringLiteral("lhs ( ") + name + QStringLiteral(" )"));
+    Label_TR->setText(QStringLiteral("TR (lhs ( ") + name + QStringLiteral(" ))"));
+    Label_max->setText(QStringLiteral("max ( ") + name + QStringLiteral(" )"));
+    for (QLabel* label : {Label_lhs, Label_TR, Label_max})
+      label->setEnabled(true);
+    listChosenAttribute();
+    Button_Prime->show();
+  });
 }
 
-void TForm_MaxSet::Button2Click() {
-  if (attributeNames_[0].empty()) return;
-  if (CB_MaxSetA->currentIndex() < 1) {
-    messages_.Inform(tr("Zvolte atribut A"));
-    return;
-  }
-  for (QPlainTextEdit* memo : {Memo_lhs, Memo_TR, Memo_max}) {
-    memo->clear();
-    memo->setEnabled(true);
-  }
-  const QString name = CB_MaxSetA->currentText();
-  Label_lhs->setText(QStringLiteral("lhs ( ") + name + QStringLiteral(" )"));
-  Label_TR->setText(QStringLiteral("TR (lhs ( ") + name + QStringLiteral(" ))"));
-  Label_max->setText(QStringLiteral("max ( ") + name + QStringLiteral(" )"));
-  for (QLabel* label : {Label_lhs, Label_TR, Label_max})
-    label->setEnabled(true);
-  a_maxsetAcomputationExecute();
-  Button_Prime->show();
+void MaximalSetsWindow::listChosenAttribute() {
+  const int item = CB_MaxSetA->currentIndex();
+  if (item < 1 || !session_.computeAttribute(static_cast<AttributeIndex>(item - 1))) return;
+  AppendListing(*Memo_lhs, session_.lhsListing());
+  AppendListing(*Memo_TR, session_.transversalsListing());
+  AppendListing(*Memo_max, session_.maxOfAListing());
 }
 
-void TForm_MaxSet::a_maxsetAcomputationExecute() {
-  const int a = CB_MaxSetA->currentIndex() - 1;
-  if (a < 0 || a >= attributeCount_) return;
-  chosenAttribute_ = a;
-  const AttributeMaxSets result =
-      ComputeMaxSetsOfAttribute(dependencies_, static_cast<AttributeIndex>(a), attributeCount_);
-  maxOfA_ = result.maxOfA;
-  if (IsCondensed(result.lhsFamily)) {
-    AppendListing(
-        *Memo_lhs,
-        {LhsFamilyLine(InclusionMinimal(result.lhsFamily), attributeNames_, attributeCount_)},
-        LhsFamilyCondensedNote(SetsStoodFor(result.lhsFamily)));
-  } else {
-    AppendListing(*Memo_lhs, {LhsFamilyLine(result.lhsFamily, attributeNames_, attributeCount_)});
-  }
-  AppendListing(*Memo_TR,
-                {Listed(TransversalsLine(result.transversals, attributeNames_, attributeCount_))});
-  AppendListing(*Memo_max, {Listed(MaxOfALine(maxOfA_, attributeNames_, attributeCount_))});
+void MaximalSetsWindow::showMaxFamily() {
+  RunStep([this] {
+    if (session_.attributeCount() == 0) return;
+    Memo_MAX1->setEnabled(true);
+    session_.computeMaxFamily();
+    AppendListing(*Memo_MAX1, session_.maxFamilyListing());
+    Button_BCNF->show();
+  });
 }
 
-void TForm_MaxSet::Button1Click() {
-  if (attributeNames_[0].empty()) return;
-  Memo_MAX1->setEnabled(true);
-  a_maxsetcomputationExecute();
-  Button_BCNF->show();
+void MaximalSetsWindow::tellWhetherPrime() {
+  RunStep([this] {
+    const std::optional<AttributeIndex> chosen = session_.chosenAttribute();
+    const std::optional<bool> prime = session_.isPrime();
+    if (!chosen || !prime) return;
+    messages_.Inform(PrimeVerdictText(ToText(NameOf(session_.names(), *chosen)), *prime));
+  });
 }
 
-void TForm_MaxSet::a_maxsetcomputationExecute() {
-  maxSets_ = ComputeMaxSets(dependencies_, attributeCount_);
-  AppendListing(*Memo_MAX1, MaxFamilyLines(maxSets_, attributeNames_, attributeCount_),
-                IsCondensed(maxSets_) ? MaxFamilyCondensedNote(SetsStoodFor(maxSets_)) : QString());
+void MaximalSetsWindow::tellWhetherBcnf() {
+  RunStep([this] {
+    if (const std::optional<bool> bcnf = session_.isInBcnf())
+      messages_.Inform(BcnfVerdictText(*bcnf));
+  });
 }
 
-void TForm_MaxSet::a_primeExecute() {
-  const AttributeIndex a = static_cast<AttributeIndex>(chosenAttribute_);
-  const bool prime = IsPrimeAttribute(maxOfA_, a, dependencies_, attributeCount_);
-  messages_.Inform(PrimeVerdictText(ToText(NameOf(attributeNames_, a)), prime));
-}
-
-void TForm_MaxSet::a_BCNFExecute() {
-  messages_.Inform(BcnfVerdictText(IsInBcnf(maxSets_, dependencies_, attributeCount_)));
-}
-
-void TForm_MaxSet::FormClose() {
+void MaximalSetsWindow::FormClose() {
   for (QPlainTextEdit* memo : {Memo_MAX1, Memo_lhs, Memo_TR, Memo_max}) {
     memo->clear();
     memo->setEnabled(false);
@@ -276,9 +254,5 @@ void TForm_MaxSet::FormClose() {
   Button_Prime->hide();
   Button_BCNF->hide();
   CB_MaxSetA->clear();
-  attributeCount_ = 0;
-  dependencies_.clear();
-  for (SetList& family : maxSets_)
-    family.clear();
-  maxOfA_.clear();
+  session_.clear();
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "RedundancyFindingsSession.h"
+
+class QLineEdit;
+class QPushButton;
+class QWidget;
+class RowPanel;
+
+// Shows one row of a redundancy window: its dependency whole, as wide as it
+// needs between `narrowest` and `widest` (beyond that its tooltip holds the
+// whole); white while it can be deleted, grey once deleted, yellow once no
+// longer redundant; and its button enabled while it can be deleted.
+void ShowFinding(const RedundancyFindingsSession::Row& row, QLineEdit& dependency,
+                 QPushButton& button, int narrowest, int widest);
+
+// The widest the dependency fields of `rows`, one of which is `field`, may
+// get with the window within the screen: the room the canvas leaves the
+// rows less what stands beside the fields.
+int WidestFinding(QWidget& window, QWidget& canvas, RowPanel& rows, const QLineEdit& field);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+#include "KeysSession.h"
+#include "OutOfDateNotice.h"
+#include "Platform.h"
+#include "SchemaHost.h"
+#include "ToolWindow.h"
+
+class QPushButton;
+class RowPanel;
+
+// The candidate keys of the schema, shown in two steps: the first key beside
+// the button that finds it, the further keys one below the other beside
+// theirs. A view of its session.
+class KeysWindow final : public ToolWindow {
+  Q_OBJECT
+
+ public:
+  KeysWindow(KeysSession& session, SchemaHost& host, MessageService& messages, ErrorDisplay& errors,
+             QWidget* parent = nullptr);
+
+  // Starts afresh on the live schema.
+  void load();
+  void showFirstKey();
+  void showFurtherKeys();
+
+ protected:
+  void FormClose() override;
+
+ private:
+  void tell(KeysSession::Outcome outcome);
+  void showKeys();
+  void addKeyField(RowPanel& panel, const KeyRecord& key, int number);
+
+  KeysSession& session_;
+  SchemaHost& host_;
+  MessageService& messages_;
+  OutOfDateNotice* notice_ = nullptr;
+
+  QWidget* canvas_ = nullptr;
+  QPushButton* Button_First_Key = nullptr;
+  QPushButton* Button_Lucchesi = nullptr;
+  // The key fields: the first key's and the further keys'.
+  RowPanel* firstKeyPanel_ = nullptr;
+  RowPanel* furtherKeysPanel_ = nullptr;
+};
