@@ -21,8 +21,9 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # clang-tidy on the program files the last commit changed, as long as they
 # are few enough to check in a few minutes.
 mapfile -t changed < <(git diff --name-only --diff-filter=AM HEAD~1 2>/dev/null -- \
-  'model/*.cpp' 'platform/*.cpp' 'document/*.cpp' 'widgets/*.cpp' 'workbench/*.cpp' 'app/*.cpp' 'analysis/*.cpp' 'decomposition/*.cpp' \
-  'synthesis/*.cpp' 'testmodule/*.cpp' 'reports/*.cpp' || true)
+  'model/*.cpp' 'platform/*.cpp' 'document/*.cpp' 'widgets/*.cpp' 'dialogs/*.cpp' 'sessions/*.cpp' \
+  'diagram/*.cpp' 'app/*.cpp' 'analysis/*.cpp' 'decomposition/*.cpp' 'synthesis/*.cpp' 'exercises/*.cpp' \
+  'reports/*.cpp' || true)
 if [ ${#changed[@]} -gt 0 ] && [ ${#changed[@]} -le 20 ]; then
   echo "clang-tidy: ${changed[*]}"
   clang-tidy -p build-test --quiet "${changed[@]}"

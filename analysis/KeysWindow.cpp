@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "Data_statement_2.h"
 #include "Display.h"
 #include "Reports.h"
 #include "RowPanel.h"
+#include "SchemaListing.h"
 #include "WrappingField.h"
 
 namespace {
@@ -129,6 +129,6 @@ void KeysWindow::addKeyField(RowPanel& panel, const KeyRecord& key, int number) 
   field->show();
 }
 
-void KeysWindow::FormClose() {
+void KeysWindow::resetWindow() {
   session_.clear();
 }

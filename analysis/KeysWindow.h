@@ -27,7 +27,7 @@ class KeysWindow final : public ToolWindow {
   void showFurtherKeys();
 
  protected:
-  void FormClose() override;
+  void resetWindow() override;
 
  private:
   void tell(KeysSession::Outcome outcome);

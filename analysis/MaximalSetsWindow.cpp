@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "Data_statement_2.h"
 #include "Display.h"
 #include "Reports.h"
+#include "SchemaListing.h"
 
 namespace {
 
@@ -241,7 +241,7 @@ void MaximalSetsWindow::tellWhetherBcnf() {
   });
 }
 
-void MaximalSetsWindow::FormClose() {
+void MaximalSetsWindow::resetWindow() {
   for (QPlainTextEdit* memo : {Memo_MAX1, Memo_lhs, Memo_TR, Memo_max}) {
     memo->clear();
     memo->setEnabled(false);

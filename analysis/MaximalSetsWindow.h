@@ -35,7 +35,7 @@ class MaximalSetsWindow final : public ToolWindow {
   void tellWhetherBcnf();
 
  protected:
-  void FormClose() override;
+  void resetWindow() override;
 
  private:
   void BuildControls();

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Data_statement_2.h"
 #include "Display.h"
 #include "FindingRows.h"
 #include "RowPanel.h"
+#include "SchemaListing.h"
 
 namespace {
 
@@ -143,6 +143,6 @@ void RedundantAttributesWindow::deleteRow(std::size_t row) {
   });
 }
 
-void RedundantAttributesWindow::FormClose() {
+void RedundantAttributesWindow::resetWindow() {
   if (std::vector<std::string> log = session_.close(); !log.empty()) emit dependencyLogReady(log);
 }

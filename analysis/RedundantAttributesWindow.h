@@ -39,7 +39,7 @@ class RedundantAttributesWindow final : public ToolWindow {
   void dependencyLogReady(const std::vector<std::string>& lines);
 
  protected:
-  void FormClose() override;
+  void resetWindow() override;
 
  private:
   void buildRows();

@@ -119,6 +119,6 @@ void RedundantDependenciesWindow::deleteRow(std::size_t row) {
   });
 }
 
-void RedundantDependenciesWindow::FormClose() {
+void RedundantDependenciesWindow::resetWindow() {
   if (std::vector<std::string> log = session_.close(); !log.empty()) emit dependencyLogReady(log);
 }

@@ -37,7 +37,7 @@ class RedundantDependenciesWindow final : public ToolWindow {
   void dependencyLogReady(const std::vector<std::string>& lines);
 
  protected:
-  void FormClose() override;
+  void resetWindow() override;
 
  private:
   void buildRows();

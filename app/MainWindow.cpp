@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -22,11 +23,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "Data_statement_2.h"
 #include "Display.h"
 #include "Keys.h"
 #include "MinimalCover.h"
+#include "NotationText.h"
 #include "Redundance.h"
+#include "SchemaListing.h"
+#include "SchemaNotation.h"
 
 namespace {
 
@@ -113,6 +116,14 @@ void MainWindow::buildActions() {
   a_save_file_as =
       makeAction("a_save_file_as", tr("Uloz &jako"), tr("Uloz soubor pod jinym jmenem"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveAs);
+  a_save_text = makeAction("a_save_text", tr("Ulozit jako &text"),
+                           tr("Uloz schema jako text: jmena atributu a zavislosti A, B -> C"), none,
+                           &MainWindow::saveAsText);
+  a_copy_text = makeAction("a_copy_text", tr("&Kopirovat jako text"),
+                           tr("Vloz schema do schranky jako text"), none, &MainWindow::copyAsText);
+  a_paste_text = makeAction("a_paste_text", tr("&Vlozit text"),
+                            tr("Nahrad schema textem ze schranky (radky jako A, B -> C)"),
+                            QKeySequence::Paste, &MainWindow::pasteText);
   a_attributes = makeAction("a_attributes", tr("Editovat &atributy"),
                             tr("Zadat nove atributy schematu"), none, &MainWindow::editAttributes);
   a_dependencies = makeAction("a_dependencies", tr("Editovat &zavislosti"),
@@ -131,6 +142,12 @@ void MainWindow::buildActions() {
       makeAction("a_synthesis", tr("S&ynteza"), tr("Synteza"), none, &MainWindow::openSynthesis);
   a_maxset = makeAction("a_maxset", tr("&Maximalni mnoziny"), QString(), none,
                         &MainWindow::showMaximalSets);
+  a_random_schema =
+      makeAction("a_random_schema", tr("&Nahodne schema..."),
+                 tr("Vytvor nahodne schema na procvicovani"), none, &MainWindow::makeRandomSchema);
+  a_diagram = makeAction("a_diagram", tr("&Diagram zavislosti"),
+                         tr("Obrazek schematu: atributy a sipky zavislosti"), none,
+                         &MainWindow::showDiagram);
   a_test = makeAction("a_test", tr("&Testovaci modul"), tr("Testovaci modul"),
                       QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::openExerciseHub);
   a_about = makeAction("a_about", tr("&O programu"), QString(), none, &MainWindow::showAbout);
@@ -163,8 +180,10 @@ void MainWindow::buildMenus() {
   soubor->setObjectName(QStringLiteral("Soubor1"));
   soubor->addAction(a_new);
   soubor->addAction(a_open_file);
+  soubor->addAction(a_random_schema);
   soubor->addAction(a_save_file);
   soubor->addAction(a_save_file_as);
+  soubor->addAction(a_save_text);
   soubor->addSeparator();
   samplesMenu_ = soubor->addMenu(tr("&Ukazkove schemata"));
   samplesMenu_->setObjectName(QStringLiteral("UkazkoveSchemata1"));
@@ -189,6 +208,9 @@ void MainWindow::buildMenus() {
   const auto [undo, redo] = AddUndoActions(*this, document_.undoStack());
   dataMenu->addAction(undo);
   dataMenu->addAction(redo);
+  dataMenu->addSeparator();
+  dataMenu->addAction(a_copy_text);
+  dataMenu->addAction(a_paste_text);
 
   QMenu* redundance = bar->addMenu(tr("&Redundance"));
   redundance->setObjectName(QStringLiteral("Redundance1"));
@@ -203,6 +225,8 @@ void MainWindow::buildMenus() {
   algoritmy->addAction(a_synthesis);
   algoritmy->addSeparator();
   algoritmy->addAction(a_maxset);
+  algoritmy->addSeparator();
+  algoritmy->addAction(a_diagram);
 
   QMenu* testovani = bar->addMenu(tr("&Testovani"));
   testovani->setObjectName(QStringLiteral("Testovani1"));
@@ -492,6 +516,51 @@ void MainWindow::saveAs() {
   writeToChosenFile();
 }
 
+namespace {
+
+// The title a schema text opens with: the schema's name without a suffix.
+QString TextTitle(const QString& title) {
+  return QFileInfo(title).completeBaseName();
+}
+
+}  // namespace
+
+void MainWindow::saveAsText() {
+  file_.SaveSchemaAsText(document_.schema(), TextTitle(document_.title()));
+}
+
+void MainWindow::copyAsText() {
+  const std::variant<QByteArray, QString> text =
+      SchemaFile::TextBytes(document_.schema(), TextTitle(document_.title()));
+  if (const auto* refusal = std::get_if<QString>(&text)) {
+    messages_.Inform(*refusal);
+    return;
+  }
+  QGuiApplication::clipboard()->setText(QString::fromUtf8(std::get<QByteArray>(text)));
+  statusBar()->showMessage(tr("Schema je ve schrance jako text"), 5000);
+}
+
+void MainWindow::pasteText() {
+  const QString text = QGuiApplication::clipboard()->text();
+  if (!text.contains(QStringLiteral("->")) && !text.contains(QChar(0x2192))) {
+    messages_.Inform(tr("Ve schrance neni schema v textovem zapisu (radky jako A, B -> C)."));
+    return;
+  }
+  const QByteArray bytes = text.toUtf8();
+  NotationReadResult read = ReadNotation(std::string_view(bytes.constData(), bytes.size()));
+  if (const auto* refusal = std::get_if<NotationRefusal>(&read)) {
+    messages_.Inform(tr("Text ve schrance neni schema:") + QLatin1Char('\n') +
+                     NotationText::RefusalText(*refusal));
+    return;
+  }
+  // Asked first, so that a stray Ctrl+V never costs the schema.
+  if (!messages_.AskYesNo(tr("Nahradit schema textem ze schranky?"))) return;
+  NotationSchema& pasted = std::get<NotationSchema>(read);
+  openNewSchema(
+      pasted.names, std::move(pasted.dependencies),
+      pasted.title.empty() ? tr("Schema ze schranky") : QString::fromStdString(pasted.title));
+}
+
 void MainWindow::listSchema() {
   appendAttributeLog(AttributeListing(document_.attributes()));
   appendDependencyLog(DependencyListing(document_.dependencies(), document_.attributes()));
@@ -534,6 +603,25 @@ void MainWindow::openSynthesis() {
 
 void MainWindow::showMaximalSets() {
   emit toolRequested(Tool::MaximalSets);
+}
+
+void MainWindow::makeRandomSchema() {
+  emit toolRequested(Tool::RandomSchema);
+}
+
+bool MainWindow::openNewSchema(const AttributeTable& names, DependencyList dependencies,
+                               const QString& title) {
+  if (!saveOrDiscardChanges()) return false;
+  document_.LoadUntitled(names, std::move(dependencies), title);
+  recomputeKeys();
+  Memo_ABC->clear();
+  Memo_Dep->clear();
+  a_print_data->trigger();
+  return true;
+}
+
+void MainWindow::showDiagram() {
+  emit toolRequested(Tool::Diagram);
 }
 
 void MainWindow::openExerciseHub() {

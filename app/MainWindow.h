@@ -26,11 +26,13 @@ enum class Tool {
   Decomposition,
   Synthesis,
   MaximalSets,
+  Diagram,
+  RandomSchema,
   ExerciseHub,
   About,
 };
 
-// The workbench: owns the live schema, shows it in two logs and dispatches
+// The main window: owns the live schema, shows it in two logs and dispatches
 // every command. Every command runs as one step: an error it meets is shown
 // and the schema stays as the step left it.
 class MainWindow final : public QMainWindow, public SchemaHost {
@@ -45,6 +47,10 @@ class MainWindow final : public QMainWindow, public SchemaHost {
   // Opens the schema file at `path` after offering to save unsaved changes;
   // refusals are reported as for the Open command. True when it opened.
   bool openFileAt(const QString& path);
+  // Replaces the schema by a new unsaved one after offering to save unsaved
+  // changes. True when it was replaced.
+  bool openNewSchema(const AttributeTable& names, DependencyList dependencies,
+                     const QString& title);
 
   SchemaDocument& Document() override { return document_; }
   void appendAttributeLog(const std::vector<std::string>& lines);
@@ -55,6 +61,9 @@ class MainWindow final : public QMainWindow, public SchemaHost {
   void openFile();
   void save();
   void saveAs();
+  void saveAsText();
+  void copyAsText();
+  void pasteText();
   void editAttributes();
   void editDependencies();
   void showRedundantAttributes();
@@ -63,6 +72,8 @@ class MainWindow final : public QMainWindow, public SchemaHost {
   void openDecomposition();
   void openSynthesis();
   void showMaximalSets();
+  void showDiagram();
+  void makeRandomSchema();
   void openExerciseHub();
   void showAbout();
   // Appends the names and dependencies to the logs.
@@ -134,6 +145,9 @@ class MainWindow final : public QMainWindow, public SchemaHost {
   QAction* a_open_file = nullptr;
   QAction* a_save_file = nullptr;
   QAction* a_save_file_as = nullptr;
+  QAction* a_save_text = nullptr;
+  QAction* a_copy_text = nullptr;
+  QAction* a_paste_text = nullptr;
   QAction* a_attributes = nullptr;
   QAction* a_dependencies = nullptr;
   QAction* a_red_atributes = nullptr;
@@ -142,6 +156,8 @@ class MainWindow final : public QMainWindow, public SchemaHost {
   QAction* a_dekomposition = nullptr;
   QAction* a_synthesis = nullptr;
   QAction* a_maxset = nullptr;
+  QAction* a_diagram = nullptr;
+  QAction* a_random_schema = nullptr;
   QAction* a_test = nullptr;
   QAction* a_about = nullptr;
   QAction* a_print_data = nullptr;

@@ -8,6 +8,7 @@
 namespace {
 
 const QString kSaveFilter = QStringLiteral("Schemario|*.DBC");
+const QString kTextFilter = QStringLiteral("Text|*.txt");
 
 }  // namespace
 
@@ -24,7 +25,12 @@ bool SchemaFileCommands::WriteSchema(const QString& path, const Schema& schema,
                          .arg(*name));
     return false;
   }
-  switch (WriteWholeFile(path, SchemaFile::Bytes(schema))) {
+  return WriteBytes(path, SchemaFile::Bytes(schema), openFailure);
+}
+
+bool SchemaFileCommands::WriteBytes(const QString& path, const QByteArray& bytes,
+                                    const QString& openFailure) {
+  switch (WriteWholeFile(path, bytes)) {
     case WriteOutcome::Written:
       return true;
     case WriteOutcome::NotOpened:
@@ -50,10 +56,31 @@ std::optional<QString> SchemaFileCommands::SaveSchemaAs(const Schema& schema) {
   const QString path = SchemaFile::WithSchemaSuffix(*chosen);
   // Asked about the file that will really be written, so that choosing "x"
   // never overwrites an existing "x.dbc" unasked.
-  if (QFileInfo::exists(path) && !messages_.AskYesNo(tr("Soubor existuje mam ho prepsat?"))) {
+  if (!MayOverwrite(path) || !WriteSchema(path, schema, tr("Tento soubor nejde otevrit"))) {
     return std::nullopt;
   }
-  if (!WriteSchema(path, schema, tr("Tento soubor nejde otevrit"))) {
+  return path;
+}
+
+bool SchemaFileCommands::MayOverwrite(const QString& path) {
+  return !QFileInfo::exists(path) || messages_.AskYesNo(tr("Soubor existuje mam ho prepsat?"));
+}
+
+std::optional<QString> SchemaFileCommands::SaveSchemaAsText(const Schema& schema,
+                                                            const QString& title) {
+  // Refused before the dialog, so that nobody picks a name for nothing.
+  const std::variant<QByteArray, QString> text = SchemaFile::TextBytes(schema, title);
+  if (const auto* refusal = std::get_if<QString>(&text)) {
+    messages_.Inform(*refusal);
+    return std::nullopt;
+  }
+  const std::optional<QString> chosen = dialogs_.GetSaveFileName(
+      {QStringLiteral("File_Save_Text"), tr("Ulozit jako text"), kTextFilter});
+  if (!chosen) return std::nullopt;
+  const QString path =
+      SchemaFile::HasTextSuffix(*chosen) ? *chosen : *chosen + QStringLiteral(".txt");
+  if (!MayOverwrite(path) ||
+      !WriteBytes(path, std::get<QByteArray>(text), tr("Tento soubor nejde otevrit"))) {
     return std::nullopt;
   }
   return path;

@@ -29,10 +29,16 @@ class SchemaFileCommands final {
   // Asks for a name and writes there; the path written, or nothing when
   // cancelled or failed.
   std::optional<QString> SaveSchemaAs(const Schema& schema);
+  // Asks for a name and writes the schema there as a text; the path written,
+  // or nothing when cancelled or failed. The text opens with "# title".
+  std::optional<QString> SaveSchemaAsText(const Schema& schema, const QString& title);
 
  private:
   // `openFailure` is the message for a file that cannot be opened.
   bool WriteSchema(const QString& path, const Schema& schema, const QString& openFailure);
+  bool WriteBytes(const QString& path, const QByteArray& bytes, const QString& openFailure);
+  // Whether `path` may be written: it does not exist, or the user agrees.
+  bool MayOverwrite(const QString& path);
 
   MessageService& messages_;
   FileDialogService& dialogs_;

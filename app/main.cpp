@@ -8,9 +8,10 @@
 
 #include "CommandLine.h"
 #include "Language.h"
+#include "ProgramWindows.h"
 #include "QtPlatform.h"
+#include "RandomSchemaDialog.h"
 #include "Reports.h"
-#include "Workbench.h"
 
 namespace {
 
@@ -42,7 +43,8 @@ int RunWithoutWindows(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   NameTheProgram();
   const QSettings settings;
-  const Translators translators(ChosenLanguage(QCoreApplication::arguments(), settings));
+  const Language language = ChosenLanguage(QCoreApplication::arguments(), settings);
+  const Translators translators(language);
   // Unbuffered on the descriptors, so that every write the system refuses
   // (a full disk, a closed pipe) shows in the stream's status.
   QFile standardOutput;
@@ -55,6 +57,10 @@ int RunWithoutWindows(int argc, char* argv[]) {
   int status = line.exitStatus;
   if (line.action == CommandLine::Action::PrintReport) {
     status = RunReport(line.report, line.files, out, err);
+  } else if (line.action == CommandLine::Action::Generate) {
+    status = RunAssignments(line.assignments, language, out, err);
+  } else if (line.action == CommandLine::Action::Convert) {
+    status = RunConversion(line.files.first(), line.target, err);
   } else if (line.action == CommandLine::Action::Derive) {
     status = RunDerivation(line.files.first(), line.dependency, out, err);
   } else {
@@ -75,7 +81,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   NameTheProgram();
   QSettings settings;
-  const Translators translators(ChosenLanguage(QApplication::arguments(), settings));
+  const Language language = ChosenLanguage(QApplication::arguments(), settings);
+  const Translators translators(language);
   QTextStream out(stdout);
   QTextStream err(stderr);
   const CommandLine line = ParseCommandLine(QApplication::arguments(), out, err);
@@ -93,10 +100,11 @@ int main(int argc, char* argv[]) {
   // A failure while the windows are built would otherwise end the program
   // before any window could say why.
   platform.errors.Run([&] {
-    Workbench workbench(platform.messages, platform.files, platform.printing, platform.errors,
-                        platform.random, settings, SamplesFolder());
-    workbench.mainWindow().show();
-    if (!line.files.isEmpty()) workbench.mainWindow().openFileAt(line.files.first());
+    ProgramWindows windows(platform.messages, platform.files, platform.printing, platform.errors,
+                           platform.random, settings, SamplesFolder());
+    windows.randomSchemaDialog().setNameLanguage(NameLanguageOf(language));
+    windows.mainWindow().show();
+    if (!line.files.isEmpty()) windows.mainWindow().openFileAt(line.files.first());
     status = QApplication::exec();
   });
   return status;

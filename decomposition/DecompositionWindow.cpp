@@ -410,7 +410,7 @@ bool DecompositionWindow::agrees(DecompositionQuestion question) {
   return true;
 }
 
-void DecompositionWindow::FormClose() {
+void DecompositionWindow::resetWindow() {
   // Every slot gives its lists back; the next opening loads afresh.
   session_.close();
 }

@@ -67,7 +67,7 @@ class DecompositionWindow final : public ToolWindow {
   // when it is wider than the window, but no taller, so that no band of
   // empty tree background is left below it.
   void fitTreeArea();
-  void FormClose() override;
+  void resetWindow() override;
 
   // Brings every schema field, number label, split label, connector and
   // group in line with the session.

@@ -188,4 +188,4 @@ void DiagramWindow::savePng() {
                kPng, [this] { return pngBytes(); });
 }
 
-void DiagramWindow::FormClose() {}
+void DiagramWindow::resetWindow() {}

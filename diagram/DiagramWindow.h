@@ -34,7 +34,7 @@ class DiagramWindow final : public ToolWindow {
   void savePng();
 
  protected:
-  void FormClose() override;
+  void resetWindow() override;
 
  private:
   QByteArray svgBytes() const;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Data_statement_2.h"
+#include "SchemaListing.h"
 
 void InsertAscending(DependencyRow& row, AttributeIndex attribute) {
   auto& lhs = row.lhs;

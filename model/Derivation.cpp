@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "Closure.h"
-#include "Data_statement_2.h"
+#include "SchemaListing.h"
 
 namespace {
 

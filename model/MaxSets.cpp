@@ -8,7 +8,7 @@
 #include <unordered_set>
 
 #include "Closure.h"
-#include "Data_statement_2.h"
+#include "SchemaListing.h"
 
 namespace {
 

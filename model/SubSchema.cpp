@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "Data_statement_2.h"
 #include "Keys.h"
 #include "Nf.h"
+#include "SchemaListing.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "Closure.h"
-#include "Data_statement_2.h"
 #include "Keys.h"
 #include "Nf.h"
 #include "Redundance.h"
+#include "SchemaListing.h"
 
 namespace {
 

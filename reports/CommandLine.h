@@ -4,11 +4,12 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "Assignments.h"
 #include "Reports.h"
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-  enum class Action { OpenWindows, PrintReport, Derive, Exit };
+  enum class Action { OpenWindows, PrintReport, Derive, Convert, Generate, Exit };
   Action action = Action::OpenWindows;
   // The schema to open in the main window (at most one), or the schemas to
   // report on, each in turn.
@@ -16,6 +17,10 @@ struct CommandLine {
   ReportKind report = ReportKind::Listing;
   // Derive: the dependency "X -> Y" to derive in the one schema file.
   QString dependency;
+  // Convert: the file the schema of the one file goes to.
+  QString target;
+  // Generate: the assignments to write.
+  AssignmentsRequest assignments;
   // The program's exit status when the action is Exit.
   int exitStatus = 0;
 };

@@ -1,10 +1,10 @@
 #include "Reports.h"
 
+#include <QFileInfo>
 #include <QIODevice>
 #include <algorithm>
 #include <variant>
 
-#include "Data_statement_2.h"
 #include "DerivationReport.h"
 #include "Keys.h"
 #include "MaxSets.h"
@@ -12,9 +12,11 @@
 #include "ModelText.h"
 #include "NotationText.h"
 #include "SchemaFile.h"
+#include "SchemaListing.h"
 #include "SchemaNotation.h"
 #include "SchemaReport.h"
 #include "Synthesis.h"
+#include "WholeFileWrite.h"
 
 namespace {
 
@@ -211,6 +213,40 @@ int RunDerivation(const QString& path, const QString& dependency, QTextStream& o
     out << line << '\n';
   }
   return Finish(out, err, 0);
+}
+
+int RunConversion(const QString& from, const QString& to, QTextStream& err) {
+  const auto tell = [&err](const QString& text, int status) {
+    err << ProgramPrefix() << text << '\n';
+    return status;
+  };
+  if (!SchemaFile::HasSchemaSuffix(to) && !SchemaFile::HasTextSuffix(to)) {
+    return tell(QCoreApplication::translate(
+                    "Reports", "%1: cil musi mit priponu .dbc (schema) nebo .txt, .fd (text)")
+                    .arg(to),
+                2);
+  }
+  const std::optional<Schema> schema = ReadSchema(from, err);
+  if (!schema) return 2;
+  QByteArray bytes;
+  if (SchemaFile::HasTextSuffix(to)) {
+    const std::variant<QByteArray, QString> text =
+        SchemaFile::TextBytes(*schema, QFileInfo(from).completeBaseName());
+    if (const auto* refusal = std::get_if<QString>(&text)) return tell(*refusal, 2);
+    bytes = std::get<QByteArray>(text);
+  } else {
+    if (const std::optional<QString> name = SchemaFile::UnencodableName(schema->attributes)) {
+      return tell(QCoreApplication::translate(
+                      "Reports", "jmeno atributu %1 nepojme soubor .dbc (kodovani Windows-1250)")
+                      .arg(*name),
+                  2);
+    }
+    bytes = SchemaFile::Bytes(*schema);
+  }
+  if (WriteWholeFile(to, bytes) != WriteOutcome::Written) {
+    return tell(QCoreApplication::translate("Reports", "%1: soubor nejde zapsat").arg(to), 1);
+  }
+  return 0;
 }
 
 QString KeyLineText(const std::string& line) {

@@ -43,6 +43,12 @@ int RunReport(ReportKind kind, const QStringList& paths, QTextStream& out, QText
 int RunDerivation(const QString& path, const QString& dependency, QTextStream& out,
                   QTextStream& err);
 
+// Writes the schema of one file to another, a schema file (.dbc) or a schema
+// text (.txt, .fd) as the target's suffix says; the exit status: 0, 2 when the
+// source is refused or the target cannot hold the schema, 1 when the target
+// cannot be written (a file already there stays as it was).
+int RunConversion(const QString& from, const QString& to, QTextStream& err);
+
 // What a listing of no set at all shows in place of its braces, which would
 // read as the one empty set.
 QString NoSetText();

@@ -1,9 +1,9 @@
 #include "DecompositionExerciseSession.h"
 
-#include "Data_statement_2.h"
 #include "ExerciseExplanations.h"
 #include "Keys.h"
 #include "ModelText.h"
+#include "SchemaListing.h"
 
 void DecompositionExerciseSession::load(const Schema& schema) {
   clear();

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "Data_statement_2.h"
 #include "DbcFormat.h"
 #include "SchemaDocument.h"
+#include "SchemaListing.h"
 
 // Whatever the editor builds must open again from its file.
 static_assert(DependencyEditorSession::MostLines * RowRhsSlots <= DbcMaxEntries &&

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "Data_statement_2.h"
 #include "ModelText.h"
+#include "SchemaListing.h"
 
 namespace explain {
 

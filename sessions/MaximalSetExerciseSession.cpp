@@ -1,10 +1,10 @@
 #include "MaximalSetExerciseSession.h"
 
-#include "Data_statement_2.h"
 #include "ExerciseExplanations.h"
 #include "Explanations.h"
 #include "MaxSets.h"
 #include "ModelText.h"
+#include "SchemaListing.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "Data_statement_2.h"
 #include "Exercises.h"
 #include "ModelText.h"
 #include "Reports.h"
+#include "SchemaListing.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QScopedValueRollback>
 #include <algorithm>
 
-#include "Data_statement_2.h"
 #include "SchemaDocument.h"
+#include "SchemaListing.h"
 
 RedundancyFindingsSession::RedundancyFindingsSession(SchemaDocument& document, QObject* parent)
     : ToolSession(parent), document_(document) {}

@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <iterator>
 
-#include "Data_statement_2.h"
 #include "ExerciseExplanations.h"
 #include "ModelText.h"
 #include "Redundance.h"
+#include "SchemaListing.h"
 
 void RedundantAttributesExerciseSession::load(const Schema& schema) {
   clear();

@@ -1,9 +1,9 @@
 #include "RedundantDependenciesExerciseSession.h"
 
-#include "Data_statement_2.h"
 #include "ExerciseExplanations.h"
 #include "ModelText.h"
 #include "Redundance.h"
+#include "SchemaListing.h"
 
 void RedundantDependenciesExerciseSession::load(const Schema& schema) {
   clear();

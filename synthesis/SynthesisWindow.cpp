@@ -132,7 +132,7 @@ SynthesisWindow::SynthesisWindow(SynthesisSession& session, SchemaHost& host,
 
   connect(&session_, &SynthesisSession::slotsChanged, this, &SynthesisWindow::showSlots);
   notice_ = OutOfDateNotice::Follow(*this, session_);
-  FormClose();
+  resetWindow();
 }
 
 QAction* SynthesisWindow::MakeAction(const char* name, const QString& caption, const QString& hint,
@@ -549,7 +549,7 @@ void SynthesisWindow::printResults() {
   });
 }
 
-void SynthesisWindow::FormClose() {
+void SynthesisWindow::resetWindow() {
   session_.clear();
   details_->Clear();
   Edit_Schema_1->setEnabled(false);

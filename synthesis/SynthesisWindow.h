@@ -53,7 +53,7 @@ class SynthesisWindow final : public ToolWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void FormClose() override;
+  void resetWindow() override;
 
  private:
   QAction* MakeAction(const char* name, const QString& caption, const QString& hint,

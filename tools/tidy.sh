@@ -21,7 +21,7 @@ if [ ! -f "$database" ]; then
   exit 2
 fi
 
-folders='model|platform|document|reports|sessions|widgets|workbench|analysis|decomposition|synthesis|testmodule|app'
+folders='model|platform|document|reports|sessions|widgets|dialogs|analysis|decomposition|synthesis|exercises|diagram|app'
 mapfile -t files < <(python3 - "$database" "$source_dir" "$folders" <<'EOF'
 import json, re, sys
 database, source, folders = sys.argv[1:]

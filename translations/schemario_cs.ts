@@ -17,6 +17,89 @@
     </message>
 </context>
 <context>
+    <name>Assignments</name>
+    <message>
+        <source>KLICE</source>
+        <translation>KLÍČE</translation>
+    </message>
+    <message>
+        <source>MINIMALNI POKRYTI</source>
+        <translation>MINIMÁLNÍ POKRYTÍ</translation>
+    </message>
+    <message>
+        <source>SYNTEZA</source>
+        <translation>SYNTÉZA</translation>
+    </message>
+    <message>
+        <source>%1: soubor nejde zapsat</source>
+        <translation>%1: soubor nejde zapsat</translation>
+    </message>
+    <message>
+        <source>pocet atributu mimo rozsah; nejblizsi mozny je %1</source>
+        <translation>počet atributů mimo rozsah; nejbližší možný je %1</translation>
+    </message>
+    <message>
+        <source>pocet zavislosti mimo rozsah; nejblizsi mozny je %1</source>
+        <translation>počet závislostí mimo rozsah; nejbližší možný je %1</translation>
+    </message>
+    <message>
+        <source>pocet klicu mimo rozsah; nejblizsi mozny je %1</source>
+        <translation>počet klíčů mimo rozsah; nejbližší možný je %1</translation>
+    </message>
+    <message>
+        <source>pocet redundanci nesmi byt zaporny</source>
+        <translation>počet redundancí nesmí být záporný</translation>
+    </message>
+    <message>
+        <source>takove schema potrebuje alespon %1 atributu</source>
+        <translation>takové schéma potřebuje alespoň %1 atributů</translation>
+    </message>
+    <message>
+        <source>takove schema potrebuje alespon %1 zavislosti</source>
+        <translation>takové schéma potřebuje alespoň %1 závislostí</translation>
+    </message>
+    <message>
+        <source>ruznych zavislosti je nejvyse %1</source>
+        <translation>různých závislostí je nejvýše %1</translation>
+    </message>
+    <message>
+        <source>v teto normalni forme ma schema alespon %1 klicu</source>
+        <translation>v této normální formě má schéma alespoň %1 klíčů</translation>
+    </message>
+    <message>
+        <source>tolik atributu dava nejvyse %1 klicu</source>
+        <translation>tolik atributů dává nejvýše %1 klíčů</translation>
+    </message>
+    <message>
+        <source>redundantnich atributu muze byt nejvyse %1</source>
+        <translation>redundantních atributů může být nejvýše %1</translation>
+    </message>
+    <message>
+        <source>redundantnich zavislosti muze byt nejvyse %1</source>
+        <translation>redundantních závislostí může být nejvýše %1</translation>
+    </message>
+    <message>
+        <source>schema s temito vlastnostmi se nenaslo; zkuste jiny pocet zavislosti</source>
+        <translation>schéma s těmito vlastnostmi se nenašlo; zkuste jiný počet závislostí</translation>
+    </message>
+    <message>
+        <source>%1: slozku nejde vytvorit</source>
+        <translation>%1: složku nejde vytvořit</translation>
+    </message>
+    <message>
+        <source>zadani-%1</source>
+        <translation>zadani-%1</translation>
+    </message>
+    <message>
+        <source>reseni-%1</source>
+        <translation>reseni-%1</translation>
+    </message>
+    <message>
+        <source>ruznych zadani s temito vlastnostmi se naslo jen %1</source>
+        <translation>různých zadání s těmito vlastnostmi se našlo jen %1</translation>
+    </message>
+</context>
+<context>
     <name>AttributeColumns</name>
     <message>
         <source>Musite zvolit alespon 1 atribut</source>
@@ -205,6 +288,98 @@
     <message>
         <source>Odvozeni potrebuje soubor se schematem a zavislost &quot;X -&gt; Y&quot;.</source>
         <translation>Odvození potřebuje soubor se schématem a závislost &quot;X -&gt; Y&quot;.</translation>
+    </message>
+    <message>
+        <source>Prevede schema ze ZDROJE do souboru CIL (dalsi argument) bez otevreni okna: .dbc na text (.txt, .fd) a zpet, podle pripony cile.</source>
+        <translation>Převede schéma ze ZDROJE do souboru CÍL (další argument) bez otevření okna: .dbc na text (.txt, .fd) a zpět, podle přípony cíle.</translation>
+    </message>
+    <message>
+        <source>ZDROJ</source>
+        <translation>ZDROJ</translation>
+    </message>
+    <message>
+        <source>Zapise POCET ruznych nahodnych zadani (.dbc, text a reseni) do slozky --out.</source>
+        <translation>Zapíše POČET různých náhodných zadání (.dbc, text a řešení) do složky --out.</translation>
+    </message>
+    <message>
+        <source>POCET</source>
+        <translation>POČET</translation>
+    </message>
+    <message>
+        <source>Pocet atributu zadani (2 az 20, bez volby 6).</source>
+        <translation>Počet atributů zadání (2 až 20, bez volby 6).</translation>
+    </message>
+    <message>
+        <source>Pocet zavislosti zadani (bez volby 6).</source>
+        <translation>Počet závislostí zadání (bez volby 6).</translation>
+    </message>
+    <message>
+        <source>Nejvyssi normalni forma zadani: 1NF, 2NF, 3NF nebo BCNF (bez volby 3NF).</source>
+        <translation>Nejvyšší normální forma zadání: 1NF, 2NF, 3NF nebo BCNF (bez volby 3NF).</translation>
+    </message>
+    <message>
+        <source>FORMA</source>
+        <translation>FORMA</translation>
+    </message>
+    <message>
+        <source>Presny pocet klicu zadani (bez volby libovolny).</source>
+        <translation>Přesný počet klíčů zadání (bez volby libovolný).</translation>
+    </message>
+    <message>
+        <source>Seminko nahody: stejne seminko da stejna zadani (bez volby 1).</source>
+        <translation>Semínko náhody: stejné semínko dá stejná zadání (bez volby 1).</translation>
+    </message>
+    <message>
+        <source>CISLO</source>
+        <translation>ČÍSLO</translation>
+    </message>
+    <message>
+        <source>Jmena atributu: letters (pismena), orders (objednavky), timetable (rozvrh) nebo library (knihovna); bez volby letters.</source>
+        <translation>Jména atributů: letters (písmena), orders (objednávky), timetable (rozvrh) nebo library (knihovna); bez volby letters.</translation>
+    </message>
+    <message>
+        <source>TEMA</source>
+        <translation>TÉMA</translation>
+    </message>
+    <message>
+        <source>Slozka pro zadani.</source>
+        <translation>Složka pro zadání.</translation>
+    </message>
+    <message>
+        <source>SLOZKA</source>
+        <translation>SLOŽKA</translation>
+    </message>
+    <message>
+        <source>--generate se nekombinuje se soubory, --report ani --convert.</source>
+        <translation>--generate se nekombinuje se soubory, --report ani --convert.</translation>
+    </message>
+    <message>
+        <source>Zadejte slozku pro zadani: --out SLOZKA.</source>
+        <translation>Zadejte složku pro zadání: --out SLOŽKA.</translation>
+    </message>
+    <message>
+        <source>--%1 chce cislo, ne %2</source>
+        <translation>--%1 chce číslo, ne %2</translation>
+    </message>
+    <message>
+        <source>Pocet zadani musi byt 1 az 999.</source>
+        <translation>Počet zadání musí být 1 až 999.</translation>
+    </message>
+    <message>
+        <source>Neznama normalni forma: %1. Znam: 1NF, 2NF, 3NF, BCNF.</source>
+        <translation>Neznámá normální forma: %1. Znám: 1NF, 2NF, 3NF, BCNF.</translation>
+    </message>
+    <message>
+        <source>Nezname tema: %1. Znam: letters, orders, timetable, library.</source>
+        <translation>Neznámé téma: %1. Znám: letters, orders, timetable, library.</translation>
+    </message>
+    <message>
+        <source>Zadejte bud --report, nebo --convert.</source>
+        <translation>Zadejte buď --report, nebo --convert.</translation>
+    </message>
+    <message>
+        <source>Prevod potrebuje zdroj a cil: --convert ZDROJ CIL.</source>
+        <translation>Převod potřebuje zdroj a cíl: --convert ZDROJ CÍL.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1124,70 @@
         <source>Zadne redundantni zavislosti nejsou</source>
         <translation>Žádné redundantní závislosti nejsou</translation>
     </message>
+    <message>
+        <source>Ulozit jako &amp;text</source>
+        <translation>Uložit jako &amp;text</translation>
+    </message>
+    <message>
+        <source>Uloz schema jako text: jmena atributu a zavislosti A, B -&gt; C</source>
+        <translation>Ulož schéma jako text: jména atributů a závislosti A, B -&gt; C</translation>
+    </message>
+    <message>
+        <source>&amp;Kopirovat jako text</source>
+        <translation>&amp;Kopírovat jako text</translation>
+    </message>
+    <message>
+        <source>Vloz schema do schranky jako text</source>
+        <translation>Vlož schéma do schránky jako text</translation>
+    </message>
+    <message>
+        <source>&amp;Vlozit text</source>
+        <translation>&amp;Vložit text</translation>
+    </message>
+    <message>
+        <source>Nahrad schema textem ze schranky (radky jako A, B -&gt; C)</source>
+        <translation>Nahraď schéma textem ze schránky (řádky jako A, B -&gt; C)</translation>
+    </message>
+    <message>
+        <source>&amp;Nahodne schema...</source>
+        <translation>&amp;Náhodné schéma...</translation>
+    </message>
+    <message>
+        <source>Vytvor nahodne schema na procvicovani</source>
+        <translation>Vytvoř náhodné schéma na procvičování</translation>
+    </message>
+    <message>
+        <source>&amp;Diagram zavislosti</source>
+        <translation>&amp;Diagram závislostí</translation>
+    </message>
+    <message>
+        <source>Obrazek schematu: atributy a sipky zavislosti</source>
+        <translation>Obrázek schématu: atributy a šipky závislostí</translation>
+    </message>
+    <message>
+        <source>Schema je ve schrance jako text</source>
+        <translation>Schéma je ve schránce jako text</translation>
+    </message>
+    <message>
+        <source>Ve schrance neni schema v textovem zapisu (radky jako A, B -&gt; C).</source>
+        <translation>Ve schránce není schéma v textovém zápisu (řádky jako A, B -&gt; C).</translation>
+    </message>
+    <message>
+        <source>Text ve schrance neni schema:</source>
+        <translation>Text ve schránce není schéma:</translation>
+    </message>
+    <message>
+        <source>Nahradit schema textem ze schranky?</source>
+        <translation>Nahradit schéma textem ze schránky?</translation>
+    </message>
+    <message>
+        <source>Schema ze schranky</source>
+        <translation>Schéma ze schránky</translation>
+    </message>
+    <message>
+        <source>Nahodne schema</source>
+        <translation>Náhodné schéma</translation>
+    </message>
 </context>
 <context>
     <name>MaximalSetExercise</name>
@@ -1233,6 +1472,73 @@
     <message>
         <source>Cast %1 (%2): klice %3; %4</source>
         <translation>Část %1 (%2): klíče %3; %4</translation>
+    </message>
+</context>
+<context>
+    <name>RandomSchemaDialog</name>
+    <message>
+        <source>Schemario - Nahodne schema</source>
+        <translation>Schemario - Náhodné schéma</translation>
+    </message>
+    <message>
+        <source>1. normalni forma</source>
+        <translation>1. normální forma</translation>
+    </message>
+    <message>
+        <source>2. normalni forma</source>
+        <translation>2. normální forma</translation>
+    </message>
+    <message>
+        <source>3. normalni forma</source>
+        <translation>3. normální forma</translation>
+    </message>
+    <message>
+        <source>BCNF</source>
+        <translation>BCNF</translation>
+    </message>
+    <message>
+        <source>Presny pocet klicu:</source>
+        <translation>Přesný počet klíčů:</translation>
+    </message>
+    <message>
+        <source>Pismena</source>
+        <translation>Písmena</translation>
+    </message>
+    <message>
+        <source>Objednavky</source>
+        <translation>Objednávky</translation>
+    </message>
+    <message>
+        <source>Rozvrh hodin</source>
+        <translation>Rozvrh hodin</translation>
+    </message>
+    <message>
+        <source>Knihovna</source>
+        <translation>Knihovna</translation>
+    </message>
+    <message>
+        <source>Pocet atributu:</source>
+        <translation>Počet atributů:</translation>
+    </message>
+    <message>
+        <source>Pocet zavislosti:</source>
+        <translation>Počet závislostí:</translation>
+    </message>
+    <message>
+        <source>Nejvyssi normalni forma:</source>
+        <translation>Nejvyšší normální forma:</translation>
+    </message>
+    <message>
+        <source>Jmena atributu:</source>
+        <translation>Jména atributů:</translation>
+    </message>
+    <message>
+        <source>&amp;Vytvorit</source>
+        <translation>&amp;Vytvořit</translation>
+    </message>
+    <message>
+        <source>&amp;Zrusit</source>
+        <translation>&amp;Zrušit</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1856,18 @@
         <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
         <translation>Schémata vytvořená projekcí zmizí. Lze je získat znovu tlačítkem &apos;Projekce&apos;.</translation>
     </message>
+    <message>
+        <source>%1: cil musi mit priponu .dbc (schema) nebo .txt, .fd (text)</source>
+        <translation>%1: cíl musí mít příponu .dbc (schéma) nebo .txt, .fd (text)</translation>
+    </message>
+    <message>
+        <source>jmeno atributu %1 nepojme soubor .dbc (kodovani Windows-1250)</source>
+        <translation>jméno atributu %1 nepojme soubor .dbc (kódování Windows-1250)</translation>
+    </message>
+    <message>
+        <source>%1: soubor nejde zapsat</source>
+        <translation>%1: soubor nejde zapsat</translation>
+    </message>
 </context>
 <context>
     <name>SchemaDocument</name>
@@ -1662,6 +1980,10 @@
     <message>
         <source>Tento soubor nejde otevrit</source>
         <translation>Tento soubor nejde otevřít</translation>
+    </message>
+    <message>
+        <source>Ulozit jako text</source>
+        <translation>Uložit jako text</translation>
     </message>
 </context>
 <context>

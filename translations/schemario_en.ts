@@ -17,6 +17,89 @@
     </message>
 </context>
 <context>
+    <name>Assignments</name>
+    <message>
+        <source>KLICE</source>
+        <translation>KEYS</translation>
+    </message>
+    <message>
+        <source>MINIMALNI POKRYTI</source>
+        <translation>MINIMAL COVER</translation>
+    </message>
+    <message>
+        <source>SYNTEZA</source>
+        <translation>SYNTHESIS</translation>
+    </message>
+    <message>
+        <source>%1: soubor nejde zapsat</source>
+        <translation>%1: the file cannot be written</translation>
+    </message>
+    <message>
+        <source>pocet atributu mimo rozsah; nejblizsi mozny je %1</source>
+        <translation>number of attributes out of range; the nearest possible is %1</translation>
+    </message>
+    <message>
+        <source>pocet zavislosti mimo rozsah; nejblizsi mozny je %1</source>
+        <translation>number of dependencies out of range; the nearest possible is %1</translation>
+    </message>
+    <message>
+        <source>pocet klicu mimo rozsah; nejblizsi mozny je %1</source>
+        <translation>number of keys out of range; the nearest possible is %1</translation>
+    </message>
+    <message>
+        <source>pocet redundanci nesmi byt zaporny</source>
+        <translation>the number of redundancies cannot be negative</translation>
+    </message>
+    <message>
+        <source>takove schema potrebuje alespon %1 atributu</source>
+        <translation>such a schema needs at least %1 attributes</translation>
+    </message>
+    <message>
+        <source>takove schema potrebuje alespon %1 zavislosti</source>
+        <translation>such a schema needs at least %1 dependencies</translation>
+    </message>
+    <message>
+        <source>ruznych zavislosti je nejvyse %1</source>
+        <translation>there are at most %1 distinct dependencies</translation>
+    </message>
+    <message>
+        <source>v teto normalni forme ma schema alespon %1 klicu</source>
+        <translation>in this normal form a schema has at least %1 keys</translation>
+    </message>
+    <message>
+        <source>tolik atributu dava nejvyse %1 klicu</source>
+        <translation>so many attributes give at most %1 keys</translation>
+    </message>
+    <message>
+        <source>redundantnich atributu muze byt nejvyse %1</source>
+        <translation>there can be at most %1 redundant attributes</translation>
+    </message>
+    <message>
+        <source>redundantnich zavislosti muze byt nejvyse %1</source>
+        <translation>there can be at most %1 redundant dependencies</translation>
+    </message>
+    <message>
+        <source>schema s temito vlastnostmi se nenaslo; zkuste jiny pocet zavislosti</source>
+        <translation>no schema with these properties was found; try another number of dependencies</translation>
+    </message>
+    <message>
+        <source>%1: slozku nejde vytvorit</source>
+        <translation>%1: the folder cannot be made</translation>
+    </message>
+    <message>
+        <source>zadani-%1</source>
+        <translation>assignment-%1</translation>
+    </message>
+    <message>
+        <source>reseni-%1</source>
+        <translation>answers-%1</translation>
+    </message>
+    <message>
+        <source>ruznych zadani s temito vlastnostmi se naslo jen %1</source>
+        <translation>only %1 distinct assignments with these properties were found</translation>
+    </message>
+</context>
+<context>
     <name>AttributeColumns</name>
     <message>
         <source>Musite zvolit alespon 1 atribut</source>
@@ -205,6 +288,98 @@
     <message>
         <source>Odvozeni potrebuje soubor se schematem a zavislost &quot;X -&gt; Y&quot;.</source>
         <translation>A derivation needs a schema file and a dependency &quot;X -&gt; Y&quot;.</translation>
+    </message>
+    <message>
+        <source>Prevede schema ze ZDROJE do souboru CIL (dalsi argument) bez otevreni okna: .dbc na text (.txt, .fd) a zpet, podle pripony cile.</source>
+        <translation>Converts the schema in SOURCE to the file TARGET (the next argument) without opening a window: .dbc to text (.txt, .fd) and back, as the target&apos;s suffix says.</translation>
+    </message>
+    <message>
+        <source>ZDROJ</source>
+        <translation>SOURCE</translation>
+    </message>
+    <message>
+        <source>Zapise POCET ruznych nahodnych zadani (.dbc, text a reseni) do slozky --out.</source>
+        <translation>Writes COUNT distinct random assignments (.dbc, text and answers) into the folder --out.</translation>
+    </message>
+    <message>
+        <source>POCET</source>
+        <translation>COUNT</translation>
+    </message>
+    <message>
+        <source>Pocet atributu zadani (2 az 20, bez volby 6).</source>
+        <translation>Number of attributes of an assignment (2 to 20, default 6).</translation>
+    </message>
+    <message>
+        <source>Pocet zavislosti zadani (bez volby 6).</source>
+        <translation>Number of dependencies of an assignment (default 6).</translation>
+    </message>
+    <message>
+        <source>Nejvyssi normalni forma zadani: 1NF, 2NF, 3NF nebo BCNF (bez volby 3NF).</source>
+        <translation>Highest normal form of an assignment: 1NF, 2NF, 3NF or BCNF (default 3NF).</translation>
+    </message>
+    <message>
+        <source>FORMA</source>
+        <translation>FORM</translation>
+    </message>
+    <message>
+        <source>Presny pocet klicu zadani (bez volby libovolny).</source>
+        <translation>Exact number of keys of an assignment (default any).</translation>
+    </message>
+    <message>
+        <source>Seminko nahody: stejne seminko da stejna zadani (bez volby 1).</source>
+        <translation>Random seed: the same seed gives the same assignments (default 1).</translation>
+    </message>
+    <message>
+        <source>CISLO</source>
+        <translation>NUMBER</translation>
+    </message>
+    <message>
+        <source>Jmena atributu: letters (pismena), orders (objednavky), timetable (rozvrh) nebo library (knihovna); bez volby letters.</source>
+        <translation>Attribute names: letters, orders, timetable or library; default letters.</translation>
+    </message>
+    <message>
+        <source>TEMA</source>
+        <translation>THEME</translation>
+    </message>
+    <message>
+        <source>Slozka pro zadani.</source>
+        <translation>Folder for the assignments.</translation>
+    </message>
+    <message>
+        <source>SLOZKA</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>--generate se nekombinuje se soubory, --report ani --convert.</source>
+        <translation>--generate takes no files, --report or --convert.</translation>
+    </message>
+    <message>
+        <source>Zadejte slozku pro zadani: --out SLOZKA.</source>
+        <translation>Give the folder for the assignments: --out FOLDER.</translation>
+    </message>
+    <message>
+        <source>--%1 chce cislo, ne %2</source>
+        <translation>--%1 wants a number, not %2</translation>
+    </message>
+    <message>
+        <source>Pocet zadani musi byt 1 az 999.</source>
+        <translation>The number of assignments must be 1 to 999.</translation>
+    </message>
+    <message>
+        <source>Neznama normalni forma: %1. Znam: 1NF, 2NF, 3NF, BCNF.</source>
+        <translation>Unknown normal form: %1. Known: 1NF, 2NF, 3NF, BCNF.</translation>
+    </message>
+    <message>
+        <source>Nezname tema: %1. Znam: letters, orders, timetable, library.</source>
+        <translation>Unknown theme: %1. Known: letters, orders, timetable, library.</translation>
+    </message>
+    <message>
+        <source>Zadejte bud --report, nebo --convert.</source>
+        <translation>Give either --report or --convert.</translation>
+    </message>
+    <message>
+        <source>Prevod potrebuje zdroj a cil: --convert ZDROJ CIL.</source>
+        <translation>Converting needs a source and a target: --convert SOURCE TARGET.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1124,70 @@
         <source>Zadne redundantni zavislosti nejsou</source>
         <translation>There are no redundant dependencies</translation>
     </message>
+    <message>
+        <source>Ulozit jako &amp;text</source>
+        <translation>Save as &amp;text</translation>
+    </message>
+    <message>
+        <source>Uloz schema jako text: jmena atributu a zavislosti A, B -&gt; C</source>
+        <translation>Save the schema as text: attribute names and dependencies A, B -&gt; C</translation>
+    </message>
+    <message>
+        <source>&amp;Kopirovat jako text</source>
+        <translation>&amp;Copy as text</translation>
+    </message>
+    <message>
+        <source>Vloz schema do schranky jako text</source>
+        <translation>Put the schema on the clipboard as text</translation>
+    </message>
+    <message>
+        <source>&amp;Vlozit text</source>
+        <translation>&amp;Paste text</translation>
+    </message>
+    <message>
+        <source>Nahrad schema textem ze schranky (radky jako A, B -&gt; C)</source>
+        <translation>Replace the schema by the text on the clipboard (lines such as A, B -&gt; C)</translation>
+    </message>
+    <message>
+        <source>&amp;Nahodne schema...</source>
+        <translation>&amp;Random schema...</translation>
+    </message>
+    <message>
+        <source>Vytvor nahodne schema na procvicovani</source>
+        <translation>Make a random schema to practise on</translation>
+    </message>
+    <message>
+        <source>&amp;Diagram zavislosti</source>
+        <translation>&amp;Dependency diagram</translation>
+    </message>
+    <message>
+        <source>Obrazek schematu: atributy a sipky zavislosti</source>
+        <translation>A picture of the schema: attributes and dependency arrows</translation>
+    </message>
+    <message>
+        <source>Schema je ve schrance jako text</source>
+        <translation>The schema is on the clipboard as text</translation>
+    </message>
+    <message>
+        <source>Ve schrance neni schema v textovem zapisu (radky jako A, B -&gt; C).</source>
+        <translation>The clipboard holds no schema text (lines such as A, B -&gt; C).</translation>
+    </message>
+    <message>
+        <source>Text ve schrance neni schema:</source>
+        <translation>The text on the clipboard is not a schema:</translation>
+    </message>
+    <message>
+        <source>Nahradit schema textem ze schranky?</source>
+        <translation>Replace the schema by the text on the clipboard?</translation>
+    </message>
+    <message>
+        <source>Schema ze schranky</source>
+        <translation>Schema from the clipboard</translation>
+    </message>
+    <message>
+        <source>Nahodne schema</source>
+        <translation>Random schema</translation>
+    </message>
 </context>
 <context>
     <name>MaximalSetExercise</name>
@@ -1233,6 +1472,73 @@
     <message>
         <source>Cast %1 (%2): klice %3; %4</source>
         <translation>Part %1 (%2): keys %3; %4</translation>
+    </message>
+</context>
+<context>
+    <name>RandomSchemaDialog</name>
+    <message>
+        <source>Schemario - Nahodne schema</source>
+        <translation>Schemario - Random schema</translation>
+    </message>
+    <message>
+        <source>1. normalni forma</source>
+        <translation>1st normal form</translation>
+    </message>
+    <message>
+        <source>2. normalni forma</source>
+        <translation>2nd normal form</translation>
+    </message>
+    <message>
+        <source>3. normalni forma</source>
+        <translation>3rd normal form</translation>
+    </message>
+    <message>
+        <source>BCNF</source>
+        <translation>BCNF</translation>
+    </message>
+    <message>
+        <source>Presny pocet klicu:</source>
+        <translation>Exact number of keys:</translation>
+    </message>
+    <message>
+        <source>Pismena</source>
+        <translation>Letters</translation>
+    </message>
+    <message>
+        <source>Objednavky</source>
+        <translation>Orders</translation>
+    </message>
+    <message>
+        <source>Rozvrh hodin</source>
+        <translation>School timetable</translation>
+    </message>
+    <message>
+        <source>Knihovna</source>
+        <translation>Library</translation>
+    </message>
+    <message>
+        <source>Pocet atributu:</source>
+        <translation>Number of attributes:</translation>
+    </message>
+    <message>
+        <source>Pocet zavislosti:</source>
+        <translation>Number of dependencies:</translation>
+    </message>
+    <message>
+        <source>Nejvyssi normalni forma:</source>
+        <translation>Highest normal form:</translation>
+    </message>
+    <message>
+        <source>Jmena atributu:</source>
+        <translation>Attribute names:</translation>
+    </message>
+    <message>
+        <source>&amp;Vytvorit</source>
+        <translation>&amp;Make</translation>
+    </message>
+    <message>
+        <source>&amp;Zrusit</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1856,18 @@
         <source>Schemata vytvorena projekci zmizi. Lze je ziskat znovu tlacitkem &apos;Projekce&apos;.</source>
         <translation>The schemas created by projection will disappear. They can be obtained again with the &apos;Projections&apos; button.</translation>
     </message>
+    <message>
+        <source>%1: cil musi mit priponu .dbc (schema) nebo .txt, .fd (text)</source>
+        <translation>%1: the target must end in .dbc (schema) or .txt, .fd (text)</translation>
+    </message>
+    <message>
+        <source>jmeno atributu %1 nepojme soubor .dbc (kodovani Windows-1250)</source>
+        <translation>a .dbc file cannot hold the attribute name %1 (Windows-1250 encoding)</translation>
+    </message>
+    <message>
+        <source>%1: soubor nejde zapsat</source>
+        <translation>%1: the file cannot be written</translation>
+    </message>
 </context>
 <context>
     <name>SchemaDocument</name>
@@ -1662,6 +1980,10 @@
     <message>
         <source>Tento soubor nejde otevrit</source>
         <translation>This file cannot be opened</translation>
+    </message>
+    <message>
+        <source>Ulozit jako text</source>
+        <translation>Save as text</translation>
     </message>
 </context>
 <context>

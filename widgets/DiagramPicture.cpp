@@ -5,9 +5,9 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "Data_statement_2.h"
 #include "MaxSets.h"
 #include "ModelText.h"
+#include "SchemaListing.h"
 
 namespace {
 

@@ -19,9 +19,9 @@
 #include <QtMath>
 #include <algorithm>
 
-#include "Data_statement_2.h"
 #include "Nf.h"
 #include "Platform.h"
+#include "SchemaListing.h"
 
 namespace colours {
 // A shade below the button face, as the light 3-D colour of the classic

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "Data_statement_2.h"
 #include "Display.h"
+#include "SchemaListing.h"
 #include "UpDownControl.h"
 
 namespace {

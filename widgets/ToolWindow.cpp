@@ -17,7 +17,7 @@ bool ToolWindow::RunStep(const std::function<void()>& step) {
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {
-  RunStep([this] { FormClose(); });
+  RunStep([this] { resetWindow(); });
   event->accept();
 }
 

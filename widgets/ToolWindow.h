@@ -21,7 +21,7 @@ class ToolWindow : public QWidget {
  protected:
   // Empties the window as if it had never been opened. Windows also call it
   // before they fill themselves again.
-  virtual void FormClose() = 0;
+  virtual void resetWindow() = 0;
 
   // The button Enter presses when the focus is not on a button; none when
   // nullptr. A hidden or disabled button is left alone, so Enter never

@@ -25,6 +25,7 @@
 #include "MainWindow.h"
 #include "MaximalSetExercise.h"
 #include "MaximalSetsWindow.h"
+#include "ProgramWindows.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
@@ -32,7 +33,6 @@
 #include "ReportWindow.h"
 #include "ScriptedPlatform.h"
 #include "SynthesisWindow.h"
-#include "Workbench.h"
 
 namespace {
 
@@ -41,13 +41,13 @@ struct Bench {
   ScriptedPlatform platform;
   QTemporaryDir settingsDir;
   QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-  Workbench windows{platform,
-                    platform,
-                    platform,
-                    platform,
-                    platform,
-                    settings,
-                    QStringLiteral(SCHEMARIO_SAMPLES)};
+  ProgramWindows windows{platform,
+                         platform,
+                         platform,
+                         platform,
+                         platform,
+                         settings,
+                         QStringLiteral(SCHEMARIO_SAMPLES)};
 
   // What the print window shows: the course of the whole schema's synthesis.
   std::vector<std::string> report;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Data_statement_2.h"
+#include "SchemaListing.h"
 #include "SchemaText.h"
 
 namespace {

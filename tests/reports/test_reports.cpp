@@ -13,13 +13,13 @@
 
 #include "BruteForce.h"
 #include "CommandLine.h"
-#include "Data_statement_2.h"
 #include "Keys.h"
 #include "Language.h"
 #include "MaxSets.h"
 #include "MinimalCover.h"
 #include "Reports.h"
 #include "SchemaFile.h"
+#include "SchemaListing.h"
 #include "SchemaReport.h"
 #include "SchemaText.h"
 #include "ScriptedDialogs.h"
@@ -349,6 +349,77 @@ TEST(BatchReports, DeriveADependency) {
   const ProgramRun unknown = derive("Zbozi -> Adres");
   EXPECT_EQ(unknown.status, 2);
   EXPECT_EQ(unknown.err, QStringLiteral("schemario: radek 1, sloupec 10: neznamy atribut Adres\n"));
+}
+
+// Every sample goes to a schema text and back to a schema file that says
+// the same; a target the program cannot write or name is refused.
+TEST(BatchReports, ConvertBetweenSchemaFilesAndTexts) {
+  QTemporaryDir dir;
+  const QStringList samples =
+      QDir(QStringLiteral(SCHEMARIO_SAMPLES)).entryList({QStringLiteral("*.dbc")}, QDir::Files);
+  ASSERT_FALSE(samples.isEmpty());
+  for (const QString& name : samples) {
+    SCOPED_TRACE(name.toStdString());
+    const QString sample = QStringLiteral(SCHEMARIO_SAMPLES "/") + name;
+    const QString text = dir.filePath(name + QStringLiteral(".txt"));
+    const QString back = dir.filePath(name);
+    EXPECT_EQ(RunProgram({QStringLiteral("--convert"), sample, text}).status, 0);
+    EXPECT_EQ(RunProgram({QStringLiteral("--convert"), text, back}).status, 0);
+    const auto listing = [](const QString& path) {
+      return RunProgram({QStringLiteral("--report"), QStringLiteral("listing"), path}).out;
+    };
+    EXPECT_EQ(listing(back), listing(sample));
+  }
+  const QString sample = QStringLiteral(SCHEMARIO_SAMPLES "/") + samples.first();
+  const ProgramRun noFolder =
+      RunProgram({QStringLiteral("--convert"), sample, dir.filePath(QStringLiteral("no/x.txt"))});
+  EXPECT_EQ(noFolder.status, 1);
+  EXPECT_TRUE(noFolder.err.endsWith(QStringLiteral("soubor nejde zapsat\n")));
+  EXPECT_EQ(RunProgram({QStringLiteral("--convert"), sample, dir.filePath(QStringLiteral("x.pdf"))})
+                .status,
+            2);
+}
+
+// Thirty assignments for a class: each in third normal form exactly with two
+// keys, no two alike up to names, each with its text and answer key; a
+// request no schema meets is refused with the reason.
+TEST(BatchReports, GenerateAssignments) {
+  QTemporaryDir dir;
+  const QString folder = dir.filePath(QStringLiteral("class"));
+  const ProgramRun run =
+      RunProgram({QStringLiteral("--generate"), QStringLiteral("30"),
+                  QStringLiteral("--attributes"), QStringLiteral("6"),
+                  QStringLiteral("--dependencies"), QStringLiteral("7"), QStringLiteral("--target"),
+                  QStringLiteral("3NF"), QStringLiteral("--keys"), QStringLiteral("2"),
+                  QStringLiteral("--seed"), QStringLiteral("5"), QStringLiteral("--out"), folder});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  std::vector<std::vector<brute::Fd>> made;
+  for (int i = 1; i <= 30; ++i) {
+    const QString number = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+    SCOPED_TRACE(number.toStdString());
+    SchemaReadResult read =
+        SchemaFile::Read(folder + QStringLiteral("/zadani-") + number + QStringLiteral(".dbc"));
+    ASSERT_TRUE(std::holds_alternative<OpenedSchema>(read));
+    const std::vector<brute::Fd> fds = brute::FromList(std::get<OpenedSchema>(read).dependencies);
+    EXPECT_EQ(brute::HighestNormalForm(6, fds), 3);
+    EXPECT_EQ(brute::MinimalKeys(6, fds).size(), std::size_t{2});
+    for (const std::vector<brute::Fd>& earlier : made)
+      EXPECT_FALSE(brute::SameUpToRenaming(6, earlier, fds));
+    made.push_back(fds);
+    EXPECT_TRUE(
+        QFile::exists(folder + QStringLiteral("/zadani-") + number + QStringLiteral(".txt")));
+    QFile key(folder + QStringLiteral("/reseni-") + number + QStringLiteral(".txt"));
+    ASSERT_TRUE(key.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(key.readAll().startsWith("KLICE\n"));
+  }
+
+  const ProgramRun impossible =
+      RunProgram({QStringLiteral("--generate"), QStringLiteral("1"), QStringLiteral("--attributes"),
+                  QStringLiteral("2"), QStringLiteral("--dependencies"), QStringLiteral("9"),
+                  QStringLiteral("--out"), folder});
+  EXPECT_EQ(impossible.status, 2);
+  EXPECT_TRUE(impossible.err.startsWith(QStringLiteral("schemario: ")))
+      << impossible.err.toStdString();
 }
 
 // A listing of no set at all says so in words; "{ }" is the one empty set.

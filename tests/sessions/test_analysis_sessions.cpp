@@ -7,13 +7,13 @@
 #include <set>
 
 #include "BruteForce.h"
-#include "Data_statement_2.h"
 #include "KeysSession.h"
 #include "MaximalSetsSession.h"
 #include "RedundantAttributesSession.h"
 #include "RedundantDependenciesSession.h"
 #include "Renumbering.h"
 #include "SchemaDocument.h"
+#include "SchemaListing.h"
 #include "SchemaText.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "AttributeEditorSession.h"
-#include "Data_statement_2.h"
 #include "DependencyEditorSession.h"
 #include "SchemaDocument.h"
+#include "SchemaListing.h"
 #include "SchemaText.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <functional>
 
 #include "MainWindow.h"
+#include "ProgramWindows.h"
 #include "ScriptedPlatform.h"
-#include "Workbench.h"
 
 class QPlainTextEdit;
 
@@ -23,13 +23,13 @@ struct TestBench {
   // user's.
   QTemporaryDir settingsDir;
   QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-  Workbench windows{platform,
-                    platform,
-                    platform,
-                    platform,
-                    platform,
-                    settings,
-                    QStringLiteral(SCHEMARIO_SAMPLES)};
+  ProgramWindows windows{platform,
+                         platform,
+                         platform,
+                         platform,
+                         platform,
+                         settings,
+                         QStringLiteral(SCHEMARIO_SAMPLES)};
 
   MainWindow& main() { return windows.mainWindow(); }
   SchemaDocument& schema() { return windows.mainWindow().Document(); }

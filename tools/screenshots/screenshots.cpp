@@ -27,6 +27,7 @@
 #include "MaximalSetExercise.h"
 #include "MaximalSetsWindow.h"
 #include "OwnDecompositionExercise.h"
+#include "ProgramWindows.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
@@ -34,7 +35,6 @@
 #include "ReportWindow.h"
 #include "ScriptedPlatform.h"
 #include "SynthesisWindow.h"
-#include "Workbench.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ bool SplitByFirstColouredRow(Window& window, Handler handler) {
 }
 
 // Saves the print window while a report holds it modally, then closes it.
-void ShootPrintWindowWhenShown(Workbench& windows, Shooter& shooter, const char* name) {
+void ShootPrintWindowWhenShown(ProgramWindows& windows, Shooter& shooter, const char* name) {
   QTimer::singleShot(0, [&windows, &shooter, name] {
     shooter.Save(windows.reportWindow(), name);
     windows.reportWindow().reject();
@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
   // Settings in the picture folder, so that shooting leaves the user's alone.
   QSettings settings(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/settings.ini"),
                      QSettings::IniFormat);
-  Workbench windows(platform, platform, platform, platform, platform, settings, QString());
+  ProgramWindows windows(platform, platform, platform, platform, platform, settings, QString());
   MainWindow& main = windows.mainWindow();
   main.show();
   platform.paths.push_back(schema);

@@ -1,0 +1,295 @@
+#include "DependencyEditorDialog.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "Display.h"
+#include "SchemaListing.h"
+#include "UpDownControl.h"
+
+namespace {
+
+const char* const kTag = "tag";
+
+// Lines inside the panel, in pixels.
+constexpr int kLineLeft = 20;
+constexpr int kLineTop = 7;
+constexpr int kLinePitch = 32;
+// The narrowest the lines get; a longer dependency widens them all.
+constexpr int kLineWidth = 380;
+constexpr int kLineHeight = 25;
+constexpr int kLinePoints = 10;
+
+constexpr int kLinesWithoutPaging = 10;
+
+// The pickers' least width, and the panel's height, which pages its lines.
+constexpr int kPickerWidth = 140;
+constexpr int kPickerGap = 9;
+constexpr int kPanelHeight = 404;
+// The panel's frame and the room the pickers' column and the margins take
+// beside it.
+constexpr int kPanelFrame = 4;
+constexpr int kBesidePanel = 200;
+
+}  // namespace
+
+DependencyEditorDialog::DependencyEditorDialog(DependencyEditorSession& session, SchemaHost& host,
+                                               MessageService& messages, QWidget* parent)
+    : QDialog(parent), session_(session), host_(host), messages_(messages) {
+  setObjectName(QStringLiteral("Form_Dep_Input"));
+  setWindowTitle(tr("Schemario - Zadavani zavislosti"));
+
+  auto* pickers = new QVBoxLayout;
+  pickers->setSpacing(kPickerGap);
+  const auto makePicker = [this, pickers](const QString& name) {
+    auto* picker = new QComboBox(this);
+    picker->setObjectName(name);
+    picker->setEditable(false);
+    picker->setMaxVisibleItems(15);
+    // As wide as the longest name it offers.
+    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    picker->setMinimumWidth(kPickerWidth);
+    pickers->addWidget(picker);
+    return picker;
+  };
+  const auto makeLabel = [this, pickers](const QString& text, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, this);
+    pickers->addWidget(label, 0, alignment);
+    return label;
+  };
+
+  makeLabel(tr("LEVA STRANA:"), Qt::AlignLeft);
+  for (int i = 0; i < RowLhsPickers; ++i)
+    ComboBox_L[i] = makePicker(QStringLiteral("ComboBox_L%1").arg(i + 1));
+  Label1 = makeLabel(QStringLiteral("= >"), Qt::AlignHCenter);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  makeLabel(tr("PRAVA STRANA:"), Qt::AlignLeft);
+  for (int i = 0; i < RowRhsSlots; ++i)
+    ComboBox_P[i] = makePicker(QStringLiteral("ComboBox_P%1").arg(i + 1));
+
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setFixedHeight(kPanelHeight);
+  Panel1->setMinimumWidth(2 * kLineLeft + kLineWidth + kPanelFrame);
+  // Its lines follow its width.
+  Panel1->installEventFilter(this);
+
+  const auto makeButton = [this](const char* name, const QString& caption, int width) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setMinimumSize(width, 28);
+    return button;
+  };
+  Button_Insert = makeButton("Button_Insert", tr("Pridat"), kPickerWidth);
+  Erase = makeButton("Erase", tr("Smazat"), kPickerWidth);
+  Button_OK = makeButton("Button_OK", tr("OK"), 90);
+  Button_OK->setDefault(true);
+  Cancel = makeButton("Cancel", tr("Cancel"), 90);
+
+  UpDown1 = new UpDownControl(QStringLiteral("UpDown1Up"), QStringLiteral("UpDown1Down"), this);
+  UpDown1->setObjectName(QStringLiteral("UpDown1"));
+  UpDown1->setFixedSize(30, 50);
+  UpDown1->hide();
+
+  pickers->addStretch(1);
+  pickers->addWidget(Button_Insert);
+  pickers->addSpacing(6);
+  pickers->addWidget(Erase);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(10);
+  buttons->addWidget(Button_OK, 0, Qt::AlignBottom);
+  buttons->addWidget(Cancel, 0, Qt::AlignBottom);
+  buttons->addStretch(1);
+  buttons->addWidget(UpDown1);
+  // The buttons keep their row when the arrows are hidden.
+  buttons->addStrut(UpDown1->height());
+
+  auto* lines = new QVBoxLayout;
+  lines->setSpacing(6);
+  lines->addWidget(Panel1, 1);
+  lines->addLayout(buttons);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(20, 20, 20, 12);
+  layout->setSpacing(20);
+  layout->addLayout(pickers);
+  layout->addLayout(lines, 1);
+
+  connect(Button_Insert, &QPushButton::clicked, this, &DependencyEditorDialog::insertLine);
+  connect(Erase, &QPushButton::clicked, this, &DependencyEditorDialog::eraseLine);
+  connect(Button_OK, &QPushButton::clicked, this, &DependencyEditorDialog::acceptDependencies);
+  connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(UpDown1, &UpDownControl::Click, this, &DependencyEditorDialog::pageLines);
+  connect(&session_, &DependencyEditorSession::linesChanged, this,
+          &DependencyEditorDialog::showLines);
+  connect(&session_, &DependencyEditorSession::currentChanged, this,
+          &DependencyEditorDialog::showCurrent);
+}
+
+void DependencyEditorDialog::prepare() {
+  UpDown1->SetPosition(0);
+  session_.load(host_.LiveSchema());
+  const auto fill = [this](QComboBox* picker) {
+    picker->clear();
+    picker->addItem(QString());
+    for (const std::string& name : ListAttributeLines(session_.names()))
+      picker->addItem(ToText(name));
+  };
+  for (QComboBox* picker : ComboBox_L)
+    fill(picker);
+  for (QComboBox* picker : ComboBox_P)
+    fill(picker);
+  showPagingIfNeeded();
+}
+
+void DependencyEditorDialog::showLines() {
+  const auto count = static_cast<std::size_t>(session_.lineCount());
+  while (lines_.size() > count) {
+    delete lines_.back();
+    lines_.pop_back();
+  }
+  while (lines_.size() < count) {
+    auto* line = new QLineEdit(Panel1);
+    line->setObjectName(QStringLiteral("Line_%1").arg(lines_.size() + 1));
+    line->setProperty(kTag, static_cast<int>(lines_.size()));
+    line->setReadOnly(true);
+    line->setFocusPolicy(Qt::NoFocus);
+    QFont font = line->font();
+    font.setPointSize(kLinePoints);
+    line->setFont(font);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    line->setPalette(palette);
+    SetBackground(*line, colours::ButtonFace());
+    line->installEventFilter(this);
+    lines_.push_back(line);
+  }
+  for (std::size_t k = 0; k < count; ++k)
+    ShowWhole(*lines_[k], ToText(session_.lineText(static_cast<int>(k))));
+  if (shownCurrent_ >= static_cast<int>(count)) shownCurrent_ = -1;
+  widenForLines();
+  placeLines();
+}
+
+void DependencyEditorDialog::showCurrent() {
+  if (shownCurrent_ >= 0) SetBackground(*lines_[shownCurrent_], colours::Light3D());
+  shownCurrent_ = session_.current();
+  if (shownCurrent_ >= 0) SetBackground(*lines_[shownCurrent_], colours::SelectedYellow);
+}
+
+void DependencyEditorDialog::widenForLines() {
+  int widest = kLineWidth;
+  for (const QLineEdit* line : lines_)
+    widest = std::max(widest, WholeTextWidth(*line, line->text()));
+  // Up to the screen's width; a longer line shows its beginning and is read
+  // whole from its tooltip.
+  const int room = screen()->availableGeometry().width() - kBesidePanel;
+  Panel1->setMinimumWidth(std::min(2 * kLineLeft + widest + kPanelFrame, room));
+}
+
+void DependencyEditorDialog::placeLine(int line) {
+  QLineEdit* field = lines_[line];
+  field->setGeometry(kLineLeft, kLineTop + kLinePitch * (line - UpDown1->Position()),
+                     Panel1->width() - 2 * kLineLeft - kPanelFrame, kLineHeight);
+  // A line paged out of the panel is not shown at all rather than half cut.
+  field->setVisible(Panel1->rect().contains(field->geometry()));
+}
+
+void DependencyEditorDialog::placeLines() {
+  for (int k = 0; k < static_cast<int>(lines_.size()); ++k)
+    placeLine(k);
+}
+
+void DependencyEditorDialog::showPagingIfNeeded() {
+  UpDown1->setVisible(lines_.size() > kLinesWithoutPaging);
+}
+
+void DependencyEditorDialog::scrollToLine(int line) {
+  const int visible = (Panel1->height() - kLineTop) / kLinePitch;
+  if (line - UpDown1->Position() < visible) return;
+  UpDown1->SetPosition(line - visible + 1);
+  placeLines();
+}
+
+void DependencyEditorDialog::insertLine() {
+  DependencyEditorSession::Choice choice;
+  for (int i = 0; i < RowLhsPickers; ++i) {
+    if (ComboBox_L[i]->currentIndex() > 0)
+      choice.lhs[i] = static_cast<AttributeIndex>(ComboBox_L[i]->currentIndex() - 1);
+  }
+  for (int i = 0; i < RowRhsSlots; ++i) {
+    if (ComboBox_P[i]->currentIndex() > 0)
+      choice.rhs[i] = static_cast<AttributeIndex>(ComboBox_P[i]->currentIndex() - 1);
+  }
+  // A refusal keeps the picked choices to be corrected.
+  switch (session_.insert(choice)) {
+    case DependencyEditorSession::Insertion::Inserted:
+      break;
+    case DependencyEditorSession::Insertion::TooMany:
+      messages_.Inform(tr("Bohuzel je zadano prilis mnoho zavislosti"));
+      return;
+    case DependencyEditorSession::Insertion::NoLeftSide:
+      messages_.Inform(tr("Neni zadana leva strana"));
+      return;
+    case DependencyEditorSession::Insertion::NoRightSide:
+      messages_.Inform(tr("Neni zadana prava strana"));
+      return;
+    case DependencyEditorSession::Insertion::RepeatedLeftAttribute:
+      messages_.Inform(tr("Stejny atribut nelze zadat na leve strane dvakrat"));
+      return;
+  }
+  // A user adding the eleventh line and beyond would otherwise not see it.
+  scrollToLine(session_.current());
+  for (QComboBox* picker : ComboBox_L)
+    picker->setCurrentIndex(0);
+  for (QComboBox* picker : ComboBox_P)
+    picker->setCurrentIndex(0);
+  showPagingIfNeeded();
+}
+
+void DependencyEditorDialog::eraseLine() {
+  if (session_.current() < 0) {
+    messages_.Inform(tr("Neni co mazat"));
+    return;
+  }
+  if (messages_.AskYesNo(tr("Chcete skutecne smazat tuto zavislost?"))) session_.eraseCurrent();
+}
+
+void DependencyEditorDialog::pageLines(int position, bool upPressed) {
+  // The up arrow stops at the last line.
+  if (upPressed && position >= static_cast<int>(lines_.size())) UpDown1->SetPosition(position - 1);
+  placeLines();
+}
+
+void DependencyEditorDialog::acceptDependencies() {
+  std::vector<std::string> log = ListDependencyLines(session_.dependencies(), session_.names());
+  log.emplace_back(DependencySeparator);
+  session_.apply(host_.Document());
+  emit dependencyLogReady(log);
+  accept();
+}
+
+void DependencyEditorDialog::done(int result) {
+  session_.clear();
+  UpDown1->SetPosition(0);
+  QDialog::done(result);
+}
+
+bool DependencyEditorDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Panel1 && event->type() == QEvent::Resize) placeLines();
+  if (event->type() == QEvent::MouseButtonPress) {
+    auto* line = qobject_cast<QLineEdit*>(watched);
+    if (line != nullptr && line->parent() == Panel1) session_.select(line->property(kTag).toInt());
+  }
+  return QDialog::eventFilter(watched, event);
+}

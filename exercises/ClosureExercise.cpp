@@ -1,0 +1,99 @@
+#include "ClosureExercise.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+#include "AttributeColumns.h"
+#include "Display.h"
+#include "ExerciseSupport.h"
+
+namespace {
+
+ColumnsLayout Layout() {
+  ColumnsLayout layout;
+  layout.window = QSize(948, 390);
+  layout.frameColour = exercise::Navy;
+  layout.columnWidth = 190;
+  layout.controlWidth = 170;
+  layout.okCaption = ClosureExercise::tr("&OK");
+  layout.ok = QSize(75, 25);
+  layout.answerButton = QSize(115, 25);
+  layout.memo = QSize(190, 215);
+  layout.newTask = QSize(100, 25);
+  return layout;
+}
+
+}  // namespace
+
+ClosureExercise::ClosureExercise(ClosureExerciseSession& session, SchemaHost& host,
+                                 MessageService& messages, ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), session_(session), host_(host) {
+  setObjectName(QStringLiteral("Form_Test_Closure"));
+  setWindowTitle(tr("Testovaci modul - Uzaver"));
+  const ColumnsLayout layout = Layout();
+  QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
+  resize(layout.window);
+  notice_ = OutOfDateNotice::Follow(*this, session_);
+  feedback_ = new ExerciseFeedback(*this, *canvas);
+
+  a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravna odpoved"),
+                                          &ClosureExercise::checkAnswer);
+  a_new = exercise::MakeAction(this, "a_new", tr("&Nove zadani"), &ClosureExercise::startNewTask);
+  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
+  connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
+
+  const QString label1Text = tr("Zvolte si atributy pro A  :");
+  Label1 = exercise::MakeLabel(canvas, "Label1", label1Text, true, true);
+  // The plus stands raised right behind the A, so that the caption reads A+;
+  // it rides on the caption, which leaves it room above the text.
+  const QFontMetrics metrics(Label1->font());
+  Label1->setMinimumHeight(Label1->sizeHint().height() + metrics.ascent() / 2);
+  Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  Label2 = exercise::MakeLabel(Label1, "Label2", QStringLiteral("+"), true);
+  Label_odpoved =
+      exercise::MakeLabel(canvas, "Label_odpoved", tr("Zadejte vase reseni:"), true, true);
+  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), true, true);
+  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), true, true);
+
+  // The explanation goes or comes before the columns are rebuilt, so that
+  // the window grows to the columns beside what the explanation leaves.
+  connect(&session_, &ExerciseSession::phaseChanged, this, &ClosureExercise::showPhase);
+  columns_ =
+      new AttributeColumns(*this, *canvas, layout, session_, messages, a_spravnaOdpoved, a_new);
+  columns_->placeHeadings(Label1, Label_odpoved, Label3, Label4);
+  // Behind the A, whatever margin the heading's column gives the caption.
+  Label2->move(Label1->contentsMargins().left() + metrics.horizontalAdvance(label1Text.left(
+                                                      label1Text.indexOf(QLatin1Char('A')) + 1)),
+               0);
+  connect(&columns_->okButton(), &QPushButton::clicked, this, &ClosureExercise::fixTask);
+  SetDefaultButton(&columns_->okButton());
+  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
+}
+
+void ClosureExercise::prepare() {
+  columns_->restoreHeight();
+  session_.load(host_.LiveSchema());
+}
+
+void ClosureExercise::fixTask() {
+  RunStep([this] { columns_->fixTask(); });
+}
+
+void ClosureExercise::checkAnswer() {
+  RunStep([this] { columns_->checkAnswer(); });
+}
+
+void ClosureExercise::startNewTask() {
+  RunStep([this] { columns_->startNewTask(); });
+}
+
+void ClosureExercise::showPhase(ExerciseSession::Phase phase) {
+  feedback_->Explain(phase == ExerciseSession::Phase::Checked ? session_.explanation()
+                                                              : QStringList());
+}
+
+void ClosureExercise::resetWindow() {
+  session_.close();
+  columns_->restoreHeight();
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "DecompositionExerciseSession.h"
+#include "ExerciseFeedback.h"
+#include "OutOfDateNotice.h"
+#include "Platform.h"
+#include "SchemaHost.h"
+#include "ToolWindow.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class RowPanel;
+
+// The decomposition exercise: a view of its session, one row per dependency
+// with the student's 3NF and BCNF ticks and, once checked, the solution.
+class DecompositionExercise final : public ToolWindow {
+  Q_OBJECT
+
+ public:
+  DecompositionExercise(DecompositionExerciseSession& session, SchemaHost& host,
+                        MessageService& messages, ErrorDisplay& errors, QWidget* parent = nullptr);
+
+  // Sets a task on the live schema.
+  void prepare();
+  // Checks the answer; a wrong one may still be corrected.
+  void checkAnswer();
+
+ protected:
+  void resetWindow() override;
+
+ private:
+  void buildRows();
+  void showPhase(ExerciseSession::Phase phase);
+
+  DecompositionExerciseSession& session_;
+  SchemaHost& host_;
+  MessageService& messages_;
+  OutOfDateNotice* notice_ = nullptr;
+  ExerciseFeedback* feedback_ = nullptr;
+
+  QWidget* canvas_ = nullptr;
+  // The rows of the dependency fields, of the answer and of the solution,
+  // each column on a panel that owns its controls.
+  RowPanel* DependencyFields = nullptr;
+  RowPanel* answerRows_ = nullptr;
+  RowPanel* solutionRows_ = nullptr;
+  // The controls of each row, 3NF first, made and destroyed with the rows.
+  struct RowControls {
+    std::array<QCheckBox*, 2> answer;
+    std::array<QLineEdit*, 2> mark;
+    std::array<QCheckBox*, 2> solution;
+  };
+  std::vector<RowControls> rowControls_;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label_O1 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* Label_O2 = nullptr;
+  QLabel* Label_SR = nullptr;
+  QLabel* Label_R1 = nullptr;
+  QLabel* Label_R3 = nullptr;
+  QLabel* Label_R2 = nullptr;
+  QGroupBox* GB_odpoved = nullptr;
+  QGroupBox* GB_reseni = nullptr;
+  QLabel* Label3 = nullptr;
+  QPlainTextEdit* Memo_Atr = nullptr;
+  QLabel* Label4 = nullptr;
+  QPlainTextEdit* Memo_Dep = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button_new = nullptr;
+  QAction* a_spravnaodpoved = nullptr;
+  QAction* a_new = nullptr;
+  QAction* a_clear = nullptr;
+};
