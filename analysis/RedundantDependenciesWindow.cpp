@@ -20,7 +20,7 @@ constexpr int kHeight = 399;
 // all, so that the rows stay lined up.
 constexpr int kEditWidth = 233;
 
-enum Column { EditColumn, ButtonColumn };
+enum Column { EditColumn, ButtonColumn, WhyColumn };
 
 }  // namespace
 
@@ -79,7 +79,12 @@ void RedundantDependenciesWindow::buildRows() {
     button->setObjectName(QStringLiteral("Button%1").arg(k));
     connect(button, &QPushButton::clicked, this, [this, r] { deleteRow(r); });
     rows_->grid().addWidget(button, k - 1, ButtonColumn);
-    rowControls_.push_back({edit, button});
+    auto* why = new QPushButton(tr("Proc?"), rows_);
+    why->setObjectName(QStringLiteral("Why%1").arg(k));
+    why->setToolTip(tr("Odvozeni teto zavislosti z ostatnich Armstrongovymi pravidly"));
+    connect(why, &QPushButton::clicked, this, [this, r] { explainRow(r); });
+    rows_->grid().addWidget(why, k - 1, WhyColumn);
+    rowControls_.push_back({edit, button, why});
   }
   // Controls made on a panel already shown wait to be told to show.
   for (QWidget* control : rows_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -96,8 +101,11 @@ void RedundantDependenciesWindow::buildRows() {
 
 void RedundantDependenciesWindow::showRowStates() {
   const std::vector<RedundancyFindingsSession::Row>& rows = session_.rows();
-  for (std::size_t r = 0; r < rowControls_.size(); ++r)
+  for (std::size_t r = 0; r < rowControls_.size(); ++r) {
     ShowFinding(rows[r], *rowControls_[r].edit, *rowControls_[r].button, kEditWidth, widestEdit_);
+    // A retired row's dependency is gone or no longer redundant.
+    rowControls_[r].why->setEnabled(rowControls_[r].button->isEnabled());
+  }
   // The canvas measures the panel afresh, not as it was before.
   rows_->updateGeometry();
 }
@@ -116,6 +124,13 @@ void RedundantDependenciesWindow::deleteRow(std::size_t row) {
             tr("Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?"))) {
       close();
     }
+  });
+}
+
+void RedundantDependenciesWindow::explainRow(std::size_t row) {
+  RunStep([this, row] {
+    const QStringList lines = session_.derivation(row);
+    if (!lines.isEmpty()) messages_.Inform(lines.join(QLatin1Char('\n')));
   });
 }
 

@@ -31,6 +31,9 @@ class RedundantDependenciesWindow final : public ToolWindow {
   bool load();
   // Deletes the row's dependency, once the student confirms.
   void deleteRow(std::size_t row);
+  // Shows why the row's dependency is redundant: how it follows from the
+  // others.
+  void explainRow(std::size_t row);
 
  signals:
   // The dependencies left after the deletions, for the main window's log.
@@ -55,6 +58,7 @@ class RedundantDependenciesWindow final : public ToolWindow {
   struct RowControls {
     QLineEdit* edit;
     QPushButton* button;
+    QPushButton* why;
   };
   std::vector<RowControls> rowControls_;
   // The widest a dependency field may get with the window on the screen.

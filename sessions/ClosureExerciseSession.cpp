@@ -1,6 +1,7 @@
 #include "ClosureExerciseSession.h"
 
 #include "Closure.h"
+#include "DerivationReport.h"
 #include "ExerciseExplanations.h"
 #include "Explanations.h"
 
@@ -13,6 +14,12 @@ AttributeSet ClosureExerciseSession::solve(AttributeSet a) const {
 }
 
 QStringList ClosureExerciseSession::explain() const {
-  return QStringList{tr("Uzaver %1 krok za krokem:").arg(explain::SetText(fixed(), names()))} +
-         explain::TraceLines(TraceClosure(fixed(), dependencies()), names());
+  QStringList lines{tr("Uzaver %1 krok za krokem:").arg(explain::SetText(fixed(), names()))};
+  lines += explain::TraceLines(TraceClosure(fixed(), dependencies()), names());
+  // Then the same as a derivation by Armstrong's rules, for what the
+  // closure adds to the set.
+  const AttributeSet added = solve(fixed()) - fixed();
+  if (added.Empty()) return lines;
+  return lines + QStringList{QString()} +
+         DerivationReport::Lines(dependencies(), names(), fixed(), added);
 }

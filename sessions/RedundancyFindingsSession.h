@@ -79,6 +79,11 @@ class RedundancyFindingsSession : public ToolSession {
                             AttributeIndex attribute) const = 0;
   virtual bool isRedundant(const DependencyList& dependencies, const Dependency& record,
                            AttributeIndex attribute) const = 0;
+  // The live record a row acts on; null once the row is retired.
+  const Dependency* recordOf(std::size_t row) const {
+    return row < rowDependency.size() ? rowDependency[row] : nullptr;
+  }
+  const SchemaDocument& document() const { return document_; }
 
  private:
   void fill();

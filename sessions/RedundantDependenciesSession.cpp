@@ -1,11 +1,24 @@
 #include "RedundantDependenciesSession.h"
 
+#include "DerivationReport.h"
 #include "Redundance.h"
 #include "SchemaDocument.h"
 
 RedundantDependenciesSession::RedundantDependenciesSession(SchemaDocument& document,
                                                            QObject* parent)
     : RedundancyFindingsSession(document, parent) {}
+
+QStringList RedundantDependenciesSession::derivation(std::size_t row) const {
+  const Dependency* record = recordOf(row);
+  if (record == nullptr) return {};
+  DependencyList others;
+  for (const Dependency& d : document().dependencies()) {
+    if (&d != record) others.push_back(d);
+  }
+  AttributeSet rhs;
+  rhs.Add(record->Rhs());
+  return DerivationReport::Lines(others, names(), record->LhsSet(), rhs);
+}
 
 void RedundantDependenciesSession::find(const DependencyList& dependencies,
                                         const Report& report) const {

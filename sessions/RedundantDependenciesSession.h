@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include "RedundancyFindingsSession.h"
 
 // The redundant dependencies of the live schema, one row each in list
@@ -9,6 +11,10 @@ class RedundantDependenciesSession final : public RedundancyFindingsSession {
 
  public:
   explicit RedundantDependenciesSession(SchemaDocument& document, QObject* parent = nullptr);
+
+  // Why a row's dependency is redundant: its derivation from the others by
+  // Armstrong's rules, one line per step. Empty for a retired row.
+  QStringList derivation(std::size_t row) const;
 
  private:
   void find(const DependencyList& dependencies, const Report& report) const override;

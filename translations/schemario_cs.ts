@@ -1698,6 +1698,14 @@
         <source>Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?</source>
         <translation>Již nezbývají žádné redundantní závislosti, chcete zavřít formulář?</translation>
     </message>
+    <message>
+        <source>Proc?</source>
+        <translation>Proč?</translation>
+    </message>
+    <message>
+        <source>Odvozeni teto zavislosti z ostatnich Armstrongovymi pravidly</source>
+        <translation>Odvození této závislosti z ostatních Armstrongovými pravidly</translation>
+    </message>
 </context>
 <context>
     <name>ReportWindow</name>

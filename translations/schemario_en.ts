@@ -1698,6 +1698,14 @@
         <source>Jiz nezbyvaji zadne redundantni zavislosti, chcete zavrit formular?</source>
         <translation>No redundant dependencies are left. Do you want to close the form?</translation>
     </message>
+    <message>
+        <source>Proc?</source>
+        <translation>Why?</translation>
+    </message>
+    <message>
+        <source>Odvozeni teto zavislosti z ostatnich Armstrongovymi pravidly</source>
+        <translation>How this dependency follows from the others by Armstrong&apos;s rules</translation>
+    </message>
 </context>
 <context>
     <name>ReportWindow</name>

@@ -303,6 +303,20 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->C"));
   }
 
+  // "Why?" derives the row's dependency from the others; a retired row has
+  // nothing left to explain.
+  void whyDerivesTheRedundantDependency() {
+    TestBench t;
+    auto& w = OpenDependencies(t, "ABC", "A->B; B->C; A->C");
+    Find<QPushButton>(w, "Why1")->click();
+    QCOMPARE(t.platform.MessageTexts().back(),
+             QStringLiteral("Odvozeni A -> C podle Armstrongovych pravidel:\n1. A -> B (dano)\n"
+                            "2. B -> C (dano)\n3. A -> C (tranzitivita: 1, 2)"));
+    t.platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    Delete(w, 1);
+    QVERIFY(!Find<QPushButton>(w, "Why1")->isEnabled());
+  }
+
   void dependencyWindowClosedWithoutDeletion() {
     TestBench t;
     auto& w = OpenDependencies(t, "ABC", "A->B; B->C; A->C");

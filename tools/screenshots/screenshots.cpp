@@ -19,6 +19,7 @@
 #include "DecompositionExercise.h"
 #include "DecompositionWindow.h"
 #include "DependencyEditorDialog.h"
+#include "DiagramWindow.h"
 #include "ExerciseHub.h"
 #include "KeysExercise.h"
 #include "KeysWindow.h"
@@ -28,6 +29,7 @@
 #include "MaximalSetsWindow.h"
 #include "OwnDecompositionExercise.h"
 #include "ProgramWindows.h"
+#include "RandomSchemaDialog.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
@@ -175,6 +177,14 @@ int main(int argc, char* argv[]) {
   synthesis.absorbProjections();
   synthesis.showSchemaDetails(1);
   shooter.Save(synthesis, "10-synthesis");
+
+  Trigger(main, "a_diagram");
+  shooter.Save(windows.diagramWindow(), "28-diagram");
+  RandomSchemaDialog& random = windows.randomSchemaDialog();
+  random.prepare();
+  random.show();
+  shooter.Save(random, "29-random-schema");
+  random.reject();
 
   Trigger(main, "a_test");
   shooter.Save(windows.exerciseHub(), "11-test-hub");
