@@ -26,6 +26,25 @@ QString NumberLabelText(const NumberLabel& label) {
 
 namespace {
 
+// The numbers a label joins, flattened: a projection that took in another
+// projection joins all of their schemas.
+QString JoinedNumbers(const NumberLabel& label) {
+  if (label.joined.empty()) return label.number ? QString::number(*label.number) : QString();
+  QStringList parts;
+  for (const NumberLabel& part : label.joined)
+    parts << JoinedNumbers(part);
+  return parts.join(QLatin1Char('+'));
+}
+
+// A report heading's label: "3", "3+5" for a projection, "30 (24+14)" for a
+// numbered schema made of others.
+QString HeadingLabel(const NumberLabel& label) {
+  if (!label.number) return JoinedNumbers(label);
+  const QString number = QString::number(*label.number);
+  if (label.joined.empty()) return number;
+  return QStringLiteral("%1 (%2)").arg(number, JoinedNumbers(label));
+}
+
 // Two of these close every schema of a report.
 constexpr const char* kReportRule = "------------------------------------------";
 
@@ -83,7 +102,9 @@ void AppendSchemaReport(const SchemaReportBlock& block, std::vector<std::string>
     lines.emplace_back(" ");
   };
   lines.emplace_back(" ");
-  add(QCoreApplication::translate("SchemaReport", "SCHEMA %1:").arg(NumberLabelText(block.label)));
+  // The starting schema of a synthesis has no label; its heading names it.
+  if (block.label != NumberLabel{})
+    add(QCoreApplication::translate("SchemaReport", "SCHEMA %1:").arg(HeadingLabel(block.label)));
   heading(QCoreApplication::translate("SchemaReport", "ATRIBUTY:"));
   std::string attributes;
   for (const std::string& name : block.attributes)

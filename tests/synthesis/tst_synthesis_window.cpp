@@ -482,27 +482,16 @@ class SynthesisWindowTest : public QObject {
     SynthesisWindow& w = Open(t, "ABC", "A->B; B->C");
     const QString rule = QString(42, QLatin1Char('-'));
     // Before the split the starting schema is the only result.
-    const QStringList start = {" ",
-                               "SCHEMA :",
-                               " ",
-                               "ATRIBUTY:",
-                               " ",
-                               "A ;B ;C ;",
-                               " ",
-                               "ZAVISLOSTI:",
-                               " ",
-                               "A -> B",
-                               "B -> C",
-                               " ",
-                               "KLICE:",
-                               " ",
-                               "A ",
-                               " ",
-                               "NORMALNI FORMA:",
-                               " ",
-                               " Schema je ve druhe normalni forme",
-                               " ",
-                               rule,
+    const QStringList start = {" ",           " ",
+                               "ATRIBUTY:",   " ",
+                               "A ;B ;C ;",   " ",
+                               "ZAVISLOSTI:", " ",
+                               "A -> B",      "B -> C",
+                               " ",           "KLICE:",
+                               " ",           "A ",
+                               " ",           "NORMALNI FORMA:",
+                               " ",           " Schema je ve druhe normalni forme",
+                               " ",           rule,
                                rule};
     QCOMPARE(PrintedReport(t, w, "a_print_selected"), start);
     QCOMPARE(PrintedReport(t, w, "a_printall"), QStringList{"PUVODNI SCHEMA:"} + start);
