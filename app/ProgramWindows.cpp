@@ -86,6 +86,7 @@ ProgramWindows::ProgramWindows(MessageService& messages, FileDialogService& file
 }
 
 void ProgramWindows::showDiagramOfSchema() {
+  diagramShowsLiveSchema_ = true;
   const SchemaDocument& document = main_->Document();
   diagram_->showSchema(document.attributes(), document.dependencies(), document.title());
 }
@@ -94,8 +95,18 @@ void ProgramWindows::Connect() {
   // The picture is cheap to draw, so an open diagram follows every change
   // instead of going out of date.
   QObject::connect(&main_->Document(), &SchemaDocument::changed, diagram_.get(), [this] {
-    if (diagram_->isVisible()) showDiagramOfSchema();
+    if (diagramShowsLiveSchema_ && diagram_->isVisible()) showDiagramOfSchema();
   });
+  // A part of a decomposition or synthesis stays as it was made.
+  const auto showPart = [this](const Schema& schema, const QString& title) {
+    diagramShowsLiveSchema_ = false;
+    diagram_->showSchema(schema.attributes, schema.dependencies, title);
+    ShowModeless(*diagram_);
+  };
+  QObject::connect(decomposition_.get(), &DecompositionWindow::diagramRequested, diagram_.get(),
+                   showPart);
+  QObject::connect(synthesisWindow_.get(), &SynthesisWindow::diagramRequested, diagram_.get(),
+                   showPart);
   QObject::connect(main_.get(), &MainWindow::toolRequested, main_.get(),
                    [this](Tool tool) { OpenTool(tool); });
   QObject::connect(main_.get(), &MainWindow::exerciseRequested, main_.get(),

@@ -105,6 +105,8 @@ class ProgramWindows final {
   std::unique_ptr<AboutDialog> about_;
   std::unique_ptr<DiagramWindow> diagram_;
   std::unique_ptr<RandomSchemaDialog> randomSchema_;
+  // Whether the diagram shows the live schema, and so follows its changes.
+  bool diagramShowsLiveSchema_ = true;
   std::unique_ptr<MaximalSetsWindow> maximalSetsWindow_;
   std::unique_ptr<ExerciseHub> exerciseHub_;
   std::unique_ptr<ClosureExercise> closureExercise_;

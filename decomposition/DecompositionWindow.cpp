@@ -258,6 +258,11 @@ void DecompositionWindow::buildDetails(QWidget* content) {
   keysColumn.setSpacing(8);
   keysColumn.addWidget(Button_Add_Dep);
   keysColumn.addWidget(Projection);
+  Button_Diagram = new QPushButton(tr("&Diagram zavislosti"), Panel_Dep->parentWidget());
+  Button_Diagram->setObjectName(QStringLiteral("Button_Diagram"));
+  Button_Diagram->setEnabled(false);
+  connect(Button_Diagram, &QPushButton::clicked, this, &DecompositionWindow::requestDiagram);
+  keysColumn.addWidget(Button_Diagram);
 }
 
 void DecompositionWindow::buildTree() {
@@ -300,8 +305,18 @@ void DecompositionWindow::showSchema(int slot) {
   RunStep([this, slot] { session_.showSchema(slot); });
 }
 
+void DecompositionWindow::requestDiagram() {
+  const std::optional<int> slot = session_.shownSlot();
+  if (!slot) return;
+  const DecompositionState& state = session_.state();
+  emit diagramRequested(
+      StandaloneSchema(state.schemas[*slot], state.attributeNames),
+      tr("Dekompozice, schema %1").arg(NumberLabelText(state.numberLabel[*slot])));
+}
+
 void DecompositionWindow::showDetails() {
   const std::optional<int> slot = session_.shownSlot();
+  Button_Diagram->setEnabled(slot.has_value());
   if (!slot) {
     details_->Clear();
     return;

@@ -52,6 +52,8 @@ class DecompositionWindow final : public ToolWindow {
  signals:
   // The lines of a report the student asked to print or export.
   void reportReady(const std::vector<std::string>& lines);
+  // The picture of the schema whose details are shown, named by `title`.
+  void diagramRequested(const Schema& schema, const QString& title);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +81,7 @@ class DecompositionWindow final : public ToolWindow {
   void showSlot(WrappingField& field, QLabel& number, int slot);
   // Shows the details of the session's shown schema, or none.
   void showDetails();
+  void requestDiagram();
   void pageRows(int position, bool upPressed);
   void report(const std::vector<std::string>& lines);
   // Tells the student why a step ended as it did; silent for Done and
@@ -109,6 +112,7 @@ class DecompositionWindow final : public ToolWindow {
   QPlainTextEdit* Memo_Keys = nullptr;
   QPushButton* Button_Add_Dep = nullptr;
   QPushButton* Projection = nullptr;
+  QPushButton* Button_Diagram = nullptr;
   SchemaDetails* details_ = nullptr;
 
   QAction* a_dekomposice = nullptr;

@@ -8,6 +8,7 @@
 
 #include "Keys.h"
 #include "Nf.h"
+#include "Renumbering.h"
 #include "SchemaListing.h"
 
 namespace {
@@ -75,6 +76,22 @@ AttributeTable MemberNames(AttributeSet member) {
     if (member.Has(i)) names[i] = "data";
   }
   return names;
+}
+
+Schema StandaloneSchema(const SubSchema& record, const AttributeTable& names) {
+  AttributeMap map;
+  map.fill(NoAttribute);
+  int next = 0;
+  for (int i = 0; i < MaxAttributes; ++i) {
+    const auto attribute = static_cast<AttributeIndex>(i);
+    if (record.member.Has(attribute)) map[i] = static_cast<AttributeIndex>(next++);
+  }
+  DependencyList dependencies = record.dependencies;
+  RenumberDependencies(dependencies, map);
+  Schema schema;
+  schema.SetAttributes(PackedNames(names, record.member));
+  schema.ReplaceDependencies(std::move(dependencies));
+  return schema;
 }
 
 KeyList FindSchemaKeys(const SubSchema& record) {

@@ -55,6 +55,11 @@ AttributeTable MemberNames(AttributeSet member);
 // members.
 KeyList FindSchemaKeys(const SubSchema& record);
 
+// The schema a record stands for on its own: its members' names packed from
+// slot 0 in index order and its dependencies renumbered to match, for
+// pictures and files of one part of a decomposition or synthesis.
+Schema StandaloneSchema(const SubSchema& record, const AttributeTable& names);
+
 // Sets `normalForm` from the record's dependencies and keys: Violates3NF if
 // some dependency violates 3NF, else ThirdOnly if some violates BCNF, else
 // Bcnf (also when there are no dependencies); and `belowSecondNormalForm`.

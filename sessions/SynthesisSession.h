@@ -39,6 +39,7 @@ class SynthesisSession final : public ToolSession {
   // Chooses the schema whose details are shown; false for no slot.
   bool showSchema(int slot);
   const SubSchema& shownSchema() const { return state_.schemas[shownSlot]; }
+  const NumberLabel& shownLabel() const { return state_.numberLabel[shownSlot]; }
 
   std::vector<std::string> courseReport() const;
   std::vector<std::string> resultReport() const;

@@ -227,7 +227,18 @@ void SynthesisWindow::BuildTop(QWidget& content) {
   auto* upper = new QHBoxLayout;
   upper->setSpacing(kMargin);
   upper->addLayout(schema, 1);
-  upper->addWidget(note, 1, Qt::AlignTop);
+  // Up beside the original schema, so that it stays in view however tall
+  // the details get; it draws the schema whose details are shown.
+  Button_Diagram = new QPushButton(tr("&Diagram zavislosti"), top);
+  Button_Diagram->setObjectName(QStringLiteral("Button_Diagram"));
+  Button_Diagram->setToolTip(tr("Obrazek schematu, jehoz podrobnosti jsou zobrazeny"));
+  Button_Diagram->setEnabled(false);
+  connect(Button_Diagram, &QPushButton::clicked, this, &SynthesisWindow::requestDiagram);
+  auto* aside = new QVBoxLayout;
+  aside->addWidget(note);
+  aside->addWidget(Button_Diagram, 0, Qt::AlignLeft);
+  aside->addStretch(1);
+  upper->addLayout(aside, 1);
   auto* commands = new QHBoxLayout;
   commands->setSpacing(kMargin);
   commands->addWidget(Button_LS);
@@ -406,6 +417,7 @@ void SynthesisWindow::load() {
   // A window still open from the previous command starts with an empty
   // lower part too, as after closing.
   details_->Clear();
+  Button_Diagram->setEnabled(false);
   session_.load(host_.LiveSchema());
   Edit_Schema_1->setEnabled(true);
   Edit_Schema_1->show();
@@ -499,9 +511,15 @@ void SynthesisWindow::showSchemaDetails(int slot) {
     const SubSchema& shown = session_.shownSchema();
     const AttributeTable& names = session_.state().attributeNames;
     details_->Show(shown, names, KeyLineTexts(shown.keys, names));
+    Button_Diagram->setEnabled(true);
     // Wide details widen the window up to the screen; past that they scroll.
     GrowToContent(*this, *content_);
   });
+}
+
+void SynthesisWindow::requestDiagram() {
+  emit diagramRequested(StandaloneSchema(session_.shownSchema(), session_.state().attributeNames),
+                        tr("Synteza, schema %1").arg(NumberLabelText(session_.shownLabel())));
 }
 
 void SynthesisWindow::splitByLeftSides() {
@@ -552,6 +570,7 @@ void SynthesisWindow::printResults() {
 void SynthesisWindow::resetWindow() {
   session_.clear();
   details_->Clear();
+  Button_Diagram->setEnabled(false);
   Edit_Schema_1->setEnabled(false);
   Edit_Schema_1->hide();
 }

@@ -40,6 +40,7 @@ class SynthesisWindow final : public ToolWindow {
   void load();
   // Shows the details of the schema in `slot` below the fields.
   void showSchemaDetails(int slot);
+  void requestDiagram();
 
   void splitByLeftSides();
   void mergeEquivalentKeys();
@@ -50,6 +51,8 @@ class SynthesisWindow final : public ToolWindow {
  signals:
   // The lines of a report the student asked to print or export.
   void reportReady(const std::vector<std::string>& lines);
+  // The picture of the schema whose details are shown, named by `title`.
+  void diagramRequested(const Schema& schema, const QString& title);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,6 +128,7 @@ class SynthesisWindow final : public ToolWindow {
   QPushButton* Button_LS = nullptr;
   QPushButton* Button_EkvK = nullptr;
   QPushButton* Button_Proj = nullptr;
+  QPushButton* Button_Diagram = nullptr;
   QLabel* Label_LS_Inic = nullptr;
   QLabel* Label_Ekv_Inic = nullptr;
   QLabel* Label_Proj_Inic = nullptr;

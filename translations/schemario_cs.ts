@@ -598,6 +598,14 @@
         <source>Pohlceno projekci</source>
         <translation>Pohlceno projekcí</translation>
     </message>
+    <message>
+        <source>&amp;Diagram zavislosti</source>
+        <translation>&amp;Diagram závislostí</translation>
+    </message>
+    <message>
+        <source>Dekompozice, schema %1</source>
+        <translation>Dekompozice, schéma %1</translation>
+    </message>
 </context>
 <context>
     <name>DependencyEditorDialog</name>
@@ -2187,6 +2195,18 @@
     <message>
         <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
         <translation>Nahrazeno: schéma bylo sloučené nebo pohlcené</translation>
+    </message>
+    <message>
+        <source>&amp;Diagram zavislosti</source>
+        <translation>&amp;Diagram závislostí</translation>
+    </message>
+    <message>
+        <source>Synteza, schema %1</source>
+        <translation>Syntéza, schéma %1</translation>
+    </message>
+    <message>
+        <source>Obrazek schematu, jehoz podrobnosti jsou zobrazeny</source>
+        <translation>Obrázek schématu, jehož podrobnosti jsou zobrazeny</translation>
     </message>
 </context>
 </TS>

@@ -598,6 +598,14 @@
         <source>Pohlceno projekci</source>
         <translation>Absorbed by a projection</translation>
     </message>
+    <message>
+        <source>&amp;Diagram zavislosti</source>
+        <translation>&amp;Dependency diagram</translation>
+    </message>
+    <message>
+        <source>Dekompozice, schema %1</source>
+        <translation>Decomposition, schema %1</translation>
+    </message>
 </context>
 <context>
     <name>DependencyEditorDialog</name>
@@ -2187,6 +2195,18 @@
     <message>
         <source>Nahrazeno: schema bylo sloucene nebo pohlcene</source>
         <translation>Replaced: the schema was merged or absorbed</translation>
+    </message>
+    <message>
+        <source>&amp;Diagram zavislosti</source>
+        <translation>&amp;Dependency diagram</translation>
+    </message>
+    <message>
+        <source>Synteza, schema %1</source>
+        <translation>Synthesis, schema %1</translation>
+    </message>
+    <message>
+        <source>Obrazek schematu, jehoz podrobnosti jsou zobrazeny</source>
+        <translation>A picture of the schema whose details are shown</translation>
     </message>
 </context>
 </TS>

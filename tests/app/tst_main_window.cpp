@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include "AboutDialog.h"
+#include "DecompositionWindow.h"
 #include "DiagramWindow.h"
 #include "GuiTestSupport.h"
 #include "RandomSchemaDialog.h"
@@ -416,6 +417,15 @@ class MainWindowTest : public QObject {
     Find<QAction>(diagram, "a_svg")->trigger();
     const QByteArray svg = ReadFileBytes(Path("d.svg"));
     QVERIFY2(svg.contains(">D<"), svg.constData());
+
+    // A part of a decomposition stays as it was made.
+    Trigger(t.main(), "a_dekomposition");
+    t.windows.decompositionWindow().showSchema(0);
+    Find<QPushButton>(t.windows.decompositionWindow(), "Button_Diagram")->click();
+    const QString part = QStringLiteral("Dekompozice, schema 0");
+    QCOMPARE(Find<QLabel>(diagram, "Label_Schema")->text(), part);
+    t.schema().Load(Names("AB"), Deps("A->B"), QString());
+    QCOMPARE(Find<QLabel>(diagram, "Label_Schema")->text(), part);
   }
 
   // A random schema asked for in the dialog replaces the schema, new and

@@ -11,6 +11,7 @@
 #include "Decomposition.h"
 #include "Keys.h"
 #include "Nf.h"
+#include "SchemaListing.h"
 #include "SchemaText.h"
 #include "ScriptedDialogs.h"
 #include "SubSchema.h"
@@ -33,6 +34,16 @@ TEST(SubSchema, MemberNamesHoldDataAtMembersOnly) {
   EXPECT_EQ(names[1], "data");
   EXPECT_EQ(names[2], "");
   EXPECT_EQ(names[3], "data");
+}
+
+// A part on its own names its members only, and its dependencies still
+// name the same attributes.
+TEST(SubSchema, StandaloneSchemaPacksTheMembers) {
+  const SubSchema r = Record("BDE", "E->B; BD->E");
+  const Schema alone = StandaloneSchema(r, Names("ABCDE"));
+  EXPECT_EQ(CountNames(alone.attributes), 3);
+  EXPECT_EQ(ListDependencyLines(alone.dependencies, alone.attributes),
+            ListDependencyLines(r.dependencies, Names("ABCDE")));
 }
 
 TEST(SubSchema, KeysAreFoundOverTheMembersOnly) {
