@@ -411,16 +411,22 @@ void MainWindow::fillSamplesMenu() {
   }
 }
 
+// A schema that replaced the whole document: its keys, and its listing in
+// logs of its own.
+void MainWindow::showLoadedSchema() {
+  recomputeKeys();
+  Memo_ABC->clear();
+  Memo_Dep->clear();
+  a_print_data->trigger();
+}
+
 void MainWindow::openSample(const QString& path) {
   if (!saveOrDiscardChanges()) return;
   std::optional<OpenedSchema> opened = file_.ReadSchemaFileAt(path);
   if (!opened) return;
   document_.LoadUntitled(opened->names, std::move(opened->dependencies),
                          QFileInfo(path).completeBaseName());
-  recomputeKeys();
-  Memo_ABC->clear();
-  Memo_Dep->clear();
-  a_print_data->trigger();
+  showLoadedSchema();
 }
 
 bool MainWindow::saveOrDiscardChanges() {
@@ -454,10 +460,7 @@ void MainWindow::install(OpenedSchema opened) {
   } else {
     document_.Load(opened.names, std::move(opened.dependencies), opened.path);
   }
-  recomputeKeys();
-  Memo_ABC->clear();
-  Memo_Dep->clear();
-  a_print_data->trigger();
+  showLoadedSchema();
 }
 
 void MainWindow::openFile() {
@@ -613,10 +616,7 @@ bool MainWindow::openNewSchema(const AttributeTable& names, DependencyList depen
                                const QString& title) {
   if (!saveOrDiscardChanges()) return false;
   document_.LoadUntitled(names, std::move(dependencies), title);
-  recomputeKeys();
-  Memo_ABC->clear();
-  Memo_Dep->clear();
-  a_print_data->trigger();
+  showLoadedSchema();
   return true;
 }
 

@@ -74,6 +74,7 @@ class MainWindow final : public QMainWindow, public SchemaHost {
   void showMaximalSets();
   void showDiagram();
   void makeRandomSchema();
+  void showLoadedSchema();
   void openExerciseHub();
   void showAbout();
   // Appends the names and dependencies to the logs.

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QRegularExpression>
 #include <algorithm>
 #include <vector>
 
@@ -33,8 +32,7 @@ QByteArray AnswerKey(const Schema& schema) {
     text += Texts::tr(part.heading) + QLatin1Char('\n');
     QStringList notes;
     for (const std::string& line : BuildReport(part.kind, schema, notes))
-      text += QString::fromStdString(line).remove(QRegularExpression(QStringLiteral("\\s+$"))) +
-              QLatin1Char('\n');
+      text += WithoutTrailingBlanks(line) + QLatin1Char('\n');
   }
   return text.toUtf8();
 }

@@ -116,15 +116,6 @@ QString ProgramPrefix() {
 
 namespace {
 
-// Report lines carry the display notation, whose key lines end in a blank;
-// a file made for others to read has no blanks at line ends.
-QString WithoutTrailingBlanks(const std::string& line) {
-  QString text = QString::fromStdString(line);
-  while (text.endsWith(QLatin1Char(' ')))
-    text.chop(1);
-  return text;
-}
-
 QString OutputFault(const QTextStream& out) {
   return out.device() != nullptr ? out.device()->errorString() : QString();
 }
@@ -247,6 +238,13 @@ int RunConversion(const QString& from, const QString& to, QTextStream& err) {
     return tell(QCoreApplication::translate("Reports", "%1: soubor nejde zapsat").arg(to), 1);
   }
   return 0;
+}
+
+QString WithoutTrailingBlanks(const std::string& line) {
+  QString text = QString::fromStdString(line);
+  while (text.endsWith(QLatin1Char(' ')))
+    text.chop(1);
+  return text;
 }
 
 QString KeyLineText(const std::string& line) {

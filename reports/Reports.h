@@ -27,6 +27,10 @@ std::optional<ReportKind> ReportKindNamed(const QString& name);
 // writes the message to `notes`.
 std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStringList& notes);
 
+// A report line as a file for others to read holds it: without the blanks
+// the display notation leaves at its end.
+QString WithoutTrailingBlanks(const std::string& line);
+
 // What every message of the program on the standard error begins with.
 QString ProgramPrefix();
 
