@@ -195,6 +195,48 @@ void ShowModeless(QWidget& window) {
   window.activateWindow();
 }
 
+namespace {
+constexpr QChar kNoBreakSpace(0x00A0);
+constexpr QChar kWordJoiner(0x2060);
+
+bool IsOperator(const QString& text, qsizetype at) {
+  return text.at(at) == u'+' ||
+         (text.at(at) == u'-' && at + 1 < text.size() && text.at(at + 1) == u'>') ||
+         (text.at(at) == u'>' && at > 0 && text.at(at - 1) == u'-');
+}
+
+// A blank where a line may break: beside an operator or after a comma.
+bool IsBreakingBlank(const QString& text, qsizetype at) {
+  const bool afterOperator = at > 0 && (IsOperator(text, at - 1) || text.at(at - 1) == u',');
+  const bool beforeOperator = at + 1 < text.size() && IsOperator(text, at + 1);
+  return afterOperator || beforeOperator;
+}
+}  // namespace
+
+QString Breakable(const QString& text) {
+  QString shown;
+  shown.reserve(text.size() + text.count(QStringLiteral("->")));
+  for (qsizetype at = 0; at < text.size(); ++at) {
+    const QChar c = text.at(at);
+    if (c == u' ' && !IsBreakingBlank(text, at)) {
+      shown += kNoBreakSpace;
+    } else {
+      shown += c;
+      if (c == u'-' && at + 1 < text.size() && text.at(at + 1) == u'>') {
+        shown += kWordJoiner;
+      }
+    }
+  }
+  return shown;
+}
+
+QString Unbreakable(const QString& text) {
+  QString plain = text;
+  plain.remove(kWordJoiner);
+  plain.replace(kNoBreakSpace, u' ');
+  return plain;
+}
+
 QString TextWithHint(const QString& text, const QString& hint) {
   if (text.isEmpty()) return hint;
   return hint.isEmpty() ? text : text + QLatin1Char('\n') + hint;

@@ -79,6 +79,15 @@ std::pair<QAction*, QAction*> AddUndoActions(QWidget& window, QUndoStack& stack)
 // Shows a modeless window and brings it to the front.
 void ShowModeless(QWidget& window);
 
+// Schema data as it is laid out on screen: a line may break only at the
+// blanks around "+" and "->" and after ",", never inside a name (a blank in
+// a name becomes a no-break space) nor between "-" and ">" of the arrow
+// (which Qt's line breaking would otherwise split after the hyphen). Only
+// for showing: copied, saved and printed texts keep the plain characters.
+QString Breakable(const QString& text);
+// The plain text of a text made by Breakable.
+QString Unbreakable(const QString& text);
+
 // The whole text of a field followed by the field's hint, as its tooltip.
 QString TextWithHint(const QString& text, const QString& hint);
 
