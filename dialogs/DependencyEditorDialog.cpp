@@ -6,12 +6,19 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTextBlock>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "Display.h"
+#include "ModelText.h"
+#include "NotationText.h"
 #include "SchemaListing.h"
 #include "UpDownControl.h"
 
@@ -29,6 +36,12 @@ constexpr int kLineHeight = 25;
 constexpr int kLinePoints = 10;
 
 constexpr int kLinesWithoutPaging = 10;
+
+constexpr int kRowsTab = 0;
+constexpr int kTextTab = 1;
+
+// Behind the line a refusal points at.
+const QColor kRefusedLine(255, 205, 205);
 
 // The pickers' least width, and the panel's height, which pages its lines.
 constexpr int kPickerWidth = 140;
@@ -114,22 +127,55 @@ DependencyEditorDialog::DependencyEditorDialog(DependencyEditorSession& session,
   // The buttons keep their row when the arrows are hidden.
   buttons->addStrut(UpDown1->height());
 
-  auto* lines = new QVBoxLayout;
-  lines->setSpacing(6);
-  lines->addWidget(Panel1, 1);
-  lines->addLayout(buttons);
+  auto* rows = new QWidget(this);
+  rows->setObjectName(QStringLiteral("Tab_Rows"));
+  auto* rowsLayout = new QHBoxLayout(rows);
+  rowsLayout->setContentsMargins(12, 12, 12, 12);
+  rowsLayout->setSpacing(20);
+  rowsLayout->addLayout(pickers);
+  rowsLayout->addWidget(Panel1, 1);
 
-  auto* layout = new QHBoxLayout(this);
+  auto* text = new QWidget(this);
+  text->setObjectName(QStringLiteral("Tab_Text"));
+  auto* hint = new QLabel(
+      tr("Jedna zavislost na radek, jmena oddelena carkou: A, B -> C. Vice jmen vpravo da "
+         "zavislost pro kazde z nich, # zacina poznamku."),
+      text);
+  hint->setObjectName(QStringLiteral("Label_TextHint"));
+  hint->setWordWrap(true);
+  Memo_DependencyText = new QPlainTextEdit(text);
+  Memo_DependencyText->setObjectName(QStringLiteral("Memo_DependencyText"));
+  Memo_DependencyText->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Label_TextRefusal = new QLabel(text);
+  Label_TextRefusal->setObjectName(QStringLiteral("Label_TextRefusal"));
+  Label_TextRefusal->setWordWrap(true);
+  QPalette refusalPalette = Label_TextRefusal->palette();
+  refusalPalette.setColor(QPalette::WindowText, Qt::darkRed);
+  Label_TextRefusal->setPalette(refusalPalette);
+  auto* textLayout = new QVBoxLayout(text);
+  textLayout->setContentsMargins(12, 12, 12, 12);
+  textLayout->addWidget(hint);
+  textLayout->addWidget(Memo_DependencyText, 1);
+  textLayout->addWidget(Label_TextRefusal);
+
+  TabWidget_Dependencies = new QTabWidget(this);
+  TabWidget_Dependencies->setObjectName(QStringLiteral("TabWidget_Dependencies"));
+  TabWidget_Dependencies->addTab(rows, tr("Po radcich"));
+  TabWidget_Dependencies->addTab(text, tr("Jako text"));
+
+  auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(20, 20, 20, 12);
-  layout->setSpacing(20);
-  layout->addLayout(pickers);
-  layout->addLayout(lines, 1);
+  layout->setSpacing(6);
+  layout->addWidget(TabWidget_Dependencies, 1);
+  layout->addLayout(buttons);
 
   connect(Button_Insert, &QPushButton::clicked, this, &DependencyEditorDialog::insertLine);
   connect(Erase, &QPushButton::clicked, this, &DependencyEditorDialog::eraseLine);
   connect(Button_OK, &QPushButton::clicked, this, &DependencyEditorDialog::acceptDependencies);
   connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(UpDown1, &UpDownControl::Click, this, &DependencyEditorDialog::pageLines);
+  connect(TabWidget_Dependencies, &QTabWidget::currentChanged, this,
+          &DependencyEditorDialog::switchTab);
   connect(&session_, &DependencyEditorSession::linesChanged, this,
           &DependencyEditorDialog::showLines);
   connect(&session_, &DependencyEditorSession::currentChanged, this,
@@ -138,6 +184,7 @@ DependencyEditorDialog::DependencyEditorDialog(DependencyEditorSession& session,
 
 void DependencyEditorDialog::prepare() {
   UpDown1->SetPosition(0);
+  TabWidget_Dependencies->setCurrentIndex(kRowsTab);
   session_.load(host_.LiveSchema());
   const auto fill = [this](QComboBox* picker) {
     picker->clear();
@@ -211,7 +258,71 @@ void DependencyEditorDialog::placeLines() {
 }
 
 void DependencyEditorDialog::showPagingIfNeeded() {
-  UpDown1->setVisible(lines_.size() > kLinesWithoutPaging);
+  UpDown1->setVisible(TabWidget_Dependencies->currentIndex() == kRowsTab &&
+                      lines_.size() > kLinesWithoutPaging);
+}
+
+void DependencyEditorDialog::switchTab(int tab) {
+  const int left = std::exchange(shownTab_, tab);
+  if (tab == kTextTab) {
+    showText();
+  } else if (left == kTextTab && !takeText()) {
+    // The student corrects the text where it was refused.
+    const QSignalBlocker quiet(TabWidget_Dependencies);
+    TabWidget_Dependencies->setCurrentIndex(kTextTab);
+    shownTab_ = kTextTab;
+  }
+  showPagingIfNeeded();
+}
+
+void DependencyEditorDialog::showText() {
+  const NotationWriteResult text = session_.text();
+  Memo_DependencyText->setExtraSelections({});
+  if (const auto* refusal = std::get_if<NotationWriteRefusal>(&text)) {
+    Memo_DependencyText->clear();
+    Memo_DependencyText->setReadOnly(true);
+    Label_TextRefusal->setText(
+        tr("Zavislosti nejde ukazat jako text: %1").arg(NotationText::WriteRefusalText(*refusal)));
+  } else {
+    Memo_DependencyText->setPlainText(ToText(std::get<std::string>(text)));
+    Memo_DependencyText->setReadOnly(false);
+    Label_TextRefusal->clear();
+  }
+  Memo_DependencyText->document()->setModified(false);
+}
+
+bool DependencyEditorDialog::takeText() {
+  if (!Memo_DependencyText->document()->isModified()) return true;
+  if (const std::optional<NotationRefusal> refusal =
+          session_.takeText(FromText(Memo_DependencyText->toPlainText()))) {
+    markRefusal(*refusal);
+    return false;
+  }
+  Memo_DependencyText->setExtraSelections({});
+  Label_TextRefusal->clear();
+  Memo_DependencyText->document()->setModified(false);
+  return true;
+}
+
+void DependencyEditorDialog::markRefusal(const NotationRefusal& refusal) {
+  Label_TextRefusal->setText(NotationText::RefusalText(refusal));
+  const QTextBlock block =
+      Memo_DependencyText->document()->findBlockByNumber(static_cast<int>(refusal.line) - 1);
+  // Columns count characters; a character beyond the basic plane takes two
+  // places in the block's text.
+  const QString line = block.text();
+  qsizetype place = 0;
+  for (std::size_t column = 1; column < refusal.column && place < line.size(); ++column)
+    place += line.at(place).isHighSurrogate() ? 2 : 1;
+  QTextCursor cursor(block);
+  cursor.setPosition(block.position() + static_cast<int>(std::min(place, line.size())));
+  QTextEdit::ExtraSelection mark;
+  mark.cursor = cursor;
+  mark.format.setBackground(kRefusedLine);
+  mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+  Memo_DependencyText->setExtraSelections({mark});
+  Memo_DependencyText->setTextCursor(cursor);
+  Memo_DependencyText->setFocus();
 }
 
 void DependencyEditorDialog::scrollToLine(int line) {
@@ -272,6 +383,8 @@ void DependencyEditorDialog::pageLines(int position, bool upPressed) {
 }
 
 void DependencyEditorDialog::acceptDependencies() {
+  // A refused text applies nothing; the student sees where it went wrong.
+  if (TabWidget_Dependencies->currentIndex() == kTextTab && !takeText()) return;
   std::vector<std::string> log = ListDependencyLines(session_.dependencies(), session_.names());
   log.emplace_back(DependencySeparator);
   session_.apply(host_.Document());

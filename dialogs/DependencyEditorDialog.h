@@ -13,13 +13,16 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
+struct NotationRefusal;
 class UpDownControl;
 
 // The modal editor of the dependencies, a view of its session: a dependency
 // is composed from picked left-hand and right-hand attributes and shown as a
-// line; OK hands the whole new list back with one record per right-hand
-// attribute.
+// line, or the whole list is typed as text on a second tab; OK hands the
+// whole new list back with one record per right-hand attribute.
 class DependencyEditorDialog final : public QDialog {
   Q_OBJECT
 
@@ -32,6 +35,9 @@ class DependencyEditorDialog final : public QDialog {
   // Adds a line for the picked attributes.
   void insertLine();
   void eraseLine();
+  // The text tab was left or shown: a typed text replaces the lines, or
+  // the text shows the lines.
+  void switchTab(int tab);
   // Installs the list on the schema and closes the editor.
   void acceptDependencies();
 
@@ -59,6 +65,12 @@ class DependencyEditorDialog final : public QDialog {
   void showPagingIfNeeded();
   // Scrolls just far enough that the line stands inside the panel.
   void scrollToLine(int line);
+  // Writes the session's lines into the text, or says why it cannot.
+  void showText();
+  // Hands the text to the session when it was edited; false, with the
+  // refused line marked and the text kept, when the session refused it.
+  bool takeText();
+  void markRefusal(const NotationRefusal& refusal);
 
   DependencyEditorSession& session_;
   SchemaHost& host_;
@@ -74,9 +86,14 @@ class DependencyEditorDialog final : public QDialog {
   QPushButton* Erase = nullptr;
   QPushButton* Button_OK = nullptr;
   QPushButton* Cancel = nullptr;
+  QTabWidget* TabWidget_Dependencies = nullptr;
+  QPlainTextEdit* Memo_DependencyText = nullptr;
+  QLabel* Label_TextRefusal = nullptr;
 
   // Line k shows the session's line k; made and destroyed in showLines only.
   std::vector<QLineEdit*> lines_;
   // The line that shows the selection's colour; -1 when none does.
   int shownCurrent_ = -1;
+  // The tab shown before the one just chosen.
+  int shownTab_ = 0;
 };

@@ -475,3 +475,47 @@ bool LooksLikeNotation(std::string_view text) {
   const auto* schema = std::get_if<NotationSchema>(&read);
   return schema != nullptr && !schema->dependencies.empty();
 }
+
+NotationWriteResult WriteDependencyLines(const AttributeTable& names,
+                                         const DependencyList& dependencies) {
+  NotationWriteResult written = WriteNotation(names, dependencies);
+  if (auto* text = std::get_if<std::string>(&written)) text->erase(0, text->find('\n') + 1);
+  return written;
+}
+
+std::variant<DependencyList, NotationRefusal> ReadDependencyLines(std::string_view text,
+                                                                  const AttributeTable& names) {
+  // The text is read under an attribute line of the names, so that the
+  // reader resolves them; the names are packed there, and the map takes the
+  // records back to the slots.
+  std::string whole = "attributes:";
+  AttributeMap slots;
+  slots.fill(NoAttribute);
+  AttributeIndex packed = 0;
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    if (names[k].empty()) continue;
+    whole += (packed == 0 ? " " : ", ") + names[k];
+    slots[packed++] = static_cast<AttributeIndex>(k);
+  }
+  whole += '\n';
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  whole += text;
+  NotationReadResult read = ReadNotation(whole);
+  if (auto* refusal = std::get_if<NotationRefusal>(&read)) {
+    --refusal->line;
+    if (refusal->reason == Reason::SecondAttributeLine) {
+      // The keyword as typed: the line's text before its colon, trimmed.
+      std::string_view line = text;
+      for (std::size_t k = 1; k < refusal->line; ++k)
+        line.remove_prefix(std::min(line.find('\n'), line.size() - 1) + 1);
+      line = line.substr(0, line.find(':'));
+      const std::u32string keyword = Collapsed(DecodeReplacing(line), IsBlank);
+      *refusal =
+          NotationRefusal{Reason::UnknownKeyword, refusal->line, refusal->column, ToUtf8(keyword)};
+    }
+    return std::move(*refusal);
+  }
+  DependencyList dependencies = std::move(std::get<NotationSchema>(read).dependencies);
+  RenumberDependencies(dependencies, slots);
+  return dependencies;
+}

@@ -122,6 +122,18 @@ NotationWriteResult WriteNotation(const AttributeTable& names, const DependencyL
 // schema, title and order. The normal form of a normal form is itself.
 std::variant<std::string, NotationRefusal> NormaliseNotation(std::string_view text);
 
+// The records alone, one line each as WriteNotation writes them, for an
+// editor in which the names are fixed and only the dependencies are typed.
+NotationWriteResult WriteDependencyLines(const AttributeTable& names,
+                                         const DependencyList& dependencies);
+
+// Reads a text of dependency lines (and comments) naming the attributes of
+// `names`, which keep their slots; a name not among them is refused as
+// UnknownAttribute. Positions count in `text`. The names are not the text's
+// to change, so an attribute line is refused as an UnknownKeyword.
+std::variant<DependencyList, NotationRefusal> ReadDependencyLines(std::string_view text,
+                                                                  const AttributeTable& names);
+
 // Whether a text, such as one pasted, is a schema in this notation: it reads
 // and holds at least one dependency line.
 bool LooksLikeNotation(std::string_view text);

@@ -173,20 +173,13 @@ int RunDerivation(const QString& path, const QString& dependency, QTextStream& o
                   QTextStream& err) {
   const std::optional<Schema> schema = ReadSchema(path, err);
   if (!schema) return 2;
-  // The dependency is read as a line of the schema's text under the file's
-  // own attribute line, so that it names the file's attributes.
-  std::string text = "attributes: ";
-  for (int i = 0; i < MaxAttributes && !schema->attributes[i].empty(); ++i)
-    text += (i > 0 ? ", " : "") + schema->attributes[i];
-  text += "\n" + FromText(dependency) + "\n";
-  const NotationReadResult read = ReadNotation(text);
+  const std::variant<DependencyList, NotationRefusal> read =
+      ReadDependencyLines(FromText(dependency), schema->attributes);
   if (const auto* refusal = std::get_if<NotationRefusal>(&read)) {
-    NotationRefusal inDependency = *refusal;
-    --inDependency.line;
-    err << ProgramPrefix() << NotationText::RefusalText(inDependency) << '\n';
+    err << ProgramPrefix() << NotationText::RefusalText(*refusal) << '\n';
     return 2;
   }
-  const DependencyList& records = std::get<NotationSchema>(read).dependencies;
+  const DependencyList& records = std::get<DependencyList>(read);
   const bool one = !records.empty() &&
                    std::all_of(records.begin(), records.end(), [&records](const Dependency& d) {
                      return d.LhsSet() == records.front().LhsSet();

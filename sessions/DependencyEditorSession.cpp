@@ -77,6 +77,30 @@ bool DependencyEditorSession::eraseCurrent() {
   return true;
 }
 
+NotationWriteResult DependencyEditorSession::text() const {
+  return WriteDependencyLines(names_, dependencies());
+}
+
+std::optional<NotationRefusal> DependencyEditorSession::takeText(std::string_view text) {
+  std::variant<DependencyList, NotationRefusal> read = ReadDependencyLines(text, names_);
+  if (auto* refusal = std::get_if<NotationRefusal>(&read)) return std::move(*refusal);
+  const DependencyList& records = std::get<DependencyList>(read);
+  const DependencyList held = dependencies();
+  const auto same = [](const Dependency& a, const Dependency& b) {
+    return a.lhs == b.lhs && a.Rhs() == b.Rhs();
+  };
+  if (std::equal(records.begin(), records.end(), held.begin(), held.end(), same))
+    return std::nullopt;
+  lines_.clear();
+  for (const Dependency& d : records)
+    lines_.push_back({RowFromDependency(d), ShowDependency(d, names_)});
+  modified_ = true;
+  current_ = lines_.empty() ? -1 : 0;
+  emit linesChanged();
+  emit currentChanged();
+  return std::nullopt;
+}
+
 DependencyList DependencyEditorSession::dependencies() const {
   std::vector<DependencyRow> rows;
   for (const Line& line : lines_)

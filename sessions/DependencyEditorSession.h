@@ -1,11 +1,14 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DependencyRows.h"
 #include "Schema.h"
+#include "SchemaNotation.h"
 #include "ToolSession.h"
 
 class SchemaDocument;
@@ -59,6 +62,14 @@ class DependencyEditorSession final : public ToolSession {
   // one hands the selection back to the one before it. False when no line
   // is selected.
   bool eraseCurrent();
+
+  // The lines as a schema text writes their records, one a line, without
+  // the names; a refusal when a name cannot stand in a text.
+  NotationWriteResult text() const;
+  // Replaces the lines by the records of a typed text, one line a record,
+  // the first selected; a text saying the records already held leaves the
+  // lines as composed. A refused text changes nothing.
+  std::optional<NotationRefusal> takeText(std::string_view text);
 
   // The records of the lines in order, one per right-hand attribute.
   DependencyList dependencies() const;

@@ -661,6 +661,22 @@
         <source>Chcete skutecne smazat tuto zavislost?</source>
         <translation>Chcete skutečně smazat tuto závislost?</translation>
     </message>
+    <message>
+        <source>Jedna zavislost na radek, jmena oddelena carkou: A, B -&gt; C. Vice jmen vpravo da zavislost pro kazde z nich, # zacina poznamku.</source>
+        <translation>Jedna závislost na řádek, jména oddělená čárkou: A, B -&gt; C. Více jmen vpravo dá závislost pro každé z nich, # začíná poznámku.</translation>
+    </message>
+    <message>
+        <source>Po radcich</source>
+        <translation>Po řádcích</translation>
+    </message>
+    <message>
+        <source>Jako text</source>
+        <translation>Jako text</translation>
+    </message>
+    <message>
+        <source>Zavislosti nejde ukazat jako text: %1</source>
+        <translation>Závislosti nejde ukázat jako text: %1</translation>
+    </message>
 </context>
 <context>
     <name>DerivationReport</name>

@@ -661,6 +661,22 @@
         <source>Chcete skutecne smazat tuto zavislost?</source>
         <translation>Do you really want to delete this dependency?</translation>
     </message>
+    <message>
+        <source>Jedna zavislost na radek, jmena oddelena carkou: A, B -&gt; C. Vice jmen vpravo da zavislost pro kazde z nich, # zacina poznamku.</source>
+        <translation>One dependency a line, names separated by commas: A, B -&gt; C. Several names on the right give a dependency for each of them; # starts a comment.</translation>
+    </message>
+    <message>
+        <source>Po radcich</source>
+        <translation>Row by row</translation>
+    </message>
+    <message>
+        <source>Jako text</source>
+        <translation>As text</translation>
+    </message>
+    <message>
+        <source>Zavislosti nejde ukazat jako text: %1</source>
+        <translation>The dependencies cannot be shown as text: %1</translation>
+    </message>
 </context>
 <context>
     <name>DerivationReport</name>

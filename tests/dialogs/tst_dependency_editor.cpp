@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -75,6 +77,13 @@ void Click(QWidget& editor, const char* button) {
 void Insert(DependencyEditorDialog& editor, const std::string& left, const std::string& right) {
   Pick(editor, left, right);
   Click(editor, "Button_Insert");
+}
+
+// Replaces the whole text as typing or pasting over it does.
+void Type(QPlainTextEdit& memo, const QString& text) {
+  QTextCursor cursor(memo.document());
+  cursor.select(QTextCursor::Document);
+  cursor.insertText(text);
 }
 
 QList<int> PickerChoices(DependencyEditorDialog& editor) {
@@ -474,6 +483,49 @@ class DependencyEditorTest : public QObject {
     Find<QAction>(t.main(), "a_dependencies")->trigger();
     QVERIFY(sawEditor);
     QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B; B->A"));
+    QVERIFY(t.schema().dirty());
+  }
+
+  void theTextTabAndTheRowsShowOneListAndARefusalKeepsTheText() {
+    TestBench t;
+    t.schema().SetAttributes(Names("ABCD"));
+    t.schema().ReplaceDependencies(Deps("A->B"));
+    DependencyEditorDialog& editor = Open(t);
+    auto* tabs = Find<QTabWidget>(editor, "TabWidget_Dependencies");
+    auto* memo = Find<QPlainTextEdit>(editor, "Memo_DependencyText");
+    auto* refusal = Find<QLabel>(editor, "Label_TextRefusal");
+    Insert(editor, "C", "D");
+    tabs->setCurrentIndex(1);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("A -> B\nC -> D\n"));
+
+    const QString wrong = QStringLiteral("A -> B\nB, C -> A, D\nA -> Zakaznil\n");
+    Type(*memo, wrong);
+    tabs->setCurrentIndex(0);
+    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(refusal->text(), QStringLiteral("radek 3, sloupec 6: neznamy atribut Zakaznil"));
+    QCOMPARE(memo->toPlainText(), wrong);
+    QCOMPARE(memo->extraSelections().size(), 1);
+    QCOMPARE(memo->extraSelections().front().cursor.blockNumber(), 2);
+    QCOMPARE(memo->textCursor().blockNumber(), 2);
+    QCOMPARE(memo->textCursor().positionInBlock(), 5);
+    Click(editor, "Button_OK");
+    QVERIFY(editor.isVisible());
+    QCOMPARE(Lines(editor), QStringList({"A -> B", "C ->  D"}));
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("A->B"));
+
+    Type(*memo, QStringLiteral("A -> B\nB, C -> A, D\n"));
+    tabs->setCurrentIndex(0);
+    QCOMPARE(refusal->text(), QString());
+    QCOMPARE(Lines(editor), QStringList({"A -> B", "B + C -> A", "B + C -> D"}));
+    t.platform.answers.push_back(MessageAnswer::Yes);
+    Click(editor, "Erase");
+    tabs->setCurrentIndex(1);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("B, C -> A\nB, C -> D\n"));
+
+    Type(*memo, QStringLiteral("D -> A, C"));
+    Click(editor, "Button_OK");
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(DepsText(t.schema().dependencies()), std::string("D->A; D->C"));
     QVERIFY(t.schema().dirty());
   }
 };

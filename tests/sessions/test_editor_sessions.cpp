@@ -203,4 +203,63 @@ TEST(DependencyEditorSession, KeepsTheRecordsItWasGivenAndErasesTheSelectedLine)
   EXPECT_FALSE(session.eraseCurrent());
 }
 
+// The text tab and the rows hold one list: a typed text replaces the lines
+// only when it says other records, and a refusal points at the fault and
+// leaves the lines alone.
+TEST(DependencyEditorSession, TakesTypedTextAgainstItsNamesOrSaysWhereItIsWrong) {
+  using enum NotationRefusal::Reason;
+  std::string manyRecords;
+  for (int i = 0; i <= DbcMaxEntries; ++i)
+    manyRecords += "A -> B\n";
+  std::string longLeft;
+  for (int i = 0; i <= DbcMaxLhs; ++i)
+    longLeft += "A, ";
+  const struct {
+    std::string typed;
+    const char* records;  // after the text, or the lines kept on a refusal
+    NotationRefusal::Reason reason;
+    std::size_t line, column;
+  } cases[] = {
+      {"# mine\nC, A -> B, D\n\nA -> C  # last", "CA->B; CA->D; A->C", {}, 0, 0},
+      {"", "", {}, 0, 0},
+      {"A -> B\n A ->  C\n", "A->B; A->C", {}, 0, 0},
+      {"A -> B\nA -> Zakaznil", "A->B; A->C", UnknownAttribute, 2, 6},
+      {"A -> B\n  Attributes: A, B", "A->B; A->C", UnknownKeyword, 2, 3},
+      {"A, B\n", "A->B; A->C", MissingArrow, 1, 1},
+      {longLeft + "-> B", "A->B; A->C", TooManyOnLeftSide, 1, 61},
+      {manyRecords, "A->B; A->C", TooManyDependencies, 91, 6},
+  };
+  Schema schema;
+  schema.SetAttributes(Names("ABCD"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    DependencyEditorSession session;
+    session.load(schema);
+    ASSERT_EQ(session.insert(Pick("A", "BC")), DependencyEditorSession::Insertion::Inserted);
+    const std::optional<NotationRefusal> refusal = session.takeText(c.typed);
+    EXPECT_EQ(DepsText(session.dependencies()), c.records);
+    ASSERT_EQ(refusal.has_value(), c.line != 0);
+    if (refusal) {
+      EXPECT_EQ(refusal->reason, c.reason);
+      EXPECT_EQ(refusal->line, c.line);
+      EXPECT_EQ(refusal->column, c.column);
+      EXPECT_EQ(session.lineText(0), "A ->  B + C");
+    }
+  }
+  DependencyEditorSession session;
+  session.load(schema);
+  session.insert(Pick("A", "BC"));
+  EXPECT_EQ(std::get<std::string>(session.text()), "A -> B\nA -> C\n");
+  ASSERT_FALSE(session.takeText("A -> B, C"));
+  EXPECT_EQ(session.lineText(0), "A ->  B + C") << "the same records keep the line as composed";
+  ASSERT_FALSE(session.takeText("D, A -> B"));
+  EXPECT_EQ(session.lineText(0), "D + A -> B");
+  EXPECT_EQ(session.current(), 0);
+
+  schema.SetAttributes(Names("AB"));
+  schema.attributes[2] = "x, y";
+  session.load(schema);
+  EXPECT_TRUE(std::holds_alternative<NotationWriteRefusal>(session.text()));
+}
+
 }  // namespace

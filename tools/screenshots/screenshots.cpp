@@ -10,7 +10,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSettings>
+#include <QTabWidget>
+#include <QTextBlock>
 #include <QTimer>
 #include <cstdio>
 
@@ -131,6 +134,15 @@ int main(int argc, char* argv[]) {
   dependencies.prepare();
   dependencies.show();
   shooter.Save(dependencies, "03-dependency-editor");
+  // The text tab with a misspelt name typed in its fourth line, refused
+  // when the student goes back to the rows.
+  auto* tabs = dependencies.findChild<QTabWidget*>(QStringLiteral("TabWidget_Dependencies"));
+  auto* text = dependencies.findChild<QPlainTextEdit*>(QStringLiteral("Memo_DependencyText"));
+  tabs->setCurrentIndex(1);
+  QTextCursor line(text->document()->findBlockByNumber(3));
+  line.insertText(QStringLiteral("Zakaznil -> Adresa\n"));
+  tabs->setCurrentIndex(0);
+  shooter.Save(dependencies, "03-dependency-editor-text");
   dependencies.reject();
 
   Trigger(main, "a_keys");
