@@ -184,7 +184,6 @@ DependencyEditorDialog::DependencyEditorDialog(DependencyEditorSession& session,
 
 void DependencyEditorDialog::prepare() {
   UpDown1->SetPosition(0);
-  TabWidget_Dependencies->setCurrentIndex(kRowsTab);
   session_.load(host_.LiveSchema());
   const auto fill = [this](QComboBox* picker) {
     picker->clear();
@@ -393,6 +392,15 @@ void DependencyEditorDialog::acceptDependencies() {
 }
 
 void DependencyEditorDialog::done(int result) {
+  // The next opening starts on the rows, with no text of this one pending.
+  {
+    const QSignalBlocker quiet(TabWidget_Dependencies);
+    TabWidget_Dependencies->setCurrentIndex(kRowsTab);
+  }
+  shownTab_ = kRowsTab;
+  Memo_DependencyText->clear();
+  Memo_DependencyText->setExtraSelections({});
+  Label_TextRefusal->clear();
   session_.clear();
   UpDown1->SetPosition(0);
   QDialog::done(result);

@@ -527,6 +527,19 @@ class DependencyEditorTest : public QObject {
     QVERIFY(!editor.isVisible());
     QCOMPARE(DepsText(t.schema().dependencies()), std::string("D->A; D->C"));
     QVERIFY(t.schema().dirty());
+
+    // A refused text cancelled leaves nothing for the next opening.
+    Open(t);
+    tabs->setCurrentIndex(1);
+    Type(*memo, wrong);
+    tabs->setCurrentIndex(0);
+    Click(editor, "Cancel");
+    Open(t);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(Lines(editor), QStringList({"D -> A", "D -> C"}));
+    tabs->setCurrentIndex(1);
+    QCOMPARE(refusal->text(), QString());
+    QCOMPARE(memo->toPlainText(), QStringLiteral("D -> A\nD -> C\n"));
   }
 };
 
