@@ -56,7 +56,7 @@ int RunWithoutWindows(int argc, char* argv[]) {
   const CommandLine line = ParseCommandLine(QCoreApplication::arguments(), out, err);
   int status = line.exitStatus;
   if (line.action == CommandLine::Action::PrintReport) {
-    status = RunReport(line.report, line.files, out, err);
+    status = RunReport(line.report, line.format, line.files, out, err);
   } else if (line.action == CommandLine::Action::Generate) {
     status = RunAssignments(line.assignments, language, out, err);
   } else if (line.action == CommandLine::Action::Convert) {

@@ -372,12 +372,12 @@ void DecompositionWindow::printResults() {
   RunStep([this] { report(ResultSchemasReport(session_.state())); });
 }
 
-void DecompositionWindow::report(const std::vector<std::string>& lines) {
+void DecompositionWindow::report(const Report& report) {
   if (!session_.hasSchema()) {
     messages_.Inform(tr("Nejsou otevrena zadna schemata k tisku"));
     return;
   }
-  emit reportReady(lines);
+  emit reportReady(report);
 }
 
 void DecompositionWindow::tell(DecompositionOutcome outcome) {

@@ -6,6 +6,7 @@
 #include "DecompositionSession.h"
 #include "OutOfDateNotice.h"
 #include "Platform.h"
+#include "ReportFormats.h"
 #include "SchemaHost.h"
 #include "ToolWindow.h"
 
@@ -50,8 +51,8 @@ class DecompositionWindow final : public ToolWindow {
   void printResults();
 
  signals:
-  // The lines of a report the student asked to print or export.
-  void reportReady(const std::vector<std::string>& lines);
+  // A report the student asked to print or export.
+  void reportReady(const Report& report);
   // The picture of the schema whose details are shown, named by `title`.
   void diagramRequested(const Schema& schema, const QString& title);
 
@@ -83,7 +84,7 @@ class DecompositionWindow final : public ToolWindow {
   void showDetails();
   void requestDiagram();
   void pageRows(int position, bool upPressed);
-  void report(const std::vector<std::string>& lines);
+  void report(const Report& report);
   // Tells the student why a step ended as it did; silent for Done and
   // Unchanged.
   void tell(DecompositionOutcome outcome);

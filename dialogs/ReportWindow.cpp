@@ -52,6 +52,18 @@ ReportWindow::ReportWindow(MessageService& messages, FileDialogService& files,
   a_pdf->setToolTip(a_pdf->statusTip());
   connect(a_pdf, &QAction::triggered, this, &ReportWindow::exportPdf);
 
+  a_markdown = new QAction(tr("Do &Markdownu"), this);
+  a_markdown->setObjectName(QStringLiteral("a_markdown"));
+  a_markdown->setStatusTip(tr("Ulozi data z formulare jako Markdown s tabulkami klicu a mnozin"));
+  a_markdown->setToolTip(a_markdown->statusTip());
+  connect(a_markdown, &QAction::triggered, this, &ReportWindow::exportMarkdown);
+
+  a_latex = new QAction(tr("Do &LaTeXu"), this);
+  a_latex->setObjectName(QStringLiteral("a_latex"));
+  a_latex->setStatusTip(tr("Ulozi data z formulare jako kus LaTeXu pro vlozeni do dokumentu"));
+  a_latex->setToolTip(a_latex->statusTip());
+  connect(a_latex, &QAction::triggered, this, &ReportWindow::exportLatex);
+
   a_preview = new QAction(tr("&Nahled"), this);
   a_preview->setObjectName(QStringLiteral("a_preview"));
   a_preview->setStatusTip(tr("Ukaze stranky tak, jak se vytisknou"));
@@ -63,6 +75,8 @@ ReportWindow::ReportWindow(MessageService& messages, FileDialogService& files,
   menu->addAction(a_print);
   menu->addAction(a_export);
   menu->addAction(a_pdf);
+  menu->addAction(a_markdown);
+  menu->addAction(a_latex);
   menu->addAction(a_preview);
   QAction* zavri = menu->addAction(tr("&Zavri"));
   zavri->setObjectName(QStringLiteral("Zavri1"));
@@ -93,6 +107,18 @@ ReportWindow::ReportWindow(MessageService& messages, FileDialogService& files,
   Button_pdf->setAutoDefault(false);
   connect(Button_pdf, &QPushButton::clicked, a_pdf, &QAction::trigger);
 
+  Button_markdown = new QPushButton(tr("Ulozit do Mar&kdownu"), this);
+  Button_markdown->setObjectName(QStringLiteral("Button_markdown"));
+  Button_markdown->setToolTip(a_markdown->statusTip());
+  Button_markdown->setAutoDefault(false);
+  connect(Button_markdown, &QPushButton::clicked, a_markdown, &QAction::trigger);
+
+  Button_latex = new QPushButton(tr("Ulozit do &LaTeXu"), this);
+  Button_latex->setObjectName(QStringLiteral("Button_latex"));
+  Button_latex->setToolTip(a_latex->statusTip());
+  Button_latex->setAutoDefault(false);
+  connect(Button_latex, &QPushButton::clicked, a_latex, &QAction::trigger);
+
   Button_preview = new QPushButton(tr("Nahled &tisku"), this);
   Button_preview->setObjectName(QStringLiteral("Button_preview"));
   Button_preview->setToolTip(a_preview->statusTip());
@@ -104,6 +130,8 @@ ReportWindow::ReportWindow(MessageService& messages, FileDialogService& files,
   buttons->addWidget(Button_print);
   buttons->addWidget(Button_export);
   buttons->addWidget(Button_pdf);
+  buttons->addWidget(Button_markdown);
+  buttons->addWidget(Button_latex);
   buttons->addWidget(Button_preview);
   buttons->addStretch(1);
 
@@ -115,13 +143,17 @@ ReportWindow::ReportWindow(MessageService& messages, FileDialogService& files,
 }
 
 void ReportWindow::addLine(const QString& line) {
+  report_.push_back(TextPart(ReportPart::Kind::Lines, {line.toStdString()}));
   lines_.append(line);
   AppendLine(*Memo1, line);
 }
 
-void ReportWindow::showReport(const std::vector<std::string>& lines) {
-  for (const std::string& line : lines)
-    addLine(ToText(line));
+void ReportWindow::showReport(const Report& report) {
+  for (const std::string& line : TextLines(report)) {
+    lines_.append(ToText(line));
+    AppendLine(*Memo1, lines_.back());
+  }
+  report_.insert(report_.end(), report.begin(), report.end());
   exec();
 }
 
@@ -190,6 +222,33 @@ void ReportWindow::exportText() {
   saveWhole(path, bytes);
 }
 
+void ReportWindow::exportMarkdown() {
+  exportFormatted(ReportFormat::Markdown, QStringLiteral("Save_Dialog_Markdown"),
+                  tr("Export do Markdownu"), QStringLiteral("Markdown (*.md)|*.MD"),
+                  QStringLiteral("md"));
+}
+
+void ReportWindow::exportLatex() {
+  exportFormatted(ReportFormat::Latex, QStringLiteral("Save_Dialog_Latex"), tr("Export do LaTeXu"),
+                  QStringLiteral("LaTeX (*.tex)|*.TEX"), QStringLiteral("tex"));
+}
+
+void ReportWindow::exportFormatted(ReportFormat format, const QString& dialog,
+                                   const QString& caption, const QString& filter,
+                                   const QString& suffix) {
+  const std::optional<QString> chosen = files_.GetSaveFileName({dialog, caption, filter});
+  if (!chosen) return;
+  QString path = *chosen;
+  if (QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) != 0)
+    path += QLatin1Char('.') + suffix;
+  if (QFileInfo::exists(path) && !messages_.AskYesNo(tr("Soubor existuje mam ho prepsat?"))) {
+    return;
+  }
+  Report titled{TextPart(ReportPart::Kind::Title, {ReportTitle().toStdString()})};
+  titled.insert(titled.end(), report_.begin(), report_.end());
+  saveWhole(path, FormatReport(titled, format).toUtf8());
+}
+
 void ReportWindow::saveWhole(const QString& path, const QByteArray& bytes) {
   switch (WriteWholeFile(path, bytes)) {
     case WriteOutcome::Written:
@@ -216,6 +275,7 @@ void ReportWindow::showEvent(QShowEvent* event) {
 
 void ReportWindow::done(int result) {
   lines_.clear();
+  report_.clear();
   Memo1->clear();
   QDialog::done(result);
 }

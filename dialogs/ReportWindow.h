@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Platform.h"
+#include "ReportFormats.h"
 
 class QAction;
 class QPlainTextEdit;
@@ -13,7 +14,7 @@ class QPushButton;
 
 // The report viewer: the decomposition and synthesis reports are written into
 // it line by line, and the user prints them, previews their pages or exports
-// them to a text or PDF file.
+// them to a text, PDF, Markdown or LaTeX file.
 class ReportWindow final : public QDialog {
   Q_OBJECT
 
@@ -23,12 +24,14 @@ class ReportWindow final : public QDialog {
 
   // Appends one line at the end of the report.
   void addLine(const QString& line);
-  // Appends the lines of a report and shows the window modally.
-  void showReport(const std::vector<std::string>& lines);
+  // Appends a report and shows the window modally.
+  void showReport(const Report& report);
 
   void printReport();
   void exportText();
   void exportPdf();
+  void exportMarkdown();
+  void exportLatex();
   void showPreview();
 
   // Every way of closing (Escape, the window frame, "&Zavri") empties the
@@ -43,6 +46,10 @@ class ReportWindow final : public QDialog {
   bool printPages();
   // Writes an export whole, or says why not and keeps the old file.
   void saveWhole(const QString& path, const QByteArray& bytes);
+  // Asks where, adds the suffix when the name has none, and writes the report
+  // under its title in the format.
+  void exportFormatted(ReportFormat format, const QString& dialog, const QString& caption,
+                       const QString& filter, const QString& suffix);
 
   MessageService& messages_;
   FileDialogService& files_;
@@ -50,14 +57,20 @@ class ReportWindow final : public QDialog {
 
   // The report as added, one entry a line; Memo1 shows exactly these lines.
   QStringList lines_;
+  // The same report by its parts, for the formats that set it out.
+  Report report_;
 
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* Button_print = nullptr;
   QPushButton* Button_export = nullptr;
   QPushButton* Button_pdf = nullptr;
   QPushButton* Button_preview = nullptr;
+  QPushButton* Button_markdown = nullptr;
+  QPushButton* Button_latex = nullptr;
   QAction* a_print = nullptr;
   QAction* a_export = nullptr;
   QAction* a_pdf = nullptr;
   QAction* a_preview = nullptr;
+  QAction* a_markdown = nullptr;
+  QAction* a_latex = nullptr;
 };

@@ -83,3 +83,23 @@ std::vector<std::string> DependencyListing(const DependencyList& dependencies,
   lines.emplace_back(DependencySeparator);
   return lines;
 }
+
+std::vector<NamedDependency> NameDependencies(const DependencyList& dependencies,
+                                              const AttributeTable& names) {
+  std::vector<NamedDependency> named;
+  for (const Dependency& d : dependencies) {
+    NamedDependency& record = named.emplace_back();
+    for (int i = 0; i < MaxAttributes && d.lhs[i] != NoAttribute; ++i)
+      record.lhs.push_back(NameOf(names, d.lhs[i]));
+    record.rhs = NameOf(names, d.Rhs());
+  }
+  return named;
+}
+
+std::vector<std::string> NameSet(AttributeSet set, const AttributeTable& names) {
+  std::vector<std::string> members;
+  for (AttributeIndex i = 0; i < MaxAttributes; ++i) {
+    if (set.Has(i)) members.push_back(names[i]);
+  }
+  return members;
+}

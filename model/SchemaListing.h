@@ -21,6 +21,18 @@ std::string ShowDependency(const Dependency& dependency, const AttributeTable& n
 std::vector<std::string> ListKeyLines(const KeyList& keys, const AttributeTable& names);
 std::string ShowKey(const KeyRecord& key, const AttributeTable& names);
 
+// A record by the names of its attributes, for writers that set the sides
+// apart themselves.
+struct NamedDependency {
+  std::vector<std::string> lhs;
+  std::string rhs;
+  bool operator==(const NamedDependency&) const = default;
+};
+std::vector<NamedDependency> NameDependencies(const DependencyList& dependencies,
+                                              const AttributeTable& names);
+// The names of a set's members in index order.
+std::vector<std::string> NameSet(AttributeSet set, const AttributeTable& names);
+
 // The name of an attribute index; the empty string for an index outside the
 // table.
 const std::string& NameOf(const AttributeTable& names, AttributeIndex index);

@@ -133,6 +133,9 @@ SchemaReportBlock ReportBlockOf(const SubSchema& record, const AttributeTable& n
   }
   block.dependencies = ListDependencyLines(record.dependencies, names);
   block.keys = ListKeyLines(record.keys, names);
+  block.namedDependencies = NameDependencies(record.dependencies, names);
+  for (const KeyRecord& key : record.keys)
+    block.namedKeys.push_back(NameSet(key.member, names));
   block.normalForm = ReportedNormalFormOf(record);
   return block;
 }

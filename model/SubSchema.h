@@ -11,6 +11,7 @@
 
 #include "Nf.h"
 #include "Schema.h"
+#include "SchemaListing.h"
 
 // What a schema of the decomposition or synthesis is called: its own
 // number, the labels of the schemas it joins, or both. A decomposition
@@ -101,6 +102,9 @@ struct SchemaReportBlock {
   std::vector<std::string> attributes;
   std::vector<std::string> dependencies;
   std::vector<std::string> keys;
+  // The same records and keys by their names.
+  std::vector<NamedDependency> namedDependencies;
+  std::vector<std::vector<std::string>> namedKeys;
   ReportedNormalForm normalForm = ReportedNormalForm::None;
 };
 

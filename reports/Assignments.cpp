@@ -31,8 +31,7 @@ QByteArray AnswerKey(const Schema& schema) {
     if (!text.isEmpty()) text += QLatin1Char('\n');
     text += Texts::tr(part.heading) + QLatin1Char('\n');
     QStringList notes;
-    for (const std::string& line : BuildReport(part.kind, schema, notes))
-      text += WithoutTrailingBlanks(line) + QLatin1Char('\n');
+    text += FormatReport(BuildReport(part.kind, schema, notes), ReportFormat::Text);
   }
   return text.toUtf8();
 }

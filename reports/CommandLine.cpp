@@ -51,6 +51,12 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
           .arg(KindList()),
       Texts::tr("DRUH"));
   parser.addOption(report);
+  const QCommandLineOption format(
+      QStringLiteral("format"),
+      Texts::tr("Zprava jako prosty text, Markdown nebo kus LaTeXu: %1 (bez volby text).")
+          .arg(ReportFormatNames().join(QStringLiteral(", "))),
+      Texts::tr("FORMAT"), QStringLiteral("text"));
+  parser.addOption(format);
   const QCommandLineOption convert(
       QStringLiteral("convert"),
       Texts::tr("Prevede schema ze ZDROJE do souboru CIL (dalsi argument) bez otevreni okna: "
@@ -119,6 +125,8 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
     return refuse(Texts::tr("Neznamy jazyk: %1. Znam: %2.")
                       .arg(parser.value(language), LanguageNames().join(QStringLiteral(", "))));
   }
+  if (parser.isSet(format) && (!parser.isSet(report) || parser.value(report) == DeriveKind()))
+    return refuse(Texts::tr("--format plati jen pro zpravy --report DRUH."));
   line.files = parser.positionalArguments();
   if (parser.isSet(generate)) {
     if (parser.isSet(report) || parser.isSet(convert) || !line.files.isEmpty()) {
@@ -204,6 +212,10 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
     line.dependency = line.files.takeLast();
     return line;
   }
+  if (parser.isSet(format) && !ReportFormatNamed(parser.value(format))) {
+    return refuse(Texts::tr("Neznamy format zpravy: %1. Znam: %2.")
+                      .arg(parser.value(format), ReportFormatNames().join(QStringLiteral(", "))));
+  }
   const std::optional<ReportKind> kind = ReportKindNamed(parser.value(report));
   if (!kind) {
     return refuse(
@@ -212,5 +224,6 @@ CommandLine ParseCommandLine(const QStringList& arguments, QTextStream& out, QTe
   if (line.files.isEmpty()) return refuse(Texts::tr("Zprava potrebuje soubor se schematem."));
   line.action = CommandLine::Action::PrintReport;
   line.report = *kind;
+  line.format = *ReportFormatNamed(parser.value(format));
   return line;
 }

@@ -15,6 +15,7 @@ struct CommandLine {
   // report on, each in turn.
   QStringList files;
   ReportKind report = ReportKind::Listing;
+  ReportFormat format = ReportFormat::Text;
   // Derive: the dependency "X -> Y" to derive in the one schema file.
   QString dependency;
   // Convert: the file the schema of the one file goes to.

@@ -26,16 +26,26 @@ void Note(SynthesisOutcome outcome, QStringList& notes) {
   if (const QString text = SynthesisOutcomeText(outcome); !text.isEmpty()) notes << text;
 }
 
-void Append(std::vector<std::string>& lines, const std::vector<std::string>& more) {
-  lines.insert(lines.end(), more.begin(), more.end());
+ReportPart DependenciesPart(const DependencyList& dependencies, const AttributeTable& names) {
+  ReportPart part =
+      TextPart(ReportPart::Kind::Dependencies, ListDependencyLines(dependencies, names));
+  part.dependencies = NameDependencies(dependencies, names);
+  return part;
 }
 
-std::vector<std::string> MaxSetsReport(const Schema& schema) {
+Report MaxSetsReport(const Schema& schema) {
   const AttributeTable& names = schema.attributes;
   const DependencyList& dependencies = schema.dependencies;
   const int n = CountNonEmptyNames(names);
   const MaxSetFamily maxSets = ComputeMaxSets(dependencies, n);
-  std::vector<std::string> lines = MaxFamilyLines(maxSets, names, n);
+  ReportPart family = TextPart(ReportPart::Kind::MaxSets, MaxFamilyLines(maxSets, names, n));
+  for (AttributeIndex a = 0; a < static_cast<AttributeIndex>(n); ++a) {
+    ReportSetRow& row = family.rows.emplace_back();
+    row.name = NameOf(names, a);
+    for (const SetNode& set : maxSets[a])
+      row.sets.push_back({NameSet(set.member, names), set.count});
+  }
+  std::vector<std::string> lines;
   if (IsCondensed(maxSets))
     lines.push_back(MaxFamilyCondensedNote(SetsStoodFor(maxSets)).toStdString());
   // The MAX family holds every attribute's maximal sets already.
@@ -45,11 +55,10 @@ std::vector<std::string> MaxSetsReport(const Schema& schema) {
                         .toStdString());
   }
   if (n > 0) lines.push_back(BcnfVerdictText(IsInBcnf(maxSets, dependencies, n)).toStdString());
-  return lines;
+  return {std::move(family), TextPart(ReportPart::Kind::Lines, std::move(lines))};
 }
 
-std::vector<std::string> SynthesisReport(const Schema& schema, ReportScope scope,
-                                         QStringList& notes) {
+Report SynthesisReport(const Schema& schema, ReportScope scope, QStringList& notes) {
   SynthesisInput input = PrepareSynthesisInput(schema.dependencies,
                                                ComputeKeys(schema.dependencies, schema.attributes));
   SynthesisState state;
@@ -84,22 +93,27 @@ std::optional<ReportKind> ReportKindNamed(const QString& name) {
   return static_cast<ReportKind>(index);
 }
 
-std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStringList& notes) {
+Report BuildReport(ReportKind kind, const Schema& schema, QStringList& notes) {
   const AttributeTable& names = schema.attributes;
   switch (kind) {
     case ReportKind::Listing: {
-      std::vector<std::string> lines = AttributeListing(names);
-      Append(lines, DependencyListing(schema.dependencies, names));
-      return lines;
+      ReportPart attributes = TextPart(ReportPart::Kind::Names, ListAttributeLines(names));
+      attributes.names = attributes.text;
+      return {std::move(attributes), TextPart(ReportPart::Kind::Rule, {AttributeSeparator}),
+              DependenciesPart(schema.dependencies, names),
+              TextPart(ReportPart::Kind::Rule, {DependencySeparator})};
     }
     case ReportKind::Keys: {
-      std::vector<std::string> lines;
-      for (const QString& line : KeyLineTexts(ComputeKeys(schema.dependencies, names), names))
-        lines.push_back(line.toStdString());
-      return lines;
+      const KeyList keys = ComputeKeys(schema.dependencies, names);
+      ReportPart part = TextPart(ReportPart::Kind::Keys, {});
+      for (const QString& line : KeyLineTexts(keys, names))
+        part.text.push_back(line.toStdString());
+      for (const KeyRecord& key : keys)
+        part.sets.push_back({NameSet(key.member, names)});
+      return {std::move(part)};
     }
     case ReportKind::Cover:
-      return ListDependencyLines(PrepareSynthesisInput(schema.dependencies, {}).cover, names);
+      return {DependenciesPart(PrepareSynthesisInput(schema.dependencies, {}).cover, names)};
     case ReportKind::MaxSets:
       return MaxSetsReport(schema);
     case ReportKind::Synthesis:
@@ -146,13 +160,13 @@ int Finish(QTextStream& out, QTextStream& err, int status) {
   return 1;
 }
 
-bool ReportOne(ReportKind kind, const QString& path, QTextStream& out, QTextStream& err) {
+bool ReportOne(ReportKind kind, ReportFormat format, const QString& path, QTextStream& out,
+               QTextStream& err) {
   const std::optional<Schema> read = ReadSchema(path, err);
   if (!read) return false;
   const Schema& schema = *read;
   QStringList notes;
-  for (const std::string& line : BuildReport(kind, schema, notes))
-    out << WithoutTrailingBlanks(line) << '\n';
+  out << FormatReport(BuildReport(kind, schema, notes), format);
   for (const QString& note : notes)
     err << ProgramPrefix() << path << ": " << note.trimmed() << '\n';
   return true;
@@ -160,11 +174,12 @@ bool ReportOne(ReportKind kind, const QString& path, QTextStream& out, QTextStre
 
 }  // namespace
 
-int RunReport(ReportKind kind, const QStringList& paths, QTextStream& out, QTextStream& err) {
+int RunReport(ReportKind kind, ReportFormat format, const QStringList& paths, QTextStream& out,
+              QTextStream& err) {
   int status = 0;
   for (qsizetype i = 0; i < paths.size(); ++i) {
     if (paths.size() > 1) out << (i > 0 ? "\n" : "") << "==> " << paths[i] << " <==\n";
-    if (!ReportOne(kind, paths[i], out, err)) status = 2;
+    if (!ReportOne(kind, format, paths[i], out, err)) status = 2;
   }
   return Finish(out, err, status);
 }

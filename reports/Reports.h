@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "MaxSets.h"
+#include "ReportFormats.h"
 #include "Schema.h"
 #include "Synthesis.h"
 
@@ -25,7 +26,7 @@ std::optional<ReportKind> ReportKindNamed(const QString& name);
 
 // Where a step of the synthesis would show a message box, the batch mode
 // writes the message to `notes`.
-std::vector<std::string> BuildReport(ReportKind kind, const Schema& schema, QStringList& notes);
+Report BuildReport(ReportKind kind, const Schema& schema, QStringList& notes);
 
 // A report line as a file for others to read holds it: without the blanks
 // the display notation leaves at its end.
@@ -34,12 +35,14 @@ QString WithoutTrailingBlanks(const std::string& line);
 // What every message of the program on the standard error begins with.
 QString ProgramPrefix();
 
-// Reads each schema file in turn and writes its report to `out`, under a
+// Reads each schema file in turn and writes its report to `out` in the
+// format, under a
 // heading naming the file when there are several. Returns the exit status:
 // 0; 2 when a file was not read (its reason goes to `err` and the others are
 // still reported); 1 when `out` could not be written, which is checked once
 // everything is written, so that a full disk never passes for a report.
-int RunReport(ReportKind kind, const QStringList& paths, QTextStream& out, QTextStream& err);
+int RunReport(ReportKind kind, ReportFormat format, const QStringList& paths, QTextStream& out,
+              QTextStream& err);
 
 // Derives the dependency written as "X -> Y" (the names of the schema file's
 // attributes, as in the schema text) and writes the derivation, or why it

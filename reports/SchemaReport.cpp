@@ -40,7 +40,7 @@ QString JoinedNumbers(const NumberLabel& label) {
 // numbered schema made of others.
 QString HeadingLabel(const NumberLabel& label) {
   if (!label.number) return JoinedNumbers(label);
-  const QString number = QString::number(*label.number);
+  QString number = QString::number(*label.number);
   if (label.joined.empty()) return number;
   return QStringLiteral("%1 (%2)").arg(number, JoinedNumbers(label));
 }
@@ -94,62 +94,74 @@ QString NormalFormText(ReportedNormalForm normalForm) {
   return {};
 }
 
-void AppendSchemaReport(const SchemaReportBlock& block, std::vector<std::string>& lines) {
-  const auto add = [&lines](const QString& line) { lines.push_back(line.toStdString()); };
-  const auto heading = [&lines, &add](const QString& text) {
-    lines.emplace_back(" ");
-    add(text);
-    lines.emplace_back(" ");
+void AppendSchemaReport(const SchemaReportBlock& block, Report& report) {
+  using Kind = ReportPart::Kind;
+  const auto gap = [&report] { report.push_back(TextPart(Kind::Gap, {" "})); };
+  const auto heading = [&report, &gap](Kind kind, const QString& text) {
+    report.push_back(TextPart(kind, {text.toStdString()}));
+    gap();
   };
-  lines.emplace_back(" ");
+  gap();
   // The starting schema of a synthesis has no label; its heading names it.
-  if (block.label != NumberLabel{})
-    add(QCoreApplication::translate("SchemaReport", "SCHEMA %1:").arg(HeadingLabel(block.label)));
-  heading(QCoreApplication::translate("SchemaReport", "ATRIBUTY:"));
+  if (block.label != NumberLabel{}) {
+    report.push_back(
+        TextPart(Kind::Heading, {QCoreApplication::translate("SchemaReport", "SCHEMA %1:")
+                                     .arg(HeadingLabel(block.label))
+                                     .toStdString()}));
+  }
+  gap();
+  heading(Kind::Subheading, QCoreApplication::translate("SchemaReport", "ATRIBUTY:"));
   std::string attributes;
   for (const std::string& name : block.attributes)
     attributes += name + " ;";
-  lines.push_back(attributes);
-  heading(QCoreApplication::translate("SchemaReport", "ZAVISLOSTI:"));
-  lines.insert(lines.end(), block.dependencies.begin(), block.dependencies.end());
-  heading(QCoreApplication::translate("SchemaReport", "KLICE:"));
+  ReportPart names = TextPart(Kind::Names, {attributes});
+  names.names = block.attributes;
+  report.push_back(std::move(names));
+  gap();
+  heading(Kind::Subheading, QCoreApplication::translate("SchemaReport", "ZAVISLOSTI:"));
+  ReportPart dependencies = TextPart(Kind::Dependencies, block.dependencies);
+  dependencies.dependencies = block.namedDependencies;
+  report.push_back(std::move(dependencies));
+  gap();
+  heading(Kind::Subheading, QCoreApplication::translate("SchemaReport", "KLICE:"));
+  ReportPart keys = TextPart(Kind::Keys, {});
   for (const std::string& key : block.keys)
-    add(KeyLineText(key));
-  heading(QCoreApplication::translate("SchemaReport", "NORMALNI FORMA:"));
+    keys.text.push_back(KeyLineText(key).toStdString());
+  for (const std::vector<std::string>& key : block.namedKeys)
+    keys.sets.push_back({key});
+  report.push_back(std::move(keys));
+  gap();
+  heading(Kind::Subheading, QCoreApplication::translate("SchemaReport", "NORMALNI FORMA:"));
   if (const QString normalForm = NormalFormText(block.normalForm); !normalForm.isEmpty())
-    add(normalForm);
-  lines.emplace_back(" ");
-  lines.emplace_back(kReportRule);
-  lines.emplace_back(kReportRule);
+    report.push_back(TextPart(Kind::Lines, {normalForm.toStdString()}));
+  gap();
+  report.push_back(TextPart(Kind::Rule, {kReportRule, kReportRule}));
 }
 
 }  // namespace
 
-std::vector<std::string> SchemaReportLines(const std::vector<SchemaReportBlock>& blocks,
-                                           ReportScope scope) {
-  std::vector<std::string> lines;
+Report SchemaReport(const std::vector<SchemaReportBlock>& blocks, ReportScope scope) {
+  Report report;
   for (const SchemaReportBlock& block : blocks) {
-    if (scope == ReportScope::Course) lines.push_back(OriginText(block).toStdString());
-    AppendSchemaReport(block, lines);
+    if (scope == ReportScope::Course)
+      report.push_back(TextPart(ReportPart::Kind::Lines, {OriginText(block).toStdString()}));
+    AppendSchemaReport(block, report);
   }
-  return lines;
+  return report;
 }
 
-std::vector<std::string> ResultSchemasReport(const DecompositionState& state) {
-  return SchemaReportLines(DecompositionReportBlocks(state, ReportScope::Results),
-                           ReportScope::Results);
+Report ResultSchemasReport(const DecompositionState& state) {
+  return SchemaReport(DecompositionReportBlocks(state, ReportScope::Results), ReportScope::Results);
 }
 
-std::vector<std::string> DecompositionCourseReport(const DecompositionState& state) {
-  return SchemaReportLines(DecompositionReportBlocks(state, ReportScope::Course),
-                           ReportScope::Course);
+Report DecompositionCourseReport(const DecompositionState& state) {
+  return SchemaReport(DecompositionReportBlocks(state, ReportScope::Course), ReportScope::Course);
 }
 
-std::vector<std::string> SynthesisResultReport(const SynthesisState& state) {
-  return SchemaReportLines(SynthesisReportBlocks(state, ReportScope::Results),
-                           ReportScope::Results);
+Report SynthesisResultReport(const SynthesisState& state) {
+  return SchemaReport(SynthesisReportBlocks(state, ReportScope::Results), ReportScope::Results);
 }
 
-std::vector<std::string> SynthesisCourseReport(const SynthesisState& state) {
-  return SchemaReportLines(SynthesisReportBlocks(state, ReportScope::Course), ReportScope::Course);
+Report SynthesisCourseReport(const SynthesisState& state) {
+  return SchemaReport(SynthesisReportBlocks(state, ReportScope::Course), ReportScope::Course);
 }

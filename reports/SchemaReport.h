@@ -9,18 +9,18 @@
 #include <vector>
 
 #include "Decomposition.h"
+#include "ReportFormats.h"
 #include "SubSchema.h"
 #include "Synthesis.h"
 
 // What a schema's label reads: "3", "Schema 3+5", "Schema 5: 1+3".
 QString NumberLabelText(const NumberLabel& label);
 
-std::vector<std::string> SchemaReportLines(const std::vector<SchemaReportBlock>& blocks,
-                                           ReportScope scope);
+Report SchemaReport(const std::vector<SchemaReportBlock>& blocks, ReportScope scope);
 
 // The present schemas, and every schema made after a line that says where
 // it came from.
-std::vector<std::string> ResultSchemasReport(const DecompositionState& state);
-std::vector<std::string> DecompositionCourseReport(const DecompositionState& state);
-std::vector<std::string> SynthesisResultReport(const SynthesisState& state);
-std::vector<std::string> SynthesisCourseReport(const SynthesisState& state);
+Report ResultSchemasReport(const DecompositionState& state);
+Report DecompositionCourseReport(const DecompositionState& state);
+Report SynthesisResultReport(const SynthesisState& state);
+Report SynthesisCourseReport(const SynthesisState& state);

@@ -46,10 +46,10 @@ bool SynthesisSession::showSchema(int slot) {
   return true;
 }
 
-std::vector<std::string> SynthesisSession::courseReport() const {
+Report SynthesisSession::courseReport() const {
   return SynthesisCourseReport(state_);
 }
 
-std::vector<std::string> SynthesisSession::resultReport() const {
+Report SynthesisSession::resultReport() const {
   return SynthesisResultReport(state_);
 }

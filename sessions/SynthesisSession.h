@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ReportFormats.h"
 #include "Schema.h"
 #include "Synthesis.h"
 #include "ToolSession.h"
@@ -41,8 +42,8 @@ class SynthesisSession final : public ToolSession {
   const SubSchema& shownSchema() const { return state_.schemas[shownSlot]; }
   const NumberLabel& shownLabel() const { return state_.numberLabel[shownSlot]; }
 
-  std::vector<std::string> courseReport() const;
-  std::vector<std::string> resultReport() const;
+  Report courseReport() const;
+  Report resultReport() const;
 
  signals:
   // Schemas were made, replaced or dropped.

@@ -49,8 +49,8 @@ class SynthesisWindow final : public ToolWindow {
   void printResults();
 
  signals:
-  // The lines of a report the student asked to print or export.
-  void reportReady(const std::vector<std::string>& lines);
+  // A report the student asked to print or export.
+  void reportReady(const Report& report);
   // The picture of the schema whose details are shown, named by `title`.
   void diagramRequested(const Schema& schema, const QString& title);
 

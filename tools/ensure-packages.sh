@@ -24,6 +24,7 @@ BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins l
 PACKAGE_PACKAGES=(dpkg-dev appstream file)
 # What the tests, benchmarks, screenshots, the fuzzer and the package test
 # need on top: clang and its runtime build the fuzzer, lintian checks the
-# package as Debian would.
+# package as Debian would, pdflatex compiles the LaTeX reports.
 TEST_PACKAGES=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
-               libclang-rt-14-dev clang-tidy git "${PACKAGE_PACKAGES[@]}" lintian)
+               libclang-rt-14-dev clang-tidy git "${PACKAGE_PACKAGES[@]}" lintian
+               texlive-latex-base)

@@ -381,6 +381,22 @@
         <source>Prevod potrebuje zdroj a cil: --convert ZDROJ CIL.</source>
         <translation>Převod potřebuje zdroj a cíl: --convert ZDROJ CÍL.</translation>
     </message>
+    <message>
+        <source>Zprava jako prosty text, Markdown nebo kus LaTeXu: %1 (bez volby text).</source>
+        <translation>Zpráva jako prostý text, Markdown nebo kus LaTeXu: %1 (bez volby text).</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMÁT</translation>
+    </message>
+    <message>
+        <source>--format plati jen pro zpravy --report DRUH.</source>
+        <translation>--format platí jen pro zprávy --report DRUH.</translation>
+    </message>
+    <message>
+        <source>Neznamy format zpravy: %1. Znam: %2.</source>
+        <translation>Neznámý formát zprávy: %1. Znám: %2.</translation>
+    </message>
 </context>
 <context>
     <name>DecompositionExercise</name>
@@ -1732,6 +1748,21 @@
     </message>
 </context>
 <context>
+    <name>ReportFormats</name>
+    <message>
+        <source>Klic</source>
+        <translation>Klíč</translation>
+    </message>
+    <message>
+        <source>Atribut</source>
+        <translation>Atribut</translation>
+    </message>
+    <message>
+        <source>Maximalni mnoziny</source>
+        <translation>Maximální množiny</translation>
+    </message>
+</context>
+<context>
     <name>ReportWindow</name>
     <message>
         <source>Nejde zobrazit tiskovy dialog</source>
@@ -1816,6 +1847,38 @@
     <message>
         <source>Tento soubor nejde otevrit</source>
         <translation>Tento soubor nejde otevřít</translation>
+    </message>
+    <message>
+        <source>Do &amp;Markdownu</source>
+        <translation>Do &amp;Markdownu</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare jako Markdown s tabulkami klicu a mnozin</source>
+        <translation>Uloží data z formuláře jako Markdown s tabulkami klíčů a množin</translation>
+    </message>
+    <message>
+        <source>Do &amp;LaTeXu</source>
+        <translation>Do &amp;LaTeXu</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare jako kus LaTeXu pro vlozeni do dokumentu</source>
+        <translation>Uloží data z formuláře jako kus LaTeXu pro vložení do dokumentu</translation>
+    </message>
+    <message>
+        <source>Ulozit do Mar&amp;kdownu</source>
+        <translation>Uložit do Mar&amp;kdownu</translation>
+    </message>
+    <message>
+        <source>Ulozit do &amp;LaTeXu</source>
+        <translation>Uložit do &amp;LaTeXu</translation>
+    </message>
+    <message>
+        <source>Export do Markdownu</source>
+        <translation>Export do Markdownu</translation>
+    </message>
+    <message>
+        <source>Export do LaTeXu</source>
+        <translation>Export do LaTeXu</translation>
     </message>
 </context>
 <context>

@@ -381,6 +381,22 @@
         <source>Prevod potrebuje zdroj a cil: --convert ZDROJ CIL.</source>
         <translation>Converting needs a source and a target: --convert SOURCE TARGET.</translation>
     </message>
+    <message>
+        <source>Zprava jako prosty text, Markdown nebo kus LaTeXu: %1 (bez volby text).</source>
+        <translation>The report as plain text, Markdown or a LaTeX fragment: %1 (default text).</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>--format plati jen pro zpravy --report DRUH.</source>
+        <translation>--format applies only to reports --report KIND.</translation>
+    </message>
+    <message>
+        <source>Neznamy format zpravy: %1. Znam: %2.</source>
+        <translation>Unknown report format: %1. Known: %2.</translation>
+    </message>
 </context>
 <context>
     <name>DecompositionExercise</name>
@@ -1732,6 +1748,21 @@
     </message>
 </context>
 <context>
+    <name>ReportFormats</name>
+    <message>
+        <source>Klic</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Atribut</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>Maximalni mnoziny</source>
+        <translation>Maximal sets</translation>
+    </message>
+</context>
+<context>
     <name>ReportWindow</name>
     <message>
         <source>Nejde zobrazit tiskovy dialog</source>
@@ -1816,6 +1847,38 @@
     <message>
         <source>Tento soubor nejde otevrit</source>
         <translation>This file cannot be opened</translation>
+    </message>
+    <message>
+        <source>Do &amp;Markdownu</source>
+        <translation>To &amp;Markdown</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare jako Markdown s tabulkami klicu a mnozin</source>
+        <translation>Saves the data of the form as Markdown with tables of keys and sets</translation>
+    </message>
+    <message>
+        <source>Do &amp;LaTeXu</source>
+        <translation>To &amp;LaTeX</translation>
+    </message>
+    <message>
+        <source>Ulozi data z formulare jako kus LaTeXu pro vlozeni do dokumentu</source>
+        <translation>Saves the data of the form as a LaTeX fragment to put into a document</translation>
+    </message>
+    <message>
+        <source>Ulozit do Mar&amp;kdownu</source>
+        <translation>Save as Mar&amp;kdown</translation>
+    </message>
+    <message>
+        <source>Ulozit do &amp;LaTeXu</source>
+        <translation>Save as &amp;LaTeX</translation>
+    </message>
+    <message>
+        <source>Export do Markdownu</source>
+        <translation>Export to Markdown</translation>
+    </message>
+    <message>
+        <source>Export do LaTeXu</source>
+        <translation>Export to LaTeX</translation>
     </message>
 </context>
 <context>

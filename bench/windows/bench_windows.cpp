@@ -60,7 +60,7 @@ struct Bench {
     synthesis.splitByLeftSides();
     synthesis.mergeEquivalentKeys(EarlierProjections::Undo);
     synthesis.absorbProjections();
-    report = synthesis.courseReport();
+    report = TextLines(synthesis.courseReport());
   }
   void OpenSchema() {
     platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));

@@ -90,7 +90,7 @@ std::vector<std::string> SynthesisCourse(TestBench& t) {
   session.splitByLeftSides();
   session.mergeEquivalentKeys(EarlierProjections::Undo);
   session.absorbProjections();
-  return session.courseReport();
+  return TextLines(session.courseReport());
 }
 
 struct Entry {

@@ -14,6 +14,8 @@
 #include "GuiTestSupport.h"
 #include "QtPlatform.h"
 #include "ReportWindow.h"
+#include "Reports.h"
+#include "SchemaText.h"
 
 namespace {
 
@@ -87,6 +89,7 @@ class PrintWindowTest : public QObject {
     for (QAction* a : Find<QMenuBar>(form, "MainMenu1")->actions())
       menu << a->objectName() + "=" + a->text();
     QCOMPARE(menu, QStringList({"a_print=&Tisk", "a_export=E&xport", "a_pdf=Do &PDF",
+                                "a_markdown=Do &Markdownu", "a_latex=Do &LaTeXu",
                                 "a_preview=&Nahled", "Zavri1=&Zavri"}));
   }
 
@@ -199,6 +202,42 @@ class PrintWindowTest : public QObject {
     QCOMPARE(dialog.name, QStringLiteral("Save_Dialog_1"));
     QCOMPARE(dialog.title, QStringLiteral("Export to txt"));
     QCOMPARE(dialog.filter, QStringLiteral("Text files (*.txt)|*.TXT\""));
+  }
+
+  // The report shown is written by its parts: the keys as a table, the
+  // name gets the format's suffix.
+  void exportsTheReportShownAsMarkdownAndLatex() {
+    TestBench t;
+    ReportWindow& form = t.windows.reportWindow();
+    Schema schema;
+    schema.SetAttributes(Names("ABC"));
+    schema.ReplaceDependencies(Deps("AB->C; C->A"));
+    QStringList notes;
+    const Report keys = BuildReport(ReportKind::Keys, schema, notes);
+    const struct {
+      const char* button;
+      const char* dialog;
+      const char* written;
+      QByteArray expected;
+    } cases[] = {
+        {"Button_markdown", "Save_Dialog_Markdown", "keys.md",
+         "# Schemario\n\n| Klic |\n| --- |\n| {A, B} |\n| {B, C} |\n\n"},
+        {"Button_latex", "Save_Dialog_Latex", "keys.tex",
+         "\\section*{Schemario}\n\\begin{tabular}{l}\n\\hline\nKlic \\\\\n\\hline\n"
+         "$\\{\\mbox{A}, \\mbox{B}\\}$ \\\\\n$\\{\\mbox{B}, \\mbox{C}\\}$ \\\\\n"
+         "\\hline\n\\end{tabular}\\par\n"},
+    };
+    for (const auto& c : cases) {
+      t.platform.paths.push_back(Path("keys"));
+      QTimer::singleShot(0, &form, [&] {
+        Find<QPushButton>(form, c.button)->click();
+        form.reject();
+      });
+      form.showReport(keys);
+      QCOMPARE(t.platform.fileDialogs.back().name, QString::fromLatin1(c.dialog));
+      QCOMPARE(ReadFileBytes(Path(c.written)), c.expected);
+    }
+    QVERIFY(t.platform.messages.empty());
   }
 
   void exportOfAnEmptyReportHoldsTheTitleOnly() {

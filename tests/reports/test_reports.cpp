@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -13,6 +14,7 @@
 
 #include "BruteForce.h"
 #include "CommandLine.h"
+#include "DbcFormat.h"
 #include "Keys.h"
 #include "Language.h"
 #include "MaxSets.h"
@@ -99,6 +101,13 @@ TEST(CommandLine, ArgumentsGiveTheirAction) {
       {{"--unknown"}, Action::Exit, {}, 2, false},
       {{"--lang", "en", "a.dbc"}, Action::OpenWindows, {"a.dbc"}, 0, true},
       {{"--lang", "de", "a.dbc"}, Action::Exit, {}, 2, false},
+      {{"--report", "keys", "--format", "latex", "a.dbc"},
+       Action::PrintReport,
+       {"a.dbc"},
+       0,
+       false},
+      {{"--report", "keys", "--format", "html", "a.dbc"}, Action::Exit, {}, 2, false},
+      {{"--format", "markdown", "a.dbc"}, Action::Exit, {}, 2, false},
   };
   for (const auto& c : cases) {
     QString out, err;
@@ -172,7 +181,8 @@ TEST(BatchReports, EverySampleAndKindPrintsWhatTheModelComputes) {
     for (const QString& kindName : ReportKindNames()) {
       SCOPED_TRACE((path + QLatin1Char(' ') + kindName).toStdString());
       QStringList notes;
-      const std::vector<std::string> lines = BuildReport(*ReportKindNamed(kindName), schema, notes);
+      const std::vector<std::string> lines =
+          TextLines(BuildReport(*ReportKindNamed(kindName), schema, notes));
       QString expected;
       for (const std::string& line : lines) {
         const std::size_t end = line.find_last_not_of(' ');
@@ -199,13 +209,15 @@ TEST(BatchReports, KeysCoverAndVerdictsAgreeWithBruteForce) {
     std::set<std::string> expectedKeys;
     for (std::uint32_t key : keys)
       expectedKeys.insert(KeyLine(key, names));
-    const std::vector<std::string> keyLines = BuildReport(ReportKind::Keys, schema, notes);
+    const std::vector<std::string> keyLines =
+        TextLines(BuildReport(ReportKind::Keys, schema, notes));
     EXPECT_EQ(std::set<std::string>(keyLines.begin(), keyLines.end()), expectedKeys);
     EXPECT_EQ(keyLines.size(), keys.size());
 
     // The cover means the same and no dependency of it follows from the rest.
     const DependencyList cover = PrepareSynthesisInput(schema.dependencies, {}).cover;
-    EXPECT_EQ(BuildReport(ReportKind::Cover, schema, notes), ListDependencyLines(cover, names));
+    EXPECT_EQ(TextLines(BuildReport(ReportKind::Cover, schema, notes)),
+              ListDependencyLines(cover, names));
     const std::vector<Fd> coverFds = FromList(cover);
     EXPECT_TRUE(Equivalent(coverFds, fds));
     for (std::size_t i = 0; i < coverFds.size(); ++i) {
@@ -214,7 +226,8 @@ TEST(BatchReports, KeysCoverAndVerdictsAgreeWithBruteForce) {
       EXPECT_FALSE(Implies(rest, coverFds[i].lhs, coverFds[i].rhs));
     }
 
-    const std::vector<std::string> maxLines = BuildReport(ReportKind::MaxSets, schema, notes);
+    const std::vector<std::string> maxLines =
+        TextLines(BuildReport(ReportKind::MaxSets, schema, notes));
     ASSERT_GE(maxLines.size(), static_cast<std::size_t>(n) + 1);
     EXPECT_EQ(maxLines.back(), BcnfVerdictText(IsBcnf(n, fds)).toStdString());
     for (int a = 0; a < n; ++a) {
@@ -448,6 +461,81 @@ TEST(BatchReports, MaxSetsSayWhenThereIsNoSet) {
 
 // A label reads its number, what it joins, or both; a joined label may join
 // others in turn, and every joining word is translated.
+// Names holding what Markdown and TeX give a meaning, and Czech letters.
+const char kAwkwardSchema[] =
+    "attributes: \u010c\u00edslo_\u017e\u00e1ka, 50% sleva, A&B, $cena, {x}, t~u, v^w, a\\b, "
+    "\u0158ada <1>, p|q\n"
+    "\u010c\u00edslo_\u017e\u00e1ka -> 50% sleva, A&B\n"
+    "A&B, $cena -> {x}\n"
+    "{x} -> t~u, v^w\n"
+    "t~u -> \u010c\u00edslo_\u017e\u00e1ka\n"
+    "a\\b, \u0158ada <1> -> p|q\n";
+
+QString WriteAwkwardSchema(const QTemporaryDir& dir) {
+  const QString path = dir.filePath(QStringLiteral("awkward.txt"));
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(kAwkwardSchema);
+  return path;
+}
+
+TEST(ReportFormats, MarkdownTablesForKeysAndMaximalSetsWithTheArrowsKept) {
+  const QTemporaryDir dir;
+  const QString schema = WriteAwkwardSchema(dir);
+  const struct {
+    const char* kind;
+    const char* expected;
+  } cases[] = {
+      {"listing", "- A&B, $cena -> {x}\n"},
+      {"listing", "- a\\\\b, \u0158ada \\<1\\> -> p\\|q\n"},
+      {"keys", "| Klic |\n| --- |\n"},
+      {"keys", "| {\u010c\u00edslo\\_\u017e\u00e1ka, $cena, a\\\\b, \u0158ada \\<1\\>} |\n"},
+      {"maxsets", "| Atribut | Maximalni mnoziny |\n| --- | --- |\n"},
+      {"maxsets", "| p\\|q | {"},
+      {"synthesis", "## SCHEMA 1:\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    const ProgramRun run = RunProgram({"--report", c.kind, "--format", "markdown", schema});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QString::fromUtf8(c.expected))) << run.out.toStdString();
+    EXPECT_EQ(RunProgram({"--report", c.kind, "--format", "text", schema}).out,
+              RunProgram({"--report", c.kind, schema}).out);
+  }
+}
+
+// Every kind of report as a LaTeX fragment compiles inside a plain article.
+// pdflatex comes with the test packages; without it the test fails.
+TEST(ReportFormats, LatexFragmentsCompileInAPlainArticle) {
+  const QTemporaryDir dir;
+  const QString schema = WriteAwkwardSchema(dir);
+  for (const QString& kind : ReportKindNames()) {
+    SCOPED_TRACE(kind.toStdString());
+    const ProgramRun run =
+        RunProgram({"--report", kind, "--format", "latex", schema}, QStringLiteral("cs"));
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    QFile fragment(dir.filePath(kind + QStringLiteral(".tex")));
+    ASSERT_TRUE(fragment.open(QIODevice::WriteOnly));
+    fragment.write(run.out.toUtf8());
+    fragment.close();
+    QFile document(dir.filePath(QStringLiteral("doc-") + kind + QStringLiteral(".tex")));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.write(QStringLiteral("\\documentclass{article}\n\\usepackage[utf8]{inputenc}\n"
+                                  "\\begin{document}\n\\input{%1}\n\\end{document}\n")
+                       .arg(kind)
+                       .toUtf8());
+    document.close();
+    QProcess latex;
+    latex.setWorkingDirectory(dir.path());
+    latex.start(QStringLiteral("pdflatex"),
+                {"-interaction=nonstopmode", "-halt-on-error", document.fileName()});
+    ASSERT_TRUE(latex.waitForStarted())
+        << "pdflatex cannot be started (Debian package texlive-latex-base)";
+    ASSERT_TRUE(latex.waitForFinished(120000));
+    EXPECT_EQ(latex.exitCode(), 0) << latex.readAllStandardOutput().right(1500).toStdString();
+  }
+}
+
 TEST(SchemaReports, NumberLabels) {
   const NumberLabel three{3, {}};
   const NumberLabel join{std::nullopt, {three, NumberLabel{5, {}}}};
@@ -528,8 +616,8 @@ TEST(DecompositionReport, BeforeAndAfterTheFirstSplit) {
   DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
   const std::vector<std::string> root =
       Block("0", "A ;B ;C ;", {"A -> B", "B -> C"}, {"A "}, " Schema je ve druhe normalni forme");
-  EXPECT_EQ(ResultSchemasReport(state), root);
-  EXPECT_EQ(DecompositionCourseReport(state), Joined({{"PUVODNI SCHEMA:"}, root}));
+  EXPECT_EQ(TextLines(ResultSchemasReport(state)), root);
+  EXPECT_EQ(TextLines(DecompositionCourseReport(state)), Joined({{"PUVODNI SCHEMA:"}, root}));
 
   ScriptedDialog dialog;
   ASSERT_TRUE(Split(state, 0, "B->C", dialog));
@@ -537,10 +625,10 @@ TEST(DecompositionReport, BeforeAndAfterTheFirstSplit) {
       Block("1", "B ;C ;", {"B -> C"}, {"B "}, " Schema je v BCNF");
   const std::vector<std::string> right =
       Block("2", "A ;B ;", {"A -> B"}, {"A "}, " Schema je v BCNF");
-  EXPECT_EQ(ResultSchemasReport(state), Joined({left, right}));
+  EXPECT_EQ(TextLines(ResultSchemasReport(state)), Joined({left, right}));
   const std::string origin =
       "Nasledujici schema vzniklo dekompozici schematu 0 podle zavislosti B -> C";
-  EXPECT_EQ(DecompositionCourseReport(state),
+  EXPECT_EQ(TextLines(DecompositionCourseReport(state)),
             Joined({{"PUVODNI SCHEMA:"}, root, {origin}, left, {origin}, right}));
 }
 
@@ -549,7 +637,7 @@ TEST(DecompositionReport, OriginLinesOfDeeperAddedAndProjectionSchemas) {
   DecompositionState state = WithAddedSchemas(dialog);
   dialog.AddProjections(state);
   std::vector<std::string> origins;
-  for (const std::string& line : DecompositionCourseReport(state)) {
+  for (const std::string& line : TextLines(DecompositionCourseReport(state))) {
     if (line.rfind("PUVODNI", 0) == 0 || line.rfind("Nasledujici", 0) == 0) origins.push_back(line);
   }
   EXPECT_EQ(origins,
@@ -563,7 +651,7 @@ TEST(DecompositionReport, OriginLinesOfDeeperAddedAndProjectionSchemas) {
                 "Nasledujici schema vzniklo pridanim chybejicich zavislosti.",
                 "Nasledujici schema vzniklo projekci schemat (Schema 6+3+5 ).",
             }));
-  const std::vector<std::string> results = ResultSchemasReport(state);
+  const std::vector<std::string> results = TextLines(ResultSchemasReport(state));
   std::vector<std::string> headings;
   for (const std::string& line : results) {
     if (line.rfind("SCHEMA ", 0) == 0) headings.push_back(line);
@@ -573,7 +661,8 @@ TEST(DecompositionReport, OriginLinesOfDeeperAddedAndProjectionSchemas) {
 
 TEST(DecompositionReport, ASchemaWithoutDependencies) {
   const DecompositionState state = LoadedDecomposition("AB", "");
-  EXPECT_EQ(ResultSchemasReport(state), Block("0", "A ;B ;", {}, {"A B "}, " Schema je v BCNF"));
+  EXPECT_EQ(TextLines(ResultSchemasReport(state)),
+            Block("0", "A ;B ;", {}, {"A B "}, " Schema je v BCNF"));
 }
 
 }  // namespace decomposition_report
@@ -605,10 +694,10 @@ TEST(SynthesisReport, LineByLine) {
       block("", "A ;B ;C ;", {"A -> B", "B -> C"}, {"A "}, " Schema je ve druhe normalni forme");
 
   // Before the split the starting schema is the only result.
-  EXPECT_EQ(SynthesisResultReport(state), start);
+  EXPECT_EQ(TextLines(SynthesisResultReport(state)), start);
   Lines course = {"PUVODNI SCHEMA:"};
   course.insert(course.end(), start.begin(), start.end());
-  EXPECT_EQ(SynthesisCourseReport(state), course);
+  EXPECT_EQ(TextLines(SynthesisCourseReport(state)), course);
 
   ScriptedDialog dialog;
   dialog.Split(state);
@@ -616,14 +705,14 @@ TEST(SynthesisReport, LineByLine) {
   const Lines two = block("SCHEMA 2:", "B ;C ;", {"B -> C"}, {"B "}, " Schema je v BCNF");
   Lines results = one;
   results.insert(results.end(), two.begin(), two.end());
-  EXPECT_EQ(SynthesisResultReport(state), results);
+  EXPECT_EQ(TextLines(SynthesisResultReport(state)), results);
 
   const char* split = "Nasledujici schema vzniklo rozlozenim podle levych stran";
   course.push_back(split);
   course.insert(course.end(), one.begin(), one.end());
   course.push_back(split);
   course.insert(course.end(), two.begin(), two.end());
-  EXPECT_EQ(SynthesisCourseReport(state), course);
+  EXPECT_EQ(TextLines(SynthesisCourseReport(state)), course);
 }
 
 TEST(SynthesisReport, NameMergedAndProjectionSchemas) {
@@ -631,7 +720,7 @@ TEST(SynthesisReport, NameMergedAndProjectionSchemas) {
   ScriptedDialog dialog;
   dialog.Split(state);
   dialog.Merge(state);
-  const Lines course = SynthesisCourseReport(state);
+  const Lines course = TextLines(SynthesisCourseReport(state));
   const auto at = [&course](const std::string& line) {
     return std::find(course.begin(), course.end(), line) - course.begin();
   };
@@ -642,7 +731,7 @@ TEST(SynthesisReport, NameMergedAndProjectionSchemas) {
   // A schema without dependencies has an empty dependency block.
   SynthesisState keysOnly = LoadedSynthesis("ABC", "");
   dialog.Split(keysOnly);
-  const Lines report = SynthesisResultReport(keysOnly);
+  const Lines report = TextLines(SynthesisResultReport(keysOnly));
   ASSERT_GE(report.size(), 10u);
   EXPECT_EQ(Lines(report.begin() + 4, report.begin() + 10),
             (Lines{"A ;B ;C ;", " ", "ZAVISLOSTI:", " ", " ", "KLICE:"}));

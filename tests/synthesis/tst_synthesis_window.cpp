@@ -501,12 +501,12 @@ class SynthesisWindowTest : public QObject {
     split.load(t.schema().schema());
     split.splitByLeftSides();
     const QStringList results = PrintedReport(t, w, "a_print_selected");
-    QCOMPARE(results, ToTexts(split.resultReport()));
+    QCOMPARE(results, ToTexts(TextLines(split.resultReport())));
     QCOMPARE(results.mid(0, 2), QStringList({" ", "SCHEMA 1:"}));
     QCOMPARE(results.count(QStringLiteral("SCHEMA 2:")), 1);
     QVERIFY(!results.contains(QStringLiteral("SCHEMA :")));
     const QStringList course = PrintedReport(t, w, "a_printall");
-    QCOMPARE(course, ToTexts(split.courseReport()));
+    QCOMPARE(course, ToTexts(TextLines(split.courseReport())));
     QCOMPARE(
         course.count(QStringLiteral("Nasledujici schema vzniklo rozlozenim podle levych stran")),
         2);
