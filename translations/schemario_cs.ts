@@ -2209,4 +2209,11 @@
         <translation>Obrázek schématu, jehož podrobnosti jsou zobrazeny</translation>
     </message>
 </context>
+<context>
+    <name>WrappingField</name>
+    <message>
+        <source>&amp;Kopirovat</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+</context>
 </TS>
