@@ -12,7 +12,7 @@
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
+class WrappingField;
 class QPushButton;
 class UpDownControl;
 
@@ -54,7 +54,6 @@ class DependencyEditorDialog final : public QDialog {
   void pageLines(int position, bool upPressed);
   // Gives the panel the width its longest line needs.
   void widenForLines();
-  void placeLine(int line);
   void placeLines();
   void showPagingIfNeeded();
   // Scrolls just far enough that the line stands inside the panel.
@@ -76,7 +75,7 @@ class DependencyEditorDialog final : public QDialog {
   QPushButton* Cancel = nullptr;
 
   // Line k shows the session's line k; made and destroyed in showLines only.
-  std::vector<QLineEdit*> lines_;
+  std::vector<WrappingField*> lines_;
   // The line that shows the selection's colour; -1 when none does.
   int shownCurrent_ = -1;
 };
