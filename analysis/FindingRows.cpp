@@ -1,11 +1,11 @@
 #include "FindingRows.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
 
 #include "Display.h"
 #include "RowPanel.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -23,16 +23,15 @@ QColor FindingColour(RedundancyFindingsSession::RowState state) {
 
 }  // namespace
 
-void ShowFinding(const RedundancyFindingsSession::Row& row, QLineEdit& dependency,
+void ShowFinding(const RedundancyFindingsSession::Row& row, WrappingField& dependency,
                  QPushButton& button, int narrowest, int widest) {
-  ShowWhole(dependency, ToText(row.dependency));
-  dependency.setMinimumWidth(
-      std::max(narrowest, std::min(WholeTextWidth(dependency, dependency.text()), widest)));
+  dependency.setText(Breakable(ToText(row.dependency)));
+  dependency.setMinimumWidth(std::max(narrowest, std::min(dependency.OneLineWidth(), widest)));
   SetBackground(dependency, FindingColour(row.state));
   button.setEnabled(row.state == RedundancyFindingsSession::RowState::Redundant);
 }
 
-int WidestFinding(QWidget& window, QWidget& canvas, RowPanel& rows, const QLineEdit& field) {
+int WidestFinding(QWidget& window, QWidget& canvas, RowPanel& rows, const QWidget& field) {
   // Every field of the column is as narrow as a line edit gets until its
   // dependency is shown.
   const int beside = rows.minimumSizeHint().width() - field.minimumSizeHint().width();

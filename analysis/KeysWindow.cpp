@@ -1,7 +1,9 @@
 #include "KeysWindow.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "Display.h"
@@ -21,6 +23,10 @@ constexpr QSize kButtonSize(149, 50);
 constexpr int kButtonGap = 48;
 constexpr int kKeyGap = 12;
 constexpr int kColumnGap = 77;
+constexpr int kButtonsLeft = 69;
+constexpr int kTop = 30;
+constexpr int kRight = 20;
+constexpr int kBottom = 20;
 
 }  // namespace
 
@@ -35,14 +41,14 @@ KeysWindow::KeysWindow(KeysSession& session, SchemaHost& host, MessageService& m
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
   notice_ = OutOfDateNotice::Follow(*this, session_);
 
-  Button_First_Key = new QPushButton(tr("Zobraz prvni klic"), canvas_);
+  Button_First_Key = new QPushButton(tr("Zobraz prvni klic"), this);
   Button_First_Key->setObjectName(QStringLiteral("Button_First_Key"));
   Button_First_Key->setMinimumSize(kButtonSize);
   Button_First_Key->setDefault(true);
   SetDefaultButton(Button_First_Key);
   connect(Button_First_Key, &QPushButton::clicked, this, &KeysWindow::showFirstKey);
 
-  Button_Lucchesi = new QPushButton(tr("Zobraz dalsi klice"), canvas_);
+  Button_Lucchesi = new QPushButton(tr("Zobraz dalsi klice"), this);
   Button_Lucchesi->setObjectName(QStringLiteral("Button_Lucchesi"));
   Button_Lucchesi->setMinimumSize(kButtonSize);
   connect(Button_Lucchesi, &QPushButton::clicked, this, &KeysWindow::showFurtherKeys);
@@ -53,18 +59,30 @@ KeysWindow::KeysWindow(KeysSession& session, SchemaHost& host, MessageService& m
   furtherKeysPanel_->setObjectName(QStringLiteral("Panel_FurtherKeys"));
   furtherKeysPanel_->grid().setVerticalSpacing(kKeyGap);
 
-  // Buttons on the left, each key beside the button that found it; the key
-  // column takes the rest of the width.
+  // The buttons stay in view on the left; the keys scroll beside them, each
+  // level with the button that found it.
+  auto* buttons = new QVBoxLayout;
+  buttons->setContentsMargins(kButtonsLeft, kTop, 0, kBottom);
+  buttons->setSpacing(kButtonGap);
+  buttons->addWidget(Button_First_Key);
+  buttons->addWidget(Button_Lucchesi);
+  buttons->addStretch(1);
   auto* grid = new QGridLayout(canvas_);
-  grid->setContentsMargins(69, 30, 20, 20);
-  grid->setHorizontalSpacing(kColumnGap);
+  grid->setContentsMargins(0, kTop, kRight, kBottom);
   grid->setVerticalSpacing(kButtonGap);
-  grid->addWidget(Button_First_Key, 0, 0, Qt::AlignTop);
-  grid->addWidget(Button_Lucchesi, 1, 0, Qt::AlignTop);
-  grid->addWidget(firstKeyPanel_, 0, 1, Qt::AlignVCenter);
-  grid->addWidget(furtherKeysPanel_, 1, 1, Qt::AlignTop);
-  grid->setColumnStretch(1, 1);
+  grid->setRowMinimumHeight(0, kButtonSize.height());
+  grid->addWidget(firstKeyPanel_, 0, 0, Qt::AlignVCenter);
+  grid->addWidget(furtherKeysPanel_, 1, 0, Qt::AlignTop);
+  grid->setColumnStretch(0, 1);
   grid->setRowStretch(2, 1);
+  auto* window = qobject_cast<QBoxLayout*>(layout());
+  QWidget* scroll = canvas_->parentWidget()->parentWidget();
+  window->removeWidget(scroll);
+  auto* body = new QHBoxLayout;
+  body->setSpacing(kColumnGap);
+  body->addLayout(buttons);
+  body->addWidget(scroll, 1);
+  window->addLayout(body, 1);
 
   connect(&session_, &KeysSession::keysChanged, this, &KeysWindow::showKeys);
   resize(kWidth, kHeight);
@@ -72,6 +90,15 @@ KeysWindow::KeysWindow(KeysSession& session, SchemaHost& host, MessageService& m
 
 void KeysWindow::load() {
   session_.load(host_.LiveSchema());
+  // The window takes the size that all the keys need before it is shown, so
+  // that it neither grows nor moves while the student finds them.
+  KeysSession all;
+  all.load(host_.LiveSchema());
+  all.findFirstKey();
+  all.findFurtherKeys();
+  fillPanels(all.keys(), all.names());
+  GrowToContent(*this, *canvas_);
+  fillPanels({}, all.names());
 }
 
 void KeysWindow::showFirstKey() {
@@ -100,28 +127,33 @@ void KeysWindow::tell(KeysSession::Outcome outcome) {
 }
 
 void KeysWindow::showKeys() {
+  fillPanels(session_.keys(), session_.names());
+  if (!session_.keys().empty()) GrowToContent(*this, *canvas_);
+}
+
+void KeysWindow::fillPanels(const KeyList& keys, const AttributeTable& names) {
   firstKeyPanel_->clear();
   furtherKeysPanel_->clear();
-  const KeyList& keys = session_.keys();
-  for (std::size_t k = 0; k < keys.size(); ++k)
-    addKeyField(k == 0 ? *firstKeyPanel_ : *furtherKeysPanel_, keys[k], static_cast<int>(k));
+  for (std::size_t k = 0; k < keys.size(); ++k) {
+    addKeyField(k == 0 ? *firstKeyPanel_ : *furtherKeysPanel_, KeyLineText(ShowKey(keys[k], names)),
+                static_cast<int>(k));
+  }
   // The canvas measures the panels afresh, not as they were before.
   firstKeyPanel_->updateGeometry();
   furtherKeysPanel_->updateGeometry();
-  if (!keys.empty()) GrowToContent(*this, *canvas_);
 }
 
-void KeysWindow::addKeyField(RowPanel& panel, const KeyRecord& key, int number) {
+void KeysWindow::addKeyField(RowPanel& panel, const QString& key, int number) {
   auto* field = new WrappingField(&panel);
   field->setObjectName(QStringLiteral("KeyField%1").arg(number + 1));
   QFont font = field->font();
   font.setPointSize(12);
   field->setFont(font);
-  field->setText(KeyLineText(ShowKey(key, session_.names())));
+  field->setText(key);
   // A key as wide as its names, as far as the screen leaves beside the
   // buttons; a longer one goes on over further lines.
   const QMargins margins = canvas_->layout()->contentsMargins();
-  const int room = CanvasRoom(*this, *canvas_) - margins.left() - margins.right() -
+  const int room = CanvasRoom(*this, *canvas_) - margins.left() - margins.right() - kButtonsLeft -
                    kButtonSize.width() - kColumnGap;
   field->setFixedSize(field->SizeWithin(room));
   // The first key alone on its panel, the further ones in rows from the top.

@@ -32,7 +32,9 @@ class KeysWindow final : public ToolWindow {
  private:
   void tell(KeysSession::Outcome outcome);
   void showKeys();
-  void addKeyField(RowPanel& panel, const KeyRecord& key, int number);
+  // Fills the panels with fields of `keys`, the first on its own panel.
+  void fillPanels(const KeyList& keys, const AttributeTable& names);
+  void addKeyField(RowPanel& panel, const QString& key, int number);
 
   KeysSession& session_;
   SchemaHost& host_;

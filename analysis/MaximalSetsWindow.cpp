@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "DataMemo.h"
 #include "Display.h"
 #include "Reports.h"
 #include "SchemaListing.h"
@@ -49,10 +50,9 @@ Control* Place(Control* control, const char* name) {
   return control;
 }
 
-QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, int minimumHeight) {
-  auto* memo = Place(new QPlainTextEdit(parent), name);
+DataMemo* MakeMemo(QWidget* parent, const char* name, int minimumHeight) {
+  auto* memo = Place(new DataMemo(parent), name);
   memo->setMinimumHeight(minimumHeight);
-  memo->setReadOnly(true);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo->setEnabled(false);
   return memo;
@@ -60,7 +60,7 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, int minimumHeight) {
 
 // Appends all lines in one edit, behind the listing's note when it has one;
 // a MAX family can run to many thousands of sets.
-void AppendListing(QPlainTextEdit& memo, const MaximalSetsSession::Listing& listing) {
+void AppendListing(DataMemo& memo, const MaximalSetsSession::Listing& listing) {
   QString text = listing.note;
   for (const std::string& line : listing.lines) {
     if (!text.isEmpty()) text += QLatin1Char('\n');
@@ -78,7 +78,8 @@ MaximalSetsWindow::MaximalSetsWindow(MaximalSetsSession& session, SchemaHost& ho
   setObjectName(QStringLiteral("Form_MaxSet"));
   setWindowTitle(tr("Schemario - Maximalni mnoziny"));
   BuildControls();
-  resize(640, 650);
+  // Wide enough that the long sets of a large schema take few lines each.
+  resize(960, 650);
   notice_ = OutOfDateNotice::Follow(*this, session_);
 }
 

@@ -12,7 +12,7 @@ class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
+class DataMemo;
 class QPushButton;
 
 // The maximal-set tool: the maximal sets of one attribute through its
@@ -54,14 +54,14 @@ class MaximalSetsWindow final : public ToolWindow {
   QComboBox* CB_MaxSetA = nullptr;
   QPushButton* Button2 = nullptr;
   QLabel* Label_lhs = nullptr;
-  QPlainTextEdit* Memo_lhs = nullptr;
+  DataMemo* Memo_lhs = nullptr;
   QLabel* Label_TR = nullptr;
-  QPlainTextEdit* Memo_TR = nullptr;
+  DataMemo* Memo_TR = nullptr;
   QLabel* Label_max = nullptr;
-  QPlainTextEdit* Memo_max = nullptr;
+  DataMemo* Memo_max = nullptr;
   QPushButton* Button_Prime = nullptr;
   QGroupBox* GroupBox_MAX = nullptr;
-  QPlainTextEdit* Memo_MAX1 = nullptr;
+  DataMemo* Memo_MAX1 = nullptr;
   QPushButton* Button1 = nullptr;
   QPushButton* Button_BCNF = nullptr;
   QAction* a_prime = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -10,6 +9,7 @@
 #include "FindingRows.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -94,10 +94,8 @@ void RedundantAttributesWindow::buildRows() {
                    k - 1, AttributeColumn);
     grid.addWidget(MakeLabel(rows_, QStringLiteral("Label_D%1").arg(k), tr("v zavislosti"), false),
                    k - 1, DependencyWordColumn);
-    auto* edit = new QLineEdit(rows_);
+    auto* edit = new WrappingField(rows_);
     edit->setObjectName(QStringLiteral("Edit%1").arg(k));
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::ClickFocus);
     grid.addWidget(edit, k - 1, EditColumn);
     auto* button = new QPushButton(tr("Smazat"), rows_);
     button->setObjectName(QStringLiteral("Button%1").arg(k));
@@ -109,8 +107,8 @@ void RedundantAttributesWindow::buildRows() {
   for (QWidget* control : rows_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     control->show();
   // Each field is as wide as the longest dependency, as far as the screen
-  // leaves beside the rest of its row; a longer dependency shows its
-  // beginning, with the whole in its tooltip.
+  // leaves beside the rest of its row; a longer dependency goes on over
+  // further lines.
   widestEdit_ = rowControls_.empty()
                     ? kEditWidth
                     : WidestFinding(*this, *canvas_, *rows_, *rowControls_[0].edit);

@@ -11,7 +11,7 @@
 #include "ToolWindow.h"
 
 class QLabel;
-class QLineEdit;
+class WrappingField;
 class QPushButton;
 class RowPanel;
 
@@ -56,7 +56,7 @@ class RedundantAttributesWindow final : public ToolWindow {
   // The controls of each row that change with its state, made and
   // destroyed with the rows.
   struct RowControls {
-    QLineEdit* edit;
+    WrappingField* edit;
     QPushButton* button;
   };
   std::vector<RowControls> rowControls_;

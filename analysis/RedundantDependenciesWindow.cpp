@@ -2,13 +2,13 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "Display.h"
 #include "FindingRows.h"
 #include "RowPanel.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -70,10 +70,8 @@ void RedundantDependenciesWindow::buildRows() {
   rowControls_.clear();
   for (std::size_t r = 0; r < session_.rows().size(); ++r) {
     const int k = static_cast<int>(r) + 1;
-    auto* edit = new QLineEdit(rows_);
+    auto* edit = new WrappingField(rows_);
     edit->setObjectName(QStringLiteral("Edit%1").arg(k));
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::ClickFocus);
     rows_->grid().addWidget(edit, k - 1, EditColumn);
     auto* button = new QPushButton(tr("Smazat"), rows_);
     button->setObjectName(QStringLiteral("Button%1").arg(k));
@@ -90,8 +88,8 @@ void RedundantDependenciesWindow::buildRows() {
   for (QWidget* control : rows_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     control->show();
   // Each field is as wide as the longest dependency, as far as the screen
-  // leaves beside the rest of its row; a longer dependency shows its
-  // beginning, with the whole in its tooltip.
+  // leaves beside the rest of its row; a longer dependency goes on over
+  // further lines.
   widestEdit_ = rowControls_.empty()
                     ? kEditWidth
                     : WidestFinding(*this, *canvas_, *rows_, *rowControls_[0].edit);

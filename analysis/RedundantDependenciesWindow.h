@@ -11,7 +11,7 @@
 #include "ToolWindow.h"
 
 class QLabel;
-class QLineEdit;
+class WrappingField;
 class QPushButton;
 class RowPanel;
 
@@ -56,7 +56,7 @@ class RedundantDependenciesWindow final : public ToolWindow {
   RowPanel* rows_ = nullptr;
   // The controls of each row, made and destroyed with the rows.
   struct RowControls {
-    QLineEdit* edit;
+    WrappingField* edit;
     QPushButton* button;
     QPushButton* why;
   };

@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "DataMemo.h"
 #include "Display.h"
 #include "Keys.h"
 #include "MinimalCover.h"
@@ -322,7 +323,7 @@ void MainWindow::buildLogs() {
                                  int stretch) {
     auto* column = new QVBoxLayout;
     auto* label = new QLabel(caption, central);
-    auto* memo = new QPlainTextEdit(central);
+    auto* memo = new DataMemo(central);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setReadOnly(true);
     // A log is only ever appended to; it keeps no undo history.
@@ -346,11 +347,11 @@ void MainWindow::buildLogs() {
 }
 
 void MainWindow::appendAttributeLog(const std::vector<std::string>& lines) {
-  AppendLines(*Memo_ABC, lines);
+  Memo_ABC->appendData(lines);
 }
 
 void MainWindow::appendDependencyLog(const std::vector<std::string>& lines) {
-  AppendLines(*Memo_Dep, lines);
+  Memo_Dep->appendData(lines);
 }
 
 void MainWindow::showFileInTitle() {

@@ -13,7 +13,7 @@
 
 class QAction;
 class QMenu;
-class QPlainTextEdit;
+class DataMemo;
 class QToolBar;
 
 // The windows the main window's commands open.
@@ -138,8 +138,8 @@ class MainWindow final : public QMainWindow, public SchemaHost {
   QMenu* recentMenu_ = nullptr;
   QString samplesFolder_;
   QMenu* samplesMenu_ = nullptr;
-  QPlainTextEdit* Memo_ABC = nullptr;
-  QPlainTextEdit* Memo_Dep = nullptr;
+  DataMemo* Memo_ABC = nullptr;
+  DataMemo* Memo_Dep = nullptr;
   QToolBar* ToolBar1 = nullptr;
 
   QAction* a_new = nullptr;

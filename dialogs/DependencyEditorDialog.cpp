@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -21,6 +20,7 @@
 #include "NotationText.h"
 #include "SchemaListing.h"
 #include "UpDownControl.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ const char* const kTag = "tag";
 // Lines inside the panel, in pixels.
 constexpr int kLineLeft = 20;
 constexpr int kLineTop = 7;
-constexpr int kLinePitch = 32;
+constexpr int kLineGap = 7;
 // The narrowest the lines get; a longer dependency widens them all.
 constexpr int kLineWidth = 380;
 constexpr int kLineHeight = 25;
@@ -205,11 +205,9 @@ void DependencyEditorDialog::showLines() {
     lines_.pop_back();
   }
   while (lines_.size() < count) {
-    auto* line = new QLineEdit(Panel1);
+    auto* line = new WrappingField(Panel1);
     line->setObjectName(QStringLiteral("Line_%1").arg(lines_.size() + 1));
     line->setProperty(kTag, static_cast<int>(lines_.size()));
-    line->setReadOnly(true);
-    line->setFocusPolicy(Qt::NoFocus);
     QFont font = line->font();
     font.setPointSize(kLinePoints);
     line->setFont(font);
@@ -221,7 +219,7 @@ void DependencyEditorDialog::showLines() {
     lines_.push_back(line);
   }
   for (std::size_t k = 0; k < count; ++k)
-    ShowWhole(*lines_[k], ToText(session_.lineText(static_cast<int>(k))));
+    lines_[k]->setText(Breakable(ToText(session_.lineText(static_cast<int>(k)))));
   if (shownCurrent_ >= static_cast<int>(count)) shownCurrent_ = -1;
   widenForLines();
   placeLines();
@@ -235,30 +233,41 @@ void DependencyEditorDialog::showCurrent() {
 
 void DependencyEditorDialog::widenForLines() {
   int widest = kLineWidth;
-  for (const QLineEdit* line : lines_)
-    widest = std::max(widest, WholeTextWidth(*line, line->text()));
-  // Up to the screen's width; a longer line shows its beginning and is read
-  // whole from its tooltip.
+  for (const WrappingField* line : lines_)
+    widest = std::max(widest, line->OneLineWidth());
+  // Up to the screen's width; a longer line goes on over further lines.
   const int room = screen()->availableGeometry().width() - kBesidePanel;
   Panel1->setMinimumWidth(std::min(2 * kLineLeft + widest + kPanelFrame, room));
 }
 
-void DependencyEditorDialog::placeLine(int line) {
-  QLineEdit* field = lines_[line];
-  field->setGeometry(kLineLeft, kLineTop + kLinePitch * (line - UpDown1->Position()),
-                     Panel1->width() - 2 * kLineLeft - kPanelFrame, kLineHeight);
-  // A line paged out of the panel is not shown at all rather than half cut.
-  field->setVisible(Panel1->rect().contains(field->geometry()));
-}
-
 void DependencyEditorDialog::placeLines() {
-  for (int k = 0; k < static_cast<int>(lines_.size()); ++k)
-    placeLine(k);
+  const int width = Panel1->width() - 2 * kLineLeft - kPanelFrame;
+  const auto height = [this, width](int line) {
+    return std::max(kLineHeight, lines_[line]->heightForWidth(width));
+  };
+  // The line at the arrows' position stands at the top; the lines before it
+  // above the panel, the others one below the other.
+  const int first = std::min(UpDown1->Position(), static_cast<int>(lines_.size()));
+  int top = kLineTop;
+  for (int k = first - 1; k >= 0; --k) {
+    top -= height(k) + kLineGap;
+    lines_[k]->setGeometry(kLineLeft, top, width, height(k));
+  }
+  top = kLineTop;
+  for (int k = first; k < static_cast<int>(lines_.size()); ++k) {
+    lines_[k]->setGeometry(kLineLeft, top, width, height(k));
+    top += height(k) + kLineGap;
+  }
+  // A line paged out of the panel is not shown at all rather than half cut.
+  for (WrappingField* line : lines_)
+    line->setVisible(Panel1->rect().contains(line->geometry()));
 }
 
 void DependencyEditorDialog::showPagingIfNeeded() {
+  const bool allShown = std::all_of(lines_.begin(), lines_.end(),
+                                    [](const WrappingField* line) { return !line->isHidden(); });
   UpDown1->setVisible(TabWidget_Dependencies->currentIndex() == kRowsTab &&
-                      lines_.size() > kLinesWithoutPaging);
+                      (lines_.size() > kLinesWithoutPaging || !allShown));
 }
 
 void DependencyEditorDialog::switchTab(int tab) {
@@ -325,10 +334,10 @@ void DependencyEditorDialog::markRefusal(const NotationRefusal& refusal) {
 }
 
 void DependencyEditorDialog::scrollToLine(int line) {
-  const int visible = (Panel1->height() - kLineTop) / kLinePitch;
-  if (line - UpDown1->Position() < visible) return;
-  UpDown1->SetPosition(line - visible + 1);
-  placeLines();
+  while (UpDown1->Position() < line && lines_[line]->isHidden()) {
+    UpDown1->SetPosition(UpDown1->Position() + 1);
+    placeLines();
+  }
 }
 
 void DependencyEditorDialog::insertLine() {
@@ -409,7 +418,7 @@ void DependencyEditorDialog::done(int result) {
 bool DependencyEditorDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Panel1 && event->type() == QEvent::Resize) placeLines();
   if (event->type() == QEvent::MouseButtonPress) {
-    auto* line = qobject_cast<QLineEdit*>(watched);
+    auto* line = qobject_cast<WrappingField*>(watched);
     if (line != nullptr && line->parent() == Panel1) session_.select(line->property(kTag).toInt());
   }
   return QDialog::eventFilter(watched, event);

@@ -12,8 +12,8 @@
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
+class WrappingField;
 class QPushButton;
 class QTabWidget;
 struct NotationRefusal;
@@ -60,7 +60,6 @@ class DependencyEditorDialog final : public QDialog {
   void pageLines(int position, bool upPressed);
   // Gives the panel the width its longest line needs.
   void widenForLines();
-  void placeLine(int line);
   void placeLines();
   void showPagingIfNeeded();
   // Scrolls just far enough that the line stands inside the panel.
@@ -91,7 +90,7 @@ class DependencyEditorDialog final : public QDialog {
   QLabel* Label_TextRefusal = nullptr;
 
   // Line k shows the session's line k; made and destroyed in showLines only.
-  std::vector<QLineEdit*> lines_;
+  std::vector<WrappingField*> lines_;
   // The line that shows the selection's colour; -1 when none does.
   int shownCurrent_ = -1;
   // The tab shown before the one just chosen.

@@ -1,11 +1,12 @@
 #include "ReportPages.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-// Printer layout in printer units.
-constexpr int kLeft = 150;
+// Printer layout in printer units. The canvas is the page's printable area,
+// whose margins the printer already keeps.
 constexpr int kTitleTop = 50;
 constexpr int kTitlePoints = 20;
 constexpr int kLinePoints = 12;
@@ -14,19 +15,10 @@ constexpr int kLinePitch = 30;
 constexpr int kLinesPerPage = 47;
 constexpr int kContinuationIndent = 40;
 
-// The side margins and the continuation indent of a page; on narrow paper
-// (a receipt or label printer) they shrink with the page, so that text keeps
-// at least most of the width.
-struct PageMargins {
-  int left;
-  int indent;
-  int room;  // the width of a first line
-};
-
-PageMargins MarginsFor(int pageWidth) {
-  const int left = std::clamp(pageWidth / 8, 0, kLeft);
-  const int room = std::max(1, pageWidth - 2 * left);
-  return {left, std::min(kContinuationIndent, room / 4), room};
+// The indent of a line's continuation; on narrow paper (a receipt or label
+// printer) it shrinks with the page, so that text keeps most of the width.
+int IndentFor(int room) {
+  return std::min(kContinuationIndent, room / 4);
 }
 
 // The pieces `line` is printed in, the first within `room` and the others
@@ -58,21 +50,52 @@ QString ReportTitle() {
   return QStringLiteral("Schemario");
 }
 
+namespace {
+
+// A heading names what the lines below it hold ("SCHEMA 1:", "KLICE:").
+bool IsHeading(const QString& line) {
+  return line.trimmed().endsWith(QLatin1Char(':'));
+}
+
+bool IsBlank(const QString& line) {
+  return line.trimmed().isEmpty();
+}
+
+}  // namespace
+
 bool PaintReportPages(PrinterCanvas& canvas, const QStringList& lines) {
-  const PageMargins margins = MarginsFor(canvas.PageWidth());
+  const int room = std::max(1, canvas.PageWidth());
+  const int indent = IndentFor(room);
   canvas.SetFont(kTitlePoints, true);
-  canvas.DrawText(margins.left, kTitleTop, ReportTitle());
+  canvas.DrawText(0, kTitleTop, ReportTitle());
   canvas.SetFont(kLinePoints, false);
+  std::vector<QStringList> printed;
+  printed.reserve(static_cast<std::size_t>(lines.size()));
+  for (const QString& line : lines)
+    printed.push_back(PrintedPieces(canvas, line, room, indent));
   int row = 0;
-  for (const QString& line : lines) {
-    const QStringList pieces = PrintedPieces(canvas, line, margins.room, margins.indent);
-    for (qsizetype k = 0; k < pieces.size(); ++k) {
+  for (std::size_t k = 0; k < printed.size(); ++k) {
+    // A heading, with the headings and blank lines that follow it, starts a
+    // new page unless the first line they head fits below them.
+    if (IsHeading(lines[static_cast<qsizetype>(k)]) && row > 0) {
+      qsizetype together = 0;
+      std::size_t next = k;
+      for (; next < printed.size(); ++next) {
+        together += printed[next].size();
+        const QString& line = lines[static_cast<qsizetype>(next)];
+        if (!IsHeading(line) && !IsBlank(line)) break;
+      }
+      if (together <= kLinesPerPage && row + together > kLinesPerPage) {
+        if (!canvas.NewPage()) return false;
+        row = 0;
+      }
+    }
+    for (qsizetype piece = 0; piece < printed[k].size(); ++piece) {
       if (row == kLinesPerPage) {
         if (!canvas.NewPage()) return false;
         row = 0;
       }
-      const int indent = k == 0 ? 0 : margins.indent;
-      canvas.DrawText(margins.left + indent, kFirstLineTop + kLinePitch * row, pieces[k]);
+      canvas.DrawText(piece == 0 ? 0 : indent, kFirstLineTop + kLinePitch * row, printed[k][piece]);
       ++row;
     }
   }

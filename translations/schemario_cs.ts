@@ -2288,4 +2288,11 @@
         <translation>Obrázek schématu, jehož podrobnosti jsou zobrazeny</translation>
     </message>
 </context>
+<context>
+    <name>WrappingField</name>
+    <message>
+        <source>&amp;Kopirovat</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+</context>
 </TS>

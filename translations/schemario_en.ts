@@ -2288,4 +2288,11 @@
         <translation>A picture of the schema whose details are shown</translation>
     </message>
 </context>
+<context>
+    <name>WrappingField</name>
+    <message>
+        <source>&amp;Kopirovat</source>
+        <translation>&amp;Copy</translation>
+    </message>
+</context>
 </TS>

@@ -1,9 +1,15 @@
 #include "WrappingField.h"
 
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
+
+#include "Display.h"
 
 namespace {
 
@@ -67,4 +73,32 @@ void WrappingField::paintEvent(QPaintEvent* event) {
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
   }
   QLabel::paintEvent(event);
+}
+
+void WrappingField::copySelection(QClipboard::Mode mode) const {
+  if (hasSelectedText()) QGuiApplication::clipboard()->setText(Unbreakable(selectedText()), mode);
+}
+
+void WrappingField::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    copySelection(QClipboard::Clipboard);
+    event->accept();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void WrappingField::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  // The selection the label has just offered to a middle click, plain.
+  if (QGuiApplication::clipboard()->supportsSelection()) copySelection(QClipboard::Selection);
+}
+
+void WrappingField::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  QAction* copy =
+      menu.addAction(tr("&Kopirovat"), this, [this] { copySelection(QClipboard::Clipboard); });
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setEnabled(hasSelectedText());
+  menu.exec(event->globalPos());
 }

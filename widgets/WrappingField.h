@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLabel>
 
 // A read-only field of schema data whose text, too long for one line,
 // breaks at blanks onto further lines instead of being cut. It looks like a
 // line edit: framed, filled with the base colour (which SetBackground sets)
 // and written in the text colour (which ShowSuperseded greys); the student
-// may select its text with the mouse. The text is never read as rich text,
+// may select its text with the mouse and copies it plain, as it is saved,
+// even when it is shown in the form of Breakable. The text is never read as rich text,
 // since names may hold '<'.
 class WrappingField final : public QLabel {
   Q_OBJECT
@@ -28,7 +30,12 @@ class WrappingField final : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   int FrameWidth() const;
+  // Puts the selected text, plain, on the clipboard of `mode`.
+  void copySelection(QClipboard::Mode mode) const;
 };

@@ -18,15 +18,14 @@ struct Field {
 };
 
 // The key fields in the order they were created, where the window's layout
-// put them on its canvas.
+// put them in the window.
 std::vector<Field> KeyFields(KeysWindow& window) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   std::vector<Field> fields;
   for (int k = 1;; ++k) {
     auto* field = window.findChild<WrappingField*>(QStringLiteral("KeyField%1").arg(k));
     if (field == nullptr) return fields;
-    const QWidget* canvas = Find<QWidget>(window, "Canvas");
-    fields.push_back({field->text(), QRect(field->mapTo(canvas, QPoint(0, 0)), field->size())});
+    fields.push_back({field->text(), QRect(field->mapTo(&window, QPoint(0, 0)), field->size())});
   }
 }
 
@@ -137,8 +136,12 @@ class KeysWindowTest : public QObject {
     TestBench t;
     KeysWindow& w =
         Open(t, "ABCDEFGHIJ", "A->B; B->A; C->D; D->C; E->F; F->E; G->H; H->G; I->J; J->I");
+    // The window opens at the size its keys need, and the button the student
+    // clicks stays under the pointer.
+    const QRect opened = w.geometry();
     First(w);
     Further(w);
+    QCOMPARE(w.geometry(), opened);
     const std::vector<Field> fields = KeyFields(w);
     QCOMPARE(fields.size(), std::size_t{32});
     QCOMPARE(Misplaced(w, fields), QString());

@@ -1,10 +1,14 @@
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
+#include <cmath>
 
 #include "Display.h"
 #include "GuiTestSupport.h"
@@ -131,6 +135,20 @@ class MaxSetWindowTest : public QObject {
       QVERIFY(Find<QPlainTextEdit>(w, name)->isEnabled());
     QVERIFY(Find<QLabel>(w, "Label_max")->isEnabled());
     QVERIFY(!Find<QPushButton>(w, "Button_Prime")->isHidden());
+    // Whatever the window's height, each list ends below a whole line.
+    for (const int height : {480, 533, 587, 650}) {
+      w.resize(w.width(), height);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+      for (const char* name : {"Memo_lhs", "Memo_TR", "Memo_max"}) {
+        const auto* memo = Find<QPlainTextEdit>(w, name);
+        const QTextDocument& document = *memo->document();
+        const qreal line =
+            document.documentLayout()->blockBoundingRect(document.firstBlock()).height();
+        const qreal shown = memo->viewport()->height() - document.documentMargin();
+        const qreal cut = shown - line * std::floor(shown / line);
+        QVERIFY2(cut < 1, name);
+      }
+    }
 
     Click(w, "Button_Prime");
     Choose(w, 1);  // a new choice without a computation does not count

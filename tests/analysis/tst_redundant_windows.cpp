@@ -1,6 +1,7 @@
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -10,6 +11,7 @@
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesWindow.h"
 #include "SchemaText.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -30,7 +32,7 @@ enum class State { Hidden, Active, Deleted, Yellow };
 
 // The state of row k (1-based) as the user sees it.
 State RowState(QWidget& window, int k) {
-  auto* edit = window.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(k));
+  auto* edit = window.findChild<WrappingField*>(QStringLiteral("Edit%1").arg(k));
   auto* button = window.findChild<QPushButton*>(QStringLiteral("Button%1").arg(k));
   if (edit == nullptr || edit->isHidden()) return State::Hidden;
   if (button->isEnabled()) {
@@ -47,11 +49,12 @@ QString Misaligned(QWidget& window, int rows) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   int above = -1;
   for (int k = 1; k <= rows; ++k) {
-    auto* edit = Find<QLineEdit>(window, QStringLiteral("Edit%1").arg(k).toLatin1().constData());
+    auto* edit =
+        Find<WrappingField>(window, QStringLiteral("Edit%1").arg(k).toLatin1().constData());
     const QString at = QStringLiteral("row %1: ").arg(k);
     if (edit->y() <= above) return at + QStringLiteral("not below the row above");
     above = edit->geometry().bottom();
-    if (edit->width() < WholeTextWidth(*edit, edit->text()))
+    if (edit->height() < edit->heightForWidth(edit->width()))
       return at + QStringLiteral("dependency cut short");
     for (const char* kind : {"Label_A", "Label_Atr", "Label_D", "Edit", "Button"}) {
       const QString name = QString::fromLatin1(kind);
@@ -67,7 +70,8 @@ QString Misaligned(QWidget& window, int rows) {
 }
 
 QString RowText(QWidget& window, int k) {
-  return Find<QLineEdit>(window, QStringLiteral("Edit%1").arg(k).toLatin1().constData())->text();
+  return Unbreakable(
+      Find<WrappingField>(window, QStringLiteral("Edit%1").arg(k).toLatin1().constData())->text());
 }
 
 void Delete(QWidget& window, int k) {
@@ -195,7 +199,7 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(Misaligned(w, 12), QString());
     // Rows below the window's lower edge are reached by scrolling.
     auto* canvas = Find<QWidget>(w, "Canvas");
-    QVERIFY(canvas->height() > Find<QLineEdit>(w, "Edit12")->geometry().bottom());
+    QVERIFY(canvas->height() > Find<WrappingField>(w, "Edit12")->geometry().bottom());
     const int tall = canvas->minimumSizeHint().height();
 
     t.platform.answers = {MessageAnswer::Yes};
@@ -204,7 +208,7 @@ class RedundantWindowsTest : public QObject {
     QVERIFY(DepsText(t.schema().dependencies()).ends_with("AB->M; A->N"));
     w.close();
     // The rows belonged to that filling only.
-    QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("Edit1")) == nullptr);
+    QVERIFY(w.findChild<WrappingField*>(QStringLiteral("Edit1")) == nullptr);
     QVERIFY(canvas->minimumSizeHint().height() < tall);
   }
 
@@ -251,6 +255,12 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(RowState(w, 2), State::Active);
     QCOMPARE(RowState(w, 3), State::Hidden);
     QCOMPARE(Misaligned(w, 2), QString());
+    // A dependency copied from its row is the plain text the schema saves.
+    auto* row = Find<WrappingField>(w, "Edit1");
+    row->setSelection(0, static_cast<int>(row->text().size()));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(row, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("A -> C"));
   }
 
   void longNamesKeepTheRowsInLine_data() {
@@ -348,7 +358,7 @@ class RedundantWindowsTest : public QObject {
     QCOMPARE(t.platform.MessageTexts().back(), kCloseDependencies);
     w.close();
     QCOMPARE(DependencyLog(t), (QStringList{"A -> B", kSeparator}));
-    QVERIFY(w.findChild<QLineEdit*>(QStringLiteral("Edit1")) == nullptr);
+    QVERIFY(w.findChild<WrappingField*>(QStringLiteral("Edit1")) == nullptr);
   }
 
   void deletionsCanBeUndone() {

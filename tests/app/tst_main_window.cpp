@@ -29,8 +29,14 @@ namespace {
 
 const QString kCaption = QStringLiteral("Schemario");
 
+// The whole log as the student copies it out: the plain text, whatever
+// form the log shows it in.
 QStringList Log(MainWindow& main, const char* name) {
-  return Find<QPlainTextEdit>(main, name)->toPlainText().split(QLatin1Char('\n'));
+  auto* log = Find<QPlainTextEdit>(main, name);
+  QGuiApplication::clipboard()->clear();
+  log->selectAll();
+  log->copy();
+  return QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
 }
 
 void Trigger(MainWindow& main, const char* action) {

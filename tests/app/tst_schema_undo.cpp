@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QUndoStack>
 #include <QtTest>
@@ -9,6 +8,7 @@
 #include <set>
 
 #include "BruteForce.h"
+#include "Display.h"
 #include "GuiTestSupport.h"
 #include "Renumbering.h"
 #include "SchemaListing.h"
@@ -45,7 +45,9 @@ std::vector<int> ActiveRows(QWidget& window) {
 }
 
 QString RowText(QWidget& window, int k) {
-  return Find<QLineEdit>(window, QStringLiteral("Edit%1").arg(k).toLatin1().constData())->text();
+  return Unbreakable(Find<QWidget>(window, QStringLiteral("Edit%1").arg(k).toLatin1().constData())
+                         ->property("text")
+                         .toString());
 }
 
 void Delete(TestBench& t, QWidget& window, int k) {

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -18,6 +17,7 @@
 #include "GuiTestSupport.h"
 #include "SchemaListing.h"
 #include "SchemaText.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -29,10 +29,10 @@ const char* const kLeft[] = {"ComboBox_L1", "ComboBox_L2", "ComboBox_L3", "Combo
 const char* const kRight[] = {"ComboBox_P1", "ComboBox_P2", "ComboBox_P3"};
 
 // The line fields in line order.
-QList<QLineEdit*> LineFields(DependencyEditorDialog& editor) {
-  QList<QLineEdit*> lines =
-      Find<QFrame>(editor, "Panel1")->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
-  std::sort(lines.begin(), lines.end(), [](QLineEdit* a, QLineEdit* b) {
+QList<WrappingField*> LineFields(DependencyEditorDialog& editor) {
+  QList<WrappingField*> lines =
+      Find<QFrame>(editor, "Panel1")->findChildren<WrappingField*>(Qt::FindDirectChildrenOnly);
+  std::sort(lines.begin(), lines.end(), [](WrappingField* a, WrappingField* b) {
     return a->property("tag").toInt() < b->property("tag").toInt();
   });
   return lines;
@@ -40,15 +40,15 @@ QList<QLineEdit*> LineFields(DependencyEditorDialog& editor) {
 
 QStringList Lines(DependencyEditorDialog& editor) {
   QStringList texts;
-  for (QLineEdit* line : LineFields(editor))
-    texts << line->text();
+  for (WrappingField* line : LineFields(editor))
+    texts << Unbreakable(line->text());
   return texts;
 }
 
 // One character a line: "Y" yellow, "." light face, "b" button face.
 QString Look(DependencyEditorDialog& editor) {
   QString out;
-  for (QLineEdit* line : LineFields(editor)) {
+  for (WrappingField* line : LineFields(editor)) {
     const QColor c = Background(*line);
     out += c == colours::SelectedYellow ? QLatin1Char('Y')
            : c == colours::Light3D()    ? QLatin1Char('.')
@@ -159,7 +159,7 @@ class DependencyEditorTest : public QObject {
     DependencyEditorDialog& editor = Open(t);
     QCOMPARE(Lines(editor), QStringList({"A + B -> C", "A + B -> D", "C -> A"}));
     QCOMPARE(Look(editor), QStringLiteral("Ybb"));
-    const QList<QLineEdit*> lines = LineFields(editor);
+    const QList<WrappingField*> lines = LineFields(editor);
     for (int k = 0; k < 3; ++k) {
       QCOMPARE(lines[k]->y(), 7 + 32 * k);
       QCOMPARE(lines[k]->property("tag").toInt(), k);
@@ -338,12 +338,11 @@ class DependencyEditorTest : public QObject {
     t.schema().ReplaceDependencies(Deps("ABC->D; A->B"));
     DependencyEditorDialog& editor = Open(t);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    const QList<QLineEdit*> lines = LineFields(editor);
+    const QList<WrappingField*> lines = LineFields(editor);
     QCOMPARE(lines.size(), 2);
-    for (QLineEdit* line : lines) {
-      QVERIFY2(line->width() >= WholeTextWidth(*line, line->text()), qPrintable(line->text()));
+    for (WrappingField* line : lines) {
+      QVERIFY2(line->width() >= line->OneLineWidth(), qPrintable(line->text()));
       QCOMPARE(line->width(), lines[0]->width());
-      QCOMPARE(line->cursorPosition(), 0);
     }
     QVERIFY(Find<QFrame>(editor, "Panel1")->rect().contains(lines[0]->geometry()));
   }

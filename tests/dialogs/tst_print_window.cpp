@@ -22,7 +22,7 @@ namespace {
 const QString kCaption = QStringLiteral("Schemario");
 
 // The printed operations as text, one entry each: "font 20 bold",
-// "text 150,50 Schemario", "page", "end".
+// "text 0,50 Schemario", "page", "end".
 QStringList Operations(const ScriptedPlatform& platform) {
   QStringList out;
   for (const PrintOperation& op : platform.printed) {
@@ -130,7 +130,7 @@ class PrintWindowTest : public QObject {
     QCOMPARE(MemoLines(*memo), QStringList({"line 0"}));
     form.printReport();
     QCOMPARE(Operations(t.platform).filter(QStringLiteral("text ")),
-             QStringList({"text 150,50 Schemario", "text 150,110 line 0"}));
+             QStringList({"text 0,50 Schemario", "text 0,110 line 0"}));
   }
 
   void thePrintButtonPrintsThroughTheDialog() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <algorithm>
 
 #include "ReportPages.h"
 #include "ScriptedPlatform.h"
@@ -53,10 +54,10 @@ std::vector<PrintOperation> Painted(const QStringList& lines, int pageWidth = 12
 TEST(ReportPages, TheTitleThenFortySevenLinesAPage) {
   for (int count : {0, 1, 47, 48, 95}) {
     SCOPED_TRACE(count);
-    QStringList expected{"font 20 bold", "text 150,50 Schemario", "font 12"};
+    QStringList expected{"font 20 bold", "text 0,50 Schemario", "font 12"};
     for (int i = 0; i < count; ++i) {
       const int row = i % 47;
-      expected << QStringLiteral("text 150,%1 line %2").arg(110 + 30 * row).arg(i);
+      expected << QStringLiteral("text 0,%1 line %2").arg(110 + 30 * row).arg(i);
       if (row == 46 && i + 1 < count) expected << QStringLiteral("page");
     }
     expected << QStringLiteral("end");
@@ -88,16 +89,37 @@ TEST(ReportPages, ALineWiderThanThePageGoesOnOverIndentedLines) {
     }
     if (op.kind != PrintOperation::Text) continue;
     const bool continued = !joined.isEmpty();
-    EXPECT_EQ(op.x, continued ? 190 : 150);
+    EXPECT_EQ(op.x, continued ? 40 : 0);
     EXPECT_EQ(op.y, 110 + 30 * row);
     EXPECT_LE(op.text.trimmed().size() * ScriptedPlatform::PrintedCharacterWidth,
-              pageWidth - 300 - (continued ? 40 : 0));
+              pageWidth - (continued ? 40 : 0));
     EXPECT_TRUE(joined.isEmpty() || joined.endsWith(QLatin1Char(' ')));
     joined += op.text;
     ++row;
   }
   EXPECT_TRUE(paged);
   EXPECT_EQ(joined, wide);
+}
+
+// A schema's headings go over to the next page together with the first
+// line they head, rather than stand alone at the bottom of a page.
+TEST(ReportPages, AHeadingStaysWithItsFirstLine) {
+  const QStringList block{"SCHEMA 1:", " ", "ATRIBUTY:", " ", "A ;B ;"};
+  for (const int before : {40, 42, 43}) {
+    SCOPED_TRACE(before);
+    const std::vector<PrintOperation> printed = Painted(Numbered(before) + block);
+    const auto page = std::find_if(printed.begin(), printed.end(), [](const PrintOperation& op) {
+      return op.kind == PrintOperation::NewPage;
+    });
+    // 42 lines leave the five of the block room; 43 do not.
+    if (before < 43) {
+      EXPECT_EQ(page, printed.end());
+      continue;
+    }
+    ASSERT_NE(page, printed.end());
+    EXPECT_EQ((page + 1)->text, QStringLiteral("SCHEMA 1:"));
+    EXPECT_EQ((page + 1)->y, 110);
+  }
 }
 
 }  // namespace

@@ -35,7 +35,8 @@ QStringList PrintedReport(TestBench& t, QWidget& window, const char* action, boo
 }
 
 QStringList MemoLines(const QPlainTextEdit& memo) {
-  const QString text = memo.toPlainText();
+  // Schema data is read as the program saves it, not in its display form.
+  const QString text = Unbreakable(memo.toPlainText());
   if (text.isEmpty() && memo.document()->blockCount() <= 1) return {};
   return text.split(QLatin1Char('\n'));
 }

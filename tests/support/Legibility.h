@@ -2,8 +2,11 @@
 
 // Whether a window lets the student read everything it shows: every label,
 // field, button, tick box, drop-down list and group box with text is checked for text
-// cut short, for lying where neither the window nor a scroll area can bring
-// it into view, and for lying under a sibling drawn above it.
+// cut short (a tooltip holding it does not count), for lying where neither
+// the window nor a scroll area can bring it into view, and for lying under a
+// sibling drawn above it; every wrapping label and text view for lines
+// broken inside a name or an arrow; every command button and toolbar action
+// for lying out of view or where scrolling can take it away.
 
 #include <QSize>
 #include <QStringList>
