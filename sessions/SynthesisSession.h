@@ -40,6 +40,7 @@ class SynthesisSession final : public ToolSession {
   bool showSchema(int slot);
   const SubSchema& shownSchema() const { return state_.schemas[shownSlot]; }
   const NumberLabel& shownLabel() const { return state_.numberLabel[shownSlot]; }
+  int shownSlotIndex() const { return shownSlot; }
 
   std::vector<std::string> courseReport() const;
   std::vector<std::string> resultReport() const;
