@@ -10,6 +10,7 @@
 
 #include "Display.h"
 #include "ExerciseSupport.h"
+#include "Legend.h"
 #include "Reports.h"
 #include "SchemaListing.h"
 #include "WrappingCheckBox.h"
@@ -108,6 +109,10 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Messa
   grid->setColumnStretch(2, 1);
   grid->setRowMinimumHeight(2, 144);
   grid->setRowStretch(4, 1);
+  auto* legend = new Legend(canvas_);
+  legend->setObjectName(QStringLiteral("Legend_Marks"));
+  legend->AddMistakeColour();
+  grid->addWidget(legend, 4, 0, 1, 2, Qt::AlignTop);
 
   connect(&session_, &KeysExerciseSession::taskChanged, this, &KeysExercise::showTask);
   connect(&session_, &ExerciseSession::phaseChanged, this, &KeysExercise::showPhase);

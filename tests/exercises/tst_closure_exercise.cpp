@@ -234,6 +234,9 @@ class ClosureExerciseTest : public QObject {
     // The columns settle once the layouts have handled the new controls.
     QTRY_VERIFY(c.Task().back()->geometry().bottom() < c.Button("OK")->y() &&
                 c.Button("OK")->geometry().bottom() < c.Frame("Panel1")->height());
+    // However many attributes, the column's command is in view, and so is
+    // the answer's once the task is fixed.
+    QVERIFY(InView(*c.Button("OK")));
     const QList<int> grown = c.Heights();
     // The window stops growing where it would leave a small screen; its
     // client area scrolls instead.
@@ -250,6 +253,7 @@ class ClosureExerciseTest : public QObject {
     // A new task on the same schema keeps the layout reached.
     Closure::Tick(c.Task(), {"A"});
     Click(c.Button("OK"));
+    QTRY_VERIFY(InView(*c.Button("Button_Odpoved")));
     Click(c.Button("Button_Odpoved"));
     t.platform.messages.clear();
     Click(c.Button("Button_Novy"));
