@@ -36,9 +36,9 @@ constexpr int ColumnHeight = 323;
 // The height of a control and the space below it.
 constexpr int ControlPitch = 30 + ControlSpacing;
 // What the window takes above, below and beside a column's controls: the
-// headings, the margins, the frames, the column's button and the score
-// below the columns.
-constexpr int AroundControls = 200;
+// headings, the margins, the frames, the column's button, the legend and the
+// score below the columns.
+constexpr int AroundControls = 230;
 
 // A hidden control keeps its place, so that nothing shifts when it shows.
 void KeepPlaceWhenHidden(QWidget& widget) {
@@ -143,16 +143,16 @@ AttributeColumns::AttributeColumns(QWidget& window, QWidget& canvas, const Colum
   side->setSpacing(15);
   side->addWidget(Memo1);
   side->addWidget(Button_Novy, 0, Qt::AlignLeft);
-  auto* legend = new Legend(&canvas, Qt::Vertical);
-  legend->setObjectName(QStringLiteral("Legend_Columns"));
-  legend->Add(layout.frameColour, tr("ramecek: sloupec, ktery prave vyplnujete"));
-  legend->AddMistakeColour();
-  side->addWidget(legend);
   side->addStretch(1);
   grid_->setRowMinimumHeight(1, ColumnHeight + 2 * FrameBorder);
   grid_->addLayout(side, 1, 3);
   grid_->setColumnStretch(3, 1);
   grid_->setRowStretch(2, 1);
+  auto* legend = new Legend(&canvas);
+  legend->setObjectName(QStringLiteral("Legend_Columns"));
+  legend->Add(layout.frameColour, tr("ramecek: sloupec, ktery prave vyplnujete"));
+  legend->AddMistakeColour();
+  grid_->addWidget(legend, 2, 0, 1, 3, Qt::AlignTop);
 
   connect(&session_, &AttributeSetExerciseSession::taskChanged, this, [this] { showTask(true); });
   connect(&session_, &AttributeSetExerciseSession::newTaskStarted, this,

@@ -1,14 +1,12 @@
 #include "Legend.h"
 
-#include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
 #include "Display.h"
 
-Legend::Legend(QWidget* parent, Qt::Orientation orientation)
-    : QWidget(parent), wraps_(orientation == Qt::Vertical) {
-  auto* line = new QBoxLayout(
-      orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, this);
+Legend::Legend(QWidget* parent) : QWidget(parent) {
+  auto* line = new QHBoxLayout(this);
   line->setContentsMargins(0, 0, 0, 0);
   line->setSpacing(6);
   line->addStretch(1);
@@ -20,9 +18,6 @@ QLabel* Legend::Add(const QColor& colour, const QString& meaning, bool supersede
   sample->setTextFormat(Qt::PlainText);
   sample->setFrameShape(QFrame::Box);
   sample->setContentsMargins(4, 1, 4, 1);
-  // Samples one under the other take the width of the column they stand
-  // in, and a long meaning goes on onto a further line.
-  sample->setWordWrap(wraps_);
   ShowSuperseded(*sample, superseded, colour);
   // On a dark colour the meaning is written in white.
   if (colour.lightness() < 128) {
@@ -30,9 +25,9 @@ QLabel* Legend::Add(const QColor& colour, const QString& meaning, bool supersede
     palette.setColor(QPalette::WindowText, Qt::white);
     sample->setPalette(palette);
   }
-  // The samples stand from the start; the stretch stays last.
-  auto* line = static_cast<QBoxLayout*>(layout());
-  line->insertWidget(line->count() - 1, sample, 0, Qt::AlignLeft);
+  // The samples stand from the left; the stretch stays last.
+  auto* line = static_cast<QHBoxLayout*>(layout());
+  line->insertWidget(line->count() - 1, sample);
   return sample;
 }
 

@@ -13,8 +13,7 @@ class Legend final : public QWidget {
   Q_OBJECT
 
  public:
-  // The samples stand side by side, or one under the other.
-  explicit Legend(QWidget* parent = nullptr, Qt::Orientation orientation = Qt::Horizontal);
+  explicit Legend(QWidget* parent = nullptr);
 
   // Adds a sample; a superseded one is written as a replaced schema is.
   QLabel* Add(const QColor& colour, const QString& meaning, bool superseded = false);
@@ -25,7 +24,4 @@ class Legend final : public QWidget {
   void AddDependencyColours();
   // The red of a wrong answer in an exercise's solution.
   void AddMistakeColour();
-
- private:
-  bool wraps_ = false;
 };
