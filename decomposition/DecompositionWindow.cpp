@@ -19,10 +19,12 @@
 
 #include "DecompositionTreeView.h"
 #include "Display.h"
+#include "Legend.h"
 #include "Reports.h"
 #include "RowPanel.h"
 #include "SchemaDetails.h"
 #include "SchemaReport.h"
+#include "ShownMark.h"
 #include "UpDownControl.h"
 #include "WrappingField.h"
 
@@ -106,12 +108,20 @@ DecompositionWindow::DecompositionWindow(DecompositionSession& session, SchemaHo
   legend->setObjectName(QStringLiteral("Label_Legend"));
   legend->setWordWrap(true);
   column->addWidget(legend);
+  auto* schemaColours = new Legend(content);
+  schemaColours->setObjectName(QStringLiteral("Legend_Schemas"));
+  schemaColours->AddSchemaColours();
+  column->addWidget(schemaColours);
 
   buildMenus();
   buildExtraGroups(content);
   auto* lower = new QWidget(content);
   lower->setObjectName(QStringLiteral("Panel_Details"));
   column->addWidget(lower, 0, Qt::AlignLeft);
+  auto* rowColours = new Legend(content);
+  rowColours->setObjectName(QStringLiteral("Legend_Dependencies"));
+  rowColours->AddDependencyColours();
+  column->addWidget(rowColours);
   column->addStretch(1);
   buildDetails(lower);
 
@@ -240,6 +250,7 @@ void DecompositionWindow::buildDetails(QWidget* content) {
   }
 
   DetailControls controls;
+  controls.title = heading("Label_Shown", QString());
   controls.attributesHeading = Label1;
   controls.attributes = Memo_ABC;
   controls.dependenciesHeading = Label2;
@@ -287,6 +298,28 @@ void DecompositionWindow::fitTreeArea() {
 
 void DecompositionWindow::loadSchema() {
   session_.load(host_.LiveSchema());
+  if (!session_.hasSchema()) return;
+  // Every schema of the tree is a part of the root, so the root's details
+  // are the widest: the window takes their room before it is shown.
+  const DecompositionState& state = session_.state();
+  const SubSchema& root = state.schemas[0];
+  details_->Reserve(root, state.attributeNames, KeyLineTexts(root.keys, state.attributeNames));
+  GrowToContent(*this, *content_);
+}
+
+QWidget* DecompositionWindow::fieldOf(int slot) const {
+  if (slot < TreeSlots) return tree_->field(slot);
+  for (RowPanel* row : {addedRow_, projectionRow_}) {
+    for (WrappingField* field : row->findChildren<WrappingField*>()) {
+      if (field->property("tag").toInt() == slot) return field;
+    }
+  }
+  return nullptr;
+}
+
+void DecompositionWindow::markShown() {
+  const std::optional<int> slot = session_.shownSlot();
+  ShownMark::MoveTo(*this, slot ? fieldOf(*slot) : nullptr);
 }
 
 bool DecompositionWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -317,13 +350,16 @@ void DecompositionWindow::requestDiagram() {
 void DecompositionWindow::showDetails() {
   const std::optional<int> slot = session_.shownSlot();
   Button_Diagram->setEnabled(slot.has_value());
+  markShown();
   if (!slot) {
     details_->Clear();
     return;
   }
   const DecompositionState& state = session_.state();
   const SubSchema& shown = state.schemas[*slot];
-  details_->Show(shown, state.attributeNames, KeyLineTexts(shown.keys, state.attributeNames));
+  // The root is the original schema, numbered in reports only.
+  details_->Show(shown, *slot == 0 ? NumberLabel{} : state.numberLabel[*slot], state.attributeNames,
+                 KeyLineTexts(shown.keys, state.attributeNames));
   // Wide details widen the window up to the screen; past that they scroll.
   GrowToContent(*this, *content_);
 }
@@ -335,8 +371,8 @@ void DecompositionWindow::splitShownSchema(int position) {
   });
 }
 
-void DecompositionWindow::pageRows(int position, bool upPressed) {
-  RunStep([&] { details_->Page(position, upPressed); });
+void DecompositionWindow::pageRows(int position) {
+  RunStep([&] { details_->Page(position); });
 }
 
 void DecompositionWindow::explainDecomposition() {
@@ -462,6 +498,8 @@ void DecompositionWindow::showSchemas() {
   const QSize size = wanted.boundedTo({room.width(), std::min(room.height(), kWindowHeight)})
                          .expandedTo(this->size());
   if (size != this->size()) resize(size);
+  // The added and projection fields are made afresh.
+  markShown();
 }
 
 void DecompositionWindow::showRow(RowPanel& row, int firstSlot, int count, int columns,
@@ -515,23 +553,17 @@ void DecompositionWindow::showSlot(WrappingField& field, QLabel& number, int slo
     about += QLatin1Char('\n') + tr("Pohlceno projekci");
   }
   field.setToolTip(TextWithHint(about, FieldHint()));
-  ShowSuperseded(field, schema.state == SlotState::Replaced || schema.state == SlotState::Absorbed);
+  // A root without dependencies has nothing to decompose, so its field
+  // stays hidden and uncoloured.
+  const bool bare = slot == 0 && schema.dependencies.empty();
+  ShowSuperseded(field, schema.state == SlotState::Replaced || schema.state == SlotState::Absorbed,
+                 bare ? colours::White : SchemaFieldColour(schema.normalForm));
   field.setEnabled(true);
+  field.setVisible(!bare);
   if (slot == 0) {
-    // A schema without dependencies has nothing to decompose, so its field
-    // stays hidden and uncoloured.
-    if (schema.dependencies.empty()) {
-      SetBackground(field, colours::White);
-      field.hide();
-    } else {
-      SetBackground(field, SchemaFieldColour(schema.normalForm));
-      field.show();
-    }
     number.hide();
     return;
   }
-  SetBackground(field, SchemaFieldColour(schema.normalForm));
-  field.show();
   number.setText(NumberLabelText(state.numberLabel[slot]));
   number.show();
 }

@@ -83,7 +83,11 @@ class DecompositionWindow final : public ToolWindow {
   // Shows the details of the session's shown schema, or none.
   void showDetails();
   void requestDiagram();
-  void pageRows(int position, bool upPressed);
+  // The field of the schema in `slot`, if one shows it.
+  QWidget* fieldOf(int slot) const;
+  // Marks the field of the schema whose details are shown.
+  void markShown();
+  void pageRows(int position);
   void report(const Report& report);
   // Tells the student why a step ended as it did; silent for Done and
   // Unchanged.

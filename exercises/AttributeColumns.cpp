@@ -7,11 +7,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "Display.h"
 #include "ExerciseSupport.h"
+#include "Legend.h"
 #include "Platform.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
@@ -30,6 +33,12 @@ constexpr int MemoIndent = 28;
 // controls fit above the column's button, and from the ninth on every
 // control grows the column.
 constexpr int ColumnHeight = 323;
+// The height of a control and the space below it.
+constexpr int ControlPitch = 30 + ControlSpacing;
+// What the window takes above, below and beside a column's controls: the
+// headings, the margins, the frames, the column's button, the legend and the
+// score below the columns.
+constexpr int AroundControls = 230;
 
 // A hidden control keeps its place, so that nothing shifts when it shows.
 void KeepPlaceWhenHidden(QWidget& widget) {
@@ -47,6 +56,7 @@ RowPanel* ColumnRows(QFrame& column, const QString& name) {
   auto* rows = new RowPanel(&column);
   rows->setObjectName(name);
   rows->grid().setVerticalSpacing(ControlSpacing);
+  rows->grid().setHorizontalSpacing(ControlSpacing);
   layout->addWidget(rows);
   layout->addStretch(1);
   return rows;
@@ -138,6 +148,11 @@ AttributeColumns::AttributeColumns(QWidget& window, QWidget& canvas, const Colum
   grid_->addLayout(side, 1, 3);
   grid_->setColumnStretch(3, 1);
   grid_->setRowStretch(2, 1);
+  auto* legend = new Legend(&canvas);
+  legend->setObjectName(QStringLiteral("Legend_Columns"));
+  legend->Add(layout.frameColour, tr("ramecek: sloupec, ktery prave vyplnujete"));
+  legend->AddMistakeColour();
+  grid_->addWidget(legend, 2, 0, 1, 3, Qt::AlignTop);
 
   connect(&session_, &AttributeSetExerciseSession::taskChanged, this, [this] { showTask(true); });
   connect(&session_, &AttributeSetExerciseSession::newTaskStarted, this,
@@ -160,6 +175,7 @@ void AttributeColumns::placeHeadings(QWidget* task, QWidget* answer, QWidget* so
 
 void AttributeColumns::showTask(bool newAttributes) {
   taskRows_->clear();
+  arrangeControls(static_cast<int>(session_.offered().size()));
   for (AttributeIndex a : session_.offered()) {
     QAbstractButton* control = nullptr;
     if (session_.pickKind() == AttributeSetExerciseSession::Pick::OneAttribute) {
@@ -172,6 +188,16 @@ void AttributeColumns::showTask(bool newAttributes) {
             [this, a](bool picked) { session_.setPicked(a, picked); });
   }
   Remeasure(*taskRows_);
+  // The answer and the solution column will hold as many controls: they
+  // take the task column's width at once, so that the window does not widen
+  // as they fill.
+  int control = layout_.controlWidth;
+  for (const QAbstractButton* c : taskRows_->findChildren<QAbstractButton*>())
+    control = std::min(control, c->minimumWidth());
+  const int column = sideBySide_ * control + (sideBySide_ - 1) * ControlSpacing +
+                     2 * (FrameBorder + Panel1->frameWidth() + ColumnMargin);
+  for (int c = 0; c < 3; ++c)
+    grid_->setColumnMinimumWidth(c, std::max(layout_.columnWidth + 2 * FrameBorder, column));
   if (newAttributes) {
     Memo1->clear();
     if (!session_.offered().empty()) {
@@ -203,10 +229,10 @@ void AttributeColumns::showPhase() {
       if (session_.isWrong(a)) exercise::SetFontColour(*solution, colours::WrongRed);
     }
   }
+  // The columns took their widths with the task, so the dependency list
+  // keeps its room as they fill.
   Remeasure(*answerRows_);
   Remeasure(*solutionRows_);
-  // The filled columns take room the dependency list had.
-  if (fixed) exercise::FitLines(window_, canvas_, *Memo1, layout_.memo.width());
 
   const bool picking = session_.isPicking();
   Panel_BckGr_1->setVisible(picking);
@@ -253,6 +279,17 @@ void AttributeColumns::restoreHeight() {
   window_.resize(window_.width(), layout_.window.height());
 }
 
+void AttributeColumns::arrangeControls(int count) {
+  // A column taller than the window would leave its button out of view: its
+  // controls stand side by side instead, in the room the right half of the
+  // window leaves, as few side by side as keep the column within the window.
+  const int tallest =
+      std::min(exercise::TallestWindow, window_.screen()->availableGeometry().height());
+  const int fit = std::max(1, (tallest - AroundControls) / ControlPitch);
+  sideBySide_ = std::max(1, (count + fit - 1) / fit);
+  perLine_ = std::max(1, (count + sideBySide_ - 1) / sideBySide_);
+}
+
 void AttributeColumns::placeInColumn(RowPanel& column, QAbstractButton& control,
                                      const QString& name) {
   QFont font = control.font();
@@ -262,10 +299,12 @@ void AttributeColumns::placeInColumn(RowPanel& column, QAbstractButton& control,
   control.setText(name);
   control.setText(control.fontMetrics().elidedText(name, Qt::ElideMiddle, widestCaption(control)));
   control.setToolTip(name);
-  control.setMinimumSize(layout_.controlWidth, 30);
+  control.setMinimumSize(
+      std::min(layout_.controlWidth, widestCaption(control) + indicator(control)), 30);
   exercise::SetFontColour(control, Qt::black);
   QGridLayout& grid = column.grid();
-  grid.addWidget(&control, grid.count(), 0);
+  const int k = grid.count();
+  grid.addWidget(&control, k % perLine_, k / perLine_);
   // No fill of its own: the column's face colour shows through, and the
   // column's bevel stays visible at the box's right end.
   control.show();
@@ -282,8 +321,11 @@ int AttributeColumns::widestCaption(const QAbstractButton& control) const {
   const int columns = CanvasRoom(window_, canvas_) - margins.left() - margins.right() - MemoIndent -
                       layout_.memo.width();
   const int column = columns / 3 - 2 * (FrameBorder + Panel1->frameWidth() + ColumnMargin);
+  const int share = (column - (sideBySide_ - 1) * ControlSpacing) / sideBySide_;
+  return share - indicator(control);
+}
+
+int AttributeColumns::indicator(const QAbstractButton& control) {
   // What the control needs beside its caption: its box or circle and the gap.
-  const int indicator =
-      control.sizeHint().width() - control.fontMetrics().horizontalAdvance(control.text());
-  return column - indicator;
+  return control.sizeHint().width() - control.fontMetrics().horizontalAdvance(control.text());
 }

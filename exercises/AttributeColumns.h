@@ -69,6 +69,9 @@ class AttributeColumns final : public QObject {
   void showTask(bool newAttributes);
   // Builds the answer and solution columns and shows which column is active.
   void showPhase();
+  // Decides how the `count` controls of a column stand: one under the other,
+  // or side by side in as many lines as the window's height holds.
+  void arrangeControls(int count);
   // Shows the control in its column under the previous one, its caption
   // whole when there is room and otherwise shortened in the middle.
   void placeInColumn(RowPanel& column, QAbstractButton& control, const QString& name);
@@ -76,6 +79,7 @@ class AttributeColumns final : public QObject {
   // The widest the control's caption gets before it is shortened: the three
   // columns and the memo at their narrowest still fit the screen.
   int widestCaption(const QAbstractButton& control) const;
+  static int indicator(const QAbstractButton& control);
 
   QWidget& window_;
   QWidget& canvas_;
@@ -85,6 +89,10 @@ class AttributeColumns final : public QObject {
   QAction* answerAction_;
   QAction* newTaskAction_;
   QGridLayout* grid_ = nullptr;
+  // How many controls of a column stand side by side, and how many under
+  // each other.
+  int sideBySide_ = 1;
+  int perLine_ = 1;
 
   QFrame* Panel_BckGr_1 = nullptr;
   QFrame* Panel_BckGr_odpoved = nullptr;

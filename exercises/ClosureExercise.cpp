@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "AttributeColumns.h"
 #include "Display.h"
@@ -22,6 +23,17 @@ ColumnsLayout Layout() {
   layout.memo = QSize(190, 215);
   layout.newTask = QSize(100, 25);
   return layout;
+}
+
+// Where the raised plus stands in the heading: right behind the set A, the
+// last "A" that is a word of its own, since a translation may hold further
+// capital As inside its words ("Attributes for A").
+int RaisedPlusOffset(const QString& heading, const QFontMetrics& metrics) {
+  static const QRegularExpression set(QStringLiteral("\\bA\\b"));
+  qsizetype end = heading.size();
+  for (const QRegularExpressionMatch& match : set.globalMatch(heading))
+    end = match.capturedEnd();
+  return metrics.horizontalAdvance(heading.left(end));
 }
 
 }  // namespace
@@ -62,10 +74,7 @@ ClosureExercise::ClosureExercise(ClosureExerciseSession& session, SchemaHost& ho
   columns_ =
       new AttributeColumns(*this, *canvas, layout, session_, messages, a_spravnaOdpoved, a_new);
   columns_->placeHeadings(Label1, Label_odpoved, Label3, Label4);
-  // Behind the A, whatever margin the heading's column gives the caption.
-  Label2->move(Label1->contentsMargins().left() + metrics.horizontalAdvance(label1Text.left(
-                                                      label1Text.indexOf(QLatin1Char('A')) + 1)),
-               0);
+  Label2->move(Label1->contentsMargins().left() + RaisedPlusOffset(label1Text, metrics), 0);
   connect(&columns_->okButton(), &QPushButton::clicked, this, &ClosureExercise::fixTask);
   SetDefaultButton(&columns_->okButton());
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);

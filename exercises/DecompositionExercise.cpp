@@ -13,10 +13,13 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "DataMemo.h"
 #include "Display.h"
 #include "ExerciseSupport.h"
+#include "Legend.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -125,9 +128,8 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   DependencyFields->grid().setContentsMargins(0, GB_odpoved->contentsMargins().top(), 0, 0);
 
   Label3 = exercise::MakeLabel(canvas_, "Label3", tr("Atributy"));
-  Memo_Atr = new QPlainTextEdit(canvas_);
+  Memo_Atr = new DataMemo(canvas_);
   Memo_Atr->setObjectName(QStringLiteral("Memo_Atr"));
-  Memo_Atr->setReadOnly(true);
   Memo_Atr->setMinimumSize(145, 153);
   Label4 = exercise::MakeLabel(canvas_, "Label4", tr("Zavislosti"));
   Memo_Dep = exercise::MakeDependencyMemo(canvas_, "Memo_Dep");
@@ -169,6 +171,10 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   // Spare width goes to the lists, which show whole lines.
   grid->setColumnStretch(3, 1);
   grid->setRowStretch(5, 1);
+  auto* legend = new Legend(canvas_);
+  legend->setObjectName(QStringLiteral("Legend_Marks"));
+  legend->AddMistakeColour();
+  grid->addWidget(legend, 6, 0, 1, 3, Qt::AlignTop);
 
   connect(&session_, &DecompositionExerciseSession::taskChanged, this,
           &DecompositionExercise::buildRows);
@@ -196,19 +202,15 @@ void DecompositionExercise::buildRows() {
   exercise::ListFromTop(*Memo_Dep, ListDependencyLines(session_.dependencies(), names));
   exercise::ListFromTop(*Memo_Atr, ListAttributeLines(names));
 
-  std::vector<QLineEdit*> fields;
+  std::vector<WrappingField*> fields;
   int fieldWidth = 0;
   int row = 0;
   for (const Dependency& d : session_.dependencies()) {
-    const QString text = ToText(ShowDependency(d, names));
-    QLineEdit* field = exercise::MakeDependencyField(DependencyFields, text);
-    fieldWidth = std::max(fieldWidth, WholeTextWidth(*field, text));
+    WrappingField* field =
+        exercise::MakeDependencyField(DependencyFields, ToText(ShowDependency(d, names)));
+    fieldWidth = std::max(fieldWidth, field->OneLineWidth());
     fields.push_back(field);
     DependencyFields->grid().addWidget(field, row, 0);
-    // Every row is as tall as its tallest control, the same in each column.
-    const int rowHeight = std::max(field->sizeHint().height(), MarkSize);
-    for (RowPanel* rows : {DependencyFields, answerRows_, solutionRows_})
-      rows->grid().setRowMinimumHeight(row, rowHeight);
     const std::size_t k = static_cast<std::size_t>(row);
     RowControls controls{};
     for (int column = 0; column < 2; ++column) {
@@ -232,11 +234,16 @@ void DecompositionExercise::buildRows() {
     rowControls_.push_back(controls);
     ++row;
   }
-  // A dependency wider than the screen leaves the fields is read in its
-  // field's tooltip.
-  const int widest = RoomFor(*this, *canvas_, *DependencyFields);
-  for (QLineEdit* field : fields)
-    field->setFixedWidth(std::min(fieldWidth, widest));
+  // A dependency wider than the screen leaves the fields goes on onto
+  // further lines, and its row grows with it in every column, so that the
+  // boxes stay level with their dependency.
+  const int width = std::min(fieldWidth, RoomFor(*this, *canvas_, *DependencyFields));
+  for (int k = 0; k < static_cast<int>(fields.size()); ++k) {
+    fields[k]->setFixedSize(width, fields[k]->heightForWidth(width));
+    const int rowHeight = std::max(fields[k]->height(), MarkSize);
+    for (RowPanel* rows : {DependencyFields, answerRows_, solutionRows_})
+      rows->grid().setRowMinimumHeight(k, rowHeight);
+  }
   // The list beside gets what the fields leave of the screen.
   exercise::FitLines(*this, *canvas_, *Memo_Dep, MemoWidth);
 }

@@ -54,12 +54,14 @@ void ExerciseFeedback::Explain(const QStringList& lines) {
       std::min(exercise::TallestWindow, window->screen()->availableGeometry().height());
   const int room = tallest - window->height();
   if (shown) {
-    grownBy_ = std::clamp(room, 0, extra);
-    window->resize(window->width(), window->height() + grownBy_);
+    const int before = window->height();
+    window->resize(window->width(), before + std::clamp(room, 0, extra));
     // What the explanation takes from the exercise above may make it scroll
     // upright; the window then widens by the scroll bar rather than making
-    // the exercise scroll sideways too.
+    // the exercise scroll sideways too. Whatever height it gained, it gives
+    // back when the explanation goes.
     GrowToContent(*window, canvas_);
+    grownBy_ = window->height() - before;
   } else {
     window->resize(window->width(), window->height() - grownBy_);
     grownBy_ = 0;

@@ -19,8 +19,10 @@
 #include <QVBoxLayout>
 #include <QtMath>
 
+#include "DataMemo.h"
 #include "Display.h"
 #include "Platform.h"
+#include "WrappingField.h"
 
 namespace exercise {
 
@@ -94,14 +96,13 @@ QLineEdit* MakeErrorMark(QWidget* parent) {
   return mark;
 }
 
-QLineEdit* MakeDependencyField(QWidget* parent, const QString& text) {
-  auto* field = new QLineEdit(text, parent);
-  field->setReadOnly(true);
+WrappingField* MakeDependencyField(QWidget* parent, const QString& text) {
+  auto* field = new WrappingField(parent);
   QFont font = field->font();
   font.setPointSize(8);
   field->setFont(font);
   SetBackground(*field, colours::Light3D());
-  ShowWhole(*field, text);
+  field->setText(Breakable(text));
   field->show();
   return field;
 }
@@ -121,15 +122,15 @@ QColor FontColour(const QWidget& widget) {
 }
 
 void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
-  AppendLines(memo, lines);
+  for (const std::string& line : lines)
+    memo.appendPlainText(Breakable(ToText(line)));
   memo.moveCursor(QTextCursor::Start);
   memo.ensureCursorVisible();
 }
 
 QPlainTextEdit* MakeDependencyMemo(QWidget* parent, const char* name) {
-  auto* memo = new QPlainTextEdit(parent);
+  auto* memo = new DataMemo(parent);
   memo->setObjectName(QString::fromLatin1(name));
-  memo->setReadOnly(true);
   // Shading the lines is no edit to undo.
   memo->setUndoRedoEnabled(false);
   memo->setLineWrapMode(QPlainTextEdit::NoWrap);

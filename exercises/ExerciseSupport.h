@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 class MessageService;
+class WrappingField;
 
 namespace exercise {
 
@@ -58,15 +59,17 @@ QCheckBox* MakeTickBox(QWidget* parent);
 // The red field that frames a wrong answer; hidden until the solution shows.
 QLineEdit* MakeErrorMark(QWidget* parent);
 
-// A read-only one-line field showing a dependency in the light 3-D colour.
-QLineEdit* MakeDependencyField(QWidget* parent, const QString& text);
+// A read-only field showing a dependency in the light 3-D colour; a
+// dependency too long for the field's width goes on onto further lines.
+WrappingField* MakeDependencyField(QWidget* parent, const QString& text);
 
 // Text colour of a caption; kept also while the control or its column is
 // disabled, so that red marks stay visible in the solution column.
 void SetFontColour(QWidget& widget, const QColor& colour);
 QColor FontColour(const QWidget& widget);
 
-// Lists the lines into a memo and shows its beginning, so that a long task
+// Lists the lines of schema data into a memo, in the form that breaks only
+// between names and operators, and shows its beginning, so that a long task
 // is read from its first line.
 void ListFromTop(QPlainTextEdit& memo, const std::vector<std::string>& lines);
 

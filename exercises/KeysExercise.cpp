@@ -10,6 +10,7 @@
 
 #include "Display.h"
 #include "ExerciseSupport.h"
+#include "Legend.h"
 #include "Reports.h"
 #include "SchemaListing.h"
 #include "WrappingCheckBox.h"
@@ -19,8 +20,9 @@ namespace {
 // Wide enough for the whole dependency listing, which reaches 720 pixels.
 constexpr int WindowWidth = 740;
 constexpr int WindowHeight = 418;
-// The widest a candidate gets in its column; a longer one wraps.
-constexpr int CandidateWidth = 400;
+// The widest a candidate gets in its column; a longer one wraps, so that
+// the dependency list beside keeps room for its lines.
+constexpr int CandidateWidth = 320;
 // The least width of the dependency list.
 constexpr int MemoWidth = 206;
 
@@ -102,12 +104,17 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Messa
   grid->addWidget(Label3, 1, 0, 1, 2);
   grid->addWidget(Panel_zadani, 2, 0);
   grid->addWidget(Panel_reseni, 2, 1);
-  grid->addWidget(Memo_Dep, 1, 2, 3, 1);
+  // The list reaches down into the spare height below the columns.
+  grid->addWidget(Memo_Dep, 1, 2, 4, 1);
   grid->addWidget(Button_OK, 3, 0, Qt::AlignRight | Qt::AlignTop);
   grid->addWidget(Button_new, 3, 1, Qt::AlignRight | Qt::AlignTop);
   grid->setColumnStretch(2, 1);
   grid->setRowMinimumHeight(2, 144);
   grid->setRowStretch(4, 1);
+  auto* legend = new Legend(canvas_);
+  legend->setObjectName(QStringLiteral("Legend_Marks"));
+  legend->AddMistakeColour();
+  grid->addWidget(legend, 4, 0, 1, 2, Qt::AlignTop);
 
   connect(&session_, &KeysExerciseSession::taskChanged, this, &KeysExercise::showTask);
   connect(&session_, &ExerciseSession::phaseChanged, this, &KeysExercise::showPhase);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "DataMemo.h"
 #include "Display.h"
 #include "ExerciseSupport.h"
 #include "RowPanel.h"
@@ -84,10 +85,10 @@ OwnDecompositionExercise::OwnDecompositionExercise(OwnDecompositionExerciseSessi
           &OwnDecompositionExercise::updateButtons);
 
   layout->addWidget(new QLabel(tr("Hodnoceni:"), canvas_));
-  Memo_Vysledek = new QPlainTextEdit(canvas_);
+  // A long line (the lost dependencies, a part's keys) goes on onto further
+  // lines within the window's width.
+  Memo_Vysledek = new DataMemo(canvas_);
   Memo_Vysledek->setObjectName(QStringLiteral("Memo_Vysledek"));
-  Memo_Vysledek->setReadOnly(true);
-  Memo_Vysledek->setLineWrapMode(QPlainTextEdit::NoWrap);
   // The chase table lines up only in a font of equal widths.
   Memo_Vysledek->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   layout->addWidget(Memo_Vysledek, 1);
@@ -142,7 +143,11 @@ void OwnDecompositionExercise::showParts() {
 }
 
 void OwnDecompositionExercise::showEvaluation() {
-  Memo_Vysledek->setPlainText(session_.evaluation().join(QLatin1Char('\n')));
+  // The evaluation's lines are sentences about the schema data: they may
+  // break at any blank, but never inside an arrow.
+  QString text = session_.evaluation().join(QLatin1Char('\n'));
+  text.replace(QStringLiteral("->"), QStringLiteral("-\u2060>"));
+  Memo_Vysledek->setPlainText(text);
 }
 
 void OwnDecompositionExercise::updateButtons() {

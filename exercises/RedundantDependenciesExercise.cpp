@@ -13,15 +13,17 @@
 
 #include "Display.h"
 #include "ExerciseSupport.h"
+#include "Legend.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
+#include "WrappingField.h"
 
 namespace {
 
 constexpr int WindowWidth = 833;
 constexpr int WindowHeight = 531;
-// The narrowest the dependency fields get; a longer dependency widens them
-// all, so that the tick boxes stay in line.
+// The narrowest the dependency fields get; they share the width the list
+// leaves, so that the tick boxes stay in line.
 constexpr int FieldWidth = 305;
 constexpr int MarkSize = 25;
 // The least width of the dependency list.
@@ -92,6 +94,11 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   task->addWidget(Label4);
   task->addSpacing(16);
   task->addWidget(rows_);
+  auto* legend = new Legend(canvas_);
+  legend->setObjectName(QStringLiteral("Legend_Marks"));
+  legend->AddMistakeColour();
+  task->addSpacing(16);
+  task->addWidget(legend);
   task->addStretch(1);
 
   auto* list = new QVBoxLayout;
@@ -127,9 +134,11 @@ void RedundantDependenciesExercise::buildRows() {
   int row = 1;
   for (const Dependency& d : session_.dependencies()) {
     const std::size_t k = static_cast<std::size_t>(row - 1);
-    QLineEdit* field =
+    // A long dependency wraps in its field rather than taking the room the
+    // list beside needs for its own lines.
+    WrappingField* field =
         exercise::MakeDependencyField(rows_, ToText(ShowDependency(d, session_.names())));
-    field->setMinimumWidth(std::max(FieldWidth, WholeTextWidth(*field, field->text())));
+    field->setMinimumWidth(FieldWidth);
     QCheckBox* answer = exercise::MakeTickBox(rows_);
     connect(answer, &QCheckBox::toggled, this,
             [this, k](bool ticked) { session_.setTicked(k, ticked); });

@@ -41,6 +41,7 @@ class SynthesisSession final : public ToolSession {
   bool showSchema(int slot);
   const SubSchema& shownSchema() const { return state_.schemas[shownSlot]; }
   const NumberLabel& shownLabel() const { return state_.numberLabel[shownSlot]; }
+  int shownSlotIndex() const { return shownSlot; }
 
   Report courseReport() const;
   Report resultReport() const;

@@ -18,9 +18,11 @@
 #include <algorithm>
 
 #include "Display.h"
+#include "Legend.h"
 #include "Reports.h"
 #include "SchemaDetails.h"
 #include "SchemaReport.h"
+#include "ShownMark.h"
 #include "UpDownControl.h"
 #include "WrappingField.h"
 
@@ -124,11 +126,17 @@ SynthesisWindow::SynthesisWindow(SynthesisSession& session, SchemaHost& host,
   layout->setMenuBar(BuildMenu());
   BuildTop(*content_);
   BuildRows(*content_);
-  auto* lower = new QWidget(content_);
-  lower->setObjectName(QStringLiteral("Panel_Details"));
-  column->addWidget(lower);
-  column->addStretch(1);
-  BuildDetails(*lower);
+  // The lower part shows only while it shows a schema, and the rows of
+  // schemas above take the spare height.
+  details_Panel = new QWidget(content_);
+  details_Panel->setObjectName(QStringLiteral("Panel_Details"));
+  column->addWidget(details_Panel);
+  rowColours_ = new Legend(content_);
+  rowColours_->setObjectName(QStringLiteral("Legend_Dependencies"));
+  rowColours_->AddDependencyColours();
+  column->addWidget(rowColours_);
+  column->addStretch(0);
+  BuildDetails(*details_Panel);
 
   connect(&session_, &SynthesisSession::slotsChanged, this, &SynthesisWindow::showSlots);
   notice_ = OutOfDateNotice::Follow(*this, session_);
@@ -246,11 +254,15 @@ void SynthesisWindow::BuildTop(QWidget& content) {
   commands->addWidget(Button_Proj);
   commands->addSpacing(kMargin);
   commands->addWidget(Label_Legend, 1);
+  auto* schemaColours = new Legend(top);
+  schemaColours->setObjectName(QStringLiteral("Legend_Schemas"));
+  schemaColours->AddSchemaColours();
   auto* all = new QVBoxLayout(top);
   all->setContentsMargins(0, 8, 0, 2);
   all->setSpacing(12);
   all->addLayout(upper);
   all->addLayout(commands);
+  all->addWidget(schemaColours);
 }
 
 void SynthesisWindow::BuildRows(QWidget& content) {
@@ -294,7 +306,7 @@ void SynthesisWindow::BuildRows(QWidget& content) {
     content.layout()->addWidget(*headingLabels[r]);
     row.group = new QGroupBox(&content);
     row.group->setObjectName(QString::fromLatin1(h.group));
-    content.layout()->addWidget(row.group);
+    static_cast<QBoxLayout*>(content.layout())->addWidget(row.group, 1);
     row.scroll = new QScrollArea(row.group);
     row.scroll->setObjectName(QString::fromLatin1(h.scroll));
     row.scroll->setFrameShape(QFrame::NoFrame);
@@ -303,6 +315,9 @@ void SynthesisWindow::BuildRows(QWidget& content) {
     // The cells are set out again whenever the box's width changes.
     row.scroll->installEventFilter(this);
     auto* box = new QVBoxLayout(row.group);
+    // The box grows no taller than its lines need; the rest of the spare
+    // height goes to the other rows.
+    box->setSizeConstraint(QLayout::SetMinAndMaxSize);
     box->setContentsMargins(kScrollMargin, kScrollMargin, kScrollMargin, kScrollMargin);
     box->addWidget(row.scroll);
     auto* cells = new QWidget;
@@ -353,17 +368,20 @@ void SynthesisWindow::PlaceCells(SlotRow& row) {
     row.cells->addWidget(row.labels[k], k / columns, 2 * (k % columns));
     row.cells->addWidget(row.fields[k], k / columns, 2 * (k % columns) + 1);
   }
-  const int lines = (row.shown + columns - 1) / columns;
-  row.scroll->setVerticalScrollBarPolicy(lines > row.visibleLines ? Qt::ScrollBarAlwaysOn
-                                                                  : Qt::ScrollBarAlwaysOff);
+  const int lines = std::max(1, (row.shown + columns - 1) / columns);
+  row.scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   const bool sideways = kCellLeft + pitch - kCellSpacing > room;
   row.scroll->setHorizontalScrollBarPolicy(sideways ? Qt::ScrollBarAlwaysOn
                                                     : Qt::ScrollBarAlwaysOff);
-  // The box shows its lines whole; the sideways bar takes room of its own
-  // below them.
+  // The box shows at least its first lines whole and, given spare height,
+  // as many more as it holds; the sideways bar takes room of its own below
+  // them.
   const int bar = sideways ? row.scroll->horizontalScrollBar()->sizeHint().height() : 0;
-  row.scroll->setFixedHeight(kCellTop + row.visibleLines * kCellPitch - kLineGap + kCellBottom +
-                             bar);
+  const auto height = [bar](int shown) {
+    return kCellTop + shown * kCellPitch - kLineGap + kCellBottom + bar;
+  };
+  row.scroll->setMinimumHeight(height(std::min(lines, row.visibleLines)));
+  row.scroll->setMaximumHeight(height(lines));
 }
 
 void SynthesisWindow::BuildDetails(QWidget& content) {
@@ -395,6 +413,7 @@ void SynthesisWindow::BuildDetails(QWidget& content) {
   }
 
   DetailControls controls;
+  controls.title = MakeLabel(&content, "Label_Shown", QString());
   controls.attributesHeading = Label_S1;
   controls.attributes = Memo_ABC;
   controls.dependenciesHeading = Label_S2;
@@ -416,8 +435,7 @@ void SynthesisWindow::BuildDetails(QWidget& content) {
 void SynthesisWindow::load() {
   // A window still open from the previous command starts with an empty
   // lower part too, as after closing.
-  details_->Clear();
-  Button_Diagram->setEnabled(false);
+  showNoDetails();
   session_.load(host_.LiveSchema());
   Edit_Schema_1->setEnabled(true);
   Edit_Schema_1->show();
@@ -440,6 +458,7 @@ void SynthesisWindow::showSlots() {
   Label_Ekv_Inic->setVisible(merged);
   rows_[2].group->setVisible(projected);
   Label_Proj_Inic->setVisible(projected);
+  if (details_Panel->isVisibleTo(this)) markShown();
 }
 
 void SynthesisWindow::ShowRow(SlotRow& row, int firstSlot, int count) {
@@ -475,8 +494,7 @@ void SynthesisWindow::ShowRow(SlotRow& row, int firstSlot, int count) {
         replaced ? text + QLatin1Char('\n') + tr("Nahrazeno: schema bylo sloucene nebo pohlcene")
                  : text,
         FieldHint()));
-    ShowSuperseded(field, replaced);
-    SetBackground(field, SchemaColour(schema.normalForm));
+    ShowSuperseded(field, replaced, SchemaColour(schema.normalForm));
     if (!row.numbered)
       label.setText(slot < 0 ? QString() : NumberLabelText(state.numberLabel[slot]));
     const bool present = schema.state != SlotState::Empty;
@@ -510,8 +528,11 @@ void SynthesisWindow::showSchemaDetails(int slot) {
     if (!session_.showSchema(slot)) return;
     const SubSchema& shown = session_.shownSchema();
     const AttributeTable& names = session_.state().attributeNames;
-    details_->Show(shown, names, KeyLineTexts(shown.keys, names));
+    details_->Show(shown, session_.shownLabel(), names, KeyLineTexts(shown.keys, names));
+    details_Panel->show();
+    rowColours_->show();
     Button_Diagram->setEnabled(true);
+    markShown();
     // Wide details widen the window up to the screen; past that they scroll.
     GrowToContent(*this, *content_);
   });
@@ -567,10 +588,28 @@ void SynthesisWindow::printResults() {
   });
 }
 
+void SynthesisWindow::showNoDetails() {
+  details_->Clear();
+  details_Panel->hide();
+  rowColours_->hide();
+  Button_Diagram->setEnabled(false);
+  ShownMark::MoveTo(*this, nullptr);
+}
+
+void SynthesisWindow::markShown() {
+  const int slot = session_.shownSlotIndex();
+  QWidget* shown = slot == 0 ? Edit_Schema_1 : nullptr;
+  for (const SlotRow& row : rows_) {
+    for (QLineEdit* field : row.fields) {
+      if (field->property("tag").toInt() == slot && !field->isHidden()) shown = field;
+    }
+  }
+  ShownMark::MoveTo(*this, shown);
+}
+
 void SynthesisWindow::resetWindow() {
   session_.clear();
-  details_->Clear();
-  Button_Diagram->setEnabled(false);
+  showNoDetails();
   Edit_Schema_1->setEnabled(false);
   Edit_Schema_1->hide();
 }

@@ -14,6 +14,7 @@
 class QAction;
 class QGridLayout;
 class QGroupBox;
+class Legend;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
@@ -102,6 +103,10 @@ class SynthesisWindow final : public ToolWindow {
   // growing by a sideways bar when one cell is wider than it.
   void PlaceCells(SlotRow& row);
 
+  // Empties and hides the lower part.
+  void showNoDetails();
+  // Marks the field of the schema whose details are shown.
+  void markShown();
   // Tells the student why a step ended as it did; silent for Done.
   void tell(SynthesisOutcome outcome);
   // Brings every schema field, number label and group in line with the
@@ -143,4 +148,6 @@ class SynthesisWindow final : public ToolWindow {
   QWidget* Panel_Dep = nullptr;
   UpDownControl* UpDown1 = nullptr;
   SchemaDetails* details_ = nullptr;
+  QWidget* details_Panel = nullptr;
+  Legend* rowColours_ = nullptr;
 };

@@ -113,6 +113,10 @@
         <source>Ve vasi odpovedi byly chyby.</source>
         <translation>Ve vaší odpovědi byly chyby.</translation>
     </message>
+    <message>
+        <source>ramecek: sloupec, ktery prave vyplnujete</source>
+        <translation>rámeček: sloupec, který právě vyplňujete</translation>
+    </message>
 </context>
 <context>
     <name>AttributeEditorDialog</name>
@@ -952,6 +956,41 @@
     <message>
         <source>Zadne dalsi klice schematu nejsou</source>
         <translation>Žádné další klíče schématu nejsou</translation>
+    </message>
+</context>
+<context>
+    <name>Legend</name>
+    <message>
+        <source>oranzove: schema v 1. ci 2. NF</source>
+        <translation>oranžové: schéma v 1. či 2. NF</translation>
+    </message>
+    <message>
+        <source>zlute: schema ve 3NF</source>
+        <translation>žluté: schéma ve 3NF</translation>
+    </message>
+    <message>
+        <source>sede: schema v BCNF</source>
+        <translation>šedé: schéma v BCNF</translation>
+    </message>
+    <message>
+        <source>kurzivou: nahrazene schema</source>
+        <translation>kurzívou: nahrazené schéma</translation>
+    </message>
+    <message>
+        <source>zluta: zavislost porusuje 3NF</source>
+        <translation>žlutá: závislost porušuje 3NF</translation>
+    </message>
+    <message>
+        <source>zelena: zavislost porusuje jen BCNF</source>
+        <translation>zelená: závislost porušuje jen BCNF</translation>
+    </message>
+    <message>
+        <source>seda: zavislost BCNF neporusuje</source>
+        <translation>šedá: závislost BCNF neporušuje</translation>
+    </message>
+    <message>
+        <source>cervene: chyba ve vasi odpovedi</source>
+        <translation>červeně: chyba ve vaší odpovědi</translation>
     </message>
 </context>
 <context>
@@ -1962,6 +2001,17 @@
     <message>
         <source>%1: soubor nejde zapsat</source>
         <translation>%1: soubor nejde zapsat</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaDetails</name>
+    <message>
+        <source>Schema %1</source>
+        <translation>Schéma %1</translation>
+    </message>
+    <message>
+        <source>Puvodni schema</source>
+        <translation>Původní schéma</translation>
     </message>
 </context>
 <context>

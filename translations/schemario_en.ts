@@ -113,6 +113,10 @@
         <source>Ve vasi odpovedi byly chyby.</source>
         <translation>Your answer contained mistakes.</translation>
     </message>
+    <message>
+        <source>ramecek: sloupec, ktery prave vyplnujete</source>
+        <translation>frame: the column you are filling in</translation>
+    </message>
 </context>
 <context>
     <name>AttributeEditorDialog</name>
@@ -952,6 +956,41 @@
     <message>
         <source>Zadne dalsi klice schematu nejsou</source>
         <translation>The schema has no further keys</translation>
+    </message>
+</context>
+<context>
+    <name>Legend</name>
+    <message>
+        <source>oranzove: schema v 1. ci 2. NF</source>
+        <translation>orange: schema in 1NF or 2NF</translation>
+    </message>
+    <message>
+        <source>zlute: schema ve 3NF</source>
+        <translation>yellow: schema in 3NF</translation>
+    </message>
+    <message>
+        <source>sede: schema v BCNF</source>
+        <translation>grey: schema in BCNF</translation>
+    </message>
+    <message>
+        <source>kurzivou: nahrazene schema</source>
+        <translation>italics: replaced schema</translation>
+    </message>
+    <message>
+        <source>zluta: zavislost porusuje 3NF</source>
+        <translation>yellow: dependency violates 3NF</translation>
+    </message>
+    <message>
+        <source>zelena: zavislost porusuje jen BCNF</source>
+        <translation>green: dependency violates BCNF only</translation>
+    </message>
+    <message>
+        <source>seda: zavislost BCNF neporusuje</source>
+        <translation>grey: dependency does not violate BCNF</translation>
+    </message>
+    <message>
+        <source>cervene: chyba ve vasi odpovedi</source>
+        <translation>red: a mistake in your answer</translation>
     </message>
 </context>
 <context>
@@ -1962,6 +2001,17 @@
     <message>
         <source>%1: soubor nejde zapsat</source>
         <translation>%1: the file cannot be written</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaDetails</name>
+    <message>
+        <source>Schema %1</source>
+        <translation>Schema %1</translation>
+    </message>
+    <message>
+        <source>Puvodni schema</source>
+        <translation>Original schema</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@
 #include "Nf.h"
 #include "Platform.h"
 #include "SchemaListing.h"
+#include "WrappingField.h"
 
 namespace colours {
 // A shade below the button face, as the light 3-D colour of the classic
@@ -262,10 +263,18 @@ int WholeTextWidth(const QLineEdit& field, const QString& text) {
   return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, &field).width();
 }
 
-void ShowSuperseded(QWidget& field, bool superseded) {
+void ShowSuperseded(QWidget& field, bool superseded, const QColor& background) {
+  // Grey on the full orange would be hard to read: a superseded schema's
+  // colour is paled, which keeps dark grey clearly legible on every colour.
+  SetBackground(field, superseded ? QColor((background.red() * 9 + 255 * 11) / 20,
+                                           (background.green() * 9 + 255 * 11) / 20,
+                                           (background.blue() * 9 + 255 * 11) / 20)
+                                  : background);
   QPalette palette = field.palette();
-  palette.setColor(QPalette::Text, superseded ? QColor(105, 105, 105)
-                                              : QGuiApplication::palette().color(QPalette::Text));
+  const QColor text =
+      superseded ? QColor(60, 60, 60) : QGuiApplication::palette().color(QPalette::Text);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::WindowText, text);
   field.setPalette(palette);
   QFont font = field.font();
   font.setItalic(superseded);
@@ -298,11 +307,9 @@ QColor SchemaFieldColour(NormalFormClass normalForm) {
 }
 
 void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
-                              const AttributeTable& names, QLineEdit& field) {
+                              const AttributeTable& names, WrappingField& field) {
   const AttributeSet nonPrime = MarkNonPrimeAttributes(keys);
-  field.clear();
-  field.setText(ToText(ShowDependency(dependency, names)));
-  field.setCursorPosition(0);
+  field.setText(Breakable(ToText(ShowDependency(dependency, names))));
   switch (DependencyNormalForm(dependency, keys, nonPrime)) {
     case NormalFormClass::Violates3NF:
       SetBackground(field, colours::RowYellow);

@@ -23,6 +23,7 @@ class QPlainTextEdit;
 class QSize;
 class QWidget;
 class MessageService;
+class WrappingField;
 
 namespace colours {
 inline const QColor SelectedYellow(255, 255, 0);
@@ -100,10 +101,11 @@ void ShowWhole(QLineEdit& field, const QString& text);
 // that a layout can give it that room.
 int WholeTextWidth(const QLineEdit& field, const QString& text);
 
-// Marks a schema field whose schema no longer belongs to the result (split
-// up, merged or absorbed) with grey italics, so that the result set stands
-// out at a glance; the background still tells the normal form.
-void ShowSuperseded(QWidget& field, bool superseded);
+// Gives a schema field its background, and marks a field whose schema no
+// longer belongs to the result (split up, merged or absorbed) with dark grey
+// italics on a paler shade of the background, so that the result set stands
+// out at a glance; the shade still tells the normal form.
+void ShowSuperseded(QWidget& field, bool superseded, const QColor& background);
 
 // Sets the background of a field (line edit, text, panel).
 void SetBackground(QWidget& widget, const QColor& colour);
@@ -113,8 +115,8 @@ QColor Background(const QWidget& widget);
 // third normal form, the light 3-D colour for BCNF, orange-red below 3NF.
 QColor SchemaFieldColour(NormalFormClass normalForm);
 
-// Shows one dependency in a one-line field, coloured and enabled by its
+// Shows one dependency in a field that wraps it, coloured and enabled by its
 // normal-form class: yellow and enabled when it violates 3NF, green and
 // enabled when it violates only BCNF, button face and disabled otherwise.
 void ShowDependencyNormalForm(const Dependency& dependency, const KeyList& keys,
-                              const AttributeTable& names, QLineEdit& field);
+                              const AttributeTable& names, WrappingField& field);

@@ -1,10 +1,10 @@
 #include "SchemaDetails.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -13,7 +13,9 @@
 
 #include "Display.h"
 #include "SchemaListing.h"
+#include "SchemaReport.h"
 #include "UpDownControl.h"
+#include "WrappingField.h"
 
 namespace {
 
@@ -40,25 +42,49 @@ QVBoxLayout& SchemaDetails::LayOut(QWidget& panel, const QMargins& margins, int 
   grid->setContentsMargins(margins);
   grid->setHorizontalSpacing(gap);
   grid->setVerticalSpacing(2);
-  grid->addWidget(controls_.attributesHeading, 0, 0);
-  grid->addWidget(controls_.dependenciesHeading, 0, 1);
-  grid->addWidget(controls_.keysHeading, 0, 3);
-  grid->addWidget(controls_.attributes, 1, 0, Qt::AlignTop);
-  grid->addWidget(controls_.rowPanel, 1, 1, Qt::AlignTop);
-  grid->addWidget(controls_.upDown, 1, 2, Qt::AlignTop);
-  auto* keysColumn = new QVBoxLayout;
-  keysColumn->addWidget(controls_.keys);
-  keysColumn->addStretch(1);
-  grid->addLayout(keysColumn, 1, 3);
+  QFont bold = controls_.title->font();
+  bold.setBold(true);
+  controls_.title->setFont(bold);
+  grid->addWidget(controls_.title, 0, 0, 1, 4);
+  grid->addWidget(controls_.attributesHeading, 1, 0);
+  grid->addWidget(controls_.dependenciesHeading, 1, 1);
+  grid->addWidget(controls_.keysHeading, 1, 3);
+  grid->addWidget(controls_.attributes, 2, 0, Qt::AlignTop);
+  grid->addWidget(controls_.rowPanel, 2, 1, Qt::AlignTop);
+  // The paging arrows keep their room while hidden, so that the columns do
+  // not shift when a schema of many dependencies brings them.
+  QSizePolicy arrows = controls_.upDown->sizePolicy();
+  arrows.setRetainSizeWhenHidden(true);
+  controls_.upDown->setSizePolicy(arrows);
+  grid->addWidget(controls_.upDown, 2, 2, Qt::AlignTop);
+  keysColumn_ = new QVBoxLayout;
+  keysColumn_->addWidget(controls_.keys);
+  keysColumn_->addStretch(1);
+  grid->addLayout(keysColumn_, 2, 3);
   // Spare width stays right of the keys.
   grid->setColumnStretch(4, 1);
   besideColumns_ = margins.left() + margins.right() + 3 * gap + controls_.upDown->width();
-  return *keysColumn;
+  return *keysColumn_;
 }
 
-void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names,
-                         const QStringList& keyLines) {
+void SchemaDetails::Reserve(const SubSchema& schema, const AttributeTable& names,
+                            const QStringList& keyLines) {
+  Show(schema, NumberLabel{}, names, keyLines);
+  Clear();
+}
+
+void SchemaDetails::Show(const SubSchema& schema, const NumberLabel& number,
+                         const AttributeTable& names, const QStringList& keyLines) {
   DestroyRows();
+  // A joined schema's label names it already ("Schema 3+5").
+  if (!number.joined.empty()) {
+    controls_.title->setText(NumberLabelText(number));
+  } else if (number.number) {
+    controls_.title->setText(
+        QCoreApplication::translate("SchemaDetails", "Schema %1").arg(*number.number));
+  } else {
+    controls_.title->setText(QCoreApplication::translate("SchemaDetails", "Puvodni schema"));
+  }
   controls_.upDown->SetPosition(0);
 
   for (QPlainTextEdit* memo : {controls_.attributes, controls_.keys}) {
@@ -71,24 +97,26 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names,
 
   int tag = 0;
   for (const Dependency& d : schema.dependencies) {
-    auto* row = new QLineEdit(controls_.rowPanel);
+    auto* row = new WrappingField(controls_.rowPanel);
     row->setObjectName(QStringLiteral("Edit_Dep%1").arg(tag + 1));
     row->setProperty("tag", tag);
-    row->setReadOnly(true);
     QFont font = row->font();
     font.setPointSize(10);
     row->setFont(font);
     QPalette palette = row->palette();
     palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::black);
     row->setPalette(palette);
     if (style_.initialBackground.isValid()) SetBackground(*row, style_.initialBackground);
-    row->setToolTip(style_.hint);
     row->installEventFilter(this);
     dependencyRows.push_back(row);
     row->show();
     ShowDependencyNormalForm(d, schema.keys, names, *row);
+    row->setToolTip(style_.textInTooltip ? TextWithHint(Unbreakable(row->text()), style_.hint)
+                                         : style_.hint);
     ++tag;
   }
+  firstShown_ = 0;
 
   AppendLines(*controls_.attributes, ListAttributeLines(PackedNames(names, schema.member)));
   AppendLine(*controls_.attributes, QString::fromLatin1(kAttributeRule));
@@ -96,12 +124,6 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names,
     AppendLine(*controls_.keys, line);
   AppendLine(*controls_.keys, QString::fromLatin1(kKeyRule));
   FitColumns();
-  for (QLineEdit* row : dependencyRows) {
-    // A row the screen leaves too narrow shows its beginning and holds the
-    // whole dependency in its tooltip.
-    if (style_.textInTooltip || WholeTextWidth(*row, row->text()) > rowWidth_)
-      row->setToolTip(TextWithHint(row->text(), style_.hint));
-  }
   LayOutRows();
   controls_.upDown->setVisible(static_cast<int>(dependencyRows.size()) >= style_.pagedFrom);
   // A key too long for its column wraps between names; the rule under the
@@ -117,12 +139,11 @@ void SchemaDetails::Show(const SubSchema& schema, const AttributeTable& names,
 void SchemaDetails::FitColumns() {
   const int attributes = std::max(attributesMinimum_, WholeLinesWidth(*controls_.attributes));
   int rows = style_.minimumWidth;
-  for (QLineEdit* row : dependencyRows)
-    rows = std::max(rows, WholeTextWidth(*row, row->text()));
+  for (const WrappingField* row : dependencyRows)
+    rows = std::max(rows, row->OneLineWidth());
   const int keys = std::max(keysMinimum_, WholeLinesWidth(*controls_.keys));
   // What the screen leaves for the rows and the keys together. When both
-  // need more, the keys keep at least two fifths of it and wrap, and the
-  // rows show their beginning.
+  // need more, the keys keep at least two fifths of it, and both wrap.
   // The panel lies in the window's scrolling content, whose margins count
   // too.
   QWidget& panel = *controls_.rowPanel->parentWidget();
@@ -137,9 +158,15 @@ void SchemaDetails::FitColumns() {
   controls_.rowPanel->setFixedWidth(
       std::max(panelMinimum_, rowWidth_ + 2 * SchemaDetails::RowLeft));
   controls_.keys->setFixedWidth(keysWidth);
+  // The panel is measured afresh even before the window handles its events,
+  // so that the window may take the room at once.
+  keysColumn_->invalidate();
+  panel.layout()->invalidate();
+  panel.updateGeometry();
 }
 
 void SchemaDetails::Clear() {
+  controls_.title->clear();
   SetHeadingsColour(ButtonShadow());
   for (QPlainTextEdit* memo : {controls_.attributes, controls_.keys}) {
     memo->clear();
@@ -152,17 +179,12 @@ void SchemaDetails::Clear() {
   controls_.upDown->hide();
 }
 
-void SchemaDetails::Page(int position, bool upPressed) {
+void SchemaDetails::Page(int position) {
+  // The control's position is the first row shown.
   const int count = static_cast<int>(dependencyRows.size());
-  if (position == 0) {
-    LayOutRows();
-  } else if (!upPressed) {
-    MoveRows(RowPitch);
-  } else if (position <= count - 1) {
-    MoveRows(-RowPitch);
-  } else {
-    controls_.upDown->SetPosition(count - 1);
-  }
+  firstShown_ = std::clamp(position, 0, std::max(0, count - 1));
+  if (position != firstShown_) controls_.upDown->SetPosition(firstShown_);
+  LayOutRows();
 }
 
 bool SchemaDetails::eventFilter(QObject* watched, QEvent* event) {
@@ -179,30 +201,27 @@ bool SchemaDetails::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SchemaDetails::DestroyRows() {
-  for (QLineEdit* row : dependencyRows)
+  for (WrappingField* row : dependencyRows)
     delete row;
   dependencyRows.clear();
 }
 
 void SchemaDetails::LayOutRows() {
+  // A row is a line edit's height, or taller by the lines its dependency
+  // wraps onto; the rows paged past lie above the panel.
+  std::vector<int> heights;
+  for (const WrappingField* row : dependencyRows)
+    heights.push_back(std::max(RowHeight, row->heightForWidth(rowWidth_)));
   int top = FirstRowTop;
-  for (QLineEdit* row : dependencyRows) {
-    row->setGeometry(RowLeft, top, rowWidth_, RowHeight);
-    ShowIfInPanel(*row);
-    top += RowPitch;
+  for (int k = 0; k < firstShown_; ++k)
+    top -= heights[k] + RowGap;
+  for (std::size_t k = 0; k < dependencyRows.size(); ++k) {
+    WrappingField& row = *dependencyRows[k];
+    row.setGeometry(RowLeft, top, rowWidth_, heights[k]);
+    // A row paged out of the panel is not shown at all rather than half cut.
+    row.setVisible(controls_.rowPanel->rect().contains(row.geometry()));
+    top += heights[k] + RowGap;
   }
-}
-
-void SchemaDetails::MoveRows(int dy) {
-  for (QLineEdit* row : dependencyRows) {
-    row->move(row->x(), row->y() + dy);
-    ShowIfInPanel(*row);
-  }
-}
-
-void SchemaDetails::ShowIfInPanel(QLineEdit& row) const {
-  // A row paged out of the panel is not shown at all rather than half cut.
-  row.setVisible(controls_.rowPanel->rect().contains(row.geometry()));
 }
 
 void SchemaDetails::SetHeadingsColour(const QColor& colour) {

@@ -2,8 +2,9 @@
 
 // The lower part of the decomposition and synthesis windows: the attributes,
 // the dependencies and the keys of one schema. Each dependency is a row of
-// its own, coloured and enabled by its normal-form class, and the rows are
-// paged by an up-down control in steps of one row. The three columns widen
+// its own, coloured and enabled by its normal-form class, wrapping a
+// dependency too long for the row's width, and the rows are paged by an
+// up-down control in steps of one row. The three columns widen
 // to the longest name, dependency and key, as far as the screen allows.
 
 #include <QColor>
@@ -17,16 +18,18 @@
 #include "SubSchema.h"
 
 class QLabel;
-class QLineEdit;
 class QMargins;
 class QVBoxLayout;
 class QPlainTextEdit;
 class QWidget;
 class UpDownControl;
+class WrappingField;
 
 // The window's controls that show the details; the window creates them, and
 // LayOut sets them out in columns whose widths Show decides.
 struct DetailControls {
+  // Names the schema shown, above the columns.
+  QLabel* title = nullptr;
   QLabel* attributesHeading = nullptr;
   QPlainTextEdit* attributes = nullptr;
   QLabel* dependenciesHeading = nullptr;
@@ -70,16 +73,24 @@ class SchemaDetails final : public QObject {
   // the window may add controls under the keys.
   QVBoxLayout& LayOut(QWidget& panel, const QMargins& margins, int gap);
 
-  // Shows the schema: its member names one a line, a row per dependency in
-  // list order, and `keyLines`, its keys as the window words them, one a
-  // line; both memos end with a hyphen line.
-  void Show(const SubSchema& schema, const AttributeTable& names, const QStringList& keyLines);
+  // Shows the schema numbered `number` (the original schema has no number)
+  // under a title that names it: its
+  // member names one a line, a row per dependency in list order, and
+  // `keyLines`, its keys as the window words them, one a line; both memos
+  // end with a hyphen line.
+  void Show(const SubSchema& schema, const NumberLabel& number, const AttributeTable& names,
+            const QStringList& keyLines);
+  // Gives the columns the widths that `schema` needs, as if it were shown,
+  // and shows nothing: the window then takes its size at once, rather than
+  // widening when the student first opens the schema.
+  void Reserve(const SubSchema& schema, const AttributeTable& names, const QStringList& keyLines);
   // Nothing shown: rows destroyed, memos empty and disabled, headings grey.
   void Clear();
-  // Moves the rows after the up-down control reached `position`.
-  void Page(int position, bool upPressed);
+  // Shows the rows from the one at `position`, where the up-down control
+  // reached.
+  void Page(int position);
 
-  const std::vector<QLineEdit*>& Rows() const { return dependencyRows; }
+  const std::vector<WrappingField*>& Rows() const { return dependencyRows; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,8 +99,6 @@ class SchemaDetails final : public QObject {
   void DestroyRows();
   void FitColumns();
   void LayOutRows();
-  void MoveRows(int dy);
-  void ShowIfInPanel(QLineEdit& row) const;
   void SetHeadingsColour(const QColor& colour);
 
   DetailControls controls_;
@@ -102,5 +111,8 @@ class SchemaDetails final : public QObject {
   // What the columns' layout spends beside the three columns: its margins,
   // the gaps and the paging arrows.
   int besideColumns_ = 0;
-  std::vector<QLineEdit*> dependencyRows;
+  QVBoxLayout* keysColumn_ = nullptr;
+  std::vector<WrappingField*> dependencyRows;
+  // The row at the panel's top; the rows above it are paged past.
+  int firstShown_ = 0;
 };

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <string>
 
+#include "Display.h"
 #include "GuiTestSupport.h"
 #include "SchemaText.h"
 
@@ -85,8 +86,15 @@ QString Shown(const std::vector<W*>& widgets) {
 }
 
 inline QStringList Lines(QPlainTextEdit* memo) {
-  const QString text = memo->toPlainText();
+  const QString text = Unbreakable(memo->toPlainText());
   return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+// Whether the whole control lies in the visible part of its window's
+// scrolling client area, so that it is clicked without scrolling.
+inline bool InView(const QWidget& control) {
+  const QWidget* viewport = control.window()->findChild<QWidget*>("Canvas")->parentWidget();
+  return viewport->rect().contains(QRect(control.mapTo(viewport, QPoint(0, 0)), control.size()));
 }
 
 // Checks that exactly one message box was shown since the last call, with

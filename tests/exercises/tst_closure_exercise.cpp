@@ -3,6 +3,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTranslator>
+#include <utility>
 
 #include "ClosureExercise.h"
 #include "ExerciseSupport.h"
@@ -18,6 +20,20 @@ struct Closure : AnswerColumnsView<QCheckBox> {
       if (names.contains(box->text())) Click(box);
     }
   }
+};
+
+// A translation that words the heading over the task column its own way.
+class HeadingTranslation final : public QTranslator {
+ public:
+  explicit HeadingTranslation(QString heading) : heading_(std::move(heading)) {}
+  bool isEmpty() const override { return false; }
+  QString translate(const char* /*context*/, const char* source, const char* /*disambiguation*/,
+                    int /*n*/) const override {
+    return qstrcmp(source, "Zvolte si atributy pro A  :") == 0 ? heading_ : QString();
+  }
+
+ private:
+  QString heading_;
 };
 
 }  // namespace
@@ -64,6 +80,30 @@ class ClosureExerciseTest : public QObject {
     QVERIFY(!c.Button("Button_Novy")->isVisible());
     QVERIFY(!c.Frame("Panel_reseni")->isEnabled());
     QVERIFY(t.platform.messages.empty());
+  }
+
+  void raisedPlusFollowsTheSet_data() {
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("cs") << "Zvolte si atributy pro A  :";
+    QTest::newRow("en") << "Attributes for A  :";
+  }
+
+  // The "+" that makes A into A+ stands right behind the set's A, whatever
+  // other As the words before it hold.
+  void raisedPlusFollowsTheSet() {
+    QFETCH(QString, heading);
+    HeadingTranslation translation(heading);
+    QCoreApplication::installTranslator(&translation);
+    TestBench t;
+    LoadSchema(t, "AB", "");
+    Closure c = Open(t);
+    const QLabel* label = Find<QLabel>(c.w, "Label1");
+    QCOMPARE(label->text(), heading);
+    const QFontMetrics metrics(label->font());
+    const qsizetype set = heading.lastIndexOf(QLatin1Char('A'));
+    const int plus = Find<QLabel>(c.w, "Label2")->x() - label->contentsMargins().left();
+    QVERIFY(plus >= metrics.horizontalAdvance(heading.left(set + 1)));
+    QVERIFY(plus < metrics.horizontalAdvance(heading.left(set + 2)));
   }
 
   void emptySchemaOffersNothing() {
@@ -194,6 +234,9 @@ class ClosureExerciseTest : public QObject {
     // The columns settle once the layouts have handled the new controls.
     QTRY_VERIFY(c.Task().back()->geometry().bottom() < c.Button("OK")->y() &&
                 c.Button("OK")->geometry().bottom() < c.Frame("Panel1")->height());
+    // However many attributes, the column's command is in view, and so is
+    // the answer's once the task is fixed.
+    QVERIFY(InView(*c.Button("OK")));
     const QList<int> grown = c.Heights();
     // The window stops growing where it would leave a small screen; its
     // client area scrolls instead.
@@ -210,6 +253,7 @@ class ClosureExerciseTest : public QObject {
     // A new task on the same schema keeps the layout reached.
     Closure::Tick(c.Task(), {"A"});
     Click(c.Button("OK"));
+    QTRY_VERIFY(InView(*c.Button("Button_Odpoved")));
     Click(c.Button("Button_Odpoved"));
     t.platform.messages.clear();
     Click(c.Button("Button_Novy"));

@@ -179,6 +179,9 @@ class MaxSetExerciseTest : public QObject {
     // The columns settle once the layouts have handled the new controls.
     QTRY_VERIFY(m.Task().back()->geometry().bottom() < m.Button("OK")->y() &&
                 m.Button("OK")->geometry().bottom() < m.Frame("Panel1")->height());
+    // However many attributes, the column's command is in view, and so is
+    // the answer's once the task is fixed.
+    QVERIFY(InView(*m.Button("OK")));
     // The window's width first, then its heights.
     const auto geometry = [&m] { return QList<int>{m.w.width()} + m.Heights(); };
     const QList<int> grown = geometry();
@@ -193,6 +196,7 @@ class MaxSetExerciseTest : public QObject {
     for (int round = 0; round < 2; ++round) {
       m.Choose("A");
       Click(m.Button("OK"));
+      QTRY_VERIFY(InView(*m.Button("Button_Odpoved")));
       Click(m.Button("Button_Odpoved"));
       t.platform.messages.clear();
       Click(m.Button("Button_Novy"));

@@ -125,25 +125,6 @@ bool Fits(const QWidget& w, const QString& text) {
   return true;
 }
 
-// Whether the tooltip holds the full text: the text itself, or, for a text
-// shortened with an ellipsis, a text with the same beginning and end.
-bool TooltipHolds(const QWidget& w, const QString& text) {
-  const QString tip = w.toolTip();
-  if (tip.contains(text)) return true;
-  const qsizetype dots = text.indexOf(QChar(0x2026));
-  if (dots < 0) return false;
-  const QString head = text.left(dots);
-  const QString tail = text.mid(dots + 1);
-  return tip.size() > text.size() - 1 && tip.startsWith(head) && tip.endsWith(tail);
-}
-
-// Windows whose rows are being laid out anew on another branch: until that
-// work is merged, a row cut short there still counts as read when its
-// tooltip holds it. The list goes with that merge.
-bool TooltipStillReads(const QWidget& window) {
-  return window.objectName() == QLatin1String("Form_Decomposition_2");
-}
-
 bool NamePart(QChar c) {
   return c.isLetterOrNumber() || c == u'_';
 }
@@ -316,7 +297,7 @@ QStringList LegibilityFaults(const QWidget& window, QSize screen) {
     const QString text = ShownText(*w);
     if (text.trimmed().isEmpty()) continue;
     const bool elided = text.contains(QChar(0x2026));
-    if ((elided || !Fits(*w, text)) && !(TooltipStillReads(window) && TooltipHolds(*w, text)))
+    if (elided || !Fits(*w, text))
       faults << Describe(*w, text) + QStringLiteral(": text cut short");
     for (const QWidget* up = w; up != &window; up = up->parentWidget()) {
       if (!InsideParent(*up)) {

@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTabWidget>
@@ -77,7 +76,7 @@ void Trigger(QWidget& window, const char* action) {
 // enabled (a row whose dependency violates a normal form).
 template <typename Window, typename Handler>
 bool SplitByFirstColouredRow(Window& window, Handler handler) {
-  for (QLineEdit* row : window.template findChildren<QLineEdit*>()) {
+  for (QWidget* row : window.template findChildren<QWidget*>()) {
     if (row->objectName().startsWith(QStringLiteral("Edit_Dep")) && row->isEnabled() &&
         row->isVisible()) {
       (window.*handler)(row->property("tag").toInt());
