@@ -102,7 +102,9 @@ int ScriptedPlatform::Random(int range) {
     value = randomValues.front();
     randomValues.pop_front();
   }
-  return ((value % range) + range) % range;
+  // Wide enough for a range up to the largest int.
+  const long long wide = range;
+  return static_cast<int>(((value % wide) + wide) % wide);
 }
 
 std::vector<QString> ScriptedPlatform::MessageTexts() const {
