@@ -122,7 +122,9 @@ void ProgramWindows::Connect() {
   QObject::connect(redundantDependenciesWindow_.get(),
                    &RedundantDependenciesWindow::dependencyLogReady, main_.get(),
                    &MainWindow::appendDependencyLog);
-  const auto print = [this](const std::vector<std::string>& lines) { print_->showReport(lines); };
+  const auto print = [this](const std::vector<std::string>& lines, const Schema& schema) {
+    print_->showReport(lines, schema);
+  };
   QObject::connect(decomposition_.get(), &DecompositionWindow::reportReady, print_.get(), print);
   QObject::connect(synthesisWindow_.get(), &SynthesisWindow::reportReady, print_.get(), print);
 }

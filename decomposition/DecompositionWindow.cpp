@@ -377,7 +377,8 @@ void DecompositionWindow::report(const std::vector<std::string>& lines) {
     messages_.Inform(tr("Nejsou otevrena zadna schemata k tisku"));
     return;
   }
-  emit reportReady(lines);
+  emit reportReady(lines,
+                   StandaloneSchema(session_.state().schemas[0], session_.state().attributeNames));
 }
 
 void DecompositionWindow::tell(DecompositionOutcome outcome) {

@@ -9,7 +9,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
+#include "DiagramPicture.h"
 #include "Display.h"
 #include "ReportPages.h"
 #include "WholeFileWrite.h"
@@ -119,7 +121,21 @@ void ReportWindow::addLine(const QString& line) {
   AppendLine(*Memo1, line);
 }
 
-void ReportWindow::showReport(const std::vector<std::string>& lines) {
+void ReportWindow::setDiagram(const Schema& schema) {
+  diagram_ = schema;
+}
+
+std::optional<ReportPicture> ReportWindow::picture() const {
+  if (!diagram_) return std::nullopt;
+  // Drawn in the window's font and scaled to the page as a whole, so the
+  // names keep their size against the boxes and arrows.
+  auto drawing =
+      std::make_shared<DiagramPicture>(diagram_->dependencies, diagram_->attributes, font());
+  return ReportPicture{drawing->size(), [drawing](QPainter& painter) { drawing->paint(painter); }};
+}
+
+void ReportWindow::showReport(const std::vector<std::string>& lines, const Schema& schema) {
+  setDiagram(schema);
   for (const std::string& line : lines)
     addLine(ToText(line));
   exec();
@@ -128,7 +144,7 @@ void ReportWindow::showReport(const std::vector<std::string>& lines) {
 bool ReportWindow::printPages() {
   std::unique_ptr<PrinterCanvas> canvas = printing_.BeginJob();
   if (!canvas) return false;
-  const bool painted = PaintReportPages(*canvas, lines_);
+  const bool painted = PaintReportPages(*canvas, lines_, picture());
   return canvas->End() && painted;
 }
 
@@ -145,7 +161,7 @@ void ReportWindow::exportPdf() {
   }
   QByteArray document;
   std::unique_ptr<PrinterCanvas> canvas = printing_.BeginPdfJob(document);
-  const bool painted = canvas && PaintReportPages(*canvas, lines_);
+  const bool painted = canvas && PaintReportPages(*canvas, lines_, picture());
   if (!canvas || !canvas->End() || !painted) {
     messages_.Show(QString(), tr("Soubor nejde ulozit"), MessageButtons::Ok);
     return;
@@ -154,8 +170,9 @@ void ReportWindow::exportPdf() {
 }
 
 void ReportWindow::showPreview() {
-  printing_.ShowPreview(QStringLiteral("PrintPreview1"),
-                        [this](PrinterCanvas& canvas) { PaintReportPages(canvas, lines_); });
+  printing_.ShowPreview(QStringLiteral("PrintPreview1"), [this](PrinterCanvas& canvas) {
+    PaintReportPages(canvas, lines_, picture());
+  });
 }
 
 void ReportWindow::printReport() {
@@ -216,6 +233,7 @@ void ReportWindow::showEvent(QShowEvent* event) {
 
 void ReportWindow::done(int result) {
   lines_.clear();
+  diagram_.reset();
   Memo1->clear();
   QDialog::done(result);
 }

@@ -2,10 +2,13 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Platform.h"
+#include "ReportPages.h"
+#include "Schema.h"
 
 class QAction;
 class QPlainTextEdit;
@@ -23,8 +26,11 @@ class ReportWindow final : public QDialog {
 
   // Appends one line at the end of the report.
   void addLine(const QString& line);
-  // Appends the lines of a report and shows the window modally.
-  void showReport(const std::vector<std::string>& lines);
+  // The schema whose dependency diagram the printed pages end with.
+  void setDiagram(const Schema& schema);
+  // Appends the lines of a report about `schema` and shows the window
+  // modally.
+  void showReport(const std::vector<std::string>& lines, const Schema& schema);
 
   void printReport();
   void exportText();
@@ -41,6 +47,8 @@ class ReportWindow final : public QDialog {
  private:
   // Sends the report to the printer; false when the job failed on the way.
   bool printPages();
+  // The diagram as the pages show it, if the report has one.
+  std::optional<ReportPicture> picture() const;
   // Writes an export whole, or says why not and keeps the old file.
   void saveWhole(const QString& path, const QByteArray& bytes);
 
@@ -50,6 +58,7 @@ class ReportWindow final : public QDialog {
 
   // The report as added, one entry a line; Memo1 shows exactly these lines.
   QStringList lines_;
+  std::optional<Schema> diagram_;
 
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* Button_print = nullptr;

@@ -46,6 +46,10 @@ class RecordingCanvas final : public PrinterCanvas {
     return ScriptedPlatform::PrintedCharacterWidth * static_cast<int>(text.size());
   }
   int PageWidth() const override { return pageWidth_; }
+  void DrawPicture(int x, int y, int width, QSize /*size*/,
+                   const std::function<void(QPainter&)>& /*paint*/) override {
+    log_.push_back({PrintOperation::Picture, x, y, QString::number(width)});
+  }
   bool NewPage() override {
     log_.push_back({PrintOperation::NewPage, 0, 0, {}});
     return true;

@@ -58,7 +58,8 @@ QString ReportTitle() {
   return QStringLiteral("Schemario");
 }
 
-bool PaintReportPages(PrinterCanvas& canvas, const QStringList& lines) {
+bool PaintReportPages(PrinterCanvas& canvas, const QStringList& lines,
+                      const std::optional<ReportPicture>& picture) {
   const PageMargins margins = MarginsFor(canvas.PageWidth());
   canvas.SetFont(kTitlePoints, true);
   canvas.DrawText(margins.left, kTitleTop, ReportTitle());
@@ -76,5 +77,12 @@ bool PaintReportPages(PrinterCanvas& canvas, const QStringList& lines) {
       ++row;
     }
   }
+  if (!picture || picture->size.isEmpty()) return true;
+  if (!canvas.NewPage()) return false;
+  // The page's lines span this height; the picture keeps within it.
+  constexpr int tallest = kLinePitch * kLinesPerPage;
+  const int width =
+      std::min(margins.room, picture->size.width() * tallest / picture->size.height());
+  canvas.DrawPicture(margins.left, kFirstLineTop, width, picture->size, picture->paint);
   return true;
 }

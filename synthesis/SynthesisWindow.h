@@ -49,8 +49,9 @@ class SynthesisWindow final : public ToolWindow {
   void printResults();
 
  signals:
-  // The lines of a report the student asked to print or export.
-  void reportReady(const std::vector<std::string>& lines);
+  // The lines of a report the student asked to print or export, and the
+  // schema the window started from, whose diagram goes with the report.
+  void reportReady(const std::vector<std::string>& lines, const Schema& schema);
   // The picture of the schema whose details are shown, named by `title`.
   void diagramRequested(const Schema& schema, const QString& title);
 
@@ -59,6 +60,8 @@ class SynthesisWindow final : public ToolWindow {
   void resetWindow() override;
 
  private:
+  // The schema the synthesis started from.
+  Schema startingSchema() const;
   QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
                       void (SynthesisWindow::*handler)());
   QMenuBar* BuildMenu();
