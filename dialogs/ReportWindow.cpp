@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -131,7 +132,17 @@ std::optional<ReportPicture> ReportWindow::picture() const {
   // names keep their size against the boxes and arrows.
   auto drawing =
       std::make_shared<DiagramPicture>(diagram_->dependencies, diagram_->attributes, font());
-  return ReportPicture{drawing->size(), [drawing](QPainter& painter) { drawing->paint(painter); }};
+  const QSize size = drawing->size();
+  if (size.width() <= 2 * size.height()) {
+    return ReportPicture{size, [drawing](QPainter& painter) { drawing->paint(painter); }};
+  }
+  // A long row of attributes runs down the length of the page, turned a
+  // quarter clockwise, where it gets half as much room again as across it.
+  return ReportPicture{size.transposed(), [drawing, size](QPainter& painter) {
+                         painter.translate(size.height(), 0);
+                         painter.rotate(90);
+                         drawing->paint(painter);
+                       }};
 }
 
 void ReportWindow::showReport(const std::vector<std::string>& lines, const Schema& schema) {
