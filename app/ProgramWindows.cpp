@@ -66,21 +66,21 @@ ProgramWindows::ProgramWindows(MessageService& messages, FileDialogService& file
   maximalSetsWindow_ =
       Create<MaximalSetsWindow>(*MakeSession<MaximalSetsSession>(), host, messages, errors);
   exerciseHub_ = Create<ExerciseHub>();
-  closureExercise_ =
-      Create<ClosureExercise>(*MakeSession<ClosureExerciseSession>(), host, messages, errors);
-  maximalSetExercise_ =
-      Create<MaximalSetExercise>(*MakeSession<MaximalSetExerciseSession>(), host, messages, errors);
-  keysExercise_ =
-      Create<KeysExercise>(*MakeSession<KeysExerciseSession>(random), host, messages, errors);
+  closureExercise_ = Create<ClosureExercise>(*MakeSession<ClosureExerciseSession>(), host, random,
+                                             messages, errors);
+  maximalSetExercise_ = Create<MaximalSetExercise>(*MakeSession<MaximalSetExerciseSession>(), host,
+                                                   random, messages, errors);
+  keysExercise_ = Create<KeysExercise>(*MakeSession<KeysExerciseSession>(random), host, random,
+                                       messages, errors);
   redundantAttributesExercise_ = Create<RedundantAttributesExercise>(
-      *MakeSession<RedundantAttributesExerciseSession>(), host, messages, errors);
+      *MakeSession<RedundantAttributesExerciseSession>(), host, random, messages, errors);
   testRedDep_ = Create<RedundantDependenciesExercise>(
-      *MakeSession<RedundantDependenciesExerciseSession>(), host, messages, errors);
+      *MakeSession<RedundantDependenciesExerciseSession>(), host, random, messages, errors);
   decompositionExercise_ = Create<DecompositionExercise>(
-      *MakeSession<DecompositionExerciseSession>(), host, messages, errors);
+      *MakeSession<DecompositionExerciseSession>(), host, random, messages, errors);
   synthesisExercise_ = Create<SynthesisExercise>();
   ownDecompositionExercise_ = Create<OwnDecompositionExercise>(
-      *MakeSession<OwnDecompositionExerciseSession>(), host, errors);
+      *MakeSession<OwnDecompositionExerciseSession>(), host, random, errors);
   print_ = Create<ReportWindow>(messages, files, printing);
   Connect();
 }
@@ -122,7 +122,9 @@ void ProgramWindows::Connect() {
   QObject::connect(redundantDependenciesWindow_.get(),
                    &RedundantDependenciesWindow::dependencyLogReady, main_.get(),
                    &MainWindow::appendDependencyLog);
-  const auto print = [this](const Report& report) { print_->showReport(report); };
+  const auto print = [this](const Report& report, const Schema& schema) {
+    print_->showReport(report, schema);
+  };
   QObject::connect(decomposition_.get(), &DecompositionWindow::reportReady, print_.get(), print);
   QObject::connect(synthesisWindow_.get(), &SynthesisWindow::reportReady, print_.get(), print);
 }

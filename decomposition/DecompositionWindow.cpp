@@ -413,7 +413,8 @@ void DecompositionWindow::report(const Report& report) {
     messages_.Inform(tr("Nejsou otevrena zadna schemata k tisku"));
     return;
   }
-  emit reportReady(report);
+  emit reportReady(report,
+                   StandaloneSchema(session_.state().schemas[0], session_.state().attributeNames));
 }
 
 void DecompositionWindow::tell(DecompositionOutcome outcome) {

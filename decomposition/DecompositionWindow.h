@@ -51,8 +51,9 @@ class DecompositionWindow final : public ToolWindow {
   void printResults();
 
  signals:
-  // A report the student asked to print or export.
-  void reportReady(const Report& report);
+  // A report the student asked to print or export, and the schema the
+  // window started from, whose diagram goes with the report.
+  void reportReady(const Report& report, const Schema& schema);
   // The picture of the schema whose details are shown, named by `title`.
   void diagramRequested(const Schema& schema, const QString& title);
 

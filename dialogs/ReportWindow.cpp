@@ -4,12 +4,15 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
+#include "DiagramPicture.h"
 #include "Display.h"
 #include "ReportPages.h"
 #include "WholeFileWrite.h"
@@ -148,7 +151,31 @@ void ReportWindow::addLine(const QString& line) {
   AppendLine(*Memo1, line);
 }
 
-void ReportWindow::showReport(const Report& report) {
+void ReportWindow::setDiagram(const Schema& schema) {
+  diagram_ = schema;
+}
+
+std::optional<ReportPicture> ReportWindow::picture() const {
+  if (!diagram_) return std::nullopt;
+  // Drawn in the window's font and scaled to the page as a whole, so the
+  // names keep their size against the boxes and arrows.
+  auto drawing =
+      std::make_shared<DiagramPicture>(diagram_->dependencies, diagram_->attributes, font());
+  const QSize size = drawing->size();
+  if (size.width() <= 2 * size.height()) {
+    return ReportPicture{size, [drawing](QPainter& painter) { drawing->paint(painter); }};
+  }
+  // A long row of attributes runs down the length of the page, turned a
+  // quarter clockwise, where it gets half as much room again as across it.
+  return ReportPicture{size.transposed(), [drawing, size](QPainter& painter) {
+                         painter.translate(size.height(), 0);
+                         painter.rotate(90);
+                         drawing->paint(painter);
+                       }};
+}
+
+void ReportWindow::showReport(const Report& report, const Schema& schema) {
+  setDiagram(schema);
   for (const std::string& line : TextLines(report)) {
     lines_.append(ToText(line));
     AppendLine(*Memo1, lines_.back());
@@ -160,7 +187,7 @@ void ReportWindow::showReport(const Report& report) {
 bool ReportWindow::printPages() {
   std::unique_ptr<PrinterCanvas> canvas = printing_.BeginJob();
   if (!canvas) return false;
-  const bool painted = PaintReportPages(*canvas, lines_);
+  const bool painted = PaintReportPages(*canvas, lines_, picture());
   return canvas->End() && painted;
 }
 
@@ -177,7 +204,7 @@ void ReportWindow::exportPdf() {
   }
   QByteArray document;
   std::unique_ptr<PrinterCanvas> canvas = printing_.BeginPdfJob(document);
-  const bool painted = canvas && PaintReportPages(*canvas, lines_);
+  const bool painted = canvas && PaintReportPages(*canvas, lines_, picture());
   if (!canvas || !canvas->End() || !painted) {
     messages_.Show(QString(), tr("Soubor nejde ulozit"), MessageButtons::Ok);
     return;
@@ -186,8 +213,9 @@ void ReportWindow::exportPdf() {
 }
 
 void ReportWindow::showPreview() {
-  printing_.ShowPreview(QStringLiteral("PrintPreview1"),
-                        [this](PrinterCanvas& canvas) { PaintReportPages(canvas, lines_); });
+  printing_.ShowPreview(QStringLiteral("PrintPreview1"), [this](PrinterCanvas& canvas) {
+    PaintReportPages(canvas, lines_, picture());
+  });
 }
 
 void ReportWindow::printReport() {
@@ -276,6 +304,7 @@ void ReportWindow::showEvent(QShowEvent* event) {
 void ReportWindow::done(int result) {
   lines_.clear();
   report_.clear();
+  diagram_.reset();
   Memo1->clear();
   QDialog::done(result);
 }

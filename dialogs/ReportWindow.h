@@ -2,11 +2,14 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Platform.h"
 #include "ReportFormats.h"
+#include "ReportPages.h"
+#include "Schema.h"
 
 class QAction;
 class QPlainTextEdit;
@@ -24,8 +27,10 @@ class ReportWindow final : public QDialog {
 
   // Appends one line at the end of the report.
   void addLine(const QString& line);
-  // Appends a report and shows the window modally.
-  void showReport(const Report& report);
+  // The schema whose dependency diagram the printed pages end with.
+  void setDiagram(const Schema& schema);
+  // Appends a report about `schema` and shows the window modally.
+  void showReport(const Report& report, const Schema& schema);
 
   void printReport();
   void exportText();
@@ -44,6 +49,8 @@ class ReportWindow final : public QDialog {
  private:
   // Sends the report to the printer; false when the job failed on the way.
   bool printPages();
+  // The diagram as the pages show it, if the report has one.
+  std::optional<ReportPicture> picture() const;
   // Writes an export whole, or says why not and keeps the old file.
   void saveWhole(const QString& path, const QByteArray& bytes);
   // Asks where, adds the suffix when the name has none, and writes the report
@@ -59,6 +66,7 @@ class ReportWindow final : public QDialog {
   QStringList lines_;
   // The same report by its parts, for the formats that set it out.
   Report report_;
+  std::optional<Schema> diagram_;
 
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* Button_print = nullptr;

@@ -39,14 +39,14 @@ int RaisedPlusOffset(const QString& heading, const QFontMetrics& metrics) {
 }  // namespace
 
 ClosureExercise::ClosureExercise(ClosureExerciseSession& session, SchemaHost& host,
-                                 MessageService& messages, ErrorDisplay& errors, QWidget* parent)
-    : ToolWindow(errors, parent), session_(session), host_(host) {
+                                 RandomSource& random, MessageService& messages,
+                                 ErrorDisplay& errors, QWidget* parent)
+    : ExerciseWindow(session, host, random, errors, parent), session_(session) {
   setObjectName(QStringLiteral("Form_Test_Closure"));
   setWindowTitle(tr("Testovaci modul - Uzaver"));
   const ColumnsLayout layout = Layout();
-  QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
+  QWidget* canvas = ExerciseWindow::canvas();
   resize(layout.window);
-  notice_ = OutOfDateNotice::Follow(*this, session_);
   feedback_ = new ExerciseFeedback(*this, *canvas);
 
   a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravna odpoved"),
@@ -80,9 +80,8 @@ ClosureExercise::ClosureExercise(ClosureExerciseSession& session, SchemaHost& ho
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
 }
 
-void ClosureExercise::prepare() {
+void ClosureExercise::restartLayout() {
   columns_->restoreHeight();
-  session_.load(host_.LiveSchema());
 }
 
 void ClosureExercise::fixTask() {

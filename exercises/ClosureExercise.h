@@ -2,10 +2,8 @@
 
 #include "ClosureExerciseSession.h"
 #include "ExerciseFeedback.h"
-#include "OutOfDateNotice.h"
+#include "ExerciseWindow.h"
 #include "Platform.h"
-#include "SchemaHost.h"
-#include "ToolWindow.h"
 
 class AttributeColumns;
 class QAction;
@@ -13,15 +11,13 @@ class QLabel;
 
 // The closure exercise: a view of its session. The student picks a set A,
 // ticks what A+ holds and has it checked against the closure.
-class ClosureExercise final : public ToolWindow {
+class ClosureExercise final : public ExerciseWindow {
   Q_OBJECT
 
  public:
-  ClosureExercise(ClosureExerciseSession& session, SchemaHost& host, MessageService& messages,
-                  ErrorDisplay& errors, QWidget* parent = nullptr);
+  ClosureExercise(ClosureExerciseSession& session, SchemaHost& host, RandomSource& random,
+                  MessageService& messages, ErrorDisplay& errors, QWidget* parent = nullptr);
 
-  // Offers the attributes of the live schema to pick A from.
-  void prepare();
   // Fixes the picked A.
   void fixTask();
   void checkAnswer();
@@ -29,13 +25,12 @@ class ClosureExercise final : public ToolWindow {
 
  protected:
   void resetWindow() override;
+  void restartLayout() override;
 
  private:
   void showPhase(ExerciseSession::Phase phase);
 
   ClosureExerciseSession& session_;
-  SchemaHost& host_;
-  OutOfDateNotice* notice_ = nullptr;
   ExerciseFeedback* feedback_ = nullptr;
   AttributeColumns* columns_ = nullptr;
 

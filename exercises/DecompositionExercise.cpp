@@ -78,14 +78,16 @@ RowPanel* Rows(QWidget* column, const QString& name, int sideMargin) {
 }  // namespace
 
 DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& session,
-                                             SchemaHost& host, MessageService& messages,
-                                             ErrorDisplay& errors, QWidget* parent)
-    : ToolWindow(errors, parent), session_(session), host_(host), messages_(messages) {
+                                             SchemaHost& host, RandomSource& random,
+                                             MessageService& messages, ErrorDisplay& errors,
+                                             QWidget* parent)
+    : ExerciseWindow(session, host, random, errors, parent),
+      session_(session),
+      messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_Decomposition"));
   setWindowTitle(tr("Testovaci model - Dekompozice"));
-  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  notice_ = OutOfDateNotice::Follow(*this, session_);
   feedback_ = new ExerciseFeedback(*this, *canvas_);
 
   a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
@@ -181,10 +183,6 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   connect(&session_, &ExerciseSession::phaseChanged, this, &DecompositionExercise::showPhase);
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
-}
-
-void DecompositionExercise::prepare() {
-  session_.load(host_.LiveSchema());
 }
 
 void DecompositionExercise::buildRows() {

@@ -6,10 +6,8 @@
 
 #include "DecompositionExerciseSession.h"
 #include "ExerciseFeedback.h"
-#include "OutOfDateNotice.h"
+#include "ExerciseWindow.h"
 #include "Platform.h"
-#include "SchemaHost.h"
-#include "ToolWindow.h"
 
 class QAction;
 class QCheckBox;
@@ -22,15 +20,14 @@ class RowPanel;
 
 // The decomposition exercise: a view of its session, one row per dependency
 // with the student's 3NF and BCNF ticks and, once checked, the solution.
-class DecompositionExercise final : public ToolWindow {
+class DecompositionExercise final : public ExerciseWindow {
   Q_OBJECT
 
  public:
   DecompositionExercise(DecompositionExerciseSession& session, SchemaHost& host,
-                        MessageService& messages, ErrorDisplay& errors, QWidget* parent = nullptr);
+                        RandomSource& random, MessageService& messages, ErrorDisplay& errors,
+                        QWidget* parent = nullptr);
 
-  // Sets a task on the live schema.
-  void prepare();
   // Checks the answer; a wrong one may still be corrected.
   void checkAnswer();
 
@@ -42,9 +39,7 @@ class DecompositionExercise final : public ToolWindow {
   void showPhase(ExerciseSession::Phase phase);
 
   DecompositionExerciseSession& session_;
-  SchemaHost& host_;
   MessageService& messages_;
-  OutOfDateNotice* notice_ = nullptr;
   ExerciseFeedback* feedback_ = nullptr;
 
   QWidget* canvas_ = nullptr;

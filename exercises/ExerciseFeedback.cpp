@@ -46,6 +46,10 @@ void ExerciseFeedback::Explain(const QStringList& lines) {
   const bool shown = !lines.isEmpty();
   if (shown == !Memo_Explanation->isHidden()) return;
   Memo_Explanation->setVisible(shown);
+  // The strip's measure changes now rather than at the next turn of the
+  // event loop, so that the window's next measure does not count a hidden
+  // explanation.
+  layout()->activate();
   // The window grows by the explanation rather than hiding the exercise
   // behind it, as far as the screen allows.
   QWidget* window = this->window();

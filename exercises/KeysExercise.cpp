@@ -28,15 +28,16 @@ constexpr int MemoWidth = 206;
 
 }  // namespace
 
-KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, MessageService& messages,
-                           ErrorDisplay& errors, QWidget* parent)
-    : ToolWindow(errors, parent), session_(session), host_(host), messages_(messages) {
+KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, RandomSource& random,
+                           MessageService& messages, ErrorDisplay& errors, QWidget* parent)
+    : ExerciseWindow(session, host, random, errors, parent),
+      session_(session),
+      messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_Keys"));
   setWindowTitle(tr("Testovaci modul - Klice"));
   // The window starts at its old size; the layout below sizes the canvas.
-  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  notice_ = OutOfDateNotice::Follow(*this, session_);
   feedback_ = new ExerciseFeedback(*this, *canvas_);
 
   a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravna odpoved"),
@@ -121,10 +122,6 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Messa
   connect(&session_, &ToolSession::outOfDateChanged, this, &KeysExercise::showPhase);
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showTask();
-}
-
-void KeysExercise::prepare() {
-  session_.load(host_.LiveSchema());
 }
 
 void KeysExercise::showTask() {

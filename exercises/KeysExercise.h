@@ -3,11 +3,9 @@
 #include <array>
 
 #include "ExerciseFeedback.h"
+#include "ExerciseWindow.h"
 #include "KeysExerciseSession.h"
-#include "OutOfDateNotice.h"
 #include "Platform.h"
-#include "SchemaHost.h"
-#include "ToolWindow.h"
 
 class QAction;
 class QFrame;
@@ -18,15 +16,13 @@ class WrappingCheckBox;
 
 // The keys exercise: a view of its session, the three candidates with the
 // student's ticks and, once checked, the solution beside them.
-class KeysExercise final : public ToolWindow {
+class KeysExercise final : public ExerciseWindow {
   Q_OBJECT
 
  public:
-  KeysExercise(KeysExerciseSession& session, SchemaHost& host, MessageService& messages,
-               ErrorDisplay& errors, QWidget* parent = nullptr);
+  KeysExercise(KeysExerciseSession& session, SchemaHost& host, RandomSource& random,
+               MessageService& messages, ErrorDisplay& errors, QWidget* parent = nullptr);
 
-  // Sets a task on the live schema.
-  void prepare();
   // Checks the answer and tells the student the verdict.
   void checkAnswer();
   // New candidates for the same schema.
@@ -40,9 +36,7 @@ class KeysExercise final : public ToolWindow {
   void showPhase();
 
   KeysExerciseSession& session_;
-  SchemaHost& host_;
   MessageService& messages_;
-  OutOfDateNotice* notice_ = nullptr;
   ExerciseFeedback* feedback_ = nullptr;
 
   QWidget* canvas_ = nullptr;

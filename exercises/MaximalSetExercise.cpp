@@ -28,15 +28,14 @@ ColumnsLayout Layout() {
 }  // namespace
 
 MaximalSetExercise::MaximalSetExercise(MaximalSetExerciseSession& session, SchemaHost& host,
-                                       MessageService& messages, ErrorDisplay& errors,
-                                       QWidget* parent)
-    : ToolWindow(errors, parent), session_(session), host_(host) {
+                                       RandomSource& random, MessageService& messages,
+                                       ErrorDisplay& errors, QWidget* parent)
+    : ExerciseWindow(session, host, random, errors, parent), session_(session) {
   setObjectName(QStringLiteral("Form_Test_MaxSet"));
   setWindowTitle(tr("Testovaci modul  - Maximalni mnoziny"));
   const ColumnsLayout layout = Layout();
-  QWidget* canvas = MakeScrollingCanvas(*this, QSize(0, 0));
+  QWidget* canvas = ExerciseWindow::canvas();
   resize(layout.window);
-  notice_ = OutOfDateNotice::Follow(*this, session_);
   feedback_ = new ExerciseFeedback(*this, *canvas);
 
   a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravne reseni"),
@@ -62,9 +61,8 @@ MaximalSetExercise::MaximalSetExercise(MaximalSetExerciseSession& session, Schem
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
 }
 
-void MaximalSetExercise::prepare() {
+void MaximalSetExercise::restartLayout() {
   columns_->restoreHeight();
-  session_.load(host_.LiveSchema());
 }
 
 void MaximalSetExercise::fixTask() {

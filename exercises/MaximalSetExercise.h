@@ -1,11 +1,9 @@
 #pragma once
 
 #include "ExerciseFeedback.h"
+#include "ExerciseWindow.h"
 #include "MaximalSetExerciseSession.h"
-#include "OutOfDateNotice.h"
 #include "Platform.h"
-#include "SchemaHost.h"
-#include "ToolWindow.h"
 
 class AttributeColumns;
 class QAction;
@@ -13,15 +11,13 @@ class QLabel;
 
 // The maximal set exercise: a view of its session. The student picks an
 // attribute A and ticks what the maximal sets of A hold together.
-class MaximalSetExercise final : public ToolWindow {
+class MaximalSetExercise final : public ExerciseWindow {
   Q_OBJECT
 
  public:
-  MaximalSetExercise(MaximalSetExerciseSession& session, SchemaHost& host, MessageService& messages,
-                     ErrorDisplay& errors, QWidget* parent = nullptr);
+  MaximalSetExercise(MaximalSetExerciseSession& session, SchemaHost& host, RandomSource& random,
+                     MessageService& messages, ErrorDisplay& errors, QWidget* parent = nullptr);
 
-  // Offers the attributes of the live schema to pick A from.
-  void prepare();
   // Fixes the picked A.
   void fixTask();
   void checkAnswer();
@@ -29,13 +25,12 @@ class MaximalSetExercise final : public ToolWindow {
 
  protected:
   void resetWindow() override;
+  void restartLayout() override;
 
  private:
   void showPhase(ExerciseSession::Phase phase);
 
   MaximalSetExerciseSession& session_;
-  SchemaHost& host_;
-  OutOfDateNotice* notice_ = nullptr;
   ExerciseFeedback* feedback_ = nullptr;
   AttributeColumns* columns_ = nullptr;
 

@@ -28,17 +28,16 @@ constexpr int BoxesPerRow = 4;
 }  // namespace
 
 OwnDecompositionExercise::OwnDecompositionExercise(OwnDecompositionExerciseSession& session,
-                                                   SchemaHost& host, ErrorDisplay& errors,
-                                                   QWidget* parent)
-    : ToolWindow(errors, parent), session_(session), host_(host) {
+                                                   SchemaHost& host, RandomSource& random,
+                                                   ErrorDisplay& errors, QWidget* parent)
+    : ExerciseWindow(session, host, random, errors, parent), session_(session) {
   setObjectName(QStringLiteral("Form_Test_Own_Decomposition"));
   setWindowTitle(tr("Testovaci modul - Vlastni dekompozice"));
   resize(760, 640);
   // A schema with many attributes or a long evaluation scrolls inside the
   // window, which stays within a small screen.
-  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  canvas_ = canvas();
   auto* layout = new QVBoxLayout(canvas_);
-  notice_ = OutOfDateNotice::Follow(*this, session_);
 
   layout->addWidget(new QLabel(tr("Zavislosti schematu:"), canvas_));
   Memo_Dep = exercise::MakeDependencyMemo(canvas_, "Memo_Dep");
@@ -102,10 +101,6 @@ OwnDecompositionExercise::OwnDecompositionExercise(OwnDecompositionExerciseSessi
   connect(&session_, &ExerciseSession::phaseChanged, this,
           &OwnDecompositionExercise::updateButtons);
   updateButtons();
-}
-
-void OwnDecompositionExercise::prepare() {
-  session_.load(host_.LiveSchema());
 }
 
 void OwnDecompositionExercise::buildTask() {

@@ -3,10 +3,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "OutOfDateNotice.h"
+#include "ExerciseWindow.h"
 #include "OwnDecompositionExerciseSession.h"
-#include "SchemaHost.h"
-#include "ToolWindow.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -17,15 +15,13 @@ class RowPanel;
 
 // The student's own decomposition: a view of its session. Parts are built
 // by ticking attributes, and the program judges the whole decomposition.
-class OwnDecompositionExercise final : public ToolWindow {
+class OwnDecompositionExercise final : public ExerciseWindow {
   Q_OBJECT
 
  public:
   OwnDecompositionExercise(OwnDecompositionExerciseSession& session, SchemaHost& host,
-                           ErrorDisplay& errors, QWidget* parent = nullptr);
+                           RandomSource& random, ErrorDisplay& errors, QWidget* parent = nullptr);
 
-  // Sets a task on the live schema.
-  void prepare();
   void addPart();
   void removePart();
   void evaluate();
@@ -41,8 +37,6 @@ class OwnDecompositionExercise final : public ToolWindow {
   void fitParts();
 
   OwnDecompositionExerciseSession& session_;
-  SchemaHost& host_;
-  OutOfDateNotice* notice_ = nullptr;
 
   QWidget* canvas_ = nullptr;
   QPlainTextEdit* Memo_Dep = nullptr;

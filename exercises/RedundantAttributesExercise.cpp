@@ -39,14 +39,15 @@ void ShowMark(QPushButton& button, Mark mark) {
 }  // namespace
 
 RedundantAttributesExercise::RedundantAttributesExercise(
-    RedundantAttributesExerciseSession& session, SchemaHost& host, MessageService& messages,
-    ErrorDisplay& errors, QWidget* parent)
-    : ToolWindow(errors, parent), session_(session), host_(host), messages_(messages) {
+    RedundantAttributesExerciseSession& session, SchemaHost& host, RandomSource& random,
+    MessageService& messages, ErrorDisplay& errors, QWidget* parent)
+    : ExerciseWindow(session, host, random, errors, parent),
+      session_(session),
+      messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedAtr"));
   setWindowTitle(tr("Testovaci modul - Redundantni atributy"));
-  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  notice_ = OutOfDateNotice::Follow(*this, session_);
   feedback_ = new ExerciseFeedback(*this, *canvas_);
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
 
@@ -101,10 +102,6 @@ RedundantAttributesExercise::RedundantAttributesExercise(
   connect(&session_, &ExerciseSession::phaseChanged, this, &RedundantAttributesExercise::showPhase);
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
-}
-
-void RedundantAttributesExercise::prepare() {
-  session_.load(host_.LiveSchema());
 }
 
 void RedundantAttributesExercise::buildLines() {

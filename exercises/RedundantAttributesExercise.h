@@ -4,11 +4,9 @@
 #include <vector>
 
 #include "ExerciseFeedback.h"
-#include "OutOfDateNotice.h"
+#include "ExerciseWindow.h"
 #include "Platform.h"
 #include "RedundantAttributesExerciseSession.h"
-#include "SchemaHost.h"
-#include "ToolWindow.h"
 
 class QAction;
 class QLabel;
@@ -19,16 +17,14 @@ class RowPanel;
 // The redundant attributes exercise: a view of its session, each dependency
 // with a button per left-hand attribute that the student clicks to mark it
 // redundant.
-class RedundantAttributesExercise final : public ToolWindow {
+class RedundantAttributesExercise final : public ExerciseWindow {
   Q_OBJECT
 
  public:
   RedundantAttributesExercise(RedundantAttributesExerciseSession& session, SchemaHost& host,
-                              MessageService& messages, ErrorDisplay& errors,
+                              RandomSource& random, MessageService& messages, ErrorDisplay& errors,
                               QWidget* parent = nullptr);
 
-  // Sets a task on the live schema.
-  void prepare();
   // Checks the answer; a wrong one may still be corrected.
   void checkAnswer();
 
@@ -41,9 +37,7 @@ class RedundantAttributesExercise final : public ToolWindow {
   void toggle(std::size_t item);
 
   RedundantAttributesExerciseSession& session_;
-  SchemaHost& host_;
   MessageService& messages_;
-  OutOfDateNotice* notice_ = nullptr;
   ExerciseFeedback* feedback_ = nullptr;
 
   QWidget* canvas_ = nullptr;

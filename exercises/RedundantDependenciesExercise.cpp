@@ -44,15 +44,16 @@ void KeepRoomWhenHidden(QWidget& w) {
 }  // namespace
 
 RedundantDependenciesExercise::RedundantDependenciesExercise(
-    RedundantDependenciesExerciseSession& session, SchemaHost& host, MessageService& messages,
-    ErrorDisplay& errors, QWidget* parent)
-    : ToolWindow(errors, parent), session_(session), host_(host), messages_(messages) {
+    RedundantDependenciesExerciseSession& session, SchemaHost& host, RandomSource& random,
+    MessageService& messages, ErrorDisplay& errors, QWidget* parent)
+    : ExerciseWindow(session, host, random, errors, parent),
+      session_(session),
+      messages_(messages) {
   setObjectName(QStringLiteral("Form_Test_RedDep"));
   setWindowTitle(tr("Testovaci modul - Redundantni zavislosti"));
   // The window starts at its old size; the layout below sizes the canvas.
-  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  notice_ = OutOfDateNotice::Follow(*this, session_);
   feedback_ = new ExerciseFeedback(*this, *canvas_);
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
 
@@ -122,10 +123,6 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
           &RedundantDependenciesExercise::showPhase);
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
-}
-
-void RedundantDependenciesExercise::prepare() {
-  session_.load(host_.LiveSchema());
 }
 
 void RedundantDependenciesExercise::buildRows() {

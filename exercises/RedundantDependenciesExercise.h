@@ -4,11 +4,9 @@
 #include <vector>
 
 #include "ExerciseFeedback.h"
-#include "OutOfDateNotice.h"
+#include "ExerciseWindow.h"
 #include "Platform.h"
 #include "RedundantDependenciesExerciseSession.h"
-#include "SchemaHost.h"
-#include "ToolWindow.h"
 
 class QAction;
 class QCheckBox;
@@ -20,16 +18,14 @@ class RowPanel;
 
 // The redundant dependencies exercise: a view of its session, one row per
 // dependency with the student's tick box and, once checked, the solution.
-class RedundantDependenciesExercise final : public ToolWindow {
+class RedundantDependenciesExercise final : public ExerciseWindow {
   Q_OBJECT
 
  public:
   RedundantDependenciesExercise(RedundantDependenciesExerciseSession& session, SchemaHost& host,
-                                MessageService& messages, ErrorDisplay& errors,
-                                QWidget* parent = nullptr);
+                                RandomSource& random, MessageService& messages,
+                                ErrorDisplay& errors, QWidget* parent = nullptr);
 
-  // Sets a task on the live schema.
-  void prepare();
   // Checks the answer; a wrong one may still be corrected.
   void checkAnswer();
 
@@ -41,9 +37,7 @@ class RedundantDependenciesExercise final : public ToolWindow {
   void showPhase(ExerciseSession::Phase phase);
 
   RedundantDependenciesExerciseSession& session_;
-  SchemaHost& host_;
   MessageService& messages_;
-  OutOfDateNotice* notice_ = nullptr;
   ExerciseFeedback* feedback_ = nullptr;
 
   QWidget* canvas_ = nullptr;

@@ -6,12 +6,15 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QSize>
 #include <QString>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
+
+class QPainter;
 
 // The caption of the program's message boxes.
 inline const QString ProgramCaption = QStringLiteral("Schemario");
@@ -68,6 +71,11 @@ class PrinterCanvas {
   // printable area.
   virtual int TextWidth(const QString& text) const = 0;
   virtual int PageWidth() const = 0;
+  // Draws a picture `size` units of its own large, scaled evenly to `width`
+  // printer units, with its top-left corner at (x, y); `paint` draws it with
+  // its top-left corner at the painter's origin.
+  virtual void DrawPicture(int x, int y, int width, QSize size,
+                           const std::function<void(QPainter&)>& paint) = 0;
   virtual bool NewPage() = 0;
   // Ends the job; false when the printer reported a failure.
   virtual bool End() = 0;

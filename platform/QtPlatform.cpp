@@ -124,6 +124,16 @@ class QtPrinterCanvas final : public PrinterCanvas {
     return QFontMetrics(painter_.font(), &device_).horizontalAdvance(text);
   }
   int PageWidth() const override { return device_.width(); }
+  void DrawPicture(int x, int y, int width, QSize size,
+                   const std::function<void(QPainter&)>& paint) override {
+    if (size.isEmpty()) return;
+    painter_.save();
+    painter_.translate(x, y);
+    const qreal scale = static_cast<qreal>(width) / size.width();
+    painter_.scale(scale, scale);
+    paint(painter_);
+    painter_.restore();
+  }
   bool NewPage() override { return device_.newPage(); }
   bool End() override { return painter_.end(); }
 
@@ -150,6 +160,10 @@ class PdfCanvas final : public PrinterCanvas {
   void DrawText(int x, int y, const QString& text) override { canvas_->DrawText(x, y, text); }
   int TextWidth(const QString& text) const override { return canvas_->TextWidth(text); }
   int PageWidth() const override { return canvas_->PageWidth(); }
+  void DrawPicture(int x, int y, int width, QSize size,
+                   const std::function<void(QPainter&)>& paint) override {
+    canvas_->DrawPicture(x, y, width, size, paint);
+  }
   bool NewPage() override { return canvas_->NewPage(); }
   bool End() override { return canvas_->End(); }
 

@@ -46,6 +46,10 @@ class RecordingCanvas final : public PrinterCanvas {
     return ScriptedPlatform::PrintedCharacterWidth * static_cast<int>(text.size());
   }
   int PageWidth() const override { return pageWidth_; }
+  void DrawPicture(int x, int y, int width, QSize /*size*/,
+                   const std::function<void(QPainter&)>& /*paint*/) override {
+    log_.push_back({PrintOperation::Picture, x, y, QString::number(width)});
+  }
   bool NewPage() override {
     log_.push_back({PrintOperation::NewPage, 0, 0, {}});
     return true;
@@ -102,7 +106,9 @@ int ScriptedPlatform::Random(int range) {
     value = randomValues.front();
     randomValues.pop_front();
   }
-  return ((value % range) + range) % range;
+  // Wide enough for a range up to the largest int.
+  const long long wide = range;
+  return static_cast<int>(((value % wide) + wide) % wide);
 }
 
 std::vector<QString> ScriptedPlatform::MessageTexts() const {

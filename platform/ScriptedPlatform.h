@@ -23,10 +23,10 @@ struct FileDialogCall {
 };
 
 struct PrintOperation {
-  enum Kind { Font, Text, NewPage, End } kind;
+  enum Kind { Font, Text, Picture, NewPage, End } kind;
   int x = 0;
-  int y = 0;  // for Font: x is the point size, y is 1 when bold
-  QString text;
+  int y = 0;     // for Font: x is the point size, y is 1 when bold
+  QString text;  // for Picture: its width in printer units
 };
 
 class ScriptedPlatform final : public MessageService,

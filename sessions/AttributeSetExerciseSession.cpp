@@ -5,7 +5,7 @@
 AttributeSetExerciseSession::AttributeSetExerciseSession(Pick pickKind, QObject* parent)
     : ExerciseSession(parent), pickKind_(pickKind) {}
 
-void AttributeSetExerciseSession::load(const Schema& schema) {
+void AttributeSetExerciseSession::setTask(const Schema& schema) {
   clear();
   markUpToDate();
   if (!schema.attributes[0].empty()) {

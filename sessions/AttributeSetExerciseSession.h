@@ -24,10 +24,6 @@ class AttributeSetExerciseSession : public ExerciseSession {
 
   Pick pickKind() const { return pickKind_; }
 
-  // Offers the attributes of a copy of the schema to pick A from. A schema
-  // without attributes offers none.
-  void load(const Schema& schema);
-
   const AttributeTable& names() const { return names_; }
   const DependencyList& dependencies() const { return dependencies_; }
   // The attributes offered, in slot order: the k-th control of every column
@@ -80,6 +76,9 @@ class AttributeSetExerciseSession : public ExerciseSession {
   virtual QStringList explain() const = 0;
 
  private:
+  // Offers the attributes of a copy of the schema to pick A from. A schema
+  // without attributes offers none.
+  void setTask(const Schema& schema) override;
   void dropTask() override;
 
   const Pick pickKind_;

@@ -5,7 +5,7 @@
 #include "ModelText.h"
 #include "SchemaListing.h"
 
-void DecompositionExerciseSession::load(const Schema& schema) {
+void DecompositionExerciseSession::setTask(const Schema& schema) {
   clear();
   markUpToDate();
   if (schema.attributes[0].empty()) {

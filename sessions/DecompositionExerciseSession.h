@@ -21,10 +21,6 @@ class DecompositionExerciseSession final : public ExerciseSession {
 
   using ExerciseSession::ExerciseSession;
 
-  // Sets a task on a copy of the schema: one row per dependency. A schema
-  // without attributes offers none.
-  void load(const Schema& schema);
-
   const AttributeTable& names() const { return names_; }
   const DependencyList& dependencies() const { return dependencies_; }
   std::size_t rowCount() const { return rows_.size(); }
@@ -52,6 +48,9 @@ class DecompositionExerciseSession final : public ExerciseSession {
   void taskChanged();
 
  private:
+  // Sets a task on a copy of the schema: one row per dependency. A schema
+  // without attributes offers none.
+  void setTask(const Schema& schema) override;
   void dropTask() override;
   bool isRowWrong(std::size_t row) const;
   // Why the dependency violates 3NF, only BCNF, or neither.

@@ -1,9 +1,17 @@
 #pragma once
 
+#include <optional>
+
+#include "Generator.h"
+#include "Schema.h"
 #include "ToolSession.h"
 
+class RandomSource;
+
 // An exercise: a task on the session's copy of the schema, the student's
-// answer, and the running score since the window was opened.
+// answer, and the running score since the window was opened. The schema is
+// the document's, or one made for practice that belongs to the exercise
+// alone.
 class ExerciseSession : public ToolSession {
   Q_OBJECT
 
@@ -26,12 +34,23 @@ class ExerciseSession : public ToolSession {
   bool canCheck() const { return phase_ == Phase::Answering; }
   Score score() const { return score_; }
 
+  // Sets a task on a copy of the document's schema, whose changes put the
+  // task out of date from now on.
+  void load(const Schema& schema);
+  // Sets a task on a newly made schema of the exercise's own: changes of the
+  // document leave it alone, and the score goes on. When no schema comes
+  // out, the task stays and the failure says why.
+  std::optional<GeneratorFailure> practise(RandomSource& random);
+  // The task stands on a schema made for practice.
+  bool isPractising() const { return practising_; }
+
   // Drops the task; the score stays until the window closes.
   void clear();
   // Drops the task and the score: the window was closed.
   void close();
-  // The task belongs to a schema that is no longer the live one.
-  void markOutOfDate() override;
+  // The task belongs to a schema that is no longer the live one; a schema
+  // made for practice never is.
+  void markOutOfDate() final;
 
  signals:
   void phaseChanged(ExerciseSession::Phase phase);
@@ -43,8 +62,17 @@ class ExerciseSession : public ToolSession {
   void record(bool right);
   // What a derived session drops with its task.
   virtual void dropTask() = 0;
+  // Sets the task on a copy of the schema.
+  virtual void setTask(const Schema& schema) = 0;
+  // What a derived session does beyond dropping the phase when its task
+  // goes out of date.
+  virtual void taskOutOfDate() {}
+  // Narrows a request for a practice schema to what the exercise needs to
+  // be worth doing.
+  virtual void aimPractice(GeneratorRequest& request) const;
 
  private:
   Phase phase_ = Phase::NoTask;
   Score score_;
+  bool practising_ = false;
 };

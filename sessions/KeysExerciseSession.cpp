@@ -6,7 +6,7 @@
 KeysExerciseSession::KeysExerciseSession(RandomSource& random, QObject* parent)
     : ExerciseSession(parent), random_(random) {}
 
-void KeysExerciseSession::load(const Schema& schema) {
+void KeysExerciseSession::setTask(const Schema& schema) {
   clear();
   markUpToDate();
   if (!schema.attributes[0].empty()) {
@@ -70,4 +70,8 @@ void KeysExerciseSession::dropTask() {
   ticked_ = {};
   explanation_.clear();
   emit taskChanged();
+}
+
+void KeysExerciseSession::aimPractice(GeneratorRequest& request) const {
+  request.keys = 2 + static_cast<int>(request.seed % 2);
 }

@@ -17,10 +17,6 @@ class KeysExerciseSession final : public ExerciseSession {
  public:
   explicit KeysExerciseSession(RandomSource& random, QObject* parent = nullptr);
 
-  // Draws the candidates from the keys of a copy of the schema. A schema
-  // without attributes offers no task.
-  void load(const Schema& schema);
-
   const AttributeTable& names() const { return names_; }
   const DependencyList& dependencies() const { return dependencies_; }
   // Whether there are candidates to show: from a task set until a reset.
@@ -49,7 +45,12 @@ class KeysExerciseSession final : public ExerciseSession {
   void taskChanged();
 
  private:
+  // Draws the candidates from the keys of a copy of the schema. A schema
+  // without attributes offers no task.
+  void setTask(const Schema& schema) override;
   void dropTask() override;
+  // Two or three keys, so that more than one candidate may be a key.
+  void aimPractice(GeneratorRequest& request) const override;
   void draw();
 
   RandomSource& random_;

@@ -16,7 +16,7 @@ QString Joined(const QStringList& items) {
 
 }  // namespace
 
-void OwnDecompositionExerciseSession::load(const Schema& schema) {
+void OwnDecompositionExerciseSession::setTask(const Schema& schema) {
   clear();
   markUpToDate();
   if (schema.attributes[0].empty()) {
@@ -74,8 +74,7 @@ void OwnDecompositionExerciseSession::evaluate() {
   enterPhase(Phase::Checked);
 }
 
-void OwnDecompositionExerciseSession::markOutOfDate() {
-  ExerciseSession::markOutOfDate();
+void OwnDecompositionExerciseSession::taskOutOfDate() {
   setEvaluation({});
 }
 

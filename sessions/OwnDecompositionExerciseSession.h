@@ -17,10 +17,6 @@ class OwnDecompositionExerciseSession final : public ExerciseSession {
  public:
   using ExerciseSession::ExerciseSession;
 
-  // Sets a task on a copy of the schema. A schema without attributes offers
-  // none.
-  void load(const Schema& schema);
-
   const AttributeTable& names() const { return names_; }
   const DependencyList& dependencies() const { return dependencies_; }
   // The attributes offered for the parts, in slot order.
@@ -42,8 +38,6 @@ class OwnDecompositionExerciseSession final : public ExerciseSession {
   // The lines of the evaluation; none before it and after any change.
   QStringList evaluation() const { return evaluation_; }
 
-  void markOutOfDate() override;
-
  signals:
   // The offered attributes were set or dropped.
   void taskChanged();
@@ -52,7 +46,12 @@ class OwnDecompositionExerciseSession final : public ExerciseSession {
   void evaluationChanged();
 
  private:
+  // Sets a task on a copy of the schema. A schema without attributes offers
+  // none.
+  void setTask(const Schema& schema) override;
   void dropTask() override;
+  // The evaluation no longer holds for the live schema.
+  void taskOutOfDate() override;
   bool hasTask() const { return phase() != Phase::NoTask; }
   // After a change to the parts the evaluation no longer holds.
   void partsEdited();

@@ -8,7 +8,7 @@
 #include "Redundance.h"
 #include "SchemaListing.h"
 
-void RedundantAttributesExerciseSession::load(const Schema& schema) {
+void RedundantAttributesExerciseSession::setTask(const Schema& schema) {
   clear();
   markUpToDate();
   if (schema.attributes[0].empty()) {
@@ -84,4 +84,8 @@ void RedundantAttributesExerciseSession::dropTask() {
   reduced_.clear();
   explanation_.clear();
   if (hadTask) emit taskChanged();
+}
+
+void RedundantAttributesExerciseSession::aimPractice(GeneratorRequest& request) const {
+  request.redundantAttributes = 1;
 }

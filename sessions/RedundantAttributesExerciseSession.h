@@ -29,10 +29,6 @@ class RedundantAttributesExerciseSession final : public ExerciseSession {
 
   using ExerciseSession::ExerciseSession;
 
-  // Sets a task on a copy of the schema: one item per left-hand attribute
-  // of every dependency. A schema without attributes offers none.
-  void load(const Schema& schema);
-
   const AttributeTable& names() const { return names_; }
   const DependencyList& dependencies() const { return dependencies_; }
   const std::vector<Item>& items() const { return items_; }
@@ -57,7 +53,12 @@ class RedundantAttributesExerciseSession final : public ExerciseSession {
   void taskChanged();
 
  private:
+  // Sets a task on a copy of the schema: one item per left-hand attribute
+  // of every dependency. A schema without attributes offers none.
+  void setTask(const Schema& schema) override;
   void dropTask() override;
+  // At least one left-hand attribute to find.
+  void aimPractice(GeneratorRequest& request) const override;
 
   AttributeTable names_;
   DependencyList dependencies_;

@@ -5,7 +5,7 @@
 #include "Redundance.h"
 #include "SchemaListing.h"
 
-void RedundantDependenciesExerciseSession::load(const Schema& schema) {
+void RedundantDependenciesExerciseSession::setTask(const Schema& schema) {
   clear();
   markUpToDate();
   if (schema.attributes[0].empty()) {
@@ -64,4 +64,8 @@ void RedundantDependenciesExerciseSession::dropTask() {
   rows_.clear();
   explanation_.clear();
   if (hadRows) emit taskChanged();
+}
+
+void RedundantDependenciesExerciseSession::aimPractice(GeneratorRequest& request) const {
+  request.redundantDependencies = 1;
 }

@@ -16,10 +16,6 @@ class RedundantDependenciesExerciseSession final : public ExerciseSession {
  public:
   using ExerciseSession::ExerciseSession;
 
-  // Sets a task on a copy of the schema: one row per dependency. A schema
-  // without attributes offers none.
-  void load(const Schema& schema);
-
   const AttributeTable& names() const { return names_; }
   const DependencyList& dependencies() const { return dependencies_; }
   std::size_t rowCount() const { return rows_.size(); }
@@ -45,7 +41,12 @@ class RedundantDependenciesExerciseSession final : public ExerciseSession {
   void taskChanged();
 
  private:
+  // Sets a task on a copy of the schema: one row per dependency. A schema
+  // without attributes offers none.
+  void setTask(const Schema& schema) override;
   void dropTask() override;
+  // At least one dependency to find.
+  void aimPractice(GeneratorRequest& request) const override;
 
   struct Row {
     bool ticked = false;

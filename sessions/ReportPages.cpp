@@ -63,7 +63,8 @@ bool IsBlank(const QString& line) {
 
 }  // namespace
 
-bool PaintReportPages(PrinterCanvas& canvas, const QStringList& lines) {
+bool PaintReportPages(PrinterCanvas& canvas, const QStringList& lines,
+                      const std::optional<ReportPicture>& picture) {
   const int room = std::max(1, canvas.PageWidth());
   const int indent = IndentFor(room);
   canvas.SetFont(kTitlePoints, true);
@@ -99,5 +100,11 @@ bool PaintReportPages(PrinterCanvas& canvas, const QStringList& lines) {
       ++row;
     }
   }
+  if (!picture || picture->size.isEmpty()) return true;
+  if (!canvas.NewPage()) return false;
+  // The page's lines span this height; the picture keeps within it.
+  constexpr int tallest = kLinePitch * kLinesPerPage;
+  const int width = std::min(room, picture->size.width() * tallest / picture->size.height());
+  canvas.DrawPicture(0, kFirstLineTop, width, picture->size, picture->paint);
   return true;
 }

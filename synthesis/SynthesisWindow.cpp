@@ -568,13 +568,17 @@ void SynthesisWindow::tell(SynthesisOutcome outcome) {
   if (const QString text = SynthesisOutcomeText(outcome); !text.isEmpty()) messages_.Inform(text);
 }
 
+Schema SynthesisWindow::startingSchema() const {
+  return StandaloneSchema(session_.state().schemas[0], session_.state().attributeNames);
+}
+
 void SynthesisWindow::printCourse() {
   RunStep([this] {
     if (!session_.hasSchema()) {
       messages_.Inform(NothingToPrintText());
       return;
     }
-    emit reportReady(session_.courseReport());
+    emit reportReady(session_.courseReport(), startingSchema());
   });
 }
 
@@ -584,7 +588,7 @@ void SynthesisWindow::printResults() {
       messages_.Inform(NothingToPrintText());
       return;
     }
-    emit reportReady(session_.resultReport());
+    emit reportReady(session_.resultReport(), startingSchema());
   });
 }
 

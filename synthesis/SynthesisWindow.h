@@ -50,8 +50,9 @@ class SynthesisWindow final : public ToolWindow {
   void printResults();
 
  signals:
-  // A report the student asked to print or export.
-  void reportReady(const Report& report);
+  // A report the student asked to print or export, and the schema the
+  // window started from, whose diagram goes with the report.
+  void reportReady(const Report& report, const Schema& schema);
   // The picture of the schema whose details are shown, named by `title`.
   void diagramRequested(const Schema& schema, const QString& title);
 
@@ -60,6 +61,8 @@ class SynthesisWindow final : public ToolWindow {
   void resetWindow() override;
 
  private:
+  // The schema the synthesis started from.
+  Schema startingSchema() const;
   QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
                       void (SynthesisWindow::*handler)());
   QMenuBar* BuildMenu();

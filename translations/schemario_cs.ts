@@ -871,6 +871,17 @@
     </message>
 </context>
 <context>
+    <name>ExerciseWindow</name>
+    <message>
+        <source>&amp;Dalsi nahodne schema</source>
+        <translation>&amp;Další náhodné schéma</translation>
+    </message>
+    <message>
+        <source>Cviceni na nahodnem schematu: zmeny schematu v hlavnim okne se ho netykaji.</source>
+        <translation>Cvičení na náhodném schématu: změny schématu v hlavním okně se ho netýkají.</translation>
+    </message>
+</context>
+<context>
     <name>FileExport</name>
     <message>
         <source>Soubor existuje mam ho prepsat?</source>

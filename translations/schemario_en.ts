@@ -871,6 +871,17 @@
     </message>
 </context>
 <context>
+    <name>ExerciseWindow</name>
+    <message>
+        <source>&amp;Dalsi nahodne schema</source>
+        <translation>&amp;Next random schema</translation>
+    </message>
+    <message>
+        <source>Cviceni na nahodnem schematu: zmeny schematu v hlavnim okne se ho netykaji.</source>
+        <translation>Practising on a random schema: changes of the schema in the main window do not touch it.</translation>
+    </message>
+</context>
+<context>
     <name>FileExport</name>
     <message>
         <source>Soubor existuje mam ho prepsat?</source>

@@ -13,6 +13,7 @@
 #include "Display.h"
 #include "GuiTestSupport.h"
 #include "QtPlatform.h"
+#include "ReportPages.h"
 #include "ReportWindow.h"
 #include "Reports.h"
 #include "SchemaText.h"
@@ -32,6 +33,9 @@ QStringList Operations(const ScriptedPlatform& platform) {
         break;
       case PrintOperation::Text:
         out << QStringLiteral("text %1,%2 %3").arg(op.x).arg(op.y).arg(op.text);
+        break;
+      case PrintOperation::Picture:
+        out << QStringLiteral("picture %1,%2 %3").arg(op.x).arg(op.y).arg(op.text);
         break;
       case PrintOperation::NewPage:
         out << QStringLiteral("page");
@@ -391,6 +395,30 @@ class PrintWindowTest : public QObject {
     const QByteArray bytes = ReadFileBytes(Path("export.PDF"));
     QVERIFY(bytes.startsWith("%PDF"));
     QCOMPARE(PdfPages(bytes), 2);
+  }
+
+  // The pages end with the diagram of the schema: a page of its own that
+  // carries the picture, for the large schema of twenty attributes and thirty
+  // dependencies as for any other.
+  void realPdfExportEndsWithTheDiagram() {
+    TestBench t;
+    t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
+    Find<QAction>(t.main(), "a_open_file")->trigger();
+    QtPrintService printing;
+    ReportWindow form(t.platform, t.platform, printing);
+    AddLines(form, 48);
+    form.setDiagram(t.main().Document().schema());
+    t.platform.paths.push_back(Path("diagram.pdf"));
+    form.exportPdf();
+    QVERIFY(t.platform.messages.empty());
+    const QByteArray bytes = ReadFileBytes(Path("diagram.pdf"));
+    QCOMPARE(PdfPages(bytes), 3);
+    // The picture's arrows are drawn as paths of the page, far more than the
+    // pages of text alone hold.
+    QByteArray withoutDiagram;
+    std::unique_ptr<PrinterCanvas> canvas = printing.BeginPdfJob(withoutDiagram);
+    QVERIFY(PaintReportPages(*canvas, QStringList(48, QStringLiteral("line"))) && canvas->End());
+    QVERIFY(bytes.size() > withoutDiagram.size() + 2000);
   }
 
   // Receipt and label printers: a page narrower than the usual margins.

@@ -1,4 +1,5 @@
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
 

@@ -23,6 +23,9 @@ QStringList Operations(const std::vector<PrintOperation>& printed) {
       case PrintOperation::Text:
         out << QStringLiteral("text %1,%2 %3").arg(op.x).arg(op.y).arg(op.text);
         break;
+      case PrintOperation::Picture:
+        out << QStringLiteral("picture %1,%2 %3").arg(op.x).arg(op.y).arg(op.text);
+        break;
       case PrintOperation::NewPage:
         out << QStringLiteral("page");
         break;

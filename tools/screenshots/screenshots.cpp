@@ -4,6 +4,7 @@
 // The windows speak the given language, by default the source texts.
 //   schemario_screenshots SCHEMA.dbc OUTPUT_FOLDER [cs|cs_ascii|en]
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -251,6 +252,29 @@ int main(int argc, char* argv[]) {
   shooter.Save(maxSet, "24-maximal-sets-out-of-date");
   shooter.Save(decomposition, "25-decomposition-out-of-date");
   shooter.Save(windows.keysExercise(), "26-exercise-keys-out-of-date");
+
+  // Practice on a schema of the exercise's own: seven attributes, eight
+  // dependencies, 3NF; the score goes on from the first answer.
+  platform.randomValues = {2, 1, 2, 4242};
+  RedundantDependenciesExercise& practice = windows.redundantDependenciesExercise();
+  practice.nextRandomSchema();
+  platform.answers.push_front(MessageAnswer::No);  // show the solution
+  practice.checkAnswer();
+  shooter.Save(practice, "30-exercise-next-random-schema");
+
+  // On a practice schema of five attributes, the closure of D, derived by
+  // Armstrong's rules.
+  ClosureExercise& closure = windows.closureExercise();
+  platform.randomValues = {0, 0, 1, 7};
+  closure.nextRandomSchema();
+  closure.findChild<QWidget*>(QStringLiteral("Rows_Panel1"))
+      ->findChildren<QAbstractButton*>()
+      .at(3)
+      ->click();
+  closure.fixTask();
+  platform.answers.push_front(MessageAnswer::No);  // show the solution
+  closure.checkAnswer();
+  shooter.Save(closure, "31-exercise-closure-derivation");
 
   return shooter.Failed() ? 1 : 0;
 }

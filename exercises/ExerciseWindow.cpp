@@ -1,0 +1,58 @@
+#include "ExerciseWindow.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "Assignments.h"
+#include "Display.h"
+#include "ExerciseSupport.h"
+#include "OutOfDateNotice.h"
+
+ExerciseWindow::ExerciseWindow(ExerciseSession& session, SchemaHost& host, RandomSource& random,
+                               ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent), session_(session), host_(host), random_(random) {
+  canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
+  notice_ = OutOfDateNotice::Follow(*this, session_);
+
+  a_next_random = exercise::MakeAction(this, "a_next_random", tr("&Dalsi nahodne schema"),
+                                       &ExerciseWindow::nextRandomSchema);
+  auto* bar = new QWidget(this);
+  bar->setObjectName(QStringLiteral("Panel_Practice"));
+  Label_Practice = new QLabel(bar);
+  Label_Practice->setObjectName(QStringLiteral("Label_Practice"));
+  Label_Practice->setWordWrap(true);
+  Button_NextRandom = exercise::MakeActionButton(bar, "Button_NextRandom", a_next_random);
+  auto* row = new QHBoxLayout(bar);
+  row->setContentsMargins(8, 4, 8, 4);
+  row->addWidget(Label_Practice, 1);
+  row->addWidget(Button_NextRandom, 0, Qt::AlignRight);
+  // Above the exercise, below the notice that the document changed.
+  qobject_cast<QBoxLayout*>(layout())->insertWidget(1, bar);
+  showOrigin();
+}
+
+void ExerciseWindow::prepare() {
+  restartLayout();
+  session_.load(host_.LiveSchema());
+  showOrigin();
+}
+
+void ExerciseWindow::nextRandomSchema() {
+  RunStep([this] {
+    restartLayout();
+    const std::optional<GeneratorFailure> failure = session_.practise(random_);
+    showOrigin();
+    if (!failure) return;
+    Label_Practice->setText(GeneratorFailureText(*failure));
+    Label_Practice->show();
+  });
+}
+
+void ExerciseWindow::showOrigin() {
+  Label_Practice->setText(
+      tr("Cviceni na nahodnem schematu: zmeny schematu v hlavnim okne "
+         "se ho netykaji."));
+  Label_Practice->setVisible(session_.isPractising());
+}

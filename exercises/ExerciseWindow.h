@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ExerciseSession.h"
+#include "Platform.h"
+#include "SchemaHost.h"
+#include "ToolWindow.h"
+
+class OutOfDateNotice;
+class QAction;
+class QLabel;
+class QPushButton;
+
+// What every exercise window has besides its task: the scrolling client
+// area, the notice that the document's schema changed, and the way to
+// practise without end on schemas made for the purpose ("Dalsi nahodne
+// schema"), with the running score going on across them.
+class ExerciseWindow : public ToolWindow {
+  Q_OBJECT
+
+ public:
+  // Sets a task on the live schema; from now on the exercise follows the
+  // document again.
+  void prepare();
+  // Sets a new task on a newly made schema of the exercise's own.
+  void nextRandomSchema();
+
+ protected:
+  ExerciseWindow(ExerciseSession& session, SchemaHost& host, RandomSource& random,
+                 ErrorDisplay& errors, QWidget* parent);
+
+  // The client area the window lays its controls out on.
+  QWidget* canvas() const { return canvas_; }
+  // Called before the session takes a new schema, for a window that
+  // returns to the size of an empty task.
+  virtual void restartLayout() {}
+
+ private:
+  void showOrigin();
+
+  ExerciseSession& session_;
+  SchemaHost& host_;
+  RandomSource& random_;
+  QWidget* canvas_ = nullptr;
+  OutOfDateNotice* notice_ = nullptr;
+  QAction* a_next_random = nullptr;
+  QPushButton* Button_NextRandom = nullptr;
+  QLabel* Label_Practice = nullptr;
+};

@@ -1,0 +1,141 @@
+// "Dalsi nahodne schema" in every exercise: each new schema gives a task
+// that can be checked, the score goes on across the schemas, and a change of
+// the document leaves the exercise on its own schema.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include "ExerciseTests.h"
+
+namespace {
+
+QWidget* TopLevel(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == name) return w;
+  }
+  return nullptr;
+}
+
+// Brings an exercise to an answer that can be checked: the first attribute
+// is fixed as A, or made a part of its own.
+void StartAnswering(QWidget& exercise) {
+  if (auto* tasks = exercise.findChild<QWidget*>(QStringLiteral("Rows_Panel1"))) {
+    tasks->findChildren<QAbstractButton*>().front()->click();
+    Find<QPushButton>(exercise, "OK")->click();
+  }
+  if (auto* parts = exercise.findChild<QWidget*>(QStringLiteral("GB_atributy"))) {
+    parts->findChildren<QAbstractButton*>().front()->click();
+    Find<QPushButton>(exercise, "Button_Pridat")->click();
+  }
+}
+
+// Checks the answer as it stands, declining to correct it; says whether the
+// check was offered.
+bool Check(TestBench& t, QWidget& exercise, const QString& check) {
+  t.platform.answers.push_back(MessageAnswer::No);
+  if (auto* action = exercise.findChild<QAction*>(check)) {
+    if (!action->isEnabled()) return false;
+    action->trigger();
+  } else {
+    auto* button = Find<QAbstractButton>(exercise, check.toLatin1().constData());
+    if (!button->isEnabled()) return false;
+    button->click();
+  }
+  t.platform.answers.clear();
+  return true;
+}
+
+// What the exercise shows of its verdicts: its running score, or the
+// evaluation of the decomposition as it stands.
+QString Verdict(QWidget& exercise) {
+  if (auto* score = exercise.findChild<QLabel*>(QStringLiteral("Label_Score")))
+    return score->text();
+  return Find<QPlainTextEdit>(exercise, "Memo_Vysledek")->toPlainText();
+}
+
+// The words on the exercise's controls: enough to tell its schema by the
+// names of the attributes.
+QStringList Words(QWidget& exercise) {
+  QString text;
+  for (QWidget* w : exercise.findChildren<QWidget*>()) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) text += b->text() + QLatin1Char(' ');
+    if (auto* l = qobject_cast<QLineEdit*>(w)) text += l->text() + QLatin1Char(' ');
+    if (auto* m = qobject_cast<QPlainTextEdit*>(w)) text += m->toPlainText() + QLatin1Char(' ');
+  }
+  return text.split(QRegularExpression(QStringLiteral("\\W+")), Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+class NextRandomSchemaTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void practiceGoesOn_data() {
+    QTest::addColumn<QString>("hubAction");
+    QTest::addColumn<QString>("window");
+    // The check's action, or its button where there is no action.
+    QTest::addColumn<QString>("check");
+    const struct {
+      const char* name;
+      const char* hubAction;
+      const char* window;
+      const char* check;
+    } exercises[] = {
+        {"closure", "Uzaver1", "Form_Test_Closure", "a_spravnaOdpoved"},
+        {"maximal sets", "Maximalnimnoziny2", "Form_Test_MaxSet", "a_spravnaOdpoved"},
+        {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved"},
+        {"redundant attributes", "Redundantniatributy2", "Form_Test_RedAtr", "a_spravnaodpoved"},
+        {"redundant dependencies", "Redundantnizavislosti2", "Form_Test_RedDep",
+         "a_spravnaodpoved"},
+        {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved"},
+        {"own decomposition", "VlastniDekompozice1", "Form_Test_Own_Decomposition",
+         "Button_Vyhodnotit"},
+    };
+    for (const auto& e : exercises)
+      QTest::addRow("%s", e.name) << e.hubAction << e.window << e.check;
+  }
+
+  void practiceGoesOn() {
+    QFETCH(QString, hubAction);
+    QFETCH(QString, window);
+    QFETCH(QString, check);
+    TestBench t;
+    // Names no practice schema has: it is named by letters.
+    t.schema().SetAttributes(Names("ABCD"));
+    t.schema().ReplaceDependencies(Deps("A->B; B->C; AB->C; C->D; A->D"));
+    Choose(t, hubAction.toLatin1().constData());
+    QWidget* exercise = TopLevel(window);
+    QVERIFY(exercise != nullptr);
+    StartAnswering(*exercise);
+    QVERIFY(Check(t, *exercise, check));
+    const bool scored = exercise->findChild<QLabel*>(QStringLiteral("Label_Score")) != nullptr;
+    const QString firstVerdict = Verdict(*exercise);
+    QVERIFY(!firstVerdict.isEmpty());
+    QVERIFY(!Words(*exercise).contains(QStringLiteral("E")));
+
+    // Eight attributes, nine dependencies, 2NF.
+    t.platform.randomValues = {3, 1, 1, 12345};
+    Find<QPushButton>(*exercise, "Button_NextRandom")->click();
+    QVERIFY(Words(*exercise).contains(QStringLiteral("H")));
+    if (scored) QCOMPARE(Verdict(*exercise), firstVerdict);
+    StartAnswering(*exercise);
+    // The document changes while the exercise works on its own schema.
+    LoadSchema(t, "AB", "A->B");
+    QVERIFY(Find<QLabel>(*exercise, "Label_OutOfDate")->isHidden());
+    QVERIFY(Words(*exercise).contains(QStringLiteral("H")));
+    QVERIFY(Check(t, *exercise, check));
+    QVERIFY(Verdict(*exercise) != firstVerdict);
+    if (scored) QVERIFY(Verdict(*exercise).endsWith(QStringLiteral(" 2")));
+
+    // Reopened, the exercise takes the document's schema again.
+    Choose(t, hubAction.toLatin1().constData());
+    QVERIFY(!Words(*exercise).contains(QStringLiteral("H")));
+    exercise->close();
+  }
+};
+
+QTEST_MAIN(NextRandomSchemaTest)
+#include "tst_next_random_schema.moc"
