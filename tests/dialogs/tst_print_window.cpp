@@ -237,7 +237,7 @@ class PrintWindowTest : public QObject {
         Find<QPushButton>(form, c.button)->click();
         form.reject();
       });
-      form.showReport(keys);
+      form.showReport(keys, Schema{});
       QCOMPARE(t.platform.fileDialogs.back().name, QString::fromLatin1(c.dialog));
       QCOMPARE(ReadFileBytes(Path(c.written)), c.expected);
     }
