@@ -1,5 +1,7 @@
 #include "FileRead.h"
 
+#include "FileDescriptor.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,28 +20,13 @@ QString SystemReason(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Closes the descriptor on every way out.
-class Descriptor final {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 }  // namespace
 
 FileReadResult ReadRegularFile(const QString& path, qint64 limit) {
   using Kind = FileReadFailure::Kind;
   // Non-blocking, so that opening a named pipe returns at once; the type is
   // then told from the open descriptor, which no rename can swap meanwhile.
-  const Descriptor file(
+  const FileDescriptor file(
       ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (file.get() < 0) return FileReadFailure{Kind::NotOpened, SystemReason(errno)};
   struct stat status {};

@@ -1,5 +1,7 @@
 #include "WholeFileWrite.h"
 
+#include "FileDescriptor.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,21 +11,6 @@
 #include <cerrno>
 
 namespace {
-
-// Closes the descriptor on every way out.
-class Descriptor final {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 bool WriteAllAt(int fd, const char* data, qint64 size) {
   qint64 done = 0;
@@ -54,7 +41,8 @@ bool ReadAll(int fd, QByteArray& into) {
 // refuses the save and keeps the file; should writing still fail, the old
 // bytes go back.
 WriteOutcome WriteInPlace(const QString& path, const QByteArray& bytes) {
-  const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC | O_NOCTTY));
+  const FileDescriptor file(
+      ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC | O_NOCTTY));
   if (file.get() < 0) return WriteOutcome::NotOpened;
   struct stat status {};
   if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return WriteOutcome::NotOpened;
