@@ -31,6 +31,7 @@ inline DependencyList RandomSchema(unsigned seed, std::size_t count, int minWidt
   while (list.size() < count) {
     std::vector<AttributeIndex> lhs;
     const int w = width(rng);
+    lhs.reserve(static_cast<std::size_t>(w));
     for (int k = 0; k < w; ++k)
       lhs.push_back(attr(rng));
     list.push_back(NewDependency(lhs, attr(rng)));

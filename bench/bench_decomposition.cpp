@@ -53,7 +53,7 @@ void BM_DecomposeTwentyAttributes(benchmark::State& state) {
 BENCHMARK(BM_DecomposeTwentyAttributes)->Unit(benchmark::kMillisecond);
 
 // The completion alone over all 2^20 - 2 proper subsets of twenty members.
-void BM_CompleteByProjectionTwentyMembers(benchmark::State& state, DependencyList source) {
+void BM_CompleteByProjectionTwentyMembers(benchmark::State& state, const DependencyList& source) {
   std::size_t appended = 0;
   for (auto _ : state) {
     SubSchema record;

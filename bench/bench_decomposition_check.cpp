@@ -8,7 +8,7 @@ namespace {
 // Ninety dependencies over twenty attributes, judged for five parts of four
 // attributes each, or for one part holding them all, whose projection
 // visits every subset of the twenty.
-void BM_CheckDecomposition(benchmark::State& state, std::vector<AttributeSet> parts) {
+void BM_CheckDecomposition(benchmark::State& state, const std::vector<AttributeSet>& parts) {
   const AttributeTable names = BenchNames();
   const DependencyList list = RandomSchema(90, 90, 1, 3);
   for (auto _ : state) {

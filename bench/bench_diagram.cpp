@@ -7,7 +7,7 @@ namespace {
 
 // Laying out the diagram of a window's schema: 20 attributes and up to the
 // 90 records a file holds.
-void BM_LayOutDiagram(benchmark::State& state, DependencyList list) {
+void BM_LayOutDiagram(benchmark::State& state, const DependencyList& list) {
   std::size_t crossings = 0;
   for (auto _ : state) {
     const DiagramLayout layout = LayOutDiagram(list, MaxAttributes);

@@ -39,7 +39,7 @@ void BM_Generate(benchmark::State& state, NormalFormLevel target, int dependenci
 }
 
 // X -> everything X determines beyond itself.
-void BM_Derive(benchmark::State& state, DependencyList list, AttributeSet x) {
+void BM_Derive(benchmark::State& state, const DependencyList& list, AttributeSet x) {
   const AttributeSet y = FastClosure(list).Close(x) - x;
   std::size_t lines = 0;
   for (auto _ : state) {
@@ -52,10 +52,11 @@ void BM_Derive(benchmark::State& state, DependencyList list, AttributeSet x) {
 
 // A twenty-attribute schema against a renamed copy with the records
 // reversed: the search must find the renaming.
-void BM_SameUpToRenaming(benchmark::State& state, DependencyList list) {
+void BM_SameUpToRenaming(benchmark::State& state, const DependencyList& list) {
   DependencyList renamed;
   for (const Dependency& d : list) {
     std::vector<AttributeIndex> lhs;
+    lhs.reserve(static_cast<std::size_t>(d.LhsCount()));
     for (int i = 0; i < d.LhsCount(); ++i)
       lhs.push_back((d.lhs[i] * 7 + 3) % MaxAttributes);
     renamed.push_front(NewDependency(lhs, (d.Rhs() * 7 + 3) % MaxAttributes));

@@ -56,7 +56,7 @@ DependencyList FullFileSchema(unsigned seed, int width) {
   return list;
 }
 
-void BM_ComputeMaxSets(benchmark::State& state, DependencyList list) {
+void BM_ComputeMaxSets(benchmark::State& state, const DependencyList& list) {
   std::size_t sets = 0;
   for (auto _ : state) {
     MaxSetFamily max = ComputeMaxSets(list, MaxAttributes);
@@ -70,7 +70,7 @@ void BM_ComputeMaxSets(benchmark::State& state, DependencyList list) {
 
 // The one-attribute computation for every attribute in turn, as a student
 // stepping through the choices would run it.
-void BM_MaxSetsOfEveryAttribute(benchmark::State& state, DependencyList list) {
+void BM_MaxSetsOfEveryAttribute(benchmark::State& state, const DependencyList& list) {
   std::size_t sets = 0;
   for (auto _ : state) {
     sets = 0;
@@ -84,7 +84,7 @@ void BM_MaxSetsOfEveryAttribute(benchmark::State& state, DependencyList list) {
 }
 
 // One attribute whose left-hand-side family is large.
-void BM_MaxSetsOfAttribute(benchmark::State& state, DependencyList list, AttributeIndex a,
+void BM_MaxSetsOfAttribute(benchmark::State& state, const DependencyList& list, AttributeIndex a,
                            std::size_t limit = LhsFamilyLimit) {
   std::size_t nodes = 0;
   for (auto _ : state) {
@@ -118,7 +118,7 @@ std::string Joined(const std::vector<MaxFamilyEntry>& entries) {
 
 // One click on "Maximalni mnoziny": the MAX family and the text the window
 // shows.
-void BM_MaxFamilyListing(benchmark::State& state, DependencyList list) {
+void BM_MaxFamilyListing(benchmark::State& state, const DependencyList& list) {
   const AttributeTable names = LongNames();
   MaxSetFamily max;
   std::size_t characters = 0;
@@ -137,7 +137,7 @@ void BM_MaxFamilyListing(benchmark::State& state, DependencyList list) {
 }
 
 // One click on "Maximalni mnozina (A)": the three listings of one attribute.
-void BM_AttributeListing(benchmark::State& state, DependencyList list, AttributeIndex a) {
+void BM_AttributeListing(benchmark::State& state, const DependencyList& list, AttributeIndex a) {
   const AttributeTable names = LongNames();
   AttributeMaxSets one;
   std::size_t characters = 0;
@@ -158,7 +158,7 @@ void BM_AttributeListing(benchmark::State& state, DependencyList list, Attribute
 
 // The model's part of "--report maxsets": the MAX family and its listing,
 // the prime test of every attribute and the BCNF test.
-void BM_MaxSetsReport(benchmark::State& state, DependencyList list) {
+void BM_MaxSetsReport(benchmark::State& state, const DependencyList& list) {
   const AttributeTable names = LongNames();
   for (auto _ : state) {
     const MaxSetFamily max = ComputeMaxSets(list, MaxAttributes);
@@ -169,7 +169,7 @@ void BM_MaxSetsReport(benchmark::State& state, DependencyList list) {
   }
 }
 
-void BM_BcnfTest(benchmark::State& state, DependencyList list) {
+void BM_BcnfTest(benchmark::State& state, const DependencyList& list) {
   const MaxSetFamily max = ComputeMaxSets(list, MaxAttributes);
   for (auto _ : state)
     benchmark::DoNotOptimize(IsInBcnf(max, list, MaxAttributes));

@@ -7,7 +7,7 @@
 
 namespace {
 
-void BM_ComputeClosure(benchmark::State& state, DependencyList list) {
+void BM_ComputeClosure(benchmark::State& state, const DependencyList& list) {
   for (auto _ : state) {
     AttributeSet set = AttributeSet::Of({0});
     ComputeClosure(set, NoAttribute, list, nullptr);
@@ -15,7 +15,7 @@ void BM_ComputeClosure(benchmark::State& state, DependencyList list) {
   }
 }
 
-void BM_Keys(benchmark::State& state, DependencyList list) {
+void BM_Keys(benchmark::State& state, const DependencyList& list) {
   const AttributeTable names = BenchNames();
   std::size_t keys = 0;
   for (auto _ : state) {
@@ -26,7 +26,7 @@ void BM_Keys(benchmark::State& state, DependencyList list) {
   state.counters["keys"] = static_cast<double>(keys);
 }
 
-void BM_RemoveRedundantDependencies(benchmark::State& state, DependencyList list) {
+void BM_RemoveRedundantDependencies(benchmark::State& state, const DependencyList& list) {
   for (auto _ : state) {
     DependencyList copy = list;
     RemoveRedundantDependencies(copy);
@@ -34,7 +34,7 @@ void BM_RemoveRedundantDependencies(benchmark::State& state, DependencyList list
   }
 }
 
-void BM_RemoveRedundantAttributes(benchmark::State& state, DependencyList list) {
+void BM_RemoveRedundantAttributes(benchmark::State& state, const DependencyList& list) {
   for (auto _ : state) {
     DependencyList copy = list;
     RemoveRedundantAttributes(copy);
@@ -42,7 +42,7 @@ void BM_RemoveRedundantAttributes(benchmark::State& state, DependencyList list) 
   }
 }
 
-void BM_RedundancyTests(benchmark::State& state, DependencyList list) {
+void BM_RedundancyTests(benchmark::State& state, const DependencyList& list) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(HasRedundantDependency(list));
     benchmark::DoNotOptimize(HasRedundantAttribute(list));
