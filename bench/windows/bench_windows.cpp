@@ -95,6 +95,15 @@ QWidget* Shown(Window& window) {
   return &window;
 }
 
+// Opens a window by the main window's action and nothing more.
+template <typename Window>
+std::function<QWidget*(Bench&)> ByAction(const char* action, Window& (ProgramWindows::*window)()) {
+  return [action, window](Bench& b) -> QWidget* {
+    b.Trigger(action);
+    return &(b.windows.*window)();
+  };
+}
+
 void Register(Bench& bench) {
   const std::pair<const char*, std::function<QWidget*(Bench&)>> windows[] = {
       {"main window",
@@ -122,20 +131,10 @@ void Register(Bench& bench) {
          return &b.windows.keysWindow();
        }},
       {"redundant attributes",
-       [](Bench& b) -> QWidget* {
-         b.Trigger("a_red_atributes");
-         return &b.windows.redundantAttributesWindow();
-       }},
+       ByAction("a_red_atributes", &ProgramWindows::redundantAttributesWindow)},
       {"redundant dependencies",
-       [](Bench& b) -> QWidget* {
-         b.Trigger("a_red_dependencies");
-         return &b.windows.redundantDependenciesWindow();
-       }},
-      {"maximal sets",
-       [](Bench& b) -> QWidget* {
-         b.Trigger("a_maxset");
-         return &b.windows.maximalSetsWindow();
-       }},
+       ByAction("a_red_dependencies", &ProgramWindows::redundantDependenciesWindow)},
+      {"maximal sets", ByAction("a_maxset", &ProgramWindows::maximalSetsWindow)},
       {"decomposition",
        [](Bench& b) -> QWidget* {
          b.Trigger("a_dekomposition");
@@ -160,41 +159,15 @@ void Register(Bench& bench) {
            print.addLine(QString::fromStdString(line));
          return Shown(print);
        }},
-      {"test hub",
-       [](Bench& b) -> QWidget* {
-         b.Trigger("a_test");
-         return &b.windows.exerciseHub();
-       }},
-      {"closure exercise",
-       [](Bench& b) -> QWidget* {
-         b.Trigger("Uzaver1");
-         return &b.windows.closureExercise();
-       }},
-      {"maximal set exercise",
-       [](Bench& b) -> QWidget* {
-         b.Trigger("Maximalnimnoziny2");
-         return &b.windows.maximalSetExercise();
-       }},
-      {"keys exercise",
-       [](Bench& b) -> QWidget* {
-         b.Trigger("Klice2");
-         return &b.windows.keysExercise();
-       }},
+      {"test hub", ByAction("a_test", &ProgramWindows::exerciseHub)},
+      {"closure exercise", ByAction("Uzaver1", &ProgramWindows::closureExercise)},
+      {"maximal set exercise", ByAction("Maximalnimnoziny2", &ProgramWindows::maximalSetExercise)},
+      {"keys exercise", ByAction("Klice2", &ProgramWindows::keysExercise)},
       {"redundant attributes exercise",
-       [](Bench& b) -> QWidget* {
-         b.Trigger("Redundantniatributy2");
-         return &b.windows.redundantAttributesExercise();
-       }},
+       ByAction("Redundantniatributy2", &ProgramWindows::redundantAttributesExercise)},
       {"redundant dependencies exercise",
-       [](Bench& b) -> QWidget* {
-         b.Trigger("Redundantnizavislosti2");
-         return &b.windows.redundantDependenciesExercise();
-       }},
-      {"decomposition exercise",
-       [](Bench& b) -> QWidget* {
-         b.Trigger("Dekompozice1");
-         return &b.windows.decompositionExercise();
-       }},
+       ByAction("Redundantnizavislosti2", &ProgramWindows::redundantDependenciesExercise)},
+      {"decomposition exercise", ByAction("Dekompozice1", &ProgramWindows::decompositionExercise)},
   };
   for (const auto& [name, open] : windows) {
     benchmark::RegisterBenchmark(name, [&bench, open](benchmark::State& state) {
