@@ -15,15 +15,9 @@
 #include "SchemaDocument.h"
 #include "SchemaListing.h"
 #include "SchemaText.h"
+#include "SessionTests.h"
 
 namespace {
-
-Schema MakeSchema(const std::string& letters, const std::string& deps) {
-  Schema schema;
-  schema.SetAttributes(Names(letters));
-  schema.ReplaceDependencies(Deps(deps));
-  return schema;
-}
 
 using KeysOutcome = KeysSession::Outcome;
 

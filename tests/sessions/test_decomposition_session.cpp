@@ -5,15 +5,9 @@
 
 #include "DecompositionSession.h"
 #include "SchemaText.h"
+#include "SessionTests.h"
 
 namespace {
-
-Schema MakeSchema(const std::string& letters, const std::string& deps) {
-  Schema schema;
-  schema.SetAttributes(Names(letters));
-  schema.ReplaceDependencies(Deps(deps));
-  return schema;
-}
 
 const DecompositionSession::Consent kYes = [](DecompositionQuestion) { return true; };
 const DecompositionSession::Consent kNo = [](DecompositionQuestion) { return false; };
