@@ -27,3 +27,24 @@ void ExpectNoVerdict(Session& session) {
   EXPECT_NE(session.phase(), ExerciseSession::Phase::Checked);
   EXPECT_EQ(session.score(), before);
 }
+
+// Nothing is judged or scored without a task: after a reset, after the
+// schema changed, and for a schema without attributes. `hasItems` tells
+// whether the session holds the items of a task.
+template <typename Session, typename HasItems>
+void ExpectNoVerdictWithoutTask(Session& session, const Schema& schema, HasItems hasItems) {
+  session.load(schema);
+  session.clear();
+  EXPECT_FALSE(hasItems(session));
+  ExpectNoVerdict(session);
+
+  session.load(schema);
+  session.markOutOfDate();
+  EXPECT_TRUE(session.isOutOfDate());
+  ExpectNoVerdict(session);
+
+  session.load(MakeSchema("", ""));
+  EXPECT_FALSE(session.isOutOfDate());
+  EXPECT_FALSE(hasItems(session));
+  ExpectNoVerdict(session);
+}
