@@ -25,24 +25,26 @@ inline DecompositionState LoadedDecomposition(const std::string& letters, const 
   return state;
 }
 
-inline SynthesisState LoadedSynthesis(const std::string& letters, const std::string& cover) {
+// The synthesis window opened on `cover`, with the keys of `keysOf`.
+inline SynthesisState SynthesisOn(const AttributeTable& names, DependencyList cover,
+                                  const DependencyList& keysOf) {
   SynthesisState state;
-  const AttributeTable names = Names(letters);
-  const DependencyList list = Deps(cover);
-  LoadSynthesis(state, names, list, ComputeKeys(list, names));
+  LoadSynthesis(state, names, std::move(cover), ComputeKeys(keysOf, names));
   return state;
+}
+
+inline SynthesisState LoadedSynthesis(const std::string& letters, const std::string& cover) {
+  const DependencyList list = Deps(cover);
+  return SynthesisOn(Names(letters), list, list);
 }
 
 // The synthesis window as the main window opens it: the dependencies copied
 // behind the head and reduced to a minimal cover, the keys found for them.
 inline SynthesisState SynthesisFromMainWindow(const std::string& letters, const std::string& deps) {
-  SynthesisState state;
-  const AttributeTable names = Names(letters);
   const DependencyList list = Deps(deps);
   DependencyList cover = CopyInsertingBehindHead(list);
   ReduceToMinimalCover(cover);
-  LoadSynthesis(state, names, std::move(cover), ComputeKeys(list, names));
-  return state;
+  return SynthesisOn(Names(letters), std::move(cover), list);
 }
 
 // A question or the outcome of a step, in the order the student meets them.
