@@ -184,15 +184,21 @@ inline std::vector<std::uint32_t> KeysOf(std::uint32_t members, const std::vecto
   return keys;
 }
 
+// The members that belong to some key.
+inline std::uint32_t PrimeMembers(const std::vector<std::uint32_t>& keys) {
+  std::uint32_t prime = 0;
+  for (std::uint32_t k : keys)
+    prime |= k;
+  return prime;
+}
+
 // 4 when the schema over `members` is in BCNF, 3 when only in 3NF, 2 below:
 // every set determines no further member, or is a superkey, or (3NF) only
 // prime members.
 // `keys` are the keys over `members`.
 inline int NormalFormOf(std::uint32_t members, const std::vector<Fd>& fds,
                         const std::vector<std::uint32_t>& keys) {
-  std::uint32_t prime = 0;
-  for (std::uint32_t k : keys)
-    prime |= k;
+  const std::uint32_t prime = PrimeMembers(keys);
   int nf = 4;
   ForEachSubset(members, [&](std::uint32_t s) {
     const std::uint32_t closed = Closure(s, fds) & members;
@@ -206,9 +212,7 @@ inline int NormalFormOf(std::uint32_t members, const std::vector<Fd>& fds,
 // depends on a proper subset of a key.
 inline bool IsSecondNormalForm(std::uint32_t members, const std::vector<Fd>& fds,
                                const std::vector<std::uint32_t>& keys) {
-  std::uint32_t prime = 0;
-  for (std::uint32_t k : keys)
-    prime |= k;
+  const std::uint32_t prime = PrimeMembers(keys);
   const std::uint32_t nonPrime = members & ~prime;
   bool second = true;
   for (std::uint32_t k : keys) {
