@@ -87,7 +87,7 @@ inline std::string DepsText(const DependencyList& list) {
 // A schema's label written as the windows show it: "5", "Schema 1+6",
 // "Schema 4: 1+3".
 inline std::string LabelText(const NumberLabel& label) {
-  const std::string number = label.number ? std::to_string(*label.number) : "";
+  std::string number = label.number ? std::to_string(*label.number) : "";
   if (label.joined.empty()) return number;
   std::string joined;
   for (const NumberLabel& part : label.joined)
