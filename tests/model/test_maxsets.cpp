@@ -15,6 +15,7 @@ namespace {
 
 std::vector<std::string> Sets(const std::vector<SetNode>& sets) {
   std::vector<std::string> out;
+  out.reserve(sets.size());
   for (const SetNode& s : sets)
     out.push_back(Letters(s.member));
   return out;

@@ -147,6 +147,7 @@ inline DependencyList RandomEdgeDependencies(std::mt19937& rng, int n, int maxDe
   for (int d = 0; d < deps; ++d) {
     std::vector<AttributeIndex> lhs;
     const int w = kind(rng) == 0 ? 0 : std::max(1, width(rng));
+    lhs.reserve(static_cast<std::size_t>(w) + 1);
     for (int k = 0; k < w; ++k)
       lhs.push_back(static_cast<AttributeIndex>(attr(rng)));
     if (!lhs.empty() && kind(rng) == 0) lhs.push_back(lhs.front());
@@ -259,8 +260,10 @@ inline std::vector<Fd> Projection(std::uint32_t members, const std::vector<Fd>& 
 inline std::vector<std::vector<int>> ChaseTableau(int n, const std::vector<std::uint32_t>& schemas,
                                                   const std::vector<Fd>& fds) {
   std::vector<std::vector<int>> t;
+  t.reserve(schemas.size());
   for (std::size_t i = 0; i < schemas.size(); ++i) {
     std::vector<int> row;
+    row.reserve(static_cast<std::size_t>(n));
     for (int c = 0; c < n; ++c)
       row.push_back(((schemas[i] >> c) & 1u) ? -1 : static_cast<int>(i));
     t.push_back(row);
@@ -329,8 +332,9 @@ inline int RedundantAttributeCount(const std::vector<Fd>& fds) {
 // Whether some permutation of attributes 0..n-1 maps the set of (left-hand
 // set, right-hand attribute) pairs of `a` onto that of `b`, trying them all.
 inline bool SameUpToRenaming(int n, const std::vector<Fd>& a, const std::vector<Fd>& b) {
-  const auto set = [](std::vector<Fd> fds) {
+  const auto set = [](const std::vector<Fd>& fds) {
     std::vector<std::pair<std::uint32_t, int>> pairs;
+    pairs.reserve(fds.size());
     for (const Fd& f : fds)
       pairs.emplace_back(f.lhs, f.rhs);
     std::sort(pairs.begin(), pairs.end());

@@ -16,6 +16,7 @@
 // The distinct sets, ascending by mask.
 inline std::vector<std::uint32_t> Distinct(const std::vector<SetNode>& sets) {
   std::vector<std::uint32_t> out;
+  out.reserve(sets.size());
   for (const SetNode& s : sets)
     out.push_back(s.member.mask);
   std::sort(out.begin(), out.end());
