@@ -80,6 +80,7 @@ TEST(DecompositionCheckProperty, VerdictMatchesBruteForce) {
         if (std::popcount(m) > 10) m = RandomSubset(rng, m, 10);
     }
     std::vector<AttributeSet> parts;
+    parts.reserve(masks.size());
     for (std::uint32_t m : masks)
       parts.push_back(AttributeSet{m});
     const std::string trace = DepsText(list) + " parts " + std::to_string(masks.size());
