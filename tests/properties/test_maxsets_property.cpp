@@ -65,6 +65,7 @@ TEST(MaxSetsProperty, AgreeWithBruteForceOnRandomSchemas) {
 // The sets of a family, ascending by mask, as often as the family lists them.
 std::vector<std::uint32_t> Listed(const std::vector<SetNode>& sets) {
   std::vector<std::uint32_t> out;
+  out.reserve(sets.size());
   for (const SetNode& s : sets)
     out.push_back(s.member.mask);
   std::sort(out.begin(), out.end());

@@ -99,6 +99,7 @@ std::string NameList(std::mt19937& rng, const std::vector<std::string>& names) {
 
 std::vector<std::string> LeftNames(const Dependency& d, const AttributeTable& names) {
   std::vector<std::string> out;
+  out.reserve(static_cast<std::size_t>(d.LhsCount()));
   for (int i = 0; i < d.LhsCount(); ++i)
     out.push_back(names[d.lhs[i]]);
   return out;
