@@ -19,7 +19,7 @@ KeysSession::Outcome KeysSession::findFirstKey() {
   if (!keyList.empty()) return Outcome::AlreadyShown;
   std::optional<KeyRecord> first = FindFirstKey(dependencies_, names_);
   if (!first) return Outcome::NoData;
-  keyList.push_back(std::move(*first));
+  keyList.push_back(*first);
   emit keysChanged();
   return Outcome::Shown;
 }

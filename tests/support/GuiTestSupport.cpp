@@ -84,7 +84,7 @@ QString WritableFileInReadOnlyFolder(const QTemporaryDir& top, const char* name,
   constexpr QFile::Permissions kWriteAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                            QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
   const QString folder = top.filePath(QStringLiteral("ro"));
-  const QString path = folder + QLatin1Char('/') + QString::fromLatin1(name);
+  QString path = folder + QLatin1Char('/') + QString::fromLatin1(name);
   if (!QDir().mkdir(folder)) qFatal("cannot make the test folder");
   WriteFileBytes(path, bytes);
   // The temporary folder itself admits only its owner; the unprivileged user
