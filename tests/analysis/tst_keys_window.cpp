@@ -31,6 +31,7 @@ std::vector<Field> KeyFields(KeysWindow& window) {
 
 std::vector<QString> Texts(const std::vector<Field>& fields) {
   std::vector<QString> texts;
+  texts.reserve(fields.size());
   for (const Field& f : fields)
     texts.push_back(f.text);
   return texts;
