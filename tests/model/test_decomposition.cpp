@@ -468,16 +468,31 @@ TEST(Uncovered, TwoLostDependenciesGiveOneAddedSchema) {
   EXPECT_EQ(Snapshot(state), before);
 }
 
-TEST(Uncovered, NothingLostIsReportedEachTime) {
-  ScriptedDialog dialog;
-  DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
-  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
-  dialog.AddUncovered(state);
-  dialog.AddUncovered(state);
-  EXPECT_EQ(dialog.shown,
-            (Shown{DecompositionOutcome::NoUncovered, DecompositionOutcome::NoUncovered}));
-  EXPECT_EQ(state.uncoveredPossible, false);
-  EXPECT_EQ(AddedCount(state), 0);
+// A step with nothing to add (no lost dependency, no part contained in
+// another) says so each time it is asked, adds nothing and is offered no
+// more.
+TEST(Steps, NothingToAddIsReportedEachTime) {
+  const struct {
+    void (ScriptedDialog::*step)(DecompositionState&);
+    DecompositionOutcome outcome;
+    bool DecompositionState::*possible;
+  } cases[] = {
+      {&ScriptedDialog::AddUncovered, DecompositionOutcome::NoUncovered,
+       &DecompositionState::uncoveredPossible},
+      {&ScriptedDialog::AddProjections, DecompositionOutcome::NoProjection,
+       &DecompositionState::projectionPossible},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.outcome));
+    ScriptedDialog dialog;
+    DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
+    ASSERT_TRUE(Split(state, 0, "B->C", dialog));
+    (dialog.*c.step)(state);
+    (dialog.*c.step)(state);
+    EXPECT_EQ(dialog.shown, (Shown{c.outcome, c.outcome}));
+    EXPECT_FALSE(state.*c.possible);
+    EXPECT_EQ(AddedCount(state) + ProjectionCount(state), 0);
+  }
 }
 
 TEST(Uncovered, PresentSchemasCountWhateverOrderTheTreeWasSplitIn) {
@@ -518,17 +533,6 @@ TEST(ExtraSchemas, BothOperationsNeedADecompositionFirst) {
   EXPECT_EQ(dialog.shown,
             (Shown{DecompositionOutcome::NotDecomposed, DecompositionOutcome::NotDecomposed}));
   EXPECT_EQ(Snapshot(state), before);
-}
-
-TEST(Projection, NothingContainedIsReportedEachTime) {
-  ScriptedDialog dialog;
-  DecompositionState state = LoadedDecomposition("ABC", "A->B; B->C");
-  ASSERT_TRUE(Split(state, 0, "B->C", dialog));
-  dialog.AddProjections(state);
-  dialog.AddProjections(state);
-  EXPECT_EQ(dialog.shown,
-            (Shown{DecompositionOutcome::NoProjection, DecompositionOutcome::NoProjection}));
-  EXPECT_EQ(state.projectionPossible, false);
 }
 
 // E -> D, D -> B, F -> B, F -> A, A + B -> F split by E -> D and then
