@@ -717,6 +717,7 @@ class MainWindowTest : public QObject {
     TestBench t;
     t.schema().SetAttributes(Names("ABCDEFGHIJKLMNOPQRST"));
     std::vector<AttributeIndex> all;
+    all.reserve(MaxAttributes);
     for (int i = 0; i < MaxAttributes; ++i)
       all.push_back(static_cast<AttributeIndex>(i));
     DependencyList list;
