@@ -30,6 +30,15 @@ namespace {
 
 using namespace brute;
 
+// Writes `bytes` afresh to the file `name` in `dir`; returns its path.
+QString WriteFile(const QTemporaryDir& dir, const char* name, const char* bytes) {
+  const QString path = dir.filePath(QString::fromLatin1(name));
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+  return path;
+}
+
 struct ProgramRun {
   int status;
   QString out;
@@ -241,11 +250,7 @@ TEST(BatchReports, KeysCoverAndVerdictsAgreeWithBruteForce) {
 
 TEST(BatchReports, FilesNotReadGiveStatusTwoAndTheReason) {
   QTemporaryDir dir;
-  const QString spoilt = dir.filePath(QStringLiteral("spoilt.dbc"));
-  QFile file(spoilt);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("A;B:0 -1;");
-  file.close();
+  const QString spoilt = WriteFile(dir, "spoilt.dbc", "A;B:0 -1;");
   // Opening a named pipe for reading waits for a writer; the program must not.
   const QString pipe = dir.filePath(QStringLiteral("pipe.dbc"));
   ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
@@ -275,11 +280,7 @@ TEST(BatchReports, FilesNotReadGiveStatusTwoAndTheReason) {
 // read is named on the error output and the others are still reported.
 TEST(BatchReports, SeveralFilesEachUnderItsName) {
   QTemporaryDir dir;
-  const QString good = dir.filePath(QStringLiteral("a.dbc"));
-  QFile file(good);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("A;B;:0 -1;");
-  file.close();
+  const QString good = WriteFile(dir, "a.dbc", "A;B;:0 -1;");
   const QString missing = dir.filePath(QStringLiteral("b.dbc"));
   const ProgramRun run =
       RunProgram({QStringLiteral("--report"), QStringLiteral("keys"), good, missing, good});
@@ -307,19 +308,13 @@ TEST(BatchReports, AnOutputThatCannotBeWrittenFails) {
 // put in words; one whose records are all trivial is in BCNF.
 TEST(BatchReports, EmptyKeyAndTrivialRecords) {
   QTemporaryDir dir;
-  const auto write = [&dir](const char* name, const char* bytes) {
-    QFile file(dir.filePath(QString::fromLatin1(name)));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return file.fileName();
-  };
-  const QString constant = write("constant.dbc", "A;:-0;");
+  const QString constant = WriteFile(dir, "constant.dbc", "A;:-0;");
   EXPECT_EQ(RunProgram({QStringLiteral("--report"), QStringLiteral("keys"), constant}).out,
             QStringLiteral("prazdna mnozina\n"));
   EXPECT_TRUE(RunProgram({QStringLiteral("--report"), QStringLiteral("synthesis"), constant})
                   .out.contains(QStringLiteral("KLICE:\n\nprazdna mnozina\n")));
 
-  const QString trivial = write("trivial.dbc", "A;B;:0 -0;1 -1;");
+  const QString trivial = WriteFile(dir, "trivial.dbc", "A;B;:0 -0;1 -1;");
   const QStringList lines =
       RunProgram({QStringLiteral("--report"), QStringLiteral("synthesis"), trivial})
           .out.split(QLatin1Char('\n'));
@@ -447,11 +442,7 @@ TEST(BatchReports, MaxSetsSayWhenThereIsNoSet) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.bytes);
-    const QString path = dir.filePath(QStringLiteral("schema.dbc"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(c.bytes);
-    file.close();
+    const QString path = WriteFile(dir, "schema.dbc", c.bytes);
     const ProgramRun run =
         RunProgram({QStringLiteral("--report"), QStringLiteral("maxsets"), path});
     EXPECT_EQ(run.status, 0);
