@@ -41,11 +41,11 @@ class TestOwnDecompositionTest : public QObject {
     AddPart(w, {"B", "C"});
     QVERIFY(!Find<QPushButton>(w, "Button_Pridat")->isEnabled());
     Click(Find<QPushButton>(w, "Button_Vyhodnotit"));
+    const char* kept = "Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v castech";
     QCOMPARE(Lines(result), QStringList({
                                 "Pokryti: kazdy atribut patri do nektere casti",
                                 "Spojeni je bezztratove: radek 1 obsahuje jen a",
-                                "Zavislosti jsou zachovany: kazdou odvodi zavislosti platne v "
-                                "castech",
+                                kept,
                                 "Cast 1 (A, B): klice A; BCNF",
                                 "Cast 2 (B, C): klice B; BCNF",
                             }));
