@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -264,16 +265,23 @@ void DecompositionWindow::buildDetails(QWidget* content) {
   style.textInTooltip = true;
   style.doubleClicked = [this](int position) { splitShownSchema(position); };
   details_ = new SchemaDetails(controls, style, this);
-  // The two commands stand under the keys.
-  QVBoxLayout& keysColumn = details_->LayOut(*content, QMargins(), kColumnGap);
-  keysColumn.setSpacing(8);
-  keysColumn.addWidget(Button_Add_Dep);
-  keysColumn.addWidget(Projection);
-  Button_Diagram = new QPushButton(tr("&Diagram zavislosti"), Panel_Dep->parentWidget());
+  details_->LayOut(*content, QMargins(), kColumnGap);
+  Button_Diagram = new QPushButton(tr("&Diagram zavislosti"), this);
   Button_Diagram->setObjectName(QStringLiteral("Button_Diagram"));
   Button_Diagram->setEnabled(false);
   connect(Button_Diagram, &QPushButton::clicked, this, &DecompositionWindow::requestDiagram);
-  keysColumn.addWidget(Button_Diagram);
+  // The commands on the shown schema stay in view under the scrolling
+  // content, however far the tree and the details reach.
+  auto* commands = new QWidget(this);
+  commands->setObjectName(QStringLiteral("Panel_Commands"));
+  auto* row = new QHBoxLayout(commands);
+  row->setContentsMargins(kMargin, 4, kMargin, kMargin);
+  for (QPushButton* button : {Button_Add_Dep, Projection, Button_Diagram}) {
+    button->setParent(commands);
+    row->addWidget(button);
+  }
+  row->addStretch(1);
+  qobject_cast<QBoxLayout*>(layout())->addWidget(commands);
 }
 
 void DecompositionWindow::buildTree() {

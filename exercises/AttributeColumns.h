@@ -52,6 +52,8 @@ class AttributeColumns final : public QObject {
   // The captions over the task, answer and solution columns and the memo.
   void placeHeadings(QWidget* task, QWidget* answer, QWidget* solution, QWidget* memo);
   QPushButton& okButton() const { return *OK; }
+  // The column's commands: OK, the solution and the new task.
+  std::vector<QPushButton*> commands() const { return {OK, Button_Odpoved, Button_Novy}; }
 
   // OK: fixes the picked A, or tells the student to pick one.
   void fixTask();

@@ -77,6 +77,7 @@ ClosureExercise::ClosureExercise(ClosureExerciseSession& session, SchemaHost& ho
   Label2->move(Label1->contentsMargins().left() + RaisedPlusOffset(label1Text, metrics), 0);
   connect(&columns_->okButton(), &QPushButton::clicked, this, &ClosureExercise::fixTask);
   SetDefaultButton(&columns_->okButton());
+  keepInView(columns_->commands());
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
 }
 

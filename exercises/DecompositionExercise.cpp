@@ -181,6 +181,7 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   connect(&session_, &DecompositionExerciseSession::taskChanged, this,
           &DecompositionExercise::buildRows);
   connect(&session_, &ExerciseSession::phaseChanged, this, &DecompositionExercise::showPhase);
+  keepInView({Button1, Button_new});
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }

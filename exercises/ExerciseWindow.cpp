@@ -29,8 +29,27 @@ ExerciseWindow::ExerciseWindow(ExerciseSession& session, SchemaHost& host, Rando
   row->addWidget(Label_Practice, 1);
   row->addWidget(Button_NextRandom, 0, Qt::AlignRight);
   // Above the exercise, below the notice that the document changed.
-  qobject_cast<QBoxLayout*>(layout())->insertWidget(1, bar);
+  auto* column = qobject_cast<QBoxLayout*>(layout());
+  column->insertWidget(1, bar);
+  Panel_Commands = new QWidget(this);
+  Panel_Commands->setObjectName(QStringLiteral("Panel_Commands"));
+  auto* commands = new QHBoxLayout(Panel_Commands);
+  commands->setContentsMargins(8, 4, 8, 8);
+  commands->addStretch(1);
+  column->addWidget(Panel_Commands);
   showOrigin();
+}
+
+void ExerciseWindow::keepInView(const std::vector<QPushButton*>& buttons) {
+  auto* commands = qobject_cast<QHBoxLayout*>(Panel_Commands->layout());
+  for (QPushButton* button : buttons) {
+    // A button hidden until its step keeps its place in the bar as it did
+    // in the task, so that the others do not shift when it shows.
+    const QSizePolicy policy = button->sizePolicy();
+    button->setParent(Panel_Commands);
+    button->setSizePolicy(policy);
+    commands->insertWidget(commands->count() - 1, button);
+  }
 }
 
 void ExerciseWindow::prepare() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "ExerciseSession.h"
 #include "Platform.h"
 #include "SchemaHost.h"
@@ -30,6 +32,9 @@ class ExerciseWindow : public ToolWindow {
 
   // The client area the window lays its controls out on.
   QWidget* canvas() const { return canvas_; }
+  // Moves command buttons into the bar under the client area, where they
+  // stay in view however far the task scrolls; in the order given.
+  void keepInView(const std::vector<QPushButton*>& buttons);
   // Called before the session takes a new schema, for a window that
   // returns to the size of an empty task.
   virtual void restartLayout() {}
@@ -45,4 +50,5 @@ class ExerciseWindow : public ToolWindow {
   QAction* a_next_random = nullptr;
   QPushButton* Button_NextRandom = nullptr;
   QLabel* Label_Practice = nullptr;
+  QWidget* Panel_Commands = nullptr;
 };

@@ -120,6 +120,7 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Rando
   connect(&session_, &KeysExerciseSession::taskChanged, this, &KeysExercise::showTask);
   connect(&session_, &ExerciseSession::phaseChanged, this, &KeysExercise::showPhase);
   connect(&session_, &ToolSession::outOfDateChanged, this, &KeysExercise::showPhase);
+  keepInView({Button_OK, Button_new});
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showTask();
 }

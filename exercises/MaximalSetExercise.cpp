@@ -58,6 +58,7 @@ MaximalSetExercise::MaximalSetExercise(MaximalSetExerciseSession& session, Schem
   columns_->placeHeadings(Label1, Label2, Label3, Label4);
   connect(&columns_->okButton(), &QPushButton::clicked, this, &MaximalSetExercise::fixTask);
   SetDefaultButton(&columns_->okButton());
+  keepInView(columns_->commands());
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
 }
 

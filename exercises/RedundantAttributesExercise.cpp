@@ -100,6 +100,7 @@ RedundantAttributesExercise::RedundantAttributesExercise(
   connect(&session_, &RedundantAttributesExerciseSession::taskChanged, this,
           &RedundantAttributesExercise::buildLines);
   connect(&session_, &ExerciseSession::phaseChanged, this, &RedundantAttributesExercise::showPhase);
+  keepInView({Button1, Button_new});
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }
@@ -113,7 +114,8 @@ void RedundantAttributesExercise::buildLines() {
   int row = 0;
   std::size_t dependency = 0;
   for (const Dependency& d : session_.dependencies()) {
-    auto* label = new QLabel(tr("Zavislost: %1").arg(ToText(ShowDependency(d, names))), lines_);
+    auto* label =
+        new QLabel(tr("Zavislost: %1").arg(Breakable(ToText(ShowDependency(d, names)))), lines_);
     QFont font = label->font();
     font.setPointSize(10);
     label->setFont(font);

@@ -121,6 +121,7 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
           &RedundantDependenciesExercise::buildRows);
   connect(&session_, &ExerciseSession::phaseChanged, this,
           &RedundantDependenciesExercise::showPhase);
+  keepInView({Button1, Button_new});
   connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }

@@ -16,6 +16,8 @@ QLabel* Legend::Add(const QColor& colour, const QString& meaning, bool supersede
   auto* sample = new QLabel(meaning, this);
   sample->setObjectName(QStringLiteral("Legend_%1").arg(layout()->count()));
   sample->setTextFormat(Qt::PlainText);
+  // A narrow window wraps a meaning within its sample rather than cut it.
+  sample->setWordWrap(true);
   sample->setFrameShape(QFrame::Box);
   sample->setContentsMargins(4, 1, 4, 1);
   ShowSuperseded(*sample, superseded, colour);

@@ -93,8 +93,10 @@ inline QStringList Lines(QPlainTextEdit* memo) {
 // Whether the whole control lies in the visible part of its window's
 // scrolling client area, so that it is clicked without scrolling.
 inline bool InView(const QWidget& control) {
-  const QWidget* viewport = control.window()->findChild<QWidget*>("Canvas")->parentWidget();
-  return viewport->rect().contains(QRect(control.mapTo(viewport, QPoint(0, 0)), control.size()));
+  const QWidget* window = control.window();
+  const QWidget* viewport = window->findChild<QWidget*>("Canvas")->parentWidget();
+  const QWidget* within = viewport->isAncestorOf(&control) ? viewport : window;
+  return within->rect().contains(QRect(control.mapTo(within, QPoint(0, 0)), control.size()));
 }
 
 // Checks that exactly one message box was shown since the last call, with

@@ -232,8 +232,7 @@ class ClosureExerciseTest : public QObject {
     LoadSchema(t, letters.toStdString(), "");
     Closure c = Open(t);
     // The columns settle once the layouts have handled the new controls.
-    QTRY_VERIFY(c.Task().back()->geometry().bottom() < c.Button("OK")->y() &&
-                c.Button("OK")->geometry().bottom() < c.Frame("Panel1")->height());
+    QTRY_VERIFY(c.Task().back()->geometry().bottom() < c.Frame("Panel1")->height());
     // However many attributes, the column's command is in view, and so is
     // the answer's once the task is fixed.
     QVERIFY(InView(*c.Button("OK")));
@@ -245,10 +244,8 @@ class ClosureExerciseTest : public QObject {
     QCOMPARE(grown[2], grown[1]);
     QCOMPARE(grown[3], grown[1]);
     QVERIFY(grown[4] > grown[1]);
-    // Every box lies inside its column, above the column's button.
-    const QCheckBox* last = c.Task().back();
-    QVERIFY(last->geometry().bottom() < c.Button("OK")->y());
-    QVERIFY(c.Button("OK")->geometry().bottom() < grown[1]);
+    // Every box lies inside its column.
+    QVERIFY(c.Task().back()->geometry().bottom() < grown[1]);
 
     // A new task on the same schema keeps the layout reached.
     Closure::Tick(c.Task(), {"A"});

@@ -177,8 +177,7 @@ class MaxSetExerciseTest : public QObject {
     LoadSchema(t, letters.toStdString(), "");
     MaxSet m = Open(t);
     // The columns settle once the layouts have handled the new controls.
-    QTRY_VERIFY(m.Task().back()->geometry().bottom() < m.Button("OK")->y() &&
-                m.Button("OK")->geometry().bottom() < m.Frame("Panel1")->height());
+    QTRY_VERIFY(m.Task().back()->geometry().bottom() < m.Frame("Panel1")->height());
     // However many attributes, the column's command is in view, and so is
     // the answer's once the task is fixed.
     QVERIFY(InView(*m.Button("OK")));
@@ -189,8 +188,7 @@ class MaxSetExerciseTest : public QObject {
     QVERIFY(grown[1] >= 450 && grown[1] <= exercise::TallestWindow);
     QCOMPARE(grown[3], grown[2]);
     QCOMPARE(grown[4], grown[2]);
-    QVERIFY(m.Task().back()->geometry().bottom() < m.Button("OK")->y());
-    QVERIFY(m.Button("OK")->geometry().bottom() < grown[2]);
+    QVERIFY(m.Task().back()->geometry().bottom() < grown[2]);
 
     // New tasks keep the layout reached at preparation.
     for (int round = 0; round < 2; ++round) {

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "Display.h"
 #include "ExerciseTests.h"
 #include "RedundantAttributesExercise.h"
 
@@ -27,7 +28,7 @@ struct RedAtr {
   QStringList DependencyLines() {
     QStringList lines;
     for (const QLabel* label : Placed<QLabel>(Lines()))
-      lines << label->text();
+      lines << Unbreakable(label->text());
     return lines;
   }
   QPushButton* Button(const char* name) { return Find<QPushButton>(w, name); }
