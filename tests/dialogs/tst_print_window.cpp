@@ -12,6 +12,7 @@
 
 #include "Display.h"
 #include "GuiTestSupport.h"
+#include "PrintedOperations.h"
 #include "QtPlatform.h"
 #include "ReportPages.h"
 #include "ReportWindow.h"
@@ -21,32 +22,6 @@
 namespace {
 
 const QString kCaption = QStringLiteral("Schemario");
-
-// The printed operations as text, one entry each: "font 20 bold",
-// "text 0,50 Schemario", "page", "end".
-QStringList Operations(const ScriptedPlatform& platform) {
-  QStringList out;
-  for (const PrintOperation& op : platform.printed) {
-    switch (op.kind) {
-      case PrintOperation::Font:
-        out << QStringLiteral("font %1%2").arg(op.x).arg(op.y != 0 ? " bold" : "");
-        break;
-      case PrintOperation::Text:
-        out << QStringLiteral("text %1,%2 %3").arg(op.x).arg(op.y).arg(op.text);
-        break;
-      case PrintOperation::Picture:
-        out << QStringLiteral("picture %1,%2 %3").arg(op.x).arg(op.y).arg(op.text);
-        break;
-      case PrintOperation::NewPage:
-        out << QStringLiteral("page");
-        break;
-      case PrintOperation::End:
-        out << QStringLiteral("end");
-        break;
-    }
-  }
-  return out;
-}
 
 void AddLines(ReportWindow& form, int count) {
   for (int i = 0; i < count; ++i)
@@ -133,7 +108,7 @@ class PrintWindowTest : public QObject {
     form.addLine(QStringLiteral("line 0"));
     QCOMPARE(MemoLines(*memo), QStringList({"line 0"}));
     form.printReport();
-    QCOMPARE(Operations(t.platform).filter(QStringLiteral("text ")),
+    QCOMPARE(Operations(t.platform.printed).filter(QStringLiteral("text ")),
              QStringList({"text 0,50 Schemario", "text 0,110 line 0"}));
   }
 
@@ -143,8 +118,8 @@ class PrintWindowTest : public QObject {
     AddLines(form, 48);
     Find<QPushButton>(form, "Button_print")->click();
     QCOMPARE(t.platform.printDialogNames, std::vector<QString>{"PrintDialog1"});
-    QCOMPARE(Operations(t.platform).count(QStringLiteral("page")), 1);
-    QCOMPARE(Operations(t.platform).back(), QStringLiteral("end"));
+    QCOMPARE(Operations(t.platform.printed).count(QStringLiteral("page")), 1);
+    QCOMPARE(Operations(t.platform.printed).back(), QStringLiteral("end"));
     QVERIFY(t.platform.messages.empty());
   }
 
@@ -366,19 +341,19 @@ class PrintWindowTest : public QObject {
     ReportWindow& form = t.windows.reportWindow();
     AddLines(form, 48);
     form.printReport();
-    const QStringList printed = Operations(t.platform);
+    const QStringList printed = Operations(t.platform.printed);
 
     t.platform.printed.clear();
     Find<QAction>(form, "a_preview")->trigger();
     QCOMPARE(t.platform.previewNames, std::vector<QString>{"PrintPreview1"});
-    QCOMPARE(Operations(t.platform), printed);
+    QCOMPARE(Operations(t.platform.printed), printed);
 
     t.platform.printed.clear();
     t.platform.paths.push_back(Path("pages"));
     Find<QAction>(form, "a_pdf")->trigger();
     QCOMPARE(ReadFileBytes(Path("pages.pdf")), t.platform.pdfDocument);
     QCOMPARE(t.platform.fileDialogs.back().filter, QStringLiteral("PDF (*.pdf)|*.PDF"));
-    QCOMPARE(Operations(t.platform), printed);
+    QCOMPARE(Operations(t.platform.printed), printed);
     QVERIFY(t.platform.messages.empty());
   }
 

@@ -6,36 +6,11 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "PrintedOperations.h"
 #include "ReportPages.h"
 #include "ScriptedPlatform.h"
 
 namespace {
-
-// The operations as text, one entry each: "font 20 bold",
-// "text 150,50 Schemario", "page", "end".
-QStringList Operations(const std::vector<PrintOperation>& printed) {
-  QStringList out;
-  for (const PrintOperation& op : printed) {
-    switch (op.kind) {
-      case PrintOperation::Font:
-        out << QStringLiteral("font %1%2").arg(op.x).arg(op.y != 0 ? " bold" : "");
-        break;
-      case PrintOperation::Text:
-        out << QStringLiteral("text %1,%2 %3").arg(op.x).arg(op.y).arg(op.text);
-        break;
-      case PrintOperation::Picture:
-        out << QStringLiteral("picture %1,%2 %3").arg(op.x).arg(op.y).arg(op.text);
-        break;
-      case PrintOperation::NewPage:
-        out << QStringLiteral("page");
-        break;
-      case PrintOperation::End:
-        out << QStringLiteral("end");
-        break;
-    }
-  }
-  return out;
-}
 
 QStringList Numbered(int count) {
   QStringList lines;
