@@ -103,22 +103,12 @@ std::vector<Entry> Stops() {
   return {
       {"main window", [](TestBench& t) -> QWidget* { return &t.main(); }},
       {"attribute editor",
-       [](TestBench& t) -> QWidget* {
-         t.windows.attributeEditor().prepare();
-         t.windows.attributeEditor().show();
-         return &t.windows.attributeEditor();
-       }},
+       [](TestBench& t) -> QWidget* { return &OpenEditor(t.windows.attributeEditor()); }},
       {"dependency editor",
-       [](TestBench& t) -> QWidget* {
-         t.windows.dependencyEditor().prepare();
-         t.windows.dependencyEditor().show();
-         return &t.windows.dependencyEditor();
-       }},
+       [](TestBench& t) -> QWidget* { return &OpenEditor(t.windows.dependencyEditor()); }},
       {"dependency editor, last lines",
        [](TestBench& t) -> QWidget* {
-         DependencyEditorDialog& editor = t.windows.dependencyEditor();
-         editor.prepare();
-         editor.show();
+         DependencyEditorDialog& editor = OpenEditor(t.windows.dependencyEditor());
          auto* up = Find<QAbstractButton>(editor, "UpDown1Up");
          if (!up->isVisible()) return nullptr;
          for (std::size_t k = 0; k < t.schema().dependencies().size(); ++k)

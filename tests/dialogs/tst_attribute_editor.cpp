@@ -83,13 +83,8 @@ class AttributeEditorTest : public QObject {
   Q_OBJECT
 
  private:
-  // The editor prepared from the schema and shown, as the main window does
-  // before running it modally.
   static AttributeEditorDialog& Open(TestBench& t) {
-    AttributeEditorDialog& editor = t.windows.attributeEditor();
-    editor.prepare();
-    editor.show();
-    return editor;
+    return OpenEditor(t.windows.attributeEditor());
   }
 
  private slots:

@@ -106,10 +106,7 @@ class DependencyEditorTest : public QObject {
 
  private:
   static DependencyEditorDialog& Open(TestBench& t) {
-    DependencyEditorDialog& editor = t.windows.dependencyEditor();
-    editor.prepare();
-    editor.show();
-    return editor;
+    return OpenEditor(t.windows.dependencyEditor());
   }
 
  private slots:

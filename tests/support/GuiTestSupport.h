@@ -35,6 +35,15 @@ struct TestBench {
   SchemaDocument& schema() { return windows.mainWindow().Document(); }
 };
 
+// An editor prepared from the schema and shown, as the main window does
+// before running it modally.
+template <typename Editor>
+Editor& OpenEditor(Editor& editor) {
+  editor.prepare();
+  editor.show();
+  return editor;
+}
+
 // The named child of a window; aborts the test program when it is missing,
 // since every later step would be meaningless.
 template <typename T>
