@@ -42,14 +42,11 @@ ExerciseWindow::ExerciseWindow(ExerciseSession& session, SchemaHost& host, Rando
 
 void ExerciseWindow::keepInView(const std::vector<QPushButton*>& buttons) {
   auto* commands = qobject_cast<QHBoxLayout*>(Panel_Commands->layout());
-  for (QPushButton* button : buttons) {
-    // A button hidden until its step keeps its place in the bar as it did
-    // in the task, so that the others do not shift when it shows.
-    const QSizePolicy policy = button->sizePolicy();
-    button->setParent(Panel_Commands);
-    button->setSizePolicy(policy);
+  // A button hidden until its step keeps the place it kept in the task (its
+  // size policy goes with it), so that the others do not shift when it
+  // shows.
+  for (QPushButton* button : buttons)
     commands->insertWidget(commands->count() - 1, button);
-  }
 }
 
 void ExerciseWindow::prepare() {
