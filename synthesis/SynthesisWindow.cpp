@@ -126,6 +126,17 @@ SynthesisWindow::SynthesisWindow(SynthesisSession& session, SchemaHost& host,
   layout->setMenuBar(BuildMenu());
   BuildTop(*content_);
   BuildRows(*content_);
+  // The commands stay in view above the scrolling content, however tall the
+  // rows of schemas grow.
+  auto* bar = new QWidget(this);
+  bar->setObjectName(QStringLiteral("Panel_Commands"));
+  auto* commands = new QHBoxLayout(bar);
+  commands->setContentsMargins(kMargin, 4, kMargin, 4);
+  commands->setSpacing(kMargin);
+  for (QPushButton* button : {Button_LS, Button_EkvK, Button_Proj, Button_Diagram})
+    commands->addWidget(button);
+  commands->addStretch(1);
+  layout->insertWidget(0, bar);
   // The lower part shows only while it shows a schema, and the rows of
   // schemas above take the spare height.
   details_Panel = new QWidget(content_);
@@ -235,8 +246,7 @@ void SynthesisWindow::BuildTop(QWidget& content) {
   auto* upper = new QHBoxLayout;
   upper->setSpacing(kMargin);
   upper->addLayout(schema, 1);
-  // Up beside the original schema, so that it stays in view however tall
-  // the details get; it draws the schema whose details are shown.
+  // It draws the schema whose details are shown.
   Button_Diagram = new QPushButton(tr("&Diagram zavislosti"), top);
   Button_Diagram->setObjectName(QStringLiteral("Button_Diagram"));
   Button_Diagram->setToolTip(tr("Obrazek schematu, jehoz podrobnosti jsou zobrazeny"));
@@ -244,16 +254,8 @@ void SynthesisWindow::BuildTop(QWidget& content) {
   connect(Button_Diagram, &QPushButton::clicked, this, &SynthesisWindow::requestDiagram);
   auto* aside = new QVBoxLayout;
   aside->addWidget(note);
-  aside->addWidget(Button_Diagram, 0, Qt::AlignLeft);
   aside->addStretch(1);
   upper->addLayout(aside, 1);
-  auto* commands = new QHBoxLayout;
-  commands->setSpacing(kMargin);
-  commands->addWidget(Button_LS);
-  commands->addWidget(Button_EkvK);
-  commands->addWidget(Button_Proj);
-  commands->addSpacing(kMargin);
-  commands->addWidget(Label_Legend, 1);
   auto* schemaColours = new Legend(top);
   schemaColours->setObjectName(QStringLiteral("Legend_Schemas"));
   schemaColours->AddSchemaColours();
@@ -261,7 +263,7 @@ void SynthesisWindow::BuildTop(QWidget& content) {
   all->setContentsMargins(0, 8, 0, 2);
   all->setSpacing(12);
   all->addLayout(upper);
-  all->addLayout(commands);
+  all->addWidget(Label_Legend);
   all->addWidget(schemaColours);
 }
 
