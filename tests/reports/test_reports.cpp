@@ -32,7 +32,7 @@ using namespace brute;
 
 // Writes `bytes` afresh to the file `name` in `dir`; returns its path.
 QString WriteFile(const QTemporaryDir& dir, const char* name, const char* bytes) {
-  const QString path = dir.filePath(QString::fromLatin1(name));
+  QString path = dir.filePath(QString::fromLatin1(name));
   QFile file(path);
   EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   file.write(bytes);
@@ -463,7 +463,7 @@ const char kAwkwardSchema[] =
     "a\\b, \u0158ada <1> -> p|q\n";
 
 QString WriteAwkwardSchema(const QTemporaryDir& dir) {
-  const QString path = dir.filePath(QStringLiteral("awkward.txt"));
+  QString path = dir.filePath(QStringLiteral("awkward.txt"));
   QFile file(path);
   EXPECT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(kAwkwardSchema);

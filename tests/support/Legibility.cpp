@@ -162,7 +162,7 @@ QString BrokenLines(const QWidget& w) {
     if (!label->wordWrap()) return QString();
     const qreal width = label->contentsRect().width() - 2 * label->margin();
     for (const QString& paragraph : label->text().split(QLatin1Char('\n'))) {
-      const QString fault = BrokenLines(paragraph, label->font(), width, QTextOption::WordWrap);
+      QString fault = BrokenLines(paragraph, label->font(), width, QTextOption::WordWrap);
       if (!fault.isEmpty()) return fault;
     }
     return QString();
