@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QPlainTextEdit>
@@ -144,3 +145,24 @@ struct AnswerColumnsView {
                       Button("Button_Novy")->y()};
   }
 };
+
+// The top-level window of that objectName, if there is one.
+inline QWidget* TopLevel(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == name) return w;
+  }
+  return nullptr;
+}
+
+// Brings an exercise to an answer that can be checked: the first attribute
+// is fixed as A, or made a part of its own.
+inline void StartAnswering(QWidget& exercise) {
+  if (auto* tasks = exercise.findChild<QWidget*>(QStringLiteral("Rows_Panel1"))) {
+    tasks->findChildren<QAbstractButton*>().front()->click();
+    Find<QPushButton>(exercise, "OK")->click();
+  }
+  if (auto* parts = exercise.findChild<QWidget*>(QStringLiteral("GB_atributy"))) {
+    parts->findChildren<QAbstractButton*>().front()->click();
+    Find<QPushButton>(exercise, "Button_Pridat")->click();
+  }
+}

@@ -3,32 +3,11 @@
 // the action, a shortcut) judges nothing, scores nothing and reads none of
 // the controls the reset destroyed (AddressSanitizer watches).
 
-#include <QApplication>
 #include <QLabel>
 
 #include "ExerciseTests.h"
 
 namespace {
-
-QWidget* TopLevel(const QString& name) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == name) return w;
-  }
-  return nullptr;
-}
-
-// Brings an exercise to an answer that can be checked: the first attribute
-// is fixed as A, or made a part of its own.
-void StartAnswering(QWidget& exercise) {
-  if (auto* tasks = exercise.findChild<QWidget*>(QStringLiteral("Rows_Panel1"))) {
-    tasks->findChildren<QAbstractButton*>().front()->click();
-    Find<QPushButton>(exercise, "OK")->click();
-  }
-  if (auto* parts = exercise.findChild<QWidget*>(QStringLiteral("GB_atributy"))) {
-    parts->findChildren<QAbstractButton*>().front()->click();
-    Find<QPushButton>(exercise, "Button_Pridat")->click();
-  }
-}
 
 // What the exercise shows of a verdict: its score, or its evaluation.
 QString Verdict(QWidget& exercise) {

@@ -2,7 +2,6 @@
 // that can be checked, the score goes on across the schemas, and a change of
 // the document leaves the exercise on its own schema.
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -10,26 +9,6 @@
 #include "ExerciseTests.h"
 
 namespace {
-
-QWidget* TopLevel(const QString& name) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == name) return w;
-  }
-  return nullptr;
-}
-
-// Brings an exercise to an answer that can be checked: the first attribute
-// is fixed as A, or made a part of its own.
-void StartAnswering(QWidget& exercise) {
-  if (auto* tasks = exercise.findChild<QWidget*>(QStringLiteral("Rows_Panel1"))) {
-    tasks->findChildren<QAbstractButton*>().front()->click();
-    Find<QPushButton>(exercise, "OK")->click();
-  }
-  if (auto* parts = exercise.findChild<QWidget*>(QStringLiteral("GB_atributy"))) {
-    parts->findChildren<QAbstractButton*>().front()->click();
-    Find<QPushButton>(exercise, "Button_Pridat")->click();
-  }
-}
 
 // Checks the answer as it stands, declining to correct it; says whether the
 // check was offered.
