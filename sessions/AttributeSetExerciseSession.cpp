@@ -3,17 +3,11 @@
 #include "Exercises.h"
 
 AttributeSetExerciseSession::AttributeSetExerciseSession(Pick pickKind, QObject* parent)
-    : ExerciseSession(parent), pickKind_(pickKind) {}
+    : GradedExerciseSession(parent), pickKind_(pickKind) {}
 
-void AttributeSetExerciseSession::setTask(const Schema& schema) {
-  clear();
-  markUpToDate();
-  if (!schema.attributes[0].empty()) {
-    names_ = schema.attributes;
-    dependencies_ = schema.dependencies;
-    offered_ = ShownAttributes(names_);
-  }
-  emit taskChanged();
+bool AttributeSetExerciseSession::startTask() {
+  offered_ = ShownAttributes(names());
+  return false;
 }
 
 bool AttributeSetExerciseSession::isPicking() const {
@@ -53,22 +47,6 @@ bool AttributeSetExerciseSession::isWrong(AttributeIndex attribute) const {
   return ticked_.Has(attribute) != solution_.Has(attribute);
 }
 
-std::optional<bool> AttributeSetExerciseSession::judge() const {
-  if (!canCheck()) return std::nullopt;
-  for (AttributeIndex a : offered_) {
-    if (isWrong(a)) return false;
-  }
-  return true;
-}
-
-void AttributeSetExerciseSession::conclude() {
-  const std::optional<bool> right = judge();
-  if (!right) return;
-  explanation_ = explain();
-  record(*right);
-  enterPhase(Phase::Checked);
-}
-
 bool AttributeSetExerciseSession::canStartNewTask() const {
   return !offered_.empty() && !isOutOfDate();
 }
@@ -79,19 +57,14 @@ void AttributeSetExerciseSession::startNewTask() {
   fixed_ = {};
   ticked_ = {};
   solution_ = {};
-  explanation_.clear();
   enterPhase(Phase::NoTask);
   emit newTaskStarted();
 }
 
-void AttributeSetExerciseSession::dropTask() {
-  names_ = {};
-  dependencies_.clear();
+void AttributeSetExerciseSession::dropAnswer() {
   offered_.clear();
   picked_ = {};
   fixed_ = {};
   ticked_ = {};
   solution_ = {};
-  explanation_.clear();
-  emit taskChanged();
 }

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QStringList>
-#include <optional>
 #include <vector>
 
-#include "ExerciseSession.h"
+#include "GradedExerciseSession.h"
 #include "Schema.h"
 
 // An exercise in two steps on the schema's attributes: the student picks A,
 // a set of attributes or one attribute, and then ticks the attributes of a
 // result the program computes from A; the answer is judged attribute by
 // attribute.
-class AttributeSetExerciseSession : public ExerciseSession {
+class AttributeSetExerciseSession : public GradedExerciseSession {
   Q_OBJECT
 
  public:
@@ -24,8 +22,6 @@ class AttributeSetExerciseSession : public ExerciseSession {
 
   Pick pickKind() const { return pickKind_; }
 
-  const AttributeTable& names() const { return names_; }
-  const DependencyList& dependencies() const { return dependencies_; }
   // The attributes offered, in slot order: the k-th control of every column
   // stands for the k-th of them.
   const std::vector<AttributeIndex>& offered() const { return offered_; }
@@ -49,21 +45,12 @@ class AttributeSetExerciseSession : public ExerciseSession {
   AttributeSet solution() const { return solution_; }
   bool isWrong(AttributeIndex attribute) const;
 
-  // Whether the answer is right; nothing while there is no answer to check.
-  std::optional<bool> judge() const;
-  // Scores the answer as it stands and shows the solution with why it is
-  // what it is.
-  void conclude();
-  QStringList explanation() const { return explanation_; }
-
   // A new task on the same copy of the schema: A is picked afresh. Not on a
   // copy that is out of date.
   bool canStartNewTask() const;
   void startNewTask();
 
  signals:
-  // The offered attributes were set or dropped.
-  void taskChanged();
   // A new task on the same attributes: A is picked afresh.
   void newTaskStarted();
 
@@ -72,22 +59,19 @@ class AttributeSetExerciseSession : public ExerciseSession {
 
   // The result the student ticks for A.
   virtual AttributeSet solve(AttributeSet a) const = 0;
-  // The lines under the checked answer.
-  virtual QStringList explain() const = 0;
 
  private:
-  // Offers the attributes of a copy of the schema to pick A from. A schema
-  // without attributes offers none.
-  void setTask(const Schema& schema) override;
-  void dropTask() override;
+  // Offers the schema's attributes to pick A from; the answer comes after.
+  bool startTask() override;
+  void dropAnswer() override;
+  std::size_t itemCount() const override { return offered_.size(); }
+  bool isItemWrong(std::size_t item) const override { return isWrong(offered_[item]); }
+  void clearAnswer() override { ticked_ = {}; }
 
   const Pick pickKind_;
-  AttributeTable names_;
-  DependencyList dependencies_;
   std::vector<AttributeIndex> offered_;
   AttributeSet picked_;
   AttributeSet fixed_;
   AttributeSet ticked_;
   AttributeSet solution_;
-  QStringList explanation_;
 };

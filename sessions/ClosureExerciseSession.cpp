@@ -13,7 +13,7 @@ AttributeSet ClosureExerciseSession::solve(AttributeSet a) const {
   return a;
 }
 
-QStringList ClosureExerciseSession::explain() const {
+QStringList ClosureExerciseSession::explainAnswer() const {
   QStringList lines{tr("Uzaver %1 krok za krokem:").arg(explain::SetText(fixed(), names()))};
   lines += explain::TraceLines(TraceClosure(fixed(), dependencies()), names());
   // Then the same as a derivation by Armstrong's rules, for what the

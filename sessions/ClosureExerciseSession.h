@@ -12,5 +12,5 @@ class ClosureExerciseSession final : public AttributeSetExerciseSession {
  private:
   AttributeSet solve(AttributeSet a) const override;
   // The closure step by step, whether the answer was right or not.
-  QStringList explain() const override;
+  QStringList explainAnswer() const override;
 };

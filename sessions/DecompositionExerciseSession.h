@@ -4,14 +4,14 @@
 #include <optional>
 #include <vector>
 
-#include "ExerciseSession.h"
+#include "GradedExerciseSession.h"
 #include "Nf.h"
 #include "Schema.h"
 
 // The decomposition exercise: for every dependency the student ticks
 // whether it violates 3NF or, in 3NF, violates BCNF, judged by the keys of
 // the dependencies shown.
-class DecompositionExerciseSession final : public ExerciseSession {
+class DecompositionExerciseSession final : public GradedExerciseSession {
   Q_OBJECT
 
  public:
@@ -19,10 +19,8 @@ class DecompositionExerciseSession final : public ExerciseSession {
   enum class Violation { ThirdNormalForm, BoyceCoddOnly };
   Q_ENUM(Violation)
 
-  using ExerciseSession::ExerciseSession;
+  using GradedExerciseSession::GradedExerciseSession;
 
-  const AttributeTable& names() const { return names_; }
-  const DependencyList& dependencies() const { return dependencies_; }
   std::size_t rowCount() const { return rows_.size(); }
 
   // The student's tick on a row; taken only while answering.
@@ -34,25 +32,15 @@ class DecompositionExerciseSession final : public ExerciseSession {
     return isTicked(row, violation) != violates(row, violation);
   }
 
-  // Whether the answer is right; nothing while there is no answer to check.
-  std::optional<bool> judge() const;
-  // Scores the answer as it stands and shows the solution, with why each
-  // wrong row is wrong.
-  void conclude();
-  QStringList explanation() const { return explanation_; }
-  // The same task again, with no ticks.
-  void retry();
-
- signals:
-  // The rows were set or dropped.
-  void taskChanged();
-
  private:
-  // Sets a task on a copy of the schema: one row per dependency. A schema
-  // without attributes offers none.
-  void setTask(const Schema& schema) override;
-  void dropTask() override;
-  bool isRowWrong(std::size_t row) const;
+  // One row per dependency.
+  bool startTask() override;
+  void dropAnswer() override;
+  std::size_t itemCount() const override { return rows_.size(); }
+  bool isItemWrong(std::size_t row) const override;
+  // Why each wrong row is wrong.
+  QStringList explainAnswer() const override;
+  void clearAnswer() override;
   // Why the dependency violates 3NF, only BCNF, or neither.
   QStringList violationLines(const Dependency& d) const;
 
@@ -61,12 +49,9 @@ class DecompositionExerciseSession final : public ExerciseSession {
     bool tickedThird = false;
     bool tickedBoyceCodd = false;
   };
-  AttributeTable names_;
-  DependencyList dependencies_;
   // The keys of the dependencies shown, found at loading: those of the main
   // window may belong to an earlier schema.
   KeyList keys_;
   AttributeSet nonPrime_;
   std::vector<Row> rows_;
-  QStringList explanation_;
 };

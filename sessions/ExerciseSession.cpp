@@ -34,6 +34,19 @@ void ExerciseSession::record(bool right) {
   emit scoreChanged(score_);
 }
 
+void ExerciseSession::setTask(const Schema& schema) {
+  clear();
+  markUpToDate();
+  bool answering = false;
+  if (!schema.attributes[0].empty()) {
+    names_ = schema.attributes;
+    dependencies_ = schema.dependencies;
+    answering = startTask();
+  }
+  emit taskChanged();
+  if (answering) enterPhase(Phase::Answering);
+}
+
 void ExerciseSession::load(const Schema& schema) {
   practising_ = false;
   setTask(schema);
@@ -56,7 +69,11 @@ std::optional<GeneratorFailure> ExerciseSession::practise(RandomSource& random) 
 void ExerciseSession::aimPractice(GeneratorRequest& /*request*/) const {}
 
 void ExerciseSession::clear() {
-  dropTask();
+  const bool hadTask = !names_[0].empty();
+  names_ = {};
+  dependencies_.clear();
+  dropAnswer();
+  if (hadTask) emit taskChanged();
   enterPhase(Phase::NoTask);
 }
 

@@ -44,6 +44,10 @@ class ExerciseSession : public ToolSession {
   // The task stands on a schema made for practice.
   bool isPractising() const { return practising_; }
 
+  // The copy of the schema the task is set on; empty without a task.
+  const AttributeTable& names() const { return names_; }
+  const DependencyList& dependencies() const { return dependencies_; }
+
   // Drops the task; the score stays until the window closes.
   void clear();
   // Drops the task and the score: the window was closed.
@@ -55,15 +59,18 @@ class ExerciseSession : public ToolSession {
  signals:
   void phaseChanged(ExerciseSession::Phase phase);
   void scoreChanged(ExerciseSession::Score score);
+  // A task was set on a schema or dropped.
+  void taskChanged();
 
  protected:
   void enterPhase(Phase phase);
   // One task answered in the end, rightly or not.
   void record(bool right);
-  // What a derived session drops with its task.
-  virtual void dropTask() = 0;
-  // Sets the task on a copy of the schema.
-  virtual void setTask(const Schema& schema) = 0;
+  // Builds the task on the copied schema, which has attributes; says
+  // whether the student answers it at once rather than picking first.
+  virtual bool startTask() = 0;
+  // Drops what a derived session built on the task.
+  virtual void dropAnswer() = 0;
   // What a derived session does beyond dropping the phase when its task
   // goes out of date.
   virtual void taskOutOfDate() {}
@@ -72,6 +79,12 @@ class ExerciseSession : public ToolSession {
   virtual void aimPractice(GeneratorRequest& request) const;
 
  private:
+  // Sets a task on a copy of the schema. A schema without attributes offers
+  // none.
+  void setTask(const Schema& schema);
+
+  AttributeTable names_;
+  DependencyList dependencies_;
   Phase phase_ = Phase::NoTask;
   Score score_;
   bool practising_ = false;

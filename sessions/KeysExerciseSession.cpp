@@ -4,72 +4,49 @@
 #include "Keys.h"
 
 KeysExerciseSession::KeysExerciseSession(RandomSource& random, QObject* parent)
-    : ExerciseSession(parent), random_(random) {}
+    : GradedExerciseSession(parent), random_(random) {}
 
-void KeysExerciseSession::setTask(const Schema& schema) {
-  clear();
-  markUpToDate();
-  if (!schema.attributes[0].empty()) {
-    names_ = schema.attributes;
-    dependencies_ = schema.dependencies;
-    keys_ = ComputeKeys(dependencies_, names_);
-  }
-  if (!hasCandidates()) {
-    emit taskChanged();
-    return;
-  }
+bool KeysExerciseSession::startTask() {
+  keys_ = ComputeKeys(dependencies(), names());
+  if (!hasCandidates()) return false;
   draw();
+  return true;
 }
 
 void KeysExerciseSession::draw() {
-  drawn_ = DrawKeyCandidates(keys_, ShownAttributes(names_),
+  drawn_ = DrawKeyCandidates(keys_, ShownAttributes(names()),
                              [this](int range) { return random_.Random(range); });
   ticked_ = {};
-  explanation_.clear();
-  emit taskChanged();
-  enterPhase(Phase::Answering);
 }
 
 void KeysExerciseSession::setTicked(int c, bool ticked) {
   if (canCheck()) ticked_.at(c) = ticked;
 }
 
-std::optional<bool> KeysExerciseSession::judge() const {
-  if (!canCheck()) return std::nullopt;
-  for (int c = 0; c < KeyCandidateCount; ++c) {
-    if (isWrong(c)) return false;
-  }
-  return true;
-}
-
-void KeysExerciseSession::conclude() {
-  const std::optional<bool> right = judge();
-  if (!right) return;
+QStringList KeysExerciseSession::explainAnswer() const {
   AttributeSet members;
-  for (AttributeIndex a : ShownAttributes(names_))
+  for (AttributeIndex a : ShownAttributes(names()))
     members.Add(a);
-  explanation_.clear();
+  QStringList lines;
   for (int c = 0; c < KeyCandidateCount; ++c) {
     if (isWrong(c)) {
-      explanation_ << explain::KeyCandidateLines(candidate(c), members, dependencies_, names_);
+      lines << explain::KeyCandidateLines(candidate(c), members, dependencies(), names());
     }
   }
-  record(*right);
-  enterPhase(Phase::Checked);
+  return lines;
 }
 
 void KeysExerciseSession::startNewTask() {
-  if (canStartNewTask()) draw();
+  if (!canStartNewTask()) return;
+  draw();
+  emit taskChanged();
+  enterPhase(Phase::Answering);
 }
 
-void KeysExerciseSession::dropTask() {
-  names_ = {};
-  dependencies_.clear();
+void KeysExerciseSession::dropAnswer() {
   keys_.clear();
   drawn_ = {};
   ticked_ = {};
-  explanation_.clear();
-  emit taskChanged();
 }
 
 void KeysExerciseSession::aimPractice(GeneratorRequest& request) const {

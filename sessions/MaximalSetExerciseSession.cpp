@@ -25,7 +25,7 @@ AttributeSet MaximalSetExerciseSession::solve(AttributeSet a) const {
   return UnionOfMaximalSets(dependencies(), names(), Only(a));
 }
 
-QStringList MaximalSetExerciseSession::explain() const {
+QStringList MaximalSetExerciseSession::explainAnswer() const {
   const AttributeIndex a = Only(fixed());
   const QString chosen = ToText(NameOf(names(), a));
   QStringList why;

@@ -14,5 +14,5 @@ class MaximalSetExerciseSession final : public AttributeSetExerciseSession {
   AttributeSet solve(AttributeSet a) const override;
   // Why each wrong tick is wrong: an attribute lies in some maximal set of
   // A exactly when it does not determine A on its own.
-  QStringList explain() const override;
+  QStringList explainAnswer() const override;
 };

@@ -16,18 +16,9 @@ QString Joined(const QStringList& items) {
 
 }  // namespace
 
-void OwnDecompositionExerciseSession::setTask(const Schema& schema) {
-  clear();
-  markUpToDate();
-  if (schema.attributes[0].empty()) {
-    emit taskChanged();
-    return;
-  }
-  names_ = schema.attributes;
-  dependencies_ = schema.dependencies;
-  offered_ = ShownAttributes(names_);
-  emit taskChanged();
-  enterPhase(Phase::Answering);
+bool OwnDecompositionExerciseSession::startTask() {
+  offered_ = ShownAttributes(names());
+  return true;
 }
 
 void OwnDecompositionExerciseSession::setPicked(AttributeIndex attribute, bool picked) {
@@ -70,7 +61,7 @@ void OwnDecompositionExerciseSession::evaluate() {
     setEvaluation({tr("Dekompozice nema zadnou cast: pridejte alespon jednu.")});
     return;
   }
-  setEvaluation(verdictLines(CheckDecomposition(names_, dependencies_, parts_)));
+  setEvaluation(verdictLines(CheckDecomposition(names(), dependencies(), parts_)));
   enterPhase(Phase::Checked);
 }
 
@@ -79,11 +70,11 @@ void OwnDecompositionExerciseSession::taskOutOfDate() {
 }
 
 QString OwnDecompositionExerciseSession::partNames(AttributeSet part) const {
-  QStringList names;
+  QStringList shown;
   for (AttributeIndex a = 0; a < MaxAttributes; ++a) {
-    if (part.Has(a)) names << ToText(names_[a]);
+    if (part.Has(a)) shown << ToText(names()[a]);
   }
-  return Joined(names);
+  return Joined(shown);
 }
 
 QStringList OwnDecompositionExerciseSession::verdictLines(
@@ -107,7 +98,7 @@ QStringList OwnDecompositionExerciseSession::verdictLines(
   } else {
     QStringList lost;
     for (const Dependency& d : verdict.lost)
-      lost << ToText(ShowDependency(d, names_));
+      lost << ToText(ShowDependency(d, names()));
     lines << tr("Ztracene zavislosti (neodvodi je zavislosti platne v castech): %1")
                  .arg(Joined(lost));
   }
@@ -116,8 +107,8 @@ QStringList OwnDecompositionExerciseSession::verdictLines(
     const PartVerdict& part = verdict.parts[k];
     QStringList keys;
     for (const KeyRecord& key : part.keys)
-      keys << KeyLineText(ShowKey(key, names_)).trimmed();
-    const QString reason = part.reason ? ToText(ShowDependency(*part.reason, names_)) : QString();
+      keys << KeyLineText(ShowKey(key, names())).trimmed();
+    const QString reason = part.reason ? ToText(ShowDependency(*part.reason, names())) : QString();
     QString level;
     switch (part.level) {
       case NormalFormLevel::BoyceCodd:
@@ -146,7 +137,7 @@ QStringList OwnDecompositionExerciseSession::chaseTableLines(
   std::vector<QStringList> rows;
   QStringList header{QString()};
   for (const AttributeIndex a : verdict.columns)
-    header << ToText(names_[a]);
+    header << ToText(names()[a]);
   rows.push_back(header);
   for (std::size_t r = 0; r < verdict.chase.size(); ++r) {
     QStringList row{QString::number(r + 1)};
@@ -171,13 +162,9 @@ QStringList OwnDecompositionExerciseSession::chaseTableLines(
   return lines;
 }
 
-void OwnDecompositionExerciseSession::dropTask() {
-  const bool hadTask = !names_[0].empty();
-  names_ = {};
-  dependencies_.clear();
+void OwnDecompositionExerciseSession::dropAnswer() {
   offered_.clear();
   picked_ = {};
   parts_.clear();
   setEvaluation({});
-  if (hadTask) emit taskChanged();
 }

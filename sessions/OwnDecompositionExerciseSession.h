@@ -17,8 +17,6 @@ class OwnDecompositionExerciseSession final : public ExerciseSession {
  public:
   using ExerciseSession::ExerciseSession;
 
-  const AttributeTable& names() const { return names_; }
-  const DependencyList& dependencies() const { return dependencies_; }
   // The attributes offered for the parts, in slot order.
   const std::vector<AttributeIndex>& offered() const { return offered_; }
 
@@ -39,17 +37,14 @@ class OwnDecompositionExerciseSession final : public ExerciseSession {
   QStringList evaluation() const { return evaluation_; }
 
  signals:
-  // The offered attributes were set or dropped.
-  void taskChanged();
   // The parts changed.
   void partsChanged();
   void evaluationChanged();
 
  private:
-  // Sets a task on a copy of the schema. A schema without attributes offers
-  // none.
-  void setTask(const Schema& schema) override;
-  void dropTask() override;
+  // Offers the schema's attributes for the parts.
+  bool startTask() override;
+  void dropAnswer() override;
   // The evaluation no longer holds for the live schema.
   void taskOutOfDate() override;
   bool hasTask() const { return phase() != Phase::NoTask; }
@@ -59,8 +54,6 @@ class OwnDecompositionExerciseSession final : public ExerciseSession {
   QStringList verdictLines(const DecompositionVerdict& verdict) const;
   QStringList chaseTableLines(const DecompositionVerdict& verdict) const;
 
-  AttributeTable names_;
-  DependencyList dependencies_;
   std::vector<AttributeIndex> offered_;
   AttributeSet picked_;
   std::vector<AttributeSet> parts_;

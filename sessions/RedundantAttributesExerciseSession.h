@@ -1,16 +1,14 @@
 #pragma once
 
-#include <QStringList>
-#include <optional>
 #include <vector>
 
-#include "ExerciseSession.h"
+#include "GradedExerciseSession.h"
 #include "Schema.h"
 
 // The redundant attributes exercise: the student marks the left-hand
 // attributes that can go, each judged on its own against the whole list,
 // since deleting one may make another one necessary.
-class RedundantAttributesExerciseSession final : public ExerciseSession {
+class RedundantAttributesExerciseSession final : public GradedExerciseSession {
   Q_OBJECT
 
  public:
@@ -27,42 +25,27 @@ class RedundantAttributesExerciseSession final : public ExerciseSession {
     Mark mark = Mark::Kept;
   };
 
-  using ExerciseSession::ExerciseSession;
+  using GradedExerciseSession::GradedExerciseSession;
 
-  const AttributeTable& names() const { return names_; }
-  const DependencyList& dependencies() const { return dependencies_; }
   const std::vector<Item>& items() const { return items_; }
 
   // Marks the item redundant or kept again; taken only while answering.
   void toggle(std::size_t item);
   bool isWrong(std::size_t item) const;
-
-  // Whether the answer is right; nothing while there is no answer to check.
-  std::optional<bool> judge() const;
-  // Scores the answer as it stands and shows the solution: the dependencies
-  // reduced, with why each wrong mark is wrong.
-  void conclude();
-  QStringList explanation() const { return explanation_; }
   // The dependencies without their redundant attributes, once checked.
-  const DependencyList& reduced() const { return reduced_; }
-  // The same task again, with no marks.
-  void retry();
-
- signals:
-  // The items were set or dropped.
-  void taskChanged();
+  DependencyList reduced() const;
 
  private:
-  // Sets a task on a copy of the schema: one item per left-hand attribute
-  // of every dependency. A schema without attributes offers none.
-  void setTask(const Schema& schema) override;
-  void dropTask() override;
+  // One item per left-hand attribute of every dependency.
+  bool startTask() override;
+  void dropAnswer() override { items_.clear(); }
+  std::size_t itemCount() const override { return items_.size(); }
+  bool isItemWrong(std::size_t item) const override { return isWrong(item); }
+  // Why each wrong mark is wrong.
+  QStringList explainAnswer() const override;
+  void clearAnswer() override;
   // At least one left-hand attribute to find.
   void aimPractice(GeneratorRequest& request) const override;
 
-  AttributeTable names_;
-  DependencyList dependencies_;
   std::vector<Item> items_;
-  DependencyList reduced_;
-  QStringList explanation_;
 };
