@@ -7,8 +7,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -25,30 +23,18 @@
 #include "MainWindow.h"
 #include "MaximalSetExercise.h"
 #include "MaximalSetsWindow.h"
-#include "ProgramWindows.h"
 #include "RedundantAttributesExercise.h"
 #include "RedundantAttributesWindow.h"
 #include "RedundantDependenciesExercise.h"
 #include "RedundantDependenciesWindow.h"
 #include "ReportWindow.h"
-#include "ScriptedPlatform.h"
+#include "ScriptedProgram.h"
 #include "SynthesisWindow.h"
 
 namespace {
 
 // The program's windows with the worst-case schema open.
-struct Bench {
-  ScriptedPlatform platform;
-  QTemporaryDir settingsDir;
-  QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-  ProgramWindows windows{platform,
-                         platform,
-                         platform,
-                         platform,
-                         platform,
-                         settings,
-                         QStringLiteral(SCHEMARIO_SAMPLES)};
-
+struct Bench : ScriptedProgram {
   // What the print window shows: the course of the whole schema's synthesis.
   std::vector<std::string> report;
 

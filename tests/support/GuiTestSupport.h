@@ -4,36 +4,17 @@
 // scripted platform, and lookup of controls by name.
 
 #include <QByteArray>
-#include <QSettings>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 
 #include "MainWindow.h"
-#include "ProgramWindows.h"
-#include "ScriptedPlatform.h"
+#include "ScriptedProgram.h"
 
 class QPlainTextEdit;
 
-struct TestBench {
-  ScriptedPlatform platform;
-  // Settings of the bench's own, so that tests never read or change the
-  // user's.
-  QTemporaryDir settingsDir;
-  QSettings settings{settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-  ProgramWindows windows{platform,
-                         platform,
-                         platform,
-                         platform,
-                         platform,
-                         settings,
-                         QStringLiteral(SCHEMARIO_SAMPLES)};
-
-  MainWindow& main() { return windows.mainWindow(); }
-  SchemaDocument& schema() { return windows.mainWindow().Document(); }
-};
+using TestBench = ScriptedProgram;
 
 // An editor prepared from the schema and shown, as the main window does
 // before running it modally.
