@@ -81,12 +81,26 @@ void GrowToContent(QWidget& window, const QWidget& canvas) {
   const QSize frame = window.size() - area.size() + QSize(border, border);
   const QRect screen = window.screen()->availableGeometry();
   QSize content = canvas.minimumSizeHint() + frame;
-  const int tallest = std::min(screen.height(), Tallest);
+  // The window's frame, not only its client area, fits the screen.
+  const QSize decoration = window.frameGeometry().size() - window.size();
+  const int tallest = std::min(screen.height() - decoration.height(), Tallest);
   // Content taller than the window may get scrolls, and the scroll bar takes
   // its width from the content's.
   if (content.height() > tallest) content.rwidth() += ScrollBarExtent(window);
-  const QSize wanted = content.boundedTo(QSize(screen.width(), tallest)).expandedTo(window.size());
-  if (wanted != window.size()) window.resize(wanted);
+  const QSize wanted = content.boundedTo(QSize(screen.width() - decoration.width(), tallest))
+                           .expandedTo(window.size());
+  if (wanted == window.size()) return;
+  // The window grows to the right and down from where it stands, and moves
+  // back only as far as it must to stay on the screen.
+  const QRect grown(window.frameGeometry().topLeft(), wanted + decoration);
+  window.resize(wanted);
+  // A window not shown yet is placed by the window manager.
+  if (!window.isVisible()) return;
+  const int left =
+      std::max(screen.left(), std::min(grown.left(), screen.right() - grown.width() + 1));
+  const int top =
+      std::max(screen.top(), std::min(grown.top(), screen.bottom() - grown.height() + 1));
+  if (QPoint(left, top) != grown.topLeft()) window.move(left, top);
 }
 
 int CanvasRoom(const QWidget& window, const QWidget& canvas) {

@@ -60,7 +60,7 @@ QWidget* MakeScrollingCanvas(QWidget& window, const QSize& minimum);
 
 // Makes a window whose client area scrolls as large as that area needs, up
 // to the screen and the height a small screen leaves; it never shrinks, so
-// that the student's own size stays.
+// that the student's own size stays, and it stays on the screen.
 void GrowToContent(QWidget& window, const QWidget& canvas);
 
 // The widest the client area of a window made by MakeScrollingCanvas may be

@@ -152,6 +152,26 @@ class KeysWindowTest : public QObject {
     QVERIFY(canvas->height() > fields.back().place.bottom());
   }
 
+  // A window in the screen's corner, opened again on a schema whose keys
+  // need more room, grows back into the screen instead of over its edge.
+  void growingStaysOnTheScreen() {
+    TestBench t;
+    KeysWindow& w = Open(t, "AB", "");
+    const QRect screen = w.screen()->availableGeometry();
+    const QSize before = w.frameGeometry().size();
+    w.move(screen.right() - before.width() + 1, screen.bottom() - before.height() + 1);
+    t.platform.answers.push_back(MessageAnswer::No);
+    t.platform.paths.push_back(QStringLiteral(SCHEMARIO_SAMPLES "/velke_schema.dbc"));
+    Find<QAction>(t.main(), "a_open_file")->trigger();
+    Find<QAction>(t.main(), "a_keys")->trigger();
+    QVERIFY(w.width() > before.width());
+    QVERIFY2(screen.contains(w.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                .arg(w.frameGeometry().x())
+                                                                .arg(w.frameGeometry().y())
+                                                                .arg(w.frameGeometry().width())
+                                                                .arg(w.frameGeometry().height())));
+  }
+
   // Every attribute constant: the key is the empty set, in words.
   void emptyKey() {
     TestBench t;
