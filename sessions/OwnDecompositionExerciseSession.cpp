@@ -10,6 +10,12 @@
 
 namespace {
 
+// The chase table is shown in blocks of this many attributes, each with the
+// row numbers: five of the longest names fit the evaluation's width in the
+// exercise's narrowest window, so that a table line never wraps and its
+// columns stay lined up.
+constexpr std::size_t kChaseColumnsPerBlock = 5;
+
 QString Joined(const QStringList& items) {
   return items.join(QStringLiteral(", "));
 }
@@ -133,16 +139,30 @@ QStringList OwnDecompositionExerciseSession::verdictLines(
 
 QStringList OwnDecompositionExerciseSession::chaseTableLines(
     const DecompositionVerdict& verdict) const {
+  QStringList lines;
+  for (std::size_t first = 0; first < verdict.columns.size(); first += kChaseColumnsPerBlock) {
+    if (first > 0) lines << QString();
+    lines << chaseBlockLines(verdict, first,
+                             std::min(verdict.columns.size(), first + kChaseColumnsPerBlock));
+  }
+  return lines;
+}
+
+QStringList OwnDecompositionExerciseSession::chaseBlockLines(const DecompositionVerdict& verdict,
+                                                             std::size_t first,
+                                                             std::size_t end) const {
   // Cell texts first, so that every column can take its widest entry.
   std::vector<QStringList> rows;
   QStringList header{QString()};
-  for (const AttributeIndex a : verdict.columns)
-    header << ToText(names()[a]);
+  for (std::size_t c = first; c < end; ++c)
+    header << ToText(names()[verdict.columns[c]]);
   rows.push_back(header);
   for (std::size_t r = 0; r < verdict.chase.size(); ++r) {
     QStringList row{QString::number(r + 1)};
-    for (const ChaseCell& cell : verdict.chase[r])
+    for (std::size_t c = first; c < end; ++c) {
+      const ChaseCell& cell = verdict.chase[r][c];
       row << (cell.distinguished ? QStringLiteral("a") : QStringLiteral("b%1").arg(cell.row + 1));
+    }
     rows.push_back(row);
   }
   std::vector<int> widths(header.size(), 0);

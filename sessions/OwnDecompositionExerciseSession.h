@@ -53,6 +53,9 @@ class OwnDecompositionExerciseSession final : public ExerciseSession {
   void setEvaluation(const QStringList& lines);
   QStringList verdictLines(const DecompositionVerdict& verdict) const;
   QStringList chaseTableLines(const DecompositionVerdict& verdict) const;
+  // The chase table's columns from `first` up to `end`, with the row numbers.
+  QStringList chaseBlockLines(const DecompositionVerdict& verdict, std::size_t first,
+                              std::size_t end) const;
 
   std::vector<AttributeIndex> offered_;
   AttributeSet picked_;

@@ -44,6 +44,30 @@ TEST(OwnDecompositionExercise, EvaluatesThePartsAsTheModelChecksThem) {
   EXPECT_EQ(session.score(), ExerciseSession::Score{});
 }
 
+// A wide chase table comes in blocks of five attributes, each with its row
+// numbers, so that its lines stay short enough not to wrap out of line.
+TEST(OwnDecompositionExercise, WideChaseTableComesInBlocks) {
+  Schema schema = MakeSchema("ABCDEFG", "");
+  const auto name = [](char letter) {
+    return QString(MaxNameLength - 1, QLatin1Char('N')) + QLatin1Char(letter);
+  };
+  for (char letter = 'A'; letter <= 'G'; ++letter)
+    schema.attributes[letter - 'A'] = name(letter).toStdString();
+  OwnDecompositionExerciseSession session;
+  session.load(schema);
+  AddPart(session, "ABCD");
+  AddPart(session, "EFG");
+  session.evaluate();
+  const QStringList table = session.evaluation().mid(2, 7);
+  const std::string text = table.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(table[0].contains(name('E')) && !table[0].contains(name('F'))) << text;
+  EXPECT_EQ(table[3], QString()) << text;
+  EXPECT_TRUE(table[4].contains(name('F')) && table[4].contains(name('G'))) << text;
+  EXPECT_TRUE(table[5].startsWith("  1 ") && table[6].startsWith("  2 ")) << text;
+  for (const QString& line : table)
+    EXPECT_LE(line.size(), 4 + 5 * (MaxNameLength + 1)) << text;
+}
+
 TEST(OwnDecompositionExercise, NoTaskNoEvaluation) {
   OwnDecompositionExerciseSession session;
   session.load(MakeSchema("ABC", "A->B"));
