@@ -212,22 +212,6 @@ TEST(CompleteByProjection, AppendsTheSameRecordsInTheSameOrderAsStepByStep) {
   }
 }
 
-// The position of a dependency, written as in Deps, in a slot's list.
-int Position(const DecompositionState& state, int slot, const std::string& dep) {
-  int position = 0;
-  for (const Dependency& d : state.schemas[slot].dependencies) {
-    DependencyList one{d};
-    if (DepsText(one) == dep) return position;
-    ++position;
-  }
-  ADD_FAILURE() << dep << " not in slot " << slot;
-  return -1;
-}
-
-bool Split(DecompositionState& state, int slot, const std::string& dep, ScriptedDialog& dialog) {
-  return dialog.Split(state, Position(state, slot, dep), slot);
-}
-
 // Everything the window and the reports can show of the state.
 std::string Snapshot(const DecompositionState& state) {
   std::string out;
@@ -533,16 +517,6 @@ TEST(ExtraSchemas, BothOperationsNeedADecompositionFirst) {
   EXPECT_EQ(dialog.shown,
             (Shown{DecompositionOutcome::NotDecomposed, DecompositionOutcome::NotDecomposed}));
   EXPECT_EQ(Snapshot(state), before);
-}
-
-// E -> D, D -> B, F -> B, F -> A, A + B -> F split by E -> D and then
-// slot 2 by F -> A; the uncovered search adds B F (5) and A B F (6).
-DecompositionState WithAddedSchemas(ScriptedDialog& dialog) {
-  DecompositionState state = LoadedDecomposition("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
-  EXPECT_TRUE(Split(state, 0, "E->D", dialog));
-  EXPECT_TRUE(Split(state, 2, "F->A", dialog));
-  dialog.AddUncovered(state);
-  return state;
 }
 
 TEST(Projection, MergesContainedSchemasIntoTheFirstContainer) {

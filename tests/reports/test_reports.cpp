@@ -605,26 +605,6 @@ namespace decomposition_report {
 
 using ScriptedDialog = ScriptedDecompositionDialog;
 
-bool Split(DecompositionState& state, int slot, const std::string& dep, ScriptedDialog& dialog) {
-  int position = 0;
-  for (const Dependency& d : state.schemas[slot].dependencies) {
-    if (DepsText(DependencyList{d}) == dep) return dialog.Split(state, position, slot);
-    ++position;
-  }
-  ADD_FAILURE() << dep << " not in slot " << slot;
-  return false;
-}
-
-// E -> D, D -> B, F -> B, F -> A, A + B -> F split by E -> D and then
-// slot 2 by F -> A; the uncovered search adds B F (5) and A B F (6).
-DecompositionState WithAddedSchemas(ScriptedDialog& dialog) {
-  DecompositionState state = LoadedDecomposition("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
-  EXPECT_TRUE(Split(state, 0, "E->D", dialog));
-  EXPECT_TRUE(Split(state, 2, "F->A", dialog));
-  dialog.AddUncovered(state);
-  return state;
-}
-
 std::vector<std::string> Block(const std::string& number, const std::string& attributes,
                                const std::vector<std::string>& deps,
                                const std::vector<std::string>& keys, const char* normalForm) {

@@ -4,6 +4,8 @@
 // the windows take it (check, ask, apply), the questions answered from a
 // queue and everything the student would be told recorded.
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <string>
 #include <utility>
@@ -85,6 +87,29 @@ struct ScriptedDecompositionDialog final {
       shown.emplace_back(outcome);
   }
 };
+
+// Splits the schema in `slot` by its dependency `dep`, written as in Deps;
+// says whether the split was made.
+inline bool Split(DecompositionState& state, int slot, const std::string& dep,
+                  ScriptedDecompositionDialog& dialog) {
+  int position = 0;
+  for (const Dependency& d : state.schemas[slot].dependencies) {
+    if (DepsText(DependencyList{d}) == dep) return dialog.Split(state, position, slot);
+    ++position;
+  }
+  ADD_FAILURE() << dep << " not in slot " << slot;
+  return false;
+}
+
+// E -> D, D -> B, F -> B, F -> A, A + B -> F split by E -> D and then
+// slot 2 by F -> A; the uncovered search adds B F (5) and A B F (6).
+inline DecompositionState WithAddedSchemas(ScriptedDecompositionDialog& dialog) {
+  DecompositionState state = LoadedDecomposition("ABCDEF", "E->D; D->B; F->B; F->A; AB->F");
+  EXPECT_TRUE(Split(state, 0, "E->D", dialog));
+  EXPECT_TRUE(Split(state, 2, "F->A", dialog));
+  dialog.AddUncovered(state);
+  return state;
+}
 
 // Counts the questions asked with no answer left in the queue; those are
 // declined.
