@@ -1,25 +1,11 @@
 #pragma once
 
-#include <QWidget>
-#include <string>
-#include <vector>
-
-#include "OutOfDateNotice.h"
-#include "Platform.h"
+#include "RedundancyFindingsWindow.h"
 #include "RedundantAttributesSession.h"
-#include "SchemaHost.h"
-#include "ToolWindow.h"
-
-class QLabel;
-class WrappingField;
-class QPushButton;
-class RowPanel;
 
 // The redundant left-hand attributes of the live schema, one row per
-// (attribute, dependency) pair; each can be deleted from the live list. A
-// view of its session, which lists its findings anew when the schema
-// changes elsewhere.
-class RedundantAttributesWindow final : public ToolWindow {
+// (attribute, dependency) pair; each can be deleted from the live list.
+class RedundantAttributesWindow final : public RedundancyFindingsWindow {
   Q_OBJECT
 
  public:
@@ -27,39 +13,8 @@ class RedundantAttributesWindow final : public ToolWindow {
                             MessageService& messages, ErrorDisplay& errors,
                             QWidget* parent = nullptr);
 
-  // Lists the findings of the live schema afresh; returns whether there are
-  // any.
-  bool load();
-  // Deletes the row's attribute from its dependency, once the student
-  // confirms.
-  void deleteRow(std::size_t row);
-
- signals:
-  // The dependencies left after the deletions, for the main window's log.
-  void dependencyLogReady(const std::vector<std::string>& lines);
-
- protected:
-  void resetWindow() override;
-
  private:
-  void buildRows();
-  void showRowStates();
-
-  RedundantAttributesSession& session_;
-  MessageService& messages_;
-  OutOfDateNotice* notice_ = nullptr;
-
-  QWidget* canvas_ = nullptr;
-  QLabel* Label1 = nullptr;
-  // One row per finding, in columns, so that the rows line up.
-  RowPanel* rows_ = nullptr;
-  // The controls of each row that change with its state, made and
-  // destroyed with the rows.
-  struct RowControls {
-    WrappingField* edit;
-    QPushButton* button;
-  };
-  std::vector<RowControls> rowControls_;
-  // The widest a dependency field may get with the window on the screen.
-  int widestEdit_ = 0;
+  // The attribute and the words around it.
+  void addRowControls(QGridLayout& grid, std::size_t row) override;
+  DeletionTexts deletionTexts() const override;
 };
