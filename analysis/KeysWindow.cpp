@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "Display.h"
+#include "OutOfDateNotice.h"
 #include "Reports.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
@@ -39,7 +40,7 @@ KeysWindow::KeysWindow(KeysSession& session, SchemaHost& host, MessageService& m
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
-  notice_ = OutOfDateNotice::Follow(*this, session_);
+  OutOfDateNotice::Follow(*this, session_);
 
   Button_First_Key = new QPushButton(tr("Zobraz prvni klic"), this);
   Button_First_Key->setObjectName(QStringLiteral("Button_First_Key"));

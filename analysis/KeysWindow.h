@@ -3,7 +3,6 @@
 #include <QWidget>
 
 #include "KeysSession.h"
-#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
 #include "ToolWindow.h"
@@ -39,7 +38,6 @@ class KeysWindow final : public ToolWindow {
   KeysSession& session_;
   SchemaHost& host_;
   MessageService& messages_;
-  OutOfDateNotice* notice_ = nullptr;
 
   QWidget* canvas_ = nullptr;
   QPushButton* Button_First_Key = nullptr;

@@ -13,6 +13,7 @@
 
 #include "DataMemo.h"
 #include "Display.h"
+#include "OutOfDateNotice.h"
 #include "Reports.h"
 #include "SchemaListing.h"
 
@@ -80,7 +81,7 @@ MaximalSetsWindow::MaximalSetsWindow(MaximalSetsSession& session, SchemaHost& ho
   BuildControls();
   // Wide enough that the long sets of a large schema take few lines each.
   resize(960, 650);
-  notice_ = OutOfDateNotice::Follow(*this, session_);
+  OutOfDateNotice::Follow(*this, session_);
 }
 
 void MaximalSetsWindow::BuildControls() {

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 #include "MaximalSetsSession.h"
-#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
 #include "ToolWindow.h"
@@ -46,8 +45,6 @@ class MaximalSetsWindow final : public ToolWindow {
   MaximalSetsSession& session_;
   SchemaHost& host_;
   MessageService& messages_;
-  // Says so when the schema changed after the window copied it.
-  OutOfDateNotice* notice_ = nullptr;
 
   QGroupBox* GroupBox1 = nullptr;
   QLabel* Label4 = nullptr;

@@ -19,6 +19,7 @@
 
 #include "Display.h"
 #include "Legend.h"
+#include "OutOfDateNotice.h"
 #include "Reports.h"
 #include "SchemaDetails.h"
 #include "SchemaReport.h"
@@ -150,7 +151,7 @@ SynthesisWindow::SynthesisWindow(SynthesisSession& session, SchemaHost& host,
   BuildDetails(*details_Panel);
 
   connect(&session_, &SynthesisSession::slotsChanged, this, &SynthesisWindow::showSlots);
-  notice_ = OutOfDateNotice::Follow(*this, session_);
+  OutOfDateNotice::Follow(*this, session_);
   resetWindow();
 }
 

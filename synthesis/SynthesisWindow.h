@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "OutOfDateNotice.h"
 #include "Platform.h"
 #include "SchemaHost.h"
 #include "SynthesisSession.h"
@@ -120,7 +119,6 @@ class SynthesisWindow final : public ToolWindow {
   SchemaHost& host_;
   MessageService& messages_;
   // Says so when the schema changed after the window copied it.
-  OutOfDateNotice* notice_ = nullptr;
 
   // The split, the unions and the projections.
   std::array<SlotRow, 3> rows_{};
