@@ -75,5 +75,4 @@ class DecompositionExercise final : public ExerciseWindow {
   QPushButton* Button_new = nullptr;
   QAction* a_spravnaodpoved = nullptr;
   QAction* a_new = nullptr;
-  QAction* a_clear = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "SchemaHost.h"
 #include "ToolWindow.h"
 
+class ExerciseFeedback;
 class OutOfDateNotice;
 class QAction;
 class QLabel;
@@ -38,6 +39,12 @@ class ExerciseWindow : public ToolWindow {
   // Called before the session takes a new schema, for a window that
   // returns to the size of an empty task.
   virtual void restartLayout() {}
+  // The strip under the client area with the running score, which it
+  // follows from now on.
+  ExerciseFeedback* addFeedback();
+  // The action that drops the task ("Clear"), for the exercises that offer
+  // it.
+  void offerClear();
 
  private:
   void showOrigin();

@@ -53,5 +53,4 @@ class KeysExercise final : public ExerciseWindow {
   QPushButton* Button_new = nullptr;
   QAction* a_spravnaOdpoved = nullptr;
   QAction* a_new = nullptr;
-  QAction* a_clear = nullptr;
 };

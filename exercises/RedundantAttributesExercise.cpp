@@ -48,15 +48,14 @@ RedundantAttributesExercise::RedundantAttributesExercise(
   setWindowTitle(tr("Testovaci modul - Redundantni atributy"));
   canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  feedback_ = new ExerciseFeedback(*this, *canvas_);
+  feedback_ = addFeedback();
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
 
   a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
                                           &RedundantAttributesExercise::checkAnswer);
   a_new = exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"));
   connect(a_new, &QAction::triggered, &session_, &RedundantAttributesExerciseSession::retry);
-  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
-  connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
+  offerClear();
 
   Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni atributy"), true, false, 16);
   Label2 = exercise::MakeLabel(canvas_, "Label2", tr("(atribut oznacite kliknutim)"));
@@ -101,7 +100,6 @@ RedundantAttributesExercise::RedundantAttributesExercise(
           &RedundantAttributesExercise::buildLines);
   connect(&session_, &ExerciseSession::phaseChanged, this, &RedundantAttributesExercise::showPhase);
   keepInView({Button1, Button_new});
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }
 
@@ -192,12 +190,7 @@ void RedundantAttributesExercise::showPhase(ExerciseSession::Phase phase) {
 }
 
 void RedundantAttributesExercise::checkAnswer() {
-  RunStep([this] {
-    const std::optional<bool> right = session_.judge();
-    if (!right) return;
-    if (!exercise::AnnounceVerdict(*right, messages_)) return;
-    session_.conclude();
-  });
+  RunStep([this] { exercise::CheckCorrectableAnswer(session_, messages_); });
 }
 
 void RedundantAttributesExercise::resetWindow() {

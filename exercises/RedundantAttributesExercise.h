@@ -54,5 +54,4 @@ class RedundantAttributesExercise final : public ExerciseWindow {
   QPushButton* Button_new = nullptr;
   QAction* a_spravnaodpoved = nullptr;
   QAction* a_new = nullptr;
-  QAction* a_clear = nullptr;
 };

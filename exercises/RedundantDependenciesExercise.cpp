@@ -13,7 +13,6 @@
 
 #include "Display.h"
 #include "ExerciseSupport.h"
-#include "Legend.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
 #include "WrappingField.h"
@@ -33,14 +32,6 @@ constexpr int MemoWidth = 193;
 // mark of a wrong tick with the solution's tick on it.
 enum Column { FieldColumn, AnswerColumn, SolutionColumn };
 
-// Hidden, a control keeps its room, so that every row's boxes stand in the
-// same columns whether or not the solution shows.
-void KeepRoomWhenHidden(QWidget& w) {
-  QSizePolicy policy = w.sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  w.setSizePolicy(policy);
-}
-
 }  // namespace
 
 RedundantDependenciesExercise::RedundantDependenciesExercise(
@@ -54,15 +45,14 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   // The window starts at its old size; the layout below sizes the canvas.
   canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  feedback_ = new ExerciseFeedback(*this, *canvas_);
+  feedback_ = addFeedback();
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
 
   a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
                                           &RedundantDependenciesExercise::checkAnswer);
   a_new = exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"));
   connect(a_new, &QAction::triggered, &session_, &RedundantDependenciesExerciseSession::retry);
-  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
-  connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
+  offerClear();
 
   Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni zavislosti"), true, false, 16);
   Label3 = exercise::MakeLabel(canvas_, "Label3", tr("(zaskrtnete redundantni zavislosti)"));
@@ -84,7 +74,7 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   grid.setColumnStretch(FieldColumn, 1);
   grid.setColumnMinimumWidth(SolutionColumn, MarkSize);
   Label_SR = exercise::MakeLabel(rows_, "Label_SR", tr("Spravne reseni"));
-  KeepRoomWhenHidden(*Label_SR);
+  exercise::KeepPlaceWhenHidden(*Label_SR);
   Label_SR->hide();
   grid.addWidget(Label_SR, 0, SolutionColumn, Qt::AlignHCenter);
 
@@ -95,11 +85,8 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   task->addWidget(Label4);
   task->addSpacing(16);
   task->addWidget(rows_);
-  auto* legend = new Legend(canvas_);
-  legend->setObjectName(QStringLiteral("Legend_Marks"));
-  legend->AddMistakeColour();
   task->addSpacing(16);
-  task->addWidget(legend);
+  task->addWidget(exercise::MakeMistakeLegend(canvas_));
   task->addStretch(1);
 
   auto* list = new QVBoxLayout;
@@ -122,7 +109,6 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   connect(&session_, &ExerciseSession::phaseChanged, this,
           &RedundantDependenciesExercise::showPhase);
   keepInView({Button1, Button_new});
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }
 
@@ -142,11 +128,13 @@ void RedundantDependenciesExercise::buildRows() {
             [this, k](bool ticked) { session_.setTicked(k, ticked); });
     QLineEdit* mark = exercise::MakeErrorMark(rows_);
     mark->setFixedSize(MarkSize, MarkSize);
-    KeepRoomWhenHidden(*mark);
+    // Hidden, the marks and solutions keep their room, so that every row's
+    // boxes stand in the same columns whether or not the solution shows.
+    exercise::KeepPlaceWhenHidden(*mark);
     QCheckBox* solution = exercise::MakeTickBox(rows_);
     solution->setEnabled(false);
     solution->hide();
-    KeepRoomWhenHidden(*solution);
+    exercise::KeepPlaceWhenHidden(*solution);
     QGridLayout& grid = rows_->grid();
     grid.addWidget(field, row, FieldColumn);
     grid.addWidget(answer, row, AnswerColumn);
@@ -179,10 +167,7 @@ void RedundantDependenciesExercise::showPhase(ExerciseSession::Phase phase) {
 }
 
 void RedundantDependenciesExercise::checkAnswer() {
-  const std::optional<bool> right = session_.judge();
-  if (!right) return;
-  if (!exercise::AnnounceVerdict(*right, messages_)) return;
-  session_.conclude();
+  exercise::CheckCorrectableAnswer(session_, messages_);
 }
 
 void RedundantDependenciesExercise::resetWindow() {

@@ -59,5 +59,4 @@ class RedundantDependenciesExercise final : public ExerciseWindow {
   QPushButton* Button_new = nullptr;
   QAction* a_spravnaodpoved = nullptr;
   QAction* a_new = nullptr;
-  QAction* a_clear = nullptr;
 };
