@@ -58,6 +58,6 @@ void AttributeSetExercise::showPhase(ExerciseSession::Phase phase) {
 }
 
 void AttributeSetExercise::resetWindow() {
-  session_.close();
+  ExerciseWindow::resetWindow();
   columns_->restoreHeight();
 }

@@ -1,6 +1,5 @@
 #include "DecompositionExercise.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <initializer_list>
@@ -72,20 +70,11 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
                                              SchemaHost& host, RandomSource& random,
                                              MessageService& messages, ErrorDisplay& errors,
                                              QWidget* parent)
-    : ExerciseWindow(session, host, random, errors, parent),
-      session_(session),
-      messages_(messages) {
+    : CorrectableExercise(session, host, random, messages, errors, parent) {
   setObjectName(QStringLiteral("Form_Test_Decomposition"));
   setWindowTitle(tr("Testovaci model - Dekompozice"));
   canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  feedback_ = addFeedback();
-
-  a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
-                                          &DecompositionExercise::checkAnswer);
-  a_new = exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"));
-  connect(a_new, &QAction::triggered, &session_, &DecompositionExerciseSession::retry);
-  offerClear();
 
   Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Zavislosti schematu:"), true, false, 16);
   Label2 =
@@ -128,10 +117,7 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   Memo_Dep = exercise::MakeDependencyMemo(canvas_, "Memo_Dep");
   Memo_Dep->setMinimumSize(MemoWidth, 188);
 
-  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved);
-  Button1->setMinimumSize(105, 34);
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new);
-  Button_new->setMinimumSize(105, 33);
+  makeCommandButtons(QSize(105, 34), QSize(105, 33));
 
   auto* side = new QVBoxLayout;
   side->setSpacing(6);
@@ -141,8 +127,8 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   side->addWidget(Label4);
   side->addWidget(Memo_Dep);
   side->addSpacing(4);
-  side->addWidget(Button1, 0, Qt::AlignLeft);
-  side->addWidget(Button_new, 0, Qt::AlignLeft);
+  side->addWidget(checkButton(), 0, Qt::AlignLeft);
+  side->addWidget(retryButton(), 0, Qt::AlignLeft);
   side->addStretch(1);
 
   auto* grid = new QGridLayout(canvas_);
@@ -169,7 +155,7 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   connect(&session_, &DecompositionExerciseSession::taskChanged, this,
           &DecompositionExercise::buildRows);
   connect(&session_, &ExerciseSession::phaseChanged, this, &DecompositionExercise::showPhase);
-  keepInView({Button1, Button_new});
+  keepCommandsInView();
   showPhase(session_.phase());
 }
 
@@ -237,9 +223,6 @@ void DecompositionExercise::buildRows() {
 void DecompositionExercise::showPhase(ExerciseSession::Phase phase) {
   const bool answering = phase == ExerciseSession::Phase::Answering;
   const bool checked = phase == ExerciseSession::Phase::Checked;
-  a_spravnaodpoved->setEnabled(session_.canCheck());
-  a_new->setEnabled(checked);
-  Button_new->setVisible(checked);
   for (QLabel* label : {Label_SR, Label_R1, Label_R2, Label_R3})
     label->setVisible(checked);
   // The answer boxes take ticks exactly while answering; an empty column
@@ -256,13 +239,5 @@ void DecompositionExercise::showPhase(ExerciseSession::Phase phase) {
       row.mark[column]->setVisible(checked && session_.isWrong(k, violation));
     }
   }
-  feedback_->Explain(checked ? session_.explanation() : QStringList());
-}
-
-void DecompositionExercise::checkAnswer() {
-  RunStep([this] { exercise::CheckCorrectableAnswer(session_, messages_); });
-}
-
-void DecompositionExercise::resetWindow() {
-  session_.close();
+  showCommands(phase);
 }

@@ -61,6 +61,10 @@ void ExerciseWindow::offerClear() {
   connect(clear, &QAction::triggered, &session_, &ExerciseSession::clear);
 }
 
+void ExerciseWindow::resetWindow() {
+  session_.close();
+}
+
 void ExerciseWindow::prepare() {
   restartLayout();
   session_.load(host_.LiveSchema());

@@ -36,6 +36,8 @@ class ExerciseWindow : public ToolWindow {
   // Moves command buttons into the bar under the client area, where they
   // stay in view however far the task scrolls; in the order given.
   void keepInView(const std::vector<QPushButton*>& buttons);
+  // The window was closed: the task and the score go.
+  void resetWindow() override;
   // Called before the session takes a new schema, for a window that
   // returns to the size of an empty task.
   virtual void restartLayout() {}

@@ -176,7 +176,3 @@ void KeysExercise::checkAnswer() {
 void KeysExercise::startNewTask() {
   RunStep([this] { session_.startNewTask(); });
 }
-
-void KeysExercise::resetWindow() {
-  session_.close();
-}

@@ -28,9 +28,6 @@ class KeysExercise final : public ExerciseWindow {
   // New candidates for the same schema.
   void startNewTask();
 
- protected:
-  void resetWindow() override;
-
  private:
   void showTask();
   void showPhase();

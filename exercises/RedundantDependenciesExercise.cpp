@@ -1,13 +1,11 @@
 #include "RedundantDependenciesExercise.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -37,22 +35,13 @@ enum Column { FieldColumn, AnswerColumn, SolutionColumn };
 RedundantDependenciesExercise::RedundantDependenciesExercise(
     RedundantDependenciesExerciseSession& session, SchemaHost& host, RandomSource& random,
     MessageService& messages, ErrorDisplay& errors, QWidget* parent)
-    : ExerciseWindow(session, host, random, errors, parent),
-      session_(session),
-      messages_(messages) {
+    : CorrectableExercise(session, host, random, messages, errors, parent) {
   setObjectName(QStringLiteral("Form_Test_RedDep"));
   setWindowTitle(tr("Testovaci modul - Redundantni zavislosti"));
   // The window starts at its old size; the layout below sizes the canvas.
   canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  feedback_ = addFeedback();
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
-
-  a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
-                                          &RedundantDependenciesExercise::checkAnswer);
-  a_new = exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"));
-  connect(a_new, &QAction::triggered, &session_, &RedundantDependenciesExerciseSession::retry);
-  offerClear();
 
   Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni zavislosti"), true, false, 16);
   Label3 = exercise::MakeLabel(canvas_, "Label3", tr("(zaskrtnete redundantni zavislosti)"));
@@ -61,11 +50,8 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   Memo1 = exercise::MakeDependencyMemo(canvas_, "Memo1");
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setMinimumSize(MemoWidth, 265);
-  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved);
-  Button1->setMinimumSize(113, 33);
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new);
-  Button_new->setMinimumSize(118, 33);
-  Button_new->hide();
+  makeCommandButtons(QSize(113, 33), QSize(118, 33));
+  retryButton()->hide();
 
   rows_ = new RowPanel(canvas_);
   QGridLayout& grid = rows_->grid();
@@ -94,8 +80,8 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   list->addWidget(Label2);
   list->addWidget(Memo1, 1);
   list->addSpacing(15);
-  list->addWidget(Button1, 0, Qt::AlignLeft);
-  list->addWidget(Button_new, 0, Qt::AlignLeft);
+  list->addWidget(checkButton(), 0, Qt::AlignLeft);
+  list->addWidget(retryButton(), 0, Qt::AlignLeft);
   list->addStretch(1);
 
   auto* columns = new QHBoxLayout(canvas_);
@@ -108,7 +94,7 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
           &RedundantDependenciesExercise::buildRows);
   connect(&session_, &ExerciseSession::phaseChanged, this,
           &RedundantDependenciesExercise::showPhase);
-  keepInView({Button1, Button_new});
+  keepCommandsInView();
   showPhase(session_.phase());
 }
 
@@ -151,9 +137,6 @@ void RedundantDependenciesExercise::buildRows() {
 
 void RedundantDependenciesExercise::showPhase(ExerciseSession::Phase phase) {
   const bool checked = phase == ExerciseSession::Phase::Checked;
-  a_spravnaodpoved->setEnabled(session_.canCheck());
-  a_new->setEnabled(checked);
-  Button_new->setVisible(checked);
   Label_SR->setVisible(checked);
   for (std::size_t k = 0; k < rowControls_.size(); ++k) {
     const RowControls& row = rowControls_[k];
@@ -163,13 +146,5 @@ void RedundantDependenciesExercise::showPhase(ExerciseSession::Phase phase) {
     row.solution->setVisible(checked);
     row.mark->setVisible(checked && session_.isWrong(k));
   }
-  feedback_->Explain(checked ? session_.explanation() : QStringList());
-}
-
-void RedundantDependenciesExercise::checkAnswer() {
-  exercise::CheckCorrectableAnswer(session_, messages_);
-}
-
-void RedundantDependenciesExercise::resetWindow() {
-  session_.close();
+  showCommands(phase);
 }
