@@ -26,14 +26,6 @@ bool Check(TestBench& t, QWidget& exercise, const QString& check) {
   return true;
 }
 
-// What the exercise shows of its verdicts: its running score, or the
-// evaluation of the decomposition as it stands.
-QString Verdict(QWidget& exercise) {
-  if (auto* score = exercise.findChild<QLabel*>(QStringLiteral("Label_Score")))
-    return score->text();
-  return Find<QPlainTextEdit>(exercise, "Memo_Vysledek")->toPlainText();
-}
-
 // The words on the exercise's controls: enough to tell its schema by the
 // names of the attributes.
 QStringList Words(QWidget& exercise) {
@@ -57,23 +49,7 @@ class NextRandomSchemaTest : public QObject {
     QTest::addColumn<QString>("window");
     // The check's action, or its button where there is no action.
     QTest::addColumn<QString>("check");
-    const struct {
-      const char* name;
-      const char* hubAction;
-      const char* window;
-      const char* check;
-    } exercises[] = {
-        {"closure", "Uzaver1", "Form_Test_Closure", "a_spravnaOdpoved"},
-        {"maximal sets", "Maximalnimnoziny2", "Form_Test_MaxSet", "a_spravnaOdpoved"},
-        {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved"},
-        {"redundant attributes", "Redundantniatributy2", "Form_Test_RedAtr", "a_spravnaodpoved"},
-        {"redundant dependencies", "Redundantnizavislosti2", "Form_Test_RedDep",
-         "a_spravnaodpoved"},
-        {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved"},
-        {"own decomposition", "VlastniDekompozice1", "Form_Test_Own_Decomposition",
-         "Button_Vyhodnotit"},
-    };
-    for (const auto& e : exercises)
+    for (const ExerciseEntry& e : kExercises)
       QTest::addRow("%s", e.name) << e.hubAction << e.window << e.check;
   }
 
