@@ -42,18 +42,18 @@ ClosureExercise::ClosureExercise(ClosureExerciseSession& session, SchemaHost& ho
   setObjectName(QStringLiteral("Form_Test_Closure"));
   setWindowTitle(tr("Testovaci modul - Uzaver"));
   QWidget* canvas = ExerciseWindow::canvas();
-  const QString label1Text = tr("Zvolte si atributy pro A  :");
-  Label1 = exercise::MakeLabel(canvas, "Label1", label1Text, true, true);
+  const QString heading = tr("Zvolte si atributy pro A  :");
+  QLabel* task = exercise::MakeLabel(canvas, "Label1", heading, true, true);
   // The plus stands raised right behind the A, so that the caption reads A+;
   // it rides on the caption, which leaves it room above the text.
-  const QFontMetrics metrics(Label1->font());
-  Label1->setMinimumHeight(Label1->sizeHint().height() + metrics.ascent() / 2);
-  Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-  Label2 = exercise::MakeLabel(Label1, "Label2", QStringLiteral("+"), true);
-  Label_odpoved =
+  const QFontMetrics metrics(task->font());
+  task->setMinimumHeight(task->sizeHint().height() + metrics.ascent() / 2);
+  task->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  QLabel* plus = exercise::MakeLabel(task, "Label2", QStringLiteral("+"), true);
+  QLabel* answer =
       exercise::MakeLabel(canvas, "Label_odpoved", tr("Zadejte vase reseni:"), true, true);
-  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), true, true);
-  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), true, true);
-  placeColumns(Label1, Label_odpoved, Label3, Label4);
-  Label2->move(Label1->contentsMargins().left() + RaisedPlusOffset(label1Text, metrics), 0);
+  QLabel* solution = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), true, true);
+  QLabel* memo = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), true, true);
+  placeColumns(task, answer, solution, memo);
+  plus->move(task->contentsMargins().left() + RaisedPlusOffset(heading, metrics), 0);
 }

@@ -3,8 +3,6 @@
 #include "AttributeSetExercise.h"
 #include "ClosureExerciseSession.h"
 
-class QLabel;
-
 // The closure exercise: a view of its session. The student picks a set A,
 // ticks what A+ holds and has it checked against the closure.
 class ClosureExercise final : public AttributeSetExercise {
@@ -13,11 +11,4 @@ class ClosureExercise final : public AttributeSetExercise {
  public:
   ClosureExercise(ClosureExerciseSession& session, SchemaHost& host, RandomSource& random,
                   MessageService& messages, ErrorDisplay& errors, QWidget* parent = nullptr);
-
- private:
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label_odpoved = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
 };

@@ -31,9 +31,9 @@ MaximalSetExercise::MaximalSetExercise(MaximalSetExerciseSession& session, Schem
   setObjectName(QStringLiteral("Form_Test_MaxSet"));
   setWindowTitle(tr("Testovaci modul  - Maximalni mnoziny"));
   QWidget* canvas = ExerciseWindow::canvas();
-  Label1 = exercise::MakeLabel(canvas, "Label1", tr("Zvol si atribut pro max(A):"));
-  Label2 = exercise::MakeLabel(canvas, "Label2", tr("Zadejte vase reseni:"));
-  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"));
-  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"));
-  placeColumns(Label1, Label2, Label3, Label4);
+  QLabel* task = exercise::MakeLabel(canvas, "Label1", tr("Zvol si atribut pro max(A):"));
+  QLabel* answer = exercise::MakeLabel(canvas, "Label2", tr("Zadejte vase reseni:"));
+  QLabel* solution = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"));
+  QLabel* memo = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"));
+  placeColumns(task, answer, solution, memo);
 }

@@ -3,8 +3,6 @@
 #include "AttributeSetExercise.h"
 #include "MaximalSetExerciseSession.h"
 
-class QLabel;
-
 // The maximal set exercise: a view of its session. The student picks an
 // attribute A and ticks what the maximal sets of A hold together.
 class MaximalSetExercise final : public AttributeSetExercise {
@@ -13,10 +11,4 @@ class MaximalSetExercise final : public AttributeSetExercise {
  public:
   MaximalSetExercise(MaximalSetExerciseSession& session, SchemaHost& host, RandomSource& random,
                      MessageService& messages, ErrorDisplay& errors, QWidget* parent = nullptr);
-
- private:
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
 };
