@@ -20,6 +20,13 @@
 
 inline const QString kProgramCaption = QStringLiteral("Schemario");
 
+// The verdicts on a whole answer: right; wrong where it may still be
+// corrected; wrong where the solution shows at once.
+inline const QString kRightAnswer = QStringLiteral("Gratuluji! Vase odpoved je spravna");
+inline const QString kCorrectIt =
+    QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?");
+inline const QString kWrongAnswer = QStringLiteral("Ve vasi odpovedi byly chyby.");
+
 // Installs a schema written as letters and "AB->C; C->A" in the live schema.
 inline void LoadSchema(TestBench& t, const std::string& letters, const std::string& deps) {
   t.schema().SetAttributes(Names(letters));
@@ -178,6 +185,22 @@ inline constexpr ExerciseEntry kExercises[] = {
     {"own decomposition", "VlastniDekompozice1", "Form_Test_Own_Decomposition", "Button_Vyhodnotit",
      ""},
 };
+
+// The columns of a table of exercises: the main menu entry that opens one,
+// and its window's objectName.
+inline void AddExerciseColumns() {
+  QTest::addColumn<QString>("hubAction");
+  QTest::addColumn<QString>("window");
+}
+
+// Opens the exercise of the current data row; its window, or nullptr where
+// there is none.
+inline QWidget* OpenExercise(TestBench& t) {
+  QFETCH(QString, hubAction);
+  QFETCH(QString, window);
+  Choose(t, hubAction.toLatin1().constData());
+  return TopLevel(window);
+}
 
 // What the exercise shows of its verdicts: its running score, or the
 // evaluation of the decomposition as it stands.

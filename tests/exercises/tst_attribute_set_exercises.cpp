@@ -33,30 +33,31 @@ QStringList TaskCaptions(const Columns& c) {
   return out;
 }
 
-// The main menu entry that opens an exercise, and its window.
-void ExerciseColumns() {
-  QTest::addColumn<QByteArray>("entry");
-  QTest::addColumn<QString>("form");
-}
-
 QTestData& ClosureRow(const char* name) {
-  return QTest::newRow(name) << QByteArray("Uzaver1") << QStringLiteral("Form_Test_Closure");
+  return QTest::newRow(name) << QStringLiteral("Uzaver1") << QStringLiteral("Form_Test_Closure");
 }
 
 QTestData& MaximalSetRow(const char* name) {
-  return QTest::newRow(name) << QByteArray("Maximalnimnoziny2")
+  return QTest::newRow(name) << QStringLiteral("Maximalnimnoziny2")
                              << QStringLiteral("Form_Test_MaxSet");
+}
+
+// What the student picks as A and ticks, and what the check shows: the
+// solution's ticks, its red marks and the verdict.
+void AnswerColumns() {
+  QTest::addColumn<QStringList>("a");
+  QTest::addColumn<QStringList>("answer");
+  QTest::addColumn<QString>("solution");
+  QTest::addColumn<QString>("red");
+  QTest::addColumn<QString>("message");
 }
 
 // One row per exercise.
 void AddExercises() {
-  ExerciseColumns();
+  AddExerciseColumns();
   ClosureRow("closure");
   MaximalSetRow("maximal sets");
 }
-
-const QString kRight = QStringLiteral("Gratuluji! Vase odpoved je spravna");
-const QString kWrong = QStringLiteral("Ve vasi odpovedi byly chyby.");
 
 }  // namespace
 
@@ -66,11 +67,8 @@ class AttributeSetExercisesTest : public QObject {
  private:
   // Opens the exercise of the current data row.
   static Columns Open(TestBench& t) {
-    QFETCH(QByteArray, entry);
-    QFETCH(QString, form);
-    Choose(t, entry.constData());
-    QWidget* window = TopLevel(form);
-    if (window == nullptr) qFatal("no window %s", qPrintable(form));
+    QWidget* window = OpenExercise(t);
+    if (window == nullptr) qFatal("The exercise of %s has no window", QTest::currentDataTag());
     return Columns{{*window}};
   }
 
@@ -84,6 +82,23 @@ class AttributeSetExercisesTest : public QObject {
     Click(c.Button("Button_Odpoved"));
     t.platform.messages.clear();
     return c;
+  }
+
+  // Picks the row's A, ticks its answer and checks it: the row's verdict,
+  // solution and red marks show.
+  static void AnswerFromRow(TestBench& t, const Columns& c) {
+    QFETCH(QStringList, a);
+    QFETCH(QStringList, answer);
+    QFETCH(QString, solution);
+    QFETCH(QString, red);
+    QFETCH(QString, message);
+    c.Pick(a);
+    Click(c.Button("OK"));
+    c.Tick(answer);
+    Click(c.Button("Button_Odpoved"));
+    ExpectOneMessage(t, message, MessageButtons::Ok);
+    QCOMPARE(Ticks(c.Solution()), solution);
+    QCOMPARE(RedMarks(c.Solution()), red);
   }
 
  private slots:
@@ -110,46 +125,32 @@ class AttributeSetExercisesTest : public QObject {
   }
 
   void answersAreCheckedAgainstTheResult_data() {
-    ExerciseColumns();
+    AddExerciseColumns();
     QTest::addColumn<QString>("deps");
-    QTest::addColumn<QStringList>("a");
-    QTest::addColumn<QStringList>("answer");
-    QTest::addColumn<QString>("solution");
-    QTest::addColumn<QString>("red");
-    QTest::addColumn<QString>("message");
+    AnswerColumns();
     ClosureRow("closure right") << "A->B; B->C" << QStringList{"A"} << QStringList{"A", "B", "C"}
                                 << "1110"
-                                << "...." << kRight;
+                                << "...." << kRightAnswer;
     // A belongs to A+: leaving it unticked is an error.
     ClosureRow("closure, A left out")
         << "A->B; B->C" << QStringList{"A"} << QStringList{"B", "C"} << "1110"
-        << "R..." << kWrong;
+        << "R..." << kWrongAnswer;
     // max(D) = {C} and {B}: their union is asked for, not either one.
     MaximalSetRow("maximal sets, union of two")
         << "A->D; BC->D" << QStringList{"D"} << QStringList{"B", "C"} << "0110"
-        << "...." << kRight;
+        << "...." << kRightAnswer;
     MaximalSetRow("maximal sets, one of two")
         << "A->D; BC->D" << QStringList{"D"} << QStringList{"B"} << "0110"
-        << "..R." << kWrong;
+        << "..R." << kWrongAnswer;
   }
   void answersAreCheckedAgainstTheResult() {
     QFETCH(QString, deps);
-    QFETCH(QStringList, a);
-    QFETCH(QStringList, answer);
-    QFETCH(QString, solution);
-    QFETCH(QString, red);
-    QFETCH(QString, message);
     TestBench t;
     LoadSchema(t, "ABCD", deps.toStdString());
     const Columns c = Open(t);
-    c.Pick(a);
-    Click(c.Button("OK"));
-    c.Tick(answer);
-    Click(c.Button("Button_Odpoved"));
-    ExpectOneMessage(t, message, MessageButtons::Ok);
+    AnswerFromRow(t, c);
+    if (QTest::currentTestFailed()) return;
     QCOMPARE(Captions(c.Solution()), QStringList({"A", "B", "C", "D"}));
-    QCOMPARE(Ticks(c.Solution()), solution);
-    QCOMPARE(RedMarks(c.Solution()), red);
     QCOMPARE(RedMarks(c.Answer()), QStringLiteral("...."));
     QCOMPARE(c.Frames(), QStringLiteral("..V"));
     QVERIFY(!c.Button("Button_Odpoved")->isEnabled());
@@ -160,25 +161,16 @@ class AttributeSetExercisesTest : public QObject {
   }
 
   void newTaskRebuildsTheColumns_data() {
-    ExerciseColumns();
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QStringList>("answer");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("solution");
-    QTest::addColumn<QString>("red");
+    AddExerciseColumns();
+    AnswerColumns();
     // The second round is checked like the first. {B}+ = {B}; max(A) =
     // {B, C}, of which B is missing.
-    ClosureRow("closure") << "B" << QStringList{"B"} << kRight << "010"
-                          << "...";
-    MaximalSetRow("maximal sets") << "A" << QStringList{"C"} << kWrong << "011"
-                                  << ".R.";
+    ClosureRow("closure") << QStringList{"B"} << QStringList{"B"} << "010"
+                          << "..." << kRightAnswer;
+    MaximalSetRow("maximal sets") << QStringList{"A"} << QStringList{"C"} << "011"
+                                  << ".R." << kWrongAnswer;
   }
   void newTaskRebuildsTheColumns() {
-    QFETCH(QString, a);
-    QFETCH(QStringList, answer);
-    QFETCH(QString, message);
-    QFETCH(QString, solution);
-    QFETCH(QString, red);
     TestBench t;
     LoadSchema(t, "ABC", "A->B");
     const Columns c = Check(t, {"A"}, {"A"});
@@ -195,17 +187,11 @@ class AttributeSetExercisesTest : public QObject {
     QVERIFY(!c.Button("Button_Odpoved")->isVisible());
     QCOMPARE(c.Memo(), QStringList({"A -> B"}));
 
-    c.Pick({a});
-    Click(c.Button("OK"));
-    c.Tick(answer);
-    Click(c.Button("Button_Odpoved"));
-    ExpectOneMessage(t, message, MessageButtons::Ok);
-    QCOMPARE(Ticks(c.Solution()), solution);
-    QCOMPARE(RedMarks(c.Solution()), red);
+    AnswerFromRow(t, c);
   }
 
   void growsWithItsAttributesOnceOnly_data() {
-    ExerciseColumns();
+    AddExerciseColumns();
     QTest::addColumn<QString>("letters");
     QTest::addColumn<int>("openingHeight");
     QTest::addColumn<int>("memoHeight");

@@ -165,7 +165,7 @@ class ClosureExerciseTest : public QObject {
     Click(c.Button("OK"));
     Closure::Tick(c.Answer(), {"C", "D"});
     Click(c.Button("Button_Odpoved"));
-    ExpectOneMessage(t, "Gratuluji! Vase odpoved je spravna", MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
     QCOMPARE(Ticks(c.Solution()), QStringLiteral("011"));
   }
 };

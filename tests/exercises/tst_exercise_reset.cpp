@@ -10,8 +10,7 @@ class ExerciseResetTest : public QObject {
 
  private slots:
   void checkWithoutATaskJudgesNothing_data() {
-    QTest::addColumn<QString>("hubAction");
-    QTest::addColumn<QString>("window");
+    AddExerciseColumns();
     // The check's action, or its button where there is no action.
     QTest::addColumn<QString>("check");
     // The action that resets the exercise; without one, closing does.
@@ -26,15 +25,12 @@ class ExerciseResetTest : public QObject {
   }
 
   void checkWithoutATaskJudgesNothing() {
-    QFETCH(QString, hubAction);
-    QFETCH(QString, window);
     QFETCH(QString, check);
     QFETCH(QString, reset);
     QFETCH(bool, schemaChange);
     TestBench t;
     LoadSchema(t, "ABCD", "A->B; B->C; AB->C; C->D; A->D");
-    Choose(t, hubAction.toLatin1().constData());
-    QWidget* exercise = TopLevel(window);
+    QWidget* exercise = OpenExercise(t);
     QVERIFY(exercise != nullptr);
     QVERIFY(exercise->isVisible());
     StartAnswering(*exercise);

@@ -45,8 +45,7 @@ class NextRandomSchemaTest : public QObject {
 
  private slots:
   void practiceGoesOn_data() {
-    QTest::addColumn<QString>("hubAction");
-    QTest::addColumn<QString>("window");
+    AddExerciseColumns();
     // The check's action, or its button where there is no action.
     QTest::addColumn<QString>("check");
     for (const ExerciseEntry& e : kExercises)
@@ -54,15 +53,12 @@ class NextRandomSchemaTest : public QObject {
   }
 
   void practiceGoesOn() {
-    QFETCH(QString, hubAction);
-    QFETCH(QString, window);
     QFETCH(QString, check);
     TestBench t;
     // Names no practice schema has: it is named by letters.
     t.schema().SetAttributes(Names("ABCD"));
     t.schema().ReplaceDependencies(Deps("A->B; B->C; AB->C; C->D; A->D"));
-    Choose(t, hubAction.toLatin1().constData());
-    QWidget* exercise = TopLevel(window);
+    QWidget* exercise = OpenExercise(t);
     QVERIFY(exercise != nullptr);
     StartAnswering(*exercise);
     QVERIFY(Check(t, *exercise, check));
@@ -86,7 +82,7 @@ class NextRandomSchemaTest : public QObject {
     if (scored) QVERIFY(Verdict(*exercise).endsWith(QStringLiteral(" 2")));
 
     // Reopened, the exercise takes the document's schema again.
-    Choose(t, hubAction.toLatin1().constData());
+    OpenExercise(t);
     QVERIFY(!Words(*exercise).contains(QStringLiteral("H")));
     exercise->close();
   }

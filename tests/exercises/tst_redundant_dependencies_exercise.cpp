@@ -46,9 +46,6 @@ struct RedDep {
   }
 };
 
-const QString kRight = QStringLiteral("Gratuluji! Vase odpoved je spravna");
-const QString kQuestion = QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?");
-
 }  // namespace
 
 class RedundantDependenciesExerciseTest : public QObject {
@@ -120,7 +117,7 @@ class RedundantDependenciesExerciseTest : public QObject {
     RedDep r = Open(t);
     r.Tick(ticks);
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
     QCOMPARE(Ticks(r.Solutions()), ticks);
     QCOMPARE(Shown(r.Solutions()), QString(ticks.size(), QLatin1Char('V')));
     QCOMPARE(Shown(r.Marks()), QString(ticks.size(), QLatin1Char('.')));
@@ -140,7 +137,7 @@ class RedundantDependenciesExerciseTest : public QObject {
 
     t.platform.answers.push_back(MessageAnswer::Yes);
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, kQuestion, MessageButtons::YesNo);
+    ExpectOneMessage(t, kCorrectIt, MessageButtons::YesNo);
     QCOMPARE(Shown(r.Solutions()), QStringLiteral("...."));
     QCOMPARE(Shown(r.Marks()), QStringLiteral("...."));
     QVERIFY(r.Answers()[0]->isEnabled());
@@ -150,7 +147,7 @@ class RedundantDependenciesExerciseTest : public QObject {
     Click(r.Answers()[0]);  // corrected, row four still missing
     t.platform.answers.push_back(MessageAnswer::No);
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, kQuestion, MessageButtons::YesNo);
+    ExpectOneMessage(t, kCorrectIt, MessageButtons::YesNo);
     QCOMPARE(Ticks(r.Solutions()), QStringLiteral("0011"));
     QCOMPARE(Shown(r.Solutions()), QStringLiteral("VVVV"));
     QCOMPARE(Shown(r.Marks()), QStringLiteral("...V"));
@@ -205,7 +202,7 @@ class RedundantDependenciesExerciseTest : public QObject {
     QVERIFY(!r.Button("Button_new")->isVisible());
     r.Tick("001");
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
   }
 
   void closingClearsAndReopeningReadsTheSchemaAgain() {
