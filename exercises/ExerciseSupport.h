@@ -10,11 +10,8 @@
 #include <string>
 #include <vector>
 
-class QAbstractButton;
-class QAction;
 class QCheckBox;
 class QFrame;
-class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
