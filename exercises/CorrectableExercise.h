@@ -39,18 +39,17 @@ class CorrectableExercise : public ExerciseWindow {
     offerClear();
   }
 
-  // The buttons of the two commands, at their least sizes, on the canvas
-  // until the layout takes them; they stay in view under the task.
+  // The buttons of the two commands, at their least sizes, in the bar under
+  // the client area, where they stay in view however far the task scrolls.
   void makeCommandButtons(const QSize& check, const QSize& retry) {
     Button1 = exercise::MakeActionButton(canvas(), "Button1", a_spravnaodpoved);
     Button1->setMinimumSize(check);
     Button_new = exercise::MakeActionButton(canvas(), "Button_new", a_new);
     Button_new->setMinimumSize(retry);
+    keepInView({Button1, Button_new});
   }
   QPushButton* checkButton() const { return Button1; }
   QPushButton* retryButton() const { return Button_new; }
-  // Moves the command buttons into the bar under the client area.
-  void keepCommandsInView() { keepInView({Button1, Button_new}); }
 
   // Offers each command in the phase that takes it, and explains the
   // checked answer.

@@ -127,8 +127,6 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   side->addWidget(Label4);
   side->addWidget(Memo_Dep);
   side->addSpacing(4);
-  side->addWidget(checkButton(), 0, Qt::AlignLeft);
-  side->addWidget(retryButton(), 0, Qt::AlignLeft);
   side->addStretch(1);
 
   auto* grid = new QGridLayout(canvas_);
@@ -155,7 +153,6 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   connect(&session_, &DecompositionExerciseSession::taskChanged, this,
           &DecompositionExercise::buildRows);
   connect(&session_, &ExerciseSession::phaseChanged, this, &DecompositionExercise::showPhase);
-  keepCommandsInView();
   showPhase(session_.phase());
 }
 

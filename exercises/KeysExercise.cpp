@@ -103,8 +103,6 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Rando
   grid->addWidget(Panel_reseni, 2, 1);
   // The list reaches down into the spare height below the columns.
   grid->addWidget(Memo_Dep, 1, 2, 4, 1);
-  grid->addWidget(Button_OK, 3, 0, Qt::AlignRight | Qt::AlignTop);
-  grid->addWidget(Button_new, 3, 1, Qt::AlignRight | Qt::AlignTop);
   grid->setColumnStretch(2, 1);
   grid->setRowMinimumHeight(2, 144);
   grid->setRowStretch(4, 1);

@@ -64,8 +64,6 @@ RedundantAttributesExercise::RedundantAttributesExercise(
   side->setSpacing(8);
   side->addWidget(Memo1);
   side->addSpacing(8);
-  side->addWidget(checkButton(), 0, Qt::AlignLeft);
-  side->addWidget(retryButton(), 0, Qt::AlignLeft);
   side->addStretch(1);
 
   auto* grid = new QGridLayout(canvas_);
@@ -86,7 +84,6 @@ RedundantAttributesExercise::RedundantAttributesExercise(
   connect(&session_, &RedundantAttributesExerciseSession::taskChanged, this,
           &RedundantAttributesExercise::buildLines);
   connect(&session_, &ExerciseSession::phaseChanged, this, &RedundantAttributesExercise::showPhase);
-  keepCommandsInView();
   showPhase(session_.phase());
 }
 

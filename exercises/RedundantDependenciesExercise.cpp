@@ -80,8 +80,6 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   list->addWidget(Label2);
   list->addWidget(Memo1, 1);
   list->addSpacing(15);
-  list->addWidget(checkButton(), 0, Qt::AlignLeft);
-  list->addWidget(retryButton(), 0, Qt::AlignLeft);
   list->addStretch(1);
 
   auto* columns = new QHBoxLayout(canvas_);
@@ -94,7 +92,6 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
           &RedundantDependenciesExercise::buildRows);
   connect(&session_, &ExerciseSession::phaseChanged, this,
           &RedundantDependenciesExercise::showPhase);
-  keepCommandsInView();
   showPhase(session_.phase());
 }
 
