@@ -40,13 +40,6 @@ constexpr int ControlPitch = 30 + ControlSpacing;
 // score below the columns.
 constexpr int AroundControls = 230;
 
-// A hidden control keeps its place, so that nothing shifts when it shows.
-void KeepPlaceWhenHidden(QWidget& widget) {
-  QSizePolicy policy = widget.sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  widget.setSizePolicy(policy);
-}
-
 // The column's controls stand one under the other on a panel of their own,
 // its button below them.
 RowPanel* ColumnRows(QFrame& column, const QString& name) {
@@ -105,7 +98,7 @@ AttributeColumns::AttributeColumns(QWidget& window, QWidget& canvas, const Colum
   Button_Odpoved->setMinimumSize(layout.answerButton);
   // The hidden button keeps its place, so that the answer column's controls
   // stand level with the task's.
-  KeepPlaceWhenHidden(*Button_Odpoved);
+  exercise::KeepPlaceWhenHidden(*Button_Odpoved);
 
   Memo1 = exercise::MakeDependencyMemo(&canvas, "Memo1");
   Memo1->setMinimumSize(layout.memo);
@@ -113,7 +106,7 @@ AttributeColumns::AttributeColumns(QWidget& window, QWidget& canvas, const Colum
   Button_Novy = exercise::MakeActionButton(&canvas, "Button_Novy", newTaskAction);
   Button_Novy->setMinimumSize(layout.newTask);
   // Ready to show under the memo without shifting anything.
-  KeepPlaceWhenHidden(*Button_Novy);
+  exercise::KeepPlaceWhenHidden(*Button_Novy);
 
   grid_ = new QGridLayout(&canvas);
   grid_->setContentsMargins(29, 13, 20, 20);
@@ -124,7 +117,7 @@ AttributeColumns::AttributeColumns(QWidget& window, QWidget& canvas, const Colum
   for (int c = 0; c < 3; ++c) {
     // The frame fills the cell and its column stands inset on it; a hidden
     // frame is ready to show at once.
-    KeepPlaceWhenHidden(*frames[c]);
+    exercise::KeepPlaceWhenHidden(*frames[c]);
     grid_->addWidget(frames[c], 1, c);
     auto* inset = new QVBoxLayout;
     inset->setContentsMargins(FrameBorder, FrameBorder, FrameBorder, FrameBorder);

@@ -1,12 +1,8 @@
 #include "ClosureExercise.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
 
-#include "AttributeColumns.h"
-#include "Display.h"
 #include "ExerciseSupport.h"
 
 namespace {
@@ -41,68 +37,23 @@ int RaisedPlusOffset(const QString& heading, const QFontMetrics& metrics) {
 ClosureExercise::ClosureExercise(ClosureExerciseSession& session, SchemaHost& host,
                                  RandomSource& random, MessageService& messages,
                                  ErrorDisplay& errors, QWidget* parent)
-    : ExerciseWindow(session, host, random, errors, parent), session_(session) {
+    : AttributeSetExercise(session, host, random, messages, errors, Layout(),
+                           tr("&Spravna odpoved"), parent) {
   setObjectName(QStringLiteral("Form_Test_Closure"));
   setWindowTitle(tr("Testovaci modul - Uzaver"));
-  const ColumnsLayout layout = Layout();
   QWidget* canvas = ExerciseWindow::canvas();
-  resize(layout.window);
-  feedback_ = new ExerciseFeedback(*this, *canvas);
-
-  a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravna odpoved"),
-                                          &ClosureExercise::checkAnswer);
-  a_new = exercise::MakeAction(this, "a_new", tr("&Nove zadani"), &ClosureExercise::startNewTask);
-  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
-  connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
-
-  const QString label1Text = tr("Zvolte si atributy pro A  :");
-  Label1 = exercise::MakeLabel(canvas, "Label1", label1Text, true, true);
+  const QString heading = tr("Zvolte si atributy pro A  :");
+  QLabel* task = exercise::MakeLabel(canvas, "Label1", heading, true, true);
   // The plus stands raised right behind the A, so that the caption reads A+;
   // it rides on the caption, which leaves it room above the text.
-  const QFontMetrics metrics(Label1->font());
-  Label1->setMinimumHeight(Label1->sizeHint().height() + metrics.ascent() / 2);
-  Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-  Label2 = exercise::MakeLabel(Label1, "Label2", QStringLiteral("+"), true);
-  Label_odpoved =
+  const QFontMetrics metrics(task->font());
+  task->setMinimumHeight(task->sizeHint().height() + metrics.ascent() / 2);
+  task->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  QLabel* plus = exercise::MakeLabel(task, "Label2", QStringLiteral("+"), true);
+  QLabel* answer =
       exercise::MakeLabel(canvas, "Label_odpoved", tr("Zadejte vase reseni:"), true, true);
-  Label3 = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), true, true);
-  Label4 = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), true, true);
-
-  // The explanation goes or comes before the columns are rebuilt, so that
-  // the window grows to the columns beside what the explanation leaves.
-  connect(&session_, &ExerciseSession::phaseChanged, this, &ClosureExercise::showPhase);
-  columns_ =
-      new AttributeColumns(*this, *canvas, layout, session_, messages, a_spravnaOdpoved, a_new);
-  columns_->placeHeadings(Label1, Label_odpoved, Label3, Label4);
-  Label2->move(Label1->contentsMargins().left() + RaisedPlusOffset(label1Text, metrics), 0);
-  connect(&columns_->okButton(), &QPushButton::clicked, this, &ClosureExercise::fixTask);
-  SetDefaultButton(&columns_->okButton());
-  keepInView(columns_->commands());
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
-}
-
-void ClosureExercise::restartLayout() {
-  columns_->restoreHeight();
-}
-
-void ClosureExercise::fixTask() {
-  RunStep([this] { columns_->fixTask(); });
-}
-
-void ClosureExercise::checkAnswer() {
-  RunStep([this] { columns_->checkAnswer(); });
-}
-
-void ClosureExercise::startNewTask() {
-  RunStep([this] { columns_->startNewTask(); });
-}
-
-void ClosureExercise::showPhase(ExerciseSession::Phase phase) {
-  feedback_->Explain(phase == ExerciseSession::Phase::Checked ? session_.explanation()
-                                                              : QStringList());
-}
-
-void ClosureExercise::resetWindow() {
-  session_.close();
-  columns_->restoreHeight();
+  QLabel* solution = exercise::MakeLabel(canvas, "Label3", tr("Spravna odpoved:"), true, true);
+  QLabel* memo = exercise::MakeLabel(canvas, "Label4", tr("Zavislosti:"), true, true);
+  placeColumns(task, answer, solution, memo);
+  plus->move(task->contentsMargins().left() + RaisedPlusOffset(heading, metrics), 0);
 }

@@ -1,6 +1,5 @@
 #include "DecompositionExercise.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <initializer_list>
@@ -16,7 +14,6 @@
 #include "DataMemo.h"
 #include "Display.h"
 #include "ExerciseSupport.h"
-#include "Legend.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
 #include "WrappingField.h"
@@ -39,14 +36,6 @@ constexpr int MemoWidth = 144;
 constexpr int RowSpacing = 10;
 // The red mark frames the tick box it stands behind.
 constexpr int MarkSize = 25;
-
-// A hidden control keeps its place, so that nothing shifts when the solution
-// shows.
-void KeepPlaceWhenHidden(QWidget& widget) {
-  QSizePolicy policy = widget.sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  widget.setSizePolicy(policy);
-}
 
 // A label's text on one line beside its neighbours, centred over a column.
 QHBoxLayout* Heading(std::initializer_list<QLabel*> labels) {
@@ -81,21 +70,11 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
                                              SchemaHost& host, RandomSource& random,
                                              MessageService& messages, ErrorDisplay& errors,
                                              QWidget* parent)
-    : ExerciseWindow(session, host, random, errors, parent),
-      session_(session),
-      messages_(messages) {
+    : CorrectableExercise(session, host, random, messages, errors, parent) {
   setObjectName(QStringLiteral("Form_Test_Decomposition"));
   setWindowTitle(tr("Testovaci model - Dekompozice"));
   canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  feedback_ = new ExerciseFeedback(*this, *canvas_);
-
-  a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
-                                          &DecompositionExercise::checkAnswer);
-  a_new = exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"));
-  connect(a_new, &QAction::triggered, &session_, &DecompositionExerciseSession::retry);
-  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
-  connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
 
   Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Zavislosti schematu:"), true, false, 16);
   Label2 =
@@ -110,8 +89,9 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   //: The word between "3NF" and "BCNF".
   Label_R3 = exercise::MakeLabel(canvas_, "Label_R3", tr("a"));
   Label_R2 = exercise::MakeLabel(canvas_, "Label_R2", QStringLiteral("BCNF"), false, true);
+  // Hidden until the solution shows, they keep their place meanwhile.
   for (QLabel* label : {Label_SR, Label_R1, Label_R2, Label_R3})
-    KeepPlaceWhenHidden(*label);
+    exercise::KeepPlaceWhenHidden(*label);
 
   // The dependency fields, the answer boxes and the solution boxes are three
   // columns of rows alike in height and spacing, so each row lines up with
@@ -137,10 +117,7 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   Memo_Dep = exercise::MakeDependencyMemo(canvas_, "Memo_Dep");
   Memo_Dep->setMinimumSize(MemoWidth, 188);
 
-  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved);
-  Button1->setMinimumSize(105, 34);
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new);
-  Button_new->setMinimumSize(105, 33);
+  makeCommandButtons(QSize(105, 34), QSize(105, 33));
 
   auto* side = new QVBoxLayout;
   side->setSpacing(6);
@@ -150,8 +127,6 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   side->addWidget(Label4);
   side->addWidget(Memo_Dep);
   side->addSpacing(4);
-  side->addWidget(Button1, 0, Qt::AlignLeft);
-  side->addWidget(Button_new, 0, Qt::AlignLeft);
   side->addStretch(1);
 
   auto* grid = new QGridLayout(canvas_);
@@ -173,16 +148,11 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
   // Spare width goes to the lists, which show whole lines.
   grid->setColumnStretch(3, 1);
   grid->setRowStretch(5, 1);
-  auto* legend = new Legend(canvas_);
-  legend->setObjectName(QStringLiteral("Legend_Marks"));
-  legend->AddMistakeColour();
-  grid->addWidget(legend, 6, 0, 1, 3, Qt::AlignTop);
+  grid->addWidget(exercise::MakeMistakeLegend(canvas_), 6, 0, 1, 3, Qt::AlignTop);
 
   connect(&session_, &DecompositionExerciseSession::taskChanged, this,
           &DecompositionExercise::buildRows);
   connect(&session_, &ExerciseSession::phaseChanged, this, &DecompositionExercise::showPhase);
-  keepInView({Button1, Button_new});
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }
 
@@ -221,10 +191,10 @@ void DecompositionExercise::buildRows() {
       // The mark stands behind its solution box and frames it.
       QLineEdit* mark = exercise::MakeErrorMark(solutionRows_);
       mark->setFixedSize(MarkSize, MarkSize);
-      KeepPlaceWhenHidden(*mark);
+      exercise::KeepPlaceWhenHidden(*mark);
       solutionRows_->grid().addWidget(mark, row, column, Qt::AlignCenter);
       QCheckBox* solution = exercise::MakeTickBox(solutionRows_);
-      KeepPlaceWhenHidden(*solution);
+      exercise::KeepPlaceWhenHidden(*solution);
       solutionRows_->grid().addWidget(solution, row, column, Qt::AlignCenter);
       controls.answer[column] = answer;
       controls.mark[column] = mark;
@@ -250,9 +220,6 @@ void DecompositionExercise::buildRows() {
 void DecompositionExercise::showPhase(ExerciseSession::Phase phase) {
   const bool answering = phase == ExerciseSession::Phase::Answering;
   const bool checked = phase == ExerciseSession::Phase::Checked;
-  a_spravnaodpoved->setEnabled(session_.canCheck());
-  a_new->setEnabled(checked);
-  Button_new->setVisible(checked);
   for (QLabel* label : {Label_SR, Label_R1, Label_R2, Label_R3})
     label->setVisible(checked);
   // The answer boxes take ticks exactly while answering; an empty column
@@ -269,18 +236,5 @@ void DecompositionExercise::showPhase(ExerciseSession::Phase phase) {
       row.mark[column]->setVisible(checked && session_.isWrong(k, violation));
     }
   }
-  feedback_->Explain(checked ? session_.explanation() : QStringList());
-}
-
-void DecompositionExercise::checkAnswer() {
-  RunStep([this] {
-    const std::optional<bool> right = session_.judge();
-    if (!right) return;
-    if (!exercise::AnnounceVerdict(*right, messages_)) return;
-    session_.conclude();
-  });
-}
-
-void DecompositionExercise::resetWindow() {
-  session_.close();
+  showCommands(phase);
 }

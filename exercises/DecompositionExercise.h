@@ -4,23 +4,19 @@
 #include <array>
 #include <vector>
 
+#include "CorrectableExercise.h"
 #include "DecompositionExerciseSession.h"
-#include "ExerciseFeedback.h"
-#include "ExerciseWindow.h"
-#include "Platform.h"
 
-class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class RowPanel;
 
 // The decomposition exercise: a view of its session, one row per dependency
 // with the student's 3NF and BCNF ticks and, once checked, the solution.
-class DecompositionExercise final : public ExerciseWindow {
+class DecompositionExercise final : public CorrectableExercise<DecompositionExerciseSession> {
   Q_OBJECT
 
  public:
@@ -28,19 +24,9 @@ class DecompositionExercise final : public ExerciseWindow {
                         RandomSource& random, MessageService& messages, ErrorDisplay& errors,
                         QWidget* parent = nullptr);
 
-  // Checks the answer; a wrong one may still be corrected.
-  void checkAnswer();
-
- protected:
-  void resetWindow() override;
-
  private:
   void buildRows();
   void showPhase(ExerciseSession::Phase phase);
-
-  DecompositionExerciseSession& session_;
-  MessageService& messages_;
-  ExerciseFeedback* feedback_ = nullptr;
 
   QWidget* canvas_ = nullptr;
   // The rows of the dependency fields, of the answer and of the solution,
@@ -71,9 +57,4 @@ class DecompositionExercise final : public ExerciseWindow {
   QPlainTextEdit* Memo_Atr = nullptr;
   QLabel* Label4 = nullptr;
   QPlainTextEdit* Memo_Dep = nullptr;
-  QPushButton* Button1 = nullptr;
-  QPushButton* Button_new = nullptr;
-  QAction* a_spravnaodpoved = nullptr;
-  QAction* a_new = nullptr;
-  QAction* a_clear = nullptr;
 };

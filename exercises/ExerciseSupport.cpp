@@ -21,6 +21,7 @@
 
 #include "DataMemo.h"
 #include "Display.h"
+#include "Legend.h"
 #include "Platform.h"
 #include "WrappingField.h"
 
@@ -105,6 +106,19 @@ WrappingField* MakeDependencyField(QWidget* parent, const QString& text) {
   field->setText(Breakable(text));
   field->show();
   return field;
+}
+
+void KeepPlaceWhenHidden(QWidget& widget) {
+  QSizePolicy policy = widget.sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  widget.setSizePolicy(policy);
+}
+
+QWidget* MakeMistakeLegend(QWidget* parent) {
+  auto* legend = new Legend(parent);
+  legend->setObjectName(QStringLiteral("Legend_Marks"));
+  legend->AddMistakeColour();
+  return legend;
 }
 
 void SetFontColour(QWidget& widget, const QColor& colour) {

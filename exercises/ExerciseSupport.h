@@ -6,14 +6,12 @@
 #include <QAction>
 #include <QColor>
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
-class QAbstractButton;
-class QAction;
 class QCheckBox;
 class QFrame;
-class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -63,6 +61,12 @@ QLineEdit* MakeErrorMark(QWidget* parent);
 // dependency too long for the field's width goes on onto further lines.
 WrappingField* MakeDependencyField(QWidget* parent, const QString& text);
 
+// A hidden control keeps its place, so that nothing shifts when it shows.
+void KeepPlaceWhenHidden(QWidget& widget);
+
+// The legend under an exercise that says what the red of a mistake means.
+QWidget* MakeMistakeLegend(QWidget* parent);
+
 // Text colour of a caption; kept also while the control or its column is
 // disabled, so that red marks stay visible in the solution column.
 void SetFontColour(QWidget& widget, const QColor& colour);
@@ -88,5 +92,17 @@ void FitLines(QWidget& window, QWidget& canvas, QPlainTextEdit& memo, int narrow
 // whether to correct it. Says whether the solution is to be shown now, that
 // is unless the student goes back to correct the answer.
 bool AnnounceVerdict(bool correct, MessageService& messages);
+
+// Checks the student's answer in an exercise in which a wrong answer may
+// still be corrected: the session scores it and shows the solution unless
+// the student goes back to correct it. Nothing happens while there is no
+// answer to check.
+template <typename Session>
+void CheckCorrectableAnswer(Session& session, MessageService& messages) {
+  const std::optional<bool> right = session.judge();
+  if (!right) return;
+  if (!AnnounceVerdict(*right, messages)) return;
+  session.conclude();
+}
 
 }  // namespace exercise

@@ -7,6 +7,7 @@
 
 #include "Assignments.h"
 #include "Display.h"
+#include "ExerciseFeedback.h"
 #include "ExerciseSupport.h"
 #include "OutOfDateNotice.h"
 
@@ -47,6 +48,21 @@ void ExerciseWindow::keepInView(const std::vector<QPushButton*>& buttons) {
   // shows.
   for (QPushButton* button : buttons)
     commands->insertWidget(commands->count() - 1, button);
+}
+
+ExerciseFeedback* ExerciseWindow::addFeedback() {
+  auto* feedback = new ExerciseFeedback(*this, *canvas_);
+  connect(&session_, &ExerciseSession::scoreChanged, feedback, &ExerciseFeedback::ShowScore);
+  return feedback;
+}
+
+void ExerciseWindow::offerClear() {
+  QAction* clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
+  connect(clear, &QAction::triggered, &session_, &ExerciseSession::clear);
+}
+
+void ExerciseWindow::resetWindow() {
+  session_.close();
 }
 
 void ExerciseWindow::prepare() {

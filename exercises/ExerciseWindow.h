@@ -7,6 +7,7 @@
 #include "SchemaHost.h"
 #include "ToolWindow.h"
 
+class ExerciseFeedback;
 class OutOfDateNotice;
 class QAction;
 class QLabel;
@@ -35,9 +36,17 @@ class ExerciseWindow : public ToolWindow {
   // Moves command buttons into the bar under the client area, where they
   // stay in view however far the task scrolls; in the order given.
   void keepInView(const std::vector<QPushButton*>& buttons);
+  // The window was closed: the task and the score go.
+  void resetWindow() override;
   // Called before the session takes a new schema, for a window that
   // returns to the size of an empty task.
   virtual void restartLayout() {}
+  // The strip under the client area with the running score, which it
+  // follows from now on.
+  ExerciseFeedback* addFeedback();
+  // The action that drops the task ("Clear"), for the exercises that offer
+  // it.
+  void offerClear();
 
  private:
   void showOrigin();

@@ -10,7 +10,6 @@
 
 #include "Display.h"
 #include "ExerciseSupport.h"
-#include "Legend.h"
 #include "Reports.h"
 #include "SchemaListing.h"
 #include "WrappingCheckBox.h"
@@ -38,13 +37,12 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Rando
   // The window starts at its old size; the layout below sizes the canvas.
   canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  feedback_ = new ExerciseFeedback(*this, *canvas_);
+  feedback_ = addFeedback();
 
   a_spravnaOdpoved = exercise::MakeAction(this, "a_spravnaOdpoved", tr("&Spravna odpoved"),
                                           &KeysExercise::checkAnswer);
   a_new = exercise::MakeAction(this, "a_new", tr("&Nove zadani"), &KeysExercise::startNewTask);
-  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
-  connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
+  offerClear();
 
   Label2 = exercise::MakeLabel(canvas_, "Label2", tr("Klicem schematu je:"), true);
   Label3 = exercise::MakeLabel(
@@ -82,9 +80,7 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Rando
     columns[1]->addWidget(solutionBoxes_[c]);
     // A hidden solution keeps its place, so that each solution stands level
     // with its task.
-    QSizePolicy policy = solutionBoxes_[c]->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    solutionBoxes_[c]->setSizePolicy(policy);
+    exercise::KeepPlaceWhenHidden(*solutionBoxes_[c]);
   }
   for (QVBoxLayout* column : columns)
     column->addStretch(1);
@@ -107,21 +103,15 @@ KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, Rando
   grid->addWidget(Panel_reseni, 2, 1);
   // The list reaches down into the spare height below the columns.
   grid->addWidget(Memo_Dep, 1, 2, 4, 1);
-  grid->addWidget(Button_OK, 3, 0, Qt::AlignRight | Qt::AlignTop);
-  grid->addWidget(Button_new, 3, 1, Qt::AlignRight | Qt::AlignTop);
   grid->setColumnStretch(2, 1);
   grid->setRowMinimumHeight(2, 144);
   grid->setRowStretch(4, 1);
-  auto* legend = new Legend(canvas_);
-  legend->setObjectName(QStringLiteral("Legend_Marks"));
-  legend->AddMistakeColour();
-  grid->addWidget(legend, 4, 0, 1, 2, Qt::AlignTop);
+  grid->addWidget(exercise::MakeMistakeLegend(canvas_), 4, 0, 1, 2, Qt::AlignTop);
 
   connect(&session_, &KeysExerciseSession::taskChanged, this, &KeysExercise::showTask);
   connect(&session_, &ExerciseSession::phaseChanged, this, &KeysExercise::showPhase);
   connect(&session_, &ToolSession::outOfDateChanged, this, &KeysExercise::showPhase);
   keepInView({Button_OK, Button_new});
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showTask();
 }
 
@@ -183,8 +173,4 @@ void KeysExercise::checkAnswer() {
 
 void KeysExercise::startNewTask() {
   RunStep([this] { session_.startNewTask(); });
-}
-
-void KeysExercise::resetWindow() {
-  session_.close();
 }

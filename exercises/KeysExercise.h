@@ -28,9 +28,6 @@ class KeysExercise final : public ExerciseWindow {
   // New candidates for the same schema.
   void startNewTask();
 
- protected:
-  void resetWindow() override;
-
  private:
   void showTask();
   void showPhase();
@@ -53,5 +50,4 @@ class KeysExercise final : public ExerciseWindow {
   QPushButton* Button_new = nullptr;
   QAction* a_spravnaOdpoved = nullptr;
   QAction* a_new = nullptr;
-  QAction* a_clear = nullptr;
 };

@@ -184,7 +184,3 @@ void OwnDecompositionExercise::removePart() {
 void OwnDecompositionExercise::evaluate() {
   RunStep([this] { session_.evaluate(); });
 }
-
-void OwnDecompositionExercise::resetWindow() {
-  session_.close();
-}

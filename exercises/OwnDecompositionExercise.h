@@ -26,9 +26,6 @@ class OwnDecompositionExercise final : public ExerciseWindow {
   void removePart();
   void evaluate();
 
- protected:
-  void resetWindow() override;
-
  private:
   void buildTask();
   void showParts();

@@ -1,6 +1,5 @@
 #include "RedundantAttributesExercise.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -41,22 +40,12 @@ void ShowMark(QPushButton& button, Mark mark) {
 RedundantAttributesExercise::RedundantAttributesExercise(
     RedundantAttributesExerciseSession& session, SchemaHost& host, RandomSource& random,
     MessageService& messages, ErrorDisplay& errors, QWidget* parent)
-    : ExerciseWindow(session, host, random, errors, parent),
-      session_(session),
-      messages_(messages) {
+    : CorrectableExercise(session, host, random, messages, errors, parent) {
   setObjectName(QStringLiteral("Form_Test_RedAtr"));
   setWindowTitle(tr("Testovaci modul - Redundantni atributy"));
   canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  feedback_ = new ExerciseFeedback(*this, *canvas_);
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
-
-  a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
-                                          &RedundantAttributesExercise::checkAnswer);
-  a_new = exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"));
-  connect(a_new, &QAction::triggered, &session_, &RedundantAttributesExerciseSession::retry);
-  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
-  connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
 
   Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni atributy"), true, false, 16);
   Label2 = exercise::MakeLabel(canvas_, "Label2", tr("(atribut oznacite kliknutim)"));
@@ -65,12 +54,9 @@ RedundantAttributesExercise::RedundantAttributesExercise(
   Memo1 = exercise::MakeDependencyMemo(canvas_, "Memo1");
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setMinimumSize(MemoWidth, 369);
-  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved);
-  Button1->setMinimumSize(100, 33);
-  Button1->setDefault(true);
-  SetDefaultButton(Button1);
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new);
-  Button_new->setMinimumSize(98, 33);
+  makeCommandButtons(QSize(100, 33), QSize(98, 33));
+  checkButton()->setDefault(true);
+  SetDefaultButton(checkButton());
 
   lines_ = new RowPanel(canvas_);
   lines_->grid().setVerticalSpacing(4);
@@ -78,8 +64,6 @@ RedundantAttributesExercise::RedundantAttributesExercise(
   side->setSpacing(8);
   side->addWidget(Memo1);
   side->addSpacing(8);
-  side->addWidget(Button1, 0, Qt::AlignLeft);
-  side->addWidget(Button_new, 0, Qt::AlignLeft);
   side->addStretch(1);
 
   auto* grid = new QGridLayout(canvas_);
@@ -100,8 +84,6 @@ RedundantAttributesExercise::RedundantAttributesExercise(
   connect(&session_, &RedundantAttributesExerciseSession::taskChanged, this,
           &RedundantAttributesExercise::buildLines);
   connect(&session_, &ExerciseSession::phaseChanged, this, &RedundantAttributesExercise::showPhase);
-  keepInView({Button1, Button_new});
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }
 
@@ -174,9 +156,6 @@ void RedundantAttributesExercise::toggle(std::size_t item) {
 
 void RedundantAttributesExercise::showPhase(ExerciseSession::Phase phase) {
   const bool checked = phase == ExerciseSession::Phase::Checked;
-  a_spravnaodpoved->setEnabled(session_.canCheck());
-  a_new->setEnabled(checked);
-  Button_new->setVisible(checked);
   for (std::size_t k = 0; k < itemButtons_.size(); ++k)
     ShowMark(*itemButtons_[k], session_.items()[k].mark);
   Memo1->clear();
@@ -188,18 +167,5 @@ void RedundantAttributesExercise::showPhase(ExerciseSession::Phase phase) {
     AppendLine(*Memo1, tr("Po redukci atributu:"));
     AppendLines(*Memo1, ListDependencyLines(session_.reduced(), session_.names()));
   }
-  feedback_->Explain(checked ? session_.explanation() : QStringList());
-}
-
-void RedundantAttributesExercise::checkAnswer() {
-  RunStep([this] {
-    const std::optional<bool> right = session_.judge();
-    if (!right) return;
-    if (!exercise::AnnounceVerdict(*right, messages_)) return;
-    session_.conclude();
-  });
-}
-
-void RedundantAttributesExercise::resetWindow() {
-  session_.close();
+  showCommands(phase);
 }

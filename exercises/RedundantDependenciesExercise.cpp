@@ -1,19 +1,16 @@
 #include "RedundantDependenciesExercise.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "Display.h"
 #include "ExerciseSupport.h"
-#include "Legend.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
 #include "WrappingField.h"
@@ -33,36 +30,18 @@ constexpr int MemoWidth = 193;
 // mark of a wrong tick with the solution's tick on it.
 enum Column { FieldColumn, AnswerColumn, SolutionColumn };
 
-// Hidden, a control keeps its room, so that every row's boxes stand in the
-// same columns whether or not the solution shows.
-void KeepRoomWhenHidden(QWidget& w) {
-  QSizePolicy policy = w.sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  w.setSizePolicy(policy);
-}
-
 }  // namespace
 
 RedundantDependenciesExercise::RedundantDependenciesExercise(
     RedundantDependenciesExerciseSession& session, SchemaHost& host, RandomSource& random,
     MessageService& messages, ErrorDisplay& errors, QWidget* parent)
-    : ExerciseWindow(session, host, random, errors, parent),
-      session_(session),
-      messages_(messages) {
+    : CorrectableExercise(session, host, random, messages, errors, parent) {
   setObjectName(QStringLiteral("Form_Test_RedDep"));
   setWindowTitle(tr("Testovaci modul - Redundantni zavislosti"));
   // The window starts at its old size; the layout below sizes the canvas.
   canvas_ = canvas();
   resize(WindowWidth, WindowHeight);
-  feedback_ = new ExerciseFeedback(*this, *canvas_);
   feedback_->ShowRule(tr("Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu."));
-
-  a_spravnaodpoved = exercise::MakeAction(this, "a_spravnaodpoved", tr("&Spravna odpoved"),
-                                          &RedundantDependenciesExercise::checkAnswer);
-  a_new = exercise::MakeAction(this, "a_new", tr("&Zkusit znovu"));
-  connect(a_new, &QAction::triggered, &session_, &RedundantDependenciesExerciseSession::retry);
-  a_clear = exercise::MakeAction(this, "a_clear", tr("&Clear"));
-  connect(a_clear, &QAction::triggered, &session_, &ExerciseSession::clear);
 
   Label1 = exercise::MakeLabel(canvas_, "Label1", tr("Redundantni zavislosti"), true, false, 16);
   Label3 = exercise::MakeLabel(canvas_, "Label3", tr("(zaskrtnete redundantni zavislosti)"));
@@ -71,11 +50,8 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   Memo1 = exercise::MakeDependencyMemo(canvas_, "Memo1");
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setMinimumSize(MemoWidth, 265);
-  Button1 = exercise::MakeActionButton(canvas_, "Button1", a_spravnaodpoved);
-  Button1->setMinimumSize(113, 33);
-  Button_new = exercise::MakeActionButton(canvas_, "Button_new", a_new);
-  Button_new->setMinimumSize(118, 33);
-  Button_new->hide();
+  makeCommandButtons(QSize(113, 33), QSize(118, 33));
+  retryButton()->hide();
 
   rows_ = new RowPanel(canvas_);
   QGridLayout& grid = rows_->grid();
@@ -84,7 +60,7 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   grid.setColumnStretch(FieldColumn, 1);
   grid.setColumnMinimumWidth(SolutionColumn, MarkSize);
   Label_SR = exercise::MakeLabel(rows_, "Label_SR", tr("Spravne reseni"));
-  KeepRoomWhenHidden(*Label_SR);
+  exercise::KeepPlaceWhenHidden(*Label_SR);
   Label_SR->hide();
   grid.addWidget(Label_SR, 0, SolutionColumn, Qt::AlignHCenter);
 
@@ -95,11 +71,8 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   task->addWidget(Label4);
   task->addSpacing(16);
   task->addWidget(rows_);
-  auto* legend = new Legend(canvas_);
-  legend->setObjectName(QStringLiteral("Legend_Marks"));
-  legend->AddMistakeColour();
   task->addSpacing(16);
-  task->addWidget(legend);
+  task->addWidget(exercise::MakeMistakeLegend(canvas_));
   task->addStretch(1);
 
   auto* list = new QVBoxLayout;
@@ -107,8 +80,6 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
   list->addWidget(Label2);
   list->addWidget(Memo1, 1);
   list->addSpacing(15);
-  list->addWidget(Button1, 0, Qt::AlignLeft);
-  list->addWidget(Button_new, 0, Qt::AlignLeft);
   list->addStretch(1);
 
   auto* columns = new QHBoxLayout(canvas_);
@@ -121,8 +92,6 @@ RedundantDependenciesExercise::RedundantDependenciesExercise(
           &RedundantDependenciesExercise::buildRows);
   connect(&session_, &ExerciseSession::phaseChanged, this,
           &RedundantDependenciesExercise::showPhase);
-  keepInView({Button1, Button_new});
-  connect(&session_, &ExerciseSession::scoreChanged, feedback_, &ExerciseFeedback::ShowScore);
   showPhase(session_.phase());
 }
 
@@ -142,11 +111,13 @@ void RedundantDependenciesExercise::buildRows() {
             [this, k](bool ticked) { session_.setTicked(k, ticked); });
     QLineEdit* mark = exercise::MakeErrorMark(rows_);
     mark->setFixedSize(MarkSize, MarkSize);
-    KeepRoomWhenHidden(*mark);
+    // Hidden, the marks and solutions keep their room, so that every row's
+    // boxes stand in the same columns whether or not the solution shows.
+    exercise::KeepPlaceWhenHidden(*mark);
     QCheckBox* solution = exercise::MakeTickBox(rows_);
     solution->setEnabled(false);
     solution->hide();
-    KeepRoomWhenHidden(*solution);
+    exercise::KeepPlaceWhenHidden(*solution);
     QGridLayout& grid = rows_->grid();
     grid.addWidget(field, row, FieldColumn);
     grid.addWidget(answer, row, AnswerColumn);
@@ -163,9 +134,6 @@ void RedundantDependenciesExercise::buildRows() {
 
 void RedundantDependenciesExercise::showPhase(ExerciseSession::Phase phase) {
   const bool checked = phase == ExerciseSession::Phase::Checked;
-  a_spravnaodpoved->setEnabled(session_.canCheck());
-  a_new->setEnabled(checked);
-  Button_new->setVisible(checked);
   Label_SR->setVisible(checked);
   for (std::size_t k = 0; k < rowControls_.size(); ++k) {
     const RowControls& row = rowControls_[k];
@@ -175,16 +143,5 @@ void RedundantDependenciesExercise::showPhase(ExerciseSession::Phase phase) {
     row.solution->setVisible(checked);
     row.mark->setVisible(checked && session_.isWrong(k));
   }
-  feedback_->Explain(checked ? session_.explanation() : QStringList());
-}
-
-void RedundantDependenciesExercise::checkAnswer() {
-  const std::optional<bool> right = session_.judge();
-  if (!right) return;
-  if (!exercise::AnnounceVerdict(*right, messages_)) return;
-  session_.conclude();
-}
-
-void RedundantDependenciesExercise::resetWindow() {
-  session_.close();
+  showCommands(phase);
 }

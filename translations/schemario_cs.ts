@@ -190,6 +190,13 @@
     </message>
 </context>
 <context>
+    <name>AttributeSetExercise</name>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;Nové zadání</translation>
+    </message>
+</context>
+<context>
     <name>ClosureExercise</name>
     <message>
         <source>&amp;OK</source>
@@ -202,14 +209,6 @@
     <message>
         <source>&amp;Spravna odpoved</source>
         <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;Nové zadání</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
     </message>
     <message>
         <source>Zvolte si atributy pro A  :</source>
@@ -407,18 +406,6 @@
     <message>
         <source>Testovaci model - Dekompozice</source>
         <translation>Testovací modul - Dekompozice</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Zkusit znovu</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
     </message>
     <message>
         <source>Zavislosti schematu:</source>
@@ -880,6 +867,18 @@
         <source>Cviceni na nahodnem schematu: zmeny schematu v hlavnim okne se ho netykaji.</source>
         <translation>Cvičení na náhodném schématu: změny schématu v hlavním okně se ho netýkají.</translation>
     </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Zkusit znovu</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vymazat</translation>
+    </message>
 </context>
 <context>
     <name>FileExport</name>
@@ -916,10 +915,6 @@
     <message>
         <source>&amp;Nove zadani</source>
         <translation>&amp;Nové zadání</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
     </message>
     <message>
         <source>Klicem schematu je:</source>
@@ -1294,14 +1289,6 @@
         <translation>&amp;Správné řešení</translation>
     </message>
     <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;Nové zadání</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
         <source>Zvol si atribut pro max(A):</source>
         <translation>Zvol si atribut pro max(A):</translation>
     </message>
@@ -1642,18 +1629,6 @@
         <translation>Pravidlo: každá položka se posuzuje samostatně vůči celému seznamu.</translation>
     </message>
     <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Zkusit znovu</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
-    </message>
-    <message>
         <source>Redundantni atributy</source>
         <translation>Redundantní atributy</translation>
     </message>
@@ -1725,18 +1700,6 @@
     <message>
         <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
         <translation>Pravidlo: každá položka se posuzuje samostatně vůči celému seznamu.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Zkusit znovu</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Vymazat</translation>
     </message>
     <message>
         <source>Redundantni zavislosti</source>

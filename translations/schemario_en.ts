@@ -190,6 +190,13 @@
     </message>
 </context>
 <context>
+    <name>AttributeSetExercise</name>
+    <message>
+        <source>&amp;Nove zadani</source>
+        <translation>&amp;New task</translation>
+    </message>
+</context>
+<context>
     <name>ClosureExercise</name>
     <message>
         <source>&amp;OK</source>
@@ -202,14 +209,6 @@
     <message>
         <source>&amp;Spravna odpoved</source>
         <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;New task</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
     </message>
     <message>
         <source>Zvolte si atributy pro A  :</source>
@@ -407,18 +406,6 @@
     <message>
         <source>Testovaci model - Dekompozice</source>
         <translation>Exercises - Decomposition</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Try again</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
     </message>
     <message>
         <source>Zavislosti schematu:</source>
@@ -880,6 +867,18 @@
         <source>Cviceni na nahodnem schematu: zmeny schematu v hlavnim okne se ho netykaji.</source>
         <translation>Practising on a random schema: changes of the schema in the main window do not touch it.</translation>
     </message>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Try again</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>C&amp;lear</translation>
+    </message>
 </context>
 <context>
     <name>FileExport</name>
@@ -916,10 +915,6 @@
     <message>
         <source>&amp;Nove zadani</source>
         <translation>&amp;New task</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
     </message>
     <message>
         <source>Klicem schematu je:</source>
@@ -1294,14 +1289,6 @@
         <translation>&amp;Correct solution</translation>
     </message>
     <message>
-        <source>&amp;Nove zadani</source>
-        <translation>&amp;New task</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
         <source>Zvol si atribut pro max(A):</source>
         <translation>Choose the attribute for max(A):</translation>
     </message>
@@ -1642,18 +1629,6 @@
         <translation>Rule: each item is judged on its own against the whole list.</translation>
     </message>
     <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Try again</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
         <source>Redundantni atributy</source>
         <translation>Redundant attributes</translation>
     </message>
@@ -1725,18 +1700,6 @@
     <message>
         <source>Pravidlo: kazda polozka se posuzuje samostatne vuci celemu seznamu.</source>
         <translation>Rule: each item is judged on its own against the whole list.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Try again</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>C&amp;lear</translation>
     </message>
     <message>
         <source>Redundantni zavislosti</source>

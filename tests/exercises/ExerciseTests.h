@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -18,6 +19,13 @@
 #include "SchemaText.h"
 
 inline const QString kProgramCaption = QStringLiteral("Schemario");
+
+// The verdicts on a whole answer: right; wrong where it may still be
+// corrected; wrong where the solution shows at once.
+inline const QString kRightAnswer = QStringLiteral("Gratuluji! Vase odpoved je spravna");
+inline const QString kCorrectIt =
+    QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?");
+inline const QString kWrongAnswer = QStringLiteral("Ve vasi odpovedi byly chyby.");
 
 // Installs a schema written as letters and "AB->C; C->A" in the live schema.
 inline void LoadSchema(TestBench& t, const std::string& letters, const std::string& deps) {
@@ -152,6 +160,54 @@ inline QWidget* TopLevel(const QString& name) {
     if (w->objectName() == name) return w;
   }
   return nullptr;
+}
+
+// Every exercise window: the main menu entry that opens it, its objectName,
+// the action that checks the answer (or its button where there is no
+// action), and the action that resets it (none where closing does).
+struct ExerciseEntry {
+  const char* name;
+  const char* hubAction;
+  const char* window;
+  const char* check;
+  const char* reset;
+};
+
+inline constexpr ExerciseEntry kExercises[] = {
+    {"closure", "Uzaver1", "Form_Test_Closure", "a_spravnaOdpoved", "a_clear"},
+    {"maximal sets", "Maximalnimnoziny2", "Form_Test_MaxSet", "a_spravnaOdpoved", "a_clear"},
+    {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved", "a_clear"},
+    {"redundant attributes", "Redundantniatributy2", "Form_Test_RedAtr", "a_spravnaodpoved",
+     "a_clear"},
+    {"redundant dependencies", "Redundantnizavislosti2", "Form_Test_RedDep", "a_spravnaodpoved",
+     "a_clear"},
+    {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved", "a_clear"},
+    {"own decomposition", "VlastniDekompozice1", "Form_Test_Own_Decomposition", "Button_Vyhodnotit",
+     ""},
+};
+
+// The columns of a table of exercises: the main menu entry that opens one,
+// and its window's objectName.
+inline void AddExerciseColumns() {
+  QTest::addColumn<QString>("hubAction");
+  QTest::addColumn<QString>("window");
+}
+
+// Opens the exercise of the current data row; its window, or nullptr where
+// there is none.
+inline QWidget* OpenExercise(TestBench& t) {
+  QFETCH(QString, hubAction);
+  QFETCH(QString, window);
+  Choose(t, hubAction.toLatin1().constData());
+  return TopLevel(window);
+}
+
+// What the exercise shows of its verdicts: its running score, or the
+// evaluation of the decomposition as it stands.
+inline QString Verdict(QWidget& exercise) {
+  if (auto* score = exercise.findChild<QLabel*>(QStringLiteral("Label_Score")))
+    return score->text();
+  return Find<QPlainTextEdit>(exercise, "Memo_Vysledek")->toPlainText();
 }
 
 // Brings an exercise to an answer that can be checked: the first attribute

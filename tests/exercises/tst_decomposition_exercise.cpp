@@ -115,9 +115,6 @@ struct Decomposition {
   QPushButton* Button(const char* name) { return Find<QPushButton>(w, name); }
 };
 
-const QString kRight = QStringLiteral("Gratuluji! Vase odpoved je spravna");
-const QString kQuestion = QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?");
-
 }  // namespace
 
 class DecompositionExerciseTest : public QObject {
@@ -205,7 +202,7 @@ class DecompositionExerciseTest : public QObject {
     Decomposition d = Open(t);
     d.Answer(answer);
     Click(d.Button("Button1"));
-    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
     QCOMPARE(d.Solution(), answer);
     QCOMPARE(d.ShownMarks(), QString(answer.size(), QLatin1Char('-')));
     QVERIFY(d.SolutionShown());
@@ -224,7 +221,7 @@ class DecompositionExerciseTest : public QObject {
 
     t.platform.answers.push_back(MessageAnswer::Yes);
     Click(d.Button("Button1"));
-    ExpectOneMessage(t, kQuestion, MessageButtons::YesNo);
+    ExpectOneMessage(t, kCorrectIt, MessageButtons::YesNo);
     QVERIFY(!d.SolutionShown());
     QCOMPARE(d.ShownMarks(), QStringLiteral("---"));
     QVERIFY(d.Column("GB_odpoved")->isEnabled());
@@ -232,7 +229,7 @@ class DecompositionExerciseTest : public QObject {
 
     t.platform.answers.push_back(MessageAnswer::No);
     Click(d.Button("Button1"));
-    ExpectOneMessage(t, kQuestion, MessageButtons::YesNo);
+    ExpectOneMessage(t, kCorrectIt, MessageButtons::YesNo);
     QVERIFY(d.SolutionShown());
     QCOMPARE(d.Solution(), QStringLiteral("BB3"));
     // Row 1: 3NF ticked wrongly; row 2: BCNF missing; row 3: both wrong.
@@ -260,7 +257,7 @@ class DecompositionExerciseTest : public QObject {
     QVERIFY(!d.Button("Button_new")->isVisible());
     d.Answer("-3");
     Click(d.Button("Button1"));
-    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
   }
 
   void manyRowsScrollInsideAWindowThatFitsASmallScreen() {
@@ -292,7 +289,7 @@ class DecompositionExerciseTest : public QObject {
     Decomposition d = Open(t);
     d.Answer("-3");
     Click(d.Button("Button1"));
-    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
     QCOMPARE(KeyLetters(t.schema().keys()), std::vector<std::string>{"A"});
   }
 
@@ -303,7 +300,7 @@ class DecompositionExerciseTest : public QObject {
     Decomposition d = Open(t);
     d.Answer("-3");
     Click(d.Button("Button1"));
-    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
     QVERIFY(t.schema().keys().empty());
   }
 

@@ -3,52 +3,20 @@
 // the action, a shortcut) judges nothing, scores nothing and reads none of
 // the controls the reset destroyed (AddressSanitizer watches).
 
-#include <QLabel>
-
 #include "ExerciseTests.h"
-
-namespace {
-
-// What the exercise shows of a verdict: its score, or its evaluation.
-QString Verdict(QWidget& exercise) {
-  if (auto* score = exercise.findChild<QLabel*>(QStringLiteral("Label_Score")))
-    return score->text();
-  return Find<QPlainTextEdit>(exercise, "Memo_Vysledek")->toPlainText();
-}
-
-}  // namespace
 
 class ExerciseResetTest : public QObject {
   Q_OBJECT
 
  private slots:
   void checkWithoutATaskJudgesNothing_data() {
-    QTest::addColumn<QString>("hubAction");
-    QTest::addColumn<QString>("window");
+    AddExerciseColumns();
     // The check's action, or its button where there is no action.
     QTest::addColumn<QString>("check");
     // The action that resets the exercise; without one, closing does.
     QTest::addColumn<QString>("reset");
     QTest::addColumn<bool>("schemaChange");
-    const struct {
-      const char* name;
-      const char* hubAction;
-      const char* window;
-      const char* check;
-      const char* reset;
-    } exercises[] = {
-        {"closure", "Uzaver1", "Form_Test_Closure", "a_spravnaOdpoved", "a_clear"},
-        {"maximal sets", "Maximalnimnoziny2", "Form_Test_MaxSet", "a_spravnaOdpoved", "a_clear"},
-        {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved", "a_clear"},
-        {"redundant attributes", "Redundantniatributy2", "Form_Test_RedAtr", "a_spravnaodpoved",
-         "a_clear"},
-        {"redundant dependencies", "Redundantnizavislosti2", "Form_Test_RedDep", "a_spravnaodpoved",
-         "a_clear"},
-        {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved", "a_clear"},
-        {"own decomposition", "VlastniDekompozice1", "Form_Test_Own_Decomposition",
-         "Button_Vyhodnotit", ""},
-    };
-    for (const auto& e : exercises) {
+    for (const ExerciseEntry& e : kExercises) {
       QTest::addRow("%s after a reset", e.name)
           << e.hubAction << e.window << e.check << e.reset << false;
       QTest::addRow("%s after a schema change", e.name)
@@ -57,15 +25,12 @@ class ExerciseResetTest : public QObject {
   }
 
   void checkWithoutATaskJudgesNothing() {
-    QFETCH(QString, hubAction);
-    QFETCH(QString, window);
     QFETCH(QString, check);
     QFETCH(QString, reset);
     QFETCH(bool, schemaChange);
     TestBench t;
     LoadSchema(t, "ABCD", "A->B; B->C; AB->C; C->D; A->D");
-    Choose(t, hubAction.toLatin1().constData());
-    QWidget* exercise = TopLevel(window);
+    QWidget* exercise = OpenExercise(t);
     QVERIFY(exercise != nullptr);
     QVERIFY(exercise->isVisible());
     StartAnswering(*exercise);

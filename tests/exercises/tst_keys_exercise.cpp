@@ -43,6 +43,16 @@ class KeysExerciseTest : public QObject {
     }
   }
 
+  // Opens the exercise on the schema of four keys with the candidates C D,
+  // A B and A B C, ticks them as given and has the answer checked.
+  Keys CheckFourKeys(TestBench& t, const QString& ticks) {
+    LoadSchema(t, "ABCD", kFourKeys);
+    Keys k = Open(t, {1, 2, 0, 0, 1, 1, 1, 1, 1, 0});
+    TickCandidates(k, ticks);
+    Click(k.Button("Button_OK"));
+    return k;
+  }
+
  private slots:
   void opensWithThreeCandidates() {
     TestBench t;
@@ -120,10 +130,7 @@ class KeysExerciseTest : public QObject {
     QFETCH(QString, red);
     QFETCH(QString, message);
     TestBench t;
-    LoadSchema(t, "ABCD", kFourKeys);
-    Keys k = Open(t, {1, 2, 0, 0, 1, 1, 1, 1, 1, 0});
-    TickCandidates(k, ticks);
-    Click(k.Button("Button_OK"));
+    Keys k = CheckFourKeys(t, ticks);
     ExpectOneMessage(t, message, MessageButtons::Ok);
     QCOMPARE(Ticks(k.Solution()), QStringLiteral("110"));
     QCOMPARE(RedMarks(k.Solution()), red);
@@ -160,10 +167,7 @@ class KeysExerciseTest : public QObject {
 
   void newTaskDrawsNewCandidatesOnTheSameKeys() {
     TestBench t;
-    LoadSchema(t, "ABCD", kFourKeys);
-    Keys k = Open(t, {1, 2, 0, 0, 1, 1, 1, 1, 1, 0});
-    TickCandidates(k, "010");
-    Click(k.Button("Button_OK"));
+    Keys k = CheckFourKeys(t, "010");
     t.platform.messages.clear();
     t.platform.randomRanges.clear();
     t.platform.randomValues = {2, 3, 1, 0, 0, 0, 0, 1, 0, 0};
@@ -185,10 +189,7 @@ class KeysExerciseTest : public QObject {
 
   void closingClearsAndReopeningFindsTheKeysAgain() {
     TestBench t;
-    LoadSchema(t, "ABCD", kFourKeys);
-    Keys k = Open(t, {1, 2, 0, 0, 1, 1, 1, 1, 1, 0});
-    TickCandidates(k, "110");
-    Click(k.Button("Button_OK"));
+    Keys k = CheckFourKeys(t, "110");
     t.platform.messages.clear();
     QVERIFY(k.w.close());
     QVERIFY(Lines(Find<QPlainTextEdit>(k.w, "Memo_Dep")).isEmpty());

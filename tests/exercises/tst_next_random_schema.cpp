@@ -26,14 +26,6 @@ bool Check(TestBench& t, QWidget& exercise, const QString& check) {
   return true;
 }
 
-// What the exercise shows of its verdicts: its running score, or the
-// evaluation of the decomposition as it stands.
-QString Verdict(QWidget& exercise) {
-  if (auto* score = exercise.findChild<QLabel*>(QStringLiteral("Label_Score")))
-    return score->text();
-  return Find<QPlainTextEdit>(exercise, "Memo_Vysledek")->toPlainText();
-}
-
 // The words on the exercise's controls: enough to tell its schema by the
 // names of the attributes.
 QStringList Words(QWidget& exercise) {
@@ -53,40 +45,20 @@ class NextRandomSchemaTest : public QObject {
 
  private slots:
   void practiceGoesOn_data() {
-    QTest::addColumn<QString>("hubAction");
-    QTest::addColumn<QString>("window");
+    AddExerciseColumns();
     // The check's action, or its button where there is no action.
     QTest::addColumn<QString>("check");
-    const struct {
-      const char* name;
-      const char* hubAction;
-      const char* window;
-      const char* check;
-    } exercises[] = {
-        {"closure", "Uzaver1", "Form_Test_Closure", "a_spravnaOdpoved"},
-        {"maximal sets", "Maximalnimnoziny2", "Form_Test_MaxSet", "a_spravnaOdpoved"},
-        {"keys", "Klice2", "Form_Test_Keys", "a_spravnaOdpoved"},
-        {"redundant attributes", "Redundantniatributy2", "Form_Test_RedAtr", "a_spravnaodpoved"},
-        {"redundant dependencies", "Redundantnizavislosti2", "Form_Test_RedDep",
-         "a_spravnaodpoved"},
-        {"decomposition", "Dekompozice1", "Form_Test_Decomposition", "a_spravnaodpoved"},
-        {"own decomposition", "VlastniDekompozice1", "Form_Test_Own_Decomposition",
-         "Button_Vyhodnotit"},
-    };
-    for (const auto& e : exercises)
+    for (const ExerciseEntry& e : kExercises)
       QTest::addRow("%s", e.name) << e.hubAction << e.window << e.check;
   }
 
   void practiceGoesOn() {
-    QFETCH(QString, hubAction);
-    QFETCH(QString, window);
     QFETCH(QString, check);
     TestBench t;
     // Names no practice schema has: it is named by letters.
     t.schema().SetAttributes(Names("ABCD"));
     t.schema().ReplaceDependencies(Deps("A->B; B->C; AB->C; C->D; A->D"));
-    Choose(t, hubAction.toLatin1().constData());
-    QWidget* exercise = TopLevel(window);
+    QWidget* exercise = OpenExercise(t);
     QVERIFY(exercise != nullptr);
     StartAnswering(*exercise);
     QVERIFY(Check(t, *exercise, check));
@@ -110,7 +82,7 @@ class NextRandomSchemaTest : public QObject {
     if (scored) QVERIFY(Verdict(*exercise).endsWith(QStringLiteral(" 2")));
 
     // Reopened, the exercise takes the document's schema again.
-    Choose(t, hubAction.toLatin1().constData());
+    OpenExercise(t);
     QVERIFY(!Words(*exercise).contains(QStringLiteral("H")));
     exercise->close();
   }

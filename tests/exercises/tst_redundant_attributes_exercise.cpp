@@ -154,7 +154,7 @@ class RedundantAttributesExerciseTest : public QObject {
     for (int i : marks)
       Mark(r, {i});
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, "Gratuluji! Vase odpoved je spravna", MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
     const QStringList separator = {"-----------------", "Po redukci atributu:"};
     QCOMPARE(r.Memo(), listing + separator + reduced);
     QVERIFY(!r.Button("Button1")->isEnabled());
@@ -184,8 +184,7 @@ class RedundantAttributesExerciseTest : public QObject {
     // Yes: the marks stay and can be corrected.
     t.platform.answers.push_back(MessageAnswer::Yes);
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, "Ve vasi odpovedi jsou chyby, chcete je jeste opravit?",
-                     MessageButtons::YesNo);
+    ExpectOneMessage(t, kCorrectIt, MessageButtons::YesNo);
     QCOMPARE(r.Marks(), shown);
     QCOMPARE(r.Memo().size(), 3);
     QVERIFY(r.Button("Button1")->isEnabled());
@@ -197,8 +196,7 @@ class RedundantAttributesExerciseTest : public QObject {
     // No: the solution is shown as if the answer had been given up.
     t.platform.answers.push_back(MessageAnswer::No);
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, "Ve vasi odpovedi jsou chyby, chcete je jeste opravit?",
-                     MessageButtons::YesNo);
+    ExpectOneMessage(t, kCorrectIt, MessageButtons::YesNo);
     QCOMPARE(r.Memo().mid(3), QStringList({"-----------------", "Po redukci atributu:", "A -> C",
                                            "B -> C", "B -> C"}));
     QVERIFY(!r.Button("Button1")->isEnabled());
@@ -226,7 +224,7 @@ class RedundantAttributesExerciseTest : public QObject {
     Mark(r, {2, 3});
     QCOMPARE(r.Marks(), QStringLiteral("..XX"));
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, "Gratuluji! Vase odpoved je spravna", MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
     // The reduced copy stays reduced; showing it again lists the same.
     QCOMPARE(r.Memo().mid(5), QStringList({"A -> C", "B -> C", "B -> C"}));
   }
@@ -258,8 +256,7 @@ class RedundantAttributesExerciseTest : public QObject {
     Mark(r, {1, 2});
     t.platform.answers.push_back(MessageAnswer::No);
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, "Ve vasi odpovedi jsou chyby, chcete je jeste opravit?",
-                     MessageButtons::YesNo);
+    ExpectOneMessage(t, kCorrectIt, MessageButtons::YesNo);
     QCOMPARE(Find<QPlainTextEdit>(r.w, "Memo_Explanation")->toPlainText(),
              QStringLiteral("A v A -> C je nadbytecne: z {} plyne C i bez nej:\n"
                             "  {} -> C pridava C"));

@@ -38,6 +38,11 @@ struct RedDep {
     return out;
   }
   QPushButton* Button(const char* name) { return Find<QPushButton>(w, name); }
+  // Checks the answer; a wrong one is corrected or not as told.
+  void Check(TestBench& t, MessageAnswer correctIt) {
+    t.platform.answers.push_back(correctIt);
+    Click(Button("Button1"));
+  }
   void Tick(const QString& ticks) {
     const std::vector<QCheckBox*> boxes = Answers();
     for (int k = 0; k < ticks.size(); ++k) {
@@ -45,9 +50,6 @@ struct RedDep {
     }
   }
 };
-
-const QString kRight = QStringLiteral("Gratuluji! Vase odpoved je spravna");
-const QString kQuestion = QStringLiteral("Ve vasi odpovedi jsou chyby, chcete je jeste opravit?");
 
 }  // namespace
 
@@ -58,6 +60,16 @@ class RedundantDependenciesExerciseTest : public QObject {
   RedDep Open(TestBench& t) {
     Choose(t, "Redundantnizavislosti2");
     return RedDep{t.windows.redundantDependenciesExercise()};
+  }
+
+  // Opens the exercise on the dependencies over ABC, ticks the rows as given
+  // and has the answer checked; a wrong one is corrected or not as told.
+  RedDep Answered(TestBench& t, const char* deps, const QString& ticks, MessageAnswer correctIt) {
+    LoadSchema(t, "ABC", deps);
+    RedDep r = Open(t);
+    r.Tick(ticks);
+    r.Check(t, correctIt);
+    return r;
   }
 
  private slots:
@@ -120,7 +132,7 @@ class RedundantDependenciesExerciseTest : public QObject {
     RedDep r = Open(t);
     r.Tick(ticks);
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
     QCOMPARE(Ticks(r.Solutions()), ticks);
     QCOMPARE(Shown(r.Solutions()), QString(ticks.size(), QLatin1Char('V')));
     QCOMPARE(Shown(r.Marks()), QString(ticks.size(), QLatin1Char('.')));
@@ -134,13 +146,8 @@ class RedundantDependenciesExerciseTest : public QObject {
 
   void wrongAnswerYesKeepsItOpenNoShowsTheErrors() {
     TestBench t;
-    LoadSchema(t, "ABC", "A->B; B->A; A->C; B->C");
-    RedDep r = Open(t);
-    r.Tick("1010");
-
-    t.platform.answers.push_back(MessageAnswer::Yes);
-    Click(r.Button("Button1"));
-    ExpectOneMessage(t, kQuestion, MessageButtons::YesNo);
+    RedDep r = Answered(t, "A->B; B->A; A->C; B->C", "1010", MessageAnswer::Yes);
+    ExpectOneMessage(t, kCorrectIt, MessageButtons::YesNo);
     QCOMPARE(Shown(r.Solutions()), QStringLiteral("...."));
     QCOMPARE(Shown(r.Marks()), QStringLiteral("...."));
     QVERIFY(r.Answers()[0]->isEnabled());
@@ -148,9 +155,8 @@ class RedundantDependenciesExerciseTest : public QObject {
     QVERIFY(!Find<QLabel>(r.w, "Label_SR")->isVisible());
 
     Click(r.Answers()[0]);  // corrected, row four still missing
-    t.platform.answers.push_back(MessageAnswer::No);
-    Click(r.Button("Button1"));
-    ExpectOneMessage(t, kQuestion, MessageButtons::YesNo);
+    r.Check(t, MessageAnswer::No);
+    ExpectOneMessage(t, kCorrectIt, MessageButtons::YesNo);
     QCOMPARE(Ticks(r.Solutions()), QStringLiteral("0011"));
     QCOMPARE(Shown(r.Solutions()), QStringLiteral("VVVV"));
     QCOMPARE(Shown(r.Marks()), QStringLiteral("...V"));
@@ -171,11 +177,7 @@ class RedundantDependenciesExerciseTest : public QObject {
 
   void aWrongTickShowsAnUntickedBoxInARedFrame() {
     TestBench t;
-    LoadSchema(t, "ABC", "A->B; B->C");
-    RedDep r = Open(t);
-    r.Tick("10");
-    t.platform.answers.push_back(MessageAnswer::No);
-    Click(r.Button("Button1"));
+    RedDep r = Answered(t, "A->B; B->C", "10", MessageAnswer::No);
     QCOMPARE(Shown(r.Marks()), QStringLiteral("V."));
     QVERIFY(!r.Solutions()[0]->isChecked());
     QVERIFY(r.Marks()[0]->geometry().contains(r.Solutions()[0]->geometry()));
@@ -187,11 +189,7 @@ class RedundantDependenciesExerciseTest : public QObject {
 
   void tryAgainResetsTheRows() {
     TestBench t;
-    LoadSchema(t, "ABC", "A->B; B->C; A->C");
-    RedDep r = Open(t);
-    r.Tick("110");
-    t.platform.answers.push_back(MessageAnswer::No);
-    Click(r.Button("Button1"));
+    RedDep r = Answered(t, "A->B; B->C; A->C", "110", MessageAnswer::No);
     t.platform.messages.clear();
     Click(r.Button("Button_new"));
     QCOMPARE(Ticks(r.Answers()), QStringLiteral("000"));
@@ -205,7 +203,7 @@ class RedundantDependenciesExerciseTest : public QObject {
     QVERIFY(!r.Button("Button_new")->isVisible());
     r.Tick("001");
     Click(r.Button("Button1"));
-    ExpectOneMessage(t, kRight, MessageButtons::Ok);
+    ExpectOneMessage(t, kRightAnswer, MessageButtons::Ok);
   }
 
   void closingClearsAndReopeningReadsTheSchemaAgain() {
@@ -228,11 +226,7 @@ class RedundantDependenciesExerciseTest : public QObject {
 
   void openingAgainWhileOpenStartsAfresh() {
     TestBench t;
-    LoadSchema(t, "ABC", "A->B; B->C; A->C");
-    RedDep r = Open(t);
-    t.platform.answers.push_back(MessageAnswer::No);
-    r.Tick("1");
-    Click(r.Button("Button1"));
+    RedDep r = Answered(t, "A->B; B->C; A->C", "1", MessageAnswer::No);
     Open(t);
     QCOMPARE(r.Fields().size(), std::size_t{3});
     QCOMPARE(Shown(r.Solutions()), QStringLiteral("..."));
