@@ -80,7 +80,7 @@ ProgramWindows::ProgramWindows(MessageService& messages, FileDialogService& file
       *MakeSession<DecompositionExerciseSession>(), host, random, messages, errors);
   synthesisExercise_ = Create<SynthesisExercise>();
   ownDecompositionExercise_ = Create<OwnDecompositionExercise>(
-      *MakeSession<OwnDecompositionExerciseSession>(), host, random, errors);
+      *MakeSession<OwnDecompositionExerciseSession>(), host, random, messages, errors);
   print_ = Create<ReportWindow>(messages, files, printing);
   Connect();
 }

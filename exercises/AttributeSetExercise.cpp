@@ -10,9 +10,8 @@ AttributeSetExercise::AttributeSetExercise(AttributeSetExerciseSession& session,
                                            RandomSource& random, MessageService& messages,
                                            ErrorDisplay& errors, const ColumnsLayout& layout,
                                            const QString& answerCaption, QWidget* parent)
-    : ExerciseWindow(session, host, random, errors, parent),
+    : ExerciseWindow(session, host, random, messages, errors, parent),
       session_(session),
-      messages_(messages),
       layout_(layout) {
   resize(layout_.window);
   feedback_ = addFeedback();
@@ -28,8 +27,8 @@ void AttributeSetExercise::placeColumns(QWidget* taskHeading, QWidget* answerHea
   // The explanation goes or comes before the columns are rebuilt, so that
   // the window grows to the columns beside what the explanation leaves.
   connect(&session_, &ExerciseSession::phaseChanged, this, &AttributeSetExercise::showPhase);
-  columns_ =
-      new AttributeColumns(*this, *canvas(), layout_, session_, messages_, a_spravnaOdpoved, a_new);
+  columns_ = new AttributeColumns(*this, *canvas(), layout_, session_, messages(), a_spravnaOdpoved,
+                                  a_new);
   columns_->placeHeadings(taskHeading, answerHeading, solutionHeading, memoHeading);
   connect(&columns_->okButton(), &QPushButton::clicked, this, &AttributeSetExercise::fixTask);
   SetDefaultButton(&columns_->okButton());

@@ -37,7 +37,6 @@ class AttributeSetExercise : public ExerciseWindow {
   void showPhase(ExerciseSession::Phase phase);
 
   AttributeSetExerciseSession& session_;
-  MessageService& messages_;
   const ColumnsLayout layout_;
   ExerciseFeedback* feedback_ = nullptr;
   AttributeColumns* columns_ = nullptr;

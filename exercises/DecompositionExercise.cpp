@@ -7,12 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <initializer_list>
 
 #include "DataMemo.h"
 #include "Display.h"
+#include "ExerciseFeedback.h"
 #include "ExerciseSupport.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
@@ -70,7 +72,7 @@ DecompositionExercise::DecompositionExercise(DecompositionExerciseSession& sessi
                                              SchemaHost& host, RandomSource& random,
                                              MessageService& messages, ErrorDisplay& errors,
                                              QWidget* parent)
-    : CorrectableExercise(session, host, random, messages, errors, parent) {
+    : CorrectableExercise(session, host, random, messages, errors, parent), session_(session) {
   setObjectName(QStringLiteral("Form_Test_Decomposition"));
   setWindowTitle(tr("Testovaci model - Dekompozice"));
   canvas_ = canvas();

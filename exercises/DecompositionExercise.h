@@ -16,7 +16,7 @@ class RowPanel;
 
 // The decomposition exercise: a view of its session, one row per dependency
 // with the student's 3NF and BCNF ticks and, once checked, the solution.
-class DecompositionExercise final : public CorrectableExercise<DecompositionExerciseSession> {
+class DecompositionExercise final : public CorrectableExercise {
   Q_OBJECT
 
  public:
@@ -28,6 +28,7 @@ class DecompositionExercise final : public CorrectableExercise<DecompositionExer
   void buildRows();
   void showPhase(ExerciseSession::Phase phase);
 
+  DecompositionExerciseSession& session_;
   QWidget* canvas_ = nullptr;
   // The rows of the dependency fields, of the answer and of the solution,
   // each column on a panel that owns its controls.

@@ -93,16 +93,4 @@ void FitLines(QWidget& window, QWidget& canvas, QPlainTextEdit& memo, int narrow
 // is unless the student goes back to correct the answer.
 bool AnnounceVerdict(bool correct, MessageService& messages);
 
-// Checks the student's answer in an exercise in which a wrong answer may
-// still be corrected: the session scores it and shows the solution unless
-// the student goes back to correct it. Nothing happens while there is no
-// answer to check.
-template <typename Session>
-void CheckCorrectableAnswer(Session& session, MessageService& messages) {
-  const std::optional<bool> right = session.judge();
-  if (!right) return;
-  if (!AnnounceVerdict(*right, messages)) return;
-  session.conclude();
-}
-
 }  // namespace exercise

@@ -12,10 +12,14 @@
 #include "OutOfDateNotice.h"
 
 ExerciseWindow::ExerciseWindow(ExerciseSession& session, SchemaHost& host, RandomSource& random,
-                               ErrorDisplay& errors, QWidget* parent)
-    : ToolWindow(errors, parent), session_(session), host_(host), random_(random) {
+                               MessageService& messages, ErrorDisplay& errors, QWidget* parent)
+    : ToolWindow(errors, parent),
+      session_(session),
+      host_(host),
+      random_(random),
+      messages_(messages) {
   canvas_ = MakeScrollingCanvas(*this, QSize(0, 0));
-  notice_ = OutOfDateNotice::Follow(*this, session_);
+  OutOfDateNotice::Follow(*this, session_);
 
   a_next_random = exercise::MakeAction(this, "a_next_random", tr("&Dalsi nahodne schema"),
                                        &ExerciseWindow::nextRandomSchema);

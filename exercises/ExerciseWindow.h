@@ -8,7 +8,7 @@
 #include "ToolWindow.h"
 
 class ExerciseFeedback;
-class OutOfDateNotice;
+class MessageService;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -29,8 +29,10 @@ class ExerciseWindow : public ToolWindow {
 
  protected:
   ExerciseWindow(ExerciseSession& session, SchemaHost& host, RandomSource& random,
-                 ErrorDisplay& errors, QWidget* parent);
+                 MessageService& messages, ErrorDisplay& errors, QWidget* parent);
 
+  // Where the exercise tells the student its verdicts and asks its questions.
+  MessageService& messages() const { return messages_; }
   // The client area the window lays its controls out on.
   QWidget* canvas() const { return canvas_; }
   // Moves command buttons into the bar under the client area, where they
@@ -54,8 +56,8 @@ class ExerciseWindow : public ToolWindow {
   ExerciseSession& session_;
   SchemaHost& host_;
   RandomSource& random_;
+  MessageService& messages_;
   QWidget* canvas_ = nullptr;
-  OutOfDateNotice* notice_ = nullptr;
   QAction* a_next_random = nullptr;
   QPushButton* Button_NextRandom = nullptr;
   QLabel* Label_Practice = nullptr;

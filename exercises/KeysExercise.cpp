@@ -29,9 +29,7 @@ constexpr int MemoWidth = 206;
 
 KeysExercise::KeysExercise(KeysExerciseSession& session, SchemaHost& host, RandomSource& random,
                            MessageService& messages, ErrorDisplay& errors, QWidget* parent)
-    : ExerciseWindow(session, host, random, errors, parent),
-      session_(session),
-      messages_(messages) {
+    : ExerciseWindow(session, host, random, messages, errors, parent), session_(session) {
   setObjectName(QStringLiteral("Form_Test_Keys"));
   setWindowTitle(tr("Testovaci modul - Klice"));
   // The window starts at its old size; the layout below sizes the canvas.
@@ -166,8 +164,8 @@ void KeysExercise::checkAnswer() {
     const std::optional<bool> right = session_.judge();
     if (!right) return;
     session_.conclude();
-    messages_.Inform(*right ? tr("Gratuluji! Odpoved jste spravne.")
-                            : tr("Bohuzel vase odpoved neni spravna."));
+    messages().Inform(*right ? tr("Gratuluji! Odpoved jste spravne.")
+                             : tr("Bohuzel vase odpoved neni spravna."));
   });
 }
 

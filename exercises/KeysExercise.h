@@ -33,7 +33,6 @@ class KeysExercise final : public ExerciseWindow {
   void showPhase();
 
   KeysExerciseSession& session_;
-  MessageService& messages_;
   ExerciseFeedback* feedback_ = nullptr;
 
   QWidget* canvas_ = nullptr;

@@ -29,8 +29,9 @@ constexpr int BoxesPerRow = 4;
 
 OwnDecompositionExercise::OwnDecompositionExercise(OwnDecompositionExerciseSession& session,
                                                    SchemaHost& host, RandomSource& random,
-                                                   ErrorDisplay& errors, QWidget* parent)
-    : ExerciseWindow(session, host, random, errors, parent), session_(session) {
+                                                   MessageService& messages, ErrorDisplay& errors,
+                                                   QWidget* parent)
+    : ExerciseWindow(session, host, random, messages, errors, parent), session_(session) {
   setObjectName(QStringLiteral("Form_Test_Own_Decomposition"));
   setWindowTitle(tr("Testovaci modul - Vlastni dekompozice"));
   resize(760, 640);

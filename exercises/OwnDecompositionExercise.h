@@ -20,7 +20,8 @@ class OwnDecompositionExercise final : public ExerciseWindow {
 
  public:
   OwnDecompositionExercise(OwnDecompositionExerciseSession& session, SchemaHost& host,
-                           RandomSource& random, ErrorDisplay& errors, QWidget* parent = nullptr);
+                           RandomSource& random, MessageService& messages, ErrorDisplay& errors,
+                           QWidget* parent = nullptr);
 
   void addPart();
   void removePart();

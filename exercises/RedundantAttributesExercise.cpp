@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "Display.h"
+#include "ExerciseFeedback.h"
 #include "ExerciseSupport.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
@@ -40,7 +41,7 @@ void ShowMark(QPushButton& button, Mark mark) {
 RedundantAttributesExercise::RedundantAttributesExercise(
     RedundantAttributesExerciseSession& session, SchemaHost& host, RandomSource& random,
     MessageService& messages, ErrorDisplay& errors, QWidget* parent)
-    : CorrectableExercise(session, host, random, messages, errors, parent) {
+    : CorrectableExercise(session, host, random, messages, errors, parent), session_(session) {
   setObjectName(QStringLiteral("Form_Test_RedAtr"));
   setWindowTitle(tr("Testovaci modul - Redundantni atributy"));
   canvas_ = canvas();

@@ -14,8 +14,7 @@ class RowPanel;
 // The redundant attributes exercise: a view of its session, each dependency
 // with a button per left-hand attribute that the student clicks to mark it
 // redundant.
-class RedundantAttributesExercise final
-    : public CorrectableExercise<RedundantAttributesExerciseSession> {
+class RedundantAttributesExercise final : public CorrectableExercise {
   Q_OBJECT
 
  public:
@@ -28,6 +27,7 @@ class RedundantAttributesExercise final
   void showPhase(ExerciseSession::Phase phase);
   void toggle(std::size_t item);
 
+  RedundantAttributesExerciseSession& session_;
   QWidget* canvas_ = nullptr;
   // Each dependency's text with the line of its attribute buttons below.
   RowPanel* lines_ = nullptr;

@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "Display.h"
+#include "ExerciseFeedback.h"
 #include "ExerciseSupport.h"
 #include "RowPanel.h"
 #include "SchemaListing.h"
@@ -35,7 +37,7 @@ enum Column { FieldColumn, AnswerColumn, SolutionColumn };
 RedundantDependenciesExercise::RedundantDependenciesExercise(
     RedundantDependenciesExerciseSession& session, SchemaHost& host, RandomSource& random,
     MessageService& messages, ErrorDisplay& errors, QWidget* parent)
-    : CorrectableExercise(session, host, random, messages, errors, parent) {
+    : CorrectableExercise(session, host, random, messages, errors, parent), session_(session) {
   setObjectName(QStringLiteral("Form_Test_RedDep"));
   setWindowTitle(tr("Testovaci modul - Redundantni zavislosti"));
   // The window starts at its old size; the layout below sizes the canvas.

@@ -14,8 +14,7 @@ class RowPanel;
 
 // The redundant dependencies exercise: a view of its session, one row per
 // dependency with the student's tick box and, once checked, the solution.
-class RedundantDependenciesExercise final
-    : public CorrectableExercise<RedundantDependenciesExerciseSession> {
+class RedundantDependenciesExercise final : public CorrectableExercise {
   Q_OBJECT
 
  public:
@@ -27,6 +26,7 @@ class RedundantDependenciesExercise final
   void buildRows();
   void showPhase(ExerciseSession::Phase phase);
 
+  RedundantDependenciesExerciseSession& session_;
   QWidget* canvas_ = nullptr;
   RowPanel* rows_ = nullptr;
   // The controls of each row, made and destroyed with the rows.

@@ -402,6 +402,17 @@
     </message>
 </context>
 <context>
+    <name>CorrectableExercise</name>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Správná odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Zkusit znovu</translation>
+    </message>
+</context>
+<context>
     <name>DecompositionExercise</name>
     <message>
         <source>Testovaci model - Dekompozice</source>
@@ -866,14 +877,6 @@
     <message>
         <source>Cviceni na nahodnem schematu: zmeny schematu v hlavnim okne se ho netykaji.</source>
         <translation>Cvičení na náhodném schématu: změny schématu v hlavním okně se ho netýkají.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Správná odpověď</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Zkusit znovu</translation>
     </message>
     <message>
         <source>&amp;Clear</source>

@@ -402,6 +402,17 @@
     </message>
 </context>
 <context>
+    <name>CorrectableExercise</name>
+    <message>
+        <source>&amp;Spravna odpoved</source>
+        <translation>&amp;Correct answer</translation>
+    </message>
+    <message>
+        <source>&amp;Zkusit znovu</source>
+        <translation>&amp;Try again</translation>
+    </message>
+</context>
+<context>
     <name>DecompositionExercise</name>
     <message>
         <source>Testovaci model - Dekompozice</source>
@@ -866,14 +877,6 @@
     <message>
         <source>Cviceni na nahodnem schematu: zmeny schematu v hlavnim okne se ho netykaji.</source>
         <translation>Practising on a random schema: changes of the schema in the main window do not touch it.</translation>
-    </message>
-    <message>
-        <source>&amp;Spravna odpoved</source>
-        <translation>&amp;Correct answer</translation>
-    </message>
-    <message>
-        <source>&amp;Zkusit znovu</source>
-        <translation>&amp;Try again</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
