@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "DataMemo.h"
 #include "DiagramPicture.h"
 #include "Display.h"
 #include "ReportPages.h"
@@ -85,10 +86,11 @@ ReportWindow::ReportWindow(MessageService& messages, FileDialogService& files,
   zavri->setObjectName(QStringLiteral("Zavri1"));
   connect(zavri, &QAction::triggered, this, &QDialog::reject);
 
-  Memo1 = new QPlainTextEdit(this);
+  // A line wider than the screen wraps at its blanks, as on the printed
+  // page, so that all of it is read without scrolling sideways.
+  Memo1 = new DataMemo(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setWordWrapMode(QTextOption::WordWrap);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   SetBackground(*Memo1, colours::Light3D());
 
@@ -148,7 +150,7 @@ ReportWindow::ReportWindow(MessageService& messages, FileDialogService& files,
 void ReportWindow::addLine(const QString& line) {
   report_.push_back(TextPart(ReportPart::Kind::Lines, {line.toStdString()}));
   lines_.append(line);
-  AppendLine(*Memo1, line);
+  AppendLine(*Memo1, BreakableAtBlanks(line));
 }
 
 void ReportWindow::setDiagram(const Schema& schema) {
@@ -178,7 +180,7 @@ void ReportWindow::showReport(const Report& report, const Schema& schema) {
   setDiagram(schema);
   for (const std::string& line : TextLines(report)) {
     lines_.append(ToText(line));
-    AppendLine(*Memo1, lines_.back());
+    AppendLine(*Memo1, BreakableAtBlanks(lines_.back()));
   }
   report_.insert(report_.end(), report.begin(), report.end());
   exec();

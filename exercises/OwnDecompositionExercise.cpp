@@ -139,11 +139,7 @@ void OwnDecompositionExercise::showParts() {
 }
 
 void OwnDecompositionExercise::showEvaluation() {
-  // The evaluation's lines are sentences about the schema data: they may
-  // break at any blank, but never inside an arrow.
-  QString text = session_.evaluation().join(QLatin1Char('\n'));
-  text.replace(QStringLiteral("->"), QStringLiteral("-\u2060>"));
-  Memo_Vysledek->setPlainText(text);
+  Memo_Vysledek->setPlainText(BreakableAtBlanks(session_.evaluation().join(QLatin1Char('\n'))));
 }
 
 void OwnDecompositionExercise::updateButtons() {

@@ -252,6 +252,11 @@ QString Unbreakable(const QString& text) {
   return plain;
 }
 
+QString BreakableAtBlanks(const QString& line) {
+  QString shown = line;
+  return shown.replace(QStringLiteral("->"), QStringLiteral("-") + kWordJoiner + u'>');
+}
+
 QString TextWithHint(const QString& text, const QString& hint) {
   if (text.isEmpty()) return hint;
   return hint.isEmpty() ? text : text + QLatin1Char('\n') + hint;

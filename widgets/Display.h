@@ -86,8 +86,12 @@ void ShowModeless(QWidget& window);
 // (which Qt's line breaking would otherwise split after the hyphen). Only
 // for showing: copied, saved and printed texts keep the plain characters.
 QString Breakable(const QString& text);
-// The plain text of a text made by Breakable.
+// The plain text of a text made by Breakable or BreakableAtBlanks.
 QString Unbreakable(const QString& text);
+// A sentence or report line about schema data as it is laid out on screen:
+// it may break at any blank, as on the printed page, but never between "-"
+// and ">" of the arrow.
+QString BreakableAtBlanks(const QString& line);
 
 // The whole text of a field followed by the field's hint, as its tooltip.
 QString TextWithHint(const QString& text, const QString& hint);

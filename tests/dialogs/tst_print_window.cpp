@@ -1,12 +1,16 @@
 #include <unistd.h>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <QtTest>
 
@@ -394,6 +398,36 @@ class PrintWindowTest : public QObject {
     std::unique_ptr<PrinterCanvas> canvas = printing.BeginPdfJob(withoutDiagram);
     QVERIFY(PaintReportPages(*canvas, QStringList(48, QStringLiteral("line"))) && canvas->End());
     QVERIFY(bytes.size() > withoutDiagram.size() + 2000);
+  }
+
+  // A line wider than the screen wraps at a blank, never inside a name or
+  // the arrow, and a copy gives the report's own text.
+  void longLinesWrapBetweenNames() {
+    TestBench t;
+    ReportWindow& form = t.windows.reportWindow();
+    QStringList names;
+    for (int k = 1; k <= 20; ++k)
+      names << QStringLiteral("Nazev_atribu_%1").arg(k, 2, 10, QLatin1Char('0'));
+    const QStringList lines{
+        names.join(QStringLiteral(" ;")) + QStringLiteral(" ;"),
+        names.mid(0, 19).join(QStringLiteral(" + ")) + QStringLiteral(" -> ") + names.last()};
+    for (const QString& line : lines)
+      form.addLine(line);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* memo = Find<QPlainTextEdit>(form, "Memo1");
+    QCOMPARE(memo->horizontalScrollBar()->maximum(), 0);
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+      const QTextLayout& layout = *block.layout();
+      QVERIFY(layout.lineCount() > 1);
+      for (int k = 1; k < layout.lineCount(); ++k) {
+        const QChar before = block.text().at(layout.lineAt(k).textStart() - 1);
+        QVERIFY2(before == u' ', qPrintable(block.text()));
+      }
+    }
+    memo->selectAll();
+    memo->copy();
+    QCOMPARE(QApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
   }
 
   // Receipt and label printers: a page narrower than the usual margins.
