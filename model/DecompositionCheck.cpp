@@ -100,6 +100,8 @@ PartVerdict JudgePart(AttributeSet member, const DependencyList& dependencies) {
   PartVerdict verdict;
   verdict.member = member;
   switch (record.normalForm) {
+    // A part without dependencies violates nothing.
+    case NormalFormClass::NotComputed:
     case NormalFormClass::Bcnf:
       verdict.level = NormalFormLevel::BoyceCodd;
       break;
@@ -107,7 +109,7 @@ PartVerdict JudgePart(AttributeSet member, const DependencyList& dependencies) {
       verdict.level = NormalFormLevel::Third;
       verdict.reason = FirstOfClass(record, NormalFormClass::ThirdOnly);
       break;
-    default:
+    case NormalFormClass::Violates3NF:
       if (record.belowSecondNormalForm) {
         verdict.level = NormalFormLevel::First;
         verdict.reason = PartialDependency(record);
