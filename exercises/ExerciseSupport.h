@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QColor>
 #include <QString>
-#include <optional>
 #include <string>
 #include <vector>
 
